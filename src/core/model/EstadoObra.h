@@ -1,0 +1,254 @@
+#pragma once
+
+// The project-wide variables, grouped by how long they live. Data only: services, sinks and
+// windows are passed beside it. Names are kept as the rest of the program uses them; units
+// are in the trailing comments. Later subsystems add their members to the group they belong to.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace dravek {
+
+// MKS value over SI value; whole numbers on purpose: 1 MPa is taken as 10 kp/cm2 and 100 t/m2.
+inline constexpr double FactorTensiones = 10.0; // stresses, elastic moduli and pressures
+inline constexpr double FactorCargas = 100.0;   // total vertical load
+inline constexpr double FactorFuerzas = 10.0;   // forces and moments, t -> kN
+inline constexpr double RelacionMDPDP = 1.1;    // a DP left at 0 is MDP / 1.1
+
+// Booleans of the stored data are 16-bit integers.
+inline constexpr std::int16_t Verdadero = -1;
+inline constexpr std::int16_t Falso = 0;
+
+// Titles, ranges and options of the project.
+struct DatosObra {
+    std::string TIGEN;                // project title
+    std::string Cliente;              // client, kept only in the file
+    std::int16_t GolpeArieteCalculado = Verdadero; // water hammer calculated (else estimated)
+    double DPInicialObra = 0;         // at / MPa
+    double DPFinalObra = 0;           // at / MPa
+    double IncrementoPresionObra = 0; // at / MPa
+    double MDPInicialObra = 0;        // at / MPa
+    double MDPFinalObra = 0;          // at / MPa
+    double AlturaInicialObra = 0;     // m
+    double AlturaFinalObra = 0;       // m; 0: the first height only
+    double IncrementoAlturaObra = 0;  // m
+    std::int16_t AbrirObraExistente = Falso; // the project is tied to a project file
+    std::string NombreFicheroObra = " ";    // its path, one blank when none
+};
+
+// The current run: typology, geometry, installation, materials and loads, in the units shown
+// on screen (lengths and covers as typed: ESP, RECI, RECE in cm).
+struct DatosTramo {
+    std::int16_t TramoActual = 0;
+    std::string ITIT; // run description
+
+    double DPInicialTramo = 0;         // at / MPa; 0: the project's value applies
+    double DPFinalTramo = 0;           // at / MPa
+    double IncrementoPresionTramo = 0; // at / MPa
+    double MDPInicialTramo = 0;        // at / MPa
+    double MDPFinalTramo = 0;          // at / MPa
+    double AlturaInicialTramo = 0;     // m
+    double AlturaFinalTramo = 0;       // m
+    double IncrementoAltura = 0;       // m; the project step once the project range is chosen
+
+    std::int16_t Tipologia = 0;       // 1100, 1210, 1220, 2100, 2211, 2212, 2221, 2222
+    std::int16_t EsArmado = Falso;
+    std::int16_t TipoPostesado = 0;   // 0 reinforced concrete, 1 post-tensioned
+    std::int16_t ClaseFisuracion = 0; // 3 reinforced concrete, 0 post-tensioned
+
+    // Reinforced-concrete materials.
+    std::int16_t FijaArmaduraExterior = Falso;
+    double ArmaduraExteriorMaxima = 0; // cm2/m
+    std::int16_t TipoControl = 1;      // 1 "Intenso", 2 "Normal"
+    std::int16_t IndicadorCamisa = 2;  // 1 cylinder and spirals, 2 cylinder only
+    double CAMMAX = 0;                 // mm, maximum cylinder sheet
+    double FCK = 0;                    // kp/cm2 / MPa
+    double Fct = 0;                    // kp/cm2 / MPa
+    double Fyk = 0;                    // kp/cm2 / MPa
+    double Fyd = 0;                    // kp/cm2 / MPa
+    double GamaB = 0;
+    double GamaY = 0;
+    double GamaF = 0;
+
+    // Post-tensioned materials.
+    std::int16_t FijaPresionPrimario = Falso;
+    double CoefPresionPrimario = 0;
+    double Delca = 0;   // mm, cylinder sheet
+    double FykPost = 0; // kp/cm2 / MPa
+    double Es = 0;      // kp/cm2 / MPa
+    double Ep = 0;      // kp/cm2 / MPa
+    double Fckno = 0;   // kp/cm2 / MPa
+    double Fckn = 0;    // kp/cm2 / MPa
+    double Fckr = 0;    // kp/cm2 / MPa
+    double SFck = 0;    // kp/cm2 / MPa
+    double Sf = 0;      // kp/cm2 / MPa
+    double Rel = 0;     // %
+    double Fic = 0;
+    double Fir = 0;
+    double Epsc = 0;
+    double Epsr = 0;
+
+    // Section.
+    double vDi = 0;    // m
+    double ESP = 0;    // cm; m during a calculation
+    double RECI = 0;   // cm; m during a calculation
+    double RECE = 0;   // cm; m during a calculation
+    double vDE = 0;    // m
+    double vGAMAB = 0; // t/m3
+    std::int16_t DiametroComercial = Falso;
+
+    // Installation and fill.
+    std::int16_t IndiceColocacion = 0; // 0 trench, 1 trench under an embankment, 2 embankment
+    std::int16_t CodigoColocacion = 12;
+    std::int16_t vICUNA = 1; // 1 granular 90 degrees, 2 concrete 120 degrees
+    double AnchoZanja = 0;   // m
+    std::int16_t AnchoZanjaAutomatico = Falso;
+    double vGAMAT = 0;            // t/m3
+    double AnguloRozamiento = 0;  // degrees
+    std::int16_t TipoRelleno = 21;
+    double DistanciaTerrenoNatural = 0; // m
+    std::int16_t IndiceAsentamiento = 0;
+
+    // Loads.
+    double CargaVerticalTotal = 0; // t/m2 / MPa; 0: the loads are computed
+    std::int16_t TipoCargaConcentrada = 1;
+    std::int16_t CalculoCargas = 1;
+};
+
+// SI copies of the unit-dependent fields, always in SI whatever the screen shows.
+struct ValoresSI {
+    double DPInicialObraSI = 0;
+    double DPFinalObraSI = 0;
+    double IncrementoPresionObraSI = 0;
+    double MDPInicialObraSI = 0;
+    double MDPFinalObraSI = 0;
+    double DPInicialTramoSI = 0;
+    double DPFinalTramoSI = 0;
+    double IncrementoPresionTramoSI = 0;
+    double MDPInicialTramoSI = 0;
+    double MDPFinalTramoSI = 0;
+    double FckSI = 0;
+    double FctSI = 0;
+    double FykSI = 0;
+    double FydSI = 0;
+    double FykPostSI = 0;
+    double EsSI = 0;
+    double EpSI = 0;
+    double FcknoSI = 0;
+    double FcknSI = 0;
+    double FckrSI = 0;
+    double SFckSI = 0;
+    double SfSI = 0;
+    double QDatoSI = 0;
+};
+
+// The case being calculated.
+struct DatosCaso {
+    double DP = 0;            // at
+    double MDP = 0;           // at
+    double PP = 0;            // at
+    double STP = 0;           // at
+    double PPNeta = 0;        // at
+    double AlturaActual = 0;  // m
+    std::int32_t NumeroCaso = 0;
+    std::int32_t ContadorCasos = 0;
+    bool PrimerCaso = false;
+    bool NuevaAltura = false;
+    double vQ = 0;               // t/m2
+    double vQH = 0;              // t/m2
+    double CargaMovil = 0;       // t/m2
+    double CargaNoAdoptada = 0;  // t/m2
+    double vQUnMetro = 0;        // t/m2, loads of 1 m of fill
+    double vQHUnMetro = 0;
+    double CargaMovilUnMetro = 0;
+    double CargaNoAdoptadaUnMetro = 0;
+};
+
+// Ranges, DP->MDP law and pressure step of the run being calculated; set around the case loop
+// and kept until the next calculation sets them again.
+struct DatosCalculo {
+    double AlturaInicial = 0;     // m, first fill height of the calculation
+    double AlturaFinal = 0;       // m, last fill height of the calculation
+    double DPInicialLey = 0;      // at, DP of the law's first point
+    double DPFinalLey = 0;        // at, DP of the law's second point
+    double MDPInicialLey = 0;     // at, MDP of the law's first point
+    double MDPFinalLey = 0;       // at, MDP of the law's second point
+    double PendienteLeyMDP = 1.0; // dMDP/dDP, dimensionless
+    double IncrementoPresion = 0; // at, DP step of the case loop; 0: one DP per height
+};
+
+// What a design leaves behind.
+struct ResultadosCaso {
+    // Ring moment and axial force of each load case (1..12) at each section (1 crown, 2 haunch,
+    // 3 invert); index 0 unused so that the numbers read as the load cases are numbered.
+    std::array<std::array<double, 4>, 13> MomentosCaso{}; // t.m/m
+    std::array<std::array<double, 4>, 13> AxilesCaso{};   // t/m
+    std::int16_t EstadoDiseno = 0; // 0 accepted
+    std::string MensajeFallo;
+    // Bar layout of the reinforced-concrete design, kept from one case to the next.
+    double CAMISA = 0; // mm
+    double FIIN = 0;   // mm
+    double FIEX = 0;   // mm
+    double NESPIN = 0; // spirals per metre
+    double NEXPEX = 0; // spirals per metre
+    double BRAZO = 0;  // m
+    bool PasadaDefinitiva = false;
+};
+
+// Listing kinds of the printed listing.
+enum class ClaseListado : std::int16_t { Normal = 0, Tabular = 1, Pantalla = 2 };
+
+// Where the listing goes and how far it has got.
+struct EstadoListado {
+    bool Imprimiendo = false; // printer (true) or the screen listing
+    ClaseListado TipoListado = ClaseListado::Normal;
+    bool ListadoLame = false;
+    std::int32_t NumeroPagina = 0;
+    std::int32_t LineasRestantes = 0;
+    std::int32_t LineasImpresas = 0;
+    double UltimaAlturaListada = 0; // m
+};
+
+// Run-time state of the program.
+struct EstadoEjecucion {
+    std::int16_t Idioma = 1;               // 1 Spanish .. 5 French; -1 before start-up settles it
+    std::int32_t DesplazamientoIdioma = 0; // (Idioma - 1) * 5000
+    std::string SistemaUnidades = "SI";    // "SI" or "MKS": the units shown on screen
+    std::string SeparadorDecimalLocal = ".";
+    std::int32_t CodigoSeparadorLocal = '.';
+    std::int32_t CodigoOtroSeparador = ',';
+    std::string RutaAplicacion;     // program folder, ending in the folder separator
+    std::string ModoCaptura = " ";  // "ALTAS", "MODIFICACIONES" or " "
+    bool DatosModificados = false;
+    bool Cargando = false;
+    bool EnUnidadesCalculo = false; // the working values are in calculation units (MKS)
+};
+
+// Tables read at start-up from the default-data files. Rows and entries are numbered from 1
+// as the files are; index 0 is unused.
+struct TablasPredeterminadas {
+    static constexpr int MaxFilas = 100;
+    // Column 1 inner diameter, then inner cover, outer cover, thickness for five typology
+    // groups (columns 2-16), all in mm; 0 where the file left the field blank.
+    std::array<std::array<std::int32_t, 17>, MaxFilas + 1> DimensionesPredeterminadas{};
+    std::array<std::array<std::string, 6>, MaxFilas + 1> MarcasDimensiones{};
+    std::int16_t NumeroDimensiones = 0;
+    std::array<double, MaxFilas + 1> ArmadurasInternasPredeterminadas{};
+    std::int16_t NumeroArmadurasInternas = 0;
+    std::int16_t LimiteAnchoZanja = 0; // trench-width warning factor; 0 switches it off
+};
+
+struct EstadoObra {
+    DatosObra obra;
+    DatosTramo tramo;
+    ValoresSI valoresSI;
+    DatosCaso caso;
+    DatosCalculo calculo;
+    ResultadosCaso resultados;
+    EstadoListado listado;
+    EstadoEjecucion ejecucion;
+    TablasPredeterminadas tablas;
+};
+
+} // namespace dravek
