@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/model/EstadoObra.h"
+#include "core/plataforma/Mensajes.h"
+
+namespace dravek {
+
+// Locale-aware reading of a number: the text as the user's separator writes it.
+// Nothing when the text is not a number (or is not finite).
+std::optional<double> ConvierteNumeroLocal(std::string_view texto, std::string_view separador);
+
+// Errors of the conversion of a text to a 16-bit integer, numbered as the old runtime did.
+enum class ErrorConversion : std::int16_t { Ninguno = 0, Desbordamiento = 6, TipoIncorrecto = 13 };
+
+struct Entero16 {
+    std::int16_t valor = 0;
+    ErrorConversion error = ErrorConversion::Ninguno;
+};
+
+// A text to a 16-bit signed integer: blanks around it and a sign allowed, a decimal value
+// rounded; not a number -> TipoIncorrecto, outside -32768..32767 -> Desbordamiento.
+Entero16 ConvierteEntero16(std::string_view texto, std::string_view separador);
+
+// The numeric-field helpers of every window.
+bool ValidaNumero(const EstadoEjecucion &ejecucion, Mensajes &mensajes, double minimo,
+                  const std::string &texto, double &valor, const std::string &titulo);
+void FiltraTeclaNumerica(const EstadoEjecucion &ejecucion, std::int32_t &tecla,
+                         const std::string &texto);
+// Nothing when the text, with either separator, is not a number.
+std::optional<double> TextoANumero(const EstadoEjecucion &ejecucion, std::string_view texto);
+
+} // namespace dravek
