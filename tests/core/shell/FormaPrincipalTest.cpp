@@ -1,0 +1,98 @@
+#include "apoyo/AlmacenConfiguracionEnMemoria.h"
+#include "apoyo/MensajesGrabadora.h"
+#include "core/model/EstadoObra.h"
+#include "core/shell/FormaPrincipal.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace dravek {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A program folder of its own per test, holding only the files the row names.
+class CarpetaPrograma {
+public:
+    explicit CarpetaPrograma(const std::string &nombre)
+        : m_ruta(fs::temp_directory_path() / ("dravek_arranque_" + nombre))
+    {
+        fs::remove_all(m_ruta);
+        fs::create_directories(m_ruta);
+    }
+    ~CarpetaPrograma() { fs::remove_all(m_ruta); }
+
+    void copia(const std::string &fichero)
+    {
+        fs::copy_file(fs::path(DRAVEK_DATOS_PROGRAMA) / fichero, m_ruta / fichero);
+    }
+    void escribe(const std::string &fichero, const std::string &contenido)
+    {
+        std::ofstream(m_ruta / fichero, std::ios::binary) << contenido;
+    }
+    std::string ruta() const { return m_ruta.string(); }
+
+private:
+    fs::path m_ruta;
+};
+
+TEST(FormaPrincipal, ArrancaConLosDatosDelPrograma)
+{
+    EstadoObra estado;
+    pruebas::MensajesGrabadora mensajes;
+    pruebas::LocalUsuarioFijo local(",");
+    FormaPrincipal forma(estado, mensajes);
+
+    ASSERT_TRUE(forma.Arranca(DRAVEK_DATOS_PROGRAMA, local));
+    EXPECT_TRUE(mensajes.mostrados().empty());
+    EXPECT_EQ(forma.Caption(), "DRAVEK");
+    EXPECT_EQ(estado.ejecucion.RutaAplicacion, std::string(DRAVEK_DATOS_PROGRAMA) + "/");
+    EXPECT_EQ(forma.Picture(), estado.ejecucion.RutaAplicacion + "Anagrama2.bmp");
+    EXPECT_EQ(estado.ejecucion.SeparadorDecimalLocal, ",");
+    EXPECT_EQ(estado.ejecucion.CodigoOtroSeparador, '.');
+    EXPECT_GT(estado.tablas.NumeroDimensiones, 0);
+    EXPECT_GT(estado.tablas.NumeroArmadurasInternas, 0);
+}
+
+// Each failure stops start-up with its own message, and nothing after it is read.
+TEST(FormaPrincipal, UnFicheroQueFaltaDetieneElArranqueConSuMensaje)
+{
+    struct Caso {
+        std::string nombre;
+        std::vector<std::string> copiados;
+        std::string gm; // written as LUR#GM when not empty
+        std::string mensaje;
+    };
+    const std::vector<Caso> casos = {
+        {"sin_logo", {"LUR#GM"}, "", "No existe el fichero Anagrama2.bmp"},
+        {"sin_geometria", {"Anagrama2.bmp"}, "", "No existe el fichero LUR#GM"},
+        {"geometria_mal", {"Anagrama2.bmp"}, "a\nb\nc\nxx\n",
+         "Error de Formato en el fichero LUR#GM"},
+    };
+    for (const Caso &caso : casos) {
+        SCOPED_TRACE(caso.nombre);
+        CarpetaPrograma carpeta(caso.nombre);
+        for (const std::string &f : caso.copiados)
+            carpeta.copia(f);
+        if (!caso.gm.empty())
+            carpeta.escribe("LUR#GM", caso.gm);
+
+        EstadoObra estado;
+        pruebas::MensajesGrabadora mensajes;
+        pruebas::LocalUsuarioFijo local(".");
+        FormaPrincipal forma(estado, mensajes);
+
+        EXPECT_FALSE(forma.Arranca(carpeta.ruta(), local));
+        ASSERT_EQ(mensajes.mostrados().size(), 1u);
+        EXPECT_EQ(mensajes.mostrados()[0].texto, caso.mensaje);
+        EXPECT_EQ(mensajes.mostrados()[0].botones, BotonesMensaje::Aceptar);
+        EXPECT_EQ(estado.tablas.NumeroArmadurasInternas, 0);
+    }
+}
+
+} // namespace
+} // namespace dravek
