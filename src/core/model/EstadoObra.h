@@ -205,8 +205,9 @@ struct EstadoListado {
     ClaseListado TipoListado = ClaseListado::Normal;
     bool ListadoLame = false;
     std::int32_t NumeroPagina = 0;
-    std::int32_t LineasRestantes = 0;
-    std::int32_t LineasImpresas = 0;
+    std::int32_t LineasPorPagina = 50; // lines, page budget of the Tabular listing
+    std::int32_t LineasRestantes = 0;  // lines left on the Tabular page
+    std::int32_t LineasImpresas = 0;   // lines counted on the Pantalla page
     double UltimaAlturaListada = 0; // m
 };
 

@@ -1,0 +1,305 @@
+#include "core/engine/SalidaListado.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <vector>
+
+#include "core/engine/FormatoNumeros.h"
+#include "core/model/TextoRecurso.h"
+
+namespace dravek {
+
+namespace {
+
+constexpr char RetornoCarro = '\r';
+constexpr char SaltoLinea = '\n';
+
+// Lines of a Pantalla page.
+constexpr std::int32_t LineasPaginaPantalla = 72;
+
+// Rounding of the summed line heights must not push the last line of a full page over.
+constexpr double ToleranciaPagina = 1e-9; // mm
+
+// Bytes of the UTF-8 character that starts at texto[i]; a damaged sequence counts as one byte.
+std::size_t LongitudCaracter(const std::string &texto, std::size_t i)
+{
+    const auto inicial = static_cast<unsigned char>(texto[i]);
+    std::size_t longitud = 1;
+    if ((inicial & 0xE0U) == 0xC0U) {
+        longitud = 2;
+    } else if ((inicial & 0xF0U) == 0xE0U) {
+        longitud = 3;
+    } else if ((inicial & 0xF8U) == 0xF0U) {
+        longitud = 4;
+    }
+    if (i + longitud > texto.size()) {
+        return 1;
+    }
+    for (std::size_t k = 1; k < longitud; ++k) {
+        if ((static_cast<unsigned char>(texto[i + k]) & 0xC0U) != 0x80U) {
+            return 1;
+        }
+    }
+    return longitud;
+}
+
+// Byte offset of each character of the text, and the text's size last: character k (from 1)
+// is texto[inicio[k - 1], inicio[k]).
+std::vector<std::size_t> IniciosCaracteres(const std::string &texto)
+{
+    std::vector<std::size_t> inicios;
+    for (std::size_t i = 0; i < texto.size(); i += LongitudCaracter(texto, i)) {
+        inicios.push_back(i);
+    }
+    inicios.push_back(texto.size());
+    return inicios;
+}
+
+// Blanks only, as the old Trim: tabs and line ends stay.
+std::string QuitaBlancos(const std::string &texto)
+{
+    const std::size_t primero = texto.find_first_not_of(' ');
+    if (primero == std::string::npos) {
+        return {};
+    }
+    const std::size_t ultimo = texto.find_last_not_of(' ');
+    return texto.substr(primero, ultimo - primero + 1);
+}
+
+std::string Blancos(int n)
+{
+    return std::string(static_cast<std::size_t>(std::max(n, 0)), ' ');
+}
+
+} // namespace
+
+void PartirTexto(std::string &resto, std::string &linea, int ancho)
+{
+    const std::string s = resto;
+    const std::vector<std::size_t> inicio = IniciosCaracteres(s);
+    const std::size_t n = inicio.size() - 1;
+    // At least one character per line, so that a caller splitting until the rest is empty ends.
+    const std::size_t w = static_cast<std::size_t>(std::max(ancho, 1));
+    const std::size_t m = std::min(w, n);
+    // Character k (from 1) as a byte; every character of more than one byte is above 127.
+    const auto codigo = [&](std::size_t k) {
+        return static_cast<unsigned char>(s[inicio[k - 1]]);
+    };
+
+    std::size_t p = 0;
+    for (std::size_t k = 1; k <= n; ++k) {
+        if (codigo(k) == static_cast<unsigned char>(RetornoCarro)) {
+            p = k;
+            break;
+        }
+    }
+    if (p == 0 || p > w + 1) {
+        p = 0;
+        if (n > w) {
+            for (std::size_t k = m; k >= 1; --k) {
+                if (codigo(k) <= 32U) {
+                    p = k;
+                    break;
+                }
+            }
+        }
+        if (p == 0) {
+            linea = s.substr(0, inicio[m]);
+            resto = QuitaBlancos(s.substr(inicio[m]));
+            return;
+        }
+    }
+    linea = s.substr(0, inicio[p - 1]);
+    std::size_t siguiente = p + 1;
+    if (siguiente <= n && codigo(siguiente) == static_cast<unsigned char>(SaltoLinea)) {
+        ++siguiente;
+    }
+    resto = QuitaBlancos(s.substr(inicio[siguiente - 1]));
+}
+
+void SalidaListado::EscribePantalla(int lineasAntes, const std::string &texto, int finesDespues)
+{
+    // Appended in place: the text grows for a whole project listing.
+    m_pantalla.append(static_cast<std::size_t>(std::max(lineasAntes, 0)), SaltoLinea);
+    m_pantalla.append(texto);
+    m_pantalla.append(static_cast<std::size_t>(std::max(finesDespues, 0)), SaltoLinea);
+}
+
+void SalidaListado::ImprimeLinea(const std::string &linea)
+{
+    // Never at the top of a page, so a line taller than a page cannot start pages forever.
+    const double y = m_impresora.PosicionVertical();
+    if (y > 0 && y + m_impresora.AltoLinea() > m_impresora.AltoPagina() + ToleranciaPagina) {
+        m_impresora.NuevaPagina();
+    }
+    m_impresora.ImprimeLinea(linea);
+}
+
+void SalidaListado::LineasEnBlanco(int n)
+{
+    for (int i = 0; i < n; ++i) {
+        ImprimeLinea(" ");
+    }
+}
+
+void SalidaListado::SaltaLineas(const EstadoObra &estado, int n)
+{
+    if (estado.listado.Imprimiendo) {
+        LineasEnBlanco(n);
+    }
+}
+
+void SalidaListado::CabeceraPagina(EstadoObra &estado, std::int32_t numeroCaso, bool conTitulo)
+{
+    if (!estado.listado.Imprimiendo) {
+        return;
+    }
+    switch (estado.listado.TipoListado) {
+    case ClaseListado::Normal:
+        CabeceraNormal(estado, numeroCaso, conTitulo);
+        break;
+    case ClaseListado::Tabular:
+        CabeceraTabular(estado);
+        break;
+    case ClaseListado::Pantalla:
+        break;
+    }
+}
+
+void SalidaListado::CabeceraNormal(EstadoObra &estado, std::int32_t numeroCaso, bool conTitulo)
+{
+    const std::int32_t d = estado.ejecucion.DesplazamientoIdioma;
+    const EstadoEjecucion &ejecucion = estado.ejecucion;
+
+    SaltaLineas(estado, 2);
+    m_impresora.PonNegrita(true);
+    m_impresora.PonTamanoFuente(14);
+    ImprimeLinea(Blancos(6) + Blancos(32) + Blancos(11) +
+                 "Pag.:" + sNumeroEnt(estado.listado.NumeroPagina, 5));
+    m_impresora.PonNegrita(false);
+    m_impresora.PonTamanoFuente(10);
+
+    if (conTitulo) {
+        SaltaLineas(estado, 2);
+        m_impresora.PonNegrita(true);
+        // Split from a copy: the title is printed again at the next run.
+        std::string resto = estado.obra.TIGEN;
+        std::string linea;
+        do {
+            PartirTexto(resto, linea, 72);
+            ImprimeLinea(Blancos(10) + sTextoFijo(linea, 72));
+        } while (!resto.empty());
+        SaltaLineas(estado, 1);
+        ImprimeLinea(Blancos(10) + Texto(d, 163) + " " + sTextoFijo(estado.obra.Cliente, 40) +
+                     Blancos(3) + Texto(d, 250) + ": " + m_reloj.FechaCorta() + " " +
+                     m_reloj.HoraCorta());
+        m_impresora.PonNegrita(false);
+        m_impresora.PonGrosorLapiz(5);
+        const double y = m_impresora.PosicionVertical() + 3;
+        m_impresora.Linea(18, y, 185, y, 0);
+    }
+
+    SaltaLineas(estado, 2);
+    m_impresora.PonTamanoFuente(10);
+    m_impresora.PonNegrita(true);
+
+    const bool esArmado = estado.tramo.EsArmado != Falso;
+    const std::int32_t pagina = estado.listado.NumeroPagina;
+    const std::string descripcion = Blancos(8) + sTextoFijo(estado.tramo.ITIT, 40);
+    const std::string caso = Blancos(8) + Texto(d, 247) + " " +
+                             QuitaBlancos(sNumeroEnt(numeroCaso, 5)) + "/" +
+                             sNumeroEnt(estado.tramo.TramoActual, 4);
+    const std::string presiones =
+        Texto(d, 166) + " " +
+        QuitaBlancos(sNumeroDob(ejecucion, estado.caso.DP, 6, 1, "at->MPa", true)) + Blancos(5) +
+        Texto(d, 165) + " " +
+        QuitaBlancos(sNumeroDob(ejecucion, estado.caso.MDP, 7, 1, "at->MPa", true));
+    const std::string altura =
+        descripcion + Blancos(24) +
+        "HR=" + sNumeroDob(ejecucion, estado.caso.AlturaActual, 6, 3, "", false) + " m";
+    if (pagina < 3 || (pagina == 3 && !esArmado)) {
+        ImprimeLinea(descripcion);
+    } else if (estado.tramo.CalculoCargas == 1) {
+        ImprimeLinea(altura);
+        if (!estado.caso.NuevaAltura) {
+            ImprimeLinea(caso + " :      " + presiones);
+        }
+    } else if (estado.caso.NuevaAltura) {
+        ImprimeLinea(descripcion);
+    } else {
+        ImprimeLinea(caso + " : " + sTextoFijo(estado.tramo.ITIT, 40) + Blancos(6) + presiones);
+    }
+
+    m_impresora.PonNegrita(false);
+    if (esArmado) {
+        SaltaLineas(estado, 2);
+    }
+}
+
+void SalidaListado::CabeceraTabular(EstadoObra &estado)
+{
+    SaltaLineas(estado, 4);
+    m_impresora.PonNegrita(true);
+    m_impresora.PonTamanoFuente(12);
+    ImprimeLinea(Blancos(4) + Blancos(32) + Blancos(64) +
+                 Texto(estado.ejecucion.DesplazamientoIdioma, 251) + ":" +
+                 sNumeroEnt(estado.listado.NumeroPagina, 5));
+    SaltaLineas(estado, 1);
+    m_impresora.PonNegrita(false);
+    m_impresora.PonTamanoFuente(10);
+    estado.listado.LineasRestantes = estado.listado.LineasPorPagina - 6;
+}
+
+void SalidaListado::CabeceraCaso(EstadoObra &estado, std::int32_t lineas)
+{
+    EstadoListado &listado = estado.listado;
+    if (listado.LineasImpresas + lineas <= LineasPaginaPantalla) {
+        listado.LineasImpresas += lineas;
+        return;
+    }
+    const std::int32_t d = estado.ejecucion.DesplazamientoIdioma;
+    m_impresora.NuevaPagina();
+    LineasEnBlanco(2);
+    ImprimeLinea(Blancos(9) + Texto(d, 247) + ": " +
+                 QuitaBlancos(sNumeroEnt(estado.caso.NumeroCaso, 5)) + "/" +
+                 sNumeroEnt(estado.tramo.TramoActual, 4) + " : " +
+                 sTextoFijo(estado.tramo.ITIT, 40) + Blancos(7) + Texto(d, 166) +
+                 sNumeroDob(estado.ejecucion, estado.caso.DP, 6, 2, "at->MPa", true));
+    // The header lines are not counted, as the page budget always was.
+    listado.LineasImpresas = lineas;
+}
+
+void SalidaListado::CabeceraTablaArmado(EstadoObra &estado)
+{
+    const std::int32_t d = estado.ejecucion.DesplazamientoIdioma;
+    m_impresora.PonNegrita(true);
+    m_impresora.PonTamanoFuente(10);
+    const std::int32_t unidades = estado.ejecucion.SistemaUnidades == "SI" ? 259 : 260;
+    for (const std::int32_t texto : {256, 257, 258, unidades, 261}) {
+        ImprimeLinea(Blancos(5) + Texto(d, texto));
+    }
+    m_impresora.PonNegrita(false);
+    estado.listado.LineasRestantes -= 5;
+    // The first row under a repeated heading prints its height again. Exact comparison on
+    // purpose: both values are copies of the same height.
+    if (estado.listado.UltimaAlturaListada == estado.caso.AlturaActual) {
+        estado.listado.UltimaAlturaListada = 999; // m
+    }
+}
+
+void SalidaListado::CabeceraTablaPostesado(EstadoObra &estado)
+{
+    const std::int32_t d = estado.ejecucion.DesplazamientoIdioma;
+    const std::string unidades = estado.ejecucion.SistemaUnidades == "SI"
+                                     ? "   (m)     (MPa)     (mm)                   (MPa)"
+                                     : "   (m)     (at)      (mm)                   (at)";
+    const std::string sangria = Blancos(5) + Blancos(26);
+    ImprimeLinea(sangria + Texto(d, 252));
+    ImprimeLinea(sangria + Texto(d, 253));
+    ImprimeLinea(sangria + unidades);
+    ImprimeLinea(sangria + Texto(d, 255));
+    m_impresora.PonNegrita(false);
+    estado.listado.LineasRestantes -= 4;
+}
+
+} // namespace dravek

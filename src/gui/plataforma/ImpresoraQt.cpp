@@ -1,0 +1,205 @@
+#include "gui/plataforma/ImpresoraQt.h"
+
+#include "gui/comun/TextoQt.h"
+
+#include <QColor>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPen>
+#include <QPointF>
+#include <QRectF>
+
+#include <algorithm>
+
+namespace dravek::gui {
+
+namespace {
+
+constexpr double MilimetrosPorPulgada = 25.4;
+// A picture file that does not say its resolution is taken at the screen's 96 dpi.
+constexpr double PuntosPorMetroImagen = 96.0 / MilimetrosPorPulgada * 1000.0;
+
+QPageLayout::Orientation OrientacionQt(Orientacion orientacion)
+{
+    return orientacion == Orientacion::Horizontal ? QPageLayout::Landscape : QPageLayout::Portrait;
+}
+
+} // namespace
+
+ImpresoraQt::ImpresoraQt() : m_printer(QPrinter::HighResolution)
+{
+    m_printer.setFullPage(false);
+    AplicaPagina();
+}
+
+void ImpresoraQt::PonNombreImpresora(const QString &nombre)
+{
+    m_printer.setOutputFileName(QString());
+    m_printer.setOutputFormat(QPrinter::NativeFormat);
+    m_printer.setPrinterName(nombre);
+}
+
+void ImpresoraQt::PonFicheroPdf(const QString &ruta)
+{
+    m_printer.setOutputFormat(QPrinter::PdfFormat);
+    m_printer.setOutputFileName(ruta);
+}
+
+void ImpresoraQt::AplicaPagina()
+{
+    const QPageLayout disposicion(
+        QPageSize(QPageSize::A4), OrientacionQt(m_orientacion),
+        QMarginsF(MargenImpresora, MargenImpresora, MargenImpresora, MargenImpresora),
+        QPageLayout::Millimeter);
+    m_printer.setPageLayout(disposicion);
+    m_orientacionPagina = m_orientacion;
+}
+
+bool ImpresoraQt::Empieza()
+{
+    if (m_painter.isActive()) {
+        return true;
+    }
+    if (m_error != SinErrorImpresora) {
+        return false;
+    }
+    AplicaPagina();
+    m_printer.setCopyCount(m_copias);
+    if (!m_painter.begin(&m_printer)) {
+        m_error = ErrorPropioImpresora;
+        return false;
+    }
+    return true;
+}
+
+double ImpresoraQt::Px(double mm) const
+{
+    return mm * m_printer.resolution() / MilimetrosPorPulgada;
+}
+
+void ImpresoraQt::PonOrientacion(Orientacion orientacion)
+{
+    m_orientacion = orientacion;
+}
+
+void ImpresoraQt::PonCopias(int copias)
+{
+    m_copias = std::max(copias, 1);
+}
+
+void ImpresoraQt::PonNombreFuente(const std::string &nombre)
+{
+    m_fuente = aQt(nombre);
+}
+
+void ImpresoraQt::PonTamanoFuente(double puntos)
+{
+    m_tamano = puntos;
+}
+
+void ImpresoraQt::PonNegrita(bool negrita)
+{
+    m_negrita = negrita;
+}
+
+double ImpresoraQt::AltoPagina() const
+{
+    return AltoPaginaImprimible(m_painter.isActive() ? m_orientacionPagina : m_orientacion);
+}
+
+void ImpresoraQt::ImprimeLinea(const std::string &linea)
+{
+    if (Empieza()) {
+        QFont fuente(m_fuente);
+        // Where Courier New is missing, another fixed-pitch font keeps the columns.
+        fuente.setStyleHint(QFont::TypeWriter);
+        fuente.setFixedPitch(true);
+        fuente.setPointSizeF(m_tamano);
+        fuente.setBold(m_negrita);
+        m_painter.setFont(fuente);
+        const QFontMetricsF medidas(fuente, &m_printer);
+        m_painter.drawText(QPointF(0, Px(m_y) + medidas.ascent()), aQt(linea));
+    }
+    m_y += AltoLinea();
+}
+
+void ImpresoraQt::Linea(double x1, double y1, double x2, double y2, std::uint32_t color)
+{
+    if (!Empieza()) {
+        return;
+    }
+    const QColor colorQt(static_cast<int>(color & 0xFFU), static_cast<int>((color >> 8) & 0xFFU),
+                         static_cast<int>((color >> 16) & 0xFFU));
+    QPen lapiz(colorQt);
+    lapiz.setWidthF(std::max(1.0, Px(m_grosor * MilimetrosPorPuntoLapiz)));
+    m_painter.setPen(lapiz);
+    m_painter.drawLine(QPointF(Px(x1), Px(y1)), QPointF(Px(x2), Px(y2)));
+}
+
+int ImpresoraQt::PintaImagen(const std::string &fichero, double x, double y, double ancho,
+                             double alto)
+{
+    if (fichero.empty()) {
+        return SinErrorImpresora;
+    }
+    const QImage imagen(aQt(fichero));
+    if (imagen.isNull()) {
+        return ErrorImagenNoValida;
+    }
+    if (!Empieza()) {
+        return m_error;
+    }
+    if (ancho <= 0 || alto <= 0) {
+        const double ppmX =
+            imagen.dotsPerMeterX() > 0 ? imagen.dotsPerMeterX() : PuntosPorMetroImagen;
+        const double ppmY =
+            imagen.dotsPerMeterY() > 0 ? imagen.dotsPerMeterY() : PuntosPorMetroImagen;
+        ancho = imagen.width() / ppmX * 1000.0;
+        alto = imagen.height() / ppmY * 1000.0;
+    }
+    m_painter.drawImage(QRectF(Px(x), Px(y), Px(ancho), Px(alto)), imagen);
+    return SinErrorImpresora;
+}
+
+int ImpresoraQt::DibujaImagen(const std::string &fichero, double x, double y)
+{
+    return PintaImagen(fichero, x, y, 0, 0);
+}
+
+int ImpresoraQt::DibujaImagenEnRectangulo(const std::string &fichero, double x, double y,
+                                          double ancho, double alto)
+{
+    if (ancho <= 0 || alto <= 0) {
+        return SinErrorImpresora; // an empty rectangle holds nothing
+    }
+    return PintaImagen(fichero, x, y, ancho, alto);
+}
+
+void ImpresoraQt::NuevaPagina()
+{
+    if (Empieza()) {
+        // An orientation given during the document applies from this page on.
+        AplicaPagina();
+        if (!m_printer.newPage()) {
+            m_error = ErrorPropioImpresora;
+        }
+    }
+    m_y = 0;
+}
+
+int ImpresoraQt::FinDocumento()
+{
+    int resultado = m_error;
+    if (m_painter.isActive() && !m_painter.end() && resultado == SinErrorImpresora) {
+        resultado = ErrorPropioImpresora;
+    }
+    m_error = SinErrorImpresora;
+    m_y = 0;
+    return resultado;
+}
+
+} // namespace dravek::gui

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "core/plataforma/Impresora.h"
+
+#include <QPainter>
+#include <QPrinter>
+#include <QString>
+
+namespace dravek::gui {
+
+// Paints the listings with QPainter on a QPrinter. A system printer and a PDF file take the
+// same path: PonFicheroPdf only gives the QPrinter an output file. The page is A4 with the
+// listing's margins in both orientations, and lines advance by the listing's own line height,
+// so the pages match the paging the listing decided.
+class ImpresoraQt : public Impresora {
+public:
+    ImpresoraQt();
+
+    // The system printer by name (empty: the default printer) for the next document.
+    void PonNombreImpresora(const QString &nombre);
+    // The next document goes to this PDF file.
+    void PonFicheroPdf(const QString &ruta);
+
+    void PonOrientacion(Orientacion orientacion) override;
+    void PonCopias(int copias) override;
+    void PonNombreFuente(const std::string &nombre) override;
+    void PonTamanoFuente(double puntos) override;
+    void PonNegrita(bool negrita) override;
+    void ImprimeLinea(const std::string &linea) override;
+    double PosicionVertical() const override { return m_y; }
+    void PonPosicionVertical(double y) override { m_y = y; }
+    double AltoLinea() const override { return AltoLineaFuente(m_tamano); }
+    double AltoPagina() const override;
+    void PonGrosorLapiz(int puntos) override { m_grosor = puntos; }
+    void Linea(double x1, double y1, double x2, double y2, std::uint32_t color) override;
+    int DibujaImagen(const std::string &fichero, double x, double y) override;
+    int DibujaImagenEnRectangulo(const std::string &fichero, double x, double y, double ancho,
+                                 double alto) override;
+    void NuevaPagina() override;
+    int FinDocumento() override;
+
+private:
+    // The document starts with its first painting; false when the printer cannot start it.
+    bool Empieza();
+    void AplicaPagina();
+    double Px(double mm) const;
+    int PintaImagen(const std::string &fichero, double x, double y, double ancho, double alto);
+
+    // Declared before the painter, which must end before the printer goes.
+    QPrinter m_printer;
+    QPainter m_painter;
+    Orientacion m_orientacion = Orientacion::Vertical;
+    Orientacion m_orientacionPagina = Orientacion::Vertical; // of the page being painted
+    int m_copias = 1;
+    QString m_fuente = QStringLiteral("Courier New");
+    double m_tamano = 10; // points
+    bool m_negrita = false;
+    double m_y = 0; // mm
+    int m_grosor = 1;
+    int m_error = SinErrorImpresora; // first failure of the document
+};
+
+} // namespace dravek::gui

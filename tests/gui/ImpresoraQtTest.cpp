@@ -1,0 +1,103 @@
+#include "gui/plataforma/ImpresoraQt.h"
+
+#include "apoyo/RelojFijo.h"
+#include "core/engine/SalidaListado.h"
+#include "core/model/EstadoObra.h"
+#include "gui/comun/TextoQt.h"
+
+#include <gtest/gtest.h>
+
+#include <QByteArray>
+#include <QColor>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImage>
+#include <QTemporaryDir>
+
+namespace dravek::gui {
+namespace {
+
+class ImpresoraQtTest : public ::testing::Test {
+protected:
+    // Fonts and printers need an application object; it must outlive the printer.
+    int argc = 1;
+    char nombre[16] = "ImpresoraQtTest";
+    char *argv[2] = {nombre, nullptr};
+    QGuiApplication app{argc, argv};
+    QTemporaryDir carpeta;
+};
+
+// Page objects of a PDF: "/Type /Page" but not the page tree's "/Type /Pages".
+int CuentaPaginas(const QByteArray &pdf)
+{
+    const QByteArray marca("/Type /Page");
+    int paginas = 0;
+    for (qsizetype i = pdf.indexOf(marca); i >= 0; i = pdf.indexOf(marca, i + 1)) {
+        const qsizetype despues = i + marca.size();
+        if (despues >= pdf.size() || pdf.at(despues) != 's') {
+            ++paginas;
+        }
+    }
+    return paginas;
+}
+
+TEST_F(ImpresoraQtTest, ListadoDeDosPaginasEnPdf)
+{
+    ASSERT_TRUE(carpeta.isValid());
+    const QString ruta = carpeta.filePath(QStringLiteral("listado.pdf"));
+    ImpresoraQt impresora;
+    impresora.PonFicheroPdf(ruta);
+    pruebas::RelojFijo reloj;
+    SalidaListado salida(reloj, impresora);
+    EstadoObra estado;
+    estado.listado.Imprimiendo = true;
+    estado.obra.TIGEN = "CONDUCCIÓN DE PRUEBA";
+
+    impresora.PonNombreFuente("Courier New");
+    estado.listado.NumeroPagina = 1;
+    salida.CabeceraPagina(estado, 1, true);
+    salida.ImprimeLinea("        RIÑONES     1.250 MPa");
+    impresora.NuevaPagina();
+    EXPECT_DOUBLE_EQ(impresora.PosicionVertical(), 0.0);
+    salida.ImprimeLinea("        SOLERA      0.800 MPa");
+    EXPECT_EQ(impresora.FinDocumento(), SinErrorImpresora);
+
+    QFile fichero(ruta);
+    ASSERT_TRUE(fichero.open(QIODevice::ReadOnly));
+    EXPECT_EQ(CuentaPaginas(fichero.readAll()), 2);
+}
+
+TEST_F(ImpresoraQtTest, ImagenesYFallos)
+{
+    ASSERT_TRUE(carpeta.isValid());
+    const QString dibujo = carpeta.filePath(QStringLiteral("cuna.png"));
+    QImage imagen(40, 20, QImage::Format_RGB32);
+    imagen.fill(QColor(0, 0, 0));
+    ASSERT_TRUE(imagen.save(dibujo));
+
+    ImpresoraQt impresora;
+    impresora.PonFicheroPdf(carpeta.filePath(QStringLiteral("figuras.pdf")));
+    EXPECT_EQ(impresora.DibujaImagen(deQt(dibujo), 17, 40), SinErrorImpresora);
+    EXPECT_EQ(impresora.DibujaImagenEnRectangulo(deQt(dibujo), 81, 40, 50, 30), SinErrorImpresora);
+    EXPECT_EQ(impresora.DibujaImagen("", 17, 40), SinErrorImpresora);
+    EXPECT_EQ(impresora.DibujaImagen(deQt(carpeta.filePath(QStringLiteral("falta.bmp"))), 17, 40),
+              ErrorImagenNoValida);
+    EXPECT_EQ(impresora.FinDocumento(), SinErrorImpresora);
+
+    // A document that cannot be written is the printer's own failure, never a success.
+    const QString imposible = carpeta.filePath(QStringLiteral("no/existe/listado.pdf"));
+    impresora.PonFicheroPdf(imposible);
+    impresora.ImprimeLinea("linea");
+    EXPECT_EQ(impresora.DibujaImagen(deQt(dibujo), 17, 40), ErrorPropioImpresora);
+    EXPECT_EQ(impresora.FinDocumento(), ErrorPropioImpresora);
+    EXPECT_FALSE(QFileInfo::exists(imposible));
+
+    // The next document starts afresh.
+    impresora.PonFicheroPdf(carpeta.filePath(QStringLiteral("otra.pdf")));
+    impresora.ImprimeLinea("linea");
+    EXPECT_EQ(impresora.FinDocumento(), SinErrorImpresora);
+}
+
+} // namespace
+} // namespace dravek::gui
