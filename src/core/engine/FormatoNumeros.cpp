@@ -1,5 +1,7 @@
 #include "core/engine/FormatoNumeros.h"
 
+#include "core/model/Utf8.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -10,42 +12,9 @@ namespace dravek {
 
 namespace {
 
-// Bytes of the UTF-8 character that starts at texto[i]. A stray or truncated sequence counts as
-// one character of one byte, so a damaged text is still measured and never cut mid-sequence.
-std::size_t LongitudCaracter(std::string_view texto, std::size_t i)
-{
-    const auto inicial = static_cast<unsigned char>(texto[i]);
-    std::size_t longitud = 1;
-    if ((inicial & 0xE0U) == 0xC0U) {
-        longitud = 2;
-    } else if ((inicial & 0xF0U) == 0xE0U) {
-        longitud = 3;
-    } else if ((inicial & 0xF8U) == 0xF0U) {
-        longitud = 4;
-    }
-    if (i + longitud > texto.size()) {
-        return 1;
-    }
-    for (std::size_t k = 1; k < longitud; ++k) {
-        if ((static_cast<unsigned char>(texto[i + k]) & 0xC0U) != 0x80U) {
-            return 1;
-        }
-    }
-    return longitud;
-}
-
-std::size_t CuentaCaracteres(std::string_view texto)
-{
-    std::size_t caracteres = 0;
-    for (std::size_t i = 0; i < texto.size(); i += LongitudCaracter(texto, i)) {
-        ++caracteres;
-    }
-    return caracteres;
-}
-
 std::string AlineaDerecha(std::string texto, int ancho)
 {
-    const std::size_t caracteres = CuentaCaracteres(texto);
+    const std::size_t caracteres = CuentaCaracteresUtf8(texto);
     if (ancho > 0 && caracteres < static_cast<std::size_t>(ancho)) {
         texto.insert(0, static_cast<std::size_t>(ancho) - caracteres, ' ');
     }
@@ -182,7 +151,7 @@ std::string sTextoFijo(std::string_view texto, int ancho)
     std::size_t i = 0;
     std::size_t caracteres = 0;
     while (i < texto.size() && caracteres < columnas) {
-        i += LongitudCaracter(texto, i);
+        i += LongitudCaracterUtf8(texto, i);
         ++caracteres;
     }
     std::string resultado(texto.substr(0, i));

@@ -1,5 +1,7 @@
 #include "core/engine/SalidaListado.h"
 
+#include "core/model/Utf8.h"
+
 #include <algorithm>
 #include <cstddef>
 #include <vector>
@@ -20,35 +22,12 @@ constexpr std::int32_t LineasPaginaPantalla = 72;
 // Rounding of the summed line heights must not push the last line of a full page over.
 constexpr double ToleranciaPagina = 1e-9; // mm
 
-// Bytes of the UTF-8 character that starts at texto[i]; a damaged sequence counts as one byte.
-std::size_t LongitudCaracter(const std::string &texto, std::size_t i)
-{
-    const auto inicial = static_cast<unsigned char>(texto[i]);
-    std::size_t longitud = 1;
-    if ((inicial & 0xE0U) == 0xC0U) {
-        longitud = 2;
-    } else if ((inicial & 0xF0U) == 0xE0U) {
-        longitud = 3;
-    } else if ((inicial & 0xF8U) == 0xF0U) {
-        longitud = 4;
-    }
-    if (i + longitud > texto.size()) {
-        return 1;
-    }
-    for (std::size_t k = 1; k < longitud; ++k) {
-        if ((static_cast<unsigned char>(texto[i + k]) & 0xC0U) != 0x80U) {
-            return 1;
-        }
-    }
-    return longitud;
-}
-
 // Byte offset of each character of the text, and the text's size last: character k (from 1)
 // is texto[inicio[k - 1], inicio[k]).
 std::vector<std::size_t> IniciosCaracteres(const std::string &texto)
 {
     std::vector<std::size_t> inicios;
-    for (std::size_t i = 0; i < texto.size(); i += LongitudCaracter(texto, i)) {
+    for (std::size_t i = 0; i < texto.size(); i += LongitudCaracterUtf8(texto, i)) {
         inicios.push_back(i);
     }
     inicios.push_back(texto.size());

@@ -176,6 +176,20 @@ struct DatosCalculo {
     double MDPFinalLey = 0;       // at, MDP of the law's second point
     double PendienteLeyMDP = 1.0; // dMDP/dDP, dimensionless
     double IncrementoPresion = 0; // at, DP step of the case loop; 0: one DP per height
+    double PresionCaso = 0;       // at, DP of the case about to be calculated
+    std::int16_t TerraplenAdoptado = Falso; // the embankment-condition load was adopted
+    // The run's geometry as entered, saved by the case loop, which works in calculation units
+    // meanwhile; the adjustment window restores the run from these.
+    double EspesorCamisaTramo = 0;         // mm
+    double EspesorTramo = 0;               // cm
+    double RecubrimientoInteriorTramo = 0; // cm
+    double RecubrimientoExteriorTramo = 0; // cm
+    std::int16_t TipoCunaTramo = 0;
+    // Radii handed to the post-tensioned design.
+    double RadioExterior = 0; // cm
+    double RadioInterior = 0; // cm
+    double RadioCamisa = 0;   // cm
+    double RadioNucleo = 0;   // cm
 };
 
 // What a design leaves behind.

@@ -1,5 +1,7 @@
 #include "core/shell/DatosPredeterminados.h"
 
+#include "core/model/Utf8.h"
+
 #include <array>
 #include <cstdint>
 #include <filesystem>
@@ -114,22 +116,7 @@ std::vector<std::string_view> Caracteres(std::string_view linea)
     std::vector<std::string_view> caracteres;
     std::size_t i = 0;
     while (i < linea.size()) {
-        const auto primero = static_cast<unsigned char>(linea[i]);
-        std::size_t largo = 1;
-        if (primero >= 0xC2 && primero <= 0xDF) {
-            largo = 2;
-        } else if (primero >= 0xE0 && primero <= 0xEF) {
-            largo = 3;
-        } else if (primero >= 0xF0 && primero <= 0xF4) {
-            largo = 4;
-        }
-        bool valido = i + largo <= linea.size();
-        for (std::size_t k = 1; valido && k < largo; ++k) {
-            valido = (static_cast<unsigned char>(linea[i + k]) & 0xC0) == 0x80;
-        }
-        if (!valido) {
-            largo = 1;
-        }
+        const std::size_t largo = LongitudCaracterUtf8(linea, i);
         caracteres.push_back(linea.substr(i, largo));
         i += largo;
     }

@@ -1,5 +1,7 @@
 #include "core/shell/Registro.h"
 
+#include "core/model/Utf8.h"
+
 #include <charconv>
 #include <optional>
 
@@ -43,36 +45,6 @@ std::optional<std::int32_t> NumeroDe(const DatoRegistro &vValor)
         return std::nullopt;
     }
     return numero;
-}
-
-// Code of the first character of a UTF-8 text; a byte that starts no valid sequence counts as
-// a character of its own.
-std::int32_t CodigoPrimerCaracter(std::string_view texto)
-{
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(texto[i]); };
-    const unsigned char primero = byte(0);
-    std::size_t largo = 1;
-    std::int32_t codigo = primero;
-    if (primero >= 0xC2 && primero <= 0xDF) {
-        largo = 2;
-        codigo = primero & 0x1F;
-    } else if (primero >= 0xE0 && primero <= 0xEF) {
-        largo = 3;
-        codigo = primero & 0x0F;
-    } else if (primero >= 0xF0 && primero <= 0xF4) {
-        largo = 4;
-        codigo = primero & 0x07;
-    }
-    if (largo == 1 || texto.size() < largo) {
-        return primero;
-    }
-    for (std::size_t i = 1; i < largo; ++i) {
-        if ((byte(i) & 0xC0) != 0x80) {
-            return primero;
-        }
-        codigo = (codigo << 6) | (byte(i) & 0x3F);
-    }
-    return codigo;
 }
 
 } // namespace
@@ -171,7 +143,7 @@ void PonSeparadorDecimal(EstadoEjecucion &ejecucion, LocalUsuario &local)
     // every number reader still has one.
     const std::string separador = delLocal.empty() ? std::string(".") : delLocal;
     ejecucion.SeparadorDecimalLocal = separador;
-    ejecucion.CodigoSeparadorLocal = CodigoPrimerCaracter(separador);
+    ejecucion.CodigoSeparadorLocal = CodigoCaracterUtf8(separador, 0);
     ejecucion.CodigoOtroSeparador = separador == "," ? '.' : ',';
 }
 
