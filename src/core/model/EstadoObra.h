@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <string>
 
+#include "core/posttensioned/EstadoPostesado.h"
+
 namespace dravek {
 
 // MKS value over SI value; whole numbers on purpose: 1 MPa is taken as 10 kp/cm2 and 100 t/m2.
@@ -163,6 +165,9 @@ struct DatosCaso {
     double vQHUnMetro = 0;
     double CargaMovilUnMetro = 0;
     double CargaNoAdoptadaUnMetro = 0;
+    // Cylinder arrangement word of a post-tensioned run ("Embebida", "Revestida"), one blank
+    // otherwise; set by the run data report for the whole run.
+    std::string TextoTipoCamisa = " ";
 };
 
 // Ranges, DP->MDP law and pressure step of the run being calculated; set around the case loop
@@ -208,6 +213,15 @@ struct ResultadosCaso {
     double NEXPEX = 0; // spirals per metre
     double BRAZO = 0;  // m
     bool PasadaDefinitiva = false;
+    // A section of the case was refused by the limit moment; cleared by the case design.
+    bool MomentoTopeSuperado = false;
+    // A stored adjustment of the case, and the outer area the case design keeps with it.
+    bool HayAjusteGuardado = false;
+    double ArmaduraCalculadaExterior = 0; // cm2/m
+    // Cracking check of a pipe without cylinder.
+    double TensionMaxima = 0;          // kp/cm2, largest tensile stress met
+    double TensionAdmisible = 0;       // kp/cm2, admissible stress where it was met
+    double TensionAdmisibleMinima = 0; // kp/cm2, smallest admissible stress met
 };
 
 // Listing kinds of the printed listing.
@@ -254,6 +268,33 @@ struct TablasPredeterminadas {
     std::int16_t LimiteAnchoZanja = 0; // trench-width warning factor; 0 switches it off
 };
 
+// Labels of the run data report and the load table, in the interface language; rebuilt at the
+// start of every run calculation. Entries are numbered from 1 as the codes they are looked up
+// by; index 0 is unused.
+struct EtiquetasTramo {
+    std::array<std::string, 3> NombresNivelControl{}; // by TipoControl 1..2
+    std::array<std::string, 3> NombresCuna{};         // 1 granular, 2 concrete
+    std::array<std::string, 6> NombresCargaMovil{};   // by TipoCargaConcentrada + 1
+    std::array<std::string, 4> NombresAsentamiento{}; // by IndiceAsentamiento 1..3
+    // By the tens digit (1 trench, 2 under an embankment, 3 embankment) and the units digit
+    // (1 uncompacted, 2 compacted) of CodigoColocacion.
+    std::array<std::array<std::string, 3>, 4> NombresColocacion{};
+    // By the tens digit (1 non-cohesive, 2 cohesive) and the units digit of TipoRelleno: the
+    // soil with its Marston K mu' in parentheses, and that value alone.
+    std::array<std::array<std::string, 4>, 3> NombresRelleno{};
+    std::array<std::array<std::string, 4>, 3> KmuRelleno{};
+};
+
+// The pictures the printed run data report paints, as full paths of their files (empty: no
+// picture). The data-entry window and start-up set the first three in the interface language;
+// the report sets the cradle picture itself.
+struct FigurasListado {
+    std::string ptArmado;     // section of a reinforced-concrete pipe
+    std::string ptPostesado;  // section of a post-tensioned pipe for its cylinder arrangement
+    std::string ptColocacion; // installation kind with its cradle
+    std::string ptCuna;       // cradle
+};
+
 struct EstadoObra {
     DatosObra obra;
     DatosTramo tramo;
@@ -264,6 +305,9 @@ struct EstadoObra {
     EstadoListado listado;
     EstadoEjecucion ejecucion;
     TablasPredeterminadas tablas;
+    EtiquetasTramo etiquetas;
+    FigurasListado frFiguras;
+    EstadoPostesado postesado; // post-tensioned design of the case
 };
 
 } // namespace dravek

@@ -1,0 +1,484 @@
+#include "core/engine/CalculaCasos.h"
+
+#include <cmath>
+#include <cstddef>
+#include <string>
+
+#include "core/engine/DatosTramoListado.h"
+#include "core/engine/FormatoNumeros.h"
+#include "core/engine/Ovaliz.h"
+#include "core/engine/PresionesCaso.h"
+#include "core/engine/mdMarston.h"
+#include "core/model/TextoRecurso.h"
+
+namespace dravek {
+
+namespace {
+
+// Height and DP both at or below this: the run's whole ranges (the callers pass -1 and -1).
+constexpr double LimiteLlamadaCompleta = -0.5;
+
+// A next height closer than this to the final one is taken as the final one (strict), m.
+constexpr double ToleranciaAlturaFinal = 0.01;
+
+// Pressure step, at: a DP up to this much above the final DP is calculated unchanged; a step
+// that passes it by less than its own size less this margin gives a last case at the final DP.
+constexpr double MargenPresionFinal = 0.2;
+constexpr double MargenUltimoPaso = 0.1;
+
+// Pantalla listing, lines of its 72-line page: a case title takes 6, and it opens a new page
+// unless the title and the case's first block (33 lines together) still fit. After a case the
+// count stands at 60, which sends the next case's blocks to a new page.
+constexpr std::int32_t LineasPaginaPantalla = 72;
+constexpr std::int32_t LineasTituloPantalla = 6;
+constexpr std::int32_t LineasTituloYBloque = 33;
+constexpr std::int32_t LineasTrasCasoPantalla = 60;
+
+constexpr std::int32_t LineasPorPaginaTabular = 50;
+constexpr std::int32_t LineasEntreAlturasTabular = 2;
+
+constexpr int AnchoSeparadorPantalla = 70;
+
+// Trench codes with their own rule for the thrust load of a typed total load: over the trench
+// width with uncompacted fill, the load itself with compacted fill.
+constexpr std::int16_t ZanjaSinCompactar = 11;
+constexpr std::int16_t ZanjaCompactada = 12;
+
+constexpr std::int16_t CunaHormigon120Datos = 2;    // as the data-entry window stores it
+constexpr std::int16_t CunaHormigon120Analisis = 3; // as the ring analysis numbers it
+
+std::string Blancos(int n)
+{
+    return std::string(static_cast<std::size_t>(n), ' ');
+}
+
+// Blanks off both ends, as the listings trim their numbers.
+std::string QuitaBlancos(const std::string &texto)
+{
+    const std::size_t primero = texto.find_first_not_of(' ');
+    if (primero == std::string::npos) {
+        return {};
+    }
+    return texto.substr(primero, texto.find_last_not_of(' ') - primero + 1);
+}
+
+bool TramoConPresiones(const DatosTramo &tramo)
+{
+    return tramo.DPInicialTramo > 0 || tramo.DPFinalTramo > 0;
+}
+
+// The loop works on the run's geometry in calculation units; this keeps the values as entered
+// (also in the state, where the adjustment window finds them) and puts them back, with the
+// run's height range that a one-case call narrows, however the loop is left.
+class GuardaGeometriaCalculo {
+public:
+    explicit GuardaGeometriaCalculo(EstadoObra &estado)
+        : m_estado(estado), m_Delca(estado.tramo.Delca), m_ESP(estado.tramo.ESP),
+          m_RECI(estado.tramo.RECI), m_RECE(estado.tramo.RECE), m_vICUNA(estado.tramo.vICUNA)
+    {
+        DatosTramo &tramo = estado.tramo;
+        DatosCalculo &calculo = estado.calculo;
+        calculo.EspesorCamisaTramo = m_Delca;
+        tramo.Delca = m_Delca / 10; // mm -> cm
+        calculo.TipoCunaTramo = m_vICUNA;
+        if (tramo.vICUNA == CunaHormigon120Datos) {
+            tramo.vICUNA = CunaHormigon120Analisis;
+        }
+        calculo.EspesorTramo = m_ESP;
+        tramo.ESP = m_ESP / 100; // cm -> m
+        calculo.RecubrimientoInteriorTramo = m_RECI;
+        tramo.RECI = m_RECI / 100;
+        calculo.RecubrimientoExteriorTramo = m_RECE;
+        tramo.RECE = m_RECE / 100;
+    }
+
+    ~GuardaGeometriaCalculo()
+    {
+        DatosTramo &tramo = m_estado.tramo;
+        tramo.Delca = m_Delca;
+        tramo.ESP = m_ESP;
+        tramo.RECI = m_RECI;
+        tramo.RECE = m_RECE;
+        tramo.vICUNA = m_vICUNA;
+        RangoAlturas(m_estado);
+    }
+
+    GuardaGeometriaCalculo(const GuardaGeometriaCalculo &) = delete;
+    GuardaGeometriaCalculo &operator=(const GuardaGeometriaCalculo &) = delete;
+    GuardaGeometriaCalculo(GuardaGeometriaCalculo &&) = delete;
+    GuardaGeometriaCalculo &operator=(GuardaGeometriaCalculo &&) = delete;
+
+private:
+    EstadoObra &m_estado;
+    double m_Delca;
+    double m_ESP;
+    double m_RECI;
+    double m_RECE;
+    std::int16_t m_vICUNA;
+};
+
+// Writes why the calculation stops where the listing goes (screen or any printed kind) and
+// hands the same text to the command.
+ErrorCalculo DetieneCalculo(ContextoCalculo &contexto, const std::string &mensaje)
+{
+    EstadoObra &estado = contexto.estado;
+    if (estado.listado.Imprimiendo) {
+        contexto.salida.SaltaLineas(estado, 1);
+        contexto.salida.ImprimeLinea(Blancos(8) + mensaje);
+    } else {
+        contexto.salida.EscribePantalla(0, mensaje, 2);
+    }
+    return ErrorCalculo::Con(mensaje);
+}
+
+// The message of a load that cannot be computed, from the labels of the entry fields that
+// hold the faulty value, so the engineer knows what to correct.
+std::string MensajeErrorCargas(const EstadoObra &estado, ErrorMarston error,
+                               const EntradaMarston &entrada)
+{
+    const std::int32_t d = estado.ejecucion.DesplazamientoIdioma;
+    const auto valor = [&](double x) {
+        return QuitaBlancos(sNumeroDob(estado.ejecucion, x, 0, 3, "", false));
+    };
+    const auto etiqueta = [&](std::int32_t texto) { return QuitaBlancos(Texto(d, texto)); };
+    std::string detalle;
+    switch (error) {
+    case ErrorMarston::Ninguno:
+        break;
+    case ErrorMarston::AlturaNoValida:
+        detalle = etiqueta(918) + ": " + valor(entrada.Altura); // "Altura (m)"
+        break;
+    case ErrorMarston::DiametroNoValido:
+        detalle = etiqueta(227) + ": " + valor(entrada.DiametroExterior); // "Diámetro Exterior"
+        break;
+    case ErrorMarston::AnchoZanjaNoValido:
+        detalle = etiqueta(266) + ": " + valor(entrada.AnchoZanja); // "Anchura Zanja (m)"
+        break;
+    case ErrorMarston::AnguloRozamientoNoValido:
+        detalle = etiqueta(517); // "Angulo de Rozamiento debe estar entre 0º y 90º"
+        break;
+    case ErrorMarston::DistanciaTerrenoNoValida:
+    case ErrorMarston::SinConvergencia:
+    case ErrorMarston::ResultadoNoFinito:
+        // The plane of equal settlement is found from h' / Bc: an h' of 0, or one so large that
+        // the load overflows, is what these faults come from.
+        detalle = etiqueta(316) + ": " + valor(entrada.DistanciaTerrenoNatural);
+        break;
+    case ErrorMarston::RellenoNoValido:
+        detalle = etiqueta(308) + " " + etiqueta(238) + " " + // "Valor Incorrecto del Tipo..."
+                  std::to_string(entrada.CodigoRelleno);
+        break;
+    case ErrorMarston::RazonAsentamientoNoValida:
+        detalle = etiqueta(318) + ": " + std::to_string(entrada.RazonAsentamiento);
+        break;
+    case ErrorMarston::CargaMovilNoValida:
+        detalle = etiqueta(321) + ": " + std::to_string(entrada.TipoCargaMovil);
+        break;
+    }
+    return etiqueta(286) + ": " + detalle; // "ERROR"
+}
+
+// Loads of one fill height in t/m2, and the impact coefficient of its live load.
+ErrorCalculo CargasAltura(ContextoCalculo &contexto, double H, double alturaInicialTramo,
+                          double &coeficienteImpacto)
+{
+    EstadoObra &estado = contexto.estado;
+    DatosTramo &tramo = estado.tramo;
+    DatosCaso &caso = estado.caso;
+    const double vDE = tramo.vDE;
+
+    if (tramo.CalculoCargas == 1) {
+        EntradaMarston entrada;
+        entrada.Altura = H;
+        entrada.AnchoZanja = tramo.AnchoZanja;
+        entrada.DistanciaTerrenoNatural = tramo.DistanciaTerrenoNatural;
+        entrada.PesoEspecificoRelleno = tramo.vGAMAT;
+        entrada.AnguloRozamiento = tramo.AnguloRozamiento;
+        entrada.CodigoColocacion = tramo.CodigoColocacion;
+        entrada.CodigoRelleno = tramo.TipoRelleno;
+        entrada.RazonAsentamiento = tramo.IndiceAsentamiento;
+        entrada.TipoCargaMovil = tramo.TipoCargaConcentrada;
+        entrada.DiametroExterior = vDE;
+        // Back to t/m, so that a load the routine leaves as it was is divided to the same t/m2.
+        entrada.WAnterior = caso.vQ * vDE;
+        entrada.W2Anterior = caso.vQH * vDE;
+        entrada.CargaNoAdoptadaAnterior = caso.CargaNoAdoptada * vDE;
+        const ResultadoMarston cargas = CalculaCargasMarston(entrada);
+        if (cargas.Error != ErrorMarston::Ninguno) {
+            return DetieneCalculo(contexto, MensajeErrorCargas(estado, cargas.Error, entrada));
+        }
+        caso.vQ = cargas.W / vDE; // t/m -> t/m2
+        caso.vQH = cargas.W2 / vDE;
+        caso.CargaMovil = cargas.CargaMovil / vDE;
+        caso.CargaNoAdoptada = cargas.CargaNoAdoptada / vDE;
+        estado.calculo.TerraplenAdoptado = cargas.TerraplenAdoptado;
+        tramo.DistanciaTerrenoNatural = cargas.DistanciaTerrenoNatural;
+        coeficienteImpacto = cargas.CoeficienteImpacto;
+        return {};
+    }
+
+    // The run gives its total vertical load. In calculation units CargaVerticalTotal is in t/m2
+    // (an SI entry in MPa has been multiplied by 100), so the loads are taken from it here rather
+    // than from what the run validation left in vQ and vQH in the units of the screen. The load
+    // that defines the lateral thrust follows the validation's rule for each installation.
+    const double carga = tramo.CargaVerticalTotal;
+    caso.vQ = carga;
+    if (tramo.CodigoColocacion == ZanjaSinCompactar) {
+        if (!(tramo.AnchoZanja > 0)) {
+            EntradaMarston entrada;
+            entrada.AnchoZanja = tramo.AnchoZanja;
+            return DetieneCalculo(
+                contexto, MensajeErrorCargas(estado, ErrorMarston::AnchoZanjaNoValido, entrada));
+        }
+        caso.vQH = vDE * carga / tramo.AnchoZanja;
+    } else if (tramo.CodigoColocacion == ZanjaCompactada) {
+        caso.vQH = carga;
+    } else {
+        caso.vQH = tramo.vGAMAT * alturaInicialTramo; // t/m3 x m
+    }
+    // No live load and no second condition with a typed load: nothing of a previous run stays.
+    caso.CargaMovil = 0;
+    caso.CargaNoAdoptada = 0;
+    estado.calculo.TerraplenAdoptado = Falso;
+    coeficienteImpacto = 0;
+    return {};
+}
+
+// "DP: 0.4 MPa      MDP: 0.5 MPa", shared by the screen and the Pantalla titles.
+std::string PresionesTitulo(const EstadoObra &estado)
+{
+    const std::int32_t d = estado.ejecucion.DesplazamientoIdioma;
+    const EstadoEjecucion &ejecucion = estado.ejecucion;
+    return Texto(d, 166) + " " +
+           QuitaBlancos(sNumeroDob(ejecucion, estado.caso.DP, 6, 1, "at->MPa", true)) +
+           Blancos(6) + Texto(d, 165) + " " +
+           QuitaBlancos(sNumeroDob(ejecucion, estado.caso.MDP, 6, 1, "at->MPa", true));
+}
+
+// The screen and the Pantalla listing open each case with its title; the Normal and Tabular
+// listings carry the case in the designs' own headings.
+void TituloCaso(ContextoCalculo &contexto, std::int32_t numeroCaso)
+{
+    EstadoObra &estado = contexto.estado;
+    EstadoListado &listado = estado.listado;
+    SalidaListado &salida = contexto.salida;
+    const std::int32_t d = estado.ejecucion.DesplazamientoIdioma;
+    const std::string tramo = sNumeroEnt(estado.tramo.TramoActual, 4);
+
+    if (!listado.Imprimiendo) {
+        salida.EscribePantalla(0,
+                               Blancos(2) + Texto(d, 244) + " : " +
+                                   QuitaBlancos(sNumeroEnt(numeroCaso, 5)) + "/" + tramo +
+                                   Blancos(2) + PresionesTitulo(estado),
+                               1);
+        return;
+    }
+    if (listado.TipoListado != ClaseListado::Pantalla) {
+        return;
+    }
+    if (listado.LineasImpresas + LineasTituloYBloque > LineasPaginaPantalla) {
+        salida.impresora().NuevaPagina();
+        listado.LineasImpresas = LineasTituloPantalla;
+    } else {
+        listado.LineasImpresas += LineasTituloPantalla;
+    }
+    salida.SaltaLineas(estado, 3);
+    salida.impresora().PonTamanoFuente(10);
+    salida.impresora().PonNegrita(true);
+    salida.ImprimeLinea(Blancos(9) + Texto(d, 247) + ": " +
+                        QuitaBlancos(sNumeroEnt(estado.caso.NumeroCaso, 5)) + "/" + tramo + " : " +
+                        sTextoFijo(estado.tramo.ITIT, 40));
+    salida.ImprimeLinea(Blancos(31) + PresionesTitulo(estado));
+    salida.impresora().PonNegrita(false);
+}
+
+void SeparadorCaso(ContextoCalculo &contexto)
+{
+    EstadoObra &estado = contexto.estado;
+    SalidaListado &salida = contexto.salida;
+    if (!estado.listado.Imprimiendo) {
+        salida.EscribePantalla(0, std::string(AnchoSeparadorPantalla, '='), 2);
+        return;
+    }
+    if (estado.listado.TipoListado != ClaseListado::Pantalla) {
+        return;
+    }
+    estado.listado.LineasImpresas = LineasTrasCasoPantalla;
+    Impresora &impresora = salida.impresora();
+    impresora.PonGrosorLapiz(5);
+    const double y = impresora.PosicionVertical() + 3; // mm
+    impresora.Linea(18, y, 190, y, 0);
+    salida.SaltaLineas(estado, 1);
+}
+
+// One calculation case at PresionCaso and the current height.
+ErrorCalculo CalculaUnCaso(ContextoCalculo &contexto, std::int32_t numeroCaso, double LANDA,
+                           double coeficienteImpacto)
+{
+    EstadoObra &estado = contexto.estado;
+    DatosCaso &caso = estado.caso;
+    DatosTramo &tramo = estado.tramo;
+    DatosCalculo &calculo = estado.calculo;
+
+    caso.NumeroCaso = numeroCaso;
+    caso.DP = calculo.PresionCaso;
+    CalculaMDP(estado, caso.DP);
+    CalculaPP(estado);
+    CalculaSTP(estado);
+    GuardaPP(estado);
+    ++caso.ContadorCasos;
+    caso.PrimerCaso = caso.ContadorCasos == 1;
+
+    TituloCaso(contexto, numeroCaso);
+    if (ErrorCalculo error = ListaDatosTramo(contexto, coeficienteImpacto)) {
+        return error;
+    }
+    if (ErrorCalculo error = Ovaliz(contexto, LANDA, numeroCaso)) {
+        return error;
+    }
+    caso.NuevaAltura = false;
+
+    if (tramo.EsArmado != Falso) {
+        return contexto.diseno.CalculaArmado(contexto, numeroCaso);
+    }
+    // Diameters and covers in m, radii in cm.
+    calculo.RadioExterior = tramo.vDE * 50;
+    calculo.RadioInterior = tramo.vDi * 50;
+    calculo.RadioCamisa = tramo.RECI * 100 + calculo.RadioInterior;
+    calculo.RadioNucleo = calculo.RadioExterior - tramo.RECE * 100;
+    // The post-tensioned design turns the shrinkage values negative on its own copies only, so
+    // Epsc and Epsr keep the values entered from one case to the next.
+    return contexto.diseno.CalculaPostesado(contexto, numeroCaso, tramo.FijaPresionPrimario,
+                                            tramo.CoefPresionPrimario);
+}
+
+// Moves PresionCaso to the next DP of the height; false when the height has no more cases.
+bool SiguientePresion(EstadoObra &estado)
+{
+    DatosCalculo &calculo = estado.calculo;
+    const double paso = calculo.IncrementoPresion;
+    // A step of 0 is one DP per height. A negative step (a DP->MDP law whose MDP falls while DP
+    // rises) or one that is not finite would never reach the end of the range: one DP too.
+    if (!(paso > 0) || !std::isfinite(paso)) {
+        return false;
+    }
+    const double limite =
+        TramoConPresiones(estado.tramo) ? estado.tramo.DPFinalTramo : estado.obra.DPFinalObra;
+    const double siguiente = calculo.PresionCaso + paso;
+    if (!(siguiente > calculo.PresionCaso)) {
+        return false; // a step lost in the rounding of a huge DP
+    }
+    calculo.PresionCaso = siguiente;
+    if (siguiente <= limite + MargenPresionFinal) {
+        return true;
+    }
+    if (siguiente <= limite + paso - MargenUltimoPaso) {
+        calculo.PresionCaso = limite;
+        return true;
+    }
+    return false;
+}
+
+// Moves H to the next fill height; false after the last one.
+bool SiguienteAltura(const EstadoObra &estado, double &H)
+{
+    const double alturaFinal = estado.calculo.AlturaFinal;
+    // The case at the final height is the last one: with a step of 0.01 m or less the snapping
+    // rule below would bring the next height back to the final one for ever.
+    if (H == alturaFinal) {
+        return false;
+    }
+    const double paso = estado.tramo.IncrementoAltura;
+    // A step of 0 is a single height; a negative or non-finite one would never end.
+    if (!(paso > 0) || !std::isfinite(paso)) {
+        return false;
+    }
+    double siguiente = H + paso;
+    if (std::abs(alturaFinal - siguiente) < ToleranciaAlturaFinal) {
+        siguiente = alturaFinal;
+    }
+    if (!(siguiente > H)) {
+        return false;
+    }
+    H = siguiente;
+    return H <= alturaFinal;
+}
+
+} // namespace
+
+ErrorCalculo CalculaCasos(ContextoCalculo &contexto, std::int32_t &numeroCaso, double altura,
+                          double dp)
+{
+    EstadoObra &estado = contexto.estado;
+    DatosCalculo &calculo = estado.calculo;
+    DatosCaso &caso = estado.caso;
+    EstadoListado &listado = estado.listado;
+
+    listado.LineasPorPagina = LineasPorPaginaTabular;
+    ConstruyeEtiquetas(estado);
+
+    const GuardaGeometriaCalculo guarda(estado);
+    listado.LineasImpresas = 0;
+    caso.ContadorCasos = 0;
+
+    RangoAlturas(estado);
+    PreparaLeyMDP(estado);
+    // A final height of 0 means the first height only.
+    if (calculo.AlturaFinal <= 0) {
+        calculo.AlturaFinal = calculo.AlturaInicial;
+    }
+    // The height the run validation takes for the thrust of a typed load, kept before a one-case
+    // call narrows the range.
+    const double alturaInicialTramo = calculo.AlturaInicial;
+    const bool unSoloCaso = altura > LimiteLlamadaCompleta || dp > LimiteLlamadaCompleta;
+    if (unSoloCaso) {
+        calculo.AlturaInicial = altura;
+        calculo.AlturaFinal = altura;
+    }
+
+    // Of the live load at the current height, for the run data report.
+    double coeficienteImpacto = 0;
+    double H = calculo.AlturaInicial;
+    bool otraAltura = H <= calculo.AlturaFinal;
+    while (otraAltura) {
+        if (ErrorCalculo error =
+                CargasAltura(contexto, H, alturaInicialTramo, coeficienteImpacto)) {
+            return error;
+        }
+        caso.AlturaActual = H;
+        // tan^2(45 - phi/2), with phi in degrees.
+        const double x = PiMarston / 4 - estado.tramo.AnguloRozamiento * PiMarston / 360;
+        const double tangente = std::sin(x) / std::cos(x);
+        const double LANDA = tangente * tangente;
+
+        calculo.PresionCaso = TramoConPresiones(estado.tramo) ? estado.tramo.DPInicialTramo
+                                                              : estado.obra.DPInicialObra;
+        if (unSoloCaso) {
+            calculo.PresionCaso = dp;
+            calculo.IncrementoPresion = 0;
+        }
+        caso.NuevaAltura = true;
+        numeroCaso = 1;
+
+        bool otroCaso = true;
+        while (otroCaso) {
+            if (ErrorCalculo error =
+                    CalculaUnCaso(contexto, numeroCaso, LANDA, coeficienteImpacto)) {
+                return error;
+            }
+            ++numeroCaso;
+            otroCaso = SiguientePresion(estado);
+            SeparadorCaso(contexto);
+        }
+        // Two blank lines between the heights of the summary table.
+        if (listado.Imprimiendo && listado.TipoListado == ClaseListado::Tabular &&
+            listado.LineasRestantes >= LineasEntreAlturasTabular) {
+            contexto.salida.SaltaLineas(estado, LineasEntreAlturasTabular);
+            listado.LineasRestantes -= LineasEntreAlturasTabular;
+        }
+        otraAltura = SiguienteAltura(estado, H);
+    }
+    return {};
+}
+
+} // namespace dravek

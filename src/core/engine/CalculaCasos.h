@@ -1,0 +1,28 @@
+#pragma once
+
+// The case loop of one pipe run: every fill height of the run with every design pressure DP is
+// one calculation case, listed the moment it is calculated. Expects the working values in
+// calculation units (ConvierteUnidades "ParaCalculo"), the run validated and the listing sink
+// chosen.
+
+#include <cstdint>
+
+#include "core/engine/ContextoCalculo.h"
+
+namespace dravek {
+
+// altura (m) and dp (at) both at or below -0.5 (callers pass -1, -1): the run's whole height and
+// pressure ranges. Otherwise one single case at that height and DP, as the reinforcement
+// adjustment recalculates it; IncrementoPresion is 0 afterwards.
+//
+// numeroCaso is the case number within the current height: 1 at each new height, +1 after each
+// case. The run's geometry is in calculation units while the loop runs (Delca in cm, ESP, RECI
+// and RECE in m, the concrete 120 degree cradle as analysis code 3) and comes back as entered,
+// with the run's height range, on every way out: an error or an exception included.
+//
+// A step that cannot go on (the Marston loads, the ring analysis, a design) ends the
+// calculation: its message is already in the listing and is returned for the command to show.
+ErrorCalculo CalculaCasos(ContextoCalculo &contexto, std::int32_t &numeroCaso, double altura,
+                          double dp);
+
+} // namespace dravek

@@ -1,0 +1,50 @@
+#pragma once
+
+// What every step of a calculation is handed: the state, the listing sink, the debug file and
+// the designs of a case. A step that cannot go on returns an ErrorCalculo; the caller stops
+// the calculation, restores the state it changed and lets the command show the message.
+
+#include <cstdint>
+#include <string>
+
+#include "core/engine/SalidaListado.h"
+#include "core/model/EstadoObra.h"
+
+namespace dravek {
+
+struct ErrorCalculo {
+    bool hayError = false;
+    std::string mensaje; // already in the interface language
+
+    explicit operator bool() const { return hayError; }
+    static ErrorCalculo Con(std::string texto) { return {true, std::move(texto)}; }
+};
+
+// The debug file of the ring analysis and the reinforced-concrete design ("Debugzuk_cal.txt").
+// A line that cannot be written is dropped: the debug file never stops a calculation.
+class DepuracionCalculo {
+public:
+    virtual ~DepuracionCalculo() = default;
+    virtual void EscribeLinea(const std::string &linea) = 0;
+};
+
+// The designs of one case, reinforced concrete or post-tensioned, each in its own module.
+class DisenoCaso {
+public:
+    virtual ~DisenoCaso() = default;
+    virtual ErrorCalculo CalculaArmado(struct ContextoCalculo &contexto,
+                                       std::int32_t numeroCaso) = 0;
+    virtual ErrorCalculo CalculaPostesado(struct ContextoCalculo &contexto,
+                                          std::int32_t numeroCaso,
+                                          std::int16_t FijaPresionPrimario,
+                                          double CoefPresionPrimario) = 0;
+};
+
+struct ContextoCalculo {
+    EstadoObra &estado;
+    SalidaListado &salida;
+    DepuracionCalculo &depuracion;
+    DisenoCaso &diseno;
+};
+
+} // namespace dravek

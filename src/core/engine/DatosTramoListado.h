@@ -1,0 +1,25 @@
+#pragma once
+
+// The run data report that opens the listing of a run: materials, pipe, cradle, installation,
+// fill and the loads of the design hypotheses on the Normal printed listing, the run's block on
+// the Tabular one. In every listing it also leaves the per-run values the calculation uses.
+
+#include "core/engine/ContextoCalculo.h"
+
+namespace dravek {
+
+// The label tables of the report and the load table, in the interface language, into
+// estado.etiquetas; built at the start of every run calculation.
+void ConstruyeEtiquetas(EstadoObra &estado);
+
+// Acts only in the first case of the run (PrimerCaso), right after the case title. In every
+// listing, the screen included, it sets TextoTipoCamisa, the loads of 1 m of fill for load case
+// 8, and, after the load table (computed loads; not on the Tabular and Pantalla printed kinds),
+// the loads of the first fill height again. CoeficienteImpacto is the one the Marston routine
+// gave for the current fill height. The printer's own error 482 while painting a picture skips
+// that picture; any other number ends the printed listing with the returned error. A
+// post-tensioned run's report goes on in the post-tensioned module (its characteristics
+// listing), which this routine does not call.
+ErrorCalculo ListaDatosTramo(ContextoCalculo &contexto, double CoeficienteImpacto);
+
+} // namespace dravek

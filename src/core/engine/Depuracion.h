@@ -1,0 +1,80 @@
+#pragma once
+
+// The debug file of the calculation ("Debugzuk_cal.txt") and the layout of its lines: items
+// written one after the other from column 10, numbers in the general format of the old
+// Print # statement, print zones of 14 columns. Nothing here depends on the C locale.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "core/engine/ContextoCalculo.h"
+
+namespace dravek {
+
+inline constexpr std::string_view NombreFicheroDepuracion = "Debugzuk_cal.txt";
+
+// Width of a print zone; zones start at columns 1, 15, 29, ...
+inline constexpr int AnchoZonaDepuracion = 14;
+
+// Column where every debug line starts (nine blanks before it).
+inline constexpr int ColumnaDepuracion = 10;
+
+// A number in general format, without the blanks the line puts around it: at most 15
+// significant digits, trailing zeros dropped, no zero before the decimal separator of a number
+// below 1 (".25", "-.25"), exponent form for magnitudes of 1E+15 and up or below 1E-04
+// ("1E-07", "1.23456789012346E+17"), the decimal separator given.
+std::string NumeroGeneral(double valor, std::string_view separadorDecimal);
+
+// One debug line built item by item:
+//   LineaDepuracion(sep).Anade(Texto(d, 639)).Anade(vDi).SiguienteZona().Anade(vDE) ...
+// A number is written with a blank before it when it is not negative (its minus sign
+// otherwise) and one blank after it; a text as it is; SiguienteZona moves to the start of the
+// next print zone, always at least one blank on.
+class LineaDepuracion {
+public:
+    explicit LineaDepuracion(std::string_view separadorDecimal,
+                             int columnaInicial = ColumnaDepuracion);
+
+    LineaDepuracion &Anade(std::string_view texto);
+    LineaDepuracion &Anade(const char *texto) { return Anade(std::string_view(texto)); }
+    LineaDepuracion &Anade(const std::string &texto) { return Anade(std::string_view(texto)); }
+    LineaDepuracion &Anade(double valor);
+    LineaDepuracion &Anade(std::int32_t valor) { return Anade(static_cast<double>(valor)); }
+    LineaDepuracion &SiguienteZona();
+
+    const std::string &Linea() const { return m_linea; }
+
+private:
+    std::string m_separador;
+    std::string m_linea;
+    std::size_t m_columnas = 0; // characters written so far, the nine blanks included
+};
+
+// The debug file in a folder given by the program (a folder of the user's, writable), each
+// line appended as it comes and ended by a carriage return and a line feed. The file is opened
+// and closed for every line, so it stays whole whatever becomes of the calculation.
+// A line that cannot be written is counted and dropped: the debug file never stops a
+// calculation.
+class FicheroDepuracion : public DepuracionCalculo {
+public:
+    explicit FicheroDepuracion(std::string carpeta);
+
+    // Starts the file empty: every calculation command does, so that the file holds the lines
+    // of the last command only instead of growing for ever. The folder is created when it does
+    // not exist yet. False when the file could not be started; the lost-line count restarts.
+    bool Reinicia();
+
+    void EscribeLinea(const std::string &linea) override;
+
+    // Lines that could not be written since the last Reinicia.
+    std::int64_t LineasPerdidas() const { return m_lineasPerdidas; }
+    const std::string &Ruta() const { return m_ruta; }
+
+private:
+    std::string m_carpeta;
+    std::string m_ruta;
+    std::int64_t m_lineasPerdidas = 0;
+};
+
+} // namespace dravek

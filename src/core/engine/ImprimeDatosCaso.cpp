@@ -1,0 +1,267 @@
+#include "core/engine/ImprimeDatosCaso.h"
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "core/engine/FormatoNumeros.h"
+#include "core/engine/HipotesisArmado.h"
+#include "core/engine/mdOvaliz.h"
+#include "core/model/TextoRecurso.h"
+
+namespace dravek {
+
+namespace {
+
+constexpr double MilimetrosPorMetro = 1000.0;
+
+// First text of each label table; entry n is text primero + n - 1.
+constexpr std::int32_t TextoTipoTubo = 594;   // 2 entries, 19 characters
+constexpr std::int32_t TextoCamisa = 596;     // 3 entries, 16 characters
+constexpr std::int32_t TextoHipotesis = 599;  // 5 entries, 26 characters
+constexpr std::int32_t TextoCargaMovil = 604; // 5 entries, 21 characters
+constexpr std::int32_t TextoCuna = 609;       // 4 entries, 13 characters
+constexpr std::int32_t TextoColocacion = 613; // 5 entries, 41 characters
+
+// Units of the forces table: the hypothesis forces are in calculation units, and sNumeroDob
+// with "mT->mkN" and "T->kN" turns them into m.kN/m and kN/m in SI.
+constexpr const char *UnidadMomentoMKS = "(t.m/m)";
+constexpr const char *UnidadAxilMKS = "(t/m)";
+constexpr const char *UnidadMomentoSI = "(m.kN/m)";
+constexpr const char *UnidadAxilSI = "(kN/m)";
+
+std::string Blancos(int n)
+{
+    return std::string(static_cast<std::size_t>(std::max(n, 0)), ' ');
+}
+
+std::size_t CuentaCaracteres(const std::string &texto)
+{
+    return static_cast<std::size_t>(std::count_if(texto.begin(), texto.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0U) != 0x80U;
+    }));
+}
+
+// Entry n (from 1) of a label table, padded or cut to its width. A value outside the table is
+// kept out by the run validation; should one arrive, the field is left blank rather than
+// showing the text of a neighbouring table.
+std::string Etiqueta(std::int32_t d, std::int32_t primero, int entradas, int n, int ancho)
+{
+    if (n < 1 || n > entradas) {
+        return Blancos(ancho);
+    }
+    return sTextoFijo(Texto(d, primero + n - 1), ancho);
+}
+
+int EntradaColocacion(std::int16_t CodigoColocacion)
+{
+    switch (CodigoColocacion) {
+    case 11:
+        return 1;
+    case 12:
+        return 2;
+    case 21:
+        return 3;
+    case 22:
+        return 4;
+    case 31:
+        return 5;
+    default:
+        return 0;
+    }
+}
+
+// The unit captions of the forces table (texts 632, 633 on the screen, 636, 637 on the printer)
+// read kp.cm/cm and kp/cm (N.m/cm and N/cm in SI), yet the numbers under them are the
+// hypothesis forces in t.m/m and t/m (m.kN/m and kN/m in SI). Each parenthesised unit of the
+// text, moment and axial force in turn, is replaced by the unit actually shown, right-aligned
+// where the old one ended, so the text's other words and its columns stay as they are.
+std::string CorrigeUnidades(const std::string &texto, bool enSI)
+{
+    const std::string momento = enSI ? UnidadMomentoSI : UnidadMomentoMKS;
+    const std::string axil = enSI ? UnidadAxilSI : UnidadAxilMKS;
+
+    std::string resultado;
+    std::size_t i = 0;
+    bool esMomento = true;
+    while (i < texto.size()) {
+        const std::size_t abre = texto.find('(', i);
+        const std::size_t cierra =
+            abre == std::string::npos ? std::string::npos : texto.find(')', abre);
+        if (cierra == std::string::npos) {
+            resultado.append(texto, i, std::string::npos);
+            break;
+        }
+        resultado.append(texto, i, abre - i);
+        const std::size_t ancho = CuentaCaracteres(texto.substr(abre, cierra - abre + 1));
+        const std::string &unidad = esMomento ? momento : axil;
+        if (unidad.size() <= ancho) {
+            resultado.append(ancho - unidad.size(), ' ');
+        } else {
+            // A longer unit takes the blanks in front of it first.
+            std::size_t sobra = unidad.size() - ancho;
+            while (sobra > 0 && !resultado.empty() && resultado.back() == ' ') {
+                resultado.pop_back();
+                --sobra;
+            }
+        }
+        resultado.append(unidad);
+        esMomento = !esMomento;
+        i = cierra + 1;
+    }
+    return resultado;
+}
+
+// The lines of the heading, the same on the screen and the printer except for the pipe block.
+struct LineasCabecera {
+    std::string tipo;
+    std::string camisa;
+    std::array<std::string, 4> instalacion;
+};
+
+} // namespace
+
+ErrorCalculo ImprimeDatosCaso(ContextoCalculo &contexto)
+{
+    EstadoObra &estado = contexto.estado;
+    SalidaListado &salida = contexto.salida;
+    const DatosTramo &tramo = estado.tramo;
+    const EstadoEjecucion &ejecucion = estado.ejecucion;
+    const std::int32_t d = ejecucion.DesplazamientoIdioma;
+    const bool esArmado = tramo.EsArmado != Falso;
+    const bool enSI = ejecucion.SistemaUnidades == "SI";
+
+    ErrorCalculo error;
+    TablaHipotesis M{};
+    TablaHipotesis N{};
+    if (esArmado && CombinaHipotesis(estado, M, N, tramo.vDi / 2) != ErrorHipotesis::Ninguno) {
+        // Written from existing texts ("ERROR: ESFUERZOS DE OVALIZACION"): the ring forces
+        // of the case are what failed.
+        error = ErrorCalculo::Con(Texto(d, 286) + ": " + Texto(d, 821));
+    }
+
+    int tipo = 2;
+    int camisa = 2;
+    if (tramo.Tipologia == 1210) {
+        tipo = 1;
+        camisa = 1;
+    } else if (tramo.Tipologia == 2221) {
+        camisa = 3;
+    }
+
+    LineasCabecera l;
+    l.tipo = Texto(d, 618) + Etiqueta(d, TextoTipoTubo, 2, tipo, 19);
+    l.camisa = Etiqueta(d, TextoCamisa, 3, camisa, 16) + Blancos(6) + Texto(d, 620);
+    l.instalacion[0] =
+        Texto(d, 623) + Etiqueta(d, TextoCuna, 4, tramo.vICUNA, 13) + Texto(d, 624) +
+        Etiqueta(d, TextoColocacion, 5, EntradaColocacion(tramo.CodigoColocacion), 41);
+    l.instalacion[1] = Texto(d, 625) +
+                       sNumeroDob(ejecucion, estado.caso.AlturaActual, 7, 2, "", false) + " " +
+                       Texto(d, 626);
+    l.instalacion[2] =
+        Texto(d, 627) + sNumeroDob(ejecucion, estado.caso.DP, 7, 2, "at->MPa", true);
+    l.instalacion[3] =
+        Texto(d, 628) + Etiqueta(d, TextoCargaMovil, 5, tramo.TipoCargaConcentrada + 1, 21);
+
+    const auto milimetros = [&ejecucion](double metros, int decimales) {
+        return sNumeroDob(ejecucion, metros * MilimetrosPorMetro, 5, decimales, "", false) + " mm";
+    };
+    const auto nombreHipotesis = [d](std::size_t h) {
+        return Texto(d, TextoHipotesis + static_cast<std::int32_t>(h) - 1);
+    };
+
+    if (!estado.listado.Imprimiendo) {
+        salida.EscribePantalla(
+            0,
+            "  " + l.tipo + Blancos(3) + Texto(d, 619) +
+                sNumeroDob(ejecucion, tramo.vDi * MilimetrosPorMetro, 5, 0, "", false) + " " +
+                Texto(d, 589),
+            1);
+        // The wall thickness keeps a decimal on the screen (none on the printer).
+        salida.EscribePantalla(0, Blancos(8) + l.camisa + milimetros(tramo.ESP, 1), 1);
+        salida.EscribePantalla(0, Blancos(30) + Texto(d, 621) + milimetros(tramo.RECI, 0), 1);
+        salida.EscribePantalla(0, Blancos(30) + Texto(d, 622) + milimetros(tramo.RECE, 0), 1);
+        salida.EscribePantalla(1, l.instalacion[0], 1);
+        for (std::size_t i = 1; i < l.instalacion.size(); ++i) {
+            salida.EscribePantalla(0, l.instalacion[i], 1);
+        }
+        if (error) {
+            salida.EscribePantalla(1, error.mensaje, 1);
+            return error;
+        }
+        if (!esArmado) {
+            return error;
+        }
+        const std::string unidades = CorrigeUnidades(Texto(d, enSI ? 632 : 633), enSI);
+        std::string regla;
+        for (std::size_t s = 1; s <= NumeroSecciones; ++s) {
+            regla += " " + std::string(17, '-');
+        }
+        for (std::size_t h = 1; h <= NumeroHipotesisArmado; ++h) {
+            salida.EscribePantalla(1, Texto(d, 629) + nombreHipotesis(h), 1);
+            salida.EscribePantalla(0, Texto(d, 630), 1);
+            salida.EscribePantalla(0, Texto(d, 631), 1);
+            salida.EscribePantalla(0, unidades, 1);
+            salida.EscribePantalla(0, regla, 1);
+            std::string fila;
+            for (std::size_t s = 1; s <= NumeroSecciones; ++s) {
+                fila += "  " + sNumeroDob(ejecucion, M[h][s], 7, 3, "mT->mkN", false) + "  " +
+                        sNumeroDob(ejecucion, N[h][s], 7, 3, "T->kN", false);
+            }
+            salida.EscribePantalla(0, fila, 1);
+        }
+        return error;
+    }
+
+    if (estado.listado.TipoListado != ClaseListado::Pantalla) {
+        // Nothing of the heading here; a fault still has to reach the listing being printed.
+        if (error) {
+            salida.ImprimeLinea(Blancos(4) + error.mensaje);
+        }
+        return error;
+    }
+
+    salida.CabeceraCaso(estado, 5);
+    salida.SaltaLineas(estado, 1);
+    salida.ImprimeLinea(Blancos(9) + l.tipo + Blancos(5) + Texto(d, 619) +
+                        milimetros(tramo.vDi, 0));
+    salida.ImprimeLinea(Blancos(17) + l.camisa + milimetros(tramo.ESP, 0));
+    salida.ImprimeLinea(Blancos(39) + Texto(d, 621) + milimetros(tramo.RECI, 0));
+    salida.ImprimeLinea(Blancos(39) + Texto(d, 622) + milimetros(tramo.RECE, 0));
+
+    salida.CabeceraCaso(estado, 5);
+    salida.SaltaLineas(estado, 1);
+    for (const std::string &linea : l.instalacion) {
+        salida.ImprimeLinea(Blancos(4) + linea);
+    }
+
+    salida.CabeceraCaso(estado, 10);
+    salida.SaltaLineas(estado, 1);
+    if (error) {
+        salida.ImprimeLinea(Blancos(4) + error.mensaje);
+        return error;
+    }
+    if (!esArmado) {
+        return error;
+    }
+
+    salida.ImprimeLinea(Blancos(42) + Texto(d, 634));
+    salida.ImprimeLinea(Blancos(39) + Texto(d, 635));
+    salida.ImprimeLinea(Blancos(11) + CorrigeUnidades(Texto(d, enSI ? 636 : 637), enSI));
+    const std::string raya(18, '-');
+    salida.ImprimeLinea(Blancos(6) + std::string(26, '-') + Blancos(2) + raya + Blancos(2) + raya +
+                        Blancos(2) + raya);
+    for (std::size_t h = 1; h <= NumeroHipotesisArmado; ++h) {
+        std::string fila = Blancos(6) + sTextoFijo(nombreHipotesis(h), 26);
+        for (std::size_t s = 1; s <= NumeroSecciones; ++s) {
+            fila += sNumeroDob(ejecucion, M[h][s], 10, 3, "mT->mkN", false) +
+                    sNumeroDob(ejecucion, N[h][s], 10, 3, "T->kN", false);
+        }
+        salida.ImprimeLinea(fila);
+    }
+    return error;
+}
+
+} // namespace dravek

@@ -1,0 +1,22 @@
+#pragma once
+
+// Heading of one calculation case in the screen listing and the Pantalla printed listing: the
+// pipe (kind, cylinder, inner diameter, wall and covers), the cradle and the installation, the
+// fill height, the internal pressure and the live load; for a reinforced-concrete run, then the
+// moment and axial force of each design hypothesis at crown, haunch and invert.
+
+#include "core/engine/ContextoCalculo.h"
+
+namespace dravek {
+
+// One call per case, once AlturaActual, DP, the case pressures and the ring analysis of the case
+// are set. Reads the run in calculation units (vDi, ESP, RECI, RECE in m). The Normal and
+// Tabular printed listings get nothing from it, but a reinforced-concrete run still has its
+// hypothesis forces combined, and a fault there is reported whatever the listing.
+//
+// Error: the hypothesis forces came out not finite. The heading has then been written and the
+// message stands in the listing in place of the forces table (on every listing kind); the
+// caller stops the calculation and need not write the message again.
+[[nodiscard]] ErrorCalculo ImprimeDatosCaso(ContextoCalculo &contexto);
+
+} // namespace dravek

@@ -1,0 +1,253 @@
+#include "core/engine/Ovaliz.h"
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "core/engine/Depuracion.h"
+#include "core/engine/FormatoNumeros.h"
+#include "core/model/TextoRecurso.h"
+
+namespace dravek {
+
+namespace {
+
+std::string Blancos(std::size_t n)
+{
+    return std::string(n, ' ');
+}
+
+std::string SinBlancosFinales(std::string texto)
+{
+    const std::size_t ultimo = texto.find_last_not_of(' ');
+    texto.erase(ultimo == std::string::npos ? 0 : ultimo + 1);
+    return texto;
+}
+
+// The heading and the table of load cases go to the printed Normal listing only, with the
+// first case of each fill height.
+bool ListaAnillo(const EstadoObra &estado)
+{
+    return estado.caso.NuevaAltura && estado.listado.Imprimiendo &&
+           estado.listado.TipoListado == ClaseListado::Normal;
+}
+
+// Text of the name of each listed load case; CasoNulo is never listed.
+std::int32_t TextoCasoCarga(CasoCarga k)
+{
+    constexpr std::array<std::int32_t, 13> textos{0,   644,  645,  646,  647,  648, 649,
+                                                  650, 1070, 1071, 1072, 1073, 0};
+    return textos[indice(k)];
+}
+
+struct NombreCuna {
+    std::int32_t texto;
+    std::int64_t angulo; // degrees
+};
+
+NombreCuna CunaDeCabecera(std::int16_t vICUNA)
+{
+    switch (vICUNA) {
+    case 1:
+        return {641, 90};
+    case 2:
+        return {642, 90};
+    case 3:
+        return {642, 120};
+    default:
+        return {643, 90};
+    }
+}
+
+// The three debug lines of the analysis; the detail of an error message repeats the last two.
+struct LineasArgumentos {
+    std::string cabecera;
+    std::string diametros;
+    std::string cargas;
+};
+
+LineasArgumentos Argumentos(const EstadoObra &estado, double vLANDA, std::int32_t vICASO,
+                            int columna)
+{
+    const std::int32_t d = estado.ejecucion.DesplazamientoIdioma;
+    const std::string &sep = estado.ejecucion.SeparadorDecimalLocal;
+    const DatosTramo &tramo = estado.tramo;
+    LineasArgumentos lineas;
+    lineas.cabecera =
+        LineaDepuracion(sep, columna).Anade(Texto(d, 638)).Anade(std::string(60, '=')).Linea();
+    lineas.diametros = LineaDepuracion(sep, columna)
+                           .Anade(Texto(d, 639))
+                           .Anade(tramo.vDi)
+                           .SiguienteZona()
+                           .Anade(tramo.vDE)
+                           .SiguienteZona()
+                           .Anade(tramo.vGAMAB)
+                           .SiguienteZona()
+                           .Anade(tramo.vGAMAT)
+                           .Linea();
+    lineas.cargas = LineaDepuracion(sep, columna)
+                        .Anade(Texto(d, 640))
+                        .Anade(vLANDA)
+                        .SiguienteZona()
+                        .Anade(estado.caso.vQ)
+                        .SiguienteZona()
+                        .Anade(tramo.vICUNA)
+                        .SiguienteZona()
+                        .Anade(estado.obra.TIGEN)
+                        .SiguienteZona()
+                        .Anade(tramo.ITIT)
+                        .SiguienteZona()
+                        .Anade(vICASO)
+                        .SiguienteZona()
+                        .Anade(estado.caso.vQH)
+                        .Linea();
+    return lineas;
+}
+
+void ImprimeCabeceraAnillo(ContextoCalculo &contexto, double vLANDA)
+{
+    EstadoObra &estado = contexto.estado;
+    SalidaListado &salida = contexto.salida;
+    const EstadoEjecucion &ejecucion = estado.ejecucion;
+    const std::int32_t d = ejecucion.DesplazamientoIdioma;
+    const DatosTramo &tramo = estado.tramo;
+    const NombreCuna cuna = CunaDeCabecera(tramo.vICUNA);
+
+    salida.ImprimeLinea(Blancos(9) + Texto(d, 654));
+    salida.ImprimeLinea(Blancos(9) + Texto(d, ejecucion.SistemaUnidades == "SI" ? 655 : 656));
+    Impresora &impresora = salida.impresora();
+    impresora.PonGrosorLapiz(5);
+    const double y = impresora.PosicionVertical() + 2; // mm
+    impresora.Linea(18, y, 165, y, 0);
+    salida.SaltaLineas(estado, 1);
+    // Diameters in whole millimetres in both unit systems.
+    salida.ImprimeLinea(Blancos(5) + sNumeroDob(ejecucion, tramo.vDi * 1000, 10, 0, "", false) +
+                        sNumeroDob(ejecucion, tramo.vDE * 1000, 10, 0, "", false) +
+                        sNumeroDob(ejecucion, tramo.vGAMAB, 10, 3, "", false) +
+                        sNumeroDob(ejecucion, tramo.vGAMAT, 10, 3, "", false) +
+                        sNumeroDob(ejecucion, vLANDA, 7, 3, "", false) +
+                        sNumeroDob(ejecucion, estado.caso.vQ, 10, 3, "T/M2->kN/M2", false) + " " +
+                        sTextoFijo(Texto(d, cuna.texto), 8) + sNumeroEnt(cuna.angulo, 4) + "º");
+}
+
+// A ring analysis that cannot be done ends the case: the message goes wherever the warnings of
+// a case go (the screen, the Pantalla listing) and to the Normal listing too, as no result of
+// the case will follow it; the Tabular listing has no place for it.
+ErrorCalculo ErrorAnillo(ContextoCalculo &contexto, double vLANDA, std::int32_t vICASO)
+{
+    EstadoObra &estado = contexto.estado;
+    const std::int32_t d = estado.ejecucion.DesplazamientoIdioma;
+    const LineasArgumentos detalle = Argumentos(estado, vLANDA, vICASO, 1);
+    const std::vector<std::string> lineas = {Texto(d, 286) + ": " +
+                                                 SinBlancosFinales(Texto(d, 638)),
+                                             detalle.diametros, detalle.cargas};
+
+    std::string mensaje;
+    for (const std::string &linea : lineas) {
+        if (!mensaje.empty()) {
+            mensaje += '\n';
+        }
+        mensaje += linea;
+    }
+
+    const EstadoListado &listado = estado.listado;
+    if (!listado.Imprimiendo) {
+        contexto.salida.EscribePantalla(1, mensaje, 1);
+    } else if (listado.TipoListado != ClaseListado::Tabular) {
+        contexto.salida.SaltaLineas(estado, 1);
+        for (const std::string &linea : lineas) {
+            contexto.salida.ImprimeLinea(Blancos(9) + linea);
+        }
+    }
+    return ErrorCalculo::Con(mensaje);
+}
+
+} // namespace
+
+ErrorCalculo Ovaliz(ContextoCalculo &contexto, double vLANDA, std::int32_t vICASO)
+{
+    EstadoObra &estado = contexto.estado;
+    const DatosTramo &tramo = estado.tramo;
+    const DatosCaso &caso = estado.caso;
+
+    const LineasArgumentos depuracion = Argumentos(estado, vLANDA, vICASO, ColumnaDepuracion);
+    contexto.depuracion.EscribeLinea(depuracion.cabecera);
+    contexto.depuracion.EscribeLinea(depuracion.diametros);
+    contexto.depuracion.EscribeLinea(depuracion.cargas);
+
+    const bool lista = ListaAnillo(estado);
+    if (lista) {
+        ++estado.listado.NumeroPagina;
+        contexto.salida.impresora().NuevaPagina();
+        contexto.salida.CabeceraPagina(estado, vICASO, false);
+        ImprimeCabeceraAnillo(contexto, vLANDA);
+    }
+
+    // The earth load of 1 m of fill is computed with the pressures of 1 m of fill, handed over
+    // beside the case's own: the case's vQ, vQH and CargaMovil are never touched.
+    const PresionesAnillo presionesCaso{caso.vQ, caso.vQH, caso.CargaMovil};
+    const PresionesAnillo presionesUnMetro{caso.vQUnMetro, caso.vQHUnMetro,
+                                           caso.CargaMovilUnMetro};
+    ResultadosCaso &resultados = estado.resultados;
+    const ErrorEsfuerzos error = CalculaEsfuerzosCasos(
+        tramo.vDi, tramo.vDE, tramo.vGAMAB, tramo.vGAMAT, vLANDA, tramo.vICUNA, presionesCaso,
+        presionesUnMetro, resultados.MomentosCaso, resultados.AxilesCaso);
+    if (error != ErrorEsfuerzos::Ninguno) {
+        return ErrorAnillo(contexto, vLANDA, vICASO);
+    }
+
+    ImprimeEsfuerzos(contexto, vICASO);
+    return {};
+}
+
+void ImprimeEsfuerzos(ContextoCalculo &contexto, std::int32_t numeroCaso)
+{
+    EstadoObra &estado = contexto.estado;
+    if (!ListaAnillo(estado)) {
+        return;
+    }
+    for (const CasoCarga k : {CasoCarga::CasoPesoPropio, CasoCarga::CasoPesoFluido,
+                              CasoCarga::CasoTierrasUnMetro, CasoCarga::CasoVerticalPura}) {
+        ImprimeCasoCarga(contexto, k);
+    }
+    ++estado.listado.NumeroPagina;
+    contexto.salida.impresora().NuevaPagina();
+    contexto.salida.CabeceraPagina(estado, numeroCaso, false);
+    for (const CasoCarga k : {CasoCarga::CasoMovil, CasoCarga::CasoEmpujeConMovil,
+                              CasoCarga::CasoEmpujeSinMovil, CasoCarga::CasoTimpanos}) {
+        ImprimeCasoCarga(contexto, k);
+    }
+}
+
+void ImprimeCasoCarga(ContextoCalculo &contexto, CasoCarga k)
+{
+    EstadoObra &estado = contexto.estado;
+    SalidaListado &salida = contexto.salida;
+    Impresora &impresora = salida.impresora();
+    const EstadoEjecucion &ejecucion = estado.ejecucion;
+    const std::int32_t d = ejecucion.DesplazamientoIdioma;
+    const std::int32_t nombre = TextoCasoCarga(k);
+
+    salida.SaltaLineas(estado, 2);
+    impresora.PonNegrita(true);
+    salida.ImprimeLinea(Blancos(15) + Texto(d, 657) +
+                        sTextoFijo(nombre != 0 ? Texto(d, nombre) : std::string(), 60));
+    impresora.PonNegrita(false);
+    salida.SaltaLineas(estado, 1);
+    // The column titles were underlined on the old printer; the printer interface has no
+    // underline, so the titles are printed plain.
+    salida.ImprimeLinea(Blancos(20) + Texto(d, ejecucion.SistemaUnidades == "SI" ? 658 : 659));
+    const ResultadosCaso &resultados = estado.resultados;
+    for (const Seccion s : {Seccion::Clave, Seccion::Rinones, Seccion::Solera}) {
+        const std::int32_t textoSeccion = 651 + static_cast<std::int32_t>(s) - 1;
+        salida.ImprimeLinea(Blancos(20) + sTextoFijo(Texto(d, textoSeccion), 8) + Blancos(4) +
+                            sNumeroDob(ejecucion, resultados.MomentosCaso[indice(k)][indice(s)],
+                                       10, 3, "mT->mkN", false) +
+                            Blancos(7) +
+                            sNumeroDob(ejecucion, resultados.AxilesCaso[indice(k)][indice(s)], 10,
+                                       3, "T->kN", false));
+    }
+}
+
+} // namespace dravek

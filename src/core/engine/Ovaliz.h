@@ -1,0 +1,30 @@
+#pragma once
+
+// Ring analysis of one calculation case: the twelve elementary load cases into MomentosCaso and
+// AxilesCaso, their debug lines, and on the printed Normal listing the heading of the ring
+// analysis and the table of load cases once per fill height.
+
+#include <cstdint>
+
+#include "core/engine/ContextoCalculo.h"
+#include "core/engine/mdOvaliz.h"
+
+namespace dravek {
+
+// vLANDA: lateral earth-pressure coefficient of the current fill height; vICASO: number of the
+// case within its fill height. The other data of the analysis are the project-wide variables
+// the case loop has set, read from contexto.estado: vDi, vDE (m), vGAMAB, vGAMAT (t/m3), vQ,
+// vQH (t/m2), vICUNA (analysis code 1 to 4), TIGEN, ITIT, and for the earth load of 1 m of fill
+// vQUnMetro, vQHUnMetro, CargaMovilUnMetro. None of them is changed.
+// On data the ring analysis cannot take, both arrays are left all 0, the error is written to
+// the listing and returned.
+[[nodiscard]] ErrorCalculo Ovaliz(ContextoCalculo &contexto, double vLANDA, std::int32_t vICASO);
+
+// Table of the load cases on the Normal listing at a new fill height: cases 1, 2, 8 and 11,
+// a new page, cases 4, 5, 10 and 9. Nothing elsewhere.
+void ImprimeEsfuerzos(ContextoCalculo &contexto, std::int32_t numeroCaso);
+
+// One load case of that table: its name and its moment and axial force at the three sections.
+void ImprimeCasoCarga(ContextoCalculo &contexto, CasoCarga k);
+
+} // namespace dravek

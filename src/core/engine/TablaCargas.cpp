@@ -1,0 +1,278 @@
+#include "core/engine/TablaCargas.h"
+
+#include <cmath>
+#include <cstddef>
+
+#include "core/engine/FormatoNumeros.h"
+#include "core/model/TextoRecurso.h"
+
+namespace dravek {
+
+namespace {
+
+// A height within this distance of the final height is taken as the final height, m.
+constexpr double ToleranciaAlturaFinal = 0.01;
+
+std::string Blancos(int n)
+{
+    return std::string(static_cast<std::size_t>(n), ' ');
+}
+
+// A field label of the data-entry window without its trailing colon, dots and blanks.
+std::string Rotulo(std::int32_t DesplazamientoIdioma, std::int32_t n)
+{
+    std::string texto = Texto(DesplazamientoIdioma, n);
+    const std::size_t fin = texto.find_last_not_of(" .:");
+    return fin == std::string::npos ? std::string() : texto.substr(0, fin + 1);
+}
+
+std::string Valor(const EstadoEjecucion &ejecucion, double valor)
+{
+    return sNumeroDob(ejecucion, valor, 1, 3, "", false);
+}
+
+bool ImprimiendoNormal(const EstadoListado &listado)
+{
+    return listado.Imprimiendo && listado.TipoListado == ClaseListado::Normal;
+}
+
+void EscribeEnListado(ContextoCalculo &contexto, const std::string &mensaje)
+{
+    if (contexto.estado.listado.Imprimiendo) {
+        contexto.salida.ImprimeLinea(Blancos(8) + mensaje);
+    } else {
+        contexto.salida.EscribePantalla(0, mensaje, 1);
+    }
+}
+
+// One row of the load table from the case loads of height H (t/m2).
+std::string FilaTabla(const EstadoObra &estado, double H)
+{
+    const EstadoEjecucion &ejecucion = estado.ejecucion;
+    const DatosCaso &caso = estado.caso;
+    const double vDE = estado.tramo.vDE;
+    const bool enSI = ejecucion.SistemaUnidades == "SI";
+
+    const auto campo = [&](double valor) {
+        return sNumeroDob(ejecucion, enSI ? valor * FactorFuerzas : valor, 7, 1, "", false);
+    };
+    // Pressure (t/m2) and load per metre of pipe (t/m).
+    const auto grupo = [&](double presion) { return campo(presion) + " " + campo(presion * vDE); };
+    const std::string vacio = Blancos(15);
+
+    const double adoptada = caso.vQ - caso.CargaMovil;
+    const double otra = caso.CargaNoAdoptada;
+    const std::string movil = grupo(caso.CargaMovil);
+    const std::string total = grupo(caso.vQ);
+
+    std::string zanja;
+    std::string terraplen;
+    std::string adoptadaTexto;
+    std::string movilTexto = movil;
+    if (estado.tramo.CodigoColocacion > 30) {
+        zanja = vacio;
+        terraplen = grupo(adoptada);
+        adoptadaTexto = vacio;
+        // The SI table leaves out the zero live load of an embankment without one; MKS prints it.
+        if (estado.tramo.TipoCargaConcentrada == 0 && enSI) {
+            movilTexto = vacio;
+        }
+    } else if (estado.calculo.TerraplenAdoptado == Falso) {
+        zanja = grupo(adoptada);
+        terraplen = grupo(otra);
+        adoptadaTexto = grupo(adoptada);
+    } else {
+        zanja = grupo(otra);
+        terraplen = grupo(adoptada);
+        adoptadaTexto = grupo(adoptada);
+    }
+    return Blancos(8) + sNumeroDob(ejecucion, H, 5, 2, "", false) + " " + zanja + " " + terraplen +
+           " " + adoptadaTexto + " " + movilTexto + " " + total;
+}
+
+} // namespace
+
+std::string MensajeErrorCargas(const EstadoObra &estado, ErrorMarston error, double altura)
+{
+    const std::int32_t d = estado.ejecucion.DesplazamientoIdioma;
+    const EstadoEjecucion &ejecucion = estado.ejecucion;
+    const DatosTramo &tramo = estado.tramo;
+
+    std::string dato;
+    switch (error) {
+    case ErrorMarston::Ninguno:
+        return {};
+    case ErrorMarston::AlturaNoValida:
+        dato = Rotulo(d, 233) + " = " + Valor(ejecucion, altura);
+        break;
+    case ErrorMarston::DiametroNoValido:
+        dato = Rotulo(d, 227) + " = " + Valor(ejecucion, tramo.vDE);
+        break;
+    case ErrorMarston::AnchoZanjaNoValido:
+        dato = Rotulo(d, 266) + " = " + Valor(ejecucion, tramo.AnchoZanja);
+        break;
+    case ErrorMarston::AnguloRozamientoNoValido:
+        dato = Rotulo(d, 312) + " = " + Valor(ejecucion, tramo.AnguloRozamiento);
+        break;
+    case ErrorMarston::RellenoNoValido:
+        dato = Rotulo(d, 238) + " = " + std::to_string(tramo.TipoRelleno);
+        break;
+    case ErrorMarston::RazonAsentamientoNoValida:
+        dato = Rotulo(d, 240) + " = " + std::to_string(tramo.IndiceAsentamiento);
+        break;
+    case ErrorMarston::CargaMovilNoValida:
+        dato = Rotulo(d, 242) + " = " + std::to_string(tramo.TipoCargaConcentrada);
+        break;
+    case ErrorMarston::DistanciaTerrenoNoValida:
+    case ErrorMarston::SinConvergencia:
+    case ErrorMarston::ResultadoNoFinito:
+        // With valid data only an extreme projection over the natural ground gets here.
+        dato = Rotulo(d, 316) + " = " + Valor(ejecucion, tramo.DistanciaTerrenoNatural);
+        break;
+    }
+    return Texto(d, 286) + ": " + Texto(d, 287) + " - " + dato +
+           " (HR = " + Valor(ejecucion, altura) + " m)";
+}
+
+ErrorCalculo CalculaCargasAltura(ContextoCalculo &contexto, double altura,
+                                 std::int16_t TipoCargaMovil, double &CoeficienteImpacto)
+{
+    EstadoObra &estado = contexto.estado;
+    DatosTramo &tramo = estado.tramo;
+    DatosCaso &caso = estado.caso;
+
+    EntradaMarston entrada;
+    entrada.Altura = altura;
+    entrada.AnchoZanja = tramo.AnchoZanja;
+    entrada.DistanciaTerrenoNatural = tramo.DistanciaTerrenoNatural;
+    entrada.PesoEspecificoRelleno = tramo.vGAMAT;
+    entrada.AnguloRozamiento = tramo.AnguloRozamiento;
+    entrada.CodigoColocacion = tramo.CodigoColocacion;
+    entrada.CodigoRelleno = tramo.TipoRelleno;
+    entrada.RazonAsentamiento = tramo.IndiceAsentamiento;
+    entrada.TipoCargaMovil = TipoCargaMovil;
+    entrada.DiametroExterior = tramo.vDE;
+    entrada.WAnterior = caso.vQ;
+    entrada.W2Anterior = caso.vQH;
+    entrada.CargaNoAdoptadaAnterior = caso.CargaNoAdoptada;
+
+    const ResultadoMarston resultado = CalculaCargasMarston(entrada);
+    if (resultado.Error != ErrorMarston::Ninguno) {
+        const std::string mensaje = MensajeErrorCargas(estado, resultado.Error, altura);
+        EscribeEnListado(contexto, mensaje);
+        return ErrorCalculo::Con(mensaje);
+    }
+
+    // vDE is above 0 here: the routine refuses any other diameter.
+    caso.vQ = resultado.W / tramo.vDE;
+    caso.vQH = resultado.W2 / tramo.vDE;
+    caso.CargaMovil = resultado.CargaMovil / tramo.vDE;
+    caso.CargaNoAdoptada = resultado.CargaNoAdoptada / tramo.vDE;
+    estado.calculo.TerraplenAdoptado = resultado.TerraplenAdoptado;
+    tramo.DistanciaTerrenoNatural = resultado.DistanciaTerrenoNatural;
+    CoeficienteImpacto = resultado.CoeficienteImpacto;
+    return {};
+}
+
+ErrorCalculo CalculaCargasUnMetro(ContextoCalculo &contexto)
+{
+    DatosCaso &caso = contexto.estado.caso;
+    const DatosCaso guardado = caso;
+    double coeficiente = 0;
+    const ErrorCalculo error = CalculaCargasAltura(contexto, 1.0, 0, coeficiente);
+    if (!error) {
+        caso.vQUnMetro = caso.vQ;
+        caso.vQHUnMetro = caso.vQH;
+        caso.CargaMovilUnMetro = caso.CargaMovil;
+        caso.CargaNoAdoptadaUnMetro = caso.CargaNoAdoptada;
+    }
+    caso.vQ = guardado.vQ;
+    caso.vQH = guardado.vQH;
+    caso.CargaMovil = guardado.CargaMovil;
+    caso.CargaNoAdoptada = guardado.CargaNoAdoptada;
+    return error;
+}
+
+ErrorCalculo ListaCargas(ContextoCalculo &contexto, double CoeficienteImpacto)
+{
+    EstadoObra &estado = contexto.estado;
+    if (!ImprimiendoNormal(estado.listado)) {
+        return CalculaCargasUnMetro(contexto);
+    }
+
+    SalidaListado &salida = contexto.salida;
+    const EstadoEjecucion &ejecucion = estado.ejecucion;
+    const std::int32_t d = ejecucion.DesplazamientoIdioma;
+    const DatosTramo &tramo = estado.tramo;
+    const DatosCalculo &calculo = estado.calculo;
+    DatosCaso &caso = estado.caso;
+    const std::string sangria = Blancos(8);
+
+    const auto indiceCarga = static_cast<std::size_t>(tramo.TipoCargaConcentrada + 1);
+    const std::string nombreCarga = indiceCarga < estado.etiquetas.NombresCargaMovil.size()
+                                        ? estado.etiquetas.NombresCargaMovil[indiceCarga]
+                                        : std::string();
+    salida.ImprimeLinea(sangria + Texto(d, 391) + Blancos(2) + sTextoFijo(nombreCarga, 21));
+    salida.ImprimeLinea(sangria + Texto(d, 392) +
+                        sNumeroDob(ejecucion, CoeficienteImpacto, 6, 2, "", false));
+    salida.SaltaLineas(estado, 1);
+    const std::string regla =
+        "----- --------------- --------------- --------------- --------------- ---------------";
+    salida.ImprimeLinea(sangria + Texto(d, 393));
+    salida.ImprimeLinea(sangria + Texto(d, 394));
+    salida.ImprimeLinea(sangria + regla);
+    if (ejecucion.SistemaUnidades == "SI") {
+        salida.ImprimeLinea(sangria + "  M     kN/m2    kN/m   kN/m2    kN/m   kN/m2    kN/m   "
+                                      "kN/m2    kN/m   kN/m2    kN/m");
+    } else {
+        salida.ImprimeLinea(sangria + "  M      T/m2     T/m    T/m2     T/m    T/m2     T/m    "
+                                      "T/m2     T/m    T/m2     T/m");
+    }
+    salida.ImprimeLinea(sangria + regla);
+
+    double coeficiente = CoeficienteImpacto;
+    const auto fila = [&](double H, std::int16_t tipoCarga) {
+        const ErrorCalculo error = CalculaCargasAltura(contexto, H, tipoCarga, coeficiente);
+        if (!error) {
+            salida.ImprimeLinea(FilaTabla(estado, H));
+            salida.SaltaLineas(estado, 1);
+        }
+        return error;
+    };
+
+    // 1 m of fill without live load, for load case 8 of the ring analysis.
+    if (ErrorCalculo error = fila(1.0, 0)) {
+        return error;
+    }
+    caso.vQUnMetro = caso.vQ;
+    caso.vQHUnMetro = caso.vQH;
+    caso.CargaMovilUnMetro = caso.CargaMovil;
+    caso.CargaNoAdoptadaUnMetro = caso.CargaNoAdoptada;
+
+    // The heights of the case loop. A run without a final height has the initial one only.
+    const double alturaFinal =
+        calculo.AlturaFinal > 0 ? calculo.AlturaFinal : calculo.AlturaInicial;
+    const double incremento = tramo.IncrementoAltura;
+    double H = calculo.AlturaInicial;
+    if (std::abs(alturaFinal - H) < ToleranciaAlturaFinal) {
+        H = alturaFinal;
+    }
+    while (H <= alturaFinal) {
+        if (ErrorCalculo error = fila(H, tramo.TipoCargaConcentrada)) {
+            return error;
+        }
+        // The row of the final height is the last: a step of 0.01 m or less would otherwise be
+        // brought back to the final height again and again. No step (or a negative one, which
+        // validation refuses) gives the initial height alone.
+        if (incremento <= 0 || H == alturaFinal) {
+            break;
+        }
+        H += incremento;
+        if (std::abs(alturaFinal - H) < ToleranciaAlturaFinal) {
+            H = alturaFinal;
+        }
+    }
+    return {};
+}
+
+} // namespace dravek

@@ -1,0 +1,37 @@
+#pragma once
+
+// Loads of a fill height for the ring analysis, and the load table of a run whose loads are
+// computed by Marston's theory. Calculation units: heights in m, loads in t/m2 once divided by
+// the outer diameter vDE.
+
+#include <cstdint>
+#include <string>
+
+#include "core/engine/ContextoCalculo.h"
+#include "core/engine/mdMarston.h"
+
+namespace dravek {
+
+// The listing text of a load that could not be computed at fill height altura (m): which datum
+// is wrong and its value, in the interface language.
+std::string MensajeErrorCargas(const EstadoObra &estado, ErrorMarston error, double altura);
+
+// Marston loads of one fill height with the run's installation data into the case loads vQ,
+// vQH, CargaMovil and CargaNoAdoptada (t/m2, divided by vDE), TerraplenAdoptado and
+// DistanciaTerrenoNatural; CoeficienteImpacto receives the live load's impact coefficient.
+// On failure nothing is changed and the message is written to the listing and returned.
+ErrorCalculo CalculaCargasAltura(ContextoCalculo &contexto, double altura,
+                                 std::int16_t TipoCargaMovil, double &CoeficienteImpacto);
+
+// The loads of 1 m of fill without live load into vQUnMetro, vQHUnMetro, CargaMovilUnMetro and
+// CargaNoAdoptadaUnMetro (t/m2), for load case 8; the four case loads are left as they were.
+ErrorCalculo CalculaCargasUnMetro(ContextoCalculo &contexto);
+
+// On the Normal printed listing, the load table: 1 m of fill without live load, then every fill
+// height of the run, each as pressure and load per metre (kN in SI). Its first row leaves the
+// loads of 1 m of fill; the case loads then hold the last row's, so the caller computes those of
+// its own height again. Any other listing gets no line, only the loads of 1 m of fill.
+// CoeficienteImpacto is the one of the run's first fill height, shown in the heading.
+ErrorCalculo ListaCargas(ContextoCalculo &contexto, double CoeficienteImpacto);
+
+} // namespace dravek
