@@ -33,6 +33,10 @@ bool FormaPrincipal::Arranca(const std::string &carpetaPrograma, LocalUsuario &l
         return false;
     }
     m_picture = ejecucion.RutaAplicacion + logo;
+    // The hidden picture window that the printed listing paints from starts with the section
+    // of a reinforced-concrete pipe; a missing file only leaves that picture blank on paper.
+    m_estado.frFiguras.ptArmado =
+        ejecucion.RutaAplicacion + Texto(ejecucion.DesplazamientoIdioma, 420);
 
     using Lector = ErrorDatosPredeterminados (*)(const std::string &, const EstadoEjecucion &,
                                                 TablasPredeterminadas &);

@@ -52,6 +52,7 @@ TEST(FormaPrincipal, ArrancaConLosDatosDelPrograma)
     EXPECT_EQ(forma.Caption(), "DRAVEK");
     EXPECT_EQ(estado.ejecucion.RutaAplicacion, std::string(DRAVEK_DATOS_PROGRAMA) + "/");
     EXPECT_EQ(forma.Picture(), estado.ejecucion.RutaAplicacion + "Anagrama2.bmp");
+    EXPECT_EQ(estado.frFiguras.ptArmado, estado.ejecucion.RutaAplicacion + "Lur2110.bmp");
     EXPECT_EQ(estado.ejecucion.SeparadorDecimalLocal, ",");
     EXPECT_EQ(estado.ejecucion.CodigoOtroSeparador, '.');
     EXPECT_GT(estado.tablas.NumeroDimensiones, 0);
