@@ -1,0 +1,34 @@
+#pragma once
+
+// Steel of one face of a reinforced-concrete wall section in tension with a small eccentricity
+// (both layers in tension): the moment share |M| / z of the force plus the share k of the axial
+// force that this face takes of the steel of both faces, iterated from an equal split.
+
+#include <cstdint>
+
+#include "core/model/EstadoObra.h"
+
+namespace dravek {
+
+// The share iteration always settles for a positive force and a non-negative other face, in a
+// handful of steps for real sections; the cap only keeps an absurd input from looping for ever.
+inline constexpr std::int32_t MaximoIteracionesTraccion = 1000;
+
+struct IteracionTraccion {
+    std::int32_t iteraciones = 0; // share iterations after the start value
+    bool converge = true;         // false: the cap was reached, As is not a result
+};
+
+// M (t.m/m, only |M| counts), N (t/m, > 0), x the steel area of the other face (cm2/m, >= 0);
+// As (cm2/m) is written, raised to the minimum of the whole wall thickness. Reads BRAZO (m),
+// ESP (m), FCK, Fyk, Fyd, GamaB and GamaY; ArmaduraTubo has checked that the divisors are
+// positive.
+IteracionTraccion TraccionCompuesta(const EstadoObra &estado, double M, double N, double x,
+                                    double &As);
+
+// Whether some area of the other face, however large, brings this face's area down to maximo
+// (cm2/m) or below. As the other face grows the share k tends to 0 without reaching it, so the
+// area falls towards the moment share from above, and never below the minimum.
+bool TraccionCompuestaAlcanza(const EstadoObra &estado, double M, double N, double maximo);
+
+} // namespace dravek
