@@ -28,6 +28,7 @@ public:
     void PonNombreFuente(const std::string &) override {}
     void PonTamanoFuente(double) override {}
     void PonNegrita(bool) override {}
+    void PonSubrayado(bool) override {}
     void ImprimeLinea(const std::string &) override {}
     double PosicionVertical() const override { return 0; }
     void PonPosicionVertical(double) override {}

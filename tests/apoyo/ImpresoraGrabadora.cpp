@@ -42,6 +42,8 @@ std::string OperacionImpresora::Describe() const
         return "Tamano " + Numero(valores[0]);
     case TipoOperacion::Negrita:
         return "Negrita " + entero(0);
+    case TipoOperacion::Subrayado:
+        return "Subrayado " + entero(0);
     case TipoOperacion::Linea:
         return "Linea |" + texto + "|";
     case TipoOperacion::PosicionVertical:
@@ -101,9 +103,15 @@ void ImpresoraGrabadora::PonNegrita(bool negrita)
     m_negrita = negrita;
 }
 
+void ImpresoraGrabadora::PonSubrayado(bool subrayado)
+{
+    Graba(TipoOperacion::Subrayado, {}, {subrayado ? 1.0 : 0.0});
+    m_subrayado = subrayado;
+}
+
 void ImpresoraGrabadora::ImprimeLinea(const std::string &linea)
 {
-    Graba(TipoOperacion::Linea, linea, {m_tamano, m_negrita ? 1.0 : 0.0});
+    Graba(TipoOperacion::Linea, linea, {m_tamano, m_negrita ? 1.0 : 0.0, m_subrayado ? 1.0 : 0.0});
     m_y += AltoLinea();
 }
 

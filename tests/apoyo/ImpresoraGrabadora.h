@@ -16,6 +16,7 @@ enum class TipoOperacion {
     NombreFuente,
     TamanoFuente,
     Negrita,
+    Subrayado,
     Linea, // a printed line of text
     PosicionVertical,
     GrosorLapiz,
@@ -28,13 +29,16 @@ enum class TipoOperacion {
 
 struct OperacionImpresora {
     TipoOperacion tipo;
-    std::string texto;               // the printed line, the font name or the picture file
-    std::array<double, 4> valores{}; // the operation's numbers in the order of its arguments
-    double y = 0;                    // vertical position before the operation, mm
-    int pagina = 1;                  // page of the document, from 1
-    int error = SinErrorImpresora;   // what a picture or the end of the document returned
+    std::string texto; // the printed line, the font name or the picture file
+    // The operation's numbers in the order of its arguments; a printed line keeps the font it
+    // was printed with: size, bold (1) and underline (1).
+    std::array<double, 4> valores{};
+    double y = 0;                  // vertical position before the operation, mm
+    int pagina = 1;                // page of the document, from 1
+    int error = SinErrorImpresora; // what a picture or the end of the document returned
 
-    // "Negrita 1", "Tamano 14", "Linea |text|", "Recta (18.0, 36.6)-(185.0, 36.6) 0", ...
+    // "Negrita 1", "Subrayado 1", "Tamano 14", "Linea |text|",
+    // "Recta (18.0, 36.6)-(185.0, 36.6) 0", ...
     std::string Describe() const;
 };
 
@@ -48,6 +52,7 @@ public:
     void PonNombreFuente(const std::string &nombre) override;
     void PonTamanoFuente(double puntos) override;
     void PonNegrita(bool negrita) override;
+    void PonSubrayado(bool subrayado) override;
     void ImprimeLinea(const std::string &linea) override;
     double PosicionVertical() const override { return m_y; }
     void PonPosicionVertical(double y) override;
@@ -78,6 +83,7 @@ public:
     const std::string &nombreFuente() const { return m_fuente; }
     double tamanoFuente() const { return m_tamano; }
     bool negrita() const { return m_negrita; }
+    bool subrayado() const { return m_subrayado; }
 
 private:
     OperacionImpresora &Graba(TipoOperacion tipo, std::string texto = {},
@@ -91,6 +97,7 @@ private:
     std::string m_fuente = "Courier New";
     double m_tamano = 10;
     bool m_negrita = false;
+    bool m_subrayado = false;
     double m_y = 0;
     int m_pagina = 1;
 };

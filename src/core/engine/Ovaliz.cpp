@@ -235,9 +235,9 @@ void ImprimeCasoCarga(ContextoCalculo &contexto, CasoCarga k)
                         sTextoFijo(nombre != 0 ? Texto(d, nombre) : std::string(), 60));
     impresora.PonNegrita(false);
     salida.SaltaLineas(estado, 1);
-    // The column titles were underlined on the old printer; the printer interface has no
-    // underline, so the titles are printed plain.
+    impresora.PonSubrayado(true);
     salida.ImprimeLinea(Blancos(20) + Texto(d, ejecucion.SistemaUnidades == "SI" ? 658 : 659));
+    impresora.PonSubrayado(false);
     const ResultadosCaso &resultados = estado.resultados;
     for (const Seccion s : {Seccion::Clave, Seccion::Rinones, Seccion::Solera}) {
         const std::int32_t textoSeccion = 651 + static_cast<std::int32_t>(s) - 1;

@@ -56,6 +56,7 @@ public:
     virtual void PonNombreFuente(const std::string &nombre) = 0;
     virtual void PonTamanoFuente(double puntos) = 0;
     virtual void PonNegrita(bool negrita) = 0;
+    virtual void PonSubrayado(bool subrayado) = 0;
 
     // Prints the line at the left edge and the current vertical position, then moves that
     // position down by AltoLinea(). A printer never starts a page by itself: the listing does

@@ -106,6 +106,11 @@ void ImpresoraQt::PonNegrita(bool negrita)
     m_negrita = negrita;
 }
 
+void ImpresoraQt::PonSubrayado(bool subrayado)
+{
+    m_subrayado = subrayado;
+}
+
 double ImpresoraQt::AltoPagina() const
 {
     return AltoPaginaImprimible(m_painter.isActive() ? m_orientacionPagina : m_orientacion);
@@ -120,6 +125,7 @@ void ImpresoraQt::ImprimeLinea(const std::string &linea)
         fuente.setFixedPitch(true);
         fuente.setPointSizeF(m_tamano);
         fuente.setBold(m_negrita);
+        fuente.setUnderline(m_subrayado);
         m_painter.setFont(fuente);
         const QFontMetricsF medidas(fuente, &m_printer);
         m_painter.drawText(QPointF(0, Px(m_y) + medidas.ascent()), aQt(linea));

@@ -26,6 +26,7 @@ public:
     void PonNombreFuente(const std::string &nombre) override;
     void PonTamanoFuente(double puntos) override;
     void PonNegrita(bool negrita) override;
+    void PonSubrayado(bool subrayado) override;
     void ImprimeLinea(const std::string &linea) override;
     double PosicionVertical() const override { return m_y; }
     void PonPosicionVertical(double y) override { m_y = y; }
@@ -55,6 +56,7 @@ private:
     QString m_fuente = QStringLiteral("Courier New");
     double m_tamano = 10; // points
     bool m_negrita = false;
+    bool m_subrayado = false;
     double m_y = 0; // mm
     int m_grosor = 1;
     int m_error = SinErrorImpresora; // first failure of the document

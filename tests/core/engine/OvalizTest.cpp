@@ -348,11 +348,14 @@ TEST(Ovaliz, ListadoNormalEnNuevaAltura)
     EXPECT_EQ(fluido[1], B(20) + "RIÑONES " + B(4) + "    -0.015" + B(7) + "     0.054");
     EXPECT_EQ(fluido[2], B(20) + "SOLERA  " + B(4) + "    -0.010" + B(7) + "     0.064");
 
-    // The load-case titles alone are bold; the rule under the units, 2 mm below the print
-    // position, with pen width 5.
+    // The load-case titles alone are bold, the column titles under them alone underlined (the
+    // underline switched on for that line and off right after it); the rule under the units,
+    // 2 mm below the print position, with pen width 5.
     const std::vector<OperacionImpresora> &ops = e.impresora.operaciones();
     const std::string unidades = pagina2[1];
+    const std::string columnas = B(20) + titulos;
     std::size_t rectas = 0;
+    std::size_t subrayadas = 0;
     for (std::size_t i = 0; i < ops.size(); ++i) {
         const OperacionImpresora &op = ops[i];
         if (op.tipo == TipoOperacion::Recta) {
@@ -371,6 +374,14 @@ TEST(Ovaliz, ListadoNormalEnNuevaAltura)
         if (op.tipo != TipoOperacion::Linea) {
             continue;
         }
+        if (op.texto == columnas) {
+            ++subrayadas;
+            ASSERT_GE(i, 1U);
+            ASSERT_LT(i + 1, ops.size());
+            EXPECT_EQ(ops[i - 1].Describe(), "Subrayado 1");
+            EXPECT_EQ(ops[i + 1].Describe(), "Subrayado 0");
+        }
+        EXPECT_EQ(op.valores[2], op.texto == columnas ? 1.0 : 0.0) << op.texto;
         const bool titulo = op.texto.rfind(B(15) + "HIPOTESIS", 0) == 0;
         // The table's lines start with exactly twenty blanks.
         const bool propia =
@@ -382,7 +393,9 @@ TEST(Ovaliz, ListadoNormalEnNuevaAltura)
         }
     }
     EXPECT_EQ(rectas, 1U);
+    EXPECT_EQ(subrayadas, 8U); // one per listed load case
     EXPECT_FALSE(e.impresora.negrita());
+    EXPECT_FALSE(e.impresora.subrayado());
 
     // Nothing on the screen; the debug lines as always.
     EXPECT_TRUE(e.salida.TextoPantalla().empty());

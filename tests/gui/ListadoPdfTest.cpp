@@ -1,0 +1,106 @@
+// A whole run printed through the Qt printer into a PDF file has the pages the listing decided:
+// as many as the recording printer counts for the same run.
+
+#include "gui/plataforma/ImpresoraQt.h"
+
+#include "apoyo/DepuracionGrabadora.h"
+#include "apoyo/ImpresoraGrabadora.h"
+#include "apoyo/RelojFijo.h"
+#include "apoyo/TramoPrueba.h"
+#include "core/engine/ContextoCalculo.h"
+#include "core/engine/SalidaListado.h"
+#include "core/model/EstadoObra.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QByteArray>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <string>
+#include <vector>
+
+namespace dravek::gui {
+namespace {
+
+class ListadoPdfTest : public ::testing::Test {
+protected:
+    // Fonts and printers need an application object; it must outlive the printer.
+    int argc = 1;
+    char nombre[16] = "ListadoPdfTest";
+    char *argv[2] = {nombre, nullptr};
+    QApplication app{argc, argv};
+    QTemporaryDir carpeta;
+};
+
+// Page objects of a PDF: "/Type /Page" but not the page tree's "/Type /Pages".
+int CuentaPaginas(const QByteArray &pdf)
+{
+    const QByteArray marca("/Type /Page");
+    int paginas = 0;
+    for (qsizetype i = pdf.indexOf(marca); i >= 0; i = pdf.indexOf(marca, i + 1)) {
+        const qsizetype despues = i + marca.size();
+        if (despues >= pdf.size() || pdf.at(despues) != 's') {
+            ++paginas;
+        }
+    }
+    return paginas;
+}
+
+// The listing window's print button on the test run (MKS), with the program's own pictures.
+ErrorCalculo ImprimeTramo(Impresora &impresora, ClaseListado tipo, double alturaFinal,
+                          int &finDocumento)
+{
+    EstadoObra estado;
+    pruebas::PreparaTramoArmado(estado, false, std::string(DRAVEK_DATOS_PROGRAMA) + "/");
+    estado.tramo.AlturaFinalTramo = alturaFinal;
+    pruebas::RelojFijo reloj;
+    SalidaListado salida(reloj, impresora);
+    pruebas::DepuracionGrabadora depuracion;
+    pruebas::DisenoCasoBreve diseno;
+    ContextoCalculo contexto{estado, salida, depuracion, diseno};
+    return pruebas::ImprimeTramo(contexto, tipo, finDocumento);
+}
+
+TEST_F(ListadoPdfTest, PaginasDelTramoEnPdf)
+{
+    ASSERT_TRUE(carpeta.isValid());
+    struct Caso {
+        const char *nombre;
+        ClaseListado tipo;
+        double alturaFinal; // m, from 1 m by 1 m
+        int paginas;
+    };
+    const std::vector<Caso> casos = {
+        // Two pages of run data report, then per height two of ring analysis and one per case.
+        {"Normal", ClaseListado::Normal, 3, 2 + 3 * (2 + 3)},
+        // Landscape: six heights fill the 50 lines of the first page, two go to the second.
+        {"Tabular", ClaseListado::Tabular, 8, 2},
+    };
+    for (const Caso &c : casos) {
+        SCOPED_TRACE(c.nombre);
+        pruebas::ImpresoraGrabadora grabadora;
+        int finGrabado = -1;
+        ASSERT_FALSE(ImprimeTramo(grabadora, c.tipo, c.alturaFinal, finGrabado));
+        ASSERT_FALSE(grabadora.operaciones().empty());
+        const int paginasGrabadas = grabadora.operaciones().back().pagina;
+        EXPECT_EQ(paginasGrabadas, c.paginas);
+
+        const QString ruta =
+            carpeta.filePath(QString::fromLatin1(c.nombre) + QStringLiteral(".pdf"));
+        ImpresoraQt impresora;
+        impresora.PonFicheroPdf(ruta);
+        int fin = -1;
+        const ErrorCalculo error = ImprimeTramo(impresora, c.tipo, c.alturaFinal, fin);
+        ASSERT_FALSE(error) << error.mensaje; // the pictures were found and painted
+        EXPECT_EQ(fin, SinErrorImpresora);
+
+        QFile fichero(ruta);
+        ASSERT_TRUE(fichero.open(QIODevice::ReadOnly));
+        EXPECT_EQ(CuentaPaginas(fichero.readAll()), paginasGrabadas);
+    }
+}
+
+} // namespace
+} // namespace dravek::gui
