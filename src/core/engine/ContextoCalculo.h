@@ -45,6 +45,8 @@ struct ContextoCalculo {
     SalidaListado &salida;
     DepuracionCalculo &depuracion;
     DisenoCaso &diseno;
+    // The stored reinforcement overrides of the project; nullptr when there is no such file.
+    class AjustesGuardados *ajustes = nullptr;
 };
 
 } // namespace dravek

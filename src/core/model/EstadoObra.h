@@ -218,6 +218,20 @@ struct ResultadosCaso {
     // A stored adjustment of the case, and the outer area the case design keeps with it.
     bool HayAjusteGuardado = false;
     double ArmaduraCalculadaExterior = 0; // cm2/m
+    // What the reinforced-concrete design of the case chose, read back by the adjustment
+    // window: the cylinder (CAMISA x 10) and the inner spirals of the layout kept.
+    double ArmaduraCalculadaCamisa = 0;   // cm2/m
+    double ArmaduraCalculadaRefuerzo = 0; // cm2/m
+    // Governing hypothesis (1..5, the largest total reinforcement) and its forces at crown,
+    // haunch and invert (index 0 unused); the axial forces without the ring tension of the
+    // hypothesis's own pressure.
+    std::int16_t HipotesisPesima = 0;
+    std::array<double, 4> MomentosPesimos{}; // t.m/m
+    std::array<double, 4> AxilesPesimos{};   // t/m
+    // Per hypothesis 1..5: column 1 interior, 2 exterior, 3 total (cm2/m), 4 IESP, 5 NESPIN,
+    // 6 NEXPEX, 7 CAMISA (mm) right after that hypothesis was designed; index 0, row 6 and
+    // columns 8 to 10 unused.
+    std::array<std::array<double, 11>, 7> ResultadosHipotesis{};
     // Cracking check of a pipe without cylinder.
     double TensionMaxima = 0;          // kp/cm2, largest tensile stress met
     double TensionAdmisible = 0;       // kp/cm2, admissible stress where it was met

@@ -1,0 +1,382 @@
+#include "core/engine/CalculaArmado.h"
+
+#include <cmath>
+#include <cstddef>
+#include <optional>
+#include <string>
+
+#include "core/engine/AjustesGuardados.h"
+#include "core/engine/ArmaduraPresion.h"
+#include "core/engine/ArmaduraTubo.h"
+#include "core/engine/ComprobacionesArmado.h"
+#include "core/engine/Depuracion.h"
+#include "core/engine/DisponeArmadura.h"
+#include "core/engine/FlexionCompuesta.h"
+#include "core/engine/HipotesisArmado.h"
+#include "core/engine/ImprimeDatosCaso.h"
+#include "core/engine/ListadoArmado.h"
+#include "core/model/TextoRecurso.h"
+
+namespace dravek {
+
+namespace {
+
+constexpr double Pi = 3.1415926535898;
+constexpr std::int16_t SeccionesDisenadas = 3; // crown, haunch, invert
+constexpr std::int16_t EstadoEspesorInsuficiente = 1;
+constexpr double AreaPorMilimetroCamisa = 10.0; // cm2/m per mm of sheet
+constexpr double CmCuadradosPorM2 = 100.0 * 100.0;
+constexpr double TmPorAt = 10.0; // t/m2 per at
+
+// Columns of ResultadosHipotesis.
+enum Columna : std::size_t {
+    ColInterior = 1,
+    ColExterior = 2,
+    ColTotal = 3,
+    ColIESP = 4,
+    ColNESPIN = 5,
+    ColNEXPEX = 6,
+    ColCAMISA = 7,
+};
+
+constexpr std::int32_t TextoError = 286;
+constexpr std::int32_t TextoAlAbrirFichero = 400;
+constexpr std::int32_t TextoAlDecodificarFichero = 402;
+constexpr std::int32_t TextoEsfuerzosOvalizacion = 821;
+
+double AreaEspiras(double diametro, double espiras)
+{
+    return diametro * diametro * Pi / 400 * espiras;
+}
+
+// Inner face of the layout held: the inner spirals and the cylinder.
+double AreaInterior(const ResultadosCaso &r)
+{
+    return AreaEspiras(r.FIIN, r.NESPIN) + r.CAMISA * AreaPorMilimetroCamisa;
+}
+
+double AreaExterior(const ResultadosCaso &r)
+{
+    return AreaEspiras(r.FIEX, r.NEXPEX);
+}
+
+void FijaArmadurasCalculadas(ResultadosCaso &r)
+{
+    r.ArmaduraCalculadaCamisa = r.CAMISA * AreaPorMilimetroCamisa;
+    r.ArmaduraCalculadaRefuerzo = AreaEspiras(r.FIIN, r.NESPIN);
+    r.ArmaduraCalculadaExterior = AreaExterior(r);
+}
+
+void PonDisposicion(ResultadosCaso &r, const DisposicionArmadura &interior,
+                    const DisposicionArmadura &exterior)
+{
+    r.CAMISA = interior.Camisa;
+    r.FIIN = interior.Diametro;
+    r.NESPIN = static_cast<double>(interior.Espiras);
+    r.FIEX = exterior.Diametro;
+    r.NEXPEX = static_cast<double>(exterior.Espiras);
+}
+
+// The internal pressure whose ring tension the axial forces of hypothesis h include (at).
+double PresionHipotesis(const DatosCaso &caso, std::int16_t h)
+{
+    switch (h) {
+    case 1:
+        return caso.PPNeta;
+    case 3:
+        return caso.STP;
+    case 4:
+        return caso.DP;
+    case 5:
+        return caso.MDP;
+    default:
+        return 0;
+    }
+}
+
+// The band of CuantiaMaximaRetraccion that held, as the debug file names it.
+const char *ReglaCuantia(double FCK)
+{
+    if (FCK <= 350) {
+        return "FCK <= 350# and ASCR <= 0.096";
+    }
+    if (FCK <= 400) {
+        return "350# < FCK And FCK <= 400# and ASCR <= ASC";
+    }
+    if (FCK <= 500) {
+        return "400# < FCK And FCK <= 500# and ASCR <= ASC";
+    }
+    if (FCK <= 600) {
+        return "500# < FCK And FCK <= 600# and ASCR <= ASC";
+    }
+    return "FCK > 600# and ASCR <= 0.33";
+}
+
+// Three debug lines of the wall and the layout, from the text of the first.
+void DepuraDisposicion(ContextoCalculo &contexto, std::int32_t primerTexto, std::int16_t NSEC,
+                       std::int16_t IESP)
+{
+    const EstadoObra &estado = contexto.estado;
+    const std::string &sep = estado.ejecucion.SeparadorDecimalLocal;
+    const std::int32_t d = estado.ejecucion.DesplazamientoIdioma;
+    const DatosTramo &t = estado.tramo;
+    const ResultadosCaso &r = estado.resultados;
+    DepuracionCalculo &depuracion = contexto.depuracion;
+    depuracion.EscribeLinea(LineaDepuracion(sep)
+                                .Anade(Texto(d, primerTexto))
+                                .Anade(t.ESP)
+                                .Anade(t.RECI)
+                                .Anade(t.RECE)
+                                .Anade(r.CAMISA)
+                                .Linea());
+    depuracion.EscribeLinea(LineaDepuracion(sep)
+                                .Anade(Texto(d, primerTexto + 1))
+                                .Anade(r.FIIN)
+                                .Anade(r.NESPIN)
+                                .Anade(r.FIEX)
+                                .Anade(r.NEXPEX)
+                                .Linea());
+    // The count of hypotheses, not the one being designed.
+    depuracion.EscribeLinea(LineaDepuracion(sep)
+                                .Anade(Texto(d, primerTexto + 2))
+                                .Anade(std::int32_t{NumeroHipotesisArmado})
+                                .Anade(std::int32_t{NSEC})
+                                .Anade(std::int32_t{IESP})
+                                .Anade(t.CAMMAX)
+                                .Linea());
+}
+
+// The stored override of the case, if the project has one. A file that cannot be read ends the
+// calculation: designing without an override the engineer stored would list a wrong result as
+// a right one.
+ErrorCalculo LeeAjusteDelCaso(ContextoCalculo &contexto, std::optional<AjusteGuardado> &ajuste)
+{
+    ajuste.reset();
+    AjustesGuardados *ajustes = contexto.ajustes;
+    if (ajustes == nullptr) {
+        return {};
+    }
+    const EstadoObra &estado = contexto.estado;
+    const std::int32_t d = estado.ejecucion.DesplazamientoIdioma;
+    const std::int16_t k = ajustes->BuscaAjusteGuardado(estado.caso.DP, estado.tramo.TramoActual,
+                                                        estado.caso.AlturaActual);
+    if (k == AjustesIlegibles) {
+        return FalloArmado(contexto, Texto(d, TextoError) + " " + Texto(d, TextoAlAbrirFichero) +
+                                         " " + ajustes->NombreFicheroAjustes());
+    }
+    if (k <= 0) {
+        return {};
+    }
+    ajuste = ajustes->LeeAjusteGuardado(k);
+    if (!ajuste || !std::isfinite(ajuste->Camisa) || !std::isfinite(ajuste->Refuerzo) ||
+        !std::isfinite(ajuste->Exterior)) {
+        ajuste.reset();
+        return FalloArmado(contexto, Texto(d, TextoError) + " " +
+                                         Texto(d, TextoAlDecodificarFichero) + " " +
+                                         ajustes->NombreFicheroAjustes());
+    }
+    return {};
+}
+
+} // namespace
+
+ErrorCalculo CalculaArmado(ContextoCalculo &contexto, std::int32_t numeroCaso)
+{
+    EstadoObra &estado = contexto.estado;
+    ResultadosCaso &r = estado.resultados;
+    const DatosTramo &tramo = estado.tramo;
+    const DatosCaso &caso = estado.caso;
+    const std::int32_t d = estado.ejecucion.DesplazamientoIdioma;
+    const std::string &sep = estado.ejecucion.SeparadorDecimalLocal;
+    DepuracionCalculo &depuracion = contexto.depuracion;
+
+    r.MomentoTopeSuperado = false;
+    r.HayAjusteGuardado = false;
+
+    std::optional<AjusteGuardado> ajuste;
+    if (ErrorCalculo error = LeeAjusteDelCaso(contexto, ajuste)) {
+        return error;
+    }
+    if (ajuste) {
+        r.HayAjusteGuardado = true;
+        r.ArmaduraCalculadaExterior = ajuste->Exterior;
+    }
+
+    r.EstadoDiseno = 0;
+    depuracion.EscribeLinea(LineaDepuracion(sep).Anade(std::string(60, '=')).Linea());
+    ListaCabeceraArmado(contexto, numeroCaso);
+
+    const double RadioTubo = tramo.vDi / 2; // m
+    depuracion.EscribeLinea(LineaDepuracion(sep)
+                                .Anade(Texto(d, 547))
+                                .Anade(std::int32_t{tramo.IndicadorCamisa})
+                                .SiguienteZona()
+                                .Anade(RadioTubo)
+                                .SiguienteZona()
+                                .Anade(std::int32_t{0})
+                                .Linea());
+
+    TablaHipotesis MomentosPorHipotesis{};
+    TablaHipotesis AxilesPorHipotesis{};
+    if (CombinaHipotesis(estado, MomentosPorHipotesis, AxilesPorHipotesis, RadioTubo) !=
+        ErrorHipotesis::Ninguno) {
+        // Said here and the case ends: the case heading, which would say it again, is not
+        // reached.
+        return FalloArmado(contexto,
+                           Texto(d, TextoError) + ": " + Texto(d, TextoEsfuerzosOvalizacion));
+    }
+    const std::int16_t NSEC = SeccionesDisenadas;
+    ListaEsfuerzosArmado(contexto, MomentosPorHipotesis, AxilesPorHipotesis);
+
+    r.PasadaDefinitiva = false;
+    ListaCabeceraTotales(contexto);
+
+    // Sweep of the hypotheses: the largest total governs, the later one on equal totals.
+    r.HipotesisPesima = 0;
+    r.ResultadosHipotesis = {};
+    double MaximaArmaduraTotal = 0;
+    double ArmaduraInterior = 0;
+    double ArmaduraExterior = 0;
+    double ArmaduraTotal = 0;
+    std::int16_t IESP = 0;
+    DisposicionArmadura interiorPresion;
+    DisposicionArmadura exteriorPresion;
+    for (std::int16_t NHIPO = 1; NHIPO <= NumeroHipotesisArmado; ++NHIPO) {
+        auto &fila = r.ResultadosHipotesis[static_cast<std::size_t>(NHIPO)];
+        if (NHIPO == 1) {
+            if (ErrorCalculo error =
+                    ReparteArmaduraPresion(contexto, ArmaduraInterior, ArmaduraExterior)) {
+                return error;
+            }
+            // The pressure hypothesis is laid out too: when it governs, the bars of the case
+            // are its own, never those the case before happened to leave. Its layer warning is
+            // the listing's own (Normal, outer face) and is not written here.
+            if (ErrorCalculo error = DisponeArmadura(
+                    contexto, ArmaduraInterior, tramo.IndicadorCamisa, tramo.CAMMAX,
+                    interiorPresion, IESP, CaraInterior, AvisoCapas::Informar)) {
+                return error;
+            }
+            if (ErrorCalculo error =
+                    DisponeArmadura(contexto, ArmaduraExterior, SoloEspiras, tramo.CAMMAX,
+                                    exteriorPresion, IESP, CaraExterior, AvisoCapas::Informar)) {
+                return error;
+            }
+            PonDisposicion(r, interiorPresion, exteriorPresion);
+        } else {
+            if (ErrorCalculo error =
+                    ArmaduraTubo(contexto, tramo.ESP, tramo.RECI, tramo.RECE, MomentosPorHipotesis,
+                                 AxilesPorHipotesis, tramo.IndicadorCamisa, NHIPO, NHIPO, NSEC,
+                                 IESP, tramo.CAMMAX)) {
+                return error;
+            }
+            if (IESP > 0) {
+                // The wall is too thin for this hypothesis: it decides the case, which ends
+                // without a design to compare.
+                fila[ColIESP] = IESP;
+                r.HipotesisPesima = NHIPO;
+                break;
+            }
+            ArmaduraInterior = AreaInterior(r);
+            ArmaduraExterior = AreaExterior(r);
+            FijaArmadurasCalculadas(r);
+        }
+        ArmaduraTotal = ArmaduraInterior + ArmaduraExterior;
+        fila[ColInterior] = ArmaduraInterior;
+        fila[ColExterior] = ArmaduraExterior;
+        fila[ColTotal] = ArmaduraTotal;
+        fila[ColIESP] = IESP;
+        fila[ColNESPIN] = r.NESPIN;
+        fila[ColNEXPEX] = r.NEXPEX;
+        fila[ColCAMISA] = r.CAMISA;
+        if (MaximaArmaduraTotal <= ArmaduraTotal) {
+            MaximaArmaduraTotal = ArmaduraTotal;
+            r.HipotesisPesima = NHIPO;
+        }
+        ListaTotalHipotesis(contexto, NHIPO, ArmaduraTotal);
+    }
+
+    ListaFinBarrido(contexto);
+    r.PasadaDefinitiva = true;
+    DepuraDisposicion(contexto, 559, NSEC, IESP);
+
+    const std::int16_t HipotesisPesima = r.HipotesisPesima;
+    // A wall too thin has nothing more to design: the case heading follows, then the failure.
+    if (IESP == 0 && HipotesisPesima == 1) {
+        const auto &fila = r.ResultadosHipotesis[1];
+        ArmaduraInterior = fila[ColInterior];
+        ArmaduraExterior = fila[ColExterior];
+        PonDisposicion(r, interiorPresion, exteriorPresion);
+        if (ajuste) {
+            ArmaduraExterior = ajuste->Exterior;
+            ArmaduraInterior = ajuste->Camisa + ajuste->Refuerzo;
+        }
+        ArmaduraTotal = ArmaduraInterior + ArmaduraExterior;
+        if (r.CAMISA > 0) {
+            // The section design of hypothesis 2 has refused any wall that is not positive,
+            // so ESP divides safely here.
+            const double ASCR = ArmaduraTotal / (tramo.ESP * CmCuadradosPorM2);
+            if (ASCR <= CuantiaMaximaRetraccion(tramo.FCK)) {
+                depuracion.EscribeLinea(
+                    LineaDepuracion(sep).Anade(ReglaCuantia(tramo.FCK)).Linea());
+            } else {
+                ListaCuantiaExcesiva(contexto, ASCR);
+                r.EstadoDiseno = EstadoCuantiaExcesiva;
+            }
+        }
+    } else if (IESP == 0) {
+        // Once more for the governing hypothesis, now that its warnings reach every listing.
+        if (ErrorCalculo error =
+                ArmaduraTubo(contexto, tramo.ESP, tramo.RECI, tramo.RECE, MomentosPorHipotesis,
+                             AxilesPorHipotesis, tramo.IndicadorCamisa, HipotesisPesima,
+                             HipotesisPesima, NSEC, IESP, tramo.CAMMAX)) {
+            return error;
+        }
+    }
+
+    const auto h = static_cast<std::size_t>(HipotesisPesima);
+    const double tension = PresionHipotesis(caso, HipotesisPesima) * TmPorAt * RadioTubo; // t/m
+    for (std::size_t s = 1; s <= NumeroSecciones; ++s) {
+        r.MomentosPesimos[s] = MomentosPorHipotesis[h][s];
+        r.AxilesPesimos[s] = AxilesPorHipotesis[h][s] - tension;
+    }
+    DepuraDisposicion(contexto, 562, NSEC, IESP);
+
+    if (ErrorCalculo error = ImprimeDatosCaso(contexto)) {
+        return error;
+    }
+    if (IESP > 0) {
+        ListaEspesorInsuficiente(contexto, numeroCaso);
+        r.EstadoDiseno = EstadoEspesorInsuficiente;
+        return {};
+    }
+
+    if (HipotesisPesima > 1) {
+        ArmaduraInterior = AreaInterior(r);
+        ArmaduraExterior = AreaExterior(r);
+    }
+    FijaArmadurasCalculadas(r);
+    if (ajuste) {
+        ArmaduraInterior = ajuste->Camisa + ajuste->Refuerzo;
+        ArmaduraExterior = ajuste->Exterior;
+    }
+    ArmaduraTotal = ArmaduraInterior + ArmaduraExterior;
+    // A section refused in any hypothesis leaves the case undesigned, whichever governs.
+    if (r.MomentoTopeSuperado) {
+        r.EstadoDiseno = EstadoMomentoTope;
+    }
+
+    if (HipotesisPesima == 1 && ArmaduraExterior > ArmaduraMaximaUnaCapa) {
+        ListaVariasCapasExterior(contexto);
+    }
+
+    ResultadoArmado resultado;
+    resultado.ArmaduraInterior = ArmaduraInterior;
+    resultado.ArmaduraExterior = ArmaduraExterior;
+    resultado.ArmaduraTotal = ArmaduraTotal;
+    resultado.hayAjuste = ajuste.has_value();
+    resultado.ajuste = ajuste.value_or(AjusteGuardado{});
+    ListaResultadosArmado(contexto, numeroCaso, resultado);
+    return {};
+}
+
+} // namespace dravek

@@ -1,0 +1,28 @@
+#pragma once
+
+// Reinforced-concrete design of one calculation case: the reinforcement that each of the five
+// design hypotheses needs, the governing one (the largest total), a stored override of the case
+// in its place, and the listing of all of it as it goes.
+
+#include <cstdint>
+
+#include "core/engine/ContextoCalculo.h"
+
+namespace dravek {
+
+// Called by the case loop once the ring analysis of the case has filled MomentosCaso and
+// AxilesCaso; the run is in calculation units (ESP, RECI, RECE, vDi in m). numeroCaso only
+// goes to the page headers. The case's listing is complete when it returns.
+//
+// Leaves for the adjustment window HipotesisPesima, MomentosPesimos, AxilesPesimos,
+// ResultadosHipotesis and ArmaduraCalculadaCamisa, -Refuerzo, -Exterior; the bar layout
+// (CAMISA, FIIN, NESPIN, FIEX, NEXPEX) is the governing hypothesis's own, whatever case came
+// before. EstadoDiseno: 0 accepted, 1 wall too thin (the case ends without results),
+// 2 steel ratio above its maximum, 4 a section refused by the limit moment in any hypothesis.
+//
+// Error, its message already in the listing: forces that are not finite, a value that
+// validation should have refused, a section design that stopped, or an overrides file that
+// cannot be read.
+[[nodiscard]] ErrorCalculo CalculaArmado(ContextoCalculo &contexto, std::int32_t numeroCaso);
+
+} // namespace dravek

@@ -1,0 +1,387 @@
+#include "core/engine/ListadoArmado.h"
+
+#include <cstddef>
+#include <string_view>
+
+#include "core/engine/DisponeArmadura.h"
+#include "core/engine/FormatoNumeros.h"
+#include "core/model/TextoRecurso.h"
+
+namespace dravek {
+
+namespace {
+
+constexpr std::int32_t TextoPrimeraHipotesis = 541;
+constexpr std::int32_t TextoMomentoTope = 1082;
+constexpr int AnchoNombreHipotesis = 26;
+constexpr int AnchoRotuloResultado = 23;
+
+std::string B(int n)
+{
+    return std::string(static_cast<std::size_t>(n), ' ');
+}
+
+bool Imprime(const EstadoObra &estado, ClaseListado clase)
+{
+    return estado.listado.Imprimiendo && estado.listado.TipoListado == clase;
+}
+
+// The calls of one block share these.
+class Bloque {
+public:
+    explicit Bloque(ContextoCalculo &contexto)
+        : m_estado(contexto.estado), m_salida(contexto.salida),
+          m_d(contexto.estado.ejecucion.DesplazamientoIdioma)
+    {
+    }
+
+    std::string T(std::int32_t n) const { return Texto(m_d, n); }
+    std::string F(double valor, int ancho, int decimales, std::string_view clave = "",
+                  bool conUnidad = false) const
+    {
+        return sNumeroDob(m_estado.ejecucion, valor, ancho, decimales, clave, conUnidad);
+    }
+    void Linea(const std::string &linea) { m_salida.ImprimeLinea(linea); }
+    void Salta(int n) { m_salida.SaltaLineas(m_estado, n); }
+    void Pantalla(int antes, const std::string &texto, int despues)
+    {
+        m_salida.EscribePantalla(antes, texto, despues);
+    }
+    void Negrita(bool negrita) { m_salida.impresora().PonNegrita(negrita); }
+    void Tamano(double puntos) { m_salida.impresora().PonTamanoFuente(puntos); }
+
+    EstadoObra &estado() { return m_estado; }
+    SalidaListado &salida() { return m_salida; }
+    std::int32_t d() const { return m_d; }
+
+private:
+    EstadoObra &m_estado;
+    SalidaListado &m_salida;
+    std::int32_t m_d;
+};
+
+// "ARMADURA INTERIOR        ..." : a label of 23 characters, 2 blanks, the value, the unit.
+std::string LineaResultado(const Bloque &b, int sangria, std::int32_t rotulo, double valor,
+                           int decimales, std::int32_t unidad)
+{
+    return B(sangria) + sTextoFijo(b.T(rotulo), AnchoRotuloResultado) + B(2) +
+           b.F(valor, 10, decimales) + b.T(unidad);
+}
+
+// The section refused by the limit moment, at the results of the case.
+void ListaMomentoTope(Bloque &b)
+{
+    EstadoObra &estado = b.estado();
+    const std::string texto = b.T(TextoMomentoTope);
+    if (!estado.listado.Imprimiendo) {
+        b.Pantalla(1, B(2) + texto, 1);
+        return;
+    }
+    if (estado.listado.TipoListado == ClaseListado::Tabular) {
+        return;
+    }
+    if (estado.listado.TipoListado == ClaseListado::Pantalla) {
+        b.salida().CabeceraCaso(estado, 3);
+    }
+    b.Salta(1);
+    b.Negrita(true);
+    b.Linea(B(10) + texto);
+    b.Negrita(false);
+    b.Salta(1);
+}
+
+void ListaResultadosNormal(Bloque &b, const ResultadoArmado &r)
+{
+    const EstadoObra &estado = b.estado();
+    if (estado.resultados.MomentoTopeSuperado) {
+        ListaMomentoTope(b);
+    } else {
+        b.Salta(3);
+        b.Tamano(10);
+        b.Negrita(true);
+        b.Salta(1);
+        b.Linea(LineaResultado(b, 8, 568, r.ArmaduraInterior, 1, 570));
+        b.Linea(LineaResultado(b, 8, 569, r.ArmaduraExterior, 1, 571));
+        b.Salta(1);
+        b.Linea(LineaResultado(b, 8, 576, r.ArmaduraTotal, 1, 577));
+        b.Negrita(false);
+        b.Tamano(10);
+    }
+    if (estado.tramo.IndicadorCamisa == 0) {
+        b.Salta(2);
+        b.Tamano(10);
+        b.Negrita(true);
+        b.Linea(B(8) + b.T(578));
+        b.Negrita(false);
+        b.Tamano(10);
+        b.Salta(1);
+        b.Linea(B(8) + b.T(579) + b.F(estado.resultados.TensionMaxima, 10, 2) + b.T(581));
+        b.Linea(B(8) + b.T(580) + b.F(estado.resultados.TensionAdmisible, 10, 2) + b.T(582));
+    }
+}
+
+void ListaResultadosEnPantalla(Bloque &b, const ResultadoArmado &r)
+{
+    const DatosTramo &tramo = b.estado().tramo;
+    b.Pantalla(1,
+               B(19) + b.T(583) + b.F(tramo.FCK, 7, 2, "Kp/cm2->MPa", true) + b.T(584) +
+                   b.F(tramo.Fyd, 7, 2, "Kp/cm2->MPa", true),
+               1);
+    if (b.estado().resultados.MomentoTopeSuperado) {
+        ListaMomentoTope(b);
+    }
+    b.Pantalla(1, LineaResultado(b, 14, 572, r.ArmaduraInterior, 2, 574), 1);
+    b.Pantalla(0, LineaResultado(b, 14, 573, r.ArmaduraExterior, 2, 575), 1);
+    b.Pantalla(0, LineaResultado(b, 14, 576, r.ArmaduraTotal, 2, 577), 1);
+}
+
+void ListaResultadosPantalla(Bloque &b, const ResultadoArmado &r)
+{
+    EstadoObra &estado = b.estado();
+    const DatosTramo &tramo = estado.tramo;
+    b.salida().CabeceraCaso(estado, 2);
+    b.Salta(1);
+    b.Linea(B(18) + b.T(585) + b.F(tramo.FCK, 10, 2, "Kp/cm2->MPa", true) + B(3) + b.T(586) +
+            b.F(tramo.Fyd, 10, 2, "Kp/cm2->MPa", true));
+    if (estado.resultados.MomentoTopeSuperado) {
+        ListaMomentoTope(b);
+    }
+
+    // A stored override shows as typed, with one decimal; a cylinder without spirals has a
+    // total of one decimal.
+    int decimales = 2;
+    int decimalesTotal = estado.resultados.NESPIN > 0 ? 2 : 1;
+    if (r.hayAjuste) {
+        decimales = 1;
+        decimalesTotal = 1;
+    }
+    b.salida().CabeceraCaso(estado, r.hayAjuste ? 4 : 6);
+    b.Salta(1);
+    b.Linea(LineaResultado(b, 18, 572, r.ArmaduraInterior, decimales, 574));
+    b.Linea(LineaResultado(b, 18, 573, r.ArmaduraExterior, decimales, 575));
+    b.Linea(LineaResultado(b, 18, 576, r.ArmaduraTotal, decimalesTotal, 577));
+}
+
+void ListaFilaTabular(Bloque &b, std::int32_t numeroCaso, const ResultadoArmado &r)
+{
+    EstadoObra &estado = b.estado();
+    EstadoListado &listado = estado.listado;
+    const ResultadosCaso &res = estado.resultados;
+
+    --listado.LineasRestantes;
+    if (listado.LineasRestantes <= 0) {
+        ++listado.NumeroPagina;
+        b.salida().impresora().NuevaPagina();
+        b.salida().CabeceraPagina(estado, numeroCaso, true);
+        b.salida().CabeceraTablaArmado(estado);
+    }
+
+    // Rows of one fill height show it on their first row only. Exact comparison on purpose:
+    // both values are copies of the same height.
+    std::string altura = B(6);
+    if (estado.caso.AlturaActual != listado.UltimaAlturaListada) {
+        altura = b.F(estado.caso.AlturaActual, 6, 2);
+        listado.UltimaAlturaListada = estado.caso.AlturaActual;
+    }
+
+    std::string fila = B(5) + altura + B(2);
+    if (r.hayAjuste) {
+        fila += b.F(estado.caso.DP, 6, 2, "at->MPa") + B(5) + b.F(r.ajuste.Camisa, 6, 1) + B(4) +
+                (r.ajuste.Refuerzo == 0 ? B(5) : b.F(r.ajuste.Refuerzo, 5, 1));
+    } else {
+        fila += b.F(estado.caso.DP, 7, 1, "at->MPa") + B(4) +
+                b.F(res.ArmaduraCalculadaCamisa, 6, 1) + B(4) +
+                (res.NESPIN <= 0 ? B(5) : b.F(res.ArmaduraCalculadaRefuerzo, 5, 0));
+    }
+    fila += B(1) + b.F(r.ArmaduraInterior, 7, 1) + B(2) + b.F(r.ArmaduraExterior, 10, 1) + B(7) +
+            b.F(r.ArmaduraTotal, 6, 1);
+    // A refused section is no design: the row says so, as a failed post-tensioned row does.
+    if (res.MomentoTopeSuperado) {
+        fila += B(4) + b.T(TextoMomentoTope);
+    }
+    b.Linea(fila);
+}
+
+} // namespace
+
+std::string NombreHipotesisArmado(std::int32_t DesplazamientoIdioma, std::int16_t h)
+{
+    return sTextoFijo(Texto(DesplazamientoIdioma, TextoPrimeraHipotesis + h - 1),
+                      AnchoNombreHipotesis);
+}
+
+void ListaCabeceraArmado(ContextoCalculo &contexto, std::int32_t numeroCaso)
+{
+    EstadoObra &estado = contexto.estado;
+    if (!Imprime(estado, ClaseListado::Normal)) {
+        return;
+    }
+    Bloque b(contexto);
+    Impresora &impresora = contexto.salida.impresora();
+    const DatosTramo &tramo = estado.tramo;
+
+    ++estado.listado.NumeroPagina;
+    impresora.NuevaPagina();
+    contexto.salida.CabeceraPagina(estado, numeroCaso, false);
+    b.Linea(B(17) + b.T(546));
+    impresora.PonGrosorLapiz(5);
+    const double y = impresora.PosicionVertical() + 2; // mm
+    impresora.Linea(32, y, 155, y, 0);
+    b.Salta(1);
+    b.Linea(B(10) + b.F(tramo.FCK, 10, 0, "Kp/cm2->MPa") + b.F(tramo.Fct, 10, 1, "Kp/cm2->MPa") +
+            b.F(tramo.Fyd, 10, 0, "Kp/cm2->MPa") + b.F(tramo.ESP, 10, 3) + b.F(tramo.RECI, 10, 3) +
+            b.F(tramo.RECE, 10, 3));
+}
+
+void ListaEsfuerzosArmado(ContextoCalculo &contexto, const TablaHipotesis &MomentosPorHipotesis,
+                          const TablaHipotesis &AxilesPorHipotesis)
+{
+    const EstadoObra &estado = contexto.estado;
+    if (!Imprime(estado, ClaseListado::Normal)) {
+        return;
+    }
+    Bloque b(contexto);
+    const DatosCaso &caso = estado.caso;
+    b.Salta(2);
+    b.Linea(B(9) + b.T(548) + b.F(caso.DP, 6, 1, "at->MPa", true));
+    b.Linea(B(9) + b.T(549) + b.F(caso.MDP, 6, 1, "at->MPa", true));
+    b.Linea(B(9) + b.T(550) + b.F(caso.STP, 6, 1, "at->MPa", true));
+    b.Linea(B(9) + b.T(551) + b.F(caso.PP, 6, 1, "at->MPa", true));
+
+    b.Salta(1);
+    b.Linea(B(7) + b.T(553));
+    b.Linea(B(7) + b.T(554));
+    for (std::int16_t h = 1; h <= NumeroHipotesisArmado; ++h) {
+        std::string fila = B(7) + NombreHipotesisArmado(b.d(), h);
+        const auto hh = static_cast<std::size_t>(h);
+        for (std::size_t s = 1; s <= NumeroSecciones; ++s) {
+            fila += b.F(MomentosPorHipotesis[hh][s], 10, 3, "mT->mkN") +
+                    b.F(AxilesPorHipotesis[hh][s], 10, 3, "T->kN");
+        }
+        b.Linea(fila);
+    }
+}
+
+void ListaCabeceraTotales(ContextoCalculo &contexto)
+{
+    if (!Imprime(contexto.estado, ClaseListado::Normal)) {
+        return;
+    }
+    Bloque b(contexto);
+    b.Salta(2);
+    for (const std::int32_t texto : {555, 556, 557, 558}) {
+        b.Linea(B(19) + b.T(texto));
+    }
+}
+
+void ListaTotalHipotesis(ContextoCalculo &contexto, std::int16_t NHIPO, double ArmaduraTotal)
+{
+    if (!Imprime(contexto.estado, ClaseListado::Normal)) {
+        return;
+    }
+    Bloque b(contexto);
+    b.Linea(B(19) + NombreHipotesisArmado(b.d(), NHIPO) + B(3) + b.F(ArmaduraTotal, 6, 1));
+}
+
+void ListaFinBarrido(ContextoCalculo &contexto)
+{
+    if (!Imprime(contexto.estado, ClaseListado::Normal)) {
+        return;
+    }
+    contexto.salida.SaltaLineas(contexto.estado, 1);
+}
+
+void ListaCuantiaExcesiva(ContextoCalculo &contexto, double ASCR)
+{
+    EstadoObra &estado = contexto.estado;
+    Bloque b(contexto);
+    const std::string cuantia = b.T(675) + b.F(ASCR, 9, 4);
+    if (!estado.listado.Imprimiendo) {
+        b.Pantalla(1, b.T(672), 1);
+        b.Pantalla(0, cuantia, 1);
+        return;
+    }
+    switch (estado.listado.TipoListado) {
+    case ClaseListado::Normal:
+        b.Salta(2);
+        b.Linea(B(10) + b.T(670));
+        b.Linea(B(10) + b.T(671));
+        b.Salta(1);
+        b.Linea(B(10) + cuantia);
+        break;
+    case ClaseListado::Pantalla:
+        contexto.salida.CabeceraCaso(estado, 4);
+        b.Salta(1);
+        b.Negrita(true);
+        b.Linea(B(9) + b.T(672));
+        b.Negrita(false);
+        b.Linea(B(9) + cuantia);
+        break;
+    case ClaseListado::Tabular:
+        break;
+    }
+}
+
+void ListaVariasCapasExterior(ContextoCalculo &contexto)
+{
+    // The warning of the layouts, which on the Normal listing of the final pass is this block.
+    if (Imprime(contexto.estado, ClaseListado::Normal) &&
+        contexto.estado.resultados.PasadaDefinitiva) {
+        EscribeAvisoVariasCapas(contexto, CaraExterior);
+    }
+}
+
+void ListaEspesorInsuficiente(ContextoCalculo &contexto, std::int32_t numeroCaso)
+{
+    EstadoObra &estado = contexto.estado;
+    Bloque b(contexto);
+    if (!estado.listado.Imprimiendo) {
+        b.Pantalla(1, B(2) + b.T(566), 1);
+        return;
+    }
+    switch (estado.listado.TipoListado) {
+    case ClaseListado::Normal:
+        ++estado.listado.NumeroPagina;
+        contexto.salida.impresora().NuevaPagina();
+        contexto.salida.CabeceraPagina(estado, numeroCaso, false);
+        b.Negrita(true);
+        b.Tamano(14);
+        b.Linea(B(9) + b.T(565));
+        b.Tamano(10);
+        b.Negrita(false);
+        break;
+    case ClaseListado::Pantalla:
+        contexto.salida.CabeceraCaso(estado, 2);
+        b.Salta(1);
+        b.Negrita(true);
+        b.Linea(B(9) + b.T(567));
+        b.Negrita(false);
+        break;
+    case ClaseListado::Tabular:
+        break;
+    }
+}
+
+void ListaResultadosArmado(ContextoCalculo &contexto, std::int32_t numeroCaso,
+                           const ResultadoArmado &resultado)
+{
+    Bloque b(contexto);
+    const EstadoListado &listado = contexto.estado.listado;
+    if (!listado.Imprimiendo) {
+        ListaResultadosEnPantalla(b, resultado);
+        return;
+    }
+    switch (listado.TipoListado) {
+    case ClaseListado::Normal:
+        ListaResultadosNormal(b, resultado);
+        break;
+    case ClaseListado::Pantalla:
+        ListaResultadosPantalla(b, resultado);
+        break;
+    case ClaseListado::Tabular:
+        ListaFilaTabular(b, numeroCaso, resultado);
+        break;
+    }
+}
+
+} // namespace dravek
