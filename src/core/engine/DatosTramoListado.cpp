@@ -1,5 +1,7 @@
 #include "core/engine/DatosTramoListado.h"
 
+#include "core/posttensioned/ListadoPostesado.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -433,8 +435,11 @@ ErrorCalculo ListaDatosTramo(ContextoCalculo &contexto, double CoeficienteImpact
         }
     }
 
-    // A post-tensioned run's Normal report goes on with its characteristics listing, which the
-    // post-tensioned module prints right after this report (ListaCaracteristicasPostesado).
+    // A post-tensioned run's report goes on with its characteristics listing, which prints
+    // only on the Normal kind.
+    if (!esArmado) {
+        ListaCaracteristicasPostesado(contexto);
+    }
     return {};
 }
 

@@ -18,8 +18,7 @@ void ConstruyeEtiquetas(EstadoObra &estado);
 // the loads of the first fill height again. CoeficienteImpacto is the one the Marston routine
 // gave for the current fill height. The printer's own error 482 while painting a picture skips
 // that picture; any other number ends the printed listing with the returned error. A
-// post-tensioned run's report goes on in the post-tensioned module (its characteristics
-// listing), which this routine does not call.
+// post-tensioned run's report ends with its characteristics listing.
 ErrorCalculo ListaDatosTramo(ContextoCalculo &contexto, double CoeficienteImpacto);
 
 } // namespace dravek

@@ -1,0 +1,21 @@
+#include "core/engine/DisenoTubo.h"
+
+#include "core/engine/CalculaArmado.h"
+#include "core/posttensioned/CalculaPostesado.h"
+
+namespace dravek {
+
+ErrorCalculo DisenoTubo::CalculaArmado(ContextoCalculo &contexto, std::int32_t numeroCaso)
+{
+    return dravek::CalculaArmado(contexto, numeroCaso);
+}
+
+ErrorCalculo DisenoTubo::CalculaPostesado(ContextoCalculo &contexto, std::int32_t numeroCaso,
+                                          std::int16_t FijaPresionPrimario,
+                                          double CoefPresionPrimario)
+{
+    return dravek::CalculaPostesado(contexto, numeroCaso, FijaPresionPrimario,
+                                    CoefPresionPrimario);
+}
+
+} // namespace dravek

@@ -1,0 +1,142 @@
+// Whole runs calculated with the real designs, as the commands will run them: every case is
+// designed and listed in every kind and in both unit systems, and nothing unreadable reaches
+// the engineer.
+
+#include "apoyo/DepuracionGrabadora.h"
+#include "apoyo/ImpresoraGrabadora.h"
+#include "apoyo/RelojFijo.h"
+#include "apoyo/TramoPrueba.h"
+#include "core/engine/DisenoTubo.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include <string>
+#include <vector>
+
+namespace dravek {
+namespace {
+
+const std::string Ruta = DRAVEK_DATOS_PROGRAMA "/";
+
+// The post-tensioned variant of the same run: a 1000 mm pipe with a 75 mm core around an
+// embedded 1.5 mm cylinder 10 mm from the bore and a 25 mm coating, the default materials.
+void HazPostesado(EstadoObra &e, bool enSI)
+{
+    const double f = enSI ? 1.0 / FactorTensiones : 1.0;
+    DatosTramo &t = e.tramo;
+    t.Tipologia = 2211;
+    t.EsArmado = Falso;
+    t.TipoPostesado = 1;
+    t.ClaseFisuracion = 0;
+    t.ESP = 10;
+    t.RECI = 1;
+    t.RECE = 2.5;
+    t.vDE = t.vDi + 2 * t.ESP / 100;
+    t.Delca = 1.5;
+    t.FykPost = 2100 * f;
+    t.Es = 2100000 * f;
+    t.Ep = 2000000 * f;
+    t.Fckno = 300 * f;
+    t.Fckn = 400 * f;
+    t.Fckr = 350 * f;
+    t.SFck = 17000 * f;
+    t.Sf = 12750 * f;
+    t.Rel = 2;
+    t.Fic = 1.5;
+    t.Fir = 0.75;
+    t.Epsc = 0.0002;
+    t.Epsr = 0.0003;
+    e.frFiguras.ptPostesado = Ruta + "Lur2211.bmp";
+}
+
+void SinTextosIlegibles(const std::string &texto)
+{
+    for (const char *mal : {"nan", "inf", "NaN", "Falta Recurso", "-999999999"}) {
+        EXPECT_EQ(texto.find(mal), std::string::npos) << mal;
+    }
+}
+
+std::size_t Cuenta(const std::string &texto, const std::string &buscado)
+{
+    std::size_t n = 0;
+    for (std::size_t p = texto.find(buscado); p != std::string::npos;
+         p = texto.find(buscado, p + buscado.size()))
+        ++n;
+    return n;
+}
+
+struct Caso {
+    const char *nombre;
+    bool armado;
+    bool enSI;
+};
+
+class CalculoTramo : public ::testing::TestWithParam<Caso> {
+protected:
+    void SetUp() override
+    {
+        pruebas::PreparaTramoArmado(estado, GetParam().enSI, Ruta);
+        if (!GetParam().armado)
+            HazPostesado(estado, GetParam().enSI);
+        entrada = estado.tramo;
+    }
+
+    EstadoObra estado;
+    DatosTramo entrada;
+    pruebas::RelojFijo reloj;
+    pruebas::ImpresoraGrabadora impresora;
+    pruebas::DepuracionGrabadora depuracion;
+    DisenoTubo diseno;
+    SalidaListado salida{reloj, impresora};
+    ContextoCalculo contexto{estado, salida, depuracion, diseno};
+};
+
+// Heights 1, 2, 3 m with DP 4, 7, 10 at: nine cases, each designed and separated.
+TEST_P(CalculoTramo, PantallaDeTodosLosCasos)
+{
+    ASSERT_FALSE(pruebas::CalculaEnPantalla(contexto)) << "the run must calculate";
+    const std::string &texto = salida.TextoPantalla();
+    EXPECT_EQ(Cuenta(texto, std::string(70, '=')), 9u);
+    EXPECT_EQ(Cuenta(texto, Texto(0, 244)), 9u);
+    SinTextosIlegibles(texto);
+    EXPECT_TRUE(std::isfinite(estado.resultados.CAMISA));
+    EXPECT_TRUE(std::isfinite(estado.caso.PP));
+    // The entry values come back whole after the calculation.
+    EXPECT_EQ(estado.tramo.ESP, entrada.ESP);
+    EXPECT_EQ(estado.tramo.FCK, entrada.FCK);
+    EXPECT_EQ(estado.tramo.Epsc, entrada.Epsc);
+    EXPECT_EQ(estado.tramo.Delca, entrada.Delca);
+}
+
+TEST_P(CalculoTramo, CadaListadoImpresoTerminaSinError)
+{
+    for (ClaseListado tipo : {ClaseListado::Normal, ClaseListado::Tabular, ClaseListado::Pantalla}) {
+        SCOPED_TRACE(static_cast<int>(tipo));
+        pruebas::ImpresoraGrabadora papel;
+        SalidaListado impresa(reloj, papel);
+        ContextoCalculo enPapel{estado, impresa, depuracion, diseno};
+        int fin = -1;
+        ASSERT_FALSE(pruebas::ImprimeTramo(enPapel, tipo, fin));
+        EXPECT_EQ(fin, SinErrorImpresora);
+        std::string todo;
+        for (const std::string &linea : papel.lineas())
+            todo += linea + "\n";
+        EXPECT_FALSE(todo.empty());
+        SinTextosIlegibles(todo);
+        EXPECT_EQ(estado.tramo.ESP, entrada.ESP);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Tramos, CalculoTramo,
+                         ::testing::Values(Caso{"ArmadoMKS", true, false},
+                                           Caso{"ArmadoSI", true, true},
+                                           Caso{"PostesadoMKS", false, false},
+                                           Caso{"PostesadoSI", false, true}),
+                         [](const ::testing::TestParamInfo<Caso> &parametro) {
+                             return std::string(parametro.param.nombre);
+                         });
+
+} // namespace
+} // namespace dravek
