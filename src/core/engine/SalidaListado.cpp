@@ -259,11 +259,7 @@ void SalidaListado::CabeceraTablaArmado(EstadoObra &estado)
     }
     m_impresora.PonNegrita(false);
     estado.listado.LineasRestantes -= 5;
-    // The first row under a repeated heading prints its height again. Exact comparison on
-    // purpose: both values are copies of the same height.
-    if (estado.listado.UltimaAlturaListada == estado.caso.AlturaActual) {
-        estado.listado.UltimaAlturaListada = 999; // m
-    }
+    ListaAlturaBajoCabecera(estado);
 }
 
 void SalidaListado::CabeceraTablaPostesado(EstadoObra &estado)
@@ -279,6 +275,16 @@ void SalidaListado::CabeceraTablaPostesado(EstadoObra &estado)
     ImprimeLinea(sangria + Texto(d, 255));
     m_impresora.PonNegrita(false);
     estado.listado.LineasRestantes -= 4;
+    ListaAlturaBajoCabecera(estado);
+}
+
+void SalidaListado::ListaAlturaBajoCabecera(EstadoObra &estado)
+{
+    // The first row under a repeated heading prints its height again, in both summary tables.
+    // Exact comparison on purpose: both values are copies of the same height.
+    if (estado.listado.UltimaAlturaListada == estado.caso.AlturaActual) {
+        estado.listado.UltimaAlturaListada = 999; // m
+    }
 }
 
 } // namespace dravek

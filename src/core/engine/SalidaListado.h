@@ -55,12 +55,14 @@ public:
     // block does not fit in the page's 72 lines.
     void CabeceraCaso(EstadoObra &estado, std::int32_t lineas);
 
-    // Headings of the summary tables of the Tabular listing.
+    // Headings of the summary tables of the Tabular listing; the first row under either shows
+    // its height even when the row above the heading had the same one.
     void CabeceraTablaArmado(EstadoObra &estado);
     void CabeceraTablaPostesado(EstadoObra &estado);
 
 private:
     void LineasEnBlanco(int n);
+    static void ListaAlturaBajoCabecera(EstadoObra &estado);
     void CabeceraNormal(EstadoObra &estado, std::int32_t numeroCaso, bool conTitulo);
     void CabeceraTabular(EstadoObra &estado);
 

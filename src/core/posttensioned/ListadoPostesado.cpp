@@ -21,9 +21,6 @@ constexpr std::string_view SinClave = "";
 // The initial core stresses may reach 55% of the core strength at wrapping (compression).
 constexpr double FraccionCompresionInicial = 0.55;
 
-// A height no fill reaches: the next table row prints its own height.
-constexpr double AlturaNoListada = 999; // m
-
 // Lines the materials header of the Tabular listing takes from the page budget.
 constexpr std::int32_t LineasCabeceraMateriales = 6;
 
@@ -144,18 +141,6 @@ private:
     std::int32_t m_d;
 };
 
-// Heading of the Tabular table. The first row under it always shows its height, as under the
-// reinforced-concrete table heading: otherwise a page or a run that starts at the height last
-// listed would show its first row without one.
-void CabeceraTabla(Hoja &hoja)
-{
-    EstadoObra &estado = hoja.estado();
-    hoja.salida().CabeceraTablaPostesado(estado);
-    // Exact comparison on purpose: both are copies of the same height.
-    if (estado.listado.UltimaAlturaListada == estado.caso.AlturaActual) {
-        estado.listado.UltimaAlturaListada = AlturaNoListada;
-    }
-}
 
 // Losses, residual wire stress, initial core stresses with their limit and final stresses.
 void ListaPerdidasTensiones(Hoja &hoja, double LimiteCompresionInicial)
@@ -366,7 +351,7 @@ void CabeceraMateriales(Hoja &hoja)
     impresora.PonNegrita(true);
     hoja.Salta(1);
     estado.listado.LineasRestantes -= LineasCabeceraMateriales;
-    CabeceraTabla(hoja);
+    hoja.salida().CabeceraTablaPostesado(hoja.estado());
 }
 
 } // namespace
@@ -518,7 +503,7 @@ void ListaFilaTabularPostesado(ContextoCalculo &contexto, std::int32_t numeroCas
         ++listado.NumeroPagina;
         hoja.impresora().NuevaPagina();
         hoja.salida().CabeceraPagina(estado, numeroCaso, true);
-        CabeceraTabla(hoja);
+        hoja.salida().CabeceraTablaPostesado(hoja.estado());
     }
 
     // Rows of one fill height show it on their first row only.

@@ -375,12 +375,21 @@ TEST_F(SalidaListadoTest, CabeceraTablaArmado)
 
 TEST_F(SalidaListadoTest, CabeceraTablaPostesado)
 {
-    for (const std::string sistema : {"SI", "MKS"}) {
+    struct Caso {
+        std::string sistema;
+        double ultimaAltura;
+        double ultimaDespues;
+    };
+    // As under the reinforced-concrete heading, a first row at the height last listed shows it.
+    for (const Caso &c : {Caso{"SI", 2.5, 999}, Caso{"MKS", 2.0, 2.0}}) {
+        const std::string &sistema = c.sistema;
         SCOPED_TRACE(sistema);
         ImpresoraGrabadora grabadora;
         SalidaListado listado(reloj, grabadora);
         estado.ejecucion.SistemaUnidades = sistema;
         estado.listado.LineasRestantes = 30;
+        estado.listado.UltimaAlturaListada = c.ultimaAltura;
+        estado.caso.AlturaActual = 2.5;
         listado.CabeceraTablaPostesado(estado);
 
         const std::string unidades = sistema == "SI"
@@ -395,6 +404,7 @@ TEST_F(SalidaListadoTest, CabeceraTablaPostesado)
         EXPECT_EQ(grabadora.lineas(), esperado);
         EXPECT_EQ(grabadora.operaciones().back().Describe(), "Negrita 0");
         EXPECT_EQ(estado.listado.LineasRestantes, 26);
+        EXPECT_DOUBLE_EQ(estado.listado.UltimaAlturaListada, c.ultimaDespues);
     }
 }
 
