@@ -319,7 +319,7 @@ ErrorCalculo CalculaArmado(ContextoCalculo &contexto, std::int32_t numeroCaso)
                 depuracion.EscribeLinea(
                     LineaDepuracion(sep).Anade(ReglaCuantia(tramo.FCK)).Linea());
             } else {
-                ListaCuantiaExcesiva(contexto, ASCR);
+                ListaCuantiaExcesiva(contexto, ASCR, PasadaNormal::Cualquiera);
                 r.EstadoDiseno = EstadoCuantiaExcesiva;
             }
         }

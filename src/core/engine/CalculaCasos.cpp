@@ -8,6 +8,7 @@
 #include "core/engine/FormatoNumeros.h"
 #include "core/engine/Ovaliz.h"
 #include "core/engine/PresionesCaso.h"
+#include "core/engine/TablaCargas.h"
 #include "core/engine/mdMarston.h"
 #include "core/model/TextoRecurso.h"
 
@@ -46,26 +47,6 @@ constexpr std::int16_t ZanjaCompactada = 12;
 
 constexpr std::int16_t CunaHormigon120Datos = 2;    // as the data-entry window stores it
 constexpr std::int16_t CunaHormigon120Analisis = 3; // as the ring analysis numbers it
-
-std::string Blancos(int n)
-{
-    return std::string(static_cast<std::size_t>(n), ' ');
-}
-
-// Blanks off both ends, as the listings trim their numbers.
-std::string QuitaBlancos(const std::string &texto)
-{
-    const std::size_t primero = texto.find_first_not_of(' ');
-    if (primero == std::string::npos) {
-        return {};
-    }
-    return texto.substr(primero, texto.find_last_not_of(' ') - primero + 1);
-}
-
-bool TramoConPresiones(const DatosTramo &tramo)
-{
-    return tramo.DPInicialTramo > 0 || tramo.DPFinalTramo > 0;
-}
 
 // The loop works on the run's geometry in calculation units; this keeps the values as entered
 // (also in the state, where the adjustment window finds them) and puts them back, with the
@@ -131,11 +112,11 @@ ErrorCalculo DetieneCalculo(ContextoCalculo &contexto, const std::string &mensaj
     return ErrorCalculo::Con(mensaje);
 }
 
-// The message of a load that cannot be computed, from the labels of the entry fields that
-// hold the faulty value, so the engineer knows what to correct.
-std::string MensajeErrorCargas(const EstadoObra &estado, ErrorMarston error,
-                               const EntradaMarston &entrada)
+// The message of a load of fill height H that cannot be computed, from the labels of the entry
+// fields that hold the faulty value, so the engineer knows what to correct.
+std::string MensajeErrorCargasCaso(const EstadoObra &estado, ErrorMarston error, double H)
 {
+    const DatosTramo &tramo = estado.tramo;
     const std::int32_t d = estado.ejecucion.DesplazamientoIdioma;
     const auto valor = [&](double x) {
         return QuitaBlancos(sNumeroDob(estado.ejecucion, x, 0, 3, "", false));
@@ -146,13 +127,13 @@ std::string MensajeErrorCargas(const EstadoObra &estado, ErrorMarston error,
     case ErrorMarston::Ninguno:
         break;
     case ErrorMarston::AlturaNoValida:
-        detalle = etiqueta(918) + ": " + valor(entrada.Altura); // "Altura (m)"
+        detalle = etiqueta(918) + ": " + valor(H); // "Altura (m)"
         break;
     case ErrorMarston::DiametroNoValido:
-        detalle = etiqueta(227) + ": " + valor(entrada.DiametroExterior); // "Diámetro Exterior"
+        detalle = etiqueta(227) + ": " + valor(tramo.vDE); // "Diámetro Exterior"
         break;
     case ErrorMarston::AnchoZanjaNoValido:
-        detalle = etiqueta(266) + ": " + valor(entrada.AnchoZanja); // "Anchura Zanja (m)"
+        detalle = etiqueta(266) + ": " + valor(tramo.AnchoZanja); // "Anchura Zanja (m)"
         break;
     case ErrorMarston::AnguloRozamientoNoValido:
         detalle = etiqueta(517); // "Angulo de Rozamiento debe estar entre 0º y 90º"
@@ -162,17 +143,17 @@ std::string MensajeErrorCargas(const EstadoObra &estado, ErrorMarston error,
     case ErrorMarston::ResultadoNoFinito:
         // The plane of equal settlement is found from h' / Bc: an h' of 0, or one so large that
         // the load overflows, is what these faults come from.
-        detalle = etiqueta(316) + ": " + valor(entrada.DistanciaTerrenoNatural);
+        detalle = etiqueta(316) + ": " + valor(tramo.DistanciaTerrenoNatural);
         break;
     case ErrorMarston::RellenoNoValido:
         detalle = etiqueta(308) + " " + etiqueta(238) + " " + // "Valor Incorrecto del Tipo..."
-                  std::to_string(entrada.CodigoRelleno);
+                  std::to_string(tramo.TipoRelleno);
         break;
     case ErrorMarston::RazonAsentamientoNoValida:
-        detalle = etiqueta(318) + ": " + std::to_string(entrada.RazonAsentamiento);
+        detalle = etiqueta(318) + ": " + std::to_string(tramo.IndiceAsentamiento);
         break;
     case ErrorMarston::CargaMovilNoValida:
-        detalle = etiqueta(321) + ": " + std::to_string(entrada.TipoCargaMovil);
+        detalle = etiqueta(321) + ": " + std::to_string(tramo.TipoCargaConcentrada);
         break;
     }
     return etiqueta(286) + ": " + detalle; // "ERROR"
@@ -188,32 +169,11 @@ ErrorCalculo CargasAltura(ContextoCalculo &contexto, double H, double alturaInic
     const double vDE = tramo.vDE;
 
     if (tramo.CalculoCargas == 1) {
-        EntradaMarston entrada;
-        entrada.Altura = H;
-        entrada.AnchoZanja = tramo.AnchoZanja;
-        entrada.DistanciaTerrenoNatural = tramo.DistanciaTerrenoNatural;
-        entrada.PesoEspecificoRelleno = tramo.vGAMAT;
-        entrada.AnguloRozamiento = tramo.AnguloRozamiento;
-        entrada.CodigoColocacion = tramo.CodigoColocacion;
-        entrada.CodigoRelleno = tramo.TipoRelleno;
-        entrada.RazonAsentamiento = tramo.IndiceAsentamiento;
-        entrada.TipoCargaMovil = tramo.TipoCargaConcentrada;
-        entrada.DiametroExterior = vDE;
-        // Back to t/m, so that a load the routine leaves as it was is divided to the same t/m2.
-        entrada.WAnterior = caso.vQ * vDE;
-        entrada.W2Anterior = caso.vQH * vDE;
-        entrada.CargaNoAdoptadaAnterior = caso.CargaNoAdoptada * vDE;
-        const ResultadoMarston cargas = CalculaCargasMarston(entrada);
-        if (cargas.Error != ErrorMarston::Ninguno) {
-            return DetieneCalculo(contexto, MensajeErrorCargas(estado, cargas.Error, entrada));
+        const ErrorMarston error =
+            CargasMarstonAltura(estado, H, tramo.TipoCargaConcentrada, coeficienteImpacto);
+        if (error != ErrorMarston::Ninguno) {
+            return DetieneCalculo(contexto, MensajeErrorCargasCaso(estado, error, H));
         }
-        caso.vQ = cargas.W / vDE; // t/m -> t/m2
-        caso.vQH = cargas.W2 / vDE;
-        caso.CargaMovil = cargas.CargaMovil / vDE;
-        caso.CargaNoAdoptada = cargas.CargaNoAdoptada / vDE;
-        estado.calculo.TerraplenAdoptado = cargas.TerraplenAdoptado;
-        tramo.DistanciaTerrenoNatural = cargas.DistanciaTerrenoNatural;
-        coeficienteImpacto = cargas.CoeficienteImpacto;
         return {};
     }
 
@@ -225,10 +185,8 @@ ErrorCalculo CargasAltura(ContextoCalculo &contexto, double H, double alturaInic
     caso.vQ = carga;
     if (tramo.CodigoColocacion == ZanjaSinCompactar) {
         if (!(tramo.AnchoZanja > 0)) {
-            EntradaMarston entrada;
-            entrada.AnchoZanja = tramo.AnchoZanja;
             return DetieneCalculo(
-                contexto, MensajeErrorCargas(estado, ErrorMarston::AnchoZanjaNoValido, entrada));
+                contexto, MensajeErrorCargasCaso(estado, ErrorMarston::AnchoZanjaNoValido, H));
         }
         caso.vQH = vDE * carga / tramo.AnchoZanja;
     } else if (tramo.CodigoColocacion == ZanjaCompactada) {
@@ -363,7 +321,7 @@ bool SiguientePresion(EstadoObra &estado)
         return false;
     }
     const double limite =
-        TramoConPresiones(estado.tramo) ? estado.tramo.DPFinalTramo : estado.obra.DPFinalObra;
+        RangoPresionesDelTramo(estado.tramo) ? estado.tramo.DPFinalTramo : estado.obra.DPFinalObra;
     const double siguiente = calculo.PresionCaso + paso;
     if (!(siguiente > calculo.PresionCaso)) {
         return false; // a step lost in the rounding of a huge DP
@@ -451,8 +409,7 @@ ErrorCalculo CalculaCasos(ContextoCalculo &contexto, std::int32_t &numeroCaso, d
         const double tangente = std::sin(x) / std::cos(x);
         const double LANDA = tangente * tangente;
 
-        calculo.PresionCaso = TramoConPresiones(estado.tramo) ? estado.tramo.DPInicialTramo
-                                                              : estado.obra.DPInicialObra;
+        calculo.PresionCaso = PresionInicialCasos(estado);
         if (unSoloCaso) {
             calculo.PresionCaso = dp;
             calculo.IncrementoPresion = 0;

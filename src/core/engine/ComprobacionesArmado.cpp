@@ -7,6 +7,8 @@
 #include <string>
 
 #include "core/engine/FormatoNumeros.h"
+#include "core/engine/ListadoArmado.h"
+#include "core/engine/ListadoAvisos.h"
 #include "core/model/TextoRecurso.h"
 
 namespace dravek {
@@ -30,7 +32,6 @@ constexpr std::int32_t TextoCm2 = 593;
 constexpr std::int32_t TextoEspesorTubo = 226;
 constexpr std::int32_t TextoRecubrimientoInterior = 228;
 constexpr std::int32_t TextoRecubrimientoExterior = 229;
-constexpr std::int32_t TextoValorIncorrecto = 287;
 constexpr std::int32_t TextoTraccionHormigon = 292;
 constexpr std::int32_t TextoEspesorInsuficiente = 565;
 constexpr std::int32_t TextoComprobacionFisuracion = 578;
@@ -40,15 +41,6 @@ constexpr std::int32_t TextoDiametroInterior = 665;
 constexpr std::int32_t TextoDiametroExterior = 666;
 constexpr std::int32_t TextoEspiras = 667;
 constexpr std::int32_t TextoTotal = 668;
-constexpr std::int32_t TextoCuantiaMaxima1 = 670;
-constexpr std::int32_t TextoCuantiaMaxima2 = 671;
-constexpr std::int32_t TextoCuantiaMaxima = 672;
-constexpr std::int32_t TextoCuantiaTotal = 675;
-
-std::string Blancos(int n)
-{
-    return std::string(static_cast<std::size_t>(n), ' ');
-}
 
 bool Positivo(double x)
 {
@@ -58,7 +50,6 @@ bool Positivo(double x)
 // The wall as the checks need it, or the message that refuses it.
 ErrorCalculo CompruebaGeometria(ContextoCalculo &contexto, double ESP, double RECI, double RECE)
 {
-    const std::int32_t d = contexto.estado.ejecucion.DesplazamientoIdioma;
     const std::int32_t rotulo = !Positivo(ESP)    ? TextoEspesorTubo
                                 : !Positivo(RECI) ? TextoRecubrimientoInterior
                                 : !Positivo(RECE) ? TextoRecubrimientoExterior
@@ -66,43 +57,7 @@ ErrorCalculo CompruebaGeometria(ContextoCalculo &contexto, double ESP, double RE
     if (rotulo == 0) {
         return {};
     }
-    return FalloArmado(contexto, Texto(d, rotulo) + ": " + Texto(d, TextoValorIncorrecto));
-}
-
-void ListaCuantiaExcesiva(ContextoCalculo &contexto, double rt)
-{
-    EstadoObra &estado = contexto.estado;
-    SalidaListado &salida = contexto.salida;
-    const std::int32_t d = estado.ejecucion.DesplazamientoIdioma;
-    const std::string total =
-        Texto(d, TextoCuantiaTotal) + sNumeroDob(estado.ejecucion, rt, 9, 4, "", false);
-
-    if (!estado.listado.Imprimiendo) {
-        salida.EscribePantalla(1, Texto(d, TextoCuantiaMaxima), 1);
-        salida.EscribePantalla(0, total, 1);
-        return;
-    }
-    switch (estado.listado.TipoListado) {
-    case ClaseListado::Normal:
-        if (estado.resultados.PasadaDefinitiva) {
-            salida.SaltaLineas(estado, 2);
-            salida.ImprimeLinea(Blancos(10) + Texto(d, TextoCuantiaMaxima1));
-            salida.ImprimeLinea(Blancos(10) + Texto(d, TextoCuantiaMaxima2));
-            salida.SaltaLineas(estado, 1);
-            salida.ImprimeLinea(Blancos(10) + total);
-        }
-        break;
-    case ClaseListado::Pantalla:
-        salida.CabeceraCaso(estado, 4);
-        salida.SaltaLineas(estado, 1);
-        salida.impresora().PonNegrita(true);
-        salida.ImprimeLinea(Blancos(9) + Texto(d, TextoCuantiaMaxima));
-        salida.impresora().PonNegrita(false);
-        salida.ImprimeLinea(Blancos(9) + total);
-        break;
-    case ClaseListado::Tabular:
-        break;
-    }
+    return FalloValorIncorrecto(contexto, rotulo);
 }
 
 void CompruebaCuantiaMaxima(ContextoCalculo &contexto, double ESP, double RECI, double RECE,
@@ -115,7 +70,7 @@ void CompruebaCuantiaMaxima(ContextoCalculo &contexto, double ESP, double RECI, 
     const double rt = (Pi + Pe) / (ESP * CmCuadradosPorM2);
     const double ASC = CuantiaMaximaRetraccion(contexto.estado.tramo.FCK);
     if (ri > ASC || re > ASC || rt > ASC) {
-        ListaCuantiaExcesiva(contexto, rt);
+        ListaCuantiaExcesiva(contexto, rt, PasadaNormal::Definitiva);
         contexto.estado.resultados.EstadoDiseno = EstadoCuantiaExcesiva;
     }
 }
@@ -163,31 +118,11 @@ void ListaArmaduraSinFisuracion(ContextoCalculo &contexto, const DisposicionArma
 // the line goes to the Normal listing in any pass.
 void ListaFisuracionSinSolucion(ContextoCalculo &contexto)
 {
-    EstadoObra &estado = contexto.estado;
-    SalidaListado &salida = contexto.salida;
-    const std::int32_t d = estado.ejecucion.DesplazamientoIdioma;
-    const std::string texto =
-        Texto(d, TextoComprobacionFisuracion) + ": " + Texto(d, TextoEspesorInsuficiente);
-    if (!estado.listado.Imprimiendo) {
-        salida.EscribePantalla(1, Blancos(2) + "** " + texto + " **", 1);
-        return;
-    }
-    switch (estado.listado.TipoListado) {
-    case ClaseListado::Normal:
-        salida.SaltaLineas(estado, 1);
-        salida.ImprimeLinea(Blancos(10) + texto);
-        salida.SaltaLineas(estado, 2);
-        break;
-    case ClaseListado::Pantalla:
-        salida.CabeceraCaso(estado, 2);
-        salida.SaltaLineas(estado, 1);
-        salida.impresora().PonNegrita(true);
-        salida.ImprimeLinea(Blancos(9) + texto);
-        salida.impresora().PonNegrita(false);
-        break;
-    case ClaseListado::Tabular:
-        break;
-    }
+    const std::int32_t d = contexto.estado.ejecucion.DesplazamientoIdioma;
+    ListaAvisoCaso(contexto,
+                   Texto(d, TextoComprobacionFisuracion) + ": " +
+                       Texto(d, TextoEspesorInsuficiente),
+                   PasadaNormal::Cualquiera);
 }
 
 ErrorCalculo CompruebaFisuracion(ContextoCalculo &contexto, double ESP, double RECI, double RECE,
@@ -207,8 +142,7 @@ ErrorCalculo CompruebaFisuracion(ContextoCalculo &contexto, double ESP, double R
     }
     const double c = CoeficienteFisuracion(estado.tramo.ClaseFisuracion, estado.tramo.TipoControl);
     if (!(c > 0)) {
-        return FalloArmado(contexto, Texto(d, TextoComprobacionFisuracion) + ": " +
-                                         Texto(d, TextoValorIncorrecto));
+        return FalloValorIncorrecto(contexto, TextoComprobacionFisuracion);
     }
 
     // Rows and sections outside the tables are not looked at.

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/engine/FormatoNumeros.h"
+#include "core/engine/PresionesCaso.h"
 #include "core/engine/TablaCargas.h"
 #include "core/model/TextoRecurso.h"
 #include "core/model/Utf8.h"
@@ -28,11 +29,6 @@ constexpr std::int32_t LineasBloqueTabular = 9;
 
 // Width of a print zone of a listing line, characters.
 constexpr std::size_t AnchoZona = 14;
-
-std::string Blancos(int n)
-{
-    return std::string(static_cast<std::size_t>(n), ' ');
-}
 
 // The first n characters of a text (all of it when shorter; never padded).
 std::string Izquierda(const std::string &texto, std::size_t n)
@@ -384,9 +380,7 @@ ErrorCalculo ListaDatosTramo(ContextoCalculo &contexto, double CoeficienteImpact
                 return error;
             }
             estado.caso.AlturaActual = calculo.AlturaInicial;
-            const bool presionesDelTramo = tramo.DPInicialTramo > 0 || tramo.DPFinalTramo > 0;
-            calculo.PresionCaso =
-                presionesDelTramo ? tramo.DPInicialTramo : estado.obra.DPInicialObra;
+            calculo.PresionCaso = PresionInicialCasos(estado);
         }
     } else {
         // The typed load, as the ring analysis uses it: in t/m2, whatever the unit system.

@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "core/engine/FormatoNumeros.h"
+#include "core/engine/ListadoAvisos.h"
 #include "core/model/TextoRecurso.h"
 
 namespace dravek {
@@ -47,20 +48,6 @@ double Int(double x)
     return std::floor(x);
 }
 
-std::string Blancos(int n)
-{
-    return std::string(static_cast<std::size_t>(n), ' ');
-}
-
-std::string QuitaBlancos(const std::string &texto)
-{
-    const std::size_t primero = texto.find_first_not_of(' ');
-    if (primero == std::string::npos) {
-        return {};
-    }
-    return texto.substr(primero, texto.find_last_not_of(' ') - primero + 1);
-}
-
 // "ARMADURA INTERIOR: Valor incorrecto", as the data checks put a caption and text 287.
 std::string MensajeAreaIncorrecta(std::int32_t d, std::int16_t cara)
 {
@@ -87,63 +74,26 @@ bool CabeEnUnaCapa(const Candidato &c)
 
 ErrorCalculo FalloArmado(ContextoCalculo &contexto, const std::string &mensaje)
 {
-    EstadoObra &estado = contexto.estado;
-    SalidaListado &salida = contexto.salida;
-    if (!estado.listado.Imprimiendo) {
-        salida.EscribePantalla(1, Blancos(2) + "** " + mensaje + " **", 1);
-        return ErrorCalculo::Con(mensaje);
-    }
-    switch (estado.listado.TipoListado) {
-    case ClaseListado::Normal:
-        // In any pass: the design stops here, so there is no final pass to wait for.
-        salida.SaltaLineas(estado, 1);
-        salida.ImprimeLinea(Blancos(10) + mensaje);
-        salida.SaltaLineas(estado, 2);
-        break;
-    case ClaseListado::Pantalla:
-        salida.CabeceraCaso(estado, 2);
-        salida.SaltaLineas(estado, 1);
-        salida.impresora().PonNegrita(true);
-        salida.ImprimeLinea(Blancos(9) + mensaje);
-        salida.impresora().PonNegrita(false);
-        break;
-    case ClaseListado::Tabular:
-        break;
-    }
+    // In any pass: the design stops here, so there is no final pass to wait for.
+    ListaAvisoCaso(contexto, mensaje, PasadaNormal::Cualquiera);
     return ErrorCalculo::Con(mensaje);
+}
+
+ErrorCalculo FalloValorIncorrecto(ContextoCalculo &contexto, std::int32_t rotulo)
+{
+    const std::int32_t d = contexto.estado.ejecucion.DesplazamientoIdioma;
+    return FalloArmado(contexto, Texto(d, rotulo) + ": " + Texto(d, TextoValorIncorrecto));
 }
 
 void EscribeAvisoVariasCapas(ContextoCalculo &contexto, std::int16_t cara)
 {
-    EstadoObra &estado = contexto.estado;
-    SalidaListado &salida = contexto.salida;
-    const std::int32_t d = estado.ejecucion.DesplazamientoIdioma;
+    const std::int32_t d = contexto.estado.ejecucion.DesplazamientoIdioma;
     const std::int32_t nombre = cara == CaraExterior ? TextoCaraExterior : TextoCaraInterior;
-    const std::string linea = Texto(d, TextoAvisoArmadura) +
-                              sTextoFijo(Texto(d, nombre), AnchoNombreCara) +
-                              Texto(d, TextoAvisoVariasCapas);
-
-    if (!estado.listado.Imprimiendo) {
-        salida.EscribePantalla(1, Blancos(2) + linea, 1);
-        return;
-    }
-    switch (estado.listado.TipoListado) {
-    case ClaseListado::Normal:
-        if (!estado.resultados.PasadaDefinitiva) {
-            return;
-        }
-        break;
-    case ClaseListado::Pantalla:
-        salida.CabeceraCaso(estado, 3);
-        break;
-    case ClaseListado::Tabular:
-        return;
-    }
-    salida.SaltaLineas(estado, 1);
-    salida.impresora().PonNegrita(true);
-    salida.ImprimeLinea(Blancos(10) + linea);
-    salida.impresora().PonNegrita(false);
-    salida.SaltaLineas(estado, 1);
+    ListaAvisoResaltado(contexto,
+                        Texto(d, TextoAvisoArmadura) +
+                            sTextoFijo(Texto(d, nombre), AnchoNombreCara) +
+                            Texto(d, TextoAvisoVariasCapas),
+                        PasadaNormal::Definitiva);
 }
 
 ErrorCalculo DisponeArmadura(ContextoCalculo &contexto, double A, std::int16_t modo, double CAMMAX,
@@ -163,8 +113,7 @@ ErrorCalculo DisponeArmadura(ContextoCalculo &contexto, double A, std::int16_t m
     double Ar = A; // cm2/m left to the spirals
     if (modo == CamisaYEspiras) {
         if (!(CAMMAX >= 0)) {
-            return FalloArmado(contexto, Texto(d, TextoEspesorMaximoCamisa) + ": " +
-                                             Texto(d, TextoValorIncorrecto));
+            return FalloValorIncorrecto(contexto, TextoEspesorMaximoCamisa);
         }
         if (A <= AreaCamisaMinima) {
             disposicion.Camisa = AreaCamisaMinima / AreaPorMilimetroCamisa;

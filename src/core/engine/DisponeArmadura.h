@@ -66,4 +66,8 @@ void EscribeAvisoVariasCapas(ContextoCalculo &contexto, std::int16_t cara);
 // message) and comes back for the caller to return.
 [[nodiscard]] ErrorCalculo FalloArmado(ContextoCalculo &contexto, const std::string &mensaje);
 
+// FalloArmado for a value of the run the design cannot work with, as the data checks word it:
+// the caption rotulo, ": " and "Valor incorrecto".
+[[nodiscard]] ErrorCalculo FalloValorIncorrecto(ContextoCalculo &contexto, std::int32_t rotulo);
+
 } // namespace dravek

@@ -1,10 +1,8 @@
 #include "core/engine/FlexionCompuesta.h"
 
 #include <cmath>
-#include <cstddef>
-#include <string>
 
-#include "core/model/TextoRecurso.h"
+#include "core/engine/ListadoArmado.h"
 
 namespace dravek {
 
@@ -21,31 +19,6 @@ constexpr double KpCm2M2AT = 10.0;
 constexpr double TAKp = 1000.0;
 constexpr double M2ACm2 = 10000.0;
 
-// A refused section must never look designed: the warning goes wherever the listing is read,
-// and on the Normal listing at every call, the sweep included, as it always has.
-void AvisoMomentoTope(ContextoCalculo &contexto)
-{
-    EstadoObra &estado = contexto.estado;
-    SalidaListado &salida = contexto.salida;
-    const std::string texto = Texto(estado.ejecucion.DesplazamientoIdioma, 1082);
-    const std::string sangria(10, ' ');
-    if (!estado.listado.Imprimiendo) {
-        salida.EscribePantalla(1, "  " + texto, 1);
-        return;
-    }
-    if (estado.listado.TipoListado == ClaseListado::Tabular) {
-        return;
-    }
-    if (estado.listado.TipoListado == ClaseListado::Pantalla) {
-        salida.CabeceraCaso(estado, 3);
-    }
-    salida.SaltaLineas(estado, 1);
-    salida.impresora().PonNegrita(true);
-    salida.ImprimeLinea(sangria + texto);
-    salida.impresora().PonNegrita(false);
-    salida.SaltaLineas(estado, 1);
-}
-
 } // namespace
 
 bool FlexionCompuesta(ContextoCalculo &contexto, double M, double N, double h, double RECI,
@@ -61,7 +34,7 @@ bool FlexionCompuesta(ContextoCalculo &contexto, double M, double N, double h, d
     // A compression adds its moment about the tension steel; a tension is left out.
     const double Md = N < 0 ? t.GamaF * (momento - N * (h / 2 - r)) : t.GamaF * momento;
     if (Md > Mlim) {
-        AvisoMomentoTope(contexto);
+        ListaMomentoTope(contexto);
         estado.resultados.EstadoDiseno = EstadoMomentoTope;
         estado.resultados.MomentoTopeSuperado = true;
         return false;

@@ -159,6 +159,20 @@ std::string sTextoFijo(std::string_view texto, int ancho)
     return resultado;
 }
 
+std::string Blancos(int n)
+{
+    return std::string(static_cast<std::size_t>(std::max(n, 0)), ' ');
+}
+
+std::string QuitaBlancos(const std::string &texto)
+{
+    const std::size_t primero = texto.find_first_not_of(' ');
+    if (primero == std::string::npos) {
+        return {};
+    }
+    return texto.substr(primero, texto.find_last_not_of(' ') - primero + 1);
+}
+
 std::string FormateaMascara(double valor, std::string_view mascara, std::string_view separador)
 {
     // A calculation never hands over a NaN or an infinity; should one arrive, the field is

@@ -10,16 +10,6 @@ namespace {
 // at (kp/cm2) to t/m2.
 constexpr double AtATm2 = 10.0;
 
-// Sum of the load cases in the given order, which is the order the sums have always been taken.
-double Suma(const TablaEsfuerzos &tabla, std::initializer_list<CasoCarga> casos, std::size_t s)
-{
-    double suma = 0;
-    for (const CasoCarga caso : casos) {
-        suma += tabla[indice(caso)][s];
-    }
-    return suma;
-}
-
 } // namespace
 
 ErrorHipotesis CombinaHipotesis(const EstadoObra &estado, TablaHipotesis &M, TablaHipotesis &N,
@@ -41,21 +31,21 @@ ErrorHipotesis CombinaHipotesis(const EstadoObra &estado, TablaHipotesis &M, Tab
         M[pp][s] = 0;
         N[pp][s] = T(estado.caso.PPNeta);
 
-        M[vacio][s] = Suma(Mc, {CasoTierras, CasoPesoPropio, CasoMovil}, s);
-        N[vacio][s] = Suma(Nc, {CasoTierras, CasoPesoPropio, CasoMovil}, s);
+        M[vacio][s] = SumaCasos(Mc, {CasoTierras, CasoPesoPropio, CasoMovil}, s);
+        N[vacio][s] = SumaCasos(Nc, {CasoTierras, CasoPesoPropio, CasoMovil}, s);
 
-        M[stp][s] = Suma(Mc, {CasoPesoFluido, CasoPesoPropio, CasoTierrasUnMetro}, s);
-        N[stp][s] =
-            T(estado.caso.STP) + Suma(Nc, {CasoPesoFluido, CasoPesoPropio, CasoTierrasUnMetro}, s);
+        M[stp][s] = SumaCasos(Mc, {CasoPesoFluido, CasoPesoPropio, CasoTierrasUnMetro}, s);
+        N[stp][s] = T(estado.caso.STP) +
+                    SumaCasos(Nc, {CasoPesoFluido, CasoPesoPropio, CasoTierrasUnMetro}, s);
 
-        M[dp][s] = Suma(Mc, {CasoPesoFluido, CasoPesoPropio, CasoTierras, CasoMovil}, s);
+        M[dp][s] = SumaCasos(Mc, {CasoPesoFluido, CasoPesoPropio, CasoTierras, CasoMovil}, s);
         N[dp][s] = T(estado.caso.DP) +
-                   Suma(Nc, {CasoPesoFluido, CasoPesoPropio, CasoTierras, CasoMovil}, s);
+                   SumaCasos(Nc, {CasoPesoFluido, CasoPesoPropio, CasoTierras, CasoMovil}, s);
 
         const auto casosMDP = {CasoPesoFluido, CasoPesoPropio, CasoVerticalPura, CasoTimpanos,
                                CasoEmpujeSinMovil};
-        M[mdp][s] = Suma(Mc, casosMDP, s);
-        N[mdp][s] = T(estado.caso.MDP) + Suma(Nc, casosMDP, s);
+        M[mdp][s] = SumaCasos(Mc, casosMDP, s);
+        N[mdp][s] = T(estado.caso.MDP) + SumaCasos(Nc, casosMDP, s);
     }
 
     // A NaN or infinity here would pass silently through the whole reinforcement design.

@@ -32,11 +32,6 @@ constexpr const char *UnidadAxilMKS = "(t/m)";
 constexpr const char *UnidadMomentoSI = "(m.kN/m)";
 constexpr const char *UnidadAxilSI = "(kN/m)";
 
-std::string Blancos(int n)
-{
-    return std::string(static_cast<std::size_t>(std::max(n, 0)), ' ');
-}
-
 std::size_t CuentaCaracteres(const std::string &texto)
 {
     return static_cast<std::size_t>(std::count_if(texto.begin(), texto.end(), [](char c) {

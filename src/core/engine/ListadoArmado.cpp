@@ -5,6 +5,7 @@
 
 #include "core/engine/DisponeArmadura.h"
 #include "core/engine/FormatoNumeros.h"
+#include "core/engine/ListadoAvisos.h"
 #include "core/model/TextoRecurso.h"
 
 namespace dravek {
@@ -16,11 +17,6 @@ constexpr std::int32_t TextoMomentoTope = 1082;
 constexpr int AnchoNombreHipotesis = 26;
 constexpr int AnchoRotuloResultado = 23;
 
-std::string B(int n)
-{
-    return std::string(static_cast<std::size_t>(n), ' ');
-}
-
 bool Imprime(const EstadoObra &estado, ClaseListado clase)
 {
     return estado.listado.Imprimiendo && estado.listado.TipoListado == clase;
@@ -30,7 +26,7 @@ bool Imprime(const EstadoObra &estado, ClaseListado clase)
 class Bloque {
 public:
     explicit Bloque(ContextoCalculo &contexto)
-        : m_estado(contexto.estado), m_salida(contexto.salida),
+        : m_contexto(contexto), m_estado(contexto.estado), m_salida(contexto.salida),
           m_d(contexto.estado.ejecucion.DesplazamientoIdioma)
     {
     }
@@ -50,11 +46,13 @@ public:
     void Negrita(bool negrita) { m_salida.impresora().PonNegrita(negrita); }
     void Tamano(double puntos) { m_salida.impresora().PonTamanoFuente(puntos); }
 
+    ContextoCalculo &contexto() { return m_contexto; }
     EstadoObra &estado() { return m_estado; }
     SalidaListado &salida() { return m_salida; }
     std::int32_t d() const { return m_d; }
 
 private:
+    ContextoCalculo &m_contexto;
     EstadoObra &m_estado;
     SalidaListado &m_salida;
     std::int32_t m_d;
@@ -64,37 +62,15 @@ private:
 std::string LineaResultado(const Bloque &b, int sangria, std::int32_t rotulo, double valor,
                            int decimales, std::int32_t unidad)
 {
-    return B(sangria) + sTextoFijo(b.T(rotulo), AnchoRotuloResultado) + B(2) +
+    return Blancos(sangria) + sTextoFijo(b.T(rotulo), AnchoRotuloResultado) + Blancos(2) +
            b.F(valor, 10, decimales) + b.T(unidad);
-}
-
-// The section refused by the limit moment, at the results of the case.
-void ListaMomentoTope(Bloque &b)
-{
-    EstadoObra &estado = b.estado();
-    const std::string texto = b.T(TextoMomentoTope);
-    if (!estado.listado.Imprimiendo) {
-        b.Pantalla(1, B(2) + texto, 1);
-        return;
-    }
-    if (estado.listado.TipoListado == ClaseListado::Tabular) {
-        return;
-    }
-    if (estado.listado.TipoListado == ClaseListado::Pantalla) {
-        b.salida().CabeceraCaso(estado, 3);
-    }
-    b.Salta(1);
-    b.Negrita(true);
-    b.Linea(B(10) + texto);
-    b.Negrita(false);
-    b.Salta(1);
 }
 
 void ListaResultadosNormal(Bloque &b, const ResultadoArmado &r)
 {
     const EstadoObra &estado = b.estado();
     if (estado.resultados.MomentoTopeSuperado) {
-        ListaMomentoTope(b);
+        ListaMomentoTope(b.contexto());
     } else {
         b.Salta(3);
         b.Tamano(10);
@@ -111,12 +87,12 @@ void ListaResultadosNormal(Bloque &b, const ResultadoArmado &r)
         b.Salta(2);
         b.Tamano(10);
         b.Negrita(true);
-        b.Linea(B(8) + b.T(578));
+        b.Linea(Blancos(8) + b.T(578));
         b.Negrita(false);
         b.Tamano(10);
         b.Salta(1);
-        b.Linea(B(8) + b.T(579) + b.F(estado.resultados.TensionMaxima, 10, 2) + b.T(581));
-        b.Linea(B(8) + b.T(580) + b.F(estado.resultados.TensionAdmisible, 10, 2) + b.T(582));
+        b.Linea(Blancos(8) + b.T(579) + b.F(estado.resultados.TensionMaxima, 10, 2) + b.T(581));
+        b.Linea(Blancos(8) + b.T(580) + b.F(estado.resultados.TensionAdmisible, 10, 2) + b.T(582));
     }
 }
 
@@ -124,11 +100,11 @@ void ListaResultadosEnPantalla(Bloque &b, const ResultadoArmado &r)
 {
     const DatosTramo &tramo = b.estado().tramo;
     b.Pantalla(1,
-               B(19) + b.T(583) + b.F(tramo.FCK, 7, 2, "Kp/cm2->MPa", true) + b.T(584) +
+               Blancos(19) + b.T(583) + b.F(tramo.FCK, 7, 2, "Kp/cm2->MPa", true) + b.T(584) +
                    b.F(tramo.Fyd, 7, 2, "Kp/cm2->MPa", true),
                1);
     if (b.estado().resultados.MomentoTopeSuperado) {
-        ListaMomentoTope(b);
+        ListaMomentoTope(b.contexto());
     }
     b.Pantalla(1, LineaResultado(b, 14, 572, r.ArmaduraInterior, 2, 574), 1);
     b.Pantalla(0, LineaResultado(b, 14, 573, r.ArmaduraExterior, 2, 575), 1);
@@ -141,10 +117,10 @@ void ListaResultadosPantalla(Bloque &b, const ResultadoArmado &r)
     const DatosTramo &tramo = estado.tramo;
     b.salida().CabeceraCaso(estado, 2);
     b.Salta(1);
-    b.Linea(B(18) + b.T(585) + b.F(tramo.FCK, 10, 2, "Kp/cm2->MPa", true) + B(3) + b.T(586) +
-            b.F(tramo.Fyd, 10, 2, "Kp/cm2->MPa", true));
+    b.Linea(Blancos(18) + b.T(585) + b.F(tramo.FCK, 10, 2, "Kp/cm2->MPa", true) + Blancos(3) +
+            b.T(586) + b.F(tramo.Fyd, 10, 2, "Kp/cm2->MPa", true));
     if (estado.resultados.MomentoTopeSuperado) {
-        ListaMomentoTope(b);
+        ListaMomentoTope(b.contexto());
     }
 
     // A stored override shows as typed, with one decimal; a cylinder without spirals has a
@@ -178,26 +154,26 @@ void ListaFilaTabular(Bloque &b, std::int32_t numeroCaso, const ResultadoArmado 
 
     // Rows of one fill height show it on their first row only. Exact comparison on purpose:
     // both values are copies of the same height.
-    std::string altura = B(6);
+    std::string altura = Blancos(6);
     if (estado.caso.AlturaActual != listado.UltimaAlturaListada) {
         altura = b.F(estado.caso.AlturaActual, 6, 2);
         listado.UltimaAlturaListada = estado.caso.AlturaActual;
     }
 
-    std::string fila = B(5) + altura + B(2);
+    std::string fila = Blancos(5) + altura + Blancos(2);
     if (r.hayAjuste) {
-        fila += b.F(estado.caso.DP, 6, 2, "at->MPa") + B(5) + b.F(r.ajuste.Camisa, 6, 1) + B(4) +
-                (r.ajuste.Refuerzo == 0 ? B(5) : b.F(r.ajuste.Refuerzo, 5, 1));
+        fila += b.F(estado.caso.DP, 6, 2, "at->MPa") + Blancos(5) + b.F(r.ajuste.Camisa, 6, 1) +
+                Blancos(4) + (r.ajuste.Refuerzo == 0 ? Blancos(5) : b.F(r.ajuste.Refuerzo, 5, 1));
     } else {
-        fila += b.F(estado.caso.DP, 7, 1, "at->MPa") + B(4) +
-                b.F(res.ArmaduraCalculadaCamisa, 6, 1) + B(4) +
-                (res.NESPIN <= 0 ? B(5) : b.F(res.ArmaduraCalculadaRefuerzo, 5, 0));
+        fila += b.F(estado.caso.DP, 7, 1, "at->MPa") + Blancos(4) +
+                b.F(res.ArmaduraCalculadaCamisa, 6, 1) + Blancos(4) +
+                (res.NESPIN <= 0 ? Blancos(5) : b.F(res.ArmaduraCalculadaRefuerzo, 5, 0));
     }
-    fila += B(1) + b.F(r.ArmaduraInterior, 7, 1) + B(2) + b.F(r.ArmaduraExterior, 10, 1) + B(7) +
-            b.F(r.ArmaduraTotal, 6, 1);
+    fila += Blancos(1) + b.F(r.ArmaduraInterior, 7, 1) + Blancos(2) +
+            b.F(r.ArmaduraExterior, 10, 1) + Blancos(7) + b.F(r.ArmaduraTotal, 6, 1);
     // A refused section is no design: the row says so, as a failed post-tensioned row does.
     if (res.MomentoTopeSuperado) {
-        fila += B(4) + b.T(TextoMomentoTope);
+        fila += Blancos(4) + b.T(TextoMomentoTope);
     }
     b.Linea(fila);
 }
@@ -223,14 +199,14 @@ void ListaCabeceraArmado(ContextoCalculo &contexto, std::int32_t numeroCaso)
     ++estado.listado.NumeroPagina;
     impresora.NuevaPagina();
     contexto.salida.CabeceraPagina(estado, numeroCaso, false);
-    b.Linea(B(17) + b.T(546));
+    b.Linea(Blancos(17) + b.T(546));
     impresora.PonGrosorLapiz(5);
     const double y = impresora.PosicionVertical() + 2; // mm
     impresora.Linea(32, y, 155, y, 0);
     b.Salta(1);
-    b.Linea(B(10) + b.F(tramo.FCK, 10, 0, "Kp/cm2->MPa") + b.F(tramo.Fct, 10, 1, "Kp/cm2->MPa") +
-            b.F(tramo.Fyd, 10, 0, "Kp/cm2->MPa") + b.F(tramo.ESP, 10, 3) + b.F(tramo.RECI, 10, 3) +
-            b.F(tramo.RECE, 10, 3));
+    b.Linea(Blancos(10) + b.F(tramo.FCK, 10, 0, "Kp/cm2->MPa") +
+            b.F(tramo.Fct, 10, 1, "Kp/cm2->MPa") + b.F(tramo.Fyd, 10, 0, "Kp/cm2->MPa") +
+            b.F(tramo.ESP, 10, 3) + b.F(tramo.RECI, 10, 3) + b.F(tramo.RECE, 10, 3));
 }
 
 void ListaEsfuerzosArmado(ContextoCalculo &contexto, const TablaHipotesis &MomentosPorHipotesis,
@@ -243,16 +219,16 @@ void ListaEsfuerzosArmado(ContextoCalculo &contexto, const TablaHipotesis &Momen
     Bloque b(contexto);
     const DatosCaso &caso = estado.caso;
     b.Salta(2);
-    b.Linea(B(9) + b.T(548) + b.F(caso.DP, 6, 1, "at->MPa", true));
-    b.Linea(B(9) + b.T(549) + b.F(caso.MDP, 6, 1, "at->MPa", true));
-    b.Linea(B(9) + b.T(550) + b.F(caso.STP, 6, 1, "at->MPa", true));
-    b.Linea(B(9) + b.T(551) + b.F(caso.PP, 6, 1, "at->MPa", true));
+    b.Linea(Blancos(9) + b.T(548) + b.F(caso.DP, 6, 1, "at->MPa", true));
+    b.Linea(Blancos(9) + b.T(549) + b.F(caso.MDP, 6, 1, "at->MPa", true));
+    b.Linea(Blancos(9) + b.T(550) + b.F(caso.STP, 6, 1, "at->MPa", true));
+    b.Linea(Blancos(9) + b.T(551) + b.F(caso.PP, 6, 1, "at->MPa", true));
 
     b.Salta(1);
-    b.Linea(B(7) + b.T(553));
-    b.Linea(B(7) + b.T(554));
+    b.Linea(Blancos(7) + b.T(553));
+    b.Linea(Blancos(7) + b.T(554));
     for (std::int16_t h = 1; h <= NumeroHipotesisArmado; ++h) {
-        std::string fila = B(7) + NombreHipotesisArmado(b.d(), h);
+        std::string fila = Blancos(7) + NombreHipotesisArmado(b.d(), h);
         const auto hh = static_cast<std::size_t>(h);
         for (std::size_t s = 1; s <= NumeroSecciones; ++s) {
             fila += b.F(MomentosPorHipotesis[hh][s], 10, 3, "mT->mkN") +
@@ -270,7 +246,7 @@ void ListaCabeceraTotales(ContextoCalculo &contexto)
     Bloque b(contexto);
     b.Salta(2);
     for (const std::int32_t texto : {555, 556, 557, 558}) {
-        b.Linea(B(19) + b.T(texto));
+        b.Linea(Blancos(19) + b.T(texto));
     }
 }
 
@@ -280,7 +256,8 @@ void ListaTotalHipotesis(ContextoCalculo &contexto, std::int16_t NHIPO, double A
         return;
     }
     Bloque b(contexto);
-    b.Linea(B(19) + NombreHipotesisArmado(b.d(), NHIPO) + B(3) + b.F(ArmaduraTotal, 6, 1));
+    b.Linea(Blancos(19) + NombreHipotesisArmado(b.d(), NHIPO) + Blancos(3) +
+            b.F(ArmaduraTotal, 6, 1));
 }
 
 void ListaFinBarrido(ContextoCalculo &contexto)
@@ -291,7 +268,13 @@ void ListaFinBarrido(ContextoCalculo &contexto)
     contexto.salida.SaltaLineas(contexto.estado, 1);
 }
 
-void ListaCuantiaExcesiva(ContextoCalculo &contexto, double ASCR)
+void ListaMomentoTope(ContextoCalculo &contexto)
+{
+    const std::int32_t d = contexto.estado.ejecucion.DesplazamientoIdioma;
+    ListaAvisoResaltado(contexto, Texto(d, TextoMomentoTope), PasadaNormal::Cualquiera);
+}
+
+void ListaCuantiaExcesiva(ContextoCalculo &contexto, double ASCR, PasadaNormal pasada)
 {
     EstadoObra &estado = contexto.estado;
     Bloque b(contexto);
@@ -303,19 +286,21 @@ void ListaCuantiaExcesiva(ContextoCalculo &contexto, double ASCR)
     }
     switch (estado.listado.TipoListado) {
     case ClaseListado::Normal:
-        b.Salta(2);
-        b.Linea(B(10) + b.T(670));
-        b.Linea(B(10) + b.T(671));
-        b.Salta(1);
-        b.Linea(B(10) + cuantia);
+        if (EscribeEnNormal(estado, pasada)) {
+            b.Salta(2);
+            b.Linea(Blancos(10) + b.T(670));
+            b.Linea(Blancos(10) + b.T(671));
+            b.Salta(1);
+            b.Linea(Blancos(10) + cuantia);
+        }
         break;
     case ClaseListado::Pantalla:
         contexto.salida.CabeceraCaso(estado, 4);
         b.Salta(1);
         b.Negrita(true);
-        b.Linea(B(9) + b.T(672));
+        b.Linea(Blancos(9) + b.T(672));
         b.Negrita(false);
-        b.Linea(B(9) + cuantia);
+        b.Linea(Blancos(9) + cuantia);
         break;
     case ClaseListado::Tabular:
         break;
@@ -336,7 +321,7 @@ void ListaEspesorInsuficiente(ContextoCalculo &contexto, std::int32_t numeroCaso
     EstadoObra &estado = contexto.estado;
     Bloque b(contexto);
     if (!estado.listado.Imprimiendo) {
-        b.Pantalla(1, B(2) + b.T(566), 1);
+        b.Pantalla(1, Blancos(2) + b.T(566), 1);
         return;
     }
     switch (estado.listado.TipoListado) {
@@ -346,7 +331,7 @@ void ListaEspesorInsuficiente(ContextoCalculo &contexto, std::int32_t numeroCaso
         contexto.salida.CabeceraPagina(estado, numeroCaso, false);
         b.Negrita(true);
         b.Tamano(14);
-        b.Linea(B(9) + b.T(565));
+        b.Linea(Blancos(9) + b.T(565));
         b.Tamano(10);
         b.Negrita(false);
         break;
@@ -354,7 +339,7 @@ void ListaEspesorInsuficiente(ContextoCalculo &contexto, std::int32_t numeroCaso
         contexto.salida.CabeceraCaso(estado, 2);
         b.Salta(1);
         b.Negrita(true);
-        b.Linea(B(9) + b.T(567));
+        b.Linea(Blancos(9) + b.T(567));
         b.Negrita(false);
         break;
     case ClaseListado::Tabular:

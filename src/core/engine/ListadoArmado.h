@@ -13,6 +13,7 @@
 #include "core/engine/AjustesGuardados.h"
 #include "core/engine/ContextoCalculo.h"
 #include "core/engine/HipotesisArmado.h"
+#include "core/engine/ListadoAvisos.h"
 
 namespace dravek {
 
@@ -42,8 +43,12 @@ void ListaCabeceraTotales(ContextoCalculo &contexto);
 void ListaTotalHipotesis(ContextoCalculo &contexto, std::int16_t NHIPO, double ArmaduraTotal);
 void ListaFinBarrido(ContextoCalculo &contexto);
 
-// The steel ratio ASCR of the pressure hypothesis above its limit (Normal, screen, Pantalla).
-void ListaCuantiaExcesiva(ContextoCalculo &contexto, double ASCR);
+// A section refused by the limit moment. It must never look designed: the line goes wherever
+// the listing is read, and on the Normal listing at every call, the sweep included.
+void ListaMomentoTope(ContextoCalculo &contexto);
+
+// A steel ratio ASCR above its limit (screen, Pantalla, and Normal as pasada says).
+void ListaCuantiaExcesiva(ContextoCalculo &contexto, double ASCR, PasadaNormal pasada);
 
 // Normal listing: the outer face of the pressure hypothesis needs more than one layer.
 void ListaVariasCapasExterior(ContextoCalculo &contexto);

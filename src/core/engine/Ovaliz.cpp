@@ -13,11 +13,6 @@ namespace dravek {
 
 namespace {
 
-std::string Blancos(std::size_t n)
-{
-    return std::string(n, ' ');
-}
-
 std::string SinBlancosFinales(std::string texto)
 {
     const std::size_t ultimo = texto.find_last_not_of(' ');

@@ -20,6 +20,17 @@ void RangoAlturas(EstadoObra &estado)
     estado.caso.AlturaActual = calculo.AlturaInicial;
 }
 
+bool RangoPresionesDelTramo(const DatosTramo &tramo)
+{
+    return tramo.DPInicialTramo > 0 || tramo.DPFinalTramo > 0;
+}
+
+double PresionInicialCasos(const EstadoObra &estado)
+{
+    return RangoPresionesDelTramo(estado.tramo) ? estado.tramo.DPInicialTramo
+                                                : estado.obra.DPInicialObra;
+}
+
 void PreparaLeyMDP(EstadoObra &estado)
 {
     const DatosObra &obra = estado.obra;

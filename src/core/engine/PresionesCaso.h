@@ -12,6 +12,14 @@ namespace dravek {
 // range and step. Sets AlturaInicial, AlturaFinal, AlturaActual and maybe IncrementoAltura.
 void RangoAlturas(EstadoObra &estado);
 
+// The run gives its own DP range when either of its ends is above 0; otherwise the project's
+// range and step apply.
+bool RangoPresionesDelTramo(const DatosTramo &tramo);
+
+// The DP the cases of every height start at: the run's initial DP when it gives its own range,
+// else the project's.
+double PresionInicialCasos(const EstadoObra &estado);
+
 // The two points of the DP->MDP law: the run's pressures as soon as one of the four is above 0,
 // else the project's; and its slope (1.0 when the DP points do not rise).
 void PreparaLeyMDP(EstadoObra &estado);

@@ -34,22 +34,6 @@ std::vector<std::size_t> IniciosCaracteres(const std::string &texto)
     return inicios;
 }
 
-// Blanks only, as the old Trim: tabs and line ends stay.
-std::string QuitaBlancos(const std::string &texto)
-{
-    const std::size_t primero = texto.find_first_not_of(' ');
-    if (primero == std::string::npos) {
-        return {};
-    }
-    const std::size_t ultimo = texto.find_last_not_of(' ');
-    return texto.substr(primero, ultimo - primero + 1);
-}
-
-std::string Blancos(int n)
-{
-    return std::string(static_cast<std::size_t>(std::max(n, 0)), ' ');
-}
-
 } // namespace
 
 void PartirTexto(std::string &resto, std::string &linea, int ancho)

@@ -13,11 +13,6 @@ namespace {
 // A height within this distance of the final height is taken as the final height, m.
 constexpr double ToleranciaAlturaFinal = 0.01;
 
-std::string Blancos(int n)
-{
-    return std::string(static_cast<std::size_t>(n), ' ');
-}
-
 // A field label of the data-entry window without its trailing colon, dots and blanks.
 std::string Rotulo(std::int32_t DesplazamientoIdioma, std::int32_t n)
 {
@@ -134,12 +129,12 @@ std::string MensajeErrorCargas(const EstadoObra &estado, ErrorMarston error, dou
            " (HR = " + Valor(ejecucion, altura) + " m)";
 }
 
-ErrorCalculo CalculaCargasAltura(ContextoCalculo &contexto, double altura,
-                                 std::int16_t TipoCargaMovil, double &CoeficienteImpacto)
+ErrorMarston CargasMarstonAltura(EstadoObra &estado, double altura, std::int16_t TipoCargaMovil,
+                                 double &CoeficienteImpacto)
 {
-    EstadoObra &estado = contexto.estado;
     DatosTramo &tramo = estado.tramo;
     DatosCaso &caso = estado.caso;
+    const double vDE = tramo.vDE;
 
     EntradaMarston entrada;
     entrada.Altura = altura;
@@ -151,27 +146,39 @@ ErrorCalculo CalculaCargasAltura(ContextoCalculo &contexto, double altura,
     entrada.CodigoRelleno = tramo.TipoRelleno;
     entrada.RazonAsentamiento = tramo.IndiceAsentamiento;
     entrada.TipoCargaMovil = TipoCargaMovil;
-    entrada.DiametroExterior = tramo.vDE;
-    entrada.WAnterior = caso.vQ;
-    entrada.W2Anterior = caso.vQH;
-    entrada.CargaNoAdoptadaAnterior = caso.CargaNoAdoptada;
+    entrada.DiametroExterior = vDE;
+    // Back to t/m, so that a load the routine leaves as it was is divided to the same t/m2.
+    entrada.WAnterior = caso.vQ * vDE;
+    entrada.W2Anterior = caso.vQH * vDE;
+    entrada.CargaNoAdoptadaAnterior = caso.CargaNoAdoptada * vDE;
 
     const ResultadoMarston resultado = CalculaCargasMarston(entrada);
     if (resultado.Error != ErrorMarston::Ninguno) {
-        const std::string mensaje = MensajeErrorCargas(estado, resultado.Error, altura);
-        EscribeEnListado(contexto, mensaje);
-        return ErrorCalculo::Con(mensaje);
+        return resultado.Error;
     }
 
     // vDE is above 0 here: the routine refuses any other diameter.
-    caso.vQ = resultado.W / tramo.vDE;
-    caso.vQH = resultado.W2 / tramo.vDE;
-    caso.CargaMovil = resultado.CargaMovil / tramo.vDE;
-    caso.CargaNoAdoptada = resultado.CargaNoAdoptada / tramo.vDE;
+    caso.vQ = resultado.W / vDE; // t/m -> t/m2
+    caso.vQH = resultado.W2 / vDE;
+    caso.CargaMovil = resultado.CargaMovil / vDE;
+    caso.CargaNoAdoptada = resultado.CargaNoAdoptada / vDE;
     estado.calculo.TerraplenAdoptado = resultado.TerraplenAdoptado;
     tramo.DistanciaTerrenoNatural = resultado.DistanciaTerrenoNatural;
     CoeficienteImpacto = resultado.CoeficienteImpacto;
-    return {};
+    return ErrorMarston::Ninguno;
+}
+
+ErrorCalculo CalculaCargasAltura(ContextoCalculo &contexto, double altura,
+                                 std::int16_t TipoCargaMovil, double &CoeficienteImpacto)
+{
+    const ErrorMarston error =
+        CargasMarstonAltura(contexto.estado, altura, TipoCargaMovil, CoeficienteImpacto);
+    if (error == ErrorMarston::Ninguno) {
+        return {};
+    }
+    const std::string mensaje = MensajeErrorCargas(contexto.estado, error, altura);
+    EscribeEnListado(contexto, mensaje);
+    return ErrorCalculo::Con(mensaje);
 }
 
 ErrorCalculo CalculaCargasUnMetro(ContextoCalculo &contexto)

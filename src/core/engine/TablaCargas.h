@@ -19,7 +19,16 @@ std::string MensajeErrorCargas(const EstadoObra &estado, ErrorMarston error, dou
 // Marston loads of one fill height with the run's installation data into the case loads vQ,
 // vQH, CargaMovil and CargaNoAdoptada (t/m2, divided by vDE), TerraplenAdoptado and
 // DistanciaTerrenoNatural; CoeficienteImpacto receives the live load's impact coefficient.
-// On failure nothing is changed and the message is written to the listing and returned.
+// The case loads before the call are the routine's previous loads, handed over in t/m (times
+// vDE): a load the routine does not compute for the installation comes back as it was. On an
+// error nothing is changed and the routine's error is returned for the caller to report.
+// Shared by the case loop, the run data report and the load table.
+[[nodiscard]] ErrorMarston CargasMarstonAltura(EstadoObra &estado, double altura,
+                                               std::int16_t TipoCargaMovil,
+                                               double &CoeficienteImpacto);
+
+// CargasMarstonAltura for the run data report and the load table: on failure the message of
+// MensajeErrorCargas is written to the listing and returned.
 ErrorCalculo CalculaCargasAltura(ContextoCalculo &contexto, double altura,
                                  std::int16_t TipoCargaMovil, double &CoeficienteImpacto);
 

@@ -79,9 +79,8 @@ std::array<CampoConvertido, 22> CamposConvertidos(EstadoObra &estado)
 double PasoPresion(const EstadoObra &estado)
 {
     const DatosTramo &tramo = estado.tramo;
-    const bool rangoDelTramo = tramo.DPInicialTramo > 0 || tramo.DPFinalTramo > 0;
-    const double incremento =
-        rangoDelTramo ? tramo.IncrementoPresionTramo : estado.obra.IncrementoPresionObra;
+    const double incremento = RangoPresionesDelTramo(tramo) ? tramo.IncrementoPresionTramo
+                                                            : estado.obra.IncrementoPresionObra;
     const double pendiente = estado.calculo.PendienteLeyMDP;
     if (!(std::isfinite(pendiente) && pendiente > 0) ||
         !(std::isfinite(incremento) && incremento > 0)) {

@@ -44,8 +44,8 @@ enum class ErrorMarston : std::int16_t {
 //   PesoEspecificoRelleno = vGAMAT; AnguloRozamiento; CodigoColocacion;
 //   CodigoRelleno = TipoRelleno; RazonAsentamiento = IndiceAsentamiento;
 //   TipoCargaMovil = TipoCargaConcentrada (or 0 for the loads of 1 m of fill);
-//   DiametroExterior = vDE; WAnterior = vQ; W2Anterior = vQH;
-//   CargaNoAdoptadaAnterior = CargaNoAdoptada.
+//   DiametroExterior = vDE; WAnterior, W2Anterior, CargaNoAdoptadaAnterior = vQ, vQH,
+//   CargaNoAdoptada times vDE (the case keeps them in t/m2; see CargasMarstonAltura).
 struct EntradaMarston {
     double Altura = 0;                  // H, fill height over the pipe crown, m
     double AnchoZanja = 0;              // B, trench width, m

@@ -125,6 +125,16 @@ void anula(EsfuerzosSeccion &M, EsfuerzosSeccion &N)
 
 } // namespace
 
+double SumaCasos(const TablaEsfuerzos &tabla, std::initializer_list<CasoCarga> casos,
+                 std::size_t s)
+{
+    double suma = 0;
+    for (const CasoCarga caso : casos) {
+        suma += tabla[indice(caso)][s];
+    }
+    return suma;
+}
+
 double CoefLineal(double a, double x, double b)
 {
     return a * x + b;

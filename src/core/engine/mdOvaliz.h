@@ -7,6 +7,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 
 namespace dravek {
 
@@ -48,6 +49,11 @@ using EsfuerzosSeccion = std::array<double, 4>;
 // One row per load case (1 to 12), one value per section (1 to 3): the shape of MomentosCaso
 // and AxilesCaso.
 using TablaEsfuerzos = std::array<EsfuerzosSeccion, 13>;
+
+// Sum over the given load cases of one section s (1 to 3) of a table, added in the order given:
+// the hypotheses of both designs are such sums, always taken in that order.
+double SumaCasos(const TablaEsfuerzos &tabla, std::initializer_list<CasoCarga> casos,
+                 std::size_t s);
 
 // Why a ring analysis was refused. Whenever it is not Ninguno every result written is 0.
 enum class ErrorEsfuerzos : std::int16_t {

@@ -30,24 +30,9 @@ constexpr std::int32_t LineasResumenPantalla = 6;
 // The characteristics page has the header of the run's first case.
 constexpr std::int32_t CasoCaracteristicas = 1;
 
-std::string B(int n)
-{
-    return std::string(static_cast<std::size_t>(n), ' ');
-}
-
 std::string Guiones(int n)
 {
     return std::string(static_cast<std::size_t>(n), '-');
-}
-
-// Blanks only, as the old Trim.
-std::string QuitaBlancos(const std::string &texto)
-{
-    const std::size_t primero = texto.find_first_not_of(' ');
-    if (primero == std::string::npos) {
-        return {};
-    }
-    return texto.substr(primero, texto.find_last_not_of(' ') - primero + 1);
 }
 
 bool EsSI(const EstadoEjecucion &ejecucion)
@@ -147,32 +132,34 @@ void ListaPerdidasTensiones(Hoja &hoja, double LimiteCompresionInicial)
 {
     const SeccionPostesado &sc = hoja.estado().postesado.seccion;
     const auto linea = [&hoja](std::int32_t texto, double valor) {
-        hoja.Linea(B(8) + hoja.T(texto) + B(6) + hoja.FU(valor, 10, 2, ClaveTensiones));
+        hoja.Linea(Blancos(8) + hoja.T(texto) + Blancos(6) +
+                   hoja.FU(valor, 10, 2, ClaveTensiones));
     };
 
     hoja.Salta(1);
-    hoja.Titulo(B(14) + hoja.T(807));
+    hoja.Titulo(Blancos(14) + hoja.T(807));
     hoja.Salta(1);
     linea(808, sc.PerdidaAcortamientoElastico);
     linea(809, sc.PerdidaRelajacion);
     linea(810, sc.PerdidaFluenciaRetraccion);
     hoja.Salta(1);
-    hoja.Titulo(B(14) + hoja.T(811));
+    hoja.Titulo(Blancos(14) + hoja.T(811));
     hoja.Salta(1);
     linea(812, sc.TensionResidualAcero);
     hoja.Salta(1);
-    hoja.Titulo(B(14) + hoja.T(813));
+    hoja.Titulo(Blancos(14) + hoja.T(813));
     hoja.Salta(1);
     linea(814, sc.TensionInicialIntPrimario);
     linea(815, sc.TensionInicialExtPrimario);
-    hoja.Linea(B(8) + "0.55*FCK0" + B(41) +
+    hoja.Linea(Blancos(8) + "0.55*FCK0" + Blancos(41) +
                hoja.FU(LimiteCompresionInicial, 10, 2, ClaveTensiones));
 
     hoja.Salta(1);
-    hoja.Titulo(B(14) + hoja.T(816));
+    hoja.Titulo(Blancos(14) + hoja.T(816));
     hoja.Salta(1);
     const auto final = [&hoja](std::int32_t texto, int blancos, double valor) {
-        hoja.Linea(B(8) + hoja.T(texto) + B(blancos) + hoja.FU(valor, 10, 2, ClaveTensiones));
+        hoja.Linea(Blancos(8) + hoja.T(texto) + Blancos(blancos) +
+                   hoja.FU(valor, 10, 2, ClaveTensiones));
     };
     final(817, 33, sc.TensionFinalIntPrimario);
     final(818, 33, sc.TensionFinalExtPrimario);
@@ -184,11 +171,11 @@ void ListaEsfuerzosOvalizacion(Hoja &hoja, const UnidadesInforme &unidades)
 {
     const EstadoPostesado &p = hoja.estado().postesado;
     hoja.Salta(1);
-    hoja.Titulo(B(14) + hoja.T(821));
+    hoja.Titulo(Blancos(14) + hoja.T(821));
     hoja.Salta(1);
-    hoja.Linea(B(33) + hoja.T(822));
-    std::string momentos = B(8) + "M" + B(1) + sTextoFijo(unidades.momentos, 13);
-    std::string axiles = B(8) + "N" + B(1) + sTextoFijo(unidades.axiles, 13);
+    hoja.Linea(Blancos(33) + hoja.T(822));
+    std::string momentos = Blancos(8) + "M" + Blancos(1) + sTextoFijo(unidades.momentos, 13);
+    std::string axiles = Blancos(8) + "N" + Blancos(1) + sTextoFijo(unidades.axiles, 13);
     for (std::size_t s = 1; s <= NumeroSecciones; ++s) {
         momentos += hoja.F(p.MomentoHipotesis[s], 15, 2, ClaveMomentos);
         axiles += hoja.F(p.AxilHipotesis[s], 15, 2, ClaveAxiles);
@@ -212,14 +199,14 @@ void PaginaLame(Hoja &hoja, std::int32_t numeroCaso)
     // The font size stays as the head lines left it.
     const auto grupo = [&hoja](std::int32_t texto) {
         hoja.impresora().PonNegrita(true);
-        hoja.Linea(B(14) + hoja.T(texto));
+        hoja.Linea(Blancos(14) + hoja.T(texto));
         hoja.impresora().PonNegrita(false);
         hoja.Salta(1);
     };
     const auto valor = [&hoja](std::int32_t texto, int blancos, double x) {
-        hoja.Linea(B(8) + hoja.T(texto) + B(blancos) + hoja.F(x, 10, 3));
+        hoja.Linea(Blancos(8) + hoja.T(texto) + Blancos(blancos) + hoja.F(x, 10, 3));
     };
-    const auto texto = [&hoja](std::int32_t n) { hoja.Linea(B(8) + hoja.T(n)); };
+    const auto texto = [&hoja](std::int32_t n) { hoja.Linea(Blancos(8) + hoja.T(n)); };
 
     grupo(823);
     valor(824, 3, dt.ni);
@@ -258,10 +245,10 @@ void ListaTensionesOvalizacion(Hoja &hoja, const UnidadesInforme &unidades)
 {
     const SeccionPostesado &sc = hoja.estado().postesado.seccion;
     hoja.Salta(1);
-    hoja.Titulo(B(14) + hoja.T(811) + B(2) + sTextoFijo(unidades.tensiones, 8));
+    hoja.Titulo(Blancos(14) + hoja.T(811) + Blancos(2) + sTextoFijo(unidades.tensiones, 8));
     hoja.Salta(1);
     const auto linea = [&hoja](std::int32_t texto, const ValoresSeccion &x, int ancho) {
-        hoja.Linea(B(8) + hoja.T(texto) + hoja.F(x[1], ancho, 2, ClaveTensiones) +
+        hoja.Linea(Blancos(8) + hoja.T(texto) + hoja.F(x[1], ancho, 2, ClaveTensiones) +
                    hoja.F(x[2], 15, 2, ClaveTensiones) + hoja.F(x[3], 15, 2, ClaveTensiones));
     };
     linea(850, sc.TensionOvalIntPrimario, 13);
@@ -276,21 +263,21 @@ void ListaTensionesPresion(Hoja &hoja, const UnidadesInforme &unidades)
 {
     const TensionesHipotesisPostesado &t = hoja.estado().postesado.aceptada;
     hoja.Salta(2);
-    hoja.Linea(B(24) + hoja.T(855) + B(6) + "(" + unidades.tensiones + ")");
+    hoja.Linea(Blancos(24) + hoja.T(855) + Blancos(6) + "(" + unidades.tensiones + ")");
     hoja.Salta(1);
-    hoja.Linea(B(33) + hoja.T(856));
-    hoja.Linea(B(46) + hoja.T(857));
+    hoja.Linea(Blancos(33) + hoja.T(856));
+    hoja.Linea(Blancos(46) + hoja.T(857));
     const auto secciones = [&hoja](const ValoresSeccion &s) {
-        return hoja.F(s[1], 12, 2, ClaveTensiones) + B(2) + hoja.F(s[2], 12, 2, ClaveTensiones) +
-               hoja.F(s[3], 12, 2, ClaveTensiones);
+        return hoja.F(s[1], 12, 2, ClaveTensiones) + Blancos(2) +
+               hoja.F(s[2], 12, 2, ClaveTensiones) + hoja.F(s[3], 12, 2, ClaveTensiones);
     };
     const auto linea = [&](std::int32_t texto, const std::string &antes, int ancho, double P,
                            const ValoresSeccion &S) {
-        hoja.Linea(B(8) + hoja.T(texto) + antes + hoja.F(P, ancho, 2, ClaveTensiones) +
+        hoja.Linea(Blancos(8) + hoja.T(texto) + antes + hoja.F(P, ancho, 2, ClaveTensiones) +
                    secciones(S));
     };
-    linea(858, B(2), 12, t.TensionPresionIntPrimario, t.TensionOvalPostesadoIntPrimario);
-    linea(859, B(2), 12, t.TensionPresionExtPrimario, t.TensionOvalPostesadoExtPrimario);
+    linea(858, Blancos(2), 12, t.TensionPresionIntPrimario, t.TensionOvalPostesadoIntPrimario);
+    linea(859, Blancos(2), 12, t.TensionPresionExtPrimario, t.TensionOvalPostesadoExtPrimario);
     linea(860, "", 9, t.TensionPresionIntRevestimiento, t.TensionOvalPostesadoIntRevestimiento);
     linea(861, "", 9, t.TensionPresionExtRevestimiento, t.TensionOvalPostesadoExtRevestimiento);
     linea(862, "", 12, t.TensionPresionAcero, t.TensionOvalPostesadoAcero);
@@ -300,10 +287,11 @@ void ListaTensionesTotales(Hoja &hoja)
 {
     const TensionesHipotesisPostesado &t = hoja.estado().postesado.aceptada;
     hoja.Salta(2);
-    hoja.Linea(B(54) + hoja.T(863));
-    hoja.Linea(B(46) + hoja.T(857));
+    hoja.Linea(Blancos(54) + hoja.T(863));
+    hoja.Linea(Blancos(46) + hoja.T(857));
     const auto linea = [&hoja](std::int32_t texto, int blancos, const ValoresSeccion &x) {
-        hoja.Linea(B(8) + hoja.T(texto) + B(blancos) + hoja.F(x[1], 12, 2, ClaveTensiones) + B(1) +
+        hoja.Linea(Blancos(8) + hoja.T(texto) + Blancos(blancos) +
+                   hoja.F(x[1], 12, 2, ClaveTensiones) + Blancos(1) +
                    hoja.F(x[2], 13, 2, ClaveTensiones) + hoja.F(x[3], 12, 2, ClaveTensiones));
     };
     linea(858, 14, t.TensionTotalIntPrimario);
@@ -322,30 +310,30 @@ void CabeceraMateriales(Hoja &hoja)
 
     impresora.PonNegrita(true);
     impresora.PonTamanoFuente(10);
-    hoja.Linea(B(12) + hoja.T(805));
-    hoja.Linea(B(12) + hoja.T(806));
+    hoja.Linea(Blancos(12) + hoja.T(805));
+    hoja.Linea(Blancos(12) + hoja.T(806));
     if (EsSI(estado.ejecucion)) {
-        hoja.Linea(B(12) + B(3) +
+        hoja.Linea(Blancos(12) + Blancos(3) +
                    "(MPa)      (MPa)     (MPa)     (MPa)        (MPa)      (MPa)       (MPa)    "
                    "(mm)" +
-                   B(13));
+                   Blancos(13));
     } else {
-        hoja.Linea(B(12) + B(1) +
+        hoja.Linea(Blancos(12) + Blancos(1) +
                    "(kp/cm2)   (kp/cm2)  (kp/cm2)  (kp/cm2)     (kp/cm2)    (kp/cm2)    (kp/cm2)  "
                    "(mm)" +
-                   B(13));
+                   Blancos(13));
     }
-    hoja.Linea(B(12) + Guiones(96));
+    hoja.Linea(Blancos(12) + Guiones(96));
     impresora.PonNegrita(false);
 
     // The column is headed as the cylinder steel's modulus, so it shows Es; the wire's modulus
     // has its own line on the characteristics page.
-    hoja.Linea(B(9) + hoja.F(dt.Fck0, 10, 0, ClaveTensiones) + B(1) +
+    hoja.Linea(Blancos(9) + hoja.F(dt.Fck0, 10, 0, ClaveTensiones) + Blancos(1) +
                hoja.F(dt.Fckn, 10, 0, ClaveTensiones) + hoja.F(dt.Fckr, 10, 0, ClaveTensiones) +
-               B(1) + hoja.F(dt.FctkRevestimiento, 10, 2, ClaveTensiones) + B(3) +
-               hoja.F(estado.tramo.Es, 10, 0, ClaveTensiones) + B(1) +
-               hoja.F(dt.SFck, 10, 0, ClaveTensiones) + B(2) +
-               hoja.F(dt.Sf, 10, 0, ClaveTensiones) + hoja.F(dt.Delca * 10, 9, 2) + B(2) +
+               Blancos(1) + hoja.F(dt.FctkRevestimiento, 10, 2, ClaveTensiones) + Blancos(3) +
+               hoja.F(estado.tramo.Es, 10, 0, ClaveTensiones) + Blancos(1) +
+               hoja.F(dt.SFck, 10, 0, ClaveTensiones) + Blancos(2) +
+               hoja.F(dt.Sf, 10, 0, ClaveTensiones) + hoja.F(dt.Delca * 10, 9, 2) + Blancos(2) +
                sTextoFijo(estado.caso.TextoTipoCamisa, 10));
 
     impresora.PonNegrita(true);
@@ -372,14 +360,17 @@ void ListaHipotesis(ContextoCalculo &contexto, std::int16_t h)
 
     impresora.PonNegrita(true);
     impresora.PonTamanoFuente(10);
-    hoja.Linea(B(8) + hoja.T(896) + B(1) +
-               QuitaBlancos(hoja.FU(estado.caso.PP, 7, 1, ClavePresiones)) + B(5) + etiquetaSTP +
-               ":" + B(1) + QuitaBlancos(hoja.FU(estado.caso.STP, 7, 1, ClavePresiones)));
-    hoja.Linea(B(8) + hoja.T(894) + B(1) + hoja.F(estado.postesado.FIPR * 10, 10, 1) + " mm" +
-               B(6) + hoja.T(895) + B(1) + hoja.F(estado.postesado.NESP, 4, 0));
+    hoja.Linea(Blancos(8) + hoja.T(896) + Blancos(1) +
+               QuitaBlancos(hoja.FU(estado.caso.PP, 7, 1, ClavePresiones)) + Blancos(5) +
+               etiquetaSTP + ":" + Blancos(1) +
+               QuitaBlancos(hoja.FU(estado.caso.STP, 7, 1, ClavePresiones)));
+    hoja.Linea(Blancos(8) + hoja.T(894) + Blancos(1) + hoja.F(estado.postesado.FIPR * 10, 10, 1) +
+               " mm" + Blancos(6) + hoja.T(895) + Blancos(1) +
+               hoja.F(estado.postesado.NESP, 4, 0));
     if (h > 0) {
         hoja.Salta(1);
-        hoja.Linea(B(12) + hoja.T(897) + B(2) + sNumeroEnt(h, 1) + ".- " + hoja.Nombre(h));
+        hoja.Linea(Blancos(12) + hoja.T(897) + Blancos(2) + sNumeroEnt(h, 1) + ".- " +
+                   hoja.Nombre(h));
     }
     impresora.PonNegrita(false);
     impresora.PonTamanoFuente(10);
@@ -428,10 +419,11 @@ void ListaEsfuerzosHipotesis(ContextoCalculo &contexto)
         hoja.Pantalla(0, hoja.T(630), 1);
         hoja.Pantalla(0, hoja.T(631), 1);
         hoja.Pantalla(0, hoja.T(si ? 632 : 633), 1);
-        hoja.Pantalla(0, B(1) + Guiones(17) + B(1) + Guiones(17) + B(1) + Guiones(17), 1);
+        hoja.Pantalla(
+            0, Blancos(1) + Guiones(17) + Blancos(1) + Guiones(17) + Blancos(1) + Guiones(17), 1);
         std::string fila;
         for (std::size_t s = 1; s <= NumeroSecciones; ++s) {
-            fila += B(1) + hoja.F(p.MomentoHipotesis[s], 8, 2, ClaveMomentos) + B(1) +
+            fila += Blancos(1) + hoja.F(p.MomentoHipotesis[s], 8, 2, ClaveMomentos) + Blancos(1) +
                     hoja.F(p.AxilHipotesis[s], 8, 2, ClaveAxiles);
         }
         hoja.Pantalla(0, fila, 1);
@@ -442,15 +434,15 @@ void ListaEsfuerzosHipotesis(ContextoCalculo &contexto)
     }
     // The six rows of a case stand under one heading; they are not counted on the page.
     if (h == 1) {
-        hoja.Linea(B(47) + hoja.T(634));
-        hoja.Linea(B(44) + hoja.T(635));
-        hoja.Linea(B(16) + hoja.T(si ? 636 : 637));
-        hoja.Linea(B(11) + Guiones(26) + B(2) + Guiones(18) + B(2) + Guiones(18) + B(2) +
-                   Guiones(18));
+        hoja.Linea(Blancos(47) + hoja.T(634));
+        hoja.Linea(Blancos(44) + hoja.T(635));
+        hoja.Linea(Blancos(16) + hoja.T(si ? 636 : 637));
+        hoja.Linea(Blancos(11) + Guiones(26) + Blancos(2) + Guiones(18) + Blancos(2) +
+                   Guiones(18) + Blancos(2) + Guiones(18));
     }
-    std::string fila = B(11) + sTextoFijo(hoja.Nombre(h), 26);
+    std::string fila = Blancos(11) + sTextoFijo(hoja.Nombre(h), 26);
     for (std::size_t s = 1; s <= NumeroSecciones; ++s) {
-        fila += B(1) + hoja.F(p.MomentoHipotesis[s], 9, 2, ClaveMomentos) + B(1) +
+        fila += Blancos(1) + hoja.F(p.MomentoHipotesis[s], 9, 2, ClaveMomentos) + Blancos(1) +
                 hoja.F(p.AxilHipotesis[s], 9, 2, ClaveAxiles);
     }
     hoja.Linea(fila);
@@ -465,9 +457,9 @@ void ListaResumenPostesado(ContextoCalculo &contexto)
     const std::string presion = hoja.FU(estado.caso.PP, 7, 2, ClaveTensiones);
 
     if (!estado.listado.Imprimiendo) {
-        hoja.Pantalla(0, B(14) + hoja.T(865) + alambre, 1);
-        hoja.Pantalla(0, B(14) + hoja.T(866) + espiras, 1);
-        hoja.Pantalla(1, B(14) + hoja.T(896) + B(5) + presion, 1);
+        hoja.Pantalla(0, Blancos(14) + hoja.T(865) + alambre, 1);
+        hoja.Pantalla(0, Blancos(14) + hoja.T(866) + espiras, 1);
+        hoja.Pantalla(1, Blancos(14) + hoja.T(896) + Blancos(5) + presion, 1);
         return;
     }
     if (estado.listado.TipoListado != ClaseListado::Pantalla) {
@@ -475,9 +467,9 @@ void ListaResumenPostesado(ContextoCalculo &contexto)
     }
     hoja.salida().CabeceraCaso(estado, LineasResumenPantalla);
     hoja.Salta(1);
-    hoja.Linea(B(14) + hoja.T(865) + B(5) + alambre);
-    hoja.Linea(B(14) + hoja.T(866) + B(5) + espiras);
-    hoja.Linea(B(14) + hoja.T(896) + B(10) + presion);
+    hoja.Linea(Blancos(14) + hoja.T(865) + Blancos(5) + alambre);
+    hoja.Linea(Blancos(14) + hoja.T(866) + Blancos(5) + espiras);
+    hoja.Linea(Blancos(14) + hoja.T(896) + Blancos(10) + presion);
 }
 
 void ListaFilaTabularPostesado(ContextoCalculo &contexto, std::int32_t numeroCaso)
@@ -507,15 +499,16 @@ void ListaFilaTabularPostesado(ContextoCalculo &contexto, std::int32_t numeroCas
     }
 
     // Rows of one fill height show it on their first row only.
-    std::string altura = B(6);
+    std::string altura = Blancos(6);
     if (caso.AlturaActual != listado.UltimaAlturaListada) {
         altura = hoja.F(caso.AlturaActual, 6, 2);
         listado.UltimaAlturaListada = caso.AlturaActual;
     }
-    hoja.Linea(B(32) + altura + B(3) + hoja.F(caso.DP, 6, 2, ClavePresiones) + B(5) +
-               hoja.F(estado.postesado.FIPR * 10, 5, 1) + B(4) +
-               hoja.F(estado.postesado.NESP, 5, 0) + B(8) + hoja.F(caso.PP, 6, 2, ClavePresiones) +
-               B(4) + estado.resultados.MensajeFallo);
+    hoja.Linea(Blancos(32) + altura + Blancos(3) + hoja.F(caso.DP, 6, 2, ClavePresiones) +
+               Blancos(5) + hoja.F(estado.postesado.FIPR * 10, 5, 1) + Blancos(4) +
+               hoja.F(estado.postesado.NESP, 5, 0) + Blancos(8) +
+               hoja.F(caso.PP, 6, 2, ClavePresiones) + Blancos(4) +
+               estado.resultados.MensajeFallo);
 }
 
 void ListaCaracteristicasPostesado(ContextoCalculo &contexto)
@@ -535,16 +528,16 @@ void ListaCaracteristicasPostesado(ContextoCalculo &contexto)
     // The design works these out again for every case.
     const double FctkPrimario = ResistenciaTraccionHormigon(tramo.Fckn);
     const double FctkRevestimiento = ResistenciaTraccionHormigon(tramo.Fckr);
-    const std::string mm = sTextoFijo(" mm" + B(5), 8);
+    const std::string mm = sTextoFijo(" mm" + Blancos(5), 8);
 
     hoja.NuevaPaginaNormal(CasoCaracteristicas);
     hoja.Salta(3);
     hoja.Salta(1);
-    hoja.Titulo(B(14) + hoja.T(869));
+    hoja.Titulo(Blancos(14) + hoja.T(869));
     hoja.Salta(1);
 
     const auto linea = [&hoja](std::int32_t texto, const std::string &valor) {
-        hoja.Linea(B(8) + hoja.T(texto) + B(5) + valor);
+        hoja.Linea(Blancos(8) + hoja.T(texto) + Blancos(5) + valor);
     };
     const auto tension = [&hoja](double valor, int decimales) {
         return hoja.FU(valor, 10, decimales, ClaveTensiones);
@@ -569,7 +562,7 @@ void ListaCaracteristicasPostesado(ContextoCalculo &contexto)
     linea(883, hoja.F(tramo.Epsr, 10, 5));
     linea(884, tension(tramo.SFck, 0));
     linea(885, tension(tramo.Ep, 0));
-    linea(886, hoja.F(tramo.Rel, 10, 2) + B(1) + "%");
+    linea(886, hoja.F(tramo.Rel, 10, 2) + Blancos(1) + "%");
     linea(887, tension(tramo.Sf, 2));
 }
 

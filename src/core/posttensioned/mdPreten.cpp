@@ -10,16 +10,6 @@ namespace {
 // pi as the wire force ranges have always been computed with.
 constexpr double PiFuerzas = 3.14159265;
 
-// Sum of the load cases in the order given, which is the order the sums have always been taken.
-double Suma(const TablaEsfuerzos &tabla, std::initializer_list<CasoCarga> casos, std::size_t s)
-{
-    double suma = 0;
-    for (const CasoCarga caso : casos) {
-        suma += tabla[indice(caso)][s];
-    }
-    return suma;
-}
-
 } // namespace
 
 void CargaHipotesis(const EstadoObra &estado, TablaHipotesisPostesado &MomentosHipotesisPostesado,
@@ -37,8 +27,8 @@ void CargaHipotesis(const EstadoObra &estado, TablaHipotesisPostesado &MomentosH
 
     const auto carga = [&](HipotesisPostesado h, std::initializer_list<CasoCarga> casos) {
         for (std::size_t s = 1; s <= NumeroSecciones; ++s) {
-            MomentosHipotesisPostesado[indice(h)][s] = Suma(Mc, casos, s);
-            AxilesHipotesisPostesado[indice(h)][s] = Suma(Nc, casos, s);
+            MomentosHipotesisPostesado[indice(h)][s] = SumaCasos(Mc, casos, s);
+            AxilesHipotesisPostesado[indice(h)][s] = SumaCasos(Nc, casos, s);
         }
     };
     carga(HipotesisDPCargasFijas, fijas);

@@ -727,6 +727,35 @@ TEST_F(InformeTest, TerraplenSinCargaMovilEnLaTabla)
     }
 }
 
+TEST_F(InformeTest, LaCargaQueLaRutinaNoCalculaVuelveComoEstaba)
+{
+    // The case loads are t/m2 and the routine's previous loads t/m: handed over without the
+    // factor vDE, a load the routine leaves would come back divided by 1.2 at every height.
+    DatosTramo &t = estado.tramo;
+    t.TipoRelleno = 0;
+    t.IndiceAsentamiento = 2;
+    t.DistanciaTerrenoNatural = 0.6;
+    DatosCaso &caso = estado.caso;
+    double coeficiente = 0;
+
+    // Embankment: no trench load, so CargaNoAdoptada is left; W is that of 3 m (as above).
+    t.CodigoColocacion = 31;
+    caso.CargaNoAdoptada = 3.5;
+    ASSERT_EQ(CargasMarstonAltura(estado, 3.0, 0, coeficiente), ErrorMarston::Ninguno);
+    EXPECT_NEAR(caso.CargaNoAdoptada, 3.5, Tolerancia);
+    EXPECT_NEAR(caso.vQ, 9.010264628384 / 1.2, Tolerancia);
+
+    // Code 30 computes no earth load at all: the three loads are left.
+    t.CodigoColocacion = 30;
+    caso.vQ = 2.0;
+    caso.vQH = 1.5;
+    caso.CargaNoAdoptada = 0.75;
+    ASSERT_EQ(CargasMarstonAltura(estado, 2.0, 0, coeficiente), ErrorMarston::Ninguno);
+    EXPECT_NEAR(caso.vQ, 2.0, Tolerancia);
+    EXPECT_NEAR(caso.vQH, 1.5, Tolerancia);
+    EXPECT_NEAR(caso.CargaNoAdoptada, 0.75, Tolerancia);
+}
+
 TEST_F(InformeTest, TerraplenAdoptadoEnZanja)
 {
     // Code 11 at 3 m: trench 10.08 t/m, embankment condition 9.81 t/m adopted.

@@ -243,6 +243,21 @@ TEST(sNumeroEnt, AlineaALaDerechaSinCortar)
     EXPECT_EQ(sNumeroEnt(5, 0), "5");
 }
 
+TEST(CamposListado, BlancosYQuitaBlancos)
+{
+    EXPECT_EQ(Blancos(3), "   ");
+    EXPECT_EQ(Blancos(0), "");
+    // A width worked out below zero gives no blanks rather than a huge allocation.
+    EXPECT_EQ(Blancos(-2), "");
+
+    // Only ' ' is a blank: a tab or a line end is part of the text, and inner blanks stay.
+    EXPECT_EQ(QuitaBlancos("  12.5 "), "12.5");
+    EXPECT_EQ(QuitaBlancos(" DP: 4 at  "), "DP: 4 at");
+    EXPECT_EQ(QuitaBlancos("   "), "");
+    EXPECT_EQ(QuitaBlancos(""), "");
+    EXPECT_EQ(QuitaBlancos("\t7 \n"), "\t7 \n");
+}
+
 TEST(sTextoFijo, CuentaCaracteresNoBytes)
 {
     struct Caso {
