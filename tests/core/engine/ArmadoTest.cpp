@@ -777,6 +777,23 @@ TEST(CalculaArmado, FicheroDeAjustesIlegibleDetieneElCalculo)
 
 // --- Warnings and failures ----------------------------------------------------------------------
 
+TEST(CalculaArmado, PresionPesimaSinCamisaNoCompruebaLaCuantia)
+{
+    // PP 100 at without a cylinder: 147.06 cm2/m over 1500 cm2 would be above 0.096, but with
+    // no sheet (CAMISA 0) hypothesis 1 has no ratio check, hence no warning and no band line.
+    Banco b;
+    b.EscenarioPresion(100);
+    b.estado.tramo.IndicadorCamisa = 0;
+    ASSERT_FALSE(b.Calcula());
+    EXPECT_EQ(b.estado.resultados.HipotesisPesima, 1);
+    EXPECT_EQ(b.estado.resultados.CAMISA, 0);
+    EXPECT_EQ(b.estado.resultados.EstadoDiseno, 0);
+    EXPECT_EQ(Cuenta(b.salida.TextoPantalla(), T(672)), 0U);
+    EXPECT_EQ(b.depuracion.lineas().size(), 8U);
+    EXPECT_TRUE(
+        TerminaEn(b.salida.TextoPantalla(), ResultadosEnPantalla("73.53", "73.53", "147.06")));
+}
+
 TEST(CalculaArmado, CuantiaExcesivaDeLaPresionSegunListado)
 {
     // PP 100 at: 147.06 cm2/m on a wall of 1500 cm2 is a ratio of 0.0980, above 0.096. The

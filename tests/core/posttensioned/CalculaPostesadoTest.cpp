@@ -404,6 +404,54 @@ TEST(CalculaPostesado, AlambreDeSalidaPorLaFuerzaDeAnillo)
     }
 }
 
+// The top of the 7 mm wire's range, 76.92 turns x 3.925 t = 301.96 t/m, lies outside it: a
+// ring force exactly there is the wall-too-thin failure before any hypothesis, and one just
+// below it starts with the 7 mm wire at its widest gap (100 / (0.7 + 4.3) = 20 turns).
+TEST(CalculaPostesado, FuerzaDeAnilloEnElTopeDelAlambreDe7mm)
+{
+    // DP x 10 x 57.5 / 100 rounds, so the DP that gives the top exactly is sought by steps of
+    // one unit in the last place around the quotient.
+    EstadoObra estado = EstadoCasoPrueba();
+    const double tope = PreparaDatosPostesado(estado, 0, 0).FuerzaMaximaAlambre[4];
+    ASSERT_NEAR(tope, 301.955, 1e-3);
+    const auto fuerza = [&estado](double DP) {
+        estado.caso.DP = DP;
+        return PreparaDatosPostesado(estado, 0, 0).FuerzaAnillo;
+    };
+    double enTope = tope * 100.0 / (10.0 * estado.calculo.RadioNucleo);
+    for (int i = 0; i < 64; ++i) {
+        enTope = std::nextafter(enTope, 0.0);
+    }
+    for (int i = 0; i < 128 && fuerza(enTope) != tope; ++i) {
+        enTope = std::nextafter(enTope, 100.0);
+    }
+    ASSERT_EQ(fuerza(enTope), tope);
+    double debajo = enTope;
+    while (fuerza(debajo) >= tope) {
+        debajo = std::nextafter(debajo, 0.0);
+    }
+
+    {
+        SCOPED_TRACE("en el tope");
+        Banco banco;
+        banco.estado.caso.DP = enTope;
+        ASSERT_FALSE(banco.Calcula());
+        EXPECT_TRUE(banco.pasos.empty());
+        EXPECT_EQ(banco.estado.resultados.EstadoDiseno, CodigoPostesado::EspesorInsuficiente);
+        EXPECT_EQ(banco.estado.resultados.MensajeFallo, Texto800);
+    }
+    {
+        SCOPED_TRACE("por debajo del tope");
+        Banco banco;
+        banco.estado.caso.DP = debajo;
+        ASSERT_FALSE(banco.Calcula());
+        ASSERT_FALSE(banco.pasos.empty());
+        EXPECT_DOUBLE_EQ(banco.pasos[0].FIPREntrada, 0.7);
+        EXPECT_DOUBLE_EQ(banco.pasos[0].NESPEntrada, 20.0);
+        EXPECT_EQ(banco.pasos[0].IndiceEntrada, 4);
+    }
+}
+
 // One failure as every listing but the Tabular one writes it.
 struct Fallo {
     std::string texto;
