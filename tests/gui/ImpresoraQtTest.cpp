@@ -3,6 +3,7 @@
 #include "apoyo/RelojFijo.h"
 #include "core/engine/SalidaListado.h"
 #include "core/model/EstadoObra.h"
+#include "gui/PdfPrueba.h"
 #include "gui/comun/TextoQt.h"
 
 #include <gtest/gtest.h>
@@ -18,29 +19,9 @@
 namespace dravek::gui {
 namespace {
 
-class ImpresoraQtTest : public ::testing::Test {
-protected:
-    // Fonts and printers need an application object; it must outlive the printer.
-    int argc = 1;
-    char nombre[16] = "ImpresoraQtTest";
-    char *argv[2] = {nombre, nullptr};
-    QGuiApplication app{argc, argv};
-    QTemporaryDir carpeta;
-};
+using pruebas::CuentaPaginas;
 
-// Page objects of a PDF: "/Type /Page" but not the page tree's "/Type /Pages".
-int CuentaPaginas(const QByteArray &pdf)
-{
-    const QByteArray marca("/Type /Page");
-    int paginas = 0;
-    for (qsizetype i = pdf.indexOf(marca); i >= 0; i = pdf.indexOf(marca, i + 1)) {
-        const qsizetype despues = i + marca.size();
-        if (despues >= pdf.size() || pdf.at(despues) != 's') {
-            ++paginas;
-        }
-    }
-    return paginas;
-}
+class ImpresoraQtTest : public pruebas::PdfPrueba<QGuiApplication> {};
 
 TEST_F(ImpresoraQtTest, ListadoDeDosPaginasEnPdf)
 {

@@ -10,6 +10,7 @@
 #include "core/engine/ContextoCalculo.h"
 #include "core/engine/SalidaListado.h"
 #include "core/model/EstadoObra.h"
+#include "gui/PdfPrueba.h"
 
 #include <gtest/gtest.h>
 
@@ -24,29 +25,9 @@
 namespace dravek::gui {
 namespace {
 
-class ListadoPdfTest : public ::testing::Test {
-protected:
-    // Fonts and printers need an application object; it must outlive the printer.
-    int argc = 1;
-    char nombre[16] = "ListadoPdfTest";
-    char *argv[2] = {nombre, nullptr};
-    QApplication app{argc, argv};
-    QTemporaryDir carpeta;
-};
+using pruebas::CuentaPaginas;
 
-// Page objects of a PDF: "/Type /Page" but not the page tree's "/Type /Pages".
-int CuentaPaginas(const QByteArray &pdf)
-{
-    const QByteArray marca("/Type /Page");
-    int paginas = 0;
-    for (qsizetype i = pdf.indexOf(marca); i >= 0; i = pdf.indexOf(marca, i + 1)) {
-        const qsizetype despues = i + marca.size();
-        if (despues >= pdf.size() || pdf.at(despues) != 's') {
-            ++paginas;
-        }
-    }
-    return paginas;
-}
+class ListadoPdfTest : public pruebas::PdfPrueba<QApplication> {};
 
 // The listing window's print button on the test run (MKS), with the program's own pictures.
 ErrorCalculo ImprimeTramo(Impresora &impresora, ClaseListado tipo, double alturaFinal,

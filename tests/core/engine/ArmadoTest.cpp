@@ -2,10 +2,12 @@
 #include "core/engine/CalculaArmado.h"
 
 #include "apoyo/AjustesGuardadosEnMemoria.h"
+#include "apoyo/ContextoPrueba.h"
 #include "apoyo/DepuracionGrabadora.h"
 #include "apoyo/DisenoCasoGrabador.h"
 #include "apoyo/ImpresoraGrabadora.h"
-#include "apoyo/RelojFijo.h"
+#include "apoyo/SeccionArmadoPrueba.h"
+#include "apoyo/TextoPrueba.h"
 #include "core/model/TextoRecurso.h"
 
 #include <gtest/gtest.h>
@@ -22,16 +24,10 @@
 namespace dravek {
 namespace {
 
-std::string B(int n)
-{
-    return std::string(static_cast<std::size_t>(n), ' ');
-}
-
-// A number typed by hand, right-aligned in its column.
-std::string R(const std::string &numero, int ancho)
-{
-    return B(ancho - static_cast<int>(numero.size())) + numero;
-}
+using pruebas::B;
+using pruebas::Cola;
+using pruebas::Cuenta;
+using pruebas::R;
 
 // A label padded to its width.
 std::string P(const std::string &texto, int ancho)
@@ -44,35 +40,10 @@ std::string T(std::int32_t n)
     return Texto(0, n);
 }
 
-std::size_t Cuenta(const std::string &texto, const std::string &buscado)
-{
-    std::size_t n = 0;
-    for (std::size_t i = texto.find(buscado); i != std::string::npos;
-         i = texto.find(buscado, i + 1)) {
-        ++n;
-    }
-    return n;
-}
-
-std::size_t Cuenta(const std::vector<std::string> &lineas, const std::string &buscado)
-{
-    std::size_t n = 0;
-    for (const std::string &l : lineas) {
-        n += Cuenta(l, buscado);
-    }
-    return n;
-}
-
 bool TerminaEn(const std::string &texto, const std::string &final)
 {
     return texto.size() >= final.size() &&
            texto.compare(texto.size() - final.size(), final.size(), final) == 0;
-}
-
-std::vector<std::string> Cola(const std::vector<std::string> &lineas, std::size_t n)
-{
-    const std::size_t desde = lineas.size() > n ? lineas.size() - n : 0;
-    return {lineas.begin() + static_cast<std::ptrdiff_t>(desde), lineas.end()};
 }
 
 // The lines that follow the first line equal to `desde`, that one included, n in all.
@@ -95,46 +66,26 @@ constexpr double Siete8 = 3.518584;     // seven turns of 8 mm
 constexpr double Veinte9x8 = 14.576990; // 29 turns of 8 mm
 constexpr double Hoja15 = 15.0;         // the 1.5 mm sheet
 
-// A case of a reinforced-concrete run in calculation units, the materials of the worked
-// examples of the section routines: FCK 300, GamaB 1.5, GamaF = GamaY = 1, Fyk 5100, Fyd 3400
-// (kp/cm2), a wall of 0.15 m with covers of 0.03 m, an inner diameter of 1 m (R = 0.5 m).
-struct Banco {
-    EstadoObra estado;
-    pruebas::RelojFijo reloj;
-    pruebas::ImpresoraGrabadora impresora;
-    SalidaListado salida{reloj, impresora};
-    pruebas::DepuracionGrabadora depuracion;
-    pruebas::DisenoCasoGrabador diseno;
+// A case of a reinforced-concrete run in calculation units, the section of the worked examples
+// of the section routines: FCK 300, GamaB 1.5, GamaF = GamaY = 1, Fyk 5100, Fyd 3400 (kp/cm2), a
+// wall of 0.15 m with covers of 0.03 m, a concrete that never cracks; an inner diameter of 1 m
+// (R = 0.5 m).
+struct Banco : pruebas::ContextoPrueba<pruebas::DepuracionGrabadora, pruebas::DisenoCasoGrabador> {
     pruebas::AjustesGuardadosEnMemoria ajustes;
-    ContextoCalculo contexto{estado, salida, depuracion, diseno};
 
     Banco()
     {
+        pruebas::PreparaSeccionEjemplo(estado);
         DatosTramo &t = estado.tramo;
         t.Tipologia = 1210;
         t.EsArmado = Verdadero;
         t.TramoActual = 7;
-        t.FCK = 300;
-        t.GamaB = 1.5;
-        t.GamaF = 1.0;
-        t.GamaY = 1.0;
-        t.Fyk = 5100;
-        t.Fyd = 3400;
-        // A concrete that never cracks, so that the layouts of a pipe without cylinder stand
-        // as the bending gives them.
-        t.Fct = 1e6;
-        t.ClaseFisuracion = 3;
-        t.TipoControl = 2;
         t.vDi = 1.0;
-        t.ESP = 0.15;
-        t.RECI = 0.03;
-        t.RECE = 0.03;
         t.CAMMAX = 6;
         t.vICUNA = 1;
         t.CodigoColocacion = 12;
         t.TipoCargaConcentrada = 1;
         estado.caso.AlturaActual = 2.5;
-        estado.ejecucion.SistemaUnidades = "MKS";
         estado.listado.NumeroPagina = 1;
     }
 

@@ -7,8 +7,8 @@
 
 #include <gtest/gtest.h>
 
-#include "apoyo/ImpresoraGrabadora.h"
-#include "apoyo/RelojFijo.h"
+#include "apoyo/ContextoPrueba.h"
+#include "apoyo/TextoPrueba.h"
 #include "core/engine/ContextoCalculo.h"
 #include "core/engine/SalidaListado.h"
 #include "core/model/EstadoObra.h"
@@ -16,61 +16,12 @@
 namespace dravek {
 namespace {
 
-using pruebas::ImpresoraGrabadora;
-using pruebas::RelojFijo;
+using pruebas::B;
+using pruebas::Guiones;
+using pruebas::Lineas;
+using pruebas::R;
 
-std::string B(int n)
-{
-    return std::string(static_cast<std::size_t>(n), ' ');
-}
-
-std::string Rayas(int n)
-{
-    return std::string(static_cast<std::size_t>(n), '-');
-}
-
-// Right-aligns a number typed by hand in its column.
-std::string R(const std::string &numero, int ancho)
-{
-    return B(ancho - static_cast<int>(numero.size())) + numero;
-}
-
-std::vector<std::string> Lineas(const std::string &texto)
-{
-    std::vector<std::string> lineas;
-    std::size_t inicio = 0;
-    for (std::size_t fin = texto.find('\n'); fin != std::string::npos;
-         fin = texto.find('\n', inicio)) {
-        lineas.push_back(texto.substr(inicio, fin - inicio));
-        inicio = fin + 1;
-    }
-    lineas.push_back(texto.substr(inicio));
-    return lineas;
-}
-
-class DepuracionNula final : public DepuracionCalculo {
-public:
-    void EscribeLinea(const std::string &) override {}
-};
-
-class DisenoNulo final : public DisenoCaso {
-public:
-    ErrorCalculo CalculaArmado(ContextoCalculo &, std::int32_t) override { return {}; }
-    ErrorCalculo CalculaPostesado(ContextoCalculo &, std::int32_t, std::int16_t, double) override
-    {
-        return {};
-    }
-};
-
-struct Banco {
-    EstadoObra estado;
-    RelojFijo reloj;
-    ImpresoraGrabadora impresora;
-    SalidaListado salida{reloj, impresora};
-    DepuracionNula depuracion;
-    DisenoNulo diseno;
-    ContextoCalculo contexto{estado, salida, depuracion, diseno};
-
+struct Banco : pruebas::ContextoPrueba<> {
     ErrorCalculo Imprime() { return ImprimeDatosCaso(contexto); }
 
     void Imprimiendo(ClaseListado clase)
@@ -188,7 +139,7 @@ std::vector<std::string> PantallaArmado(const std::string &sistema)
         l.push_back("         CLAVE            RIÑONES           SOLERA     ");
         l.push_back("      M        N        M        N        M        N   ");
         l.push_back(unidades);
-        l.push_back(" " + Rayas(17) + " " + Rayas(17) + " " + Rayas(17));
+        l.push_back(" " + Guiones(17) + " " + Guiones(17) + " " + Guiones(17));
         std::string fila;
         for (const std::string &valor : fuerzas[h]) {
             fila += "  " + R(valor, 7);
@@ -220,7 +171,7 @@ std::vector<std::string> ImpresoraArmado(const std::string &sistema)
                                   B(3) + "(kN/m)" + B(3) + "(m.kN/m)" + B(3) + "(kN/m)"
                             : "TUBO" + B(22) + "(t.m/m)" + B(3) + "(t/m)" + B(5) + "(t.m/m)" +
                                   B(3) + "(t/m)" + B(5) + "(t.m/m)" + B(3) + "(t/m)"));
-    l.push_back(B(6) + Rayas(26) + B(2) + Rayas(18) + B(2) + Rayas(18) + B(2) + Rayas(18));
+    l.push_back(B(6) + Guiones(26) + B(2) + Guiones(18) + B(2) + Guiones(18) + B(2) + Guiones(18));
     const auto &fuerzas = si ? FuerzasSI : FuerzasMKS;
     for (std::size_t h = 0; h < 5; ++h) {
         std::string fila = B(6) + NombresHipotesis[h];

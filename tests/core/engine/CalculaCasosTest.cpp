@@ -5,10 +5,11 @@
 #include "core/model/EstadoObra.h"
 #include "core/plataforma/Impresora.h"
 
+#include "apoyo/ContextoPrueba.h"
 #include "apoyo/DepuracionGrabadora.h"
 #include "apoyo/DisenoCasoGrabador.h"
 #include "apoyo/ImpresoraGrabadora.h"
-#include "apoyo/RelojFijo.h"
+#include "apoyo/TextoPrueba.h"
 
 #include <gtest/gtest.h>
 
@@ -23,6 +24,7 @@
 namespace dravek {
 namespace {
 
+using pruebas::B;
 using pruebas::DisenoCasoGrabador;
 using pruebas::LlamadaDiseno;
 using pruebas::OperacionImpresora;
@@ -31,11 +33,6 @@ using pruebas::TipoOperacion;
 constexpr double Tolerancia = 1e-9;
 const double NaN = std::numeric_limits<double>::quiet_NaN();
 const double Infinito = std::numeric_limits<double>::infinity();
-
-std::string B(int n)
-{
-    return std::string(static_cast<std::size_t>(n), ' ');
-}
 
 const std::string Separador = std::string(70, '=');
 
@@ -117,7 +114,7 @@ void PreparaPostesado(EstadoObra &e)
 }
 
 // One calculation with its own state, printer, listing and designs.
-struct Banco {
+struct Banco : pruebas::ContextoPrueba<pruebas::DepuracionGrabadora, DisenoCasoGrabador> {
     Banco() { PreparaTramo(estado); }
 
     void Alturas(double inicial, double final, double paso)
@@ -156,13 +153,6 @@ struct Banco {
         return numeros;
     }
 
-    EstadoObra estado;
-    pruebas::ImpresoraGrabadora impresora;
-    pruebas::RelojFijo reloj;
-    SalidaListado salida{reloj, impresora};
-    pruebas::DepuracionGrabadora depuracion;
-    DisenoCasoGrabador diseno;
-    ContextoCalculo contexto{estado, salida, depuracion, diseno};
     std::int32_t numeroCaso = 1; // as the callers pass it
     // DP step handed to the loop in place of the one the unit switch derives (which never
     // passes on a step that is not a positive number).

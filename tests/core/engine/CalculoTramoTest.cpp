@@ -2,9 +2,9 @@
 // designed and listed in every kind and in both unit systems, and nothing unreadable reaches
 // the engineer.
 
+#include "apoyo/ContextoPrueba.h"
 #include "apoyo/DepuracionGrabadora.h"
 #include "apoyo/ImpresoraGrabadora.h"
-#include "apoyo/RelojFijo.h"
 #include "apoyo/TramoPrueba.h"
 #include "core/engine/DisenoTubo.h"
 
@@ -73,7 +73,8 @@ struct Caso {
     bool enSI;
 };
 
-class CalculoTramo : public ::testing::TestWithParam<Caso> {
+class CalculoTramo : public ::testing::TestWithParam<Caso>,
+                     protected pruebas::ContextoPrueba<pruebas::DepuracionGrabadora, DisenoTubo> {
 protected:
     void SetUp() override
     {
@@ -83,14 +84,7 @@ protected:
         entrada = estado.tramo;
     }
 
-    EstadoObra estado;
     DatosTramo entrada;
-    pruebas::RelojFijo reloj;
-    pruebas::ImpresoraGrabadora impresora;
-    pruebas::DepuracionGrabadora depuracion;
-    DisenoTubo diseno;
-    SalidaListado salida{reloj, impresora};
-    ContextoCalculo contexto{estado, salida, depuracion, diseno};
 };
 
 // Heights 1, 2, 3 m with DP 4, 7, 10 at: nine cases, each designed and separated.
@@ -112,7 +106,8 @@ TEST_P(CalculoTramo, PantallaDeTodosLosCasos)
 
 TEST_P(CalculoTramo, CadaListadoImpresoTerminaSinError)
 {
-    for (ClaseListado tipo : {ClaseListado::Normal, ClaseListado::Tabular, ClaseListado::Pantalla}) {
+    for (ClaseListado tipo :
+         {ClaseListado::Normal, ClaseListado::Tabular, ClaseListado::Pantalla}) {
         SCOPED_TRACE(static_cast<int>(tipo));
         pruebas::ImpresoraGrabadora papel;
         SalidaListado impresa(reloj, papel);

@@ -19,8 +19,9 @@
 #include "core/model/TextoRecurso.h"
 #include "core/model/Utf8.h"
 
+#include "apoyo/ContextoPrueba.h"
 #include "apoyo/ImpresoraGrabadora.h"
-#include "apoyo/RelojFijo.h"
+#include "apoyo/TextoPrueba.h"
 
 #include <gtest/gtest.h>
 
@@ -34,7 +35,8 @@
 namespace dravek {
 namespace {
 
-using pruebas::ImpresoraGrabadora;
+using pruebas::B;
+using pruebas::Fijo;
 using pruebas::OperacionImpresora;
 using pruebas::TipoOperacion;
 
@@ -50,11 +52,6 @@ constexpr Carga CargaUnMetro{1.661189016067, 0.0, 2.122181915032};
 constexpr Carga CargaDosMetros{4.102541604923, 1.029614325069, 5.015222925396};
 constexpr Carga CargaTresMetros{4.769995420557, 0.497322111706, 8.173883765465};
 
-std::string B(int n)
-{
-    return std::string(static_cast<std::size_t>(n), ' ');
-}
-
 std::string T(int n)
 {
     return Texto(0, n);
@@ -68,31 +65,7 @@ std::string Num(double valor, int ancho, int decimales)
     return texto;
 }
 
-std::string Fijo(const std::string &texto, std::size_t ancho)
-{
-    std::string resultado = texto;
-    const std::size_t n = CuentaCaracteresUtf8(texto);
-    if (n < ancho) {
-        resultado.append(ancho - n, ' ');
-    }
-    return resultado;
-}
-
-class DepuracionNula : public DepuracionCalculo {
-public:
-    void EscribeLinea(const std::string &) override {}
-};
-
-class DisenoNulo : public DisenoCaso {
-public:
-    ErrorCalculo CalculaArmado(ContextoCalculo &, std::int32_t) override { return {}; }
-    ErrorCalculo CalculaPostesado(ContextoCalculo &, std::int32_t, std::int16_t, double) override
-    {
-        return {};
-    }
-};
-
-class InformeTest : public ::testing::Test {
+class InformeTest : public ::testing::Test, protected pruebas::ContextoPrueba<> {
 protected:
     InformeTest()
     {
@@ -229,14 +202,6 @@ protected:
         EXPECT_EQ(estado.caso.CargaMovil, Testigo);
         EXPECT_EQ(estado.caso.CargaNoAdoptada, Testigo);
     }
-
-    EstadoObra estado;
-    pruebas::RelojFijo reloj;
-    ImpresoraGrabadora impresora;
-    SalidaListado salida{reloj, impresora};
-    DepuracionNula depuracion;
-    DisenoNulo diseno;
-    ContextoCalculo contexto{estado, salida, depuracion, diseno};
 };
 
 // --- Label tables -------------------------------------------------------------------------------

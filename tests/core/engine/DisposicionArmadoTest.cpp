@@ -1,8 +1,8 @@
 #include "core/engine/ComprobacionesArmado.h"
 #include "core/engine/DisponeArmadura.h"
 
-#include "apoyo/ImpresoraGrabadora.h"
-#include "apoyo/RelojFijo.h"
+#include "apoyo/ContextoPrueba.h"
+#include "apoyo/TextoPrueba.h"
 
 #include <gtest/gtest.h>
 
@@ -15,30 +15,11 @@
 namespace dravek {
 namespace {
 
-using pruebas::ImpresoraGrabadora;
-
-std::string B(int n)
-{
-    return std::string(static_cast<std::size_t>(n), ' ');
-}
-
-class DepuracionNula final : public DepuracionCalculo {
-public:
-    void EscribeLinea(const std::string &) override {}
-};
-
-class DisenoNulo final : public DisenoCaso {
-public:
-    ErrorCalculo CalculaArmado(ContextoCalculo &, std::int32_t) override { return {}; }
-    ErrorCalculo CalculaPostesado(ContextoCalculo &, std::int32_t, std::int16_t, double) override
-    {
-        return {};
-    }
-};
+using pruebas::B;
 
 // A screen listing in Spanish, MKS, a 15 cm wall with 3 cm covers of FCK 300 (calculation
 // units: lengths in m, stresses in kp/cm2).
-class ArmadoTest : public ::testing::Test {
+class ArmadoTest : public ::testing::Test, protected pruebas::ContextoPrueba<> {
 protected:
     ArmadoTest()
     {
@@ -75,14 +56,6 @@ protected:
         return CompruebaArmado(contexto, ESP, RECI, RECE, M, N, 2, 2, NSEC, IndicadorCamisa, Afi,
                                Afe, interior, exterior, IESP, 6.0);
     }
-
-    EstadoObra estado;
-    pruebas::RelojFijo reloj;
-    ImpresoraGrabadora impresora;
-    SalidaListado salida{reloj, impresora};
-    DepuracionNula depuracion;
-    DisenoNulo diseno;
-    ContextoCalculo contexto{estado, salida, depuracion, diseno};
 
     double ESP = 0.15;
     double RECI = 0.03;

@@ -13,6 +13,7 @@
 #include "apoyo/DepuracionGrabadora.h"
 #include "apoyo/ImpresoraGrabadora.h"
 #include "apoyo/RelojFijo.h"
+#include "apoyo/TextoPrueba.h"
 #include "apoyo/TramoPrueba.h"
 
 #include <gtest/gtest.h>
@@ -28,6 +29,7 @@
 namespace dravek {
 namespace {
 
+using pruebas::Anade;
 using pruebas::CasoListado;
 using pruebas::OperacionImpresora;
 using pruebas::TipoOperacion;
@@ -574,11 +576,6 @@ std::vector<std::string> FilasAltura(const Sistema &s, int altura)
     filas.push_back(" ");
     filas.push_back(" ");
     return filas;
-}
-
-void Anade(std::vector<std::string> &a, const std::vector<std::string> &b)
-{
-    a.insert(a.end(), b.begin(), b.end());
 }
 
 TEST(ListadoTramo, ListadoTabular)

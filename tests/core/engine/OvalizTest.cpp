@@ -1,8 +1,9 @@
 #include "core/engine/Ovaliz.h"
 
+#include "apoyo/ContextoPrueba.h"
 #include "apoyo/DepuracionGrabadora.h"
 #include "apoyo/ImpresoraGrabadora.h"
-#include "apoyo/RelojFijo.h"
+#include "apoyo/TextoPrueba.h"
 #include "core/engine/Depuracion.h"
 #include "core/engine/FormatoNumeros.h"
 
@@ -23,38 +24,18 @@
 namespace dravek {
 namespace {
 
+using pruebas::Anade;
+using pruebas::B;
+using pruebas::Cola;
 using pruebas::DepuracionGrabadora;
-using pruebas::ImpresoraGrabadora;
 using pruebas::OperacionImpresora;
 using pruebas::TipoOperacion;
 
 constexpr double PI = 3.1415926535898;
 
-std::string B(int n)
-{
-    return std::string(static_cast<std::size_t>(n), ' ');
-}
-
-class DisenoNulo : public DisenoCaso {
-public:
-    ErrorCalculo CalculaArmado(ContextoCalculo &, std::int32_t) override { return {}; }
-    ErrorCalculo CalculaPostesado(ContextoCalculo &, std::int32_t, std::int16_t, double) override
-    {
-        return {};
-    }
-};
-
 // A fresh calculation case: concrete 120 degree cradle, Di 1.0 m, De 1.2 m, a live load, and
 // the loads of 1 m of fill without live load.
-struct Entorno {
-    EstadoObra estado;
-    pruebas::RelojFijo reloj;
-    ImpresoraGrabadora impresora;
-    SalidaListado salida{reloj, impresora};
-    DepuracionGrabadora depuracion;
-    DisenoNulo diseno;
-    ContextoCalculo contexto{estado, salida, depuracion, diseno};
-
+struct Entorno : pruebas::ContextoPrueba<DepuracionGrabadora> {
     static constexpr double vLANDA = 0.333;
 
     Entorno()
@@ -277,20 +258,6 @@ std::vector<std::string> Bloque(const EstadoObra &estado, CasoCarga k, const std
             Fila(ej, "SOLERA  ", M[3], N[3])};
 }
 
-// The last n lines of a page.
-std::vector<std::string> Final(const std::vector<std::string> &lineas, std::size_t n)
-{
-    if (lineas.size() < n) {
-        return lineas;
-    }
-    return {lineas.end() - static_cast<std::ptrdiff_t>(n), lineas.end()};
-}
-
-void Anade(std::vector<std::string> &a, const std::vector<std::string> &b)
-{
-    a.insert(a.end(), b.begin(), b.end());
-}
-
 bool Contiene(const std::vector<std::string> &lineas, const std::string &texto)
 {
     return std::any_of(lineas.begin(), lineas.end(),
@@ -324,7 +291,7 @@ TEST(Ovaliz, ListadoNormalEnNuevaAltura)
           Bloque(s, CasoCarga::CasoTierrasUnMetro, "Carga 1 metro de Tierras(total)", titulos));
     Anade(pagina2, Bloque(s, CasoCarga::CasoVerticalPura,
                           "Esfuerzos por Carga vertical pura por tierras", titulos));
-    EXPECT_EQ(Final(e.impresora.lineas(2), pagina2.size()), pagina2);
+    EXPECT_EQ(Cola(e.impresora.lineas(2), pagina2.size()), pagina2);
 
     std::vector<std::string> pagina3;
     Anade(pagina3, Bloque(s, CasoCarga::CasoMovil, "Carga Móvil", titulos));
@@ -333,7 +300,7 @@ TEST(Ovaliz, ListadoNormalEnNuevaAltura)
     Anade(pagina3,
           Bloque(s, CasoCarga::CasoEmpujeSinMovil, "Empuje Lateral sin carga móvil", titulos));
     Anade(pagina3, Bloque(s, CasoCarga::CasoTimpanos, "Carga de tímpanos", titulos));
-    EXPECT_EQ(Final(e.impresora.lineas(3), pagina3.size()), pagina3);
+    EXPECT_EQ(Cola(e.impresora.lineas(3), pagina3.size()), pagina3);
 
     // Cases 3, 6, 7 and 12 are never listed.
     for (const char *nombre : {"Carga Tierras", "Peso propio + Peso del fluido"}) {
@@ -343,7 +310,7 @@ TEST(Ovaliz, ListadoNormalEnNuevaAltura)
 
     // The fluid weight by hand: Ww = pi/4 t/m, Dm = 1.1 m, the concrete 120 degree row.
     const std::vector<std::string> fluido =
-        Final(std::vector<std::string>(pagina2.begin(), pagina2.begin() + 4 + 16), 3);
+        Cola(std::vector<std::string>(pagina2.begin(), pagina2.begin() + 4 + 16), 3);
     EXPECT_EQ(fluido[0], B(20) + "CLAVE   " + B(4) + "     0.013" + B(7) + "     0.106");
     EXPECT_EQ(fluido[1], B(20) + "RIÑONES " + B(4) + "    -0.015" + B(7) + "     0.054");
     EXPECT_EQ(fluido[2], B(20) + "SOLERA  " + B(4) + "    -0.010" + B(7) + "     0.064");

@@ -2,6 +2,7 @@
 
 #include "apoyo/ImpresoraGrabadora.h"
 #include "apoyo/RelojFijo.h"
+#include "apoyo/TextoPrueba.h"
 
 #include <gtest/gtest.h>
 
@@ -12,13 +13,9 @@
 namespace dravek {
 namespace {
 
+using pruebas::B;
 using pruebas::ImpresoraGrabadora;
 using pruebas::TipoOperacion;
-
-std::string B(int n)
-{
-    return std::string(static_cast<std::size_t>(n), ' ');
-}
 
 std::string Repite(const std::string &texto, int veces)
 {

@@ -3,10 +3,11 @@
 #include "core/engine/FlexionCompuesta.h"
 #include "core/engine/TraccionCompuesta.h"
 
+#include "apoyo/ContextoPrueba.h"
 #include "apoyo/DepuracionGrabadora.h"
 #include "apoyo/DisenoCasoGrabador.h"
-#include "apoyo/ImpresoraGrabadora.h"
-#include "apoyo/RelojFijo.h"
+#include "apoyo/SeccionArmadoPrueba.h"
+#include "apoyo/TextoPrueba.h"
 
 #include <gtest/gtest.h>
 
@@ -21,10 +22,13 @@
 namespace dravek {
 namespace {
 
-// The materials of the worked examples: FCK 300, GamaB 1.5, GamaF = GamaY = 1, Fyk 5100,
+using pruebas::B;
+using pruebas::Cuenta;
+
+// The section of the worked examples: FCK 300, GamaB 1.5, GamaF = GamaY = 1, Fyk 5100,
 // Fyd 3400 (kp/cm2); a wall of 0.15 m with covers of 0.03 m, so d = 0.12 m and z = 0.09 m.
-constexpr double ESP = 0.15;
-constexpr double REC = 0.03;
+constexpr double ESP = pruebas::EspesorEjemplo;
+constexpr double REC = pruebas::RecubrimientoEjemplo;
 constexpr double Z = 0.09;
 
 const std::string Tope = "*** MOMENTO MAYOR QUE MOMENTO TOPE ***";
@@ -33,59 +37,12 @@ const std::string Texto661 = "NO LLEGA A UNA SOLUCION TRACCION COMPUESTA CON M-"
 const std::string Texto662 = "NO LLEGA A UNA SOLUCION TRACCION COMPUESTA CON M+ y M-";
 const std::string VariasCapasInterior = "***  ARMADURA INTERIOR EN MAS DE UNA CAPA  ***";
 
-std::string B(int n)
-{
-    return std::string(static_cast<std::size_t>(n), ' ');
-}
-
-std::size_t Cuenta(const std::string &texto, const std::string &buscado)
-{
-    std::size_t n = 0;
-    for (std::size_t i = texto.find(buscado); i != std::string::npos;
-         i = texto.find(buscado, i + 1)) {
-        ++n;
-    }
-    return n;
-}
-
-std::size_t Cuenta(const std::vector<std::string> &lineas, const std::string &buscado)
-{
-    std::size_t n = 0;
-    for (const std::string &l : lineas) {
-        n += Cuenta(l, buscado);
-    }
-    return n;
-}
-
 // One calculation with a recording printer; a fresh one per case.
-struct Banco {
-    EstadoObra estado;
-    pruebas::RelojFijo reloj;
-    pruebas::ImpresoraGrabadora impresora;
-    SalidaListado salida{reloj, impresora};
-    pruebas::DepuracionGrabadora depuracion;
-    pruebas::DisenoCasoGrabador diseno;
-    ContextoCalculo contexto{estado, salida, depuracion, diseno};
-
+struct Banco : pruebas::ContextoPrueba<pruebas::DepuracionGrabadora, pruebas::DisenoCasoGrabador> {
     Banco()
     {
-        DatosTramo &t = estado.tramo;
-        t.FCK = 300;
-        t.GamaB = 1.5;
-        t.GamaF = 1.0;
-        t.GamaY = 1.0;
-        t.Fyk = 5100;
-        t.Fyd = 3400;
-        // A concrete that never cracks: the cracking check of a pipe without cylinder then
-        // lays the faces out as they are.
-        t.Fct = 1e6;
-        t.ClaseFisuracion = 3;
-        t.TipoControl = 2;
-        t.ESP = ESP;
-        t.RECI = REC;
-        t.RECE = REC;
+        pruebas::PreparaSeccionEjemplo(estado);
         estado.resultados.BRAZO = Z;
-        estado.ejecucion.SistemaUnidades = "MKS";
     }
 
     void Imprime(ClaseListado tipo, bool pasadaDefinitiva)

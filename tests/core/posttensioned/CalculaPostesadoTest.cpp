@@ -13,8 +13,9 @@
 
 #include <gtest/gtest.h>
 
+#include "apoyo/ContextoPrueba.h"
 #include "apoyo/ImpresoraGrabadora.h"
-#include "apoyo/RelojFijo.h"
+#include "apoyo/TextoPrueba.h"
 #include "core/engine/SalidaListado.h"
 #include "core/posttensioned/CasoPostesadoPrueba.h"
 #include "core/posttensioned/PresionPruebaPostesado.h"
@@ -22,11 +23,12 @@
 namespace dravek {
 namespace {
 
+using pruebas::B;
 using pruebas::CasoPrueba;
 using pruebas::EstadoCasoPrueba;
 using pruebas::ImpresoraGrabadora;
+using pruebas::Lineas;
 using pruebas::OperacionImpresora;
-using pruebas::RelojFijo;
 using pruebas::TipoOperacion;
 
 const std::string Texto800 = "ESPESOR DE TUBO INSUFICIENTE";
@@ -34,11 +36,6 @@ const std::string Texto801 = "NO DEBE SER (FIPR <> FIPRDEFI Or NESP <> NESPDEFI)
 const std::string Texto802 = "RESISTENCIA INICIAL INSUFICIENTE";
 const std::string Texto804 =
     "SE SUPERA EL 60% de LA RESISTENCIA DEL HORMIGON. ESPESOR INSUFICIENTE";
-
-std::string B(int n)
-{
-    return std::string(static_cast<std::size_t>(n), ' ');
-}
 
 bool Contiene(const std::string &texto, const std::string &parte)
 {
@@ -52,19 +49,6 @@ bool TieneNoNumero(const std::string &texto)
     std::transform(minusculas.begin(), minusculas.end(), minusculas.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return Contiene(minusculas, "nan") || Contiene(minusculas, "inf");
-}
-
-std::vector<std::string> Lineas(const std::string &texto)
-{
-    std::vector<std::string> lineas;
-    std::size_t inicio = 0;
-    for (std::size_t fin = texto.find('\n'); fin != std::string::npos;
-         fin = texto.find('\n', inicio)) {
-        lineas.push_back(texto.substr(inicio, fin - inicio));
-        inicio = fin + 1;
-    }
-    lineas.push_back(texto.substr(inicio));
-    return lineas;
 }
 
 // A printed line with the font it was printed in.
@@ -91,20 +75,6 @@ std::vector<LineaImpresa> LineasConFuente(const ImpresoraGrabadora &impresora)
     }
     return lineas;
 }
-
-class DepuracionNula final : public DepuracionCalculo {
-public:
-    void EscribeLinea(const std::string &) override {}
-};
-
-class DisenoNulo final : public DisenoCaso {
-public:
-    ErrorCalculo CalculaArmado(ContextoCalculo &, std::int32_t) override { return {}; }
-    ErrorCalculo CalculaPostesado(ContextoCalculo &, std::int32_t, std::int16_t, double) override
-    {
-        return {};
-    }
-};
 
 // One section analysis as the design ran it: the wire it was handed and the wire it left.
 struct Paso {
@@ -160,19 +130,12 @@ void PonCargasSoloHipotesis4(EstadoObra &e, double momento)
 
 // The shared pipe (1000 mm bore, 75 mm core, 25 mm coating) as the case loop leaves it, with
 // the run data the case heading reads, DP 4, MDP 5, STP 9 at and a live load of 0.7.
-struct Banco {
-    EstadoObra estado = EstadoCasoPrueba();
-    RelojFijo reloj;
-    ImpresoraGrabadora impresora;
-    SalidaListado salida{reloj, impresora};
-    DepuracionNula depuracion;
-    DisenoNulo diseno;
-    ContextoCalculo contexto{estado, salida, depuracion, diseno};
+struct Banco : pruebas::ContextoPrueba<> {
     std::vector<Paso> pasos;
     // Runs after each analysis, before it is recorded.
     std::function<void(EstadoObra &)> trasAnalisis;
 
-    Banco()
+    Banco() : ContextoPrueba(EstadoCasoPrueba())
     {
         estado.ejecucion.SistemaUnidades = "MKS";
         estado.tramo.EsArmado = Falso;

@@ -13,10 +13,11 @@
 #include "core/model/EstadoObra.h"
 #include "core/model/Utf8.h"
 
+#include "apoyo/ContextoPrueba.h"
 #include "apoyo/DepuracionGrabadora.h"
 #include "apoyo/DisenoCasoGrabador.h"
 #include "apoyo/ImpresoraGrabadora.h"
-#include "apoyo/RelojFijo.h"
+#include "apoyo/TextoPrueba.h"
 
 #include <gtest/gtest.h>
 
@@ -29,30 +30,17 @@
 namespace dravek {
 namespace {
 
-using pruebas::ImpresoraGrabadora;
+using pruebas::B;
+using pruebas::Fijo;
+using pruebas::Guiones;
 using pruebas::OperacionImpresora;
 using pruebas::TipoOperacion;
 
-std::string B(int n)
-{
-    return std::string(static_cast<std::size_t>(n), ' ');
-}
-
-std::string Guiones(int n)
-{
-    return std::string(static_cast<std::size_t>(n), '-');
-}
-
-// A text padded with blanks to a width counted in characters.
-std::string Fijo(const std::string &texto, std::size_t ancho)
-{
-    const std::size_t n = CuentaCaracteresUtf8(texto);
-    return n < ancho ? texto + B(static_cast<int>(ancho - n)) : texto;
-}
-
 constexpr std::int32_t Caso = 7;
 
-class ListadoPostesadoTest : public ::testing::Test {
+class ListadoPostesadoTest : public ::testing::Test,
+                             protected pruebas::ContextoPrueba<pruebas::DepuracionGrabadora,
+                                                               pruebas::DisenoCasoGrabador> {
 protected:
     ListadoPostesadoTest()
     {
@@ -233,14 +221,6 @@ protected:
         }
         return false;
     }
-
-    EstadoObra estado;
-    pruebas::RelojFijo reloj;
-    ImpresoraGrabadora impresora;
-    SalidaListado salida{reloj, impresora};
-    pruebas::DepuracionGrabadora depuracion;
-    pruebas::DisenoCasoGrabador diseno;
-    ContextoCalculo contexto{estado, salida, depuracion, diseno};
 };
 
 // ---------------------------------------------------------------------------------------------
