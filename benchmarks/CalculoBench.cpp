@@ -9,10 +9,10 @@
 
 #include "core/engine/CalculaCasos.h"
 #include "core/engine/ContextoCalculo.h"
-#include "core/engine/FormatoNumeros.h"
-#include "core/engine/SalidaListado.h"
 #include "core/engine/UnidadesCalculo.h"
 #include "core/engine/mdOvaliz.h"
+#include "core/listing/FormatoNumeros.h"
+#include "core/listing/SalidaListado.h"
 #include "core/model/EstadoObra.h"
 #include "core/plataforma/Impresora.h"
 #include "core/plataforma/Reloj.h"

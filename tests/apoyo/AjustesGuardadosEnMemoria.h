@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/engine/AjustesGuardados.h"
+#include "core/reinforced/AjustesGuardados.h"
 
 #include <cmath>
 #include <cstddef>

@@ -8,7 +8,7 @@
 #include "apoyo/ImpresoraGrabadora.h"
 #include "apoyo/RelojFijo.h"
 #include "core/engine/ContextoCalculo.h"
-#include "core/engine/SalidaListado.h"
+#include "core/listing/SalidaListado.h"
 #include "core/model/EstadoObra.h"
 
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "gui/plataforma/ImpresoraQt.h"
 
 #include "apoyo/RelojFijo.h"
-#include "core/engine/SalidaListado.h"
+#include "core/listing/SalidaListado.h"
 #include "core/model/EstadoObra.h"
 #include "gui/PdfPrueba.h"
 #include "gui/comun/TextoQt.h"

@@ -8,7 +8,7 @@
 #include "apoyo/RelojFijo.h"
 #include "apoyo/TramoPrueba.h"
 #include "core/engine/ContextoCalculo.h"
-#include "core/engine/SalidaListado.h"
+#include "core/listing/SalidaListado.h"
 #include "core/model/EstadoObra.h"
 #include "gui/PdfPrueba.h"
 

@@ -5,11 +5,11 @@
 #include <string>
 
 #include "core/engine/DatosTramoListado.h"
-#include "core/engine/FormatoNumeros.h"
 #include "core/engine/Ovaliz.h"
 #include "core/engine/PresionesCaso.h"
 #include "core/engine/TablaCargas.h"
 #include "core/engine/mdMarston.h"
+#include "core/listing/FormatoNumeros.h"
 #include "core/model/TextoRecurso.h"
 
 namespace dravek {

@@ -7,7 +7,8 @@
 #include <cstdint>
 #include <string>
 
-#include "core/engine/SalidaListado.h"
+#include "core/listing/Depuracion.h"
+#include "core/listing/SalidaListado.h"
 #include "core/model/EstadoObra.h"
 
 namespace dravek {
@@ -18,14 +19,6 @@ struct ErrorCalculo {
 
     explicit operator bool() const { return hayError; }
     static ErrorCalculo Con(std::string texto) { return {true, std::move(texto)}; }
-};
-
-// The debug file of the ring analysis and the reinforced-concrete design ("Debugzuk_cal.txt").
-// A line that cannot be written is dropped: the debug file never stops a calculation.
-class DepuracionCalculo {
-public:
-    virtual ~DepuracionCalculo() = default;
-    virtual void EscribeLinea(const std::string &linea) = 0;
 };
 
 // The designs of one case, reinforced concrete or post-tensioned, each in its own module.

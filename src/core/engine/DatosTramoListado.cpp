@@ -7,9 +7,9 @@
 #include <cstdint>
 #include <string>
 
-#include "core/engine/FormatoNumeros.h"
 #include "core/engine/PresionesCaso.h"
 #include "core/engine/TablaCargas.h"
+#include "core/listing/FormatoNumeros.h"
 #include "core/model/TextoRecurso.h"
 #include "core/model/Utf8.h"
 

@@ -1,7 +1,7 @@
 #include "core/engine/DisenoTubo.h"
 
-#include "core/engine/CalculaArmado.h"
 #include "core/posttensioned/CalculaPostesado.h"
+#include "core/reinforced/CalculaArmado.h"
 
 namespace dravek {
 

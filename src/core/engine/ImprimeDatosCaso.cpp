@@ -6,10 +6,10 @@
 #include <cstdint>
 #include <string>
 
-#include "core/engine/FormatoNumeros.h"
-#include "core/engine/HipotesisArmado.h"
 #include "core/engine/mdOvaliz.h"
+#include "core/listing/FormatoNumeros.h"
 #include "core/model/TextoRecurso.h"
+#include "core/reinforced/HipotesisArmado.h"
 
 namespace dravek {
 

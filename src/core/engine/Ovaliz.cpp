@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "core/engine/Depuracion.h"
-#include "core/engine/FormatoNumeros.h"
+#include "core/listing/Depuracion.h"
+#include "core/listing/FormatoNumeros.h"
 #include "core/model/TextoRecurso.h"
 
 namespace dravek {

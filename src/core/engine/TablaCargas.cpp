@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstddef>
 
-#include "core/engine/FormatoNumeros.h"
+#include "core/listing/FormatoNumeros.h"
 #include "core/model/TextoRecurso.h"
 
 namespace dravek {

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/engine/FormatoNumeros.h"
+#include "core/listing/FormatoNumeros.h"
 #include "core/model/TextoRecurso.h"
 #include "core/posttensioned/mdPreten.h"
 
@@ -125,7 +125,6 @@ private:
     ContextoCalculo &m_contexto;
     std::int32_t m_d;
 };
-
 
 // Losses, residual wire stress, initial core stresses with their limit and final stresses.
 void ListaPerdidasTensiones(Hoja &hoja, double LimiteCompresionInicial)

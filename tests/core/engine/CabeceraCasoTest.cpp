@@ -10,7 +10,7 @@
 #include "apoyo/ContextoPrueba.h"
 #include "apoyo/TextoPrueba.h"
 #include "core/engine/ContextoCalculo.h"
-#include "core/engine/SalidaListado.h"
+#include "core/listing/SalidaListado.h"
 #include "core/model/EstadoObra.h"
 
 namespace dravek {

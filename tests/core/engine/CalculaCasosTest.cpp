@@ -1,7 +1,7 @@
 #include "core/engine/CalculaCasos.h"
 
-#include "core/engine/SalidaListado.h"
 #include "core/engine/UnidadesCalculo.h"
+#include "core/listing/SalidaListado.h"
 #include "core/model/EstadoObra.h"
 #include "core/plataforma/Impresora.h"
 

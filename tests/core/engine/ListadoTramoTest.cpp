@@ -3,9 +3,9 @@
 // that lists a few lines per case by the real design's paging rules (tests/apoyo/TramoPrueba.h).
 
 #include "core/engine/CalculaCasos.h"
-#include "core/engine/FormatoNumeros.h"
-#include "core/engine/SalidaListado.h"
 #include "core/engine/mdMarston.h"
+#include "core/listing/FormatoNumeros.h"
+#include "core/listing/SalidaListado.h"
 #include "core/model/EstadoObra.h"
 #include "core/model/TextoRecurso.h"
 #include "core/plataforma/Impresora.h"

@@ -4,8 +4,8 @@
 #include "apoyo/DepuracionGrabadora.h"
 #include "apoyo/ImpresoraGrabadora.h"
 #include "apoyo/TextoPrueba.h"
-#include "core/engine/Depuracion.h"
-#include "core/engine/FormatoNumeros.h"
+#include "core/listing/Depuracion.h"
+#include "core/listing/FormatoNumeros.h"
 
 #include <gtest/gtest.h>
 

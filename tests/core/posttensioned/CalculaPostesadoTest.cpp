@@ -16,7 +16,7 @@
 #include "apoyo/ContextoPrueba.h"
 #include "apoyo/ImpresoraGrabadora.h"
 #include "apoyo/TextoPrueba.h"
-#include "core/engine/SalidaListado.h"
+#include "core/listing/SalidaListado.h"
 #include "core/posttensioned/CasoPostesadoPrueba.h"
 #include "core/posttensioned/PresionPruebaPostesado.h"
 

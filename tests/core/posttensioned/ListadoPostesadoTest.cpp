@@ -9,7 +9,7 @@
 #include "core/posttensioned/ListadoPostesado.h"
 
 #include "core/engine/ContextoCalculo.h"
-#include "core/engine/SalidaListado.h"
+#include "core/listing/SalidaListado.h"
 #include "core/model/EstadoObra.h"
 #include "core/model/Utf8.h"
 

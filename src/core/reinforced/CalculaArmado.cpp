@@ -1,21 +1,21 @@
-#include "core/engine/CalculaArmado.h"
+#include "core/reinforced/CalculaArmado.h"
 
 #include <cmath>
 #include <cstddef>
 #include <optional>
 #include <string>
 
-#include "core/engine/AjustesGuardados.h"
-#include "core/engine/ArmaduraPresion.h"
-#include "core/engine/ArmaduraTubo.h"
-#include "core/engine/ComprobacionesArmado.h"
-#include "core/engine/Depuracion.h"
-#include "core/engine/DisponeArmadura.h"
-#include "core/engine/FlexionCompuesta.h"
-#include "core/engine/HipotesisArmado.h"
 #include "core/engine/ImprimeDatosCaso.h"
-#include "core/engine/ListadoArmado.h"
+#include "core/listing/Depuracion.h"
 #include "core/model/TextoRecurso.h"
+#include "core/reinforced/AjustesGuardados.h"
+#include "core/reinforced/ArmaduraPresion.h"
+#include "core/reinforced/ArmaduraTubo.h"
+#include "core/reinforced/ComprobacionesArmado.h"
+#include "core/reinforced/DisponeArmadura.h"
+#include "core/reinforced/FlexionCompuesta.h"
+#include "core/reinforced/HipotesisArmado.h"
+#include "core/reinforced/ListadoArmado.h"
 
 namespace dravek {
 

@@ -1,4 +1,4 @@
-#include "core/engine/DisponeArmadura.h"
+#include "core/reinforced/DisponeArmadura.h"
 
 #include <algorithm>
 #include <array>
@@ -6,9 +6,9 @@
 #include <cstddef>
 #include <limits>
 
-#include "core/engine/FormatoNumeros.h"
-#include "core/engine/ListadoAvisos.h"
+#include "core/listing/FormatoNumeros.h"
 #include "core/model/TextoRecurso.h"
+#include "core/reinforced/ListadoAvisos.h"
 
 namespace dravek {
 

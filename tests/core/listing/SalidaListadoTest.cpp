@@ -1,4 +1,4 @@
-#include "core/engine/SalidaListado.h"
+#include "core/listing/SalidaListado.h"
 
 #include "apoyo/ImpresoraGrabadora.h"
 #include "apoyo/RelojFijo.h"

@@ -1,4 +1,4 @@
-#include "core/engine/ComprobacionesArmado.h"
+#include "core/reinforced/ComprobacionesArmado.h"
 
 #include <algorithm>
 #include <array>
@@ -6,10 +6,10 @@
 #include <cstddef>
 #include <string>
 
-#include "core/engine/FormatoNumeros.h"
-#include "core/engine/ListadoArmado.h"
-#include "core/engine/ListadoAvisos.h"
+#include "core/listing/FormatoNumeros.h"
 #include "core/model/TextoRecurso.h"
+#include "core/reinforced/ListadoArmado.h"
+#include "core/reinforced/ListadoAvisos.h"
 
 namespace dravek {
 

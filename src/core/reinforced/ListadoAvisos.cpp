@@ -1,6 +1,6 @@
-#include "core/engine/ListadoAvisos.h"
+#include "core/reinforced/ListadoAvisos.h"
 
-#include "core/engine/FormatoNumeros.h"
+#include "core/listing/FormatoNumeros.h"
 
 namespace dravek {
 

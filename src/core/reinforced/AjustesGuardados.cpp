@@ -1,4 +1,4 @@
-#include "core/engine/AjustesGuardados.h"
+#include "core/reinforced/AjustesGuardados.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -1,5 +1,5 @@
-#include "core/engine/AjustesGuardados.h"
-#include "core/engine/CalculaArmado.h"
+#include "core/reinforced/AjustesGuardados.h"
+#include "core/reinforced/CalculaArmado.h"
 
 #include "apoyo/AjustesGuardadosEnMemoria.h"
 #include "apoyo/ContextoPrueba.h"

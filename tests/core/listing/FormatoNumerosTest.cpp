@@ -1,4 +1,4 @@
-#include "core/engine/FormatoNumeros.h"
+#include "core/listing/FormatoNumeros.h"
 
 #include <gtest/gtest.h>
 

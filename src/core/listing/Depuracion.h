@@ -8,9 +8,15 @@
 #include <string>
 #include <string_view>
 
-#include "core/engine/ContextoCalculo.h"
-
 namespace dravek {
+
+// The debug file of the ring analysis and the reinforced-concrete design ("Debugzuk_cal.txt").
+// A line that cannot be written is dropped: the debug file never stops a calculation.
+class DepuracionCalculo {
+public:
+    virtual ~DepuracionCalculo() = default;
+    virtual void EscribeLinea(const std::string &linea) = 0;
+};
 
 inline constexpr std::string_view NombreFicheroDepuracion = "Debugzuk_cal.txt";
 

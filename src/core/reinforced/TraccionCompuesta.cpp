@@ -1,4 +1,4 @@
-#include "core/engine/TraccionCompuesta.h"
+#include "core/reinforced/TraccionCompuesta.h"
 
 #include <cmath>
 

@@ -10,10 +10,10 @@
 #include <cstdint>
 #include <string>
 
-#include "core/engine/AjustesGuardados.h"
 #include "core/engine/ContextoCalculo.h"
-#include "core/engine/HipotesisArmado.h"
-#include "core/engine/ListadoAvisos.h"
+#include "core/reinforced/AjustesGuardados.h"
+#include "core/reinforced/HipotesisArmado.h"
+#include "core/reinforced/ListadoAvisos.h"
 
 namespace dravek {
 

@@ -1,16 +1,16 @@
-#include "core/engine/ArmaduraTubo.h"
+#include "core/reinforced/ArmaduraTubo.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <utility>
 
-#include "core/engine/ComprobacionesArmado.h"
-#include "core/engine/DisponeArmadura.h"
-#include "core/engine/FlexionCompuesta.h"
-#include "core/engine/SeccionArmado.h"
-#include "core/engine/TraccionCompuesta.h"
 #include "core/model/TextoRecurso.h"
+#include "core/reinforced/ComprobacionesArmado.h"
+#include "core/reinforced/DisponeArmadura.h"
+#include "core/reinforced/FlexionCompuesta.h"
+#include "core/reinforced/SeccionArmado.h"
+#include "core/reinforced/TraccionCompuesta.h"
 
 namespace dravek {
 

@@ -1,9 +1,9 @@
-#include "core/engine/ArmaduraPresion.h"
+#include "core/reinforced/ArmaduraPresion.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "core/engine/SeccionArmado.h"
+#include "core/reinforced/SeccionArmado.h"
 
 namespace dravek {
 

@@ -1,4 +1,4 @@
-#include "core/engine/Depuracion.h"
+#include "core/listing/Depuracion.h"
 
 #include <array>
 #include <charconv>

@@ -1,4 +1,4 @@
-#include "core/engine/FormatoNumeros.h"
+#include "core/listing/FormatoNumeros.h"
 
 #include "core/model/Utf8.h"
 

@@ -7,7 +7,7 @@
 #include <cstdint>
 
 #include "core/engine/ContextoCalculo.h"
-#include "core/engine/DisponeArmadura.h"
+#include "core/reinforced/DisponeArmadura.h"
 
 namespace dravek {
 

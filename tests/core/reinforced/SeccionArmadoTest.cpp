@@ -1,7 +1,7 @@
-#include "core/engine/ArmaduraPresion.h"
-#include "core/engine/ArmaduraTubo.h"
-#include "core/engine/FlexionCompuesta.h"
-#include "core/engine/TraccionCompuesta.h"
+#include "core/reinforced/ArmaduraPresion.h"
+#include "core/reinforced/ArmaduraTubo.h"
+#include "core/reinforced/FlexionCompuesta.h"
+#include "core/reinforced/TraccionCompuesta.h"
 
 #include "apoyo/ContextoPrueba.h"
 #include "apoyo/DepuracionGrabadora.h"

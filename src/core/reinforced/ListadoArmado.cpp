@@ -1,12 +1,12 @@
-#include "core/engine/ListadoArmado.h"
+#include "core/reinforced/ListadoArmado.h"
 
 #include <cstddef>
 #include <string_view>
 
-#include "core/engine/DisponeArmadura.h"
-#include "core/engine/FormatoNumeros.h"
-#include "core/engine/ListadoAvisos.h"
+#include "core/listing/FormatoNumeros.h"
 #include "core/model/TextoRecurso.h"
+#include "core/reinforced/DisponeArmadura.h"
+#include "core/reinforced/ListadoAvisos.h"
 
 namespace dravek {
 

@@ -9,7 +9,7 @@
 #include <cstdint>
 
 #include "core/engine/ContextoCalculo.h"
-#include "core/engine/HipotesisArmado.h"
+#include "core/reinforced/HipotesisArmado.h"
 
 namespace dravek {
 

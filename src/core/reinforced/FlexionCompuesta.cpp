@@ -1,8 +1,8 @@
-#include "core/engine/FlexionCompuesta.h"
+#include "core/reinforced/FlexionCompuesta.h"
 
 #include <cmath>
 
-#include "core/engine/ListadoArmado.h"
+#include "core/reinforced/ListadoArmado.h"
 
 namespace dravek {
 

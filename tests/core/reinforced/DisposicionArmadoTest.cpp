@@ -1,5 +1,5 @@
-#include "core/engine/ComprobacionesArmado.h"
-#include "core/engine/DisponeArmadura.h"
+#include "core/reinforced/ComprobacionesArmado.h"
+#include "core/reinforced/DisponeArmadura.h"
 
 #include "apoyo/ContextoPrueba.h"
 #include "apoyo/TextoPrueba.h"

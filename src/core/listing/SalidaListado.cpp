@@ -1,4 +1,4 @@
-#include "core/engine/SalidaListado.h"
+#include "core/listing/SalidaListado.h"
 
 #include "core/model/Utf8.h"
 
@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "core/engine/FormatoNumeros.h"
+#include "core/listing/FormatoNumeros.h"
 #include "core/model/TextoRecurso.h"
 
 namespace dravek {

@@ -1,11 +1,11 @@
-#include "core/engine/SeccionArmado.h"
+#include "core/reinforced/SeccionArmado.h"
 
 #include <cmath>
 #include <cstdint>
 #include <string>
 
-#include "core/engine/DisponeArmadura.h"
-#include "core/engine/ListadoAvisos.h"
+#include "core/reinforced/DisponeArmadura.h"
+#include "core/reinforced/ListadoAvisos.h"
 
 namespace dravek {
 

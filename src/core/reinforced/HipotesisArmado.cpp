@@ -1,4 +1,4 @@
-#include "core/engine/HipotesisArmado.h"
+#include "core/reinforced/HipotesisArmado.h"
 
 #include <cmath>
 #include <initializer_list>
