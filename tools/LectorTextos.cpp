@@ -118,7 +118,7 @@ std::optional<std::string> DesescapaCelda(std::string_view celda)
     return texto;
 }
 
-LecturaTextos LeeTablaTextos(std::istream &entrada, int primero, int ultimo)
+LecturaTextos LeeTablaTextos(std::istream &entrada, int primero, int ultimoObligatorio, int ultimo)
 {
     LecturaTextos lectura;
     std::set<int> vistos;
@@ -176,7 +176,7 @@ LecturaTextos LeeTablaTextos(std::istream &entrada, int primero, int ultimo)
             }
         }
     }
-    for (int n = primero; n <= ultimo; ++n) {
+    for (int n = primero; n <= ultimoObligatorio; ++n) {
         if (vistos.count(n) == 0) {
             lectura.error = "text number " + std::to_string(n) + " has no row";
             return lectura;

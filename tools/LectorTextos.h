@@ -32,10 +32,12 @@ struct LecturaTextos {
 std::optional<std::string> DesescapaCelda(std::string_view celda);
 
 // Reads the rows "n<TAB>es<TAB>en<TAB>ca<TAB>pt<TAB>fr". Lines that begin with '#' are
-// comments. Every number from primero to ultimo must have exactly one row; a row with another
-// column count, a number outside the range or twice, a bad escape or bytes that are not UTF-8
-// rejects the whole file, the error naming the line.
-LecturaTextos LeeTablaTextos(std::istream &entrada, int primero, int ultimo);
+// comments. Every number from primero to ultimoObligatorio must have exactly one row; numbers
+// above it up to ultimo may have one (the program's own texts). A row with another column
+// count, a number outside the range or twice, a bad escape or bytes that are not UTF-8 rejects
+// the whole file, the error naming the line.
+LecturaTextos LeeTablaTextos(std::istream &entrada, int primero, int ultimoObligatorio,
+                             int ultimo);
 
 // The C++ source of the table: a sorted constexpr array returned by dravek::TablaTextos().
 std::string EscribeTablaCpp(const std::vector<EntradaGenerada> &entradas);

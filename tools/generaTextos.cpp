@@ -14,7 +14,10 @@
 namespace {
 
 constexpr int PrimerTexto = 101;
-constexpr int UltimoTexto = 1086;
+// 101-1086 are the inherited table, every number present; texts this program adds are
+// numbered from 1100 up.
+constexpr int UltimoTextoHeredado = 1086;
+constexpr int UltimoTexto = 1999;
 
 } // namespace
 
@@ -32,8 +35,8 @@ int main(int argc, char **argv)
         std::cerr << origen << ": error: cannot be opened\n";
         return 1;
     }
-    const dravek::herramientas::LecturaTextos lectura =
-        dravek::herramientas::LeeTablaTextos(entrada, PrimerTexto, UltimoTexto);
+    const dravek::herramientas::LecturaTextos lectura = dravek::herramientas::LeeTablaTextos(
+        entrada, PrimerTexto, UltimoTextoHeredado, UltimoTexto);
     if (!lectura.error.empty()) {
         std::cerr << origen << ": error: " << lectura.error << '\n';
         return 1;

@@ -155,7 +155,7 @@ TEST(TablaTextos, OrdenadaYDentroDeLosCincoIdiomas)
         anterior = entrada.id;
         const std::int32_t n = entrada.id % 5000;
         EXPECT_GE(n, 101);
-        EXPECT_LE(n, 1086);
+        EXPECT_LE(n, 1999);
         EXPECT_LT(entrada.id / 5000, 5);
         EXPECT_NE(std::string(entrada.texto), "");
     }
@@ -219,7 +219,7 @@ TEST(DesescapaCelda, SaltosTabuladoresYBarras)
 LecturaTextos Lee(const std::string &contenido)
 {
     std::istringstream entrada(contenido);
-    return LeeTablaTextos(entrada, 101, 103);
+    return LeeTablaTextos(entrada, 101, 103, 103);
 }
 
 TEST(LeeTablaTextos, AceptaUnaTablaCompleta)
@@ -237,6 +237,19 @@ TEST(LeeTablaTextos, AceptaUnaTablaCompleta)
     EXPECT_EQ(lectura.entradas[2].id, 5101);
     EXPECT_EQ(lectura.entradas[3].id, 20103);
     EXPECT_EQ(lectura.entradas[3].texto, "Trois");
+}
+
+TEST(LeeTablaTextos, NumerosPropiosOpcionalesTrasLosHeredados)
+{
+    std::istringstream entrada("101\ta\t\t\t\t\n102\tb\t\t\t\t\n105\te\tE\t\t\t\n");
+    const LecturaTextos lectura = LeeTablaTextos(entrada, 101, 102, 110);
+    ASSERT_EQ(lectura.error, "");
+    ASSERT_EQ(lectura.entradas.size(), 4u);
+    EXPECT_EQ(lectura.entradas[2].id, 105);
+    EXPECT_EQ(lectura.entradas[3].id, 5105);
+
+    std::istringstream sinHeredado("101\ta\t\t\t\t\n105\te\t\t\t\t\n");
+    EXPECT_EQ(LeeTablaTextos(sinHeredado, 101, 102, 110).error, "text number 102 has no row");
 }
 
 TEST(LeeTablaTextos, RechazaFilasDefectuosas)
