@@ -1,0 +1,76 @@
+#include "core/plataforma/VentanaLogica.h"
+
+namespace dravek {
+
+namespace {
+
+// Requests that the handlers of a carried-out move may chain before the rest is dropped: a
+// pair of handlers that keep sending the focus to each other must not hang the window.
+constexpr int PeticionesEncadenadas = 8;
+
+} // namespace
+
+Control *VentanaLogica::BuscaControl(const std::string &nombre) const
+{
+    for (Control *c : m_controles) {
+        if (c->Name() == nombre) {
+            return c;
+        }
+    }
+    return nullptr;
+}
+
+bool VentanaLogica::cambiaFoco(Control &destino)
+{
+    if (&destino == m_foco) {
+        return true;
+    }
+    if (!destino.Enfocable() || !destino.Enabled || !destino.Visible) {
+        return false;
+    }
+    Control *anterior = m_foco;
+    if (anterior != nullptr && anterior->Validate) {
+        bool Cancel = false;
+        anterior->Validate(Cancel);
+        if (Cancel) {
+            return false;
+        }
+        // The check may have closed the control the engineer was going to.
+        if (!destino.Enabled || !destino.Visible) {
+            return false;
+        }
+    }
+    m_foco = &destino;
+    if (anterior != nullptr && anterior->LostFocus) {
+        anterior->LostFocus();
+    }
+    if (m_foco == &destino && destino.GotFocus) {
+        destino.GotFocus();
+    }
+    return true;
+}
+
+bool VentanaLogica::cumplePeticionFoco()
+{
+    bool cumplida = true;
+    for (int i = 0; i < PeticionesEncadenadas && m_peticion != nullptr; ++i) {
+        Control *destino = m_peticion;
+        m_peticion = nullptr;
+        cumplida = cambiaFoco(*destino);
+    }
+    m_peticion = nullptr;
+    return cumplida;
+}
+
+std::vector<std::string> VentanaLogica::Instantanea() const
+{
+    std::vector<std::string> lineas;
+    lineas.push_back("Caption=\"" + Caption + "\"");
+    for (const Control *c : m_controles) {
+        lineas.push_back(c->Estado());
+    }
+    lineas.push_back("Foco=" + (m_foco != nullptr ? m_foco->Name() : std::string("-")));
+    return lineas;
+}
+
+} // namespace dravek

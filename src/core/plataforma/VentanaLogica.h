@@ -1,0 +1,64 @@
+#pragma once
+
+// Base of the logic class of every window: the window's caption, its controls (which register
+// themselves on construction) and the focus. The logic class declares its controls as members,
+// named as the window names them, and its handlers as member functions named after the control
+// and the event (edFck_Validate(bool &Cancel), btCalcular_Click()), which it hangs on the
+// controls in its constructor.
+//
+// Focus: the view tells the logic where the engineer wants the focus to go (cambiaFoco); the
+// move runs the leave check of the control that has it, and a Cancel keeps the focus there.
+// Handlers that want the focus elsewhere ask for it (SetFocus); the view carries the request
+// out after the handler returns, through the same move (cumplePeticionFoco).
+
+#include <string>
+#include <vector>
+
+#include "core/plataforma/Controles.h"
+
+namespace dravek {
+
+class VentanaLogica {
+public:
+    VentanaLogica() = default;
+    virtual ~VentanaLogica() = default;
+    VentanaLogica(const VentanaLogica &) = delete;
+    VentanaLogica &operator=(const VentanaLogica &) = delete;
+
+    std::string Caption;
+
+    // The controls in the order they were declared.
+    const std::vector<Control *> &Controles() const { return m_controles; }
+    // The control of that name (label array items are named "lbEtiquetas(7)"); null if none.
+    Control *BuscaControl(const std::string &nombre) const;
+
+    // The control that has the focus; null before any has it.
+    Control *Foco() const { return m_foco; }
+    // The engineer moves the focus to a control: the control that has it runs its leave check
+    // (Validate); Cancel keeps the focus there and returns false. Otherwise it loses the focus
+    // (LostFocus) and the new one gets it (GotFocus). A control that is disabled, hidden or
+    // cannot take the focus refuses it (false, nothing runs); moving to the control that
+    // already has the focus does nothing and returns true.
+    bool cambiaFoco(Control &destino);
+    // Code asks for the focus to go to a control; the last request wins.
+    void SetFocus(Control &destino) { m_peticion = &destino; }
+    Control *PeticionFoco() const { return m_peticion; }
+    // Carries out the pending request, if any, as a move of the engineer's (with its leave
+    // check); requests made meanwhile by the handlers of the move are carried out too, a few
+    // at most. True when no request is left refused.
+    bool cumplePeticionFoco();
+
+    // One line per control, in declaration order: the whole visible state of the window, with
+    // the window's caption first and the control that has the focus last.
+    std::vector<std::string> Instantanea() const;
+
+private:
+    friend class Control;
+    void registra(Control &control) { m_controles.push_back(&control); }
+
+    std::vector<Control *> m_controles;
+    Control *m_foco = nullptr;
+    Control *m_peticion = nullptr;
+};
+
+} // namespace dravek

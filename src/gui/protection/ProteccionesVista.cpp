@@ -1,0 +1,306 @@
+#include "gui/protection/ProteccionesVista.h"
+
+#include "core/protection/Protecciones.h"
+#include "gui/comun/TextoQt.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFocusEvent>
+#include <QFont>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+#include <utility>
+#include <vector>
+
+namespace dravek::gui {
+
+namespace {
+
+constexpr std::int32_t TeclaRetroceso = 8;
+
+// The focus moves the engineer makes; the others (a message box giving the focus back, the
+// window being activated, code) are not checked.
+bool EsMovimientoDelUsuario(Qt::FocusReason razon)
+{
+    return razon == Qt::MouseFocusReason || razon == Qt::TabFocusReason ||
+           razon == Qt::BacktabFocusReason || razon == Qt::ShortcutFocusReason;
+}
+
+void PonTextoSiCambia(QLineEdit *caja, const std::string &texto)
+{
+    const QString nuevo = aQt(texto);
+    if (caja->text() != nuevo) {
+        const QSignalBlocker bloqueo(caja);
+        caja->setText(nuevo);
+        // A text written by code leaves the caret at the start, so that Shift+End selects it
+        // all.
+        caja->setCursorPosition(0);
+    }
+}
+
+void PonBoton(QPushButton *boton, const Boton &control)
+{
+    boton->setText(aQt(control.Caption));
+    boton->setToolTip(aQt(control.ToolTipText));
+    boton->setEnabled(control.Enabled);
+    boton->setVisible(control.Visible);
+}
+
+} // namespace
+
+ProteccionesVista::ProteccionesVista(Protecciones &logica, QWidget *padre)
+    : QDialog(padre), m_logica(logica), m_frame1(new QGroupBox(this)),
+      m_frame2(new QGroupBox(m_frame1)), m_frame3(new QGroupBox(m_frame1)),
+      m_frame4(new QGroupBox(m_frame1)), m_frame5(new QGroupBox(m_frame1)),
+      m_lbNota(new QTextEdit(m_frame2)), m_check1(new QCheckBox(m_frame3)),
+      m_edResultadoAgres(new QPlainTextEdit(m_frame1)), m_btCalculoAgres(new QPushButton(this)),
+      m_btImprimeAgres(new QPushButton(this)), m_btCerrarAgres(new QPushButton(this))
+{
+    // Inputs by frame, in the order they are shown.
+    const std::array<std::pair<QGroupBox *, std::vector<int>>, 4> marcos = {{
+        {m_frame2, {0, 1, 2, 3, 4, 8}},
+        {m_frame3, {5}},
+        {m_frame4, {6}},
+        {m_frame5, {7}},
+    }};
+    auto *columna = new QVBoxLayout;
+    for (const auto &[marco, elementos] : marcos) {
+        auto *rejilla = new QGridLayout(marco);
+        int fila = 0;
+        if (marco == m_frame2) {
+            rejilla->addWidget(m_lbNota, fila++, 0, 1, 3);
+        }
+        for (const int i : elementos) {
+            const auto k = static_cast<std::size_t>(i);
+            m_lbAguas[k] = new QLabel(marco);
+            m_txpH[k] = new QLineEdit(marco);
+            m_lbUnidadesAgres[k] = new QLabel(marco);
+            m_txpH[k]->setAlignment(Qt::AlignRight);
+            rejilla->addWidget(m_lbAguas[k], fila, 0);
+            rejilla->addWidget(m_txpH[k], fila, 1);
+            rejilla->addWidget(m_lbUnidadesAgres[k], fila, 2);
+            ++fila;
+        }
+        if (marco == m_frame3) {
+            rejilla->addWidget(m_check1, fila, 0, 1, 3);
+        }
+        columna->addWidget(marco);
+    }
+    auto *agresividad = new QHBoxLayout(m_frame1);
+    agresividad->addLayout(columna);
+    agresividad->addWidget(m_edResultadoAgres, 1);
+
+    auto *botones = new QHBoxLayout;
+    botones->addStretch();
+    for (QPushButton *b : {m_btCalculoAgres, m_btImprimeAgres, m_btCerrarAgres}) {
+        // Enter presses nothing: every button goes through the leave check of the box.
+        b->setAutoDefault(false);
+        botones->addWidget(b);
+    }
+    auto *principal = new QVBoxLayout(this);
+    principal->addWidget(m_frame1);
+    principal->addLayout(botones);
+
+    QFont courier(QStringLiteral("Courier New"), 10);
+    courier.setStyleHint(QFont::TypeWriter);
+    m_edResultadoAgres->setFont(courier);
+    m_edResultadoAgres->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_edResultadoAgres->setMinimumWidth(80 *
+                                        QFontMetrics(courier).horizontalAdvance(QLatin1Char('M')));
+    m_lbNota->setMaximumHeight(120);
+    // The note and the report take the focus when clicked, not on the way through the inputs.
+    m_lbNota->setFocusPolicy(Qt::ClickFocus);
+    m_edResultadoAgres->setFocusPolicy(Qt::ClickFocus);
+
+    m_controles = {
+        {m_lbNota, &m_logica.lbNota},
+        {m_check1, &m_logica.Check1},
+        {m_edResultadoAgres, &m_logica.edResultadoAgres},
+        {m_btCalculoAgres, &m_logica.btCalculoAgres},
+        {m_btImprimeAgres, &m_logica.btImprimeAgres},
+        {m_btCerrarAgres, &m_logica.btCerrarAgres},
+    };
+    for (std::size_t k = 0; k < m_txpH.size(); ++k) {
+        m_controles.emplace_back(m_txpH[k], &m_logica.txpH[k]);
+        CajaTexto &caja = m_logica.txpH[k];
+        connect(m_txpH[k], &QLineEdit::textChanged, this, [this, &caja](const QString &texto) {
+            ponTexto(caja, deQt(texto));
+            Despues();
+        });
+    }
+    for (const auto &[widget, control] : m_controles) {
+        // Found by the control's name, as the logic names it.
+        widget->setObjectName(aQt(control->Name()));
+        widget->installEventFilter(this);
+    }
+    connect(m_check1, &QCheckBox::clicked, this, [this](bool marcada) {
+        // A click whose focus move the leave check refused does not tick the box.
+        const bool rechazado = m_rechazado == &m_logica.Check1;
+        m_rechazado = nullptr;
+        if (!rechazado) {
+            ponValor(m_logica.Check1, marcada ? EstadoCasilla::Marcada : EstadoCasilla::Vacia);
+        }
+        Despues();
+    });
+    for (QPushButton *b : {m_btCalculoAgres, m_btImprimeAgres, m_btCerrarAgres}) {
+        connect(b, &QPushButton::clicked, this, [this, b] { Pulsa(b); });
+    }
+
+    const std::vector<Control *> orden = m_logica.OrdenTabulacion();
+    for (std::size_t i = 1; i < orden.size(); ++i) {
+        setTabOrder(Widget(orden[i - 1]), Widget(orden[i]));
+    }
+
+    m_logica.Form_Load();
+    Despues();
+}
+
+QWidget *ProteccionesVista::Widget(const Control *control) const
+{
+    for (const auto &[widget, c] : m_controles) {
+        if (c == control) {
+            return widget;
+        }
+    }
+    return nullptr;
+}
+
+Control *ProteccionesVista::ControlDe(const QObject *objeto) const
+{
+    for (const auto &[widget, c] : m_controles) {
+        if (widget == objeto) {
+            return c;
+        }
+    }
+    return nullptr;
+}
+
+bool ProteccionesVista::eventFilter(QObject *objeto, QEvent *evento)
+{
+    Control *control = ControlDe(objeto);
+    if (control == nullptr) {
+        return QDialog::eventFilter(objeto, evento);
+    }
+    if (evento->type() == QEvent::FocusIn && !m_moviendoFoco) {
+        const auto *foco = static_cast<QFocusEvent *>(evento);
+        if (EsMovimientoDelUsuario(foco->reason()) && m_logica.Foco() != control) {
+            m_moviendoFoco = true;
+            const bool movido = m_logica.cambiaFoco(*control);
+            m_moviendoFoco = false;
+            m_rechazado = movido ? nullptr : control;
+            if (!movido) {
+                // Refused by the leave check: the focus goes back once this event is over.
+                QMetaObject::invokeMethod(
+                    this, [this] { Despues(); }, Qt::QueuedConnection);
+                return false;
+            }
+            Despues();
+        }
+    } else if (evento->type() == QEvent::KeyPress) {
+        auto *caja = qobject_cast<QLineEdit *>(objeto);
+        const auto *tecla = static_cast<QKeyEvent *>(evento);
+        const bool conControl =
+            (tecla->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0;
+        std::int32_t codigo = 0;
+        if (tecla->key() == Qt::Key_Backspace) {
+            codigo = TeclaRetroceso;
+        } else if (!conControl && tecla->text().size() == 1 && tecla->text()[0].isPrint()) {
+            codigo = tecla->text()[0].unicode();
+        }
+        if (caja != nullptr && codigo != 0) {
+            const std::int32_t queda = pulsaTecla(*control, codigo);
+            if (queda == 0) {
+                return true;
+            }
+            if (queda != codigo) {
+                // The other decimal separator becomes the user's.
+                caja->insert(QString(QChar(static_cast<char16_t>(queda))));
+                return true;
+            }
+        }
+    }
+    return QDialog::eventFilter(objeto, evento);
+}
+
+void ProteccionesVista::Pulsa(QPushButton *boton)
+{
+    auto *control = static_cast<Boton *>(ControlDe(boton));
+    // A click reaches the button only when the leave check of the box let the focus go. The
+    // press that brought the click already asked and was told no: the box is not checked twice.
+    const bool rechazado = m_rechazado == control;
+    m_rechazado = nullptr;
+    if (m_logica.Foco() != control && (rechazado || !m_logica.cambiaFoco(*control))) {
+        Despues();
+        return;
+    }
+    pulsa(*control);
+    Despues();
+}
+
+void ProteccionesVista::Despues()
+{
+    m_logica.cumplePeticionFoco();
+    Refresca();
+    QWidget *foco = Widget(m_logica.Foco());
+    if (foco != nullptr && QApplication::focusWidget() != foco) {
+        m_moviendoFoco = true;
+        foco->setFocus(Qt::OtherFocusReason);
+        m_moviendoFoco = false;
+    }
+    if (CajaTexto *caja = m_logica.SeleccionPendiente()) {
+        if (auto *edit = qobject_cast<QLineEdit *>(Widget(caja))) {
+            edit->end(true);
+        }
+        m_logica.OlvidaSeleccion();
+    }
+    if (m_logica.Descargada()) {
+        accept();
+    }
+}
+
+void ProteccionesVista::Refresca()
+{
+    setWindowTitle(aQt(m_logica.Caption));
+    m_frame1->setTitle(aQt(m_logica.Frame1.Caption));
+    m_frame2->setTitle(aQt(m_logica.Frame2.Caption));
+    m_frame3->setTitle(aQt(m_logica.Frame3.Caption));
+    m_frame4->setTitle(aQt(m_logica.Frame4.Caption));
+    m_frame5->setTitle(aQt(m_logica.Frame5.Caption));
+    if (m_lbNota->toPlainText() != aQt(m_logica.lbNota.Text())) {
+        m_lbNota->setPlainText(aQt(m_logica.lbNota.Text()));
+    }
+    m_lbNota->setReadOnly(m_logica.lbNota.Locked);
+    for (std::size_t k = 0; k < m_txpH.size(); ++k) {
+        const int i = static_cast<int>(k);
+        const CajaTexto &caja = m_logica.txpH[k];
+        PonTextoSiCambia(m_txpH[k], caja.Text());
+        m_txpH[k]->setReadOnly(caja.Locked);
+        m_txpH[k]->setEnabled(caja.Enabled);
+        m_lbAguas[k]->setText(aQt(m_logica.lbAguas(i).Caption));
+        m_lbUnidadesAgres[k]->setText(aQt(m_logica.lbUnidadesAgres(i).Caption));
+    }
+    {
+        const QSignalBlocker bloqueo(m_check1);
+        m_check1->setText(aQt(m_logica.Check1.Caption));
+        m_check1->setChecked(m_logica.Check1.Value() == EstadoCasilla::Marcada);
+    }
+    if (m_edResultadoAgres->toPlainText() != aQt(m_logica.edResultadoAgres.Text())) {
+        m_edResultadoAgres->setPlainText(aQt(m_logica.edResultadoAgres.Text()));
+    }
+    m_edResultadoAgres->setReadOnly(m_logica.edResultadoAgres.Locked);
+    PonBoton(m_btCalculoAgres, m_logica.btCalculoAgres);
+    PonBoton(m_btImprimeAgres, m_logica.btImprimeAgres);
+    PonBoton(m_btCerrarAgres, m_logica.btCerrarAgres);
+}
+
+} // namespace dravek::gui

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QDialog>
+
+#include <array>
+#include <utility>
+#include <vector>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QTextEdit;
+
+namespace dravek {
+class Control;
+class Protecciones;
+} // namespace dravek
+
+namespace dravek::gui {
+
+// The protection adviser: a passive view over Protecciones. It forwards loading, typing, focus
+// moves, the check box and the buttons to the logic's handlers, then copies the logic's state
+// back into the widgets with their signals blocked. It closes when the logic unloads.
+class ProteccionesVista : public QDialog {
+    Q_OBJECT
+public:
+    // Runs the window's Form_Load. The logic must outlive the view.
+    explicit ProteccionesVista(Protecciones &logica, QWidget *padre = nullptr);
+
+    // Copies the logic's control state into the widgets.
+    void Refresca();
+
+protected:
+    bool eventFilter(QObject *objeto, QEvent *evento) override;
+
+private:
+    // After every forwarded action: the focus the logic asked for, the state, the selection
+    // the logic sent, and closing when it unloaded.
+    void Despues();
+    void Pulsa(QPushButton *boton);
+    QWidget *Widget(const Control *control) const;
+    Control *ControlDe(const QObject *widget) const;
+
+    Protecciones &m_logica;
+    QGroupBox *m_frame1;
+    QGroupBox *m_frame2;
+    QGroupBox *m_frame3;
+    QGroupBox *m_frame4;
+    QGroupBox *m_frame5;
+    QTextEdit *m_lbNota;
+    std::array<QLineEdit *, 9> m_txpH{};
+    std::array<QLabel *, 9> m_lbAguas{};
+    std::array<QLabel *, 9> m_lbUnidadesAgres{};
+    QCheckBox *m_check1;
+    QPlainTextEdit *m_edResultadoAgres;
+    QPushButton *m_btCalculoAgres;
+    QPushButton *m_btImprimeAgres;
+    QPushButton *m_btCerrarAgres;
+    std::vector<std::pair<QWidget *, Control *>> m_controles;
+    // A focus move being checked by the logic: focus changes meanwhile (a message box taking
+    // and giving back the focus) are not the engineer's.
+    bool m_moviendoFoco = false;
+    // The control the engineer's last focus move was refused to.
+    Control *m_rechazado = nullptr;
+};
+
+} // namespace dravek::gui

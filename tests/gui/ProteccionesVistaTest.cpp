@@ -1,0 +1,89 @@
+#include "gui/protection/ProteccionesVista.h"
+#include "apoyo/ImpresoraGrabadora.h"
+#include "apoyo/MensajesGrabadora.h"
+#include "apoyo/RelojFijo.h"
+#include "core/listing/SalidaListado.h"
+#include "core/model/EstadoObra.h"
+#include "core/protection/Protecciones.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace dravek::gui {
+namespace {
+
+// The view forwards typing, focus moves and clicks to the logic and shows what the logic holds;
+// a box whose leave check fails keeps the focus and the window does not close.
+TEST(ProteccionesVista, TecleaValidaVisualizaYCierra)
+{
+    int argc = 1;
+    char nombre[] = "ProteccionesVistaTest";
+    char *argv[] = {nombre, nullptr};
+    QApplication app(argc, argv);
+
+    EstadoObra estado;
+    pruebas::MensajesGrabadora mensajes{pruebas::Guion::Estricto};
+    pruebas::RelojFijo reloj;
+    pruebas::ImpresoraGrabadora impresora;
+    SalidaListado salida{reloj, impresora};
+    Protecciones logica{estado, mensajes, salida};
+    ProteccionesVista vista(logica);
+    vista.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&vista));
+
+    auto *ph = vista.findChild<QLineEdit *>(QStringLiteral("txpH(0)"));
+    auto *co2 = vista.findChild<QLineEdit *>(QStringLiteral("txpH(1)"));
+    auto *resultado = vista.findChild<QPlainTextEdit *>(QStringLiteral("edResultadoAgres"));
+    auto *visualizar = vista.findChild<QPushButton *>(QStringLiteral("btCalculoAgres"));
+    auto *cerrar = vista.findChild<QPushButton *>(QStringLiteral("btCerrarAgres"));
+    ASSERT_TRUE(ph && co2 && resultado && visualizar && cerrar);
+    EXPECT_EQ(vista.windowTitle(), QStringLiteral("Medidas de protección"));
+    EXPECT_EQ(visualizar->text(), QStringLiteral("   Visualizar"));
+    EXPECT_EQ(ph->text(), QStringLiteral("7.00"));
+    EXPECT_EQ(QApplication::focusWidget(), ph);
+    EXPECT_EQ(ph->selectedText(), QStringLiteral("7.00"));
+
+    // The selected 7.00 is typed over; letters are swallowed, the comma key types a point.
+    QTest::keyClicks(ph, QStringLiteral("a6,5b"));
+    EXPECT_EQ(ph->text(), QStringLiteral("6.5"));
+    EXPECT_EQ(logica.txpH[0].Text(), "6.5");
+    QTest::keyClick(ph, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), co2);
+    EXPECT_EQ(ph->text(), QStringLiteral("6.50"));
+    EXPECT_EQ(co2->text(), QStringLiteral("0.00"));
+
+    QTest::mouseClick(visualizar, Qt::LeftButton);
+    EXPECT_EQ(resultado->toPlainText().toStdString(), logica.edResultadoAgres.Text());
+    EXPECT_TRUE(resultado->toPlainText().contains(QStringLiteral("  350.00 kg/m3")));
+
+    // A pasted negative value: the leave check refuses, the focus stays in the box, the
+    // window stays open.
+    co2->setFocus(Qt::MouseFocusReason);
+    co2->setText(QStringLiteral("-5"));
+    mensajes.responde(RespuestaMensaje::Aceptar);
+    QTest::keyClick(co2, Qt::Key_Tab);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget(), co2);
+    EXPECT_EQ(co2->text(), QStringLiteral("-5.00"));
+    mensajes.responde(RespuestaMensaje::Aceptar);
+    QTest::mouseClick(cerrar, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(vista.isVisible());
+    ASSERT_EQ(mensajes.mostrados().size(), 2U);
+    EXPECT_EQ(mensajes.mostrados()[0].texto, "Valor incorrecto");
+    EXPECT_EQ(mensajes.mostrados()[0].titulo, "CO2 agresivo");
+
+    co2->selectAll();
+    QTest::keyClicks(co2, QStringLiteral("5"));
+    QTest::mouseClick(cerrar, Qt::LeftButton);
+    EXPECT_FALSE(vista.isVisible());
+    EXPECT_EQ(vista.result(), QDialog::Accepted);
+    EXPECT_EQ(logica.ValoresAgresividad()[1], 5.0);
+}
+
+} // namespace
+} // namespace dravek::gui
