@@ -447,19 +447,26 @@ std::vector<FilaFallo> FilasFallo()
          5,
          Texto800,
          " 0.000"},
-        // Hypothesis 3 runs out of wires (7 mm at 77 turns leaves a gap of 5.99 mm): the case
-        // ends there, its text written once.
+        // Hypothesis 3 runs out of wires (7 mm at 77 turns leaves a gap of 5.99 mm): the search
+        // goes on, the rerun of hypothesis 4 with that wire fails too, so no test pressure;
+        // every hypothesis of the listing pass fails with its own text.
         {"espesor insuficiente en la busqueda",
          [](Banco &b) {
              b.estado.tramo.Fckno = 1000;
              PonCargas(b.estado, 5.0);
          },
          5,
-         {{Texto800, 3}},
-         false,
-         3U,
-         5,
-         Texto800,
+         {{sinDeterminar, 4},
+          {Texto800, 1},
+          {Texto800, 2},
+          {Texto800, 3},
+          {Texto800, 4},
+          {Texto800, 5},
+          {Texto800, 6}},
+         true,
+         13U,
+         CodigoPostesado::PresionPruebaNoValida,
+         sinDeterminar,
          " 0.000"},
         // The initial stress of 75 turns of 5 mm passes 0.55 x 400 from hypothesis 3 on: no
         // hypothesis 4 with the fixed wire, so no test pressure; then every hypothesis of the
@@ -736,6 +743,83 @@ TEST(CalculaPostesado, FallosEnElListadoTabularSoloEnLaFila)
         }
         EXPECT_TRUE(banco.salida.TextoPantalla().empty());
     }
+}
+
+// A hypothesis that runs out of wires ends only itself: the search goes on through the others
+// with the wire it left, that wire is fixed, hypothesis 4 is rerun with it and the listing pass
+// analyses all six, each written with its own failure, before the summary.
+TEST(CalculaPostesado, UnaHipotesisSinAlambreNoTerminaElCaso)
+{
+    Banco banco;
+    // Hypotheses 1 and 2 pass with 5 mm wire; hypothesis 3 (live load x 5) goes through the
+    // 5, 6 and 7 mm wires and stops at 7 mm and 77 turns, a clear gap of 100 / 77 - 0.7 =
+    // 0.599 cm, below the 7 mm wire's narrowest 6 mm.
+    banco.estado.tramo.Fckno = 1000;
+    PonCargas(banco.estado, 5.0);
+
+    ASSERT_FALSE(banco.Calcula());
+
+    ASSERT_EQ(banco.pasos.size(), 13U);
+    // Search pass: every hypothesis analysed, 4 to 6 from the wire hypothesis 3 left, each
+    // failing at once with it.
+    for (std::size_t i = 0; i < 6; ++i) {
+        SCOPED_TRACE("busqueda, hipotesis " + std::to_string(i + 1));
+        const Paso &paso = banco.pasos[i];
+        EXPECT_EQ(paso.pasada, 1);
+        EXPECT_EQ(paso.h, static_cast<std::int16_t>(i + 1));
+        if (i >= 2) {
+            EXPECT_EQ(paso.fin, FinAnalisis::Rechazada);
+            EXPECT_EQ(paso.EstadoDiseno, CodigoPostesado::EspesorInsuficiente);
+            EXPECT_DOUBLE_EQ(paso.FIPR, 0.7);
+            EXPECT_EQ(paso.NESP, 77);
+            EXPECT_EQ(paso.IndiceAlambre, 4);
+        } else {
+            EXPECT_EQ(paso.fin, FinAnalisis::Aceptada);
+        }
+        if (i >= 3) {
+            EXPECT_DOUBLE_EQ(paso.FIPREntrada, 0.7);
+            EXPECT_EQ(paso.NESPEntrada, 77);
+        }
+    }
+    const EstadoPostesado &p = banco.estado.postesado;
+    EXPECT_DOUBLE_EQ(p.FIPRDEFI, 0.7);
+    EXPECT_EQ(p.NESPDEFI, 77);
+    // Hypothesis 4 again with the fixed wire, then the listing pass with it.
+    for (std::size_t i = 6; i < 13; ++i) {
+        SCOPED_TRACE("paso " + std::to_string(i));
+        const Paso &paso = banco.pasos[i];
+        EXPECT_EQ(paso.pasada, i == 6 ? 1 : 2);
+        EXPECT_EQ(paso.h, i == 6 ? 4 : static_cast<std::int16_t>(i - 6));
+        EXPECT_DOUBLE_EQ(paso.FIPREntrada, 0.7);
+        EXPECT_EQ(paso.NESPEntrada, 77);
+        EXPECT_EQ(paso.IndiceEntrada, 4);
+        EXPECT_EQ(paso.EstadoDiseno, CodigoPostesado::EspesorInsuficiente);
+    }
+    EXPECT_EQ(banco.estado.resultados.EstadoDiseno, CodigoPostesado::EspesorInsuficiente);
+    EXPECT_EQ(banco.estado.resultados.MensajeFallo, Texto800);
+
+    // The screen: the test-pressure failure, one line per hypothesis of the listing pass, and
+    // the summary with the fixed wire last.
+    const std::vector<std::string> lineas = Lineas(banco.salida.TextoPantalla());
+    std::vector<std::string> fallos;
+    for (const std::string &linea : lineas) {
+        if (linea.rfind("  ** ", 0) == 0) {
+            fallos.push_back(linea);
+        }
+    }
+    const std::string ochocientos = "  ** " + Texto800 + " **";
+    EXPECT_EQ(fallos,
+              (std::vector<std::string>{
+                  "  ** " + std::string(TextoPresionPruebaNoDeterminada) + " **", ochocientos,
+                  ochocientos, ochocientos, ochocientos, ochocientos, ochocientos}));
+    const auto resumen = std::find_if(lineas.begin(), lineas.end(), [](const std::string &l) {
+        return Contiene(l, "DIAMETRO DEL ALAMBRE");
+    });
+    ASSERT_NE(resumen, lineas.end());
+    EXPECT_EQ(*resumen, B(14) + "DIAMETRO DEL ALAMBRE          " + "  7.0  mm");
+    EXPECT_EQ(*(resumen + 1), B(14) + "NUMERO DE ESPIRAS POR METRO " + "   77");
+    const auto ultimoFallo = std::find(lineas.rbegin(), lineas.rend(), ochocientos);
+    EXPECT_LT(ultimoFallo.base(), resumen + 1);
 }
 
 // What a case leaves behind, to compare two runs of it.
