@@ -150,8 +150,8 @@ ErrorCalculo DisenoPostesado::Calcula(std::int16_t FijaPresionPrimario, double C
     m_p.datos = PreparaDatosPostesado(m_estado, FijaPresionPrimario, CoefPresionPrimario);
     if (!FuerzasFinitas(m_p.datos)) {
         resultados.EstadoDiseno = CodigoPostesado::DatosNoValidos;
-        m_fallos.EscribeErrorPostesado(TextoDatosNoValidos, m_numeroCaso, SinHipotesis,
-                                       AntesDePasadas);
+        m_fallos.EscribeErrorPostesado(Texto(idioma, TextoDatosNoValidos), m_numeroCaso,
+                                       SinHipotesis, AntesDePasadas);
         return TerminaSinAlambre();
     }
 

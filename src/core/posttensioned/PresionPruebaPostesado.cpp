@@ -3,6 +3,7 @@
 #include <cstddef>
 
 #include "core/engine/mdOvaliz.h"
+#include "core/model/TextoRecurso.h"
 
 namespace dravek {
 
@@ -14,7 +15,7 @@ constexpr double LimitePruebaPrimario = -5.0; // kp/cm2: 5 kp/cm2 of compression
 
 } // namespace
 
-const char *TextoFalloPresionPrueba(FalloPresionPrueba fallo)
+std::int32_t TextoFalloPresionPrueba(FalloPresionPrueba fallo)
 {
     switch (fallo) {
     case FalloPresionPrueba::SinLimite:
@@ -87,8 +88,8 @@ bool FijaPPPostesado(EstadoObra &estado, EscritorFallosPostesado &fallos, std::i
     }
     estado.resultados.EstadoDiseno = CodigoPostesado::PresionPruebaNoValida;
     fallos.EscribeErrorPostesado(
-        TextoFalloPresionPrueba(resultado.fallo), numeroCaso,
-        static_cast<std::int16_t>(HipotesisPostesado::HipotesisMDPPesoPropioAgua), 0);
+        Texto(estado.ejecucion.DesplazamientoIdioma, TextoFalloPresionPrueba(resultado.fallo)),
+        numeroCaso, static_cast<std::int16_t>(HipotesisPostesado::HipotesisMDPPesoPropioAgua), 0);
     return false;
 }
 

@@ -21,13 +21,11 @@ enum class FalloPresionPrueba : std::int16_t {
     Negativa,      // a face is beyond its test limit before any pressure
 };
 
-// Texts of those failures, in the style of the design's other failure texts.
-inline constexpr const char *TextoPresionPruebaNoDeterminada =
-    "PRESION DE PRUEBA EN FABRICA NO DETERMINADA";
-inline constexpr const char *TextoPresionPruebaSinLimite =
-    "PRESION DE PRUEBA EN FABRICA SIN LIMITE";
-inline constexpr const char *TextoPresionPruebaNegativa = "PRESION DE PRUEBA EN FABRICA NEGATIVA";
-const char *TextoFalloPresionPrueba(FalloPresionPrueba fallo);
+// Texts of those failures (EstadoDiseno 92), in the style of the design's other failure texts.
+inline constexpr std::int32_t TextoPresionPruebaNoDeterminada = 1100;
+inline constexpr std::int32_t TextoPresionPruebaSinLimite = 1102;
+inline constexpr std::int32_t TextoPresionPruebaNegativa = 1103;
+std::int32_t TextoFalloPresionPrueba(FalloPresionPrueba fallo);
 
 struct PresionPruebaPostesado {
     double PP = 0; // kp/cm2; 0 on a failure

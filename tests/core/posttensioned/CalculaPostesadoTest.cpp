@@ -435,7 +435,7 @@ struct FilaFallo {
 
 std::vector<FilaFallo> FilasFallo()
 {
-    const std::string sinDeterminar = TextoPresionPruebaNoDeterminada;
+    const std::string sinDeterminar = pruebas::MensajePPNoDeterminada;
     return {
         // 5.75 x 60 = 345 t/m, above the 7 mm wire's range: no hypothesis is analysed.
         {"espesor insuficiente antes de las hipotesis",
@@ -545,11 +545,11 @@ std::vector<FilaFallo> FilasFallo()
              PonCargasSoloHipotesis4(b.estado, 0.65);
          },
          CodigoPostesado::PresionPruebaNoValida,
-         {{TextoPresionPruebaNegativa, 4}},
+         {{pruebas::MensajePPNegativa, 4}},
          true,
          13U,
          CodigoPostesado::PresionPruebaNoValida,
-         TextoPresionPruebaNegativa,
+         pruebas::MensajePPNegativa,
          " 0.000"},
         // No pressure: no face limits the test pressure (the 99999 left by the search).
         {"presion de prueba sin limite",
@@ -560,30 +560,30 @@ std::vector<FilaFallo> FilasFallo()
              PonCargasSoloHipotesis4(b.estado, 0.1);
          },
          CodigoPostesado::PresionPruebaNoValida,
-         {{TextoPresionPruebaSinLimite, 4}},
+         {{pruebas::MensajePPSinLimite, 4}},
          true,
          13U,
          CodigoPostesado::PresionPruebaNoValida,
-         TextoPresionPruebaSinLimite,
+         pruebas::MensajePPSinLimite,
          " 0.000"},
         {"radios sin revestimiento",
          [](Banco &b) { b.estado.calculo.RadioExterior = b.estado.calculo.RadioNucleo; },
          CodigoPostesado::DatosNoValidos,
-         {{TextoRadiosNoValidos, 1}},
+         {{pruebas::MensajeRadiosNoValidos, 1}},
          false,
          1U,
          CodigoPostesado::DatosNoValidos,
-         TextoRadiosNoValidos,
+         pruebas::MensajeRadiosNoValidos,
          " 0.000"},
         // A core radius that is not a number gives no ring force to choose the wire by.
         {"fuerza de anillo no calculable",
          [](Banco &b) { b.estado.calculo.RadioNucleo = std::numeric_limits<double>::infinity(); },
          CodigoPostesado::DatosNoValidos,
-         {{TextoDatosNoValidos, 0}},
+         {{pruebas::MensajeDatosNoValidos, 0}},
          false,
          0U,
          CodigoPostesado::DatosNoValidos,
-         TextoDatosNoValidos,
+         pruebas::MensajeDatosNoValidos,
          " 0.000"},
     };
 }
@@ -808,10 +808,9 @@ TEST(CalculaPostesado, UnaHipotesisSinAlambreNoTerminaElCaso)
         }
     }
     const std::string ochocientos = "  ** " + Texto800 + " **";
-    EXPECT_EQ(fallos,
-              (std::vector<std::string>{
-                  "  ** " + std::string(TextoPresionPruebaNoDeterminada) + " **", ochocientos,
-                  ochocientos, ochocientos, ochocientos, ochocientos, ochocientos}));
+    EXPECT_EQ(fallos, (std::vector<std::string>{"  ** " + pruebas::MensajePPNoDeterminada + " **",
+                                                ochocientos, ochocientos, ochocientos, ochocientos,
+                                                ochocientos, ochocientos}));
     const auto resumen = std::find_if(lineas.begin(), lineas.end(), [](const std::string &l) {
         return Contiene(l, "DIAMETRO DEL ALAMBRE");
     });
@@ -980,7 +979,7 @@ TEST(CalculaPostesado, LaHipotesis4ConOtroAlambreNoDaPresionDePrueba)
             EXPECT_EQ(banco.pasos.size(), 7U);
             const std::string fila = banco.impresora.lineas().back();
             EXPECT_TRUE(Contiene(fila, "  5.0" + B(4) + "   28" + B(8) + " 0.000" + B(4) +
-                                           TextoPresionPruebaNoDeterminada))
+                                           pruebas::MensajePPNoDeterminada))
                 << fila;
             continue;
         }
