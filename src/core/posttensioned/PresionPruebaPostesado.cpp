@@ -84,12 +84,16 @@ bool FijaPPPostesado(EstadoObra &estado, EscritorFallosPostesado &fallos, std::i
     }
     estado.caso.PP = resultado.PP;
     if (resultado.fallo == FalloPresionPrueba::Ninguno) {
+        estado.postesado.FalloPP.clear();
         return true;
     }
     estado.resultados.EstadoDiseno = CodigoPostesado::PresionPruebaNoValida;
+    // Set before the text is written: the Normal listing's head lines of that page show it.
+    estado.postesado.FalloPP =
+        Texto(estado.ejecucion.DesplazamientoIdioma, TextoFalloPresionPrueba(resultado.fallo));
     fallos.EscribeErrorPostesado(
-        Texto(estado.ejecucion.DesplazamientoIdioma, TextoFalloPresionPrueba(resultado.fallo)),
-        numeroCaso, static_cast<std::int16_t>(HipotesisPostesado::HipotesisMDPPesoPropioAgua), 0);
+        estado.postesado.FalloPP, numeroCaso,
+        static_cast<std::int16_t>(HipotesisPostesado::HipotesisMDPPesoPropioAgua), 0);
     return false;
 }
 

@@ -47,8 +47,9 @@ CalculaPPPostesado(const TensionesHipotesisPostesado &hipotesis4, double MDP,
 
 // The case's PP from estado.postesado.aceptada, which must hold hypothesis 4 accepted with the
 // fixed wire (FIPRDEFI, NESPDEFI) in this case's rerun of it. On a failure PP = 0, EstadoDiseno
-// = CodigoPostesado::PresionPruebaNoValida, and the text goes to the failure writer with
-// hypothesis 4 and pass 0, so that every listing shows it. Returns true when PP was set.
+// = CodigoPostesado::PresionPruebaNoValida, the text is kept in estado.postesado.FalloPP (for
+// the listings to show in place of PP) and goes to the failure writer with hypothesis 4 and
+// pass 0, so that every listing shows it. Returns true when PP was set.
 [[nodiscard]] bool FijaPPPostesado(EstadoObra &estado, EscritorFallosPostesado &fallos,
                                    std::int32_t numeroCaso);
 

@@ -430,7 +430,7 @@ struct FilaFallo {
     std::size_t analisis;      // section analyses run, search and listing pass
     std::int16_t EstadoTabular;
     std::string MensajeTabular;
-    std::string PPTabular; // as the Tabular row shows it (MKS, at)
+    std::string PPTabular; // as the Tabular row shows it (MKS, at); blank for a failed PP
 };
 
 std::vector<FilaFallo> FilasFallo()
@@ -467,7 +467,7 @@ std::vector<FilaFallo> FilasFallo()
          13U,
          CodigoPostesado::PresionPruebaNoValida,
          sinDeterminar,
-         " 0.000"},
+         B(6)},
         // The initial stress of 75 turns of 5 mm passes 0.55 x 400 from hypothesis 3 on: no
         // hypothesis 4 with the fixed wire, so no test pressure; then every hypothesis of the
         // listing pass fails with the fixed 75 turns.
@@ -488,7 +488,7 @@ std::vector<FilaFallo> FilasFallo()
          13U,
          CodigoPostesado::PresionPruebaNoValida,
          sinDeterminar,
-         " 0.000"},
+         B(6)},
         {"hormigon de la hipotesis 6 al 60%",
          [](Banco &b) {
              b.estado.tramo.Fckno = 600;
@@ -534,7 +534,7 @@ std::vector<FilaFallo> FilasFallo()
          13U,
          CodigoPostesado::PresionPruebaNoValida,
          sinDeterminar,
-         " 0.000"},
+         B(6)},
         // MDP 0.1 at and 0.65 t.m/m of self weight: hypothesis 4 passes with the coating at
         // 16.5 kp/cm2 without pressure, above its test limit 22.48 / 1.5 = 14.99: PP -1.01.
         {"presion de prueba negativa",
@@ -550,7 +550,7 @@ std::vector<FilaFallo> FilasFallo()
          13U,
          CodigoPostesado::PresionPruebaNoValida,
          pruebas::MensajePPNegativa,
-         " 0.000"},
+         B(6)},
         // No pressure: no face limits the test pressure (the 99999 left by the search).
         {"presion de prueba sin limite",
          [](Banco &b) {
@@ -565,7 +565,7 @@ std::vector<FilaFallo> FilasFallo()
          13U,
          CodigoPostesado::PresionPruebaNoValida,
          pruebas::MensajePPSinLimite,
-         " 0.000"},
+         B(6)},
         {"radios sin revestimiento",
          [](Banco &b) { b.estado.calculo.RadioExterior = b.estado.calculo.RadioNucleo; },
          CodigoPostesado::DatosNoValidos,
@@ -978,7 +978,7 @@ TEST(CalculaPostesado, LaHipotesis4ConOtroAlambreNoDaPresionDePrueba)
         if (tabular) {
             EXPECT_EQ(banco.pasos.size(), 7U);
             const std::string fila = banco.impresora.lineas().back();
-            EXPECT_TRUE(Contiene(fila, "  5.0" + B(4) + "   28" + B(8) + " 0.000" + B(4) +
+            EXPECT_TRUE(Contiene(fila, "  5.0" + B(4) + "   28" + B(8) + B(6) + B(4) +
                                            pruebas::MensajePPNoDeterminada))
                 << fila;
             continue;
@@ -989,6 +989,75 @@ TEST(CalculaPostesado, LaHipotesis4ConOtroAlambreNoDaPresionDePrueba)
             EXPECT_EQ(banco.pasos[i].NESPEntrada, 28);
             EXPECT_EQ(banco.pasos[i].IndiceEntrada, 2);
             EXPECT_EQ(banco.pasos[i].fin, FinAnalisis::Aceptada);
+        }
+    }
+}
+
+// A test pressure that could not be set is never listed as a pressure: its failure text stands
+// where the number would, in the summary and in the head lines of every Normal page, and the
+// Tabular row leaves the PP column blank before the row's failure text; in both unit systems.
+TEST(CalculaPostesado, PresionDePruebaFallidaNoSeListaComoPresion)
+{
+    const std::string fallo = pruebas::MensajePPNoDeterminada;
+    const std::string etiqueta = "PRESION NETA PRUEBA FAB.(PP):";
+    struct Fila {
+        const char *sistema;
+        std::string STP; // as the head lines show it
+    };
+    for (const Fila &f : {Fila{"MKS", "9.00 at"}, Fila{"SI", "0.900 MPa"}}) {
+        struct Listado {
+            const char *nombre;
+            bool imprimiendo;
+            ClaseListado clase;
+        };
+        for (const Listado &l : {Listado{"pantalla", false, ClaseListado::Normal},
+                                 Listado{"normal", true, ClaseListado::Normal},
+                                 Listado{"pantalla impreso", true, ClaseListado::Pantalla},
+                                 Listado{"tabular", true, ClaseListado::Tabular}}) {
+            SCOPED_TRACE(std::string(f.sistema) + ", " + l.nombre);
+            const bool pantalla = !l.imprimiendo;
+            const ClaseListado clase = l.clase;
+            Banco banco;
+            banco.estado.ejecucion.SistemaUnidades = f.sistema;
+            if (!pantalla) {
+                banco.Imprimiendo(clase);
+            }
+            // The rerun of hypothesis 4 comes back with another wire: no test pressure.
+            banco.trasAnalisis = [](EstadoObra &e) {
+                const EstadoPostesado &p = e.postesado;
+                if (p.NumeroPasada == 1 && p.NumeroHipotesis == 4 && p.FIPRDEFI != 0) {
+                    e.postesado.NESP += 1;
+                    e.postesado.aceptada.NESP = e.postesado.NESP;
+                }
+            };
+
+            ASSERT_FALSE(banco.Calcula());
+            ASSERT_EQ(banco.estado.resultados.EstadoDiseno,
+                      CodigoPostesado::PresionPruebaNoValida);
+
+            std::vector<std::string> lineas = banco.impresora.lineas();
+            if (pantalla) {
+                lineas = Lineas(banco.salida.TextoPantalla());
+            }
+            std::vector<std::string> conPP;
+            for (const std::string &linea : lineas) {
+                if (Contiene(linea, etiqueta)) {
+                    conPP.push_back(linea);
+                }
+            }
+            if (pantalla || clase == ClaseListado::Pantalla) {
+                // The summary alone.
+                EXPECT_EQ(conPP, (std::vector<std::string>{B(14) + etiqueta +
+                                                           B(pantalla ? 5 : 10) + fallo}));
+            } else if (clase == ClaseListado::Normal) {
+                // The page of the failure and the six reports of the listing pass.
+                EXPECT_EQ(conPP, std::vector<std::string>(7, B(8) + etiqueta + B(1) + fallo +
+                                                                 B(5) + "STP: " + f.STP));
+            } else {
+                EXPECT_TRUE(conPP.empty());
+                const std::string final = "   28" + B(8) + B(6) + B(4) + fallo;
+                EXPECT_EQ(lineas.back().substr(lineas.back().size() - final.size()), final);
+            }
         }
     }
 }
