@@ -25,9 +25,9 @@ bool SIEnPantalla(const EstadoObra &estado)
     return IgualSinMayusculas(estado.ejecucion.SistemaUnidades, "SI");
 }
 
-// Concrete tensile strength from the compressive one, in the same system: the formula is not
-// homogeneous in units, so the SI value is not the MKS one / 10 (deliberate, as the program
-// always had it).
+// Concrete tensile strength the calculation uses, kp/cm2, from the compressive one in kp/cm2.
+// The formula is not homogeneous in units, so it is applied in kp/cm2 only: the SI value shown
+// is this one converted, never the formula applied to MPa.
 double ResistenciaTraccion(double fck)
 {
     return 0.45 * std::cbrt(fck * fck);
@@ -39,7 +39,7 @@ struct CampoConvertido {
     double factor; // MKS value / SI value
 };
 
-// Every unit-dependent field but Fct, which is recomputed from FCK.
+// Every unit-dependent field but Fct, which in SI is recomputed from FCK.
 std::array<CampoConvertido, 22> CamposConvertidos(EstadoObra &estado)
 {
     DatosObra &o = estado.obra;
@@ -105,7 +105,7 @@ void ParaCalculo(EstadoObra &estado)
             campo.copiaSI = campo.trabajo / campo.factor;
         }
     }
-    si.FctSI = ResistenciaTraccion(si.FckSI);
+    si.FctSI = tramo.Fct / FactorTensiones;
 }
 
 void ParaPantalla(EstadoObra &estado)
@@ -116,7 +116,7 @@ void ParaPantalla(EstadoObra &estado)
     for (CampoConvertido &campo : CamposConvertidos(estado)) {
         campo.trabajo = campo.copiaSI;
     }
-    estado.tramo.Fct = ResistenciaTraccion(estado.valoresSI.FckSI);
+    estado.tramo.Fct = estado.valoresSI.FctSI;
 }
 
 } // namespace

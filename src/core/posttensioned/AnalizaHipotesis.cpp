@@ -74,10 +74,11 @@ FinAnalisis AnalizaHipotesis(EstadoObra &estado, EscritorFallosPostesado &fallos
     };
     // Data no wire can help: written at once (pass 0), whatever the pass, since the case ends;
     // nothing half computed (a NaN, an infinity) is left behind.
-    const auto anula = [&](const char *texto) {
+    const auto anula = [&](std::int32_t texto) {
         sc = {};
         estado.resultados.EstadoDiseno = CodigoPostesado::DatosNoValidos;
-        fallos.EscribeErrorPostesado(texto, numeroCaso, h, 0);
+        fallos.EscribeErrorPostesado(Texto(estado.ejecucion.DesplazamientoIdioma, texto),
+                                     numeroCaso, h, 0);
         return FinAnalisis::CasoAnulado;
     };
 

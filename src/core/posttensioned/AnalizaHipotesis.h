@@ -18,12 +18,10 @@ namespace dravek {
 // narrowest gap no wire reaches) runs into this.
 inline constexpr int MaximoVueltasAnalisis = 1000;
 
-// Texts of the data the section cannot be computed with, in the style of the design's other
-// failure texts.
-inline constexpr const char *TextoRadiosNoValidos =
-    "RADIOS NO VALIDOS: EL PRIMARIO O EL REVESTIMIENTO NO TIENE ESPESOR";
-inline constexpr const char *TextoDatosNoValidos =
-    "DATOS DE POSTESADO NO VALIDOS: RESULTADO NO CALCULABLE";
+// Texts of the data the section cannot be computed with (EstadoDiseno 93), in the style of the
+// design's other failure texts.
+inline constexpr std::int32_t TextoRadiosNoValidos = 1104;
+inline constexpr std::int32_t TextoDatosNoValidos = 1101;
 
 enum class FinAnalisis : std::int16_t {
     Aceptada,    // passes with the wire left in FIPR, NESP; its stresses are in aceptada

@@ -150,8 +150,8 @@ ErrorCalculo DisenoPostesado::Calcula(std::int16_t FijaPresionPrimario, double C
     m_p.datos = PreparaDatosPostesado(m_estado, FijaPresionPrimario, CoefPresionPrimario);
     if (!FuerzasFinitas(m_p.datos)) {
         resultados.EstadoDiseno = CodigoPostesado::DatosNoValidos;
-        m_fallos.EscribeErrorPostesado(TextoDatosNoValidos, m_numeroCaso, SinHipotesis,
-                                       AntesDePasadas);
+        m_fallos.EscribeErrorPostesado(Texto(idioma, TextoDatosNoValidos), m_numeroCaso,
+                                       SinHipotesis, AntesDePasadas);
         return TerminaSinAlambre();
     }
 
@@ -165,19 +165,12 @@ ErrorCalculo DisenoPostesado::Calcula(std::int16_t FijaPresionPrimario, double C
     PonAlambre(fila);
     CargaHipotesis(m_estado, m_momentos, m_axiles);
 
-    // Search pass: the wire carries from one hypothesis to the next, so it only grows.
+    // Search pass: the wire carries from one hypothesis to the next, so it only grows. A
+    // hypothesis that fails (even for want of a wire) ends only itself: the pass goes on and the
+    // listing pass writes each failure with its hypothesis.
     m_p.NumeroPasada = PasadaBusqueda;
     for (std::int16_t h = 1; h <= NumeroHipotesisPostesado; ++h) {
-        const FinAnalisis fin = Analiza(h);
-        if (fin == FinAnalisis::CasoAnulado) {
-            return TerminaSinAlambre();
-        }
-        // No wire fits this hypothesis: every later analysis and the listing pass would only
-        // repeat the failure with that wire, so the case ends here, its text written once.
-        if (fin == FinAnalisis::Rechazada &&
-            resultados.EstadoDiseno == CodigoPostesado::EspesorInsuficiente) {
-            m_fallos.EscribeErrorPostesado(resultados.MensajeFallo, m_numeroCaso, h,
-                                           AntesDePasadas);
+        if (Analiza(h) == FinAnalisis::CasoAnulado) {
             return TerminaSinAlambre();
         }
     }

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 namespace dravek {
 
@@ -194,6 +195,10 @@ struct EstadoPostesado {
 
     SeccionPostesado seccion;
     TensionesHipotesisPostesado aceptada;
+
+    // Failure text of a factory test pressure that could not be set (EstadoDiseno 92); empty
+    // while PP holds a pressure. The listings show it where PP would stand.
+    std::string FalloPP;
 };
 
 } // namespace dravek

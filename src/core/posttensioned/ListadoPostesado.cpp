@@ -357,12 +357,15 @@ void ListaHipotesis(ContextoCalculo &contexto, std::int16_t h)
     std::erase(etiquetaSTP, '=');
     etiquetaSTP = QuitaBlancos(etiquetaSTP);
 
+    // A test pressure that could not be set shows its failure text, never a number.
+    const std::string &falloPP = estado.postesado.FalloPP;
+    const std::string presion =
+        falloPP.empty() ? QuitaBlancos(hoja.FU(estado.caso.PP, 7, 1, ClavePresiones)) : falloPP;
+
     impresora.PonNegrita(true);
     impresora.PonTamanoFuente(10);
-    hoja.Linea(Blancos(8) + hoja.T(896) + Blancos(1) +
-               QuitaBlancos(hoja.FU(estado.caso.PP, 7, 1, ClavePresiones)) + Blancos(5) +
-               etiquetaSTP + ":" + Blancos(1) +
-               QuitaBlancos(hoja.FU(estado.caso.STP, 7, 1, ClavePresiones)));
+    hoja.Linea(Blancos(8) + hoja.T(896) + Blancos(1) + presion + Blancos(5) + etiquetaSTP + ":" +
+               Blancos(1) + QuitaBlancos(hoja.FU(estado.caso.STP, 7, 1, ClavePresiones)));
     hoja.Linea(Blancos(8) + hoja.T(894) + Blancos(1) + hoja.F(estado.postesado.FIPR * 10, 10, 1) +
                " mm" + Blancos(6) + hoja.T(895) + Blancos(1) +
                hoja.F(estado.postesado.NESP, 4, 0));
@@ -453,7 +456,9 @@ void ListaResumenPostesado(ContextoCalculo &contexto)
     EstadoObra &estado = contexto.estado;
     const std::string alambre = hoja.F(estado.postesado.FIPR * 10, 5, 1) + "  mm";
     const std::string espiras = hoja.F(estado.postesado.NESP, 5, 0);
-    const std::string presion = hoja.FU(estado.caso.PP, 7, 2, ClaveTensiones);
+    const std::string &falloPP = estado.postesado.FalloPP;
+    const std::string presion =
+        falloPP.empty() ? hoja.FU(estado.caso.PP, 7, 2, ClaveTensiones) : falloPP;
 
     if (!estado.listado.Imprimiendo) {
         hoja.Pantalla(0, Blancos(14) + hoja.T(865) + alambre, 1);
@@ -503,10 +508,12 @@ void ListaFilaTabularPostesado(ContextoCalculo &contexto, std::int32_t numeroCas
         altura = hoja.F(caso.AlturaActual, 6, 2);
         listado.UltimaAlturaListada = caso.AlturaActual;
     }
+    // A failed test pressure leaves its column blank; the row's failure text says why.
+    const std::string presion =
+        estado.postesado.FalloPP.empty() ? hoja.F(caso.PP, 6, 2, ClavePresiones) : Blancos(6);
     hoja.Linea(Blancos(32) + altura + Blancos(3) + hoja.F(caso.DP, 6, 2, ClavePresiones) +
                Blancos(5) + hoja.F(estado.postesado.FIPR * 10, 5, 1) + Blancos(4) +
-               hoja.F(estado.postesado.NESP, 5, 0) + Blancos(8) +
-               hoja.F(caso.PP, 6, 2, ClavePresiones) + Blancos(4) +
+               hoja.F(estado.postesado.NESP, 5, 0) + Blancos(8) + presion + Blancos(4) +
                estado.resultados.MensajeFallo);
 }
 

@@ -3,6 +3,7 @@
 #include <cstddef>
 
 #include "core/engine/mdOvaliz.h"
+#include "core/model/TextoRecurso.h"
 
 namespace dravek {
 
@@ -14,7 +15,7 @@ constexpr double LimitePruebaPrimario = -5.0; // kp/cm2: 5 kp/cm2 of compression
 
 } // namespace
 
-const char *TextoFalloPresionPrueba(FalloPresionPrueba fallo)
+std::int32_t TextoFalloPresionPrueba(FalloPresionPrueba fallo)
 {
     switch (fallo) {
     case FalloPresionPrueba::SinLimite:
@@ -83,11 +84,15 @@ bool FijaPPPostesado(EstadoObra &estado, EscritorFallosPostesado &fallos, std::i
     }
     estado.caso.PP = resultado.PP;
     if (resultado.fallo == FalloPresionPrueba::Ninguno) {
+        estado.postesado.FalloPP.clear();
         return true;
     }
     estado.resultados.EstadoDiseno = CodigoPostesado::PresionPruebaNoValida;
+    // Set before the text is written: the Normal listing's head lines of that page show it.
+    estado.postesado.FalloPP =
+        Texto(estado.ejecucion.DesplazamientoIdioma, TextoFalloPresionPrueba(resultado.fallo));
     fallos.EscribeErrorPostesado(
-        TextoFalloPresionPrueba(resultado.fallo), numeroCaso,
+        estado.postesado.FalloPP, numeroCaso,
         static_cast<std::int16_t>(HipotesisPostesado::HipotesisMDPPesoPropioAgua), 0);
     return false;
 }

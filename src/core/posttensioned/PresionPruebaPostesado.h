@@ -21,13 +21,11 @@ enum class FalloPresionPrueba : std::int16_t {
     Negativa,      // a face is beyond its test limit before any pressure
 };
 
-// Texts of those failures, in the style of the design's other failure texts.
-inline constexpr const char *TextoPresionPruebaNoDeterminada =
-    "PRESION DE PRUEBA EN FABRICA NO DETERMINADA";
-inline constexpr const char *TextoPresionPruebaSinLimite =
-    "PRESION DE PRUEBA EN FABRICA SIN LIMITE";
-inline constexpr const char *TextoPresionPruebaNegativa = "PRESION DE PRUEBA EN FABRICA NEGATIVA";
-const char *TextoFalloPresionPrueba(FalloPresionPrueba fallo);
+// Texts of those failures (EstadoDiseno 92), in the style of the design's other failure texts.
+inline constexpr std::int32_t TextoPresionPruebaNoDeterminada = 1100;
+inline constexpr std::int32_t TextoPresionPruebaSinLimite = 1102;
+inline constexpr std::int32_t TextoPresionPruebaNegativa = 1103;
+std::int32_t TextoFalloPresionPrueba(FalloPresionPrueba fallo);
 
 struct PresionPruebaPostesado {
     double PP = 0; // kp/cm2; 0 on a failure
@@ -49,8 +47,9 @@ CalculaPPPostesado(const TensionesHipotesisPostesado &hipotesis4, double MDP,
 
 // The case's PP from estado.postesado.aceptada, which must hold hypothesis 4 accepted with the
 // fixed wire (FIPRDEFI, NESPDEFI) in this case's rerun of it. On a failure PP = 0, EstadoDiseno
-// = CodigoPostesado::PresionPruebaNoValida, and the text goes to the failure writer with
-// hypothesis 4 and pass 0, so that every listing shows it. Returns true when PP was set.
+// = CodigoPostesado::PresionPruebaNoValida, the text is kept in estado.postesado.FalloPP (for
+// the listings to show in place of PP) and goes to the failure writer with hypothesis 4 and
+// pass 0, so that every listing shows it. Returns true when PP was set.
 [[nodiscard]] bool FijaPPPostesado(EstadoObra &estado, EscritorFallosPostesado &fallos,
                                    std::int32_t numeroCaso);
 

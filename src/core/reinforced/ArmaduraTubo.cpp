@@ -16,7 +16,9 @@ namespace dravek {
 
 namespace {
 
-constexpr double PasoElevacion = 0.5;    // cm2/m added to the inner face per raise
+constexpr double PasoElevacion = 0.5; // cm2/m added to the inner face per raise
+// cm2/m: the most the raises can add to the inner face.
+constexpr double ElevacionMaxima = PasoElevacion * static_cast<double>(MaximoElevaciones);
 constexpr double ToleranciaCaras = 0.01; // cm2/m, change of the outer face that ends the rounds
 
 constexpr std::int32_t TextoExteriorMayorQueMaxima = 660;
@@ -142,6 +144,15 @@ ErrorCalculo ArmaduraTubo(ContextoCalculo &contexto, double ESP, double RECI, do
     const auto sinSolucion = [&](std::int32_t texto) {
         return FalloArmado(contexto, Texto(d, texto));
     };
+    // Whether the outer face comes down to the maximum with the inner face at the top of the
+    // raises, its area given by otraMaxima (cm2/m). The outer area only falls as the inner one
+    // grows, so a maximum not met there is met by no raise: it is said at once instead of
+    // raising the inner face to an absurd layout. A share iteration that does not settle there
+    // decides nothing, and the raises go on.
+    const auto alcanzaConElevaciones = [&](double otraMaxima) {
+        double AeTope = 0;
+        return !traccion(Tmenos, otraMaxima, AeTope) || AeTope <= maximo;
+    };
 
     double Ai = 0;
     double Ae = 0;
@@ -193,6 +204,20 @@ ErrorCalculo ArmaduraTubo(ContextoCalculo &contexto, double ESP, double RECI, do
             }
             if (!persigue || Ae <= maximo) {
                 break;
+            }
+            if (k == 0) {
+                // Before the first raise: the inner face as the last raise would lay it out.
+                DisposicionArmadura tope;
+                std::int16_t IESPTope = 0;
+                if (ErrorCalculo error =
+                        DisponeArmadura(contexto, Ai + ElevacionMaxima, IndicadorCamisa, CAMMAX,
+                                        tope, IESPTope, CaraInterior, AvisoCapas::Informar)) {
+                    return error;
+                }
+                if (!alcanzaConElevaciones(tope.AreaDispuesta)) {
+                    AvisoSeccion(contexto, Texto(d, TextoSinSolucionMMenos));
+                    break;
+                }
             }
             if (++k > MaximoElevaciones) {
                 AvisoSeccion(contexto, Texto(d, TextoSinSolucionMMenos));
@@ -253,6 +278,12 @@ ErrorCalculo ArmaduraTubo(ContextoCalculo &contexto, double ESP, double RECI, do
                     }
                     if (Ae <= maximo) {
                         break;
+                    }
+                    if (k == 0) {
+                        if (!alcanzaConElevaciones(Ai + ElevacionMaxima)) {
+                            AvisoSeccion(contexto, Texto(d, TextoSinSolucionMMasYMenos));
+                            break;
+                        }
                     }
                     if (++k > MaximoElevaciones) {
                         AvisoSeccion(contexto, Texto(d, TextoSinSolucionMMasYMenos));

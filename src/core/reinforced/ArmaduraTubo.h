@@ -31,7 +31,9 @@ inline constexpr std::int32_t MaximoRepeticionesCaras = 1000;
 // Writes EstadoDiseno (0, then 4 for a section refused by the limit moment, 2 for a steel ratio
 // above the maximum), BRAZO = ESP - RECI - RECE, and the bar layout CAMISA, FIIN, NESPIN, FIEX,
 // NEXPEX. Warnings are listing lines; a "more than one layer" warning is written for the
-// layout kept, never for the trial layouts of a search.
+// layout kept, never for the trial layouts of a search. An outer maximum that the inner face
+// could not bring the outer face down to within MaximoElevaciones raises is said at once
+// (texts 661, 662) and the inner face is not raised: the faces keep the areas they had.
 //
 // A wall no thicker than its covers sets IESP to 1 before anything is divided by it: the case
 // ends as a wall too thin ("ESPESOR DE TUBO INSUFICIENTE"). IESP is also set by the checks

@@ -20,6 +20,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <sstream>
@@ -243,6 +244,11 @@ void EsperaValoresDeEntrada(const EstadoObra &e, const EstadoObra &entrada)
     const DatosTramo &a = entrada.tramo;
     const DatosObra &o = e.obra;
     const DatosObra &p = entrada.obra;
+    // Fct comes back as the calculation used it: 0.45 x fck^(2/3) with fck in kp/cm2, in SI
+    // converted to MPa (2.23 MPa for 35 MPa).
+    const bool enSI = e.ejecucion.SistemaUnidades == "SI";
+    const double FctUsado =
+        enSI ? 0.45 * std::cbrt(std::pow(a.FCK * FactorTensiones, 2)) / FactorTensiones : a.Fct;
     struct Valor {
         const char *nombre;
         double obtenido, esperado;
@@ -265,7 +271,7 @@ void EsperaValoresDeEntrada(const EstadoObra &e, const EstadoObra &entrada)
         {"MDPInicialObra", o.MDPInicialObra, p.MDPInicialObra},
         {"MDPFinalObra", o.MDPFinalObra, p.MDPFinalObra},
         {"FCK", t.FCK, a.FCK},
-        {"Fct", t.Fct, a.Fct},
+        {"Fct", t.Fct, FctUsado},
         {"Fyk", t.Fyk, a.Fyk},
         {"Fyd", t.Fyd, a.Fyd},
         {"CargaVerticalTotal", t.CargaVerticalTotal, a.CargaVerticalTotal},

@@ -214,12 +214,13 @@ std::vector<Campo> Campos()
     };
 }
 
-// 0.45 x fck^(2/3), worked out by hand for the strengths used here.
-constexpr double FctDe400 = 24.42976; // kp/cm2, from FCK 400 kp/cm2
-constexpr double FctDe40 = 5.26323;   // MPa, from FCK 40 MPa
+// 0.45 x fck^(2/3) with fck in kp/cm2, as the calculation uses it, worked out by hand for the
+// strengths used here; in SI the same value converted, / 10.
+constexpr double FctDe400 = 24.42976; // kp/cm2, from FCK 400 kp/cm2 (40 MPa)
+constexpr double FctDe40 = 2.442976;  // MPa, the value used for FCK 40 MPa
 constexpr double FctDe350 = 22.34899; // kp/cm2
-constexpr double FctDe35 = 4.81494;   // MPa
-constexpr double FctDe4 = 1.13393;    // MPa, from FCK 40 kp/cm2 = 4 MPa
+constexpr double FctDe35 = 2.234899;  // MPa, the value used for FCK 35 MPa
+constexpr double FctSIDe20_5 = 2.05;  // MPa, an MKS Fct of 20.5 kp/cm2 converted
 
 class UnidadesCalculo : public ::testing::Test {
 protected:
@@ -278,7 +279,7 @@ TEST_F(UnidadesCalculo, MKSDejaLosValoresYLlenaLasCopiasSI)
         EsperaCasiIgual(c.entrada / c.factor, c.copia(estado), "SI copy");
     }
     EXPECT_EQ(estado.tramo.Fct, 20.5);
-    EXPECT_NEAR(estado.valoresSI.FctSI, FctDe4, 1e-4);
+    EXPECT_NEAR(estado.valoresSI.FctSI, FctSIDe20_5, 1e-12);
 
     ConvierteUnidades(estado, "ParaPantalla");
 
@@ -291,32 +292,45 @@ TEST_F(UnidadesCalculo, MKSDejaLosValoresYLlenaLasCopiasSI)
     EXPECT_EQ(estado.tramo.Fct, 20.5);
 }
 
-TEST_F(UnidadesCalculo, FctEnSIDesdeFck40)
+// Fct is the value the calculation uses, 0.45 x fck^(2/3) with fck in kp/cm2, and FctSI that
+// value converted; on the screen in SI the field shows its SI copy, like every other field.
+TEST_F(UnidadesCalculo, FctYFctSITrasCadaConversion)
 {
-    estado.ejecucion.SistemaUnidades = "SI";
-    estado.tramo.FCK = 40;
-    estado.tramo.Fct = FctDe40;
+    struct Fila {
+        const char *sistema;
+        double FCK; // entry units
+        double Fct; // entry units
+        double FctCalculo;
+        double FctSICalculo;
+        double FctPantalla;
+    };
+    const std::vector<Fila> filas = {
+        // FCK 40 MPa: 24.43 kp/cm2 used, 2.44 MPa on the screen.
+        {"SI", 40, FctDe40, FctDe400, FctDe40, FctDe40},
+        // Whatever the SI field held is not used: Fct comes from FCK.
+        {"SI", 40, 7.5, FctDe400, FctDe40, FctDe40},
+        {"SI", 35, FctDe35, FctDe350, FctDe35, FctDe35},
+        // MKS: Fct stays as it is, its SI copy is it / 10.
+        {"MKS", 350, FctDe350, FctDe350, FctDe35, FctDe350},
+        {"MKS", 400, 20.5, 20.5, FctSIDe20_5, 20.5},
+    };
+    for (const Fila &f : filas) {
+        SCOPED_TRACE(std::string(f.sistema) + " " + std::to_string(f.FCK));
+        EstadoObra e;
+        e.ejecucion.SistemaUnidades = f.sistema;
+        e.tramo.FCK = f.FCK;
+        e.tramo.Fct = f.Fct;
+        e.valoresSI.FctSI = -12345;
 
-    ConvierteUnidades(estado, "ParaCalculo");
-    EXPECT_DOUBLE_EQ(estado.tramo.FCK, 400);
-    EXPECT_NEAR(estado.tramo.Fct, FctDe400, 1e-4);
+        ConvierteUnidades(e, "ParaCalculo");
+        EXPECT_NEAR(e.tramo.Fct, f.FctCalculo, 1e-5);
+        EXPECT_NEAR(e.valoresSI.FctSI, f.FctSICalculo, 1e-6);
 
-    ConvierteUnidades(estado, "ParaPantalla");
-    EXPECT_DOUBLE_EQ(estado.tramo.FCK, 40);
-    EXPECT_NEAR(estado.tramo.Fct, FctDe40, 1e-4);
-}
-
-TEST_F(UnidadesCalculo, FctEnMKSNoEsLaDecimaParte)
-{
-    estado.ejecucion.SistemaUnidades = "MKS";
-    estado.tramo.FCK = 350;
-    estado.tramo.Fct = FctDe350;
-
-    ConvierteUnidades(estado, "ParaCalculo");
-
-    EXPECT_DOUBLE_EQ(estado.valoresSI.FckSI, 35);
-    EXPECT_NEAR(estado.valoresSI.FctSI, FctDe35, 1e-4);
-    EXPECT_NEAR(estado.tramo.Fct, FctDe350, 1e-4);
+        ConvierteUnidades(e, "ParaPantalla");
+        EXPECT_DOUBLE_EQ(e.tramo.FCK, f.FCK);
+        EXPECT_NEAR(e.tramo.Fct, f.FctPantalla, 1e-5);
+        EXPECT_NEAR(e.valoresSI.FctSI, f.FctSICalculo, 1e-6);
+    }
 }
 
 TEST_F(UnidadesCalculo, RangoSIEnMPaDaPasoDe1at)

@@ -300,6 +300,45 @@ TEST(AnalizaHipotesis, UnaBusquedaSinSalidaTerminaEnElTopeDeVueltas)
     EXPECT_EQ(estado.postesado.IndiceAlambre, 2);
 }
 
+TEST(AnalizaHipotesis, DatosNoValidosEnElIdiomaDelPrograma)
+{
+    struct Fila {
+        std::int32_t DesplazamientoIdioma;
+        double RadioNucleo; // cm
+        std::string texto;
+    };
+    // A core radius equal to the inner radius, or one that is not a number.
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const std::vector<Fila> filas = {
+        {5000, 50.0, "INVALID RADII: THE CORE OR THE COATING HAS NO THICKNESS"},
+        {10000, 50.0, "RADIS NO VÀLIDS: EL NUCLI O EL REVESTIMENT NO TÉ GRUIX"},
+        {20000, 50.0, "RAYONS NON VALIDES : LE NOYAU OU LE REVÊTEMENT N'A PAS D'ÉPAISSEUR"},
+        {15000, nan, "RAIOS INVÁLIDOS: O NÚCLEO OU O REVESTIMENTO NÃO TEM ESPESSURA"},
+    };
+    for (const Fila &f : filas) {
+        SCOPED_TRACE(f.texto);
+        EstadoObra estado = EstadoCasoPrueba();
+        estado.ejecucion.DesplazamientoIdioma = f.DesplazamientoIdioma;
+        PreparaHipotesis(estado, 1, 0.5, 20.0, 2);
+        estado.postesado.datos.RadioNucleo = f.RadioNucleo;
+        FallosGrabadora fallos;
+
+        EXPECT_EQ(AnalizaHipotesis(estado, fallos, CasoPrueba), FinAnalisis::CasoAnulado);
+
+        ASSERT_EQ(fallos.escritos.size(), 1U);
+        EXPECT_EQ(fallos.escritos[0].texto, f.texto);
+    }
+    // The wire row outside the table: the data text, here in English.
+    EstadoObra estado = EstadoCasoPrueba();
+    estado.ejecucion.DesplazamientoIdioma = 5000;
+    PreparaHipotesis(estado, 1, 0.5, 20.0, 0);
+    FallosGrabadora fallos;
+    EXPECT_EQ(AnalizaHipotesis(estado, fallos, CasoPrueba), FinAnalisis::CasoAnulado);
+    ASSERT_EQ(fallos.escritos.size(), 1U);
+    EXPECT_EQ(fallos.escritos[0].texto,
+              "INVALID POST-TENSIONING DATA: RESULT CANNOT BE CALCULATED");
+}
+
 TEST(AnalizaHipotesis, DatosQueLaSeccionNoAdmiteTerminanElCasoSinNaN)
 {
     struct Fila {
@@ -310,18 +349,20 @@ TEST(AnalizaHipotesis, DatosQueLaSeccionNoAdmiteTerminanElCasoSinNaN)
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const std::vector<Fila> filas = {
         {"core radius equal to the inner radius",
-         [](EstadoObra &e) { e.postesado.datos.RadioNucleo = 50.0; }, TextoRadiosNoValidos},
+         [](EstadoObra &e) { e.postesado.datos.RadioNucleo = 50.0; },
+         pruebas::MensajeRadiosNoValidos},
         {"no outer cover", [](EstadoObra &e) { e.postesado.datos.RadioExterior = 57.5; },
-         TextoRadiosNoValidos},
+         pruebas::MensajeRadiosNoValidos},
         {"no inner radius", [](EstadoObra &e) { e.postesado.datos.RadioInterior = 0.0; },
-         TextoRadiosNoValidos},
+         pruebas::MensajeRadiosNoValidos},
         {"radius not a number", [nan](EstadoObra &e) { e.postesado.datos.RadioExterior = nan; },
-         TextoRadiosNoValidos},
+         pruebas::MensajeRadiosNoValidos},
         {"no stressing tension: 0/0 in the relaxed wire",
-         [](EstadoObra &e) { e.postesado.datos.Sf = 0.0; }, TextoDatosNoValidos},
-        {"no turns", [](EstadoObra &e) { e.postesado.NESP = 0.0; }, TextoDatosNoValidos},
+         [](EstadoObra &e) { e.postesado.datos.Sf = 0.0; }, pruebas::MensajeDatosNoValidos},
+        {"no turns", [](EstadoObra &e) { e.postesado.NESP = 0.0; },
+         pruebas::MensajeDatosNoValidos},
         {"wire row outside the table", [](EstadoObra &e) { e.postesado.IndiceAlambre = 0; },
-         TextoDatosNoValidos},
+         pruebas::MensajeDatosNoValidos},
     };
     for (const Fila &f : filas) {
         SCOPED_TRACE(f.caso);

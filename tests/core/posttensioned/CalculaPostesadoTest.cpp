@@ -430,12 +430,12 @@ struct FilaFallo {
     std::size_t analisis;      // section analyses run, search and listing pass
     std::int16_t EstadoTabular;
     std::string MensajeTabular;
-    std::string PPTabular; // as the Tabular row shows it (MKS, at)
+    std::string PPTabular; // as the Tabular row shows it (MKS, at); blank for a failed PP
 };
 
 std::vector<FilaFallo> FilasFallo()
 {
-    const std::string sinDeterminar = TextoPresionPruebaNoDeterminada;
+    const std::string sinDeterminar = pruebas::MensajePPNoDeterminada;
     return {
         // 5.75 x 60 = 345 t/m, above the 7 mm wire's range: no hypothesis is analysed.
         {"espesor insuficiente antes de las hipotesis",
@@ -447,20 +447,27 @@ std::vector<FilaFallo> FilasFallo()
          5,
          Texto800,
          " 0.000"},
-        // Hypothesis 3 runs out of wires (7 mm at 77 turns leaves a gap of 5.99 mm): the case
-        // ends there, its text written once.
+        // Hypothesis 3 runs out of wires (7 mm at 77 turns leaves a gap of 5.99 mm): the search
+        // goes on, the rerun of hypothesis 4 with that wire fails too, so no test pressure;
+        // every hypothesis of the listing pass fails with its own text.
         {"espesor insuficiente en la busqueda",
          [](Banco &b) {
              b.estado.tramo.Fckno = 1000;
              PonCargas(b.estado, 5.0);
          },
          5,
-         {{Texto800, 3}},
-         false,
-         3U,
-         5,
-         Texto800,
-         " 0.000"},
+         {{sinDeterminar, 4},
+          {Texto800, 1},
+          {Texto800, 2},
+          {Texto800, 3},
+          {Texto800, 4},
+          {Texto800, 5},
+          {Texto800, 6}},
+         true,
+         13U,
+         CodigoPostesado::PresionPruebaNoValida,
+         sinDeterminar,
+         B(6)},
         // The initial stress of 75 turns of 5 mm passes 0.55 x 400 from hypothesis 3 on: no
         // hypothesis 4 with the fixed wire, so no test pressure; then every hypothesis of the
         // listing pass fails with the fixed 75 turns.
@@ -481,7 +488,7 @@ std::vector<FilaFallo> FilasFallo()
          13U,
          CodigoPostesado::PresionPruebaNoValida,
          sinDeterminar,
-         " 0.000"},
+         B(6)},
         {"hormigon de la hipotesis 6 al 60%",
          [](Banco &b) {
              b.estado.tramo.Fckno = 600;
@@ -527,7 +534,7 @@ std::vector<FilaFallo> FilasFallo()
          13U,
          CodigoPostesado::PresionPruebaNoValida,
          sinDeterminar,
-         " 0.000"},
+         B(6)},
         // MDP 0.1 at and 0.65 t.m/m of self weight: hypothesis 4 passes with the coating at
         // 16.5 kp/cm2 without pressure, above its test limit 22.48 / 1.5 = 14.99: PP -1.01.
         {"presion de prueba negativa",
@@ -538,12 +545,12 @@ std::vector<FilaFallo> FilasFallo()
              PonCargasSoloHipotesis4(b.estado, 0.65);
          },
          CodigoPostesado::PresionPruebaNoValida,
-         {{TextoPresionPruebaNegativa, 4}},
+         {{pruebas::MensajePPNegativa, 4}},
          true,
          13U,
          CodigoPostesado::PresionPruebaNoValida,
-         TextoPresionPruebaNegativa,
-         " 0.000"},
+         pruebas::MensajePPNegativa,
+         B(6)},
         // No pressure: no face limits the test pressure (the 99999 left by the search).
         {"presion de prueba sin limite",
          [](Banco &b) {
@@ -553,30 +560,30 @@ std::vector<FilaFallo> FilasFallo()
              PonCargasSoloHipotesis4(b.estado, 0.1);
          },
          CodigoPostesado::PresionPruebaNoValida,
-         {{TextoPresionPruebaSinLimite, 4}},
+         {{pruebas::MensajePPSinLimite, 4}},
          true,
          13U,
          CodigoPostesado::PresionPruebaNoValida,
-         TextoPresionPruebaSinLimite,
-         " 0.000"},
+         pruebas::MensajePPSinLimite,
+         B(6)},
         {"radios sin revestimiento",
          [](Banco &b) { b.estado.calculo.RadioExterior = b.estado.calculo.RadioNucleo; },
          CodigoPostesado::DatosNoValidos,
-         {{TextoRadiosNoValidos, 1}},
+         {{pruebas::MensajeRadiosNoValidos, 1}},
          false,
          1U,
          CodigoPostesado::DatosNoValidos,
-         TextoRadiosNoValidos,
+         pruebas::MensajeRadiosNoValidos,
          " 0.000"},
         // A core radius that is not a number gives no ring force to choose the wire by.
         {"fuerza de anillo no calculable",
          [](Banco &b) { b.estado.calculo.RadioNucleo = std::numeric_limits<double>::infinity(); },
          CodigoPostesado::DatosNoValidos,
-         {{TextoDatosNoValidos, 0}},
+         {{pruebas::MensajeDatosNoValidos, 0}},
          false,
          0U,
          CodigoPostesado::DatosNoValidos,
-         TextoDatosNoValidos,
+         pruebas::MensajeDatosNoValidos,
          " 0.000"},
     };
 }
@@ -738,6 +745,82 @@ TEST(CalculaPostesado, FallosEnElListadoTabularSoloEnLaFila)
     }
 }
 
+// A hypothesis that runs out of wires ends only itself: the search goes on through the others
+// with the wire it left, that wire is fixed, hypothesis 4 is rerun with it and the listing pass
+// analyses all six, each written with its own failure, before the summary.
+TEST(CalculaPostesado, UnaHipotesisSinAlambreNoTerminaElCaso)
+{
+    Banco banco;
+    // Hypotheses 1 and 2 pass with 5 mm wire; hypothesis 3 (live load x 5) goes through the
+    // 5, 6 and 7 mm wires and stops at 7 mm and 77 turns, a clear gap of 100 / 77 - 0.7 =
+    // 0.599 cm, below the 7 mm wire's narrowest 6 mm.
+    banco.estado.tramo.Fckno = 1000;
+    PonCargas(banco.estado, 5.0);
+
+    ASSERT_FALSE(banco.Calcula());
+
+    ASSERT_EQ(banco.pasos.size(), 13U);
+    // Search pass: every hypothesis analysed, 4 to 6 from the wire hypothesis 3 left, each
+    // failing at once with it.
+    for (std::size_t i = 0; i < 6; ++i) {
+        SCOPED_TRACE("busqueda, hipotesis " + std::to_string(i + 1));
+        const Paso &paso = banco.pasos[i];
+        EXPECT_EQ(paso.pasada, 1);
+        EXPECT_EQ(paso.h, static_cast<std::int16_t>(i + 1));
+        if (i >= 2) {
+            EXPECT_EQ(paso.fin, FinAnalisis::Rechazada);
+            EXPECT_EQ(paso.EstadoDiseno, CodigoPostesado::EspesorInsuficiente);
+            EXPECT_DOUBLE_EQ(paso.FIPR, 0.7);
+            EXPECT_EQ(paso.NESP, 77);
+            EXPECT_EQ(paso.IndiceAlambre, 4);
+        } else {
+            EXPECT_EQ(paso.fin, FinAnalisis::Aceptada);
+        }
+        if (i >= 3) {
+            EXPECT_DOUBLE_EQ(paso.FIPREntrada, 0.7);
+            EXPECT_EQ(paso.NESPEntrada, 77);
+        }
+    }
+    const EstadoPostesado &p = banco.estado.postesado;
+    EXPECT_DOUBLE_EQ(p.FIPRDEFI, 0.7);
+    EXPECT_EQ(p.NESPDEFI, 77);
+    // Hypothesis 4 again with the fixed wire, then the listing pass with it.
+    for (std::size_t i = 6; i < 13; ++i) {
+        SCOPED_TRACE("paso " + std::to_string(i));
+        const Paso &paso = banco.pasos[i];
+        EXPECT_EQ(paso.pasada, i == 6 ? 1 : 2);
+        EXPECT_EQ(paso.h, i == 6 ? 4 : static_cast<std::int16_t>(i - 6));
+        EXPECT_DOUBLE_EQ(paso.FIPREntrada, 0.7);
+        EXPECT_EQ(paso.NESPEntrada, 77);
+        EXPECT_EQ(paso.IndiceEntrada, 4);
+        EXPECT_EQ(paso.EstadoDiseno, CodigoPostesado::EspesorInsuficiente);
+    }
+    EXPECT_EQ(banco.estado.resultados.EstadoDiseno, CodigoPostesado::EspesorInsuficiente);
+    EXPECT_EQ(banco.estado.resultados.MensajeFallo, Texto800);
+
+    // The screen: the test-pressure failure, one line per hypothesis of the listing pass, and
+    // the summary with the fixed wire last.
+    const std::vector<std::string> lineas = Lineas(banco.salida.TextoPantalla());
+    std::vector<std::string> fallos;
+    for (const std::string &linea : lineas) {
+        if (linea.rfind("  ** ", 0) == 0) {
+            fallos.push_back(linea);
+        }
+    }
+    const std::string ochocientos = "  ** " + Texto800 + " **";
+    EXPECT_EQ(fallos, (std::vector<std::string>{"  ** " + pruebas::MensajePPNoDeterminada + " **",
+                                                ochocientos, ochocientos, ochocientos, ochocientos,
+                                                ochocientos, ochocientos}));
+    const auto resumen = std::find_if(lineas.begin(), lineas.end(), [](const std::string &l) {
+        return Contiene(l, "DIAMETRO DEL ALAMBRE");
+    });
+    ASSERT_NE(resumen, lineas.end());
+    EXPECT_EQ(*resumen, B(14) + "DIAMETRO DEL ALAMBRE          " + "  7.0  mm");
+    EXPECT_EQ(*(resumen + 1), B(14) + "NUMERO DE ESPIRAS POR METRO " + "   77");
+    const auto ultimoFallo = std::find(lineas.rbegin(), lineas.rend(), ochocientos);
+    EXPECT_LT(ultimoFallo.base(), resumen + 1);
+}
+
 // What a case leaves behind, to compare two runs of it.
 struct Resultado {
     double FIPR = 0;
@@ -895,8 +978,8 @@ TEST(CalculaPostesado, LaHipotesis4ConOtroAlambreNoDaPresionDePrueba)
         if (tabular) {
             EXPECT_EQ(banco.pasos.size(), 7U);
             const std::string fila = banco.impresora.lineas().back();
-            EXPECT_TRUE(Contiene(fila, "  5.0" + B(4) + "   28" + B(8) + " 0.000" + B(4) +
-                                           TextoPresionPruebaNoDeterminada))
+            EXPECT_TRUE(Contiene(fila, "  5.0" + B(4) + "   28" + B(8) + B(6) + B(4) +
+                                           pruebas::MensajePPNoDeterminada))
                 << fila;
             continue;
         }
@@ -906,6 +989,75 @@ TEST(CalculaPostesado, LaHipotesis4ConOtroAlambreNoDaPresionDePrueba)
             EXPECT_EQ(banco.pasos[i].NESPEntrada, 28);
             EXPECT_EQ(banco.pasos[i].IndiceEntrada, 2);
             EXPECT_EQ(banco.pasos[i].fin, FinAnalisis::Aceptada);
+        }
+    }
+}
+
+// A test pressure that could not be set is never listed as a pressure: its failure text stands
+// where the number would, in the summary and in the head lines of every Normal page, and the
+// Tabular row leaves the PP column blank before the row's failure text; in both unit systems.
+TEST(CalculaPostesado, PresionDePruebaFallidaNoSeListaComoPresion)
+{
+    const std::string fallo = pruebas::MensajePPNoDeterminada;
+    const std::string etiqueta = "PRESION NETA PRUEBA FAB.(PP):";
+    struct Fila {
+        const char *sistema;
+        std::string STP; // as the head lines show it
+    };
+    for (const Fila &f : {Fila{"MKS", "9.00 at"}, Fila{"SI", "0.900 MPa"}}) {
+        struct Listado {
+            const char *nombre;
+            bool imprimiendo;
+            ClaseListado clase;
+        };
+        for (const Listado &l : {Listado{"pantalla", false, ClaseListado::Normal},
+                                 Listado{"normal", true, ClaseListado::Normal},
+                                 Listado{"pantalla impreso", true, ClaseListado::Pantalla},
+                                 Listado{"tabular", true, ClaseListado::Tabular}}) {
+            SCOPED_TRACE(std::string(f.sistema) + ", " + l.nombre);
+            const bool pantalla = !l.imprimiendo;
+            const ClaseListado clase = l.clase;
+            Banco banco;
+            banco.estado.ejecucion.SistemaUnidades = f.sistema;
+            if (!pantalla) {
+                banco.Imprimiendo(clase);
+            }
+            // The rerun of hypothesis 4 comes back with another wire: no test pressure.
+            banco.trasAnalisis = [](EstadoObra &e) {
+                const EstadoPostesado &p = e.postesado;
+                if (p.NumeroPasada == 1 && p.NumeroHipotesis == 4 && p.FIPRDEFI != 0) {
+                    e.postesado.NESP += 1;
+                    e.postesado.aceptada.NESP = e.postesado.NESP;
+                }
+            };
+
+            ASSERT_FALSE(banco.Calcula());
+            ASSERT_EQ(banco.estado.resultados.EstadoDiseno,
+                      CodigoPostesado::PresionPruebaNoValida);
+
+            std::vector<std::string> lineas = banco.impresora.lineas();
+            if (pantalla) {
+                lineas = Lineas(banco.salida.TextoPantalla());
+            }
+            std::vector<std::string> conPP;
+            for (const std::string &linea : lineas) {
+                if (Contiene(linea, etiqueta)) {
+                    conPP.push_back(linea);
+                }
+            }
+            if (pantalla || clase == ClaseListado::Pantalla) {
+                // The summary alone.
+                EXPECT_EQ(conPP, (std::vector<std::string>{B(14) + etiqueta +
+                                                           B(pantalla ? 5 : 10) + fallo}));
+            } else if (clase == ClaseListado::Normal) {
+                // The page of the failure and the six reports of the listing pass.
+                EXPECT_EQ(conPP, std::vector<std::string>(7, B(8) + etiqueta + B(1) + fallo +
+                                                                 B(5) + "STP: " + f.STP));
+            } else {
+                EXPECT_TRUE(conPP.empty());
+                const std::string final = "   28" + B(8) + B(6) + B(4) + fallo;
+                EXPECT_EQ(lineas.back().substr(lineas.back().size() - final.size()), final);
+            }
         }
     }
 }

@@ -32,6 +32,15 @@ public:
 
 inline constexpr std::int32_t CasoPrueba = 7;
 
+// The program's own failure texts of the design, in Spanish.
+inline const std::string MensajePPNoDeterminada = "PRESION DE PRUEBA EN FABRICA NO DETERMINADA";
+inline const std::string MensajePPSinLimite = "PRESION DE PRUEBA EN FABRICA SIN LIMITE";
+inline const std::string MensajePPNegativa = "PRESION DE PRUEBA EN FABRICA NEGATIVA";
+inline const std::string MensajeRadiosNoValidos =
+    "RADIOS NO VALIDOS: EL PRIMARIO O EL REVESTIMIENTO NO TIENE ESPESOR";
+inline const std::string MensajeDatosNoValidos =
+    "DATOS DE POSTESADO NO VALIDOS: RESULTADO NO CALCULABLE";
+
 // A pipe of 1000 mm inner diameter with a 75 mm core around a 1.5 mm steel cylinder 10 mm
 // from the bore, and a 25 mm coating; core 250 kp/cm2 at wrapping and 400 final, coating 350;
 // wire of 17000 kp/cm2 ultimate stress stressed to 11900. DP 4, MDP 5, STP 6 kp/cm2.

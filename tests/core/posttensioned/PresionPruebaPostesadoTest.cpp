@@ -135,7 +135,7 @@ TEST_F(PresionPruebaDelCaso, NoUsaElEstadoDeUnaHipotesis4AnteriorQueYaNoPasa)
 
     EXPECT_FALSE(FijaPPPostesado(estado, fallos, CasoPrueba));
 
-    EsperaFallo(TextoPresionPruebaNoDeterminada);
+    EsperaFallo(pruebas::MensajePPNoDeterminada);
 }
 
 TEST_F(PresionPruebaDelCaso, NoUsaElEstadoDeOtraHipotesis)
@@ -145,7 +145,7 @@ TEST_F(PresionPruebaDelCaso, NoUsaElEstadoDeOtraHipotesis)
 
     EXPECT_FALSE(FijaPPPostesado(estado, fallos, CasoPrueba));
 
-    EsperaFallo(TextoPresionPruebaNoDeterminada);
+    EsperaFallo(pruebas::MensajePPNoDeterminada);
 }
 
 TEST_F(PresionPruebaDelCaso, ElAlambreFijadoDebeSerElDeLaHipotesis4)
@@ -154,7 +154,7 @@ TEST_F(PresionPruebaDelCaso, ElAlambreFijadoDebeSerElDeLaHipotesis4)
 
     EXPECT_FALSE(FijaPPPostesado(estado, fallos, CasoPrueba));
 
-    EsperaFallo(TextoPresionPruebaNoDeterminada);
+    EsperaFallo(pruebas::MensajePPNoDeterminada);
 }
 
 TEST_F(PresionPruebaDelCaso, UnaPresionNegativaEsUnFalloDelCaso)
@@ -165,7 +165,7 @@ TEST_F(PresionPruebaDelCaso, UnaPresionNegativaEsUnFalloDelCaso)
 
     EXPECT_FALSE(FijaPPPostesado(estado, fallos, CasoPrueba));
 
-    EsperaFallo(TextoPresionPruebaNegativa);
+    EsperaFallo(pruebas::MensajePPNegativa);
 }
 
 TEST_F(PresionPruebaDelCaso, SinMDPNoHayLimiteYEsUnFalloDelCaso)
@@ -176,7 +176,31 @@ TEST_F(PresionPruebaDelCaso, SinMDPNoHayLimiteYEsUnFalloDelCaso)
 
     EXPECT_FALSE(FijaPPPostesado(estado, fallos, CasoPrueba));
 
-    EsperaFallo(TextoPresionPruebaSinLimite);
+    EsperaFallo(pruebas::MensajePPSinLimite);
+}
+
+TEST_F(PresionPruebaDelCaso, ElFalloSeEscribeEnElIdiomaDelPrograma)
+{
+    struct Fila {
+        std::int32_t DesplazamientoIdioma;
+        std::string texto;
+    };
+    const std::vector<Fila> filas = {
+        {5000, "FACTORY TEST PRESSURE NOT DETERMINED"},
+        {10000, "PRESSIÓ DE PROVA A FÀBRICA NO DETERMINADA"},
+        {15000, "PRESSÃO DE ENSAIO EM FÁBRICA NÃO DETERMINADA"},
+        {20000, "PRESSION D'ESSAI EN USINE NON DÉTERMINÉE"},
+    };
+    estado.postesado.NESPDEFI = 21.0;
+    for (const Fila &f : filas) {
+        SCOPED_TRACE(f.texto);
+        estado.ejecucion.DesplazamientoIdioma = f.DesplazamientoIdioma;
+        fallos.escritos.clear();
+
+        EXPECT_FALSE(FijaPPPostesado(estado, fallos, CasoPrueba));
+
+        EsperaFallo(f.texto);
+    }
 }
 
 // Compression is negative; a face fails when compressed beyond 0.6 fck (Fckn 400 at the core,

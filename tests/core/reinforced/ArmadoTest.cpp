@@ -728,6 +728,48 @@ TEST(CalculaArmado, FicheroDeAjustesIlegibleDetieneElCalculo)
 
 // --- Warnings and failures ----------------------------------------------------------------------
 
+TEST(CalculaArmado, MaximaExteriorInalcanzableConLasElevacionesNoDecideElCaso)
+{
+    // A cylinder-only pipe of 1.7 m (R 0.85 m) with a 0.128 m wall (z = 0.068 m) and an outer
+    // maximum of 5 cm2/m. The live load bends every section by -1.155 t.m/m; with DP 5 at
+    // (42.5 t/m) hypothesis 4 is T- alone, whose moment share 1.155 / 0.068 / 3.4 = 4.9957
+    // cm2/m lies just under 5: the outer face reaches 5 only with some 14450 cm2/m inside,
+    // beyond the 5000 the raises can add (5.008 there).
+    Banco b;
+    b.EscenarioPresion(20);
+    DatosTramo &t = b.estado.tramo;
+    t.vDi = 1.7;
+    t.ESP = 0.128;
+    t.FijaArmaduraExterior = Verdadero;
+    t.ArmaduraExteriorMaxima = 5;
+    b.estado.caso.DP = 5;
+    b.estado.resultados.MomentosCaso[4] = {0, -1.155, -1.155, -1.155};
+    ASSERT_FALSE(b.Calcula());
+    const ResultadosCaso &r = b.estado.resultados;
+
+    // 1: PP 20 at on R 0.85 m, 50 cm2/m: 5 outside (the maximum), 45 as a 4.5 mm sheet; the
+    //    outer 5 laid out as ten turns of 8 mm. 2: the live load's bending alone, Afe 3.565,
+    //    five turns of 10 mm (3.927), the 1.5 mm sheet inside. 3 and 5: no force. 4: not
+    //    raised: the 1.5 mm sheet, and the outer face's 9.997 from it as twenty turns of 8 mm.
+    const double Cinco10 = 3.926991;
+    const double Veinte8 = 10.053096;
+    const Fila sinFuerzas = {Hoja15, Cinco8, Hoja15 + Cinco8, 0, 0, 5, 1.5};
+    ComparaFilas(r, {{45, 5, 50, 0, 0, 10, 4.5},
+                     {Hoja15, Cinco10, Hoja15 + Cinco10, 0, 0, 5, 1.5},
+                     sinFuerzas,
+                     {Hoja15, Veinte8, Hoja15 + Veinte8, 0, 0, 20, 1.5},
+                     sinFuerzas});
+    // The pressure governs, as it does once hypothesis 4 keeps a sane layout.
+    EXPECT_EQ(r.HipotesisPesima, 1);
+    ComparaDisposicion(r, {4.5, 0, 0, 8, 10});
+    EXPECT_EQ(r.EstadoDiseno, 0);
+    // Said once, by hypothesis 4 of the sweep; no ratio breach from an absurd cylinder.
+    const std::string &pantalla = b.salida.TextoPantalla();
+    EXPECT_EQ(Cuenta(pantalla, "  ** " + T(661) + " **"), 1U);
+    EXPECT_EQ(Cuenta(pantalla, T(672)), 0U);
+    EXPECT_TRUE(TerminaEn(pantalla, ResultadosEnPantalla("45.00", "5.00", "50.00"))) << pantalla;
+}
+
 TEST(CalculaArmado, PresionPesimaSinCamisaNoCompruebaLaCuantia)
 {
     // PP 100 at without a cylinder: 147.06 cm2/m over 1500 cm2 would be above 0.096, but with

@@ -397,6 +397,19 @@ TEST(ArmaduraTubo, CarasPorHipotesis)
          1,
          {1.5, 0, 0, 8, 5},
          {Texto661}},
+        // T- alone, maximum 2.6155: above the moment share 2.614, but the outer face comes
+        // down to it only with some 13700 cm2/m inside, beyond the 5000 the raises can add
+        // (2.617 there). Said at once, the inner face not raised: the 1.5 mm sheet, and the
+        // outer face's 3.806 as five turns of 10 mm (3.927).
+        {"T- con maxima alcanzable solo mas alla del tope de elevaciones",
+         soloMenosM,
+         veinte,
+         1,
+         0,
+         Verdadero,
+         2.6155,
+         {1.5, 0, 0, 10, 5},
+         {Texto661}},
         // T+ alone: the outer face first (five turns of 8 mm, 2.513), the inner face from it,
         // 5.720 (twelve turns of 8 mm); a maximum is not pursued.
         {"solo T+", {0, 0.5, 0.5, 0.5}, veinte, 0, 0, Verdadero, 1, {0, 8, 12, 8, 5}, {}},
@@ -425,6 +438,18 @@ TEST(ArmaduraTubo, CarasPorHipotesis)
          Verdadero,
          2.5,
          {0, 8, 12, 10, 7},
+         {Texto662}},
+        // The same beyond the raises with both: Ai = TraccionCompuesta(T+, 2.6155) = 5.656
+        // (five turns of 12 mm), not raised; the outer face from it, 5.522 (eleven turns of
+        // 8 mm).
+        {"T+ y T- con maxima alcanzable solo mas alla del tope de elevaciones",
+         ambasM,
+         veinte,
+         0,
+         0,
+         Verdadero,
+         2.6155,
+         {0, 12, 5, 8, 11},
          {Texto662}},
     };
     for (const CasoTubo &c : casos) {
