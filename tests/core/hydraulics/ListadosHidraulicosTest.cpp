@@ -494,3 +494,65 @@ TEST_F(ListadosHidraulicosTest, DarcyCalculadoConCaudalCritico)
 
 } // namespace
 } // namespace dravek
+
+namespace dravek {
+namespace {
+
+// Data at the ends of what the fields take, through every calculation and its listing: the
+// listings finish and show no "nan", "inf" or negative number; a result beyond any number
+// shows as asterisks.
+TEST(ListadosHidraulicosExtremos, SinNaNNiInfinitos)
+{
+    EstadoObra estado;
+    pruebas::RelojFijo reloj;
+    pruebas::ImpresoraGrabadora impresora;
+    SalidaListado listado{reloj, impresora};
+    std::string pantalla;
+    SalidaHidraulica salida{estado, listado, pantalla};
+    for (const double dato : {0.0001, 1e6, 1e300}) {
+        for (const double rugosidad : {0.0001, RugosidadMaxima, 0.0}) {
+            SCOPED_TRACE(std::to_string(dato) + " / " + std::to_string(rugosidad));
+            DatosHidraulicos d;
+            d.DatoOrigen = dato;
+            d.Rugosidad = rugosidad;
+            std::string todo;
+            if (rugosidad > 0) {
+                PrColeBrook_Pendiente(d);
+                Sub3000(salida, d, dato, rugosidad, true);
+                todo += pantalla;
+                PrColeBrook_Caudal(d);
+                Sub3000_P(salida, d, dato, rugosidad, true);
+                todo += pantalla;
+                DarcyWeiss_Pendiente(d);
+                Sub3500(salida, d, dato, rugosidad, true);
+                todo += pantalla;
+                DarcyWeiss_Caudal(d);
+                Sub3500_P(salida, d, dato, rugosidad, true);
+                todo += pantalla;
+            }
+            Hazen_Pendiente(d);
+            Sub3000_Hazen(salida, d, dato, true);
+            todo += pantalla;
+            Hazen_Caudal(d);
+            Sub3000_Hazen_P(salida, d, dato, true);
+            todo += pantalla;
+            for (const std::string &l : impresora.lineas()) {
+                todo += l;
+            }
+            impresora.olvida();
+            EXPECT_EQ(todo.find("nan"), std::string::npos);
+            EXPECT_EQ(todo.find("inf"), std::string::npos);
+            if (dato > 1e299) {
+                EXPECT_NE(todo.find("*********"), std::string::npos);
+            }
+            // No negative number either.
+            for (std::size_t i = todo.find('-'); i != std::string::npos;
+                 i = todo.find('-', i + 1)) {
+                EXPECT_FALSE(i + 1 < todo.size() && todo[i + 1] >= '0' && todo[i + 1] <= '9');
+            }
+        }
+    }
+}
+
+} // namespace
+} // namespace dravek
