@@ -78,10 +78,10 @@ struct Solucion {
 // velocity whose own regime is not the one that gave it, or swing between two regimes for good
 // (1300 to 1500 mm at a slope of 0.003 with 0.01 mm). The regime is settled here: the velocity
 // of the final velocity's regime when its own law keeps it there, else that of the regime the
-// passes used; when neither law keeps its velocity inside its range the slope falls in the jump
-// of the friction factor at their common limit, and the flow runs at that limit's velocity,
-// with the friction factor the slope asks for there. False when nothing settles (the laminar
-// and critical ranges are not settled: no slope the window accepts reaches them).
+// passes used, else of any turbulent regime whose law keeps it inside; when no law does, the
+// slope falls in the jump of the friction factor at a limit, and the flow runs at that limit's
+// velocity, with the friction factor the slope asks for there. False when nothing settles (the
+// laminar and critical ranges are not settled: no slope the window accepts reaches them).
 bool AsientaRegimen(double J, double k, double D, RegimenFlujo deLasPasadas,
                     RegimenFlujo deLaVelocidad, Solucion &solucion)
 {
