@@ -162,10 +162,12 @@ void ImpresoraGrabadora::NuevaPagina()
 
 int ImpresoraGrabadora::FinDocumento()
 {
-    Graba(TipoOperacion::FinDocumento);
+    OperacionImpresora &operacion = Graba(TipoOperacion::FinDocumento);
+    operacion.error = m_falloFin;
+    m_falloFin = SinErrorImpresora;
     m_pagina = 1;
     m_y = 0;
-    return SinErrorImpresora;
+    return operacion.error;
 }
 
 std::vector<std::string> ImpresoraGrabadora::descripciones() const

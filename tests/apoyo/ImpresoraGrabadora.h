@@ -68,6 +68,9 @@ public:
 
     // The next picture painted fails with this number (and paints nothing).
     void FallaSiguienteImagen(int numero) { m_fallosImagen.push_back(numero); }
+    // The next end of document reports this number, as a printer that is missing or failed
+    // does.
+    void FallaFinDocumento(int numero) { m_falloFin = numero; }
 
     const std::vector<OperacionImpresora> &operaciones() const { return m_operaciones; }
     std::vector<std::string> descripciones() const;
@@ -92,6 +95,7 @@ private:
 
     std::vector<OperacionImpresora> m_operaciones;
     std::deque<int> m_fallosImagen;
+    int m_falloFin = SinErrorImpresora;
     Orientacion m_orientacion = Orientacion::Vertical;
     int m_copias = 1;
     std::string m_fuente = "Courier New";

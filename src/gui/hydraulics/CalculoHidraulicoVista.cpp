@@ -1,0 +1,320 @@
+#include "gui/hydraulics/CalculoHidraulicoVista.h"
+
+#include "core/hydraulics/CalculoHidraulico.h"
+#include "gui/comun/TextoQt.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QFont>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+namespace dravek::gui {
+
+namespace {
+
+constexpr QChar Retroceso = QChar(8);
+
+void PonTexto(QLineEdit *campo, const CajaTexto &caja)
+{
+    const QString texto = aQt(caja.Text());
+    if (campo->text() != texto) {
+        const QSignalBlocker bloqueo(campo);
+        campo->setText(texto);
+        // A text written by code leaves the caret at its start, so that Shift+End selects it.
+        campo->setCursorPosition(0);
+    }
+    campo->setReadOnly(caja.Locked);
+    campo->setEnabled(caja.Enabled);
+    campo->setVisible(caja.Visible);
+}
+
+void PonTexto(QPlainTextEdit *caja, const CajaTexto &control)
+{
+    const QString texto = aQt(control.Text());
+    if (caja->toPlainText() != texto) {
+        const QSignalBlocker bloqueo(caja);
+        caja->setPlainText(texto);
+    }
+    caja->setReadOnly(control.Locked);
+    caja->setEnabled(control.Enabled);
+    caja->setVisible(control.Visible);
+}
+
+void PonEtiqueta(QLabel *etiqueta, const Etiqueta &control)
+{
+    etiqueta->setText(aQt(control.Caption));
+    etiqueta->setEnabled(control.Enabled);
+    etiqueta->setVisible(control.Visible);
+}
+
+void PonMarco(QGroupBox *marco, const Etiqueta &control)
+{
+    marco->setTitle(aQt(control.Caption));
+    marco->setEnabled(control.Enabled);
+    marco->setVisible(control.Visible);
+}
+
+void PonOpciones(QRadioButton *const *botones, const GrupoOpciones &grupo)
+{
+    for (int i = 0; i < grupo.Count(); ++i) {
+        QRadioButton *boton = botones[i];
+        const QSignalBlocker bloqueo(boton);
+        boton->setText(aQt(grupo[i].Caption));
+        boton->setEnabled(grupo.Enabled && grupo[i].Enabled);
+        boton->setVisible(grupo.Visible && grupo[i].Visible);
+        // Unchecking one of an exclusive group needs the group's exclusiveness off.
+        boton->setAutoExclusive(false);
+        boton->setChecked(grupo.Value(i));
+        boton->setAutoExclusive(true);
+    }
+}
+
+void PonBoton(QPushButton *boton, const Boton &control)
+{
+    boton->setText(aQt(control.Caption));
+    boton->setToolTip(aQt(control.ToolTipText));
+    boton->setEnabled(control.Enabled);
+    boton->setVisible(control.Visible);
+}
+
+QPushButton *NuevoBoton(const char *nombre, QWidget *padre)
+{
+    auto *boton = new QPushButton(padre);
+    boton->setObjectName(QString::fromLatin1(nombre));
+    // Enter in a field must not press a button behind the field's back.
+    boton->setAutoDefault(false);
+    return boton;
+}
+
+} // namespace
+
+CalculoHidraulicoVista::CalculoHidraulicoVista(CalculoHidraulico &logica, QWidget *padre)
+    : QDialog(padre), m_logica(logica)
+{
+    m_frTipoCalculo = new QGroupBox(this);
+    auto *formulas = new QVBoxLayout(m_frTipoCalculo);
+    for (int i = 0; i < 3; ++i) {
+        m_rdTipoCalculo[i] = new QRadioButton(m_frTipoCalculo);
+        m_rdTipoCalculo[i]->setObjectName(QStringLiteral("rdTipoCalculo(%1)").arg(i));
+        formulas->addWidget(m_rdTipoCalculo[i]);
+        Observa(m_rdTipoCalculo[i], m_logica.rdTipoCalculo);
+        connect(m_rdTipoCalculo[i], &QRadioButton::clicked, this,
+                [this, i] { ClickOpcion(0, i); });
+    }
+
+    m_frRugosidad = new QGroupBox(this);
+    auto *rugosidad = new QGridLayout(m_frRugosidad);
+    m_lbRugosidad = new QLabel(m_frRugosidad);
+    m_txRugosidad = new QLineEdit(m_frRugosidad);
+    m_txRugosidad->setObjectName(QStringLiteral("txRugosidad"));
+    m_lbOmision = new QLabel(m_frRugosidad);
+    m_lbTextoAyuda = new QPlainTextEdit(m_frRugosidad);
+    m_lbTextoAyuda->setObjectName(QStringLiteral("lbTextoAyuda"));
+    m_lbTextoAyuda->setFocusPolicy(Qt::NoFocus);
+    rugosidad->addWidget(m_lbRugosidad, 0, 0, 1, 2);
+    rugosidad->addWidget(m_txRugosidad, 1, 0);
+    rugosidad->addWidget(m_lbOmision, 1, 1);
+    rugosidad->addWidget(m_lbTextoAyuda, 0, 2, 3, 1);
+    rugosidad->setColumnStretch(2, 1);
+    Observa(m_txRugosidad, m_logica.txRugosidad);
+
+    m_frTipoDato = new QGroupBox(this);
+    auto *datos = new QVBoxLayout(m_frTipoDato);
+    for (int i = 0; i < 2; ++i) {
+        m_rdTipoDato[i] = new QRadioButton(m_frTipoDato);
+        m_rdTipoDato[i]->setObjectName(QStringLiteral("rdTipoDato(%1)").arg(i));
+        datos->addWidget(m_rdTipoDato[i]);
+        Observa(m_rdTipoDato[i], m_logica.rdTipoDato);
+        connect(m_rdTipoDato[i], &QRadioButton::clicked, this, [this, i] { ClickOpcion(1, i); });
+    }
+    m_lbDatorigen = new QLabel(m_frTipoDato);
+    m_txDatoOrigen = new QLineEdit(m_frTipoDato);
+    m_txDatoOrigen->setObjectName(QStringLiteral("txDatoOrigen"));
+    datos->addWidget(m_lbDatorigen);
+    datos->addWidget(m_txDatoOrigen);
+    Observa(m_txDatoOrigen, m_logica.txDatoOrigen);
+
+    m_btCalculoHidraulico = NuevoBoton("btCalculoHidraulico", this);
+    m_btImprimeCh = NuevoBoton("btImprimeCh", this);
+    m_btCerrarHidraulico = NuevoBoton("btCerrarHidraulico", this);
+    const std::pair<QPushButton *, Boton *> botones[] = {
+        {m_btCalculoHidraulico, &m_logica.btCalculoHidraulico},
+        {m_btImprimeCh, &m_logica.btImprimeCh},
+        {m_btCerrarHidraulico, &m_logica.btCerrarHidraulico},
+    };
+    auto *filaBotones = new QHBoxLayout;
+    for (const auto &[widget, control] : botones) {
+        filaBotones->addWidget(widget);
+        Observa(widget, *control);
+        connect(widget, &QPushButton::clicked, this, [this, control] {
+            // A click whose focus move the leave check refused does not press the button.
+            Reenvia([this, control] {
+                if (m_logica.Foco() == control) {
+                    pulsa(*control);
+                }
+            });
+        });
+    }
+
+    m_edPantallaCh = new QPlainTextEdit(this);
+    m_edPantallaCh->setObjectName(QStringLiteral("edPantallaCh"));
+    m_edPantallaCh->setLineWrapMode(QPlainTextEdit::NoWrap);
+    QFont fuente(QStringLiteral("Courier New"));
+    fuente.setStyleHint(QFont::TypeWriter);
+    fuente.setFixedPitch(true);
+    m_edPantallaCh->setFont(fuente);
+    m_edPantallaCh->setFocusPolicy(Qt::ClickFocus);
+
+    auto *rejilla = new QGridLayout(this);
+    rejilla->addWidget(m_frTipoCalculo, 0, 0);
+    rejilla->addWidget(m_frRugosidad, 0, 1);
+    rejilla->addWidget(m_frTipoDato, 1, 0);
+    rejilla->addLayout(filaBotones, 1, 1);
+    rejilla->addWidget(m_edPantallaCh, 2, 0, 1, 2);
+    rejilla->setRowStretch(2, 1);
+    rejilla->setColumnStretch(1, 1);
+    resize(820, 640);
+
+    for (QLineEdit *campo : {m_txRugosidad, m_txDatoOrigen}) {
+        CajaTexto *caja = static_cast<CajaTexto *>(m_controles.value(campo));
+        connect(campo, &QLineEdit::textEdited, this, [this, caja](const QString &texto) {
+            Reenvia([caja, &texto] { ponTexto(*caja, deQt(texto)); });
+        });
+    }
+
+    Reenvia([this] { m_logica.Form_Load(); });
+}
+
+void CalculoHidraulicoVista::Observa(QWidget *widget, Control &control)
+{
+    m_controles.insert(widget, &control);
+    widget->installEventFilter(this);
+}
+
+template <typename F> void CalculoHidraulicoVista::Reenvia(F accion)
+{
+    if (m_ocupada) {
+        return;
+    }
+    m_ocupada = true;
+    accion();
+    m_logica.cumplePeticionFoco();
+    Refresca();
+    m_ocupada = false;
+    if (m_logica.Descargada()) {
+        accept();
+    }
+}
+
+void CalculoHidraulicoVista::ClickOpcion(int grupo, int indice)
+{
+    GrupoOpciones &opciones = grupo == 0 ? m_logica.rdTipoCalculo : m_logica.rdTipoDato;
+    Reenvia([this, &opciones, indice] {
+        if (m_logica.Foco() == &opciones) {
+            ponValor(opciones, indice, true);
+        }
+    });
+}
+
+bool CalculoHidraulicoVista::eventFilter(QObject *objeto, QEvent *evento)
+{
+    auto *widget = qobject_cast<QWidget *>(objeto);
+    Control *control = m_controles.value(widget);
+    if (control == nullptr) {
+        return QDialog::eventFilter(objeto, evento);
+    }
+    if (evento->type() == QEvent::FocusIn && !m_ocupada) {
+        Reenvia([this, control] { m_logica.cambiaFoco(*control); });
+    } else if (evento->type() == QEvent::KeyPress && !m_ocupada) {
+        auto *campo = qobject_cast<QLineEdit *>(widget);
+        const auto *tecla = static_cast<QKeyEvent *>(evento);
+        const QString texto = tecla->text();
+        const bool caracter =
+            texto.size() == 1 && (texto.at(0) >= QChar(32) || texto.at(0) == Retroceso);
+        if (campo != nullptr && caracter &&
+            !(tecla->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+            const std::int32_t codigo = texto.at(0).unicode();
+            std::int32_t queda = codigo;
+            Reenvia([control, codigo, &queda] { queda = pulsaTecla(*control, codigo); });
+            if (queda == 0) {
+                return true;
+            }
+            if (queda != codigo) {
+                // The other separator key stands for the user's.
+                campo->insert(QString(QChar(static_cast<char16_t>(queda))));
+                auto *caja = static_cast<CajaTexto *>(control);
+                Reenvia([caja, campo] { ponTexto(*caja, deQt(campo->text())); });
+                return true;
+            }
+        }
+    }
+    return QDialog::eventFilter(objeto, evento);
+}
+
+void CalculoHidraulicoVista::Refresca()
+{
+    setWindowTitle(aQt(m_logica.Caption));
+    PonMarco(m_frTipoCalculo, m_logica.frTipoCalculo);
+    PonOpciones(m_rdTipoCalculo, m_logica.rdTipoCalculo);
+    PonMarco(m_frRugosidad, m_logica.frRugosidad);
+    PonEtiqueta(m_lbRugosidad, m_logica.lbRugosidad);
+    PonTexto(m_txRugosidad, m_logica.txRugosidad);
+    PonEtiqueta(m_lbOmision, m_logica.lbOmision);
+    PonTexto(m_lbTextoAyuda, m_logica.lbTextoAyuda);
+    PonMarco(m_frTipoDato, m_logica.frTipoDato);
+    PonOpciones(m_rdTipoDato, m_logica.rdTipoDato);
+    PonEtiqueta(m_lbDatorigen, m_logica.lbDatorigen);
+    PonTexto(m_txDatoOrigen, m_logica.txDatoOrigen);
+    PonTexto(m_edPantallaCh, m_logica.edPantallaCh);
+    PonBoton(m_btCalculoHidraulico, m_logica.btCalculoHidraulico);
+    PonBoton(m_btImprimeCh, m_logica.btImprimeCh);
+    PonBoton(m_btCerrarHidraulico, m_logica.btCerrarHidraulico);
+    EnfocaControl();
+
+    // Shift+End: the text from the caret to the end.
+    if (CajaTexto *caja = m_logica.SeleccionPendiente()) {
+        QLineEdit *campo = caja == &m_logica.txDatoOrigen ? m_txDatoOrigen : m_txRugosidad;
+        const int desde = campo->cursorPosition();
+        campo->setSelection(desde, static_cast<int>(campo->text().size()) - desde);
+        m_logica.OlvidaSeleccion();
+    }
+}
+
+void CalculoHidraulicoVista::EnfocaControl()
+{
+    const Control *foco = m_logica.Foco();
+    if (foco == nullptr) {
+        return;
+    }
+    QWidget *destino = nullptr;
+    for (auto it = m_controles.cbegin(); it != m_controles.cend(); ++it) {
+        if (it.value() == foco && (destino == nullptr || it.key()->hasFocus())) {
+            destino = it.key();
+        }
+    }
+    // An option array has one focus: the selected option's button takes it.
+    if (foco == &m_logica.rdTipoCalculo || foco == &m_logica.rdTipoDato) {
+        const auto &grupo = static_cast<const GrupoOpciones &>(*foco);
+        QRadioButton *const *botones =
+            foco == &m_logica.rdTipoCalculo ? m_rdTipoCalculo : m_rdTipoDato;
+        const int i = grupo.Seleccionada();
+        if (i >= 0 && !(destino != nullptr && destino->hasFocus())) {
+            destino = botones[i];
+        }
+    }
+    if (destino != nullptr && !destino->hasFocus()) {
+        destino->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+} // namespace dravek::gui

@@ -1,0 +1,96 @@
+#include "gui/hydraulics/CalculoHidraulicoVista.h"
+#include "apoyo/ImpresoraGrabadora.h"
+#include "apoyo/MensajesGrabadora.h"
+#include "apoyo/RelojFijo.h"
+#include "core/hydraulics/CalculoHidraulico.h"
+#include "core/listing/SalidaListado.h"
+#include "core/model/EstadoObra.h"
+#include "gui/comun/TextoQt.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace dravek::gui {
+namespace {
+
+// The view carries the window's logic: captions from it, typing through its key filter, a leave
+// refused by its check (the click on Calcular does not calculate and the focus stays in the
+// field), a listing calculated, and closing.
+TEST(CalculoHidraulicoVista, ReenviaLosActosYCopiaElEstado)
+{
+    int argc = 1;
+    char nombre[] = "CalculoHidraulicoVistaTest";
+    char *argv[] = {nombre, nullptr};
+    QApplication app(argc, argv);
+
+    EstadoObra estado;
+    estado.ejecucion.DesplazamientoIdioma = 0;
+    // Built from a character: GCC 12 warns falsely (-Wrestrict) on a short literal here.
+    estado.ejecucion.SeparadorDecimalLocal = std::string(1, ',');
+    estado.ejecucion.CodigoSeparadorLocal = ',';
+    estado.ejecucion.CodigoOtroSeparador = '.';
+    pruebas::MensajesGrabadora mensajes{pruebas::Guion::Estricto};
+    pruebas::RelojFijo reloj;
+    pruebas::ImpresoraGrabadora impresora;
+    SalidaListado listado(reloj, impresora);
+    CalculoHidraulico logica(estado, mensajes, listado);
+
+    CalculoHidraulicoVista vista(logica);
+    vista.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&vista));
+    auto *dato = vista.findChild<QLineEdit *>(QStringLiteral("txDatoOrigen"));
+    auto *rugosidad = vista.findChild<QLineEdit *>(QStringLiteral("txRugosidad"));
+    auto *darcy = vista.findChild<QRadioButton *>(QStringLiteral("rdTipoCalculo(1)"));
+    auto *calcular = vista.findChild<QPushButton *>(QStringLiteral("btCalculoHidraulico"));
+    auto *cerrar = vista.findChild<QPushButton *>(QStringLiteral("btCerrarHidraulico"));
+    auto *pantalla = vista.findChild<QPlainTextEdit *>(QStringLiteral("edPantallaCh"));
+    ASSERT_TRUE(dato && rugosidad && darcy && calcular && cerrar && pantalla);
+
+    EXPECT_EQ(vista.windowTitle(), QStringLiteral("Cálculo hidráulico"));
+    EXPECT_EQ(rugosidad->text(), QStringLiteral("0,050"));
+    EXPECT_TRUE(darcy->isChecked());
+    EXPECT_EQ(calcular->text(), aQt(logica.btCalculoHidraulico.Caption));
+
+    // Entering the empty datum shows 0 with its text selected; typing replaces it, the point
+    // becoming the user's comma.
+    dato->setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(logica.Foco(), &logica.txDatoOrigen);
+    EXPECT_EQ(dato->selectedText(), QStringLiteral("0,000"));
+    QTest::keyClicks(dato, QStringLiteral("0.00001"));
+    EXPECT_EQ(dato->text(), QStringLiteral("0,00001"));
+    EXPECT_EQ(logica.txDatoOrigen.Text(), "0,00001");
+
+    // Below the smallest slope: the click on Calcular runs the leave check, which refuses.
+    mensajes.responde(RespuestaMensaje::Aceptar);
+    QTest::mouseClick(calcular, Qt::LeftButton);
+    EXPECT_EQ(mensajes.mostrados(),
+              (std::vector<pruebas::MensajeMostrado>{{"Valor incorrecto", BotonesMensaje::Aceptar,
+                                                      IconoMensaje::Ninguno, "Pendiente (m/m)"}}));
+    EXPECT_TRUE(dato->hasFocus());
+    EXPECT_EQ(dato->text(), QStringLiteral("0,000"));
+    EXPECT_TRUE(pantalla->toPlainText().isEmpty());
+
+    QTest::keyClicks(dato, QStringLiteral("0.001"));
+    QTest::mouseClick(calcular, Qt::LeftButton);
+    EXPECT_EQ(dato->text(), QStringLiteral("0,001"));
+    EXPECT_FALSE(logica.edPantallaCh.Text().empty());
+    EXPECT_EQ(pantalla->toPlainText(), aQt(logica.edPantallaCh.Text()));
+    EXPECT_TRUE(
+        pantalla->toPlainText().startsWith(QStringLiteral("Fórmula de DARCY - WEISSBACH")));
+
+    QTest::mouseClick(cerrar, Qt::LeftButton);
+    EXPECT_TRUE(logica.Descargada());
+    EXPECT_FALSE(vista.isVisible());
+}
+
+} // namespace
+} // namespace dravek::gui
