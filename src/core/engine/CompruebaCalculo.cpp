@@ -177,8 +177,8 @@ private:
     std::string m_mensaje;
 };
 
-// Step 3 of the run validation: the pressures of the run, then the project's. A pressure of
-// the set the loop does not use need only be a number (it decides which set is used).
+// The pressures of the run, then the project's. A pressure of the set the loop does not use
+// need only be a number (it decides which set is used).
 void CompruebaPresiones(Comprobacion &c, const EstadoObra &estado, bool unSoloCaso)
 {
     const DatosTramo &t = estado.tramo;
@@ -206,7 +206,7 @@ void CompruebaPresiones(Comprobacion &c, const EstadoObra &estado, bool unSoloCa
     presion(o.MDPFinalObra, 272, !leyTramo);
 }
 
-// Step 5: the reinforced-concrete materials, as the design reads them.
+// The reinforced-concrete materials, as the design reads them.
 void CompruebaArmado(Comprobacion &c, const DatosTramo &t)
 {
     c.Finito(t.ArmaduraExteriorMaxima, 284);
@@ -224,7 +224,7 @@ void CompruebaArmado(Comprobacion &c, const DatosTramo &t)
     c.Numero(t.GamaF, Magnitud::CoeficienteSeguridad, 999);
 }
 
-// Step 6: the post-tensioned materials, as the design and its listings read them.
+// The post-tensioned materials, as the design and its listings read them.
 void CompruebaPostesado(Comprobacion &c, const DatosTramo &t)
 {
     c.Finito(t.CoefPresionPrimario, 295);
@@ -247,7 +247,7 @@ void CompruebaPostesado(Comprobacion &c, const DatosTramo &t)
     c.Numero(t.Epsr, Magnitud::Retraccion, 306);
 }
 
-// Step 7: the section, thickness and covers as entered (cm).
+// The section, thickness and covers as entered (cm).
 void CompruebaSeccion(Comprobacion &c, const EstadoObra &estado)
 {
     const DatosTramo &t = estado.tramo;
@@ -267,7 +267,7 @@ void CompruebaSeccion(Comprobacion &c, const EstadoObra &estado)
     }
 }
 
-// Step 11: the fill-height range the loop walks. A final height of 0 or less is the first
+// The fill-height range the loop walks. A final height of 0 or less is the first
 // height alone; any other below the first, or one that is not a number, would calculate
 // nothing and is refused naming the range.
 void CompruebaAlturas(Comprobacion &c, const EstadoObra &estado)
@@ -301,7 +301,7 @@ void CompruebaAlturas(Comprobacion &c, const EstadoObra &estado)
     }
 }
 
-// Steps 12 to 19: the installation, the fill and the loads.
+// The installation, the fill and the loads.
 void CompruebaInstalacion(Comprobacion &c, const EstadoObra &estado)
 {
     const DatosTramo &t = estado.tramo;
