@@ -101,6 +101,37 @@ inline void PreparaTramoArmado(EstadoObra &e, bool enSI, const std::string &ruta
     t.CalculoCargas = 1;
 }
 
+// The post-tensioned variant of the same run: a 1000 mm pipe with a 75 mm core around an
+// embedded 1.5 mm cylinder 10 mm from the bore and a 25 mm coating, the default materials.
+inline void HazTramoPostesado(EstadoObra &e, bool enSI, const std::string &rutaAplicacion)
+{
+    const double f = enSI ? 1.0 / FactorTensiones : 1.0;
+    DatosTramo &t = e.tramo;
+    t.Tipologia = 2211;
+    t.EsArmado = Falso;
+    t.TipoPostesado = 1;
+    t.ClaseFisuracion = 0;
+    t.ESP = 10;
+    t.RECI = 1;
+    t.RECE = 2.5;
+    t.vDE = t.vDi + 2 * t.ESP / 100;
+    t.Delca = 1.5;
+    t.FykPost = 2100 * f;
+    t.Es = 2100000 * f;
+    t.Ep = 2000000 * f;
+    t.Fckno = 300 * f;
+    t.Fckn = 400 * f;
+    t.Fckr = 350 * f;
+    t.SFck = 17000 * f;
+    t.Sf = 12750 * f;
+    t.Rel = 2;
+    t.Fic = 1.5;
+    t.Fir = 0.75;
+    t.Epsc = 0.0002;
+    t.Epsr = 0.0003;
+    e.frFiguras.ptPostesado = rutaAplicacion + "Lur2211.bmp";
+}
+
 // The case as the case loop left it for the design.
 struct CasoListado {
     std::int32_t numeroCaso = 0;

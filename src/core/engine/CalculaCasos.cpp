@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <string>
 
+#include "core/engine/CompruebaCalculo.h"
 #include "core/engine/DatosTramoListado.h"
 #include "core/engine/Ovaliz.h"
 #include "core/engine/PresionesCaso.h"
@@ -18,14 +19,6 @@ namespace {
 
 // Height and DP both at or below this: the run's whole ranges (the callers pass -1 and -1).
 constexpr double LimiteLlamadaCompleta = -0.5;
-
-// A next height closer than this to the final one is taken as the final one (strict), m.
-constexpr double ToleranciaAlturaFinal = 0.01;
-
-// Pressure step, at: a DP up to this much above the final DP is calculated unchanged; a step
-// that passes it by less than its own size less this margin gives a last case at the final DP.
-constexpr double MargenPresionFinal = 0.2;
-constexpr double MargenUltimoPaso = 0.1;
 
 // Pantalla listing, lines of its 72-line page: a case title takes 6, and it opens a new page
 // unless the title and the case's first block (33 lines together) still fit. After a case the
@@ -110,53 +103,6 @@ ErrorCalculo DetieneCalculo(ContextoCalculo &contexto, const std::string &mensaj
         contexto.salida.EscribePantalla(0, mensaje, 2);
     }
     return ErrorCalculo::Con(mensaje);
-}
-
-// The message of a load of fill height H that cannot be computed, from the labels of the entry
-// fields that hold the faulty value, so the engineer knows what to correct.
-std::string MensajeErrorCargasCaso(const EstadoObra &estado, ErrorMarston error, double H)
-{
-    const DatosTramo &tramo = estado.tramo;
-    const std::int32_t d = estado.ejecucion.DesplazamientoIdioma;
-    const auto valor = [&](double x) {
-        return QuitaBlancos(sNumeroDob(estado.ejecucion, x, 0, 3, "", false));
-    };
-    const auto etiqueta = [&](std::int32_t texto) { return QuitaBlancos(Texto(d, texto)); };
-    std::string detalle;
-    switch (error) {
-    case ErrorMarston::Ninguno:
-        break;
-    case ErrorMarston::AlturaNoValida:
-        detalle = etiqueta(918) + ": " + valor(H); // "Altura (m)"
-        break;
-    case ErrorMarston::DiametroNoValido:
-        detalle = etiqueta(227) + ": " + valor(tramo.vDE); // "Diámetro Exterior"
-        break;
-    case ErrorMarston::AnchoZanjaNoValido:
-        detalle = etiqueta(266) + ": " + valor(tramo.AnchoZanja); // "Anchura Zanja (m)"
-        break;
-    case ErrorMarston::AnguloRozamientoNoValido:
-        detalle = etiqueta(517); // "Angulo de Rozamiento debe estar entre 0º y 90º"
-        break;
-    case ErrorMarston::DistanciaTerrenoNoValida:
-    case ErrorMarston::SinConvergencia:
-    case ErrorMarston::ResultadoNoFinito:
-        // The plane of equal settlement is found from h' / Bc: an h' of 0, or one so large that
-        // the load overflows, is what these faults come from.
-        detalle = etiqueta(316) + ": " + valor(tramo.DistanciaTerrenoNatural);
-        break;
-    case ErrorMarston::RellenoNoValido:
-        detalle = etiqueta(308) + " " + etiqueta(238) + " " + // "Valor Incorrecto del Tipo..."
-                  std::to_string(tramo.TipoRelleno);
-        break;
-    case ErrorMarston::RazonAsentamientoNoValida:
-        detalle = etiqueta(318) + ": " + std::to_string(tramo.IndiceAsentamiento);
-        break;
-    case ErrorMarston::CargaMovilNoValida:
-        detalle = etiqueta(321) + ": " + std::to_string(tramo.TipoCargaConcentrada);
-        break;
-    }
-    return etiqueta(286) + ": " + detalle; // "ERROR"
 }
 
 // Loads of one fill height in t/m2, and the impact coefficient of its live load.
@@ -314,52 +260,23 @@ ErrorCalculo CalculaUnCaso(ContextoCalculo &contexto, std::int32_t numeroCaso, d
 bool SiguientePresion(EstadoObra &estado)
 {
     DatosCalculo &calculo = estado.calculo;
-    const double paso = calculo.IncrementoPresion;
-    // A step of 0 is one DP per height. A negative step (a DP->MDP law whose MDP falls while DP
-    // rises) or one that is not finite would never reach the end of the range: one DP too.
-    if (!(paso > 0) || !std::isfinite(paso)) {
-        return false;
-    }
     const double limite =
         RangoPresionesDelTramo(estado.tramo) ? estado.tramo.DPFinalTramo : estado.obra.DPFinalObra;
-    const double siguiente = calculo.PresionCaso + paso;
-    if (!(siguiente > calculo.PresionCaso)) {
-        return false; // a step lost in the rounding of a huge DP
-    }
+    double siguiente = 0;
+    const bool otra =
+        PresionSiguiente(calculo.PresionCaso, limite, calculo.IncrementoPresion, siguiente);
     calculo.PresionCaso = siguiente;
-    if (siguiente <= limite + MargenPresionFinal) {
-        return true;
-    }
-    if (siguiente <= limite + paso - MargenUltimoPaso) {
-        calculo.PresionCaso = limite;
-        return true;
-    }
-    return false;
+    return otra;
 }
 
 // Moves H to the next fill height; false after the last one.
 bool SiguienteAltura(const EstadoObra &estado, double &H)
 {
-    const double alturaFinal = estado.calculo.AlturaFinal;
-    // The case at the final height is the last one: with a step of 0.01 m or less the snapping
-    // rule below would bring the next height back to the final one for ever.
-    if (H == alturaFinal) {
-        return false;
-    }
-    const double paso = estado.tramo.IncrementoAltura;
-    // A step of 0 is a single height; a negative or non-finite one would never end.
-    if (!(paso > 0) || !std::isfinite(paso)) {
-        return false;
-    }
-    double siguiente = H + paso;
-    if (std::abs(alturaFinal - siguiente) < ToleranciaAlturaFinal) {
-        siguiente = alturaFinal;
-    }
-    if (!(siguiente > H)) {
-        return false;
-    }
+    double siguiente = 0;
+    const bool otra =
+        AlturaSiguiente(H, estado.calculo.AlturaFinal, estado.tramo.IncrementoAltura, siguiente);
     H = siguiente;
-    return H <= alturaFinal;
+    return otra;
 }
 
 } // namespace
@@ -374,13 +291,18 @@ ErrorCalculo CalculaCasos(ContextoCalculo &contexto, std::int32_t &numeroCaso, d
 
     listado.LineasPorPagina = LineasPorPaginaTabular;
     ConstruyeEtiquetas(estado);
-
-    const GuardaGeometriaCalculo guarda(estado);
     listado.LineasImpresas = 0;
     caso.ContadorCasos = 0;
 
     RangoAlturas(estado);
     PreparaLeyMDP(estado);
+    // Nothing is calculated of a run that cannot be calculated whole, nor of one that would
+    // run for hours: the check reads the geometry as entered, before it is converted.
+    if (const ErrorCalculo error = CompruebaDatosCalculo(estado, altura, dp)) {
+        return DetieneCalculo(contexto, error.mensaje);
+    }
+
+    const GuardaGeometriaCalculo guarda(estado);
     // A final height of 0 means the first height only.
     if (calculo.AlturaFinal <= 0) {
         calculo.AlturaFinal = calculo.AlturaInicial;

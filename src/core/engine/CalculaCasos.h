@@ -20,7 +20,9 @@ namespace dravek {
 // and RECE in m, the concrete 120 degree cradle as analysis code 3) and comes back as entered,
 // with the run's height range, on every way out: an error or an exception included.
 //
-// A step that cannot go on (the Marston loads, the ring analysis, a design) ends the
+// Before the first case the run is checked (CompruebaDatosCalculo): a run that cannot be
+// calculated, or one of more than MaximoCasosCalculo cases, calculates nothing. That, and a
+// step that cannot go on (the Marston loads, the ring analysis, a design), ends the
 // calculation: its message is already in the listing and is returned for the command to show.
 ErrorCalculo CalculaCasos(ContextoCalculo &contexto, std::int32_t &numeroCaso, double altura,
                           double dp);

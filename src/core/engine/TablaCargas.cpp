@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstddef>
 
+#include "core/engine/CompruebaCalculo.h"
 #include "core/listing/FormatoNumeros.h"
 #include "core/model/TextoRecurso.h"
 
@@ -264,19 +265,16 @@ ErrorCalculo ListaCargas(ContextoCalculo &contexto, double CoeficienteImpacto)
     if (std::abs(alturaFinal - H) < ToleranciaAlturaFinal) {
         H = alturaFinal;
     }
-    while (H <= alturaFinal) {
+    // The rows after the first follow the case loop's rule: the row of the final height is the
+    // last, no step gives the initial height alone, and a step too small to move the height
+    // ends the table. However far a range reaches, no more rows than a range within the
+    // physical bounds can hold.
+    for (int filas = 0; H <= alturaFinal && filas < FilasMaximasTablaCargas; ++filas) {
         if (ErrorCalculo error = fila(H, tramo.TipoCargaConcentrada)) {
             return error;
         }
-        // The row of the final height is the last: a step of 0.01 m or less would otherwise be
-        // brought back to the final height again and again. No step (or a negative one, which
-        // validation refuses) gives the initial height alone.
-        if (incremento <= 0 || H == alturaFinal) {
+        if (!AlturaSiguiente(H, alturaFinal, incremento, H)) {
             break;
-        }
-        H += incremento;
-        if (std::abs(alturaFinal - H) < ToleranciaAlturaFinal) {
-            H = alturaFinal;
         }
     }
     return {};

@@ -9,6 +9,7 @@
 
 #include "core/engine/ContextoCalculo.h"
 #include "core/engine/mdMarston.h"
+#include "core/model/LimitesFisicos.h"
 
 namespace dravek {
 
@@ -40,7 +41,12 @@ ErrorCalculo CalculaCargasUnMetro(ContextoCalculo &contexto);
 // height of the run, each as pressure and load per metre (kN in SI). Its first row leaves the
 // loads of 1 m of fill; the case loads then hold the last row's, so the caller computes those of
 // its own height again. Any other listing gets no line, only the loads of 1 m of fill.
-// CoeficienteImpacto is the one of the run's first fill height, shown in the heading.
+// CoeficienteImpacto is the one of the run's first fill height, shown in the heading. The range
+// rows are FilasMaximasTablaCargas at most: as many heights as the physical bounds allow.
+inline constexpr int FilasMaximasTablaCargas =
+    static_cast<int>(Limite(Magnitud::AlturaRelleno).maximo /
+                     Limite(Magnitud::PasoAltura).minimo) +
+    1;
 ErrorCalculo ListaCargas(ContextoCalculo &contexto, double CoeficienteImpacto);
 
 } // namespace dravek

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <string_view>
 #include <vector>
 
 #include "core/listing/FormatoNumeros.h"
@@ -22,43 +23,52 @@ constexpr std::int32_t LineasPaginaPantalla = 72;
 // Rounding of the summed line heights must not push the last line of a full page over.
 constexpr double ToleranciaPagina = 1e-9; // mm
 
-// Byte offset of each character of the text, and the text's size last: character k (from 1)
-// is texto[inicio[k - 1], inicio[k]).
-std::vector<std::size_t> IniciosCaracteres(const std::string &texto)
+// The text without the blanks (' ' only) at either end.
+std::string_view SinBlancos(std::string_view texto)
 {
-    std::vector<std::size_t> inicios;
-    for (std::size_t i = 0; i < texto.size(); i += LongitudCaracterUtf8(texto, i)) {
-        inicios.push_back(i);
+    const std::size_t primero = texto.find_first_not_of(' ');
+    if (primero == std::string_view::npos) {
+        return {};
     }
-    inicios.push_back(texto.size());
-    return inicios;
+    return texto.substr(primero, texto.find_last_not_of(' ') - primero + 1);
 }
 
-} // namespace
-
-void PartirTexto(std::string &resto, std::string &linea, int ancho)
+// PartirTexto on a view of the rest, which moves past the head line. Only the first ancho + 1
+// characters decide where the line breaks, so no more of the text is looked at: a title split
+// line by line is read once, however long it is.
+void PartirVista(std::string_view &resto, std::string &linea, int ancho)
 {
-    const std::string s = resto;
-    const std::vector<std::size_t> inicio = IniciosCaracteres(s);
-    const std::size_t n = inicio.size() - 1;
+    const std::string_view s = resto;
     // At least one character per line, so that a caller splitting until the rest is empty ends.
     const std::size_t w = static_cast<std::size_t>(std::max(ancho, 1));
-    const std::size_t m = std::min(w, n);
+
+    // Byte offset of characters 1 to w + 1 (as many as there are), then the offset after them:
+    // character k (from 1) is s[inicio[k - 1], inicio[k]).
+    std::vector<std::size_t> inicio;
+    std::size_t i = 0;
+    while (i < s.size() && inicio.size() <= w) {
+        inicio.push_back(i);
+        i += LongitudCaracterUtf8(s, i);
+    }
+    const std::size_t vistos = inicio.size();
+    inicio.push_back(i);
+    const bool masLargo = vistos > w;
+    const std::size_t m = std::min(w, vistos);
     // Character k (from 1) as a byte; every character of more than one byte is above 127.
     const auto codigo = [&](std::size_t k) {
         return static_cast<unsigned char>(s[inicio[k - 1]]);
     };
 
+    // A carriage return beyond character w + 1 breaks nothing here.
     std::size_t p = 0;
-    for (std::size_t k = 1; k <= n; ++k) {
+    for (std::size_t k = 1; k <= vistos; ++k) {
         if (codigo(k) == static_cast<unsigned char>(RetornoCarro)) {
             p = k;
             break;
         }
     }
-    if (p == 0 || p > w + 1) {
-        p = 0;
-        if (n > w) {
+    if (p == 0) {
+        if (masLargo) {
             for (std::size_t k = m; k >= 1; --k) {
                 if (codigo(k) <= 32U) {
                     p = k;
@@ -67,17 +77,26 @@ void PartirTexto(std::string &resto, std::string &linea, int ancho)
             }
         }
         if (p == 0) {
-            linea = s.substr(0, inicio[m]);
-            resto = QuitaBlancos(s.substr(inicio[m]));
+            linea.assign(s.substr(0, inicio[m]));
+            resto = SinBlancos(s.substr(inicio[m]));
             return;
         }
     }
-    linea = s.substr(0, inicio[p - 1]);
-    std::size_t siguiente = p + 1;
-    if (siguiente <= n && codigo(siguiente) == static_cast<unsigned char>(SaltoLinea)) {
+    linea.assign(s.substr(0, inicio[p - 1]));
+    std::size_t siguiente = inicio[p];
+    if (siguiente < s.size() && s[siguiente] == SaltoLinea) {
         ++siguiente;
     }
-    resto = QuitaBlancos(s.substr(inicio[siguiente - 1]));
+    resto = SinBlancos(s.substr(siguiente));
+}
+
+} // namespace
+
+void PartirTexto(std::string &resto, std::string &linea, int ancho)
+{
+    std::string_view vista = resto;
+    PartirVista(vista, linea, ancho);
+    resto = std::string(vista);
 }
 
 void SalidaListado::EscribePantalla(int lineasAntes, const std::string &texto, int finesDespues)
@@ -145,11 +164,11 @@ void SalidaListado::CabeceraNormal(EstadoObra &estado, std::int32_t numeroCaso, 
     if (conTitulo) {
         SaltaLineas(estado, 2);
         m_impresora.PonNegrita(true);
-        // Split from a copy: the title is printed again at the next run.
-        std::string resto = estado.obra.TIGEN;
+        // Split through a view: the title stays whole for the next run.
+        std::string_view resto = estado.obra.TIGEN;
         std::string linea;
         do {
-            PartirTexto(resto, linea, 72);
+            PartirVista(resto, linea, 72);
             ImprimeLinea(Blancos(10) + sTextoFijo(linea, 72));
         } while (!resto.empty());
         SaltaLineas(estado, 1);

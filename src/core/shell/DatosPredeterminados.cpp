@@ -40,6 +40,12 @@ constexpr int CampoAncho = 4; // characters of every number of "LUR#GM"
 constexpr int Grupos = 5;
 constexpr double PasoArmaduraDefecto = 5.0; // cm2/m
 
+// Bytes of one line at most: far more than the 79 characters of a row of "LUR#GM", even in
+// four-byte characters and with a remark after them. A longer line, like more lines than the
+// table takes, makes the file too long: it is not read further, so that a device or a pipe
+// that never ends is not read for ever.
+constexpr std::size_t LongitudMaximaLinea = 4096;
+
 enum class Apertura { Leido, NoExiste, Fallo };
 
 struct FicheroLeido {
@@ -47,33 +53,113 @@ struct FicheroLeido {
     int error = 0; // old runtime's error number when apertura is Fallo
     bool fallaLectura = false;
     std::vector<std::string> lineas;
+    // More lines than were asked for, or a line longer than LongitudMaximaLinea; the head of
+    // such a line is in lineaCortada.
+    bool demasiadoLargo = false;
+    std::string lineaCortada;
 };
 
-// Lines end in "\n" or "\r\n"; a line end at the very end opens no further line, so only a real
-// empty line reads as one. A UTF-8 byte-order mark is not part of the first line.
-std::vector<std::string> PartirLineas(std::string_view contenido)
-{
-    constexpr std::string_view MarcaOrden = "\xEF\xBB\xBF";
-    if (contenido.starts_with(MarcaOrden)) {
-        contenido.remove_prefix(MarcaOrden.size());
+// Splits bytes into lines as they arrive. Lines end in "\n" or "\r\n"; a line end at the very
+// end opens no further line, so only a real empty line reads as one. A UTF-8 byte-order mark
+// is not part of the first line.
+class PartidorLineas {
+public:
+    PartidorLineas(FicheroLeido &fichero, std::size_t maximoLineas)
+        : m_fichero(fichero), m_maximoLineas(maximoLineas)
+    {
     }
-    std::vector<std::string> lineas;
-    while (!contenido.empty()) {
-        const auto fin = contenido.find('\n');
-        std::string_view linea = contenido.substr(0, fin);
-        if (linea.ends_with('\r')) {
-            linea.remove_suffix(1);
-        }
-        lineas.emplace_back(linea);
-        if (fin == std::string_view::npos) {
-            break;
-        }
-        contenido.remove_prefix(fin + 1);
-    }
-    return lineas;
-}
 
-FicheroLeido LeeFichero(const std::filesystem::path &ruta)
+    // False once the file has proved too long: nothing more is taken.
+    bool Anade(std::string_view bytes)
+    {
+        for (const char c : bytes) {
+            if (!m_marcaDecidida) {
+                m_inicio += c;
+                if (m_inicio == MarcaOrden) {
+                    m_marcaDecidida = true;
+                } else if (!MarcaOrden.starts_with(m_inicio)) {
+                    m_marcaDecidida = true;
+                    if (!AnadeBytes(m_inicio)) {
+                        return false;
+                    }
+                }
+                continue;
+            }
+            if (!AnadeByte(c)) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    void Termina()
+    {
+        if (!m_marcaDecidida) {
+            m_marcaDecidida = true;
+            if (!AnadeBytes(m_inicio)) {
+                return;
+            }
+        }
+        if (m_abierta) {
+            CierraLinea();
+        }
+    }
+
+private:
+    static constexpr std::string_view MarcaOrden = "\xEF\xBB\xBF";
+
+    bool AnadeBytes(std::string_view bytes)
+    {
+        for (const char c : bytes) {
+            if (!AnadeByte(c)) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    bool AnadeByte(char c)
+    {
+        if (!m_abierta) {
+            if (m_fichero.lineas.size() >= m_maximoLineas) {
+                m_fichero.demasiadoLargo = true;
+                return false;
+            }
+            m_abierta = true;
+            m_linea.clear();
+        }
+        if (c == '\n') {
+            CierraLinea();
+            return true;
+        }
+        if (m_linea.size() >= LongitudMaximaLinea) {
+            m_fichero.demasiadoLargo = true;
+            m_fichero.lineaCortada = m_linea;
+            return false;
+        }
+        m_linea += c;
+        return true;
+    }
+
+    void CierraLinea()
+    {
+        if (m_linea.ends_with('\r')) {
+            m_linea.pop_back();
+        }
+        m_fichero.lineas.push_back(m_linea);
+        m_abierta = false;
+    }
+
+    FicheroLeido &m_fichero;
+    std::size_t m_maximoLineas;
+    bool m_marcaDecidida = false;
+    std::string m_inicio;
+    bool m_abierta = false;
+    std::string m_linea;
+};
+
+// Reads at most maximoLineas lines of the file, each of LongitudMaximaLinea bytes at most.
+FicheroLeido LeeFichero(const std::filesystem::path &ruta, std::size_t maximoLineas)
 {
     FicheroLeido fichero;
     std::error_code ec;
@@ -93,19 +179,23 @@ FicheroLeido LeeFichero(const std::filesystem::path &ruta)
         fichero.error = ErrorAccesoFichero;
         return fichero;
     }
-    std::string contenido;
+    PartidorLineas partidor(fichero, maximoLineas);
     std::array<char, 16384> bloque{};
     while (entrada.read(bloque.data(), bloque.size()) || entrada.gcount() > 0) {
-        contenido.append(bloque.data(), static_cast<std::size_t>(entrada.gcount()));
+        if (!partidor.Anade(
+                std::string_view(bloque.data(), static_cast<std::size_t>(entrada.gcount())))) {
+            return fichero;
+        }
         if (!entrada) {
             break;
         }
     }
     if (entrada.bad()) {
         fichero.fallaLectura = true;
+        fichero.lineas.clear();
         return fichero;
     }
-    fichero.lineas = PartirLineas(contenido);
+    partidor.Termina();
     return fichero;
 }
 
@@ -220,7 +310,10 @@ ErrorDatosPredeterminados LeeGeometriaPredeterminada(const std::string &RutaApli
     const std::string nombre = FicheroGeometria;
     tablas.NumeroDimensiones = 0;
 
-    const FicheroLeido fichero = LeeFichero(std::filesystem::path(RutaAplicacion) / nombre);
+    // One line more than the header and the table hold is already too many.
+    const FicheroLeido fichero =
+        LeeFichero(std::filesystem::path(RutaAplicacion) / nombre,
+                   LineasCabeceraGeometria + TablasPredeterminadas::MaxFilas);
     if (fichero.apertura == Apertura::NoExiste) {
         return NoExiste(desplazamiento, nombre);
     }
@@ -230,9 +323,6 @@ ErrorDatosPredeterminados LeeGeometriaPredeterminada(const std::string &RutaApli
 
     const std::string &separador = ejecucion.SeparadorDecimalLocal;
     for (std::size_t n = LineasCabeceraGeometria; n < fichero.lineas.size(); ++n) {
-        if (tablas.NumeroDimensiones >= TablasPredeterminadas::MaxFilas) {
-            return FalloTamano(desplazamiento, TextoDeDimensiones);
-        }
         const std::vector<std::string_view> caracteres = Caracteres(fichero.lineas[n]);
         std::array<std::int32_t, 17> fila{};
         std::array<std::string, 6> marcas{};
@@ -267,6 +357,9 @@ ErrorDatosPredeterminados LeeGeometriaPredeterminada(const std::string &RutaApli
         tablas.DimensionesPredeterminadas[r] = fila;
         tablas.MarcasDimensiones[r] = marcas;
     }
+    if (fichero.demasiadoLargo) {
+        return FalloTamano(desplazamiento, TextoDeDimensiones);
+    }
     return {};
 }
 
@@ -278,14 +371,12 @@ ErrorDatosPredeterminados LeeArmadurasPredeterminadas(const std::string &RutaApl
     const std::string nombre = FicheroArmaduras;
     tablas.NumeroArmadurasInternas = 0;
 
-    const FicheroLeido fichero = LeeFichero(std::filesystem::path(RutaAplicacion) / nombre);
+    const FicheroLeido fichero = LeeFichero(std::filesystem::path(RutaAplicacion) / nombre,
+                                            TablasPredeterminadas::MaxFilas);
     if (fichero.apertura == Apertura::Fallo || fichero.fallaLectura) {
         return FalloFichero(desplazamiento, fichero, nombre);
     }
     for (const std::string &linea : fichero.lineas) {
-        if (tablas.NumeroArmadurasInternas >= TablasPredeterminadas::MaxFilas) {
-            return FalloTamano(desplazamiento, TextoDeArmaduras);
-        }
         const Entero16 valor = ConvierteEntero16(linea, ejecucion.SeparadorDecimalLocal);
         if (valor.error != ErrorConversion::Ninguno) {
             return FalloConversion(desplazamiento, valor.error, nombre);
@@ -293,6 +384,9 @@ ErrorDatosPredeterminados LeeArmadurasPredeterminadas(const std::string &RutaApl
         ++tablas.NumeroArmadurasInternas;
         tablas.ArmadurasInternasPredeterminadas[static_cast<std::size_t>(
             tablas.NumeroArmadurasInternas)] = valor.valor;
+    }
+    if (fichero.demasiadoLargo) {
+        return FalloTamano(desplazamiento, TextoDeArmaduras);
     }
 
     if (tablas.NumeroArmadurasInternas == 0) {
@@ -313,17 +407,20 @@ ErrorDatosPredeterminados LeeLimiteAnchoZanja(const std::string &RutaAplicacion,
     const std::string nombre = FicheroAnchoZanja;
     tablas.LimiteAnchoZanja = 0;
 
-    const FicheroLeido fichero = LeeFichero(std::filesystem::path(RutaAplicacion) / nombre);
+    // Only the start of the first line is read; the rest of the file does not matter.
+    const FicheroLeido fichero = LeeFichero(std::filesystem::path(RutaAplicacion) / nombre, 1);
     if (fichero.apertura == Apertura::NoExiste) {
         return {};
     }
     if (fichero.apertura == Apertura::Fallo || fichero.fallaLectura) {
         return FalloFichero(desplazamiento, fichero, nombre);
     }
-    if (fichero.lineas.empty()) {
+    const std::string &primera =
+        fichero.lineas.empty() ? fichero.lineaCortada : fichero.lineas.front();
+    if (primera.empty()) {
         return {};
     }
-    const std::string factor = Medio(Caracteres(fichero.lineas.front()), 1, 2);
+    const std::string factor = Medio(Caracteres(primera), 1, 2);
     if (EnBlanco(factor)) {
         return {};
     }

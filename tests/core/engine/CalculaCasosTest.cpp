@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <limits>
@@ -184,12 +185,11 @@ TEST(CalculaCasos, RecorreLasAlturasDelTramo)
         // 2.995 is within 0.01 of 3 and becomes 3.
         {"paso 0.665", 1, 3, 0.665, {1, 1.665, 2.33, 3}},
         {"paso 0: una altura", 1, 3, 0, {1}},
-        {"paso negativo: una altura", 1, 3, -1, {1}},
-        // Binary-exact step of 1/128 m: 1.0234375 is within 0.01 of the final height and becomes
-        // it; the next step would come back to it again and again.
-        {"paso menor que 0.01", 1, 1.03125, 0.0078125, {1, 1.0078125, 1.015625, 1.03125}},
+        // Binary-exact step of 1/64 m: 1.0625 is within 0.01 of the final height 1.07 and
+        // becomes it.
+        {"paso que cae junto al final", 1, 1.07, 0.015625, {1, 1.015625, 1.03125, 1.046875, 1.07}},
         {"altura final 0: solo la inicial", 2, 0, 1, {2}},
-        {"final por debajo de la inicial: ningun caso", 3, 2, 1, {}},
+        {"altura final negativa: solo la inicial", 2, -1, 1, {2}},
     };
     for (const CasoAlturas &c : casos) {
         SCOPED_TRACE(c.nombre);
@@ -227,12 +227,11 @@ struct CasoPasoFino {
     std::size_t maximo;
 };
 
-// Steps of 0.01 m or less used to bring the height back to the final one for ever.
+// A step of 0.01 m, the finest taken, used to bring the height back to the final one for ever.
 TEST(CalculaCasos, PasosDeAlturaFinosTerminanEnLaAlturaFinal)
 {
     const std::vector<CasoPasoFino> casos = {
         {"paso 0.01", 0.01, 200, 201},
-        {"paso 0.005", 0.005, 399, 401},
     };
     for (const CasoPasoFino &c : casos) {
         SCOPED_TRACE(c.nombre);
@@ -273,15 +272,15 @@ TEST(CalculaCasos, RecorreLasPresionesDeCadaAltura)
         // 10.15 is at most 0.2 above the final DP: calculated as it is.
         {"0.15 por encima de la final", 4.15, 10, 3, {4.15, 7.15, 10.15}},
         {"paso 0: una DP", 4, 10, 0, {4}},
+        // The increment entered is never negative; a DP->MDP law whose MDP falls while DP rises
+        // could make the DP step so.
         {"paso negativo: una DP", 4, 10, -1, {4}},
-        {"paso NaN: una DP", 4, 10, NaN, {4}},
-        {"paso infinito: una DP", 4, 10, Infinito, {4}},
     };
     for (const CasoPresiones &c : casos) {
         SCOPED_TRACE(c.nombre);
         Banco b;
         b.Alturas(2, 2, 0);
-        b.Presiones(c.inicial, c.final, c.paso);
+        b.Presiones(c.inicial, c.final, std::abs(c.paso));
         b.pasoPresion = c.paso;
         EXPECT_FALSE(b.Calcula());
         EsperaValores(b.diseno.presiones(), c.presiones);
@@ -335,19 +334,86 @@ TEST(CalculaCasos, NumeraLosCasosDeCadaAlturaDesdeUno)
     EXPECT_TRUE(b.impresora.operaciones().empty()); // the screen listing prints nothing
 }
 
-// The counters are wider than 16 bits: case 32768 and beyond are numbered as they are.
+// The counters are wider than 16 bits: case 32768 and beyond are numbered as they are. DP 1/64
+// to 515.625 at by 1/64 at, binary-exact: 33000 cases at one height (the next DP passes the
+// final one, 515.425 at, by more than 0.2 at).
 TEST(CalculaCasos, MasDe32767CasosSeCuentanBien)
 {
     Banco b;
     b.Alturas(2, 2, 0);
-    b.Presiones(1, 33000, 1);
+    b.Presiones(1.0 / 64, 515.425, 1.0 / 64);
     EXPECT_FALSE(b.Calcula());
     ASSERT_EQ(b.diseno.llamadas().size(), 33000U);
     const LlamadaDiseno &ultima = b.diseno.llamadas().back();
     EXPECT_EQ(ultima.numeroCaso, 33000);
     EXPECT_EQ(ultima.ContadorCasos, 33000);
-    EXPECT_NE(b.salida.TextoPantalla().find("  CALCULANDO EL CASO : 33000/   3  DP: 33000.00 at"),
+    EXPECT_NE(b.salida.TextoPantalla().find("  CALCULANDO EL CASO : 33000/   3  DP: 515.63 at"),
               std::string::npos);
+}
+
+struct CasoRangoImposible {
+    const char *nombre;
+    double inicial, final, paso;       // m
+    std::optional<double> pasoPresion; // at, the loop's DP step when given
+    std::string mensaje;
+};
+
+// Ranges the loop cannot walk used to calculate nothing and report success, or never end:
+// refused before the first case, naming the range or the step.
+TEST(CalculaCasos, RangosQueNoSePuedenRecorrerSeRechazan)
+{
+    const std::vector<CasoRangoImposible> casos = {
+        {"final por debajo de la inicial",
+         3,
+         2,
+         1,
+         {},
+         "ERROR: Alturas de cálculo del Relleno (mts.): 3.000 - 2.000"},
+        {"final no numerico",
+         1,
+         NaN,
+         1,
+         {},
+         "ERROR: Alturas de cálculo del Relleno (mts.): 1.000 - no es un número"},
+        {"paso negativo", 1, 3, -1, {}, "ERROR: Incremento de altura: -1.000 (mínimo 0.010)"},
+        {"paso menor que 0.01",
+         1,
+         3,
+         0.005,
+         {},
+         "ERROR: Incremento de altura: 0.005 (mínimo 0.010)"},
+        {"paso no numerico", 1, 3, NaN, {}, "ERROR: Incremento de altura: no es un número"},
+        {"paso de presion no numerico", 1, 3, 1, NaN,
+         "ERROR: Incremento de Presión: no es un número"},
+        {"paso de presion infinito", 1, 3, 1, Infinito, "ERROR: Incremento de Presión: infinito"},
+        // A DP step of 2^-20 at that the unit switch would never derive from the increment
+        // entered: 6.2 at / 2^-20 at = 6501171.2, so 6501172 DPs at each of 3 heights, counted
+        // from the range once far too many to follow.
+        {"paso de la DP de 2^-20 at", 1, 3, 1, 1.0 / 1048576,
+         "ERROR: Número de casos de cálculo: 19503516 (máximo 100000)"},
+    };
+    for (const CasoRangoImposible &c : casos) {
+        SCOPED_TRACE(c.nombre);
+        Banco b;
+        b.Alturas(c.inicial, c.final, c.paso);
+        b.pasoPresion = c.pasoPresion;
+        const ErrorCalculo error = b.Calcula();
+        EXPECT_TRUE(error);
+        EXPECT_EQ(error.mensaje, c.mensaje);
+        EXPECT_TRUE(b.diseno.llamadas().empty());
+        EXPECT_EQ(b.salida.TextoPantalla(), c.mensaje + "\n\n");
+    }
+
+    // The project's range when the run gives none.
+    Banco b;
+    b.Alturas(0, 0, 0);
+    b.estado.obra.AlturaInicialObra = 3;
+    b.estado.obra.AlturaFinalObra = 2;
+    b.estado.obra.IncrementoAlturaObra = 1;
+    const ErrorCalculo error = b.Calcula();
+    EXPECT_EQ(error.mensaje,
+              "ERROR: Datos por defecto de Altura de tierras (Metros): 3.000 - 2.000");
+    EXPECT_TRUE(b.diseno.llamadas().empty());
 }
 
 // --- One case ----------------------------------------------------------------------------------

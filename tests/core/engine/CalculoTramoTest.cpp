@@ -20,37 +20,6 @@ namespace {
 
 const std::string Ruta = DRAVEK_DATOS_PROGRAMA "/";
 
-// The post-tensioned variant of the same run: a 1000 mm pipe with a 75 mm core around an
-// embedded 1.5 mm cylinder 10 mm from the bore and a 25 mm coating, the default materials.
-void HazPostesado(EstadoObra &e, bool enSI)
-{
-    const double f = enSI ? 1.0 / FactorTensiones : 1.0;
-    DatosTramo &t = e.tramo;
-    t.Tipologia = 2211;
-    t.EsArmado = Falso;
-    t.TipoPostesado = 1;
-    t.ClaseFisuracion = 0;
-    t.ESP = 10;
-    t.RECI = 1;
-    t.RECE = 2.5;
-    t.vDE = t.vDi + 2 * t.ESP / 100;
-    t.Delca = 1.5;
-    t.FykPost = 2100 * f;
-    t.Es = 2100000 * f;
-    t.Ep = 2000000 * f;
-    t.Fckno = 300 * f;
-    t.Fckn = 400 * f;
-    t.Fckr = 350 * f;
-    t.SFck = 17000 * f;
-    t.Sf = 12750 * f;
-    t.Rel = 2;
-    t.Fic = 1.5;
-    t.Fir = 0.75;
-    t.Epsc = 0.0002;
-    t.Epsr = 0.0003;
-    e.frFiguras.ptPostesado = Ruta + "Lur2211.bmp";
-}
-
 void SinTextosIlegibles(const std::string &texto)
 {
     for (const char *mal : {"nan", "inf", "NaN", "Falta Recurso", "-999999999"}) {
@@ -80,7 +49,7 @@ protected:
     {
         pruebas::PreparaTramoArmado(estado, GetParam().enSI, Ruta);
         if (!GetParam().armado)
-            HazPostesado(estado, GetParam().enSI);
+            pruebas::HazTramoPostesado(estado, GetParam().enSI, Ruta);
         entrada = estado.tramo;
     }
 

@@ -29,6 +29,7 @@
 #include <cmath>
 #include <cstdio>
 #include <fstream>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -769,6 +770,10 @@ TEST_F(InformeTest, AlturasDeLaTablaDeCargas)
         // 0.004 m: 2.900 ... 2.988, then 2.992 is taken as 3 and the table ends there.
         {"paso de 0.004 m", 2.9, 3, 0.004, pasoFino},
         {"paso de 0.01 m", 2.971, 3, 0.01, {" 1.00", " 2.97", " 2.98", " 3.00"}},
+        // A step lost in the rounding of the height, which used to print rows until memory ran
+        // out: the height does not grow, and the table ends.
+        {"paso que no mueve la altura", 9, 10, 1e-16, {" 1.00", " 9.00"}},
+        {"paso de 1e-300 m", 9, 10, 1e-300, {" 1.00", " 9.00"}},
     };
     for (const Caso &c : casos) {
         SCOPED_TRACE(c.nombre);
@@ -785,6 +790,26 @@ TEST_F(InformeTest, AlturasDeLaTablaDeCargas)
             EXPECT_EQ(lineas[i + 1], " ");
         }
         EXPECT_EQ(alturas, c.alturas);
+    }
+}
+
+// However far the range reaches (an endless one included), no more rows than a range within the
+// physical bounds can have: 100 m by 0.01 m.
+TEST_F(InformeTest, LaTablaDeCargasTieneUnFin)
+{
+    ASSERT_EQ(FilasMaximasTablaCargas, 10001);
+    for (const double final_ : {1e6, std::numeric_limits<double>::infinity()}) {
+        SCOPED_TRACE(final_);
+        estado.calculo.AlturaInicial = 1;
+        estado.calculo.AlturaFinal = final_;
+        estado.tramo.IncrementoAltura = 1;
+        impresora.olvida();
+        ASSERT_FALSE(ListaCargas(contexto, 1.15));
+        const std::vector<std::string> lineas = impresora.lineas();
+        // The heading, the row of 1 m, then a row and a blank line per height.
+        ASSERT_EQ(lineas.size(), 8U + 2U * (1 + 10001));
+        EXPECT_EQ(lineas[10].substr(8, 5), " 1.00");
+        EXPECT_EQ(lineas[lineas.size() - 2].substr(8, 8), "10001.00");
     }
 }
 

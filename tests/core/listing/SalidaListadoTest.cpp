@@ -184,8 +184,14 @@ TEST_F(SalidaListadoTest, TituloEnLineasDe72)
         std::vector<std::string> lineas;
     };
     const std::string a69(69, 'a');
+    // 2000 words of 7 letters: 9 words to a line (71 characters, the 72nd a blank), and the
+    // last two words on a line of their own.
+    const std::string nuevePalabras = Repite("abcdefg ", 8) + "abcdefg";
+    std::vector<std::string> muchasLineas(222, B(10) + nuevePalabras + B(1));
+    muchasLineas.push_back(B(10) + "abcdefg abcdefg" + B(57));
     const std::vector<Caso> casos = {
         {"titulo vacio", "", {B(82)}},
+        {"titulo de muchas lineas", Repite("abcdefg ", 2000), muchasLineas},
         {"titulo largo",
          a69 + " " + std::string(10, 'b'),
          {B(10) + a69 + B(3), B(10) + std::string(10, 'b') + B(62)}},

@@ -10,7 +10,14 @@
 #include <fstream>
 #include <random>
 #include <string>
+#include <thread>
 #include <vector>
+
+#include <csignal>
+#include <fcntl.h>
+#include <pthread.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace dravek {
 namespace {
@@ -319,6 +326,168 @@ TEST_F(DatosPredeterminados, FactorQueNoSeAbre)
     fs::create_directory(m_carpeta / "LUR#PM");
     const auto error = LeeLimiteAnchoZanja(ruta(), m_ejecucion, m_tablas);
     EsperaAviso(error, "Error:75\nal Abrir el fichero LUR#PM");
+}
+
+// ------------------------------------------------------- files that are too long or endless
+
+// A pipe in place of a default-data file, fed by a writer that never stops: a header once,
+// then the same text again and again, until the reader closes its end. Counts the bytes that
+// got through, which a reader that stops early keeps small.
+class TuberiaSinFin {
+public:
+    TuberiaSinFin(fs::path ruta, std::string cabecera, std::string repetido)
+        : m_ruta(std::move(ruta))
+    {
+        m_creada = ::mkfifo(m_ruta.c_str(), 0600) == 0;
+        if (!m_creada) {
+            return;
+        }
+        m_hilo =
+            std::thread([this, cabecera = std::move(cabecera), repetido = std::move(repetido)] {
+                // A write after the reader has gone fails with EPIPE instead of ending the tests.
+                sigset_t senales;
+                sigemptyset(&senales);
+                sigaddset(&senales, SIGPIPE);
+                pthread_sigmask(SIG_BLOCK, &senales, nullptr);
+                const int fd = ::open(m_ruta.c_str(), O_WRONLY); // waits for the reader
+                if (fd < 0) {
+                    return;
+                }
+                bool sigue = Escribe(fd, cabecera);
+                while (sigue) {
+                    sigue = Escribe(fd, repetido);
+                }
+                ::close(fd);
+            });
+    }
+
+    ~TuberiaSinFin() { Termina(); }
+
+    TuberiaSinFin(const TuberiaSinFin &) = delete;
+    TuberiaSinFin &operator=(const TuberiaSinFin &) = delete;
+
+    bool creada() const { return m_creada; }
+
+    // Waits for the writer; a reader that never opened the pipe is stood in for, so that the
+    // writer is never left waiting.
+    std::size_t Termina()
+    {
+        if (m_hilo.joinable()) {
+            const int fd = ::open(m_ruta.c_str(), O_RDONLY | O_NONBLOCK);
+            if (fd >= 0) {
+                ::close(fd);
+            }
+            m_hilo.join();
+        }
+        return m_escritos;
+    }
+
+private:
+    bool Escribe(int fd, const std::string &texto)
+    {
+        if (texto.empty()) {
+            return true;
+        }
+        const ssize_t n = ::write(fd, texto.data(), texto.size());
+        if (n <= 0) {
+            return false;
+        }
+        m_escritos += static_cast<std::size_t>(n);
+        return true;
+    }
+
+    fs::path m_ruta;
+    bool m_creada = false;
+    std::thread m_hilo;
+    std::size_t m_escritos = 0;
+};
+
+// Far more than 100 rows and their header take, far less than an endless read would.
+constexpr std::size_t LecturaAcotada = 1 << 20; // bytes
+
+TEST_F(DatosPredeterminados, FicherosQueNoTerminanSeDejanDeLeer)
+{
+    {
+        SCOPED_TRACE("LUR#GM");
+        TuberiaSinFin tuberia(m_carpeta / "LUR#GM", Cabecera(), Fila(600));
+        ASSERT_TRUE(tuberia.creada());
+        const auto error = LeeGeometriaPredeterminada(ruta(), m_ejecucion, m_tablas);
+        EXPECT_LT(tuberia.Termina(), LecturaAcotada);
+        EsperaTamano(error, "de Dimensiones Predeterminadas");
+        EXPECT_EQ(m_tablas.NumeroDimensiones, 100);
+        EXPECT_EQ(m_tablas.DimensionesPredeterminadas[100][1], 600);
+    }
+    {
+        SCOPED_TRACE("LUR#ES");
+        TuberiaSinFin tuberia(m_carpeta / "LUR#ES", "", "12\n");
+        ASSERT_TRUE(tuberia.creada());
+        const auto error = LeeArmadurasPredeterminadas(ruta(), m_ejecucion, m_tablas);
+        EXPECT_LT(tuberia.Termina(), LecturaAcotada);
+        EsperaTamano(error, "de Armaduras Internas Predeterminadas");
+        EXPECT_EQ(m_tablas.NumeroArmadurasInternas, 100);
+    }
+    {
+        // Only the first line counts: the factor is read and the rest left unread.
+        SCOPED_TRACE("LUR#PM");
+        TuberiaSinFin tuberia(m_carpeta / "LUR#PM", "3 veces el diametro\n", "comentario\n");
+        ASSERT_TRUE(tuberia.creada());
+        const auto error = LeeLimiteAnchoZanja(ruta(), m_ejecucion, m_tablas);
+        EXPECT_LT(tuberia.Termina(), LecturaAcotada);
+        EXPECT_FALSE(error.hayError) << error.texto;
+        EXPECT_EQ(m_tablas.LimiteAnchoZanja, 3);
+    }
+}
+
+// A line without end (a device of zeros, a huge file without line ends) is not read whole: a
+// line longer than any row makes the file too long. The rows before it are kept.
+TEST_F(DatosPredeterminados, LineaSinFinEsUnFicheroDemasiadoLargo)
+{
+    // A sparse file of 1 GiB of zero bytes, no line end anywhere.
+    const auto gigante = [&](const std::string &nombre, const std::string &inicio) {
+        escribe(nombre, inicio);
+        fs::resize_file(m_carpeta / nombre, std::uintmax_t{1} << 30);
+    };
+
+    gigante("LUR#GM", Cabecera() + Filas(4));
+    auto error = LeeGeometriaPredeterminada(ruta(), m_ejecucion, m_tablas);
+    EsperaTamano(error, "de Dimensiones Predeterminadas");
+    EXPECT_EQ(m_tablas.NumeroDimensiones, 4);
+
+    gigante("LUR#ES", "8\n10\n");
+    error = LeeArmadurasPredeterminadas(ruta(), m_ejecucion, m_tablas);
+    EsperaTamano(error, "de Armaduras Internas Predeterminadas");
+    EXPECT_EQ(m_tablas.NumeroArmadurasInternas, 2);
+
+    // The factor is in the first two characters of the endless first line.
+    gigante("LUR#PM", "4 ");
+    error = LeeLimiteAnchoZanja(ruta(), m_ejecucion, m_tablas);
+    EXPECT_FALSE(error.hayError) << error.texto;
+    EXPECT_EQ(m_tablas.LimiteAnchoZanja, 4);
+
+    // A device in place of the file.
+    if (fs::exists("/dev/zero")) {
+        fs::remove(m_carpeta / "LUR#GM");
+        fs::create_symlink("/dev/zero", m_carpeta / "LUR#GM");
+        error = LeeGeometriaPredeterminada(ruta(), m_ejecucion, m_tablas);
+        EsperaTamano(error, "de Dimensiones Predeterminadas");
+        EXPECT_EQ(m_tablas.NumeroDimensiones, 0);
+    }
+}
+
+// A row of any sensible length is read; only one longer than a line can be is refused.
+TEST_F(DatosPredeterminados, FilaConComentarioLargoSeLee)
+{
+    escribe("LUR#GM", Cabecera() + "1000*  25   25  120" + std::string(3000, ' ') + "nota\n");
+    auto error = LeeGeometriaPredeterminada(ruta(), m_ejecucion, m_tablas);
+    ASSERT_FALSE(error.hayError) << error.texto;
+    EXPECT_EQ(m_tablas.NumeroDimensiones, 1);
+    EXPECT_EQ(m_tablas.DimensionesPredeterminadas[1][4], 120);
+
+    escribe("LUR#GM", Cabecera() + Fila(500) + "1000*  25   25  120" + std::string(5000, ' ') +
+                          "\n" + Fila(700));
+    error = LeeGeometriaPredeterminada(ruta(), m_ejecucion, m_tablas);
+    EsperaTamano(error, "de Dimensiones Predeterminadas");
+    EXPECT_EQ(m_tablas.NumeroDimensiones, 1);
 }
 
 // ------------------------------------------------------------------- files shipped with it
