@@ -79,6 +79,25 @@ TEST(ConvierteNumeroLocal, RechazaLoQueNoEsUnNumero)
     }
 }
 
+// A field holds what its key filter lets through and nothing else.
+TEST(ConvierteNumeroCampo, SoloDigitosYUnSeparador)
+{
+    struct Caso {
+        std::string texto;
+        std::string separador;
+        std::optional<double> esperado;
+    };
+    const std::vector<Caso> casos = {
+        {"1,25", ",", 1.25},  {" 007 ", ".", 7.0}, {",5", ",", 0.5}, {"5,", ",", 5.0},
+        {"-1", ".", {}},      {"+1", ".", {}},     {"1e3", ".", {}}, {"1.5", ",", {}},
+        {"1,234.5", ".", {}}, {"", ".", {}},       {".", ".", {}},   {"1..", ".", {}},
+    };
+    for (const Caso &c : casos) {
+        SCOPED_TRACE("\"" + c.texto + "\" [" + c.separador + "]");
+        EXPECT_EQ(ConvierteNumeroCampo(c.texto, c.separador), c.esperado);
+    }
+}
+
 TEST(ConvierteEntero16, ComoLaConversionEnteraDelPrograma)
 {
     struct Caso {
@@ -181,7 +200,9 @@ TEST_F(ValidaNumeroTest, BajoElMinimoQuedaGuardado)
 TEST_F(ValidaNumeroTest, TextoNoNumericoDejaElValorAnterior)
 {
     for (const std::string texto :
-         {"12abc", "1.5", "1,2,3", "1.234,5", "1e999", "nan", "inf", "Diámetro"}) {
+         {"12abc", "1.5", "1,2,3", "1.234,5", "1e999", "nan", "inf", "Diámetro",
+          // Pasted texts the key filter would not have let through.
+          "-5", "+5", "1,5e3", "1E3", "1 000", "- 1", ",", "1,5,"}) {
         SCOPED_TRACE("\"" + texto + "\"");
         m_mensajes.olvida();
         double valor = 7.0;
