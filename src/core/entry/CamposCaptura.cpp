@@ -1,6 +1,7 @@
 #include "core/entry/CamposCaptura.h"
 
 #include <algorithm>
+#include <cmath>
 #include <iterator>
 
 #include "core/entry/CapturaDatos.h"
@@ -181,6 +182,13 @@ double FactorUnidad(UnidadCampo unidad)
     default:
         return 1.0;
     }
+}
+
+double FctDeFck(double FCK, bool enSI)
+{
+    const double mks = enSI ? FCK * FactorTensiones : FCK;
+    const double fct = 0.45 * std::cbrt(mks * mks);
+    return enSI ? fct / FactorTensiones : fct;
 }
 
 double CampoNumerico::defectoEn(bool enSI) const

@@ -78,6 +78,11 @@ std::span<const CampoNumerico> CamposNumericos();
 // The row of a box; null when the box has none.
 const CampoNumerico *BuscaCampo(std::string_view caja);
 
+// The concrete's tensile strength from its compressive strength, in the unit system shown:
+// 0.45 x fck^(2/3) with fck in kp/cm2, which is what the calculation uses; in SI the MKS value
+// over FactorTensiones (2.2 MPa for 35 MPa), not the rule applied to MPa.
+double FctDeFck(double FCK, bool enSI);
+
 // A list whose variable holds a code derived from the position of the chosen entry.
 struct CampoCodigo {
     std::string_view lista;

@@ -4,6 +4,7 @@
 // them, with the window's handlers. The procedures that clear, default and check the run
 // (validation/) work on these controls and on the state.
 
+#include <cstdint>
 #include <string>
 
 #include "core/model/EstadoObra.h"
@@ -34,6 +35,7 @@ public:
     CapturaDatos(EstadoObra &estado, ServiciosCaptura servicios);
 
     EstadoObra &estado() { return m_estado; }
+    const EstadoObra &estado() const { return m_estado; }
     Mensajes &mensajes() { return m_servicios.mensajes; }
     MenuPrincipal &menu() { return m_servicios.menu; }
 
@@ -165,14 +167,119 @@ public:
     // empty.
     void LlenaListasCodigos();
 
+    // Shows the picture whose file name is text n of the interface language, from the program's
+    // folder, in a picture box of the window and in the one of the same name that the printed
+    // listing paints (frFiguras). A file that is missing shows no picture; n = 0 empties both.
+    void CargaFigura(Imagen &imagen, std::int32_t n);
+
     // Voids the run's stored reinforcement overrides; nothing while a run is being loaded.
     void AnulaAjustesTramo();
+
+    // The typology tab strip: applies the typology of the tab now selected (it may ask, and put
+    // the tab back when the engineer declines), then shows the adjustment command only for
+    // reinforced concrete.
+    void TabTipologia_Click(int PreviousTab);
+    // The cylinder options of a post-tensioned run: embedded (2211) or lined (2221).
+    void TipoCamisa_Click(int Index);
+
+    // Change handlers: the run has unsaved changes; some also void the stored overrides.
+    void edAdato_Change();
+    void edCamMax_Change();
+    void edFck_Change();
+    void edFyk_Change();
+    void edFyd_Change();
+    void edGamaB_Change();
+    void edTipoControl_Change();
+    void edTipoCamisa_Change();
+    void edHr0_Change();
+    void edB0_Change();
+    void edGr0_Change();
+    void edFi0_Change();
+    void edHr1_Change();
+    void edQDato0_Change();
+    void edIAs_Change();
+    void edICar0_Change();
+    void edTipoApoyo0_Change();
+    void edTipoCuna0_Change();
+    void edTipoRelleno0_Change();
+    void edFYKPost_Change();
+    void edDelca_Change();
+    void edCoepre1_Change();
+    void edEs_Change();
+    void edEp_Change();
+    void edFckno_Change();
+    void edFckn_Change();
+    void edFckr_Change();
+    void edSf_Change();
+    void edRel_Change();
+    void edFic_Change();
+    void edFir_Change();
+    void edEpsc_Change();
+    void edEpsr_Change();
+    void edDescriTramo_Change();
+    void edEsp0_Change();
+    void edReci0_Change();
+    void edRece0_Change();
+    void edGc0_Change();
+    void edSFck_Change();
+    void edDi0_Change();
+    // Key filters of the numeric boxes: digits, Backspace and one decimal separator.
+    void edCamMax_KeyPress(std::int32_t &KeyAscii);
+    void edFck_KeyPress(std::int32_t &KeyAscii);
+    void edFct_KeyPress(std::int32_t &KeyAscii);
+    void edFyk_KeyPress(std::int32_t &KeyAscii);
+    void edFyd_KeyPress(std::int32_t &KeyAscii);
+    void edEs_KeyPress(std::int32_t &KeyAscii);
+    void edEp_KeyPress(std::int32_t &KeyAscii);
+    void edFckno_KeyPress(std::int32_t &KeyAscii);
+    void edFckn_KeyPress(std::int32_t &KeyAscii);
+    void edFckr_KeyPress(std::int32_t &KeyAscii);
+    void edSf_KeyPress(std::int32_t &KeyAscii);
+    void edRel_KeyPress(std::int32_t &KeyAscii);
+    void edFic_KeyPress(std::int32_t &KeyAscii);
+    void edFir_KeyPress(std::int32_t &KeyAscii);
+    void edEpsc_KeyPress(std::int32_t &KeyAscii);
+    void edEpsr_KeyPress(std::int32_t &KeyAscii);
+    void edSFck_KeyPress(std::int32_t &KeyAscii);
+    void edPrs1_KeyPress(std::int32_t &KeyAscii);
+    void edPrs2_KeyPress(std::int32_t &KeyAscii);
+    void edPrsM2_KeyPress(std::int32_t &KeyAscii);
+    void edPrs1Tram_KeyPress(std::int32_t &KeyAscii);
+    void edPrs2Tram_KeyPress(std::int32_t &KeyAscii);
+    void edPrsM2Tram_KeyPress(std::int32_t &KeyAscii);
+    void edAlt2_KeyPress(std::int32_t &KeyAscii);
+    void edHr0Final_KeyPress(std::int32_t &KeyAscii);
+    void edPrs3_KeyPress(std::int32_t &KeyAscii);
+    void edPrsM1_KeyPress(std::int32_t &KeyAscii);
+    void edPrsM1Tram_KeyPress(std::int32_t &KeyAscii);
+    void edAlt1_KeyPress(std::int32_t &KeyAscii);
+    void edAlt3_KeyPress(std::int32_t &KeyAscii);
+    void edHr0Delta_KeyPress(std::int32_t &KeyAscii);
+    void edHr0_KeyPress(std::int32_t &KeyAscii);
+    void edDi0_KeyPress(std::int32_t &KeyAscii);
+    void edEsp0_KeyPress(std::int32_t &KeyAscii);
+    void edReci0_KeyPress(std::int32_t &KeyAscii);
+    void edRece0_KeyPress(std::int32_t &KeyAscii);
+    void edDe0_KeyPress(std::int32_t &KeyAscii);
+    void edB0_KeyPress(std::int32_t &KeyAscii);
+    void edGr0_KeyPress(std::int32_t &KeyAscii);
+    void edFi0_KeyPress(std::int32_t &KeyAscii);
+    void edHr1_KeyPress(std::int32_t &KeyAscii);
+    void edQDato0_KeyPress(std::int32_t &KeyAscii);
+    void edGc0_KeyPress(std::int32_t &KeyAscii);
 
     // Whether the unit option shows SI (option 0 selected): the default and clearing
     // procedures read the unit system from here, not from SistemaUnidades.
     bool MuestraSI() const { return rdSistemaUnidades.Value(0); }
 
 private:
+    void MarcaModificado() { m_estado.ejecucion.DatosModificados = true; }
+    void MarcaConAjustes()
+    {
+        MarcaModificado();
+        AnulaAjustesTramo();
+    }
+
     EstadoObra &m_estado;
     ServiciosCaptura m_servicios;
 };
