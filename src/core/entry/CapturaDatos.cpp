@@ -634,7 +634,7 @@ void CapturaDatos::edGc0_KeyPress(std::int32_t &KeyAscii)
 
 void CapturaDatos::AnulaAjustesTramo()
 {
-    if (!m_estado.ejecucion.Cargando) {
+    if (!m_estado.ejecucion.Cargando && m_sinAnular == 0) {
         m_servicios.ajustes.AnulaAjustesTramo();
     }
 }

@@ -172,8 +172,26 @@ public:
     // listing paints (frFiguras). A file that is missing shows no picture; n = 0 empties both.
     void CargaFigura(Imagen &imagen, std::int32_t n);
 
-    // Voids the run's stored reinforcement overrides; nothing while a run is being loaded.
+    // Voids the run's stored reinforcement overrides; nothing while a run is being loaded, nor
+    // while a SinAnularAjustes is alive.
     void AnulaAjustesTramo();
+
+    // While alive, the boxes that the clearing and default procedures write void no stored
+    // overrides: those procedures describe a run not entered yet, and the run number still
+    // shown may be a stored run's, whose overrides must survive the start of a new one.
+    class SinAnularAjustes {
+    public:
+        explicit SinAnularAjustes(CapturaDatos &ventana) : m_ventana(ventana)
+        {
+            ++m_ventana.m_sinAnular;
+        }
+        ~SinAnularAjustes() { --m_ventana.m_sinAnular; }
+        SinAnularAjustes(const SinAnularAjustes &) = delete;
+        SinAnularAjustes &operator=(const SinAnularAjustes &) = delete;
+
+    private:
+        CapturaDatos &m_ventana;
+    };
 
     // The typology tab strip: applies the typology of the tab now selected (it may ask, and put
     // the tab back when the engineer declines), then shows the adjustment command only for
@@ -282,6 +300,7 @@ private:
 
     EstadoObra &m_estado;
     ServiciosCaptura m_servicios;
+    int m_sinAnular = 0;
 };
 
 } // namespace dravek

@@ -196,6 +196,7 @@ void LimpiaColocacion(CapturaDatos &v)
 
 void LimpiaDatosPantalla(CapturaDatos &v, NivelLimpiezaTramo nivel)
 {
+    const CapturaDatos::SinAnularAjustes sinAnular(v);
     if (nivel == NivelLimpiezaTramo::Completa) {
         LimpiaCabecera(v);
     }
@@ -208,6 +209,7 @@ void LimpiaDatosPantalla(CapturaDatos &v, NivelLimpiezaTramo nivel)
 
 void PonDefectosArmado(CapturaDatos &v)
 {
+    const CapturaDatos::SinAnularAjustes sinAnular(v);
     EstadoObra &e = v.estado();
     DatosTramo &t = e.tramo;
     ponTexto(v.edTipoControl, v.edTipoControl.List(0));
@@ -232,6 +234,7 @@ void PonDefectosArmado(CapturaDatos &v)
 
 void PonDefectosPostesado(CapturaDatos &v)
 {
+    const CapturaDatos::SinAnularAjustes sinAnular(v);
     EstadoObra &e = v.estado();
     DatosTramo &t = e.tramo;
     t.CoefPresionPrimario = 0;
