@@ -61,7 +61,7 @@ bool SaleCampoNumerico(CapturaDatos &v, const CampoNumerico &campo, double minim
     double &variable = campo.variable.de(e);
     const std::string caption = Texto(e.ejecucion.DesplazamientoIdioma, textoCaption);
     const bool aceptado = ValidaNumero(e.ejecucion, v.mensajes(), minimo, campo.control(v).Text(),
-                                       variable, caption);
+                                       variable, caption, LecturaNumero::Estricta);
     if (!aceptado) {
         Cancel = true;
         if (campo.defecto) {

@@ -4,7 +4,8 @@
 // box table: the entry handler puts the default into an empty box, the leave handler checks the
 // number, stores it and shows it again through the box's mask, a code list stores the code of
 // the chosen entry, and choosing an entry with the mouse runs the list's own leave check. Each
-// box's handlers call these with the box's minimum and caption.
+// box's handlers call these with the box's minimum and caption. Numbers are read as strictly as
+// the key filter lets them be typed, so a pasted sign or exponent is not a number.
 
 #include <cstdint>
 

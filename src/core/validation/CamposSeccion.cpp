@@ -94,7 +94,7 @@ ResultadoCampo ValidaCampoSeccion(CapturaDatos &v, const std::string &texto, dou
     // A commercial diameter lets the field be left empty: it takes the recommended value.
     const bool comercial = e.tramo.DiametroComercial != Falso;
     if (!ValidaNumero(e.ejecucion, v.mensajes(), comercial ? 0.0 : MinimoCampo, texto, variable,
-                      titulo)) {
+                      titulo, LecturaNumero::Estricta)) {
         return comercial ? ResultadoCampo::VuelveAlDiametro : ResultadoCampo::MantieneFoco;
     }
     ResultadoCampo resultado = ResultadoCampo::Aceptado;
@@ -123,7 +123,8 @@ bool ValidaDiametro(CapturaDatos &v, const std::string &texto)
     EstadoObra &e = v.estado();
     DatosTramo &t = e.tramo;
     const double anterior = t.vDi;
-    if (!ValidaNumero(e.ejecucion, v.mensajes(), MinimoCampo, texto, t.vDi, T(v, TextoDiametro))) {
+    if (!ValidaNumero(e.ejecucion, v.mensajes(), MinimoCampo, texto, t.vDi, T(v, TextoDiametro),
+                      LecturaNumero::Estricta)) {
         return false;
     }
     t.DiametroComercial = Verdadero;
@@ -197,8 +198,8 @@ bool ValidaAnchoZanja(CapturaDatos &v, const std::string &texto)
 {
     EstadoObra &e = v.estado();
     DatosTramo &t = e.tramo;
-    if (!ValidaNumero(e.ejecucion, v.mensajes(), 0.0, texto, t.AnchoZanja,
-                      T(v, TextoAnchoZanja))) {
+    if (!ValidaNumero(e.ejecucion, v.mensajes(), 0.0, texto, t.AnchoZanja, T(v, TextoAnchoZanja),
+                      LecturaNumero::Estricta)) {
         return false;
     }
     if (t.AnchoZanja < MinimoCampo) {

@@ -4,7 +4,7 @@
 // one: each reads its box's text, stores the number and does what the field means for the
 // section (commercial diameters bring their recommended thickness and covers, the lined
 // cylinder's inner cover follows from the thickness and the outer cover, an empty trench width
-// follows from the outer diameter).
+// follows from the outer diameter). The text is read as strictly as the key filter types it.
 
 #include <string>
 

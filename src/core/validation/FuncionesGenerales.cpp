@@ -172,13 +172,16 @@ Entero16 ConvierteEntero16(std::string_view texto, std::string_view separador)
 }
 
 bool ValidaNumero(const EstadoEjecucion &ejecucion, Mensajes &mensajes, double minimo,
-                  const std::string &texto, double &valor, const std::string &titulo)
+                  const std::string &texto, double &valor, const std::string &titulo,
+                  LecturaNumero lectura)
 {
     const std::string_view limpio = QuitaBlancos(texto);
     double numero = 0;
     if (!limpio.empty()) {
         const std::optional<double> leido =
-            ConvierteNumeroCampo(limpio, ejecucion.SeparadorDecimalLocal);
+            lectura == LecturaNumero::Estricta
+                ? ConvierteNumeroCampo(limpio, ejecucion.SeparadorDecimalLocal)
+                : ConvierteNumeroLocal(limpio, ejecucion.SeparadorDecimalLocal);
         if (!leido) {
             mensajes.Muestra(Texto(ejecucion.DesplazamientoIdioma, TextoValorNoNumerico),
                              BotonesMensaje::Aceptar, IconoMensaje::Ninguno, titulo);

@@ -31,10 +31,18 @@ struct Entero16 {
 // rounded; not a number -> TipoIncorrecto, outside -32768..32767 -> Desbordamiento.
 Entero16 ConvierteEntero16(std::string_view texto, std::string_view separador);
 
-// The numeric-field helpers of every window. ValidaNumero reads the text as strictly as the key
-// filter lets it be typed (ConvierteNumeroCampo), so a pasted text meets the same rule.
+// How a field's text is read on leaving.
+enum class LecturaNumero {
+    Local,    // the locale's number: a pasted sign or exponent is read (a negative value then
+              // fails the minimum)
+    Estricta, // only what the key filter lets be typed (ConvierteNumeroCampo): a pasted text
+              // meets the same rule as typed keys
+};
+
+// The numeric-field helpers of every window.
 bool ValidaNumero(const EstadoEjecucion &ejecucion, Mensajes &mensajes, double minimo,
-                  const std::string &texto, double &valor, const std::string &titulo);
+                  const std::string &texto, double &valor, const std::string &titulo,
+                  LecturaNumero lectura = LecturaNumero::Local);
 void FiltraTeclaNumerica(const EstadoEjecucion &ejecucion, std::int32_t &tecla,
                          const std::string &texto);
 // Nothing when the text, with either separator, is not a number.
