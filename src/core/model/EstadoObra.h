@@ -99,6 +99,10 @@ struct DatosTramo {
     double vDE = 0;    // m
     double vGAMAB = 0; // t/m3
     std::int16_t DiametroComercial = Falso;
+    // Thickness range last written into the thickness caption; 0 after a diameter that is not
+    // commercial.
+    std::int32_t RangoRecomendadoMin = 0; // cm
+    std::int32_t RangoRecomendadoMax = 0; // cm
 
     // Installation and fill.
     std::int16_t IndiceColocacion = 0; // 0 trench, 1 trench under an embankment, 2 embankment
@@ -265,6 +269,10 @@ struct EstadoEjecucion {
     std::string ModoCaptura = " ";  // "ALTAS", "MODIFICACIONES" or " "
     bool DatosModificados = false;
     bool Cargando = false;
+    bool SFckModificado = false; // the wire's ultimate stress was changed: Sf follows it
+    // The comparison with the recommended geometry accepts without asking (a run checked
+    // without moving the focus).
+    bool OmitePreguntaGeometria = false;
     bool EnUnidadesCalculo = false; // the working values are in calculation units (MKS)
 };
 

@@ -94,6 +94,17 @@ std::string Lista::List(int i) const
     return m_entradas[static_cast<std::size_t>(i)];
 }
 
+void Lista::alCambiarTexto()
+{
+    m_indice = -1;
+    for (int i = 0; i < ListCount(); ++i) {
+        if (m_entradas[static_cast<std::size_t>(i)] == m_texto) {
+            m_indice = i;
+            break;
+        }
+    }
+}
+
 void Lista::Clear()
 {
     m_entradas.clear();
@@ -169,6 +180,11 @@ std::string Etiqueta::Estado() const
     return Name() + ": Caption=" + Entrecomillado(Caption) + " " + EstadoComun();
 }
 
+std::string Marco::Estado() const
+{
+    return Name() + ": Caption=" + Entrecomillado(Caption) + " " + EstadoComun();
+}
+
 MatrizEtiquetas::MatrizEtiquetas(VentanaLogica &ventana, std::string nombre)
     : m_ventana(ventana), m_nombre(std::move(nombre))
 {
@@ -204,29 +220,14 @@ std::string ElementoMenu::Estado() const
            " Checked=" + Bit(Checked);
 }
 
-void ponTexto(CajaTexto &caja, const std::string &texto)
+void ponTexto(ControlTexto &control, const std::string &texto)
 {
-    if (caja.m_texto == texto) {
-        return;
+    const bool cambia = control.m_texto != texto;
+    control.m_texto = texto;
+    control.alCambiarTexto();
+    if (cambia) {
+        control.dispara(control.Change);
     }
-    caja.m_texto = texto;
-    caja.dispara(caja.Change);
-}
-
-void ponTexto(Lista &lista, const std::string &texto)
-{
-    lista.m_indice = -1;
-    for (int i = 0; i < lista.ListCount(); ++i) {
-        if (lista.List(i) == texto) {
-            lista.m_indice = i;
-            break;
-        }
-    }
-    if (lista.m_texto == texto) {
-        return;
-    }
-    lista.m_texto = texto;
-    lista.dispara(lista.Change);
 }
 
 void ponIndice(Lista &lista, int indice)
@@ -301,28 +302,15 @@ std::int32_t pulsaTecla(Control &control, std::int32_t KeyAscii)
     return KeyAscii;
 }
 
-void teclea(CajaTexto &caja, const std::string &teclas)
+void teclea(ControlTexto &control, const std::string &teclas)
 {
-    if (caja.Locked || !caja.Enabled) {
+    if (control.Locked || !control.Enabled) {
         return;
     }
     for (const char tecla : teclas) {
-        std::string texto = caja.Text();
-        if (AplicaTecla(caja, texto, tecla)) {
-            ponTexto(caja, texto);
-        }
-    }
-}
-
-void teclea(Lista &lista, const std::string &teclas)
-{
-    if (lista.Locked || !lista.Enabled) {
-        return;
-    }
-    for (const char tecla : teclas) {
-        std::string texto = lista.Text();
-        if (AplicaTecla(lista, texto, tecla)) {
-            ponTexto(lista, texto);
+        std::string texto = control.Text();
+        if (AplicaTecla(control, texto, tecla)) {
+            ponTexto(control, texto);
         }
     }
 }

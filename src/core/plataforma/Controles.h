@@ -21,6 +21,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace dravek {
@@ -80,8 +81,9 @@ private:
     int m_profundidad = 0;
 };
 
-// Text box (also the rich-text boxes, whose plain text is all the core uses).
-class CajaTexto : public Control {
+// What a text box and a drop-down combo box share: a text that may be typed, Locked and the
+// background colour, and the Change handler.
+class ControlTexto : public Control {
 public:
     using Control::Control;
 
@@ -91,20 +93,27 @@ public:
 
     std::function<void()> Change;
 
-    std::string Estado() const override;
-
-private:
-    friend void ponTexto(CajaTexto &caja, const std::string &texto);
+protected:
+    friend void ponTexto(ControlTexto &control, const std::string &texto);
+    // What else a new text changes in the control (a list chooses the entry that matches).
+    virtual void alCambiarTexto() {}
     std::string m_texto;
+};
+
+// Text box (also the rich-text boxes, whose plain text is all the core uses).
+class CajaTexto : public ControlTexto {
+public:
+    using ControlTexto::ControlTexto;
+
+    std::string Estado() const override;
 };
 
 // Drop-down combo box: a text that may be typed, and a list of entries numbered from 0.
 // ListIndex is the chosen entry, -1 for none.
-class Lista : public Control {
+class Lista : public ControlTexto {
 public:
-    using Control::Control;
+    using ControlTexto::ControlTexto;
 
-    const std::string &Text() const { return m_texto; }
     int ListIndex() const { return m_indice; }
     int ListCount() const { return static_cast<int>(m_entradas.size()); }
     // Entry i counted from 0; the empty text outside the list.
@@ -113,18 +122,13 @@ public:
     void Clear();
     void AddItem(const std::string &entrada);
 
-    bool Locked = false;
-    ColorFondo BackColor = ColorFondo::Editable;
-
-    std::function<void()> Change;
     std::function<void()> Click;
 
     std::string Estado() const override;
 
 private:
-    friend void ponTexto(Lista &lista, const std::string &texto);
     friend void ponIndice(Lista &lista, int indice);
-    std::string m_texto;
+    void alCambiarTexto() override;
     int m_indice = -1;
     std::vector<std::string> m_entradas;
 };
@@ -204,6 +208,17 @@ public:
     std::string Estado() const override;
 };
 
+// A frame: a captioned group of controls.
+class Marco : public Control {
+public:
+    using Control::Control;
+
+    std::string Caption;
+
+    bool Enfocable() const override { return false; }
+    std::string Estado() const override;
+};
+
 // A label array addressed by item number, as the window's field captions are. Items are made
 // on first use.
 class MatrizEtiquetas {
@@ -266,8 +281,7 @@ private:
 
 // Change when the text differs. In a list, the text also chooses the first entry equal to it
 // (ListIndex -1 when none is), without a Click.
-void ponTexto(CajaTexto &caja, const std::string &texto);
-void ponTexto(Lista &lista, const std::string &texto);
+void ponTexto(ControlTexto &control, const std::string &texto);
 // Chooses entry i (-1: none, with an empty text) and shows its text; Click when the chosen
 // entry changes, and no Change. An index outside the list is ignored.
 void ponIndice(Lista &lista, int indice);
@@ -287,7 +301,6 @@ std::int32_t pulsaTecla(Control &control, std::int32_t KeyAscii);
 // Typing ASCII keys at the end of a box's text, one by one, as the engineer would: each key goes
 // through KeyPress; a key left over is appended (Backspace, 8, removes the last character) and the
 // new text raises Change. Locked or disabled boxes take no keys.
-void teclea(CajaTexto &caja, const std::string &teclas);
-void teclea(Lista &lista, const std::string &teclas);
+void teclea(ControlTexto &control, const std::string &teclas);
 
 } // namespace dravek

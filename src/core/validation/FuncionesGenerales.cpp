@@ -113,6 +113,32 @@ NumeroLeido LeeNumero(std::string_view texto, std::string_view separador)
 
 } // namespace
 
+std::optional<double> ConvierteNumeroCampo(std::string_view texto, std::string_view separador)
+{
+    // Only what the key filter lets into a field: digits and one separator, with at least one
+    // digit. A pasted sign, exponent, group separator or the other separator is refused here, as
+    // the filter would have refused its key.
+    const std::string_view limpio = QuitaBlancos(texto);
+    bool hayDigitos = false;
+    bool haySeparador = false;
+    for (std::size_t i = 0; i < limpio.size();) {
+        if (EsDigito(limpio[i])) {
+            hayDigitos = true;
+            ++i;
+        } else if (!haySeparador && !separador.empty() &&
+                   limpio.substr(i).starts_with(separador)) {
+            haySeparador = true;
+            i += separador.size();
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!hayDigitos) {
+        return std::nullopt;
+    }
+    return ConvierteNumeroLocal(limpio, separador);
+}
+
 std::optional<double> ConvierteNumeroLocal(std::string_view texto, std::string_view separador)
 {
     const NumeroLeido leido = LeeNumero(texto, separador);
@@ -146,13 +172,16 @@ Entero16 ConvierteEntero16(std::string_view texto, std::string_view separador)
 }
 
 bool ValidaNumero(const EstadoEjecucion &ejecucion, Mensajes &mensajes, double minimo,
-                  const std::string &texto, double &valor, const std::string &titulo)
+                  const std::string &texto, double &valor, const std::string &titulo,
+                  LecturaNumero lectura)
 {
     const std::string_view limpio = QuitaBlancos(texto);
     double numero = 0;
     if (!limpio.empty()) {
         const std::optional<double> leido =
-            ConvierteNumeroLocal(limpio, ejecucion.SeparadorDecimalLocal);
+            lectura == LecturaNumero::Estricta
+                ? ConvierteNumeroCampo(limpio, ejecucion.SeparadorDecimalLocal)
+                : ConvierteNumeroLocal(limpio, ejecucion.SeparadorDecimalLocal);
         if (!leido) {
             mensajes.Muestra(Texto(ejecucion.DesplazamientoIdioma, TextoValorNoNumerico),
                              BotonesMensaje::Aceptar, IconoMensaje::Ninguno, titulo);

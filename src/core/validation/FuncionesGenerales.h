@@ -14,6 +14,11 @@ namespace dravek {
 // Nothing when the text is not a number (or is not finite).
 std::optional<double> ConvierteNumeroLocal(std::string_view texto, std::string_view separador);
 
+// The number in a field's text, read as strictly as the field's key filter: blanks around,
+// digits and at most one separator (the user's), nothing else: no sign, exponent or group
+// separator. Nothing when the text is anything else, or empty.
+std::optional<double> ConvierteNumeroCampo(std::string_view texto, std::string_view separador);
+
 // Errors of the conversion of a text to a 16-bit integer, numbered as the old runtime did.
 enum class ErrorConversion : std::int16_t { Ninguno = 0, Desbordamiento = 6, TipoIncorrecto = 13 };
 
@@ -26,9 +31,18 @@ struct Entero16 {
 // rounded; not a number -> TipoIncorrecto, outside -32768..32767 -> Desbordamiento.
 Entero16 ConvierteEntero16(std::string_view texto, std::string_view separador);
 
+// How a field's text is read on leaving.
+enum class LecturaNumero {
+    Local,    // the locale's number: a pasted sign or exponent is read (a negative value then
+              // fails the minimum)
+    Estricta, // only what the key filter lets be typed (ConvierteNumeroCampo): a pasted text
+              // meets the same rule as typed keys
+};
+
 // The numeric-field helpers of every window.
 bool ValidaNumero(const EstadoEjecucion &ejecucion, Mensajes &mensajes, double minimo,
-                  const std::string &texto, double &valor, const std::string &titulo);
+                  const std::string &texto, double &valor, const std::string &titulo,
+                  LecturaNumero lectura = LecturaNumero::Local);
 void FiltraTeclaNumerica(const EstadoEjecucion &ejecucion, std::int32_t &tecla,
                          const std::string &texto);
 // Nothing when the text, with either separator, is not a number.

@@ -79,6 +79,25 @@ TEST(ConvierteNumeroLocal, RechazaLoQueNoEsUnNumero)
     }
 }
 
+// A field holds what its key filter lets through and nothing else.
+TEST(ConvierteNumeroCampo, SoloDigitosYUnSeparador)
+{
+    struct Caso {
+        std::string texto;
+        std::string separador;
+        std::optional<double> esperado;
+    };
+    const std::vector<Caso> casos = {
+        {"1,25", ",", 1.25},  {" 007 ", ".", 7.0}, {",5", ",", 0.5}, {"5,", ",", 5.0},
+        {"-1", ".", {}},      {"+1", ".", {}},     {"1e3", ".", {}}, {"1.5", ",", {}},
+        {"1,234.5", ".", {}}, {"", ".", {}},       {".", ".", {}},   {"1..", ".", {}},
+    };
+    for (const Caso &c : casos) {
+        SCOPED_TRACE("\"" + c.texto + "\" [" + c.separador + "]");
+        EXPECT_EQ(ConvierteNumeroCampo(c.texto, c.separador), c.esperado);
+    }
+}
+
 TEST(ConvierteEntero16, ComoLaConversionEnteraDelPrograma)
 {
     struct Caso {
@@ -189,6 +208,31 @@ TEST_F(ValidaNumeroTest, TextoNoNumericoDejaElValorAnterior)
         EXPECT_DOUBLE_EQ(valor, 7.0);
         EsperaMensaje(NoNumerico);
     }
+}
+
+// Read strictly, a pasted text meets the key filter's rule: a sign, an exponent or a group
+// separator is not a number, and the value is left as it was; read by the locale, a pasted
+// negative number is a number below the minimum.
+TEST_F(ValidaNumeroTest, LecturaEstrictaComoLasTeclas)
+{
+    for (const std::string texto : {"-5", "+5", "1,5e3", "1E3", "1 000", "- 1", ",", "1,5,"}) {
+        SCOPED_TRACE("\"" + texto + "\"");
+        m_mensajes.olvida();
+        double valor = 7.0;
+        EXPECT_FALSE(ValidaNumero(m_ejecucion, m_mensajes, 0.0, texto, valor, Caption,
+                                  LecturaNumero::Estricta));
+        EXPECT_DOUBLE_EQ(valor, 7.0);
+        EsperaMensaje(NoNumerico);
+    }
+    double valor = 7.0;
+    EXPECT_TRUE(ValidaNumero(m_ejecucion, m_mensajes, 0.0, " 1,5 ", valor, Caption,
+                             LecturaNumero::Estricta));
+    EXPECT_DOUBLE_EQ(valor, 1.5);
+
+    m_mensajes.olvida();
+    EXPECT_FALSE(ValidaNumero(m_ejecucion, m_mensajes, 0.0, "-5", valor, Caption));
+    EXPECT_DOUBLE_EQ(valor, -5.0);
+    EsperaMensaje(Incorrecto);
 }
 
 struct CasoTecla {

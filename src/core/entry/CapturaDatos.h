@@ -1,0 +1,306 @@
+#pragma once
+
+// Logic of the data-entry window: every control of the window, named as the window names
+// them, with the window's handlers. The procedures that clear, default and check the run
+// (validation/) work on these controls and on the state.
+
+#include <cstdint>
+#include <string>
+
+#include "core/model/EstadoObra.h"
+#include "core/plataforma/Controles.h"
+#include "core/plataforma/Mensajes.h"
+#include "core/plataforma/VentanaLogica.h"
+
+namespace dravek {
+
+class MenuPrincipal;
+
+// Voids the stored reinforcement overrides of the current run in the adjustments file.
+class AnulacionAjustes {
+public:
+    virtual ~AnulacionAjustes() = default;
+    virtual void AnulaAjustesTramo() = 0;
+};
+
+// What the window works with besides the state.
+struct ServiciosCaptura {
+    Mensajes &mensajes;
+    MenuPrincipal &menu; // the main window's menu, whose run commands the window sets
+    AnulacionAjustes &ajustes;
+};
+
+class CapturaDatos : public VentanaLogica {
+public:
+    CapturaDatos(EstadoObra &estado, ServiciosCaptura servicios);
+
+    EstadoObra &estado() { return m_estado; }
+    const EstadoObra &estado() const { return m_estado; }
+    Mensajes &mensajes() { return m_servicios.mensajes; }
+    MenuPrincipal &menu() { return m_servicios.menu; }
+
+    // The window's tab strips. TabPrincipal: 0 project data, 1 the run's typology and
+    // materials, 2 the run's laying. TabTipologia: 0 reinforced concrete, 1 post-tensioned.
+    // TabPostesados: 0 elastic moduli, 1 strengths, 2 stresses, 3 coefficients.
+    // TabDatosColocacion: 0 pipe dimensions, 1 fill, 2 loads.
+    Pestanas TabPrincipal{*this, "TabPrincipal", 3};
+    Pestanas TabTipologia{*this, "TabTipologia", 2};
+    Pestanas TabPostesados{*this, "TabPostesados", 4};
+    Pestanas TabDatosColocacion{*this, "TabDatosColocacion", 3};
+
+    // Project data (page 0 of TabPrincipal).
+    Etiqueta Label1{*this, "Label1"};
+    Lista edIdioma{*this, "edIdioma"};
+    Marco frDatosDescriptivos{*this, "frDatosDescriptivos"};
+    CajaTexto edObra{*this, "edObra"};       // rich text
+    CajaTexto edCliente{*this, "edCliente"}; // rich text
+    Marco frDatosPresion{*this, "frDatosPresion"};
+    CajaTexto edPrsM1{*this, "edPrsM1"};
+    CajaTexto edPrsM2{*this, "edPrsM2"};
+    CajaTexto edPrs1{*this, "edPrs1"};
+    CajaTexto edPrs2{*this, "edPrs2"};
+    CajaTexto edPrs3{*this, "edPrs3"};
+    Marco frAlturaTierras{*this, "frAlturaTierras"};
+    CajaTexto edAlt1{*this, "edAlt1"};
+    CajaTexto edAlt2{*this, "edAlt2"};
+    CajaTexto edAlt3{*this, "edAlt3"};
+    Marco frGolpeAriete{*this, "frGolpeAriete"};
+    GrupoOpciones rdGolpeAriete{*this, "rdGolpeAriete", 2}; // 0 calculated, 1 estimated
+    Marco frSistemaUnidades{*this, "frSistemaUnidades"};
+    GrupoOpciones rdSistemaUnidades{*this, "rdSistemaUnidades", 2}; // 0 SI, 1 MKS
+    Boton CommandButton2{*this, "CommandButton2"};                  // prints the project
+    Boton btGrabaObra{*this, "btGrabaObra"};
+    Boton btCerrarObra{*this, "btCerrarObra"};
+
+    // Run header, run pressures and typology (page 1).
+    Lista edTramo{*this, "edTramo"};
+    CajaTexto edDescriTramo{*this, "edDescriTramo"};
+    CajaTexto edPrsM1Tram{*this, "edPrsM1Tram"};
+    CajaTexto edPrsM2Tram{*this, "edPrsM2Tram"};
+    CajaTexto edPrs1Tram{*this, "edPrs1Tram"};
+    CajaTexto edPrs2Tram{*this, "edPrs2Tram"};
+    CajaTexto edPrs3Tram{*this, "edPrs3Tram"};
+
+    // Reinforced-concrete materials (tab 0 of TabTipologia).
+    Casilla edIcontes0{*this, "edIcontes0"};
+    CajaTexto edAdato{*this, "edAdato"};
+    Lista edTipoControl{*this, "edTipoControl"};
+    Lista edTipoCamisa{*this, "edTipoCamisa"};
+    CajaTexto edCamMax{*this, "edCamMax"};
+    Marco frResistenciasArmado{*this, "frResistenciasArmado"};
+    CajaTexto edFck{*this, "edFck"};
+    CajaTexto edFct{*this, "edFct"};
+    CajaTexto edFyk{*this, "edFyk"};
+    CajaTexto edFyd{*this, "edFyd"};
+    Marco frDatosArmado{*this, "frDatosArmado"};
+    CajaTexto edGamaB{*this, "edGamaB"};
+    CajaTexto edGamaY{*this, "edGamaY"};
+    CajaTexto edGamaF{*this, "edGamaF"};
+
+    // Post-tensioned materials (tab 1 of TabTipologia).
+    Casilla edIcontes1{*this, "edIcontes1"};
+    CajaTexto edCoepre1{*this, "edCoepre1"};
+    CajaTexto edDelca{*this, "edDelca"};
+    Marco frTipoCamisa{*this, "frTipoCamisa"};
+    GrupoOpciones TipoCamisa{*this, "TipoCamisa", 2}; // 0 embedded cylinder, 1 lined
+    Imagen ptPostesado{*this, "ptPostesado"};
+    Marco frElasticidadPostesado{*this, "frElasticidadPostesado"};
+    CajaTexto edEs{*this, "edEs"};
+    CajaTexto edEp{*this, "edEp"};
+    Marco frResistenciasPostesado{*this, "frResistenciasPostesado"};
+    CajaTexto edFYKPost{*this, "edFYKPost"};
+    CajaTexto edFckno{*this, "edFckno"};
+    CajaTexto edFckn{*this, "edFckn"};
+    CajaTexto edFckr{*this, "edFckr"};
+    Marco frTensionesPostesado{*this, "frTensionesPostesado"};
+    CajaTexto edSFck{*this, "edSFck"};
+    CajaTexto edSf{*this, "edSf"};
+    CajaTexto edRel{*this, "edRel"};
+    CajaTexto edFic{*this, "edFic"};
+    CajaTexto edFir{*this, "edFir"};
+    CajaTexto edEpsc{*this, "edEpsc"};
+    CajaTexto edEpsr{*this, "edEpsr"};
+    Imagen ptArmado{*this, "ptArmado"};
+
+    // The run's laying (page 2): section, installation and fill, loads.
+    Lista edTramo2{*this, "edTramo2"};
+    CajaTexto edDescriTramo2{*this, "edDescriTramo2"}; // rich text
+    Marco frDatosSeccion{*this, "frDatosSeccion"};
+    Lista edDi0{*this, "edDi0"};
+    Lista edEsp0{*this, "edEsp0"};
+    Lista edReci0{*this, "edReci0"};
+    Lista edRece0{*this, "edRece0"};
+    Lista edDe0{*this, "edDe0"};
+    CajaTexto edGc0{*this, "edGc0"};
+    Marco frColocacion{*this, "frColocacion"};
+    Marco frTipoColocacion{*this, "frTipoColocacion"};
+    GrupoOpciones rdTipoColocacion{*this, "rdTipoColocacion", 3}; // trench, under fill, fill
+    Imagen ptColocacion{*this, "ptColocacion"};
+    Lista edTipoCuna0{*this, "edTipoCuna0"};
+    Lista edTipoApoyo0{*this, "edTipoApoyo0"};
+    CajaTexto edHr0{*this, "edHr0"};
+    CajaTexto edHr0Final{*this, "edHr0Final"};
+    CajaTexto edHr0Delta{*this, "edHr0Delta"};
+    CajaTexto edB0{*this, "edB0"};
+    CajaTexto edGr0{*this, "edGr0"};
+    CajaTexto edFi0{*this, "edFi0"};
+    Lista edTipoRelleno0{*this, "edTipoRelleno0"};
+    CajaTexto edHr1{*this, "edHr1"};
+    Lista edIAs{*this, "edIAs"};
+    CajaTexto edQDato0{*this, "edQDato0"};
+    Lista edICar0{*this, "edICar0"};
+    CajaTexto avCargas0{*this, "avCargas0"}; // rich-text notes about the loads
+    CajaTexto avCargas1{*this, "avCargas1"};
+
+    // Run commands.
+    Boton btNuevoTramo{*this, "btNuevoTramo"};
+    Boton btCancelar{*this, "btCancelar"};
+    Boton btGrabar{*this, "btGrabar"};
+    Boton btCalcular{*this, "btCalcular"};
+    Boton btAjustar{*this, "btAjustar"};
+
+    // Field captions, by item number (item 22 is the caption of edReci0, 78 of edSf...).
+    MatrizEtiquetas lbEtiquetas{*this, "lbEtiquetas"};
+
+    // Fills the code lists (control level, cylinder indicator, cradle, laying, live load, fill
+    // soil, settlement) with their entries in the interface language, each with its choice left
+    // empty.
+    void LlenaListasCodigos();
+
+    // Shows the picture whose file name is text n of the interface language, from the program's
+    // folder, in a picture box of the window and in the one of the same name that the printed
+    // listing paints (frFiguras). A file that is missing shows no picture; n = 0 empties both.
+    void CargaFigura(Imagen &imagen, std::int32_t n);
+
+    // Voids the run's stored reinforcement overrides; nothing while a run is being loaded, nor
+    // while a SinAnularAjustes is alive.
+    void AnulaAjustesTramo();
+
+    // While alive, the boxes that the clearing and default procedures write void no stored
+    // overrides: those procedures describe a run not entered yet, and the run number still
+    // shown may be a stored run's, whose overrides must survive the start of a new one.
+    class SinAnularAjustes {
+    public:
+        explicit SinAnularAjustes(CapturaDatos &ventana) : m_ventana(ventana)
+        {
+            ++m_ventana.m_sinAnular;
+        }
+        ~SinAnularAjustes() { --m_ventana.m_sinAnular; }
+        SinAnularAjustes(const SinAnularAjustes &) = delete;
+        SinAnularAjustes &operator=(const SinAnularAjustes &) = delete;
+
+    private:
+        CapturaDatos &m_ventana;
+    };
+
+    // The typology tab strip: applies the typology of the tab now selected (it may ask, and put
+    // the tab back when the engineer declines), then shows the adjustment command only for
+    // reinforced concrete.
+    void TabTipologia_Click(int PreviousTab);
+    // The cylinder options of a post-tensioned run: embedded (2211) or lined (2221).
+    void TipoCamisa_Click(int Index);
+
+    // Change handlers: the run has unsaved changes; some also void the stored overrides.
+    void edAdato_Change();
+    void edCamMax_Change();
+    void edFck_Change();
+    void edFyk_Change();
+    void edFyd_Change();
+    void edGamaB_Change();
+    void edTipoControl_Change();
+    void edTipoCamisa_Change();
+    void edHr0_Change();
+    void edB0_Change();
+    void edGr0_Change();
+    void edFi0_Change();
+    void edHr1_Change();
+    void edQDato0_Change();
+    void edIAs_Change();
+    void edICar0_Change();
+    void edTipoApoyo0_Change();
+    void edTipoCuna0_Change();
+    void edTipoRelleno0_Change();
+    void edFYKPost_Change();
+    void edDelca_Change();
+    void edCoepre1_Change();
+    void edEs_Change();
+    void edEp_Change();
+    void edFckno_Change();
+    void edFckn_Change();
+    void edFckr_Change();
+    void edSf_Change();
+    void edRel_Change();
+    void edFic_Change();
+    void edFir_Change();
+    void edEpsc_Change();
+    void edEpsr_Change();
+    void edDescriTramo_Change();
+    void edEsp0_Change();
+    void edReci0_Change();
+    void edRece0_Change();
+    void edGc0_Change();
+    void edSFck_Change();
+    void edDi0_Change();
+    // Key filters of the numeric boxes: digits, Backspace and one decimal separator.
+    void edCamMax_KeyPress(std::int32_t &KeyAscii);
+    void edFck_KeyPress(std::int32_t &KeyAscii);
+    void edFct_KeyPress(std::int32_t &KeyAscii);
+    void edFyk_KeyPress(std::int32_t &KeyAscii);
+    void edFyd_KeyPress(std::int32_t &KeyAscii);
+    void edEs_KeyPress(std::int32_t &KeyAscii);
+    void edEp_KeyPress(std::int32_t &KeyAscii);
+    void edFckno_KeyPress(std::int32_t &KeyAscii);
+    void edFckn_KeyPress(std::int32_t &KeyAscii);
+    void edFckr_KeyPress(std::int32_t &KeyAscii);
+    void edSf_KeyPress(std::int32_t &KeyAscii);
+    void edRel_KeyPress(std::int32_t &KeyAscii);
+    void edFic_KeyPress(std::int32_t &KeyAscii);
+    void edFir_KeyPress(std::int32_t &KeyAscii);
+    void edEpsc_KeyPress(std::int32_t &KeyAscii);
+    void edEpsr_KeyPress(std::int32_t &KeyAscii);
+    void edSFck_KeyPress(std::int32_t &KeyAscii);
+    void edPrs1_KeyPress(std::int32_t &KeyAscii);
+    void edPrs2_KeyPress(std::int32_t &KeyAscii);
+    void edPrsM2_KeyPress(std::int32_t &KeyAscii);
+    void edPrs1Tram_KeyPress(std::int32_t &KeyAscii);
+    void edPrs2Tram_KeyPress(std::int32_t &KeyAscii);
+    void edPrsM2Tram_KeyPress(std::int32_t &KeyAscii);
+    void edAlt2_KeyPress(std::int32_t &KeyAscii);
+    void edHr0Final_KeyPress(std::int32_t &KeyAscii);
+    void edPrs3_KeyPress(std::int32_t &KeyAscii);
+    void edPrsM1_KeyPress(std::int32_t &KeyAscii);
+    void edPrsM1Tram_KeyPress(std::int32_t &KeyAscii);
+    void edAlt1_KeyPress(std::int32_t &KeyAscii);
+    void edAlt3_KeyPress(std::int32_t &KeyAscii);
+    void edHr0Delta_KeyPress(std::int32_t &KeyAscii);
+    void edHr0_KeyPress(std::int32_t &KeyAscii);
+    void edDi0_KeyPress(std::int32_t &KeyAscii);
+    void edEsp0_KeyPress(std::int32_t &KeyAscii);
+    void edReci0_KeyPress(std::int32_t &KeyAscii);
+    void edRece0_KeyPress(std::int32_t &KeyAscii);
+    void edDe0_KeyPress(std::int32_t &KeyAscii);
+    void edB0_KeyPress(std::int32_t &KeyAscii);
+    void edGr0_KeyPress(std::int32_t &KeyAscii);
+    void edFi0_KeyPress(std::int32_t &KeyAscii);
+    void edHr1_KeyPress(std::int32_t &KeyAscii);
+    void edQDato0_KeyPress(std::int32_t &KeyAscii);
+    void edGc0_KeyPress(std::int32_t &KeyAscii);
+
+    // Whether the unit option shows SI (option 0 selected): the default and clearing
+    // procedures read the unit system from here, not from SistemaUnidades.
+    bool MuestraSI() const { return rdSistemaUnidades.Value(0); }
+
+private:
+    void MarcaModificado() { m_estado.ejecucion.DatosModificados = true; }
+    void MarcaConAjustes()
+    {
+        MarcaModificado();
+        AnulaAjustesTramo();
+    }
+
+    EstadoObra &m_estado;
+    ServiciosCaptura m_servicios;
+    int m_sinAnular = 0;
+};
+
+} // namespace dravek

@@ -1,0 +1,182 @@
+#include "core/validation/CambioTipologia.h"
+
+#include <cstdint>
+
+#include "core/entry/CapturaDatos.h"
+#include "core/listing/FormatoNumeros.h"
+#include "core/model/TextoRecurso.h"
+#include "core/validation/GeometriaEstandar.h"
+#include "core/validation/LimpiezaTramo.h"
+
+namespace dravek {
+
+namespace {
+
+constexpr std::int16_t Armado = 1210;
+constexpr std::int16_t CamisaEmbebida = 2211;
+constexpr std::int16_t CamisaRevestida = 2221;
+constexpr std::int32_t TextoAviso = 377;        // "AVISO"
+constexpr std::int32_t TextoContinuar = 325;    // "¿ Desea Continuar ?"
+constexpr std::int32_t TextoTensionAcero = 326; // "La Tensión de cálculo del acero supera..."
+constexpr std::int32_t FiguraEmbebida = 418;
+constexpr std::int32_t FiguraRevestida = 419;
+constexpr double LimiteFyd = 1400.0; // kp/cm2
+
+bool IgualSinMayusculas(const std::string &a, const std::string &b)
+{
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        const auto mayuscula = [](char c) {
+            return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+        };
+        if (mayuscula(a[i]) != mayuscula(b[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::string T(const CapturaDatos &v, std::int32_t n)
+{
+    return Texto(v.estado().ejecucion.DesplazamientoIdioma, n);
+}
+
+// Yes to go on with a change that clears the run's data.
+bool Confirma(CapturaDatos &v)
+{
+    const std::string pregunta =
+        T(v, 322) + "\n" + T(v, 323) + "\n" + T(v, 324) + "\n" + T(v, TextoContinuar);
+    return v.mensajes().Muestra(pregunta, BotonesMensaje::SiNo, IconoMensaje::Ninguno,
+                                T(v, TextoAviso)) == RespuestaMensaje::Si;
+}
+
+} // namespace
+
+void CambiaTipologia(CapturaDatos &v, int bandera)
+{
+    EstadoObra &e = v.estado();
+    DatosTramo &t = e.tramo;
+    // Data would be lost: a stored run being edited, or changes not saved yet.
+    const bool hayDatos = IgualSinMayusculas(e.ejecucion.ModoCaptura, "MODIFICACIONES") ||
+                          e.ejecucion.DatosModificados;
+    std::int16_t nuevo = 0;
+    if (v.TabTipologia.Tab() == 0) {
+        if (hayDatos && t.Tipologia != Armado && t.Tipologia != 0) {
+            const bool sigue = Confirma(v);
+            if (bandera != 0) {
+                v.SetFocus(v.TabTipologia);
+            }
+            if (!sigue) {
+                ponPestana(v.TabTipologia, 1);
+                return;
+            }
+        }
+        nuevo = Armado;
+        v.CargaFigura(v.ptPostesado, 0);
+    } else {
+        if (hayDatos && t.Tipologia == Armado) {
+            const bool sigue = Confirma(v);
+            if (bandera != 0) {
+                v.SetFocus(v.TabTipologia);
+            }
+            if (!sigue) {
+                ponPestana(v.TabTipologia, 0);
+                return;
+            }
+        }
+        if (v.TipoCamisa.Value(0)) {
+            nuevo = CamisaEmbebida;
+            v.CargaFigura(v.ptPostesado, FiguraEmbebida);
+        }
+        if (v.TipoCamisa.Value(1)) {
+            nuevo = CamisaRevestida;
+            v.CargaFigura(v.ptPostesado, FiguraRevestida);
+        }
+        if (nuevo == 0) {
+            // The option's click would set the typology; it is set below.
+            const std::int16_t anterior = t.Tipologia;
+            ponValor(v.TipoCamisa, 0, true);
+            t.Tipologia = anterior;
+            nuevo = CamisaEmbebida;
+            v.CargaFigura(v.ptPostesado, FiguraEmbebida);
+        }
+    }
+    if (nuevo == t.Tipologia) {
+        return;
+    }
+
+    if (nuevo == Armado) {
+        if (bandera != 0) {
+            LimpiaDatosPantalla(v, NivelLimpiezaTramo::Materiales);
+        }
+        t.Tipologia = Armado;
+        t.EsArmado = Verdadero;
+        t.ClaseFisuracion = 3;
+        t.TipoPostesado = 0;
+        v.edReci0.Visible = true;
+        v.edReci0.BackColor = ColorFondo::Editable;
+        v.lbEtiquetas(22).Visible = true;
+        PonDefectosArmado(v);
+    } else {
+        t.EsArmado = Falso;
+        t.ClaseFisuracion = 0;
+        t.TipoPostesado = 1;
+        if (t.Tipologia < CamisaEmbebida) {
+            LimpiaDatosPantalla(v, NivelLimpiezaTramo::MaterialesConCamisa);
+        }
+        t.Tipologia = nuevo;
+        v.edReci0.Visible = true;
+        v.edReci0.BackColor = ColorFondo::Editable;
+        // Ends with the embedded cylinder (2211) selected.
+        PonDefectosPostesado(v);
+    }
+    // The lists follow the typology the switch ended with, not the one it started from.
+    CargaListasDimensiones(v, ColumnaGrupo(t.Tipologia));
+}
+
+int CompruebaTensionAcero(CapturaDatos &v)
+{
+    const EstadoObra &e = v.estado();
+    const double limite = v.MuestraSI() ? LimiteFyd / FactorTensiones : LimiteFyd;
+    if (!(e.tramo.Fyd > limite)) {
+        return 0;
+    }
+    const std::string pregunta =
+        T(v, TextoTensionAcero) +
+        FormateaMascara(limite, "#####0.000", e.ejecucion.SeparadorDecimalLocal) +
+        EtiquetaUnidad(v, 1) + "\n" + T(v, TextoContinuar);
+    if (v.mensajes().Muestra(pregunta, BotonesMensaje::SiNo, IconoMensaje::Ninguno,
+                             T(v, TextoAviso)) == RespuestaMensaje::No) {
+        v.SetFocus(v.edFyd);
+        return 1;
+    }
+    return 0;
+}
+
+std::string TextoSistemaUnidades(const CapturaDatos &v)
+{
+    return ". " + T(v, v.MuestraSI() ? 267 : 268);
+}
+
+std::string TextoGolpeAriete(const CapturaDatos &v)
+{
+    return v.rdGolpeAriete.Value(0) ? "Si" : "No";
+}
+
+std::string EtiquetaUnidad(const CapturaDatos &v, int tipo)
+{
+    if (tipo != 1) {
+        return {};
+    }
+    std::string unidad;
+    for (const char c : T(v, v.MuestraSI() ? 140 : 141)) {
+        if (c != '(' && c != ')') {
+            unidad.push_back(c);
+        }
+    }
+    return " " + unidad;
+}
+
+} // namespace dravek

@@ -1,0 +1,142 @@
+#pragma once
+
+// A data-entry window wired to recording fakes, with the code lists filled, a standard-geometry
+// table given row by row and a program folder of its own that holds (or lacks) the pictures.
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "apoyo/AnulacionAjustesGrabadora.h"
+#include "apoyo/MensajesGrabadora.h"
+#include "core/entry/CapturaDatos.h"
+#include "core/model/EstadoObra.h"
+#include "core/shell/MenuPrincipal.h"
+
+namespace dravek::pruebas {
+
+// Inner cover, outer cover and thickness of one typology group, mm.
+struct Grupo {
+    std::int32_t interior = 0;
+    std::int32_t exterior = 0;
+    std::int32_t espesor = 0;
+};
+
+// One row of the standard-geometry table: diameter (mm) and the groups of 1100, 1210, 2100,
+// 2211 and 2221.
+struct FilaGeometria {
+    std::int32_t diametro = 0;
+    Grupo g1100, g1210, g2100, g2211, g2221;
+};
+
+inline void PonGeometria(TablasPredeterminadas &tablas, const std::vector<FilaGeometria> &filas)
+{
+    tablas.DimensionesPredeterminadas = {};
+    tablas.NumeroDimensiones = static_cast<std::int16_t>(filas.size());
+    std::size_t i = 1;
+    for (const FilaGeometria &f : filas) {
+        auto &fila = tablas.DimensionesPredeterminadas[i++];
+        fila[1] = f.diametro;
+        std::size_t c = 2;
+        for (const Grupo &g : {f.g1100, f.g1210, f.g2100, f.g2211, f.g2221}) {
+            fila[c] = g.interior;
+            fila[c + 1] = g.exterior;
+            fila[c + 2] = g.espesor;
+            c += 3;
+        }
+    }
+}
+
+enum class Figuras { Presentes, Ausentes };
+
+class CapturaPrueba {
+public:
+    explicit CapturaPrueba(Figuras figuras = Figuras::Presentes)
+    {
+        const auto *info = ::testing::UnitTest::GetInstance()->current_test_info();
+        std::string nombre = "dravek_captura";
+        if (info != nullptr) {
+            nombre += std::string("_") + info->test_suite_name() + "_" + info->name();
+        }
+        for (char &c : nombre) {
+            if (c == '/') {
+                c = '_';
+            }
+        }
+        m_carpeta = std::filesystem::temp_directory_path() / nombre;
+        std::filesystem::remove_all(m_carpeta);
+        std::filesystem::create_directories(m_carpeta);
+        if (figuras == Figuras::Presentes) {
+            for (const char *f : {"Lur2211.bmp", "Lur2221.bmp", "Zanja1a.bmp"}) {
+                std::ofstream(m_carpeta / f) << "BM";
+            }
+        }
+        EstadoEjecucion &e = estado.ejecucion;
+        e.RutaAplicacion = m_carpeta.string() + "/";
+        e.SeparadorDecimalLocal = ",";
+        e.CodigoSeparadorLocal = ',';
+        e.CodigoOtroSeparador = '.';
+        captura.LlenaListasCodigos();
+        muestraSI(false);
+    }
+    ~CapturaPrueba() { std::filesystem::remove_all(m_carpeta); }
+    CapturaPrueba(const CapturaPrueba &) = delete;
+    CapturaPrueba &operator=(const CapturaPrueba &) = delete;
+
+    // The unit option and the unit system it stands for.
+    void muestraSI(bool si)
+    {
+        ponValor(captura.rdSistemaUnidades, si ? 0 : 1, true);
+        estado.ejecucion.SistemaUnidades = si ? "SI" : "MKS";
+    }
+
+    std::string figura(const std::string &fichero) const { return (m_carpeta / fichero).string(); }
+
+    EstadoObra estado;
+    MensajesGrabadora mensajes{Guion::Estricto};
+    MenuPrincipal menu;
+    AnulacionAjustesGrabadora ajustes;
+    CapturaDatos captura{estado, {mensajes, menu, ajustes}};
+
+private:
+    std::filesystem::path m_carpeta;
+};
+
+// Whole-window comparison: every line of the snapshot after an action is the line before it,
+// except for the controls listed, whose lines must be exactly the ones given.
+inline void CompruebaInstantanea(const std::vector<std::string> &antes,
+                                 const std::vector<std::string> &despues,
+                                 const std::vector<std::string> &cambios)
+{
+    ASSERT_EQ(antes.size(), despues.size());
+    const auto nombre = [](const std::string &linea) {
+        const auto p = linea.find(':');
+        const auto q = linea.find('=');
+        return linea.substr(0, std::min(p, q));
+    };
+    std::vector<bool> usado(cambios.size(), false);
+    for (std::size_t i = 0; i < despues.size(); ++i) {
+        bool esperado = false;
+        for (std::size_t k = 0; k < cambios.size(); ++k) {
+            if (nombre(cambios[k]) == nombre(despues[i])) {
+                EXPECT_EQ(despues[i], cambios[k]);
+                usado[k] = true;
+                esperado = true;
+            }
+        }
+        if (!esperado) {
+            EXPECT_EQ(despues[i], antes[i]) << "a control changed that should not have";
+        }
+    }
+    for (std::size_t k = 0; k < cambios.size(); ++k) {
+        EXPECT_TRUE(usado[k]) << "no such control: " << cambios[k];
+    }
+}
+
+} // namespace dravek::pruebas
