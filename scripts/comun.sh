@@ -1,7 +1,9 @@
 # Shared by scripts/run and scripts/test: installs the Debian packages the build needs.
 # Sourced, not run.
 
-DRAVEK_PAQUETES=(cmake g++ make qt6-base-dev libgtest-dev libbenchmark-dev fonts-liberation2)
+# python3-pil draws the pictures of data/ (tools/figuras); a test checks that it reproduces them.
+DRAVEK_PAQUETES=(cmake g++ make qt6-base-dev libgtest-dev libbenchmark-dev fonts-liberation2
+    python3-pil)
 
 dravek_instala_paquetes() {
     local faltan=()

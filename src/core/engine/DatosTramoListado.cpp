@@ -17,11 +17,6 @@ namespace dravek {
 
 namespace {
 
-// Left edges of the pictures on the page, mm.
-constexpr double XFiguraTubo = 138.0;
-constexpr double XFiguraCuna = 17.0;
-constexpr double XFiguraColocacion = 81.0;
-
 // Lines the Tabular block of a run needs free on the page, and the lines it takes.
 constexpr std::int32_t LineasBloqueTabularArmado = 15;
 constexpr std::int32_t LineasBloqueTabularPostesado = 20;

@@ -8,6 +8,13 @@
 
 namespace dravek {
 
+// Left edges of the pictures of the report on the page, mm from the printable area's edge. Each
+// picture is painted at its own size (its file's resolution), so the files must fit: the pipe
+// section to the right edge, the cradle before the installation picture beside it.
+inline constexpr double XFiguraTubo = 138.0;
+inline constexpr double XFiguraCuna = 17.0;
+inline constexpr double XFiguraColocacion = 81.0;
+
 // The label tables of the report and the load table, in the interface language, into
 // estado.etiquetas; built at the start of every run calculation.
 void ConstruyeEtiquetas(EstadoObra &estado);
