@@ -278,13 +278,6 @@ private:
         if (!Numero(v.edPrs2Tram, t.DPFinalTramo, MinimoPresion, T(v, 270))) {
             return Falla(PaginaTramo, v.edPrs2Tram);
         }
-        bool pasoLeido = false;
-        if (t.DPFinalTramo > t.DPInicialTramo) {
-            if (!LeePasoPresion()) {
-                return false;
-            }
-            pasoLeido = true;
-        }
         if (!Numero(v.edPrsM1Tram, t.MDPInicialTramo, MinimoPresion, T(v, 271))) {
             return Falla(PaginaTramo, v.edPrsM1Tram);
         }
@@ -312,7 +305,8 @@ private:
         }
         // What is derived must make a range that passes this same check again once stored: a
         // single MDP is a single DP, so a derived DP takes the one typed beside it; a DP range
-        // with extent needs its step; a range without extent has none.
+        // with extent needs its step, which is read once the range is complete, whether its DP
+        // values were typed or derived; a range without extent has none.
         if (t.MDPFinalTramo == t.MDPInicialTramo) {
             if (dpFinalDerivado && !dpInicialDerivado) {
                 t.DPFinalTramo = t.DPInicialTramo;
@@ -323,7 +317,7 @@ private:
         MuestraOVacia(v.edPrs1Tram, t.DPInicialTramo);
         MuestraOVacia(v.edPrs2Tram, t.DPFinalTramo);
         if (t.DPFinalTramo > t.DPInicialTramo) {
-            if (!pasoLeido && !LeePasoPresion()) {
+            if (!LeePasoPresion()) {
                 return false;
             }
         } else if (t.IncrementoPresionTramo != 0 || !v.edPrs3Tram.Text().empty()) {

@@ -78,7 +78,7 @@ struct VentanaValidacion {
     {
         mensajes.ventana = &captura;
         EstadoEjecucion &e = estado.ejecucion;
-        e.SeparadorDecimalLocal = ",";
+        e.SeparadorDecimalLocal.assign(1, ',');
         e.CodigoSeparadorLocal = ',';
         e.CodigoOtroSeparador = '.';
         captura.LlenaListasCodigos();
