@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "TramoPrueba.h"
+#include "TramoCapturado.h"
 #include "VentanaValidacion.h"
 #include "core/validation/ValidacionTramo.h"
 

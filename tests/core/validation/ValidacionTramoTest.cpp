@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "TramoPrueba.h"
+#include "TramoCapturado.h"
 #include "VentanaValidacion.h"
 #include "apoyo/CapturaPrueba.h"
 #include "core/validation/ValidacionTramo.h"
