@@ -53,10 +53,11 @@ private:
                                titulo);
     }
 
+    // The window reads a box's number as strictly as its keys let it be typed.
     bool Numero(CajaTexto &caja, double &variable, double minimo, const std::string &titulo)
     {
         return ValidaNumero(m_v.estado().ejecucion, m_v.mensajes(), minimo, caja.Text(), variable,
-                            titulo);
+                            titulo, LecturaNumero::Estricta);
     }
 
     // The project page, the box unlocked and given the focus.

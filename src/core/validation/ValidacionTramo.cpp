@@ -143,9 +143,11 @@ private:
 
     void MensajeError(std::int32_t texto) { Mensaje(T(m_v, texto), validacion::TituloError(m_v)); }
 
+    // The window reads a box's number as strictly as its keys let it be typed.
     bool Numero(ControlTexto &caja, double &variable, double minimo, const std::string &titulo)
     {
-        return ValidaNumero(m_e.ejecucion, m_v.mensajes(), minimo, caja.Text(), variable, titulo);
+        return ValidaNumero(m_e.ejecucion, m_v.mensajes(), minimo, caja.Text(), variable, titulo,
+                            LecturaNumero::Estricta);
     }
 
     // A value the check derives, written into its box. Such a write is no change of the
