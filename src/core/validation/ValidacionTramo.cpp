@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "core/engine/PresionesCaso.h"
 #include "core/entry/CamposCaptura.h"
@@ -226,7 +227,7 @@ private:
         return T(m_v, prefijo) + " " + SinDosPuntos(T(m_v, caption));
     }
 
-    // Step 1 and 2: the run number and the description.
+    // The run number and the description.
     bool ValidaCabecera()
     {
         CapturaDatos &v = m_v;
@@ -269,7 +270,7 @@ private:
         }
     }
 
-    // Step 3: the run's own pressure range; 0 everywhere means the project's.
+    // The run's own pressure range; 0 everywhere means the project's.
     bool ValidaPresiones()
     {
         CapturaDatos &v = m_v;
@@ -329,7 +330,7 @@ private:
         return true;
     }
 
-    // Step 4: the typology the tabs or the loaded run set.
+    // The typology the tabs or the loaded run set.
     bool ValidaTipologia()
     {
         switch (m_t.Tipologia) {
@@ -348,7 +349,7 @@ private:
         }
     }
 
-    // Step 5: the materials of a reinforced-concrete run.
+    // The materials of a reinforced-concrete run.
     bool ValidaArmado()
     {
         CapturaDatos &v = m_v;
@@ -437,7 +438,7 @@ private:
         return true;
     }
 
-    // Step 6: the materials of a post-tensioned run.
+    // The materials of a post-tensioned run.
     bool ValidaPostesado()
     {
         CapturaDatos &v = m_v;
@@ -512,7 +513,7 @@ private:
         return true;
     }
 
-    // Step 7 and 8: the pipe section and its unit weight.
+    // The pipe section and its unit weight.
     bool ValidaSeccion()
     {
         CapturaDatos &v = m_v;
@@ -577,7 +578,7 @@ private:
         return true;
     }
 
-    // Step 9 and 10: the cradle and the installation code.
+    // The cradle and the installation code.
     bool ValidaColocacion()
     {
         CapturaDatos &v = m_v;
@@ -613,7 +614,7 @@ private:
         return true;
     }
 
-    // Step 11: the fill heights of the calculation. The run's own heights are read from their
+    // The fill heights of the calculation. The run's own heights are read from their
     // boxes like every other value, so that what is calculated is what the window shows.
     bool ValidaAlturas()
     {
@@ -668,7 +669,7 @@ private:
         return true;
     }
 
-    // Steps 12 to 17: trench width, soil, distance to the natural ground, settlement ratio.
+    // Trench width, soil, distance to the natural ground, settlement ratio.
     bool ValidaRelleno()
     {
         CapturaDatos &v = m_v;
@@ -740,9 +741,9 @@ private:
         return true;
     }
 
-    // Steps 18 and 19: a typed total vertical load, or the live load of computed loads. The
-    // loads of a typed total are derived by the calculation from it in calculation units, so
-    // nothing is preset here in the units shown.
+    // A typed total vertical load, or the live load of computed loads. The loads of a typed
+    // total are derived by the calculation from it in calculation units, so nothing is preset
+    // here in the units shown.
     bool ValidaCargas()
     {
         CapturaDatos &v = m_v;

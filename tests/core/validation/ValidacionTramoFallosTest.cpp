@@ -104,7 +104,7 @@ const std::string NoNumerico = "Seleccione un valor númerico ";
 std::vector<Fallo> Casos()
 {
     return {
-        // Step 1 and 3: run number and pressures (page 1).
+        // Run number and pressures (page 1).
         {"SinNumeroDeTramo",
          Base::Armado,
          [](VentanaValidacion &p) {
@@ -186,7 +186,7 @@ std::vector<Fallo> Casos()
          -1,
          "edPrsM1Tram"},
 
-        // Step 4 and 5: typology and reinforced-concrete materials (page 1, tab 0).
+        // Typology and reinforced-concrete materials (page 1, tab 0).
         {"SinTipologia",
          Base::Armado,
          [](VentanaValidacion &p) { p.estado.tramo.Tipologia = 1220; },
@@ -295,7 +295,7 @@ std::vector<Fallo> Casos()
          -1,
          "edGamaB"},
 
-        // Step 6: post-tensioned materials (page 1, tab 1, and the page of TabPostesados).
+        // Post-tensioned materials (page 1, tab 1, and the page of TabPostesados).
         {"CoeficientePresionVacio",
          Base::Embebida,
          [](VentanaValidacion &p) {
@@ -367,7 +367,7 @@ std::vector<Fallo> Casos()
          false,
          [](VentanaValidacion &p) { EXPECT_EQ(p.estado.tramo.Epsr, 0); }},
 
-        // Step 7 and 8: section (page 2, tab 0 of the laying).
+        // Section (page 2, tab 0 of the laying).
         {"SinDiametro",
          Base::Armado,
          Con({{"edDi0", ""}}),
@@ -431,7 +431,7 @@ std::vector<Fallo> Casos()
          0,
          "edGc0"},
 
-        // Steps 9 to 17: installation and fill (page 2, tab 1 of the laying).
+        // Installation and fill (page 2, tab 1 of the laying).
         {"SinCuna",
          Base::Armado,
          Con({{"edTipoCuna0", ""}}),
@@ -688,7 +688,7 @@ std::vector<Fallo> Casos()
          1,
          "edIAs"},
 
-        // Steps 18 and 19: loads (page 2, tab 2 of the laying).
+        // Loads (page 2, tab 2 of the laying).
         {"CargaNoNumerica",
          Base::Armado,
          [](VentanaValidacion &p) {
