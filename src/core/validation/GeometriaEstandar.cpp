@@ -107,18 +107,21 @@ ResultadoGeometria BuscaGeometriaRecomendada(const TablasPredeterminadas &tablas
     const double espesorTabla = columna(g + 2);
     const double interiorTabla = columna(g);
     const double exteriorTabla = columna(g + 1);
-    if (espesor == espesorTabla && interior == interiorTabla && exterior == exteriorTabla) {
+    // Only what the engineer typed is compared. A lined cylinder's inner cover is not typed: it
+    // is the thickness less the outer cover, which no cover band fits; and its outer cover is
+    // the coating, free of the band. So of a lined cylinder only the thickness is compared.
+    const bool revestida = Tipologia == 2221;
+    if (espesor == espesorTabla && (revestida || interior == interiorTabla) &&
+        exterior == exteriorTabla) {
         return ResultadoGeometria::Encontrado;
     }
     const auto recubrimientoBueno = [](double r) {
         return r >= RecubrimientoMinimo && r <= RecubrimientoMaximo;
     };
     const double banda = ToleranciaEspesor * clave;
-    bool aceptable = espesor >= espesorTabla - banda && espesor <= espesorTabla + banda &&
-                     recubrimientoBueno(interior);
-    // The lined cylinder's outer cover is the coating, free of the cover band.
-    if (Tipologia != 2221) {
-        aceptable = aceptable && recubrimientoBueno(exterior);
+    bool aceptable = espesor >= espesorTabla - banda && espesor <= espesorTabla + banda;
+    if (!revestida) {
+        aceptable = aceptable && recubrimientoBueno(interior) && recubrimientoBueno(exterior);
     }
     if (aceptable || ejecucion.OmitePreguntaGeometria) {
         return ResultadoGeometria::Encontrado;

@@ -102,7 +102,8 @@ struct Comparacion {
 };
 
 // The section against the recommended one: thickness within 2 % of the diameter, covers
-// 20-40 mm (the lined cylinder's outer cover free), equal values always accepted.
+// 20-40 mm (of a lined cylinder only the thickness, the one value of its section that is typed
+// and banded), equal values always accepted.
 TEST(BuscaGeometriaRecomendada, ComparaConTolerancias)
 {
     const std::vector<Comparacion> casos = {
@@ -115,7 +116,9 @@ TEST(BuscaGeometriaRecomendada, ComparaConTolerancias)
         {"inner cover 19 mm", 1.0, 1210, 10.0, 1.9, 3.0, true},
         {"outer cover 41 mm", 1.0, 1210, 10.0, 3.0, 4.1, true},
         {"lined: outer cover free", 1.0, 2221, 12.0, 2.5, 7.0, false},
-        {"lined: inner cover tested", 1.0, 2221, 12.0, 4.5, 6.0, true},
+        // The inner cover that follows from thickness and outer cover is never compared.
+        {"lined: derived inner cover not compared", 1.0, 2221, 12.0, 6.0, 6.0, false},
+        {"lined: thickness above the band", 1.0, 2221, 14.1, 8.1, 6.0, true},
         {"equal to a row outside the band", 1.4, 1210, 14.0, 5.0, 5.0, false},
         {"near but not equal to it", 1.4, 1210, 14.0, 5.0, 4.9, true},
     };
