@@ -189,7 +189,7 @@ TEST_F(PresionPruebaDelCaso, ElFalloSeEscribeEnElIdiomaDelPrograma)
         {5000, "FACTORY TEST PRESSURE NOT DETERMINED"},
         {10000, "PRESSIÓ DE PROVA A FÀBRICA NO DETERMINADA"},
         {15000, "PRESSÃO DE ENSAIO EM FÁBRICA NÃO DETERMINADA"},
-        {20000, "PRESSION D'ESSAI EN USINE NON DÉTERMINÉE"},
+        {20000, "PRESSION D'ÉPREUVE EN USINE NON DÉTERMINÉE"},
     };
     estado.postesado.NESPDEFI = 21.0;
     for (const Fila &f : filas) {
