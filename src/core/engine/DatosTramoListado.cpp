@@ -59,27 +59,6 @@ std::string Etiqueta(const std::array<std::array<std::string, C>, F> &tabla, std
                : std::string();
 }
 
-std::string TextoTipoTubo(std::int32_t d, std::int16_t Tipologia)
-{
-    switch (Tipologia) {
-    case 1100:
-        return Texto(d, 344) + " " + Texto(d, 346);
-    case 1210:
-    case 1220:
-        return Texto(d, 344) + " " + Texto(d, 347);
-    case 2100:
-        return Texto(d, 345) + " " + Texto(d, 346);
-    case 2211:
-    case 2212:
-        return Texto(d, 345) + " " + Texto(d, 347) + " " + Texto(d, 348);
-    case 2221:
-    case 2222:
-        return Texto(d, 345) + " " + Texto(d, 347) + " " + Texto(d, 349);
-    default:
-        return {};
-    }
-}
-
 std::string TextoTipoCamisa(std::int32_t d, std::int16_t Tipologia)
 {
     switch (Tipologia) {
@@ -150,6 +129,28 @@ private:
 };
 
 } // namespace
+
+std::string TextoTipoTubo(std::int32_t DesplazamientoIdioma, std::int16_t Tipologia)
+{
+    const std::int32_t d = DesplazamientoIdioma;
+    switch (Tipologia) {
+    case 1100:
+        return Texto(d, 344) + " " + Texto(d, 346);
+    case 1210:
+    case 1220:
+        return Texto(d, 344) + " " + Texto(d, 347);
+    case 2100:
+        return Texto(d, 345) + " " + Texto(d, 346);
+    case 2211:
+    case 2212:
+        return Texto(d, 345) + " " + Texto(d, 347) + " " + Texto(d, 348);
+    case 2221:
+    case 2222:
+        return Texto(d, 345) + " " + Texto(d, 347) + " " + Texto(d, 349);
+    default:
+        return {};
+    }
+}
 
 void ConstruyeEtiquetas(EstadoObra &estado)
 {
@@ -239,10 +240,11 @@ ErrorCalculo ListaDatosTramo(ContextoCalculo &contexto, double CoeficienteImpact
         informe.Dato(T(340) + F(tramo.GamaB, 9, 2));
         informe.Salta(1);
         informe.Dato(T(343) +
-                     sTextoFijo(Etiqueta(etiquetas.NombresNivelControl, tramo.TipoControl), 14));
+                     sTextoFijo(Etiqueta(etiquetas.NombresNivelControl, tramo.TipoControl),
+                                CampoNivelControl.ancho));
         const std::string EstadoGolpeAriete =
-            estado.obra.GolpeArieteCalculado != Falso ? T(1084) : T(1085);
-        informe.Dato(T(1069) + sTextoFijo(EstadoGolpeAriete, 15));
+            TextoEnCampo(d, CampoGolpeAriete, estado.obra.GolpeArieteCalculado != Falso ? 1 : 2);
+        informe.Dato(T(1069) + EstadoGolpeAriete);
     }
 
     const std::string textoTipoTubo = TextoTipoTubo(d, tramo.Tipologia);
@@ -251,7 +253,7 @@ ErrorCalculo ListaDatosTramo(ContextoCalculo &contexto, double CoeficienteImpact
     if (normal) {
         // The pipe's picture stands level with the pipe-kind line, to its right.
         const double y0 = impresora.PosicionVertical();
-        informe.Dato(T(352) + sTextoFijo(textoTipoTubo, 53));
+        informe.Dato(T(352) + sTextoFijo(textoTipoTubo, AnchoTipoTubo));
         informe.Salta(2);
         const double y1 = impresora.PosicionVertical();
         const std::string &figuraTubo =
@@ -279,15 +281,18 @@ ErrorCalculo ListaDatosTramo(ContextoCalculo &contexto, double CoeficienteImpact
     std::int32_t figuraCuna = 0;
     switch (tramo.vICUNA) {
     case 1:
-        TextoCuna = Izquierda(Etiqueta(etiquetas.NombresCuna, 1), 8) + sNumeroEnt(90, 4) + "º";
+        TextoCuna = Izquierda(Etiqueta(etiquetas.NombresCuna, 1), CaracteresNombreCuna) +
+                    sNumeroEnt(90, 4) + "º";
         figuraCuna = 430;
         break;
     case 2:
-        TextoCuna = Izquierda(Etiqueta(etiquetas.NombresCuna, 2), 8) + sNumeroEnt(90, 4) + "º";
+        TextoCuna = Izquierda(Etiqueta(etiquetas.NombresCuna, 2), CaracteresNombreCuna) +
+                    sNumeroEnt(90, 4) + "º";
         figuraCuna = 431;
         break;
     case 3:
-        TextoCuna = Izquierda(Etiqueta(etiquetas.NombresCuna, 2), 8) + sNumeroEnt(120, 4) + "º";
+        TextoCuna = Izquierda(Etiqueta(etiquetas.NombresCuna, 2), CaracteresNombreCuna) +
+                    sNumeroEnt(120, 4) + "º";
         figuraCuna = 432;
         break;
     case 4:
@@ -311,7 +316,7 @@ ErrorCalculo ListaDatosTramo(ContextoCalculo &contexto, double CoeficienteImpact
     const std::string colocacion = Etiqueta(etiquetas.NombresColocacion, i, j);
 
     if (normal) {
-        informe.Dato(T(362) + sTextoFijo(colocacion, 41));
+        informe.Dato(T(362) + sTextoFijo(colocacion, AnchoColocacion));
         informe.Salta(1);
         const double y2 = impresora.PosicionVertical();
         if (ErrorCalculo error = informe.Figura(estado.frFiguras.ptCuna, XFiguraCuna, y2)) {
@@ -339,7 +344,8 @@ ErrorCalculo ListaDatosTramo(ContextoCalculo &contexto, double CoeficienteImpact
         l = tramo.TipoRelleno - 10 * k;
         if (normal) {
             informe.Dato(T(366) + F(tramo.AnchoZanja, 7, 3) + " m");
-            informe.Dato(T(367) + sTextoFijo(Etiqueta(etiquetas.NombresRelleno, k, l), 37));
+            informe.Dato(T(367) +
+                         sTextoFijo(Etiqueta(etiquetas.NombresRelleno, k, l), AnchoNombreRelleno));
         }
     }
     if (tramo.CodigoColocacion > 20 && normal) {
@@ -348,9 +354,9 @@ ErrorCalculo ListaDatosTramo(ContextoCalculo &contexto, double CoeficienteImpact
         informe.Dato(T(369) + F(tramo.DistanciaTerrenoNatural, 7, 3) + " m");
     }
     if (tramo.CodigoColocacion > 30 && normal) {
-        informe.Dato(
-            T(370) +
-            sTextoFijo(Etiqueta(etiquetas.NombresAsentamiento, tramo.IndiceAsentamiento), 31));
+        informe.Dato(T(370) +
+                     sTextoFijo(Etiqueta(etiquetas.NombresAsentamiento, tramo.IndiceAsentamiento),
+                                AnchoAsentamiento));
     }
 
     if (normal) {
@@ -392,7 +398,7 @@ ErrorCalculo ListaDatosTramo(ContextoCalculo &contexto, double CoeficienteImpact
     if (tabular) {
         impresora.PonNegrita(true);
         impresora.PonTamanoFuente(10);
-        informe.Linea(Blancos(5) + T(352) + sTextoFijo(textoTipoTubo, 53));
+        informe.Linea(Blancos(5) + T(352) + sTextoFijo(textoTipoTubo, AnchoTipoTubo));
         impresora.PonNegrita(false);
         informe.Salta(1);
 
@@ -413,8 +419,9 @@ ErrorCalculo ListaDatosTramo(ContextoCalculo &contexto, double CoeficienteImpact
                       F(1000 * tramo.vDi, 7, 0) + F(1000 * tramo.ESP, 7, 0) +
                       F(1000 * tramo.RECI, 7, 0) + Blancos(2) + F(1000 * tramo.RECE, 7, 0) +
                       Blancos(4) + sTextoFijo(TextoCuna, 14) + Blancos(1) +
-                      sTextoFijo(colocacion, 38) + Blancos(3) + F(tramo.AnchoZanja, 7, 3) +
-                      Blancos(1) + relleno + Blancos(1) + sTextoFijo(cargaMovil, 15));
+                      sTextoFijo(colocacion, AnchoColocacionTabular) + Blancos(3) +
+                      F(tramo.AnchoZanja, 7, 3) + Blancos(1) + relleno + Blancos(1) +
+                      sTextoFijo(cargaMovil, CampoCargaMovilTabular.ancho));
         informe.Salta(2);
         listado.LineasRestantes -= LineasBloqueTabular;
 

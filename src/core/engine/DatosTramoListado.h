@@ -4,7 +4,12 @@
 // fill and the loads of the design hypotheses on the Normal printed listing, the run's block on
 // the Tabular one. In every listing it also leaves the per-run values the calculation uses.
 
+#include <array>
+#include <cstdint>
+#include <string>
+
 #include "core/engine/ContextoCalculo.h"
+#include "core/listing/CamposTexto.h"
 
 namespace dravek {
 
@@ -14,6 +19,26 @@ namespace dravek {
 inline constexpr double XFiguraTubo = 138.0;
 inline constexpr double XFiguraCuna = 17.0;
 inline constexpr double XFiguraColocacion = 81.0;
+
+// Fields of the report, in characters. Texts of the table shown alone in a field:
+inline constexpr CampoTextos CampoNivelControl{113, 2, 14};      // Normal: control level
+inline constexpr CampoTextos CampoGolpeAriete{1084, 2, 15};      // Normal: water hammer state
+inline constexpr CampoTextos CampoCargaMovilTabular{121, 5, 15}; // Tabular: live load
+inline constexpr std::array CamposDatosTramo{CampoNivelControl, CampoGolpeAriete,
+                                             CampoCargaMovilTabular};
+// Label tables that join texts with a value or with each other (estado.etiquetas and the
+// pipe-kind text):
+inline constexpr int AnchoTipoTubo = 53;          // TextoTipoTubo
+inline constexpr int AnchoColocacion = 41;        // NombresColocacion on the Normal report
+inline constexpr int AnchoColocacionTabular = 38; // the same in the Tabular run line
+inline constexpr int AnchoNombreRelleno = 37;     // NombresRelleno: soil, blank, its K mu'
+inline constexpr int AnchoAsentamiento = 31;      // NombresAsentamiento: ratio, soil
+// Only the first characters of a cradle name stand before its angle (NombresCuna).
+inline constexpr int CaracteresNombreCuna = 8;
+
+// The pipe kind of a typology in the interface language ("hormigón armado con camisa"); empty
+// for a typology the program does not know.
+std::string TextoTipoTubo(std::int32_t DesplazamientoIdioma, std::int16_t Tipologia);
 
 // The label tables of the report and the load table, in the interface language, into
 // estado.etiquetas; built at the start of every run calculation.

@@ -17,14 +17,6 @@ namespace {
 
 constexpr double MilimetrosPorMetro = 1000.0;
 
-// First text of each label table; entry n is text primero + n - 1.
-constexpr std::int32_t TextoTipoTubo = 594;   // 2 entries, 19 characters
-constexpr std::int32_t TextoCamisa = 596;     // 3 entries, 16 characters
-constexpr std::int32_t TextoHipotesis = 599;  // 5 entries, 26 characters
-constexpr std::int32_t TextoCargaMovil = 604; // 5 entries, 21 characters
-constexpr std::int32_t TextoCuna = 609;       // 4 entries, 13 characters
-constexpr std::int32_t TextoColocacion = 613; // 5 entries, 41 characters
-
 // Units of the forces table: the hypothesis forces are in calculation units, and sNumeroDob
 // with "mT->mkN" and "T->kN" turns them into m.kN/m and kN/m in SI.
 constexpr const char *UnidadMomentoMKS = "(t.m/m)";
@@ -37,17 +29,6 @@ std::size_t CuentaCaracteres(const std::string &texto)
     return static_cast<std::size_t>(std::count_if(texto.begin(), texto.end(), [](char c) {
         return (static_cast<unsigned char>(c) & 0xC0U) != 0x80U;
     }));
-}
-
-// Entry n (from 1) of a label table, padded or cut to its width. A value outside the table is
-// kept out by the run validation; should one arrive, the field is left blank rather than
-// showing the text of a neighbouring table.
-std::string Etiqueta(std::int32_t d, std::int32_t primero, int entradas, int n, int ancho)
-{
-    if (n < 1 || n > entradas) {
-        return Blancos(ancho);
-    }
-    return sTextoFijo(Texto(d, primero + n - 1), ancho);
 }
 
 int EntradaColocacion(std::int16_t CodigoColocacion)
@@ -147,24 +128,23 @@ ErrorCalculo ImprimeDatosCaso(ContextoCalculo &contexto)
     }
 
     LineasCabecera l;
-    l.tipo = Texto(d, 618) + Etiqueta(d, TextoTipoTubo, 2, tipo, 19);
-    l.camisa = Etiqueta(d, TextoCamisa, 3, camisa, 16) + Blancos(6) + Texto(d, 620);
-    l.instalacion[0] =
-        Texto(d, 623) + Etiqueta(d, TextoCuna, 4, tramo.vICUNA, 13) + Texto(d, 624) +
-        Etiqueta(d, TextoColocacion, 5, EntradaColocacion(tramo.CodigoColocacion), 41);
+    l.tipo = Texto(d, 618) + TextoEnCampo(d, CampoTipoTubo, tipo);
+    l.camisa = TextoEnCampo(d, CampoCamisa, camisa) + Blancos(6) + Texto(d, 620);
+    l.instalacion[0] = Texto(d, 623) + TextoEnCampo(d, CampoCuna, tramo.vICUNA) + Texto(d, 624) +
+                       TextoEnCampo(d, CampoColocacion, EntradaColocacion(tramo.CodigoColocacion));
     l.instalacion[1] = Texto(d, 625) +
                        sNumeroDob(ejecucion, estado.caso.AlturaActual, 7, 2, "", false) + " " +
                        Texto(d, 626);
     l.instalacion[2] =
         Texto(d, 627) + sNumeroDob(ejecucion, estado.caso.DP, 7, 2, "at->MPa", true);
     l.instalacion[3] =
-        Texto(d, 628) + Etiqueta(d, TextoCargaMovil, 5, tramo.TipoCargaConcentrada + 1, 21);
+        Texto(d, 628) + TextoEnCampo(d, CampoCargaMovil, tramo.TipoCargaConcentrada + 1);
 
     const auto milimetros = [&ejecucion](double metros, int decimales) {
         return sNumeroDob(ejecucion, metros * MilimetrosPorMetro, 5, decimales, "", false) + " mm";
     };
     const auto nombreHipotesis = [d](std::size_t h) {
-        return Texto(d, TextoHipotesis + static_cast<std::int32_t>(h) - 1);
+        return Texto(d, CampoHipotesis.primero + static_cast<std::int32_t>(h) - 1);
     };
 
     if (!estado.listado.Imprimiendo) {
@@ -249,7 +229,7 @@ ErrorCalculo ImprimeDatosCaso(ContextoCalculo &contexto)
     salida.ImprimeLinea(Blancos(6) + std::string(26, '-') + Blancos(2) + raya + Blancos(2) + raya +
                         Blancos(2) + raya);
     for (std::size_t h = 1; h <= NumeroHipotesisArmado; ++h) {
-        std::string fila = Blancos(6) + sTextoFijo(nombreHipotesis(h), 26);
+        std::string fila = Blancos(6) + TextoEnCampo(d, CampoHipotesis, static_cast<int>(h));
         for (std::size_t s = 1; s <= NumeroSecciones; ++s) {
             fila += sNumeroDob(ejecucion, M[h][s], 10, 3, "mT->mkN", false) +
                     sNumeroDob(ejecucion, N[h][s], 10, 3, "T->kN", false);

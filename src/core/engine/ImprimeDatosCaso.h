@@ -5,9 +5,23 @@
 // fill height, the internal pressure and the live load; for a reinforced-concrete run, then the
 // moment and axial force of each design hypothesis at crown, haunch and invert.
 
+#include <array>
+
 #include "core/engine/ContextoCalculo.h"
+#include "core/listing/CamposTexto.h"
 
 namespace dravek {
+
+// The label tables of the heading, each text padded with its own trailing blanks to the width
+// of its field.
+inline constexpr CampoTextos CampoTipoTubo{594, 2, 19};
+inline constexpr CampoTextos CampoCamisa{596, 3, 16};
+inline constexpr CampoTextos CampoHipotesis{599, 5, 26};
+inline constexpr CampoTextos CampoCargaMovil{604, 5, 21};
+inline constexpr CampoTextos CampoCuna{609, 4, 13};
+inline constexpr CampoTextos CampoColocacion{613, 5, 41};
+inline constexpr std::array CamposDatosCaso{CampoTipoTubo,   CampoCamisa, CampoHipotesis,
+                                            CampoCargaMovil, CampoCuna,   CampoColocacion};
 
 // One call per case, once AlturaActual, DP, the case pressures and the ring analysis of the case
 // are set. Reads the run in calculation units (vDi, ESP, RECI, RECE in m). The Normal and

@@ -28,16 +28,19 @@ bool ListaAnillo(const EstadoObra &estado)
            estado.listado.TipoListado == ClaseListado::Normal;
 }
 
-// Text of the name of each listed load case; CasoNulo is never listed.
-std::int32_t TextoCasoCarga(CasoCarga k)
+// Name of a listed load case in its field: cases 1 to 7 are the first field's entries, 8 to 11
+// the second's; CasoNulo is never listed.
+std::string NombreCasoCarga(std::int32_t d, CasoCarga k)
 {
-    constexpr std::array<std::int32_t, 13> textos{0,   644,  645,  646,  647,  648, 649,
-                                                  650, 1070, 1071, 1072, 1073, 0};
-    return textos[indice(k)];
+    const int n = static_cast<int>(indice(k));
+    if (n <= CampoCasosCarga.cuantos) {
+        return TextoEnCampo(d, CampoCasosCarga, n);
+    }
+    return TextoEnCampo(d, CampoCasosCargaAnadidos, n - CampoCasosCarga.cuantos);
 }
 
 struct NombreCuna {
-    std::int32_t texto;
+    int entrada;         // of CampoCunaAnillo
     std::int64_t angulo; // degrees
 };
 
@@ -45,13 +48,13 @@ NombreCuna CunaDeCabecera(std::int16_t vICUNA)
 {
     switch (vICUNA) {
     case 1:
-        return {641, 90};
+        return {1, 90};
     case 2:
-        return {642, 90};
+        return {2, 90};
     case 3:
-        return {642, 120};
+        return {2, 120};
     default:
-        return {643, 90};
+        return {3, 90};
     }
 }
 
@@ -123,7 +126,8 @@ void ImprimeCabeceraAnillo(ContextoCalculo &contexto, double vLANDA)
                         sNumeroDob(ejecucion, tramo.vGAMAT, 10, 3, "", false) +
                         sNumeroDob(ejecucion, vLANDA, 7, 3, "", false) +
                         sNumeroDob(ejecucion, estado.caso.vQ, 10, 3, "T/M2->kN/M2", false) + " " +
-                        sTextoFijo(Texto(d, cuna.texto), 8) + sNumeroEnt(cuna.angulo, 4) + "º");
+                        TextoEnCampo(d, CampoCunaAnillo, cuna.entrada) +
+                        sNumeroEnt(cuna.angulo, 4) + "º");
 }
 
 // A ring analysis that cannot be done ends the case: the message goes wherever the warnings of
@@ -222,12 +226,10 @@ void ImprimeCasoCarga(ContextoCalculo &contexto, CasoCarga k)
     Impresora &impresora = salida.impresora();
     const EstadoEjecucion &ejecucion = estado.ejecucion;
     const std::int32_t d = ejecucion.DesplazamientoIdioma;
-    const std::int32_t nombre = TextoCasoCarga(k);
 
     salida.SaltaLineas(estado, 2);
     impresora.PonNegrita(true);
-    salida.ImprimeLinea(Blancos(15) + Texto(d, 657) +
-                        sTextoFijo(nombre != 0 ? Texto(d, nombre) : std::string(), 60));
+    salida.ImprimeLinea(Blancos(15) + Texto(d, 657) + NombreCasoCarga(d, k));
     impresora.PonNegrita(false);
     salida.SaltaLineas(estado, 1);
     impresora.PonSubrayado(true);
@@ -235,8 +237,8 @@ void ImprimeCasoCarga(ContextoCalculo &contexto, CasoCarga k)
     impresora.PonSubrayado(false);
     const ResultadosCaso &resultados = estado.resultados;
     for (const Seccion s : {Seccion::Clave, Seccion::Rinones, Seccion::Solera}) {
-        const std::int32_t textoSeccion = 651 + static_cast<std::int32_t>(s) - 1;
-        salida.ImprimeLinea(Blancos(20) + sTextoFijo(Texto(d, textoSeccion), 8) + Blancos(4) +
+        salida.ImprimeLinea(Blancos(20) +
+                            TextoEnCampo(d, CampoSeccionAnillo, static_cast<int>(s)) + Blancos(4) +
                             sNumeroDob(ejecucion, resultados.MomentosCaso[indice(k)][indice(s)],
                                        10, 3, "mT->mkN", false) +
                             Blancos(7) +

@@ -4,12 +4,24 @@
 // AxilesCaso, their debug lines, and on the printed Normal listing the heading of the ring
 // analysis and the table of load cases once per fill height.
 
+#include <array>
 #include <cstdint>
 
 #include "core/engine/ContextoCalculo.h"
 #include "core/engine/mdOvaliz.h"
+#include "core/listing/CamposTexto.h"
 
 namespace dravek {
+
+// Fields of the Normal listing's ring analysis: the cradle word before its angle in the
+// heading, the name of a load case after "HIPOTESIS" (cases 1 to 7, then 8 to 11), and the
+// section names before the moment column.
+inline constexpr CampoTextos CampoCunaAnillo{641, 3, 8};
+inline constexpr CampoTextos CampoCasosCarga{644, 7, 60};
+inline constexpr CampoTextos CampoCasosCargaAnadidos{1070, 4, 60};
+inline constexpr CampoTextos CampoSeccionAnillo{651, 3, 8};
+inline constexpr std::array CamposAnillo{CampoCunaAnillo, CampoCasosCarga, CampoCasosCargaAnadidos,
+                                         CampoSeccionAnillo};
 
 // vLANDA: lateral earth-pressure coefficient of the current fill height; vICASO: number of the
 // case within its fill height. The other data of the analysis are the project-wide variables

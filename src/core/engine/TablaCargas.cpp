@@ -220,7 +220,8 @@ ErrorCalculo ListaCargas(ContextoCalculo &contexto, double CoeficienteImpacto)
     const std::string nombreCarga = indiceCarga < estado.etiquetas.NombresCargaMovil.size()
                                         ? estado.etiquetas.NombresCargaMovil[indiceCarga]
                                         : std::string();
-    salida.ImprimeLinea(sangria + Texto(d, 391) + Blancos(2) + sTextoFijo(nombreCarga, 21));
+    salida.ImprimeLinea(sangria + Texto(d, 391) + Blancos(2) +
+                        sTextoFijo(nombreCarga, CampoCargaMovilTabla.ancho));
     salida.ImprimeLinea(sangria + Texto(d, 392) +
                         sNumeroDob(ejecucion, CoeficienteImpacto, 6, 2, "", false));
     salida.SaltaLineas(estado, 1);

@@ -9,9 +9,13 @@
 
 #include "core/engine/ContextoCalculo.h"
 #include "core/engine/mdMarston.h"
+#include "core/listing/CamposTexto.h"
 #include "core/model/LimitesFisicos.h"
 
 namespace dravek {
+
+// The live load's name (NombresCargaMovil: texts 121 to 125) on the load table's first line.
+inline constexpr CampoTextos CampoCargaMovilTabla{121, 5, 21};
 
 // The listing text of a load that could not be computed at fill height altura (m): which datum
 // is wrong and its value, in the interface language.

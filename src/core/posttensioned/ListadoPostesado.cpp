@@ -21,6 +21,10 @@ constexpr std::string_view SinClave = "";
 // The initial core stresses may reach 55% of the core strength at wrapping (compression).
 constexpr double FraccionCompresionInicial = 0.55;
 
+static_assert(CampoHipotesisPostesado.primero ==
+              TextoHipotesisPostesado(HipotesisPostesado::HipotesisDPCargasFijas));
+static_assert(CampoHipotesisPostesado.cuantos == NumeroHipotesisPostesado);
+
 // Lines the materials header of the Tabular listing takes from the page budget.
 constexpr std::int32_t LineasCabeceraMateriales = 6;
 
@@ -75,6 +79,10 @@ public:
     Impresora &impresora() { return m_contexto.salida.impresora(); }
 
     std::string T(std::int32_t n) const { return Texto(m_d, n); }
+    std::string Campo(const CampoTextos &campo, int n) const
+    {
+        return TextoEnCampo(m_d, campo, n);
+    }
 
     // Name of hypothesis h (texts 888 to 893); empty outside 1 to 6.
     std::string Nombre(std::int16_t h) const
@@ -333,7 +341,7 @@ void CabeceraMateriales(Hoja &hoja)
                hoja.F(estado.tramo.Es, 10, 0, ClaveTensiones) + Blancos(1) +
                hoja.F(dt.SFck, 10, 0, ClaveTensiones) + Blancos(2) +
                hoja.F(dt.Sf, 10, 0, ClaveTensiones) + hoja.F(dt.Delca * 10, 9, 2) + Blancos(2) +
-               sTextoFijo(estado.caso.TextoTipoCamisa, 10));
+               sTextoFijo(estado.caso.TextoTipoCamisa, CampoTipoCamisa.ancho));
 
     impresora.PonNegrita(true);
     hoja.Salta(1);
@@ -442,7 +450,7 @@ void ListaEsfuerzosHipotesis(ContextoCalculo &contexto)
         hoja.Linea(Blancos(11) + Guiones(26) + Blancos(2) + Guiones(18) + Blancos(2) +
                    Guiones(18) + Blancos(2) + Guiones(18));
     }
-    std::string fila = Blancos(11) + sTextoFijo(hoja.Nombre(h), 26);
+    std::string fila = Blancos(11) + hoja.Campo(CampoHipotesisPostesado, h);
     for (std::size_t s = 1; s <= NumeroSecciones; ++s) {
         fila += Blancos(1) + hoja.F(p.MomentoHipotesis[s], 9, 2, ClaveMomentos) + Blancos(1) +
                 hoja.F(p.AxilHipotesis[s], 9, 2, ClaveAxiles);

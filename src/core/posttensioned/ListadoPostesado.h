@@ -6,11 +6,20 @@
 // MensajeFallo) in calculation units and write nothing of the design; the unit system only
 // chooses the conversion and the unit texts. None of them can fail.
 
+#include <array>
 #include <cstdint>
 
 #include "core/engine/ContextoCalculo.h"
+#include "core/listing/CamposTexto.h"
 
 namespace dravek {
+
+// The hypothesis names (texts 888 to 893, in the order of HipotesisPostesado) in the force
+// table of the Pantalla listing, and the cylinder word (TextoTipoCamisa: text 350, 351 or a
+// blank) at the end of the materials row of the Tabular listing.
+inline constexpr CampoTextos CampoHipotesisPostesado{888, 6, 26};
+inline constexpr CampoTextos CampoTipoCamisa{350, 2, 10};
+inline constexpr std::array CamposListadoPostesado{CampoHipotesisPostesado, CampoTipoCamisa};
 
 // Head lines of a hypothesis on the Normal printed listing: PP and STP, the wire and its turns
 // per metre, and, for h 1 to 6, the number and name of the hypothesis (h 0: no hypothesis

@@ -12,7 +12,6 @@ namespace dravek {
 namespace {
 
 constexpr std::size_t AnchoCorte = 65;     // characters of a printed measure line
-constexpr std::size_t AnchoNombre = 40;    // characters of an input's name in a factor line
 constexpr double ResistividadBaja = 15;    // ohm x m: below it the soil holds soluble salts
 constexpr double CorrienteAdmisible = 200; // mV: the elastic joints break the circuit
 
@@ -165,8 +164,8 @@ public:
             }
             const auto k = static_cast<std::size_t>(i);
             Linea(0,
-                  Rellena(QuitaBlancos(e.lbAguas[k]), AnchoNombre) + " = " + Numero(valor) + " " +
-                      e.lbUnidadesAgres[k],
+                  Rellena(QuitaBlancos(e.lbAguas[k]), AnchoNombreFactor) + " = " + Numero(valor) +
+                      " " + e.lbUnidadesAgres[k],
                   1);
             if (i == ElementoSulfatosTerreno && Check1) {
                 Pantalla(0, e.Check1 + "  ", 1);

@@ -4,6 +4,7 @@
 // into the window's result box and, when asked, printed line for line.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -24,6 +25,10 @@ struct EtiquetasAgresividad {
     std::string Frame5; // stray currents
     std::string Check1; // wet and dry cycles
 };
+
+// Characters an input's name (lbAguas) is padded to in a factor line of the report, so that
+// the values stand in one column.
+inline constexpr std::size_t AnchoNombreFactor = 40;
 
 // The captions in the language whose offset is given; the chemical names and the units other
 // than the resistivity's are the same in every language.

@@ -31,16 +31,12 @@ constexpr double LongitudTubo = 100.0;          // cm, the metre of pipe the tur
 constexpr double EspirasRepresentables =
     static_cast<double>(std::numeric_limits<std::int32_t>::max() - 1);
 
-constexpr std::int32_t TextoCaraInterior = 676;
-constexpr std::int32_t TextoCaraExterior = 677;
 constexpr std::int32_t TextoAvisoArmadura = 678;
 constexpr std::int32_t TextoAvisoVariasCapas = 679;
 constexpr std::int32_t TextoArmaduraInterior = 568;
 constexpr std::int32_t TextoArmaduraExterior = 569;
 constexpr std::int32_t TextoValorIncorrecto = 287;
 constexpr std::int32_t TextoEspesorMaximoCamisa = 290;
-
-constexpr int AnchoNombreCara = 8;
 
 // The old Int(): the largest whole number not greater than x.
 double Int(double x)
@@ -88,12 +84,12 @@ ErrorCalculo FalloValorIncorrecto(ContextoCalculo &contexto, std::int32_t rotulo
 void EscribeAvisoVariasCapas(ContextoCalculo &contexto, std::int16_t cara)
 {
     const std::int32_t d = contexto.estado.ejecucion.DesplazamientoIdioma;
-    const std::int32_t nombre = cara == CaraExterior ? TextoCaraExterior : TextoCaraInterior;
-    ListaAvisoResaltado(contexto,
-                        Texto(d, TextoAvisoArmadura) +
-                            sTextoFijo(Texto(d, nombre), AnchoNombreCara) +
-                            Texto(d, TextoAvisoVariasCapas),
-                        PasadaNormal::Definitiva);
+    ListaAvisoResaltado(
+        contexto,
+        Texto(d, TextoAvisoArmadura) +
+            TextoEnCampo(d, CampoNombreCara, cara == CaraExterior ? CaraExterior : CaraInterior) +
+            Texto(d, TextoAvisoVariasCapas),
+        PasadaNormal::Definitiva);
 }
 
 ErrorCalculo DisponeArmadura(ContextoCalculo &contexto, double A, std::int16_t modo, double CAMMAX,

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/engine/ContextoCalculo.h"
+#include "core/listing/CamposTexto.h"
 
 namespace dravek {
 
@@ -18,6 +19,9 @@ inline constexpr std::int16_t CamisaYEspiras = 1;
 
 inline constexpr std::int16_t CaraInterior = 1;
 inline constexpr std::int16_t CaraExterior = 2;
+
+// The face's name inside the several-layers warning, entry CaraInterior or CaraExterior.
+inline constexpr CampoTextos CampoNombreCara{676, 2, 8};
 
 // Required outer area above which a stored adjustment warns of a second layer: 31 turns of 12 mm,
 // the most that fit in one layer.

@@ -12,10 +12,7 @@ namespace dravek {
 
 namespace {
 
-constexpr std::int32_t TextoPrimeraHipotesis = 541;
 constexpr std::int32_t TextoMomentoTope = 1082;
-constexpr int AnchoNombreHipotesis = 26;
-constexpr int AnchoRotuloResultado = 23;
 
 bool Imprime(const EstadoObra &estado, ClaseListado clase)
 {
@@ -58,11 +55,11 @@ private:
     std::int32_t m_d;
 };
 
-// "ARMADURA INTERIOR        ..." : a label of 23 characters, 2 blanks, the value, the unit.
-std::string LineaResultado(const Bloque &b, int sangria, std::int32_t rotulo, double valor,
-                           int decimales, std::int32_t unidad)
+// "ARMADURA INTERIOR        ..." : the label in its field, 2 blanks, the value, the unit.
+std::string LineaResultado(const Bloque &b, int sangria, const CampoTextos &rotulo, int entrada,
+                           double valor, int decimales, std::int32_t unidad)
 {
-    return Blancos(sangria) + sTextoFijo(b.T(rotulo), AnchoRotuloResultado) + Blancos(2) +
+    return Blancos(sangria) + TextoEnCampo(b.d(), rotulo, entrada) + Blancos(2) +
            b.F(valor, 10, decimales) + b.T(unidad);
 }
 
@@ -76,10 +73,10 @@ void ListaResultadosNormal(Bloque &b, const ResultadoArmado &r)
         b.Tamano(10);
         b.Negrita(true);
         b.Salta(1);
-        b.Linea(LineaResultado(b, 8, 568, r.ArmaduraInterior, 1, 570));
-        b.Linea(LineaResultado(b, 8, 569, r.ArmaduraExterior, 1, 571));
+        b.Linea(LineaResultado(b, 8, CampoRotuloNormal, 1, r.ArmaduraInterior, 1, 570));
+        b.Linea(LineaResultado(b, 8, CampoRotuloNormal, 2, r.ArmaduraExterior, 1, 571));
         b.Salta(1);
-        b.Linea(LineaResultado(b, 8, 576, r.ArmaduraTotal, 1, 577));
+        b.Linea(LineaResultado(b, 8, CampoRotuloTotal, 1, r.ArmaduraTotal, 1, 577));
         b.Negrita(false);
         b.Tamano(10);
     }
@@ -106,9 +103,9 @@ void ListaResultadosEnPantalla(Bloque &b, const ResultadoArmado &r)
     if (b.estado().resultados.MomentoTopeSuperado) {
         ListaMomentoTope(b.contexto());
     }
-    b.Pantalla(1, LineaResultado(b, 14, 572, r.ArmaduraInterior, 2, 574), 1);
-    b.Pantalla(0, LineaResultado(b, 14, 573, r.ArmaduraExterior, 2, 575), 1);
-    b.Pantalla(0, LineaResultado(b, 14, 576, r.ArmaduraTotal, 2, 577), 1);
+    b.Pantalla(1, LineaResultado(b, 14, CampoRotuloPantalla, 1, r.ArmaduraInterior, 2, 574), 1);
+    b.Pantalla(0, LineaResultado(b, 14, CampoRotuloPantalla, 2, r.ArmaduraExterior, 2, 575), 1);
+    b.Pantalla(0, LineaResultado(b, 14, CampoRotuloTotal, 1, r.ArmaduraTotal, 2, 577), 1);
 }
 
 void ListaResultadosPantalla(Bloque &b, const ResultadoArmado &r)
@@ -133,9 +130,9 @@ void ListaResultadosPantalla(Bloque &b, const ResultadoArmado &r)
     }
     b.salida().CabeceraCaso(estado, r.hayAjuste ? 4 : 6);
     b.Salta(1);
-    b.Linea(LineaResultado(b, 18, 572, r.ArmaduraInterior, decimales, 574));
-    b.Linea(LineaResultado(b, 18, 573, r.ArmaduraExterior, decimales, 575));
-    b.Linea(LineaResultado(b, 18, 576, r.ArmaduraTotal, decimalesTotal, 577));
+    b.Linea(LineaResultado(b, 18, CampoRotuloPantalla, 1, r.ArmaduraInterior, decimales, 574));
+    b.Linea(LineaResultado(b, 18, CampoRotuloPantalla, 2, r.ArmaduraExterior, decimales, 575));
+    b.Linea(LineaResultado(b, 18, CampoRotuloTotal, 1, r.ArmaduraTotal, decimalesTotal, 577));
 }
 
 void ListaFilaTabular(Bloque &b, std::int32_t numeroCaso, const ResultadoArmado &r)
@@ -182,8 +179,7 @@ void ListaFilaTabular(Bloque &b, std::int32_t numeroCaso, const ResultadoArmado 
 
 std::string NombreHipotesisArmado(std::int32_t DesplazamientoIdioma, std::int16_t h)
 {
-    return sTextoFijo(Texto(DesplazamientoIdioma, TextoPrimeraHipotesis + h - 1),
-                      AnchoNombreHipotesis);
+    return TextoEnCampo(DesplazamientoIdioma, CampoHipotesisArmado, h);
 }
 
 void ListaCabeceraArmado(ContextoCalculo &contexto, std::int32_t numeroCaso)

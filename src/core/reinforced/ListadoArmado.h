@@ -7,17 +7,29 @@
 // the order of its steps. Areas in cm2/m, pressures in at, forces in t.m/m and t/m, wall and
 // covers in m: the calculation units.
 
+#include <array>
 #include <cstdint>
 #include <string>
 
 #include "core/engine/ContextoCalculo.h"
+#include "core/listing/CamposTexto.h"
 #include "core/reinforced/AjustesGuardados.h"
 #include "core/reinforced/HipotesisArmado.h"
 #include "core/reinforced/ListadoAvisos.h"
 
 namespace dravek {
 
-// Name of hypothesis h (1..5) in the design listing, 26 characters.
+// The hypothesis names of the design listing, and the labels of its result lines before the
+// value: inner and outer face on the Normal listing, the same on the screen and the Pantalla
+// listing, and the total.
+inline constexpr CampoTextos CampoHipotesisArmado{541, 5, 26};
+inline constexpr CampoTextos CampoRotuloNormal{568, 2, 23};
+inline constexpr CampoTextos CampoRotuloPantalla{572, 2, 23};
+inline constexpr CampoTextos CampoRotuloTotal{576, 1, 23};
+inline constexpr std::array CamposListadoArmado{CampoHipotesisArmado, CampoRotuloNormal,
+                                                CampoRotuloPantalla, CampoRotuloTotal};
+
+// Name of hypothesis h (1..5) in the design listing, at the width of its field.
 std::string NombreHipotesisArmado(std::int32_t DesplazamientoIdioma, std::int16_t h);
 
 // The final values of a case that its result lines show.

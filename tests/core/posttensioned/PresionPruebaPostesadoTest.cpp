@@ -186,10 +186,10 @@ TEST_F(PresionPruebaDelCaso, ElFalloSeEscribeEnElIdiomaDelPrograma)
         std::string texto;
     };
     const std::vector<Fila> filas = {
-        {5000, "FACTORY TEST PRESSURE NOT DETERMINED"},
-        {10000, "PRESSIÓ DE PROVA A FÀBRICA NO DETERMINADA"},
-        {15000, "PRESSÃO DE ENSAIO EM FÁBRICA NÃO DETERMINADA"},
-        {20000, "PRESSION D'ESSAI EN USINE NON DÉTERMINÉE"},
+        {5000, "THE FACTORY TEST PRESSURE IS NOT DETERMINED"},
+        {10000, "PRESSIÓ DE PROVA A FÀBRICA SENSE DETERMINAR"},
+        {15000, "PRESSÃO DE ENSAIO EM FÁBRICA POR DETERMINAR"},
+        {20000, "PRESSION D'ÉPREUVE À L'USINE NON DÉTERMINÉE"},
     };
     estado.postesado.NESPDEFI = 21.0;
     for (const Fila &f : filas) {
