@@ -1,0 +1,81 @@
+#pragma once
+
+// The console report of Google Benchmark, followed by how the cost of one case grows with the
+// size of the run: for every benchmark that counts its cases ("casos") and their cost
+// ("s/caso") at several sizes, the cost per case of the largest size over that of the smallest.
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace dravek::medida {
+
+class InformeCostePorCaso : public benchmark::ConsoleReporter {
+public:
+    // Plain text, so that a report kept in a file or pasted in the README reads cleanly.
+    InformeCostePorCaso() : benchmark::ConsoleReporter(OO_Tabular) {}
+
+    void ReportRuns(const std::vector<Run> &runs) override
+    {
+        benchmark::ConsoleReporter::ReportRuns(runs);
+        for (const Run &run : runs) {
+            if (run.run_type != Run::RT_Iteration || run.error_occurred) {
+                continue;
+            }
+            const auto casos = run.counters.find("casos");
+            const auto coste = run.counters.find("s/caso");
+            if (casos == run.counters.end() || coste == run.counters.end()) {
+                continue;
+            }
+            Medidas &m = m_familias[run.run_name.function_name][casos->second.value];
+            m.suma += coste->second.value;
+            ++m.veces;
+        }
+    }
+
+    void Finalize() override
+    {
+        benchmark::ConsoleReporter::Finalize();
+        std::ostream &salida = GetOutputStream();
+        for (const auto &[familia, tamanos] : m_familias) {
+            if (tamanos.size() < 2) {
+                continue;
+            }
+            const auto &[menos, menor] = *tamanos.begin();
+            const auto &[mas, mayor] = *tamanos.rbegin();
+            const double razon = mayor.Media() / menor.Media();
+            char linea[160];
+            std::snprintf(linea, sizeof linea, "%-32s coste por caso %6.0f / %4.0f casos = %.3f\n",
+                          familia.c_str(), mas, menos, razon);
+            salida << linea;
+        }
+    }
+
+private:
+    struct Medidas {
+        double suma = 0;
+        int veces = 0;
+        double Media() const { return suma / veces; }
+    };
+    // Per benchmark, per number of cases.
+    std::map<std::string, std::map<double, Medidas>> m_familias;
+};
+
+// main() of a benchmark program that ends its report with the growth of the cost per case.
+inline int EjecutaMedidas(int argc, char **argv)
+{
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    InformeCostePorCaso informe;
+    benchmark::RunSpecifiedBenchmarks(&informe);
+    benchmark::Shutdown();
+    return 0;
+}
+
+} // namespace dravek::medida
