@@ -1,80 +1,159 @@
 #include "core/listing/FormatoNumeros.h"
 
-#include "core/model/Utf8.h"
-
 #include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
+
+#include "core/listing/DigitosDecimales.h"
+#include "core/model/Utf8.h"
 
 namespace dravek {
 
 namespace {
 
-std::string AlineaDerecha(std::string texto, int ancho)
+// Exact powers of ten, for the decimals a listing asks (a handful at most).
+constexpr std::array<double, 16> PotenciasDiez = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                  1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+
+// Above this the units of magnitud x 10^decimales may already lie past the 15th significant
+// digit, and the product may not hold its fraction exactly.
+constexpr double LimiteRedondeoDirecto = 4e12;
+
+// The value is first taken to 15 significant digits and then rounded half away from zero on
+// that decimal form, as the old runtime's formatting did: 2.675 (stored as 2.67499999...) gives
+// 2.68 and 1.005 gives 1.01 with 2 decimals. Deliberate.
+//
+// The direct way: y = magnitud x 10^decimales in floating point. The 15-digit form and the
+// rounded product both lie within 0.62 x 10^(e + decimales - 14) of the exact magnitud x
+// 10^decimales (e the place of its first digit), which is below y x 1e-14; a fraction of y
+// farther than y x 1e-13 from a half therefore rounds the same way as the 15-digit form would.
+// False when that cannot be told, and the digits are then taken the long way.
+bool RedondeoDirecto(double magnitud, int decimales, std::uint64_t &redondeado)
 {
-    const std::size_t caracteres = CuentaCaracteresUtf8(texto);
-    if (ancho > 0 && caracteres < static_cast<std::size_t>(ancho)) {
-        texto.insert(0, static_cast<std::size_t>(ancho) - caracteres, ' ');
+    if (decimales < 0 || decimales >= static_cast<int>(PotenciasDiez.size())) {
+        return false;
     }
-    return texto;
+    const double y = magnitud * PotenciasDiez[static_cast<std::size_t>(decimales)];
+    if (!(y < LimiteRedondeoDirecto)) {
+        return false;
+    }
+    const double entero = std::floor(y);
+    const double fraccion = y - entero;
+    if (std::abs(fraccion - 0.5) <= y * 1e-13) {
+        return false;
+    }
+    redondeado = static_cast<std::uint64_t>(entero) + (fraccion > 0.5 ? 1U : 0U);
+    return true;
 }
 
-// The magnitud rounded to the given decimals, as the digits of magnitud x 10^decimales with no
+// The long way: the digits of magnitud x 10^decimales rounded on the 15-digit form, with no
 // leading zeros ("0" for zero).
 std::string DigitosRedondeados(double magnitud, int decimales)
 {
-    // The value is first taken to 15 significant digits and then rounded half away from zero on
-    // that decimal form, as the old runtime's formatting did: 2.675 (stored as 2.67499999...)
-    // gives 2.68 and 1.005 gives 1.01 with 2 decimals. Deliberate.
-    constexpr int Significativas = 15;
-    std::array<char, 40> texto{};
-    const auto escrito = std::to_chars(texto.data(), texto.data() + texto.size(), magnitud,
-                                       std::chars_format::scientific, Significativas - 1);
-    // texto holds d.dddddddddddddde+XX
-    std::string digitos;
-    const char *p = texto.data();
-    for (; p != escrito.ptr && *p != 'e'; ++p) {
-        if (*p != '.') {
-            digitos.push_back(*p);
+    if (magnitud == 0) {
+        return "0";
+    }
+    const DigitosDecimales quince = QuinceDigitos(magnitud);
+    // Digits whose place is 10^-decimales or more.
+    const int conservados = quince.exponente + decimales + 1;
+    if (conservados <= 0) {
+        return conservados == 0 && quince.digitos[0] >= '5' ? "1" : "0";
+    }
+    const auto n = static_cast<std::size_t>(conservados);
+    const auto disponibles = static_cast<std::size_t>(quince.cuantos);
+    std::string resultado(n, '0');
+    std::copy_n(quince.digitos.begin(), std::min(n, disponibles), resultado.begin());
+    if (n < disponibles && quince.digitos[n] >= '5') {
+        std::size_t i = n;
+        while (i > 0 && resultado[i - 1] == '9') {
+            resultado[--i] = '0';
+        }
+        if (i == 0) {
+            resultado.insert(0, 1, '1');
+        } else {
+            ++resultado[i - 1];
         }
     }
-    int exponente = 0;
-    if (p != escrito.ptr) {
-        ++p;
-        if (p != escrito.ptr && *p == '+') {
-            ++p;
+    return resultado;
+}
+
+// A finite value with a fixed count of decimals, its digits worked out once: the direct way
+// into a small buffer, or the long way into a string.
+class NumeroFijo {
+public:
+    NumeroFijo(double valor, int decimales, std::size_t minimoEnteros, std::string_view separador)
+        : m_decimales(static_cast<std::size_t>(std::max(decimales, 0))), m_separador(separador)
+    {
+        const double magnitud = std::fabs(valor);
+        std::uint64_t redondeado = 0;
+        if (RedondeoDirecto(magnitud, decimales, redondeado)) {
+            const auto escrito =
+                std::to_chars(m_rapido.data(), m_rapido.data() + m_rapido.size(), redondeado);
+            m_digitos = std::string_view(m_rapido.data(),
+                                         static_cast<std::size_t>(escrito.ptr - m_rapido.data()));
+        } else {
+            m_lento = DigitosRedondeados(magnitud, decimales);
+            m_digitos = m_lento;
         }
-        std::from_chars(p, escrito.ptr, exponente);
+        // A negative value that rounds to zero is shown without its minus ("0.00", not
+        // "-0.00"): an engineer reads a signed zero as a fault.
+        m_menos = std::signbit(valor) && m_digitos != "0";
+        const std::size_t minimo = m_decimales + std::max<std::size_t>(minimoEnteros, 1);
+        m_ceros = m_digitos.size() < minimo ? minimo - m_digitos.size() : 0;
     }
 
-    // Digits whose place is 10^-decimales or more.
-    const int conservados = exponente + decimales + 1;
-    if (conservados <= 0) {
-        return conservados == 0 && digitos.front() >= '5' ? "1" : "0";
+    std::size_t Caracteres() const
+    {
+        return Cifras() + (m_menos ? 1 : 0) +
+               (m_decimales > 0 ? CuentaCaracteresUtf8(m_separador) : 0);
     }
-    std::string resultado;
-    const auto nConservados = static_cast<std::size_t>(conservados);
-    if (nConservados >= digitos.size()) {
-        resultado = digitos + std::string(nConservados - digitos.size(), '0');
-    } else {
-        resultado = digitos.substr(0, nConservados);
-        if (digitos[nConservados] >= '5') {
-            std::size_t i = resultado.size();
-            while (i > 0 && resultado[i - 1] == '9') {
-                resultado[--i] = '0';
-            }
-            if (i == 0) {
-                resultado.insert(0, 1, '1');
-            } else {
-                ++resultado[i - 1];
-            }
+    std::size_t Bytes() const
+    {
+        return Cifras() + (m_menos ? 1 : 0) + (m_decimales > 0 ? m_separador.size() : 0);
+    }
+
+    void Escribe(std::string &destino) const
+    {
+        if (m_menos) {
+            destino.push_back('-');
+        }
+        const std::size_t enteros = Cifras() - m_decimales;
+        AnadeCifras(destino, 0, enteros);
+        if (m_decimales > 0) {
+            destino.append(m_separador);
+            AnadeCifras(destino, enteros, Cifras());
         }
     }
-    const std::size_t primero = resultado.find_first_not_of('0');
-    return primero == std::string::npos ? "0" : resultado.substr(primero);
-}
+
+private:
+    // The digits with the leading zeros the count of decimals and integer places asks for.
+    std::size_t Cifras() const { return m_ceros + m_digitos.size(); }
+
+    void AnadeCifras(std::string &destino, std::size_t desde, std::size_t hasta) const
+    {
+        if (desde < m_ceros) {
+            destino.append(std::min(hasta, m_ceros) - desde, '0');
+            desde = m_ceros;
+        }
+        if (desde < hasta) {
+            destino.append(m_digitos.substr(desde - m_ceros, hasta - desde));
+        }
+    }
+
+    NumeroFijo(const NumeroFijo &) = delete;
+    NumeroFijo &operator=(const NumeroFijo &) = delete;
+
+    std::size_t m_decimales;
+    std::string_view m_separador;
+    std::array<char, 24> m_rapido{};
+    std::string m_lento;
+    std::string_view m_digitos;
+    std::size_t m_ceros = 0;
+    bool m_menos = false;
+};
 
 enum class Operacion { Ninguna, Divide, Multiplica };
 
@@ -136,13 +215,52 @@ int AjustaDecimales(int decimales, AjusteDecimales ajuste)
 
 constexpr double ValorClaveDesconocida = -999999999.0;
 
+// What a conversion key gives, the unit text left in the table.
+struct Conversion {
+    double valor = 0;
+    std::string_view unidad;
+    int decimales = 0;
+};
+
+Conversion Convierte(const EstadoEjecucion &ejecucion, double valor,
+                     std::string_view ClaveConversion, int decimales)
+{
+    const bool enSI = ejecucion.SistemaUnidades == "SI";
+    for (const ClaveUnidad &fila : ClavesConversion) {
+        if (fila.clave != ClaveConversion) {
+            continue;
+        }
+        Conversion convertida{valor, fila.unidadMKS,
+                              AjustaDecimales(decimales, fila.decimalesMKS)};
+        if (enSI) {
+            if (fila.operacion == Operacion::Divide) {
+                convertida.valor = valor / fila.factor;
+            } else if (fila.operacion == Operacion::Multiplica) {
+                convertida.valor = valor * fila.factor;
+            }
+            convertida.unidad = fila.unidadSI;
+            convertida.decimales = AjustaDecimales(decimales, fila.decimalesSI);
+        }
+        return convertida;
+    }
+    return {ValorClaveDesconocida, {}, decimales};
+}
+
 } // namespace
 
 std::string sNumeroEnt(std::int64_t valor, int ancho)
 {
     std::array<char, 24> texto{};
     const auto escrito = std::to_chars(texto.data(), texto.data() + texto.size(), valor);
-    return AlineaDerecha(std::string(texto.data(), escrito.ptr), ancho);
+    const auto cifras = static_cast<std::size_t>(escrito.ptr - texto.data());
+    const std::size_t blancos = ancho > 0 && cifras < static_cast<std::size_t>(ancho)
+                                    ? static_cast<std::size_t>(ancho) - cifras
+                                    : 0;
+    std::string resultado;
+    resultado.reserve(blancos + cifras);
+    resultado.append(blancos, ' ');
+    resultado.append(texto.data(), cifras);
+    return resultado;
 }
 
 std::string sTextoFijo(std::string_view texto, int ancho)
@@ -154,7 +272,9 @@ std::string sTextoFijo(std::string_view texto, int ancho)
         i += LongitudCaracterUtf8(texto, i);
         ++caracteres;
     }
-    std::string resultado(texto.substr(0, i));
+    std::string resultado;
+    resultado.reserve(i + columnas - caracteres);
+    resultado.append(texto.substr(0, i));
     resultado.append(columnas - caracteres, ' ');
     return resultado;
 }
@@ -192,78 +312,51 @@ std::string FormateaMascara(double valor, std::string_view mascara, std::string_
         }
     }
     const auto cerosEnteros = std::count(parteEntera.begin(), parteEntera.end(), '0');
-    const std::size_t minimoEnteros =
-        std::max<std::size_t>(static_cast<std::size_t>(cerosEnteros), 1);
-    const auto nDecimales = static_cast<std::size_t>(decimales);
-
-    std::string digitos = DigitosRedondeados(std::fabs(valor), decimales);
-    if (digitos.size() < nDecimales + minimoEnteros) {
-        digitos.insert(0, nDecimales + minimoEnteros - digitos.size(), '0');
-    }
-
+    const NumeroFijo numero(valor, decimales, static_cast<std::size_t>(cerosEnteros), separador);
     std::string resultado;
-    // A negative value that rounds to zero is shown without its minus ("0.00", not "-0.00"):
-    // an engineer reads a signed zero as a fault.
-    if (std::signbit(valor) && digitos.find_first_not_of('0') != std::string::npos) {
-        resultado.push_back('-');
-    }
-    const std::size_t enteros = digitos.size() - nDecimales;
-    resultado.append(digitos, 0, enteros);
-    if (nDecimales > 0) {
-        resultado.append(separador);
-        resultado.append(digitos, enteros, nDecimales);
-    }
+    resultado.reserve(numero.Bytes());
+    numero.Escribe(resultado);
     return resultado;
 }
 
 UnidadConvertida ConvierteUnidad(const EstadoEjecucion &ejecucion, double valor,
                                  std::string_view ClaveConversion, int decimales)
 {
-    const bool enSI = ejecucion.SistemaUnidades == "SI";
-    for (const ClaveUnidad &fila : ClavesConversion) {
-        if (fila.clave != ClaveConversion) {
-            continue;
-        }
-        UnidadConvertida convertida;
-        convertida.valor = valor;
-        if (enSI) {
-            if (fila.operacion == Operacion::Divide) {
-                convertida.valor = valor / fila.factor;
-            } else if (fila.operacion == Operacion::Multiplica) {
-                convertida.valor = valor * fila.factor;
-            }
-            convertida.unidad = fila.unidadSI;
-            convertida.decimales = AjustaDecimales(decimales, fila.decimalesSI);
-        } else {
-            convertida.unidad = fila.unidadMKS;
-            convertida.decimales = AjustaDecimales(decimales, fila.decimalesMKS);
-        }
-        return convertida;
-    }
-    return {ValorClaveDesconocida, std::string(), decimales};
+    const Conversion convertida = Convierte(ejecucion, valor, ClaveConversion, decimales);
+    return {convertida.valor, std::string(convertida.unidad), convertida.decimales};
 }
 
 std::string sNumeroDob(const EstadoEjecucion &ejecucion, double valor, int ancho, int decimales,
                        std::string_view ClaveConversion, bool conUnidad)
 {
-    const UnidadConvertida convertida =
-        ConvierteUnidad(ejecucion, valor, ClaveConversion, decimales);
+    // Straight from the width and the decimals: the number takes at least one integer digit and
+    // is right-aligned to the width, as the mask of ancho - decimales - 2 "#", a "0", the point
+    // and the decimals would lay it out.
+    const Conversion convertida = Convierte(ejecucion, valor, ClaveConversion, decimales);
     const int d = std::max(convertida.decimales, 0);
+    const std::size_t columnas = ancho > 0 ? static_cast<std::size_t>(ancho) : 0;
+    const std::size_t unidad = conUnidad ? 1 + convertida.unidad.size() : 0;
+    std::string resultado;
 
-    // The mask is one character shorter than the width when there are no decimals: the place
-    // of the point stays reserved.
-    std::string mascara;
-    if (ancho - d - 2 >= 1) {
-        mascara.assign(static_cast<std::size_t>(ancho - d - 2), '#');
+    if (!std::isfinite(convertida.valor)) {
+        // As many stars as the mask has places: one fewer than the width when there are no
+        // decimals, the place of the point staying reserved.
+        const std::size_t almohadillas =
+            ancho - d - 2 >= 1 ? static_cast<std::size_t>(ancho - d - 2) : 0;
+        const std::size_t estrellas =
+            almohadillas + 1 + (d > 0 ? 1 + static_cast<std::size_t>(d) : 0);
+        const std::size_t blancos = estrellas < columnas ? columnas - estrellas : 0;
+        resultado.reserve(blancos + estrellas + unidad);
+        resultado.append(blancos, ' ');
+        resultado.append(estrellas, '*');
+    } else {
+        const NumeroFijo numero(convertida.valor, d, 1, ejecucion.SeparadorDecimalLocal);
+        const std::size_t caracteres = numero.Caracteres();
+        const std::size_t blancos = caracteres < columnas ? columnas - caracteres : 0;
+        resultado.reserve(blancos + numero.Bytes() + unidad);
+        resultado.append(blancos, ' ');
+        numero.Escribe(resultado);
     }
-    mascara.push_back('0');
-    if (d > 0) {
-        mascara.push_back('.');
-        mascara.append(static_cast<std::size_t>(d), '0');
-    }
-
-    std::string resultado = AlineaDerecha(
-        FormateaMascara(convertida.valor, mascara, ejecucion.SeparadorDecimalLocal), ancho);
     if (conUnidad) {
         resultado.push_back(' ');
         resultado.append(convertida.unidad);

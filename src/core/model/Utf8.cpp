@@ -27,7 +27,10 @@ std::size_t LongitudCaracterUtf8(std::string_view texto, std::size_t i)
 std::size_t CuentaCaracteresUtf8(std::string_view texto)
 {
     std::size_t caracteres = 0;
-    for (std::size_t i = 0; i < texto.size(); i += LongitudCaracterUtf8(texto, i)) {
+    std::size_t i = 0;
+    while (i < texto.size()) {
+        // Listing lines are mostly ASCII: one byte, one character.
+        i += static_cast<unsigned char>(texto[i]) < 0x80U ? 1 : LongitudCaracterUtf8(texto, i);
         ++caracteres;
     }
     return caracteres;

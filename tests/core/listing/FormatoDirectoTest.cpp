@@ -1,0 +1,279 @@
+// The listing numbers are formatted straight from the width and the decimals, and their digits
+// found from the shortest form of the value. These tests hold them to the plain rule they
+// replace, written out here the long way: the value printed with 15 significant digits (to_chars
+// in scientific form with 14 decimals), rounded half away from zero on that text, laid out as
+// the mask would. Values are drawn to hit the hard places: halfway points and their neighbours,
+// every magnitude, 16- and 17-digit values.
+
+#include "core/listing/Depuracion.h"
+#include "core/listing/DigitosDecimales.h"
+#include "core/listing/FormatoNumeros.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <limits>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace dravek {
+namespace {
+
+// to_chars' 15 significant digits: "d.dddddddddddddde+XX".
+struct Referencia15 {
+    std::string digitos; // 15 of them
+    int exponente = 0;
+};
+
+Referencia15 Quince(double magnitud)
+{
+    std::array<char, 64> texto{};
+    const auto fin = std::to_chars(texto.data(), texto.data() + texto.size(), magnitud,
+                                   std::chars_format::scientific, 14);
+    Referencia15 r;
+    const char *p = texto.data();
+    for (; p != fin.ptr && *p != 'e'; ++p) {
+        if (*p != '.') {
+            r.digitos.push_back(*p);
+        }
+    }
+    ++p;
+    if (*p == '+') {
+        ++p;
+    }
+    std::from_chars(p, fin.ptr, r.exponente);
+    return r;
+}
+
+// The mask formatter as a plain rule: "0.00"-style mask with the given decimals, one integer
+// digit at least.
+std::string FijoReferencia(double valor, int decimales, const std::string &separador)
+{
+    const double magnitud = std::fabs(valor);
+    std::string digitos;
+    if (magnitud == 0) {
+        digitos = "0";
+    } else {
+        const Referencia15 q = Quince(magnitud);
+        const int conservados = q.exponente + decimales + 1;
+        if (conservados <= 0) {
+            digitos.assign(1, conservados == 0 && q.digitos[0] >= '5' ? '1' : '0');
+        } else {
+            const auto n = static_cast<std::size_t>(conservados);
+            std::string d = q.digitos;
+            d.resize(std::max(n, d.size()), '0');
+            digitos = d.substr(0, n);
+            if (n < d.size() && d[n] >= '5') {
+                // Decimal addition of one unit in the last place kept.
+                int i = static_cast<int>(n) - 1;
+                while (i >= 0 && digitos[static_cast<std::size_t>(i)] == '9') {
+                    digitos[static_cast<std::size_t>(i--)] = '0';
+                }
+                if (i < 0) {
+                    digitos.insert(0, 1, '1');
+                } else {
+                    ++digitos[static_cast<std::size_t>(i)];
+                }
+            }
+        }
+    }
+    const auto nDec = static_cast<std::size_t>(decimales);
+    if (digitos.size() < nDec + 1) {
+        digitos.insert(0, nDec + 1 - digitos.size(), '0');
+    }
+    std::string texto;
+    if (std::signbit(valor) && digitos.find_first_not_of('0') != std::string::npos) {
+        texto.push_back('-');
+    }
+    texto += digitos.substr(0, digitos.size() - nDec);
+    if (nDec > 0) {
+        texto += separador + digitos.substr(digitos.size() - nDec);
+    }
+    return texto;
+}
+
+// The "%.15G" general format of the debug lines as a plain rule.
+std::string GeneralReferencia(double valor, const std::string &separador)
+{
+    if (valor == 0) {
+        valor = 0;
+    }
+    std::array<char, 64> texto{};
+    const auto fin = std::to_chars(texto.data(), texto.data() + texto.size(), valor,
+                                   std::chars_format::general, 15);
+    std::string s(texto.data(), fin.ptr);
+    for (char &c : s) {
+        if (c >= 'a' && c <= 'z') {
+            c = static_cast<char>(c - 'a' + 'A');
+        }
+    }
+    if (s.rfind("0.", 0) == 0) {
+        s.erase(0, 1);
+    } else if (s.rfind("-0.", 0) == 0) {
+        s.erase(1, 1);
+    }
+    const std::size_t punto = s.find('.');
+    if (punto != std::string::npos) {
+        s.replace(punto, 1, separador);
+    }
+    return s;
+}
+
+std::string Mascara(int decimales)
+{
+    return decimales > 0 ? "#####0." + std::string(static_cast<std::size_t>(decimales), '0')
+                         : std::string("#####0");
+}
+
+// Values that stress the rounding: halfway points at each count of decimals and their closest
+// neighbours, 16- and 17-digit values, random magnitudes from 1e-9 to 1e17, and the extremes.
+std::vector<double> ValoresDificiles()
+{
+    std::vector<double> valores = {0.0,
+                                   -0.0,
+                                   2.675,
+                                   1.005,
+                                   0.125,
+                                   9.995,
+                                   0.00035,
+                                   0.005,
+                                   0.0049999999999999,
+                                   123456789012345.5,
+                                   999999999999999.4,
+                                   3999999999999.5,
+                                   4e12,
+                                   1e15,
+                                   1e20,
+                                   0.30000000000000004,
+                                   std::numeric_limits<double>::denorm_min(),
+                                   std::numeric_limits<double>::min(),
+                                   std::numeric_limits<double>::max()};
+    std::mt19937_64 azar(20240305);
+    std::uniform_int_distribution<std::int64_t> entero(0, 99999999);
+    std::uniform_real_distribution<double> exponente(-9, 17);
+    for (int d = 0; d <= 6; ++d) {
+        const double escala = std::pow(10.0, d);
+        for (int i = 0; i < 3000; ++i) {
+            const double medio = (static_cast<double>(entero(azar) % 1000000) + 0.5) / escala;
+            double abajo = medio;
+            double arriba = medio;
+            for (int k = 0; k < 3; ++k) {
+                abajo = std::nextafter(abajo, 0.0);
+                arriba = std::nextafter(arriba, 1e300);
+                valores.push_back(abajo);
+                valores.push_back(arriba);
+            }
+            valores.push_back(medio);
+        }
+    }
+    for (int i = 0; i < 60000; ++i) {
+        valores.push_back(std::pow(10.0, exponente(azar)));
+    }
+    for (int i = 0; i < 20000; ++i) {
+        // 16 and 17 significant digits.
+        valores.push_back(static_cast<double>(entero(azar) * 100000000 + entero(azar)) /
+                          std::pow(10.0, static_cast<double>(entero(azar) % 20)));
+    }
+    const std::size_t positivos = valores.size();
+    for (std::size_t i = 0; i < positivos; i += 3) {
+        valores.push_back(-valores[i]);
+    }
+    return valores;
+}
+
+TEST(FormatoDirecto, QuinceDigitosComoToCharsConCatorceDecimales)
+{
+    std::mt19937_64 azar(7);
+    std::vector<double> valores = ValoresDificiles();
+    // Any bit pattern of a finite positive double.
+    for (int i = 0; i < 200000; ++i) {
+        double x = 0;
+        const std::uint64_t bits = azar() & 0x7FFFFFFFFFFFFFFFULL;
+        std::memcpy(&x, &bits, sizeof x);
+        if (std::isfinite(x)) {
+            valores.push_back(x);
+        }
+    }
+    int fallos = 0;
+    for (const double v : valores) {
+        const double x = std::fabs(v);
+        if (x == 0) {
+            continue;
+        }
+        const DigitosDecimales q = QuinceDigitos(x);
+        Referencia15 r = Quince(x);
+        while (r.digitos.size() > 1 && r.digitos.back() == '0') {
+            r.digitos.pop_back();
+        }
+        const std::string digitos(q.digitos.data(), static_cast<std::size_t>(q.cuantos));
+        if (digitos != r.digitos || q.exponente != r.exponente) {
+            ADD_FAILURE() << std::hexfloat << x << ": " << digitos << "e" << q.exponente
+                          << " instead of " << r.digitos << "e" << r.exponente;
+            if (++fallos == 10) {
+                return;
+            }
+        }
+    }
+}
+
+TEST(FormatoDirecto, MascaraYsNumeroDobComoLaReglaLarga)
+{
+    EstadoEjecucion mks;
+    mks.SistemaUnidades = "MKS";
+    int fallos = 0;
+    for (const std::string separador : {".", ","}) {
+        mks.SeparadorDecimalLocal = separador;
+        for (const double v : ValoresDificiles()) {
+            for (int d = 0; d <= 6; ++d) {
+                const std::string esperado = FijoReferencia(v, d, separador);
+                const std::string mascara = FormateaMascara(v, Mascara(d), separador);
+                // Width 12, the unit key that leaves the value alone.
+                std::string alineado = esperado;
+                if (alineado.size() < 12) {
+                    alineado.insert(0, 12 - alineado.size(), ' ');
+                }
+                const std::string listado = sNumeroDob(mks, v, 12, d, "", false);
+                if (mascara != esperado || listado != alineado) {
+                    ADD_FAILURE() << std::hexfloat << v << " d" << d << ": \"" << mascara
+                                  << "\" / \"" << listado << "\" instead of \"" << esperado
+                                  << "\"";
+                    if (++fallos == 10) {
+                        return;
+                    }
+                }
+            }
+        }
+    }
+}
+
+TEST(FormatoDirecto, NumeroGeneralComoElFormatoG)
+{
+    int fallos = 0;
+    std::vector<double> valores = ValoresDificiles();
+    for (const double especial :
+         {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(), 1e-4,
+          9.99999999999999e-5, 999999999999999.0, 1e15, 0.0001, 123456.789}) {
+        valores.push_back(especial);
+    }
+    for (const std::string separador : {".", ","}) {
+        for (const double v : valores) {
+            const std::string esperado = GeneralReferencia(v, separador);
+            const std::string obtenido = NumeroGeneral(v, separador);
+            if (obtenido != esperado) {
+                ADD_FAILURE() << std::hexfloat << v << ": \"" << obtenido << "\" instead of \""
+                              << esperado << "\"";
+                if (++fallos == 10) {
+                    return;
+                }
+            }
+        }
+    }
+}
+
+} // namespace
+} // namespace dravek
