@@ -52,9 +52,10 @@ void CalculaTramo(benchmark::State &medida, ClaseTramo clase)
 
     std::int32_t casos = 0;
     for (auto _ : medida) {
-        // As the calculate command: an empty screen listing and a fresh debug file.
+        // As the calculate command: an empty screen listing and a fresh debug file, open for
+        // the command.
         salida.VaciaPantalla();
-        depuracion.Reinicia();
+        const GuardaFicheroDepuracion ficheroAbierto(depuracion);
         const ErrorCalculo error = CalculaComoComando(contexto);
         if (error) {
             medida.SkipWithError(error.mensaje.c_str());
@@ -100,7 +101,7 @@ void BM_RecalculaUnCaso(benchmark::State &medida)
 
     for (auto _ : medida) {
         salida.VaciaPantalla();
-        depuracion.Reinicia();
+        const GuardaFicheroDepuracion ficheroAbierto(depuracion);
         const ErrorCalculo error = CalculaComoComando(contexto, 3, 8);
         if (error || estado.caso.ContadorCasos != 1) {
             medida.SkipWithError(error ? error.mensaje.c_str() : "not one case");

@@ -170,10 +170,12 @@ ErrorCalculo Ovaliz(ContextoCalculo &contexto, double vLANDA, std::int32_t vICAS
     const DatosTramo &tramo = estado.tramo;
     const DatosCaso &caso = estado.caso;
 
-    const LineasArgumentos depuracion = Argumentos(estado, vLANDA, vICASO, ColumnaDepuracion);
-    contexto.depuracion.EscribeLinea(depuracion.cabecera);
-    contexto.depuracion.EscribeLinea(depuracion.diametros);
-    contexto.depuracion.EscribeLinea(depuracion.cargas);
+    if (contexto.depuracion.Activa()) {
+        const LineasArgumentos depuracion = Argumentos(estado, vLANDA, vICASO, ColumnaDepuracion);
+        contexto.depuracion.EscribeLinea(depuracion.cabecera);
+        contexto.depuracion.EscribeLinea(depuracion.diametros);
+        contexto.depuracion.EscribeLinea(depuracion.cargas);
+    }
 
     const bool lista = ListaAnillo(estado);
     if (lista) {

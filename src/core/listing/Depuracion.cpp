@@ -8,44 +8,82 @@
 #include <system_error>
 #include <utility>
 
+#include "core/listing/DigitosDecimales.h"
 #include "core/model/Utf8.h"
 
 namespace dravek {
 
 namespace {
 
-// Significant digits of the general format.
-constexpr int DigitosGenerales = 15;
+// Below 1E-04 or from 1E+15 up (the 15 significant digits) a number is written with an exponent.
+constexpr int ExponenteMinimoFijo = -4;
+
+// Appends the general format of valor. A NaN or an infinity, which no calculation should hand
+// over, is written as the library writes it, in capitals ("NAN", "INF").
+void AnadeNumeroGeneral(std::string &destino, double valor, std::string_view separadorDecimal)
+{
+    if (!std::isfinite(valor)) {
+        std::array<char, 16> texto{};
+        const auto fin = std::to_chars(texto.data(), texto.data() + texto.size(), valor,
+                                       std::chars_format::general, DigitosSignificativos);
+        for (const char *p = texto.data(); p != fin.ptr; ++p) {
+            const char c = *p;
+            destino.push_back(c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c);
+        }
+        return;
+    }
+    // -0 is written as 0, as the old format did.
+    if (valor == 0) {
+        destino.push_back('0');
+        return;
+    }
+    if (valor < 0) {
+        destino.push_back('-');
+    }
+    // The C "%.15G" rule on the 15 significant digits, trailing zeros dropped.
+    const DigitosDecimales quince = QuinceDigitos(std::fabs(valor));
+    const std::string_view digitos(quince.digitos.data(),
+                                   static_cast<std::size_t>(quince.cuantos));
+    const int x = quince.exponente;
+    if (x < ExponenteMinimoFijo || x >= DigitosSignificativos) {
+        destino.push_back(digitos[0]);
+        if (digitos.size() > 1) {
+            destino.append(separadorDecimal);
+            destino.append(digitos.substr(1));
+        }
+        destino.push_back('E');
+        destino.push_back(x < 0 ? '-' : '+');
+        std::array<char, 8> exponente{};
+        const auto fin =
+            std::to_chars(exponente.data(), exponente.data() + exponente.size(), x < 0 ? -x : x);
+        if (fin.ptr - exponente.data() < 2) {
+            destino.push_back('0');
+        }
+        destino.append(exponente.data(), fin.ptr);
+    } else if (x < 0) {
+        // ".25": no zero before the separator of a number below 1.
+        destino.append(separadorDecimal);
+        destino.append(static_cast<std::size_t>(-x - 1), '0');
+        destino.append(digitos);
+    } else {
+        const auto enteros = static_cast<std::size_t>(x) + 1;
+        if (digitos.size() <= enteros) {
+            destino.append(digitos);
+            destino.append(enteros - digitos.size(), '0');
+        } else {
+            destino.append(digitos.substr(0, enteros));
+            destino.append(separadorDecimal);
+            destino.append(digitos.substr(enteros));
+        }
+    }
+}
 
 } // namespace
 
 std::string NumeroGeneral(double valor, std::string_view separadorDecimal)
 {
-    // -0 is written as 0, as the old format did.
-    if (valor == 0) {
-        valor = 0;
-    }
-    // The C "%.15G" rule; to_chars never looks at the locale.
-    std::array<char, 64> buffer{};
-    const auto [fin, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), valor,
-                                            std::chars_format::general, DigitosGenerales);
-    std::string texto = error == std::errc{} ? std::string(buffer.data(), fin) : std::string("0");
-    for (char &c : texto) {
-        if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 'a' + 'A');
-        }
-    }
-
-    // ".25" and "-.25": no zero before the separator of a number below 1.
-    if (texto.rfind("0.", 0) == 0) {
-        texto.erase(0, 1);
-    } else if (texto.rfind("-0.", 0) == 0) {
-        texto.erase(1, 1);
-    }
-    const std::size_t punto = texto.find('.');
-    if (punto != std::string::npos) {
-        texto.replace(punto, 1, separadorDecimal);
-    }
+    std::string texto;
+    AnadeNumeroGeneral(texto, valor, separadorDecimal);
     return texto;
 }
 
@@ -53,6 +91,7 @@ LineaDepuracion::LineaDepuracion(std::string_view separadorDecimal, int columnaI
     : m_separador(separadorDecimal)
 {
     const int blancos = columnaInicial > 1 ? columnaInicial - 1 : 0;
+    m_linea.reserve(128);
     m_linea.assign(static_cast<std::size_t>(blancos), ' ');
     m_columnas = static_cast<std::size_t>(blancos);
 }
@@ -66,11 +105,14 @@ LineaDepuracion &LineaDepuracion::Anade(std::string_view texto)
 
 LineaDepuracion &LineaDepuracion::Anade(double valor)
 {
-    const bool negativo = std::signbit(valor) && valor != 0;
-    std::string numero = negativo ? std::string() : std::string(" ");
-    numero += NumeroGeneral(valor, m_separador);
-    numero += ' ';
-    return Anade(std::string_view(numero));
+    const std::size_t inicio = m_linea.size();
+    if (!(std::signbit(valor) && valor != 0)) {
+        m_linea.push_back(' ');
+    }
+    AnadeNumeroGeneral(m_linea, valor, m_separador);
+    m_linea.push_back(' ');
+    m_columnas += CuentaCaracteresUtf8(std::string_view(m_linea).substr(inicio));
+    return *this;
 }
 
 LineaDepuracion &LineaDepuracion::SiguienteZona()
@@ -82,13 +124,20 @@ LineaDepuracion &LineaDepuracion::SiguienteZona()
     return *this;
 }
 
-FicheroDepuracion::FicheroDepuracion(std::string carpeta) : m_carpeta(std::move(carpeta))
+FicheroDepuracion::FicheroDepuracion(std::string carpeta, std::size_t bloque)
+    : m_carpeta(std::move(carpeta)), m_bloque(bloque)
 {
     m_ruta = (std::filesystem::path(m_carpeta) / std::string(NombreFicheroDepuracion)).string();
 }
 
+FicheroDepuracion::~FicheroDepuracion()
+{
+    Cierra();
+}
+
 bool FicheroDepuracion::Reinicia()
 {
+    Cierra();
     m_lineasPerdidas = 0;
     std::error_code error;
     std::filesystem::create_directories(std::filesystem::path(m_carpeta), error);
@@ -97,8 +146,59 @@ bool FicheroDepuracion::Reinicia()
     return !fichero.fail();
 }
 
+bool FicheroDepuracion::Abre()
+{
+    Cierra();
+    m_lineasPerdidas = 0;
+    std::error_code error;
+    std::filesystem::create_directories(std::filesystem::path(m_carpeta), error);
+    m_fichero.clear();
+    m_fichero.open(m_ruta, std::ios::binary | std::ios::trunc);
+    m_sinFichero = !m_fichero.is_open();
+    return !m_sinFichero;
+}
+
+bool FicheroDepuracion::Cierra()
+{
+    if (!m_fichero.is_open()) {
+        const bool abierto = !m_sinFichero;
+        m_sinFichero = false;
+        return abierto;
+    }
+    Vuelca();
+    m_fichero.close();
+    m_pendiente = std::string();
+    return m_lineasPerdidas == 0;
+}
+
+void FicheroDepuracion::Vuelca()
+{
+    if (!m_pendiente.empty()) {
+        m_fichero.write(m_pendiente.data(), static_cast<std::streamsize>(m_pendiente.size()));
+        m_fichero.flush();
+    }
+    if (m_fichero.fail()) {
+        m_lineasPerdidas += m_lineasPendientes;
+    }
+    m_pendiente.clear();
+    m_lineasPendientes = 0;
+}
+
 void FicheroDepuracion::EscribeLinea(const std::string &linea)
 {
+    if (m_fichero.is_open()) {
+        m_pendiente.append(linea);
+        m_pendiente.append("\r\n");
+        ++m_lineasPendientes;
+        if (m_pendiente.size() >= m_bloque) {
+            Vuelca();
+        }
+        return;
+    }
+    if (m_sinFichero) {
+        ++m_lineasPerdidas;
+        return;
+    }
     std::ofstream fichero(m_ruta, std::ios::binary | std::ios::app);
     fichero << linea << "\r\n";
     fichero.close();

@@ -4,7 +4,9 @@
 // written one after the other from column 10, numbers in the general format of the old
 // Print # statement, print zones of 14 columns. Nothing here depends on the C locale.
 
+#include <cstddef>
 #include <cstdint>
+#include <fstream>
 #include <string>
 #include <string_view>
 
@@ -16,6 +18,10 @@ class DepuracionCalculo {
 public:
     virtual ~DepuracionCalculo() = default;
     virtual void EscribeLinea(const std::string &linea) = 0;
+
+    // False when no debug file is being written: the callers then do not build their lines at
+    // all, as formatting them costs a case about as much as its arithmetic.
+    virtual bool Activa() const { return true; }
 };
 
 inline constexpr std::string_view NombreFicheroDepuracion = "Debugzuk_cal.txt";
@@ -58,29 +64,78 @@ private:
 };
 
 // The debug file in a folder given by the program (a folder of the user's, writable), each
-// line appended as it comes and ended by a carriage return and a line feed. The file is opened
-// and closed for every line, so it stays whole whatever becomes of the calculation.
-// A line that cannot be written is counted and dropped: the debug file never stops a
-// calculation.
+// line ended by a carriage return and a line feed.
+//
+// A calculation command opens it for its whole length (GuardaFicheroDepuracion): the file starts
+// empty, stays open, and its lines are gathered and written in blocks, then flushed and closed
+// when the command ends, whichever way it ends; should the program be killed meanwhile, the
+// file may lose its last lines. Outside such a command every line is appended on its own: the
+// file is opened and closed for it.
+//
+// A line that cannot be written is counted and dropped, and a file that cannot be opened is no
+// error: the debug file never stops a calculation.
 class FicheroDepuracion : public DepuracionCalculo {
 public:
-    explicit FicheroDepuracion(std::string carpeta);
+    // Bytes gathered before they are written while the file is open.
+    static constexpr std::size_t BloquePorDefecto = 64 * 1024;
+
+    explicit FicheroDepuracion(std::string carpeta, std::size_t bloque = BloquePorDefecto);
+    ~FicheroDepuracion() override;
+    FicheroDepuracion(const FicheroDepuracion &) = delete;
+    FicheroDepuracion &operator=(const FicheroDepuracion &) = delete;
+    FicheroDepuracion(FicheroDepuracion &&) = delete;
+    FicheroDepuracion &operator=(FicheroDepuracion &&) = delete;
 
     // Starts the file empty: every calculation command does, so that the file holds the lines
     // of the last command only instead of growing for ever. The folder is created when it does
     // not exist yet. False when the file could not be started; the lost-line count restarts.
     bool Reinicia();
 
-    void EscribeLinea(const std::string &linea) override;
+    // Starts the file empty, as Reinicia, and keeps it open until Cierra. False when it cannot
+    // be opened: until Cierra no debug file is written and Activa is false, so the calculation
+    // goes on without building its debug lines.
+    bool Abre();
 
-    // Lines that could not be written since the last Reinicia.
+    // Writes the lines gathered and closes the file. False when a line of the command could
+    // not be written or the file could not be opened; true, doing nothing, outside a command.
+    bool Cierra();
+
+    void EscribeLinea(const std::string &linea) override;
+    bool Activa() const override { return !m_sinFichero; }
+
+    // Lines that could not be written since the last Reinicia or Abre.
     std::int64_t LineasPerdidas() const { return m_lineasPerdidas; }
     const std::string &Ruta() const { return m_ruta; }
 
 private:
+    void Vuelca();
+
     std::string m_carpeta;
     std::string m_ruta;
+    std::size_t m_bloque;
     std::int64_t m_lineasPerdidas = 0;
+    std::ofstream m_fichero;   // open between Abre and Cierra
+    bool m_sinFichero = false; // Abre could not open the file
+    std::string m_pendiente;   // lines gathered, not yet written
+    std::int64_t m_lineasPendientes = 0;
+};
+
+// Holds the debug file open for a calculation command: opened (empty) at its start, flushed and
+// closed on every way out of the command, an early error return or an exception included.
+class GuardaFicheroDepuracion {
+public:
+    explicit GuardaFicheroDepuracion(FicheroDepuracion &fichero) : m_fichero(fichero)
+    {
+        m_fichero.Abre();
+    }
+    ~GuardaFicheroDepuracion() { m_fichero.Cierra(); }
+    GuardaFicheroDepuracion(const GuardaFicheroDepuracion &) = delete;
+    GuardaFicheroDepuracion &operator=(const GuardaFicheroDepuracion &) = delete;
+    GuardaFicheroDepuracion(GuardaFicheroDepuracion &&) = delete;
+    GuardaFicheroDepuracion &operator=(GuardaFicheroDepuracion &&) = delete;
+
+private:
+    FicheroDepuracion &m_fichero;
 };
 
 } // namespace dravek

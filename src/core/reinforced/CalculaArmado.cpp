@@ -122,6 +122,9 @@ void DepuraDisposicion(ContextoCalculo &contexto, std::int32_t primerTexto, std:
     const DatosTramo &t = estado.tramo;
     const ResultadosCaso &r = estado.resultados;
     DepuracionCalculo &depuracion = contexto.depuracion;
+    if (!depuracion.Activa()) {
+        return;
+    }
     depuracion.EscribeLinea(LineaDepuracion(sep)
                                 .Anade(Texto(d, primerTexto))
                                 .Anade(t.ESP)
@@ -203,18 +206,22 @@ ErrorCalculo CalculaArmado(ContextoCalculo &contexto, std::int32_t numeroCaso)
     }
 
     r.EstadoDiseno = 0;
-    depuracion.EscribeLinea(LineaDepuracion(sep).Anade(std::string(60, '=')).Linea());
+    if (depuracion.Activa()) {
+        depuracion.EscribeLinea(LineaDepuracion(sep).Anade(std::string(60, '=')).Linea());
+    }
     ListaCabeceraArmado(contexto, numeroCaso);
 
     const double RadioTubo = tramo.vDi / 2; // m
-    depuracion.EscribeLinea(LineaDepuracion(sep)
-                                .Anade(Texto(d, 547))
-                                .Anade(std::int32_t{tramo.IndicadorCamisa})
-                                .SiguienteZona()
-                                .Anade(RadioTubo)
-                                .SiguienteZona()
-                                .Anade(std::int32_t{0})
-                                .Linea());
+    if (depuracion.Activa()) {
+        depuracion.EscribeLinea(LineaDepuracion(sep)
+                                    .Anade(Texto(d, 547))
+                                    .Anade(std::int32_t{tramo.IndicadorCamisa})
+                                    .SiguienteZona()
+                                    .Anade(RadioTubo)
+                                    .SiguienteZona()
+                                    .Anade(std::int32_t{0})
+                                    .Linea());
+    }
 
     TablaHipotesis MomentosPorHipotesis{};
     TablaHipotesis AxilesPorHipotesis{};
@@ -316,8 +323,10 @@ ErrorCalculo CalculaArmado(ContextoCalculo &contexto, std::int32_t numeroCaso)
             // so ESP divides safely here.
             const double ASCR = ArmaduraTotal / (tramo.ESP * CmCuadradosPorM2);
             if (ASCR <= CuantiaMaximaRetraccion(tramo.FCK)) {
-                depuracion.EscribeLinea(
-                    LineaDepuracion(sep).Anade(ReglaCuantia(tramo.FCK)).Linea());
+                if (depuracion.Activa()) {
+                    depuracion.EscribeLinea(
+                        LineaDepuracion(sep).Anade(ReglaCuantia(tramo.FCK)).Linea());
+                }
             } else {
                 ListaCuantiaExcesiva(contexto, ASCR, PasadaNormal::Cualquiera);
                 r.EstadoDiseno = EstadoCuantiaExcesiva;
