@@ -14,7 +14,7 @@ namespace dravek {
 // One cell: entry (L - 1) * 5000 + n holds text n of language L, UTF-8.
 struct EntradaTablaTextos {
     std::int32_t id;
-    const char *texto;
+    std::string_view texto;
 };
 
 // The whole table, sorted by id, ids unique.
