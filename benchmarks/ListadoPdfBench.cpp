@@ -21,6 +21,7 @@
 #include "core/listing/SalidaListado.h"
 #include "core/model/EstadoObra.h"
 #include "gui/plataforma/ImpresoraQt.h"
+#include "gui/plataforma/MemoriaImpresion.h"
 
 namespace dravek::medida {
 namespace {
@@ -127,6 +128,8 @@ int main(int argc, char **argv)
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
     }
+    // As the program starts.
+    dravek::gui::PreparaMemoriaImpresion();
     QGuiApplication aplicacion(argc, argv);
     return dravek::medida::EjecutaMedidas(argc, argv);
 }

@@ -2,6 +2,7 @@
 #include "core/shell/FormaPrincipal.h"
 #include "gui/comun/TextoQt.h"
 #include "gui/plataforma/LocalUsuarioQt.h"
+#include "gui/plataforma/MemoriaImpresion.h"
 #include "gui/plataforma/MensajesQt.h"
 #include "gui/shell/FormaPrincipalVista.h"
 
@@ -9,6 +10,7 @@
 
 int main(int argc, char *argv[])
 {
+    dravek::gui::PreparaMemoriaImpresion();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("DRAVEK"));
     QApplication::setOrganizationName(QStringLiteral("DRAVEK"));

@@ -14,6 +14,7 @@
 #include <QRectF>
 
 #include <algorithm>
+#include <utility>
 
 namespace dravek::gui {
 
@@ -73,12 +74,46 @@ bool ImpresoraQt::Empieza()
         m_error = ErrorPropioImpresora;
         return false;
     }
+    // The fonts are measured on this document's device, whose resolution may not be the last
+    // one's (a PDF file, then a system printer).
+    m_pixelesPorMm = m_printer.resolution() / MilimetrosPorPulgada;
+    OlvidaFuentes();
     return true;
 }
 
 double ImpresoraQt::Px(double mm) const
 {
-    return mm * m_printer.resolution() / MilimetrosPorPulgada;
+    return mm * m_pixelesPorMm;
+}
+
+void ImpresoraQt::OlvidaFuentes()
+{
+    m_fuentes.clear();
+    m_pintorConFuente = false;
+}
+
+std::size_t ImpresoraQt::VarianteActual()
+{
+    for (std::size_t k = 0; k < m_fuentes.size(); ++k) {
+        const VarianteFuente &v = m_fuentes[k];
+        if (v.tamano == m_tamano && v.negrita == m_negrita && v.subrayado == m_subrayado) {
+            return k;
+        }
+    }
+    VarianteFuente v;
+    v.tamano = m_tamano;
+    v.negrita = m_negrita;
+    v.subrayado = m_subrayado;
+    v.fuente = QFont(m_fuente);
+    // Where Courier New is missing, another fixed-pitch font keeps the columns.
+    v.fuente.setStyleHint(QFont::TypeWriter);
+    v.fuente.setFixedPitch(true);
+    v.fuente.setPointSizeF(m_tamano);
+    v.fuente.setBold(m_negrita);
+    v.fuente.setUnderline(m_subrayado);
+    v.ascenso = QFontMetricsF(v.fuente, &m_printer).ascent();
+    m_fuentes.push_back(std::move(v));
+    return m_fuentes.size() - 1;
 }
 
 void ImpresoraQt::PonOrientacion(Orientacion orientacion)
@@ -93,7 +128,11 @@ void ImpresoraQt::PonCopias(int copias)
 
 void ImpresoraQt::PonNombreFuente(const std::string &nombre)
 {
-    m_fuente = aQt(nombre);
+    const QString fuente = aQt(nombre);
+    if (fuente != m_fuente) {
+        m_fuente = fuente;
+        OlvidaFuentes();
+    }
 }
 
 void ImpresoraQt::PonTamanoFuente(double puntos)
@@ -119,16 +158,13 @@ double ImpresoraQt::AltoPagina() const
 void ImpresoraQt::ImprimeLinea(const std::string &linea)
 {
     if (Empieza()) {
-        QFont fuente(m_fuente);
-        // Where Courier New is missing, another fixed-pitch font keeps the columns.
-        fuente.setStyleHint(QFont::TypeWriter);
-        fuente.setFixedPitch(true);
-        fuente.setPointSizeF(m_tamano);
-        fuente.setBold(m_negrita);
-        fuente.setUnderline(m_subrayado);
-        m_painter.setFont(fuente);
-        const QFontMetricsF medidas(fuente, &m_printer);
-        m_painter.drawText(QPointF(0, Px(m_y) + medidas.ascent()), aQt(linea));
+        const std::size_t k = VarianteActual();
+        if (!m_pintorConFuente || m_fuentePintor != k) {
+            m_painter.setFont(m_fuentes[k].fuente);
+            m_fuentePintor = k;
+            m_pintorConFuente = true;
+        }
+        m_painter.drawText(QPointF(0, Px(m_y) + m_fuentes[k].ascenso), aQt(linea));
     }
     m_y += AltoLinea();
 }

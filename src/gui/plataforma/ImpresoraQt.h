@@ -2,9 +2,13 @@
 
 #include "core/plataforma/Impresora.h"
 
+#include <QFont>
 #include <QPainter>
 #include <QPrinter>
 #include <QString>
+
+#include <cstddef>
+#include <vector>
 
 namespace dravek::gui {
 
@@ -47,6 +51,18 @@ private:
     double Px(double mm) const;
     int PintaImagen(const std::string &fichero, double x, double y, double ancho, double alto);
 
+    // A size and style of the current font with its ascent on the printer, built once per
+    // document: the listing switches between a few of them for every heading.
+    struct VarianteFuente {
+        double tamano = 0; // points
+        bool negrita = false;
+        bool subrayado = false;
+        QFont fuente;
+        double ascenso = 0; // device pixels
+    };
+    std::size_t VarianteActual();
+    void OlvidaFuentes();
+
     // Declared before the painter, which must end before the printer goes.
     QPrinter m_printer;
     QPainter m_painter;
@@ -60,6 +76,10 @@ private:
     double m_y = 0; // mm
     int m_grosor = 1;
     int m_error = SinErrorImpresora; // first failure of the document
+    double m_pixelesPorMm = 0;       // of the document being painted
+    std::vector<VarianteFuente> m_fuentes;
+    std::size_t m_fuentePintor = 0; // the variant the painter holds, when m_pintorConFuente
+    bool m_pintorConFuente = false;
 };
 
 } // namespace dravek::gui
