@@ -148,13 +148,15 @@ bool FicheroDepuracion::Reinicia()
 
 bool FicheroDepuracion::Abre()
 {
-    Cierra();
-    m_lineasPerdidas = 0;
-    std::error_code error;
-    std::filesystem::create_directories(std::filesystem::path(m_carpeta), error);
-    m_fichero.clear();
-    m_fichero.open(m_ruta, std::ios::binary | std::ios::trunc);
-    m_sinFichero = !m_fichero.is_open();
+    // Emptied and closed first, then opened to append: a file rewritten through the handle that
+    // truncated it is forced to disk when that handle closes on some file systems (ext4), which
+    // would cost a one-case command more than its calculation.
+    m_sinFichero = !Reinicia();
+    if (!m_sinFichero) {
+        m_fichero.clear();
+        m_fichero.open(m_ruta, std::ios::binary | std::ios::app);
+        m_sinFichero = !m_fichero.is_open();
+    }
     return !m_sinFichero;
 }
 
