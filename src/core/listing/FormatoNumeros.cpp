@@ -269,7 +269,7 @@ std::string sTextoFijo(std::string_view texto, int ancho)
     std::size_t i = 0;
     std::size_t caracteres = 0;
     while (i < texto.size() && caracteres < columnas) {
-        i += LongitudCaracterUtf8(texto, i);
+        i += static_cast<unsigned char>(texto[i]) < 0x80U ? 1 : LongitudCaracterUtf8(texto, i);
         ++caracteres;
     }
     std::string resultado;
