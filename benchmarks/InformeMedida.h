@@ -23,7 +23,10 @@ public:
     {
         benchmark::ConsoleReporter::ReportRuns(runs);
         for (const Run &run : runs) {
-            if (run.run_type != Run::RT_Iteration || run.error_occurred) {
+            // Repeated runs count by their median; single runs as they come.
+            const bool mediana =
+                run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+            if ((run.run_type != Run::RT_Iteration && !mediana) || run.error_occurred) {
                 continue;
             }
             const auto casos = run.counters.find("casos");
@@ -31,7 +34,8 @@ public:
             if (casos == run.counters.end() || coste == run.counters.end()) {
                 continue;
             }
-            Medidas &m = m_familias[run.run_name.function_name][casos->second.value];
+            auto &familia = mediana ? m_medianas : m_familias;
+            Medidas &m = familia[run.run_name.function_name][casos->second.value];
             m.suma += coste->second.value;
             ++m.veces;
         }
@@ -41,7 +45,7 @@ public:
     {
         benchmark::ConsoleReporter::Finalize();
         std::ostream &salida = GetOutputStream();
-        for (const auto &[familia, tamanos] : m_familias) {
+        for (const auto &[familia, tamanos] : m_medianas.empty() ? m_familias : m_medianas) {
             if (tamanos.size() < 2) {
                 continue;
             }
@@ -63,6 +67,7 @@ private:
     };
     // Per benchmark, per number of cases.
     std::map<std::string, std::map<double, Medidas>> m_familias;
+    std::map<std::string, std::map<double, Medidas>> m_medianas;
 };
 
 // main() of a benchmark program that ends its report with the growth of the cost per case.
