@@ -93,9 +93,9 @@ void BM_TramoArmadoConCamisa(benchmark::State &medida)
     CalculaTramo(medida, ClaseTramo::ArmadoConCamisa);
 }
 
-void BM_TramoArmadoSinCamisa(benchmark::State &medida)
+void BM_TramoArmadoSoloCamisa(benchmark::State &medida)
 {
-    CalculaTramo(medida, ClaseTramo::ArmadoSinCamisa);
+    CalculaTramo(medida, ClaseTramo::ArmadoSoloCamisa);
 }
 
 void BM_TramoPostesado(benchmark::State &medida)
@@ -130,7 +130,7 @@ void BM_RecalculaUnCaso(benchmark::State &medida)
 }
 
 BENCHMARK(BM_TramoArmadoConCamisa)->Arg(20)->Arg(40)->Arg(80)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_TramoArmadoSinCamisa)->Arg(20)->Arg(40)->Arg(80)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TramoArmadoSoloCamisa)->Arg(20)->Arg(40)->Arg(80)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TramoPostesado)->Arg(20)->Arg(40)->Arg(80)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RecalculaUnCaso)->Unit(benchmark::kMicrosecond);
 

@@ -1,9 +1,9 @@
 #pragma once
 
-// The runs the benchmarks calculate: the same pipe as reinforced concrete with a cylinder,
-// reinforced concrete with spirals only, and post-tensioned, over the same ranges of fill
-// height and pressure cut into more or fewer heights and pressures, so that a larger run is the
-// same work with more cases. Also the null clock and printer of a screen listing, and the
+// The runs the benchmarks calculate: the same pipe as reinforced concrete with a cylinder and
+// spirals, reinforced concrete with a cylinder only, and post-tensioned, over the same ranges of
+// fill height and pressure cut into more or fewer heights and pressures, so that a larger run is
+// the same work with more cases. Also the null clock and printer of a screen listing, and the
 // command's way of running a whole run.
 
 #include <cmath>
@@ -20,7 +20,9 @@
 
 namespace dravek::medida {
 
-enum class ClaseTramo { ArmadoConCamisa, ArmadoSinCamisa, Postesado };
+// The cylinder classes the calculation accepts for reinforced concrete: cylinder and spirals (1),
+// cylinder only (2); spirals alone (0) is refused before the first case.
+enum class ClaseTramo { ArmadoConCamisa, ArmadoSoloCamisa, Postesado };
 
 // Fill heights from 1 m and DPs from 2 at, over 4 m and 20 at whatever the counts are. The DP
 // step stays above the 0.2 at by which the case loop still calculates a DP past the final one
@@ -66,7 +68,7 @@ inline void PreparaTramo(EstadoObra &e, ClaseTramo clase, int alturas, int presi
     t.TipoPostesado = 0;
     t.ClaseFisuracion = 3;
     t.TipoControl = 1;
-    t.IndicadorCamisa = clase == ClaseTramo::ArmadoConCamisa ? 1 : 0;
+    t.IndicadorCamisa = clase == ClaseTramo::ArmadoSoloCamisa ? 2 : 1;
     t.CAMMAX = 3;
     t.FCK = 350;
     t.Fct = 0.45 * std::cbrt(t.FCK * t.FCK);
