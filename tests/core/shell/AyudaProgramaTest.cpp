@@ -234,7 +234,7 @@ TEST(AyudaDelPrograma, ElLectorVeLosFallosQueRomperianLaAyuda)
         EXPECT_EQ(FalloDeAnidamiento(doc), c.fallo);
     }
     EXPECT_EQ(LeeHtml("<a href=#x>").fallo, "attribute href without double quotes");
-    EXPECT_EQ(LeeHtml("a < b").fallo, "a \"<\" that opens no tag (write &lt;)");
+    EXPECT_EQ(LeeHtml("a < b <p>").fallo, "a \"<\" that opens no tag (write &lt;)");
 
     const Documento doc =
         LeeHtml("<h2><a name=\"uno\"></a>x</h2><p id=\"dos\"><a href=\"#tres\">y</a>"
