@@ -3,8 +3,6 @@
 #include <QDialog>
 
 #include <array>
-#include <utility>
-#include <vector>
 
 class QCheckBox;
 class QGroupBox;
@@ -20,6 +18,8 @@ class Protecciones;
 } // namespace dravek
 
 namespace dravek::gui {
+
+class FiltroFoco;
 
 // The protection adviser: a passive view over Protecciones. It forwards loading, typing, focus
 // moves, the check box and the buttons to the logic's handlers, then copies the logic's state
@@ -41,10 +41,10 @@ private:
     // the logic sent, and closing when it unloaded.
     void Despues();
     void Pulsa(QPushButton *boton);
-    QWidget *Widget(const Control *control) const;
-    Control *ControlDe(const QObject *widget) const;
 
     Protecciones &m_logica;
+    // Focus moves through the leave checks of the boxes.
+    FiltroFoco *m_filtro;
     QGroupBox *m_frame1;
     QGroupBox *m_frame2;
     QGroupBox *m_frame3;
@@ -59,12 +59,6 @@ private:
     QPushButton *m_btCalculoAgres;
     QPushButton *m_btImprimeAgres;
     QPushButton *m_btCerrarAgres;
-    std::vector<std::pair<QWidget *, Control *>> m_controles;
-    // A focus move being checked by the logic: focus changes meanwhile (a message box taking
-    // and giving back the focus) are not the engineer's.
-    bool m_moviendoFoco = false;
-    // The control the engineer's last focus move was refused to.
-    Control *m_rechazado = nullptr;
 };
 
 } // namespace dravek::gui
