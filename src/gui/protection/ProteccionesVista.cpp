@@ -3,6 +3,7 @@
 #include "core/protection/Protecciones.h"
 #include "gui/comun/FiltroFoco.h"
 #include "gui/comun/TextoQt.h"
+#include "gui/comun/TextoRicoQt.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -223,8 +224,9 @@ void ProteccionesVista::Refresca()
     m_frame3->setTitle(aQt(m_logica.Frame3.Caption));
     m_frame4->setTitle(aQt(m_logica.Frame4.Caption));
     m_frame5->setTitle(aQt(m_logica.Frame5.Caption));
-    if (m_lbNota->toPlainText() != aQt(m_logica.lbNota.Text())) {
-        m_lbNota->setPlainText(aQt(m_logica.lbNota.Text()));
+    if (!(m_logica.Nota() == m_notaMostrada)) {
+        m_notaMostrada = m_logica.Nota();
+        LlenaDocumento(*m_lbNota->document(), m_notaMostrada);
     }
     m_lbNota->setReadOnly(m_logica.lbNota.Locked);
     for (std::size_t k = 0; k < m_txpH.size(); ++k) {

@@ -4,6 +4,8 @@
 
 #include <array>
 
+#include "core/shell/TextoRico.h"
+
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -51,6 +53,7 @@ private:
     QGroupBox *m_frame4;
     QGroupBox *m_frame5;
     QTextEdit *m_lbNota;
+    DocumentoRico m_notaMostrada;
     std::array<QLineEdit *, 9> m_txpH{};
     std::array<QLabel *, 9> m_lbAguas{};
     std::array<QLabel *, 9> m_lbUnidadesAgres{};
