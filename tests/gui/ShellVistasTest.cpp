@@ -207,5 +207,32 @@ TEST_F(ShellVistas, EleccionDeImpresora)
     EXPECT_FALSE(vista.isVisible());
 }
 
+// With no default printer nothing is chosen, and the list taking the focus chooses nothing.
+TEST_F(ShellVistas, SinImpresoraPredeterminada)
+{
+    EstadoObra estado;
+    pruebas::MensajesGrabadora mensajes{pruebas::Guion::Estricto};
+    pruebas::ServicioImpresorasEnMemoria servicio({"HP LaserJet 4", "Canon iR-ADV"}, "");
+    Impresoras logica(estado, mensajes, servicio);
+    ImpresorasVista vista(logica);
+    vista.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&vista));
+    auto *lista = vista.findChild<QListWidget *>(QStringLiteral("ListaImpresoras"));
+    auto *aceptar = vista.findChild<QPushButton *>(QStringLiteral("btAceptar"));
+    ASSERT_TRUE(lista && aceptar);
+    EXPECT_EQ(QApplication::focusWidget(), lista);
+    QTest::keyClick(lista, Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), lista);
+    EXPECT_TRUE(lista->selectedItems().isEmpty());
+    EXPECT_EQ(logica.ListaImpresoras.ListIndex(), -1);
+    QTest::mouseClick(aceptar, Qt::LeftButton);
+    EXPECT_TRUE(vista.isVisible());
+    EXPECT_TRUE(mensajes.mostrados().empty());
+
+    QTest::keyClick(lista, Qt::Key_Down);
+    EXPECT_EQ(logica.ListaImpresoras.ListIndex(), 1);
+}
+
 } // namespace
 } // namespace dravek::gui

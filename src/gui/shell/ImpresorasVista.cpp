@@ -64,8 +64,14 @@ ImpresorasVista::ImpresorasVista(Impresoras &logica, QWidget *padre)
     setTabOrder(m_ListaImpresoras, m_tbCopias);
     setTabOrder(m_tbCopias, m_btAceptar);
 
-    connect(m_ListaImpresoras, &QListWidget::currentRowChanged, this, [this](int fila) {
-        m_filtro->Ejecuta([this, fila] { ponIndice(m_logica.ListaImpresoras, fila); });
+    // The printer chosen is the row selected: the list taking the focus makes a row current
+    // without choosing it.
+    connect(m_ListaImpresoras, &QListWidget::itemSelectionChanged, this, [this] {
+        const QList<QListWidgetItem *> elegidas = m_ListaImpresoras->selectedItems();
+        if (elegidas.size() == 1) {
+            const int fila = m_ListaImpresoras->row(elegidas.front());
+            m_filtro->Ejecuta([this, fila] { ponIndice(m_logica.ListaImpresoras, fila); });
+        }
     });
     connect(m_tbCopias, &QLineEdit::textEdited, this, [this](const QString &texto) {
         m_filtro->Ejecuta([this, &texto] { ponTexto(m_logica.tbCopias, deQt(texto)); });
@@ -114,7 +120,11 @@ void ImpresorasVista::Refresca()
                 m_ListaImpresoras->addItem(aQt(lista.List(i)));
             }
         }
-        m_ListaImpresoras->setCurrentRow(lista.ListIndex());
+        if (lista.ListIndex() >= 0) {
+            m_ListaImpresoras->setCurrentRow(lista.ListIndex());
+        } else {
+            m_ListaImpresoras->clearSelection();
+        }
     }
     m_lbCopias->setText(aQt(m_logica.lbCopias.Caption));
     const QString copias = aQt(m_logica.tbCopias.Text());
