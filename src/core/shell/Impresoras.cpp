@@ -220,7 +220,7 @@ bool Impresoras::Establecer(const std::string &DeviceName)
         // Asked again: the printer may have gone since the list was filled.
         const std::vector<std::string> instaladas = m_servicio.Instaladas();
         if (std::find(instaladas.begin(), instaladas.end(), DeviceName) == instaladas.end()) {
-            Error(ErrorImpresora, T(TxNoInstalada) + DeviceName);
+            Error(ErrorImpresora, T(TxNoInstalada) + " " + DeviceName);
             return false;
         }
         elegida.DeviceName = DeviceName;

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -181,6 +184,30 @@ TEST(TextoRico, TextoPlanoIdaYVuelta)
     }
     EXPECT_EQ(Describe(DocumentoRico::DeTextoPlano("a\n\nb")),
               Describe(Documento({{{"a", Normal()}}, {}, {{"b", Normal()}}})));
+}
+
+// Every notice and note installed beside the program reads whole, with its title in bold.
+TEST(TextoRico, FicherosInstalados)
+{
+    int leidos = 0;
+    for (const auto &entrada : std::filesystem::directory_iterator(DRAVEK_DATOS_PROGRAMA)) {
+        std::string extension = entrada.path().extension().string();
+        std::transform(extension.begin(), extension.end(), extension.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        if (extension != ".rtf") {
+            continue;
+        }
+        SCOPED_TRACE(entrada.path().filename().string());
+        const std::optional<DocumentoRico> documento =
+            LeeFicheroTextoRico(entrada.path().string());
+        ASSERT_TRUE(documento.has_value());
+        ASSERT_FALSE(documento->parrafos.empty());
+        ASSERT_FALSE(documento->parrafos.front().tramos.empty());
+        EXPECT_TRUE(documento->parrafos.front().tramos.front().atributos.negrita);
+        EXPECT_EQ(documento->TextoPlano().find('\\'), std::string::npos);
+        ++leidos;
+    }
+    EXPECT_EQ(leidos, 25);
 }
 
 } // namespace
