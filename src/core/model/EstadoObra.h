@@ -280,9 +280,9 @@ struct EstadoEjecucion {
 // The printer every print goes to, as the printer-choice window left it. Kept while the
 // program runs; nothing is stored.
 struct ImpresoraActual {
-    std::string DeviceName;   // empty until one is chosen: the system's default printer
-    bool ArchivoPdf = false;  // the PDF printer (no printer installed): a file is written
-    std::int16_t Copies = 1;  // copies of every document, 1 to 32767
+    std::string DeviceName;  // empty until one is chosen: the system's default printer
+    bool ArchivoPdf = false; // the PDF printer (no printer installed): a file is written
+    std::int16_t Copies = 1; // copies of every document, 1 to 32767
 };
 
 // Tables read at start-up from the default-data files. Rows and entries are numbered from 1
