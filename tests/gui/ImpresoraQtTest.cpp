@@ -80,5 +80,47 @@ TEST_F(ImpresoraQtTest, ImagenesYFallos)
     EXPECT_EQ(impresora.FinDocumento(), SinErrorImpresora);
 }
 
+// The printer choice reaches every later document: its copies go to the printer, and the
+// orientation each listing asks for still reaches the page. With the PDF printer (none
+// installed) the caller is told to name the file.
+TEST_F(ImpresoraQtTest, ImpresoraElegidaConSusCopias)
+{
+    ASSERT_TRUE(carpeta.isValid());
+    ImpresoraQt impresora;
+    ImpresoraActual pdf;
+    pdf.ArchivoPdf = true;
+    pdf.Copies = 3;
+    EXPECT_FALSE(impresora.PonImpresoraActual(pdf));
+    EXPECT_EQ(impresora.Copias(), 3);
+    EXPECT_TRUE(impresora.NombreImpresora().isEmpty());
+
+    const QString ruta = carpeta.filePath(QStringLiteral("tabular.pdf"));
+    impresora.PonFicheroPdf(ruta);
+    impresora.PonOrientacion(Orientacion::Horizontal);
+    impresora.ImprimeLinea("linea apaisada");
+    impresora.NuevaPagina();
+    impresora.PonOrientacion(Orientacion::Vertical);
+    impresora.NuevaPagina();
+    impresora.ImprimeLinea("linea vertical");
+    EXPECT_EQ(impresora.FinDocumento(), SinErrorImpresora);
+    EXPECT_EQ(impresora.Copias(), 3);
+
+    QFile fichero(ruta);
+    ASSERT_TRUE(fichero.open(QIODevice::ReadOnly));
+    const QByteArray contenido = fichero.readAll();
+    EXPECT_EQ(CuentaPaginas(contenido), 3);
+    // A4 in points: landscape first, portrait from the orientation's next page on.
+    EXPECT_EQ(contenido.count("/MediaBox [0 0 842"), 2);
+    EXPECT_EQ(contenido.count("/MediaBox [0 0 595"), 1);
+
+    // A printer chosen by name keeps its name for the native print system; one copy is the
+    // least a document is printed with.
+    ImpresoraActual nombrada;
+    nombrada.DeviceName = "Oficina 2";
+    nombrada.Copies = 0;
+    EXPECT_TRUE(impresora.PonImpresoraActual(nombrada));
+    EXPECT_EQ(impresora.Copias(), 1);
+}
+
 } // namespace
 } // namespace dravek::gui

@@ -274,6 +274,15 @@ struct EstadoEjecucion {
     // without moving the focus).
     bool OmitePreguntaGeometria = false;
     bool EnUnidadesCalculo = false; // the working values are in calculation units (MKS)
+    std::int16_t ModoAdvertencia = 0; // notice kind the notice window shows: 1 once shown
+};
+
+// The printer every print goes to, as the printer-choice window left it. Kept while the
+// program runs; nothing is stored.
+struct ImpresoraActual {
+    std::string DeviceName;  // empty until one is chosen: the system's default printer
+    bool ArchivoPdf = false; // the PDF printer (no printer installed): a file is written
+    std::int16_t Copies = 1; // copies of every document, 1 to 32767
 };
 
 // Tables read at start-up from the default-data files. Rows and entries are numbered from 1
@@ -330,6 +339,7 @@ struct EstadoObra {
     EtiquetasTramo etiquetas;
     FigurasListado frFiguras;
     EstadoPostesado postesado; // post-tensioned design of the case
+    ImpresoraActual Printer;
 };
 
 } // namespace dravek

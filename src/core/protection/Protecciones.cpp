@@ -1,6 +1,8 @@
 #include "core/protection/Protecciones.h"
 
 #include <cstddef>
+#include <optional>
+#include <utility>
 
 #include "core/listing/FormatoNumeros.h"
 #include "core/model/TextoRecurso.h"
@@ -72,6 +74,13 @@ void Protecciones::Form_Load()
     btCerrarAgres.ToolTipText = T(961);
 
     m_ficheroNotas = m_estado.ejecucion.RutaAplicacion + T(410);
+    // A missing or unreadable notes file leaves the example in place, and nothing is said.
+    if (std::optional<DocumentoRico> notas = LeeFicheroTextoRico(m_ficheroNotas)) {
+        m_nota = std::move(*notas);
+    } else {
+        m_nota = DocumentoRico::DeTextoPlano(lbNota.Text());
+    }
+    ponTexto(lbNota, m_nota.TextoPlano());
     ponTexto(edResultadoAgres, "");
     for (CajaTexto &caja : txpH) {
         ponTexto(caja, "");

@@ -15,6 +15,7 @@
 #include "core/plataforma/Mensajes.h"
 #include "core/plataforma/VentanaLogica.h"
 #include "core/protection/InformeAgresividad.h"
+#include "core/shell/TextoRico.h"
 
 namespace dravek {
 
@@ -64,8 +65,10 @@ public:
         return m_ValoresAgresividad;
     }
 
-    // The notes file shown in lbNota when it exists (full path; the view reads it).
+    // The notes file shown in lbNota when it exists and reads as rich text (full path).
     const std::string &FicheroNotas() const { return m_ficheroNotas; }
+    // What lbNota shows, with its look: the notes file, or the example text.
+    const DocumentoRico &Nota() const { return m_nota; }
 
     // The order in which Tab walks the controls.
     std::vector<Control *> OrdenTabulacion();
@@ -89,6 +92,7 @@ private:
     SalidaListado &m_salida;
     std::array<double, NumeroEntradasAgresividad> m_ValoresAgresividad{};
     std::string m_ficheroNotas;
+    DocumentoRico m_nota;
     CajaTexto *m_seleccion = nullptr;
     bool m_descargada = false;
 };

@@ -1,6 +1,7 @@
 #include "gui/hydraulics/CalculoHidraulicoVista.h"
 
 #include "core/hydraulics/CalculoHidraulico.h"
+#include "gui/comun/FiltroFoco.h"
 #include "gui/comun/TextoQt.h"
 
 #include <QApplication>
@@ -99,7 +100,8 @@ QPushButton *NuevoBoton(const char *nombre, QWidget *padre)
 } // namespace
 
 CalculoHidraulicoVista::CalculoHidraulicoVista(CalculoHidraulico &logica, QWidget *padre)
-    : QDialog(padre), m_logica(logica)
+    : QDialog(padre), m_logica(logica), m_filtro(new FiltroFoco(
+                                            logica, [this] { Despues(); }, this))
 {
     m_frTipoCalculo = new QGroupBox(this);
     auto *formulas = new QVBoxLayout(m_frTipoCalculo);
@@ -158,11 +160,9 @@ CalculoHidraulicoVista::CalculoHidraulicoVista(CalculoHidraulico &logica, QWidge
         Observa(widget, *control);
         connect(widget, &QPushButton::clicked, this, [this, control] {
             // A click whose focus move the leave check refused does not press the button.
-            Reenvia([this, control] {
-                if (m_logica.Foco() == control) {
-                    pulsa(*control);
-                }
-            });
+            if (m_filtro->Acepta(*control)) {
+                m_filtro->Ejecuta([control] { pulsa(*control); });
+            }
         });
     }
 
@@ -188,29 +188,25 @@ CalculoHidraulicoVista::CalculoHidraulicoVista(CalculoHidraulico &logica, QWidge
     for (QLineEdit *campo : {m_txRugosidad, m_txDatoOrigen}) {
         CajaTexto *caja = static_cast<CajaTexto *>(m_controles.value(campo));
         connect(campo, &QLineEdit::textEdited, this, [this, caja](const QString &texto) {
-            Reenvia([caja, &texto] { ponTexto(*caja, deQt(texto)); });
+            m_filtro->Ejecuta([caja, &texto] { ponTexto(*caja, deQt(texto)); });
         });
     }
 
-    Reenvia([this] { m_logica.Form_Load(); });
+    m_filtro->Ejecuta([this] { m_logica.Form_Load(); });
 }
 
 void CalculoHidraulicoVista::Observa(QWidget *widget, Control &control)
 {
     m_controles.insert(widget, &control);
+    m_filtro->Observa(widget, control);
+    // The keys typed go through the field's own filter.
     widget->installEventFilter(this);
 }
 
-template <typename F> void CalculoHidraulicoVista::Reenvia(F accion)
+void CalculoHidraulicoVista::Despues()
 {
-    if (m_ocupada) {
-        return;
-    }
-    m_ocupada = true;
-    accion();
     m_logica.cumplePeticionFoco();
     Refresca();
-    m_ocupada = false;
     if (m_logica.Descargada()) {
         accept();
     }
@@ -219,11 +215,9 @@ template <typename F> void CalculoHidraulicoVista::Reenvia(F accion)
 void CalculoHidraulicoVista::ClickOpcion(int grupo, int indice)
 {
     GrupoOpciones &opciones = grupo == 0 ? m_logica.rdTipoCalculo : m_logica.rdTipoDato;
-    Reenvia([this, &opciones, indice] {
-        if (m_logica.Foco() == &opciones) {
-            ponValor(opciones, indice, true);
-        }
-    });
+    if (m_filtro->Acepta(opciones)) {
+        m_filtro->Ejecuta([&opciones, indice] { ponValor(opciones, indice, true); });
+    }
 }
 
 bool CalculoHidraulicoVista::eventFilter(QObject *objeto, QEvent *evento)
@@ -233,9 +227,7 @@ bool CalculoHidraulicoVista::eventFilter(QObject *objeto, QEvent *evento)
     if (control == nullptr) {
         return QDialog::eventFilter(objeto, evento);
     }
-    if (evento->type() == QEvent::FocusIn && !m_ocupada) {
-        Reenvia([this, control] { m_logica.cambiaFoco(*control); });
-    } else if (evento->type() == QEvent::KeyPress && !m_ocupada) {
+    if (evento->type() == QEvent::KeyPress && !m_filtro->Ocupado()) {
         auto *campo = qobject_cast<QLineEdit *>(widget);
         const auto *tecla = static_cast<QKeyEvent *>(evento);
         const QString texto = tecla->text();
@@ -245,7 +237,7 @@ bool CalculoHidraulicoVista::eventFilter(QObject *objeto, QEvent *evento)
             !(tecla->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
             const std::int32_t codigo = texto.at(0).unicode();
             std::int32_t queda = codigo;
-            Reenvia([control, codigo, &queda] { queda = pulsaTecla(*control, codigo); });
+            m_filtro->Ejecuta([control, codigo, &queda] { queda = pulsaTecla(*control, codigo); });
             if (queda == 0) {
                 return true;
             }
@@ -253,7 +245,7 @@ bool CalculoHidraulicoVista::eventFilter(QObject *objeto, QEvent *evento)
                 // The other separator key stands for the user's.
                 campo->insert(QString(QChar(static_cast<char16_t>(queda))));
                 auto *caja = static_cast<CajaTexto *>(control);
-                Reenvia([caja, campo] { ponTexto(*caja, deQt(campo->text())); });
+                m_filtro->Ejecuta([caja, campo] { ponTexto(*caja, deQt(campo->text())); });
                 return true;
             }
         }
@@ -312,8 +304,8 @@ void CalculoHidraulicoVista::EnfocaControl()
             destino = botones[i];
         }
     }
-    if (destino != nullptr && !destino->hasFocus()) {
-        destino->setFocus(Qt::OtherFocusReason);
+    if (destino != nullptr) {
+        m_filtro->Enfoca(destino);
     }
 }
 

@@ -19,6 +19,8 @@ class Control;
 
 namespace dravek::gui {
 
+class FiltroFoco;
+
 // The hydraulic calculator window. Passive: the engineer's focus moves, keys, edits and clicks
 // go to the logic's handlers, and the logic's control state is copied back with the widgets'
 // signals blocked. Widgets are named as the controls they show.
@@ -36,17 +38,17 @@ protected:
     bool eventFilter(QObject *objeto, QEvent *evento) override;
 
 private:
-    // Runs one forwarded action unless another is still running (a message box shown by a
-    // handler moves the focus about; those moves are the box's, not the engineer's), then
-    // copies the state back.
-    template <typename F> void Reenvia(F accion);
+    // After every forwarded action: the focus the logic asked for, the state, and closing when
+    // the logic unloaded.
+    void Despues();
     void Observa(QWidget *widget, Control &control);
     void EnfocaControl();
     void ClickOpcion(int grupo, int indice);
 
     CalculoHidraulico &m_logica;
+    // Focus moves through the leave checks of the fields; actions one at a time.
+    FiltroFoco *m_filtro;
     QHash<QWidget *, Control *> m_controles;
-    bool m_ocupada = false;
 
     QGroupBox *m_frTipoCalculo;
     QRadioButton *m_rdTipoCalculo[3];

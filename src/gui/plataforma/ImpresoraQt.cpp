@@ -11,6 +11,7 @@
 #include <QPageSize>
 #include <QPen>
 #include <QPointF>
+#include <QPrinterInfo>
 #include <QRectF>
 
 #include <algorithm>
@@ -48,6 +49,26 @@ void ImpresoraQt::PonFicheroPdf(const QString &ruta)
 {
     m_printer.setOutputFormat(QPrinter::PdfFormat);
     m_printer.setOutputFileName(ruta);
+}
+
+bool ImpresoraQt::PonImpresoraActual(const ImpresoraActual &actual)
+{
+    PonCopias(actual.Copies);
+    const QString nombre = actual.ArchivoPdf           ? QString()
+                           : actual.DeviceName.empty() ? QPrinterInfo::defaultPrinterName()
+                                                       : aQt(actual.DeviceName);
+    if (nombre.isEmpty()) {
+        m_printer.setOutputFormat(QPrinter::PdfFormat);
+        m_printer.setOutputFileName(QString());
+        return false;
+    }
+    PonNombreImpresora(nombre);
+    return true;
+}
+
+QString ImpresoraQt::NombreImpresora() const
+{
+    return m_printer.outputFormat() == QPrinter::PdfFormat ? QString() : m_printer.printerName();
 }
 
 void ImpresoraQt::AplicaPagina()

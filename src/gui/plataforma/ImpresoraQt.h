@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/model/EstadoObra.h"
 #include "core/plataforma/Impresora.h"
 
 #include <QFont>
@@ -24,6 +25,14 @@ public:
     void PonNombreImpresora(const QString &nombre);
     // The next document goes to this PDF file.
     void PonFicheroPdf(const QString &ruta);
+    // The printer the printer choice made current, with its copies, for the next documents.
+    // False when that is the PDF printer (no printer installed, or none chosen and no
+    // default): the caller then names the file with PonFicheroPdf.
+    bool PonImpresoraActual(const ImpresoraActual &actual);
+    // What the next document will be given: the printer's name (empty for a PDF file) and its
+    // copies.
+    QString NombreImpresora() const;
+    int Copias() const { return m_copias; }
 
     void PonOrientacion(Orientacion orientacion) override;
     void PonCopias(int copias) override;

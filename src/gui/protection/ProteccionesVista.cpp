@@ -1,7 +1,9 @@
 #include "gui/protection/ProteccionesVista.h"
 
 #include "core/protection/Protecciones.h"
+#include "gui/comun/FiltroFoco.h"
 #include "gui/comun/TextoQt.h"
+#include "gui/comun/TextoRicoQt.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -28,14 +30,6 @@ namespace {
 
 constexpr std::int32_t TeclaRetroceso = 8;
 
-// The focus moves the engineer makes; the others (a message box giving the focus back, the
-// window being activated, code) are not checked.
-bool EsMovimientoDelUsuario(Qt::FocusReason razon)
-{
-    return razon == Qt::MouseFocusReason || razon == Qt::TabFocusReason ||
-           razon == Qt::BacktabFocusReason || razon == Qt::ShortcutFocusReason;
-}
-
 void PonTextoSiCambia(QLineEdit *caja, const std::string &texto)
 {
     const QString nuevo = aQt(texto);
@@ -59,12 +53,14 @@ void PonBoton(QPushButton *boton, const Boton &control)
 } // namespace
 
 ProteccionesVista::ProteccionesVista(Protecciones &logica, QWidget *padre)
-    : QDialog(padre), m_logica(logica), m_frame1(new QGroupBox(this)),
-      m_frame2(new QGroupBox(m_frame1)), m_frame3(new QGroupBox(m_frame1)),
-      m_frame4(new QGroupBox(m_frame1)), m_frame5(new QGroupBox(m_frame1)),
-      m_lbNota(new QTextEdit(m_frame2)), m_check1(new QCheckBox(m_frame3)),
-      m_edResultadoAgres(new QPlainTextEdit(m_frame1)), m_btCalculoAgres(new QPushButton(this)),
-      m_btImprimeAgres(new QPushButton(this)), m_btCerrarAgres(new QPushButton(this))
+    : QDialog(padre), m_logica(logica), m_filtro(new FiltroFoco(
+                                            logica, [this] { Despues(); }, this)),
+      m_frame1(new QGroupBox(this)), m_frame2(new QGroupBox(m_frame1)),
+      m_frame3(new QGroupBox(m_frame1)), m_frame4(new QGroupBox(m_frame1)),
+      m_frame5(new QGroupBox(m_frame1)), m_lbNota(new QTextEdit(m_frame2)),
+      m_check1(new QCheckBox(m_frame3)), m_edResultadoAgres(new QPlainTextEdit(m_frame1)),
+      m_btCalculoAgres(new QPushButton(this)), m_btImprimeAgres(new QPushButton(this)),
+      m_btCerrarAgres(new QPushButton(this))
 {
     // Inputs by frame, in the order they are shown.
     const std::array<std::pair<QGroupBox *, std::vector<int>>, 4> marcos = {{
@@ -122,7 +118,7 @@ ProteccionesVista::ProteccionesVista(Protecciones &logica, QWidget *padre)
     m_lbNota->setFocusPolicy(Qt::ClickFocus);
     m_edResultadoAgres->setFocusPolicy(Qt::ClickFocus);
 
-    m_controles = {
+    const std::vector<std::pair<QWidget *, Control *>> controles = {
         {m_lbNota, &m_logica.lbNota},
         {m_check1, &m_logica.Check1},
         {m_edResultadoAgres, &m_logica.edResultadoAgres},
@@ -130,27 +126,28 @@ ProteccionesVista::ProteccionesVista(Protecciones &logica, QWidget *padre)
         {m_btImprimeAgres, &m_logica.btImprimeAgres},
         {m_btCerrarAgres, &m_logica.btCerrarAgres},
     };
-    for (std::size_t k = 0; k < m_txpH.size(); ++k) {
-        m_controles.emplace_back(m_txpH[k], &m_logica.txpH[k]);
-        CajaTexto &caja = m_logica.txpH[k];
-        connect(m_txpH[k], &QLineEdit::textChanged, this, [this, &caja](const QString &texto) {
-            ponTexto(caja, deQt(texto));
-            Despues();
-        });
-    }
-    for (const auto &[widget, control] : m_controles) {
+    for (const auto &[widget, control] : controles) {
         // Found by the control's name, as the logic names it.
         widget->setObjectName(aQt(control->Name()));
-        widget->installEventFilter(this);
+        m_filtro->Observa(widget, *control);
+    }
+    for (std::size_t k = 0; k < m_txpH.size(); ++k) {
+        CajaTexto &caja = m_logica.txpH[k];
+        m_txpH[k]->setObjectName(aQt(caja.Name()));
+        m_filtro->Observa(m_txpH[k], caja);
+        // The keys typed go through the box's own filter.
+        m_txpH[k]->installEventFilter(this);
+        connect(m_txpH[k], &QLineEdit::textChanged, this, [this, &caja](const QString &texto) {
+            m_filtro->Ejecuta([&caja, &texto] { ponTexto(caja, deQt(texto)); });
+        });
     }
     connect(m_check1, &QCheckBox::clicked, this, [this](bool marcada) {
         // A click whose focus move the leave check refused does not tick the box.
-        const bool rechazado = m_rechazado == &m_logica.Check1;
-        m_rechazado = nullptr;
-        if (!rechazado) {
-            ponValor(m_logica.Check1, marcada ? EstadoCasilla::Marcada : EstadoCasilla::Vacia);
+        if (m_filtro->Acepta(m_logica.Check1)) {
+            m_filtro->Ejecuta([this, marcada] {
+                ponValor(m_logica.Check1, marcada ? EstadoCasilla::Marcada : EstadoCasilla::Vacia);
+            });
         }
-        Despues();
     });
     for (QPushButton *b : {m_btCalculoAgres, m_btImprimeAgres, m_btCerrarAgres}) {
         connect(b, &QPushButton::clicked, this, [this, b] { Pulsa(b); });
@@ -158,56 +155,17 @@ ProteccionesVista::ProteccionesVista(Protecciones &logica, QWidget *padre)
 
     const std::vector<Control *> orden = m_logica.OrdenTabulacion();
     for (std::size_t i = 1; i < orden.size(); ++i) {
-        setTabOrder(Widget(orden[i - 1]), Widget(orden[i]));
+        setTabOrder(m_filtro->Widget(orden[i - 1]), m_filtro->Widget(orden[i]));
     }
 
-    m_logica.Form_Load();
-    Despues();
-}
-
-QWidget *ProteccionesVista::Widget(const Control *control) const
-{
-    for (const auto &[widget, c] : m_controles) {
-        if (c == control) {
-            return widget;
-        }
-    }
-    return nullptr;
-}
-
-Control *ProteccionesVista::ControlDe(const QObject *objeto) const
-{
-    for (const auto &[widget, c] : m_controles) {
-        if (widget == objeto) {
-            return c;
-        }
-    }
-    return nullptr;
+    m_filtro->Ejecuta([this] { m_logica.Form_Load(); });
 }
 
 bool ProteccionesVista::eventFilter(QObject *objeto, QEvent *evento)
 {
-    Control *control = ControlDe(objeto);
-    if (control == nullptr) {
-        return QDialog::eventFilter(objeto, evento);
-    }
-    if (evento->type() == QEvent::FocusIn && !m_moviendoFoco) {
-        const auto *foco = static_cast<QFocusEvent *>(evento);
-        if (EsMovimientoDelUsuario(foco->reason()) && m_logica.Foco() != control) {
-            m_moviendoFoco = true;
-            const bool movido = m_logica.cambiaFoco(*control);
-            m_moviendoFoco = false;
-            m_rechazado = movido ? nullptr : control;
-            if (!movido) {
-                // Refused by the leave check: the focus goes back once this event is over.
-                QMetaObject::invokeMethod(
-                    this, [this] { Despues(); }, Qt::QueuedConnection);
-                return false;
-            }
-            Despues();
-        }
-    } else if (evento->type() == QEvent::KeyPress) {
-        auto *caja = qobject_cast<QLineEdit *>(objeto);
+    auto *caja = qobject_cast<QLineEdit *>(objeto);
+    Control *control = m_filtro->ControlDe(objeto);
+    if (caja != nullptr && control != nullptr && evento->type() == QEvent::KeyPress) {
         const auto *tecla = static_cast<QKeyEvent *>(evento);
         const bool conControl =
             (tecla->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0;
@@ -217,7 +175,7 @@ bool ProteccionesVista::eventFilter(QObject *objeto, QEvent *evento)
         } else if (!conControl && tecla->text().size() == 1 && tecla->text()[0].isPrint()) {
             codigo = tecla->text()[0].unicode();
         }
-        if (caja != nullptr && codigo != 0) {
+        if (codigo != 0) {
             const std::int32_t queda = pulsaTecla(*control, codigo);
             if (queda == 0) {
                 return true;
@@ -234,31 +192,21 @@ bool ProteccionesVista::eventFilter(QObject *objeto, QEvent *evento)
 
 void ProteccionesVista::Pulsa(QPushButton *boton)
 {
-    auto *control = static_cast<Boton *>(ControlDe(boton));
-    // A click reaches the button only when the leave check of the box let the focus go. The
-    // press that brought the click already asked and was told no: the box is not checked twice.
-    const bool rechazado = m_rechazado == control;
-    m_rechazado = nullptr;
-    if (m_logica.Foco() != control && (rechazado || !m_logica.cambiaFoco(*control))) {
-        Despues();
-        return;
+    auto *control = static_cast<Boton *>(m_filtro->ControlDe(boton));
+    // A click reaches the button only when the leave check of the box let the focus go; the
+    // press whose move was refused never became a click.
+    if (m_filtro->Acepta(*control)) {
+        m_filtro->Ejecuta([control] { pulsa(*control); });
     }
-    pulsa(*control);
-    Despues();
 }
 
 void ProteccionesVista::Despues()
 {
     m_logica.cumplePeticionFoco();
     Refresca();
-    QWidget *foco = Widget(m_logica.Foco());
-    if (foco != nullptr && QApplication::focusWidget() != foco) {
-        m_moviendoFoco = true;
-        foco->setFocus(Qt::OtherFocusReason);
-        m_moviendoFoco = false;
-    }
+    m_filtro->Enfoca(m_filtro->Widget(m_logica.Foco()));
     if (CajaTexto *caja = m_logica.SeleccionPendiente()) {
-        if (auto *edit = qobject_cast<QLineEdit *>(Widget(caja))) {
+        if (auto *edit = qobject_cast<QLineEdit *>(m_filtro->Widget(caja))) {
             edit->end(true);
         }
         m_logica.OlvidaSeleccion();
@@ -276,8 +224,9 @@ void ProteccionesVista::Refresca()
     m_frame3->setTitle(aQt(m_logica.Frame3.Caption));
     m_frame4->setTitle(aQt(m_logica.Frame4.Caption));
     m_frame5->setTitle(aQt(m_logica.Frame5.Caption));
-    if (m_lbNota->toPlainText() != aQt(m_logica.lbNota.Text())) {
-        m_lbNota->setPlainText(aQt(m_logica.lbNota.Text()));
+    if (!(m_logica.Nota() == m_notaMostrada)) {
+        m_notaMostrada = m_logica.Nota();
+        LlenaDocumento(*m_lbNota->document(), m_notaMostrada);
     }
     m_lbNota->setReadOnly(m_logica.lbNota.Locked);
     for (std::size_t k = 0; k < m_txpH.size(); ++k) {

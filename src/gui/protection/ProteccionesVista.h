@@ -3,8 +3,8 @@
 #include <QDialog>
 
 #include <array>
-#include <utility>
-#include <vector>
+
+#include "core/shell/TextoRico.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -20,6 +20,8 @@ class Protecciones;
 } // namespace dravek
 
 namespace dravek::gui {
+
+class FiltroFoco;
 
 // The protection adviser: a passive view over Protecciones. It forwards loading, typing, focus
 // moves, the check box and the buttons to the logic's handlers, then copies the logic's state
@@ -41,16 +43,17 @@ private:
     // the logic sent, and closing when it unloaded.
     void Despues();
     void Pulsa(QPushButton *boton);
-    QWidget *Widget(const Control *control) const;
-    Control *ControlDe(const QObject *widget) const;
 
     Protecciones &m_logica;
+    // Focus moves through the leave checks of the boxes.
+    FiltroFoco *m_filtro;
     QGroupBox *m_frame1;
     QGroupBox *m_frame2;
     QGroupBox *m_frame3;
     QGroupBox *m_frame4;
     QGroupBox *m_frame5;
     QTextEdit *m_lbNota;
+    DocumentoRico m_notaMostrada;
     std::array<QLineEdit *, 9> m_txpH{};
     std::array<QLabel *, 9> m_lbAguas{};
     std::array<QLabel *, 9> m_lbUnidadesAgres{};
@@ -59,12 +62,6 @@ private:
     QPushButton *m_btCalculoAgres;
     QPushButton *m_btImprimeAgres;
     QPushButton *m_btCerrarAgres;
-    std::vector<std::pair<QWidget *, Control *>> m_controles;
-    // A focus move being checked by the logic: focus changes meanwhile (a message box taking
-    // and giving back the focus) are not the engineer's.
-    bool m_moviendoFoco = false;
-    // The control the engineer's last focus move was refused to.
-    Control *m_rechazado = nullptr;
 };
 
 } // namespace dravek::gui

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -340,6 +342,44 @@ TEST_F(ProteccionesTest, CerrarDescargaLaVentana)
     Pulsa(ventana.btCerrarAgres);
     EXPECT_TRUE(ventana.Descargada());
     EXPECT_TRUE(mensajes.mostrados().empty());
+}
+
+// The notes file of the language replaces the example when it reads as rich text; a truncated
+// one leaves the example, and neither says anything.
+TEST(ProteccionesNotas, FicheroDeNotas)
+{
+    namespace fs = std::filesystem;
+    const fs::path carpeta = fs::temp_directory_path() / "dravek_protecciones_notas";
+    fs::remove_all(carpeta);
+    fs::create_directories(carpeta);
+    const std::string rtf = "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}{\\b Aguas puras:} pH bajo."
+                            "\\par Ver la instrucci\\'f3n.\\par}";
+    struct Caso {
+        const char *nombre;
+        std::string contenido;
+        std::string texto;
+    };
+    const std::vector<Caso> casos = {
+        {"whole", rtf, "Aguas puras: pH bajo.\nVer la instrucción."},
+        {"truncated", rtf.substr(0, 40), "Ejemplo"},
+    };
+    for (const Caso &caso : casos) {
+        SCOPED_TRACE(caso.nombre);
+        std::ofstream(carpeta / "Aguaspuras_esp.rtf", std::ios::binary) << caso.contenido;
+        EstadoObra estado;
+        estado.ejecucion.RutaAplicacion = carpeta.string() + "/";
+        MensajesGrabadora mensajes{Guion::Estricto};
+        pruebas::RelojFijo reloj;
+        ImpresoraGrabadora impresora;
+        SalidaListado salida{reloj, impresora};
+        Protecciones ventana{estado, mensajes, salida};
+        ventana.Form_Load();
+        EXPECT_EQ(ventana.lbNota.Text(), caso.texto);
+        EXPECT_EQ(ventana.Nota().TextoPlano(), caso.texto);
+        EXPECT_EQ(ventana.Nota().parrafos.front().tramos.front().atributos.negrita,
+                  caso.texto != "Ejemplo");
+    }
+    fs::remove_all(carpeta);
 }
 
 } // namespace
