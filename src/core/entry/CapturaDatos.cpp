@@ -208,6 +208,50 @@ void CapturaDatos::TipoCamisa_Click(int /*Index*/)
     CargaListasDimensiones(*this, grupo);
 }
 
+namespace {
+
+void AbreCaja(ControlTexto &caja)
+{
+    caja.BackColor = ColorFondo::Editable;
+    caja.Locked = false;
+    caja.Enabled = true;
+}
+
+void CierraCaja(ControlTexto &caja)
+{
+    caja.Locked = true;
+    caja.Enabled = false;
+    caja.BackColor = ColorFondo::Cerrado;
+}
+
+} // namespace
+
+void CapturaDatos::edPrsM2Tram_LostFocus()
+{
+    const DatosTramo &t = m_estado.tramo;
+    if (t.MDPFinalTramo <= 0) {
+        return;
+    }
+    if (t.MDPFinalTramo > t.MDPInicialTramo) {
+        AbreCaja(edPrs3Tram);
+        AbreCaja(edPrs2Tram);
+    } else {
+        CierraCaja(edPrs3Tram);
+        CierraCaja(edPrs2Tram);
+    }
+}
+
+void CapturaDatos::edHr0Final_LostFocus()
+{
+    const DatosTramo &t = m_estado.tramo;
+    if (t.AlturaFinalTramo > 0 && t.AlturaFinalTramo > t.AlturaInicialTramo) {
+        AbreCaja(edHr0Delta);
+    } else if (t.AlturaFinalTramo >= 0) {
+        CierraCaja(edHr0Delta);
+        ponTexto(edHr0Delta, "");
+    }
+}
+
 // Change handlers.
 
 void CapturaDatos::edAdato_Change()
@@ -382,22 +426,22 @@ void CapturaDatos::edDescriTramo_Change()
 
 void CapturaDatos::edEsp0_Change()
 {
-    MarcaModificado();
+    MarcaConAjustes();
 }
 
 void CapturaDatos::edReci0_Change()
 {
-    MarcaModificado();
+    MarcaConAjustes();
 }
 
 void CapturaDatos::edRece0_Change()
 {
-    MarcaModificado();
+    MarcaConAjustes();
 }
 
 void CapturaDatos::edGc0_Change()
 {
-    MarcaModificado();
+    MarcaConAjustes();
 }
 
 void CapturaDatos::edSFck_Change()
@@ -408,7 +452,9 @@ void CapturaDatos::edSFck_Change()
 
 void CapturaDatos::edDi0_Change()
 {
-    MarcaModificado();
+    // The section decides the design as much as the materials: a new one marks the run's
+    // stored overrides for voiding.
+    MarcaConAjustes();
     // A new diameter brings the trench width with it, unless a stored run is being loaded.
     if (!m_estado.ejecucion.Cargando) {
         m_estado.tramo.AnchoZanjaAutomatico = Verdadero;

@@ -200,6 +200,13 @@ public:
     // The cylinder options of a post-tensioned run: embedded (2211) or lined (2221).
     void TipoCamisa_Click(int Index);
 
+    // Public leave handlers of the run's pressure and height ranges, which also put the boxes
+    // that depend on a range into the state the variables call for (the run loader calls them):
+    // the run's DP-final and pressure-step boxes from its MDP range, and its height-step box
+    // from its height range. They read the variables and write only the boxes.
+    void edPrsM2Tram_LostFocus();
+    void edHr0Final_LostFocus();
+
     // Change handlers: the run has unsaved changes; some also void the stored overrides.
     void edAdato_Change();
     void edCamMax_Change();
