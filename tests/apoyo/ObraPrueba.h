@@ -14,6 +14,7 @@
 #include "apoyo/DialogosFicheroGuionizados.h"
 #include "apoyo/FicherosEnMemoria.h"
 #include "apoyo/MensajesGrabadora.h"
+#include "apoyo/OrdenesCapturaGrabadora.h"
 #include "core/entry/AlmacenObra.h"
 #include "core/entry/CapturaDatos.h"
 #include "core/model/EstadoObra.h"
@@ -66,6 +67,13 @@ public:
         e.CodigoOtroSeparador = separador == ',' ? '.' : ',';
     }
 
+    // The unit option and the unit system it stands for.
+    void muestraSI(bool si)
+    {
+        ponValor(captura.rdSistemaUnidades, si ? 0 : 1, true);
+        estado.ejecucion.SistemaUnidades = si ? "SI" : "MKS";
+    }
+
     // Opens a project file held in memory and puts its header into the window.
     bool abre(const std::string &ruta)
     {
@@ -85,7 +93,8 @@ public:
     FicherosEnMemoria ficheros;
     DialogosFicheroGuionizados dialogos;
     AlmacenObra almacen{estado, mensajes, ficheros, dialogos};
-    CapturaDatos captura{estado, {mensajes, menu, almacen}};
+    OrdenesCapturaGrabadora ordenes;
+    CapturaDatos captura{estado, {mensajes, menu, almacen, &almacen, &ordenes}};
 
 private:
     std::filesystem::path m_carpeta;

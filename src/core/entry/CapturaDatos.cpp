@@ -114,6 +114,14 @@ CapturaDatos::CapturaDatos(EstadoObra &estado, ServiciosCaptura servicios)
     edQDato0.KeyPress = [this](std::int32_t &KeyAscii) { edQDato0_KeyPress(KeyAscii); };
     edGc0.KeyPress = [this](std::int32_t &KeyAscii) { edGc0_KeyPress(KeyAscii); };
     TabTipologia.Click = [this](int PreviousTab) { TabTipologia_Click(PreviousTab); };
+    btNuevoTramo.Click = [this] { btNuevoTramo_Click(); };
+    btCancelar.Click = [this] { btCancelar_Click(); };
+    btGrabar.Click = [this] { btGrabar_Click(); };
+    btCalcular.Click = [this] { btCalcular_Click(); };
+    btAjustar.Click = [this] { btAjustar_Click(); };
+    CommandButton2.Click = [this] { CommandButton2_Click(); };
+    btGrabaObra.Click = [this] { btGrabaObra_Click(); };
+    btCerrarObra.Click = [this] { btCerrarObra_Click(); };
     TipoCamisa.Click = [this](int Index) { TipoCamisa_Click(Index); };
 }
 
