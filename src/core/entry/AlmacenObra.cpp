@@ -24,6 +24,7 @@ constexpr std::int32_t TextoNoCodificable = 1325;
 constexpr std::int32_t TextoReemplazar = 1326;
 constexpr std::int32_t TextoNombreImposible = 1327;
 constexpr std::int32_t TextoMaximoTramos = 1328;
+constexpr std::int32_t TextoMaximoAjustes = 1329;
 constexpr std::int32_t TextoTramoDanado = 1330;
 constexpr std::int32_t TextoRegistro = 1331;
 constexpr std::int32_t TextoObraDanada = 1332;
@@ -621,6 +622,33 @@ AlmacenObra::AjustesCalculo AlmacenObra::AjustesParaCalcular(CapturaDatos &v)
     calculo.ajustes =
         std::make_unique<FicheroAjustes>(m_ficheros, NombreFicheroAjustes(), m_estado.ejecucion);
     return calculo;
+}
+
+bool AlmacenObra::GrabaUnTramoPresion(double DP, std::int16_t TramoActual, double AlturaActual,
+                                      const std::optional<AjusteGuardado> &eleccion)
+{
+    if (!TieneFichero()) {
+        return false;
+    }
+    FicheroAjustes ajustes(m_ficheros, NombreFicheroAjustes(), m_estado.ejecucion);
+    const ResultadoAjustes r =
+        ajustes.GrabaUnTramoPresion(DP, TramoActual, AlturaActual, eleccion);
+    switch (r.estado) {
+    case ResultadoAjustes::Estado::Hecho:
+        return true;
+    case ResultadoAjustes::Estado::Lleno:
+        MuestraError(T(TextoMaximoAjustes));
+        break;
+    case ResultadoAjustes::Estado::Ilegible:
+        MuestraError(T(TextoAjustesIlegibles) + " " + ajustes.NombreFicheroAjustes() +
+                     (r.error.empty() ? "" : "\n" + r.error));
+        break;
+    case ResultadoAjustes::Estado::FalloEscritura:
+        MuestraError(T(TextoNoGrabado) + " " + ajustes.NombreFicheroAjustes() + "\n" + r.error +
+                     "\n" + T(TextoQuedaComoEstaba));
+        break;
+    }
+    return false;
 }
 
 bool AlmacenObra::CargaTramo(CapturaDatos &v, std::int16_t k)

@@ -77,6 +77,12 @@ public:
     // The run shown is back to its stored values (loaded, saved, or its capture cancelled).
     void OlvidaCambios() { m_marcado = false; }
 
+    // Stores the adjustment window's choice for a case (run TramoActual, DP in at, fill height
+    // in m), or frees the case's entry when there is no choice. A full, unreadable or unwritable
+    // adjustments file is told and changes nothing. True when the file holds the choice.
+    bool GrabaUnTramoPresion(double DP, std::int16_t TramoActual, double AlturaActual,
+                             const std::optional<AjusteGuardado> &eleccion);
+
     // The overrides a calculation of the run shown may use: none without a file, none while the
     // run has an unsaved change that affects its design. Null with permitido false when the run
     // must not be calculated: its overrides should have been voided and still cannot be (told).

@@ -474,5 +474,51 @@ TEST(AbreObra, FicherosQueNoSeAbren)
                   Error("No se ha podido leer el fichero /obras/presa.dvk\nInput/output error")}));
 }
 
+// The adjustment window's choice for a case, stored through the project: a full, unreadable or
+// unwritable adjustments file is told and changes nothing.
+TEST(GrabaUnTramoPresion, EleccionDelCaso)
+{
+    ObraPrueba o;
+    AbreYCarga(o, Golden("obra_coma.dvk"));
+    EXPECT_TRUE(o.almacen.GrabaUnTramoPresion(10, 1, 2, AjusteGuardado{15, 5, 40}));
+    EXPECT_EQ(Busca(o, 1), 1);
+    EXPECT_TRUE(o.almacen.GrabaUnTramoPresion(10, 1, 2, std::nullopt));
+    EXPECT_EQ(Busca(o, 1), -1);
+
+    o.ficheros.FallaEscritura(RutaAjustes);
+    o.mensajes.responde(RespuestaMensaje::Aceptar);
+    EXPECT_FALSE(o.almacen.GrabaUnTramoPresion(10, 1, 2, AjusteGuardado{15, 5, 40}));
+    EXPECT_EQ(o.mensajes.mostrados(),
+              std::vector<MensajeMostrado>{
+                  Error("No se ha podido grabar el fichero /obras/presa.dpe\nNo space left on "
+                        "device\nEl fichero queda como estaba.")});
+    EXPECT_EQ(Busca(o, 1), -1);
+
+    FicheroRegistros lleno;
+    lleno.Escribe(1, "32761");
+    for (std::int16_t k = 1; k <= MaximoAjustes; ++k) {
+        lleno.Escribe(8 * (k - 1) + 3, "7,00");
+    }
+    o.ficheros.ArreglaEscritura(RutaAjustes);
+    o.ficheros.Pon(RutaAjustes, lleno.Bytes());
+    o.mensajes.olvida();
+    o.mensajes.responde(RespuestaMensaje::Aceptar);
+    EXPECT_FALSE(o.almacen.GrabaUnTramoPresion(10, 1, 2, AjusteGuardado{15, 5, 40}));
+    EXPECT_EQ(o.mensajes.mostrados(),
+              std::vector<MensajeMostrado>{
+                  Error("El fichero de ajustes ya tiene el número máximo de armaduras guardadas "
+                        "(4095); no se puede guardar otra.")});
+    EXPECT_EQ(o.ficheros.Contenido(RutaAjustes), lleno.Bytes());
+
+    o.ficheros.FallaLectura(RutaAjustes);
+    o.mensajes.olvida();
+    o.mensajes.responde(RespuestaMensaje::Aceptar);
+    EXPECT_FALSE(o.almacen.GrabaUnTramoPresion(10, 1, 2, AjusteGuardado{15, 5, 40}));
+    EXPECT_EQ(o.mensajes.mostrados(),
+              std::vector<MensajeMostrado>{
+                  Error("El fichero de ajustes de armadura está dañado o no se puede leer: "
+                        "/obras/presa.dpe\nInput/output error")});
+}
+
 } // namespace
 } // namespace dravek

@@ -8,6 +8,7 @@
 #include "core/validation/LimpiezaTramo.h"
 
 #include "apoyo/ObraPrueba.h"
+#include "apoyo/TramosTecleados.h"
 
 #include <gtest/gtest.h>
 
@@ -256,6 +257,93 @@ TEST(BotonesCaptura, GrabaObraConRangoIncorrecto)
     EXPECT_EQ(o.mensajes.mostrados().size(), 1u);
     EXPECT_TRUE(o.dialogos.mostrados().empty());
     EXPECT_EQ(o.estado.obra.AbrirObraExistente, Falso);
+}
+
+// With no run in capture there is nothing to save: the live-load box's offer to save on
+// leaving asks nothing and writes nothing.
+TEST(ConfirmaGrabaTramo, SinTramoNoHaceNada)
+{
+    ObraPrueba o;
+    ObraNueva(o);
+    const std::vector<std::string> antes = o.captura.Instantanea();
+    ConfirmaGrabaTramo(o.captura);
+    EXPECT_TRUE(o.mensajes.mostrados().empty());
+    EXPECT_EQ(o.captura.Instantanea(), antes);
+}
+
+// A save that does not reach the file leaves the run in capture, changed, and the run list as it
+// was; the next save that succeeds adds the run once.
+TEST(ConfirmaGrabaTramo, GrabacionQueNoLlegaAlFichero)
+{
+    ObraPrueba o;
+    pruebas::Tecleo t(o, false);
+    t.ObraNueva("Presa");
+    pruebas::TramoTecleado tramo;
+    tramo.descripcion = "Primero";
+    t.Teclea(tramo);
+
+    // The save dialog cancelled.
+    o.mensajes.responde(RespuestaMensaje::Si);
+    o.dialogos.responde(std::nullopt);
+    o.mensajes.responde(RespuestaMensaje::Aceptar);
+    ConfirmaGrabaTramo(o.captura);
+    EXPECT_EQ(o.captura.edTramo.ListCount(), 0);
+    EXPECT_EQ(o.estado.ejecucion.ModoCaptura, "ALTAS");
+    EXPECT_TRUE(o.estado.ejecucion.DatosModificados);
+    EXPECT_TRUE(o.captura.edTramo.Locked);
+
+    // The file cannot be written.
+    o.ficheros.FallaEscritura("/obras/presa.dvk");
+    o.mensajes.responde(RespuestaMensaje::Si);
+    o.dialogos.responde("/obras/presa");
+    o.mensajes.responde(RespuestaMensaje::Aceptar);
+    ConfirmaGrabaTramo(o.captura);
+    EXPECT_EQ(o.captura.edTramo.ListCount(), 0);
+    EXPECT_EQ(o.estado.ejecucion.ModoCaptura, "ALTAS");
+    EXPECT_TRUE(o.estado.ejecucion.DatosModificados);
+    EXPECT_FALSE(o.ficheros.Existe("/obras/presa.dvk"));
+    EXPECT_EQ(o.estado.obra.AbrirObraExistente, Falso);
+
+    o.ficheros.ArreglaEscritura("/obras/presa.dvk");
+    t.Graba("/obras/presa");
+    ASSERT_EQ(o.captura.edTramo.ListCount(), 1);
+    EXPECT_EQ(o.captura.edTramo.List(0), "1");
+    Comprueba(o, {true, true, true, true, true, true, false, "Cancelar", "MODIFICACIONES",
+                  "Captura Datos (Modificación de Tramo)" + UnidadesMKS});
+    EXPECT_EQ(o.captura.TabPrincipal.Tab(), 1);
+    EXPECT_EQ(o.captura.PeticionFoco(), &o.captura.edTramo);
+    EXPECT_FALSE(o.estado.ejecucion.DatosModificados);
+
+    // Saved again: still one entry.
+    o.mensajes.responde(RespuestaMensaje::Si);
+    ConfirmaGrabaTramo(o.captura);
+    EXPECT_EQ(o.captura.edTramo.ListCount(), 1);
+}
+
+// A refused validation leaves state, list and file untouched.
+TEST(ConfirmaGrabaTramo, ValidacionRechazada)
+{
+    ObraPrueba o;
+    pruebas::Tecleo t(o, false);
+    t.ObraNueva("Presa");
+    pruebas::TramoTecleado tramo;
+    t.Teclea(tramo);
+    ponTexto(o.captura.edFck, "");
+    o.mensajes.responde(RespuestaMensaje::Si);
+    o.mensajes.responde(RespuestaMensaje::Aceptar);
+    ConfirmaGrabaTramo(o.captura);
+    ASSERT_EQ(o.mensajes.mostrados().size(), 2u);
+    EXPECT_EQ(o.mensajes.mostrados()[1].texto, "Valor incorrecto");
+    EXPECT_EQ(o.captura.edTramo.ListCount(), 0);
+    EXPECT_EQ(o.estado.ejecucion.ModoCaptura, "ALTAS");
+    EXPECT_TRUE(o.dialogos.mostrados().empty());
+
+    // No to the question: nothing at all.
+    o.mensajes.olvida();
+    o.mensajes.responde(RespuestaMensaje::No);
+    ConfirmaGrabaTramo(o.captura);
+    EXPECT_EQ(o.mensajes.mostrados().size(), 1u);
+    EXPECT_EQ(o.mensajes.mostrados()[0], Pregunta("¿ Salva el Tramo ?", "CONFIRMACION"));
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -424,6 +425,19 @@ TEST(CargaTramo, NumeroVacioNoDesplazaLosTramos)
     ASSERT_TRUE(o.almacen.CargaTramo(v, 2));
     EXPECT_EQ(v.edTramo.Text(), "7");
     EXPECT_EQ(v.edDi0.Text(), "0,300");
+}
+
+// A picture file that is missing shows no picture, and the load goes on.
+TEST(CargaTramo, FiguraQueFalta)
+{
+    ObraPrueba o;
+    std::filesystem::remove(o.figura("Zanja1a.bmp"));
+    Abre(o, Golden());
+    ASSERT_TRUE(o.almacen.CargaTramo(o.captura, 1));
+    EXPECT_EQ(o.captura.ptColocacion.Picture, "");
+    EXPECT_EQ(o.estado.frFiguras.ptColocacion, "");
+    EXPECT_EQ(o.captura.edFck.Text(), "35,0");
+    EXPECT_TRUE(o.mensajes.mostrados().empty());
 }
 
 } // namespace

@@ -283,12 +283,6 @@ INSTANTIATE_TEST_SUITE_P(Tramos, IdaYVuelta,
                              return std::string(p.param.nombre);
                          });
 
-} // namespace
-} // namespace dravek
-
-namespace dravek {
-namespace {
-
 // The texts of offsets from..to of block k.
 std::vector<std::string> TextosBloque(const std::string &bytes, std::int16_t k, int desde,
                                       int hasta)
