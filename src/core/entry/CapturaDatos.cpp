@@ -114,6 +114,14 @@ CapturaDatos::CapturaDatos(EstadoObra &estado, ServiciosCaptura servicios)
     edQDato0.KeyPress = [this](std::int32_t &KeyAscii) { edQDato0_KeyPress(KeyAscii); };
     edGc0.KeyPress = [this](std::int32_t &KeyAscii) { edGc0_KeyPress(KeyAscii); };
     TabTipologia.Click = [this](int PreviousTab) { TabTipologia_Click(PreviousTab); };
+    btNuevoTramo.Click = [this] { btNuevoTramo_Click(); };
+    btCancelar.Click = [this] { btCancelar_Click(); };
+    btGrabar.Click = [this] { btGrabar_Click(); };
+    btCalcular.Click = [this] { btCalcular_Click(); };
+    btAjustar.Click = [this] { btAjustar_Click(); };
+    CommandButton2.Click = [this] { CommandButton2_Click(); };
+    btGrabaObra.Click = [this] { btGrabaObra_Click(); };
+    btCerrarObra.Click = [this] { btCerrarObra_Click(); };
     TipoCamisa.Click = [this](int Index) { TipoCamisa_Click(Index); };
 }
 
@@ -206,6 +214,50 @@ void CapturaDatos::TipoCamisa_Click(int /*Index*/)
     CargaFigura(ptPostesado, figura);
     MarcaModificado();
     CargaListasDimensiones(*this, grupo);
+}
+
+namespace {
+
+void AbreCaja(ControlTexto &caja)
+{
+    caja.BackColor = ColorFondo::Editable;
+    caja.Locked = false;
+    caja.Enabled = true;
+}
+
+void CierraCaja(ControlTexto &caja)
+{
+    caja.Locked = true;
+    caja.Enabled = false;
+    caja.BackColor = ColorFondo::Cerrado;
+}
+
+} // namespace
+
+void CapturaDatos::edPrsM2Tram_LostFocus()
+{
+    const DatosTramo &t = m_estado.tramo;
+    if (t.MDPFinalTramo <= 0) {
+        return;
+    }
+    if (t.MDPFinalTramo > t.MDPInicialTramo) {
+        AbreCaja(edPrs3Tram);
+        AbreCaja(edPrs2Tram);
+    } else {
+        CierraCaja(edPrs3Tram);
+        CierraCaja(edPrs2Tram);
+    }
+}
+
+void CapturaDatos::edHr0Final_LostFocus()
+{
+    const DatosTramo &t = m_estado.tramo;
+    if (t.AlturaFinalTramo > 0 && t.AlturaFinalTramo > t.AlturaInicialTramo) {
+        AbreCaja(edHr0Delta);
+    } else if (t.AlturaFinalTramo >= 0) {
+        CierraCaja(edHr0Delta);
+        ponTexto(edHr0Delta, "");
+    }
 }
 
 // Change handlers.
@@ -382,22 +434,22 @@ void CapturaDatos::edDescriTramo_Change()
 
 void CapturaDatos::edEsp0_Change()
 {
-    MarcaModificado();
+    MarcaConAjustes();
 }
 
 void CapturaDatos::edReci0_Change()
 {
-    MarcaModificado();
+    MarcaConAjustes();
 }
 
 void CapturaDatos::edRece0_Change()
 {
-    MarcaModificado();
+    MarcaConAjustes();
 }
 
 void CapturaDatos::edGc0_Change()
 {
-    MarcaModificado();
+    MarcaConAjustes();
 }
 
 void CapturaDatos::edSFck_Change()
@@ -408,7 +460,9 @@ void CapturaDatos::edSFck_Change()
 
 void CapturaDatos::edDi0_Change()
 {
-    MarcaModificado();
+    // The section decides the design as much as the materials: a new one marks the run's
+    // stored overrides for voiding.
+    MarcaConAjustes();
     // A new diameter brings the trench width with it, unless a stored run is being loaded.
     if (!m_estado.ejecucion.Cargando) {
         m_estado.tramo.AnchoZanjaAutomatico = Verdadero;

@@ -23,11 +23,29 @@ public:
     virtual void AnulaAjustesTramo() = 0;
 };
 
+class AlmacenObra;
+
+// What the window's command buttons start in other windows: the calculation of the run, the
+// adjustment of its reinforcement, the print of the whole project, and the closing of the
+// window itself (its unload).
+class OrdenesCaptura {
+public:
+    virtual ~OrdenesCaptura() = default;
+    virtual void CalculaTramo() = 0;
+    virtual void AjustaArmaduras() = 0;
+    virtual void ImprimeObra() = 0;
+    virtual void CierraVentana() = 0;
+};
+
 // What the window works with besides the state.
 struct ServiciosCaptura {
     Mensajes &mensajes;
     MenuPrincipal &menu; // the main window's menu, whose run commands the window sets
     AnulacionAjustes &ajustes;
+    // The project's files and the commands of the other windows. Tests of the window's own
+    // handlers may leave them out; the buttons that need them then do nothing.
+    AlmacenObra *almacen = nullptr;
+    OrdenesCaptura *ordenes = nullptr;
 };
 
 class CapturaDatos : public VentanaLogica {
@@ -38,6 +56,7 @@ public:
     const EstadoObra &estado() const { return m_estado; }
     Mensajes &mensajes() { return m_servicios.mensajes; }
     MenuPrincipal &menu() { return m_servicios.menu; }
+    AlmacenObra *almacen() { return m_servicios.almacen; }
 
     // The window's tab strips. TabPrincipal: 0 project data, 1 the run's typology and
     // materials, 2 the run's laying. TabTipologia: 0 reinforced concrete, 1 post-tensioned.
@@ -199,6 +218,23 @@ public:
     void TabTipologia_Click(int PreviousTab);
     // The cylinder options of a post-tensioned run: embedded (2211) or lined (2221).
     void TipoCamisa_Click(int Index);
+
+    // Public leave handlers of the run's pressure and height ranges, which also put the boxes
+    // that depend on a range into the state the variables call for (the run loader calls them):
+    // the run's DP-final and pressure-step boxes from its MDP range, and its height-step box
+    // from its height range. They read the variables and write only the boxes.
+    void edPrsM2Tram_LostFocus();
+    void edHr0Final_LostFocus();
+
+    // The command buttons.
+    void btNuevoTramo_Click();
+    void btCancelar_Click();
+    void btGrabar_Click();
+    void btCalcular_Click();
+    void btAjustar_Click();
+    void CommandButton2_Click();
+    void btGrabaObra_Click();
+    void btCerrarObra_Click();
 
     // Change handlers: the run has unsaved changes; some also void the stored overrides.
     void edAdato_Change();

@@ -25,16 +25,16 @@ TEST(Cambios, MarcanElTramoYAnulanLosAjustesSegunLaCaja)
     };
     std::vector<Caso> casos;
     for (const char *c :
-         {"edAdato", "edCamMax",      "edFck",        "edFyk",          "edFyd",
-          "edGamaB", "edTipoControl", "edTipoCamisa", "edHr0",          "edB0",
-          "edGr0",   "edFi0",         "edHr1",        "edQDato0",       "edIAs",
-          "edICar0", "edTipoApoyo0",  "edTipoCuna0",  "edTipoRelleno0", "edFYKPost"}) {
+         {"edAdato", "edCamMax", "edFck", "edFyk", "edFyd", "edGamaB", "edTipoControl",
+          "edTipoCamisa", "edHr0", "edB0", "edGr0", "edFi0", "edHr1", "edQDato0", "edIAs",
+          "edICar0", "edTipoApoyo0", "edTipoCuna0", "edTipoRelleno0", "edFYKPost",
+          // The section decides the design too.
+          "edEsp0", "edReci0", "edRece0", "edGc0", "edDi0"}) {
         casos.push_back({c, Cambio::Ajustes});
     }
     for (const char *c :
-         {"edDelca", "edCoepre1", "edEs",    "edEp",  "edFckno", "edFckn", "edFckr",
-          "edSf",    "edRel",     "edFic",   "edFir", "edEpsc",  "edEpsr", "edDescriTramo",
-          "edEsp0",  "edReci0",   "edRece0", "edGc0", "edSFck",  "edDi0"}) {
+         {"edDelca", "edCoepre1", "edEs", "edEp", "edFckno", "edFckn", "edFckr", "edSf", "edRel",
+          "edFic", "edFir", "edEpsc", "edEpsr", "edDescriTramo", "edSFck"}) {
         casos.push_back({c, Cambio::Marca});
     }
     for (const char *c : {"edPrs1",     "edPrs2",     "edPrs3",     "edPrsM1",       "edPrsM2",

@@ -1,0 +1,853 @@
+#include "core/entry/AlmacenObra.h"
+
+#include <array>
+#include <cmath>
+#include <utility>
+
+#include "core/engine/PresionesCaso.h"
+#include "core/model/TextoRecurso.h"
+#include "core/reinforced/AjustesGuardados.h"
+#include "core/shell/MenuPrincipal.h"
+#include "core/storage/ValoresSI.h"
+#include "core/validation/GeometriaEstandar.h"
+
+namespace dravek {
+
+namespace {
+
+constexpr std::int32_t TextoNoGrabado = 1320;
+constexpr std::int32_t TextoQuedaComoEstaba = 1321;
+constexpr std::int32_t TextoNoLeido = 1322;
+constexpr std::int32_t TextoNoExiste = 1323;
+constexpr std::int32_t TextoDemasiadoLargo = 1324;
+constexpr std::int32_t TextoNoCodificable = 1325;
+constexpr std::int32_t TextoReemplazar = 1326;
+constexpr std::int32_t TextoNombreImposible = 1327;
+constexpr std::int32_t TextoMaximoTramos = 1328;
+constexpr std::int32_t TextoMaximoAjustes = 1329;
+constexpr std::int32_t TextoTramoDanado = 1330;
+constexpr std::int32_t TextoRegistro = 1331;
+constexpr std::int32_t TextoObraDanada = 1332;
+constexpr std::int32_t TextoNoAnulados = 1333;
+constexpr std::int32_t TextoNoSeCalcula = 1334;
+constexpr std::int32_t TextoCampoTitulo = 1335;
+constexpr std::int32_t TextoCampoCliente = 1336;
+constexpr std::int32_t TextoCampoDescripcion = 1337;
+constexpr std::int32_t TextoCampoNumero = 1338;
+constexpr std::int32_t TextoCampoAlturas = 1339;
+constexpr std::int32_t TextoCampoIdioma = 1340;
+constexpr std::int32_t TextoAjustesIlegibles = 1341;
+constexpr std::int32_t TextoConfirmacion = 388;
+constexpr std::int32_t TextoValorNoNumerico = 693;
+// Format checks of the header, records 1 to 4.
+constexpr std::int32_t TextoVersion = 529;
+constexpr std::int32_t TextoIdioma = 530;
+constexpr std::int32_t TextoUnidades = 532;
+constexpr std::int32_t TextoGolpeAriete = 533;
+// Installation pictures by option (trench, under an embankment, embankment) and cradle (1, 2).
+constexpr std::int32_t FigurasColocacion[2][3] = {{412, 413, 414}, {415, 416, 417}};
+constexpr std::int32_t FiguraCamisaEmbebida = 418;
+constexpr std::int32_t FiguraCamisaRevestida = 419;
+
+// The literal messages and dialog texts of the save, the same in every language.
+constexpr const char *NoHaSalvado = "No ha salvado ningun Fichero";
+constexpr const char *NoHaSeleccionado = "No ha seleccionado un nombre";
+constexpr const char *NoEstaEnLista = "No esta ni en Altas ni en Modificaciones";
+constexpr const char *TituloDialogo = "Seleccione el nombre del Fichero principal";
+// The caption of the distance to the natural ground, the same in every language.
+constexpr const char *DistanciaTerrenoBajoTerraplen =
+    "Distancia de la Generatriz superior del Tubo a la superficie del terreno natural hr'' (m):";
+constexpr const char *DistanciaTerrenoTerraplen =
+    "Distancia de la Generatriz superior del Tubo a la superficie del terreno natural hr' (m):";
+
+// The records of a run block that decide its reinforced-concrete design: typology, materials,
+// section, installation, fill and loads. A change of one of them voids the run's overrides;
+// pressures, heights other than the first and the description do not.
+constexpr std::array<std::int32_t, 34> DesplazamientosDiseno = {
+    9,  10, 11, 12, 13, 15, 16, 17, 18, 19, 20, 38, 39, 40, 41, 42, 43,
+    44, 45, 46, 47, 48, 49, 50, 51, 52, 53, 54, 55, 64, 23, 24, 25, 14};
+
+std::string Recorta(const std::string &texto)
+{
+    const std::size_t primero = texto.find_first_not_of(' ');
+    if (primero == std::string::npos) {
+        return {};
+    }
+    return texto.substr(primero, texto.find_last_not_of(' ') - primero + 1);
+}
+
+// A box that applies to the run (shown, window colour) or not (hidden, grey), with its caption.
+void Muestra(Control &caja, Etiqueta &etiqueta, bool visible)
+{
+    caja.Visible = visible;
+    if (auto *texto = dynamic_cast<ControlTexto *>(&caja)) {
+        texto->BackColor = visible ? ColorFondo::Editable : ColorFondo::Cerrado;
+    }
+    etiqueta.Visible = visible;
+}
+
+void PonCaja(ControlTexto &caja, const CajaCargada &cargada, double &variable)
+{
+    ponTexto(caja, cargada.texto);
+    variable = cargada.valor;
+}
+
+// A code list shows the entry of its code (code - 1); a code without an entry is no choice.
+void PonCodigo(Lista &lista, std::int16_t posicion)
+{
+    ponIndice(lista, posicion >= 0 && posicion < lista.ListCount() ? posicion : -1);
+}
+
+} // namespace
+
+std::string ConExtensionObra(const std::string &nombre)
+{
+    const std::size_t separador = nombre.find_last_of("/\\");
+    const std::size_t inicio = separador == std::string::npos ? 0 : separador + 1;
+    const std::size_t punto = nombre.rfind('.');
+    // A dot that starts the name (a hidden file) or ends it is no ending.
+    if (punto != std::string::npos && punto > inicio && punto + 1 < nombre.size()) {
+        return nombre;
+    }
+    if (!nombre.empty() && nombre.back() == '.') {
+        return nombre + "dvk";
+    }
+    return nombre + ".dvk";
+}
+
+AlmacenObra::AlmacenObra(EstadoObra &estado, Mensajes &mensajes, SistemaFicheros &ficheros,
+                         DialogosFichero &dialogos)
+    : m_estado(estado), m_mensajes(mensajes), m_ficheros(ficheros), m_dialogos(dialogos)
+{
+}
+
+std::string AlmacenObra::T(std::int32_t n) const
+{
+    return Texto(m_estado.ejecucion.DesplazamientoIdioma, n);
+}
+
+void AlmacenObra::MuestraError(const std::string &texto)
+{
+    m_mensajes.Muestra(texto, BotonesMensaje::Aceptar, IconoMensaje::Ninguno, "");
+}
+
+bool AlmacenObra::TieneFichero() const
+{
+    return m_estado.obra.AbrirObraExistente != Falso &&
+           !Recorta(m_estado.obra.NombreFicheroObra).empty();
+}
+
+std::string AlmacenObra::NombreFicheroAjustes() const
+{
+    return TieneFichero() ? DerivaNombreFicheroAjustes(m_estado.obra.NombreFicheroObra)
+                          : std::string();
+}
+
+std::optional<CabeceraCargada> AlmacenObra::AbreObra(const std::string &ruta)
+{
+    const LecturaFichero lectura = m_ficheros.Lee(ruta);
+    if (lectura.estado == LecturaFichero::Estado::NoExiste) {
+        MuestraError(T(TextoNoExiste) + " " + ruta);
+        return std::nullopt;
+    }
+    if (lectura.estado == LecturaFichero::Estado::Fallo) {
+        MuestraError(T(TextoNoLeido) + " " + ruta + "\n" + lectura.error);
+        return std::nullopt;
+    }
+    FicheroRegistros imagen(lectura.bytes);
+    LecturaCabecera cabecera = LeeCabecera(imagen, m_estado.ejecucion);
+    std::int32_t texto = 0;
+    switch (cabecera.fallo) {
+    case FalloCabecera::Ninguno:
+        break;
+    case FalloCabecera::Version:
+        texto = TextoVersion;
+        break;
+    case FalloCabecera::Idioma:
+        texto = TextoIdioma;
+        break;
+    case FalloCabecera::Unidades:
+        texto = TextoUnidades;
+        break;
+    case FalloCabecera::GolpeAriete:
+        texto = TextoGolpeAriete;
+        break;
+    case FalloCabecera::Danada:
+        MuestraError(T(TextoObraDanada) + " " + ruta + " (" + T(TextoRegistro) + " " +
+                     std::to_string(cabecera.registro) + ")");
+        return std::nullopt;
+    }
+    if (texto != 0) {
+        MuestraError(T(texto) + " " + std::string(MarcaVersion));
+        return std::nullopt;
+    }
+    m_imagen = std::move(imagen);
+    m_tramos = cabecera.cabecera.Tramos;
+    m_bloques = cabecera.cabecera.NumeroTramos;
+    m_marcado = false;
+    m_anulacionesPendientes.clear();
+    m_estado.obra.NombreFicheroObra = ruta;
+    m_estado.obra.AbrirObraExistente = Verdadero;
+    return std::move(cabecera.cabecera);
+}
+
+void AlmacenObra::NuevaObra()
+{
+    m_imagen = FicheroRegistros();
+    m_tramos.clear();
+    m_bloques = 0;
+    m_marcado = false;
+    m_anulacionesPendientes.clear();
+    m_estado.obra.NombreFicheroObra.assign(1, ' ');
+    m_estado.obra.AbrirObraExistente = Falso;
+}
+
+void AlmacenObra::CargaCabecera(CapturaDatos &v, const CabeceraCargada &c) const
+{
+    EstadoObra &e = v.estado();
+    e.ejecucion.SistemaUnidades = c.SistemaUnidades;
+    ponValor(v.rdSistemaUnidades, c.SistemaUnidades == "MKS" ? 1 : 0, true);
+    ponValor(v.rdGolpeAriete, c.GolpeArieteCalculado ? 0 : 1, true);
+    e.obra.GolpeArieteCalculado = c.GolpeArieteCalculado ? Verdadero : Falso;
+    ponTexto(v.edObra, c.Obra);
+    e.obra.TIGEN = c.Obra;
+    ponTexto(v.edCliente, c.Cliente);
+    e.obra.Cliente = c.Cliente;
+    PonCaja(v.edPrs1, c.Prs1, e.obra.DPInicialObra);
+    PonCaja(v.edPrs2, c.Prs2, e.obra.DPFinalObra);
+    PonCaja(v.edPrs3, c.Prs3, e.obra.IncrementoPresionObra);
+    PonCaja(v.edPrsM1, c.PrsM1, e.obra.MDPInicialObra);
+    PonCaja(v.edPrsM2, c.PrsM2, e.obra.MDPFinalObra);
+    PonCaja(v.edAlt1, c.Alt1, e.obra.AlturaInicialObra);
+    PonCaja(v.edAlt2, c.Alt2, e.obra.AlturaFinalObra);
+    PonCaja(v.edAlt3, c.Alt3, e.obra.IncrementoAlturaObra);
+    v.edTramo.Clear();
+    for (const TramoEnFichero &t : c.Tramos) {
+        v.edTramo.AddItem(t.numero);
+    }
+}
+
+std::optional<AlmacenObra::Nombre> AlmacenObra::PideNombre()
+{
+    const std::vector<FiltroFichero> filtros = {{"Ficheros DRAVEK (*.dvk)", "*.DVK"},
+                                                {"Todos los Ficheros (*.*)", "*.*"}};
+    for (;;) {
+        const std::optional<std::string> elegido = m_dialogos.PideFicheroGuardar(
+            TituloDialogo, m_estado.ejecucion.RutaAplicacion, filtros);
+        if (!elegido) {
+            m_mensajes.Muestra(NoHaSalvado, BotonesMensaje::Aceptar, IconoMensaje::Ninguno, "");
+            m_estado.obra.NombreFicheroObra = " ";
+            return std::nullopt;
+        }
+        std::string ruta = elegido->substr(0, elegido->find('\0'));
+        ruta = Recorta(ruta);
+        if (ruta.empty()) {
+            m_mensajes.Muestra(NoHaSeleccionado, BotonesMensaje::Aceptar, IconoMensaje::Ninguno,
+                               "");
+            m_estado.obra.NombreFicheroObra = "";
+            return std::nullopt;
+        }
+        ruta = ConExtensionObra(ruta);
+        const LecturaFichero sonda = m_ficheros.Lee(ruta);
+        if (sonda.estado == LecturaFichero::Estado::Leido) {
+            // Replacing another project loses it: asked first.
+            if (m_mensajes.Muestra(T(TextoReemplazar) + "\n" + ruta, BotonesMensaje::SiNo,
+                                   IconoMensaje::Exclamacion,
+                                   T(TextoConfirmacion)) == RespuestaMensaje::Si) {
+                return Nombre{ruta, true};
+            }
+            continue;
+        }
+        std::string error = sonda.error;
+        if (sonda.estado == LecturaFichero::Estado::NoExiste) {
+            error = m_ficheros.CompruebaNombreNuevo(ruta);
+        }
+        if (error.empty()) {
+            return Nombre{ruta, false};
+        }
+        // A name the file cannot be created under: told, and the engineer chooses again.
+        MuestraError(T(TextoNombreImposible) + " " + ruta + "\n" + error);
+    }
+}
+
+bool AlmacenObra::MuestraFalloTextos(const FalloTextos &fallo, std::int32_t base)
+{
+    if (!fallo) {
+        return false;
+    }
+    std::int32_t campo = 0;
+    if (base == 0) {
+        switch (fallo.registro) {
+        case 2:
+            campo = TextoCampoIdioma;
+            break;
+        case 5:
+            campo = TextoCampoTitulo;
+            break;
+        case 6:
+            campo = TextoCampoCliente;
+            break;
+        default:
+            campo = TextoCampoAlturas;
+            break;
+        }
+    } else {
+        campo = fallo.registro - base == 7 ? TextoCampoNumero : TextoCampoDescripcion;
+    }
+    if (fallo.fallo == FalloRegistro::FueraDeRango) {
+        MuestraError(T(TextoMaximoTramos));
+    } else {
+        const std::int32_t texto = fallo.fallo == FalloRegistro::DemasiadoLargo
+                                       ? TextoDemasiadoLargo
+                                       : TextoNoCodificable;
+        MuestraError(T(texto) + " " + T(campo));
+    }
+    return true;
+}
+
+std::optional<CabeceraObra> AlmacenObra::CabeceraDeVentana(CapturaDatos &v)
+{
+    EstadoObra &e = v.estado();
+    const std::string caja = LeePresionesSI(v, v.MuestraSI());
+    if (!caja.empty()) {
+        m_mensajes.Muestra(T(TextoValorNoNumerico), BotonesMensaje::Aceptar, IconoMensaje::Ninguno,
+                           caja);
+        return std::nullopt;
+    }
+    const DatosObra &o = e.obra;
+    const ValoresSI &si = e.valoresSI;
+    CabeceraObra c;
+    c.Idioma = e.ejecucion.Idioma;
+    c.NombreIdioma = v.edIdioma.Text();
+    c.SistemaUnidades = e.ejecucion.SistemaUnidades;
+    c.GolpeArieteCalculado = v.rdGolpeAriete.Value(0);
+    c.Obra = v.edObra.Text();
+    c.Cliente = v.edCliente.Text();
+    c.DPInicialObra = {o.DPInicialObra, si.DPInicialObraSI};
+    c.DPFinalObra = {o.DPFinalObra, si.DPFinalObraSI};
+    c.IncrementoPresionObra = {o.IncrementoPresionObra, si.IncrementoPresionObraSI};
+    c.MDPInicialObra = {o.MDPInicialObra, si.MDPInicialObraSI};
+    c.MDPFinalObra = {o.MDPFinalObra, si.MDPFinalObraSI};
+    c.Alt1 = v.edAlt1.Text();
+    c.Alt2 = v.edAlt2.Text();
+    c.Alt3 = v.edAlt3.Text();
+    c.NumeroTramos = m_bloques;
+    RestauraPresionesSI(e);
+    return c;
+}
+
+std::optional<BloqueTramo> AlmacenObra::BloqueDeVentana(CapturaDatos &v)
+{
+    EstadoObra &e = v.estado();
+    const std::string caja = LeeDatosSI(v, v.MuestraSI());
+    if (!caja.empty()) {
+        m_mensajes.Muestra(T(TextoValorNoNumerico), BotonesMensaje::Aceptar, IconoMensaje::Ninguno,
+                           caja);
+        return std::nullopt;
+    }
+    const DatosTramo &t = e.tramo;
+    const ValoresSI &si = e.valoresSI;
+    BloqueTramo b;
+    b.Numero = v.edTramo.Text();
+    b.Descripcion = v.edDescriTramo.Text();
+    b.Tipologia = t.Tipologia;
+    // Ticked is the state 1 alone: the greyed state is not ticked, as the validation reads it.
+    b.FijaArmaduraExterior = v.edIcontes0.Value() == EstadoCasilla::Marcada;
+    b.ArmaduraExteriorMaxima = t.ArmaduraExteriorMaxima;
+    b.TipoControl = t.TipoControl;
+    b.IndicadorCamisa = t.IndicadorCamisa;
+    b.ClaseFisuracion = t.ClaseFisuracion;
+    b.CAMMAX = t.CAMMAX;
+    b.FCK = {t.FCK, si.FckSI};
+    b.Fct = {t.Fct, si.FctSI};
+    b.Fyk = {t.Fyk, si.FykSI};
+    b.Fyd = {t.Fyd, si.FydSI};
+    b.GamaB = t.GamaB;
+    b.GamaY = t.GamaY;
+    b.GamaF = t.GamaF;
+    b.FijaPresionPrimario = v.edIcontes1.Value() == EstadoCasilla::Marcada;
+    b.CoefPresionPrimario = t.CoefPresionPrimario;
+    b.Delca = t.Delca;
+    b.Es = {t.Es, si.EsSI};
+    b.Ep = {t.Ep, si.EpSI};
+    b.Fckno = {t.Fckno, si.FcknoSI};
+    b.Fckn = {t.Fckn, si.FcknSI};
+    b.Fckr = {t.Fckr, si.FckrSI};
+    b.SFck = {t.SFck, si.SFckSI};
+    b.Sf = {t.Sf, si.SfSI};
+    b.Rel = t.Rel;
+    b.Fic = t.Fic;
+    b.Fir = t.Fir;
+    b.Epsc = t.Epsc;
+    b.Epsr = t.Epsr;
+    b.vDi = t.vDi;
+    b.ESP = t.ESP;
+    b.vDE = t.vDE;
+    b.RECI = t.RECI;
+    b.RECE = t.RECE;
+    b.vGAMAB = t.vGAMAB;
+    b.vICUNA = t.vICUNA;
+    b.CodigoColocacion = t.CodigoColocacion;
+    b.AlturaInicialTramo = t.AlturaInicialTramo;
+    b.AnchoZanja = t.AnchoZanja;
+    b.vGAMAT = t.vGAMAT;
+    b.AnguloRozamiento = t.AnguloRozamiento;
+    b.TipoRelleno = t.TipoRelleno;
+    b.DistanciaTerrenoNatural = t.DistanciaTerrenoNatural;
+    b.IndiceAsentamiento = t.IndiceAsentamiento;
+    b.CargaVerticalTotal = {t.CargaVerticalTotal, si.QDatoSI};
+    b.CalculoCargas = t.CalculoCargas;
+    b.TipoCargaConcentrada = t.TipoCargaConcentrada;
+    b.DPInicialTramo = {t.DPInicialTramo, si.DPInicialTramoSI};
+    b.DPFinalTramo = {t.DPFinalTramo, si.DPFinalTramoSI};
+    b.IncrementoPresionTramo = {t.IncrementoPresionTramo, si.IncrementoPresionTramoSI};
+    b.MDPInicialTramo = {t.MDPInicialTramo, si.MDPInicialTramoSI};
+    b.MDPFinalTramo = {t.MDPFinalTramo, si.MDPFinalTramoSI};
+    b.AlturaFinalTramo = t.AlturaFinalTramo;
+    b.IncrementoAltura = t.IncrementoAltura;
+    b.FykPost = {t.FykPost, si.FykPostSI};
+    RestauraDatosSI(e);
+    // What belongs to the other typology is stored as the clearing leaves it, so that the
+    // bytes of a run never depend on the run shown before it.
+    return SinMaterialesAjenos(std::move(b));
+}
+
+bool AlmacenObra::EscribeObra(CapturaDatos &v, const std::optional<Nombre> &nuevo,
+                              const FicheroRegistros &imagen)
+{
+    const std::string ruta = nuevo ? nuevo->ruta : m_estado.obra.NombreFicheroObra;
+    if (nuevo && nuevo->reemplaza) {
+        // The project replaced takes its overrides with it: the new one starts with none.
+        FicheroAjustes ajustes(m_ficheros, DerivaNombreFicheroAjustes(ruta), m_estado.ejecucion);
+        const ResultadoAjustes r = ajustes.Vacia();
+        if (!r) {
+            MuestraError(T(TextoNoGrabado) + " " + ajustes.NombreFicheroAjustes() + "\n" +
+                         r.error + "\n" + T(TextoQuedaComoEstaba));
+            return false;
+        }
+    }
+    const std::string error = m_ficheros.EscribeEntero(ruta, imagen.Bytes());
+    if (!error.empty()) {
+        MuestraError(T(TextoNoGrabado) + " " + ruta + "\n" + error + "\n" +
+                     T(TextoQuedaComoEstaba));
+        return false;
+    }
+    m_imagen = imagen;
+    if (nuevo) {
+        m_estado.obra.NombreFicheroObra = ruta;
+        m_estado.obra.AbrirObraExistente = Verdadero;
+        v.menu().MnSeleccionarImpresora.Enabled = true;
+        v.menu().MnImprimir.Enabled = true;
+    }
+    return true;
+}
+
+bool AlmacenObra::GrabaObra(CapturaDatos &v)
+{
+    std::optional<Nombre> nuevo;
+    if (!TieneFichero()) {
+        nuevo = PideNombre();
+        if (!nuevo) {
+            return false;
+        }
+    }
+    const std::optional<CabeceraObra> cabecera = CabeceraDeVentana(v);
+    if (!cabecera) {
+        return false;
+    }
+    FicheroRegistros imagen = nuevo && nuevo->reemplaza ? FicheroRegistros() : m_imagen;
+    const std::string &sep = m_estado.ejecucion.SeparadorDecimalLocal;
+    if (MuestraFalloTextos(EscribeRegistros(imagen, 1, TextosCabecera(*cabecera, sep)), 0)) {
+        return false;
+    }
+    if (!EscribeObra(v, nuevo, imagen)) {
+        return false;
+    }
+    if (nuevo && nuevo->reemplaza) {
+        m_tramos.clear();
+        m_bloques = 0;
+    }
+    return true;
+}
+
+bool AlmacenObra::GrabaTramo(CapturaDatos &v, bool nuevo)
+{
+    if (nuevo && m_bloques >= MaximoTramos) {
+        MuestraError(T(TextoMaximoTramos));
+        return false;
+    }
+    std::optional<Nombre> nombre;
+    if (!TieneFichero()) {
+        nombre = PideNombre();
+        if (!nombre) {
+            return false;
+        }
+    }
+    const bool vacio = nombre && nombre->reemplaza;
+    const std::vector<TramoEnFichero> tramos = vacio ? std::vector<TramoEnFichero>{} : m_tramos;
+    const std::int16_t bloques = vacio ? std::int16_t{0} : m_bloques;
+
+    // The run's block: a new run goes after the last block; a stored one is found by its number
+    // (the first entry of the list with that number, as integers).
+    std::int16_t bloque = 0;
+    const std::string numero = Recorta(v.edTramo.Text());
+    const std::optional<std::int16_t> n = LeeEntero(numero, m_estado.ejecucion);
+    if (nuevo) {
+        bloque = static_cast<std::int16_t>(bloques + 1);
+    } else if (n) {
+        for (const TramoEnFichero &t : tramos) {
+            if (LeeEntero(t.numero, m_estado.ejecucion) == n) {
+                bloque = t.bloque;
+                break;
+            }
+        }
+    }
+    if (bloque == 0) {
+        m_mensajes.Muestra(NoEstaEnLista, BotonesMensaje::Aceptar, IconoMensaje::Ninguno, "");
+        return false;
+    }
+
+    std::optional<CabeceraObra> cabecera = CabeceraDeVentana(v);
+    if (!cabecera) {
+        return false;
+    }
+    cabecera->NumeroTramos = nuevo ? bloque : bloques;
+    const std::optional<BloqueTramo> datos = BloqueDeVentana(v);
+    if (!datos) {
+        return false;
+    }
+    // Whether the overrides of the run must go: a change of what decides its design, looked at
+    // before the old block is overwritten.
+    const bool anula = nuevo || vacio || (m_marcado && CambiaDiseno(v, bloque));
+
+    FicheroRegistros imagen = vacio ? FicheroRegistros() : m_imagen;
+    const std::string &sep = m_estado.ejecucion.SeparadorDecimalLocal;
+    if (MuestraFalloTextos(EscribeRegistros(imagen, 1, TextosCabecera(*cabecera, sep)), 0) ||
+        MuestraFalloTextos(EscribeRegistros(imagen, BaseBloque(bloque) + PrimerDesplazamiento,
+                                            TextosBloque(*datos, cabecera->NumeroTramos, sep)),
+                           BaseBloque(bloque))) {
+        return false;
+    }
+    if (!EscribeObra(v, nombre, imagen)) {
+        return false;
+    }
+    m_tramos = tramos;
+    m_bloques = cabecera->NumeroTramos;
+    if (nuevo) {
+        m_tramos.push_back({numero, bloque});
+        if (vacio) {
+            v.edTramo.Clear();
+        }
+        v.edTramo.AddItem(numero);
+    }
+    m_marcado = false;
+    if (anula && n) {
+        AnulaAjustesGuardados(*n);
+    }
+    return true;
+}
+
+bool AlmacenObra::CambiaDiseno(CapturaDatos &v, std::int16_t bloque)
+{
+    const std::optional<BloqueTramo> datos = BloqueDeVentana(v);
+    if (!datos) {
+        return true;
+    }
+    const EstadoEjecucion &e = m_estado.ejecucion;
+    const auto nuevos = TextosBloque(*datos, 0, e.SeparadorDecimalLocal);
+    for (const std::int32_t d : DesplazamientosDiseno) {
+        const std::optional<std::string> guardado = m_imagen.Lee(BaseBloque(bloque) + d);
+        if (!guardado ||
+            NormalizaSeparador(*guardado, e) != nuevos[static_cast<std::size_t>(d - 6)]) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void AlmacenObra::AnulaAjustesGuardados(std::int16_t tramo)
+{
+    FicheroAjustes ajustes(m_ficheros, NombreFicheroAjustes(), m_estado.ejecucion);
+    const ResultadoAjustes r = ajustes.AnulaAjustesTramo(tramo);
+    if (r) {
+        m_anulacionesPendientes.erase(tramo);
+        return;
+    }
+    m_anulacionesPendientes.insert(tramo);
+    MuestraError(T(TextoNoAnulados) + " " + std::to_string(tramo) + ": " +
+                 ajustes.NombreFicheroAjustes() + (r.error.empty() ? "" : "\n" + r.error) + "\n" +
+                 T(TextoNoSeCalcula));
+}
+
+void AlmacenObra::AnulaAjustesTramo()
+{
+    if (TieneFichero() && !m_estado.ejecucion.Cargando) {
+        m_marcado = true;
+    }
+}
+
+AlmacenObra::AjustesCalculo AlmacenObra::AjustesParaCalcular(CapturaDatos &v)
+{
+    AjustesCalculo calculo;
+    if (!TieneFichero()) {
+        return calculo;
+    }
+    const std::int16_t tramo = m_estado.tramo.TramoActual;
+    if (m_anulacionesPendientes.count(tramo) != 0) {
+        FicheroAjustes ajustes(m_ficheros, NombreFicheroAjustes(), m_estado.ejecucion);
+        const ResultadoAjustes r = ajustes.AnulaAjustesTramo(tramo);
+        if (!r) {
+            calculo.permitido = false;
+            MuestraError(T(TextoNoAnulados) + " " + std::to_string(tramo) + ": " +
+                         ajustes.NombreFicheroAjustes() + (r.error.empty() ? "" : "\n" + r.error) +
+                         "\n" + T(TextoNoSeCalcula));
+            return calculo;
+        }
+        m_anulacionesPendientes.erase(tramo);
+    }
+    if (m_estado.ejecucion.DatosModificados && m_marcado) {
+        // The run on the screen is not the stored one: what the engineer chose for the stored
+        // design does not apply to it.
+        std::int16_t bloque = 0;
+        for (const TramoEnFichero &t : m_tramos) {
+            if (LeeEntero(t.numero, m_estado.ejecucion) == tramo) {
+                bloque = t.bloque;
+                break;
+            }
+        }
+        if (bloque == 0 || CambiaDiseno(v, bloque)) {
+            return calculo;
+        }
+    }
+    calculo.ajustes =
+        std::make_unique<FicheroAjustes>(m_ficheros, NombreFicheroAjustes(), m_estado.ejecucion);
+    return calculo;
+}
+
+bool AlmacenObra::GrabaUnTramoPresion(double DP, std::int16_t TramoActual, double AlturaActual,
+                                      const std::optional<AjusteGuardado> &eleccion)
+{
+    if (!TieneFichero()) {
+        return false;
+    }
+    FicheroAjustes ajustes(m_ficheros, NombreFicheroAjustes(), m_estado.ejecucion);
+    const ResultadoAjustes r =
+        ajustes.GrabaUnTramoPresion(DP, TramoActual, AlturaActual, eleccion);
+    switch (r.estado) {
+    case ResultadoAjustes::Estado::Hecho:
+        return true;
+    case ResultadoAjustes::Estado::Lleno:
+        MuestraError(T(TextoMaximoAjustes));
+        break;
+    case ResultadoAjustes::Estado::Ilegible:
+        MuestraError(T(TextoAjustesIlegibles) + " " + ajustes.NombreFicheroAjustes() +
+                     (r.error.empty() ? "" : "\n" + r.error));
+        break;
+    case ResultadoAjustes::Estado::FalloEscritura:
+        MuestraError(T(TextoNoGrabado) + " " + ajustes.NombreFicheroAjustes() + "\n" + r.error +
+                     "\n" + T(TextoQuedaComoEstaba));
+        break;
+    }
+    return false;
+}
+
+bool AlmacenObra::CargaTramo(CapturaDatos &v, std::int16_t k)
+{
+    EstadoObra &e = v.estado();
+    if (k < 1 || static_cast<std::size_t>(k) > m_tramos.size()) {
+        return false;
+    }
+    const TramoEnFichero &tramo = m_tramos[static_cast<std::size_t>(k - 1)];
+    const bool enMKS = e.ejecucion.SistemaUnidades == "MKS";
+    const LecturaBloque lectura = LeeBloque(m_imagen, tramo.bloque, enMKS, e.ejecucion);
+    if (!lectura.correcta) {
+        MuestraError(T(TextoTramoDanado) + " " + tramo.numero + " (" + T(TextoRegistro) + " " +
+                     std::to_string(lectura.registro) + ")");
+        return false;
+    }
+    const BloqueCargado &b = lectura.bloque;
+    DatosTramo &t = e.tramo;
+    MenuPrincipal &menu = v.menu();
+
+    // While loading, the window's click handlers and the voiding of overrides stand still.
+    struct Cargando {
+        EstadoEjecucion &e;
+        explicit Cargando(EstadoEjecucion &ejecucion) : e(ejecucion) { e.Cargando = true; }
+        ~Cargando() { e.Cargando = false; }
+        Cargando(const Cargando &) = delete;
+        Cargando &operator=(const Cargando &) = delete;
+    } cargando(e.ejecucion);
+
+    ponTexto(v.edTramo, b.edTramo);
+    ponTexto(v.edDescriTramo, b.edDescriTramo);
+
+    // Typology and its layout.
+    t.Tipologia = b.Tipologia;
+    const bool postesado = EsTipologiaPostesada(t.Tipologia);
+    t.EsArmado = postesado ? Falso : Verdadero;
+    t.TipoPostesado = postesado ? 1 : 0;
+    t.ClaseFisuracion = postesado ? 0 : 3;
+    ponPestana(v.TabTipologia, postesado ? 1 : 0);
+    v.btAjustar.Visible = !postesado;
+    menu.mnAjustarArmaduras.Enabled = !postesado;
+    const bool revestida = t.Tipologia > 2211;
+    if (postesado) {
+        ponValor(v.TipoCamisa, revestida ? 1 : 0, true);
+        v.CargaFigura(v.ptPostesado, revestida ? FiguraCamisaRevestida : FiguraCamisaEmbebida);
+    }
+    Muestra(v.edReci0, v.lbEtiquetas(22), !revestida);
+    // The lists of the group the run is laid out as: reinforced below 2211.
+    CargaListasDimensiones(v, postesado ? (revestida ? 14 : 11) : 5);
+
+    // Reinforced-concrete materials.
+    ponValor(v.edIcontes0, b.edIcontes0 ? EstadoCasilla::Marcada : EstadoCasilla::Vacia);
+    t.FijaArmaduraExterior = b.edIcontes0 ? Verdadero : Falso;
+    Muestra(v.edAdato, v.lbEtiquetas(8), b.edIcontes0);
+    PonCaja(v.edAdato, b.edAdato, t.ArmaduraExteriorMaxima);
+    t.TipoControl = b.TipoControl;
+    PonCodigo(v.edTipoControl, static_cast<std::int16_t>(b.TipoControl - 1));
+    t.IndicadorCamisa = b.IndicadorCamisa;
+    PonCodigo(v.edTipoCamisa, static_cast<std::int16_t>(b.IndicadorCamisa - 1));
+    PonCaja(v.edCamMax, b.edCamMax, t.CAMMAX);
+    PonCaja(v.edFck, b.edFck, t.FCK);
+    PonCaja(v.edFct, b.edFct, t.Fct);
+    PonCaja(v.edFyk, b.edFyk, t.Fyk);
+    PonCaja(v.edFyd, b.edFyd, t.Fyd);
+    PonCaja(v.edGamaB, b.edGamaB, t.GamaB);
+    t.GamaY = 1.0;
+    t.GamaF = 1.0;
+
+    // Post-tensioned materials.
+    ponValor(v.edIcontes1, b.edIcontes1 ? EstadoCasilla::Marcada : EstadoCasilla::Vacia);
+    t.FijaPresionPrimario = b.edIcontes1 ? Verdadero : Falso;
+    Muestra(v.edCoepre1, v.lbEtiquetas(7), b.edIcontes1);
+    PonCaja(v.edCoepre1, b.edCoepre1, t.CoefPresionPrimario);
+    PonCaja(v.edDelca, b.edDelca, t.Delca);
+    ponPestana(v.TabPostesados, 0);
+    PonCaja(v.edEs, b.edEs, t.Es);
+    PonCaja(v.edEp, b.edEp, t.Ep);
+    PonCaja(v.edFckno, b.edFckno, t.Fckno);
+    PonCaja(v.edFckn, b.edFckn, t.Fckn);
+    PonCaja(v.edFckr, b.edFckr, t.Fckr);
+    PonCaja(v.edSFck, b.edSFck, t.SFck);
+    PonCaja(v.edSf, b.edSf, t.Sf);
+    PonCaja(v.edRel, b.edRel, t.Rel);
+    PonCaja(v.edFic, b.edFic, t.Fic);
+    PonCaja(v.edFir, b.edFir, t.Fir);
+    PonCaja(v.edEpsc, b.edEpsc, t.Epsc);
+    PonCaja(v.edEpsr, b.edEpsr, t.Epsr);
+
+    // Section.
+    PonCaja(v.edDi0, b.edDi0, t.vDi);
+    PonCaja(v.edEsp0, b.edEsp0, t.ESP);
+    PonCaja(v.edDe0, b.edDe0, t.vDE);
+    PonCaja(v.edReci0, b.edReci0, t.RECI);
+    PonCaja(v.edRece0, b.edRece0, t.RECE);
+    PonCaja(v.edGc0, b.edGc0, t.vGAMAB);
+
+    // Cradle, installation and its picture.
+    t.vICUNA = b.vICUNA;
+    PonCodigo(v.edTipoCuna0, static_cast<std::int16_t>(b.vICUNA - 1));
+    t.CodigoColocacion = b.CodigoColocacion;
+    const std::int16_t codigo = t.CodigoColocacion;
+    if (codigo != 20 && codigo != 30) {
+        const int indice = codigo < 20 ? 0 : (codigo < 30 ? 1 : 2);
+        t.IndiceColocacion = static_cast<std::int16_t>(indice);
+        ponValor(v.rdTipoColocacion, indice, true);
+        Muestra(v.edB0, v.lbEtiquetas(29), indice < 2);
+        Muestra(v.edTipoRelleno0, v.lbEtiquetas(32), indice == 0);
+        Muestra(v.edHr1, v.lbEtiquetas(50), indice > 0);
+        if (indice == 1) {
+            v.lbEtiquetas(50).Caption = DistanciaTerrenoBajoTerraplen;
+        } else if (indice == 2) {
+            v.lbEtiquetas(50).Caption = DistanciaTerrenoTerraplen;
+        }
+        Muestra(v.edTipoApoyo0, v.lbEtiquetas(26), indice < 2);
+        // An embankment has no compaction choice: none is shown.
+        const int compactacion = indice < 2 ? codigo % 10 : 0;
+        PonCodigo(v.edTipoApoyo0, static_cast<std::int16_t>(compactacion - 1));
+    }
+    const int opcion = v.rdTipoColocacion.Seleccionada();
+    const bool cunaConocida = t.vICUNA == 1 || t.vICUNA == 2;
+    v.CargaFigura(v.ptColocacion, cunaConocida && opcion >= 0 && opcion <= 2
+                                      ? FigurasColocacion[t.vICUNA - 1][opcion]
+                                      : 0);
+
+    // Fill.
+    PonCaja(v.edHr0, b.edHr0, t.AlturaInicialTramo);
+    e.caso.AlturaActual = t.AlturaInicialTramo;
+    PonCaja(v.edB0, b.edB0, t.AnchoZanja);
+    PonCaja(v.edGr0, b.edGr0, t.vGAMAT);
+    PonCaja(v.edFi0, b.edFi0, t.AnguloRozamiento);
+    t.TipoRelleno = b.TipoRelleno;
+    const std::int16_t suelos[] = {11, 12, 21, 22, 23};
+    std::int16_t suelo = -1;
+    for (std::int16_t p = 0; p < 5; ++p) {
+        if (suelos[p] == t.TipoRelleno) {
+            suelo = p;
+        }
+    }
+    PonCodigo(v.edTipoRelleno0, suelo);
+    PonCaja(v.edHr1, b.edHr1, t.DistanciaTerrenoNatural);
+
+    // Settlement ratio: only an embankment has one.
+    v.edIAs.Visible = false;
+    v.edIAs.BackColor = ColorFondo::Cerrado;
+    v.lbEtiquetas(53).Visible = false;
+    ponTexto(v.edIAs, " ");
+    t.IndiceAsentamiento = b.IndiceAsentamiento;
+    if (t.IndiceAsentamiento >= 1) {
+        PonCodigo(v.edIAs, static_cast<std::int16_t>(t.IndiceAsentamiento - 1));
+        Muestra(v.edIAs, v.lbEtiquetas(53), true);
+    }
+
+    // Loads.
+    PonCaja(v.edQDato0, b.edQDato0, t.CargaVerticalTotal);
+    t.CalculoCargas = b.CalculoCargas;
+    t.TipoCargaConcentrada = b.TipoCargaConcentrada < 0 ? std::int16_t{0} : b.TipoCargaConcentrada;
+    PonCodigo(v.edICar0, b.TipoCargaConcentrada);
+    e.caso.vQ = t.CargaVerticalTotal;
+    if (t.CodigoColocacion == 11) {
+        e.caso.vQH = t.AnchoZanja > 3.0 ? t.vDE * t.CargaVerticalTotal / t.AnchoZanja : 0.0;
+    } else if (t.CodigoColocacion == 12) {
+        e.caso.vQH = t.CargaVerticalTotal;
+    } else {
+        e.caso.vQH = t.vGAMAT * e.caso.AlturaActual;
+    }
+    if (t.CalculoCargas != 1) {
+        t.CalculoCargas = 0;
+        t.TipoCargaConcentrada = 0;
+    }
+    // The live load applies only when the loads are computed, as leaving the total load shows.
+    Muestra(v.edICar0, v.lbEtiquetas(34), t.CalculoCargas == 1);
+
+    // Run pressures.
+    PonCaja(v.edPrs1Tram, b.edPrs1Tram, t.DPInicialTramo);
+    PonCaja(v.edPrs2Tram, b.edPrs2Tram, t.DPFinalTramo);
+    if (t.DPFinalTramo > 0 && t.DPFinalTramo > t.DPInicialTramo) {
+        v.edPrs3Tram.BackColor = ColorFondo::Editable;
+        v.edPrs3Tram.Locked = false;
+    } else if (t.DPFinalTramo > 0) {
+        v.edPrs3Tram.Locked = true;
+        v.edPrs3Tram.BackColor = ColorFondo::Cerrado;
+    } else if (t.DPFinalTramo == 0) {
+        v.edPrs3Tram.Locked = true;
+        v.edPrs3Tram.BackColor = ColorFondo::Cerrado;
+        ponTexto(v.edPrs3Tram, "");
+    }
+    PonCaja(v.edPrsM1Tram, b.edPrsM1Tram, t.MDPInicialTramo);
+    PonCaja(v.edPrsM2Tram, b.edPrsM2Tram, t.MDPFinalTramo);
+    v.edPrsM2Tram_LostFocus();
+    PonCaja(v.edHr0Final, b.edHr0Final, t.AlturaFinalTramo);
+    PonCaja(v.edHr0Delta, b.edHr0Delta, t.IncrementoAltura);
+    v.edHr0Final_LostFocus();
+    PonCaja(v.edPrs3Tram, b.edPrs3Tram, t.IncrementoPresionTramo);
+    PonCaja(v.edFYKPost, b.edFYKPost, t.FykPost);
+
+    RangoAlturas(e);
+    e.ejecucion.DatosModificados = false;
+    m_marcado = false;
+    return true;
+}
+
+} // namespace dravek

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "core/storage/Ficheros.h"
+
+#include <map>
+#include <set>
+#include <string>
+#include <string_view>
+#include <utility>
+
+namespace dravek::pruebas {
+
+// Files in memory, by path. A test can make the reads or the writes of a path fail, or the n-th
+// write from now fail, and counts the writes that reached each file.
+class FicherosEnMemoria : public SistemaFicheros {
+public:
+    LecturaFichero Lee(const std::string &ruta) override
+    {
+        ++m_lecturas[ruta];
+        if (m_lecturasFallidas.count(ruta) != 0) {
+            return {LecturaFichero::Estado::Fallo, {}, "Input/output error"};
+        }
+        const auto it = m_ficheros.find(ruta);
+        if (it == m_ficheros.end()) {
+            return {LecturaFichero::Estado::NoExiste, {}, {}};
+        }
+        return {LecturaFichero::Estado::Leido, it->second, {}};
+    }
+
+    std::string EscribeEntero(const std::string &ruta, std::string_view bytes) override
+    {
+        if (m_escriturasFallidas.count(ruta) != 0) {
+            return "No space left on device";
+        }
+        if (m_fallaTras >= 0) {
+            if (m_fallaTras == 0) {
+                m_fallaTras = -1;
+                return "No space left on device";
+            }
+            --m_fallaTras;
+        }
+        m_ficheros[ruta] = std::string(bytes);
+        ++m_escrituras[ruta];
+        return {};
+    }
+
+    std::string CompruebaNombreNuevo(const std::string &ruta) override
+    {
+        return m_nombresMalos.count(ruta) != 0 ? "No such file or directory" : std::string();
+    }
+
+    void Pon(const std::string &ruta, std::string bytes) { m_ficheros[ruta] = std::move(bytes); }
+    bool Existe(const std::string &ruta) const { return m_ficheros.count(ruta) != 0; }
+    const std::string &Contenido(const std::string &ruta) const { return m_ficheros.at(ruta); }
+    int Escrituras(const std::string &ruta) const
+    {
+        const auto it = m_escrituras.find(ruta);
+        return it == m_escrituras.end() ? 0 : it->second;
+    }
+    int Lecturas(const std::string &ruta) const
+    {
+        const auto it = m_lecturas.find(ruta);
+        return it == m_lecturas.end() ? 0 : it->second;
+    }
+
+    void FallaLectura(const std::string &ruta) { m_lecturasFallidas.insert(ruta); }
+    void FallaEscritura(const std::string &ruta) { m_escriturasFallidas.insert(ruta); }
+    void ArreglaEscritura(const std::string &ruta) { m_escriturasFallidas.erase(ruta); }
+    // The write after n successful ones fails (0: the next one).
+    void FallaEscrituraTras(int n) { m_fallaTras = n; }
+    void NombreMalo(const std::string &ruta) { m_nombresMalos.insert(ruta); }
+
+private:
+    std::map<std::string, std::string> m_ficheros;
+    std::map<std::string, int> m_escrituras;
+    std::map<std::string, int> m_lecturas;
+    std::set<std::string> m_lecturasFallidas;
+    std::set<std::string> m_escriturasFallidas;
+    std::set<std::string> m_nombresMalos;
+    int m_fallaTras = -1;
+};
+
+} // namespace dravek::pruebas

@@ -1,0 +1,103 @@
+#pragma once
+
+// A data-entry window wired to the project's storage, with files in memory, scripted file
+// dialogs, recording message boxes, the code lists filled and a program folder of its own that
+// holds the pictures.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "apoyo/DialogosFicheroGuionizados.h"
+#include "apoyo/FicherosEnMemoria.h"
+#include "apoyo/MensajesGrabadora.h"
+#include "apoyo/OrdenesCapturaGrabadora.h"
+#include "core/entry/AlmacenObra.h"
+#include "core/entry/CapturaDatos.h"
+#include "core/model/EstadoObra.h"
+#include "core/shell/MenuPrincipal.h"
+
+namespace dravek::pruebas {
+
+inline std::string LeeFicheroPrueba(const std::string &ruta)
+{
+    std::ifstream f(ruta, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+}
+
+class ObraPrueba {
+public:
+    explicit ObraPrueba(char separador = ',')
+    {
+        const auto *info = ::testing::UnitTest::GetInstance()->current_test_info();
+        std::string nombre = "dravek_obra";
+        if (info != nullptr) {
+            nombre += std::string("_") + info->test_suite_name() + "_" + info->name();
+        }
+        for (char &c : nombre) {
+            if (c == '/') {
+                c = '_';
+            }
+        }
+        m_carpeta = std::filesystem::temp_directory_path() / nombre;
+        std::filesystem::remove_all(m_carpeta);
+        std::filesystem::create_directories(m_carpeta);
+        for (const char *f : {"Lur2211.bmp", "Lur2221.bmp", "Zanja1a.bmp", "ZanjaT1a.bmp",
+                              "Terrapl1.bmp", "Zanja2a.bmp", "ZanjaT2a.bmp", "Terrapl2.bmp"}) {
+            std::ofstream(m_carpeta / f) << "BM";
+        }
+        EstadoEjecucion &e = estado.ejecucion;
+        e.RutaAplicacion = m_carpeta.string() + "/";
+        ponSeparador(separador);
+        captura.LlenaListasCodigos();
+        ponTexto(captura.edIdioma, "Español");
+    }
+    ~ObraPrueba() { std::filesystem::remove_all(m_carpeta); }
+    ObraPrueba(const ObraPrueba &) = delete;
+    ObraPrueba &operator=(const ObraPrueba &) = delete;
+
+    void ponSeparador(char separador)
+    {
+        EstadoEjecucion &e = estado.ejecucion;
+        e.SeparadorDecimalLocal = std::string(1, separador);
+        e.CodigoSeparadorLocal = separador;
+        e.CodigoOtroSeparador = separador == ',' ? '.' : ',';
+    }
+
+    // The unit option and the unit system it stands for.
+    void muestraSI(bool si)
+    {
+        ponValor(captura.rdSistemaUnidades, si ? 0 : 1, true);
+        estado.ejecucion.SistemaUnidades = si ? "SI" : "MKS";
+    }
+
+    // Opens a project file held in memory and puts its header into the window.
+    bool abre(const std::string &ruta)
+    {
+        const std::optional<CabeceraCargada> cabecera = almacen.AbreObra(ruta);
+        if (!cabecera) {
+            return false;
+        }
+        almacen.CargaCabecera(captura, *cabecera);
+        return true;
+    }
+
+    std::string figura(const std::string &fichero) const { return (m_carpeta / fichero).string(); }
+
+    EstadoObra estado;
+    MensajesGrabadora mensajes{Guion::Estricto};
+    MenuPrincipal menu;
+    FicherosEnMemoria ficheros;
+    DialogosFicheroGuionizados dialogos;
+    AlmacenObra almacen{estado, mensajes, ficheros, dialogos};
+    OrdenesCapturaGrabadora ordenes;
+    CapturaDatos captura{estado, {mensajes, menu, almacen, &almacen, &ordenes}};
+
+private:
+    std::filesystem::path m_carpeta;
+};
+
+} // namespace dravek::pruebas

@@ -1,0 +1,388 @@
+// A saved run reads back as it was saved: runs typed into the window, validated and saved, then
+// opened under the other decimal separator, loaded, validated and calculated, give the same
+// values, the same boxes, the same bytes when saved again and the same listing.
+
+#include "core/engine/DisenoTubo.h"
+#include "core/entry/AlmacenObra.h"
+#include "core/entry/CamposCaptura.h"
+#include "core/storage/FicheroRegistros.h"
+#include "core/storage/RegistrosObra.h"
+#include "core/validation/FuncionesGenerales.h"
+#include "core/validation/ValidacionTramo.h"
+
+#include "apoyo/ContextoPrueba.h"
+#include "apoyo/ObraPrueba.h"
+#include "apoyo/TramoPrueba.h"
+#include "apoyo/TramosTecleados.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+namespace dravek {
+namespace {
+
+using pruebas::ObraPrueba;
+using pruebas::Tecleo;
+using pruebas::TramoTecleado;
+
+const std::string Ruta = "/obras/ida.dvk";
+
+// The screen listing of the run the window holds, calculated with the real designs.
+std::string Listado(const EstadoObra &estado)
+{
+    pruebas::ContextoPrueba<pruebas::DepuracionNula, DisenoTubo> c(estado);
+    const ErrorCalculo error = pruebas::CalculaEnPantalla(c.contexto);
+    EXPECT_FALSE(error) << error.mensaje;
+    return c.salida.TextoPantalla();
+}
+
+// Every box of the run as the engineer reads it: a number box by its value, any other control
+// by its text or state.
+struct Vista {
+    std::vector<std::string> textos;
+    std::vector<std::string> cajas;
+    std::vector<double> numeros;
+};
+
+Vista VistaDe(CapturaDatos &v)
+{
+    Vista vista;
+    const EstadoEjecucion &e = v.estado().ejecucion;
+    for (const CampoNumerico &c : CamposNumericos()) {
+        if (c.caja == "edGamaY" || c.caja == "edGamaF") {
+            continue; // boxes with no handlers, never shown
+        }
+        const ControlTexto &caja = c.control(v);
+        if (!caja.Visible) {
+            continue; // what the run does not use is not shown
+        }
+        const std::string &texto = caja.Text();
+        // An empty box counts as 0, as the file writes it.
+        const std::optional<double> n = texto.empty() ? 0.0 : TextoANumero(e, texto);
+        vista.cajas.push_back(std::string(c.caja) + "=" + texto);
+        vista.numeros.push_back(n.value_or(-1e300));
+    }
+    for (const CampoCodigo &c : CamposCodigo()) {
+        const Lista &l = c.control(v);
+        vista.textos.push_back(l.Name() + "=" + (l.Visible ? l.Text() : "(oculta)"));
+    }
+    vista.textos.push_back("edTramo=" + v.edTramo.Text());
+    vista.textos.push_back("edDescriTramo=" + v.edDescriTramo.Text());
+    vista.textos.push_back("edIcontes0=" + std::to_string(static_cast<int>(v.edIcontes0.Value())));
+    vista.textos.push_back("edIcontes1=" + std::to_string(static_cast<int>(v.edIcontes1.Value())));
+    vista.textos.push_back("TabTipologia=" + std::to_string(v.TabTipologia.Tab()));
+    vista.textos.push_back("TipoCamisa=" + std::to_string(v.TipoCamisa.Seleccionada()));
+    return vista;
+}
+
+// The run variables the calculation reads, after a validation.
+std::vector<double> Variables(const EstadoObra &e)
+{
+    const DatosTramo &t = e.tramo;
+    return {static_cast<double>(t.Tipologia),
+            static_cast<double>(t.EsArmado),
+            static_cast<double>(t.FijaArmaduraExterior),
+            t.ArmaduraExteriorMaxima,
+            static_cast<double>(t.TipoControl),
+            static_cast<double>(t.IndicadorCamisa),
+            t.CAMMAX,
+            t.FCK,
+            t.Fyk,
+            t.Fyd,
+            t.GamaB,
+            t.GamaY,
+            t.GamaF,
+            t.Delca,
+            t.FykPost,
+            t.Es,
+            t.Ep,
+            t.Fckno,
+            t.Fckn,
+            t.Fckr,
+            t.SFck,
+            t.Sf,
+            t.Rel,
+            t.Fic,
+            t.Fir,
+            t.Epsc,
+            t.Epsr,
+            t.vDi,
+            t.ESP,
+            t.RECI,
+            t.RECE,
+            t.vDE,
+            t.vGAMAB,
+            static_cast<double>(t.vICUNA),
+            static_cast<double>(t.CodigoColocacion),
+            t.AnchoZanja,
+            t.vGAMAT,
+            t.AnguloRozamiento,
+            static_cast<double>(t.TipoRelleno),
+            t.DistanciaTerrenoNatural,
+            static_cast<double>(t.IndiceAsentamiento),
+            t.CargaVerticalTotal,
+            static_cast<double>(t.CalculoCargas),
+            static_cast<double>(t.TipoCargaConcentrada),
+            t.DPInicialTramo,
+            t.DPFinalTramo,
+            t.IncrementoPresionTramo,
+            t.MDPInicialTramo,
+            t.MDPFinalTramo,
+            t.AlturaInicialTramo,
+            t.AlturaFinalTramo,
+            t.IncrementoAltura,
+            e.calculo.AlturaInicial,
+            e.calculo.AlturaFinal};
+}
+
+void CompruebaCerca(const std::vector<double> &a, const std::vector<double> &b,
+                    const std::vector<std::string> &nombres = {})
+{
+    ASSERT_EQ(a.size(), b.size());
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        EXPECT_NEAR(a[i], b[i], 1e-9 * std::max(1.0, std::fabs(a[i])))
+            << (i < nombres.size() ? nombres[i] : "value " + std::to_string(i));
+    }
+}
+
+// The first line where two listings differ, or nothing.
+std::string PrimeraDiferencia(const std::string &a, const std::string &b)
+{
+    std::size_t i = 0;
+    while (i < a.size() && i < b.size() && a[i] == b[i]) {
+        ++i;
+    }
+    if (i == a.size() && i == b.size()) {
+        return {};
+    }
+    std::size_t inicio = a.rfind('\n', i) == std::string::npos ? 0 : a.rfind('\n', i) + 1;
+    for (int k = 0; k < 12 && inicio > 1; ++k) {
+        inicio = a.rfind('\n', inicio - 2) + 1;
+    }
+    return a.substr(inicio, a.find('\n', i) - inicio) + " | " +
+           b.substr(inicio, b.find('\n', i) - inicio);
+}
+
+// Opens a saved project in a window, loads its first run and validates it as the print
+// command does.
+void AbreYValida(ObraPrueba &o, const std::string &bytes)
+{
+    o.ficheros.Pon(Ruta, bytes);
+    ASSERT_TRUE(o.abre(Ruta));
+    ASSERT_TRUE(o.almacen.CargaTramo(o.captura, 1));
+    // As choosing the run in the run list does.
+    o.estado.ejecucion.ModoCaptura = "MODIFICACIONES";
+    o.estado.tramo.TramoActual = 1;
+    ASSERT_TRUE(ValidaObraYTramo(o.captura, false));
+}
+
+struct Caso {
+    const char *nombre;
+    TramoTecleado tramo;
+    bool enSI;
+    char separador;
+};
+
+class IdaYVuelta : public ::testing::TestWithParam<Caso> {};
+
+TEST_P(IdaYVuelta, ElTramoGuardadoSeLeeComoEra)
+{
+    const Caso &caso = GetParam();
+    const char otro = caso.separador == ',' ? '.' : ',';
+
+    // Typed, validated and saved.
+    ObraPrueba uno(caso.separador);
+    Tecleo tecleo(uno, caso.enSI);
+    tecleo.ObraNueva("Presa de ida y vuelta");
+    tecleo.Teclea(caso.tramo);
+    tecleo.Graba(Ruta);
+    ASSERT_EQ(uno.estado.ejecucion.ModoCaptura, "MODIFICACIONES");
+    ASSERT_FALSE(uno.estado.ejecucion.DatosModificados);
+    const std::string guardado = uno.ficheros.Contenido(Ruta);
+    const Vista vista = VistaDe(uno.captura);
+    const std::vector<double> variables = Variables(uno.estado);
+    const std::string listado = Listado(uno.estado);
+
+    // Opened under the other separator, validated and saved again.
+    ObraPrueba dos(otro);
+    AbreYValida(dos, guardado);
+    const Vista vistaDos = VistaDe(dos.captura);
+    EXPECT_EQ(vistaDos.textos, vista.textos);
+    CompruebaCerca(vistaDos.numeros, vista.numeros, vista.cajas);
+    CompruebaCerca(Variables(dos.estado), variables);
+    dos.mensajes.responde(RespuestaMensaje::Si);
+    ConfirmaGrabaTramo(dos.captura);
+    ASSERT_FALSE(dos.estado.ejecucion.DatosModificados);
+
+    // And back under the first: the same bytes and the same listing.
+    ObraPrueba tres(caso.separador);
+    AbreYValida(tres, dos.ficheros.Contenido(Ruta));
+    EXPECT_EQ(PrimeraDiferencia(Listado(tres.estado), listado), "");
+    tres.mensajes.responde(RespuestaMensaje::Si);
+    ConfirmaGrabaTramo(tres.captura);
+    EXPECT_EQ(tres.ficheros.Contenido(Ruta), guardado);
+}
+
+TramoTecleado Armado()
+{
+    TramoTecleado t;
+    t.descripcion = "Tramo armado – cruce";
+    return t;
+}
+
+TramoTecleado Embebida()
+{
+    TramoTecleado t;
+    t.Tipologia = 2211;
+    t.descripcion = "Camisa embebida";
+    t.ESP = 10;
+    t.RECI = 1;
+    t.RECE = 2.5;
+    return t;
+}
+
+TramoTecleado Revestida()
+{
+    TramoTecleado t = Embebida();
+    t.Tipologia = 2221;
+    t.descripcion = "Camisa revestida";
+    return t;
+}
+
+TramoTecleado ConCargaTotal()
+{
+    TramoTecleado t = Armado();
+    t.descripcion = "Carga total dada";
+    t.cargaTotal = 25;
+    t.alturaInicial = 0;
+    return t;
+}
+
+TramoTecleado EnTerraplen()
+{
+    TramoTecleado t = Armado();
+    t.descripcion = "Terraplén";
+    t.colocacion = 2;
+    t.MDPInicial = 0;
+    return t;
+}
+
+INSTANTIATE_TEST_SUITE_P(Tramos, IdaYVuelta,
+                         ::testing::Values(Caso{"ArmadoMKSComa", Armado(), false, ','},
+                                           Caso{"ArmadoSIPunto", Armado(), true, '.'},
+                                           Caso{"EmbebidaMKSPunto", Embebida(), false, '.'},
+                                           Caso{"EmbebidaSIComa", Embebida(), true, ','},
+                                           Caso{"RevestidaSIComa", Revestida(), true, ','},
+                                           Caso{"RevestidaMKSPunto", Revestida(), false, '.'},
+                                           Caso{"CargaTotalSIComa", ConCargaTotal(), true, ','},
+                                           Caso{"TerraplenMKSComa", EnTerraplen(), false, ','}),
+                         [](const ::testing::TestParamInfo<Caso> &p) {
+                             return std::string(p.param.nombre);
+                         });
+
+// The texts of offsets from..to of block k.
+std::vector<std::string> TextosBloque(const std::string &bytes, std::int16_t k, int desde,
+                                      int hasta)
+{
+    const FicheroRegistros f(bytes);
+    std::vector<std::string> textos;
+    for (int d = desde; d <= hasta; ++d) {
+        textos.push_back(f.Lee(BaseBloque(k) + d).value_or("<dañado>"));
+    }
+    return textos;
+}
+
+// Two runs saved one after the other give the bytes each gives saved alone: nothing of the
+// first (its typology's materials, its fill heights) reaches the second.
+TEST(DosTramos, CadaUnoComoGrabadoSolo)
+{
+    TramoTecleado postesado = Embebida();
+    TramoTecleado armado = Armado();
+    armado.descripcion = "Segundo";
+    armado.alturaInicial = 0; // the project's heights
+    armado.MDPInicial = 0;
+
+    ObraPrueba juntos;
+    Tecleo a(juntos, false);
+    a.ObraNueva("Dos tramos");
+    a.Teclea(postesado);
+    a.Graba(Ruta);
+    a.Teclea(armado);
+    a.Graba();
+    ASSERT_EQ(juntos.captura.edTramo.ListCount(), 2);
+
+    ObraPrueba solo;
+    Tecleo b(solo, false);
+    b.ObraNueva("Dos tramos");
+    b.Teclea(armado);
+    b.Graba(Ruta);
+
+    const std::string &dos = juntos.ficheros.Contenido(Ruta);
+    EXPECT_EQ(TextosBloque(dos, 2, 8, 65), TextosBloque(solo.ficheros.Contenido(Ruta), 1, 8, 65));
+    // The heights of the first run are not the second's; its cylinder steel neither.
+    EXPECT_EQ(TextosBloque(dos, 2, 46, 46), std::vector<std::string>{"0,00"});
+    EXPECT_EQ(TextosBloque(dos, 2, 61, 62), (std::vector<std::string>{"0,00", "0,00"}));
+    EXPECT_EQ(TextosBloque(dos, 2, 64, 64), std::vector<std::string>{"0 // 0,0"});
+    EXPECT_EQ(TextosBloque(dos, 1, 64, 64), std::vector<std::string>{"2100 // 210,0"});
+    EXPECT_EQ(TextosBloque(dos, 1, 46, 46), std::vector<std::string>{"2,00"});
+}
+
+// A greyed check box is not ticked: saved as clear, read back as clear.
+TEST(DosTramos, CasillaGrisNoMarcada)
+{
+    ObraPrueba o;
+    Tecleo t(o, false);
+    t.ObraNueva("Casilla gris");
+    t.Teclea(Armado());
+    ponValor(o.captura.edIcontes0, EstadoCasilla::Gris);
+    t.Graba(Ruta);
+    const std::string &bytes = o.ficheros.Contenido(Ruta);
+    EXPECT_EQ(TextosBloque(bytes, 1, 10, 11), (std::vector<std::string>{"0", "0,000"}));
+
+    ObraPrueba otra;
+    AbreYValida(otra, bytes);
+    EXPECT_EQ(otra.captura.edIcontes0.Value(), EstadoCasilla::Vacia);
+    EXPECT_EQ(otra.estado.tramo.FijaArmaduraExterior, Falso);
+}
+
+// A stored run is validated the same whichever run was loaded before it: a code of 0 is no
+// choice, whatever the previous run chose.
+TEST(DosTramos, LaValidacionNoDependeDelTramoAnterior)
+{
+    ObraPrueba o;
+    Tecleo t(o, false);
+    t.ObraNueva("Orden de carga");
+    t.Teclea(Armado());
+    t.Graba(Ruta);
+    FicheroRegistros f(o.ficheros.Contenido(Ruta));
+    f.Escribe(20, "2");
+    // Run 2: run 1's block again, numbered 2, with no control level.
+    for (int d = 7; d <= 66; ++d) {
+        f.Escribe(BaseBloque(2) + d, f.Lee(BaseBloque(1) + d).value_or(""));
+    }
+    f.Escribe(BaseBloque(2) + 7, "2");
+    f.Escribe(BaseBloque(2) + 12, "0"); // no control level
+
+    for (const bool antes : {false, true}) {
+        SCOPED_TRACE(antes ? "after run 1" : "alone");
+        ObraPrueba p;
+        p.ficheros.Pon(Ruta, f.Bytes());
+        ASSERT_TRUE(p.abre(Ruta));
+        if (antes) {
+            ASSERT_TRUE(p.almacen.CargaTramo(p.captura, 1));
+            ASSERT_TRUE(ValidaObraYTramo(p.captura, false));
+        }
+        ASSERT_TRUE(p.almacen.CargaTramo(p.captura, 2));
+        p.estado.ejecucion.ModoCaptura = "MODIFICACIONES";
+        p.mensajes.responde(RespuestaMensaje::Aceptar);
+        EXPECT_FALSE(ValidaObraYTramo(p.captura, false));
+        ASSERT_EQ(p.mensajes.mostrados().size(), 1u);
+        EXPECT_EQ(p.mensajes.mostrados()[0].texto, "No ha capturado Tipo de Control");
+    }
+}
+
+} // namespace
+} // namespace dravek
