@@ -115,6 +115,7 @@ CapturaDatos::CapturaDatos(EstadoObra &estado, ServiciosCaptura servicios)
     edGc0.KeyPress = [this](std::int32_t &KeyAscii) { edGc0_KeyPress(KeyAscii); };
     TabTipologia.Click = [this](int PreviousTab) { TabTipologia_Click(PreviousTab); };
     TipoCamisa.Click = [this](int Index) { TipoCamisa_Click(Index); };
+    ConectaManejadoresCampos();
 }
 
 void CapturaDatos::LlenaListasCodigos()
