@@ -123,6 +123,7 @@ CapturaDatos::CapturaDatos(EstadoObra &estado, ServiciosCaptura servicios)
     btGrabaObra.Click = [this] { btGrabaObra_Click(); };
     btCerrarObra.Click = [this] { btCerrarObra_Click(); };
     TipoCamisa.Click = [this](int Index) { TipoCamisa_Click(Index); };
+    ConectaManejadoresCampos();
 }
 
 void CapturaDatos::LlenaListasCodigos()
@@ -214,50 +215,6 @@ void CapturaDatos::TipoCamisa_Click(int /*Index*/)
     CargaFigura(ptPostesado, figura);
     MarcaModificado();
     CargaListasDimensiones(*this, grupo);
-}
-
-namespace {
-
-void AbreCaja(ControlTexto &caja)
-{
-    caja.BackColor = ColorFondo::Editable;
-    caja.Locked = false;
-    caja.Enabled = true;
-}
-
-void CierraCaja(ControlTexto &caja)
-{
-    caja.Locked = true;
-    caja.Enabled = false;
-    caja.BackColor = ColorFondo::Cerrado;
-}
-
-} // namespace
-
-void CapturaDatos::edPrsM2Tram_LostFocus()
-{
-    const DatosTramo &t = m_estado.tramo;
-    if (t.MDPFinalTramo <= 0) {
-        return;
-    }
-    if (t.MDPFinalTramo > t.MDPInicialTramo) {
-        AbreCaja(edPrs3Tram);
-        AbreCaja(edPrs2Tram);
-    } else {
-        CierraCaja(edPrs3Tram);
-        CierraCaja(edPrs2Tram);
-    }
-}
-
-void CapturaDatos::edHr0Final_LostFocus()
-{
-    const DatosTramo &t = m_estado.tramo;
-    if (t.AlturaFinalTramo > 0 && t.AlturaFinalTramo > t.AlturaInicialTramo) {
-        AbreCaja(edHr0Delta);
-    } else if (t.AlturaFinalTramo >= 0) {
-        CierraCaja(edHr0Delta);
-        ponTexto(edHr0Delta, "");
-    }
 }
 
 // Change handlers.

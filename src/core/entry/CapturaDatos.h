@@ -37,6 +37,19 @@ public:
     virtual void CierraVentana() = 0;
 };
 
+// What the language choice needs beyond the window: the main window's menus re-captioned, the
+// help file of the language, and the language stored for the next start.
+class EntornoIdioma {
+public:
+    virtual ~EntornoIdioma() = default;
+    // The main window's menus in the language of Idioma.
+    virtual void PonTextosMenu() = 0;
+    // The help file the program and its help object now use.
+    virtual void PonAyuda(const std::string &referencia) = 0;
+    // Stores the language ("Idioma", the number as text).
+    virtual void GrabaIdioma(std::int16_t Idioma) = 0;
+};
+
 // What the window works with besides the state.
 struct ServiciosCaptura {
     Mensajes &mensajes;
@@ -219,13 +232,6 @@ public:
     // The cylinder options of a post-tensioned run: embedded (2211) or lined (2221).
     void TipoCamisa_Click(int Index);
 
-    // Public leave handlers of the run's pressure and height ranges, which also put the boxes
-    // that depend on a range into the state the variables call for (the run loader calls them):
-    // the run's DP-final and pressure-step boxes from its MDP range, and its height-step box
-    // from its height range. They read the variables and write only the boxes.
-    void edPrsM2Tram_LostFocus();
-    void edHr0Final_LostFocus();
-
     // The command buttons.
     void btNuevoTramo_Click();
     void btCancelar_Click();
@@ -322,6 +328,158 @@ public:
     void edQDato0_KeyPress(std::int32_t &KeyAscii);
     void edGc0_KeyPress(std::int32_t &KeyAscii);
 
+    // ---- Field handlers of the materials, pressures and heights, section, laying and loads,
+    // and the language choice (ManejadoresMateriales.cpp, ManejadoresPresiones.cpp,
+    // ManejadoresSeccion.cpp, ManejadoresIdioma.cpp). ----
+
+    // Reinforced-concrete materials.
+    void edFck_GotFocus();
+    void edFck_Validate(bool &Cancel);
+    void edFyk_GotFocus();
+    void edFyk_Validate(bool &Cancel);
+    void edFyd_GotFocus();
+    void edFyd_Validate(bool &Cancel);
+    void edGamaB_GotFocus();
+    void edGamaB_Validate(bool &Cancel);
+    void edCamMax_GotFocus();
+    void edCamMax_Validate(bool &Cancel);
+    void edAdato_GotFocus();
+    void edAdato_Validate(bool &Cancel);
+    void edIcontes0_Click();
+    void edTipoControl_GotFocus();
+    void edTipoControl_Validate(bool &Cancel);
+    void edTipoControl_Click();
+    void edTipoCamisa_GotFocus();
+    void edTipoCamisa_Validate(bool &Cancel);
+    void edTipoCamisa_Click();
+
+    // Post-tensioned materials.
+    void edDelca_GotFocus();
+    void edDelca_Validate(bool &Cancel);
+    void edEs_GotFocus();
+    void edEs_Validate(bool &Cancel);
+    void edEp_GotFocus();
+    void edEp_Validate(bool &Cancel);
+    void edFckno_GotFocus();
+    void edFckno_Validate(bool &Cancel);
+    void edFckn_GotFocus();
+    void edFckn_Validate(bool &Cancel);
+    void edFckr_GotFocus();
+    void edFckr_Validate(bool &Cancel);
+    void edSFck_GotFocus();
+    void edSFck_Validate(bool &Cancel);
+    void edSf_GotFocus();
+    void edSf_Validate(bool &Cancel);
+    void edRel_GotFocus();
+    void edRel_Validate(bool &Cancel);
+    void edFic_GotFocus();
+    void edFic_Validate(bool &Cancel);
+    void edFir_GotFocus();
+    void edFir_Validate(bool &Cancel);
+    void edEpsc_GotFocus();
+    void edEpsc_Validate(bool &Cancel);
+    void edEpsr_GotFocus();
+    void edEpsr_Validate(bool &Cancel);
+    void edCoepre1_GotFocus();
+    void edCoepre1_Validate(bool &Cancel);
+    void edIcontes1_Click();
+
+    // Project and run pressure and fill-height ranges, run description. The run's three
+    // LostFocus handlers are public operations too: the run loader calls them to put the boxes
+    // that depend on a range into the state the variables call for.
+    void edPrsM1_GotFocus();
+    void edPrsM1_Validate(bool &Cancel);
+    void edPrsM2_GotFocus();
+    void edPrsM2_Validate(bool &Cancel);
+    void edPrsM2_LostFocus();
+    void edPrs1_GotFocus();
+    void edPrs1_Validate(bool &Cancel);
+    void edPrs1_LostFocus();
+    void edPrs2_GotFocus();
+    void edPrs2_Validate(bool &Cancel);
+    void edPrs2_LostFocus();
+    void edPrs3_GotFocus();
+    void edPrs3_Validate(bool &Cancel);
+    void edPrsM1Tram_GotFocus();
+    void edPrsM1Tram_Validate(bool &Cancel);
+    void edPrsM2Tram_GotFocus();
+    void edPrsM2Tram_Validate(bool &Cancel);
+    void edPrsM2Tram_LostFocus();
+    void edPrs1Tram_GotFocus();
+    void edPrs1Tram_Validate(bool &Cancel);
+    void edPrs1Tram_LostFocus();
+    void edPrs2Tram_GotFocus();
+    void edPrs2Tram_Validate(bool &Cancel);
+    void edPrs2Tram_LostFocus();
+    void edPrs3Tram_GotFocus();
+    void edPrs3Tram_Validate(bool &Cancel);
+    void edAlt1_GotFocus();
+    void edAlt1_Validate(bool &Cancel);
+    void edAlt2_GotFocus();
+    void edAlt2_Validate(bool &Cancel);
+    void edAlt2_LostFocus();
+    void edAlt3_GotFocus();
+    void edAlt3_Validate(bool &Cancel);
+    void edHr0_GotFocus();
+    void edHr0_Validate(bool &Cancel);
+    void edHr0Final_GotFocus();
+    void edHr0Final_Validate(bool &Cancel);
+    void edHr0Final_LostFocus();
+    void edHr0Delta_GotFocus();
+    void edHr0Delta_Validate(bool &Cancel);
+    void edDescriTramo_GotFocus();
+    void edDescriTramo_Validate(bool &Cancel);
+
+    // Section, installation, fill and loads.
+    void edDi0_GotFocus();
+    void edDi0_Validate(bool &Cancel);
+    void edDi0_Click();
+    void edEsp0_GotFocus();
+    void edEsp0_Validate(bool &Cancel);
+    void edEsp0_Click();
+    void edReci0_GotFocus();
+    void edReci0_Validate(bool &Cancel);
+    void edReci0_Click();
+    void edRece0_GotFocus();
+    void edRece0_Validate(bool &Cancel);
+    void edRece0_Click();
+    void edB0_GotFocus();
+    void edB0_Validate(bool &Cancel);
+    void edGc0_GotFocus();
+    void edGc0_Validate(bool &Cancel);
+    void edGr0_GotFocus();
+    void edGr0_Validate(bool &Cancel);
+    void edFi0_GotFocus();
+    void edFi0_Validate(bool &Cancel);
+    void edHr1_GotFocus();
+    void edHr1_Validate(bool &Cancel);
+    void edIAs_GotFocus();
+    void edIAs_Validate(bool &Cancel);
+    void edIAs_Click();
+    void edICar0_GotFocus();
+    void edICar0_Validate(bool &Cancel);
+    void edICar0_Click();
+    void edTipoApoyo0_GotFocus();
+    void edTipoApoyo0_Validate(bool &Cancel);
+    void edTipoApoyo0_Click();
+    void edQDato0_GotFocus();
+    void edQDato0_Validate(bool &Cancel);
+
+    // Language choice.
+    void edIdioma_GotFocus();
+    void edIdioma_Validate(bool &Cancel);
+    void edIdioma_Click();
+    // Captions of the window in the interface language: the language list (showing Idioma), the
+    // code lists (each with its choice left empty), the field captions that follow the language,
+    // the tabs and the command buttons; then the unit texts.
+    void PonTextosCaptura();
+    // The help file of the language whose offset is given, in the program's folder.
+    std::string RutaAyuda(std::int32_t DesplazamientoIdioma) const;
+    // The shell's side of a language change; without one only the window is re-captioned.
+    void PonEntornoIdioma(EntornoIdioma *entorno) { m_entornoIdioma = entorno; }
+
+    // ---- end of the field handlers ----
+
     // Whether the unit option shows SI (option 0 selected): the default and clearing
     // procedures read the unit system from here, not from SistemaUnidades.
     bool MuestraSI() const { return rdSistemaUnidades.Value(0); }
@@ -337,6 +495,11 @@ private:
     EstadoObra &m_estado;
     ServiciosCaptura m_servicios;
     int m_sinAnular = 0;
+    // Field handlers: hangs them on the controls.
+    void ConectaManejadoresCampos();
+    // edFyk's value when it got the focus, kp/cm2 / MPa: Fyd follows Fyk only when it changed.
+    double m_FykAnterior = 0;
+    EntornoIdioma *m_entornoIdioma = nullptr;
 };
 
 } // namespace dravek

@@ -1,0 +1,76 @@
+#pragma once
+
+// What the field handlers of the data-entry window share: the unit system shown, the numeric
+// check of a box with its caption, showing a value through a mask, and the open and closed
+// states of a box.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "core/entry/CamposCaptura.h"
+#include "core/entry/CapturaDatos.h"
+#include "core/listing/FormatoNumeros.h"
+#include "core/model/TextoRecurso.h"
+#include "core/validation/FuncionesGenerales.h"
+
+namespace dravek::manejadores {
+
+inline bool EnSI(const EstadoEjecucion &ejecucion)
+{
+    const std::string &s = ejecucion.SistemaUnidades;
+    return s.size() == 2 && (s[0] == 'S' || s[0] == 's') && (s[1] == 'I' || s[1] == 'i');
+}
+
+inline bool Vacio(const std::string &texto)
+{
+    return texto.find_first_not_of(' ') == std::string::npos;
+}
+
+inline std::string T(const CapturaDatos &v, std::int32_t n)
+{
+    return Texto(v.estado().ejecucion.DesplazamientoIdioma, n);
+}
+
+inline std::string Formato(const CapturaDatos &v, double valor, std::string_view mascara)
+{
+    return FormateaMascara(valor, mascara, v.estado().ejecucion.SeparadorDecimalLocal);
+}
+
+inline void Muestra(CapturaDatos &v, ControlTexto &caja, double valor, std::string_view mascara)
+{
+    ponTexto(caja, Formato(v, valor, mascara));
+}
+
+// Shows the value, or blanks the box when it is 0 (a run value of 0 means the project's).
+inline void MuestraOBlanco(CapturaDatos &v, ControlTexto &caja, double valor,
+                           std::string_view mascara)
+{
+    ponTexto(caja, valor != 0 ? Formato(v, valor, mascara) : std::string());
+}
+
+// ValidaNumero on the box's text, read as strictly as its key filter types it.
+inline bool Comprueba(CapturaDatos &v, const ControlTexto &caja, double minimo, double &variable,
+                      const std::string &caption)
+{
+    return ValidaNumero(v.estado().ejecucion, v.mensajes(), minimo, caja.Text(), variable, caption,
+                        LecturaNumero::Estricta);
+}
+
+// A message with an OK button and no icon; an empty title shows the application's.
+inline void Avisa(CapturaDatos &v, const std::string &texto, const std::string &titulo = {})
+{
+    v.mensajes().Muestra(texto, BotonesMensaje::Aceptar, IconoMensaje::Ninguno, titulo);
+}
+
+inline const CampoNumerico &Campo(std::string_view caja)
+{
+    return *BuscaCampo(caja);
+}
+
+inline const CampoCodigo &CampoLista(std::string_view lista)
+{
+    return *BuscaCampoCodigo(lista);
+}
+
+} // namespace dravek::manejadores

@@ -1,0 +1,162 @@
+// The language choice of the data-entry window: the text offset, the help file of the language
+// (Spanish when it is missing), the captions of the menus and of the window, the code lists
+// showing their stored choices again, and the language stored for the next start.
+
+#include <filesystem>
+#include <string>
+#include <system_error>
+
+#include "core/entry/AyudasManejadores.h"
+#include "core/entry/CapturaDatos.h"
+#include "core/entry/PatronCampos.h"
+
+namespace dravek {
+
+using namespace manejadores;
+
+namespace {
+
+constexpr std::int32_t TextoIdioma = 160;       // "Idioma"
+constexpr std::int32_t TextoFicheroAyuda = 433; // help file name of the language
+constexpr std::int32_t DesplazamientoPorIdioma = 5000;
+
+// Position k (from 1) of a list shown again; nothing for a position outside it.
+void MuestraPosicion(Lista &lista, int k)
+{
+    if (k >= 1 && k <= lista.ListCount()) {
+        ponTexto(lista, lista.List(k - 1));
+    }
+}
+
+int PosicionColocacion(std::int16_t codigo)
+{
+    switch (codigo) {
+    case 11:
+    case 21:
+        return 1;
+    case 12:
+    case 22:
+        return 2;
+    default:
+        return 0;
+    }
+}
+
+int PosicionRelleno(std::int16_t codigo)
+{
+    switch (codigo) {
+    case 11:
+        return 1;
+    case 12:
+        return 2;
+    case 21:
+        return 3;
+    case 22:
+        return 4;
+    case 23:
+        return 5;
+    default:
+        return 0;
+    }
+}
+
+bool ExisteFichero(const std::string &ruta)
+{
+    std::error_code error;
+    return std::filesystem::is_regular_file(ruta, error);
+}
+
+} // namespace
+
+std::string CapturaDatos::RutaAyuda(std::int32_t DesplazamientoIdioma) const
+{
+    return m_estado.ejecucion.RutaAplicacion + Texto(DesplazamientoIdioma, TextoFicheroAyuda) +
+           ".chm";
+}
+
+void CapturaDatos::edIdioma_GotFocus()
+{
+    if (Vacio(edIdioma.Text())) {
+        ponTexto(edIdioma, edIdioma.List(0));
+        m_estado.ejecucion.Idioma = 1;
+    }
+}
+
+void CapturaDatos::edIdioma_Click()
+{
+    EligeEnLista(*this, edIdioma);
+}
+
+void CapturaDatos::edIdioma_Validate(bool &Cancel)
+{
+    EstadoEjecucion &e = m_estado.ejecucion;
+    const std::int16_t anterior = e.Idioma;
+    const auto rechaza = [&](std::int32_t texto) {
+        Avisa(*this, T(*this, texto), T(*this, TextoIdioma));
+        Cancel = true;
+        ponTexto(edIdioma, edIdioma.List(0));
+        e.Idioma = 1;
+    };
+    if (Vacio(edIdioma.Text())) {
+        rechaza(518);
+        return;
+    }
+    e.Idioma = 0;
+    for (int p = 0; p < edIdioma.ListCount(); ++p) {
+        if (edIdioma.Text() == edIdioma.List(p)) {
+            e.Idioma = static_cast<std::int16_t>(p + 1);
+        }
+    }
+    if (e.Idioma == 0) {
+        rechaza(287);
+        return;
+    }
+    if (e.Idioma == anterior) {
+        return;
+    }
+    e.DesplazamientoIdioma = (e.Idioma - 1) * DesplazamientoPorIdioma;
+    std::string ayuda = RutaAyuda(e.DesplazamientoIdioma);
+    // Without the language's help file the interface stays Spanish, whose help is then used.
+    if (!ExisteFichero(ayuda)) {
+        ponTexto(edIdioma, edIdioma.List(0));
+        e.Idioma = 1;
+        e.DesplazamientoIdioma = 0;
+        ayuda = RutaAyuda(0);
+    }
+    if (m_entornoIdioma != nullptr) {
+        m_entornoIdioma->PonTextosMenu();
+        m_entornoIdioma->PonAyuda(ayuda);
+    }
+
+    // Re-captioning rewrites the code lists and shows their choices again: the run's data do not
+    // change, so nothing is voided and the changed flag is put back as it was.
+    {
+        const SinAnularAjustes sinAnular(*this);
+        const bool modificados = e.DatosModificados;
+        PonTextosCaptura();
+        const DatosTramo &t = m_estado.tramo;
+        if (t.vICUNA > 0) {
+            MuestraPosicion(edTipoCuna0, t.vICUNA);
+        }
+        MuestraPosicion(edTipoApoyo0, PosicionColocacion(t.CodigoColocacion));
+        MuestraPosicion(edTipoRelleno0, PosicionRelleno(t.TipoRelleno));
+        if (t.IndiceAsentamiento > 0) {
+            MuestraPosicion(edIAs, t.IndiceAsentamiento);
+        }
+        if (t.TipoCargaConcentrada >= 0) {
+            MuestraPosicion(edICar0, t.TipoCargaConcentrada + 1);
+        }
+        if (t.TipoControl > 0) {
+            MuestraPosicion(edTipoControl, t.TipoControl);
+        }
+        if (t.IndicadorCamisa > 0) {
+            MuestraPosicion(edTipoCamisa, t.IndicadorCamisa);
+        }
+        e.DatosModificados = modificados;
+    }
+    if (m_entornoIdioma != nullptr) {
+        m_entornoIdioma->GrabaIdioma(e.Idioma);
+    }
+}
+
+} // namespace dravek

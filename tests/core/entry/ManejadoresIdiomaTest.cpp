@@ -1,0 +1,204 @@
+// The language choice end to end in the core: the language list, the window's captions and code
+// lists, the menus, the help file, the stored setting, and the run's changed flag and stored
+// overrides, which a change of language must leave alone.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "apoyo/AlmacenConfiguracionEnMemoria.h"
+#include "apoyo/CapturaPrueba.h"
+#include "core/entry/CapturaDatos.h"
+#include "core/model/TextoRecurso.h"
+#include "core/shell/IdiomaPrograma.h"
+#include "core/shell/Registro.h"
+
+namespace dravek {
+namespace {
+
+using pruebas::CapturaPrueba;
+using pruebas::MensajeMostrado;
+
+class Idioma : public ::testing::Test {
+protected:
+    Idioma()
+    {
+        for (const char *ayuda : {"Dravekesp.chm", "Draveking.chm", "Dravekfra.chm"}) {
+            std::ofstream(p.figura(ayuda)) << "ITSF";
+        }
+        v.PonEntornoIdioma(&entorno);
+        PonTextosMenu(p.estado.ejecucion, p.menu);
+        v.PonTextosCaptura();
+        // A stored run shown in Spanish: its codes and their entries.
+        DatosTramo &t = p.estado.tramo;
+        t.vICUNA = 2;
+        t.CodigoColocacion = 21;
+        t.TipoRelleno = 22;
+        t.IndiceAsentamiento = 3;
+        t.TipoCargaConcentrada = 4;
+        t.TipoControl = 2;
+        t.IndicadorCamisa = 1;
+        p.estado.ejecucion.Cargando = true;
+        ponIndice(v.edTipoCuna0, 1);
+        ponIndice(v.edTipoApoyo0, 0);
+        ponIndice(v.edTipoRelleno0, 3);
+        ponIndice(v.edIAs, 2);
+        ponIndice(v.edICar0, 4);
+        ponIndice(v.edTipoControl, 1);
+        ponIndice(v.edTipoCamisa, 0);
+        p.estado.ejecucion.Cargando = false;
+        p.estado.ejecucion.DatosModificados = false;
+        p.ajustes.olvida();
+    }
+
+    std::optional<std::string> idiomaGuardado()
+    {
+        const auto valor =
+            almacen.valor(RaizRegistro::MaquinaLocal, ClaveRegistroPrograma, ValorRegistroIdioma);
+        if (!valor) {
+            return std::nullopt;
+        }
+        EXPECT_EQ(valor->tipo, TipoTexto);
+        return valor->datos;
+    }
+
+    CapturaPrueba p;
+    CapturaDatos &v = p.captura;
+    pruebas::AlmacenConfiguracionEnMemoria almacen;
+    IdiomaPrograma entorno{p.estado.ejecucion, p.menu, almacen};
+};
+
+TEST_F(Idioma, ElegirOtraLenguaRecaptionaTodoYLaGuarda)
+{
+    ASSERT_EQ(v.edIdioma.Text(), "Español");
+    for (const bool modificados : {false, true}) {
+        SCOPED_TRACE(modificados);
+        p.estado.ejecucion.DatosModificados = modificados;
+        ponIndice(v.edIdioma, modificados ? 0 : 1); // chosen with the mouse
+        const int idioma = modificados ? 1 : 2;
+        const std::int32_t d = (idioma - 1) * 5000;
+        EXPECT_EQ(p.estado.ejecucion.Idioma, idioma);
+        EXPECT_EQ(p.estado.ejecucion.DesplazamientoIdioma, d);
+        EXPECT_EQ(idiomaGuardado(), std::to_string(idioma));
+        EXPECT_EQ(entorno.Ayuda(), p.figura(idioma == 1 ? "Dravekesp.chm" : "Draveking.chm"));
+
+        // The language list in the new language, showing the choice.
+        const std::vector<std::string> lenguas =
+            idioma == 1
+                ? std::vector<std::string>{"Español", "Inglés", "Catalán", "Portugués", "Francés"}
+                : std::vector<std::string>{"Spanish", "English", "Catalan", "Portuguese",
+                                           "French"};
+        ASSERT_EQ(v.edIdioma.ListCount(), 5);
+        for (int i = 0; i < 5; ++i) {
+            EXPECT_EQ(v.edIdioma.List(i), lenguas[static_cast<std::size_t>(i)]);
+        }
+        EXPECT_EQ(v.edIdioma.Text(), lenguas[static_cast<std::size_t>(idioma - 1)]);
+
+        // Every code list rewritten, and showing the entry of the run's code again.
+        const auto muestra = [&](const Lista &lista, std::int32_t primero, int entradas, int k) {
+            ASSERT_EQ(lista.ListCount(), entradas) << lista.Name();
+            for (int i = 0; i < entradas; ++i) {
+                EXPECT_EQ(lista.List(i), Texto(d, primero + i)) << lista.Name();
+            }
+            EXPECT_EQ(lista.Text(), Texto(d, primero + k - 1)) << lista.Name();
+        };
+        muestra(v.edTipoCuna0, 117, 2, 2);
+        muestra(v.edTipoApoyo0, 119, 2, 1);
+        muestra(v.edTipoRelleno0, 126, 5, 4);
+        muestra(v.edIAs, 131, 3, 3);
+        muestra(v.edICar0, 121, 5, 5);
+        muestra(v.edTipoControl, 113, 2, 2);
+        muestra(v.edTipoCamisa, 115, 2, 1);
+
+        // Captions, tabs, buttons and menus.
+        EXPECT_EQ(v.lbEtiquetas(22).Caption, Texto(d, 228));
+        EXPECT_EQ(v.lbEtiquetas(34).Caption, Texto(d, 242));
+        EXPECT_EQ(v.TabPrincipal.TabCaption[2], Texto(d, 153));
+        EXPECT_EQ(v.TabDatosColocacion.TabCaption[0], Texto(d, 222));
+        EXPECT_EQ(v.btGrabar.Caption, Texto(d, 215));
+        EXPECT_EQ(v.btNuevoTramo.ToolTipText, Texto(d, 983));
+        EXPECT_EQ(p.menu.mnNuevoTramo.Caption, Texto(d, 1055));
+        EXPECT_EQ(p.menu.MnImprimir.Caption, Texto(d, 1050));
+
+        // The run's data did not change: the flag is as it was, and no override is voided.
+        EXPECT_EQ(p.estado.ejecucion.DatosModificados, modificados);
+        EXPECT_EQ(p.ajustes.veces(), 0);
+        EXPECT_EQ(p.estado.tramo.TipoCargaConcentrada, 4);
+        EXPECT_EQ(p.estado.tramo.CodigoColocacion, 21);
+        EXPECT_EQ(p.mensajes.mostrados(), std::vector<MensajeMostrado>{});
+    }
+}
+
+TEST_F(Idioma, LaMismaLenguaNoCambiaNada)
+{
+    v.cambiaFoco(v.edIdioma);
+    ponTexto(v.edIdioma, "Español");
+    EXPECT_TRUE(v.cambiaFoco(v.edObra));
+    EXPECT_EQ(idiomaGuardado(), std::nullopt);
+    EXPECT_EQ(entorno.Ayuda(), "");
+}
+
+TEST_F(Idioma, SinLaAyudaDeLaLenguaQuedaEnEspanol)
+{
+    std::filesystem::remove(p.figura("Draveking.chm"));
+    ponIndice(v.edIdioma, 1);
+    EXPECT_EQ(p.estado.ejecucion.Idioma, 1);
+    EXPECT_EQ(p.estado.ejecucion.DesplazamientoIdioma, 0);
+    EXPECT_EQ(v.edIdioma.Text(), "Español");
+    EXPECT_EQ(v.edIdioma.List(1), "Inglés");
+    EXPECT_EQ(idiomaGuardado(), "1");
+    EXPECT_EQ(entorno.Ayuda(), p.figura("Dravekesp.chm"));
+    // French has its help file.
+    ponIndice(v.edIdioma, 4);
+    EXPECT_EQ(p.estado.ejecucion.Idioma, 5);
+    EXPECT_EQ(v.edIdioma.Text(), "Français");
+    EXPECT_EQ(idiomaGuardado(), "5");
+}
+
+TEST_F(Idioma, TextoVacioOAjenoSeRechaza)
+{
+    ponIndice(v.edIdioma, 1);
+    ASSERT_EQ(p.estado.ejecucion.Idioma, 2);
+    const std::string caption = v.lbEtiquetas(22).Caption;
+    for (const char *texto : {"", "Klingon"}) {
+        SCOPED_TRACE(texto);
+        p.estado.ejecucion.Idioma = 2;
+        v.cambiaFoco(v.edIdioma);
+        ponTexto(v.edIdioma, texto);
+        p.mensajes.responde(RespuestaMensaje::Aceptar);
+        EXPECT_FALSE(v.cambiaFoco(v.edObra));
+        const MensajeMostrado rechazo{Texto(5000, *texto ? 287 : 518), BotonesMensaje::Aceptar,
+                                      IconoMensaje::Ninguno, Texto(5000, 160)};
+        EXPECT_EQ(p.mensajes.mostrados(), std::vector<MensajeMostrado>{rechazo});
+        p.mensajes.olvida();
+        // The first entry, Spanish, is put back; the captions stay in the language shown.
+        EXPECT_EQ(v.edIdioma.Text(), "Spanish");
+        EXPECT_EQ(p.estado.ejecucion.Idioma, 1);
+        EXPECT_EQ(p.estado.ejecucion.DesplazamientoIdioma, 5000);
+        EXPECT_EQ(v.lbEtiquetas(22).Caption, caption);
+    }
+    EXPECT_EQ(idiomaGuardado(), "2");
+}
+
+TEST(IdiomaPrograma, UnAlmacenQueNoEscribeNoImpideElCambio)
+{
+    CapturaPrueba p;
+    std::ofstream(p.figura("Draveking.chm")) << "ITSF";
+    pruebas::AlmacenConfiguracionEnMemoria almacen;
+    almacen.fallaEscritura(true);
+    IdiomaPrograma entorno{p.estado.ejecucion, p.menu, almacen};
+    p.captura.PonEntornoIdioma(&entorno);
+    p.captura.PonTextosCaptura();
+    ponIndice(p.captura.edIdioma, 1);
+    EXPECT_EQ(p.estado.ejecucion.Idioma, 2);
+    EXPECT_EQ(p.menu.mnGrabaTramo.Caption, Texto(5000, 1057));
+    EXPECT_EQ(
+        almacen.valor(RaizRegistro::MaquinaLocal, ClaveRegistroPrograma, ValorRegistroIdioma),
+        std::nullopt);
+}
+
+} // namespace
+} // namespace dravek
