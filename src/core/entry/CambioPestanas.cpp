@@ -83,8 +83,8 @@ void CapturaDatos::TabPrincipal_Click(int PreviousTab)
         habilitaUnidades(sinTramo);
     } else {
         habilitaUnidades(false);
-        Caption = Texto(d, 384) + " " +
-                  Texto(d, e.ejecucion.ModoCaptura == "ALTAS" ? 385 : 386) + unidades;
+        Caption = Texto(d, 384) + " " + Texto(d, e.ejecucion.ModoCaptura == "ALTAS" ? 385 : 386) +
+                  unidades;
     }
     if (TabPrincipal.Tab() == 1) {
         SetFocus(edTramo);

@@ -24,9 +24,11 @@ constexpr std::string_view M1 = "#####0.0";
 constexpr std::string_view M0 = "#####0";
 
 // In the order the switch converts them; edFct is computed from edFck, not converted.
-constexpr CampoUnidades PresionesObra[] = {
-    {"edPrs1", M2, M2}, {"edPrs2", M2, M2}, {"edPrs3", M2, M2}, {"edPrsM1", M2, M2},
-    {"edPrsM2", M2, M2}};
+constexpr CampoUnidades PresionesObra[] = {{"edPrs1", M2, M2},
+                                           {"edPrs2", M2, M2},
+                                           {"edPrs3", M2, M2},
+                                           {"edPrsM1", M2, M2},
+                                           {"edPrsM2", M2, M2}};
 constexpr CampoUnidades PresionesTramo[] = {{"edPrs1Tram", M2, M2},
                                             {"edPrs2Tram", M2, M2},
                                             {"edPrs3Tram", M2, M2},
@@ -35,7 +37,7 @@ constexpr CampoUnidades PresionesTramo[] = {{"edPrs1Tram", M2, M2},
 constexpr CampoUnidades ResistenciasArmado[] = {
     {"edFck", M1, M0}, {"edFyk", M1, M0}, {"edFyd", M1, M0}};
 constexpr CampoUnidades ValoresPostesado[] = {
-    {"edFYKPost", M1, M0}, {"edEs", M0, M0},  {"edEp", M0, M0},   {"edFckno", M1, M0},
+    {"edFYKPost", M1, M0}, {"edEs", M0, M0},   {"edEp", M0, M0},   {"edFckno", M1, M0},
     {"edFckn", M1, M0},    {"edFckr", M1, M0}, {"edSFck", M0, M0}, {"edSf", M0, M0}};
 constexpr CampoUnidades CargaVertical[] = {{"edQDato0", M2, M2}};
 

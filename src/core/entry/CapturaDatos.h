@@ -337,7 +337,6 @@ public:
     // cradle or with no kind selected.
     void CargaFiguraColocacion();
 
-
 private:
     void ConectaManejadoresVentana();
     void MarcaModificado() { m_estado.ejecucion.DatosModificados = true; }
