@@ -18,7 +18,8 @@ namespace {
 constexpr int ItemsEtiquetas[] = {0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 13, 16, 19, 20,
                                   21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36,
                                   37, 38, 39, 40, 41, 42, 43, 44, 45, 46, 47, 48, 49, 50, 51, 52,
-                                  53, 71, 72, 73, 74, 75, 76, 77, 78, 79, 80, 81, 82, 83};
+                                  53, 71, 72, 73, 74, 75, 76, 77, 78, 79, 80, 81, 82, 83,
+                                  12, 14, 15, 84};
 
 } // namespace
 
@@ -124,6 +125,7 @@ CapturaDatos::CapturaDatos(EstadoObra &estado, ServiciosCaptura servicios)
     btCerrarObra.Click = [this] { btCerrarObra_Click(); };
     TipoCamisa.Click = [this](int Index) { TipoCamisa_Click(Index); };
     ConectaManejadoresCampos();
+    ConectaManejadoresVentana();
 }
 
 void CapturaDatos::LlenaListasCodigos()

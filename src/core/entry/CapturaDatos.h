@@ -5,6 +5,7 @@
 // (validation/) work on these controls and on the state.
 
 #include <cstdint>
+#include <map>
 #include <string>
 
 #include "core/model/EstadoObra.h"
@@ -484,7 +485,52 @@ public:
     // procedures read the unit system from here, not from SistemaUnidades.
     bool MuestraSI() const { return rdSistemaUnidades.Value(0); }
 
+    // ---- Unit switch, installation layout, tab checks, cradle/fill/water-hammer/steel fields
+    // ---- and the window's captions in the interface language.
+
+    // Label stems and unit words in the interface language, which the unit switch joins.
+    struct RotulosUnidades {
+        std::string RotuloDatosPresion, UnidadPresionSI, UnidadPresionMKS, RotuloPresionDP,
+            RotuloPresionMDP, RotuloResistenciasArmado, UnidadTensionSI, UnidadTensionMKS,
+            RotuloElasticidadPostesado, RotuloResistenciasPostesado, RotuloTensionesPostesado,
+            RotuloCargaVertical, UnidadCargaSI, UnidadCargaMKS, RotuloFck, RotuloFct, RotuloFyk,
+            RotuloFyd, RotuloEs, RotuloEp, RotuloFckno, RotuloFckn, RotuloFckr, RotuloSFck;
+    };
+    RotulosUnidades Rotulos;
+    // Tips of the controls other than push buttons, by control name ("TipoCamisa(0)" for an
+    // option), for the view to show.
+    std::map<std::string, std::string> TextosAyuda;
+
+    // Caption items of the strength boxes whose captions carry the default of the unit system.
+    static constexpr int EtiquetaFck = 12;
+    static constexpr int EtiquetaFyk = 14;
+    static constexpr int EtiquetaFyd = 15;
+    static constexpr int EtiquetaFYKPost = 84;
+
+    // Converts every unit-dependent box to the system asked for (0 SI, else MKS) and rewrites
+    // the captions that name a unit; for the system in force it only rewrites the captions.
+    void RevisaUnidades(int Index);
+    void rdSistemaUnidades_Click(int Index);
+    // Lays out the fields of the installation kind selected and shows its picture.
+    void rdTipoColocacion_Click(int Index);
+    // Tab changes and the checks of what the tab entered builds on.
+    void TabPrincipal_Click(int PreviousTab);
+    void TabDatosColocacion_Click(int PreviousTab);
+    void edTipoCuna0_GotFocus();
+    void edTipoCuna0_Validate(bool &Cancel);
+    void edTipoCuna0_Click();
+    void edTipoRelleno0_GotFocus();
+    void edTipoRelleno0_Validate(bool &Cancel);
+    void edTipoRelleno0_Click();
+    void rdGolpeAriete_Click(int Index);
+    void edFYKPost_GotFocus();
+    void edFYKPost_Validate(bool &Cancel);
+    // The installation picture of the cradle and installation kind shown; nothing for another
+    // cradle or with no kind selected.
+    void CargaFiguraColocacion();
+
 private:
+    void ConectaManejadoresVentana();
     void MarcaModificado() { m_estado.ejecucion.DatosModificados = true; }
     void MarcaConAjustes()
     {

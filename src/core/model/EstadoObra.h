@@ -37,6 +37,9 @@ struct DatosObra {
     double IncrementoAlturaObra = 0;  // m
     std::int16_t AbrirObraExistente = Falso; // the project is tied to a project file
     std::string NombreFicheroObra = " ";    // its path, one blank when none
+    // The header (titles, ranges, unit system, water hammer) changed since it was last read or
+    // written: closing the project must offer to save it.
+    bool CabeceraModificada = false;
 };
 
 // The current run: typology, geometry, installation, materials and loads, in the units shown

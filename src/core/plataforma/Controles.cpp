@@ -23,7 +23,17 @@ std::string Entrecomillado(const std::string &texto)
 
 std::string Fondo(ColorFondo color)
 {
-    return color == ColorFondo::Editable ? "Editable" : "Cerrado";
+    switch (color) {
+    case ColorFondo::Editable:
+        return "Editable";
+    case ColorFondo::Cerrado:
+        return "Cerrado";
+    case ColorFondo::Cara:
+        return "Cara";
+    case ColorFondo::Aviso:
+        return "Aviso";
+    }
+    return "Editable";
 }
 
 // The character of a key code, in UTF-8.

@@ -28,9 +28,10 @@ namespace dravek {
 
 class VentanaLogica;
 
-// Background of a box: the system window colour of a box that can be typed in (&H80000005), or
-// the light grey of a computed or closed one (&HC0C0C0).
-enum class ColorFondo { Editable, Cerrado };
+// Background of a box: the system window colour of a box that can be typed in (&H80000005), the
+// light grey of a computed or closed one (&HC0C0C0), the button face of a note that blends with
+// the window (&H8000000F), or the teal of a note that warns (&HC0C000).
+enum class ColorFondo { Editable, Cerrado, Cara, Aviso };
 
 // What every control has. A control belongs to one window and registers itself with it on
 // construction, under its name, so that the window can list and snapshot its controls.

@@ -429,6 +429,8 @@ TEST(MaterialesPostesado, LaTensionDeTesadoSigueALaDeRoturaSoloSiEstaCambia)
 TEST(MaterialesPostesado, PaginasQueSiguenAlFocoYPasoALaColocacion)
 {
     CapturaPrueba p;
+    // A run is chosen: the laying page is entered only for one.
+    ponTexto(p.captura.edTramo, "1");
     ponPestana(p.captura.TabPostesados, 1);
     p.captura.cambiaFoco(p.captura.edFic);
     EXPECT_EQ(p.captura.TabPostesados.Tab(), 3);

@@ -158,6 +158,10 @@ TEST_F(Seccion, DistanciaAlTerrenoNatural)
 
 TEST_F(Seccion, CargaVerticalTotalFrenteALaSobrecarga)
 {
+    // The loads page is entered only with the heights, the diameter and the width it builds on.
+    p.estado.obra.AlturaInicialObra = 1;
+    t.vDE = 1.2;
+    t.AnchoZanja = 3;
     v.cambiaFoco(v.edQDato0);
     EXPECT_EQ(v.TabDatosColocacion.Tab(), 2);
     EXPECT_EQ(v.edQDato0.Text(), "0,000");
@@ -182,9 +186,14 @@ TEST_F(Seccion, CargaVerticalTotalFrenteALaSobrecarga)
 
 TEST_F(Seccion, CargaEnZanjaSinAnchoNoDivideEntreCero)
 {
-    // A cleared run whose width box was never visited: width 0.
+    // The loads page is entered with a width; the width is then lost (a cleared run whose width
+    // box was never visited): width 0.
+    p.estado.obra.AlturaInicialObra = 1;
     t.CodigoColocacion = 11;
     t.vDE = 1.2;
+    t.AnchoZanja = 3;
+    v.cambiaFoco(v.edQDato0);
+    ASSERT_EQ(v.TabDatosColocacion.Tab(), 2);
     t.AnchoZanja = 0;
     EXPECT_TRUE(teclea(v.edQDato0, "10"));
     // vQH over the automatic width: 1.2 x 10 / (1.4 x 1.2 + 0.68) = 12 / 2.36 = 5.0847 t/m2.

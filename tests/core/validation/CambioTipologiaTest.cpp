@@ -162,6 +162,7 @@ TEST_F(Tipologia, LasListasSonDeLaTipologiaFinal)
 
 TEST_F(Tipologia, LaPestanaDeColocacionPasaALaDeTipologias)
 {
+    ponTexto(v.edTramo, "1"); // the laying page is entered only with a run chosen
     ponPestana(v.TabPrincipal, 2);
     ponPestana(v.TabTipologia, 1);
     EXPECT_EQ(v.TabPrincipal.Tab(), 1);
@@ -282,6 +283,8 @@ TEST(TextosDeLaVentana, SegunLasOpciones)
     p.estado.ejecucion.SistemaUnidades = "MKS";
     EXPECT_EQ(EtiquetaUnidad(v, 1), " MPa");
 
+    // A project tied to its file: choosing "No" asks nothing.
+    p.estado.obra.AbrirObraExistente = Verdadero;
     ponValor(v.rdGolpeAriete, 0, true);
     EXPECT_EQ(TextoGolpeAriete(v), "Si");
     ponValor(v.rdGolpeAriete, 1, true);

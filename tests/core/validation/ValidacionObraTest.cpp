@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include <array>
 #include <string>
 #include <vector>
@@ -40,7 +42,10 @@ void Prepara(VentanaValidacion &p, const Cajas &textos)
         paso->Enabled = false;
         paso->BackColor = ColorFondo::Cerrado;
     }
+    // The page the engineer left the window on, without the checks of turning to it.
+    const auto manejador = std::exchange(v.TabPrincipal.Click, nullptr);
     ponPestana(v.TabPrincipal, 1);
+    v.TabPrincipal.Click = manejador;
 }
 
 Cajas Textos(CapturaDatos &v)

@@ -804,7 +804,10 @@ TEST(ValidaDatosTramo, ResistenciaDelAceroRechazada)
         VentanaValidacion p;
         pruebas::TramoArmado(p);
         ponTexto(p.captura.edFyd, "1400,5");
+        // The laying page as the engineer left it, without the checks of turning to it.
+        const auto manejador = std::exchange(p.captura.TabPrincipal.Click, nullptr);
         ponPestana(p.captura.TabPrincipal, 2);
+        p.captura.TabPrincipal.Click = manejador;
         p.captura.btGrabar.Enabled = false;
         p.captura.btCancelar.Enabled = false;
         pruebas::EmpiezaLimpio(p);

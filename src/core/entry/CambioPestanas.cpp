@@ -1,0 +1,130 @@
+#include <string>
+
+#include "core/engine/PresionesCaso.h"
+#include "core/entry/CapturaDatos.h"
+#include "core/model/TextoRecurso.h"
+#include "core/validation/CambioTipologia.h"
+#include "core/validation/FuncionesGenerales.h"
+
+namespace dravek {
+
+namespace {
+
+bool Vacio(const std::string &texto)
+{
+    return texto.find_first_not_of(' ') == std::string::npos;
+}
+
+std::string SinDosPuntos(std::string texto)
+{
+    std::erase(texto, ':');
+    return texto;
+}
+
+} // namespace
+
+void CapturaDatos::TabPrincipal_Click(int PreviousTab)
+{
+    EstadoObra &e = m_estado;
+    const std::int32_t d = e.ejecucion.DesplazamientoIdioma;
+    const auto numero = [&](double minimo, const ControlTexto &caja, double &valor,
+                            std::int32_t caption) {
+        return ValidaNumero(e.ejecucion, mensajes(), minimo, caja.Text(), valor, Texto(d, caption),
+                            LecturaNumero::Estricta);
+    };
+    const auto vuelve = [&](int pestana, Control &foco) {
+        ponPestana(TabPrincipal, pestana);
+        SetFocus(foco);
+    };
+
+    if (PreviousTab == 0) {
+        DatosObra &o = e.obra;
+        if (!numero(-1E-10, edPrs1, o.DPInicialObra, 269)) {
+            vuelve(0, edPrs1);
+            return;
+        }
+        if (!numero(-1E-10, edPrs2, o.DPFinalObra, 270)) {
+            vuelve(0, edPrs1);
+            return;
+        }
+        if (o.DPFinalObra > o.DPInicialObra &&
+            !numero(1E-10, edPrs3, o.IncrementoPresionObra, 539)) {
+            vuelve(0, edPrs3);
+            return;
+        }
+    }
+    if (TabPrincipal.Tab() == 2) {
+        if (Vacio(edTramo.Text())) {
+            mensajes().Muestra(Texto(d, 540), BotonesMensaje::Aceptar, IconoMensaje::Ninguno, "");
+            vuelve(1, edTramo);
+            return;
+        }
+        DatosTramo &t = e.tramo;
+        if (!numero(-1E-10, edPrs1Tram, t.DPInicialTramo, 269) ||
+            !numero(-1E-10, edPrs2Tram, t.DPFinalTramo, 270) ||
+            (t.DPFinalTramo > t.DPInicialTramo &&
+             !numero(1E-10, edPrs3Tram, t.IncrementoPresionTramo, 539))) {
+            vuelve(1, edPrs1Tram);
+            return;
+        }
+    }
+    if (Vacio(edDescriTramo2.Text())) {
+        ponTexto(edDescriTramo2, edDescriTramo.Text());
+    }
+
+    const bool sinTramo = Vacio(e.ejecucion.ModoCaptura);
+    const std::string unidades = TextoSistemaUnidades(*this);
+    const auto habilitaUnidades = [&](bool habilita) {
+        rdSistemaUnidades[0].Enabled = habilita;
+        rdSistemaUnidades[1].Enabled = habilita;
+    };
+    if (TabPrincipal.Tab() == 0 || sinTramo) {
+        Caption = Texto(d, 384) + unidades;
+        habilitaUnidades(sinTramo);
+    } else {
+        habilitaUnidades(false);
+        Caption = Texto(d, 384) + " " + Texto(d, e.ejecucion.ModoCaptura == "ALTAS" ? 385 : 386) +
+                  unidades;
+    }
+    if (TabPrincipal.Tab() == 1) {
+        SetFocus(edTramo);
+    } else if (TabPrincipal.Tab() == 2) {
+        SetFocus(rdTipoColocacion);
+    }
+}
+
+void CapturaDatos::TabDatosColocacion_Click(int /*PreviousTab*/)
+{
+    if (TabDatosColocacion.Tab() != 2) {
+        return;
+    }
+    EstadoObra &e = m_estado;
+    const std::int32_t d = e.ejecucion.DesplazamientoIdioma;
+    const auto falta = [&](std::int32_t dato, int pestana, Control &foco) {
+        mensajes().Muestra(Texto(d, 307) + " " + SinDosPuntos(Texto(d, dato)),
+                           BotonesMensaje::Aceptar, IconoMensaje::Ninguno, "");
+        ponPestana(TabDatosColocacion, pestana);
+        SetFocus(foco);
+    };
+
+    RangoAlturas(e);
+    const DatosTramo &t = e.tramo;
+    const DatosCalculo &c = e.calculo;
+    if (c.AlturaInicial < 0.001) {
+        falta(233, 1, edHr0);
+    } else if (t.vDE < 0.001) {
+        falta(227, 0, edDi0);
+    } else if (t.AnchoZanja < 0.001 && t.CodigoColocacion < 30) {
+        falta(235, 1, edB0);
+    } else if (c.AlturaFinal > 5 * t.vDE && c.AlturaFinal > 5.0) {
+        // Beyond five diameters and five metres of fill the arching of the soil would lower the
+        // load, which the calculation leaves out.
+        avCargas1.BackColor = ColorFondo::Aviso;
+        ponTexto(avCargas1, Texto(d, 537) + " " + Texto(d, 538));
+    } else {
+        avCargas1.BackColor = ColorFondo::Cara;
+        ponTexto(avCargas1, "");
+    }
+}
+
+} // namespace dravek

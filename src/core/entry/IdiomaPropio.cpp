@@ -1,0 +1,55 @@
+#include "core/entry/IdiomaPropio.h"
+
+#include "core/model/TextoRecurso.h"
+#include "core/shell/Registro.h"
+
+namespace dravek {
+
+namespace {
+
+constexpr RaizRegistro RaizIdioma = RaizRegistro::UsuarioActual;
+
+} // namespace
+
+std::string IdiomaPropio(AlmacenConfiguracion &almacen, Mensajes &mensajes,
+                         std::int32_t DesplazamientoIdioma, const std::string &accion,
+                         const std::string &valor)
+{
+    std::string resultado;
+    if (accion == "LEELO") {
+        LeeValorRegistro(almacen, RaizIdioma, ClaveRegistroPrograma, ValorRegistroIdioma,
+                         resultado);
+    } else if (accion == "GRABALO") {
+        const bool grabado =
+            almacen.CreaClave(RaizIdioma, ClaveRegistroPrograma) &&
+            almacen.EscribeValor(RaizIdioma, ClaveRegistroPrograma, ValorRegistroIdioma,
+                                 ValorRegistro{TipoTexto, valor});
+        if (!grabado) {
+            mensajes.Muestra(Texto(DesplazamientoIdioma, 1480), BotonesMensaje::Aceptar,
+                             IconoMensaje::Exclamacion, "");
+        }
+    } else {
+        mensajes.Muestra("ATENCION: Accion invalida en IdiomaPropio=" + accion,
+                         BotonesMensaje::Aceptar, IconoMensaje::Ninguno, "");
+    }
+    return resultado;
+}
+
+std::int16_t IdiomaAlArrancar(AlmacenConfiguracion &almacen, Mensajes &mensajes,
+                              std::int32_t DesplazamientoIdioma)
+{
+    const std::string leido = IdiomaPropio(almacen, mensajes, DesplazamientoIdioma, "LEELO");
+    for (int i = 1; i <= CuentaIdiomas(); ++i) {
+        if (leido == std::to_string(i)) {
+            return static_cast<std::int16_t>(i);
+        }
+    }
+    if (!leido.empty()) {
+        mensajes.Muestra(Texto(DesplazamientoIdioma, 526), BotonesMensaje::Aceptar,
+                         IconoMensaje::Ninguno, "");
+    }
+    IdiomaPropio(almacen, mensajes, DesplazamientoIdioma, "GRABALO", "1");
+    return 1;
+}
+
+} // namespace dravek
