@@ -60,12 +60,12 @@ FormaPrincipal::FormaPrincipal(EstadoObra &estado, Mensajes &mensajes,
     m_menu.mnAdvertencia.Click = [this] { mnAdvertencia_Click(); };
 }
 
-void FormaPrincipal::Conecta(ObraEnCaptura &obra, VentanasPrincipal &ventanas,
-                             ComandosCalculo &calculo)
+void FormaPrincipal::Conecta(ObraEnCaptura *obra, VentanasPrincipal &ventanas,
+                             ComandosCalculo *calculo)
 {
-    m_obra = &obra;
+    m_obra = obra;
     m_ventanas = &ventanas;
-    m_calculo = &calculo;
+    m_calculo = calculo;
 }
 
 void FormaPrincipal::ElIdioma()

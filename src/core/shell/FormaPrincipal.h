@@ -20,7 +20,8 @@ public:
     FormaPrincipal(EstadoObra &estado, Mensajes &mensajes, AlmacenConfiguracion &almacen);
 
     // The collaborators of the commands, given once the view and the data-entry glue exist.
-    void Conecta(ObraEnCaptura &obra, VentanasPrincipal &ventanas, ComandosCalculo &calculo);
+    // Without the data-entry window's glue (null) the project commands do nothing.
+    void Conecta(ObraEnCaptura *obra, VentanasPrincipal &ventanas, ComandosCalculo *calculo);
 
     // Start-up from the program's folder (MDIForm_Load). False when the program cannot go on;
     // the engineer has been told why (a missing logo, an unreadable default-data file).
