@@ -20,7 +20,8 @@ TEST(FormaPrincipalVista, ArrancaConElLogoYSeCierra)
 
     EstadoObra estado;
     pruebas::MensajesGrabadora mensajes;
-    FormaPrincipal logica(estado, mensajes);
+    pruebas::AlmacenConfiguracionEnMemoria almacen;
+    FormaPrincipal logica(estado, mensajes, almacen);
     pruebas::LocalUsuarioFijo local(",");
     ASSERT_TRUE(logica.Arranca(DRAVEK_DATOS_PROGRAMA, local));
     EXPECT_TRUE(mensajes.mostrados().empty());

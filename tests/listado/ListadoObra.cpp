@@ -94,6 +94,32 @@ public:
     }
 };
 
+// The tool keeps no settings: the start-up reads none and stores none.
+class SinConfiguracion final : public AlmacenConfiguracion {
+public:
+    bool ExisteClave(RaizRegistro, const std::string &) override { return false; }
+    bool CreaClave(RaizRegistro, const std::string &) override { return false; }
+    std::optional<ValorRegistro> LeeValor(RaizRegistro, const std::string &,
+                                          const std::string &) override
+    {
+        return std::nullopt;
+    }
+    bool EscribeValor(RaizRegistro, const std::string &, const std::string &,
+                      const ValorRegistro &) override
+    {
+        return false;
+    }
+    std::optional<std::string> LeeAjuste(const std::string &, const std::string &,
+                                         const std::string &) override
+    {
+        return std::nullopt;
+    }
+    void GrabaAjuste(const std::string &, const std::string &, const std::string &,
+                     const std::string &) override
+    {
+    }
+};
+
 class LocalEntorno final : public LocalUsuario {
 public:
     std::string SeparadorDecimal() override
@@ -275,7 +301,8 @@ int main(int argc, char **argv)
     EstadoObra estado;
     MensajesConsola mensajes;
     LocalEntorno local;
-    FormaPrincipal principal(estado, mensajes);
+    SinConfiguracion configuracion;
+    FormaPrincipal principal(estado, mensajes, configuracion);
     if (!principal.Arranca(CarpetaPrograma(argv[0]), local)) {
         return SinFichero;
     }

@@ -1,55 +1,346 @@
 #include "core/shell/FormaPrincipal.h"
 
+#include "core/entry/CapturaDatos.h"
 #include "core/model/TextoRecurso.h"
+#include "core/shell/ComandosCalculo.h"
 #include "core/shell/DatosPredeterminados.h"
 #include "core/shell/Registro.h"
 
+#include <charconv>
 #include <filesystem>
+#include <utility>
+#include <vector>
 
 namespace dravek {
 
-FormaPrincipal::FormaPrincipal(EstadoObra &estado, Mensajes &mensajes)
-    : m_estado(estado), m_mensajes(mensajes)
+namespace {
+
+bool ExisteFichero(const std::string &ruta)
 {
+    std::error_code error;
+    return std::filesystem::is_regular_file(ruta, error);
+}
+
+std::string SinBlancos(const std::string &s)
+{
+    const auto i = s.find_first_not_of(" \t");
+    if (i == std::string::npos)
+        return {};
+    return s.substr(i, s.find_last_not_of(" \t") - i + 1);
+}
+
+} // namespace
+
+std::string RutaAyuda(const std::string &rutaAplicacion, std::int32_t DesplazamientoIdioma)
+{
+    return rutaAplicacion + Texto(DesplazamientoIdioma, 433) + ".html";
+}
+
+FormaPrincipal::FormaPrincipal(EstadoObra &estado, Mensajes &mensajes,
+                               AlmacenConfiguracion &almacen)
+    : m_estado(estado), m_mensajes(mensajes), m_almacen(almacen)
+{
+    m_menu.Caption = m_caption;
+    m_menu.MnAbriFichero.Click = [this] { MnAbriFichero_Click(); };
+    m_menu.MnNuevaObra.Click = [this] { MnNuevaObra_Click(); };
+    m_menu.MnSeleccionarImpresora.Click = [this] { MnSeleccionarImpresora_Click(); };
+    m_menu.MnImprimir.Click = [this] { MnImprimir_Click(); };
+    m_menu.mnGrabaObra.Click = [this] { mnGrabaObra_Click(); };
+    m_menu.mnCerrarObra.Click = [this] { mnCerrarObra_Click(); };
+    m_menu.mnSalir.Click = [this] { mnSalir_Click(); };
+    m_menu.mnNuevoTramo.Click = [this] { mnNuevoTramo_Click(); };
+    m_menu.mnCancelar.Click = [this] { mnCancelar_Click(); };
+    m_menu.mnGrabaTramo.Click = [this] { mnGrabaTramo_Click(); };
+    m_menu.mnCalculaTramo.Click = [this] { mnCalculaTramo_Click(); };
+    m_menu.mnAjustarArmaduras.Click = [this] { mnAjustarArmaduras_Click(); };
+    m_menu.mnCalculoHidraulico.Click = [this] { mnCalculoHidraulico_Click(); };
+    m_menu.mnMedidas.Click = [this] { mnMedidas_Click(); };
+    m_menu.mnAyudaSobreAyuda.Click = [this] { mnAyudaSobreAyuda_Click(); };
+    m_menu.mnAcercaDe.Click = [this] { mnAcercaDe_Click(); };
+    m_menu.mnAdvertencia.Click = [this] { mnAdvertencia_Click(); };
+}
+
+void FormaPrincipal::Conecta(ObraEnCaptura *obra, VentanasPrincipal &ventanas,
+                             ComandosCalculo *calculo)
+{
+    m_obra = obra;
+    m_ventanas = &ventanas;
+    m_calculo = calculo;
+}
+
+void FormaPrincipal::ElIdioma()
+{
+    EstadoEjecucion &ejecucion = m_estado.ejecucion;
+    ejecucion.Idioma = -1;
+    std::string s;
+    if (LeeValorRegistro(m_almacen, RaizRegistro::MaquinaLocal, ClaveRegistroPrograma,
+                         ValorRegistroIdioma, s) &&
+        !s.empty()) {
+        // Exactly one digit: " 1" and "01" are not accepted. A sixth language is let in and
+        // then falls back for want of its help file.
+        if (s.size() == 1 && s[0] >= '1' && s[0] <= '6') {
+            ejecucion.Idioma = static_cast<std::int16_t>(s[0] - '0');
+        } else {
+            // Always Spanish: no language is in force yet.
+            m_mensajes.Muestra(Texto(0, 526), BotonesMensaje::Aceptar, IconoMensaje::Ninguno, "");
+        }
+    }
+    if (ejecucion.Idioma == -1) {
+        ejecucion.Idioma = 1;
+        CreaClaveRegistro(m_almacen, ClaveRegistroPrograma, RaizRegistro::MaquinaLocal);
+        GrabaValorRegistro(m_almacen, RaizRegistro::MaquinaLocal, ClaveRegistroPrograma,
+                           ValorRegistroIdioma, std::string("1"), TipoTexto);
+    }
+    ejecucion.DesplazamientoIdioma = (ejecucion.Idioma - 1) * 5000;
+    m_ficheroAyuda = RutaAyuda(ejecucion.RutaAplicacion, ejecucion.DesplazamientoIdioma);
+    // The stored language stays: the next start tries it again.
+    if (!ExisteFichero(m_ficheroAyuda)) {
+        ejecucion.Idioma = 1;
+        ejecucion.DesplazamientoIdioma = 0;
+        m_ficheroAyuda = RutaAyuda(ejecucion.RutaAplicacion, 0);
+    }
+}
+
+void FormaPrincipal::MenuSinObra()
+{
+    m_menu.MnAbriFichero.Enabled = true;
+    m_menu.MnNuevaObra.Enabled = true;
+    m_menu.mnSalir.Enabled = true;
+    m_menu.mnCerrarObra.Enabled = false;
+    m_menu.mnGrabaObra.Enabled = false;
+    m_menu.MnImprimir.Enabled = false;
+    m_menu.MnSeleccionarImpresora.Enabled = false;
+    m_menu.mnTramos.Enabled = false;
 }
 
 bool FormaPrincipal::Arranca(const std::string &carpetaPrograma, LocalUsuario &local)
 {
     EstadoEjecucion &ejecucion = m_estado.ejecucion;
-    // Spanish until the language setting comes in with the menus.
-    ejecucion.Idioma = 1;
-    ejecucion.DesplazamientoIdioma = 0;
-    PonSeparadorDecimal(ejecucion, local);
-
     ejecucion.RutaAplicacion = carpetaPrograma;
     if (ejecucion.RutaAplicacion.empty() || ejecucion.RutaAplicacion.back() != '/')
         ejecucion.RutaAplicacion += '/';
 
+    ElIdioma();
+    PonTextosMenu();
+    PonSeparadorDecimal(ejecucion, local);
+    MenuSinObra();
+
     const std::string logo = Texto(ejecucion.DesplazamientoIdioma, 406);
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(ejecucion.RutaAplicacion + logo, error)) {
+    if (!ExisteFichero(ejecucion.RutaAplicacion + logo)) {
         m_mensajes.Muestra(Texto(ejecucion.DesplazamientoIdioma, 398) + " " + logo,
                            BotonesMensaje::Aceptar, IconoMensaje::Ninguno, "");
         return false;
     }
     m_picture = ejecucion.RutaAplicacion + logo;
-    // The hidden picture window that the printed listing paints from starts with the section
-    // of a reinforced-concrete pipe; a missing file only leaves that picture blank on paper.
-    m_estado.frFiguras.ptArmado =
-        ejecucion.RutaAplicacion + Texto(ejecucion.DesplazamientoIdioma, 420);
 
     using Lector = ErrorDatosPredeterminados (*)(const std::string &, const EstadoEjecucion &,
-                                                TablasPredeterminadas &);
-    for (Lector lee : {Lector{LeeGeometriaPredeterminada}, Lector{LeeArmadurasPredeterminadas},
-                       Lector{LeeLimiteAnchoZanja}}) {
-        const ErrorDatosPredeterminados e = lee(ejecucion.RutaAplicacion, ejecucion,
-                                                m_estado.tablas);
+                                                 TablasPredeterminadas &);
+    const std::vector<Lector> lectores = {LeeGeometriaPredeterminada, LeeArmadurasPredeterminadas};
+    for (Lector lee : lectores) {
+        const ErrorDatosPredeterminados e =
+            lee(ejecucion.RutaAplicacion, ejecucion, m_estado.tablas);
         if (e.hayError) {
             m_mensajes.Muestra(e.texto, e.botones, e.icono, e.titulo);
             return false;
         }
     }
+    // The hidden picture window that the printed listing paints from starts with the section
+    // of a reinforced-concrete pipe; a missing file only leaves that picture blank on paper.
+    m_estado.frFiguras.ptArmado =
+        ejecucion.RutaAplicacion + Texto(ejecucion.DesplazamientoIdioma, 420);
+    Timer1Interval = 1000; // ms
+    const ErrorDatosPredeterminados e =
+        LeeLimiteAnchoZanja(ejecucion.RutaAplicacion, ejecucion, m_estado.tablas);
+    if (e.hayError) {
+        m_mensajes.Muestra(e.texto, e.botones, e.icono, e.titulo);
+        return false;
+    }
     return true;
+}
+
+void FormaPrincipal::Timer1_Timer()
+{
+    Timer1Interval = 0;
+    const std::string texto =
+        SinBlancos(m_almacen.LeeAjuste(AplicacionAjustes, SeccionOpciones, ClaveMostrarSugerencias)
+                       .value_or("1"));
+    std::int32_t n = 0;
+    const auto [fin, error] = std::from_chars(texto.data(), texto.data() + texto.size(), n);
+    // A setting that is not a whole number is passed over silently.
+    if (error != std::errc() || fin != texto.data() + texto.size() || texto.empty())
+        return;
+    if (n != 0 && m_ventanas) {
+        ModoAdvertencia = 1;
+        m_ventanas->MuestraAviso(ModoAdvertencia);
+    }
+}
+
+void FormaPrincipal::PonTextosMenu()
+{
+    EstadoEjecucion &ejecucion = m_estado.ejecucion;
+    ejecucion.DesplazamientoIdioma = (ejecucion.Idioma - 1) * 5000;
+    const std::pair<ElementoMenu *, std::int32_t> textos[] = {
+        {&m_menu.MnArchivo, 1046},         {&m_menu.MnAbriFichero, 1047},
+        {&m_menu.MnNuevaObra, 1048},       {&m_menu.MnSeleccionarImpresora, 1049},
+        {&m_menu.MnImprimir, 1050},        {&m_menu.mnGrabaObra, 1051},
+        {&m_menu.mnCerrarObra, 1052},      {&m_menu.mnSalir, 1053},
+        {&m_menu.mnTramos, 1054},          {&m_menu.mnNuevoTramo, 1055},
+        {&m_menu.mnCancelar, 1056},        {&m_menu.mnGrabaTramo, 1057},
+        {&m_menu.mnCalculaTramo, 1058},    {&m_menu.mnAjustarArmaduras, 1059},
+        {&m_menu.mnOtras, 1060},           {&m_menu.mnCalculoHidraulico, 1061},
+        {&m_menu.mnMedidas, 1062},         {&m_menu.mnAyuda, 1063},
+        {&m_menu.mnAyudaSobreAyuda, 1065}, {&m_menu.mnAcercaDe, 1066},
+        {&m_menu.mnAdvertencia, 1067},
+    };
+    for (const auto &[elemento, n] : textos)
+        elemento->Caption = Texto(ejecucion.DesplazamientoIdioma, n);
+}
+
+bool FormaPrincipal::RehusaConCambios()
+{
+    if (!m_estado.ejecucion.DatosModificados)
+        return false;
+    const std::int32_t d = m_estado.ejecucion.DesplazamientoIdioma;
+    m_mensajes.Muestra(Texto(d, 376), BotonesMensaje::Aceptar, IconoMensaje::Ninguno,
+                       Texto(d, 377));
+    return true;
+}
+
+bool FormaPrincipal::MDIForm_QueryUnload()
+{
+    return !RehusaConCambios();
+}
+
+void FormaPrincipal::MnAbriFichero_Click()
+{
+    if (!m_obra)
+        return;
+    m_estado.obra.AbrirObraExistente = Verdadero;
+    m_obra->CargaCaptura();
+    if (m_estado.obra.NombreFicheroObra != " ") {
+        m_menu.mnTramos.Enabled = true;
+        m_menu.mnCerrarObra.Enabled = true;
+        m_menu.mnGrabaObra.Enabled = true;
+        m_menu.MnImprimir.Enabled = true;
+        m_menu.MnSeleccionarImpresora.Enabled = true;
+        m_menu.MnNuevaObra.Enabled = false;
+        m_menu.MnAbriFichero.Enabled = false;
+    } else {
+        m_obra->DescargaCaptura();
+        MenuSinObra();
+    }
+}
+
+void FormaPrincipal::MnNuevaObra_Click()
+{
+    if (!m_obra)
+        return;
+    m_menu.MnNuevaObra.Enabled = false;
+    m_menu.MnAbriFichero.Enabled = false;
+    m_menu.MnImprimir.Enabled = false;
+    m_menu.MnSeleccionarImpresora.Enabled = false;
+    m_menu.mnCerrarObra.Enabled = true;
+    m_menu.mnGrabaObra.Enabled = true;
+    m_estado.obra.AbrirObraExistente = Falso;
+    m_menu.mnTramos.Enabled = true;
+    m_obra->CargaCaptura();
+}
+
+void FormaPrincipal::MnSeleccionarImpresora_Click()
+{
+    if (m_ventanas)
+        m_ventanas->MuestraImpresoras();
+}
+
+void FormaPrincipal::MnImprimir_Click()
+{
+    if (m_calculo)
+        m_calculo->ImprimeObra();
+}
+
+void FormaPrincipal::mnGrabaObra_Click()
+{
+    if (m_obra && m_obra->ValidaPresionesAlturasObra())
+        m_obra->GrabaObra();
+}
+
+void FormaPrincipal::mnCerrarObra_Click()
+{
+    if (RehusaConCambios() || !m_obra)
+        return;
+    m_obra->DescargaCaptura();
+    MenuSinObra();
+}
+
+void FormaPrincipal::mnSalir_Click()
+{
+    if (RehusaConCambios())
+        return;
+    if (m_ventanas)
+        m_ventanas->Termina();
+}
+
+void FormaPrincipal::mnNuevoTramo_Click()
+{
+    if (!m_obra)
+        return;
+    if (CapturaDatos *captura = m_obra->Captura(); captura && captura->TabPrincipal.Tab() != 1)
+        ponPestana(captura->TabPrincipal, 1);
+    m_obra->NuevoTramo();
+}
+
+void FormaPrincipal::mnCancelar_Click()
+{
+    if (m_obra)
+        m_obra->CancelaCapturaTramo();
+}
+
+void FormaPrincipal::mnGrabaTramo_Click()
+{
+    if (m_obra)
+        m_obra->ConfirmaGrabaTramo();
+}
+
+void FormaPrincipal::mnCalculaTramo_Click()
+{
+    if (m_calculo)
+        m_calculo->CalculaTramo();
+}
+
+void FormaPrincipal::mnAjustarArmaduras_Click()
+{
+    if (m_calculo)
+        m_calculo->AjustaArmaduras();
+}
+
+void FormaPrincipal::mnCalculoHidraulico_Click()
+{
+    if (m_ventanas)
+        m_ventanas->MuestraCalculoHidraulico();
+}
+
+void FormaPrincipal::mnMedidas_Click()
+{
+    if (m_ventanas)
+        m_ventanas->MuestraProtecciones();
+}
+
+void FormaPrincipal::mnAyudaSobreAyuda_Click()
+{
+    if (m_ventanas)
+        m_ventanas->MuestraIndiceAyuda(m_ficheroAyuda);
+}
+
+void FormaPrincipal::mnAcercaDe_Click()
+{
+    if (m_ventanas)
+        m_ventanas->MuestraAcercaDe();
+}
+
+void FormaPrincipal::mnAdvertencia_Click()
+{
+    if (m_ventanas)
+        m_ventanas->MuestraAviso(ModoAdvertencia);
 }
 
 } // namespace dravek

@@ -1,31 +1,89 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "core/model/EstadoObra.h"
 #include "core/plataforma/AlmacenConfiguracion.h"
 #include "core/plataforma/Mensajes.h"
+#include "core/shell/MenuPrincipal.h"
+#include "core/shell/ObraEnCaptura.h"
 
 namespace dravek {
 
-// Logic of the main window: its caption and picture, and the start-up that fills the state.
+class ComandosCalculo;
+
+// Logic of the main window: start-up, the menu bar with its captions, states and commands, the
+// one-shot timer of the start-up notice and the end of the program.
 class FormaPrincipal {
 public:
-    FormaPrincipal(EstadoObra &estado, Mensajes &mensajes);
+    FormaPrincipal(EstadoObra &estado, Mensajes &mensajes, AlmacenConfiguracion &almacen);
 
-    // Start-up from the program's folder. False when the program cannot go on; the engineer
-    // has been told why (a missing logo, an unreadable default-data file).
+    // The collaborators of the commands, given once the view and the data-entry glue exist.
+    // Without the data-entry window's glue (null) the project commands do nothing.
+    void Conecta(ObraEnCaptura *obra, VentanasPrincipal &ventanas, ComandosCalculo *calculo);
+
+    // Start-up from the program's folder (MDIForm_Load). False when the program cannot go on;
+    // the engineer has been told why (a missing logo, an unreadable default-data file).
     bool Arranca(const std::string &carpetaPrograma, LocalUsuario &local);
 
+    // Refused (text 376), with nothing closed, while the run has unsaved changes: the close
+    // control of the window asks this before the window goes.
+    bool MDIForm_QueryUnload();
+
+    // Start-up notice: the view runs a one-shot timer of Timer1Interval ms (0: none) and then
+    // calls Timer1_Timer.
+    std::int32_t Timer1Interval = 0;
+    void Timer1_Timer();
+
+    void PonTextosMenu();
+
+    void MnAbriFichero_Click();
+    void MnNuevaObra_Click();
+    void MnSeleccionarImpresora_Click();
+    void MnImprimir_Click();
+    void mnGrabaObra_Click();
+    void mnCerrarObra_Click();
+    void mnSalir_Click();
+    void mnNuevoTramo_Click();
+    void mnCancelar_Click();
+    void mnGrabaTramo_Click();
+    void mnCalculaTramo_Click();
+    void mnAjustarArmaduras_Click();
+    void mnCalculoHidraulico_Click();
+    void mnMedidas_Click();
+    void mnAyudaSobreAyuda_Click();
+    void mnAcercaDe_Click();
+    void mnAdvertencia_Click();
+
+    MenuPrincipal &menu() { return m_menu; }
+    const MenuPrincipal &menu() const { return m_menu; }
     const std::string &Caption() const { return m_caption; }
     // The logo file shown as the window's picture; empty before start-up.
     const std::string &Picture() const { return m_picture; }
+    // The help file of the language in force (AyudaHtml's HelpFile).
+    const std::string &FicheroAyuda() const { return m_ficheroAyuda; }
+    // Which notice the notice window shows: 1 the start-up notice.
+    std::int32_t ModoAdvertencia = 1;
 
 private:
+    void ElIdioma();
+    void MenuSinObra();
+    bool RehusaConCambios();
+
     EstadoObra &m_estado;
     Mensajes &m_mensajes;
+    AlmacenConfiguracion &m_almacen;
+    ObraEnCaptura *m_obra = nullptr;
+    VentanasPrincipal *m_ventanas = nullptr;
+    ComandosCalculo *m_calculo = nullptr;
+    MenuPrincipal m_menu;
     std::string m_caption = "DRAVEK";
     std::string m_picture;
+    std::string m_ficheroAyuda;
 };
+
+// The help file of a language: the program's folder, text 433 of the language and ".html".
+std::string RutaAyuda(const std::string &rutaAplicacion, std::int32_t DesplazamientoIdioma);
 
 } // namespace dravek

@@ -1,5 +1,7 @@
 #include "gui/plataforma/ImpresoraQt.h"
 
+#include <QFile>
+
 #include "gui/comun/TextoQt.h"
 
 #include <QColor>
@@ -263,6 +265,18 @@ int ImpresoraQt::FinDocumento()
     m_error = SinErrorImpresora;
     m_y = 0;
     return resultado;
+}
+
+void ImpresoraQt::Aborta()
+{
+    if (m_painter.isActive()) {
+        m_printer.abort();
+        m_painter.end();
+    }
+    if (m_printer.outputFormat() == QPrinter::PdfFormat && !m_printer.outputFileName().isEmpty())
+        QFile::remove(m_printer.outputFileName());
+    m_error = SinErrorImpresora;
+    m_y = 0;
 }
 
 } // namespace dravek::gui

@@ -52,6 +52,8 @@ public:
                                  double alto) override;
     void NuevaPagina() override;
     int FinDocumento() override;
+    // Drops the document begun: nothing reaches the printer, and a PDF file begun is removed.
+    void Aborta();
 
 private:
     // The document starts with its first painting; false when the printer cannot start it.

@@ -2,27 +2,55 @@
 
 #include <QMainWindow>
 
+#include <vector>
+
+class QAction;
 class QLabel;
+class QMenu;
 
 namespace dravek {
+class ElementoMenu;
 class FormaPrincipal;
-}
+} // namespace dravek
 
 namespace dravek::gui {
 
-// The main window: caption and logo come from the core's FormaPrincipal.
+// The main window: caption, logo and menu bar from the core's FormaPrincipal. A menu item runs
+// its command in the logic, then every item's caption and state are copied back; an item of a
+// disabled menu is disabled too, shortcut included.
 class FormaPrincipalVista : public QMainWindow {
     Q_OBJECT
 public:
-    explicit FormaPrincipalVista(const FormaPrincipal &logica, QWidget *padre = nullptr);
+    explicit FormaPrincipalVista(FormaPrincipal &logica, QWidget *padre = nullptr);
 
     // Copies the logic's control state into the widgets.
     void Refresca();
     bool TieneLogo() const;
+    // Starts the one-shot timer of the start-up notice when the logic asks for one.
+    void ArrancaTemporizador();
+    // The action of a menu item, by the item's name; null when none.
+    QAction *Accion(const QString &nombre) const;
+
+protected:
+    void closeEvent(QCloseEvent *evento) override;
 
 private:
-    const FormaPrincipal &m_logica;
+    struct Entrada {
+        ElementoMenu *elemento;
+        ElementoMenu *menu; // the top-level menu holding it; null for a top-level one
+        QAction *accion;
+    };
+    QMenu *AnadeMenu(ElementoMenu &elemento);
+    void AnadeAccion(QMenu *menu, ElementoMenu &padre, ElementoMenu &elemento,
+                     const char *atajo = nullptr);
+
+    FormaPrincipal &m_logica;
     QLabel *m_logo;
+    QString m_rutaLogo;
+    std::vector<Entrada> m_entradas;
+    bool m_terminando = false;
+
+    friend class VentanasPrincipalQt;
 };
 
 } // namespace dravek::gui

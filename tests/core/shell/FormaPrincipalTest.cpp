@@ -1,7 +1,7 @@
+#include "core/shell/FormaPrincipal.h"
 #include "apoyo/AlmacenConfiguracionEnMemoria.h"
 #include "apoyo/MensajesGrabadora.h"
 #include "core/model/EstadoObra.h"
-#include "core/shell/FormaPrincipal.h"
 
 #include <gtest/gtest.h>
 
@@ -45,7 +45,8 @@ TEST(FormaPrincipal, ArrancaConLosDatosDelPrograma)
     EstadoObra estado;
     pruebas::MensajesGrabadora mensajes;
     pruebas::LocalUsuarioFijo local(",");
-    FormaPrincipal forma(estado, mensajes);
+    pruebas::AlmacenConfiguracionEnMemoria almacen;
+    FormaPrincipal forma(estado, mensajes, almacen);
 
     ASSERT_TRUE(forma.Arranca(DRAVEK_DATOS_PROGRAMA, local));
     EXPECT_TRUE(mensajes.mostrados().empty());
@@ -71,7 +72,9 @@ TEST(FormaPrincipal, UnFicheroQueFaltaDetieneElArranqueConSuMensaje)
     const std::vector<Caso> casos = {
         {"sin_logo", {"LUR#GM"}, "", "No existe el fichero Anagrama2.bmp"},
         {"sin_geometria", {"Anagrama2.bmp"}, "", "No existe el fichero LUR#GM"},
-        {"geometria_mal", {"Anagrama2.bmp"}, "a\nb\nc\nxx\n",
+        {"geometria_mal",
+         {"Anagrama2.bmp"},
+         "a\nb\nc\nxx\n",
          "Error de Formato en el fichero LUR#GM"},
     };
     for (const Caso &caso : casos) {
@@ -85,7 +88,8 @@ TEST(FormaPrincipal, UnFicheroQueFaltaDetieneElArranqueConSuMensaje)
         EstadoObra estado;
         pruebas::MensajesGrabadora mensajes;
         pruebas::LocalUsuarioFijo local(".");
-        FormaPrincipal forma(estado, mensajes);
+        pruebas::AlmacenConfiguracionEnMemoria almacen;
+        FormaPrincipal forma(estado, mensajes, almacen);
 
         EXPECT_FALSE(forma.Arranca(carpeta.ruta(), local));
         ASSERT_EQ(mensajes.mostrados().size(), 1u);

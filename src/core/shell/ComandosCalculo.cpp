@@ -1,0 +1,217 @@
+#include "core/shell/ComandosCalculo.h"
+
+#include "core/engine/CalculaCasos.h"
+#include "core/engine/UnidadesCalculo.h"
+#include "core/entry/CapturaDatos.h"
+#include "core/model/TextoRecurso.h"
+
+#include <charconv>
+#include <exception>
+#include <limits>
+
+namespace dravek {
+
+std::int16_t NumeroTramoDeTexto(const std::string &texto)
+{
+    const auto i = texto.find_first_not_of(' ');
+    if (i == std::string::npos)
+        return 0;
+    std::int32_t n = 0;
+    const auto [fin, error] = std::from_chars(texto.data() + i, texto.data() + texto.size(), n);
+    if (error != std::errc() || n < 0 || n > std::numeric_limits<std::int16_t>::max())
+        return 0;
+    (void)fin;
+    return static_cast<std::int16_t>(n);
+}
+
+ComandosCalculo::ComandosCalculo(EstadoObra &estado, ServiciosCalculo servicios)
+    : m_estado(estado), m_s(servicios), m_listado(estado)
+{
+    m_listado.Imprime = [this] { return ImprimeListado(); };
+}
+
+ErrorCalculo ComandosCalculo::PasadaTramo()
+{
+    ContextoCalculo contexto{m_estado, m_s.salida, m_s.depuracion, m_s.diseno, m_s.obra.Ajustes()};
+    try {
+        GuardaUnidadesCalculo enUnidadesCalculo(m_estado);
+        std::int32_t caso = 1;
+        return CalculaCasos(contexto, caso, -1, -1);
+    } catch (const std::exception &e) {
+        return ErrorCalculo::Con(Texto(m_estado.ejecucion.DesplazamientoIdioma, 1525) + " " +
+                                 e.what());
+    }
+}
+
+void ComandosCalculo::MuestraError(const ErrorCalculo &error)
+{
+    m_s.mensajes.Muestra(error.mensaje, BotonesMensaje::Aceptar, IconoMensaje::Exclamacion, "");
+}
+
+void ComandosCalculo::PreparaListado()
+{
+    if (!m_listado.Cargada())
+        m_listado.Form_Load();
+    m_s.salida.VaciaPantalla();
+    ponTexto(m_listado.edPantalla, "");
+    m_listado.Caption = std::string(9, ' ') + Texto(m_estado.ejecucion.DesplazamientoIdioma, 378);
+}
+
+void ComandosCalculo::DatosCabecera()
+{
+    if (CapturaDatos *captura = m_s.obra.Captura()) {
+        m_estado.obra.TIGEN = captura->edObra.Text();
+        m_estado.tramo.ITIT = captura->edDescriTramo.Text();
+    }
+}
+
+void ComandosCalculo::CalculaTramo()
+{
+    CapturaDatos *captura = m_s.obra.Captura();
+    if (!captura || !m_s.obra.ValidaPresionesAlturasObra() || !m_s.obra.ValidaDatosTramo(true))
+        return;
+    const std::int32_t d = m_estado.ejecucion.DesplazamientoIdioma;
+    if (!m_estado.obra.AbrirObraExistente) {
+        m_s.mensajes.Muestra(Texto(d, 379), BotonesMensaje::Aceptar, IconoMensaje::Exclamacion,
+                             Texto(d, 377));
+        return;
+    }
+    DatosCabecera();
+    m_estado.listado.Imprimiendo = false;
+    m_estado.listado.NumeroPagina = 0;
+    m_imprimeObraCompleta = false;
+    m_estado.tramo.TramoActual = NumeroTramoDeTexto(captura->edTramo.Text());
+    PreparaListado();
+    // The window's own loading sets the options for the run now on screen.
+    m_listado.Form_Load();
+    // A calculation that stops keeps its message in the listing too, which is shown.
+    if (const ErrorCalculo error = PasadaTramo())
+        MuestraError(error);
+    ponTexto(m_listado.edPantalla, m_s.salida.TextoPantalla());
+    m_s.ventanas.MuestraListado();
+}
+
+bool ComandosCalculo::PasadaObra()
+{
+    CapturaDatos *captura = m_s.obra.Captura();
+    if (!captura)
+        return false;
+    const std::int32_t d = m_estado.ejecucion.DesplazamientoIdioma;
+    const int tramos = captura->edTramo.ListCount();
+    for (int posicion = 1; posicion <= tramos; ++posicion) {
+        // The run's own number, which the stored overrides and the listing go by; it need not
+        // be its position in the list.
+        const std::string numero = captura->edTramo.List(posicion - 1);
+        const auto detiene = [&] {
+            m_s.mensajes.Muestra(Texto(d, 1520) + " " + numero, BotonesMensaje::Aceptar,
+                                 IconoMensaje::Exclamacion, "");
+            return false;
+        };
+        if (!m_s.obra.CargaTramo(posicion))
+            return detiene();
+        m_estado.ejecucion.DatosModificados = false;
+        if (!m_s.obra.ValidaDatosTramo(false))
+            return detiene();
+        DatosCabecera();
+        m_estado.tramo.TramoActual = NumeroTramoDeTexto(numero);
+        if (const ErrorCalculo error = PasadaTramo()) {
+            MuestraError(error);
+            return detiene();
+        }
+    }
+    return true;
+}
+
+void ComandosCalculo::ImprimeObra()
+{
+    const std::int32_t d = m_estado.ejecucion.DesplazamientoIdioma;
+    if (m_estado.ejecucion.DatosModificados) {
+        m_s.mensajes.Muestra(Texto(d, 376), BotonesMensaje::Aceptar, IconoMensaje::Ninguno,
+                             Texto(d, 377));
+        return;
+    }
+    CapturaDatos *captura = m_s.obra.Captura();
+    if (!captura || !m_s.obra.ValidaPresionesAlturasObra())
+        return;
+    m_estado.listado.Imprimiendo = false;
+    m_imprimeObraCompleta = true;
+    m_estado.listado.NumeroPagina = 0;
+    PreparaListado();
+    const int mostrado = captura->edTramo.ListIndex();
+    PasadaObra();
+    // The run the engineer was on comes back, stored as it is: the pass left no change.
+    if (mostrado >= 0)
+        m_s.obra.CargaTramo(mostrado + 1);
+    // The runs calculated before a failing one keep their listing, which is shown.
+    ponTexto(m_listado.edPantalla, m_s.salida.TextoPantalla());
+    if (!m_s.salida.TextoPantalla().empty())
+        m_s.ventanas.MuestraListado();
+}
+
+void ComandosCalculo::AjustaArmaduras()
+{
+    CapturaDatos *captura = m_s.obra.Captura();
+    if (!captura || !m_s.obra.ValidaPresionesAlturasObra() || !m_s.obra.ValidaDatosTramo(true))
+        return;
+    const std::int32_t d = m_estado.ejecucion.DesplazamientoIdioma;
+    if (!m_estado.obra.AbrirObraExistente) {
+        m_s.mensajes.Muestra(Texto(d, 379), BotonesMensaje::Aceptar, IconoMensaje::Exclamacion,
+                             Texto(d, 377));
+        return;
+    }
+    if (m_estado.ejecucion.DatosModificados) {
+        m_s.mensajes.Muestra(Texto(d, 380), BotonesMensaje::Aceptar, IconoMensaje::Exclamacion,
+                             Texto(d, 377));
+        return;
+    }
+    DatosCabecera();
+    m_estado.listado.Imprimiendo = false;
+    m_imprimeObraCompleta = false;
+    m_estado.listado.NumeroPagina = 0;
+    m_estado.tramo.TramoActual = NumeroTramoDeTexto(captura->edTramo.Text());
+    PreparaListado();
+    m_s.ventanas.MuestraAjustes();
+}
+
+bool ComandosCalculo::ImprimeListado()
+{
+    CapturaDatos *captura = m_s.obra.Captura();
+    if (!captura || !m_s.impresion.Empieza())
+        return false;
+    const std::int32_t d = m_estado.ejecucion.DesplazamientoIdioma;
+    m_estado.listado.Imprimiendo = true;
+    m_estado.listado.NumeroPagina = 0;
+    DatosCabecera();
+    Impresora &impresora = m_s.salida.impresora();
+    impresora.PonOrientacion(m_estado.listado.TipoListado == ClaseListado::Tabular
+                                 ? Orientacion::Horizontal
+                                 : Orientacion::Vertical);
+    // The print calculates again, and the sink writes the screen text as it goes: the window
+    // keeps the listing it shows.
+    bool completo = true;
+    if (m_imprimeObraCompleta) {
+        const int mostrado = captura->edTramo.ListIndex();
+        completo = PasadaObra();
+        if (mostrado >= 0)
+            m_s.obra.CargaTramo(mostrado + 1);
+    } else {
+        m_estado.tramo.TramoActual = NumeroTramoDeTexto(captura->edTramo.Text());
+        if (const ErrorCalculo error = PasadaTramo()) {
+            MuestraError(error);
+            completo = false;
+        }
+    }
+    if (!completo) {
+        // Half a listing is not handed to the printer.
+        m_s.impresion.Aborta();
+        return false;
+    }
+    if (const int error = impresora.FinDocumento(); error != SinErrorImpresora) {
+        m_s.mensajes.Muestra(Texto(d, 1521) + " " + std::to_string(error), BotonesMensaje::Aceptar,
+                             IconoMensaje::Exclamacion, "");
+        return false;
+    }
+    return true;
+}
+
+} // namespace dravek

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "core/engine/ContextoCalculo.h"
+#include "core/listing/Depuracion.h"
+#include "core/listing/SalidaListado.h"
+#include "core/model/EstadoObra.h"
+#include "core/plataforma/Mensajes.h"
+#include "core/shell/ObraEnCaptura.h"
+#include "core/shell/frEscribePantalla.h"
+
+namespace dravek {
+
+struct ServiciosCalculo {
+    Mensajes &mensajes;
+    SalidaListado &salida; // screen text, and the printer when Imprimiendo
+    DepuracionCalculo &depuracion;
+    DisenoCaso &diseno;
+    ObraEnCaptura &obra;
+    VentanasPrincipal &ventanas;
+    TrabajoImpresion &impresion;
+};
+
+// The commands that calculate: one run into the screen listing, the whole project, and the
+// opening of the reinforcement adjustment; and the print of the listing window. They own the
+// listing window.
+class ComandosCalculo {
+public:
+    ComandosCalculo(EstadoObra &estado, ServiciosCalculo servicios);
+
+    void CalculaTramo();
+    void ImprimeObra();
+    void AjustaArmaduras();
+
+    frEscribePantalla &listado() { return m_listado; }
+    bool ImprimeObraCompleta() const { return m_imprimeObraCompleta; }
+
+private:
+    // Calculates the run now in the working values with its whole ranges; the working values
+    // are back in the screen's units afterwards, whatever happened.
+    ErrorCalculo PasadaTramo();
+    void PreparaListado();
+    void DatosCabecera();
+    // Every run of the project, in list order; false when one could not be calculated (told).
+    bool PasadaObra();
+    bool ImprimeListado();
+    void MuestraError(const ErrorCalculo &error);
+
+    EstadoObra &m_estado;
+    ServiciosCalculo m_s;
+    frEscribePantalla m_listado;
+    // The listing on screen belongs to the whole project: its print prints every run again.
+    bool m_imprimeObraCompleta = false;
+};
+
+// The whole number a run box shows ("12" -> 12); 0 when it holds none or one that does not
+// fit a run number.
+std::int16_t NumeroTramoDeTexto(const std::string &texto);
+
+} // namespace dravek

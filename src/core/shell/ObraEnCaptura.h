@@ -1,0 +1,71 @@
+#pragma once
+
+#include <string>
+
+namespace dravek {
+
+class AjustesGuardados;
+class CapturaDatos;
+
+// What the main menu and the calculation commands ask of the data-entry window and of the
+// project storage behind it. The data-entry window's glue implements it; the commands only
+// read the state it leaves (NombreFicheroObra, DatosModificados, the window's fields).
+class ObraEnCaptura {
+public:
+    virtual ~ObraEnCaptura() = default;
+
+    // Loads the data-entry window: with AbrirObraExistente set its load asks for the project
+    // file and reads it (NombreFicheroObra stays " " when no file was opened); otherwise it
+    // starts a new project with the focus in the project title.
+    virtual void CargaCaptura() = 0;
+    // Unloads the window (it resets the run menu).
+    virtual void DescargaCaptura() = 0;
+    // The loaded window; null when it is not loaded.
+    virtual CapturaDatos *Captura() = 0;
+
+    // The project ranges; a failure has shown its own message.
+    virtual bool ValidaPresionesAlturasObra() = 0;
+    // The whole run on the window; MoverFoco puts the focus on the failing field.
+    virtual bool ValidaDatosTramo(bool MoverFoco) = 0;
+    virtual void GrabaObra() = 0;
+    virtual void NuevoTramo() = 0;
+    virtual void CancelaCapturaTramo() = 0;
+    virtual void ConfirmaGrabaTramo() = 0;
+    // Loads the run at that position of the run list (from 1); false, told, when it cannot.
+    virtual bool CargaTramo(int posicion) = 0;
+    // The stored reinforcement overrides of the open project; null when it has none.
+    virtual AjustesGuardados *Ajustes() = 0;
+};
+
+// The windows that the main menu shows modally, and the end of the program: the view's side.
+class VentanasPrincipal {
+public:
+    virtual ~VentanasPrincipal() = default;
+    virtual void MuestraImpresoras() = 0;
+    virtual void MuestraCalculoHidraulico() = 0;
+    virtual void MuestraProtecciones() = 0;
+    virtual void MuestraAcercaDe() = 0;
+    // The notice window, showing the notice that ModoAdvertencia names.
+    virtual void MuestraAviso(int ModoAdvertencia) = 0;
+    // The help window on the help file's index.
+    virtual void MuestraIndiceAyuda(const std::string &ficheroAyuda) = 0;
+    // The listing window, modally; returns when it has been closed.
+    virtual void MuestraListado() = 0;
+    // The reinforcement adjustment window, modally.
+    virtual void MuestraAjustes() = 0;
+    // Closes the main window: the program ends.
+    virtual void Termina() = 0;
+};
+
+// Where a printed document goes.
+class TrabajoImpresion {
+public:
+    virtual ~TrabajoImpresion() = default;
+    // Readies the printer for a new document: the chosen printer, or a PDF file asked for
+    // when no printer is installed. False when the engineer cancelled.
+    virtual bool Empieza() = 0;
+    // Drops the document begun: nothing of it reaches the printer or the file.
+    virtual void Aborta() = 0;
+};
+
+} // namespace dravek

@@ -1,0 +1,45 @@
+#include "gui/plataforma/TrabajoImpresionQt.h"
+
+#include "core/model/TextoRecurso.h"
+#include "gui/comun/TextoQt.h"
+#include "gui/plataforma/ImpresoraQt.h"
+
+#include <QFileDialog>
+#include <QPrinterInfo>
+
+namespace dravek::gui {
+
+TrabajoImpresionQt::TrabajoImpresionQt(const EstadoObra &estado, ImpresoraQt &impresora,
+                                       QWidget *padre)
+    : m_estado(estado), m_impresora(impresora), m_padre(padre)
+{
+    HayImpresora = [] { return !QPrinterInfo::availablePrinterNames().isEmpty(); };
+    PideFicheroPdf = [this] {
+        const std::int32_t d = m_estado.ejecucion.DesplazamientoIdioma;
+        QString ruta = QFileDialog::getSaveFileName(m_padre, aQt(Texto(d, 1523)), QString(),
+                                                    aQt(Texto(d, 1522)));
+        if (!ruta.isEmpty() && !ruta.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+            ruta += QStringLiteral(".pdf");
+        return ruta;
+    };
+}
+
+bool TrabajoImpresionQt::Empieza()
+{
+    if (HayImpresora()) {
+        m_impresora.PonNombreImpresora(m_nombre);
+        return true;
+    }
+    const QString ruta = PideFicheroPdf();
+    if (ruta.isEmpty())
+        return false;
+    m_impresora.PonFicheroPdf(ruta);
+    return true;
+}
+
+void TrabajoImpresionQt::Aborta()
+{
+    m_impresora.Aborta();
+}
+
+} // namespace dravek::gui

@@ -1,0 +1,72 @@
+#include "gui/shell/VentanasPrincipalQt.h"
+
+#include "core/hydraulics/CalculoHidraulico.h"
+#include "core/model/TextoRecurso.h"
+#include "core/protection/Protecciones.h"
+#include "core/shell/ComandosCalculo.h"
+#include "gui/comun/TextoQt.h"
+#include "gui/hydraulics/CalculoHidraulicoVista.h"
+#include "gui/protection/ProteccionesVista.h"
+#include "gui/shell/AyudaVista.h"
+#include "gui/shell/FormaPrincipalVista.h"
+#include "gui/shell/frEscribePantallaVista.h"
+
+#include <QApplication>
+
+namespace dravek::gui {
+
+VentanasPrincipalQt::VentanasPrincipalQt(FormaPrincipalVista &principal, EstadoObra &estado,
+                                         Mensajes &mensajes, SalidaListado &salida,
+                                         ComandosCalculo *calculo)
+    : m_principal(principal), m_estado(estado), m_mensajes(mensajes), m_salida(salida),
+      m_calculo(calculo)
+{
+}
+
+// The printer choice, the about box and the notice have windows of their own, wired here when
+// they land; until then their menu items open nothing.
+void VentanasPrincipalQt::MuestraImpresoras() {}
+void VentanasPrincipalQt::MuestraAcercaDe() {}
+void VentanasPrincipalQt::MuestraAviso(int) {}
+// The reinforcement adjustment window likewise.
+void VentanasPrincipalQt::MuestraAjustes() {}
+
+void VentanasPrincipalQt::MuestraCalculoHidraulico()
+{
+    CalculoHidraulico logica(m_estado, m_mensajes, m_salida);
+    CalculoHidraulicoVista vista(logica, &m_principal);
+    vista.exec();
+}
+
+void VentanasPrincipalQt::MuestraProtecciones()
+{
+    Protecciones logica(m_estado, m_mensajes, m_salida);
+    ProteccionesVista vista(logica, &m_principal);
+    vista.exec();
+}
+
+void VentanasPrincipalQt::MuestraIndiceAyuda(const std::string &ficheroAyuda)
+{
+    AyudaVista vista(aQt(ficheroAyuda), aQt(Texto(m_estado.ejecucion.DesplazamientoIdioma, 1524)),
+                     &m_principal);
+    vista.exec();
+}
+
+void VentanasPrincipalQt::MuestraListado()
+{
+    if (!m_calculo)
+        return;
+    frEscribePantallaVista vista(m_calculo->listado(), &m_principal);
+    vista.exec();
+    // Closed with the window's own close control: unloaded as by its close button.
+    m_calculo->listado().Unload();
+}
+
+void VentanasPrincipalQt::Termina()
+{
+    m_principal.m_terminando = true;
+    m_principal.close();
+    QApplication::quit();
+}
+
+} // namespace dravek::gui

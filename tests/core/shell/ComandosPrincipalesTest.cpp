@@ -1,0 +1,447 @@
+#include "core/model/TextoRecurso.h"
+#include "core/shell/PrincipalPrueba.h"
+#include "core/shell/Registro.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+
+namespace dravek {
+namespace {
+
+namespace fs = std::filesystem;
+using pruebas::MensajeMostrado;
+
+std::string T(std::int32_t n)
+{
+    return Texto(0, n);
+}
+
+// Enabled state of the project items and the run menu, in the order of the menu.
+std::map<std::string, bool> EstadoMenu(const MenuPrincipal &m)
+{
+    return {{"MnAbriFichero", m.MnAbriFichero.Enabled},
+            {"MnNuevaObra", m.MnNuevaObra.Enabled},
+            {"MnSeleccionarImpresora", m.MnSeleccionarImpresora.Enabled},
+            {"MnImprimir", m.MnImprimir.Enabled},
+            {"mnGrabaObra", m.mnGrabaObra.Enabled},
+            {"mnCerrarObra", m.mnCerrarObra.Enabled},
+            {"mnTramos", m.mnTramos.Enabled},
+            {"mnSalir", m.mnSalir.Enabled}};
+}
+
+std::map<std::string, bool> Esperado(bool abrir, bool nueva, bool impresora, bool imprimir,
+                                     bool graba, bool cerrar, bool tramos)
+{
+    return {
+        {"MnAbriFichero", abrir}, {"MnNuevaObra", nueva}, {"MnSeleccionarImpresora", impresora},
+        {"MnImprimir", imprimir}, {"mnGrabaObra", graba}, {"mnCerrarObra", cerrar},
+        {"mnTramos", tramos},     {"mnSalir", true}};
+}
+
+const auto SinObra = Esperado(true, true, false, false, false, false, false);
+
+// A program folder of its own holding the Spanish program files and, when asked, the English
+// help page and logo.
+class Carpeta {
+public:
+    explicit Carpeta(bool ayudaInglesa)
+        : m_ruta(fs::temp_directory_path() /
+                 ("dravek_principal_" +
+                  std::string(::testing::UnitTest::GetInstance()->current_test_info()->name())))
+    {
+        fs::remove_all(m_ruta);
+        fs::create_directories(m_ruta);
+        for (const char *f :
+             {"LUR#GM", "LUR#ES", "LUR#PM", "Anagrama2.bmp", "Anagrama2Ing.bmp", "Dravekesp.html"})
+            fs::copy_file(fs::path(DRAVEK_DATOS_PROGRAMA) / f, m_ruta / f);
+        if (ayudaInglesa)
+            std::ofstream(m_ruta / "Draveking.html") << "<html></html>";
+    }
+    ~Carpeta() { fs::remove_all(m_ruta); }
+    std::string ruta() const { return m_ruta.string(); }
+
+private:
+    fs::path m_ruta;
+};
+
+struct FilaIdioma {
+    const char *nombre;
+    const char *guardado; // nullptr: nothing stored
+    bool ayudaInglesa;
+    std::int16_t idioma; // in force after start-up
+    const char *ayuda;   // help file name
+    const char *guardadoDespues;
+    bool aviso; // the message of text 526
+};
+
+TEST(FormaPrincipal, IdiomaDeArranque)
+{
+    const FilaIdioma filas[] = {
+        {"nada guardado", nullptr, false, 1, "Dravekesp.html", "1", false},
+        {"inglés con su ayuda", "2", true, 2, "Draveking.html", "2", false},
+        {"inglés sin su ayuda", "2", false, 1, "Dravekesp.html", "2", false},
+        {"sexto idioma", "6", true, 1, "Dravekesp.html", "6", false},
+        {"cero", "0", false, 1, "Dravekesp.html", "1", true},
+        {"siete", "7", false, 1, "Dravekesp.html", "1", true},
+        {"blanco delante", " 1", false, 1, "Dravekesp.html", "1", true},
+        {"cero delante", "01", false, 1, "Dravekesp.html", "1", true},
+    };
+    for (const FilaIdioma &f : filas) {
+        SCOPED_TRACE(f.nombre);
+        Carpeta carpeta(f.ayudaInglesa);
+        pruebas::PrincipalPrueba p;
+        if (f.guardado)
+            p.almacen.ponValor(RaizRegistro::MaquinaLocal, ClaveRegistroPrograma,
+                               ValorRegistroIdioma, {TipoTexto, f.guardado});
+        if (f.aviso)
+            p.mensajes.responde(RespuestaMensaje::Aceptar);
+        pruebas::LocalUsuarioFijo local("");
+
+        ASSERT_TRUE(p.forma.Arranca(carpeta.ruta(), local));
+        std::vector<MensajeMostrado> esperados;
+        if (f.aviso)
+            esperados.push_back({T(526), BotonesMensaje::Aceptar, IconoMensaje::Ninguno, ""});
+        EXPECT_EQ(p.mensajes.mostrados(), esperados);
+        EXPECT_EQ(p.estado.ejecucion.Idioma, f.idioma);
+        const std::int32_t d = (f.idioma - 1) * 5000;
+        EXPECT_EQ(p.estado.ejecucion.DesplazamientoIdioma, d);
+        EXPECT_EQ(p.forma.FicheroAyuda(), carpeta.ruta() + "/" + f.ayuda);
+        EXPECT_EQ(p.forma.Picture(), carpeta.ruta() + "/" + Texto(d, 406));
+        EXPECT_EQ(p.forma.menu().MnAbriFichero.Caption, Texto(d, 1047));
+        EXPECT_EQ(p.forma.menu().mnAdvertencia.Caption, Texto(d, 1067));
+        const auto guardado = p.almacen.valor(RaizRegistro::MaquinaLocal, ClaveRegistroPrograma,
+                                              ValorRegistroIdioma);
+        ASSERT_TRUE(guardado.has_value());
+        EXPECT_EQ(guardado->datos, f.guardadoDespues);
+        // A locale without a decimal separator leaves the point.
+        EXPECT_EQ(p.estado.ejecucion.SeparadorDecimalLocal, ".");
+        EXPECT_EQ(EstadoMenu(p.forma.menu()), SinObra);
+        EXPECT_EQ(p.forma.Timer1Interval, 1000);
+    }
+}
+
+TEST(FormaPrincipal, AvisoDeArranqueSegunElAjuste)
+{
+    struct Fila {
+        const char *nombre;
+        const char *ajuste; // nullptr: absent
+        bool muestra;
+    };
+    for (const Fila &f : {Fila{"ausente", nullptr, true}, Fila{"uno", "1", true},
+                          Fila{"cero", "0", false}, Fila{"no numérico", "sí", false}}) {
+        SCOPED_TRACE(f.nombre);
+        pruebas::PrincipalPrueba p;
+        if (f.ajuste)
+            p.almacen.GrabaAjuste(AplicacionAjustes, SeccionOpciones, ClaveMostrarSugerencias,
+                                  f.ajuste);
+        p.forma.Timer1Interval = 1000;
+        p.forma.Timer1_Timer();
+        EXPECT_EQ(p.forma.Timer1Interval, 0);
+        EXPECT_EQ(p.ventanas.abiertas,
+                  f.muestra ? std::vector<std::string>{"frmTip 1"} : std::vector<std::string>{});
+    }
+}
+
+TEST(FormaPrincipal, EstadosDelMenuAlAbrirCrearYCerrar)
+{
+    pruebas::PrincipalPrueba p;
+    pruebas::LocalUsuarioFijo local(",");
+    ASSERT_TRUE(p.forma.Arranca(DRAVEK_DATOS_PROGRAMA, local));
+    MenuPrincipal &m = p.forma.menu();
+
+    // The open dialog cancelled: as after start-up, and no data-entry window.
+    pulsa(m.MnAbriFichero);
+    EXPECT_EQ(EstadoMenu(m), SinObra);
+    EXPECT_FALSE(p.obra.cargada);
+
+    p.obra.ficheroElegido = "/obras/presa.dvk";
+    pulsa(m.MnAbriFichero);
+    EXPECT_TRUE(p.obra.cargada);
+    EXPECT_EQ(EstadoMenu(m), Esperado(false, false, true, true, true, true, true));
+
+    // A changed run refuses closing and exit.
+    p.estado.ejecucion.DatosModificados = true;
+    for (ElementoMenu *e : {&m.mnCerrarObra, &m.mnSalir}) {
+        p.mensajes.responde(RespuestaMensaje::Aceptar);
+        pulsa(*e);
+    }
+    const MensajeMostrado rehusa{T(376), BotonesMensaje::Aceptar, IconoMensaje::Ninguno, T(377)};
+    EXPECT_EQ(p.mensajes.mostrados(), (std::vector<MensajeMostrado>{rehusa, rehusa}));
+    p.mensajes.responde(RespuestaMensaje::Aceptar);
+    EXPECT_FALSE(p.forma.MDIForm_QueryUnload());
+    EXPECT_TRUE(p.obra.cargada);
+    EXPECT_TRUE(p.ventanas.abiertas.empty());
+
+    pulsa(m.mnCancelar);
+    pulsa(m.mnCerrarObra);
+    EXPECT_FALSE(p.obra.cargada);
+    EXPECT_EQ(EstadoMenu(m), SinObra);
+
+    pulsa(m.MnNuevaObra);
+    EXPECT_TRUE(p.obra.cargada);
+    EXPECT_EQ(p.estado.obra.AbrirObraExistente, Falso);
+    EXPECT_EQ(EstadoMenu(m), Esperado(false, false, false, false, true, true, true));
+
+    // New run from the project tab: the run tab first.
+    EXPECT_EQ(p.captura.TabPrincipal.Tab(), 0);
+    pulsa(m.mnNuevoTramo);
+    EXPECT_EQ(p.captura.TabPrincipal.Tab(), 1);
+    EXPECT_EQ(p.obra.nuevos, 1);
+
+    // Saving the project goes through its range check.
+    p.obra.obraValida = false;
+    pulsa(m.mnGrabaObra);
+    p.obra.obraValida = true;
+    pulsa(m.mnGrabaObra);
+    EXPECT_EQ(p.obra.grabaciones, 1);
+
+    // A disabled item does nothing.
+    m.mnTramos.Enabled = false;
+    m.mnNuevoTramo.Enabled = false;
+    pulsa(m.mnNuevoTramo);
+    EXPECT_EQ(p.obra.nuevos, 1);
+
+    pulsa(m.mnSalir);
+    EXPECT_EQ(p.ventanas.abiertas, std::vector<std::string>{"Termina"});
+}
+
+TEST(FormaPrincipal, VentanasDelMenu)
+{
+    pruebas::PrincipalPrueba p;
+    pruebas::LocalUsuarioFijo local(",");
+    ASSERT_TRUE(p.forma.Arranca(DRAVEK_DATOS_PROGRAMA, local));
+    MenuPrincipal &m = p.forma.menu();
+    p.forma.ModoAdvertencia = 2;
+    for (ElementoMenu *e : {&m.mnCalculoHidraulico, &m.mnMedidas, &m.mnAyudaSobreAyuda,
+                            &m.mnAcercaDe, &m.mnAdvertencia})
+        pulsa(*e);
+    const std::string ayuda = std::string("Ayuda ") + DRAVEK_DATOS_PROGRAMA + "/Dravekesp.html";
+    EXPECT_EQ(p.ventanas.abiertas, (std::vector<std::string>{"CalculoHidraulico", "Protecciones",
+                                                             ayuda, "frmAboutBox", "frmTip 2"}));
+}
+
+// A saved project of two runs numbered 3 and 7, the first one shown.
+void ObraDeDosTramos(pruebas::PrincipalPrueba &p)
+{
+    p.obra.cargada = true;
+    p.estado.obra.AbrirObraExistente = Verdadero;
+    p.estado.obra.NombreFicheroObra = "/obras/presa.dvk";
+    ponTexto(p.captura.edObra, "Presa de Itoiz");
+    p.captura.edTramo.AddItem("3");
+    p.captura.edTramo.AddItem("7");
+    p.obra.CargaTramo(1);
+    p.obra.cargas.clear();
+}
+
+TEST(ComandosCalculo, CalculaTramoRehusaUnaObraSinGrabar)
+{
+    pruebas::PrincipalPrueba p;
+    ObraDeDosTramos(p);
+    p.estado.obra.AbrirObraExistente = Falso;
+    p.mensajes.responde(RespuestaMensaje::Aceptar);
+    pulsa(p.forma.menu().mnCalculaTramo);
+    EXPECT_EQ(p.mensajes.mostrados(),
+              (std::vector<MensajeMostrado>{
+                  {T(379), BotonesMensaje::Aceptar, IconoMensaje::Exclamacion, T(377)}}));
+    EXPECT_EQ(p.obra.validaciones, std::vector<bool>{true});
+    EXPECT_TRUE(p.diseno.tramos.empty());
+    EXPECT_TRUE(p.ventanas.abiertas.empty());
+}
+
+TEST(ComandosCalculo, AjustaArmadurasRehusaCambiosSinGrabar)
+{
+    pruebas::PrincipalPrueba p;
+    ObraDeDosTramos(p);
+    p.estado.ejecucion.DatosModificados = true;
+    p.mensajes.responde(RespuestaMensaje::Aceptar);
+    pulsa(p.forma.menu().mnAjustarArmaduras);
+    EXPECT_EQ(p.mensajes.mostrados(),
+              (std::vector<MensajeMostrado>{
+                  {T(380), BotonesMensaje::Aceptar, IconoMensaje::Exclamacion, T(377)}}));
+    EXPECT_TRUE(p.ventanas.abiertas.empty());
+
+    p.estado.ejecucion.DatosModificados = false;
+    pulsa(p.forma.menu().mnAjustarArmaduras);
+    EXPECT_EQ(p.ventanas.abiertas, std::vector<std::string>{"frAjustes"});
+    EXPECT_EQ(p.calculo.listado().Caption, std::string(9, ' ') + T(378));
+    EXPECT_EQ(p.estado.tramo.TramoActual, 3);
+    EXPECT_EQ(p.estado.obra.TIGEN, "Presa de Itoiz");
+}
+
+TEST(ComandosCalculo, CalculaTramoMuestraSuListado)
+{
+    pruebas::PrincipalPrueba p;
+    ObraDeDosTramos(p);
+    ponIndice(p.captura.edTramo, 1);
+    const double ESP = p.estado.tramo.ESP;
+    pulsa(p.forma.menu().mnCalculaTramo);
+    EXPECT_TRUE(p.mensajes.mostrados().empty());
+    ASSERT_EQ(p.ventanas.abiertas, std::vector<std::string>{"frEscribePantalla"});
+    // Three heights by three pressures, all of run 7.
+    EXPECT_EQ(p.diseno.tramos, std::vector<std::int16_t>(9, 7));
+    EXPECT_FALSE(p.salida.TextoPantalla().empty());
+    EXPECT_EQ(p.ventanas.listados[0], p.salida.TextoPantalla());
+    EXPECT_EQ(p.calculo.listado().Caption, std::string(9, ' ') + T(378));
+    EXPECT_FALSE(p.calculo.ImprimeObraCompleta());
+    // Back in the screen's units with the run's own geometry.
+    EXPECT_FALSE(p.estado.ejecucion.EnUnidadesCalculo);
+    EXPECT_DOUBLE_EQ(p.estado.tramo.ESP, ESP);
+    // Reinforced concrete: no Lamé listing to choose.
+    EXPECT_FALSE(p.calculo.listado().rdTipoListado[3].Visible);
+
+    // A second command starts from an empty listing.
+    pulsa(p.forma.menu().mnCalculaTramo);
+    EXPECT_EQ(p.ventanas.listados[1], p.ventanas.listados[0]);
+}
+
+TEST(ComandosCalculo, ImprimeObraRehusaCambiosAntesDeValidar)
+{
+    pruebas::PrincipalPrueba p;
+    ObraDeDosTramos(p);
+    p.estado.ejecucion.DatosModificados = true;
+    p.obra.obraValida = false;
+    p.mensajes.responde(RespuestaMensaje::Aceptar);
+    pulsa(p.forma.menu().MnImprimir);
+    EXPECT_EQ(p.mensajes.mostrados(),
+              (std::vector<MensajeMostrado>{
+                  {T(376), BotonesMensaje::Aceptar, IconoMensaje::Ninguno, T(377)}}));
+    EXPECT_TRUE(p.obra.cargas.empty());
+}
+
+TEST(ComandosCalculo, ImprimeObraCalculaCadaTramoConSuNumero)
+{
+    pruebas::PrincipalPrueba p;
+    ObraDeDosTramos(p);
+    pulsa(p.forma.menu().MnImprimir);
+    EXPECT_TRUE(p.mensajes.mostrados().empty());
+    std::vector<std::int16_t> esperados(9, 3);
+    esperados.insert(esperados.end(), 9, 7);
+    EXPECT_EQ(p.diseno.tramos, esperados);
+    // Each run loaded in list order, then the run that was shown comes back.
+    EXPECT_EQ(p.obra.cargas, (std::vector<int>{1, 2, 1}));
+    EXPECT_EQ(p.obra.validaciones, (std::vector<bool>{false, false}));
+    ASSERT_EQ(p.ventanas.listados.size(), 1u);
+    EXPECT_TRUE(p.calculo.ImprimeObraCompleta());
+
+    // The listing window's print calculates both runs again onto the printer.
+    p.diseno.tramos.clear();
+    p.calculo.listado().Form_Load();
+    ponValor(p.calculo.listado().rdTipoListado, 1, true);
+    pulsa(p.calculo.listado().btImprimeTramo);
+    EXPECT_EQ(p.diseno.tramos, esperados);
+    EXPECT_EQ(p.trabajo.abortados, 0);
+    EXPECT_EQ(p.impresora.orientacion(), Orientacion::Horizontal);
+    ASSERT_FALSE(p.impresora.operaciones().empty());
+    EXPECT_EQ(p.impresora.operaciones().back().tipo, pruebas::TipoOperacion::FinDocumento);
+    EXPECT_FALSE(p.calculo.listado().Cargada());
+}
+
+TEST(ComandosCalculo, UnTramoInvalidoDetieneLaObraYConservaElListado)
+{
+    pruebas::PrincipalPrueba p;
+    ObraDeDosTramos(p);
+    p.captura.edTramo.AddItem("9");
+    p.obra.tramosInvalidos = {2};
+    const MensajeMostrado detiene{T(1520) + " 7", BotonesMensaje::Aceptar,
+                                  IconoMensaje::Exclamacion, ""};
+    p.mensajes.responde(RespuestaMensaje::Aceptar);
+    pulsa(p.forma.menu().MnImprimir);
+    EXPECT_EQ(p.mensajes.mostrados(), std::vector<MensajeMostrado>{detiene});
+    // Run 3 calculated and shown; run 9 never reached.
+    EXPECT_EQ(p.diseno.tramos, std::vector<std::int16_t>(9, 3));
+    ASSERT_EQ(p.ventanas.listados.size(), 1u);
+    EXPECT_EQ(p.ventanas.listados[0], p.salida.TextoPantalla());
+    EXPECT_EQ(p.obra.cargas, (std::vector<int>{1, 2, 1}));
+
+    // Its print stops at the same run: the job is dropped and the window stays open.
+    p.mensajes.olvida();
+    p.mensajes.responde(RespuestaMensaje::Aceptar);
+    pulsa(p.calculo.listado().btImprimeTramo);
+    EXPECT_EQ(p.mensajes.mostrados(), std::vector<MensajeMostrado>{detiene});
+    EXPECT_EQ(p.trabajo.abortados, 1);
+    EXPECT_TRUE(p.calculo.listado().Cargada());
+    for (const auto &op : p.impresora.operaciones())
+        EXPECT_NE(op.tipo, pruebas::TipoOperacion::FinDocumento);
+}
+
+TEST(ComandosCalculo, UnErrorDelCalculoSeMuestraYLaObraSigue)
+{
+    pruebas::PrincipalPrueba p;
+    ObraDeDosTramos(p);
+    p.diseno.fallaEnTramo = 7;
+    const double ESP = p.estado.tramo.ESP;
+    p.mensajes.responde(RespuestaMensaje::Aceptar);
+    p.mensajes.responde(RespuestaMensaje::Aceptar);
+    pulsa(p.forma.menu().MnImprimir);
+    EXPECT_EQ(p.mensajes.mostrados(),
+              (std::vector<MensajeMostrado>{
+                  {"fallo del tramo", BotonesMensaje::Aceptar, IconoMensaje::Exclamacion, ""},
+                  {T(1520) + " 7", BotonesMensaje::Aceptar, IconoMensaje::Exclamacion, ""}}));
+    EXPECT_FALSE(p.estado.ejecucion.EnUnidadesCalculo);
+    EXPECT_DOUBLE_EQ(p.estado.tramo.ESP, ESP);
+    EXPECT_EQ(p.captura.edTramo.Text(), "3");
+}
+
+TEST(ComandosCalculo, ImpresionCanceladaOFallida)
+{
+    pruebas::PrincipalPrueba p;
+    ObraDeDosTramos(p);
+    pulsa(p.forma.menu().mnCalculaTramo);
+    p.diseno.tramos.clear();
+
+    p.trabajo.acepta = false;
+    pulsa(p.calculo.listado().btImprimeTramo);
+    EXPECT_TRUE(p.diseno.tramos.empty());
+    EXPECT_TRUE(p.calculo.listado().Cargada());
+
+    p.trabajo.acepta = true;
+    p.impresora.FallaFinDocumento(ErrorPropioImpresora);
+    p.mensajes.responde(RespuestaMensaje::Aceptar);
+    pulsa(p.calculo.listado().btImprimeTramo);
+    EXPECT_EQ(p.mensajes.mostrados(),
+              (std::vector<MensajeMostrado>{
+                  {T(1521) + " 482", BotonesMensaje::Aceptar, IconoMensaje::Exclamacion, ""}}));
+    EXPECT_EQ(p.diseno.tramos, std::vector<std::int16_t>(9, 3));
+    EXPECT_EQ(p.impresora.orientacion(), Orientacion::Vertical);
+    EXPECT_TRUE(p.calculo.listado().Cargada());
+}
+
+TEST(frEscribePantalla, EleccionDelTipoDeListado)
+{
+    EstadoObra estado;
+    frEscribePantalla ventana(estado);
+    estado.tramo.Tipologia = 2211;
+    estado.listado.TipoListado = ClaseListado::Normal;
+    estado.listado.ListadoLame = true;
+    ventana.Form_Load();
+    EXPECT_TRUE(ventana.rdTipoListado[3].Visible);
+    EXPECT_EQ(ventana.rdTipoListado.Seleccionada(), 3);
+    EXPECT_EQ(ventana.frTipoListadoToolTipText, T(958));
+
+    ponValor(ventana.rdTipoListado, 1, true);
+    EXPECT_FALSE(estado.listado.ListadoLame);
+    EXPECT_EQ(estado.listado.TipoListado, ClaseListado::Tabular);
+
+    ponValor(ventana.rdTipoListado, 3, true);
+    pulsa(ventana.btSalir);
+    EXPECT_FALSE(ventana.Cargada());
+    ventana.Form_Load();
+    EXPECT_EQ(ventana.rdTipoListado.Seleccionada(), 3);
+    EXPECT_TRUE(estado.listado.ListadoLame);
+    EXPECT_EQ(estado.listado.TipoListado, ClaseListado::Normal);
+}
+
+TEST(ComandosCalculo, NumeroDeTramo)
+{
+    EXPECT_EQ(NumeroTramoDeTexto("12"), 12);
+    EXPECT_EQ(NumeroTramoDeTexto("  7"), 7);
+    EXPECT_EQ(NumeroTramoDeTexto(""), 0);
+    EXPECT_EQ(NumeroTramoDeTexto("x"), 0);
+    EXPECT_EQ(NumeroTramoDeTexto("99999"), 0);
+}
+
+} // namespace
+} // namespace dravek

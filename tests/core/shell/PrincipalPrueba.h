@@ -1,0 +1,165 @@
+#pragma once
+
+// The main window with its commands wired to fakes of the data-entry window, of the windows the
+// menu opens and of the print job, over a data-entry window of recording fakes.
+
+#include "apoyo/AlmacenConfiguracionEnMemoria.h"
+#include "apoyo/AnulacionAjustesGrabadora.h"
+#include "apoyo/ContextoPrueba.h"
+#include "apoyo/MensajesGrabadora.h"
+#include "apoyo/TramoPrueba.h"
+#include "core/entry/CapturaDatos.h"
+#include "core/shell/ComandosCalculo.h"
+#include "core/shell/FormaPrincipal.h"
+
+#include <set>
+#include <string>
+#include <vector>
+
+namespace dravek::pruebas {
+
+// The data-entry window as the menu sees it. Every stored run loads the same small
+// reinforced-concrete run; the runs whose positions are listed fail their check.
+class ObraFalsa final : public ObraEnCaptura {
+public:
+    ObraFalsa(EstadoObra &estado, CapturaDatos &captura) : m_estado(estado), m_captura(captura) {}
+
+    void CargaCaptura() override
+    {
+        cargada = true;
+        if (m_estado.obra.AbrirObraExistente)
+            m_estado.obra.NombreFicheroObra = ficheroElegido;
+    }
+    void DescargaCaptura() override
+    {
+        cargada = false;
+        m_estado.obra.NombreFicheroObra = " ";
+    }
+    CapturaDatos *Captura() override { return cargada ? &m_captura : nullptr; }
+    bool ValidaPresionesAlturasObra() override { return obraValida; }
+    bool ValidaDatosTramo(bool MoverFoco) override
+    {
+        validaciones.push_back(MoverFoco);
+        return tramosInvalidos.count(m_captura.edTramo.ListIndex() + 1) == 0;
+    }
+    void GrabaObra() override { ++grabaciones; }
+    void NuevoTramo() override { ++nuevos; }
+    void CancelaCapturaTramo() override { m_estado.ejecucion.DatosModificados = false; }
+    void ConfirmaGrabaTramo() override { m_estado.ejecucion.DatosModificados = false; }
+    bool CargaTramo(int posicion) override
+    {
+        cargas.push_back(posicion);
+        ponIndice(m_captura.edTramo, posicion - 1);
+        PreparaTramoArmado(m_estado, false, DRAVEK_DATOS_PROGRAMA "/");
+        ponTexto(m_captura.edDescriTramo, "Tramo " + m_captura.edTramo.Text());
+        m_estado.ejecucion.DatosModificados = false;
+        return true;
+    }
+    AjustesGuardados *Ajustes() override { return nullptr; }
+
+    std::string ficheroElegido = " "; // what the open dialog gives
+    bool cargada = false;
+    bool obraValida = true;
+    std::set<int> tramosInvalidos;
+    std::vector<bool> validaciones; // MoverFoco of each run check
+    std::vector<int> cargas;
+    int grabaciones = 0;
+    int nuevos = 0;
+
+private:
+    EstadoObra &m_estado;
+    CapturaDatos &m_captura;
+};
+
+class VentanasFalsas final : public VentanasPrincipal {
+public:
+    explicit VentanasFalsas(ComandosCalculo *&calculo) : m_calculo(calculo) {}
+    void MuestraImpresoras() override { abiertas.push_back("Impresoras"); }
+    void MuestraCalculoHidraulico() override { abiertas.push_back("CalculoHidraulico"); }
+    void MuestraProtecciones() override { abiertas.push_back("Protecciones"); }
+    void MuestraAcercaDe() override { abiertas.push_back("frmAboutBox"); }
+    void MuestraAviso(int modo) override { abiertas.push_back("frmTip " + std::to_string(modo)); }
+    void MuestraIndiceAyuda(const std::string &fichero) override
+    {
+        abiertas.push_back("Ayuda " + fichero);
+    }
+    void MuestraListado() override
+    {
+        abiertas.push_back("frEscribePantalla");
+        listados.push_back(m_calculo->listado().edPantalla.Text());
+        if (alMostrarListado)
+            alMostrarListado();
+    }
+    void MuestraAjustes() override { abiertas.push_back("frAjustes"); }
+    void Termina() override { abiertas.push_back("Termina"); }
+
+    std::vector<std::string> abiertas;
+    std::vector<std::string> listados; // the text of the listing window each time it showed
+    std::function<void()> alMostrarListado;
+
+private:
+    ComandosCalculo *&m_calculo;
+};
+
+class TrabajoFalso final : public TrabajoImpresion {
+public:
+    bool Empieza() override
+    {
+        ++empezados;
+        return acepta;
+    }
+    void Aborta() override { ++abortados; }
+    bool acepta = true;
+    int empezados = 0;
+    int abortados = 0;
+};
+
+// Records the run number the design is handed with each case.
+class DisenoConTramo final : public DisenoCaso {
+public:
+    ErrorCalculo CalculaArmado(ContextoCalculo &contexto, std::int32_t numeroCaso) override
+    {
+        tramos.push_back(contexto.estado.tramo.TramoActual);
+        if (fallaEnTramo == contexto.estado.tramo.TramoActual)
+            return ErrorCalculo::Con("fallo del tramo");
+        return breve.CalculaArmado(contexto, numeroCaso);
+    }
+    ErrorCalculo CalculaPostesado(ContextoCalculo &c, std::int32_t n, std::int16_t f,
+                                  double k) override
+    {
+        return breve.CalculaPostesado(c, n, f, k);
+    }
+    DisenoCasoBreve breve;
+    std::vector<std::int16_t> tramos;
+    int fallaEnTramo = -1;
+};
+
+struct PrincipalPrueba {
+    PrincipalPrueba()
+    {
+        estado.ejecucion.RutaAplicacion = DRAVEK_DATOS_PROGRAMA "/";
+        captura.LlenaListasCodigos();
+        forma.Conecta(&obra, ventanas, &calculo);
+        calculoPtr = &calculo;
+    }
+
+    EstadoObra estado;
+    MensajesGrabadora mensajes{Guion::Estricto};
+    AlmacenConfiguracionEnMemoria almacen;
+    FormaPrincipal forma{estado, mensajes, almacen};
+    AnulacionAjustesGrabadora ajustes;
+    CapturaDatos captura{estado, {mensajes, forma.menu(), ajustes}};
+    ObraFalsa obra{estado, captura};
+    ComandosCalculo *calculoPtr = nullptr;
+    VentanasFalsas ventanas{calculoPtr};
+    TrabajoFalso trabajo;
+    RelojFijo reloj;
+    ImpresoraGrabadora impresora;
+    SalidaListado salida{reloj, impresora};
+    DepuracionNula depuracion;
+    DisenoConTramo diseno;
+    ComandosCalculo calculo{estado,
+                            {mensajes, salida, depuracion, diseno, obra, ventanas, trabajo}};
+};
+
+} // namespace dravek::pruebas

@@ -1,0 +1,150 @@
+#include "core/model/TextoRecurso.h"
+#include "core/shell/PrincipalPrueba.h"
+#include "gui/PdfPrueba.h"
+#include "gui/comun/TextoQt.h"
+#include "gui/plataforma/ImpresoraQt.h"
+#include "gui/plataforma/TrabajoImpresionQt.h"
+#include "gui/shell/AyudaVista.h"
+#include "gui/shell/FormaPrincipalVista.h"
+#include "gui/shell/frEscribePantallaVista.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTextBrowser>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace dravek::gui {
+namespace {
+
+class PrincipalVistaTest : public pruebas::PdfPrueba<QApplication> {};
+
+TEST_F(PrincipalVistaTest, MenusAtajosYCaptura)
+{
+    pruebas::PrincipalPrueba p;
+    pruebas::LocalUsuarioFijo local(",");
+    ASSERT_TRUE(p.forma.Arranca(DRAVEK_DATOS_PROGRAMA, local));
+    FormaPrincipalVista vista(p.forma);
+    vista.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&vista));
+    EXPECT_LE(vista.width(), 1280);
+    EXPECT_LE(vista.height(), 800);
+    EXPECT_TRUE(vista.TieneLogo());
+    EXPECT_TRUE(vista.grab().save(QStringLiteral(DRAVEK_ARTEFACTOS "/ventana_principal.png")));
+
+    QAction *nuevoTramo = vista.Accion(QStringLiteral("mnNuevoTramo"));
+    ASSERT_NE(nuevoTramo, nullptr);
+    EXPECT_EQ(nuevoTramo->text(), aQt(Texto(0, 1055)));
+    EXPECT_EQ(nuevoTramo->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
+    // The run menu is disabled after start-up: its items and their shortcuts with it.
+    EXPECT_TRUE(p.forma.menu().mnNuevoTramo.Enabled);
+    EXPECT_FALSE(nuevoTramo->isEnabled());
+    QTest::keyClick(&vista, Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(p.obra.nuevos, 0);
+
+    // Ctrl+O starts a new project; Ctrl+N then runs the new-run command once.
+    QTest::keyClick(&vista, Qt::Key_O, Qt::ControlModifier);
+    EXPECT_TRUE(p.obra.cargada);
+    EXPECT_FALSE(vista.Accion(QStringLiteral("MnAbriFichero"))->isEnabled());
+    EXPECT_TRUE(nuevoTramo->isEnabled());
+    QTest::keyClick(&vista, Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(p.obra.nuevos, 1);
+
+    // The close control is refused while the run has unsaved changes.
+    p.estado.ejecucion.DatosModificados = true;
+    p.mensajes.responde(RespuestaMensaje::Aceptar);
+    EXPECT_FALSE(vista.close());
+    EXPECT_TRUE(vista.isVisible());
+    p.estado.ejecucion.DatosModificados = false;
+    EXPECT_TRUE(vista.close());
+}
+
+TEST_F(PrincipalVistaTest, LaAyudaMuestraNuestraPagina)
+{
+    AyudaVista ayuda(QStringLiteral(DRAVEK_DATOS_PROGRAMA "/Dravekesp.html"), aQt(Texto(0, 1524)));
+    EXPECT_TRUE(ayuda.navegador()->toPlainText().contains(QStringLiteral("Nuevo Tramo")));
+}
+
+// The whole project calculated, shown in the listing window and printed from it to a PDF file
+// with no printer installed.
+TEST_F(PrincipalVistaTest, ObraCalculadaEImpresaEnPdf)
+{
+    pruebas::PrincipalPrueba p;
+    p.obra.cargada = true;
+    p.estado.obra.AbrirObraExistente = Verdadero;
+    p.captura.edTramo.AddItem("3");
+    p.captura.edTramo.AddItem("7");
+    p.obra.CargaTramo(1);
+
+    ImpresoraQt impresora;
+    SalidaListado salida(p.reloj, impresora);
+    TrabajoImpresionQt trabajo(p.estado, impresora, nullptr);
+    const QString pdf = carpeta.filePath(QStringLiteral("obra.pdf"));
+    trabajo.HayImpresora = [] { return false; };
+    trabajo.PideFicheroPdf = [&] { return pdf; };
+    ComandosCalculo calculo(
+        p.estado, {p.mensajes, salida, p.depuracion, p.diseno, p.obra, p.ventanas, trabajo});
+    p.calculoPtr = &calculo;
+    p.forma.Conecta(&p.obra, p.ventanas, &calculo);
+
+    QString mostrado;
+    p.ventanas.alMostrarListado = [&] {
+        frEscribePantallaVista vista(calculo.listado());
+        vista.show();
+        auto *texto = vista.findChild<QPlainTextEdit *>(QStringLiteral("edPantalla"));
+        mostrado = texto->toPlainText();
+        EXPECT_TRUE(texto->font().fixedPitch());
+        EXPECT_FALSE(vista.findChild<QRadioButton *>(QStringLiteral("rdTipoListado3"))
+                         ->isVisibleTo(&vista));
+        vista.findChild<QPushButton *>(QStringLiteral("btImprimeTramo"))->click();
+        EXPECT_EQ(vista.result(), QDialog::Accepted);
+    };
+    pulsa(p.forma.menu().MnImprimir);
+    EXPECT_TRUE(p.mensajes.mostrados().empty());
+    ASSERT_EQ(p.ventanas.listados.size(), 1u);
+    EXPECT_EQ(mostrado, aQt(p.ventanas.listados[0]));
+
+    QFile::copy(pdf, QStringLiteral(DRAVEK_ARTEFACTOS "/obra.pdf"));
+    QFile fichero(pdf);
+    ASSERT_TRUE(fichero.open(QIODevice::ReadOnly));
+    // The pages the listing itself decided, as the recording printer counts them for the same
+    // print.
+    pruebas::PrincipalPrueba grabada;
+    grabada.obra.cargada = true;
+    grabada.estado.obra.AbrirObraExistente = Verdadero;
+    grabada.captura.edTramo.AddItem("3");
+    grabada.captura.edTramo.AddItem("7");
+    grabada.obra.CargaTramo(1);
+    pulsa(grabada.forma.menu().MnImprimir);
+    pulsa(grabada.calculo.listado().btImprimeTramo);
+    int paginas = 0;
+    for (const auto &op : grabada.impresora.operaciones())
+        paginas = std::max(paginas, op.pagina);
+    ASSERT_GT(paginas, 2);
+    EXPECT_EQ(pruebas::CuentaPaginas(fichero.readAll()), paginas);
+    QProcess extrae;
+    extrae.start(QStringLiteral("pdftotext"),
+                 {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    ASSERT_TRUE(extrae.waitForFinished());
+    const QString impreso = QString::fromUtf8(extrae.readAllStandardOutput()).simplified();
+    // Every pressure line of the screen listing is on paper too.
+    int lineas = 0;
+    for (const QString &linea : mostrado.split(QLatin1Char('\n'))) {
+        if (linea.contains(aQt(Texto(0, 548)))) {
+            ++lineas;
+            EXPECT_TRUE(impreso.contains(linea.simplified())) << deQt(linea);
+        }
+    }
+    EXPECT_EQ(lineas, 18);
+}
+
+} // namespace
+} // namespace dravek::gui
