@@ -12,5 +12,9 @@ function(dravek_test nombre)
         DRAVEK_DATOS_PRUEBA="${CMAKE_CURRENT_SOURCE_DIR}/datos"
         DRAVEK_DATOS_PROGRAMA="${DRAVEK_DATOS_DIR}")
     set_target_properties(${nombre} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
-    gtest_discover_tests(${nombre} DISCOVERY_TIMEOUT 60 PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+    # Each build tree's tests keep their temporary files in its own folder, so that test runs of
+    # several trees at once never share a fixed temporary name.
+    file(MAKE_DIRECTORY "${CMAKE_BINARY_DIR}/tmp")
+    gtest_discover_tests(${nombre} DISCOVERY_TIMEOUT 60 PROPERTIES ENVIRONMENT
+        "QT_QPA_PLATFORM=offscreen;TMPDIR=${CMAKE_BINARY_DIR}/tmp")
 endfunction()
