@@ -15,6 +15,7 @@ function(dravek_test nombre)
     # Each build tree's tests keep their temporary files in its own folder, so that test runs of
     # several trees at once never share a fixed temporary name.
     file(MAKE_DIRECTORY "${CMAKE_BINARY_DIR}/tmp")
-    gtest_discover_tests(${nombre} DISCOVERY_TIMEOUT 60 PROPERTIES ENVIRONMENT
-        "QT_QPA_PLATFORM=offscreen;TMPDIR=${CMAKE_BINARY_DIR}/tmp")
+    gtest_discover_tests(${nombre} DISCOVERY_TIMEOUT 60 PROPERTIES
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
+        ENVIRONMENT_MODIFICATION "TMPDIR=set:${CMAKE_BINARY_DIR}/tmp")
 endfunction()
