@@ -58,9 +58,8 @@ TEST_F(PrincipalVistaTest, MenusAtajosYCaptura)
     QTest::keyClick(&vista, Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(p.obra.nuevos, 1);
 
-    // The close control is refused while the run has unsaved changes.
+    // The close control asks the data-entry window first; a refusal keeps the program.
     p.estado.ejecucion.DatosModificados = true;
-    p.mensajes.responde(RespuestaMensaje::Aceptar);
     EXPECT_FALSE(vista.close());
     EXPECT_TRUE(vista.isVisible());
     p.estado.ejecucion.DatosModificados = false;

@@ -38,6 +38,7 @@ constexpr std::int32_t TextoCampoAlturas = 1339;
 constexpr std::int32_t TextoCampoIdioma = 1340;
 constexpr std::int32_t TextoAjustesIlegibles = 1341;
 constexpr std::int32_t TextoConfirmacion = 388;
+constexpr std::int32_t TextoAbrirObra = 527;
 constexpr std::int32_t TextoValorNoNumerico = 693;
 // Format checks of the header, records 1 to 4.
 constexpr std::int32_t TextoVersion = 529;
@@ -200,6 +201,22 @@ void AlmacenObra::NuevaObra()
     m_anulacionesPendientes.clear();
     m_estado.obra.NombreFicheroObra.assign(1, ' ');
     m_estado.obra.AbrirObraExistente = Falso;
+}
+
+std::optional<std::string> AlmacenObra::PideFicheroObra()
+{
+    const std::vector<FiltroFichero> filtros = {{"Ficheros DRAVEK (*.dvk)", "*.DVK"},
+                                                {"Todos los Ficheros (*.*)", "*.*"}};
+    const std::optional<std::string> elegido =
+        m_dialogos.PideFicheroAbrir(T(TextoAbrirObra), m_estado.ejecucion.RutaAplicacion, filtros);
+    if (!elegido) {
+        return std::nullopt;
+    }
+    std::string ruta = Recorta(elegido->substr(0, elegido->find('\0')));
+    if (ruta.empty()) {
+        return std::nullopt;
+    }
+    return ruta;
 }
 
 void AlmacenObra::CargaCabecera(CapturaDatos &v, const CabeceraCargada &c) const
@@ -433,6 +450,8 @@ bool AlmacenObra::EscribeObra(CapturaDatos &v, const std::optional<Nombre> &nuev
         return false;
     }
     m_imagen = imagen;
+    // Every write carries the header as the window shows it.
+    m_estado.obra.CabeceraModificada = false;
     if (nuevo) {
         m_estado.obra.NombreFicheroObra = ruta;
         m_estado.obra.AbrirObraExistente = Verdadero;

@@ -50,6 +50,9 @@ public:
     std::optional<CabeceraCargada> AbreObra(const std::string &ruta);
     // A new project: no file until its first save.
     void NuevaObra();
+    // Asks for the project file to open; its name cut at a NUL and trimmed, or nothing when the
+    // engineer cancelled or gave no name.
+    std::optional<std::string> PideFicheroObra();
 
     // The runs of the file in the order of the run list, and the blocks the file holds.
     const std::vector<TramoEnFichero> &Tramos() const { return m_tramos; }

@@ -126,6 +126,7 @@ CapturaDatos::CapturaDatos(EstadoObra &estado, ServiciosCaptura servicios)
     TipoCamisa.Click = [this](int Index) { TipoCamisa_Click(Index); };
     ConectaManejadoresCampos();
     ConectaManejadoresVentana();
+    ConectaManejadoresCarga();
 }
 
 void CapturaDatos::LlenaListasCodigos()

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "core/model/EstadoObra.h"
+#include "core/plataforma/AlmacenConfiguracion.h"
 #include "core/plataforma/Controles.h"
 #include "core/plataforma/Mensajes.h"
 #include "core/plataforma/VentanaLogica.h"
@@ -60,6 +61,9 @@ struct ServiciosCaptura {
     // handlers may leave them out; the buttons that need them then do nothing.
     AlmacenObra *almacen = nullptr;
     OrdenesCaptura *ordenes = nullptr;
+    // Where the interface language is kept for the next start; without it the window's load
+    // keeps the language in force.
+    AlmacenConfiguracion *configuracion = nullptr;
 };
 
 class CapturaDatos : public VentanaLogica {
@@ -232,6 +236,28 @@ public:
     void TabTipologia_Click(int PreviousTab);
     // The cylinder options of a post-tensioned run: embedded (2211) or lined (2221).
     void TipoCamisa_Click(int Index);
+
+    // ---- The window's load and unload, and the choice of a run (CargaVentana.cpp). ----
+
+    // The window's load: the language, the captions and the diameter list; then a new project
+    // (AbrirObraExistente False) or the opening of a project file asked for. A failed opening
+    // leaves NombreFicheroObra " ", the project's values as they were, and is told.
+    void Form_Load();
+    // The window's unload: with the run or the header changed it asks whether to save them
+    // first (Cancel keeps the window); then the main menu goes back to no project.
+    void Form_Unload(bool &Cancel);
+    // With the header or the run changed, asks whether to save them: Yes saves (false when the
+    // save is refused or fails), No drops the changes, Cancel answers false. True otherwise.
+    bool ConfirmaCierre();
+    // The run-number box: choosing a listed run loads it; 0 offers a new run.
+    void edTramo_Click();
+    void edTramo_Change();
+    void edTramo_GotFocus();
+    void edTramo_Validate(bool &Cancel);
+    // Loads the run at that position (from 1) of the run list as the run on the window: capture
+    // state "MODIFICACIONES", TramoActual its number, the run commands enabled and the number
+    // box locked. False when its block cannot be read (told): the window then has no run.
+    bool CargaTramoElegido(int posicion);
 
     // The command buttons.
     void btNuevoTramo_Click();
@@ -531,6 +557,20 @@ public:
 
 private:
     void ConectaManejadoresVentana();
+    void ConectaManejadoresCarga();
+    // A new project: no file, the default height and the SI unit system.
+    void CargaObraNueva();
+    // Asks for a project file and reads its header into the window; false when none was read.
+    bool CargaObraExistente();
+    // The run commands after a run was chosen, and edTramo locked.
+    void HabilitaOrdenesTramo();
+    // A project-level value changed (titles, ranges): the header must be saved.
+    void MarcaCabecera()
+    {
+        if (!m_estado.ejecucion.Cargando) {
+            m_estado.obra.CabeceraModificada = true;
+        }
+    }
     void MarcaModificado() { m_estado.ejecucion.DatosModificados = true; }
     void MarcaConAjustes()
     {

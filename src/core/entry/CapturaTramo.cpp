@@ -22,7 +22,6 @@ namespace dravek {
 namespace {
 
 constexpr std::int32_t TextoCancelar = 214;
-constexpr std::int32_t TextoSalvePrimero = 376;
 constexpr std::int32_t TextoAviso = 377;
 constexpr std::int32_t TextoCancelarCaptura = 382;
 constexpr std::int32_t TextoReleer = 383;
@@ -276,11 +275,7 @@ void CapturaDatos::btGrabaObra_Click()
 
 void CapturaDatos::btCerrarObra_Click()
 {
-    if (m_estado.ejecucion.DatosModificados) {
-        mensajes().Muestra(T(*this, TextoSalvePrimero), BotonesMensaje::Aceptar,
-                           IconoMensaje::Ninguno, T(*this, TextoAviso));
-        return;
-    }
+    // The unload itself offers to save what changed.
     if (m_servicios.ordenes != nullptr) {
         m_servicios.ordenes->CierraVentana();
     }

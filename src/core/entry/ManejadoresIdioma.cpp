@@ -154,6 +154,8 @@ void CapturaDatos::edIdioma_Validate(bool &Cancel)
         }
         e.DatosModificados = modificados;
     }
+    // The project's file records its language too.
+    m_estado.obra.CabeceraModificada = true;
     if (m_entornoIdioma != nullptr) {
         m_entornoIdioma->GrabaIdioma(e.Idioma);
     }

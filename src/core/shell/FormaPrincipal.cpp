@@ -206,9 +206,16 @@ bool FormaPrincipal::RehusaConCambios()
     return true;
 }
 
+bool FormaPrincipal::PuedeCerrarObra()
+{
+    // With the data-entry window's glue the engineer may save or drop what changed; without it
+    // a changed run is only refused.
+    return m_obra ? m_obra->PermiteCerrar() : !RehusaConCambios();
+}
+
 bool FormaPrincipal::MDIForm_QueryUnload()
 {
-    return !RehusaConCambios();
+    return PuedeCerrarObra();
 }
 
 void FormaPrincipal::MnAbriFichero_Click()
@@ -266,7 +273,7 @@ void FormaPrincipal::mnGrabaObra_Click()
 
 void FormaPrincipal::mnCerrarObra_Click()
 {
-    if (RehusaConCambios() || !m_obra)
+    if (!m_obra || !PuedeCerrarObra())
         return;
     m_obra->DescargaCaptura();
     MenuSinObra();
@@ -274,7 +281,7 @@ void FormaPrincipal::mnCerrarObra_Click()
 
 void FormaPrincipal::mnSalir_Click()
 {
-    if (RehusaConCambios())
+    if (!PuedeCerrarObra())
         return;
     if (m_ventanas)
         m_ventanas->Termina();

@@ -27,8 +27,9 @@ public:
     // the engineer has been told why (a missing logo, an unreadable default-data file).
     bool Arranca(const std::string &carpetaPrograma, LocalUsuario &local);
 
-    // Refused (text 376), with nothing closed, while the run has unsaved changes: the close
-    // control of the window asks this before the window goes.
+    // With the header or the run changed, asks whether to save them first: false, with nothing
+    // closed, when the engineer cancels or the save fails. The close control of the window asks
+    // this before the window goes.
     bool MDIForm_QueryUnload();
 
     // Start-up notice: the view runs a one-shot timer of Timer1Interval ms (0: none) and then
@@ -70,6 +71,7 @@ private:
     void ElIdioma();
     void MenuSinObra();
     bool RehusaConCambios();
+    bool PuedeCerrarObra();
 
     EstadoObra &m_estado;
     Mensajes &m_mensajes;

@@ -18,8 +18,13 @@ public:
     // file and reads it (NombreFicheroObra stays " " when no file was opened); otherwise it
     // starts a new project with the focus in the project title.
     virtual void CargaCaptura() = 0;
-    // Unloads the window (it resets the run menu).
+    // Unloads the window (it resets the run menu). With unsaved changes it asks first, as
+    // PermiteCerrar does, and may stay loaded.
     virtual void DescargaCaptura() = 0;
+    // Before the project is closed or the program ends: with the header or the run changed,
+    // asks whether to save them. False when the engineer cancelled or the save failed (told):
+    // the project stays open. True with no window loaded.
+    virtual bool PermiteCerrar() = 0;
     // The loaded window; null when it is not loaded.
     virtual CapturaDatos *Captura() = 0;
 

@@ -162,16 +162,13 @@ TEST(FormaPrincipal, EstadosDelMenuAlAbrirCrearYCerrar)
     EXPECT_TRUE(p.obra.cargada);
     EXPECT_EQ(EstadoMenu(m), Esperado(false, false, true, true, true, true, true));
 
-    // A changed run refuses closing and exit.
+    // Closing and exit ask the data-entry window first; a refusal closes nothing.
     p.estado.ejecucion.DatosModificados = true;
     for (ElementoMenu *e : {&m.mnCerrarObra, &m.mnSalir}) {
-        p.mensajes.responde(RespuestaMensaje::Aceptar);
         pulsa(*e);
     }
-    const MensajeMostrado rehusa{T(376), BotonesMensaje::Aceptar, IconoMensaje::Ninguno, T(377)};
-    EXPECT_EQ(p.mensajes.mostrados(), (std::vector<MensajeMostrado>{rehusa, rehusa}));
-    p.mensajes.responde(RespuestaMensaje::Aceptar);
     EXPECT_FALSE(p.forma.MDIForm_QueryUnload());
+    EXPECT_EQ(p.obra.preguntasCierre, 3);
     EXPECT_TRUE(p.obra.cargada);
     EXPECT_TRUE(p.ventanas.abiertas.empty());
 
@@ -275,7 +272,7 @@ TEST(ComandosCalculo, CalculaTramoMuestraSuListado)
 {
     pruebas::PrincipalPrueba p;
     ObraDeDosTramos(p);
-    ponIndice(p.captura.edTramo, 1);
+    ponTexto(p.captura.edTramo, "7");
     const double ESP = p.estado.tramo.ESP;
     pulsa(p.forma.menu().mnCalculaTramo);
     EXPECT_TRUE(p.mensajes.mostrados().empty());

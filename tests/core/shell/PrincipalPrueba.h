@@ -35,6 +35,12 @@ public:
         cargada = false;
         m_estado.obra.NombreFicheroObra = " ";
     }
+    // The project may close unless the run has unsaved changes (the engineer cancels).
+    bool PermiteCerrar() override
+    {
+        ++preguntasCierre;
+        return !cargada || !m_estado.ejecucion.DatosModificados;
+    }
     CapturaDatos *Captura() override { return cargada ? &m_captura : nullptr; }
     bool ValidaPresionesAlturasObra() override { return obraValida; }
     bool ValidaDatosTramo(bool MoverFoco) override
@@ -49,7 +55,8 @@ public:
     bool CargaTramo(int posicion) override
     {
         cargas.push_back(posicion);
-        ponIndice(m_captura.edTramo, posicion - 1);
+        // The run box shows the number as the loader writes it: no click of the list.
+        ponTexto(m_captura.edTramo, m_captura.edTramo.List(posicion - 1));
         PreparaTramoArmado(m_estado, false, DRAVEK_DATOS_PROGRAMA "/");
         ponTexto(m_captura.edDescriTramo, "Tramo " + m_captura.edTramo.Text());
         m_estado.ejecucion.DatosModificados = false;
@@ -65,6 +72,7 @@ public:
     std::vector<int> cargas;
     int grabaciones = 0;
     int nuevos = 0;
+    int preguntasCierre = 0;
 
 private:
     EstadoObra &m_estado;
