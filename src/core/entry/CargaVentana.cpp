@@ -102,6 +102,9 @@ void CapturaDatos::Form_Load()
     if (m_servicios.configuracion != nullptr) {
         e.Idioma = IdiomaAlArrancar(*m_servicios.configuracion, mensajes(), 0);
     }
+    // The unit option starts on the system in force, so that captioning the window converts
+    // no value of the previous project (empty boxes would read as 0).
+    ponValor(rdSistemaUnidades, e.SistemaUnidades == "MKS" ? 1 : 0, true);
     PonTextosCaptura();
     e.DatosModificados = false;
 
@@ -119,7 +122,10 @@ void CapturaDatos::Form_Load()
 
     if (m_estado.obra.AbrirObraExistente != Falso) {
         if (!CargaObraExistente()) {
+            // Nothing was read: the window goes at once and has nothing to save.
             m_estado.obra.NombreFicheroObra.assign(1, ' ');
+            e.DatosModificados = false;
+            m_estado.obra.CabeceraModificada = false;
             return;
         }
     } else {

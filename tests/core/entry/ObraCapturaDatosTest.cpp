@@ -1,0 +1,646 @@
+// The data-entry window as the main menu drives it: a project opened or started, a run chosen
+// in the run-number box, and the offer to save a changed header or run before the project
+// closes or the program ends.
+
+#include "core/entry/ObraCapturaDatos.h"
+#include "core/model/TextoRecurso.h"
+#include "core/shell/FormaPrincipal.h"
+#include "core/storage/RegistrosObra.h"
+
+#include "apoyo/AlmacenConfiguracionEnMemoria.h"
+#include "apoyo/CapturaPrueba.h"
+#include "apoyo/ObraPrueba.h"
+#include "apoyo/TramosTecleados.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace dravek::pruebas {
+// Message boxes read as their text in a failure.
+inline void PrintTo(const MensajeMostrado &m, std::ostream *os)
+{
+    *os << '"' << m.texto << "\" [" << m.titulo << "]";
+}
+} // namespace dravek::pruebas
+
+namespace dravek {
+namespace {
+
+using pruebas::AlmacenConfiguracionEnMemoria;
+using pruebas::DialogosFicheroGuionizados;
+using pruebas::FicherosEnMemoria;
+using pruebas::Guion;
+using pruebas::LeeFicheroPrueba;
+using pruebas::MensajeMostrado;
+using pruebas::MensajesGrabadora;
+
+const std::string Ruta = "/obras/presa.dvk";
+const std::string SistemaSI = ". Sistema unidades: Internacional(SI)";
+const std::string SistemaMKS = ". Sistema unidades: MKS";
+
+std::string T(std::int32_t n)
+{
+    return Texto(0, n);
+}
+
+MensajeMostrado Aviso(const std::string &texto)
+{
+    return {texto, BotonesMensaje::Aceptar, IconoMensaje::Ninguno, ""};
+}
+
+const MensajeMostrado PreguntaCierre{T(1600), BotonesMensaje::SiNoCancelar, IconoMensaje::Pregunta,
+                                     T(377)};
+
+std::string Golden()
+{
+    return LeeFicheroPrueba(std::string(DRAVEK_FIJOS_OBRA) + "/obra_coma.dvk");
+}
+
+// A project of three runs numbered 1, 2 and 5, typed and saved as an engineer would.
+std::string ObraDeTresTramos()
+{
+    pruebas::ObraPrueba o;
+    pruebas::Tecleo t(o, false);
+    t.ObraNueva("Tres tramos");
+    for (const char *descripcion : {"Primero", "Segundo", "Tercero"}) {
+        pruebas::TramoTecleado tramo;
+        tramo.descripcion = descripcion;
+        t.Teclea(tramo);
+        t.Graba(o.captura.edTramo.ListCount() == 0 ? std::optional<std::string>(Ruta)
+                                                   : std::nullopt);
+    }
+    FicheroRegistros f(o.ficheros.Contenido(Ruta));
+    f.Escribe(RegistroNumeroTramo(3), "5");
+    return f.Bytes();
+}
+
+class VistaGrabadora final : public VistaCaptura {
+public:
+    explicit VistaGrabadora(std::vector<std::string> &sucesos) : m_sucesos(sucesos) {}
+    void Muestra() override { m_sucesos.push_back("Muestra"); }
+    void Cierra() override { m_sucesos.push_back("Cierra"); }
+    void Refresca() override {}
+
+private:
+    std::vector<std::string> &m_sucesos;
+};
+
+class VentanasGrabadoras final : public VentanasPrincipal {
+public:
+    void MuestraImpresoras() override {}
+    void MuestraCalculoHidraulico() override {}
+    void MuestraProtecciones() override {}
+    void MuestraAcercaDe() override {}
+    void MuestraAviso(int) override {}
+    void MuestraIndiceAyuda(const std::string &) override {}
+    void MuestraListado() override {}
+    void MuestraAjustes() override {}
+    void Termina() override { ++terminado; }
+    int terminado = 0;
+};
+
+// The main window's menu over the real data-entry window, with files in memory.
+class Banco {
+public:
+    Banco()
+    {
+        m_carpeta = std::filesystem::temp_directory_path() / "dravek_obra_captura";
+        const auto *info = ::testing::UnitTest::GetInstance()->current_test_info();
+        m_carpeta += std::string("_") + info->name();
+        std::filesystem::remove_all(m_carpeta);
+        std::filesystem::create_directories(m_carpeta);
+        for (const char *f : {"Lur2211.bmp", "Lur2221.bmp", "Zanja1a.bmp", "ZanjaT1a.bmp",
+                              "Terrapl1.bmp", "Zanja2a.bmp", "ZanjaT2a.bmp", "Terrapl2.bmp"}) {
+            std::ofstream(m_carpeta / f) << "BM";
+        }
+        EstadoEjecucion &e = estado.ejecucion;
+        e.RutaAplicacion = m_carpeta.string() + "/";
+        e.SeparadorDecimalLocal = ",";
+        e.CodigoSeparadorLocal = ',';
+        e.CodigoOtroSeparador = '.';
+        pruebas::PonGeometria(estado.tablas, {{600, {}, {20, 20, 70}, {}, {}, {}},
+                                              {1200, {}, {30, 30, 120}, {}, {}, {}}});
+        forma.Conecta(&obra, ventanas, nullptr);
+        obra.PonFabricaVista(
+            [this](CapturaDatos &) { return std::make_unique<VistaGrabadora>(vista); });
+    }
+    ~Banco() { std::filesystem::remove_all(m_carpeta); }
+    Banco(const Banco &) = delete;
+    Banco &operator=(const Banco &) = delete;
+
+    MenuPrincipal &menu() { return forma.menu(); }
+    CapturaDatos &v() { return *obra.Captura(); }
+    void abre(const std::string &ruta)
+    {
+        dialogos.responde(ruta);
+        pulsa(menu().MnAbriFichero);
+    }
+    // Types a run number and leaves the box.
+    bool eligeTramo(const std::string &numero)
+    {
+        ponTexto(v().edTramo, numero);
+        bool Cancel = false;
+        v().edTramo_Validate(Cancel);
+        return !Cancel;
+    }
+
+    EstadoObra estado;
+    MensajesGrabadora mensajes{Guion::Estricto};
+    FicherosEnMemoria ficheros;
+    DialogosFicheroGuionizados dialogos;
+    AlmacenConfiguracionEnMemoria configuracion;
+    FormaPrincipal forma{estado, mensajes, configuracion};
+    VentanasGrabadoras ventanas;
+    ObraCapturaDatos obra{estado, {mensajes, forma.menu(), ficheros, dialogos, configuracion}};
+    std::vector<std::string> vista;
+
+private:
+    std::filesystem::path m_carpeta;
+};
+
+// A project opened: its header in the window, no run chosen, the menu of an open project.
+TEST(AbreObra, CabeceraEnLaVentana)
+{
+    Banco b;
+    b.ficheros.Pon(Ruta, Golden());
+    b.abre(Ruta);
+    ASSERT_NE(b.obra.Captura(), nullptr);
+    EXPECT_TRUE(b.mensajes.mostrados().empty());
+    EXPECT_EQ(b.vista, std::vector<std::string>{"Muestra"});
+    CapturaDatos &v = b.v();
+    EXPECT_EQ(v.edObra.Text(), "Conducción Río Ebro – Tramo Norte");
+    EXPECT_EQ(v.edCliente.Text(), "Aguas del Norte, S.A.");
+    EXPECT_EQ(v.edPrs1.Text(), "1,50");
+    EXPECT_EQ(v.edPrsM2.Text(), "2,75");
+    EXPECT_EQ(v.edAlt2.Text(), "6,00");
+    EXPECT_DOUBLE_EQ(b.estado.obra.AlturaFinalObra, 6);
+    EXPECT_DOUBLE_EQ(b.estado.obra.MDPFinalObra, 2.75);
+    ASSERT_EQ(v.edTramo.ListCount(), 1);
+    EXPECT_EQ(v.edTramo.List(0), "1");
+    EXPECT_EQ(v.edDi0.ListCount(), 2);
+    EXPECT_EQ(v.edDi0.List(1), "1,200");
+    EXPECT_EQ(v.edIdioma.Text(), "Español");
+    EXPECT_EQ(v.Caption, T(184) + SistemaSI);
+    EXPECT_EQ(b.estado.ejecucion.ModoCaptura, " ");
+    EXPECT_EQ(b.estado.tramo.TramoActual, 0);
+    EXPECT_EQ(v.TabPrincipal.Tab(), 0);
+    EXPECT_TRUE(v.btNuevoTramo.Enabled);
+    EXPECT_FALSE(v.btGrabar.Enabled);
+    EXPECT_FALSE(v.edFct.Enabled);
+    EXPECT_FALSE(b.menu().mnGrabaTramo.Enabled);
+    EXPECT_TRUE(b.menu().mnTramos.Enabled);
+    EXPECT_FALSE(b.menu().MnAbriFichero.Enabled);
+    EXPECT_EQ(b.estado.obra.NombreFicheroObra, Ruta);
+    EXPECT_FALSE(b.estado.obra.CabeceraModificada);
+    EXPECT_FALSE(b.estado.ejecucion.DatosModificados);
+}
+
+// Files that cannot be opened: the message, no window, and the previous project's values
+// untouched; a name that names no file creates none.
+TEST(AbreObra, FicherosQueNoSeAbren)
+{
+    struct Caso {
+        const char *nombre;
+        std::optional<std::string> elegido; // what the dialog gives
+        std::int32_t registro;              // 0: the golden file as it is
+        std::string texto;
+        std::string mensaje;
+    };
+    const std::string version = " Version: 2009-Mar.02";
+    const Caso casos[] = {
+        {"cancelado", std::nullopt, 0, "", T(528)},
+        {"inexistente", "/obras/presa_mal.dvk", 0, "",
+         "No existe el fichero /obras/presa_mal.dvk"},
+        {"version", Ruta, 1, "Version: 2009-Mar.02 ", T(529) + version},
+        {"idioma", Ruta, 2, "IDIOMA:1 Español", T(530) + version},
+        {"unidades", Ruta, 3, "Unidades: SI", T(532) + version},
+        {"ariete", Ruta, 4, "Ariete: Si", T(533) + version},
+        {"presion", Ruta, 8, "25,00", "Fichero de la obra dañado: /obras/presa.dvk (registro 8)"},
+    };
+    for (const Caso &c : casos) {
+        SCOPED_TRACE(c.nombre);
+        Banco b;
+        FicheroRegistros f(Golden());
+        if (c.registro != 0) {
+            f.Escribe(c.registro, c.texto);
+        }
+        b.ficheros.Pon(Ruta, f.Bytes());
+        b.estado.obra.DPInicialObra = 7;
+        b.estado.obra.AlturaFinalObra = 9;
+        b.estado.obra.TIGEN = "Anterior";
+        b.mensajes.responde(RespuestaMensaje::Aceptar);
+        b.dialogos.responde(c.elegido);
+        pulsa(b.menu().MnAbriFichero);
+        EXPECT_EQ(b.mensajes.mostrados(), std::vector<MensajeMostrado>{Aviso(c.mensaje)});
+        EXPECT_EQ(b.obra.Captura(), nullptr);
+        EXPECT_TRUE(b.vista.empty());
+        EXPECT_EQ(b.estado.obra.NombreFicheroObra, " ");
+        EXPECT_DOUBLE_EQ(b.estado.obra.DPInicialObra, 7);
+        EXPECT_DOUBLE_EQ(b.estado.obra.AlturaFinalObra, 9);
+        EXPECT_EQ(b.estado.obra.TIGEN, "Anterior");
+        EXPECT_TRUE(b.menu().MnAbriFichero.Enabled);
+        EXPECT_FALSE(b.menu().mnTramos.Enabled);
+        EXPECT_FALSE(b.ficheros.Existe("/obras/presa_mal.dvk"));
+    }
+}
+
+// The project's language: a language of the table is taken (the window keeps its texts);
+// any other is told and the language in force stays.
+TEST(AbreObra, IdiomaDelFichero)
+{
+    struct Caso {
+        std::string registro;
+        bool avisa;
+        std::int16_t idioma;
+    };
+    const Caso casos[] = {
+        {"IDIOMA : 2 English", false, 2}, {"IDIOMA : 5 Français", false, 5},
+        {"IDIOMA : 9 Otro", true, 1},     {"IDIOMA : 12 Otro", true, 1},
+        {"IDIOMA : 0", true, 1},          {"IDIOMA : ", true, 1},
+    };
+    for (const Caso &c : casos) {
+        SCOPED_TRACE(c.registro);
+        Banco b;
+        FicheroRegistros f(Golden());
+        f.Escribe(2, c.registro);
+        b.ficheros.Pon(Ruta, f.Bytes());
+        if (c.avisa) {
+            b.mensajes.responde(RespuestaMensaje::Aceptar);
+        }
+        b.abre(Ruta);
+        ASSERT_NE(b.obra.Captura(), nullptr);
+        EXPECT_EQ(b.mensajes.mostrados(), c.avisa ? std::vector<MensajeMostrado>{Aviso(T(531))}
+                                                  : std::vector<MensajeMostrado>{});
+        EXPECT_EQ(b.estado.ejecucion.Idioma, c.idioma);
+        EXPECT_EQ(b.v().edIdioma.Text(), T(100 + c.idioma));
+        EXPECT_EQ(b.estado.ejecucion.DesplazamientoIdioma, 0);
+        EXPECT_EQ(b.v().Caption, T(184) + SistemaSI);
+    }
+}
+
+// Blank height records are empty boxes and heights of 0, whatever the previous project had.
+TEST(AbreObra, AlturasEnBlanco)
+{
+    Banco b;
+    FicheroRegistros f(Golden());
+    for (std::int32_t r : {13, 14, 15}) {
+        f.Escribe(r, "");
+    }
+    b.ficheros.Pon(Ruta, f.Bytes());
+    b.estado.obra.AlturaInicialObra = 3;
+    b.estado.obra.AlturaFinalObra = 6;
+    b.estado.obra.IncrementoAlturaObra = 1;
+    b.abre(Ruta);
+    ASSERT_NE(b.obra.Captura(), nullptr);
+    EXPECT_TRUE(b.mensajes.mostrados().empty());
+    for (const ControlTexto *caja : {&b.v().edAlt1, &b.v().edAlt2, &b.v().edAlt3}) {
+        EXPECT_EQ(caja->Text(), "") << caja->Name();
+    }
+    EXPECT_DOUBLE_EQ(b.estado.obra.AlturaInicialObra, 0);
+    EXPECT_DOUBLE_EQ(b.estado.obra.AlturaFinalObra, 0);
+    EXPECT_DOUBLE_EQ(b.estado.obra.IncrementoAlturaObra, 0);
+    // No final height: the increment cannot be typed.
+    EXPECT_TRUE(b.v().edAlt3.Locked);
+}
+
+// A new project: SI, water hammer calculated, the default first height, and the previous
+// project's ranges gone.
+TEST(NuevaObra, ValoresIniciales)
+{
+    Banco b;
+    b.estado.obra.DPInicialObra = 7;
+    b.estado.obra.AlturaFinalObra = 9;
+    pulsa(b.menu().MnNuevaObra);
+    ASSERT_NE(b.obra.Captura(), nullptr);
+    EXPECT_TRUE(b.mensajes.mostrados().empty());
+    EXPECT_EQ(b.vista, std::vector<std::string>{"Muestra"});
+    CapturaDatos &v = b.v();
+    EXPECT_EQ(v.edAlt1.Text(), "3,00");
+    EXPECT_DOUBLE_EQ(b.estado.obra.AlturaInicialObra, 3);
+    EXPECT_DOUBLE_EQ(b.estado.obra.DPInicialObra, 0);
+    EXPECT_DOUBLE_EQ(b.estado.obra.AlturaFinalObra, 0);
+    EXPECT_TRUE(v.rdGolpeAriete.Value(0));
+    EXPECT_TRUE(v.rdSistemaUnidades.Value(0));
+    EXPECT_EQ(b.estado.ejecucion.SistemaUnidades, "SI");
+    EXPECT_TRUE(v.edPrs3.Locked);
+    EXPECT_EQ(v.Caption, T(184) + SistemaSI);
+    EXPECT_EQ(v.edTramo.ListCount(), 0);
+    EXPECT_EQ(b.estado.obra.AbrirObraExistente, Falso);
+    EXPECT_FALSE(b.estado.obra.CabeceraModificada);
+    // The stored language was missing: Spanish is stored.
+    const std::optional<ValorRegistro> idioma =
+        b.configuracion.valor(RaizRegistro::UsuarioActual, "Software\\DRAVEK", "Idioma");
+    ASSERT_TRUE(idioma.has_value());
+    EXPECT_EQ(idioma->datos, "1");
+    // Closing an untouched new project asks nothing.
+    pulsa(b.menu().mnCerrarObra);
+    EXPECT_EQ(b.obra.Captura(), nullptr);
+    EXPECT_EQ(b.vista, (std::vector<std::string>{"Muestra", "Cierra"}));
+}
+
+// A new project typed, saved, closed and opened again: its run comes back.
+TEST(ObraCapturaDatos, NuevaGrabadaCerradaYAbierta)
+{
+    Banco b;
+    pulsa(b.menu().MnNuevaObra);
+    CapturaDatos &v = b.v();
+    ponTexto(v.edObra, "Presa de Itoiz");
+    ponTexto(v.edPrsM1, "1,10");
+    EXPECT_TRUE(b.estado.obra.CabeceraModificada);
+    pulsa(b.menu().mnNuevoTramo);
+    EXPECT_EQ(v.edTramo.Text(), "1");
+    PonDefectosArmado(v);
+    ponTexto(v.edDescriTramo, "Cruce del río");
+    ponTexto(v.edDi0, "1,200");
+    ponTexto(v.edEsp0, "12,0");
+    ponTexto(v.edReci0, "3,0");
+    ponTexto(v.edRece0, "3,0");
+    b.mensajes.responde(RespuestaMensaje::Si); // save the run?
+    b.dialogos.responde(Ruta);
+    pulsa(b.menu().mnGrabaTramo);
+    ASSERT_TRUE(b.ficheros.Existe(Ruta));
+    EXPECT_EQ(b.estado.ejecucion.ModoCaptura, "MODIFICACIONES");
+    EXPECT_FALSE(b.estado.obra.CabeceraModificada);
+    EXPECT_FALSE(b.estado.ejecucion.DatosModificados);
+
+    pulsa(b.menu().mnCerrarObra);
+    EXPECT_EQ(b.obra.Captura(), nullptr);
+    EXPECT_TRUE(b.menu().MnAbriFichero.Enabled);
+    EXPECT_EQ(b.mensajes.mostrados().size(), 1u);
+
+    b.abre(Ruta);
+    ASSERT_NE(b.obra.Captura(), nullptr);
+    CapturaDatos &otra = b.v();
+    EXPECT_EQ(otra.edObra.Text(), "Presa de Itoiz");
+    EXPECT_EQ(otra.edPrsM1.Text(), "1,10");
+    EXPECT_TRUE(b.eligeTramo("1"));
+    EXPECT_EQ(otra.edDescriTramo.Text(), "Cruce del río");
+    EXPECT_EQ(otra.edEsp0.Text(), "12,0");
+    EXPECT_EQ(b.estado.tramo.TramoActual, 1);
+    EXPECT_EQ(b.estado.ejecucion.ModoCaptura, "MODIFICACIONES");
+    EXPECT_EQ(b.mensajes.mostrados().size(), 1u);
+    EXPECT_EQ(b.vista, (std::vector<std::string>{"Muestra", "Cierra", "Muestra"}));
+}
+
+// Choosing a run by its number: loaded when listed; a number not listed only puts the previous
+// one back, before any question about unsaved changes.
+TEST(EligeTramo, NumerosYCambios)
+{
+    const MensajeMostrado noExiste = Aviso("No existe ese Tramo");
+    const MensajeMostrado cambios{T(525) + " \n" + T(325), BotonesMensaje::SiNo,
+                                  IconoMensaje::Ninguno, T(377)};
+    struct Caso {
+        const char *nombre;
+        const char *previo;   // run loaded first ("": none)
+        bool modificado;      // its description typed over
+        const char *tecleado; // the number typed
+        std::vector<RespuestaMensaje> respuestas;
+        std::vector<MensajeMostrado> mensajes;
+        bool aceptado;      // the focus may leave the box
+        std::string caja;   // edTramo afterwards
+        std::int16_t tramo; // TramoActual afterwards
+        std::string modo;   // ModoCaptura afterwards
+        std::string descripcion;
+    };
+    const std::vector<Caso> casos = {
+        {"listado", "", false, "2", {}, {}, true, "2", 2, "MODIFICACIONES", "Segundo"},
+        {"no listado sin tramo",
+         "",
+         false,
+         "7",
+         {RespuestaMensaje::Aceptar},
+         {noExiste},
+         false,
+         "",
+         0,
+         " ",
+         ""},
+        {"redondeo al par", "", false, "2,5", {}, {}, true, "2", 2, "MODIFICACIONES", "Segundo"},
+        {"redondeo arriba", "", false, "4,6", {}, {}, true, "5", 5, "MODIFICACIONES", "Tercero"},
+        {"otro sin cambios", "2", false, "5", {}, {}, true, "5", 5, "MODIFICACIONES", "Tercero"},
+        {"no listado con cambios",
+         "2",
+         true,
+         "7",
+         {RespuestaMensaje::Aceptar},
+         {noExiste},
+         false,
+         "2",
+         2,
+         "MODIFICACIONES",
+         "Cambiado"},
+        {"cambios y No",
+         "2",
+         true,
+         "5",
+         {RespuestaMensaje::No},
+         {cambios},
+         true,
+         "2",
+         2,
+         "MODIFICACIONES",
+         "Cambiado"},
+        {"cambios y Si",
+         "2",
+         true,
+         "5",
+         {RespuestaMensaje::Si},
+         {cambios},
+         true,
+         "5",
+         5,
+         "MODIFICACIONES",
+         "Tercero"},
+        {"el mismo", "2", true, "2", {}, {}, true, "2", 2, "MODIFICACIONES", "Cambiado"},
+        {"cero y No",
+         "",
+         false,
+         "0",
+         {RespuestaMensaje::No},
+         {{T(524), BotonesMensaje::SiNo, IconoMensaje::Ninguno, T(377)}},
+         true,
+         "0",
+         0,
+         " ",
+         ""},
+        {"no numerico",
+         "",
+         false,
+         "dos",
+         {RespuestaMensaje::Aceptar},
+         {{T(693), BotonesMensaje::Aceptar, IconoMensaje::Ninguno, T(523)}},
+         false,
+         "dos",
+         0,
+         " ",
+         ""},
+    };
+    const std::string tres = ObraDeTresTramos();
+    for (const Caso &c : casos) {
+        SCOPED_TRACE(c.nombre);
+        Banco b;
+        b.ficheros.Pon(Ruta, tres);
+        b.abre(Ruta);
+        ASSERT_NE(b.obra.Captura(), nullptr);
+        CapturaDatos &v = b.v();
+        ASSERT_EQ(v.edTramo.ListCount(), 3);
+        if (*c.previo != '\0') {
+            ASSERT_TRUE(b.eligeTramo(c.previo));
+        }
+        if (c.modificado) {
+            ponTexto(v.edDescriTramo, "Cambiado");
+            ASSERT_TRUE(b.estado.ejecucion.DatosModificados);
+        }
+        for (RespuestaMensaje r : c.respuestas) {
+            b.mensajes.responde(r);
+        }
+        EXPECT_EQ(b.eligeTramo(c.tecleado), c.aceptado);
+        EXPECT_EQ(b.mensajes.mostrados(), c.mensajes);
+        EXPECT_EQ(v.edTramo.Text(), c.caja);
+        EXPECT_EQ(b.estado.tramo.TramoActual, c.tramo);
+        EXPECT_EQ(b.estado.ejecucion.ModoCaptura, c.modo);
+        EXPECT_EQ(v.edDescriTramo.Text(), c.descripcion);
+        const bool conTramo = c.modo == "MODIFICACIONES";
+        EXPECT_EQ(v.btGrabar.Enabled, conTramo);
+        EXPECT_EQ(v.edTramo.Locked, conTramo);
+        EXPECT_EQ(b.menu().mnGrabaTramo.Enabled, conTramo);
+        if (conTramo) {
+            EXPECT_EQ(v.btCancelar.Caption, T(383));
+            EXPECT_EQ(v.Caption, T(384) + " " + T(386) + SistemaMKS);
+            EXPECT_EQ(b.estado.ejecucion.DatosModificados, c.descripcion == "Cambiado");
+        }
+    }
+}
+
+// Zero offers a new run, numbered after the highest listed.
+TEST(EligeTramo, CeroCreaUnTramo)
+{
+    Banco b;
+    b.ficheros.Pon(Ruta, ObraDeTresTramos());
+    b.abre(Ruta);
+    b.mensajes.responde(RespuestaMensaje::Si); // create a run?
+    b.mensajes.responde(RespuestaMensaje::No); // clear the data shown?
+    EXPECT_TRUE(b.eligeTramo("0"));
+    EXPECT_EQ(b.mensajes.mostrados().size(), 2u);
+    EXPECT_EQ(b.v().edTramo.Text(), "6");
+    EXPECT_EQ(b.estado.tramo.TramoActual, 6);
+    EXPECT_EQ(b.estado.ejecucion.ModoCaptura, "ALTAS");
+}
+
+// The whole-project pass loads runs by position; the overrides go by the run's number.
+TEST(ObraCapturaDatos, CargaTramoPorPosicionConSuNumero)
+{
+    Banco b;
+    b.ficheros.Pon(Ruta, ObraDeTresTramos());
+    b.abre(Ruta);
+    ASSERT_TRUE(b.obra.CargaTramo(3));
+    EXPECT_EQ(b.estado.tramo.TramoActual, 5);
+    EXPECT_EQ(b.v().edTramo.Text(), "5");
+    EXPECT_EQ(b.v().edTramo2.Text(), "5");
+    EXPECT_EQ(b.v().edDescriTramo.Text(), "Tercero");
+    EXPECT_EQ(b.estado.ejecucion.ModoCaptura, "MODIFICACIONES");
+    EXPECT_FALSE(b.obra.CargaTramo(4));
+    EXPECT_TRUE(b.mensajes.mostrados().empty());
+}
+
+// Closing the project, ending the program or closing the window with the header or the run
+// changed: Yes saves, No drops the changes, Cancel keeps everything.
+TEST(ObraCapturaDatos, CierreConCambios)
+{
+    enum class Orden { CerrarObra, Salir, BotonCerrar };
+    enum class Cambio { Cabecera, Tramo };
+    struct Caso {
+        Orden orden;
+        Cambio cambio;
+        RespuestaMensaje respuesta;
+    };
+    std::vector<Caso> casos;
+    for (Orden o : {Orden::CerrarObra, Orden::Salir, Orden::BotonCerrar}) {
+        for (Cambio c : {Cambio::Cabecera, Cambio::Tramo}) {
+            for (RespuestaMensaje r :
+                 {RespuestaMensaje::Si, RespuestaMensaje::No, RespuestaMensaje::Cancelar}) {
+                casos.push_back({o, c, r});
+            }
+        }
+    }
+    const std::string tres = ObraDeTresTramos();
+    for (const Caso &c : casos) {
+        SCOPED_TRACE(std::to_string(static_cast<int>(c.orden)) + " " +
+                     std::to_string(static_cast<int>(c.cambio)) + " " +
+                     std::to_string(static_cast<int>(c.respuesta)));
+        Banco b;
+        b.ficheros.Pon(Ruta, tres);
+        b.abre(Ruta);
+        ASSERT_NE(b.obra.Captura(), nullptr);
+        if (c.cambio == Cambio::Cabecera) {
+            ponTexto(b.v().edObra, "Título nuevo");
+        } else {
+            ASSERT_TRUE(b.eligeTramo("1"));
+            ponTexto(b.v().edDescriTramo, "Descripción nueva");
+        }
+        b.mensajes.responde(c.respuesta);
+        switch (c.orden) {
+        case Orden::CerrarObra:
+            pulsa(b.menu().mnCerrarObra);
+            break;
+        case Orden::Salir:
+            pulsa(b.menu().mnSalir);
+            break;
+        case Orden::BotonCerrar:
+            pulsa(b.v().btCerrarObra);
+            break;
+        }
+        EXPECT_EQ(b.mensajes.mostrados(), std::vector<MensajeMostrado>{PreguntaCierre});
+        const bool cierra = c.respuesta != RespuestaMensaje::Cancelar;
+        const bool graba = c.respuesta == RespuestaMensaje::Si;
+        EXPECT_EQ(b.ficheros.Escrituras(Ruta), graba ? 1 : 0);
+        const FicheroRegistros f(b.ficheros.Contenido(Ruta));
+        if (c.cambio == Cambio::Cabecera) {
+            EXPECT_EQ(f.Lee(5).value_or(""), graba ? "Título nuevo" : "Tres tramos");
+        } else {
+            EXPECT_EQ(f.Lee(BaseBloque(1) + 8).value_or(""),
+                      graba ? "Descripción nueva" : "Primero");
+        }
+        if (c.orden == Orden::Salir) {
+            EXPECT_EQ(b.ventanas.terminado, cierra ? 1 : 0);
+        } else {
+            EXPECT_EQ(b.obra.Captura() == nullptr, cierra);
+            EXPECT_EQ(b.menu().MnAbriFichero.Enabled, cierra);
+        }
+        if (!cierra) {
+            EXPECT_TRUE(b.estado.obra.CabeceraModificada || b.estado.ejecucion.DatosModificados);
+            ASSERT_NE(b.obra.Captura(), nullptr);
+            EXPECT_EQ(b.vista, std::vector<std::string>{"Muestra"});
+        }
+    }
+}
+
+// The main window's close control asks the same question, and a failed save keeps the program.
+TEST(ObraCapturaDatos, SalidaConGrabacionFallida)
+{
+    Banco b;
+    b.ficheros.Pon(Ruta, Golden());
+    b.abre(Ruta);
+    ponTexto(b.v().edCliente, "Otro cliente");
+    b.ficheros.FallaEscritura(Ruta);
+    b.mensajes.responde(RespuestaMensaje::Si);
+    b.mensajes.responde(RespuestaMensaje::Aceptar);
+    EXPECT_FALSE(b.forma.MDIForm_QueryUnload());
+    ASSERT_EQ(b.mensajes.mostrados().size(), 2u);
+    EXPECT_EQ(b.mensajes.mostrados()[0], PreguntaCierre);
+    EXPECT_TRUE(b.estado.obra.CabeceraModificada);
+    b.ficheros.ArreglaEscritura(Ruta);
+    b.mensajes.responde(RespuestaMensaje::Si);
+    EXPECT_TRUE(b.forma.MDIForm_QueryUnload());
+    EXPECT_EQ(FicheroRegistros(b.ficheros.Contenido(Ruta)).Lee(6).value_or(""), "Otro cliente");
+}
+
+} // namespace
+} // namespace dravek
