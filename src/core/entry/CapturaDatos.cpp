@@ -172,8 +172,12 @@ void CapturaDatos::TabTipologia_Click(int /*PreviousTab*/)
     if (TabPrincipal.Tab() == 2) {
         ponPestana(TabPrincipal, 1);
     }
+    // A switch the engineer declined leaves the run as it was, unchanged.
+    const std::int16_t antes = m_estado.tramo.Tipologia;
     CambiaTipologia(*this, 1);
-    MarcaModificado();
+    if (m_estado.tramo.Tipologia != antes) {
+        MarcaModificado();
+    }
     MenuPrincipal &menu = m_servicios.menu;
     if (TabTipologia.Tab() == 0) {
         btAjustar.Visible = true;

@@ -9,7 +9,6 @@
 #include <string>
 
 #include "core/model/EstadoObra.h"
-#include "core/plataforma/AlmacenConfiguracion.h"
 #include "core/plataforma/Controles.h"
 #include "core/plataforma/Mensajes.h"
 #include "core/plataforma/VentanaLogica.h"
@@ -61,9 +60,6 @@ struct ServiciosCaptura {
     // handlers may leave them out; the buttons that need them then do nothing.
     AlmacenObra *almacen = nullptr;
     OrdenesCaptura *ordenes = nullptr;
-    // Where the interface language is kept for the next start; without it the window's load
-    // keeps the language in force.
-    AlmacenConfiguracion *configuracion = nullptr;
 };
 
 class CapturaDatos : public VentanaLogica {
@@ -239,7 +235,8 @@ public:
 
     // ---- The window's load and unload, and the choice of a run (CargaVentana.cpp). ----
 
-    // The window's load: the language, the captions and the diameter list; then a new project
+    // The window's load: the captions in the language in force (Spanish when none of the text
+    // table's is), the diameter list; then a new project
     // (AbrirObraExistente False) or the opening of a project file asked for. A failed opening
     // leaves NombreFicheroObra " ", the project's values as they were, and is told.
     void Form_Load();

@@ -11,7 +11,6 @@
 #include "core/entry/AyudasManejadores.h"
 #include "core/entry/CapturaDatos.h"
 #include "core/entry/CapturaTramo.h"
-#include "core/entry/IdiomaPropio.h"
 #include "core/shell/MenuPrincipal.h"
 #include "core/storage/FormasRegistro.h"
 #include "core/storage/RegistrosObra.h"
@@ -99,8 +98,11 @@ void CapturaDatos::ConectaManejadoresCarga()
 void CapturaDatos::Form_Load()
 {
     EstadoEjecucion &e = m_estado.ejecucion;
-    if (m_servicios.configuracion != nullptr) {
-        e.Idioma = IdiomaAlArrancar(*m_servicios.configuracion, mensajes(), 0);
+    // The language in force: start-up read the stored one (with its checks and its fallback
+    // when the help is missing) and every change of language stores it, so reading the store
+    // again could only set this window apart from the menus.
+    if (e.Idioma < 1 || e.Idioma > CuentaIdiomas()) {
+        e.Idioma = 1;
     }
     // The unit option starts on the system in force, so that captioning the window converts
     // no value of the previous project (empty boxes would read as 0).

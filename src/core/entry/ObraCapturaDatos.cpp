@@ -36,8 +36,7 @@ void ObraCapturaDatos::CargaCaptura()
     }
     m_vista.reset();
     m_captura = std::make_unique<CapturaDatos>(
-        m_estado,
-        ServiciosCaptura{m_s.mensajes, m_s.menu, m_almacen, &m_almacen, this, &m_s.configuracion});
+        m_estado, ServiciosCaptura{m_s.mensajes, m_s.menu, m_almacen, &m_almacen, this});
     m_captura->PonEntornoIdioma(m_entornoIdioma);
     m_cargada = true;
     m_captura->Form_Load();

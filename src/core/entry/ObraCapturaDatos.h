@@ -11,7 +11,6 @@
 #include "core/entry/CapturaDatos.h"
 #include "core/entry/VistaCaptura.h"
 #include "core/model/EstadoObra.h"
-#include "core/plataforma/AlmacenConfiguracion.h"
 #include "core/plataforma/DialogosFichero.h"
 #include "core/plataforma/Mensajes.h"
 #include "core/shell/MenuPrincipal.h"
@@ -27,7 +26,6 @@ struct ServiciosObraCaptura {
     MenuPrincipal &menu; // the main window's menu
     SistemaFicheros &ficheros;
     DialogosFichero &dialogos;
-    AlmacenConfiguracion &configuracion; // where the interface language is kept
 };
 
 class ObraCapturaDatos final : public ObraEnCaptura, private OrdenesCaptura {

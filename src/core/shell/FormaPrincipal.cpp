@@ -158,6 +158,15 @@ bool FormaPrincipal::Arranca(const std::string &carpetaPrograma, LocalUsuario &l
     return true;
 }
 
+std::string FormaPrincipal::Picture() const
+{
+    if (m_picture.empty())
+        return {};
+    const EstadoEjecucion &ejecucion = m_estado.ejecucion;
+    const std::string logo = ejecucion.RutaAplicacion + Texto(ejecucion.DesplazamientoIdioma, 406);
+    return ExisteFichero(logo) ? logo : m_picture;
+}
+
 void FormaPrincipal::Timer1_Timer()
 {
     Timer1Interval = 0;

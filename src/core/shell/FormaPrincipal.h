@@ -60,8 +60,9 @@ public:
     MenuPrincipal &menu() { return m_menu; }
     const MenuPrincipal &menu() const { return m_menu; }
     const std::string &Caption() const { return m_caption; }
-    // The logo file shown as the window's picture; empty before start-up.
-    const std::string &Picture() const { return m_picture; }
+    // The logo file shown as the window's picture, in the language in force (the one start-up
+    // showed when that language has none); empty before start-up.
+    std::string Picture() const;
     // The help file of the language in force (AyudaHtml's HelpFile).
     const std::string &FicheroAyuda() const { return m_ficheroAyuda; }
     // Which notice the notice window shows: 1 the start-up notice.

@@ -158,7 +158,7 @@ public:
     AlmacenConfiguracionEnMemoria configuracion;
     FormaPrincipal forma{estado, mensajes, configuracion};
     VentanasGrabadoras ventanas;
-    ObraCapturaDatos obra{estado, {mensajes, forma.menu(), ficheros, dialogos, configuracion}};
+    ObraCapturaDatos obra{estado, {mensajes, forma.menu(), ficheros, dialogos}};
     std::vector<std::string> vista;
 
 private:
@@ -334,15 +334,39 @@ TEST(NuevaObra, ValoresIniciales)
     EXPECT_EQ(v.edTramo.ListCount(), 0);
     EXPECT_EQ(b.estado.obra.AbrirObraExistente, Falso);
     EXPECT_FALSE(b.estado.obra.CabeceraModificada);
-    // The stored language was missing: Spanish is stored.
-    const std::optional<ValorRegistro> idioma =
-        b.configuracion.valor(RaizRegistro::UsuarioActual, "Software\\DRAVEK", "Idioma");
-    ASSERT_TRUE(idioma.has_value());
-    EXPECT_EQ(idioma->datos, "1");
     // Closing an untouched new project asks nothing.
     pulsa(b.menu().mnCerrarObra);
     EXPECT_EQ(b.obra.Captura(), nullptr);
     EXPECT_EQ(b.vista, (std::vector<std::string>{"Muestra", "Cierra"}));
+}
+
+// The window loads in the language in force: captions, lists, tabs and pictures.
+TEST(NuevaObra, TextosEnDosIdiomas)
+{
+    for (const std::int16_t idioma : {std::int16_t{1}, std::int16_t{2}}) {
+        SCOPED_TRACE(idioma);
+        Banco b;
+        b.estado.ejecucion.Idioma = idioma;
+        const std::int32_t d = (idioma - 1) * 5000;
+        const auto t = [d](std::int32_t n) { return Texto(d, n); };
+        std::ofstream(b.estado.ejecucion.RutaAplicacion + t(412)) << "BM";
+        pulsa(b.menu().MnNuevaObra);
+        ASSERT_NE(b.obra.Captura(), nullptr);
+        CapturaDatos &v = b.v();
+        EXPECT_EQ(b.estado.ejecucion.DesplazamientoIdioma, d);
+        EXPECT_EQ(v.Caption, t(184) + ". " + t(267));
+        EXPECT_EQ(v.edIdioma.Text(), t(100 + idioma));
+        EXPECT_EQ(v.edIdioma.List(4), t(105));
+        EXPECT_EQ(v.TabPrincipal.TabCaption, (std::vector<std::string>{t(151), t(152), t(153)}));
+        EXPECT_EQ(v.btNuevoTramo.Caption, t(213));
+        EXPECT_EQ(v.btCancelar.Caption, t(214));
+        EXPECT_EQ(v.lbEtiquetas(20).Caption, t(225));
+        EXPECT_EQ(v.edTipoCuna0.List(1), t(118));
+        EXPECT_EQ(v.rdSistemaUnidades[1].Caption, t(177));
+        // The installation picture of the language, here and for the printed listing.
+        EXPECT_EQ(v.ptColocacion.Picture, b.estado.ejecucion.RutaAplicacion + t(412));
+        EXPECT_EQ(b.estado.frFiguras.ptColocacion, v.ptColocacion.Picture);
+    }
 }
 
 // A new project typed, saved, closed and opened again: its run comes back.

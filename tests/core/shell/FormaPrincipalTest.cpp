@@ -53,6 +53,10 @@ TEST(FormaPrincipal, ArrancaConLosDatosDelPrograma)
     EXPECT_EQ(forma.Caption(), "DRAVEK");
     EXPECT_EQ(estado.ejecucion.RutaAplicacion, std::string(DRAVEK_DATOS_PROGRAMA) + "/");
     EXPECT_EQ(forma.Picture(), estado.ejecucion.RutaAplicacion + "Anagrama2.bmp");
+    // The logo follows a change of language.
+    estado.ejecucion.DesplazamientoIdioma = 5000;
+    EXPECT_EQ(forma.Picture(), estado.ejecucion.RutaAplicacion + "Anagrama2Ing.bmp");
+    estado.ejecucion.DesplazamientoIdioma = 0;
     EXPECT_EQ(estado.frFiguras.ptArmado, estado.ejecucion.RutaAplicacion + "Lur2110.bmp");
     EXPECT_EQ(estado.ejecucion.SeparadorDecimalLocal, ",");
     EXPECT_EQ(estado.ejecucion.CodigoOtroSeparador, '.');

@@ -139,7 +139,8 @@ TEST_F(Tipologia, CambioPorLasPestanas)
         EXPECT_EQ(w.ptPostesado.Picture, armado ? "" : q.figura("Lur2211.bmp"));
         EXPECT_EQ(w.edDi0.Text(), "1,000");
         EXPECT_EQ(f.tramo.vDi, 1.0);
-        EXPECT_TRUE(f.ejecucion.DatosModificados);
+        // A declined switch leaves the run as unchanged as it was.
+        EXPECT_EQ(f.ejecucion.DatosModificados, cambio || c.modificados);
         // A post-tensioned run keeps no stored overrides; a reinforced one keeps its own.
         EXPECT_EQ(q.ajustes.veces() > 0, !armado);
     }
