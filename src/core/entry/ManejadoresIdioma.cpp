@@ -155,7 +155,9 @@ void CapturaDatos::edIdioma_Validate(bool &Cancel)
         e.DatosModificados = modificados;
     }
     // The project's file records its language too.
-    m_estado.obra.CabeceraModificada = true;
+    if (e.Idioma != anterior) {
+        m_estado.obra.CabeceraModificada = true;
+    }
     if (m_entornoIdioma != nullptr) {
         m_entornoIdioma->GrabaIdioma(e.Idioma);
     }

@@ -16,6 +16,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -308,6 +309,39 @@ TEST(AbreObra, AlturasEnBlanco)
     EXPECT_DOUBLE_EQ(b.estado.obra.IncrementoAlturaObra, 0);
     // No final height: the increment cannot be typed.
     EXPECT_TRUE(b.v().edAlt3.Locked);
+}
+
+// What belongs to the header marks it as changed; the run's boxes do not.
+TEST(AbreObra, CambiosDeLaCabecera)
+{
+    struct Caso {
+        const char *nombre;
+        std::function<void(CapturaDatos &)> cambia;
+        bool cabecera;
+    };
+    const Caso casos[] = {
+        {"titulo", [](CapturaDatos &v) { ponTexto(v.edObra, "Otra"); }, true},
+        {"cliente", [](CapturaDatos &v) { ponTexto(v.edCliente, "Otro"); }, true},
+        {"DP inicial", [](CapturaDatos &v) { ponTexto(v.edPrs1, "1,60"); }, true},
+        {"MDP final", [](CapturaDatos &v) { ponTexto(v.edPrsM2, "3,00"); }, true},
+        {"incremento", [](CapturaDatos &v) { ponTexto(v.edPrs3, "0,40"); }, true},
+        {"altura final", [](CapturaDatos &v) { ponTexto(v.edAlt2, "7,00"); }, true},
+        {"unidades", [](CapturaDatos &v) { ponValor(v.rdSistemaUnidades, 1, true); }, true},
+        {"golpe de ariete", [](CapturaDatos &v) { ponValor(v.rdGolpeAriete, 1, true); }, true},
+        {"descripcion del tramo", [](CapturaDatos &v) { ponTexto(v.edDescriTramo, "D"); }, false},
+        {"espesor", [](CapturaDatos &v) { ponTexto(v.edEsp0, "9,0"); }, false},
+    };
+    for (const Caso &c : casos) {
+        SCOPED_TRACE(c.nombre);
+        Banco b;
+        b.ficheros.Pon(Ruta, Golden());
+        b.abre(Ruta);
+        ASSERT_NE(b.obra.Captura(), nullptr);
+        ASSERT_FALSE(b.estado.obra.CabeceraModificada);
+        c.cambia(b.v());
+        EXPECT_EQ(b.estado.obra.CabeceraModificada, c.cabecera);
+        EXPECT_TRUE(b.mensajes.mostrados().empty());
+    }
 }
 
 // A new project: SI, water hammer calculated, the default first height, and the previous
