@@ -41,8 +41,13 @@ void ObraCapturaDatos::CargaCaptura()
     m_cargada = true;
     m_captura->Form_Load();
     // A project that could not be opened is not shown: its caller unloads the window at once.
-    if (m_estado.obra.AbrirObraExistente != Falso && m_estado.obra.NombreFicheroObra == " ") {
-        return;
+    if (m_estado.obra.AbrirObraExistente != Falso) {
+        if (m_estado.obra.NombreFicheroObra == " ") {
+            return;
+        }
+    } else {
+        // A new project starts with its title.
+        m_captura->SetFocus(m_captura->edObra);
     }
     if (m_fabrica) {
         m_vista = m_fabrica(*m_captura);

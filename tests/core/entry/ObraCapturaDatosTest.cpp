@@ -368,6 +368,7 @@ TEST(NuevaObra, ValoresIniciales)
     EXPECT_EQ(v.edTramo.ListCount(), 0);
     EXPECT_EQ(b.estado.obra.AbrirObraExistente, Falso);
     EXPECT_FALSE(b.estado.obra.CabeceraModificada);
+    EXPECT_EQ(v.PeticionFoco(), &v.edObra);
     // Closing an untouched new project asks nothing.
     pulsa(b.menu().mnCerrarObra);
     EXPECT_EQ(b.obra.Captura(), nullptr);
