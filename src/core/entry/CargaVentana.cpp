@@ -10,7 +10,6 @@
 #include "core/entry/AlmacenObra.h"
 #include "core/entry/AyudasManejadores.h"
 #include "core/entry/CapturaDatos.h"
-#include "core/entry/CapturaTramo.h"
 #include "core/shell/MenuPrincipal.h"
 #include "core/storage/FormasRegistro.h"
 #include "core/storage/RegistrosObra.h"
