@@ -259,22 +259,34 @@ TEST_F(CapturaDatosVistaTest, ImagenConUnTramoCargado)
     EXPECT_FALSE(o.captura.edTramo.Text().empty());
     EXPECT_FALSE(En<QLabel>(vista, "ptArmado")->pixmap().isNull());
 
-    const char *nombres[] = {"captura_obra.png", "captura_tipologia.png",
-                             "captura_colocacion.png"};
-    for (int pagina = 0; pagina < 3; ++pagina) {
-        SCOPED_TRACE(pagina);
-        if (pagina > 0) {
-            ponPestana(o.captura.TabPrincipal, pagina);
-            o.captura.cumplePeticionFoco();
-            vista.Refresca();
-        }
-        ASSERT_EQ(o.captura.TabPrincipal.Tab(), pagina);
+    // The page of the main strip and of the laying strip each picture shows.
+    struct Vista {
+        int principal;
+        int colocacion;
+        const char *fichero;
+    };
+    const Vista vistas[] = {{0, 0, "captura_obra.png"},
+                            {1, 0, "captura_tipologia.png"},
+                            {2, 0, "captura_dimensiones.png"},
+                            {2, 1, "captura_relleno.png"},
+                            {2, 2, "captura_cargas.png"}};
+    const QSize tamano = vista.size();
+    for (const Vista &v : vistas) {
+        SCOPED_TRACE(v.fichero);
+        ponPestana(o.captura.TabPrincipal, v.principal);
+        ponPestana(o.captura.TabDatosColocacion, v.colocacion);
+        o.captura.cumplePeticionFoco();
+        vista.Refresca();
+        ASSERT_EQ(o.captura.TabPrincipal.Tab(), v.principal);
+        ASSERT_EQ(o.captura.TabDatosColocacion.Tab(), v.colocacion);
         QApplication::processEvents();
         const QImage imagen = vista.grab().toImage();
         EXPECT_FALSE(imagen.isNull());
+        // The window keeps its size whichever page it shows.
+        EXPECT_EQ(vista.size(), tamano);
         EXPECT_EQ(imagen.size(), vista.size());
         EXPECT_TRUE(imagen.save(QString::fromLatin1(DRAVEK_ARTEFACTOS "/") +
-                                QString::fromLatin1(nombres[pagina])));
+                                QString::fromLatin1(v.fichero)));
     }
     EXPECT_TRUE(o.mensajes.mostrados().empty());
 }

@@ -107,7 +107,12 @@ bool PonLista(QComboBox *combo, const Lista &lista)
     }
     const QSignalBlocker bloqueoLinea(combo->lineEdit());
     combo->lineEdit()->setReadOnly(lista.Locked);
-    return PonTextoLinea(combo->lineEdit(), lista.Text());
+    const bool reescrito = PonTextoLinea(combo->lineEdit(), lista.Text());
+    if (!combo->hasFocus()) {
+        // A choice is read from its start.
+        combo->lineEdit()->setCursorPosition(0);
+    }
+    return reescrito;
 }
 
 QPushButton *NuevoBoton(QWidget *padre)
@@ -155,8 +160,13 @@ CapturaDatosVista::CapturaDatosVista(CapturaDatos &logica, QWidget *padre)
     ocultos->hide();
 
     Refresca();
-    const QSize tamano = sizeHint().boundedTo(QSize(1270, 790));
-    resize(tamano);
+    // The run commands keep their room on the project's page, so that the window keeps its
+    // size whichever page it shows.
+    QSizePolicy politica = m_botonesTramo->sizePolicy();
+    politica.setRetainSizeWhenHidden(true);
+    m_botonesTramo->setSizePolicy(politica);
+    // Roomy enough to read, within the smallest screen the program is used on (1280x800).
+    resize(QSize(1000, 700).expandedTo(sizeHint()).boundedTo(QSize(1270, 790)));
 }
 
 QWidget *CapturaDatosVista::Widget(const std::string &nombre) const
@@ -196,7 +206,8 @@ QWidget *CapturaDatosVista::Crea(const std::string &nombre, QWidget *padre)
         // The list's text is the engineer's own: nothing is completed or added behind his back.
         combo->setCompleter(nullptr);
         combo->setInsertPolicy(QComboBox::NoInsert);
-        combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        // Wide enough for its longest entry, so that a choice is read whole.
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
         combo->setMinimumContentsLength(8);
         Registra(*lista, combo);
         connect(combo, &QComboBox::activated, this, [this, lista, combo](int indice) {
@@ -443,6 +454,7 @@ QWidget *CapturaDatosVista::PaginaTipologia(QWidget *padre)
     materiales->addWidget(Crea("edIcontes0", tipos[0]));
     auto *rejilla = new QGridLayout;
     Filas(rejilla, {{8, "edAdato"}, {9, "edTipoControl"}, {10, "edTipoCamisa"}, {11, "edCamMax"}});
+    rejilla->setColumnStretch(2, 1);
     materiales->addLayout(rejilla);
     auto *resistencias = static_cast<QGroupBox *>(Crea("frResistenciasArmado", tipos[0]));
     Filas(new QGridLayout(resistencias),
@@ -544,7 +556,7 @@ QWidget *CapturaDatosVista::PaginaColocacion(QWidget *padre)
            {50, "edHr1"},
            {53, "edIAs"}},
           3);
-    campos->setColumnStretch(0, 1);
+    campos->setColumnStretch(2, 1);
     campos->setRowStretch(12, 1);
     dentro->addLayout(campos, 1);
     auto *tipo = new QVBoxLayout;
