@@ -5,6 +5,7 @@
 #include "gui/comun/TextoQt.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QImage>
@@ -72,6 +73,11 @@ TEST_F(CapturaDatosVistaTest, CadaControlTieneSuWidget)
     EXPECT_EQ(En<QPushButton>(vista, "btCalcular")->toolTip(), aQt(Texto(0, 986)));
     EXPECT_EQ(En<QLineEdit>(vista, "edFck")->toolTip(), aQt(Texto(0, 993)));
     EXPECT_EQ(En<QComboBox>(vista, "edTipoCuna0")->count(), p.captura.edTipoCuna0.ListCount());
+    // Both check boxes say what ticking them asks for.
+    EXPECT_EQ(En<QCheckBox>(vista, "edIcontes0")->text(),
+              QStringLiteral("¿ Fija el valor Máximo de la Armadura Exterior ?"));
+    EXPECT_EQ(En<QCheckBox>(vista, "edIcontes1")->text(),
+              QStringLiteral("¿ Fija el Coeficiente de Presión de prueba del Primario ?"));
     EXPECT_LE(vista.width(), 1280);
     EXPECT_LE(vista.height(), 800);
 }
@@ -239,6 +245,28 @@ TEST_F(CapturaDatosVistaTest, LaPestanaDeColocacionPideUnTramo)
     EXPECT_TRUE(vista.Widget("btGrabar")->isVisible());
 }
 
+// The close box asks the logic as the close button does: with unsaved changes the window stays
+// and says why; closed by the logic, it goes without asking.
+TEST_F(CapturaDatosVistaTest, CerrarPasaPorLaLogica)
+{
+    pruebas::CapturaPrueba p;
+    p.captura.PonTextosCaptura();
+    CapturaDatosVista vista(p.captura);
+    vista.Muestra();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&vista));
+
+    p.estado.ejecucion.DatosModificados = true;
+    p.mensajes.responde(RespuestaMensaje::Aceptar);
+    vista.close();
+    EXPECT_TRUE(vista.isVisible());
+    ASSERT_EQ(p.mensajes.mostrados().size(), 1u);
+    EXPECT_EQ(p.mensajes.mostrados()[0].titulo, Texto(0, 377));
+
+    vista.Cierra();
+    EXPECT_FALSE(vista.isVisible());
+    EXPECT_EQ(p.mensajes.mostrados().size(), 1u);
+}
+
 // The window with a stored run loaded, on each of its three pages, saved for a look.
 TEST_F(CapturaDatosVistaTest, ImagenConUnTramoCargado)
 {
@@ -289,6 +317,17 @@ TEST_F(CapturaDatosVistaTest, ImagenConUnTramoCargado)
                                 QString::fromLatin1(v.fichero)));
     }
     EXPECT_TRUE(o.mensajes.mostrados().empty());
+
+    // The post-tensioned materials.
+    ponPestana(o.captura.TabPrincipal, 1);
+    ponPestana(o.captura.TabTipologia, 1);
+    o.captura.cumplePeticionFoco();
+    vista.Refresca();
+    ASSERT_EQ(o.captura.TabTipologia.Tab(), 1);
+    EXPECT_TRUE(vista.Widget("btAjustar")->isHidden());
+    QApplication::processEvents();
+    EXPECT_TRUE(
+        vista.grab().toImage().save(QStringLiteral(DRAVEK_ARTEFACTOS "/captura_postesado.png")));
 }
 
 } // namespace

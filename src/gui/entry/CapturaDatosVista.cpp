@@ -166,7 +166,7 @@ CapturaDatosVista::CapturaDatosVista(CapturaDatos &logica, QWidget *padre)
     politica.setRetainSizeWhenHidden(true);
     m_botonesTramo->setSizePolicy(politica);
     // Roomy enough to read, within the smallest screen the program is used on (1280x800).
-    resize(QSize(1000, 700).expandedTo(sizeHint()).boundedTo(QSize(1270, 790)));
+    resize(QSize(1040, 740).expandedTo(sizeHint()).boundedTo(QSize(1270, 790)));
 }
 
 QWidget *CapturaDatosVista::Widget(const std::string &nombre) const
@@ -289,8 +289,8 @@ QWidget *CapturaDatosVista::Crea(const std::string &nombre, QWidget *padre)
     if (auto *imagen = dynamic_cast<Imagen *>(control)) {
         auto *dibujo = new QLabel(padre);
         dibujo->setAlignment(Qt::AlignCenter);
-        dibujo->setMinimumSize(AnchoImagen / 2, AltoImagen / 2);
-        dibujo->setMaximumSize(AnchoImagen, AltoImagen);
+        // The room of the largest drawing, kept whether a drawing is shown or not.
+        dibujo->setFixedSize(AnchoImagen, AltoImagen);
         Registra(*imagen, dibujo);
         return dibujo;
     }
@@ -477,6 +477,7 @@ QWidget *CapturaDatosVista::PaginaTipologia(QWidget *padre)
     propios->addWidget(Crea("edIcontes1", tipos[1]), 0, 0, 1, 2);
     Filas(propios, {{7, "edCoepre1"}, {71, "edDelca"}}, 1);
     propios->setRowStretch(3, 1);
+    propios->setColumnStretch(2, 1);
     arriba->addLayout(propios, 1);
     auto *camisa = static_cast<QGroupBox *>(Crea("frTipoCamisa", tipos[1]));
     auto *dentroCamisa = new QHBoxLayout(camisa);
@@ -503,7 +504,9 @@ QWidget *CapturaDatosVista::PaginaTipologia(QWidget *padre)
         dentro->addWidget(contenedor);
         auto *rejillaHoja = new QGridLayout(contenedor);
         Filas(rejillaHoja, porPagina[i].second);
-        rejillaHoja->setColumnStretch(0, 1);
+        rejillaHoja->setColumnStretch(2, 1);
+        // Captions on one line: they carry the default in parentheses.
+        rejillaHoja->setColumnMinimumWidth(0, 320);
         dentro->addStretch();
     }
     return pagina;
@@ -583,10 +586,11 @@ QWidget *CapturaDatosVista::PaginaColocacion(QWidget *padre)
 void CapturaDatosVista::Muestra()
 {
     m_cerrando = false;
-    Refresca();
     show();
     raise();
     activateWindow();
+    // Shown first, so that the control the logic has the focus on can take it.
+    Refresca();
 }
 
 void CapturaDatosVista::Cierra()
