@@ -245,6 +245,49 @@ TEST_F(CapturaDatosVistaTest, LaPestanaDeColocacionPideUnTramo)
     EXPECT_TRUE(vista.Widget("btGrabar")->isVisible());
 }
 
+// Choosing the embankment shows the fields it needs and hides the trench's, as the logic lays
+// them out.
+TEST_F(CapturaDatosVistaTest, LaColocacionElegidaMuestraSusCampos)
+{
+    pruebas::CapturaPrueba p;
+    p.captura.PonTextosCaptura();
+    CapturaDatos &c = p.captura;
+    ponTexto(c.edPrs1, "0");
+    ponTexto(c.edPrs2, "0");
+    ponTexto(c.edTramo, "1");
+    ponPestana(c.TabPrincipal, 2);
+    ponPestana(c.TabDatosColocacion, 1);
+    CapturaDatosVista vista(c);
+    vista.Muestra();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&vista));
+    // A radio button is clicked on its round mark, at its left.
+    const auto marca = [](QWidget *boton) { return QPoint(6, boton->height() / 2); };
+    auto *zanja = En<QRadioButton>(vista, "rdTipoColocacion(0)");
+    QTest::mouseClick(zanja, Qt::LeftButton, {}, marca(zanja));
+    ASSERT_TRUE(c.rdTipoColocacion.Value(0));
+    EXPECT_TRUE(vista.Widget("edB0")->isVisible());
+    EXPECT_FALSE(vista.Widget("edHr1")->isVisible());
+    EXPECT_FALSE(vista.Widget("lbEtiquetas(50)")->isVisible());
+
+    auto *terraplen = En<QRadioButton>(vista, "rdTipoColocacion(2)");
+    QTest::mouseClick(terraplen, Qt::LeftButton, {}, marca(terraplen));
+
+    EXPECT_TRUE(c.rdTipoColocacion.Value(2));
+    EXPECT_TRUE(terraplen->isChecked());
+    EXPECT_FALSE(En<QRadioButton>(vista, "rdTipoColocacion(0)")->isChecked());
+    for (const char *oculto : {"edB0", "lbEtiquetas(29)", "edTipoRelleno0", "edTipoApoyo0"}) {
+        SCOPED_TRACE(oculto);
+        EXPECT_FALSE(vista.Widget(oculto)->isVisible());
+    }
+    for (const char *visible : {"edHr1", "lbEtiquetas(50)", "edIAs", "lbEtiquetas(53)"}) {
+        SCOPED_TRACE(visible);
+        EXPECT_TRUE(vista.Widget(visible)->isVisible());
+    }
+    EXPECT_EQ(En<QLabel>(vista, "lbEtiquetas(50)")->text(), aQt(c.lbEtiquetas(50).Caption));
+    EXPECT_EQ(En<QComboBox>(vista, "edIAs")->currentText(), aQt(c.edIAs.List(1)));
+    EXPECT_TRUE(p.mensajes.mostrados().empty());
+}
+
 // The close box asks the logic as the close button does: with unsaved changes the window stays
 // and says why; closed by the logic, it goes without asking.
 TEST_F(CapturaDatosVistaTest, CerrarPasaPorLaLogica)
