@@ -269,6 +269,17 @@ TEST_F(CapturaDatosVistaTest, LaColocacionElegidaMuestraSusCampos)
     EXPECT_FALSE(vista.Widget("edHr1")->isVisible());
     EXPECT_FALSE(vista.Widget("lbEtiquetas(50)")->isVisible());
 
+    // The trench's default cradle is the first; the arrow key chooses the next, which the
+    // list's Click handler stores.
+    auto *cuna = En<QComboBox>(vista, "edTipoCuna0");
+    QTest::mouseClick(cuna->lineEdit(), Qt::LeftButton);
+    ASSERT_EQ(c.Foco(), &c.edTipoCuna0);
+    ASSERT_EQ(c.edTipoCuna0.ListIndex(), 0);
+    QTest::keyClick(cuna, Qt::Key_Down);
+    EXPECT_EQ(c.edTipoCuna0.ListIndex(), 1);
+    EXPECT_EQ(cuna->currentText(), aQt(c.edTipoCuna0.List(1)));
+    EXPECT_EQ(p.estado.tramo.vICUNA, 2);
+
     auto *terraplen = En<QRadioButton>(vista, "rdTipoColocacion(2)");
     QTest::mouseClick(terraplen, Qt::LeftButton, {}, marca(terraplen));
 
