@@ -148,6 +148,7 @@ void CapturaDatos::PonTextosCaptura()
     }
 
     edIcontes0.Caption = T(1079);
+    edIcontes1.Caption = T(1640);
     Caption = T(184);
     Label1.Caption = T(180);
     ponTexto(avCargas0, T(243));

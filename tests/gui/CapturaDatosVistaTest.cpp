@@ -1,0 +1,388 @@
+#include "gui/entry/CapturaDatosVista.h"
+#include "apoyo/CapturaPrueba.h"
+#include "apoyo/ObraPrueba.h"
+#include "core/model/TextoRecurso.h"
+#include "gui/comun/TextoQt.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace dravek::gui {
+namespace {
+
+using pruebas::MensajeMostrado;
+
+class CapturaDatosVistaTest : public ::testing::Test {
+protected:
+    template <typename W> W *En(const CapturaDatosVista &vista, const std::string &nombre)
+    {
+        auto *widget = qobject_cast<W *>(vista.Widget(nombre));
+        EXPECT_NE(widget, nullptr) << nombre;
+        return widget;
+    }
+
+    int m_argc = 1;
+    char m_nombre[24] = "CapturaDatosVistaTest";
+    char *m_argv[2] = {m_nombre, nullptr};
+    QApplication m_app{m_argc, m_argv};
+};
+
+// Every control of the logic has its widget, found by the control's name; the strips show the
+// logic's captions and the buttons their tips.
+TEST_F(CapturaDatosVistaTest, CadaControlTieneSuWidget)
+{
+    pruebas::CapturaPrueba p;
+    p.captura.PonTextosCaptura();
+    CapturaDatosVista vista(p.captura);
+    for (const Control *control : p.captura.Controles()) {
+        SCOPED_TRACE(control->Name());
+        if (const auto *grupo = dynamic_cast<const GrupoOpciones *>(control)) {
+            for (int i = 0; i < grupo->Count(); ++i) {
+                const std::string nombre = control->Name() + "(" + std::to_string(i) + ")";
+                auto *opcion = En<QRadioButton>(vista, nombre);
+                ASSERT_NE(opcion, nullptr);
+                EXPECT_EQ(opcion->text(), aQt((*grupo)[i].Caption));
+                const auto ayuda = p.captura.TextosAyuda.find(nombre);
+                if (ayuda != p.captura.TextosAyuda.end()) {
+                    EXPECT_EQ(opcion->toolTip(), aQt(ayuda->second));
+                }
+            }
+            continue;
+        }
+        ASSERT_NE(vista.Widget(control->Name()), nullptr);
+    }
+    auto *tab = En<QTabBar>(vista, "TabPrincipal");
+    ASSERT_NE(tab, nullptr);
+    ASSERT_EQ(tab->count(), 3);
+    EXPECT_EQ(tab->tabText(2), aQt(Texto(0, 153)));
+    EXPECT_EQ(En<QPushButton>(vista, "btCalcular")->toolTip(), aQt(Texto(0, 986)));
+    EXPECT_EQ(En<QLineEdit>(vista, "edFck")->toolTip(), aQt(Texto(0, 993)));
+    EXPECT_EQ(En<QComboBox>(vista, "edTipoCuna0")->count(), p.captura.edTipoCuna0.ListCount());
+    // Both check boxes say what ticking them asks for.
+    EXPECT_EQ(En<QCheckBox>(vista, "edIcontes0")->text(),
+              QStringLiteral("¿ Fija el valor Máximo de la Armadura Exterior ?"));
+    EXPECT_EQ(En<QCheckBox>(vista, "edIcontes1")->text(),
+              QStringLiteral("¿ Fija el Coeficiente de Presión de prueba del Primario ?"));
+    EXPECT_LE(vista.width(), 1280);
+    EXPECT_LE(vista.height(), 800);
+}
+
+// What the logic changes outside an event is shown after Refresca: enabled, visible, caption,
+// text, colour, options, tabs and the chosen entry of a list.
+TEST_F(CapturaDatosVistaTest, RefrescaMuestraElEstadoDeLaLogica)
+{
+    pruebas::CapturaPrueba p;
+    p.captura.PonTextosCaptura();
+    CapturaDatosVista vista(p.captura);
+    vista.Muestra();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&vista));
+
+    CapturaDatos &c = p.captura;
+    c.Caption = "Captura de prueba";
+    c.edFct.Enabled = false;
+    c.edFct.BackColor = ColorFondo::Cerrado;
+    ponTexto(c.edFct, "22");
+    c.edReci0.Visible = false;
+    c.lbEtiquetas(22).Visible = false;
+    c.lbEtiquetas(50).Caption = "Distancia hr'' (m):";
+    c.rdSistemaUnidades[1].Enabled = false;
+    c.btCancelar.Caption = "Releer";
+    c.btAjustar.Visible = false;
+    c.frTipoCamisa.Caption = "Camisa";
+    c.avCargas1.BackColor = ColorFondo::Aviso;
+    ponIndice(c.edTipoCuna0, 1);
+    vista.Refresca();
+
+    EXPECT_EQ(vista.windowTitle(), QStringLiteral("Captura de prueba"));
+    auto *fct = En<QLineEdit>(vista, "edFct");
+    EXPECT_FALSE(fct->isEnabled());
+    EXPECT_EQ(fct->text(), QStringLiteral("22"));
+    EXPECT_EQ(fct->palette().color(QPalette::Base), QColor(0xC0, 0xC0, 0xC0));
+    EXPECT_TRUE(vista.Widget("edReci0")->isHidden());
+    EXPECT_TRUE(vista.Widget("lbEtiquetas(22)")->isHidden());
+    EXPECT_FALSE(vista.Widget("lbEtiquetas(21)")->isHidden());
+    EXPECT_EQ(En<QLabel>(vista, "lbEtiquetas(50)")->text(), QStringLiteral("Distancia hr'' (m):"));
+    EXPECT_TRUE(En<QRadioButton>(vista, "rdSistemaUnidades(0)")->isEnabled());
+    EXPECT_FALSE(En<QRadioButton>(vista, "rdSistemaUnidades(1)")->isEnabled());
+    EXPECT_TRUE(En<QRadioButton>(vista, "rdSistemaUnidades(1)")->isChecked());
+    EXPECT_EQ(En<QPushButton>(vista, "btCancelar")->text(), QStringLiteral("Releer"));
+    EXPECT_TRUE(vista.Widget("btAjustar")->isHidden());
+    EXPECT_EQ(En<QGroupBox>(vista, "frTipoCamisa")->title(), QStringLiteral("Camisa"));
+    EXPECT_EQ(vista.Widget("avCargas1")->palette().color(QPalette::Base),
+              QColor(0x00, 0xC0, 0xC0));
+    auto *cuna = En<QComboBox>(vista, "edTipoCuna0");
+    EXPECT_EQ(cuna->currentIndex(), 1);
+    EXPECT_EQ(cuna->currentText(), aQt(c.edTipoCuna0.List(1)));
+
+    // Back again: what the logic restores is shown again.
+    c.edFct.BackColor = ColorFondo::Editable;
+    c.edReci0.Visible = true;
+    c.btAjustar.Visible = true;
+    vista.Refresca();
+    EXPECT_EQ(fct->palette().color(QPalette::Base), QPalette().color(QPalette::Base));
+    EXPECT_FALSE(vista.Widget("edReci0")->isHidden());
+    EXPECT_FALSE(vista.Widget("btAjustar")->isHidden());
+}
+
+// Each key typed reaches the box's Change handler once; a key the box's filter swallows
+// reaches nothing, and the text on the screen is the logic's.
+TEST_F(CapturaDatosVistaTest, LoTecleadoLlegaUnaVez)
+{
+    pruebas::CapturaPrueba p;
+    p.captura.PonTextosCaptura();
+    CapturaDatos &c = p.captura;
+    int cambios = 0;
+    const auto original = c.edFck.Change;
+    c.edFck.Change = [&] {
+        ++cambios;
+        original();
+    };
+    // The run's page, with the focus in the run number, as the tab change leaves it.
+    ponTexto(c.edPrs1, "0");
+    ponTexto(c.edPrs2, "0");
+    ponPestana(c.TabPrincipal, 1);
+    c.cumplePeticionFoco();
+    ASSERT_EQ(c.Foco(), &c.edTramo);
+
+    CapturaDatosVista vista(c);
+    vista.Muestra();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&vista));
+    auto *fck = En<QLineEdit>(vista, "edFck");
+    ASSERT_TRUE(fck->isVisible());
+    QTest::mouseClick(fck, Qt::LeftButton);
+    ASSERT_EQ(c.Foco(), &c.edFck);
+    EXPECT_TRUE(fck->hasFocus());
+    // Entering the box showed its default; the engineer types over all of it.
+    EXPECT_EQ(fck->text(), aQt(c.edFck.Text()));
+    fck->selectAll();
+    c.estado().ejecucion.DatosModificados = false;
+    p.ajustes.olvida();
+    cambios = 0;
+
+    QTest::keyClicks(fck, QStringLiteral("3x5"));
+    EXPECT_EQ(cambios, 2);
+    EXPECT_EQ(c.edFck.Text(), "35");
+    EXPECT_EQ(fck->text(), QStringLiteral("35"));
+    EXPECT_TRUE(c.estado().ejecucion.DatosModificados);
+    EXPECT_EQ(p.ajustes.veces(), 2);
+}
+
+// A leave check that refuses keeps the focus in the box, with its message shown once, and the
+// field clicked never gets the focus.
+TEST_F(CapturaDatosVistaTest, UnaSalidaRechazadaDejaElFoco)
+{
+    pruebas::CapturaPrueba p;
+    p.captura.PonTextosCaptura();
+    CapturaDatos &c = p.captura;
+    int entradas = 0;
+    c.edAlt1.GotFocus = [&] { ++entradas; };
+    CapturaDatosVista vista(c);
+    vista.Muestra();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&vista));
+
+    auto *prs1 = En<QLineEdit>(vista, "edPrs1");
+    auto *alt1 = En<QLineEdit>(vista, "edAlt1");
+    QTest::mouseClick(prs1, Qt::LeftButton);
+    ASSERT_EQ(c.Foco(), &c.edPrs1);
+    // An initial DP above the initial MDP (empty, 0) cannot be left.
+    QTest::keyClicks(prs1, QStringLiteral("5"));
+    p.mensajes.responde(RespuestaMensaje::Aceptar);
+    QTest::mouseClick(alt1, Qt::LeftButton);
+
+    ASSERT_EQ(p.mensajes.mostrados().size(), 1u);
+    EXPECT_EQ(p.mensajes.mostrados()[0].texto, Texto(0, 274));
+    EXPECT_EQ(c.Foco(), &c.edPrs1);
+    EXPECT_TRUE(prs1->hasFocus());
+    EXPECT_FALSE(alt1->hasFocus());
+    EXPECT_EQ(entradas, 0);
+    EXPECT_EQ(prs1->text(), aQt(c.edPrs1.Text()));
+}
+
+// Going to the laying tab with no run number is refused by the tab's own check: its message,
+// the run's tab shown again and the focus in the run number.
+TEST_F(CapturaDatosVistaTest, LaPestanaDeColocacionPideUnTramo)
+{
+    pruebas::CapturaPrueba p;
+    p.captura.PonTextosCaptura();
+    CapturaDatos &c = p.captura;
+    ponTexto(c.edPrs1, "0");
+    ponTexto(c.edPrs2, "0");
+    CapturaDatosVista vista(c);
+    vista.Muestra();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&vista));
+
+    auto *tab = En<QTabBar>(vista, "TabPrincipal");
+    auto *paginas =
+        qobject_cast<QStackedWidget *>(tab->parentWidget()->findChild<QStackedWidget *>());
+    ASSERT_NE(paginas, nullptr);
+    p.mensajes.responde(RespuestaMensaje::Aceptar);
+    QTest::mouseClick(tab, Qt::LeftButton, {}, tab->tabRect(2).center());
+
+    EXPECT_EQ(p.mensajes.mostrados(),
+              (std::vector<MensajeMostrado>{
+                  {Texto(0, 540), BotonesMensaje::Aceptar, IconoMensaje::Ninguno, ""}}));
+    EXPECT_EQ(c.TabPrincipal.Tab(), 1);
+    EXPECT_EQ(tab->currentIndex(), 1);
+    EXPECT_EQ(paginas->currentIndex(), 1);
+    EXPECT_EQ(c.Foco(), &c.edTramo);
+    EXPECT_TRUE(vista.Widget("edTramo")->hasFocus());
+    // The run commands come with the run's page.
+    EXPECT_TRUE(vista.Widget("btGrabar")->isVisible());
+}
+
+// Choosing the embankment shows the fields it needs and hides the trench's, as the logic lays
+// them out.
+TEST_F(CapturaDatosVistaTest, LaColocacionElegidaMuestraSusCampos)
+{
+    pruebas::CapturaPrueba p;
+    p.captura.PonTextosCaptura();
+    CapturaDatos &c = p.captura;
+    ponTexto(c.edPrs1, "0");
+    ponTexto(c.edPrs2, "0");
+    ponTexto(c.edTramo, "1");
+    ponPestana(c.TabPrincipal, 2);
+    ponPestana(c.TabDatosColocacion, 1);
+    CapturaDatosVista vista(c);
+    vista.Muestra();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&vista));
+    // A radio button is clicked on its round mark, at its left.
+    const auto marca = [](QWidget *boton) { return QPoint(6, boton->height() / 2); };
+    auto *zanja = En<QRadioButton>(vista, "rdTipoColocacion(0)");
+    QTest::mouseClick(zanja, Qt::LeftButton, {}, marca(zanja));
+    ASSERT_TRUE(c.rdTipoColocacion.Value(0));
+    EXPECT_TRUE(vista.Widget("edB0")->isVisible());
+    EXPECT_FALSE(vista.Widget("edHr1")->isVisible());
+    EXPECT_FALSE(vista.Widget("lbEtiquetas(50)")->isVisible());
+
+    // The trench's default cradle is the first; the arrow key chooses the next, which the
+    // list's Click handler stores.
+    auto *cuna = En<QComboBox>(vista, "edTipoCuna0");
+    QTest::mouseClick(cuna->lineEdit(), Qt::LeftButton);
+    ASSERT_EQ(c.Foco(), &c.edTipoCuna0);
+    ASSERT_EQ(c.edTipoCuna0.ListIndex(), 0);
+    QTest::keyClick(cuna, Qt::Key_Down);
+    EXPECT_EQ(c.edTipoCuna0.ListIndex(), 1);
+    EXPECT_EQ(cuna->currentText(), aQt(c.edTipoCuna0.List(1)));
+    EXPECT_EQ(p.estado.tramo.vICUNA, 2);
+
+    auto *terraplen = En<QRadioButton>(vista, "rdTipoColocacion(2)");
+    QTest::mouseClick(terraplen, Qt::LeftButton, {}, marca(terraplen));
+
+    EXPECT_TRUE(c.rdTipoColocacion.Value(2));
+    EXPECT_TRUE(terraplen->isChecked());
+    EXPECT_FALSE(En<QRadioButton>(vista, "rdTipoColocacion(0)")->isChecked());
+    for (const char *oculto : {"edB0", "lbEtiquetas(29)", "edTipoRelleno0", "edTipoApoyo0"}) {
+        SCOPED_TRACE(oculto);
+        EXPECT_FALSE(vista.Widget(oculto)->isVisible());
+    }
+    for (const char *visible : {"edHr1", "lbEtiquetas(50)", "edIAs", "lbEtiquetas(53)"}) {
+        SCOPED_TRACE(visible);
+        EXPECT_TRUE(vista.Widget(visible)->isVisible());
+    }
+    EXPECT_EQ(En<QLabel>(vista, "lbEtiquetas(50)")->text(), aQt(c.lbEtiquetas(50).Caption));
+    EXPECT_EQ(En<QComboBox>(vista, "edIAs")->currentText(), aQt(c.edIAs.List(1)));
+    EXPECT_TRUE(p.mensajes.mostrados().empty());
+}
+
+// The close box asks the logic as the close button does: with unsaved changes the window stays
+// and says why; closed by the logic, it goes without asking.
+TEST_F(CapturaDatosVistaTest, CerrarPasaPorLaLogica)
+{
+    pruebas::CapturaPrueba p;
+    p.captura.PonTextosCaptura();
+    CapturaDatosVista vista(p.captura);
+    vista.Muestra();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&vista));
+
+    p.estado.ejecucion.DatosModificados = true;
+    p.mensajes.responde(RespuestaMensaje::Aceptar);
+    vista.close();
+    EXPECT_TRUE(vista.isVisible());
+    ASSERT_EQ(p.mensajes.mostrados().size(), 1u);
+    EXPECT_EQ(p.mensajes.mostrados()[0].titulo, Texto(0, 377));
+
+    vista.Cierra();
+    EXPECT_FALSE(vista.isVisible());
+    EXPECT_EQ(p.mensajes.mostrados().size(), 1u);
+}
+
+// The window with a stored run loaded, on each of its three pages, saved for a look.
+TEST_F(CapturaDatosVistaTest, ImagenConUnTramoCargado)
+{
+    pruebas::ObraPrueba o('.');
+    o.estado.ejecucion.RutaAplicacion = std::string(DRAVEK_DATOS_PROGRAMA) + "/";
+    o.captura.PonTextosCaptura();
+    const std::string ruta = "/obras/presa.dvk";
+    o.ficheros.Pon(ruta,
+                   pruebas::LeeFicheroPrueba(std::string(DRAVEK_FIJOS_OBRA) + "/obra_punto.dvk"));
+    ASSERT_TRUE(o.abre(ruta));
+    ASSERT_TRUE(o.almacen.CargaTramo(o.captura, 1));
+
+    CapturaDatosVista vista(o.captura);
+    vista.Muestra();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&vista));
+    EXPECT_LE(vista.width(), 1280);
+    EXPECT_LE(vista.height(), 800);
+    EXPECT_FALSE(o.captura.edTramo.Text().empty());
+    EXPECT_FALSE(En<QLabel>(vista, "ptArmado")->pixmap().isNull());
+
+    // The page of the main strip and of the laying strip each picture shows.
+    struct Vista {
+        int principal;
+        int colocacion;
+        const char *fichero;
+    };
+    const Vista vistas[] = {{0, 0, "captura_obra.png"},
+                            {1, 0, "captura_tipologia.png"},
+                            {2, 0, "captura_dimensiones.png"},
+                            {2, 1, "captura_relleno.png"},
+                            {2, 2, "captura_cargas.png"}};
+    const QSize tamano = vista.size();
+    for (const Vista &v : vistas) {
+        SCOPED_TRACE(v.fichero);
+        ponPestana(o.captura.TabPrincipal, v.principal);
+        ponPestana(o.captura.TabDatosColocacion, v.colocacion);
+        o.captura.cumplePeticionFoco();
+        vista.Refresca();
+        ASSERT_EQ(o.captura.TabPrincipal.Tab(), v.principal);
+        ASSERT_EQ(o.captura.TabDatosColocacion.Tab(), v.colocacion);
+        QApplication::processEvents();
+        const QImage imagen = vista.grab().toImage();
+        EXPECT_FALSE(imagen.isNull());
+        // The window keeps its size whichever page it shows.
+        EXPECT_EQ(vista.size(), tamano);
+        EXPECT_EQ(imagen.size(), vista.size());
+        EXPECT_TRUE(imagen.save(QString::fromLatin1(DRAVEK_ARTEFACTOS "/") +
+                                QString::fromLatin1(v.fichero)));
+    }
+    EXPECT_TRUE(o.mensajes.mostrados().empty());
+
+    // The post-tensioned materials.
+    ponPestana(o.captura.TabPrincipal, 1);
+    ponPestana(o.captura.TabTipologia, 1);
+    o.captura.cumplePeticionFoco();
+    vista.Refresca();
+    ASSERT_EQ(o.captura.TabTipologia.Tab(), 1);
+    EXPECT_TRUE(vista.Widget("btAjustar")->isHidden());
+    QApplication::processEvents();
+    EXPECT_TRUE(
+        vista.grab().toImage().save(QStringLiteral(DRAVEK_ARTEFACTOS "/captura_postesado.png")));
+}
+
+} // namespace
+} // namespace dravek::gui
