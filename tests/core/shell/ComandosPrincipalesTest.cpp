@@ -214,7 +214,7 @@ TEST(FormaPrincipal, VentanasDelMenu)
     pruebas::LocalUsuarioFijo local(",");
     ASSERT_TRUE(p.forma.Arranca(DRAVEK_DATOS_PROGRAMA, local));
     MenuPrincipal &m = p.forma.menu();
-    p.forma.ModoAdvertencia = 2;
+    p.estado.ejecucion.ModoAdvertencia = 2;
     for (ElementoMenu *e : {&m.mnCalculoHidraulico, &m.mnMedidas, &m.mnAyudaSobreAyuda,
                             &m.mnAcercaDe, &m.mnAdvertencia})
         pulsa(*e);
