@@ -278,6 +278,7 @@ struct EstadoEjecucion {
     bool OmitePreguntaGeometria = false;
     bool EnUnidadesCalculo = false; // the working values are in calculation units (MKS)
     std::int16_t ModoAdvertencia = 0; // notice kind the notice window shows: 1 once shown
+    bool VentanaModalAbierta = false; // the whole project's listing window is up
 };
 
 // The printer every print goes to, as the printer-choice window left it. Kept while the

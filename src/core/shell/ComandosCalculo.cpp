@@ -158,8 +158,11 @@ void ComandosCalculo::ImprimeObra()
         m_s.obra.CargaTramo(mostrado + 1);
     // The runs calculated before a failing one keep their listing, which is shown.
     ponTexto(m_listado.edPantalla, m_s.salida.TextoPantalla());
-    if (!m_s.salida.TextoPantalla().empty())
+    if (!m_s.salida.TextoPantalla().empty()) {
+        m_estado.ejecucion.VentanaModalAbierta = true;
         m_s.ventanas.MuestraListado();
+        m_estado.ejecucion.VentanaModalAbierta = false;
+    }
 }
 
 void ComandosCalculo::AjustaArmaduras()

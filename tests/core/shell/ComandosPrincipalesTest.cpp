@@ -412,8 +412,12 @@ TEST(ComandosCalculo, ImprimeObraCalculaCadaTramoConSuNumero)
 {
     pruebas::PrincipalPrueba p;
     ObraDeDosTramos(p);
+    bool modal = false;
+    p.ventanas.alMostrarListado = [&] { modal = p.estado.ejecucion.VentanaModalAbierta; };
     pulsa(p.forma.menu().MnImprimir);
     EXPECT_TRUE(p.mensajes.mostrados().empty());
+    EXPECT_TRUE(modal);
+    EXPECT_FALSE(p.estado.ejecucion.VentanaModalAbierta);
     std::vector<std::int16_t> esperados(9, 3);
     esperados.insert(esperados.end(), 9, 7);
     EXPECT_EQ(p.diseno.tramos, esperados);
@@ -480,6 +484,49 @@ TEST(ComandosCalculo, UnErrorDelCalculoSeMuestraYLaObraSigue)
     EXPECT_FALSE(p.estado.ejecucion.EnUnidadesCalculo);
     EXPECT_DOUBLE_EQ(p.estado.tramo.ESP, ESP);
     EXPECT_EQ(p.captura.edTramo.Text(), "3");
+}
+
+// A fault inside the calculation, on screen or on paper, is told; the run, its geometry and
+// its units are as before and the next command works.
+TEST(ComandosCalculo, UnFalloInternoSeMuestraYNadaCambia)
+{
+    pruebas::PrincipalPrueba p;
+    ObraDeDosTramos(p);
+    const double ESP = p.estado.tramo.ESP;
+    const double RECI = p.estado.tramo.RECI;
+    const std::string sistema = p.estado.ejecucion.SistemaUnidades;
+    const MensajeMostrado fallo{T(1525) + " desbordamiento", BotonesMensaje::Aceptar,
+                                IconoMensaje::Exclamacion, ""};
+    const auto comoAntes = [&] {
+        EXPECT_FALSE(p.estado.ejecucion.EnUnidadesCalculo);
+        EXPECT_EQ(p.estado.ejecucion.SistemaUnidades, sistema);
+        EXPECT_DOUBLE_EQ(p.estado.tramo.ESP, ESP);
+        EXPECT_DOUBLE_EQ(p.estado.tramo.RECI, RECI);
+        EXPECT_EQ(p.captura.edTramo.Text(), "3");
+    };
+
+    p.diseno.lanza = true;
+    p.mensajes.responde(RespuestaMensaje::Aceptar);
+    pulsa(p.forma.menu().mnCalculaTramo);
+    EXPECT_EQ(p.mensajes.mostrados(), std::vector<MensajeMostrado>{fallo});
+    EXPECT_EQ(p.ventanas.abiertas, std::vector<std::string>{"frEscribePantalla"});
+    comoAntes();
+
+    p.mensajes.olvida();
+    p.mensajes.responde(RespuestaMensaje::Aceptar);
+    pulsa(p.calculo.listado().btImprimeTramo);
+    EXPECT_EQ(p.mensajes.mostrados(), std::vector<MensajeMostrado>{fallo});
+    EXPECT_EQ(p.trabajo.abortados, 1);
+    EXPECT_TRUE(p.calculo.listado().Cargada());
+    comoAntes();
+
+    p.mensajes.olvida();
+    p.diseno.lanza = false;
+    pulsa(p.forma.menu().mnCalculaTramo);
+    EXPECT_TRUE(p.mensajes.mostrados().empty());
+    EXPECT_EQ(p.ventanas.listados.back(), p.salida.TextoPantalla());
+    EXPECT_NE(p.salida.TextoPantalla().find(Texto(0, 548)), std::string::npos);
+    comoAntes();
 }
 
 TEST(ComandosCalculo, ImpresionCanceladaOFallida)
