@@ -164,7 +164,10 @@ TEST_F(CapturaDatosVistaTest, LoTecleadoLlegaUnaVez)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&vista));
     auto *fck = En<QLineEdit>(vista, "edFck");
     ASSERT_TRUE(fck->isVisible());
+    // Leaving an empty run number offers a new run; the engineer declines.
+    p.mensajes.responde(RespuestaMensaje::No);
     QTest::mouseClick(fck, Qt::LeftButton);
+    ASSERT_EQ(p.mensajes.mostrados().size(), 1u);
     ASSERT_EQ(c.Foco(), &c.edFck);
     EXPECT_TRUE(fck->hasFocus());
     // Entering the box showed its default; the engineer types over all of it.
@@ -299,26 +302,35 @@ TEST_F(CapturaDatosVistaTest, LaColocacionElegidaMuestraSusCampos)
     EXPECT_TRUE(p.mensajes.mostrados().empty());
 }
 
-// The close box asks the logic as the close button does: with unsaved changes the window stays
-// and says why; closed by the logic, it goes without asking.
+// The close box runs the close button's command, which decides (it may ask to save first); the
+// window goes only when the logic closes it.
+struct OrdenesGrabadas final : OrdenesCaptura {
+    void CalculaTramo() override {}
+    void AjustaArmaduras() override {}
+    void ImprimeObra() override {}
+    void CierraVentana() override { ++cierres; }
+    int cierres = 0;
+};
+
 TEST_F(CapturaDatosVistaTest, CerrarPasaPorLaLogica)
 {
     pruebas::CapturaPrueba p;
-    p.captura.PonTextosCaptura();
-    CapturaDatosVista vista(p.captura);
+    OrdenesGrabadas ordenes;
+    CapturaDatos c(p.estado, {p.mensajes, p.menu, p.ajustes, nullptr, &ordenes});
+    c.LlenaListasCodigos();
+    c.PonTextosCaptura();
+    CapturaDatosVista vista(c);
     vista.Muestra();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&vista));
 
-    p.estado.ejecucion.DatosModificados = true;
-    p.mensajes.responde(RespuestaMensaje::Aceptar);
     vista.close();
+    EXPECT_EQ(ordenes.cierres, 1);
     EXPECT_TRUE(vista.isVisible());
-    ASSERT_EQ(p.mensajes.mostrados().size(), 1u);
-    EXPECT_EQ(p.mensajes.mostrados()[0].titulo, Texto(0, 377));
 
     vista.Cierra();
     EXPECT_FALSE(vista.isVisible());
-    EXPECT_EQ(p.mensajes.mostrados().size(), 1u);
+    EXPECT_EQ(ordenes.cierres, 1);
+    EXPECT_TRUE(p.mensajes.mostrados().empty());
 }
 
 // The window with a stored run loaded, on each of its three pages, saved for a look.
@@ -372,9 +384,11 @@ TEST_F(CapturaDatosVistaTest, ImagenConUnTramoCargado)
     }
     EXPECT_TRUE(o.mensajes.mostrados().empty());
 
-    // The post-tensioned materials.
+    // The post-tensioned materials, once the engineer agrees to the switch.
     ponPestana(o.captura.TabPrincipal, 1);
+    o.mensajes.responde(RespuestaMensaje::Si);
     ponPestana(o.captura.TabTipologia, 1);
+    EXPECT_EQ(o.mensajes.mostrados().size(), 1u);
     o.captura.cumplePeticionFoco();
     vista.Refresca();
     ASSERT_EQ(o.captura.TabTipologia.Tab(), 1);

@@ -71,7 +71,7 @@ bool ExisteFichero(const std::string &ruta)
 std::string CapturaDatos::RutaAyuda(std::int32_t DesplazamientoIdioma) const
 {
     return m_estado.ejecucion.RutaAplicacion + Texto(DesplazamientoIdioma, TextoFicheroAyuda) +
-           ".chm";
+           ".html";
 }
 
 void CapturaDatos::edIdioma_GotFocus()

@@ -269,6 +269,7 @@ struct EstadoEjecucion {
     std::int32_t CodigoSeparadorLocal = '.';
     std::int32_t CodigoOtroSeparador = ',';
     std::string RutaAplicacion;     // program folder, ending in the folder separator
+    std::string CarpetaDepuracion;  // the engineer's folder of the debug files
     std::string ModoCaptura = " ";  // "ALTAS", "MODIFICACIONES" or " "
     bool DatosModificados = false;
     bool Cargando = false;
@@ -278,6 +279,7 @@ struct EstadoEjecucion {
     bool OmitePreguntaGeometria = false;
     bool EnUnidadesCalculo = false; // the working values are in calculation units (MKS)
     std::int16_t ModoAdvertencia = 0; // notice kind the notice window shows: 1 once shown
+    bool VentanaModalAbierta = false; // the whole project's listing window is up
 };
 
 // The printer every print goes to, as the printer-choice window left it. Kept while the

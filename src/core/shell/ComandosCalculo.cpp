@@ -43,6 +43,12 @@ ErrorCalculo ComandosCalculo::PasadaTramo()
     }
 }
 
+void ComandosCalculo::AbreDepuracion(std::optional<GuardaFicheroDepuracion> &guarda)
+{
+    if (m_ficheroDepuracion)
+        guarda.emplace(*m_ficheroDepuracion);
+}
+
 void ComandosCalculo::MuestraError(const ErrorCalculo &error)
 {
     m_s.mensajes.Muestra(error.mensaje, BotonesMensaje::Aceptar, IconoMensaje::Exclamacion, "");
@@ -84,9 +90,13 @@ void ComandosCalculo::CalculaTramo()
     PreparaListado();
     // The window's own loading sets the options for the run now on screen.
     m_listado.Form_Load();
-    // A calculation that stops keeps its message in the listing too, which is shown.
-    if (const ErrorCalculo error = PasadaTramo())
-        MuestraError(error);
+    {
+        std::optional<GuardaFicheroDepuracion> depuracion;
+        AbreDepuracion(depuracion);
+        // A calculation that stops keeps its message in the listing too, which is shown.
+        if (const ErrorCalculo error = PasadaTramo())
+            MuestraError(error);
+    }
     ponTexto(m_listado.edPantalla, m_s.salida.TextoPantalla());
     m_s.ventanas.MuestraListado();
 }
@@ -138,14 +148,21 @@ void ComandosCalculo::ImprimeObra()
     m_estado.listado.NumeroPagina = 0;
     PreparaListado();
     const int mostrado = captura->edTramo.ListIndex();
-    PasadaObra();
+    {
+        std::optional<GuardaFicheroDepuracion> depuracion;
+        AbreDepuracion(depuracion);
+        PasadaObra();
+    }
     // The run the engineer was on comes back, stored as it is: the pass left no change.
     if (mostrado >= 0)
         m_s.obra.CargaTramo(mostrado + 1);
     // The runs calculated before a failing one keep their listing, which is shown.
     ponTexto(m_listado.edPantalla, m_s.salida.TextoPantalla());
-    if (!m_s.salida.TextoPantalla().empty())
+    if (!m_s.salida.TextoPantalla().empty()) {
+        m_estado.ejecucion.VentanaModalAbierta = true;
         m_s.ventanas.MuestraListado();
+        m_estado.ejecucion.VentanaModalAbierta = false;
+    }
 }
 
 void ComandosCalculo::AjustaArmaduras()
@@ -189,6 +206,8 @@ bool ComandosCalculo::ImprimeListado()
     // The print calculates again, and the sink writes the screen text as it goes: the window
     // keeps the listing it shows.
     bool completo = true;
+    std::optional<GuardaFicheroDepuracion> depuracion;
+    AbreDepuracion(depuracion);
     if (m_imprimeObraCompleta) {
         const int mostrado = captura->edTramo.ListIndex();
         completo = PasadaObra();
@@ -207,6 +226,8 @@ bool ComandosCalculo::ImprimeListado()
         return false;
     }
     if (const int error = impresora.FinDocumento(); error != SinErrorImpresora) {
+        // What the printer took of a failed document is dropped, a half-written file too.
+        m_s.impresion.Aborta();
         m_s.mensajes.Muestra(Texto(d, 1521) + " " + std::to_string(error), BotonesMensaje::Aceptar,
                              IconoMensaje::Exclamacion, "");
         return false;

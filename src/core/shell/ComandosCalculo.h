@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "core/engine/ContextoCalculo.h"
@@ -34,6 +35,10 @@ public:
     void ImprimeObra();
     void AjustaArmaduras();
 
+    // The debug file the calculations append to, started empty by every command and closed
+    // when its calculation ends; null: the depuracion service alone.
+    void PonFicheroDepuracion(FicheroDepuracion *fichero) { m_ficheroDepuracion = fichero; }
+
     frEscribePantalla &listado() { return m_listado; }
     bool ImprimeObraCompleta() const { return m_imprimeObraCompleta; }
 
@@ -46,11 +51,14 @@ private:
     // Every run of the project, in list order; false when one could not be calculated (told).
     bool PasadaObra();
     bool ImprimeListado();
+    // Opens the debug file for one command's calculations; it closes when the guard goes.
+    void AbreDepuracion(std::optional<GuardaFicheroDepuracion> &guarda);
     void MuestraError(const ErrorCalculo &error);
 
     EstadoObra &m_estado;
     ServiciosCalculo m_s;
     frEscribePantalla m_listado;
+    FicheroDepuracion *m_ficheroDepuracion = nullptr;
     // The listing on screen belongs to the whole project: its print prints every run again.
     bool m_imprimeObraCompleta = false;
 };

@@ -5,8 +5,8 @@
 #include "core/shell/ComandosCalculo.h"
 #include "core/shell/DatosPredeterminados.h"
 #include "core/shell/Registro.h"
+#include "core/shell/frmTip.h"
 
-#include <charconv>
 #include <filesystem>
 #include <utility>
 #include <vector>
@@ -19,14 +19,6 @@ bool ExisteFichero(const std::string &ruta)
 {
     std::error_code error;
     return std::filesystem::is_regular_file(ruta, error);
-}
-
-std::string SinBlancos(const std::string &s)
-{
-    const auto i = s.find_first_not_of(" \t");
-    if (i == std::string::npos)
-        return {};
-    return s.substr(i, s.find_last_not_of(" \t") - i + 1);
 }
 
 } // namespace
@@ -167,21 +159,20 @@ std::string FormaPrincipal::Picture() const
     return ExisteFichero(logo) ? logo : m_picture;
 }
 
+void FormaPrincipal::ArrancaTimer1(Temporizador &temporizador)
+{
+    if (Timer1Interval > 0)
+        temporizador.Programa(Timer1Interval, [this] { Timer1_Timer(); });
+    else
+        temporizador.Detiene();
+}
+
 void FormaPrincipal::Timer1_Timer()
 {
     Timer1Interval = 0;
-    const std::string texto =
-        SinBlancos(m_almacen.LeeAjuste(AplicacionAjustes, SeccionOpciones, ClaveMostrarSugerencias)
-                       .value_or("1"));
-    std::int32_t n = 0;
-    const auto [fin, error] = std::from_chars(texto.data(), texto.data() + texto.size(), n);
-    // A setting that is not a whole number is passed over silently.
-    if (error != std::errc() || fin != texto.data() + texto.size() || texto.empty())
-        return;
-    if (n != 0 && m_ventanas) {
-        ModoAdvertencia = 1;
-        m_ventanas->MuestraAviso(ModoAdvertencia);
-    }
+    // A setting that is not a whole number shows nothing and is passed over silently.
+    if (PreparaAdvertenciaInicio(m_estado.ejecucion, m_almacen) && m_ventanas)
+        m_ventanas->MuestraAviso(m_estado.ejecucion.ModoAdvertencia);
 }
 
 void FormaPrincipal::PonTextosMenu()
@@ -203,6 +194,17 @@ void FormaPrincipal::PonTextosMenu()
     };
     for (const auto &[elemento, n] : textos)
         elemento->Caption = Texto(ejecucion.DesplazamientoIdioma, n);
+}
+
+void FormaPrincipal::GrabaIdioma(std::int16_t Idioma)
+{
+    const bool clave = m_almacen.CreaClave(RaizRegistro::MaquinaLocal, ClaveRegistroPrograma);
+    if (clave && EscribeValorRegistro(m_almacen, RaizRegistro::MaquinaLocal, ClaveRegistroPrograma,
+                                      ValorRegistroIdioma, static_cast<std::int32_t>(TipoTexto),
+                                      std::to_string(Idioma)) == 0)
+        return;
+    m_mensajes.Muestra(Texto(m_estado.ejecucion.DesplazamientoIdioma, 1660),
+                       BotonesMensaje::Aceptar, IconoMensaje::Exclamacion, "");
 }
 
 bool FormaPrincipal::RehusaConCambios()
@@ -356,7 +358,7 @@ void FormaPrincipal::mnAcercaDe_Click()
 void FormaPrincipal::mnAdvertencia_Click()
 {
     if (m_ventanas)
-        m_ventanas->MuestraAviso(ModoAdvertencia);
+        m_ventanas->MuestraAviso(m_estado.ejecucion.ModoAdvertencia);
 }
 
 } // namespace dravek

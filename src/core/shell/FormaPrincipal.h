@@ -3,9 +3,11 @@
 #include <cstdint>
 #include <string>
 
+#include "core/entry/CapturaDatos.h"
 #include "core/model/EstadoObra.h"
 #include "core/plataforma/AlmacenConfiguracion.h"
 #include "core/plataforma/Mensajes.h"
+#include "core/plataforma/Temporizador.h"
 #include "core/shell/MenuPrincipal.h"
 #include "core/shell/ObraEnCaptura.h"
 
@@ -14,8 +16,9 @@ namespace dravek {
 class ComandosCalculo;
 
 // Logic of the main window: start-up, the menu bar with its captions, states and commands, the
-// one-shot timer of the start-up notice and the end of the program.
-class FormaPrincipal {
+// one-shot timer of the start-up notice and the end of the program. It is also what a change
+// of interface language on the data-entry window re-captions and stores through.
+class FormaPrincipal final : public EntornoIdioma {
 public:
     FormaPrincipal(EstadoObra &estado, Mensajes &mensajes, AlmacenConfiguracion &almacen);
 
@@ -32,12 +35,18 @@ public:
     // this before the window goes.
     bool MDIForm_QueryUnload();
 
-    // Start-up notice: the view runs a one-shot timer of Timer1Interval ms (0: none) and then
-    // calls Timer1_Timer.
+    // Start-up notice: a one-shot timer of Timer1Interval ms (0: none) that then calls
+    // Timer1_Timer. ArrancaTimer1 starts it on the timer given, which must outlive the window.
     std::int32_t Timer1Interval = 0;
+    void ArrancaTimer1(Temporizador &temporizador);
     void Timer1_Timer();
 
-    void PonTextosMenu();
+    void PonTextosMenu() override;
+    // The help file the help window opens from now on.
+    void PonAyuda(const std::string &referencia) override { m_ficheroAyuda = referencia; }
+    // Stores the language for the next start; a store that refuses it is reported (text
+    // 1660) and the language still holds for this session.
+    void GrabaIdioma(std::int16_t Idioma) override;
 
     void MnAbriFichero_Click();
     void MnNuevaObra_Click();
@@ -65,8 +74,6 @@ public:
     std::string Picture() const;
     // The help file of the language in force (AyudaHtml's HelpFile).
     const std::string &FicheroAyuda() const { return m_ficheroAyuda; }
-    // Which notice the notice window shows: 1 the start-up notice.
-    std::int32_t ModoAdvertencia = 1;
 
 private:
     void ElIdioma();

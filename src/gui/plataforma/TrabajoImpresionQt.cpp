@@ -26,10 +26,8 @@ TrabajoImpresionQt::TrabajoImpresionQt(const EstadoObra &estado, ImpresoraQt &im
 
 bool TrabajoImpresionQt::Empieza()
 {
-    if (HayImpresora()) {
-        m_impresora.PonNombreImpresora(m_nombre);
+    if (HayImpresora() && m_impresora.PonImpresoraActual(m_estado.Printer))
         return true;
-    }
     const QString ruta = PideFicheroPdf();
     if (ruta.isEmpty())
         return false;

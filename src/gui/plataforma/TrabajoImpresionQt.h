@@ -12,17 +12,19 @@ namespace dravek::gui {
 
 class ImpresoraQt;
 
-// A print job on the chosen system printer (the default one unless the printer choice named
-// another), or, with no printer installed, on a PDF file the engineer names.
+// A print job on the printer the printer choice left current (the system's default one until
+// a printer is chosen), with its copies; with no printer installed, or the PDF printer chosen,
+// on a PDF file the engineer names in a save dialog.
 class TrabajoImpresionQt : public TrabajoImpresion {
 public:
     TrabajoImpresionQt(const EstadoObra &estado, ImpresoraQt &impresora, QWidget *padre);
 
+    // The window the save dialog is shown over.
+    void PonPadre(QWidget *padre) { m_padre = padre; }
+
     bool Empieza() override;
     void Aborta() override;
 
-    // The printer of the next jobs; empty: the system's default printer.
-    void PonNombreImpresora(const QString &nombre) { m_nombre = nombre; }
     // Asks for the PDF file (an empty path: cancelled); a save dialog unless a test gives one.
     std::function<QString()> PideFicheroPdf;
     // Whether a printer is installed; the system's answer unless a test gives one.
@@ -32,7 +34,6 @@ private:
     const EstadoObra &m_estado;
     ImpresoraQt &m_impresora;
     QWidget *m_padre;
-    QString m_nombre;
 };
 
 } // namespace dravek::gui

@@ -4,11 +4,11 @@
 #include "gui/comun/TextoQt.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPixmap>
-#include <QTimer>
 
 namespace dravek::gui {
 
@@ -46,6 +46,9 @@ FormaPrincipalVista::FormaPrincipalVista(FormaPrincipal &logica, QWidget *padre)
     AnadeAccion(ayuda, m.mnAyuda, m.mnAyudaSobreAyuda);
     AnadeAccion(ayuda, m.mnAyuda, m.mnAcercaDe);
     AnadeAccion(ayuda, m.mnAyuda, m.mnAdvertencia);
+    for (QMenu *menu : {obras, tramos, otras, ayuda})
+        connect(menu, &QMenu::aboutToShow, this, &FormaPrincipalVista::Refresca);
+    qApp->installEventFilter(this);
     Refresca();
 }
 
@@ -105,13 +108,12 @@ bool FormaPrincipalVista::TieneLogo() const
     return !m_logo->pixmap().isNull();
 }
 
-void FormaPrincipalVista::ArrancaTemporizador()
+bool FormaPrincipalVista::eventFilter(QObject *objeto, QEvent *evento)
 {
-    if (m_logica.Timer1Interval > 0)
-        QTimer::singleShot(m_logica.Timer1Interval, this, [this] {
-            m_logica.Timer1_Timer();
-            Refresca();
-        });
+    // Sent to the focused widget before the shortcut map matches the key.
+    if (evento->type() == QEvent::ShortcutOverride)
+        Refresca();
+    return QMainWindow::eventFilter(objeto, evento);
 }
 
 void FormaPrincipalVista::closeEvent(QCloseEvent *evento)

@@ -17,7 +17,9 @@ namespace dravek::gui {
 
 // The main window: caption, logo and menu bar from the core's FormaPrincipal. A menu item runs
 // its command in the logic, then every item's caption and state are copied back; an item of a
-// disabled menu is disabled too, shortcut included.
+// disabled menu is disabled too, shortcut included. The data-entry window changes the run
+// items from outside: the items are copied again before a menu opens and before a shortcut is
+// looked up, so a shortcut always follows the logic's state.
 class FormaPrincipalVista : public QMainWindow {
     Q_OBJECT
 public:
@@ -26,13 +28,12 @@ public:
     // Copies the logic's control state into the widgets.
     void Refresca();
     bool TieneLogo() const;
-    // Starts the one-shot timer of the start-up notice when the logic asks for one.
-    void ArrancaTemporizador();
     // The action of a menu item, by the item's name; null when none.
     QAction *Accion(const QString &nombre) const;
 
 protected:
     void closeEvent(QCloseEvent *evento) override;
+    bool eventFilter(QObject *objeto, QEvent *evento) override;
 
 private:
     struct Entrada {

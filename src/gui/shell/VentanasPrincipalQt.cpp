@@ -9,26 +9,40 @@
 #include "gui/protection/ProteccionesVista.h"
 #include "gui/shell/AyudaVista.h"
 #include "gui/shell/FormaPrincipalVista.h"
+#include "gui/shell/ImpresorasVista.h"
 #include "gui/shell/frEscribePantallaVista.h"
+#include "gui/shell/frmAboutBoxVista.h"
+#include "gui/shell/frmTipVista.h"
 
 #include <QApplication>
 
 namespace dravek::gui {
 
 VentanasPrincipalQt::VentanasPrincipalQt(FormaPrincipalVista &principal, EstadoObra &estado,
-                                         Mensajes &mensajes, SalidaListado &salida,
-                                         ComandosCalculo *calculo)
-    : m_principal(principal), m_estado(estado), m_mensajes(mensajes), m_salida(salida),
-      m_calculo(calculo)
+                                         Mensajes &mensajes, AlmacenConfiguracion &almacen,
+                                         ServicioImpresoras &impresoras, SalidaListado &salida)
+    : m_principal(principal), m_estado(estado), m_mensajes(mensajes), m_almacen(almacen),
+      m_impresoras(impresoras), m_salida(salida)
 {
 }
 
-// The printer choice, the about box and the notice have windows of their own, wired here when
-// they land; until then their menu items open nothing.
-void VentanasPrincipalQt::MuestraImpresoras() {}
-void VentanasPrincipalQt::MuestraAcercaDe() {}
-void VentanasPrincipalQt::MuestraAviso(int) {}
-// The reinforcement adjustment window likewise.
+void VentanasPrincipalQt::MuestraImpresoras()
+{
+    gui::MuestraImpresoras(m_estado, m_mensajes, m_impresoras, &m_principal);
+}
+
+void VentanasPrincipalQt::MuestraAcercaDe()
+{
+    gui::MuestraAcercaDe(m_estado, &m_principal);
+}
+
+// The notice window reads the notice kind from the state, which the caller has set.
+void VentanasPrincipalQt::MuestraAviso(int)
+{
+    MuestraAdvertencia(m_estado, m_almacen, &m_principal);
+}
+
+// The reinforcement adjustment window has no view yet: its command opens nothing.
 void VentanasPrincipalQt::MuestraAjustes() {}
 
 void VentanasPrincipalQt::MuestraCalculoHidraulico()

@@ -3,7 +3,9 @@
 #include "core/shell/ObraEnCaptura.h"
 
 namespace dravek {
+class AlmacenConfiguracion;
 class ComandosCalculo;
+class ServicioImpresoras;
 class Mensajes;
 class SalidaListado;
 struct EstadoObra;
@@ -16,8 +18,13 @@ class FormaPrincipalVista;
 // The windows the main menu opens, each modal over the main window.
 class VentanasPrincipalQt : public VentanasPrincipal {
 public:
+    // All must outlive the windows.
     VentanasPrincipalQt(FormaPrincipalVista &principal, EstadoObra &estado, Mensajes &mensajes,
-                        SalidaListado &salida, ComandosCalculo *calculo);
+                        AlmacenConfiguracion &almacen, ServicioImpresoras &impresoras,
+                        SalidaListado &salida);
+
+    // The commands that own the listing window; they need these windows to exist first.
+    void PonCalculo(ComandosCalculo *calculo) { m_calculo = calculo; }
 
     void MuestraImpresoras() override;
     void MuestraCalculoHidraulico() override;
@@ -33,8 +40,10 @@ private:
     FormaPrincipalVista &m_principal;
     EstadoObra &m_estado;
     Mensajes &m_mensajes;
+    AlmacenConfiguracion &m_almacen;
+    ServicioImpresoras &m_impresoras;
     SalidaListado &m_salida;
-    ComandosCalculo *m_calculo;
+    ComandosCalculo *m_calculo = nullptr;
 };
 
 } // namespace dravek::gui

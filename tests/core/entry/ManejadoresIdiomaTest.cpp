@@ -26,7 +26,7 @@ class Idioma : public ::testing::Test {
 protected:
     Idioma()
     {
-        for (const char *ayuda : {"Dravekesp.chm", "Draveking.chm", "Dravekfra.chm"}) {
+        for (const char *ayuda : {"Dravekesp.html", "Draveking.html", "Dravekfra.html"}) {
             std::ofstream(p.figura(ayuda)) << "ITSF";
         }
         v.PonEntornoIdioma(&entorno);
@@ -83,7 +83,7 @@ TEST_F(Idioma, ElegirOtraLenguaRecaptionaTodoYLaGuarda)
         EXPECT_EQ(p.estado.ejecucion.Idioma, idioma);
         EXPECT_EQ(p.estado.ejecucion.DesplazamientoIdioma, d);
         EXPECT_EQ(idiomaGuardado(), std::to_string(idioma));
-        EXPECT_EQ(entorno.Ayuda(), p.figura(idioma == 1 ? "Dravekesp.chm" : "Draveking.chm"));
+        EXPECT_EQ(entorno.Ayuda(), p.figura(idioma == 1 ? "Dravekesp.html" : "Draveking.html"));
 
         // The language list in the new language, showing the choice.
         const std::vector<std::string> lenguas =
@@ -143,14 +143,14 @@ TEST_F(Idioma, LaMismaLenguaNoCambiaNada)
 
 TEST_F(Idioma, SinLaAyudaDeLaLenguaQuedaEnEspanol)
 {
-    std::filesystem::remove(p.figura("Draveking.chm"));
+    std::filesystem::remove(p.figura("Draveking.html"));
     ponIndice(v.edIdioma, 1);
     EXPECT_EQ(p.estado.ejecucion.Idioma, 1);
     EXPECT_EQ(p.estado.ejecucion.DesplazamientoIdioma, 0);
     EXPECT_EQ(v.edIdioma.Text(), "Español");
     EXPECT_EQ(v.edIdioma.List(1), "Inglés");
     EXPECT_EQ(idiomaGuardado(), "1");
-    EXPECT_EQ(entorno.Ayuda(), p.figura("Dravekesp.chm"));
+    EXPECT_EQ(entorno.Ayuda(), p.figura("Dravekesp.html"));
     // French has its help file.
     ponIndice(v.edIdioma, 4);
     EXPECT_EQ(p.estado.ejecucion.Idioma, 5);
@@ -186,7 +186,7 @@ TEST_F(Idioma, TextoVacioOAjenoSeRechaza)
 TEST(IdiomaPrograma, UnAlmacenQueNoEscribeNoImpideElCambio)
 {
     CapturaPrueba p;
-    std::ofstream(p.figura("Draveking.chm")) << "ITSF";
+    std::ofstream(p.figura("Draveking.html")) << "ITSF";
     pruebas::AlmacenConfiguracionEnMemoria almacen;
     almacen.fallaEscritura(true);
     IdiomaPrograma entorno{p.estado.ejecucion, p.menu, almacen};

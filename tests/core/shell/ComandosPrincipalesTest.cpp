@@ -1,6 +1,9 @@
+#include "apoyo/TemporizadorGrabador.h"
+#include "core/listing/Depuracion.h"
 #include "core/model/TextoRecurso.h"
 #include "core/shell/PrincipalPrueba.h"
 #include "core/shell/Registro.h"
+#include "core/shell/frmTip.h"
 
 #include <gtest/gtest.h>
 
@@ -211,13 +214,107 @@ TEST(FormaPrincipal, VentanasDelMenu)
     pruebas::LocalUsuarioFijo local(",");
     ASSERT_TRUE(p.forma.Arranca(DRAVEK_DATOS_PROGRAMA, local));
     MenuPrincipal &m = p.forma.menu();
-    p.forma.ModoAdvertencia = 2;
+    p.estado.ejecucion.ModoAdvertencia = 2;
     for (ElementoMenu *e : {&m.mnCalculoHidraulico, &m.mnMedidas, &m.mnAyudaSobreAyuda,
                             &m.mnAcercaDe, &m.mnAdvertencia})
         pulsa(*e);
     const std::string ayuda = std::string("Ayuda ") + DRAVEK_DATOS_PROGRAMA + "/Dravekesp.html";
     EXPECT_EQ(p.ventanas.abiertas, (std::vector<std::string>{"CalculoHidraulico", "Protecciones",
                                                              ayuda, "frmAboutBox", "frmTip 2"}));
+}
+
+// The notice timer runs on the timer interface: programmed by start-up for one second, it
+// shows the notice once when it fires, as the setting says.
+TEST(FormaPrincipal, ElTemporizadorDelAvisoDeArranque)
+{
+    struct Fila {
+        const char *ajuste; // nullptr: absent
+        bool muestra;
+    };
+    for (const Fila &f : {Fila{nullptr, true}, Fila{"0", false}}) {
+        SCOPED_TRACE(f.ajuste ? f.ajuste : "ausente");
+        pruebas::PrincipalPrueba p;
+        pruebas::TemporizadorGrabador temporizador;
+        // Nothing to wait for before start-up has asked for it.
+        p.forma.ArrancaTimer1(temporizador);
+        EXPECT_FALSE(temporizador.pendiente());
+
+        if (f.ajuste)
+            p.almacen.GrabaAjuste(AplicacionAjustes, SeccionOpciones, ClaveMostrarSugerencias,
+                                  f.ajuste);
+        pruebas::LocalUsuarioFijo local(",");
+        ASSERT_TRUE(p.forma.Arranca(DRAVEK_DATOS_PROGRAMA, local));
+        p.forma.ArrancaTimer1(temporizador);
+        EXPECT_EQ(temporizador.intervalo(), 1000);
+        EXPECT_TRUE(p.ventanas.abiertas.empty());
+        ASSERT_TRUE(temporizador.dispara());
+        EXPECT_FALSE(temporizador.pendiente());
+        EXPECT_EQ(p.forma.Timer1Interval, 0);
+        EXPECT_EQ(p.ventanas.abiertas,
+                  f.muestra ? std::vector<std::string>{"frmTip 1"} : std::vector<std::string>{});
+        EXPECT_EQ(p.estado.ejecucion.ModoAdvertencia, f.muestra ? 1 : 0);
+        // The menu's notice shows the same window, its kind unchanged.
+        p.ventanas.abiertas.clear();
+        pulsa(p.forma.menu().mnAdvertencia);
+        EXPECT_EQ(p.ventanas.abiertas,
+                  std::vector<std::string>{f.muestra ? "frmTip 1" : "frmTip 0"});
+    }
+}
+
+// A language chosen on the data-entry window captions the whole menu, moves the help to the
+// language's file and is stored; a store that refuses it says so and the language holds.
+TEST(FormaPrincipal, ElCambioDeIdiomaRecaptionaElMenuYLaAyuda)
+{
+    pruebas::PrincipalPrueba p;
+    pruebas::LocalUsuarioFijo local(",");
+    ASSERT_TRUE(p.forma.Arranca(DRAVEK_DATOS_PROGRAMA, local));
+    p.captura.PonEntornoIdioma(&p.forma);
+    p.captura.PonTextosCaptura();
+    const std::string datos = std::string(DRAVEK_DATOS_PROGRAMA) + "/";
+    const auto guardado = [&] {
+        std::string s;
+        return LeeValorRegistro(p.almacen, RaizRegistro::MaquinaLocal, ClaveRegistroPrograma,
+                                ValorRegistroIdioma, s)
+                   ? s
+                   : std::string("-");
+    };
+    const auto menuEn = [&](std::int32_t d) {
+        const MenuPrincipal &m = p.forma.menu();
+        const std::vector<std::pair<const ElementoMenu *, std::int32_t>> textos = {
+            {&m.MnArchivo, 1046},         {&m.MnAbriFichero, 1047},
+            {&m.MnNuevaObra, 1048},       {&m.MnSeleccionarImpresora, 1049},
+            {&m.MnImprimir, 1050},        {&m.mnGrabaObra, 1051},
+            {&m.mnCerrarObra, 1052},      {&m.mnSalir, 1053},
+            {&m.mnTramos, 1054},          {&m.mnNuevoTramo, 1055},
+            {&m.mnCancelar, 1056},        {&m.mnGrabaTramo, 1057},
+            {&m.mnCalculaTramo, 1058},    {&m.mnAjustarArmaduras, 1059},
+            {&m.mnOtras, 1060},           {&m.mnCalculoHidraulico, 1061},
+            {&m.mnMedidas, 1062},         {&m.mnAyuda, 1063},
+            {&m.mnAyudaSobreAyuda, 1065}, {&m.mnAcercaDe, 1066},
+            {&m.mnAdvertencia, 1067}};
+        for (const auto &[elemento, n] : textos)
+            EXPECT_EQ(elemento->Caption, Texto(d, n)) << elemento->Name();
+    };
+
+    ponIndice(p.captura.edIdioma, 1);
+    EXPECT_EQ(p.estado.ejecucion.Idioma, 2);
+    menuEn(5000);
+    EXPECT_EQ(p.forma.FicheroAyuda(), datos + "Draveking.html");
+    EXPECT_EQ(guardado(), "2");
+    pulsa(p.forma.menu().mnAyudaSobreAyuda);
+    EXPECT_EQ(p.ventanas.abiertas, std::vector<std::string>{"Ayuda " + datos + "Draveking.html"});
+    EXPECT_TRUE(p.mensajes.mostrados().empty());
+
+    p.almacen.fallaEscritura(true);
+    p.mensajes.responde(RespuestaMensaje::Aceptar);
+    ponIndice(p.captura.edIdioma, 4);
+    EXPECT_EQ(p.estado.ejecucion.Idioma, 5);
+    menuEn(20000);
+    EXPECT_EQ(p.forma.FicheroAyuda(), datos + "Dravekfra.html");
+    EXPECT_EQ(guardado(), "2");
+    EXPECT_EQ(p.mensajes.mostrados(),
+              (std::vector<MensajeMostrado>{
+                  {Texto(20000, 1660), BotonesMensaje::Aceptar, IconoMensaje::Exclamacion, ""}}));
 }
 
 // A saved project of two runs numbered 3 and 7, the first one shown.
@@ -312,8 +409,12 @@ TEST(ComandosCalculo, ImprimeObraCalculaCadaTramoConSuNumero)
 {
     pruebas::PrincipalPrueba p;
     ObraDeDosTramos(p);
+    bool modal = false;
+    p.ventanas.alMostrarListado = [&] { modal = p.estado.ejecucion.VentanaModalAbierta; };
     pulsa(p.forma.menu().MnImprimir);
     EXPECT_TRUE(p.mensajes.mostrados().empty());
+    EXPECT_TRUE(modal);
+    EXPECT_FALSE(p.estado.ejecucion.VentanaModalAbierta);
     std::vector<std::int16_t> esperados(9, 3);
     esperados.insert(esperados.end(), 9, 7);
     EXPECT_EQ(p.diseno.tramos, esperados);
@@ -382,6 +483,49 @@ TEST(ComandosCalculo, UnErrorDelCalculoSeMuestraYLaObraSigue)
     EXPECT_EQ(p.captura.edTramo.Text(), "3");
 }
 
+// A fault inside the calculation, on screen or on paper, is told; the run, its geometry and
+// its units are as before and the next command works.
+TEST(ComandosCalculo, UnFalloInternoSeMuestraYNadaCambia)
+{
+    pruebas::PrincipalPrueba p;
+    ObraDeDosTramos(p);
+    const double ESP = p.estado.tramo.ESP;
+    const double RECI = p.estado.tramo.RECI;
+    const std::string sistema = p.estado.ejecucion.SistemaUnidades;
+    const MensajeMostrado fallo{T(1525) + " desbordamiento", BotonesMensaje::Aceptar,
+                                IconoMensaje::Exclamacion, ""};
+    const auto comoAntes = [&] {
+        EXPECT_FALSE(p.estado.ejecucion.EnUnidadesCalculo);
+        EXPECT_EQ(p.estado.ejecucion.SistemaUnidades, sistema);
+        EXPECT_DOUBLE_EQ(p.estado.tramo.ESP, ESP);
+        EXPECT_DOUBLE_EQ(p.estado.tramo.RECI, RECI);
+        EXPECT_EQ(p.captura.edTramo.Text(), "3");
+    };
+
+    p.diseno.lanza = true;
+    p.mensajes.responde(RespuestaMensaje::Aceptar);
+    pulsa(p.forma.menu().mnCalculaTramo);
+    EXPECT_EQ(p.mensajes.mostrados(), std::vector<MensajeMostrado>{fallo});
+    EXPECT_EQ(p.ventanas.abiertas, std::vector<std::string>{"frEscribePantalla"});
+    comoAntes();
+
+    p.mensajes.olvida();
+    p.mensajes.responde(RespuestaMensaje::Aceptar);
+    pulsa(p.calculo.listado().btImprimeTramo);
+    EXPECT_EQ(p.mensajes.mostrados(), std::vector<MensajeMostrado>{fallo});
+    EXPECT_EQ(p.trabajo.abortados, 1);
+    EXPECT_TRUE(p.calculo.listado().Cargada());
+    comoAntes();
+
+    p.mensajes.olvida();
+    p.diseno.lanza = false;
+    pulsa(p.forma.menu().mnCalculaTramo);
+    EXPECT_TRUE(p.mensajes.mostrados().empty());
+    EXPECT_EQ(p.ventanas.listados.back(), p.salida.TextoPantalla());
+    EXPECT_NE(p.salida.TextoPantalla().find(Texto(0, 548)), std::string::npos);
+    comoAntes();
+}
+
 TEST(ComandosCalculo, ImpresionCanceladaOFallida)
 {
     pruebas::PrincipalPrueba p;
@@ -394,6 +538,8 @@ TEST(ComandosCalculo, ImpresionCanceladaOFallida)
     EXPECT_TRUE(p.diseno.tramos.empty());
     EXPECT_TRUE(p.calculo.listado().Cargada());
 
+    EXPECT_EQ(p.trabajo.abortados, 0);
+
     p.trabajo.acepta = true;
     p.impresora.FallaFinDocumento(ErrorPropioImpresora);
     p.mensajes.responde(RespuestaMensaje::Aceptar);
@@ -401,6 +547,8 @@ TEST(ComandosCalculo, ImpresionCanceladaOFallida)
     EXPECT_EQ(p.mensajes.mostrados(),
               (std::vector<MensajeMostrado>{
                   {T(1521) + " 482", BotonesMensaje::Aceptar, IconoMensaje::Exclamacion, ""}}));
+    // The failed document is dropped, not left half on the printer or in a file.
+    EXPECT_EQ(p.trabajo.abortados, 1);
     EXPECT_EQ(p.diseno.tramos, std::vector<std::int16_t>(9, 3));
     EXPECT_EQ(p.impresora.orientacion(), Orientacion::Vertical);
     EXPECT_TRUE(p.calculo.listado().Cargada());
@@ -438,6 +586,38 @@ TEST(ComandosCalculo, NumeroDeTramo)
     EXPECT_EQ(NumeroTramoDeTexto(""), 0);
     EXPECT_EQ(NumeroTramoDeTexto("x"), 0);
     EXPECT_EQ(NumeroTramoDeTexto("99999"), 0);
+}
+
+// Every command starts the debug file empty, and it is whole on disk before the listing shows.
+TEST(ComandosCalculo, CadaOrdenEmpiezaElFicheroDeDepuracion)
+{
+    const fs::path carpeta = fs::temp_directory_path() / "dravek_depuracion_ordenes";
+    fs::remove_all(carpeta);
+    fs::create_directories(carpeta);
+    const fs::path ruta = carpeta / "Debugzuk_cal.txt";
+    {
+        pruebas::PrincipalPrueba p;
+        ObraDeDosTramos(p);
+        FicheroDepuracion fichero(carpeta.string() + "/");
+        ComandosCalculo calculo(
+            p.estado, {p.mensajes, p.salida, fichero, p.diseno, p.obra, p.ventanas, p.trabajo});
+        calculo.PonFicheroDepuracion(&fichero);
+        p.calculoPtr = &calculo;
+        p.forma.Conecta(&p.obra, p.ventanas, &calculo);
+        std::vector<std::uintmax_t> alMostrar;
+        p.ventanas.alMostrarListado = [&] { alMostrar.push_back(fs::file_size(ruta)); };
+
+        pulsa(p.forma.menu().mnCalculaTramo);
+        pulsa(p.forma.menu().mnCalculaTramo);
+        pulsa(p.forma.menu().MnImprimir);
+        ASSERT_EQ(alMostrar.size(), 3u);
+        EXPECT_GT(alMostrar[0], 0u);
+        EXPECT_EQ(alMostrar[1], alMostrar[0]);
+        // Two runs of the same data: twice the lines of one.
+        EXPECT_EQ(alMostrar[2], 2 * alMostrar[0]);
+        EXPECT_TRUE(p.mensajes.mostrados().empty());
+    }
+    fs::remove_all(carpeta);
 }
 
 } // namespace

@@ -34,6 +34,8 @@ public:
     {
         std::ofstream(m_ruta / fichero, std::ios::binary) << contenido;
     }
+    // A folder where the file should be: it exists but cannot be read as one.
+    void carpetaEnLugarDe(const std::string &fichero) { fs::create_directory(m_ruta / fichero); }
     std::string ruta() const { return m_ruta.string(); }
 
 private:
@@ -72,6 +74,8 @@ TEST(FormaPrincipal, UnFicheroQueFaltaDetieneElArranqueConSuMensaje)
         std::vector<std::string> copiados;
         std::string gm; // written as LUR#GM when not empty
         std::string mensaje;
+        std::string ilegible = {}; // a folder by that name
+        std::string factor = {};   // written as LUR#PM when not empty
     };
     const std::vector<Caso> casos = {
         {"sin_logo", {"LUR#GM"}, "", "No existe el fichero Anagrama2.bmp"},
@@ -80,6 +84,27 @@ TEST(FormaPrincipal, UnFicheroQueFaltaDetieneElArranqueConSuMensaje)
          {"Anagrama2.bmp"},
          "a\nb\nc\nxx\n",
          "Error de Formato en el fichero LUR#GM"},
+        {"geometria_ilegible",
+         {"Anagrama2.bmp"},
+         "",
+         "Error:75\nal Abrir el fichero LUR#GM",
+         "LUR#GM"},
+        {"armaduras_ilegibles",
+         {"Anagrama2.bmp", "LUR#GM"},
+         "",
+         "Error:75\nal Abrir el fichero LUR#ES",
+         "LUR#ES"},
+        {"factor_ilegible",
+         {"Anagrama2.bmp", "LUR#GM", "LUR#ES"},
+         "",
+         "Error:75\nal Abrir el fichero LUR#PM",
+         "LUR#PM"},
+        {"factor_mal",
+         {"Anagrama2.bmp", "LUR#GM", "LUR#ES"},
+         "",
+         "Error de Formato en el fichero LUR#PM",
+         "",
+         "ab\n"},
     };
     for (const Caso &caso : casos) {
         SCOPED_TRACE(caso.nombre);
@@ -88,6 +113,10 @@ TEST(FormaPrincipal, UnFicheroQueFaltaDetieneElArranqueConSuMensaje)
             carpeta.copia(f);
         if (!caso.gm.empty())
             carpeta.escribe("LUR#GM", caso.gm);
+        if (!caso.ilegible.empty())
+            carpeta.carpetaEnLugarDe(caso.ilegible);
+        if (!caso.factor.empty())
+            carpeta.escribe("LUR#PM", caso.factor);
 
         EstadoObra estado;
         pruebas::MensajesGrabadora mensajes;
@@ -99,7 +128,8 @@ TEST(FormaPrincipal, UnFicheroQueFaltaDetieneElArranqueConSuMensaje)
         ASSERT_EQ(mensajes.mostrados().size(), 1u);
         EXPECT_EQ(mensajes.mostrados()[0].texto, caso.mensaje);
         EXPECT_EQ(mensajes.mostrados()[0].botones, BotonesMensaje::Aceptar);
-        EXPECT_EQ(estado.tablas.NumeroArmadurasInternas, 0);
+        // The reinforcement list is read before the trench factor only.
+        EXPECT_EQ(estado.tablas.NumeroArmadurasInternas > 0, caso.nombre.rfind("factor", 0) == 0);
     }
 }
 

@@ -13,6 +13,7 @@
 #include "core/shell/FormaPrincipal.h"
 
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -128,6 +129,8 @@ public:
     ErrorCalculo CalculaArmado(ContextoCalculo &contexto, std::int32_t numeroCaso) override
     {
         tramos.push_back(contexto.estado.tramo.TramoActual);
+        if (lanza)
+            throw std::runtime_error("desbordamiento");
         if (fallaEnTramo == contexto.estado.tramo.TramoActual)
             return ErrorCalculo::Con("fallo del tramo");
         return breve.CalculaArmado(contexto, numeroCaso);
@@ -140,6 +143,7 @@ public:
     DisenoCasoBreve breve;
     std::vector<std::int16_t> tramos;
     int fallaEnTramo = -1;
+    bool lanza = false; // the design fails as a library fault would, by throwing
 };
 
 struct PrincipalPrueba {
