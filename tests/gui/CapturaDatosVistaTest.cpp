@@ -1,9 +1,16 @@
 #include "gui/entry/CapturaDatosVista.h"
+#include "apoyo/AlmacenConfiguracionEnMemoria.h"
+#include "apoyo/DialogosFicheroGuionizados.h"
+#include "apoyo/FicherosEnMemoria.h"
+#include "core/entry/ObraCapturaDatos.h"
+#include "core/shell/FormaPrincipal.h"
+#include "gui/shell/FormaPrincipalVista.h"
 #include "apoyo/CapturaPrueba.h"
 #include "apoyo/ObraPrueba.h"
 #include "core/model/TextoRecurso.h"
 #include "gui/comun/TextoQt.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,6 +26,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -396,6 +404,65 @@ TEST_F(CapturaDatosVistaTest, ImagenConUnTramoCargado)
     QApplication::processEvents();
     EXPECT_TRUE(
         vista.grab().toImage().save(QStringLiteral(DRAVEK_ARTEFACTOS "/captura_postesado.png")));
+}
+
+// The program's own wiring: the main window's "open" asks for the project, the data-entry
+// window then shows over the main window with the project's runs listed, and closing the
+// project from the menu closes it.
+TEST_F(CapturaDatosVistaTest, LaPrincipalAbreYCierraLaCaptura)
+{
+    EstadoObra estado;
+    pruebas::MensajesGrabadora mensajes{pruebas::Guion::Estricto};
+    pruebas::AlmacenConfiguracionEnMemoria configuracion;
+    FormaPrincipal forma(estado, mensajes, configuracion);
+    pruebas::LocalUsuarioFijo local(",");
+    ASSERT_TRUE(forma.Arranca(DRAVEK_DATOS_PROGRAMA, local));
+    FormaPrincipalVista principal(forma);
+    principal.show();
+
+    pruebas::FicherosEnMemoria ficheros;
+    const std::string ruta = "/obras/presa.dvk";
+    ficheros.Pon(ruta,
+                 pruebas::LeeFicheroPrueba(std::string(DRAVEK_FIJOS_OBRA) + "/obra_coma.dvk"));
+    pruebas::DialogosFicheroGuionizados dialogos;
+    ObraCapturaDatos obra(estado, {mensajes, forma.menu(), ficheros, dialogos});
+    CapturaDatosVista *mostrada = nullptr;
+    obra.PonFabricaVista([&](CapturaDatos &captura) {
+        auto vista = std::make_unique<CapturaDatosVista>(captura, &principal);
+        mostrada = vista.get();
+        return vista;
+    });
+    obra.PonEntornoIdioma(&forma);
+    struct SinVentanas final : VentanasPrincipal {
+        void MuestraImpresoras() override {}
+        void MuestraCalculoHidraulico() override {}
+        void MuestraProtecciones() override {}
+        void MuestraAcercaDe() override {}
+        void MuestraAviso(int) override {}
+        void MuestraIndiceAyuda(const std::string &) override {}
+        void MuestraListado() override {}
+        void MuestraAjustes() override {}
+        void Termina() override {}
+    } ventanas;
+    forma.Conecta(&obra, ventanas, nullptr);
+    principal.Refresca();
+
+    dialogos.responde(ruta);
+    principal.Accion(QStringLiteral("MnAbriFichero"))->trigger();
+    ASSERT_NE(mostrada, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(mostrada));
+    EXPECT_EQ(mostrada->parentWidget(), &principal);
+    EXPECT_EQ(estado.obra.NombreFicheroObra, ruta);
+    auto *tramos = En<QComboBox>(*mostrada, "edTramo");
+    EXPECT_GT(tramos->count(), 0);
+    EXPECT_EQ(tramos->count(), obra.Captura()->edTramo.ListCount());
+    EXPECT_FALSE(principal.Accion(QStringLiteral("MnAbriFichero"))->isEnabled());
+
+    principal.Accion(QStringLiteral("mnCerrarObra"))->trigger();
+    EXPECT_FALSE(mostrada->isVisible());
+    EXPECT_EQ(obra.Captura(), nullptr);
+    EXPECT_TRUE(principal.Accion(QStringLiteral("MnAbriFichero"))->isEnabled());
+    EXPECT_TRUE(mensajes.mostrados().empty());
 }
 
 } // namespace
