@@ -68,9 +68,9 @@ void FormaPrincipal::ElIdioma()
     if (LeeValorRegistro(m_almacen, RaizRegistro::MaquinaLocal, ClaveRegistroPrograma,
                          ValorRegistroIdioma, s) &&
         !s.empty()) {
-        // Exactly one digit: " 1" and "01" are not accepted. A sixth language is let in and
-        // then falls back for want of its help file.
-        if (s.size() == 1 && s[0] >= '1' && s[0] <= '6') {
+        // Exactly one digit of a language the table has: " 1", "01" and a language beyond
+        // the table's are refused, never shown as missing texts.
+        if (s.size() == 1 && s[0] >= '1' && s[0] - '0' <= CuentaIdiomas()) {
             ejecucion.Idioma = static_cast<std::int16_t>(s[0] - '0');
         } else {
             // Always Spanish: no language is in force yet.

@@ -13,7 +13,7 @@
 #include "apoyo/CapturaPrueba.h"
 #include "core/entry/CapturaDatos.h"
 #include "core/model/TextoRecurso.h"
-#include "core/shell/IdiomaPrograma.h"
+#include "core/shell/FormaPrincipal.h"
 #include "core/shell/Registro.h"
 
 namespace dravek {
@@ -30,7 +30,7 @@ protected:
             std::ofstream(p.figura(ayuda)) << "ITSF";
         }
         v.PonEntornoIdioma(&entorno);
-        PonTextosMenu(p.estado.ejecucion, p.menu);
+        entorno.PonTextosMenu();
         v.PonTextosCaptura();
         // A stored run shown in Spanish: its codes and their entries.
         DatosTramo &t = p.estado.tramo;
@@ -68,7 +68,9 @@ protected:
     CapturaPrueba p;
     CapturaDatos &v = p.captura;
     pruebas::AlmacenConfiguracionEnMemoria almacen;
-    IdiomaPrograma entorno{p.estado.ejecucion, p.menu, almacen};
+    // The main window is the shell's side of the change.
+    FormaPrincipal entorno{p.estado, p.mensajes, almacen};
+    MenuPrincipal &menu = entorno.menu();
 };
 
 TEST_F(Idioma, ElegirOtraLenguaRecaptionaTodoYLaGuarda)
@@ -83,7 +85,7 @@ TEST_F(Idioma, ElegirOtraLenguaRecaptionaTodoYLaGuarda)
         EXPECT_EQ(p.estado.ejecucion.Idioma, idioma);
         EXPECT_EQ(p.estado.ejecucion.DesplazamientoIdioma, d);
         EXPECT_EQ(idiomaGuardado(), std::to_string(idioma));
-        EXPECT_EQ(entorno.Ayuda(), p.figura(idioma == 1 ? "Dravekesp.html" : "Draveking.html"));
+        EXPECT_EQ(entorno.FicheroAyuda(), p.figura(idioma == 1 ? "Dravekesp.html" : "Draveking.html"));
 
         // The language list in the new language, showing the choice.
         const std::vector<std::string> lenguas =
@@ -120,8 +122,8 @@ TEST_F(Idioma, ElegirOtraLenguaRecaptionaTodoYLaGuarda)
         EXPECT_EQ(v.TabDatosColocacion.TabCaption[0], Texto(d, 222));
         EXPECT_EQ(v.btGrabar.Caption, Texto(d, 215));
         EXPECT_EQ(v.btNuevoTramo.ToolTipText, Texto(d, 983));
-        EXPECT_EQ(p.menu.mnNuevoTramo.Caption, Texto(d, 1055));
-        EXPECT_EQ(p.menu.MnImprimir.Caption, Texto(d, 1050));
+        EXPECT_EQ(menu.mnNuevoTramo.Caption, Texto(d, 1055));
+        EXPECT_EQ(menu.MnImprimir.Caption, Texto(d, 1050));
 
         // The run's data did not change: the flag is as it was, and no override is voided.
         EXPECT_EQ(p.estado.ejecucion.DatosModificados, modificados);
@@ -138,7 +140,7 @@ TEST_F(Idioma, LaMismaLenguaNoCambiaNada)
     ponTexto(v.edIdioma, "Español");
     EXPECT_TRUE(v.cambiaFoco(v.edObra));
     EXPECT_EQ(idiomaGuardado(), std::nullopt);
-    EXPECT_EQ(entorno.Ayuda(), "");
+    EXPECT_EQ(entorno.FicheroAyuda(), "");
 }
 
 TEST_F(Idioma, SinLaAyudaDeLaLenguaQuedaEnEspanol)
@@ -150,7 +152,7 @@ TEST_F(Idioma, SinLaAyudaDeLaLenguaQuedaEnEspanol)
     EXPECT_EQ(v.edIdioma.Text(), "Español");
     EXPECT_EQ(v.edIdioma.List(1), "Inglés");
     EXPECT_EQ(idiomaGuardado(), "1");
-    EXPECT_EQ(entorno.Ayuda(), p.figura("Dravekesp.html"));
+    EXPECT_EQ(entorno.FicheroAyuda(), p.figura("Dravekesp.html"));
     // French has its help file.
     ponIndice(v.edIdioma, 4);
     EXPECT_EQ(p.estado.ejecucion.Idioma, 5);
@@ -183,18 +185,22 @@ TEST_F(Idioma, TextoVacioOAjenoSeRechaza)
     EXPECT_EQ(idiomaGuardado(), "2");
 }
 
-TEST(IdiomaPrograma, UnAlmacenQueNoEscribeNoImpideElCambio)
+TEST(IdiomaDelPrograma, UnAlmacenQueNoEscribeNoImpideElCambioYLoDice)
 {
     CapturaPrueba p;
     std::ofstream(p.figura("Draveking.html")) << "ITSF";
     pruebas::AlmacenConfiguracionEnMemoria almacen;
     almacen.fallaEscritura(true);
-    IdiomaPrograma entorno{p.estado.ejecucion, p.menu, almacen};
+    FormaPrincipal entorno{p.estado, p.mensajes, almacen};
     p.captura.PonEntornoIdioma(&entorno);
     p.captura.PonTextosCaptura();
+    p.mensajes.responde(RespuestaMensaje::Aceptar);
     ponIndice(p.captura.edIdioma, 1);
+    EXPECT_EQ(p.mensajes.mostrados(),
+              (std::vector<MensajeMostrado>{{Texto(5000, 1660), BotonesMensaje::Aceptar,
+                                             IconoMensaje::Exclamacion, ""}}));
     EXPECT_EQ(p.estado.ejecucion.Idioma, 2);
-    EXPECT_EQ(p.menu.mnGrabaTramo.Caption, Texto(5000, 1057));
+    EXPECT_EQ(entorno.menu().mnGrabaTramo.Caption, Texto(5000, 1057));
     EXPECT_EQ(
         almacen.valor(RaizRegistro::MaquinaLocal, ClaveRegistroPrograma, ValorRegistroIdioma),
         std::nullopt);

@@ -86,7 +86,7 @@ TEST(FormaPrincipal, IdiomaDeArranque)
         {"nada guardado", nullptr, false, 1, "Dravekesp.html", "1", false},
         {"inglés con su ayuda", "2", true, 2, "Draveking.html", "2", false},
         {"inglés sin su ayuda", "2", false, 1, "Dravekesp.html", "2", false},
-        {"sexto idioma", "6", true, 1, "Dravekesp.html", "6", false},
+        {"sexto idioma", "6", true, 1, "Dravekesp.html", "1", true},
         {"cero", "0", false, 1, "Dravekesp.html", "1", true},
         {"siete", "7", false, 1, "Dravekesp.html", "1", true},
         {"blanco delante", " 1", false, 1, "Dravekesp.html", "1", true},
