@@ -12,38 +12,13 @@
 #include "core/plataforma/Impresora.h"
 #include "core/plataforma/Reloj.h"
 
+#include "TramosMedida.h"
+
 namespace dravek {
 namespace {
 
-class ImpresoraNula final : public Impresora {
-public:
-    void PonOrientacion(Orientacion) override {}
-    void PonCopias(int) override {}
-    void PonNombreFuente(const std::string &) override {}
-    void PonTamanoFuente(double) override {}
-    void PonNegrita(bool) override {}
-    void PonSubrayado(bool) override {}
-    void ImprimeLinea(const std::string &) override {}
-    double PosicionVertical() const override { return 0; }
-    void PonPosicionVertical(double) override {}
-    double AltoLinea() const override { return AltoLineaFuente(10); }
-    double AltoPagina() const override { return AltoPaginaImprimible(Orientacion::Vertical); }
-    void PonGrosorLapiz(int) override {}
-    void Linea(double, double, double, double, std::uint32_t) override {}
-    int DibujaImagen(const std::string &, double, double) override { return SinErrorImpresora; }
-    int DibujaImagenEnRectangulo(const std::string &, double, double, double, double) override
-    {
-        return SinErrorImpresora;
-    }
-    void NuevaPagina() override {}
-    int FinDocumento() override { return SinErrorImpresora; }
-};
-
-class RelojNulo final : public Reloj {
-public:
-    std::string FechaCorta() const override { return "01/01/2024"; }
-    std::string HoraCorta() const override { return "00:00"; }
-};
+using medida::ImpresoraNula;
+using medida::RelojFijo;
 
 // The argument is the title's length in characters: words of seven letters and a blank.
 void BM_CabeceraConTituloLargo(benchmark::State &state)
@@ -55,7 +30,7 @@ void BM_CabeceraConTituloLargo(benchmark::State &state)
     for (std::int64_t i = 0; i < state.range(0) / 8; ++i) {
         estado.obra.TIGEN += "abcdefg ";
     }
-    const RelojNulo reloj;
+    const RelojFijo reloj;
     ImpresoraNula impresora;
     SalidaListado salida(reloj, impresora);
     for (auto _ : state) {

@@ -17,6 +17,7 @@
 #include "apoyo/MensajesGrabadora.h"
 #include "core/entry/CapturaDatos.h"
 #include "core/model/EstadoObra.h"
+#include "core/model/TextoRecurso.h"
 #include "core/shell/MenuPrincipal.h"
 
 namespace dravek::pruebas {
@@ -137,6 +138,18 @@ inline void CompruebaInstantanea(const std::vector<std::string> &antes,
     for (std::size_t k = 0; k < cambios.size(); ++k) {
         EXPECT_TRUE(usado[k]) << "no such control: " << cambios[k];
     }
+}
+
+// Spanish text n of the table, as the window shows it in the tests' language.
+inline std::string T(std::int32_t n)
+{
+    return Texto(0, n);
+}
+
+// A plain information box with its text and title, as the field handlers show it.
+inline MensajeMostrado Ok(const std::string &texto, const std::string &titulo = {})
+{
+    return {texto, BotonesMensaje::Aceptar, IconoMensaje::Ninguno, titulo};
 }
 
 } // namespace dravek::pruebas

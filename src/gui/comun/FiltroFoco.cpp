@@ -2,10 +2,13 @@
 
 #include "core/plataforma/Controles.h"
 #include "core/plataforma/VentanaLogica.h"
+#include "gui/comun/TextoQt.h"
 
 #include <QAbstractScrollArea>
 #include <QEvent>
 #include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QWidget>
 
 namespace dravek::gui {
@@ -143,6 +146,32 @@ bool FiltroFoco::eventFilter(QObject *objeto, QEvent *evento)
         return true;
     }
     return QObject::eventFilter(objeto, evento);
+}
+
+bool FiltroFoco::TecleaEnCaja(ControlTexto &control, QLineEdit &linea, const QKeyEvent &tecla)
+{
+    constexpr QChar Retroceso = QChar(8);
+    const QString texto = tecla.text();
+    const bool caracter =
+        texto.size() == 1 && (texto.at(0) >= QChar(32) || texto.at(0) == Retroceso);
+    if (m_ocupado || !caracter ||
+        (tecla.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) != 0) {
+        return false;
+    }
+    const std::int32_t codigo = texto.at(0).unicode();
+    std::int32_t queda = codigo;
+    Ejecuta([&control, codigo, &queda] { queda = pulsaTecla(control, codigo); });
+    if (queda == 0) {
+        return true;
+    }
+    if (queda != codigo) {
+        // The key the filter put in its place is typed instead (the other decimal separator
+        // stands for the user's).
+        linea.insert(QString(QChar(static_cast<char16_t>(queda))));
+        Ejecuta([&control, &linea] { ponTexto(control, deQt(linea.text())); });
+        return true;
+    }
+    return false;
 }
 
 } // namespace dravek::gui

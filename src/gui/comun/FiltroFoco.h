@@ -6,10 +6,13 @@
 #include <utility>
 #include <vector>
 
+class QKeyEvent;
+class QLineEdit;
 class QWidget;
 
 namespace dravek {
 class Control;
+class ControlTexto;
 class VentanaLogica;
 } // namespace dravek
 
@@ -47,6 +50,11 @@ public:
     // Whether a click on the control may act: the logic's focus is on it, moved there now if
     // needed (leave check included), and its last move was not refused.
     bool Acepta(Control &control);
+
+    // A character key typed in a box goes through the logic's key filter first: true when the
+    // filter consumed it (refused, or typed another key in its place), false when the line
+    // edit should type it as it came.
+    bool TecleaEnCaja(ControlTexto &control, QLineEdit &linea, const QKeyEvent &tecla);
 
 protected:
     bool eventFilter(QObject *objeto, QEvent *evento) override;

@@ -29,8 +29,6 @@ namespace dravek::gui {
 
 namespace {
 
-constexpr QChar Retroceso = QChar(8);
-
 // The largest a picture is shown, px: the drawings are scaled down to it, never up.
 constexpr int AnchoImagen = 300;
 constexpr int AltoImagen = 230;
@@ -631,24 +629,7 @@ bool CapturaDatosVista::eventFilter(QObject *objeto, QEvent *evento)
     if (control == nullptr || linea == nullptr || control->Locked) {
         return QDialog::eventFilter(objeto, evento);
     }
-    const auto *tecla = static_cast<QKeyEvent *>(evento);
-    const QString texto = tecla->text();
-    const bool caracter =
-        texto.size() == 1 && (texto.at(0) >= QChar(32) || texto.at(0) == Retroceso);
-    if (!caracter || (tecla->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) != 0) {
-        return QDialog::eventFilter(objeto, evento);
-    }
-    const std::int32_t codigo = texto.at(0).unicode();
-    std::int32_t queda = codigo;
-    m_filtro->Ejecuta([control, codigo, &queda] { queda = pulsaTecla(*control, codigo); });
-    if (queda == 0) {
-        return true;
-    }
-    if (queda != codigo) {
-        // The key the filter put in its place is typed instead (the other decimal separator
-        // stands for the user's).
-        linea->insert(QString(QChar(static_cast<char16_t>(queda))));
-        m_filtro->Ejecuta([control, linea] { ponTexto(*control, deQt(linea->text())); });
+    if (m_filtro->TecleaEnCaja(*control, *linea, *static_cast<QKeyEvent *>(evento))) {
         return true;
     }
     return QDialog::eventFilter(objeto, evento);

@@ -23,8 +23,6 @@ namespace dravek::gui {
 
 namespace {
 
-constexpr QChar Retroceso = QChar(8);
-
 void PonTexto(QLineEdit *campo, const CajaTexto &caja)
 {
     const QString texto = aQt(caja.Text());
@@ -227,28 +225,11 @@ bool CalculoHidraulicoVista::eventFilter(QObject *objeto, QEvent *evento)
     if (control == nullptr) {
         return QDialog::eventFilter(objeto, evento);
     }
-    if (evento->type() == QEvent::KeyPress && !m_filtro->Ocupado()) {
-        auto *campo = qobject_cast<QLineEdit *>(widget);
-        const auto *tecla = static_cast<QKeyEvent *>(evento);
-        const QString texto = tecla->text();
-        const bool caracter =
-            texto.size() == 1 && (texto.at(0) >= QChar(32) || texto.at(0) == Retroceso);
-        if (campo != nullptr && caracter &&
-            !(tecla->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-            const std::int32_t codigo = texto.at(0).unicode();
-            std::int32_t queda = codigo;
-            m_filtro->Ejecuta([control, codigo, &queda] { queda = pulsaTecla(*control, codigo); });
-            if (queda == 0) {
-                return true;
-            }
-            if (queda != codigo) {
-                // The other separator key stands for the user's.
-                campo->insert(QString(QChar(static_cast<char16_t>(queda))));
-                auto *caja = static_cast<CajaTexto *>(control);
-                m_filtro->Ejecuta([caja, campo] { ponTexto(*caja, deQt(campo->text())); });
-                return true;
-            }
-        }
+    auto *campo = qobject_cast<QLineEdit *>(widget);
+    auto *caja = dynamic_cast<ControlTexto *>(control);
+    if (evento->type() == QEvent::KeyPress && campo != nullptr && caja != nullptr &&
+        m_filtro->TecleaEnCaja(*caja, *campo, *static_cast<QKeyEvent *>(evento))) {
+        return true;
     }
     return QDialog::eventFilter(objeto, evento);
 }

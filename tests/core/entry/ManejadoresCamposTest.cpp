@@ -17,16 +17,8 @@ namespace {
 
 using pruebas::CapturaPrueba;
 using pruebas::MensajeMostrado;
-
-std::string T(std::int32_t n)
-{
-    return Texto(0, n);
-}
-
-MensajeMostrado Ok(const std::string &texto, const std::string &titulo = {})
-{
-    return {texto, BotonesMensaje::Aceptar, IconoMensaje::Ninguno, titulo};
-}
+using pruebas::Ok;
+using pruebas::T;
 
 using Prepara = std::function<void(CapturaPrueba &)>;
 using Lee = std::function<double(const EstadoObra &)>;
