@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "core/engine/PresionesCaso.h"
+#include "core/model/TextoPlano.h"
 #include "core/model/TextoRecurso.h"
 #include "core/reinforced/AjustesGuardados.h"
 #include "core/shell/MenuPrincipal.h"
@@ -67,15 +68,6 @@ constexpr const char *DistanciaTerrenoTerraplen =
 constexpr std::array<std::int32_t, 34> DesplazamientosDiseno = {
     9,  10, 11, 12, 13, 15, 16, 17, 18, 19, 20, 38, 39, 40, 41, 42, 43,
     44, 45, 46, 47, 48, 49, 50, 51, 52, 53, 54, 55, 64, 23, 24, 25, 14};
-
-std::string Recorta(const std::string &texto)
-{
-    const std::size_t primero = texto.find_first_not_of(' ');
-    if (primero == std::string::npos) {
-        return {};
-    }
-    return texto.substr(primero, texto.find_last_not_of(' ') - primero + 1);
-}
 
 // A box that applies to the run (shown, window colour) or not (hidden, grey), with its caption.
 void Muestra(Control &caja, Etiqueta &etiqueta, bool visible)

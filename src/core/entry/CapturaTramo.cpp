@@ -9,6 +9,7 @@
 #include "core/entry/AlmacenObra.h"
 #include "core/entry/CapturaDatos.h"
 #include "core/listing/FormatoNumeros.h"
+#include "core/model/TextoPlano.h"
 #include "core/model/TextoRecurso.h"
 #include "core/shell/MenuPrincipal.h"
 #include "core/storage/FormasRegistro.h"
@@ -39,22 +40,6 @@ constexpr const char *Modificaciones = "MODIFICACIONES";
 std::string T(const CapturaDatos &v, std::int32_t n)
 {
     return Texto(v.estado().ejecucion.DesplazamientoIdioma, n);
-}
-
-std::string Mayusculas(std::string texto)
-{
-    std::transform(texto.begin(), texto.end(), texto.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return texto;
-}
-
-std::string Recorta(const std::string &texto)
-{
-    const std::size_t primero = texto.find_first_not_of(' ');
-    if (primero == std::string::npos) {
-        return {};
-    }
-    return texto.substr(primero, texto.find_last_not_of(' ') - primero + 1);
 }
 
 bool Pregunta(CapturaDatos &v, std::int32_t texto, std::int32_t titulo)

@@ -10,6 +10,7 @@
 #include "core/entry/AlmacenObra.h"
 #include "core/entry/AyudasManejadores.h"
 #include "core/entry/CapturaDatos.h"
+#include "core/model/TextoPlano.h"
 #include "core/shell/MenuPrincipal.h"
 #include "core/storage/FormasRegistro.h"
 #include "core/storage/RegistrosObra.h"
@@ -42,25 +43,6 @@ constexpr const char *Altas = "ALTAS";
 
 // The default first fill height of a new project, m.
 constexpr double AlturaInicialNueva = 3.0;
-
-std::string Mayusculas(std::string texto)
-{
-    for (char &c : texto) {
-        if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 'a' + 'A');
-        }
-    }
-    return texto;
-}
-
-std::string SinBlancos(const std::string &texto)
-{
-    const std::size_t i = texto.find_first_not_of(' ');
-    if (i == std::string::npos) {
-        return {};
-    }
-    return texto.substr(i, texto.find_last_not_of(' ') - i + 1);
-}
 
 // The run number a value stands for: the nearest whole number, a half going to the even one;
 // nothing beyond the run numbers the file can hold.
@@ -241,7 +223,7 @@ bool CapturaDatos::ConfirmaCierre()
         return false;
     }
     AlmacenObra &almacen = *m_servicios.almacen;
-    const std::string modo = Mayusculas(SinBlancos(e.ejecucion.ModoCaptura));
+    const std::string modo = Mayusculas(Recorta(e.ejecucion.ModoCaptura));
     if (e.ejecucion.DatosModificados && (modo == Altas || modo == Modificaciones)) {
         // The run is written with the header.
         if (!ValidaObraYTramo(*this, true) || !almacen.GrabaTramo(*this, modo == Altas)) {
@@ -329,14 +311,14 @@ void CapturaDatos::edTramo_Validate(bool &Cancel)
                                T(*this, TextoAviso)) == RespuestaMensaje::Si) {
             btNuevoTramo_Click();
             e.tramo.TramoActual =
-                LeeEntero(SinBlancos(edTramo.Text()), e.ejecucion).value_or(std::int16_t{0});
+                LeeEntero(Recorta(edTramo.Text()), e.ejecucion).value_or(std::int16_t{0});
         }
         return;
     }
 
     // The run already on the window: nothing is reloaded. Only a run really in capture counts,
     // so that a number left over from a dropped run cannot stand for a loaded one.
-    if (numero && *numero == anterior && !SinBlancos(e.ejecucion.ModoCaptura).empty()) {
+    if (numero && *numero == anterior && !Recorta(e.ejecucion.ModoCaptura).empty()) {
         HabilitaOrdenesTramo();
         return;
     }
@@ -344,7 +326,7 @@ void CapturaDatos::edTramo_Validate(bool &Cancel)
     // The run is looked for before anything is dropped: a number not listed changes nothing.
     int posicion = 0;
     for (int i = 0; numero && i < edTramo.ListCount() && posicion == 0; ++i) {
-        const std::optional<double> n = LeeReal(SinBlancos(edTramo.List(i)), e.ejecucion);
+        const std::optional<double> n = LeeReal(Recorta(edTramo.List(i)), e.ejecucion);
         if (n && NumeroRedondeado(*n) == numero) {
             posicion = i + 1;
         }
@@ -377,7 +359,7 @@ bool CapturaDatos::CargaTramoElegido(int posicion)
     if (posicion < 1 || posicion > edTramo.ListCount()) {
         return false;
     }
-    const std::string numero = SinBlancos(edTramo.List(posicion - 1));
+    const std::string numero = Recorta(edTramo.List(posicion - 1));
     ponTexto(edTramo2, numero);
     AlmacenObra *almacen = m_servicios.almacen;
     if (almacen == nullptr || !almacen->CargaTramo(*this, static_cast<std::int16_t>(posicion))) {

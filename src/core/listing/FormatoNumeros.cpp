@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "core/listing/DigitosDecimales.h"
+#include "core/model/TextoPlano.h"
 #include "core/model/Utf8.h"
 
 namespace dravek {
@@ -286,11 +287,7 @@ std::string Blancos(int n)
 
 std::string QuitaBlancos(const std::string &texto)
 {
-    const std::size_t primero = texto.find_first_not_of(' ');
-    if (primero == std::string::npos) {
-        return {};
-    }
-    return texto.substr(primero, texto.find_last_not_of(' ') - primero + 1);
+    return Recorta(texto);
 }
 
 std::string FormateaMascara(double valor, std::string_view mascara, std::string_view separador)

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/listing/FormatoNumeros.h"
+#include "core/model/TextoPlano.h"
 #include "core/model/TextoRecurso.h"
 
 namespace dravek {
@@ -22,16 +23,6 @@ constexpr std::int32_t LineasPaginaPantalla = 72;
 
 // Rounding of the summed line heights must not push the last line of a full page over.
 constexpr double ToleranciaPagina = 1e-9; // mm
-
-// The text without the blanks (' ' only) at either end.
-std::string_view SinBlancos(std::string_view texto)
-{
-    const std::size_t primero = texto.find_first_not_of(' ');
-    if (primero == std::string_view::npos) {
-        return {};
-    }
-    return texto.substr(primero, texto.find_last_not_of(' ') - primero + 1);
-}
 
 // PartirTexto on a view of the rest, which moves past the head line. Only the first ancho + 1
 // characters decide where the line breaks, so no more of the text is looked at: a title split

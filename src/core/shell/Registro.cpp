@@ -1,5 +1,6 @@
 #include "core/shell/Registro.h"
 
+#include "core/model/TextoPlano.h"
 #include "core/model/Utf8.h"
 
 #include <charconv>
@@ -8,16 +9,6 @@
 namespace dravek {
 
 namespace {
-
-std::string_view SinBlancos(std::string_view texto)
-{
-    const auto inicio = texto.find_first_not_of(' ');
-    if (inicio == std::string_view::npos) {
-        return {};
-    }
-    const auto fin = texto.find_last_not_of(' ');
-    return texto.substr(inicio, fin - inicio + 1);
-}
 
 std::string TextoDe(const DatoRegistro &vValor)
 {

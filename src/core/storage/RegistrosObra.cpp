@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "core/model/TextoPlano.h"
 #include "core/model/TextoRecurso.h"
 
 namespace dravek {
@@ -14,15 +15,6 @@ constexpr std::string_view PrefijoGolpeAriete = "GAriete: ";
 constexpr std::size_t LargoPrefijo = 9;
 constexpr std::size_t LargoValorCabecera = 20; // characters 10 to 29
 constexpr std::int32_t TextoSi = 178;          // "Si"
-
-std::string Recorta(std::string_view texto)
-{
-    const std::size_t primero = texto.find_first_not_of(' ');
-    if (primero == std::string_view::npos) {
-        return {};
-    }
-    return std::string(texto.substr(primero, texto.find_last_not_of(' ') - primero + 1));
-}
 
 // Characters 10 to 10 + largo - 1 of a header record (ASCII), trimmed.
 std::string ValorCabecera(std::string_view registro, std::size_t largo)

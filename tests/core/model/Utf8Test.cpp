@@ -1,4 +1,5 @@
 #include "core/model/Utf8.h"
+#include "core/model/TextoPlano.h"
 
 #include <gtest/gtest.h>
 
@@ -29,6 +30,31 @@ TEST(Utf8, CaracteresYCodigos)
         SCOPED_TRACE(caso.texto);
         EXPECT_EQ(CuentaCaracteresUtf8(caso.texto), caso.caracteres);
         EXPECT_EQ(CodigoCaracterUtf8(caso.texto, 0), caso.primerCodigo);
+    }
+}
+
+// Records pad with blanks and compare run numbers and capture modes in capitals: a tab or an
+// accented letter is part of the text, never trimmed or changed, whatever the C locale.
+TEST(TextoPlano, RecortaYMayusculas)
+{
+    struct Caso {
+        std::string texto;
+        std::string recortado;
+        std::string mayusculas;
+    };
+    const std::vector<Caso> casos = {
+        {"  altas  ", "altas", "  ALTAS  "},
+        {"     ", "", "     "},
+        {"", "", ""},
+        {"\tx ", "\tx", "\tX "},
+        {" riñones", "riñones", " RIñONES"},
+        {"\xF1o ", "\xF1o", "\xF1O "},
+    };
+    for (const Caso &caso : casos) {
+        SCOPED_TRACE(caso.texto);
+        EXPECT_EQ(SinBlancos(caso.texto), caso.recortado);
+        EXPECT_EQ(Recorta(caso.texto), caso.recortado);
+        EXPECT_EQ(Mayusculas(caso.texto), caso.mayusculas);
     }
 }
 

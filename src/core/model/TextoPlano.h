@@ -1,0 +1,18 @@
+#pragma once
+
+// Trimming and case of the texts the program compares: boxes, file records, registry values.
+// Blanks are ' ' only, as the fixed-width records pad with them; case changes touch ASCII
+// letters only, so a UTF-8 text keeps its other characters whole whatever the C locale.
+
+#include <string>
+#include <string_view>
+
+namespace dravek {
+
+// The text without the blanks at either end; a text of blanks only gives "".
+std::string_view SinBlancos(std::string_view texto);
+std::string Recorta(std::string_view texto);
+
+std::string Mayusculas(std::string texto);
+
+} // namespace dravek
