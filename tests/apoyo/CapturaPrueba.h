@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "apoyo/AnulacionAjustesGrabadora.h"
+#include "apoyo/CarpetaPrueba.h"
 #include "apoyo/MensajesGrabadora.h"
 #include "core/entry/CapturaDatos.h"
 #include "core/model/EstadoObra.h"
@@ -60,19 +61,7 @@ class CapturaPrueba {
 public:
     explicit CapturaPrueba(Figuras figuras = Figuras::Presentes)
     {
-        const auto *info = ::testing::UnitTest::GetInstance()->current_test_info();
-        std::string nombre = "dravek_captura";
-        if (info != nullptr) {
-            nombre += std::string("_") + info->test_suite_name() + "_" + info->name();
-        }
-        for (char &c : nombre) {
-            if (c == '/') {
-                c = '_';
-            }
-        }
-        m_carpeta = std::filesystem::temp_directory_path() / nombre;
-        std::filesystem::remove_all(m_carpeta);
-        std::filesystem::create_directories(m_carpeta);
+        m_carpeta = CarpetaPrueba("dravek_captura");
         if (figuras == Figuras::Presentes) {
             for (const char *f : {"Lur2211.bmp", "Lur2221.bmp", "Zanja1a.bmp"}) {
                 std::ofstream(m_carpeta / f) << "BM";

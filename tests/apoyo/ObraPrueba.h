@@ -11,6 +11,7 @@
 #include <iterator>
 #include <string>
 
+#include "apoyo/CarpetaPrueba.h"
 #include "apoyo/DialogosFicheroGuionizados.h"
 #include "apoyo/FicherosEnMemoria.h"
 #include "apoyo/MensajesGrabadora.h"
@@ -22,29 +23,11 @@
 
 namespace dravek::pruebas {
 
-inline std::string LeeFicheroPrueba(const std::string &ruta)
-{
-    std::ifstream f(ruta, std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
-}
-
 class ObraPrueba {
 public:
     explicit ObraPrueba(char separador = ',')
     {
-        const auto *info = ::testing::UnitTest::GetInstance()->current_test_info();
-        std::string nombre = "dravek_obra";
-        if (info != nullptr) {
-            nombre += std::string("_") + info->test_suite_name() + "_" + info->name();
-        }
-        for (char &c : nombre) {
-            if (c == '/') {
-                c = '_';
-            }
-        }
-        m_carpeta = std::filesystem::temp_directory_path() / nombre;
-        std::filesystem::remove_all(m_carpeta);
-        std::filesystem::create_directories(m_carpeta);
+        m_carpeta = CarpetaPrueba("dravek_obra");
         for (const char *f : {"Lur2211.bmp", "Lur2221.bmp", "Zanja1a.bmp", "ZanjaT1a.bmp",
                               "Terrapl1.bmp", "Zanja2a.bmp", "ZanjaT2a.bmp", "Terrapl2.bmp"}) {
             std::ofstream(m_carpeta / f) << "BM";

@@ -2,6 +2,7 @@
 // written in blocks, it must hold byte for byte what the line-at-a-time writer wrote, however
 // the command ends; a debug file that cannot be opened must not stop or change the calculation.
 
+#include "apoyo/CarpetaPrueba.h"
 #include "apoyo/DepuracionGrabadora.h"
 #include "apoyo/ImpresoraGrabadora.h"
 #include "apoyo/RelojFijo.h"
@@ -101,20 +102,13 @@ class DepuracionTramoTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        m_carpeta = std::filesystem::temp_directory_path() /
-                    ("dravek-depuracion-tramo-" +
-                     std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        std::filesystem::remove_all(m_carpeta);
+        m_carpeta = pruebas::CarpetaPrueba("dravek-depuracion-tramo");
+        // The debug file makes its own folder.
+        std::filesystem::remove(m_carpeta);
     }
     void TearDown() override { std::filesystem::remove_all(m_carpeta); }
 
-    static std::string Lee(const std::string &ruta)
-    {
-        std::ifstream fichero(ruta, std::ios::binary);
-        std::ostringstream texto;
-        texto << fichero.rdbuf();
-        return texto.str();
-    }
+    static std::string Lee(const std::string &ruta) { return pruebas::LeeFicheroPrueba(ruta); }
 
     std::filesystem::path m_carpeta;
 };

@@ -1,5 +1,6 @@
 #include "core/engine/Ovaliz.h"
 
+#include "apoyo/CarpetaPrueba.h"
 #include "apoyo/ContextoPrueba.h"
 #include "apoyo/DepuracionGrabadora.h"
 #include "apoyo/ImpresoraGrabadora.h"
@@ -521,20 +522,13 @@ class FicheroDepuracionTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        m_carpeta = std::filesystem::temp_directory_path() /
-                    ("dravek-depuracion-" +
-                     std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        std::filesystem::remove_all(m_carpeta);
+        m_carpeta = pruebas::CarpetaPrueba("dravek-depuracion");
+        // The debug file makes its own folder.
+        std::filesystem::remove(m_carpeta);
     }
     void TearDown() override { std::filesystem::remove_all(m_carpeta); }
 
-    static std::string Lee(const std::string &ruta)
-    {
-        std::ifstream fichero(ruta, std::ios::binary);
-        std::ostringstream texto;
-        texto << fichero.rdbuf();
-        return texto.str();
-    }
+    static std::string Lee(const std::string &ruta) { return pruebas::LeeFicheroPrueba(ruta); }
 
     std::filesystem::path m_carpeta;
 };

@@ -3,6 +3,7 @@
 // closes or the program ends.
 
 #include "core/entry/ObraCapturaDatos.h"
+#include "apoyo/CarpetaPrueba.h"
 #include "core/model/TextoRecurso.h"
 #include "core/shell/FormaPrincipal.h"
 #include "core/storage/RegistrosObra.h"
@@ -112,11 +113,7 @@ class Banco {
 public:
     Banco()
     {
-        m_carpeta = std::filesystem::temp_directory_path() / "dravek_obra_captura";
-        const auto *info = ::testing::UnitTest::GetInstance()->current_test_info();
-        m_carpeta += std::string("_") + info->name();
-        std::filesystem::remove_all(m_carpeta);
-        std::filesystem::create_directories(m_carpeta);
+        m_carpeta = pruebas::CarpetaPrueba("dravek_obra_captura");
         for (const char *f : {"Lur2211.bmp", "Lur2221.bmp", "Zanja1a.bmp", "ZanjaT1a.bmp",
                               "Terrapl1.bmp", "Zanja2a.bmp", "ZanjaT2a.bmp", "Terrapl2.bmp"}) {
             std::ofstream(m_carpeta / f) << "BM";

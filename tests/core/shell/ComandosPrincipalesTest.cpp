@@ -1,3 +1,4 @@
+#include "apoyo/CarpetaPrueba.h"
 #include "apoyo/TemporizadorGrabador.h"
 #include "core/listing/Depuracion.h"
 #include "core/model/TextoRecurso.h"
@@ -50,13 +51,8 @@ const auto SinObra = Esperado(true, true, false, false, false, false, false);
 // help page and logo.
 class Carpeta {
 public:
-    explicit Carpeta(bool ayudaInglesa)
-        : m_ruta(fs::temp_directory_path() /
-                 ("dravek_principal_" +
-                  std::string(::testing::UnitTest::GetInstance()->current_test_info()->name())))
+    explicit Carpeta(bool ayudaInglesa) : m_ruta(pruebas::CarpetaPrueba("dravek_principal"))
     {
-        fs::remove_all(m_ruta);
-        fs::create_directories(m_ruta);
         for (const char *f :
              {"LUR#GM", "LUR#ES", "LUR#PM", "Anagrama2.bmp", "Anagrama2Ing.bmp", "Dravekesp.html"})
             fs::copy_file(fs::path(DRAVEK_DATOS_PROGRAMA) / f, m_ruta / f);

@@ -1,6 +1,7 @@
 // The program's files on the disk: whole reads, and writes that replace a file at once or leave
 // it as it was.
 
+#include "apoyo/CarpetaPrueba.h"
 #include "core/storage/Ficheros.h"
 
 #include <gtest/gtest.h>
@@ -17,15 +18,7 @@ namespace fs = std::filesystem;
 
 class FicherosDisco : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        const auto *info = ::testing::UnitTest::GetInstance()->current_test_info();
-        m_carpeta = fs::temp_directory_path() /
-                    (std::string("dravek-ficheros-") + info->name() + "-" +
-                     std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
-        fs::remove_all(m_carpeta);
-        fs::create_directories(m_carpeta);
-    }
+    void SetUp() override { m_carpeta = pruebas::CarpetaPrueba("dravek-ficheros"); }
     void TearDown() override { fs::remove_all(m_carpeta); }
 
     std::string Ruta(const std::string &nombre) const { return (m_carpeta / nombre).string(); }
