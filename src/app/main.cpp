@@ -76,6 +76,7 @@ int main(int argc, char *argv[])
     calculo.PonFicheroDepuracion(&depuracion);
     obra.PonComandos(&calculo);
     ventanas.PonCalculo(&calculo);
+    ventanas.PonTrabajo(&trabajo);
     logica.Conecta(&obra, ventanas, &calculo);
 
     dravek::gui::TemporizadorQt temporizador;

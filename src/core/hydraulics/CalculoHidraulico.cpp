@@ -47,8 +47,9 @@ constexpr int DecimalesMaximos = 20;
 
 } // namespace
 
-CalculoHidraulico::CalculoHidraulico(EstadoObra &estado, Mensajes &mensajes, SalidaListado &salida)
-    : m_estado(estado), m_mensajes(mensajes), m_salida(salida)
+CalculoHidraulico::CalculoHidraulico(EstadoObra &estado, Mensajes &mensajes, SalidaListado &salida,
+                                     TrabajoImpresion *trabajo)
+    : m_estado(estado), m_mensajes(mensajes), m_salida(salida), m_trabajo(trabajo)
 {
     lbTextoAyuda.Locked = true;
     edPantallaCh.Locked = true;
@@ -254,6 +255,10 @@ void CalculoHidraulico::PoneBotones(bool flag)
 
 void CalculoHidraulico::Calcula(bool PorImpresora)
 {
+    // The printer the engineer chose, or a PDF file: cancelled, nothing is printed.
+    if (PorImpresora && m_trabajo != nullptr && !m_trabajo->Empieza()) {
+        return;
+    }
     std::string texto;
     SalidaHidraulica salida{m_estado, m_salida, texto};
     // The listings are handed copies of the values the calculation reads.
@@ -290,12 +295,18 @@ void CalculoHidraulico::Calcula(bool PorImpresora)
         }
         break;
     default:
+        if (PorImpresora && m_trabajo != nullptr) {
+            m_trabajo->Aborta();
+        }
         return;
     }
     ponTexto(edPantallaCh, texto);
     // No printer, a printer that fails or refuses the document: the engineer is told, the
     // window stays open and the result box keeps the listing.
     if (resultado != SinErrorImpresora) {
+        if (PorImpresora && m_trabajo != nullptr) {
+            m_trabajo->Aborta();
+        }
         Error(T(TxImpresionFallida));
     }
 }

@@ -13,6 +13,7 @@
 #include "core/model/EstadoObra.h"
 #include "core/plataforma/Controles.h"
 #include "core/plataforma/Mensajes.h"
+#include "core/plataforma/TrabajoImpresion.h"
 #include "core/plataforma/VentanaLogica.h"
 
 namespace dravek {
@@ -26,8 +27,10 @@ inline constexpr int DatoCaudal = 1;
 
 class CalculoHidraulico : public VentanaLogica {
 public:
-    // All three must outlive the window; the listings print on the sink's printer.
-    CalculoHidraulico(EstadoObra &estado, Mensajes &mensajes, SalidaListado &salida);
+    // All must outlive the window; the listings print on the sink's printer, readied by the
+    // print job when there is one (the chosen printer and its copies, or a PDF file).
+    CalculoHidraulico(EstadoObra &estado, Mensajes &mensajes, SalidaListado &salida,
+                      TrabajoImpresion *trabajo = nullptr);
 
     // Frames are plain captions here: they only group and title the controls (frRugosidad has
     // none).
@@ -94,6 +97,7 @@ private:
     EstadoObra &m_estado;
     Mensajes &m_mensajes;
     SalidaListado &m_salida;
+    TrabajoImpresion *m_trabajo;
     DatosHidraulicos m_datos;
     CajaTexto *m_seleccion = nullptr;
     bool m_descargada = false;

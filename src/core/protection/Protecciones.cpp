@@ -17,8 +17,9 @@ constexpr double PHNeutro = 7;
 
 } // namespace
 
-Protecciones::Protecciones(EstadoObra &estado, Mensajes &mensajes, SalidaListado &salida)
-    : m_estado(estado), m_mensajes(mensajes), m_salida(salida)
+Protecciones::Protecciones(EstadoObra &estado, Mensajes &mensajes, SalidaListado &salida,
+                           TrabajoImpresion *trabajo)
+    : m_estado(estado), m_mensajes(mensajes), m_salida(salida), m_trabajo(trabajo)
 {
     for (int i = 0; i < NumeroEntradasAgresividad; ++i) {
         CajaTexto &caja = txpH[static_cast<std::size_t>(i)];
@@ -141,6 +142,10 @@ EtiquetasAgresividad Protecciones::Etiquetas()
 
 void Protecciones::CalculaAgresividad(bool PorImpresora)
 {
+    // The printer the engineer chose, or a PDF file: cancelled, nothing is printed.
+    if (PorImpresora && m_trabajo != nullptr && !m_trabajo->Empieza()) {
+        return;
+    }
     EntradasAgresividad entradas;
     for (std::size_t i = 0; i < txpH.size(); ++i) {
         entradas.txpH[i] = txpH[i].Text();
@@ -150,6 +155,10 @@ void Protecciones::CalculaAgresividad(bool PorImpresora)
     const InformeAgresividad informe = ::dravek::CalculaAgresividad(
         m_estado, m_salida, m_mensajes, Etiquetas(), entradas, PorImpresora, texto);
     ponTexto(edResultadoAgres, texto);
+    // Half a report, or none, is not handed to the printer or left in the file.
+    if (PorImpresora && m_trabajo != nullptr && informe.resultado != ResultadoAgresividad::Escrito) {
+        m_trabajo->Aborta();
+    }
     if (informe.resultado == ResultadoAgresividad::EntradaIncorrecta) {
         CajaTexto &caja = txpH[static_cast<std::size_t>(informe.elementoIncorrecto)];
         SetFocus(caja);

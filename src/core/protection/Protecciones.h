@@ -13,6 +13,7 @@
 #include "core/model/EstadoObra.h"
 #include "core/plataforma/Controles.h"
 #include "core/plataforma/Mensajes.h"
+#include "core/plataforma/TrabajoImpresion.h"
 #include "core/plataforma/VentanaLogica.h"
 #include "core/protection/InformeAgresividad.h"
 #include "core/shell/TextoRico.h"
@@ -21,8 +22,10 @@ namespace dravek {
 
 class Protecciones : public VentanaLogica {
 public:
-    // All three must outlive the window; the report prints on the sink's printer.
-    Protecciones(EstadoObra &estado, Mensajes &mensajes, SalidaListado &salida);
+    // All must outlive the window; the report prints on the sink's printer, readied by the
+    // print job when there is one (the chosen printer and its copies, or a PDF file).
+    Protecciones(EstadoObra &estado, Mensajes &mensajes, SalidaListado &salida,
+                 TrabajoImpresion *trabajo = nullptr);
 
     // Frames are plain captions here: they only group and title the inputs.
     Etiqueta Frame1{*this, "Frame1"};
@@ -90,6 +93,7 @@ private:
     EstadoObra &m_estado;
     Mensajes &m_mensajes;
     SalidaListado &m_salida;
+    TrabajoImpresion *m_trabajo;
     std::array<double, NumeroEntradasAgresividad> m_ValoresAgresividad{};
     std::string m_ficheroNotas;
     DocumentoRico m_nota;

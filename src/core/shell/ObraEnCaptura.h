@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "core/plataforma/TrabajoImpresion.h"
+
 namespace dravek {
 
 class AjustesGuardados;
@@ -60,17 +62,6 @@ public:
     virtual void MuestraAjustes() = 0;
     // Closes the main window: the program ends.
     virtual void Termina() = 0;
-};
-
-// Where a printed document goes.
-class TrabajoImpresion {
-public:
-    virtual ~TrabajoImpresion() = default;
-    // Readies the printer for a new document: the chosen printer, or a PDF file asked for
-    // when no printer is installed. False when the engineer cancelled.
-    virtual bool Empieza() = 0;
-    // Drops the document begun: nothing of it reaches the printer or the file.
-    virtual void Aborta() = 0;
 };
 
 } // namespace dravek

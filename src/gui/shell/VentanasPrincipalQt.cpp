@@ -47,14 +47,14 @@ void VentanasPrincipalQt::MuestraAjustes() {}
 
 void VentanasPrincipalQt::MuestraCalculoHidraulico()
 {
-    CalculoHidraulico logica(m_estado, m_mensajes, m_salida);
+    CalculoHidraulico logica(m_estado, m_mensajes, m_salida, m_trabajo);
     CalculoHidraulicoVista vista(logica, &m_principal);
     vista.exec();
 }
 
 void VentanasPrincipalQt::MuestraProtecciones()
 {
-    Protecciones logica(m_estado, m_mensajes, m_salida);
+    Protecciones logica(m_estado, m_mensajes, m_salida, m_trabajo);
     ProteccionesVista vista(logica, &m_principal);
     vista.exec();
 }

@@ -25,6 +25,8 @@ public:
 
     // The commands that own the listing window; they need these windows to exist first.
     void PonCalculo(ComandosCalculo *calculo) { m_calculo = calculo; }
+    // The print job that readies the chosen printer for the calculator's and adviser's prints.
+    void PonTrabajo(TrabajoImpresion *trabajo) { m_trabajo = trabajo; }
 
     void MuestraImpresoras() override;
     void MuestraCalculoHidraulico() override;
@@ -44,6 +46,7 @@ private:
     ServicioImpresoras &m_impresoras;
     SalidaListado &m_salida;
     ComandosCalculo *m_calculo = nullptr;
+    TrabajoImpresion *m_trabajo = nullptr;
 };
 
 } // namespace dravek::gui

@@ -11,6 +11,7 @@
 #include "apoyo/MensajesGrabadora.h"
 #include "apoyo/RelojFijo.h"
 #include "apoyo/TextoPrueba.h"
+#include "apoyo/TrabajoFalso.h"
 
 #include <gtest/gtest.h>
 
@@ -417,6 +418,52 @@ TEST_F(CalculoHidraulicoTest, FalloDeImpresoraSeAvisaYLaVentanaSigue)
     mensajes.olvida();
     pulsa(v.btImprimeCh);
     EXPECT_TRUE(mensajes.mostrados().empty());
+}
+
+// The print goes through the job that readies the chosen printer: a cancelled choice of file
+// prints nothing, a failed document is dropped, calculating on screen starts no job.
+TEST_F(CalculoHidraulicoTest, ImprimirPasaPorElTrabajoDeImpresion)
+{
+    struct Caso {
+        const char *nombre;
+        bool acepta;
+        bool falla;
+        int abortados;
+        bool impreso;
+        std::size_t mensajes;
+    };
+    const std::vector<Caso> casos = {
+        {"impreso", true, false, 0, true, 0},
+        {"cancelado", false, false, 0, false, 0},
+        {"fallido", true, true, 1, true, 1},
+    };
+    for (const Caso &caso : casos) {
+        SCOPED_TRACE(caso.nombre);
+        pruebas::ImpresoraGrabadora papel;
+        SalidaListado salida{reloj, papel};
+        pruebas::MensajesGrabadora avisos{pruebas::Guion::Estricto};
+        pruebas::TrabajoFalso trabajo;
+        trabajo.acepta = caso.acepta;
+        CalculoHidraulico ventana{estado, avisos, salida, &trabajo};
+        ventana.Form_Load();
+        ASSERT_TRUE(ventana.cambiaFoco(ventana.txDatoOrigen));
+        ponTexto(ventana.txDatoOrigen, "0,001");
+        ASSERT_TRUE(ventana.cambiaFoco(ventana.btCalculoHidraulico));
+        pulsa(ventana.btCalculoHidraulico);
+        EXPECT_EQ(trabajo.empezados, 0);
+
+        if (caso.falla) {
+            papel.FallaFinDocumento(ErrorPropioImpresora);
+            avisos.responde(RespuestaMensaje::Aceptar);
+        }
+        const std::size_t antes = papel.operaciones().size();
+        pulsa(ventana.btImprimeCh);
+        EXPECT_EQ(trabajo.empezados, 1);
+        EXPECT_EQ(trabajo.abortados, caso.abortados);
+        EXPECT_EQ(papel.operaciones().size() > antes, caso.impreso);
+        EXPECT_EQ(avisos.mostrados().size(), caso.mensajes);
+        EXPECT_FALSE(ventana.Descargada());
+    }
 }
 
 TEST_F(CalculoHidraulicoTest, CerrarDescargaLaVentana)

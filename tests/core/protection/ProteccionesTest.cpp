@@ -4,6 +4,7 @@
 #include "apoyo/MensajesGrabadora.h"
 #include "apoyo/RelojFijo.h"
 #include "apoyo/TextoPrueba.h"
+#include "apoyo/TrabajoFalso.h"
 
 #include <gtest/gtest.h>
 
@@ -335,6 +336,49 @@ TEST(ProteccionesImpresora, UnFalloDeImpresoraSeAvisaYLaVentanaSigueAbierta)
                                              IconoMensaje::Ninguno, ""}}));
     EXPECT_FALSE(ventana.Descargada());
     EXPECT_TRUE(ventana.edResultadoAgres.Text().starts_with("ANÁLISIS DE MEDIOS AGRESIVOS\n"));
+}
+
+// The report prints through the job that readies the chosen printer: a cancelled choice of
+// file prints nothing, a failed document is dropped.
+TEST(ProteccionesImpresora, ImprimirPasaPorElTrabajoDeImpresion)
+{
+    struct Caso {
+        const char *nombre;
+        bool acepta;
+        bool falla;
+        int abortados;
+        bool impreso;
+    };
+    const std::vector<Caso> casos = {
+        {"impreso", true, false, 0, true},
+        {"cancelado", false, false, 0, false},
+        {"fallido", true, true, 1, true},
+    };
+    for (const Caso &caso : casos) {
+        SCOPED_TRACE(caso.nombre);
+        EstadoObra estado;
+        MensajesGrabadora mensajes{Guion::Estricto};
+        pruebas::RelojFijo reloj;
+        ImpresoraQueFalla fallida;
+        ImpresoraGrabadora buena;
+        ImpresoraGrabadora &impresora = caso.falla ? fallida : buena;
+        SalidaListado salida{reloj, impresora};
+        pruebas::TrabajoFalso trabajo;
+        trabajo.acepta = caso.acepta;
+        Protecciones ventana{estado, mensajes, salida, &trabajo};
+        ventana.Form_Load();
+        ventana.cumplePeticionFoco();
+        if (caso.falla) {
+            mensajes.responde(RespuestaMensaje::Aceptar);
+        }
+        ASSERT_TRUE(ventana.cambiaFoco(ventana.btImprimeAgres));
+        pulsa(ventana.btImprimeAgres);
+        EXPECT_EQ(trabajo.empezados, 1);
+        EXPECT_EQ(trabajo.abortados, caso.abortados);
+        EXPECT_EQ(!impresora.operaciones().empty(), caso.impreso);
+        EXPECT_EQ(mensajes.mostrados().size(), caso.falla ? 1U : 0U);
+        EXPECT_FALSE(ventana.Descargada());
+    }
 }
 
 TEST_F(ProteccionesTest, CerrarDescargaLaVentana)

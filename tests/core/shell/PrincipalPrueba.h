@@ -7,6 +7,7 @@
 #include "apoyo/AnulacionAjustesGrabadora.h"
 #include "apoyo/ContextoPrueba.h"
 #include "apoyo/MensajesGrabadora.h"
+#include "apoyo/TrabajoFalso.h"
 #include "apoyo/TramoPrueba.h"
 #include "core/entry/CapturaDatos.h"
 #include "core/shell/ComandosCalculo.h"
@@ -108,19 +109,6 @@ public:
 
 private:
     ComandosCalculo *&m_calculo;
-};
-
-class TrabajoFalso final : public TrabajoImpresion {
-public:
-    bool Empieza() override
-    {
-        ++empezados;
-        return acepta;
-    }
-    void Aborta() override { ++abortados; }
-    bool acepta = true;
-    int empezados = 0;
-    int abortados = 0;
 };
 
 // Records the run number the design is handed with each case.
