@@ -147,10 +147,12 @@ bool ObraCapturaDatos::CargaTramo(int posicion)
 AjustesGuardados *ObraCapturaDatos::Ajustes()
 {
     m_ajustes.reset();
+    m_ajustesRehusados = false;
     if (!m_cargada) {
         return nullptr;
     }
     AlmacenObra::AjustesCalculo calculo = m_almacen.AjustesParaCalcular(*m_captura);
+    m_ajustesRehusados = !calculo.permitido;
     m_ajustes = std::move(calculo.ajustes);
     return m_ajustes.get();
 }

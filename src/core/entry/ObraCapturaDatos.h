@@ -58,6 +58,7 @@ public:
     void ConfirmaGrabaTramo() override;
     bool CargaTramo(int posicion) override;
     AjustesGuardados *Ajustes() override;
+    bool AjustesRehusados() const override { return m_ajustesRehusados; }
 
     AlmacenObra &almacen() { return m_almacen; }
     VistaCaptura *vista() { return m_cargada ? m_vista.get() : nullptr; }
@@ -83,6 +84,7 @@ private:
     bool m_cargada = false;
     // The overrides of the calculation under way.
     std::unique_ptr<FicheroAjustes> m_ajustes;
+    bool m_ajustesRehusados = false;
 };
 
 } // namespace dravek

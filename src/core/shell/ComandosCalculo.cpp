@@ -32,7 +32,12 @@ ComandosCalculo::ComandosCalculo(EstadoObra &estado, ServiciosCalculo servicios)
 
 ErrorCalculo ComandosCalculo::PasadaTramo()
 {
-    ContextoCalculo contexto{m_estado, m_s.salida, m_s.depuracion, m_s.diseno, m_s.obra.Ajustes()};
+    AjustesGuardados *ajustes = m_s.obra.Ajustes();
+    // Overrides that should have been voided are not applied, nor is the run calculated
+    // without them: the engineer has been told why.
+    if (m_s.obra.AjustesRehusados())
+        return ErrorCalculo::Con({});
+    ContextoCalculo contexto{m_estado, m_s.salida, m_s.depuracion, m_s.diseno, ajustes};
     try {
         GuardaUnidadesCalculo enUnidadesCalculo(m_estado);
         std::int32_t caso = 1;
@@ -51,6 +56,9 @@ void ComandosCalculo::AbreDepuracion(std::optional<GuardaFicheroDepuracion> &gua
 
 void ComandosCalculo::MuestraError(const ErrorCalculo &error)
 {
+    // No error, or one without text, which has been told where it arose.
+    if (!error || error.mensaje.empty())
+        return;
     m_s.mensajes.Muestra(error.mensaje, BotonesMensaje::Aceptar, IconoMensaje::Exclamacion, "");
 }
 
@@ -90,13 +98,17 @@ void ComandosCalculo::CalculaTramo()
     PreparaListado();
     // The window's own loading sets the options for the run now on screen.
     m_listado.Form_Load();
+    ErrorCalculo error;
     {
         std::optional<GuardaFicheroDepuracion> depuracion;
         AbreDepuracion(depuracion);
         // A calculation that stops keeps its message in the listing too, which is shown.
-        if (const ErrorCalculo error = PasadaTramo())
-            MuestraError(error);
+        error = PasadaTramo();
+        MuestraError(error);
     }
+    // A run refused before its first case has no listing to show.
+    if (error && error.mensaje.empty())
+        return;
     ponTexto(m_listado.edPantalla, m_s.salida.TextoPantalla());
     m_s.ventanas.MuestraListado();
 }

@@ -42,6 +42,9 @@ public:
     virtual bool CargaTramo(int posicion) = 0;
     // The stored reinforcement overrides of the open project; null when it has none.
     virtual AjustesGuardados *Ajustes() = 0;
+    // The last call to Ajustes refused the run: overrides the engineer dropped could not be
+    // voided in the file, which has been told, and the run must not be calculated with them.
+    virtual bool AjustesRehusados() const { return false; }
 };
 
 // The windows that the main menu shows modally, and the end of the program: the view's side.

@@ -461,6 +461,28 @@ TEST(ComandosCalculo, UnTramoInvalidoDetieneLaObraYConservaElListado)
         EXPECT_NE(op.tipo, pruebas::TipoOperacion::FinDocumento);
 }
 
+// Overrides that could not be voided have been told where the store found it: the run is not
+// calculated without them, alone or in the whole project's pass, and nothing more is said of
+// it but where the pass stopped.
+TEST(ComandosCalculo, AjustesSinAnularNoSeCalculan)
+{
+    pruebas::PrincipalPrueba p;
+    ObraDeDosTramos(p);
+    p.obra.rehusaAjustes = true;
+    ponTexto(p.captura.edTramo, "7");
+    pulsa(p.forma.menu().mnCalculaTramo);
+    EXPECT_TRUE(p.mensajes.mostrados().empty());
+    EXPECT_TRUE(p.diseno.tramos.empty());
+    EXPECT_TRUE(p.ventanas.listados.empty());
+
+    p.mensajes.responde(RespuestaMensaje::Aceptar);
+    pulsa(p.forma.menu().MnImprimir);
+    EXPECT_EQ(p.mensajes.mostrados(),
+              (std::vector<MensajeMostrado>{
+                  {T(1520) + " 3", BotonesMensaje::Aceptar, IconoMensaje::Exclamacion, ""}}));
+    EXPECT_TRUE(p.diseno.tramos.empty());
+}
+
 TEST(ComandosCalculo, UnErrorDelCalculoSeMuestraYLaObraSigue)
 {
     pruebas::PrincipalPrueba p;

@@ -65,10 +65,12 @@ public:
         return true;
     }
     AjustesGuardados *Ajustes() override { return nullptr; }
+    bool AjustesRehusados() const override { return rehusaAjustes; }
 
     std::string ficheroElegido = " "; // what the open dialog gives
     bool cargada = false;
     bool obraValida = true;
+    bool rehusaAjustes = false; // overrides that could not be voided, already told
     std::set<int> tramosInvalidos;
     std::vector<bool> validaciones; // MoverFoco of each run check
     std::vector<int> cargas;
