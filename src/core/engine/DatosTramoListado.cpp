@@ -230,10 +230,8 @@ ErrorCalculo ListaDatosTramo(ContextoCalculo &contexto, double CoeficienteImpact
         informe.Salta(1);
         informe.Dato(T(336) + informe.F(tramo.FCK, 9, 0, "Kp/cm2->MPa", true));
         // The tensile strength is shown as the calculation uses it (0.45 fck^(2/3) in kp/cm2,
-        // converted): 2.44 MPa for an fck of 40 MPa. SI asks one decimal more so that the
-        // small MPa value keeps its digits; MKS keeps the whole kp/cm2 of the layout.
-        const int decimalesFct = estado.ejecucion.SistemaUnidades == "SI" ? 1 : 0;
-        informe.Dato(T(337) + informe.F(tramo.Fct, 9, decimalesFct, "Kp/cm2->MPa", true));
+        // converted), in the layout of the other strengths.
+        informe.Dato(T(337) + informe.F(tramo.Fct, 9, 0, "Kp/cm2->MPa", true));
         informe.Dato(T(338) + informe.F(tramo.Fyk, 9, 0, "Kp/cm2->MPa", true));
         informe.Dato(T(339) + informe.F(tramo.Fyd, 9, 0, "Kp/cm2->MPa", true));
         informe.Salta(1);
