@@ -2,8 +2,9 @@
 # Sourced, not run.
 
 # python3-pil draws the pictures of data/ (tools/figuras); a test checks that it reproduces them.
+# poppler-utils gives pdftotext, with which a test reads back the text of a printed PDF.
 DRAVEK_PAQUETES=(cmake g++ make qt6-base-dev libgtest-dev libbenchmark-dev fonts-liberation2
-    python3-pil)
+    python3-pil poppler-utils)
 
 dravek_instala_paquetes() {
     local faltan=()
