@@ -58,6 +58,8 @@ public:
     void ConfirmaGrabaTramo() override;
     bool CargaTramo(int posicion) override;
     AjustesGuardados *Ajustes() override;
+    bool GrabaUnTramoPresion(double DP, std::int16_t TramoActual, double AlturaActual,
+                             const std::optional<AjusteGuardado> &eleccion) override;
 
     AlmacenObra &almacen() { return m_almacen; }
     VistaCaptura *vista() { return m_cargada ? m_vista.get() : nullptr; }

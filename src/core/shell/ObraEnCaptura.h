@@ -1,10 +1,13 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
+
+#include "core/reinforced/AjustesGuardados.h"
 
 namespace dravek {
 
-class AjustesGuardados;
 class CapturaDatos;
 
 // What the main menu and the calculation commands ask of the data-entry window and of the
@@ -40,6 +43,10 @@ public:
     virtual bool CargaTramo(int posicion) = 0;
     // The stored reinforcement overrides of the open project; null when it has none.
     virtual AjustesGuardados *Ajustes() = 0;
+    // Stores the adjustment window's choice as the case's entry of the overrides, or frees the
+    // entry without a choice; false, told, when it could not be written.
+    virtual bool GrabaUnTramoPresion(double DP, std::int16_t TramoActual, double AlturaActual,
+                                     const std::optional<AjusteGuardado> &eleccion) = 0;
 };
 
 // The windows that the main menu shows modally, and the end of the program: the view's side.

@@ -1,6 +1,7 @@
 #include "apoyo/TemporizadorGrabador.h"
 #include "core/listing/Depuracion.h"
 #include "core/model/TextoRecurso.h"
+#include "core/shell/ObraAjustesCaptura.h"
 #include "core/shell/PrincipalPrueba.h"
 #include "core/shell/Registro.h"
 #include "core/shell/frmTip.h"
@@ -363,6 +364,26 @@ TEST(ComandosCalculo, AjustaArmadurasRehusaCambiosSinGrabar)
     EXPECT_EQ(p.calculo.listado().Caption, std::string(9, ' ') + T(378));
     EXPECT_EQ(p.estado.tramo.TramoActual, 3);
     EXPECT_EQ(p.estado.obra.TIGEN, "Presa de Itoiz");
+}
+
+// The adjustment window finds its run by the run's place in the list, and does not open
+// without the project's overrides.
+TEST(ComandosCalculo, VentanaDeAjustesSobreLaCaptura)
+{
+    pruebas::PrincipalPrueba p;
+    ObraDeDosTramos(p);
+    ObraAjustesCaptura obra(p.obra);
+    EXPECT_EQ(obra.PosicionTramo(3), 1);
+    EXPECT_EQ(obra.PosicionTramo(7), 2);
+    EXPECT_EQ(obra.PosicionTramo(2), 0);
+    EXPECT_EQ(obra.TituloObra(), "Presa de Itoiz");
+
+    p.mensajes.responde(RespuestaMensaje::Aceptar);
+    EXPECT_EQ(p.calculo.CargaAjustes(), nullptr);
+    EXPECT_EQ(p.mensajes.mostrados(),
+              (std::vector<MensajeMostrado>{
+                  {T(1707), BotonesMensaje::Aceptar, IconoMensaje::Exclamacion, T(689)}}));
+    EXPECT_TRUE(p.diseno.tramos.empty());
 }
 
 TEST(ComandosCalculo, CalculaTramoMuestraSuListado)

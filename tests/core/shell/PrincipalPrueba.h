@@ -64,6 +64,11 @@ public:
         return true;
     }
     AjustesGuardados *Ajustes() override { return nullptr; }
+    bool GrabaUnTramoPresion(double, std::int16_t, double,
+                             const std::optional<AjusteGuardado> &) override
+    {
+        return false;
+    }
 
     std::string ficheroElegido = " "; // what the open dialog gives
     bool cargada = false;
