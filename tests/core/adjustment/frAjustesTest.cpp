@@ -173,6 +173,21 @@ TEST(frAjustes, NavegaPorAlturasYPresiones)
     }
 }
 
+// A run of one fill height has no height to step to: its buttons are hidden.
+TEST(frAjustes, UnaSolaAlturaOcultaSusBotones)
+{
+    BancoAjustes<> b;
+    b.obra.guardado.AlturaFinalTramo = 1;
+    b.estado().tramo = b.obra.guardado;
+    ASSERT_TRUE(b.abre());
+    EXPECT_FALSE(b.v.btAnteriorAltura.Visible || b.v.btAnteriorAltura.Enabled);
+    EXPECT_FALSE(b.v.btSiguienteAltura.Visible || b.v.btSiguienteAltura.Enabled);
+    EXPECT_TRUE(Mostrado(b.v.btSiguientePresion));
+    // Choosing rows or accepting a direct selection keeps them hidden.
+    ponValor(b.v.obSeleccion, 5, true);
+    EXPECT_FALSE(b.v.btSiguienteAltura.Visible);
+}
+
 // A law whose MDP does not rise with DP gives no finite step: both pressure steps are refused.
 TEST(frAjustes, LeySinPendienteNoDaPasoDePresion)
 {

@@ -1,3 +1,4 @@
+#include "apoyo/AjustesGuardadosEnMemoria.h"
 #include "apoyo/TemporizadorGrabador.h"
 #include "core/listing/Depuracion.h"
 #include "core/model/TextoRecurso.h"
@@ -384,6 +385,29 @@ TEST(ComandosCalculo, VentanaDeAjustesSobreLaCaptura)
               (std::vector<MensajeMostrado>{
                   {T(1707), BotonesMensaje::Aceptar, IconoMensaje::Exclamacion, T(689)}}));
     EXPECT_TRUE(p.diseno.tramos.empty());
+}
+
+// The window opened by the command: the run found by its place in the list, the opener's
+// caption, and the check's debug file in the folder of the calculation's.
+TEST(ComandosCalculo, VentanaDeAjustesAbiertaYSuDepuracion)
+{
+    pruebas::PrincipalPrueba p;
+    ObraDeDosTramos(p);
+    pruebas::AjustesGuardadosEnMemoria ajustes;
+    p.obra.ajustesGuardados = &ajustes;
+    const std::filesystem::path carpeta =
+        std::filesystem::temp_directory_path() / "dravek_depuracion_ajustes";
+    std::filesystem::remove_all(carpeta);
+    p.estado.ejecucion.CarpetaDepuracion = carpeta.string();
+    p.estado.tramo.TramoActual = 7;
+    const std::unique_ptr<frAjustes> v = p.calculo.CargaAjustes();
+    ASSERT_NE(v, nullptr);
+    EXPECT_EQ(v->Caption, std::string(9, ' ') + T(381));
+    EXPECT_EQ(p.obra.cargas, std::vector<int>{2});
+    EXPECT_EQ(p.diseno.tramos, std::vector<std::int16_t>{7});
+    EXPECT_TRUE(std::filesystem::exists(carpeta / "Debug_cal.txt"));
+    EXPECT_TRUE(p.mensajes.mostrados().empty());
+    std::filesystem::remove_all(carpeta);
 }
 
 TEST(ComandosCalculo, CalculaTramoMuestraSuListado)

@@ -63,7 +63,7 @@ public:
         m_estado.ejecucion.DatosModificados = false;
         return true;
     }
-    AjustesGuardados *Ajustes() override { return nullptr; }
+    AjustesGuardados *Ajustes() override { return ajustesGuardados; }
     bool GrabaUnTramoPresion(double, std::int16_t, double,
                              const std::optional<AjusteGuardado> &) override
     {
@@ -71,6 +71,7 @@ public:
     }
 
     std::string ficheroElegido = " "; // what the open dialog gives
+    AjustesGuardados *ajustesGuardados = nullptr; // the project's overrides; none by default
     bool cargada = false;
     bool obraValida = true;
     std::set<int> tramosInvalidos;
