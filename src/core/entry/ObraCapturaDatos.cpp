@@ -157,6 +157,13 @@ AjustesGuardados *ObraCapturaDatos::Ajustes()
     return m_ajustes.get();
 }
 
+bool ObraCapturaDatos::GrabaUnTramoPresion(double DP, std::int16_t TramoActual,
+                                           double AlturaActual,
+                                           const std::optional<AjusteGuardado> &eleccion)
+{
+    return m_cargada && m_almacen.GrabaUnTramoPresion(DP, TramoActual, AlturaActual, eleccion);
+}
+
 void ObraCapturaDatos::CalculaTramo()
 {
     if (m_comandos != nullptr) {

@@ -59,6 +59,8 @@ public:
     bool CargaTramo(int posicion) override;
     AjustesGuardados *Ajustes() override;
     bool AjustesRehusados() const override { return m_ajustesRehusados; }
+    bool GrabaUnTramoPresion(double DP, std::int16_t TramoActual, double AlturaActual,
+                             const std::optional<AjusteGuardado> &eleccion) override;
 
     AlmacenObra &almacen() { return m_almacen; }
     VistaCaptura *vista() { return m_cargada ? m_vista.get() : nullptr; }

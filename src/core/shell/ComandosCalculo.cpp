@@ -25,7 +25,7 @@ std::int16_t NumeroTramoDeTexto(const std::string &texto)
 }
 
 ComandosCalculo::ComandosCalculo(EstadoObra &estado, ServiciosCalculo servicios)
-    : m_estado(estado), m_s(servicios), m_listado(estado)
+    : m_estado(estado), m_s(servicios), m_listado(estado), m_obraAjustes(servicios.obra)
 {
     m_listado.Imprime = [this] { return ImprimeListado(); };
 }
@@ -199,7 +199,26 @@ void ComandosCalculo::AjustaArmaduras()
     m_estado.listado.NumeroPagina = 0;
     m_estado.tramo.TramoActual = NumeroTramoDeTexto(captura->edTramo.Text());
     PreparaListado();
+    // Every recalculation of the window appends to the calculation's debug file.
+    std::optional<GuardaFicheroDepuracion> depuracion;
+    AbreDepuracion(depuracion);
     m_s.ventanas.MuestraAjustes();
+}
+
+std::unique_ptr<frAjustes> ComandosCalculo::CargaAjustes()
+{
+    m_depuracionAjuste =
+        std::make_unique<FicheroDepuracionAjuste>(m_estado.ejecucion.CarpetaDepuracion);
+    auto ventana = std::make_unique<frAjustes>(
+        m_estado, ServiciosAjustes{m_s.mensajes, m_obraAjustes, m_s.salida, m_s.depuracion,
+                                   m_s.diseno, *m_depuracionAjuste});
+    ventana->Form_Load();
+    if (!ventana->Abierta()) {
+        return nullptr;
+    }
+    ventana->Caption =
+        std::string(9, ' ') + Texto(m_estado.ejecucion.DesplazamientoIdioma, 381);
+    return ventana;
 }
 
 bool ComandosCalculo::ImprimeListado()

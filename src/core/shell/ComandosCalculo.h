@@ -1,14 +1,18 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
+#include "core/adjustment/DepuracionAjuste.h"
+#include "core/adjustment/frAjustes.h"
 #include "core/engine/ContextoCalculo.h"
 #include "core/listing/Depuracion.h"
 #include "core/listing/SalidaListado.h"
 #include "core/model/EstadoObra.h"
 #include "core/plataforma/Mensajes.h"
+#include "core/shell/ObraAjustesCaptura.h"
 #include "core/shell/ObraEnCaptura.h"
 #include "core/shell/frEscribePantalla.h"
 
@@ -39,6 +43,10 @@ public:
     // when its calculation ends; null: the depuracion service alone.
     void PonFicheroDepuracion(FicheroDepuracion *fichero) { m_ficheroDepuracion = fichero; }
 
+    // The adjustment window's logic over the run AjustaArmaduras chose, loaded, with the caption
+    // of its opener; null when it did not open (the engineer was told why).
+    std::unique_ptr<frAjustes> CargaAjustes();
+
     frEscribePantalla &listado() { return m_listado; }
     bool ImprimeObraCompleta() const { return m_imprimeObraCompleta; }
 
@@ -58,6 +66,9 @@ private:
     EstadoObra &m_estado;
     ServiciosCalculo m_s;
     frEscribePantalla m_listado;
+    ObraAjustesCaptura m_obraAjustes;
+    // The check's debug file of the adjustment window, in the calculation's debug folder.
+    std::unique_ptr<FicheroDepuracionAjuste> m_depuracionAjuste;
     FicheroDepuracion *m_ficheroDepuracion = nullptr;
     // The listing on screen belongs to the whole project: its print prints every run again.
     bool m_imprimeObraCompleta = false;

@@ -1,12 +1,14 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 #include "core/plataforma/TrabajoImpresion.h"
+#include "core/reinforced/AjustesGuardados.h"
 
 namespace dravek {
 
-class AjustesGuardados;
 class CapturaDatos;
 
 // What the main menu and the calculation commands ask of the data-entry window and of the
@@ -45,6 +47,10 @@ public:
     // The last call to Ajustes refused the run: overrides the engineer dropped could not be
     // voided in the file, which has been told, and the run must not be calculated with them.
     virtual bool AjustesRehusados() const { return false; }
+    // Stores the adjustment window's choice as the case's entry of the overrides, or frees the
+    // entry without a choice; false, told, when it could not be written.
+    virtual bool GrabaUnTramoPresion(double DP, std::int16_t TramoActual, double AlturaActual,
+                                     const std::optional<AjusteGuardado> &eleccion) = 0;
 };
 
 // The windows that the main menu shows modally, and the end of the program: the view's side.

@@ -4,6 +4,7 @@
 #include "core/model/TextoRecurso.h"
 #include "core/protection/Protecciones.h"
 #include "core/shell/ComandosCalculo.h"
+#include "gui/adjustment/frAjustesVista.h"
 #include "gui/comun/TextoQt.h"
 #include "gui/hydraulics/CalculoHidraulicoVista.h"
 #include "gui/protection/ProteccionesVista.h"
@@ -15,6 +16,8 @@
 #include "gui/shell/frmTipVista.h"
 
 #include <QApplication>
+
+#include <memory>
 
 namespace dravek::gui {
 
@@ -42,8 +45,17 @@ void VentanasPrincipalQt::MuestraAviso(int)
     MuestraAdvertencia(m_estado, m_almacen, &m_principal);
 }
 
-// The reinforcement adjustment window has no view yet: its command opens nothing.
-void VentanasPrincipalQt::MuestraAjustes() {}
+// The window is loaded first: one that did not open has told why and shows nothing.
+void VentanasPrincipalQt::MuestraAjustes()
+{
+    if (!m_calculo)
+        return;
+    const std::unique_ptr<frAjustes> logica = m_calculo->CargaAjustes();
+    if (!logica)
+        return;
+    frAjustesVista vista(*logica, &m_principal);
+    vista.exec();
+}
 
 void VentanasPrincipalQt::MuestraCalculoHidraulico()
 {

@@ -1,7 +1,9 @@
+#include "apoyo/AjustesGuardadosEnMemoria.h"
 #include "apoyo/CarpetaPrueba.h"
 #include "apoyo/TemporizadorGrabador.h"
 #include "core/listing/Depuracion.h"
 #include "core/model/TextoRecurso.h"
+#include "core/shell/ObraAjustesCaptura.h"
 #include "core/shell/PrincipalPrueba.h"
 #include "core/shell/Registro.h"
 #include "core/shell/frmTip.h"
@@ -359,6 +361,49 @@ TEST(ComandosCalculo, AjustaArmadurasRehusaCambiosSinGrabar)
     EXPECT_EQ(p.calculo.listado().Caption, std::string(9, ' ') + T(378));
     EXPECT_EQ(p.estado.tramo.TramoActual, 3);
     EXPECT_EQ(p.estado.obra.TIGEN, "Presa de Itoiz");
+}
+
+// The adjustment window finds its run by the run's place in the list, and does not open
+// without the project's overrides.
+TEST(ComandosCalculo, VentanaDeAjustesSobreLaCaptura)
+{
+    pruebas::PrincipalPrueba p;
+    ObraDeDosTramos(p);
+    ObraAjustesCaptura obra(p.obra);
+    EXPECT_EQ(obra.PosicionTramo(3), 1);
+    EXPECT_EQ(obra.PosicionTramo(7), 2);
+    EXPECT_EQ(obra.PosicionTramo(2), 0);
+    EXPECT_EQ(obra.TituloObra(), "Presa de Itoiz");
+
+    p.mensajes.responde(RespuestaMensaje::Aceptar);
+    EXPECT_EQ(p.calculo.CargaAjustes(), nullptr);
+    EXPECT_EQ(p.mensajes.mostrados(),
+              (std::vector<MensajeMostrado>{
+                  {T(1707), BotonesMensaje::Aceptar, IconoMensaje::Exclamacion, T(689)}}));
+    EXPECT_TRUE(p.diseno.tramos.empty());
+}
+
+// The window opened by the command: the run found by its place in the list, the opener's
+// caption, and the check's debug file in the folder of the calculation's.
+TEST(ComandosCalculo, VentanaDeAjustesAbiertaYSuDepuracion)
+{
+    pruebas::PrincipalPrueba p;
+    ObraDeDosTramos(p);
+    pruebas::AjustesGuardadosEnMemoria ajustes;
+    p.obra.ajustesGuardados = &ajustes;
+    const std::filesystem::path carpeta =
+        std::filesystem::temp_directory_path() / "dravek_depuracion_ajustes";
+    std::filesystem::remove_all(carpeta);
+    p.estado.ejecucion.CarpetaDepuracion = carpeta.string();
+    p.estado.tramo.TramoActual = 7;
+    const std::unique_ptr<frAjustes> v = p.calculo.CargaAjustes();
+    ASSERT_NE(v, nullptr);
+    EXPECT_EQ(v->Caption, std::string(9, ' ') + T(381));
+    EXPECT_EQ(p.obra.cargas, std::vector<int>{2});
+    EXPECT_EQ(p.diseno.tramos, std::vector<std::int16_t>{7});
+    EXPECT_TRUE(std::filesystem::exists(carpeta / "Debug_cal.txt"));
+    EXPECT_TRUE(p.mensajes.mostrados().empty());
+    std::filesystem::remove_all(carpeta);
 }
 
 TEST(ComandosCalculo, CalculaTramoMuestraSuListado)

@@ -64,10 +64,16 @@ public:
         m_estado.ejecucion.DatosModificados = false;
         return true;
     }
-    AjustesGuardados *Ajustes() override { return nullptr; }
+    AjustesGuardados *Ajustes() override { return ajustesGuardados; }
     bool AjustesRehusados() const override { return rehusaAjustes; }
+    bool GrabaUnTramoPresion(double, std::int16_t, double,
+                             const std::optional<AjusteGuardado> &) override
+    {
+        return false;
+    }
 
     std::string ficheroElegido = " "; // what the open dialog gives
+    AjustesGuardados *ajustesGuardados = nullptr; // the project's overrides; none by default
     bool cargada = false;
     bool obraValida = true;
     bool rehusaAjustes = false; // overrides that could not be voided, already told

@@ -1,0 +1,69 @@
+#include "gui/adjustment/frAjustesVista.h"
+
+#include "core/adjustment/AjustesPrueba.h"
+#include "gui/comun/TextoQt.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace dravek::gui {
+namespace {
+
+// The view shows the rows of the first case, forwards a row chosen and a store, and closing it
+// through its frame leaves as the exit button does.
+TEST(frAjustesVista, MuestraLasFilasYReenviaLosActos)
+{
+    int argc = 1;
+    char nombre[] = "frAjustesVistaTest";
+    char *argv[] = {nombre, nullptr};
+    QApplication app(argc, argv);
+
+    pruebas::BancoAjustes<> b;
+    ASSERT_TRUE(b.abre());
+    frAjustesVista vista(b.v);
+    vista.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&vista));
+
+    auto *fila0 = vista.findChild<QRadioButton *>(QStringLiteral("obSeleccion(0)"));
+    auto *fila5 = vista.findChild<QRadioButton *>(QStringLiteral("obSeleccion(5)"));
+    auto *fila2 = vista.findChild<QRadioButton *>(QStringLiteral("obSeleccion(2)"));
+    auto *camisa5 = vista.findChild<QLineEdit *>(QStringLiteral("txArmCamisa(5)"));
+    auto *total0 = vista.findChild<QLineEdit *>(QStringLiteral("txArmTotal(0)"));
+    auto *dispuesta = vista.findChild<QLineEdit *>(QStringLiteral("txArmDispuesta(0)"));
+    auto *guardar = vista.findChild<QPushButton *>(QStringLiteral("btGuardar"));
+    auto *anula = vista.findChild<QPushButton *>(QStringLiteral("btAnulaSeleccionDirecta"));
+    ASSERT_TRUE(fila0 && fila5 && fila2 && camisa5 && total0 && dispuesta && guardar && anula);
+
+    EXPECT_EQ(vista.windowTitle(), aQt(b.v.Caption));
+    EXPECT_EQ(fila0->text(), aQt(b.v.obSeleccion[0].Caption));
+    EXPECT_TRUE(fila0->isChecked());
+    EXPECT_EQ(total0->text(), QStringLiteral("16.00"));
+    EXPECT_EQ(camisa5->text(), QStringLiteral("20.00"));
+    EXPECT_FALSE(fila2->isEnabled());
+    EXPECT_FALSE(anula->isVisible());
+    EXPECT_EQ(guardar->toolTip(), aQt(b.v.btGuardar.ToolTipText));
+    EXPECT_TRUE(guardar->text().isEmpty());
+
+    // On its round button: the row's caption is a blank.
+    QTest::mouseClick(fila5, Qt::LeftButton, {}, QPoint(6, fila5->height() / 2));
+    EXPECT_EQ(b.v.obSeleccion.Seleccionada(), 5);
+    EXPECT_TRUE(fila5->isChecked());
+    EXPECT_FALSE(fila0->isChecked());
+    EXPECT_EQ(dispuesta->text(), QStringLiteral("20.00"));
+    QTest::mouseClick(guardar, Qt::LeftButton);
+    EXPECT_TRUE(b.obra.Entrada(4, 3, 1).has_value());
+
+    vista.close();
+    EXPECT_TRUE(b.v.Descargada());
+    EXPECT_FALSE(vista.isVisible());
+    EXPECT_EQ(b.obra.grabaciones, 1);
+    EXPECT_TRUE(b.mensajes.mostrados().empty());
+}
+
+} // namespace
+} // namespace dravek::gui
