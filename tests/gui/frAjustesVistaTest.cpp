@@ -48,6 +48,8 @@ TEST(frAjustesVista, MuestraLasFilasYReenviaLosActos)
     EXPECT_FALSE(anula->isVisible());
     EXPECT_EQ(guardar->toolTip(), aQt(b.v.btGuardar.ToolTipText));
     EXPECT_TRUE(guardar->text().isEmpty());
+    // A picture of the window for whoever reviews its layout.
+    EXPECT_TRUE(vista.grab().toImage().save(QStringLiteral(DRAVEK_ARTEFACTOS "/ajustes.png")));
 
     // On its round button: the row's caption is a blank.
     QTest::mouseClick(fila5, Qt::LeftButton, {}, QPoint(6, fila5->height() / 2));
