@@ -79,16 +79,21 @@ void ComandosCalculo::DatosCabecera()
     }
 }
 
-void ComandosCalculo::CalculaTramo()
+bool ComandosCalculo::PreparaComandoTramo(bool exigeGrabado)
 {
     CapturaDatos *captura = m_s.obra.Captura();
     if (!captura || !m_s.obra.ValidaPresionesAlturasObra() || !m_s.obra.ValidaDatosTramo(true))
-        return;
+        return false;
     const std::int32_t d = m_estado.ejecucion.DesplazamientoIdioma;
     if (!m_estado.obra.AbrirObraExistente) {
         m_s.mensajes.Muestra(Texto(d, 379), BotonesMensaje::Aceptar, IconoMensaje::Exclamacion,
                              Texto(d, 377));
-        return;
+        return false;
+    }
+    if (exigeGrabado && m_estado.ejecucion.DatosModificados) {
+        m_s.mensajes.Muestra(Texto(d, 380), BotonesMensaje::Aceptar, IconoMensaje::Exclamacion,
+                             Texto(d, 377));
+        return false;
     }
     DatosCabecera();
     m_estado.listado.Imprimiendo = false;
@@ -96,6 +101,13 @@ void ComandosCalculo::CalculaTramo()
     m_imprimeObraCompleta = false;
     m_estado.tramo.TramoActual = NumeroTramoDeTexto(captura->edTramo.Text());
     PreparaListado();
+    return true;
+}
+
+void ComandosCalculo::CalculaTramo()
+{
+    if (!PreparaComandoTramo(false))
+        return;
     // The window's own loading sets the options for the run now on screen.
     m_listado.Form_Load();
     ErrorCalculo error;
@@ -179,26 +191,9 @@ void ComandosCalculo::ImprimeObra()
 
 void ComandosCalculo::AjustaArmaduras()
 {
-    CapturaDatos *captura = m_s.obra.Captura();
-    if (!captura || !m_s.obra.ValidaPresionesAlturasObra() || !m_s.obra.ValidaDatosTramo(true))
+    // The window works on the stored run: unsaved changes are refused.
+    if (!PreparaComandoTramo(true))
         return;
-    const std::int32_t d = m_estado.ejecucion.DesplazamientoIdioma;
-    if (!m_estado.obra.AbrirObraExistente) {
-        m_s.mensajes.Muestra(Texto(d, 379), BotonesMensaje::Aceptar, IconoMensaje::Exclamacion,
-                             Texto(d, 377));
-        return;
-    }
-    if (m_estado.ejecucion.DatosModificados) {
-        m_s.mensajes.Muestra(Texto(d, 380), BotonesMensaje::Aceptar, IconoMensaje::Exclamacion,
-                             Texto(d, 377));
-        return;
-    }
-    DatosCabecera();
-    m_estado.listado.Imprimiendo = false;
-    m_imprimeObraCompleta = false;
-    m_estado.listado.NumeroPagina = 0;
-    m_estado.tramo.TramoActual = NumeroTramoDeTexto(captura->edTramo.Text());
-    PreparaListado();
     // Every recalculation of the window appends to the calculation's debug file.
     std::optional<GuardaFicheroDepuracion> depuracion;
     AbreDepuracion(depuracion);

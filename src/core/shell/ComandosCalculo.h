@@ -56,6 +56,9 @@ private:
     ErrorCalculo PasadaTramo();
     void PreparaListado();
     void DatosCabecera();
+    // The checks and the listing's set-up a command on the run shown makes first; false when
+    // refused (told). exigeGrabado refuses unsaved changes too.
+    bool PreparaComandoTramo(bool exigeGrabado);
     // Every run of the project, in list order; false when one could not be calculated (told).
     bool PasadaObra();
     bool ImprimeListado();
