@@ -7,7 +7,7 @@ namespace dravek {
 
 namespace {
 
-constexpr RaizRegistro RaizIdioma = RaizRegistro::UsuarioActual;
+constexpr RaizRegistro RaizIdioma = RaizRegistro::MaquinaLocal;
 
 } // namespace
 
@@ -33,23 +33,6 @@ std::string IdiomaPropio(AlmacenConfiguracion &almacen, Mensajes &mensajes,
                          BotonesMensaje::Aceptar, IconoMensaje::Ninguno, "");
     }
     return resultado;
-}
-
-std::int16_t IdiomaAlArrancar(AlmacenConfiguracion &almacen, Mensajes &mensajes,
-                              std::int32_t DesplazamientoIdioma)
-{
-    const std::string leido = IdiomaPropio(almacen, mensajes, DesplazamientoIdioma, "LEELO");
-    for (int i = 1; i <= CuentaIdiomas(); ++i) {
-        if (leido == std::to_string(i)) {
-            return static_cast<std::int16_t>(i);
-        }
-    }
-    if (!leido.empty()) {
-        mensajes.Muestra(Texto(DesplazamientoIdioma, 526), BotonesMensaje::Aceptar,
-                         IconoMensaje::Ninguno, "");
-    }
-    IdiomaPropio(almacen, mensajes, DesplazamientoIdioma, "GRABALO", "1");
-    return 1;
 }
 
 } // namespace dravek

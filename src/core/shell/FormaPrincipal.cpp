@@ -1,6 +1,7 @@
 #include "core/shell/FormaPrincipal.h"
 
 #include "core/entry/CapturaDatos.h"
+#include "core/entry/IdiomaPropio.h"
 #include "core/model/TextoRecurso.h"
 #include "core/shell/ComandosCalculo.h"
 #include "core/shell/DatosPredeterminados.h"
@@ -64,10 +65,8 @@ void FormaPrincipal::ElIdioma()
 {
     EstadoEjecucion &ejecucion = m_estado.ejecucion;
     ejecucion.Idioma = -1;
-    std::string s;
-    if (LeeValorRegistro(m_almacen, RaizRegistro::MaquinaLocal, ClaveRegistroPrograma,
-                         ValorRegistroIdioma, s) &&
-        !s.empty()) {
+    const std::string s = IdiomaPropio(m_almacen, m_mensajes, 0, "LEELO");
+    if (!s.empty()) {
         // Exactly one digit of a language the table has: " 1", "01" and a language beyond
         // the table's are refused, never shown as missing texts.
         if (s.size() == 1 && s[0] >= '1' && s[0] - '0' <= CuentaIdiomas()) {
@@ -79,6 +78,8 @@ void FormaPrincipal::ElIdioma()
     }
     if (ejecucion.Idioma == -1) {
         ejecucion.Idioma = 1;
+        // The default is stored quietly: a store that cannot keep it (the listing tool runs
+        // without settings) costs nothing but asking again at the next start.
         CreaClaveRegistro(m_almacen, ClaveRegistroPrograma, RaizRegistro::MaquinaLocal);
         GrabaValorRegistro(m_almacen, RaizRegistro::MaquinaLocal, ClaveRegistroPrograma,
                            ValorRegistroIdioma, std::string("1"), TipoTexto);
@@ -198,13 +199,8 @@ void FormaPrincipal::PonTextosMenu()
 
 void FormaPrincipal::GrabaIdioma(std::int16_t Idioma)
 {
-    const bool clave = m_almacen.CreaClave(RaizRegistro::MaquinaLocal, ClaveRegistroPrograma);
-    if (clave && EscribeValorRegistro(m_almacen, RaizRegistro::MaquinaLocal, ClaveRegistroPrograma,
-                                      ValorRegistroIdioma, static_cast<std::int32_t>(TipoTexto),
-                                      std::to_string(Idioma)) == 0)
-        return;
-    m_mensajes.Muestra(Texto(m_estado.ejecucion.DesplazamientoIdioma, 1660),
-                       BotonesMensaje::Aceptar, IconoMensaje::Exclamacion, "");
+    IdiomaPropio(m_almacen, m_mensajes, m_estado.ejecucion.DesplazamientoIdioma, "GRABALO",
+                 std::to_string(Idioma));
 }
 
 bool FormaPrincipal::RehusaConCambios()

@@ -45,7 +45,7 @@ public:
     // The help file the help window opens from now on.
     void PonAyuda(const std::string &referencia) override { m_ficheroAyuda = referencia; }
     // Stores the language for the next start; a store that refuses it is reported (text
-    // 1660) and the language still holds for this session.
+    // 1480) and the language still holds for this session.
     void GrabaIdioma(std::int16_t Idioma) override;
 
     void MnAbriFichero_Click();

@@ -197,7 +197,7 @@ TEST(IdiomaDelPrograma, UnAlmacenQueNoEscribeNoImpideElCambioYLoDice)
     p.mensajes.responde(RespuestaMensaje::Aceptar);
     ponIndice(p.captura.edIdioma, 1);
     EXPECT_EQ(p.mensajes.mostrados(),
-              (std::vector<MensajeMostrado>{{Texto(5000, 1660), BotonesMensaje::Aceptar,
+              (std::vector<MensajeMostrado>{{Texto(5000, 1480), BotonesMensaje::Aceptar,
                                              IconoMensaje::Exclamacion, ""}}));
     EXPECT_EQ(p.estado.ejecucion.Idioma, 2);
     EXPECT_EQ(entorno.menu().mnGrabaTramo.Caption, Texto(5000, 1057));

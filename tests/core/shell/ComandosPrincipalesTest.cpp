@@ -312,7 +312,7 @@ TEST(FormaPrincipal, ElCambioDeIdiomaRecaptionaElMenuYLaAyuda)
     EXPECT_EQ(guardado(), "2");
     EXPECT_EQ(p.mensajes.mostrados(),
               (std::vector<MensajeMostrado>{
-                  {Texto(20000, 1660), BotonesMensaje::Aceptar, IconoMensaje::Exclamacion, ""}}));
+                  {Texto(20000, 1480), BotonesMensaje::Aceptar, IconoMensaje::Exclamacion, ""}}));
 }
 
 // A saved project of two runs numbered 3 and 7, the first one shown.
