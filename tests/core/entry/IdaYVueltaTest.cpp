@@ -384,5 +384,48 @@ TEST(DosTramos, LaValidacionNoDependeDelTramoAnterior)
     }
 }
 
+// The trench width that follows the diameter belongs to the run being typed: a stored run chosen
+// after it keeps the width it was saved with when the commands validate it, is not marked
+// changed, and saves to the same bytes.
+TEST(DosTramos, ElAnchoDeZanjaAutomaticoNoPasaAlTramoElegido)
+{
+    ObraPrueba o;
+    Tecleo t(o, false);
+    t.ObraNueva("Ancho de zanja");
+    t.Teclea(Armado());
+    t.Graba(Ruta);
+    FicheroRegistros f(o.ficheros.Contenido(Ruta));
+    f.Escribe(20, "2");
+    // Run 2: run 1's block again, numbered 2, with a trench width of its own.
+    for (int d = 7; d <= 66; ++d) {
+        f.Escribe(BaseBloque(2) + d, f.Lee(BaseBloque(1) + d).value_or(""));
+    }
+    f.Escribe(BaseBloque(2) + 6, "2"); // a block starts with the number of runs
+    f.Escribe(BaseBloque(2) + 7, "2");
+    f.Escribe(BaseBloque(2) + 47, "3,000");
+    const std::string guardado = f.Bytes();
+
+    ObraPrueba p;
+    p.ficheros.Pon(Ruta, guardado);
+    ASSERT_TRUE(p.abre(Ruta));
+    ASSERT_TRUE(p.captura.CargaTramoElegido(1));
+    EXPECT_EQ(p.estado.tramo.AnchoZanjaAutomatico, Falso);
+    // A new diameter typed in run 1: its width now follows the diameter.
+    ponTexto(p.captura.edDi0, "1,400");
+    ASSERT_EQ(p.estado.tramo.AnchoZanjaAutomatico, Verdadero);
+
+    ASSERT_TRUE(p.captura.CargaTramoElegido(2));
+    EXPECT_EQ(p.estado.tramo.AnchoZanjaAutomatico, Falso);
+    ASSERT_TRUE(ValidaObraYTramo(p.captura, true)); // as Calculate and Save validate
+    EXPECT_EQ(p.estado.tramo.AnchoZanja, 3.0);
+    EXPECT_EQ(p.captura.edB0.Text(), "3,000");
+    EXPECT_FALSE(p.estado.ejecucion.DatosModificados);
+    p.mensajes.responde(RespuestaMensaje::Si);
+    ConfirmaGrabaTramo(p.captura);
+    const std::string &regrabado = p.ficheros.Contenido(Ruta);
+    EXPECT_EQ(TextosBloque(regrabado, 2, 6, 66), TextosBloque(guardado, 2, 6, 66));
+    EXPECT_TRUE(regrabado == guardado);
+}
+
 } // namespace
 } // namespace dravek
