@@ -28,8 +28,10 @@ struct TramoTecleado {
     double alturaFinal = 4;   // m
     double incrementoAltura = 1;
     double MDPInicial = 11;       // at; 0 leaves the run's pressures empty
-    double MDPFinal = 13.2;       // at
-    double incrementoPresion = 1; // at, the DP step
+    double MDPFinal = 13.2;       // at; 0 leaves its box empty
+    double incrementoPresion = 1; // at, the DP step; 0 leaves its box empty
+    double DPInicial = 0;         // at; 0 leaves the DP boxes empty, to be derived
+    double DPFinal = 0;           // at; 0 leaves its box empty
     double cargaTotal = 0;        // t/m2; 0: the loads are computed
     int colocacion = 0;           // 0 trench, 2 embankment
 };
@@ -106,9 +108,16 @@ public:
             d.IncrementoAltura = t.incrementoAltura;
         }
         if (t.MDPInicial > 0) {
+            const auto tecleaSiHay = [&](ControlTexto &caja, double valor) {
+                if (valor > 0) {
+                    ponTexto(caja, numero(valor, "#####0.00"));
+                }
+            };
+            tecleaSiHay(v.edPrs1Tram, t.DPInicial);
+            tecleaSiHay(v.edPrs2Tram, t.DPFinal);
             ponTexto(v.edPrsM1Tram, numero(t.MDPInicial, "#####0.00"));
-            ponTexto(v.edPrsM2Tram, numero(t.MDPFinal, "#####0.00"));
-            ponTexto(v.edPrs3Tram, numero(t.incrementoPresion, "#####0.00"));
+            tecleaSiHay(v.edPrsM2Tram, t.MDPFinal);
+            tecleaSiHay(v.edPrs3Tram, t.incrementoPresion);
         }
         if (t.colocacion != 0) {
             // An embankment, with the boxes its option shows and hides.

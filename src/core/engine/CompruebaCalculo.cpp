@@ -194,14 +194,23 @@ void CompruebaPresiones(Comprobacion &c, const EstadoObra &estado, bool unSoloCa
             c.Finito(valor, texto, ClavePresion);
         }
     };
+    // A step of 0 is one DP; any other must move the DP, even one lost in the rounding of the
+    // first DP, which would silently cut the range to its first DP.
+    const auto paso = [&](double valor, bool usado) {
+        if (usado && valor != 0) {
+            c.Paso(valor, Magnitud::PasoPresion, 539, ClavePresion);
+        } else {
+            c.Finito(valor, 539, ClavePresion);
+        }
+    };
     presion(t.DPInicialTramo, 269, leyTramo || (rangoUsado && rangoTramo));
     presion(t.DPFinalTramo, 270, leyTramo || (rangoUsado && rangoTramo));
-    presion(t.IncrementoPresionTramo, 539, rangoUsado && rangoTramo);
+    paso(t.IncrementoPresionTramo, rangoUsado && rangoTramo);
     presion(t.MDPInicialTramo, 271, leyTramo);
     presion(t.MDPFinalTramo, 272, leyTramo);
     presion(o.DPInicialObra, 269, !leyTramo || (rangoUsado && !rangoTramo));
     presion(o.DPFinalObra, 270, !leyTramo || (rangoUsado && !rangoTramo));
-    presion(o.IncrementoPresionObra, 539, rangoUsado && !rangoTramo);
+    paso(o.IncrementoPresionObra, rangoUsado && !rangoTramo);
     presion(o.MDPInicialObra, 271, !leyTramo);
     presion(o.MDPFinalObra, 272, !leyTramo);
 }

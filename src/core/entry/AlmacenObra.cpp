@@ -856,6 +856,9 @@ bool AlmacenObra::CargaTramo(CapturaDatos &v, std::int16_t k)
     PonCaja(v.edFYKPost, b.edFYKPost, t.FykPost);
 
     RangoAlturas(e);
+    // A stored run has the trench width it was saved with; only a diameter typed into it from
+    // now on makes the width follow the diameter again.
+    t.AnchoZanjaAutomatico = Falso;
     e.ejecucion.DatosModificados = false;
     m_marcado = false;
     return true;

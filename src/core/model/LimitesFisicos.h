@@ -46,30 +46,48 @@ struct LimiteFisico {
     Magnitud magnitud;
     double minimo;
     double maximo;
-    bool minimoExcluido; // the minimum itself is refused (a divisor, a root, a logarithm)
+    bool ceroAdmitido; // 0 itself passes: a quantity the run may leave out (no sheet, no load)
 };
 
+// A quantity that must be positive starts at a generous physical minimum, never at an open 0:
+// a 1e-300 strength, cover or safety factor is as much a mistake as a 1e15 one, and is
+// calculated into overflows or listed as 0. Where 0 is a value the run may hold, only the
+// values between 0 and a minimum below anything the window shows are refused.
 inline constexpr std::array<LimiteFisico, 20> LimitesFisicos{{
     {Magnitud::DiametroTubo, 0.1, 10.0, false},
     {Magnitud::EspesorPared, 1.0, 100.0, false},
-    {Magnitud::Recubrimiento, 0.0, 100.0, true},
-    {Magnitud::EspesorChapa, 0.0, 100.0, false},
-    {Magnitud::AlturaRelleno, 0.0, 100.0, true},
+    // Half the cover field's last digit: a cover shown as 0.1 cm passes, and so does the
+    // lined cylinder's inner cover derived as 12 - 11.9.
+    {Magnitud::Recubrimiento, 0.05, 100.0, false},
+    // 0 is no sheet or no limit; below the field's 0.1 mm a sheet is no sheet.
+    {Magnitud::EspesorChapa, 0.1, 100.0, true},
+    // The heights snap at 0.01 m.
+    {Magnitud::AlturaRelleno, 0.01, 100.0, false},
     {Magnitud::PasoAltura, 0.01, 100.0, false},
-    {Magnitud::Presion, 0.0, 1000.0, false},
+    // 0 is a DP or MDP the run may hold; above it, the smallest step (0.001 MPa).
+    {Magnitud::Presion, 0.01, 1000.0, true},
     {Magnitud::PasoPresion, 0.01, 1000.0, false},
     {Magnitud::PesoEspecifico, 0.5, 5.0, false},
-    {Magnitud::Resistencia, 0.0, 1e7, true},
-    {Magnitud::AnguloRozamiento, 0.0, 90.0, false},
-    {Magnitud::AnchoZanja, 0.0, 100.0, true},
-    {Magnitud::DistanciaTerreno, 0.0, 100.0, true},
-    {Magnitud::CargaVertical, 0.0, 10000.0, false},
-    {Magnitud::CoeficienteSeguridad, 0.0, 10.0, true},
-    {Magnitud::CoeficienteFluencia, 0.0, 10.0, true},
-    {Magnitud::Relajacion, 0.0, 100.0, true},
-    {Magnitud::Retraccion, 0.0, 0.1, false},
-    {Magnitud::CoeficientePresion, 0.0, 10.0, true},
-    {Magnitud::ArmaduraMaxima, 0.0, 10000.0, true},
+    // 1 kp/cm2 (0.1 MPa): the field's last digit in either system.
+    {Magnitud::Resistencia, 1.0, 1e7, false},
+    // 0 only with a given load, where it sets the lateral pressure; the Marston theory needs
+    // more, which the check asks of it.
+    {Magnitud::AnguloRozamiento, 0.01, 90.0, true},
+    // No trench is narrower than the smallest pipe.
+    {Magnitud::AnchoZanja, 0.1, 100.0, false},
+    {Magnitud::DistanciaTerreno, 0.01, 100.0, false},
+    // 0 is no given load; a given load below 0.001 counts as none.
+    {Magnitud::CargaVertical, 0.001, 10000.0, true},
+    {Magnitud::CoeficienteSeguridad, 0.1, 10.0, false},
+    // The listings show both with two decimals.
+    {Magnitud::CoeficienteFluencia, 0.01, 10.0, false},
+    {Magnitud::Relajacion, 0.01, 100.0, false},
+    // 0 is no shrinkage; the listings show five decimals.
+    {Magnitud::Retraccion, 0.00001, 0.1, true},
+    // A test pressure below a tenth of the DP tests nothing.
+    {Magnitud::CoeficientePresion, 0.1, 10.0, false},
+    // The field's last digit.
+    {Magnitud::ArmaduraMaxima, 0.001, 10000.0, false},
 }};
 
 // Each row sits at the place of its quantity.
@@ -96,7 +114,7 @@ inline bool DentroDeLimites(Magnitud magnitud, double valor)
     if (!std::isfinite(valor) || valor > limite.maximo) {
         return false;
     }
-    return limite.minimoExcluido ? valor > limite.minimo : valor >= limite.minimo;
+    return valor >= limite.minimo || (limite.ceroAdmitido && valor == 0);
 }
 
 } // namespace dravek

@@ -298,6 +298,340 @@ TEST(CompruebaCalculo, DatosHostilesSeRechazanAntesDelPrimerCaso)
     }
 }
 
+// --- Tiny values -------------------------------------------------------------------------------
+
+const double Diminuto = 1e-300;
+
+// The run's pressures cleared: the project's law and range apply.
+void SinPresionesDelTramo(EstadoObra &e)
+{
+    e.tramo.DPInicialTramo = 0;
+    e.tramo.DPFinalTramo = 0;
+    e.tramo.MDPInicialTramo = 0;
+    e.tramo.MDPFinalTramo = 0;
+}
+
+// The run's heights cleared: the project's range and step apply.
+void SinAlturasDelTramo(EstadoObra &e)
+{
+    e.tramo.AlturaInicialTramo = 0;
+    e.tramo.AlturaFinalTramo = 0;
+}
+
+// A total vertical load given by the run, in t/m2.
+void CargaDada(EstadoObra &e, double carga)
+{
+    e.tramo.CalculoCargas = 0;
+    e.tramo.CargaVerticalTotal = carga;
+    e.tramo.TipoCargaConcentrada = 0;
+}
+
+// Every value the check reads, in the role the run gives it, holding 1e-300: each is a mistake,
+// never a value to calculate with.
+const std::vector<CasoHostil> &CasosDiminutos()
+{
+    static const std::vector<CasoHostil> casos = {
+        // The run's pressures and the project's.
+        {"DP inicial", Ambos, [](EstadoObra &e) { e.tramo.DPInicialTramo = Diminuto; },
+         "ERROR: Presión inicial: 1e-300"},
+        {"DP final", Ambos, [](EstadoObra &e) { e.tramo.DPFinalTramo = Diminuto; },
+         "ERROR: Presión final: 1e-300"},
+        // A step lost in the rounding of the first DP would cut the range to one DP.
+        {"paso de presion", Ambos,
+         [](EstadoObra &e) { e.tramo.IncrementoPresionTramo = Diminuto; },
+         "ERROR: Incremento de Presión: 1e-300 (mínimo 0.010)"},
+        {"MDP inicial", Ambos, [](EstadoObra &e) { e.tramo.MDPInicialTramo = Diminuto; },
+         "ERROR: Presión MDP inicial: 1e-300"},
+        {"MDP final", Ambos, [](EstadoObra &e) { e.tramo.MDPFinalTramo = Diminuto; },
+         "ERROR: Presión MDP final: 1e-300"},
+        {"DP inicial de la obra", Ambos,
+         [](EstadoObra &e) {
+             SinPresionesDelTramo(e);
+             e.obra.DPInicialObra = Diminuto;
+         },
+         "ERROR: Presión inicial: 1e-300"},
+        {"DP final de la obra", Ambos,
+         [](EstadoObra &e) {
+             SinPresionesDelTramo(e);
+             e.obra.DPFinalObra = Diminuto;
+         },
+         "ERROR: Presión final: 1e-300"},
+        {"paso de presion de la obra", Ambos,
+         [](EstadoObra &e) {
+             SinPresionesDelTramo(e);
+             e.obra.IncrementoPresionObra = Diminuto;
+         },
+         "ERROR: Incremento de Presión: 1e-300 (mínimo 0.010)"},
+        {"MDP inicial de la obra", Ambos,
+         [](EstadoObra &e) {
+             SinPresionesDelTramo(e);
+             e.obra.MDPInicialObra = Diminuto;
+         },
+         "ERROR: Presión MDP inicial: 1e-300"},
+        {"MDP final de la obra", Ambos,
+         [](EstadoObra &e) {
+             SinPresionesDelTramo(e);
+             e.obra.MDPFinalObra = Diminuto;
+         },
+         "ERROR: Presión MDP final: 1e-300"},
+        // Reinforced-concrete materials.
+        {"armadura exterior maxima", Armado,
+         [](EstadoObra &e) {
+             e.tramo.FijaArmaduraExterior = Verdadero;
+             e.tramo.ArmaduraExteriorMaxima = Diminuto;
+         },
+         "ERROR: Valor Máximo Armadura Exterior: 1e-300"},
+        {"camisa maxima", Armado, [](EstadoObra &e) { e.tramo.CAMMAX = Diminuto; },
+         "ERROR: Espesor Máximo de Camisa: 1e-300"},
+        {"fck", Armado, [](EstadoObra &e) { e.tramo.FCK = Diminuto; },
+         "ERROR: Resist. del hormigón a compresión: 1e-300"},
+        {"fct", Armado, [](EstadoObra &e) { e.tramo.Fct = Diminuto; },
+         "ERROR: Resistencia característica del hormigón a tracción: 1e-300"},
+        {"fyk", Armado, [](EstadoObra &e) { e.tramo.Fyk = Diminuto; },
+         "ERROR: Resistencia característica del acero: 1e-300"},
+        {"fyd", Armado, [](EstadoObra &e) { e.tramo.Fyd = Diminuto; },
+         "ERROR: Resistencia de cálculo del acero: 1e-300"},
+        {"gamma b", Armado, [](EstadoObra &e) { e.tramo.GamaB = Diminuto; },
+         "ERROR: Coeficiente de minoración de la resistencia del hormigón: 1e-300"},
+        {"gamma f", Armado, [](EstadoObra &e) { e.tramo.GamaF = Diminuto; },
+         "ERROR: Gamaf: Coeficiente de Mayoración de Cargas: 1e-300"},
+        // Post-tensioned materials.
+        {"coeficiente de presion", Postesado,
+         [](EstadoObra &e) {
+             e.tramo.FijaPresionPrimario = Verdadero;
+             e.tramo.CoefPresionPrimario = Diminuto;
+         },
+         "ERROR: Coeficiente de Presión: 1e-300"},
+        {"chapa", Postesado, [](EstadoObra &e) { e.tramo.Delca = Diminuto; },
+         "ERROR: Espesor máximo (mm.): 1e-300"},
+        {"modulo del acero", Postesado, [](EstadoObra &e) { e.tramo.Es = Diminuto; },
+         "ERROR: Mod. Elasticidad Acero: 1e-300"},
+        {"modulo del alambre", Postesado, [](EstadoObra &e) { e.tramo.Ep = Diminuto; },
+         "ERROR: Mod. Elasticidad Alambre: 1e-300"},
+        {"primario al zunchar", Postesado, [](EstadoObra &e) { e.tramo.Fckno = Diminuto; },
+         "ERROR: Resistencia Primario al zunchar: 1e-300"},
+        {"primario final", Postesado, [](EstadoObra &e) { e.tramo.Fckn = Diminuto; },
+         "ERROR: Resistencia Primario al Final: 1e-300"},
+        {"revestimiento", Postesado, [](EstadoObra &e) { e.tramo.Fckr = Diminuto; },
+         "ERROR: Resistencia del revestimiento: 1e-300"},
+        {"rotura del alambre", Postesado, [](EstadoObra &e) { e.tramo.SFck = Diminuto; },
+         "ERROR: Tensión rotura alambre: 1e-300"},
+        {"tension de tesado", Postesado, [](EstadoObra &e) { e.tramo.Sf = Diminuto; },
+         "ERROR: Tensión de tesado: 1e-300"},
+        {"relajacion", Postesado, [](EstadoObra &e) { e.tramo.Rel = Diminuto; },
+         "ERROR: Relajación Final (%): 1e-300"},
+        {"fluencia del primario", Postesado, [](EstadoObra &e) { e.tramo.Fic = Diminuto; },
+         "ERROR: Coeficiente fluencia del primario: 1e-300"},
+        {"fluencia del revestimiento", Postesado, [](EstadoObra &e) { e.tramo.Fir = Diminuto; },
+         "ERROR: Coeficiente fluencia del revestimiento: 1e-300"},
+        {"retraccion del primario", Postesado, [](EstadoObra &e) { e.tramo.Epsc = Diminuto; },
+         "ERROR: Coeficiente retracción primario: 1e-300"},
+        {"retraccion del revestimiento", Postesado, [](EstadoObra &e) { e.tramo.Epsr = Diminuto; },
+         "ERROR: Coeficiente retracción revestimiento: 1e-300"},
+        // The section.
+        {"diametro interior", Ambos, [](EstadoObra &e) { e.tramo.vDi = Diminuto; },
+         "ERROR: Diámetro Interior (mts): 1e-300"},
+        {"espesor", Ambos, [](EstadoObra &e) { e.tramo.ESP = Diminuto; },
+         "ERROR: Espesor (cm.): 1e-300"},
+        {"recubrimiento interior", Ambos, [](EstadoObra &e) { e.tramo.RECI = Diminuto; },
+         "ERROR: Recubrimiento Interior (cm.): 1e-300"},
+        {"recubrimiento exterior", Ambos, [](EstadoObra &e) { e.tramo.RECE = Diminuto; },
+         "ERROR: Recubrimiento Exterior (cm.): 1e-300"},
+        {"diametro exterior", Ambos, [](EstadoObra &e) { e.tramo.vDE = Diminuto; },
+         "ERROR: Diámetro Exterior (mts): 1e-300"},
+        {"densidad del tubo", Ambos, [](EstadoObra &e) { e.tramo.vGAMAB = Diminuto; },
+         "ERROR: Densidad del material del tubo: 1e-300"},
+        // The fill heights of the run and of the project.
+        {"altura inicial", Ambos, [](EstadoObra &e) { e.tramo.AlturaInicialTramo = Diminuto; },
+         "ERROR: Altura de tierras inicial: 1e-300"},
+        {"altura final", Ambos, [](EstadoObra &e) { e.tramo.AlturaFinalTramo = Diminuto; },
+         "ERROR: Alturas de cálculo del Relleno (mts.): 1.000 - 1e-300"},
+        {"paso de altura", Ambos, [](EstadoObra &e) { e.tramo.IncrementoAltura = Diminuto; },
+         "ERROR: Incremento de altura: 1e-300 (mínimo 0.010)"},
+        {"altura inicial de la obra", Ambos,
+         [](EstadoObra &e) {
+             SinAlturasDelTramo(e);
+             e.obra.AlturaInicialObra = Diminuto;
+         },
+         "ERROR: Altura de tierras inicial: 1e-300"},
+        {"altura final de la obra", Ambos,
+         [](EstadoObra &e) {
+             SinAlturasDelTramo(e);
+             e.obra.AlturaFinalObra = Diminuto;
+         },
+         "ERROR: Datos por defecto de Altura de tierras (Metros): 1.000 - 1e-300"},
+        {"paso de altura de la obra", Ambos,
+         [](EstadoObra &e) {
+             SinAlturasDelTramo(e);
+             e.obra.IncrementoAlturaObra = Diminuto;
+         },
+         "ERROR: Incremento de Altura de tierras: 1e-300 (mínimo 0.010)"},
+        // Installation, fill and loads.
+        {"ancho de zanja", Ambos, [](EstadoObra &e) { e.tramo.AnchoZanja = Diminuto; },
+         "ERROR: Anchura Zanja (m): 1e-300"},
+        {"densidad del relleno", Ambos, [](EstadoObra &e) { e.tramo.vGAMAT = Diminuto; },
+         "ERROR: Densidad del Terreno: 1e-300"},
+        {"rozamiento", Ambos, [](EstadoObra &e) { e.tramo.AnguloRozamiento = Diminuto; },
+         "ERROR: Angulo de Rozamiento debe estar entre 0º y 90º"},
+        {"rozamiento con la carga dada", Ambos,
+         [](EstadoObra &e) {
+             CargaDada(e, 20);
+             e.tramo.AnguloRozamiento = Diminuto;
+         },
+         "ERROR: Angulo de Rozamiento debe estar entre 0º y 90º"},
+        {"distancia al terreno natural", Ambos,
+         [](EstadoObra &e) {
+             e.tramo.CodigoColocacion = 22;
+             e.tramo.DistanciaTerrenoNatural = Diminuto;
+         },
+         "ERROR: Distancia de la Generatriz superior del Tubo a la superficie del terreno natural "
+         "hr: 1e-300"},
+        {"carga vertical dada", Ambos, [](EstadoObra &e) { CargaDada(e, Diminuto); },
+         "ERROR: Carga Vertical Total: 1e-300"},
+    };
+    return casos;
+}
+
+TEST(CompruebaCalculo, UnValorDiminutoSeRechazaEnCadaCampo)
+{
+    for (const CasoHostil &c : CasosDiminutos()) {
+        SCOPED_TRACE(c.nombre);
+        for (const bool armado : {true, false}) {
+            if ((c.tubos & (armado ? Armado : Postesado)) == 0) {
+                continue;
+            }
+            SCOPED_TRACE(armado ? "armado" : "postesado");
+            for (const Listado &listado : Listados) {
+                SCOPED_TRACE(listado.nombre);
+                Tramo t(armado, false);
+                c.estropea(t.estado);
+                const DatosTramo entrada = t.estado.tramo;
+                const ErrorCalculo error = t.Calcula(listado);
+                EsperaRechazo(t, entrada, listado, error, c.mensaje);
+            }
+        }
+    }
+}
+
+// Each bound is a value still taken, a little below it is refused; 0 passes only where the run
+// may hold it (no sheet, no DP, no shrinkage, no given load, no angle with a given load).
+TEST(CompruebaCalculo, ElMinimoDeCadaCampoSeAceptaYPorDebajoNo)
+{
+    struct Caso {
+        const char *nombre;
+        Tubos tubos;
+        void (*pon)(EstadoObra &, double);
+        double valor;
+        bool aceptado;
+    };
+    const std::vector<Caso> casos = {
+        {"fck 1", Armado, [](EstadoObra &e, double v) { e.tramo.FCK = v; }, 1, true},
+        {"fck 0.99", Armado, [](EstadoObra &e, double v) { e.tramo.FCK = v; }, 0.99, false},
+        {"modulo del acero 1", Postesado, [](EstadoObra &e, double v) { e.tramo.Es = v; }, 1,
+         true},
+        {"tesado 0.5", Postesado, [](EstadoObra &e, double v) { e.tramo.Sf = v; }, 0.5, false},
+        {"gamma b 0.1", Armado, [](EstadoObra &e, double v) { e.tramo.GamaB = v; }, 0.1, true},
+        {"gamma b 0.09", Armado, [](EstadoObra &e, double v) { e.tramo.GamaB = v; }, 0.09, false},
+        {"recubrimiento 0.05", Ambos, [](EstadoObra &e, double v) { e.tramo.RECI = v; }, 0.05,
+         true},
+        {"recubrimiento 0.04", Ambos, [](EstadoObra &e, double v) { e.tramo.RECE = v; }, 0.04,
+         false},
+        {"recubrimiento 0", Ambos, [](EstadoObra &e, double v) { e.tramo.RECI = v; }, 0, false},
+        // The lined cylinder's inner cover as the window derives it from 12 and 11.9.
+        {"recubrimiento 12 - 11.9", Postesado,
+         [](EstadoObra &e, double v) {
+             e.tramo.ESP = 12;
+             e.tramo.vDE = e.tramo.vDi + 0.24;
+             e.tramo.RECE = 11.9;
+             e.tramo.RECI = v;
+         },
+         12 - 11.9, true},
+        {"camisa maxima 0", Armado, [](EstadoObra &e, double v) { e.tramo.CAMMAX = v; }, 0, true},
+        {"camisa maxima 0.1", Armado, [](EstadoObra &e, double v) { e.tramo.CAMMAX = v; }, 0.1,
+         true},
+        {"camisa maxima 0.05", Armado, [](EstadoObra &e, double v) { e.tramo.CAMMAX = v; }, 0.05,
+         false},
+        {"chapa 0", Postesado, [](EstadoObra &e, double v) { e.tramo.Delca = v; }, 0, true},
+        {"DP inicial 0", Ambos, [](EstadoObra &e, double v) { e.tramo.DPInicialTramo = v; }, 0,
+         true},
+        {"DP inicial 0.005", Ambos, [](EstadoObra &e, double v) { e.tramo.DPInicialTramo = v; },
+         0.005, false},
+        {"altura inicial 0.01", Ambos,
+         [](EstadoObra &e, double v) { e.tramo.AlturaInicialTramo = v; }, 0.01, true},
+        {"altura inicial 0.005", Ambos,
+         [](EstadoObra &e, double v) { e.tramo.AlturaInicialTramo = v; }, 0.005, false},
+        {"ancho de zanja 0.1", Ambos, [](EstadoObra &e, double v) { e.tramo.AnchoZanja = v; }, 0.1,
+         true},
+        {"ancho de zanja 0.09", Ambos, [](EstadoObra &e, double v) { e.tramo.AnchoZanja = v; },
+         0.09, false},
+        {"distancia al terreno 0.01", Ambos,
+         [](EstadoObra &e, double v) {
+             e.tramo.CodigoColocacion = 22;
+             e.tramo.DistanciaTerrenoNatural = v;
+         },
+         0.01, true},
+        {"distancia al terreno 0.005", Ambos,
+         [](EstadoObra &e, double v) {
+             e.tramo.CodigoColocacion = 22;
+             e.tramo.DistanciaTerrenoNatural = v;
+         },
+         0.005, false},
+        {"rozamiento 0.01", Ambos, [](EstadoObra &e, double v) { e.tramo.AnguloRozamiento = v; },
+         0.01, true},
+        {"rozamiento 0 con la carga dada", Ambos,
+         [](EstadoObra &e, double v) {
+             CargaDada(e, 20);
+             e.tramo.AnguloRozamiento = v;
+         },
+         0, true},
+        {"carga dada 0", Ambos, [](EstadoObra &e, double v) { CargaDada(e, v); }, 0, true},
+        {"carga dada 0.0005", Ambos, [](EstadoObra &e, double v) { CargaDada(e, v); }, 0.0005,
+         false},
+        {"fluencia 0.01", Postesado, [](EstadoObra &e, double v) { e.tramo.Fic = v; }, 0.01, true},
+        {"relajacion 0.005", Postesado, [](EstadoObra &e, double v) { e.tramo.Rel = v; }, 0.005,
+         false},
+        {"retraccion 0", Postesado, [](EstadoObra &e, double v) { e.tramo.Epsr = v; }, 0, true},
+        {"retraccion 0.00001", Postesado, [](EstadoObra &e, double v) { e.tramo.Epsc = v; },
+         0.00001, true},
+        {"retraccion 0.000005", Postesado, [](EstadoObra &e, double v) { e.tramo.Epsc = v; },
+         0.000005, false},
+        {"coeficiente de presion 0.1", Postesado,
+         [](EstadoObra &e, double v) {
+             e.tramo.FijaPresionPrimario = Verdadero;
+             e.tramo.CoefPresionPrimario = v;
+         },
+         0.1, true},
+        {"armadura exterior maxima 0.001", Armado,
+         [](EstadoObra &e, double v) {
+             e.tramo.FijaArmaduraExterior = Verdadero;
+             e.tramo.ArmaduraExteriorMaxima = v;
+         },
+         0.001, true},
+        {"armadura exterior maxima 0.0005", Armado,
+         [](EstadoObra &e, double v) {
+             e.tramo.FijaArmaduraExterior = Verdadero;
+             e.tramo.ArmaduraExteriorMaxima = v;
+         },
+         0.0005, false},
+    };
+    for (const Caso &c : casos) {
+        SCOPED_TRACE(c.nombre);
+        for (const bool armado : {true, false}) {
+            if ((c.tubos & (armado ? Armado : Postesado)) == 0) {
+                continue;
+            }
+            SCOPED_TRACE(armado ? "armado" : "postesado");
+            Tramo t(armado, false);
+            c.pon(t.estado, c.valor);
+            const GuardaUnidadesCalculo unidades(t.estado);
+            RangoAlturas(t.estado);
+            PreparaLeyMDP(t.estado);
+            const ErrorCalculo error = CompruebaDatosCalculo(t.estado, -1, -1);
+            EXPECT_EQ(!error, c.aceptado) << error.mensaje;
+        }
+    }
+}
+
 // In SI the value is shown as the engineer typed it, in MPa; the bounds hold in MPa too.
 TEST(CompruebaCalculo, ValoresEnLasUnidadesDeLaPantalla)
 {

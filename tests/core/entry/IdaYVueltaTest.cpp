@@ -11,6 +11,7 @@
 #include "core/validation/ValidacionTramo.h"
 
 #include "apoyo/ContextoPrueba.h"
+#include "apoyo/GeometriaPrueba.h"
 #include "apoyo/ObraPrueba.h"
 #include "apoyo/TramoPrueba.h"
 #include "apoyo/TramosTecleados.h"
@@ -179,11 +180,29 @@ void AbreYValida(ObraPrueba &o, const std::string &bytes)
     ASSERT_TRUE(ValidaObraYTramo(o.captura, false));
 }
 
+// The standard geometry of a 1200 mm pipe, the one the typed runs use: the reinforced and the
+// embedded-cylinder sections as typed, and a lined cylinder of the typed 100 mm wall and 25 mm
+// coating whose 25 mm inner cover is not the 75 mm the lined cylinder's own cover comes to.
+const std::vector<pruebas::FilaGeometria> TablaGeometria = {
+    {1200, {}, {30, 30, 120}, {}, {10, 25, 100}, {25, 25, 100}},
+};
+
+// How many times the window asked whether to take the recommended section.
+std::size_t PreguntasDeGeometria(const ObraPrueba &o)
+{
+    std::size_t n = 0;
+    for (const pruebas::MensajeMostrado &m : o.mensajes.mostrados()) {
+        n += m.titulo == "***  DATOS DIFERENTES DE LOS RECOMENDADOS  ***" ? 1 : 0;
+    }
+    return n;
+}
+
 struct Caso {
     const char *nombre;
     TramoTecleado tramo;
     bool enSI;
     char separador;
+    bool geometria = false; // the standard-geometry table loaded: the diameter is commercial
 };
 
 class IdaYVuelta : public ::testing::TestWithParam<Caso> {};
@@ -193,21 +212,33 @@ TEST_P(IdaYVuelta, ElTramoGuardadoSeLeeComoEra)
     const Caso &caso = GetParam();
     const char otro = caso.separador == ',' ? '.' : ',';
 
-    // Typed, validated and saved.
     ObraPrueba uno(caso.separador);
+    ObraPrueba dos(otro);
+    ObraPrueba tres(caso.separador);
+    if (caso.geometria) {
+        for (ObraPrueba *o : {&uno, &dos, &tres}) {
+            pruebas::PonGeometria(o->estado.tablas, TablaGeometria);
+        }
+    }
+
+    // Typed, validated and saved.
     Tecleo tecleo(uno, caso.enSI);
     tecleo.ObraNueva("Presa de ida y vuelta");
     tecleo.Teclea(caso.tramo);
     tecleo.Graba(Ruta);
     ASSERT_EQ(uno.estado.ejecucion.ModoCaptura, "MODIFICACIONES");
     ASSERT_FALSE(uno.estado.ejecucion.DatosModificados);
+    EXPECT_EQ(uno.estado.tramo.DiametroComercial, caso.geometria ? Verdadero : Falso);
     const std::string guardado = uno.ficheros.Contenido(Ruta);
+    // Saved again as it stands: nothing asked, the same bytes.
+    tecleo.Graba();
+    EXPECT_EQ(uno.ficheros.Contenido(Ruta), guardado);
+    EXPECT_EQ(PreguntasDeGeometria(uno), 0U);
     const Vista vista = VistaDe(uno.captura);
     const std::vector<double> variables = Variables(uno.estado);
     const std::string listado = Listado(uno.estado);
 
     // Opened under the other separator, validated and saved again.
-    ObraPrueba dos(otro);
     AbreYValida(dos, guardado);
     const Vista vistaDos = VistaDe(dos.captura);
     EXPECT_EQ(vistaDos.textos, vista.textos);
@@ -216,14 +247,15 @@ TEST_P(IdaYVuelta, ElTramoGuardadoSeLeeComoEra)
     dos.mensajes.responde(RespuestaMensaje::Si);
     ConfirmaGrabaTramo(dos.captura);
     ASSERT_FALSE(dos.estado.ejecucion.DatosModificados);
+    EXPECT_EQ(PreguntasDeGeometria(dos), 0U);
 
     // And back under the first: the same bytes and the same listing.
-    ObraPrueba tres(caso.separador);
     AbreYValida(tres, dos.ficheros.Contenido(Ruta));
     EXPECT_EQ(PrimeraDiferencia(Listado(tres.estado), listado), "");
     tres.mensajes.responde(RespuestaMensaje::Si);
     ConfirmaGrabaTramo(tres.captura);
     EXPECT_EQ(tres.ficheros.Contenido(Ruta), guardado);
+    EXPECT_EQ(PreguntasDeGeometria(tres), 0U);
 }
 
 TramoTecleado Armado()
@@ -270,18 +302,34 @@ TramoTecleado EnTerraplen()
     return t;
 }
 
-INSTANTIATE_TEST_SUITE_P(Tramos, IdaYVuelta,
-                         ::testing::Values(Caso{"ArmadoMKSComa", Armado(), false, ','},
-                                           Caso{"ArmadoSIPunto", Armado(), true, '.'},
-                                           Caso{"EmbebidaMKSPunto", Embebida(), false, '.'},
-                                           Caso{"EmbebidaSIComa", Embebida(), true, ','},
-                                           Caso{"RevestidaSIComa", Revestida(), true, ','},
-                                           Caso{"RevestidaMKSPunto", Revestida(), false, '.'},
-                                           Caso{"CargaTotalSIComa", ConCargaTotal(), true, ','},
-                                           Caso{"TerraplenMKSComa", EnTerraplen(), false, ','}),
-                         [](const ::testing::TestParamInfo<Caso> &p) {
-                             return std::string(p.param.nombre);
-                         });
+// A single MDP with the DP typed beside it: one DP, no step.
+TramoTecleado UnaMDPConSuDP()
+{
+    TramoTecleado t = Armado();
+    t.descripcion = "Una MDP con su DP";
+    t.DPInicial = 9;
+    t.MDPInicial = 10;
+    t.MDPFinal = 0;
+    t.incrementoPresion = 0;
+    return t;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tramos, IdaYVuelta,
+    ::testing::Values(Caso{"ArmadoMKSComa", Armado(), false, ','},
+                      Caso{"ArmadoSIPunto", Armado(), true, '.'},
+                      Caso{"EmbebidaMKSPunto", Embebida(), false, '.'},
+                      Caso{"EmbebidaSIComa", Embebida(), true, ','},
+                      Caso{"RevestidaSIComa", Revestida(), true, ','},
+                      Caso{"RevestidaMKSPunto", Revestida(), false, '.'},
+                      Caso{"CargaTotalSIComa", ConCargaTotal(), true, ','},
+                      Caso{"TerraplenMKSComa", EnTerraplen(), false, ','},
+                      Caso{"UnaMDPConSuDPMKSComa", UnaMDPConSuDP(), false, ','},
+                      Caso{"UnaMDPConSuDPSIPunto", UnaMDPConSuDP(), true, '.'},
+                      Caso{"RevestidaEstandarMKSComa", Revestida(), false, ',', true},
+                      Caso{"RevestidaEstandarSIPunto", Revestida(), true, '.', true},
+                      Caso{"ArmadoEstandarSIComa", Armado(), true, ',', true}),
+    [](const ::testing::TestParamInfo<Caso> &p) { return std::string(p.param.nombre); });
 
 // The texts of offsets from..to of block k.
 std::vector<std::string> TextosBloque(const std::string &bytes, std::int16_t k, int desde,
@@ -382,6 +430,49 @@ TEST(DosTramos, LaValidacionNoDependeDelTramoAnterior)
         ASSERT_EQ(p.mensajes.mostrados().size(), 1u);
         EXPECT_EQ(p.mensajes.mostrados()[0].texto, "No ha capturado Tipo de Control");
     }
+}
+
+// The trench width that follows the diameter belongs to the run being typed: a stored run chosen
+// after it keeps the width it was saved with when the commands validate it, is not marked
+// changed, and saves to the same bytes.
+TEST(DosTramos, ElAnchoDeZanjaAutomaticoNoPasaAlTramoElegido)
+{
+    ObraPrueba o;
+    Tecleo t(o, false);
+    t.ObraNueva("Ancho de zanja");
+    t.Teclea(Armado());
+    t.Graba(Ruta);
+    FicheroRegistros f(o.ficheros.Contenido(Ruta));
+    f.Escribe(20, "2");
+    // Run 2: run 1's block again, numbered 2, with a trench width of its own.
+    for (int d = 7; d <= 66; ++d) {
+        f.Escribe(BaseBloque(2) + d, f.Lee(BaseBloque(1) + d).value_or(""));
+    }
+    f.Escribe(BaseBloque(2) + 6, "2"); // a block starts with the number of runs
+    f.Escribe(BaseBloque(2) + 7, "2");
+    f.Escribe(BaseBloque(2) + 47, "3,000");
+    const std::string guardado = f.Bytes();
+
+    ObraPrueba p;
+    p.ficheros.Pon(Ruta, guardado);
+    ASSERT_TRUE(p.abre(Ruta));
+    ASSERT_TRUE(p.captura.CargaTramoElegido(1));
+    EXPECT_EQ(p.estado.tramo.AnchoZanjaAutomatico, Falso);
+    // A new diameter typed in run 1: its width now follows the diameter.
+    ponTexto(p.captura.edDi0, "1,400");
+    ASSERT_EQ(p.estado.tramo.AnchoZanjaAutomatico, Verdadero);
+
+    ASSERT_TRUE(p.captura.CargaTramoElegido(2));
+    EXPECT_EQ(p.estado.tramo.AnchoZanjaAutomatico, Falso);
+    ASSERT_TRUE(ValidaObraYTramo(p.captura, true)); // as Calculate and Save validate
+    EXPECT_EQ(p.estado.tramo.AnchoZanja, 3.0);
+    EXPECT_EQ(p.captura.edB0.Text(), "3,000");
+    EXPECT_FALSE(p.estado.ejecucion.DatosModificados);
+    p.mensajes.responde(RespuestaMensaje::Si);
+    ConfirmaGrabaTramo(p.captura);
+    const std::string &regrabado = p.ficheros.Contenido(Ruta);
+    EXPECT_EQ(TextosBloque(regrabado, 2, 6, 66), TextosBloque(guardado, 2, 6, 66));
+    EXPECT_TRUE(regrabado == guardado);
 }
 
 } // namespace
