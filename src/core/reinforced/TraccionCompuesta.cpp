@@ -15,10 +15,23 @@ constexpr double CuantiaMinima = 0.04;
 constexpr double TAKp = 1000.0;    // t over kp/cm2 to cm2
 constexpr double M2ACm2 = 10000.0; // m to cm2 per metre
 
-double Area(const EstadoObra &estado, double momento, double N, double k)
-{
-    return (momento / (estado.resultados.BRAZO * N) + k) * N / estado.tramo.Fyd * TAKp;
-}
+// The area of the face for a share k of the axial force. The moment share |M| / (z N) does
+// not change while k is iterated: it is worked out once, by the same operations, so every
+// iteration gives the same area to the last bit.
+class AreaTraccion {
+public:
+    AreaTraccion(const EstadoObra &estado, double momento, double N)
+        : m_parteMomento(momento / (estado.resultados.BRAZO * N)), m_N(N),
+          m_Fyd(estado.tramo.Fyd)
+    {
+    }
+    double operator()(double k) const { return (m_parteMomento + k) * m_N / m_Fyd * TAKp; }
+
+private:
+    double m_parteMomento;
+    double m_N;
+    double m_Fyd;
+};
 
 double Minimo(const EstadoObra &estado)
 {
@@ -33,7 +46,8 @@ IteracionTraccion TraccionCompuesta(const EstadoObra &estado, double M, double N
 {
     const double momento = std::abs(M);
     IteracionTraccion resultado;
-    As = Area(estado, momento, N, ParteInicial);
+    const AreaTraccion area(estado, momento, N);
+    As = area(ParteInicial);
     if (std::abs(As) >= Tolerancia) {
         while (true) {
             if (resultado.iteraciones == MaximoIteracionesTraccion) {
@@ -41,7 +55,7 @@ IteracionTraccion TraccionCompuesta(const EstadoObra &estado, double M, double N
                 break;
             }
             const double anterior = As;
-            As = Area(estado, momento, N, As / (x + As));
+            As = area(As / (x + As));
             ++resultado.iteraciones;
             if (std::abs(As - anterior) < Tolerancia) {
                 break;
@@ -57,7 +71,7 @@ IteracionTraccion TraccionCompuesta(const EstadoObra &estado, double M, double N
 
 bool TraccionCompuestaAlcanza(const EstadoObra &estado, double M, double N, double maximo)
 {
-    return Minimo(estado) <= maximo && Area(estado, std::abs(M), N, 0) < maximo;
+    return Minimo(estado) <= maximo && AreaTraccion(estado, std::abs(M), N)(0) < maximo;
 }
 
 } // namespace dravek
