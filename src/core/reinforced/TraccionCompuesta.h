@@ -19,6 +19,28 @@ struct IteracionTraccion {
     bool converge = true;         // false: the cap was reached, As is not a result
 };
 
+// The combined-tension design of one section (M, N), solved for as many areas of the other
+// face as the design tries: the share iteration is the only part that depends on that area.
+// Reads BRAZO (m), ESP (m), FCK, Fyk, Fyd, GamaB and GamaY when built.
+class TraccionCompuestaSeccion {
+public:
+    TraccionCompuestaSeccion(const EstadoObra &estado, double M, double N);
+
+    // As TraccionCompuesta with x the other face's area.
+    IteracionTraccion Resuelve(double x, double &As) const;
+    // As TraccionCompuestaAlcanza.
+    bool Alcanza(double maximo) const;
+
+private:
+    double Area(double k) const; // the area for a share k of the axial force
+
+    double m_parteMomento; // |M| / (z N)
+    double m_N;
+    double m_Fyd;
+    double m_minimo;  // cm2/m
+    double m_inicial; // cm2/m, the area of the equal split
+};
+
 // M (t.m/m, only |M| counts), N (t/m, > 0), x the steel area of the other face (cm2/m, >= 0);
 // As (cm2/m) is written, raised to the minimum of the whole wall thickness. Reads BRAZO (m),
 // ESP (m), FCK, Fyk, Fyd, GamaB and GamaY; ArmaduraTubo has checked that the divisors are
