@@ -91,13 +91,14 @@ bool QuinceDigitosDirectos(double magnitud, DigitosDecimales &resultado)
     }
     // y >= 2^46: its fraction and that less a half are exact; the error of the product is
     // below 2^-4 and exact too.
+    // Dropping the fraction of y (positive, below 2^63) is its floor.
     const double error = std::fma(magnitud, PotenciasExactas[static_cast<std::size_t>(k)], -y);
-    const double entero = std::floor(y);
-    const double sobreMedio = (y - entero) - 0.5;
+    const auto entero = static_cast<std::uint64_t>(y);
+    const double sobreMedio = (y - static_cast<double>(entero)) - 0.5;
     if (sobreMedio == -error) {
         return false;
     }
-    auto cifras = static_cast<std::uint64_t>(entero) + (sobreMedio > -error ? 1U : 0U);
+    auto cifras = entero + (sobreMedio > -error ? 1U : 0U);
     int exponente = DigitosSignificativos - 1 - k;
     if (cifras == static_cast<std::uint64_t>(MenorDeDieciseisCifras)) {
         // 9.99...95 went up to 10: one place higher.
