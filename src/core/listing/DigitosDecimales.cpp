@@ -118,7 +118,10 @@ bool QuinceDigitosDirectos(double magnitud, DigitosDecimales &resultado)
 
 } // namespace
 
-DigitosDecimales QuinceDigitos(double magnitud)
+namespace {
+
+// The way through the text: the shortest form of the value, or to_chars with 14 decimals.
+DigitosDecimales QuinceDigitosPorElTexto(double magnitud)
 {
     std::array<char, 40> texto{};
     const auto larga = [&] {
@@ -130,9 +133,6 @@ DigitosDecimales QuinceDigitos(double magnitud)
     // says nothing of the 15-digit one.
     if (magnitud < std::numeric_limits<double>::min()) {
         return larga();
-    }
-    if (DigitosDecimales directos; QuinceDigitosDirectos(magnitud, directos)) {
-        return directos;
     }
     const auto corta = std::to_chars(texto.data(), texto.data() + texto.size(), magnitud,
                                      std::chars_format::scientific);
@@ -166,6 +166,20 @@ DigitosDecimales QuinceDigitos(double magnitud)
         ++forma.digitos[static_cast<std::size_t>(i)];
     }
     return SinCerosFinales(forma, DigitosSignificativos);
+}
+
+} // namespace
+
+DigitosDecimales QuinceDigitos(double magnitud)
+{
+    // One object written in place and returned as it is: the digits are not copied again.
+    DigitosDecimales resultado;
+    if (magnitud >= std::numeric_limits<double>::min() &&
+        QuinceDigitosDirectos(magnitud, resultado)) {
+        return resultado;
+    }
+    resultado = QuinceDigitosPorElTexto(magnitud);
+    return resultado;
 }
 
 } // namespace dravek
