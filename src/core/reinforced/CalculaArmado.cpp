@@ -350,7 +350,7 @@ ErrorCalculo CalculaArmado(ContextoCalculo &contexto, std::int32_t numeroCaso)
     }
     DepuraDisposicion(contexto, 562, NSEC, IESP);
 
-    if (ErrorCalculo error = ImprimeDatosCaso(contexto)) {
+    if (ErrorCalculo error = ImprimeDatosCaso(contexto, MomentosPorHipotesis, AxilesPorHipotesis)) {
         return error;
     }
     if (IESP > 0) {
