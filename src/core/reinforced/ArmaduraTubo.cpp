@@ -42,7 +42,7 @@ ErrorCalculo ArmaduraTubo(ContextoCalculo &contexto, double ESP, double RECI, do
                           const TablaHipotesis &MomentosPorHipotesis,
                           const TablaHipotesis &AxilesPorHipotesis, std::int16_t IndicadorCamisa,
                           std::int16_t NHIPO, std::int16_t ultimaHipotesis, std::int16_t NSEC,
-                          std::int16_t &IESP, double CAMMAX)
+                          std::int16_t &IESP, double CAMMAX, RegistroTraccion *registro)
 {
     EstadoObra &estado = contexto.estado;
     ResultadosCaso &r = estado.resultados;
@@ -147,7 +147,10 @@ ErrorCalculo ArmaduraTubo(ContextoCalculo &contexto, double ESP, double RECI, do
     };
     // The combined-tension area of this face with the other face's area; false when the share
     // iteration did not settle.
-    const auto traccion = [](const SeccionTraccion &t, double otra, double &area) {
+    const auto traccion = [registro](const SeccionTraccion &t, double otra, double &area) {
+        if (registro != nullptr) {
+            return registro->Resuelve(*t.diseno, t.M, t.N, otra, area).converge;
+        }
         return t.diseno->Resuelve(otra, area).converge;
     };
     const auto sinSolucion = [&](std::int32_t texto) {

@@ -64,6 +64,33 @@ bool TraccionCompuestaSeccion::Alcanza(double maximo) const
     return m_minimo <= maximo && Area(0) < maximo;
 }
 
+IteracionTraccion RegistroTraccion::Resuelve(const TraccionCompuestaSeccion &seccion, double M,
+                                             double N, double x, double &As)
+{
+    if (m_modo == Modo::Repitiendo) {
+        if (m_siguiente < m_soluciones.size()) {
+            const Solucion &s = m_soluciones[m_siguiente];
+            if (s.M == M && s.N == N && s.x == x) {
+                ++m_siguiente;
+                As = s.As;
+                return s.iteracion;
+            }
+        }
+        m_modo = Modo::Resolviendo;
+    }
+    const IteracionTraccion iteracion = seccion.Resuelve(x, As);
+    if (m_modo == Modo::Grabando) {
+        m_soluciones.push_back({M, N, x, As, iteracion});
+    }
+    return iteracion;
+}
+
+void RegistroTraccion::Repite()
+{
+    m_modo = Modo::Repitiendo;
+    m_siguiente = 0;
+}
+
 IteracionTraccion TraccionCompuesta(const EstadoObra &estado, double M, double N, double x,
                                     double &As)
 {
