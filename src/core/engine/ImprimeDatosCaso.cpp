@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "core/engine/mdOvaliz.h"
 #include "core/listing/FormatoNumeros.h"
@@ -97,9 +98,10 @@ struct LineasCabecera {
     std::array<std::string, 4> instalacion;
 };
 
-} // namespace
-
-ErrorCalculo ImprimeDatosCaso(ContextoCalculo &contexto)
+// The heading with the hypothesis forces M and N of a reinforced-concrete run, or with the
+// fault met in combining them.
+ErrorCalculo Cabecera(ContextoCalculo &contexto, const TablaHipotesis &M, const TablaHipotesis &N,
+                      ErrorCalculo error)
 {
     EstadoObra &estado = contexto.estado;
     SalidaListado &salida = contexto.salida;
@@ -108,15 +110,6 @@ ErrorCalculo ImprimeDatosCaso(ContextoCalculo &contexto)
     const std::int32_t d = ejecucion.DesplazamientoIdioma;
     const bool esArmado = tramo.EsArmado != Falso;
     const bool enSI = ejecucion.SistemaUnidades == "SI";
-
-    ErrorCalculo error;
-    TablaHipotesis M{};
-    TablaHipotesis N{};
-    if (esArmado && CombinaHipotesis(estado, M, N, tramo.vDi / 2) != ErrorHipotesis::Ninguno) {
-        // Written from existing texts ("ERROR: ESFUERZOS DE OVALIZACION"): the ring forces
-        // of the case are what failed.
-        error = ErrorCalculo::Con(Texto(d, 286) + ": " + Texto(d, 821));
-    }
 
     int tipo = 2;
     int camisa = 2;
@@ -180,10 +173,11 @@ ErrorCalculo ImprimeDatosCaso(ContextoCalculo &contexto)
             salida.EscribePantalla(0, Texto(d, 631), 1);
             salida.EscribePantalla(0, unidades, 1);
             salida.EscribePantalla(0, regla, 1);
+            // Appended in place: five rows a case.
             std::string fila;
             for (std::size_t s = 1; s <= NumeroSecciones; ++s) {
-                fila += "  " + sNumeroDob(ejecucion, M[h][s], 7, 3, "mT->mkN", false) + "  " +
-                        sNumeroDob(ejecucion, N[h][s], 7, 3, "T->kN", false);
+                fila.append("  ").append(sNumeroDob(ejecucion, M[h][s], 7, 3, "mT->mkN", false));
+                fila.append("  ").append(sNumeroDob(ejecucion, N[h][s], 7, 3, "T->kN", false));
             }
             salida.EscribePantalla(0, fila, 1);
         }
@@ -231,12 +225,36 @@ ErrorCalculo ImprimeDatosCaso(ContextoCalculo &contexto)
     for (std::size_t h = 1; h <= NumeroHipotesisArmado; ++h) {
         std::string fila = Blancos(6) + TextoEnCampo(d, CampoHipotesis, static_cast<int>(h));
         for (std::size_t s = 1; s <= NumeroSecciones; ++s) {
-            fila += sNumeroDob(ejecucion, M[h][s], 10, 3, "mT->mkN", false) +
-                    sNumeroDob(ejecucion, N[h][s], 10, 3, "T->kN", false);
+            fila.append(sNumeroDob(ejecucion, M[h][s], 10, 3, "mT->mkN", false));
+            fila.append(sNumeroDob(ejecucion, N[h][s], 10, 3, "T->kN", false));
         }
         salida.ImprimeLinea(fila);
     }
     return error;
+}
+
+} // namespace
+
+ErrorCalculo ImprimeDatosCaso(ContextoCalculo &contexto)
+{
+    const EstadoObra &estado = contexto.estado;
+    ErrorCalculo error;
+    TablaHipotesis M{};
+    TablaHipotesis N{};
+    if (estado.tramo.EsArmado != Falso &&
+        CombinaHipotesis(estado, M, N, estado.tramo.vDi / 2) != ErrorHipotesis::Ninguno) {
+        // Written from existing texts ("ERROR: ESFUERZOS DE OVALIZACION"): the ring forces
+        // of the case are what failed.
+        const std::int32_t d = estado.ejecucion.DesplazamientoIdioma;
+        error = ErrorCalculo::Con(Texto(d, 286) + ": " + Texto(d, 821));
+    }
+    return Cabecera(contexto, M, N, std::move(error));
+}
+
+ErrorCalculo ImprimeDatosCaso(ContextoCalculo &contexto, const TablaHipotesis &M,
+                              const TablaHipotesis &N)
+{
+    return Cabecera(contexto, M, N, {});
 }
 
 } // namespace dravek

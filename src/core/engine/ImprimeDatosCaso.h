@@ -9,6 +9,7 @@
 
 #include "core/engine/ContextoCalculo.h"
 #include "core/listing/CamposTexto.h"
+#include "core/reinforced/HipotesisArmado.h"
 
 namespace dravek {
 
@@ -32,5 +33,10 @@ inline constexpr std::array CamposDatosCaso{CampoTipoTubo,   CampoCamisa, CampoH
 // message stands in the listing in place of the forces table (on every listing kind); the
 // caller stops the calculation and need not write the message again.
 [[nodiscard]] ErrorCalculo ImprimeDatosCaso(ContextoCalculo &contexto);
+
+// The same for a reinforced-concrete case whose design has already combined its hypothesis
+// forces, without a fault: M and N (rows 1 to 5) are listed as they are, not combined again.
+[[nodiscard]] ErrorCalculo ImprimeDatosCaso(ContextoCalculo &contexto, const TablaHipotesis &M,
+                                            const TablaHipotesis &N);
 
 } // namespace dravek

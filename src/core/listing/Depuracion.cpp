@@ -18,9 +18,10 @@ namespace {
 // Below 1E-04 or from 1E+15 up (the 15 significant digits) a number is written with an exponent.
 constexpr int ExponenteMinimoFijo = -4;
 
-// Appends the general format of valor. A NaN or an infinity, which no calculation should hand
-// over, is written as the library writes it, in capitals ("NAN", "INF").
-void AnadeNumeroGeneral(std::string &destino, double valor, std::string_view separadorDecimal)
+// Appends the general format of valor; true when the decimal separator is part of it. A NaN or
+// an infinity, which no calculation should hand over, is written as the library writes it, in
+// capitals ("NAN", "INF").
+bool AnadeNumeroGeneral(std::string &destino, double valor, std::string_view separadorDecimal)
 {
     if (!std::isfinite(valor)) {
         std::array<char, 16> texto{};
@@ -30,12 +31,12 @@ void AnadeNumeroGeneral(std::string &destino, double valor, std::string_view sep
             const char c = *p;
             destino.push_back(c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c);
         }
-        return;
+        return false;
     }
     // -0 is written as 0, as the old format did.
     if (valor == 0) {
         destino.push_back('0');
-        return;
+        return false;
     }
     if (valor < 0) {
         destino.push_back('-');
@@ -45,9 +46,11 @@ void AnadeNumeroGeneral(std::string &destino, double valor, std::string_view sep
     const std::string_view digitos(quince.digitos.data(),
                                    static_cast<std::size_t>(quince.cuantos));
     const int x = quince.exponente;
+    bool conSeparador = false;
     if (x < ExponenteMinimoFijo || x >= DigitosSignificativos) {
         destino.push_back(digitos[0]);
-        if (digitos.size() > 1) {
+        conSeparador = digitos.size() > 1;
+        if (conSeparador) {
             destino.append(separadorDecimal);
             destino.append(digitos.substr(1));
         }
@@ -62,6 +65,7 @@ void AnadeNumeroGeneral(std::string &destino, double valor, std::string_view sep
         destino.append(exponente.data(), fin.ptr);
     } else if (x < 0) {
         // ".25": no zero before the separator of a number below 1.
+        conSeparador = true;
         destino.append(separadorDecimal);
         destino.append(static_cast<std::size_t>(-x - 1), '0');
         destino.append(digitos);
@@ -71,11 +75,13 @@ void AnadeNumeroGeneral(std::string &destino, double valor, std::string_view sep
             destino.append(digitos);
             destino.append(enteros - digitos.size(), '0');
         } else {
+            conSeparador = true;
             destino.append(digitos.substr(0, enteros));
             destino.append(separadorDecimal);
             destino.append(digitos.substr(enteros));
         }
     }
+    return conSeparador;
 }
 
 } // namespace
@@ -88,7 +94,8 @@ std::string NumeroGeneral(double valor, std::string_view separadorDecimal)
 }
 
 LineaDepuracion::LineaDepuracion(std::string_view separadorDecimal, int columnaInicial)
-    : m_separador(separadorDecimal)
+    : m_separador(separadorDecimal),
+      m_bytesDeMasSeparador(separadorDecimal.size() - CuentaCaracteresUtf8(separadorDecimal))
 {
     const int blancos = columnaInicial > 1 ? columnaInicial - 1 : 0;
     m_linea.reserve(128);
@@ -109,9 +116,10 @@ LineaDepuracion &LineaDepuracion::Anade(double valor)
     if (!(std::signbit(valor) && valor != 0)) {
         m_linea.push_back(' ');
     }
-    AnadeNumeroGeneral(m_linea, valor, m_separador);
+    const bool conSeparador = AnadeNumeroGeneral(m_linea, valor, m_separador);
     m_linea.push_back(' ');
-    m_columnas += CuentaCaracteresUtf8(std::string_view(m_linea).substr(inicio));
+    // Every character of a number is one byte, but those of the separator.
+    m_columnas += m_linea.size() - inicio - (conSeparador ? m_bytesDeMasSeparador : 0);
     return *this;
 }
 

@@ -59,6 +59,7 @@ public:
 
 private:
     std::string m_separador;
+    std::size_t m_bytesDeMasSeparador; // bytes of the separator beyond its characters
     std::string m_linea;
     std::size_t m_columnas = 0; // characters written so far, the nine blanks included
 };

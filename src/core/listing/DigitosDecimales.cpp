@@ -1,6 +1,9 @@
 #include "core/listing/DigitosDecimales.h"
 
+#include <bit>
 #include <charconv>
+#include <cmath>
+#include <cstdint>
 #include <limits>
 
 namespace dravek {
@@ -48,9 +51,77 @@ DigitosDecimales SinCerosFinales(const FormaCientifica &forma, int cuantos)
     return resultado;
 }
 
+// Powers of ten a double holds exactly.
+constexpr std::array<double, 23> PotenciasExactas = {
+    1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+constexpr double MenorDeQuinceCifras = 1e14;
+constexpr double MenorDeDieciseisCifras = 1e15;
+
+// The 15 digits by arithmetic, for the magnitudes a calculation writes (1E-08 to below 1E+15):
+// y = magnitud x 10^k, scaled by an exact power of ten into [1e14, 1e15), is the 15-digit
+// number before its rounding. The product is rounded once; fma gives its error exactly, so the
+// exact fraction of magnitud x 10^k is known and is rounded as to_chars rounds it. False when
+// the scale needs an inexact power of ten or the exact product lies on a half (to_chars then
+// rounds to even): those values take the way through the text.
+bool QuinceDigitosDirectos(double magnitud, DigitosDecimales &resultado)
+{
+    // The decimal exponent from the binary one, off by one at most: log10(2) = 0.30103.
+    constexpr int SesgoExponente = 1023;
+    const auto binario = static_cast<int>(std::bit_cast<std::uint64_t>(magnitud) >> 52) -
+                         SesgoExponente;
+    int k = DigitosSignificativos - 1 - (binario * 30103 / 100000);
+    double y = 0;
+    for (int intento = 0; intento < 3; ++intento) {
+        if (k < 0 || k >= static_cast<int>(PotenciasExactas.size())) {
+            return false;
+        }
+        y = magnitud * PotenciasExactas[static_cast<std::size_t>(k)];
+        if (y < MenorDeQuinceCifras) {
+            ++k;
+        } else if (y >= MenorDeDieciseisCifras) {
+            --k;
+        } else {
+            break;
+        }
+    }
+    if (!(y >= MenorDeQuinceCifras && y < MenorDeDieciseisCifras)) {
+        return false;
+    }
+    // y >= 2^46: its fraction and that less a half are exact; the error of the product is
+    // below 2^-4 and exact too.
+    // Dropping the fraction of y (positive, below 2^63) is its floor.
+    const double error = std::fma(magnitud, PotenciasExactas[static_cast<std::size_t>(k)], -y);
+    const auto entero = static_cast<std::uint64_t>(y);
+    const double sobreMedio = (y - static_cast<double>(entero)) - 0.5;
+    if (sobreMedio == -error) {
+        return false;
+    }
+    auto cifras = entero + (sobreMedio > -error ? 1U : 0U);
+    int exponente = DigitosSignificativos - 1 - k;
+    if (cifras == static_cast<std::uint64_t>(MenorDeDieciseisCifras)) {
+        // 9.99...95 went up to 10: one place higher.
+        cifras = static_cast<std::uint64_t>(MenorDeQuinceCifras);
+        ++exponente;
+    }
+    std::to_chars(resultado.digitos.data(), resultado.digitos.data() + resultado.digitos.size(),
+                  cifras);
+    int cuantos = DigitosSignificativos;
+    while (cuantos > 1 && resultado.digitos[static_cast<std::size_t>(cuantos - 1)] == '0') {
+        --cuantos;
+    }
+    resultado.cuantos = cuantos;
+    resultado.exponente = exponente;
+    return true;
+}
+
 } // namespace
 
-DigitosDecimales QuinceDigitos(double magnitud)
+namespace {
+
+// The way through the text: the shortest form of the value, or to_chars with 14 decimals.
+DigitosDecimales QuinceDigitosPorElTexto(double magnitud)
 {
     std::array<char, 40> texto{};
     const auto larga = [&] {
@@ -95,6 +166,20 @@ DigitosDecimales QuinceDigitos(double magnitud)
         ++forma.digitos[static_cast<std::size_t>(i)];
     }
     return SinCerosFinales(forma, DigitosSignificativos);
+}
+
+} // namespace
+
+DigitosDecimales QuinceDigitos(double magnitud)
+{
+    // One object written in place and returned as it is: the digits are not copied again.
+    DigitosDecimales resultado;
+    if (magnitud >= std::numeric_limits<double>::min() &&
+        QuinceDigitosDirectos(magnitud, resultado)) {
+        return resultado;
+    }
+    resultado = QuinceDigitosPorElTexto(magnitud);
+    return resultado;
 }
 
 } // namespace dravek

@@ -41,12 +41,13 @@ bool RedondeoDirecto(double magnitud, int decimales, std::uint64_t &redondeado)
     if (!(y < LimiteRedondeoDirecto)) {
         return false;
     }
-    const double entero = std::floor(y);
-    const double fraccion = y - entero;
+    // 0 <= y < 4e12: dropping the fraction is the floor, and exact.
+    const auto entero = static_cast<std::uint64_t>(y);
+    const double fraccion = y - static_cast<double>(entero);
     if (std::abs(fraccion - 0.5) <= y * 1e-13) {
         return false;
     }
-    redondeado = static_cast<std::uint64_t>(entero) + (fraccion > 0.5 ? 1U : 0U);
+    redondeado = entero + (fraccion > 0.5 ? 1U : 0U);
     return true;
 }
 
@@ -116,32 +117,35 @@ public:
         return Cifras() + (m_menos ? 1 : 0) + (m_decimales > 0 ? m_separador.size() : 0);
     }
 
-    void Escribe(std::string &destino) const
+    // Writes the Bytes() of the number from texto on; returns the end.
+    char *Escribe(char *texto) const
     {
         if (m_menos) {
-            destino.push_back('-');
+            *texto++ = '-';
         }
         const std::size_t enteros = Cifras() - m_decimales;
-        AnadeCifras(destino, 0, enteros);
+        texto = CopiaCifras(texto, 0, enteros);
         if (m_decimales > 0) {
-            destino.append(m_separador);
-            AnadeCifras(destino, enteros, Cifras());
+            texto = std::copy(m_separador.begin(), m_separador.end(), texto);
+            texto = CopiaCifras(texto, enteros, Cifras());
         }
+        return texto;
     }
 
 private:
     // The digits with the leading zeros the count of decimals and integer places asks for.
     std::size_t Cifras() const { return m_ceros + m_digitos.size(); }
 
-    void AnadeCifras(std::string &destino, std::size_t desde, std::size_t hasta) const
+    char *CopiaCifras(char *texto, std::size_t desde, std::size_t hasta) const
     {
         if (desde < m_ceros) {
-            destino.append(std::min(hasta, m_ceros) - desde, '0');
+            texto = std::fill_n(texto, std::min(hasta, m_ceros) - desde, '0');
             desde = m_ceros;
         }
         if (desde < hasta) {
-            destino.append(m_digitos.substr(desde - m_ceros, hasta - desde));
+            texto = std::copy_n(m_digitos.data() + (desde - m_ceros), hasta - desde, texto);
         }
+        return texto;
     }
 
     NumeroFijo(const NumeroFijo &) = delete;
@@ -310,9 +314,8 @@ std::string FormateaMascara(double valor, std::string_view mascara, std::string_
     }
     const auto cerosEnteros = std::count(parteEntera.begin(), parteEntera.end(), '0');
     const NumeroFijo numero(valor, decimales, static_cast<std::size_t>(cerosEnteros), separador);
-    std::string resultado;
-    resultado.reserve(numero.Bytes());
-    numero.Escribe(resultado);
+    std::string resultado(numero.Bytes(), '\0');
+    numero.Escribe(resultado.data());
     return resultado;
 }
 
@@ -343,20 +346,20 @@ std::string sNumeroDob(const EstadoEjecucion &ejecucion, double valor, int ancho
         const std::size_t estrellas =
             almohadillas + 1 + (d > 0 ? 1 + static_cast<std::size_t>(d) : 0);
         const std::size_t blancos = estrellas < columnas ? columnas - estrellas : 0;
-        resultado.reserve(blancos + estrellas + unidad);
-        resultado.append(blancos, ' ');
-        resultado.append(estrellas, '*');
+        resultado.assign(blancos + estrellas + unidad, ' ');
+        std::fill_n(resultado.begin() + static_cast<std::ptrdiff_t>(blancos), estrellas, '*');
     } else {
         const NumeroFijo numero(convertida.valor, d, 1, ejecucion.SeparadorDecimalLocal);
         const std::size_t caracteres = numero.Caracteres();
         const std::size_t blancos = caracteres < columnas ? columnas - caracteres : 0;
-        resultado.reserve(blancos + numero.Bytes() + unidad);
-        resultado.append(blancos, ' ');
-        numero.Escribe(resultado);
+        // Sized once and written in place: a listing formats some forty numbers a case.
+        resultado.assign(blancos + numero.Bytes() + unidad, ' ');
+        numero.Escribe(resultado.data() + blancos);
     }
     if (conUnidad) {
-        resultado.push_back(' ');
-        resultado.append(convertida.unidad);
+        // After the blank left for it at the end.
+        std::copy(convertida.unidad.begin(), convertida.unidad.end(),
+                  resultado.end() - static_cast<std::ptrdiff_t>(convertida.unidad.size()));
     }
     return resultado;
 }

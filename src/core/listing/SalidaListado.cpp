@@ -90,7 +90,7 @@ void PartirTexto(std::string &resto, std::string &linea, int ancho)
     resto = std::string(vista);
 }
 
-void SalidaListado::EscribePantalla(int lineasAntes, const std::string &texto, int finesDespues)
+void SalidaListado::EscribePantalla(int lineasAntes, std::string_view texto, int finesDespues)
 {
     // Appended in place: the text grows for a whole project listing.
     m_pantalla.append(static_cast<std::size_t>(std::max(lineasAntes, 0)), SaltoLinea);

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "core/model/EstadoObra.h"
 #include "core/plataforma/Impresora.h"
@@ -36,7 +37,7 @@ public:
 
     // Appends to the screen text, whatever Imprimiendo says: a line feed per blank line before,
     // the text, a line feed per line end after.
-    void EscribePantalla(int lineasAntes, const std::string &texto, int finesDespues);
+    void EscribePantalla(int lineasAntes, std::string_view texto, int finesDespues);
 
     // Prints one line, first starting a new page when the line would run past the bottom: the
     // old printer did that by itself, without a page header and without counting a page number,

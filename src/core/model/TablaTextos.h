@@ -20,6 +20,11 @@ struct EntradaTablaTextos {
 // The whole table, sorted by id, ids unique.
 std::span<const EntradaTablaTextos> TablaTextos();
 
+// Text of entry id of the compiled-in table, found through an index built with it; nothing when
+// the table holds no such entry. The same answer as BuscaTexto(TablaTextos(), id), without the
+// search: a case of a run looks up several hundred texts.
+std::optional<std::string_view> TextoDeLaTabla(std::int32_t id);
+
 // Text of entry id in a table sorted by id; nothing when the table holds no such entry.
 std::optional<std::string_view> BuscaTexto(std::span<const EntradaTablaTextos> tabla,
                                            std::int32_t id);

@@ -130,7 +130,7 @@ std::string operator+(char a, const TextoTabla &b)
 
 TextoTabla TextoRecurso(std::int32_t id)
 {
-    const std::optional<std::string_view> texto = BuscaTexto(TablaTextos(), id);
+    const std::optional<std::string_view> texto = TextoDeLaTabla(id);
     if (!texto || texto->empty()) {
         // The marker stands where the text would have gone (caption, message, listing line or
         // file name); a missing text is never reported otherwise.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <optional>
 #include <utility>
 
 #include "core/model/TextoRecurso.h"
@@ -31,6 +32,8 @@ struct SeccionTraccion {
     double M = 0;     // t.m/m
     double N = 0;     // t/m
     double clave = 0; // t.m/m
+    // Its combined-tension design, set once the scan has found the section.
+    std::optional<TraccionCompuestaSeccion> diseno;
 };
 
 } // namespace
@@ -39,7 +42,7 @@ ErrorCalculo ArmaduraTubo(ContextoCalculo &contexto, double ESP, double RECI, do
                           const TablaHipotesis &MomentosPorHipotesis,
                           const TablaHipotesis &AxilesPorHipotesis, std::int16_t IndicadorCamisa,
                           std::int16_t NHIPO, std::int16_t ultimaHipotesis, std::int16_t NSEC,
-                          std::int16_t &IESP, double CAMMAX)
+                          std::int16_t &IESP, double CAMMAX, RegistroTraccion *registro)
 {
     EstadoObra &estado = contexto.estado;
     ResultadosCaso &r = estado.resultados;
@@ -88,12 +91,12 @@ ErrorCalculo ArmaduraTubo(ContextoCalculo &contexto, double ESP, double RECI, do
                 if (M > 0) {
                     const double v = M + N * z;
                     if (v > Tmas.clave) {
-                        Tmas = {true, M, N, v};
+                        Tmas = {true, M, N, v, {}};
                     }
                 } else {
                     const double v = N * z - M;
                     if (v > Tmenos.clave) {
-                        Tmenos = {true, M, N, v};
+                        Tmenos = {true, M, N, v, {}};
                     }
                 }
             } else if (M > 0) {
@@ -107,6 +110,12 @@ ErrorCalculo ArmaduraTubo(ContextoCalculo &contexto, double ESP, double RECI, do
                     Afe = b;
                 }
             }
+        }
+    }
+
+    for (SeccionTraccion *t : {&Tmas, &Tmenos}) {
+        if (t->hay) {
+            t->diseno.emplace(estado, t->M, t->N);
         }
     }
 
@@ -138,8 +147,11 @@ ErrorCalculo ArmaduraTubo(ContextoCalculo &contexto, double ESP, double RECI, do
     };
     // The combined-tension area of this face with the other face's area; false when the share
     // iteration did not settle.
-    const auto traccion = [&estado](const SeccionTraccion &t, double otra, double &area) {
-        return TraccionCompuesta(estado, t.M, t.N, otra, area).converge;
+    const auto traccion = [registro](const SeccionTraccion &t, double otra, double &area) {
+        if (registro != nullptr) {
+            return registro->Resuelve(*t.diseno, t.M, t.N, otra, area).converge;
+        }
+        return t.diseno->Resuelve(otra, area).converge;
     };
     const auto sinSolucion = [&](std::int32_t texto) {
         return FalloArmado(contexto, Texto(d, texto));
@@ -185,7 +197,7 @@ ErrorCalculo ArmaduraTubo(ContextoCalculo &contexto, double ESP, double RECI, do
         // A maximum below what the outer face needs however thick the inner face is: said at
         // once, and the inner face is not raised in vain.
         bool persigue = limite;
-        if (persigue && !TraccionCompuestaAlcanza(estado, Tmenos.M, Tmenos.N, maximo)) {
+        if (persigue && !Tmenos.diseno->Alcanza(maximo)) {
             AvisoSeccion(contexto, Texto(d, TextoSinSolucionMMenos));
             persigue = false;
         }
@@ -269,7 +281,7 @@ ErrorCalculo ArmaduraTubo(ContextoCalculo &contexto, double ESP, double RECI, do
             if (Ai < Afi) {
                 Ai = Afi;
             }
-            if (!TraccionCompuestaAlcanza(estado, Tmenos.M, Tmenos.N, maximo)) {
+            if (!Tmenos.diseno->Alcanza(maximo)) {
                 AvisoSeccion(contexto, Texto(d, TextoSinSolucionMMasYMenos));
             } else {
                 for (std::int32_t k = 0;;) {

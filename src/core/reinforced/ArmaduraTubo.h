@@ -10,6 +10,7 @@
 
 #include "core/engine/ContextoCalculo.h"
 #include "core/reinforced/HipotesisArmado.h"
+#include "core/reinforced/TraccionCompuesta.h"
 
 namespace dravek {
 
@@ -42,11 +43,15 @@ inline constexpr std::int32_t MaximoRepeticionesCaras = 1000;
 // Error, with its message already in the listing: a material value that validation should have
 // refused (CompruebaMaterialesSeccion), a combined-tension design that does not settle
 // (texts 661, 662), or a layout or check that refused its input.
+//
+// registro, when given, records the combined-tension solutions of this pass or replays those
+// of an earlier pass of the same hypothesis of the same case (RegistroTraccion).
 [[nodiscard]] ErrorCalculo ArmaduraTubo(ContextoCalculo &contexto, double ESP, double RECI,
                                         double RECE, const TablaHipotesis &MomentosPorHipotesis,
                                         const TablaHipotesis &AxilesPorHipotesis,
                                         std::int16_t IndicadorCamisa, std::int16_t NHIPO,
                                         std::int16_t ultimaHipotesis, std::int16_t NSEC,
-                                        std::int16_t &IESP, double CAMMAX);
+                                        std::int16_t &IESP, double CAMMAX,
+                                        RegistroTraccion *registro = nullptr);
 
 } // namespace dravek

@@ -1,5 +1,6 @@
 #include "core/reinforced/CalculaArmado.h"
 
+#include <array>
 #include <cmath>
 #include <cstddef>
 #include <optional>
@@ -248,6 +249,9 @@ ErrorCalculo CalculaArmado(ContextoCalculo &contexto, std::int32_t numeroCaso)
     std::int16_t IESP = 0;
     DisposicionArmadura interiorPresion;
     DisposicionArmadura exteriorPresion;
+    // The combined-tension solutions of each hypothesis, for the pass of the governing one
+    // below: it asks the same questions again, and solving them is most of a case's time.
+    std::array<RegistroTraccion, NumeroHipotesisArmado + 1> registros;
     for (std::int16_t NHIPO = 1; NHIPO <= NumeroHipotesisArmado; ++NHIPO) {
         auto &fila = r.ResultadosHipotesis[static_cast<std::size_t>(NHIPO)];
         if (NHIPO == 1) {
@@ -273,7 +277,7 @@ ErrorCalculo CalculaArmado(ContextoCalculo &contexto, std::int32_t numeroCaso)
             if (ErrorCalculo error =
                     ArmaduraTubo(contexto, tramo.ESP, tramo.RECI, tramo.RECE, MomentosPorHipotesis,
                                  AxilesPorHipotesis, tramo.IndicadorCamisa, NHIPO, NHIPO, NSEC,
-                                 IESP, tramo.CAMMAX)) {
+                                 IESP, tramo.CAMMAX, &registros[static_cast<std::size_t>(NHIPO)])) {
                 return error;
             }
             if (IESP > 0) {
@@ -334,10 +338,12 @@ ErrorCalculo CalculaArmado(ContextoCalculo &contexto, std::int32_t numeroCaso)
         }
     } else if (IESP == 0) {
         // Once more for the governing hypothesis, now that its warnings reach every listing.
+        RegistroTraccion &registro = registros[static_cast<std::size_t>(HipotesisPesima)];
+        registro.Repite();
         if (ErrorCalculo error =
                 ArmaduraTubo(contexto, tramo.ESP, tramo.RECI, tramo.RECE, MomentosPorHipotesis,
                              AxilesPorHipotesis, tramo.IndicadorCamisa, HipotesisPesima,
-                             HipotesisPesima, NSEC, IESP, tramo.CAMMAX)) {
+                             HipotesisPesima, NSEC, IESP, tramo.CAMMAX, &registro)) {
             return error;
         }
     }
@@ -350,7 +356,7 @@ ErrorCalculo CalculaArmado(ContextoCalculo &contexto, std::int32_t numeroCaso)
     }
     DepuraDisposicion(contexto, 562, NSEC, IESP);
 
-    if (ErrorCalculo error = ImprimeDatosCaso(contexto)) {
+    if (ErrorCalculo error = ImprimeDatosCaso(contexto, MomentosPorHipotesis, AxilesPorHipotesis)) {
         return error;
     }
     if (IESP > 0) {

@@ -15,11 +15,6 @@ constexpr double CuantiaMinima = 0.04;
 constexpr double TAKp = 1000.0;    // t over kp/cm2 to cm2
 constexpr double M2ACm2 = 10000.0; // m to cm2 per metre
 
-double Area(const EstadoObra &estado, double momento, double N, double k)
-{
-    return (momento / (estado.resultados.BRAZO * N) + k) * N / estado.tramo.Fyd * TAKp;
-}
-
 double Minimo(const EstadoObra &estado)
 {
     const DatosTramo &t = estado.tramo;
@@ -28,36 +23,83 @@ double Minimo(const EstadoObra &estado)
 
 } // namespace
 
-IteracionTraccion TraccionCompuesta(const EstadoObra &estado, double M, double N, double x,
-                                    double &As)
+// What does not depend on the other face is worked out here, by the same operations the
+// iteration used to repeat, so every area stays the same to the last bit. Done once, it also
+// leaves the divisions of the iteration as the only ones a solution waits for.
+TraccionCompuestaSeccion::TraccionCompuestaSeccion(const EstadoObra &estado, double M, double N)
+    : m_parteMomento(std::abs(M) / (estado.resultados.BRAZO * N)), m_N(N),
+      m_Fyd(estado.tramo.Fyd), m_minimo(Minimo(estado)), m_inicial(Area(ParteInicial))
 {
-    const double momento = std::abs(M);
+}
+
+double TraccionCompuestaSeccion::Area(double k) const
+{
+    return (m_parteMomento + k) * m_N / m_Fyd * TAKp;
+}
+
+IteracionTraccion TraccionCompuestaSeccion::Resuelve(double x, double &As) const
+{
     IteracionTraccion resultado;
-    As = Area(estado, momento, N, ParteInicial);
-    if (std::abs(As) >= Tolerancia) {
+    double area = m_inicial;
+    if (std::abs(area) >= Tolerancia) {
         while (true) {
             if (resultado.iteraciones == MaximoIteracionesTraccion) {
                 resultado.converge = false;
                 break;
             }
-            const double anterior = As;
-            As = Area(estado, momento, N, As / (x + As));
+            const double anterior = area;
+            area = Area(area / (x + area));
             ++resultado.iteraciones;
-            if (std::abs(As - anterior) < Tolerancia) {
+            if (std::abs(area - anterior) < Tolerancia) {
                 break;
             }
         }
     }
-    const double minimo = Minimo(estado);
-    if (As < minimo) {
-        As = minimo;
-    }
+    As = area < m_minimo ? m_minimo : area;
     return resultado;
+}
+
+bool TraccionCompuestaSeccion::Alcanza(double maximo) const
+{
+    return m_minimo <= maximo && Area(0) < maximo;
+}
+
+IteracionTraccion RegistroTraccion::Resuelve(const TraccionCompuestaSeccion &seccion, double M,
+                                             double N, double x, double &As)
+{
+    if (m_modo == Modo::Repitiendo) {
+        if (m_siguiente < m_soluciones.size()) {
+            const Solucion &s = m_soluciones[m_siguiente];
+            if (s.M == M && s.N == N && s.x == x) {
+                ++m_siguiente;
+                As = s.As;
+                return s.iteracion;
+            }
+        }
+        m_modo = Modo::Resolviendo;
+    }
+    const IteracionTraccion iteracion = seccion.Resuelve(x, As);
+    if (m_modo == Modo::Grabando) {
+        m_soluciones.push_back({M, N, x, As, iteracion});
+    }
+    return iteracion;
+}
+
+void RegistroTraccion::Repite()
+{
+    m_modo = Modo::Repitiendo;
+    m_siguiente = 0;
+}
+
+IteracionTraccion TraccionCompuesta(const EstadoObra &estado, double M, double N, double x,
+                                    double &As)
+{
+    return TraccionCompuestaSeccion(estado, M, N).Resuelve(x, As);
 }
 
 bool TraccionCompuestaAlcanza(const EstadoObra &estado, double M, double N, double maximo)
 {
-    return Minimo(estado) <= maximo && Area(estado, std::abs(M), N, 0) < maximo;
+    return TraccionCompuestaSeccion(estado, M, N).Alcanza(maximo);
 }
 
 } // namespace dravek

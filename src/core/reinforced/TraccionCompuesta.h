@@ -4,7 +4,9 @@
 // (both layers in tension): the moment share |M| / z of the force plus the share k of the axial
 // force that this face takes of the steel of both faces, iterated from an equal split.
 
+#include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include "core/model/EstadoObra.h"
 
@@ -17,6 +19,58 @@ inline constexpr std::int32_t MaximoIteracionesTraccion = 1000;
 struct IteracionTraccion {
     std::int32_t iteraciones = 0; // share iterations after the start value
     bool converge = true;         // false: the cap was reached, As is not a result
+};
+
+// The combined-tension design of one section (M, N), solved for as many areas of the other
+// face as the design tries: the share iteration is the only part that depends on that area.
+// Reads BRAZO (m), ESP (m), FCK, Fyk, Fyd, GamaB and GamaY when built.
+class TraccionCompuestaSeccion {
+public:
+    TraccionCompuestaSeccion(const EstadoObra &estado, double M, double N);
+
+    // As TraccionCompuesta with x the other face's area.
+    IteracionTraccion Resuelve(double x, double &As) const;
+    // As TraccionCompuestaAlcanza.
+    bool Alcanza(double maximo) const;
+
+private:
+    double Area(double k) const; // the area for a share k of the axial force
+
+    double m_parteMomento; // |M| / (z N)
+    double m_N;
+    double m_Fyd;
+    double m_minimo;  // cm2/m
+    double m_inicial; // cm2/m, the area of the equal split
+};
+
+// The combined-tension solutions of one design pass, in the order they were asked, handed to a
+// later pass of the same hypothesis of the same case: a pass that asks the same sections (M, N)
+// with the same other-face areas in the same order gets the same answers without iterating
+// again. The first question that differs ends the replay, and from there on every solution is
+// worked out anew, so an answer is only ever reused for exactly the same question.
+class RegistroTraccion {
+public:
+    // Solves as seccion.Resuelve would; while recording the answer is kept, while replaying it
+    // is taken from the record when the question is the next one recorded.
+    IteracionTraccion Resuelve(const TraccionCompuestaSeccion &seccion, double M, double N,
+                               double x, double &As);
+
+    // From now on the recorded answers are handed out, from the first.
+    void Repite();
+
+private:
+    struct Solucion {
+        double M;
+        double N;
+        double x;
+        double As;
+        IteracionTraccion iteracion;
+    };
+    enum class Modo { Grabando, Repitiendo, Resolviendo };
+
+    std::vector<Solucion> m_soluciones;
+    std::size_t m_siguiente = 0;
+    Modo m_modo = Modo::Grabando;
 };
 
 // M (t.m/m, only |M| counts), N (t/m, > 0), x the steel area of the other face (cm2/m, >= 0);

@@ -221,6 +221,54 @@ TEST(FormatoDirecto, QuinceDigitosComoToCharsConCatorceDecimales)
     }
 }
 
+// The 15th digit decided by arithmetic: values on a half of it and their closest neighbours,
+// and values that round up to the next power of ten, at every magnitude a calculation writes.
+TEST(FormatoDirecto, QuinceDigitosJuntoAlMedioDeLaUltimaCifra)
+{
+    std::mt19937_64 azar(15);
+    std::uniform_int_distribution<std::int64_t> cifras(100000000000000, 999999999999999);
+    std::vector<double> valores;
+    for (int e = -10; e <= 16; ++e) {
+        const double escala = std::pow(10.0, static_cast<double>(e - 15));
+        for (int i = 0; i < 400; ++i) {
+            const double medio = (static_cast<double>(cifras(azar)) * 10 + 5) * escala;
+            double abajo = medio;
+            double arriba = medio;
+            valores.push_back(medio);
+            for (int k = 0; k < 3; ++k) {
+                abajo = std::nextafter(abajo, 0.0);
+                arriba = std::nextafter(arriba, 1e300);
+                valores.push_back(abajo);
+                valores.push_back(arriba);
+            }
+        }
+        const double potencia = std::pow(10.0, static_cast<double>(e));
+        double cerca = potencia;
+        for (int k = 0; k < 40; ++k) {
+            cerca = std::nextafter(cerca, 0.0);
+            valores.push_back(cerca);
+        }
+        valores.push_back(potencia * (1 - 4e-16));
+        valores.push_back(potencia * (1 - 6e-16));
+    }
+    int fallos = 0;
+    for (const double x : valores) {
+        const DigitosDecimales q = QuinceDigitos(x);
+        Referencia15 r = Quince(x);
+        while (r.digitos.size() > 1 && r.digitos.back() == '0') {
+            r.digitos.pop_back();
+        }
+        const std::string digitos(q.digitos.data(), static_cast<std::size_t>(q.cuantos));
+        if (digitos != r.digitos || q.exponente != r.exponente) {
+            ADD_FAILURE() << std::hexfloat << x << ": " << digitos << "e" << q.exponente
+                          << " instead of " << r.digitos << "e" << r.exponente;
+            if (++fallos == 10) {
+                return;
+            }
+        }
+    }
+}
+
 TEST(FormatoDirecto, MascaraYsNumeroDobComoLaReglaLarga)
 {
     EstadoEjecucion mks;

@@ -179,6 +179,14 @@ TEST(CuentaIdiomas, CuentaHastaElPrimerHueco)
     EXPECT_EQ(CuentaIdiomasEn({}), 0);
 }
 
+TEST(TablaTextos, ElIndiceDaLoQueLaBusqueda)
+{
+    // Every id of the five languages and a margin on both sides of the table.
+    for (std::int32_t id = -1; id <= 5 * 5000 + 100; ++id) {
+        ASSERT_EQ(TextoDeLaTabla(id), BuscaTexto(TablaTextos(), id)) << id;
+    }
+}
+
 TEST(BuscaTexto, EnUnaTablaPropia)
 {
     const std::array<EntradaTablaTextos, 3> tabla = {{{5, "cinco"}, {7, "siete"}, {9, "nueve"}}};

@@ -275,6 +275,42 @@ TEST(TraccionCompuesta, AlcanceDeUnMaximo)
     }
 }
 
+// A later pass that asks the same questions gets the recorded answers; from the first question
+// that differs on, everything is solved anew. The section of the replay is built on another
+// steel strength, so an answer taken from the record shows itself.
+TEST(TraccionCompuesta, RegistroRepiteHastaLaPrimeraDiferencia)
+{
+    Banco b;
+    const TraccionCompuestaSeccion grabada(b.estado, 0.5, 20);
+    b.estado.tramo.Fyd = 2 * b.estado.tramo.Fyd;
+    const TraccionCompuestaSeccion otra(b.estado, 0.5, 20);
+    const auto resuelve = [](const TraccionCompuestaSeccion &s, double x) {
+        double As = 0;
+        s.Resuelve(x, As);
+        return As;
+    };
+
+    RegistroTraccion registro;
+    double As = 0;
+    for (const double x : {5.0, 6.0, 7.0}) {
+        registro.Resuelve(grabada, 0.5, 20, x, As);
+        EXPECT_EQ(As, resuelve(grabada, x));
+    }
+
+    registro.Repite();
+    registro.Resuelve(otra, 0.5, 20, 5.0, As);
+    EXPECT_EQ(As, resuelve(grabada, 5.0)) << "the same first question: replayed";
+    registro.Resuelve(otra, 0.5, 20, 6.5, As);
+    EXPECT_EQ(As, resuelve(otra, 6.5)) << "another area: solved";
+    registro.Resuelve(otra, 0.5, 20, 7.0, As);
+    EXPECT_EQ(As, resuelve(otra, 7.0)) << "after a difference nothing is replayed";
+
+    const TraccionCompuestaSeccion otroMomento(b.estado, 0.4, 20);
+    registro.Repite();
+    registro.Resuelve(otroMomento, 0.4, 20, 5.0, As);
+    EXPECT_EQ(As, resuelve(otroMomento, 5.0)) << "another section: solved";
+}
+
 // --- Section reinforcement ----------------------------------------------------------------------
 
 struct Disposicion {
