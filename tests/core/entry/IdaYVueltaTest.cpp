@@ -396,22 +396,30 @@ TEST(DosTramos, CasillaGrisNoMarcada)
     EXPECT_EQ(otra.estado.tramo.FijaArmaduraExterior, Falso);
 }
 
-// A stored run is validated the same whichever run was loaded before it: a code of 0 is no
-// choice, whatever the previous run chose.
-TEST(DosTramos, LaValidacionNoDependeDelTramoAnterior)
+// A project of a reinforced run typed and saved, and its block again as run 2.
+FicheroRegistros ObraDeDosTramos(const std::string &titulo)
 {
     ObraPrueba o;
     Tecleo t(o, false);
-    t.ObraNueva("Orden de carga");
+    t.ObraNueva(titulo);
     t.Teclea(Armado());
     t.Graba(Ruta);
     FicheroRegistros f(o.ficheros.Contenido(Ruta));
     f.Escribe(20, "2");
-    // Run 2: run 1's block again, numbered 2, with no control level.
     for (int d = 7; d <= 66; ++d) {
         f.Escribe(BaseBloque(2) + d, f.Lee(BaseBloque(1) + d).value_or(""));
     }
+    f.Escribe(BaseBloque(2) + 6, "2"); // a block starts with the number of runs
     f.Escribe(BaseBloque(2) + 7, "2");
+    return f;
+}
+
+// A stored run is validated the same whichever run was loaded before it: a code of 0 is no
+// choice, whatever the previous run chose.
+TEST(DosTramos, LaValidacionNoDependeDelTramoAnterior)
+{
+    // Run 2: run 1's block again, with no control level.
+    FicheroRegistros f = ObraDeDosTramos("Orden de carga");
     f.Escribe(BaseBloque(2) + 12, "0"); // no control level
 
     for (const bool antes : {false, true}) {
@@ -437,19 +445,8 @@ TEST(DosTramos, LaValidacionNoDependeDelTramoAnterior)
 // changed, and saves to the same bytes.
 TEST(DosTramos, ElAnchoDeZanjaAutomaticoNoPasaAlTramoElegido)
 {
-    ObraPrueba o;
-    Tecleo t(o, false);
-    t.ObraNueva("Ancho de zanja");
-    t.Teclea(Armado());
-    t.Graba(Ruta);
-    FicheroRegistros f(o.ficheros.Contenido(Ruta));
-    f.Escribe(20, "2");
-    // Run 2: run 1's block again, numbered 2, with a trench width of its own.
-    for (int d = 7; d <= 66; ++d) {
-        f.Escribe(BaseBloque(2) + d, f.Lee(BaseBloque(1) + d).value_or(""));
-    }
-    f.Escribe(BaseBloque(2) + 6, "2"); // a block starts with the number of runs
-    f.Escribe(BaseBloque(2) + 7, "2");
+    // Run 2: run 1's block again, with a trench width of its own.
+    FicheroRegistros f = ObraDeDosTramos("Ancho de zanja");
     f.Escribe(BaseBloque(2) + 47, "3,000");
     const std::string guardado = f.Bytes();
 
