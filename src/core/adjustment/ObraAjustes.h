@@ -30,6 +30,9 @@ public:
     // The stored overrides for one calculation of the run; null when the project has none to
     // offer (no project file, or they cannot be used now, told). Valid until the next call.
     virtual AjustesGuardados *Ajustes() = 0;
+    // The last Ajustes refused the run, and said why (overrides dropped earlier that could not
+    // be voided).
+    virtual bool AjustesRehusados() const { return false; }
     // Stores the choice as the case's entry (a new one when the case has none), or frees the
     // case's entry when there is no choice. False, told, when the file could not be written.
     virtual bool GrabaUnTramoPresion(double DP, std::int16_t TramoActual, double AlturaActual,

@@ -195,8 +195,11 @@ void frAjustes::Form_Load()
     // Without its store the window has nothing to keep a choice in: it does not open.
     AjustesGuardados *ajustes = m_s.obra.Ajustes();
     if (ajustes == nullptr) {
-        m_s.mensajes.Muestra(T(TextoSinAjustes), BotonesMensaje::Aceptar,
-                             IconoMensaje::Exclamacion, T(689));
+        // A refusal has been told where it arose.
+        if (!m_s.obra.AjustesRehusados()) {
+            m_s.mensajes.Muestra(T(TextoSinAjustes), BotonesMensaje::Aceptar,
+                                 IconoMensaje::Exclamacion, T(689));
+        }
         m_descargada = true;
         return;
     }

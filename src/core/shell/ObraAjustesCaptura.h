@@ -20,6 +20,7 @@ public:
     std::string TituloObra() override;
     std::string DescripcionTramo() override;
     AjustesGuardados *Ajustes() override;
+    bool AjustesRehusados() const override { return m_obra.AjustesRehusados(); }
     bool GrabaUnTramoPresion(double DP, std::int16_t TramoActual, double AlturaActual,
                              const std::optional<AjusteGuardado> &eleccion) override;
 

@@ -52,6 +52,7 @@ public:
     bool ValidaDatosTramo() override { return valida; }
     std::string TituloObra() override { return "OBRA"; }
     std::string DescripcionTramo() override { return "TRAMO"; }
+    bool AjustesRehusados() const override { return sinFichero && rehusa; }
     AjustesGuardados *Ajustes() override
     {
         m_ajustes.reset();
@@ -82,6 +83,7 @@ public:
     DatosTramo guardado;
     bool valida = true;
     bool sinFichero = false;
+    bool rehusa = false; // with sinFichero: refused, and told by the store
     std::string nombre = "/obras/obra.dpe";
     FicherosEnMemoria ficheros;
     std::vector<int> cargas;

@@ -256,6 +256,15 @@ TEST(frAjustes, AperturasRehusadas)
         EXPECT_TRUE(b.contexto.diseno.casos.empty());
     }
     {
+        // Overrides that could not be voided: the store has told why, the window says no more.
+        BancoAjustes<> b;
+        b.obra.sinFichero = true;
+        b.obra.rehusa = true;
+        EXPECT_FALSE(b.abre());
+        EXPECT_TRUE(b.v.Descargada());
+        EXPECT_TRUE(b.mensajes.mostrados().empty());
+    }
+    {
         BancoAjustes<> b;
         b.obra.ficheros.Pon(b.obra.nombre, "");
         b.obra.ficheros.FallaLectura(b.obra.nombre);
