@@ -256,6 +256,36 @@ TEST_F(CapturaDatosVistaTest, LaPestanaDeColocacionPideUnTramo)
     EXPECT_TRUE(vista.Widget("btGrabar")->isVisible());
 }
 
+// Turning to the laying page with a run on the window: the Qt focus is where the logic put it.
+TEST_F(CapturaDatosVistaTest, LaPestanaDeColocacionLlevaElFocoDeLaLogica)
+{
+    pruebas::CapturaPrueba p;
+    p.captura.PonTextosCaptura();
+    CapturaDatos &c = p.captura;
+    ponTexto(c.edPrs1, "0");
+    ponTexto(c.edPrs2, "0");
+    ponTexto(c.edTramo, "1");
+    CapturaDatosVista vista(c);
+    vista.Muestra();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&vista));
+    auto *tab = En<QTabBar>(vista, "TabPrincipal");
+    QTest::mouseClick(tab, Qt::LeftButton, {}, tab->tabRect(2).center());
+    ASSERT_EQ(c.TabPrincipal.Tab(), 2);
+    ASSERT_NE(c.Foco(), nullptr);
+    QWidget *enfocado = QApplication::focusWidget();
+    ASSERT_NE(enfocado, nullptr);
+    std::string nombre = c.Foco()->Name();
+    // An option array's focus is on its selected button.
+    if (const auto *grupo = dynamic_cast<const GrupoOpciones *>(c.Foco())) {
+        nombre += "(" + std::to_string(std::max(grupo->Seleccionada(), 0)) + ")";
+    }
+    SCOPED_TRACE(nombre);
+    const QWidget *esperado = vista.Widget(nombre);
+    ASSERT_NE(esperado, nullptr);
+    EXPECT_TRUE(enfocado == esperado || esperado->isAncestorOf(enfocado))
+        << c.Foco()->Name() << " / " << enfocado->objectName().toStdString();
+}
+
 // Choosing the embankment shows the fields it needs and hides the trench's, as the logic lays
 // them out.
 TEST_F(CapturaDatosVistaTest, LaColocacionElegidaMuestraSusCampos)
