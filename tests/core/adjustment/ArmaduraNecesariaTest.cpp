@@ -20,6 +20,7 @@
 #include <string>
 
 #include "apoyo/DepuracionAjusteGrabadora.h"
+#include "core/adjustment/CasoReferencia.h"
 #include "core/adjustment/ArmaduraNecesaria.h"
 
 namespace dravek {
@@ -27,25 +28,7 @@ namespace {
 
 using pruebas::DepuracionAjusteGrabadora;
 
-EstadoObra EstadoReferencia()
-{
-    EstadoObra e;
-    e.tramo.Fyd = 4000;
-    e.tramo.FCK = 300;
-    e.tramo.GamaB = 1.5;
-    e.tramo.GamaF = 1.6;
-    e.tramo.vDi = 1.0;
-    e.calculo.EspesorTramo = 10;
-    e.caso.DP = 10;
-    e.caso.STP = 12;
-    e.caso.MDP = 11;
-    e.caso.PPNeta = 9;
-    e.caso.AlturaActual = 3;
-    e.resultados.HipotesisPesima = 4;
-    e.resultados.MomentosPesimos = {0, 0.3, -1.2, 2.5};
-    e.resultados.AxilesPesimos = {0, 2, 1, -10};
-    return e;
-}
+using pruebas::EstadoReferencia;
 
 TEST(ArmaduraNecesaria, FormulasSueltas)
 {

@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "core/adjustment/CasoReferencia.h"
 #include "core/adjustment/FilasArmadura.h"
 
 namespace dravek {
@@ -88,20 +89,10 @@ TEST(FilasArmadura, DisposicionDeLaTabla)
     }
 }
 
-EstadoObra EstadoReferencia()
+// The check's reference case, with its table of areas.
+EstadoObra EstadoConTabla()
 {
-    // The reference case of the check's tests: z = 6 cm, d = 8 cm, Fyd 4000, Fcad 125.
-    EstadoObra e;
-    e.tramo.Fyd = 4000;
-    e.tramo.FCK = 300;
-    e.tramo.GamaB = 1.5;
-    e.tramo.GamaF = 1.6;
-    e.tramo.vDi = 1.0;
-    e.calculo.EspesorTramo = 10;
-    e.caso.DP = 10;
-    e.resultados.HipotesisPesima = 4;
-    e.resultados.MomentosPesimos = {0, 0.3, -1.2, 2.5};
-    e.resultados.AxilesPesimos = {0, 2, 1, -10};
+    EstadoObra e = pruebas::EstadoReferencia();
     e.tablas = Tabla({5, 10, 15, 20, 25, 30, 35, 40});
     return e;
 }
@@ -138,7 +129,7 @@ TEST(FilasArmadura, TanteoYArmaduraExterior)
     };
     for (const CasoTanteo &caso : casos) {
         SCOPED_TRACE(caso.nombre);
-        EstadoObra estado = EstadoReferencia();
+        EstadoObra estado = EstadoConTabla();
         estado.resultados.MomentosPesimos[3] = caso.momentoSolera;
         const FilasTanteo f = CalculaFilasTanteo(estado, {2, 2}, 4);
         EXPECT_NEAR(f.X, caso.X, 1e-9);
@@ -159,7 +150,7 @@ TEST(FilasArmadura, GranExcentricidadConInteriorTraccionadoNoPideExterior)
     // eccentricity with the interior in tension. Their areas 8.958, 1.249, 4.315 stay below
     // 15, so T = X = 15 (equal to an entry): rows 4 to 7 hold 15, 20, 25, 30, none needs
     // exterior steel.
-    EstadoObra estado = EstadoReferencia();
+    EstadoObra estado = EstadoConTabla();
     estado.resultados.HipotesisPesima = 2;
     estado.resultados.MomentosPesimos[2] = 1.2;
     const FilasTanteo f = CalculaFilasTanteo(estado, {2, 2}, 4);
@@ -176,7 +167,7 @@ TEST(FilasArmadura, SeccionSinValorNoDaNaN)
 {
     // N = 0 at the crown: the trial value falls back to X (15), the crown adds no exterior need
     // and every number stays finite.
-    EstadoObra estado = EstadoReferencia();
+    EstadoObra estado = EstadoConTabla();
     estado.resultados.AxilesPesimos[1] = -50;
     const FilasTanteo f = CalculaFilasTanteo(estado, {2, 2}, 4);
     EXPECT_TRUE(f.TanteoIncompleto);
