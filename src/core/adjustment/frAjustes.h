@@ -11,7 +11,6 @@
 // the same values. Only accepted values are ever stored.
 
 #include <cstdint>
-#include <deque>
 #include <string>
 
 #include "core/adjustment/ArmaduraNecesaria.h"
@@ -36,23 +35,6 @@ struct ServiciosAjustes {
     DepuracionCalculo &depuracion;  // the calculation's debug file
     DisenoCaso &diseno;             // the designs of a case
     DepuracionAjuste &comprobacion; // the check's debug file
-};
-
-// A control array of one kind, items named "name(i)" from 0.
-template <class C> class MatrizControles {
-public:
-    MatrizControles(VentanaLogica &ventana, const std::string &nombre, int numero)
-    {
-        for (int i = 0; i < numero; ++i) {
-            m_controles.emplace_back(ventana, nombre + "(" + std::to_string(i) + ")");
-        }
-    }
-    C &operator[](int i) { return m_controles[static_cast<std::size_t>(i)]; }
-    const C &operator[](int i) const { return m_controles[static_cast<std::size_t>(i)]; }
-    int Count() const { return static_cast<int>(m_controles.size()); }
-
-private:
-    std::deque<C> m_controles;
 };
 
 class frAjustes : public VentanaLogica {

@@ -18,6 +18,7 @@
 //   focus moves (VentanaLogica); KeyPress by pulsaTecla.
 
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <map>
 #include <string>
@@ -232,6 +233,24 @@ private:
     VentanaLogica &m_ventana;
     std::string m_nombre;
     std::map<int, Etiqueta> m_etiquetas;
+};
+
+// A control array of one kind, items named "name(i)" from 0. The controls never move once
+// made (the window keeps their addresses), hence a deque.
+template <class C> class MatrizControles {
+public:
+    MatrizControles(VentanaLogica &ventana, const std::string &nombre, int numero)
+    {
+        for (int i = 0; i < numero; ++i) {
+            m_controles.emplace_back(ventana, nombre + "(" + std::to_string(i) + ")");
+        }
+    }
+    C &operator[](int i) { return m_controles[static_cast<std::size_t>(i)]; }
+    const C &operator[](int i) const { return m_controles[static_cast<std::size_t>(i)]; }
+    int Count() const { return static_cast<int>(m_controles.size()); }
+
+private:
+    std::deque<C> m_controles;
 };
 
 // Picture box: only the file's full path is kept; empty means no picture.
