@@ -115,19 +115,6 @@ double frAjustes::Lee(const CajaTexto &caja) const
     return TextoANumero(m_estado.ejecucion, caja.Text()).value_or(0.0);
 }
 
-// The hidden boxes keep the whole value, so that the steps start from the case itself.
-std::string frAjustes::TextoNumero(double valor) const
-{
-    char texto[64];
-    const auto [fin, error] = std::to_chars(texto, texto + sizeof texto, valor);
-    std::string s(texto, error == std::errc() ? fin : texto);
-    const std::size_t punto = s.find('.');
-    if (punto != std::string::npos) {
-        s.replace(punto, 1, m_estado.ejecucion.SeparadorDecimalLocal);
-    }
-    return s;
-}
-
 void frAjustes::Aviso(std::int32_t texto, IconoMensaje icono)
 {
     m_s.mensajes.Muestra(T(texto), BotonesMensaje::Aceptar, icono, T(689));
@@ -249,16 +236,18 @@ bool frAjustes::CalculaunTramoEspecifico()
             m_estado.resultados = m_mostrado.resultados;
             HRaCalcular = m_mostrado.H;
             PRSaCalcular = m_mostrado.P;
-            ponTexto(tbHRaCalcular, TextoNumero(HRaCalcular));
-            ponTexto(tbPRSaCalcular, TextoNumero(PRSaCalcular));
+            ponTexto(tbHRaCalcular,
+                     NumeroSimple(HRaCalcular, m_estado.ejecucion.SeparadorDecimalLocal));
+            ponTexto(tbPRSaCalcular,
+                     NumeroSimple(PRSaCalcular, m_estado.ejecucion.SeparadorDecimalLocal));
             Aviso(TextoCasoAnterior, IconoMensaje::Exclamacion);
         }
         m_ajustesCaso = nullptr;
         return false;
     };
 
-    ponTexto(tbHRaCalcular, TextoNumero(HRaCalcular));
-    ponTexto(tbPRSaCalcular, TextoNumero(PRSaCalcular));
+    ponTexto(tbHRaCalcular, NumeroSimple(HRaCalcular, m_estado.ejecucion.SeparadorDecimalLocal));
+    ponTexto(tbPRSaCalcular, NumeroSimple(PRSaCalcular, m_estado.ejecucion.SeparadorDecimalLocal));
     m_estado.listado.Imprimiendo = false;
     m_estado.listado.NumeroPagina = 0;
 

@@ -187,7 +187,6 @@ private:
     // refused or failed.
     bool RehaceYGraba(bool graba);
     void Cierra();
-    std::string TextoNumero(double valor) const;
 
     // The case on show, with the results its rows come from: what a refused step puts back.
     struct CasoMostrado {

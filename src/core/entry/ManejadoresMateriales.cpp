@@ -9,6 +9,7 @@
 #include "core/entry/AyudasManejadores.h"
 #include "core/entry/CapturaDatos.h"
 #include "core/entry/PatronCampos.h"
+#include "core/listing/FormatoNumeros.h"
 #include "core/validation/CambioTipologia.h"
 
 namespace dravek {
@@ -38,19 +39,6 @@ bool SalePlano(CapturaDatos &v, std::string_view caja, double minimo, const std:
     }
     Muestra(v, campo.control(v), variable, campo.mascara(EnSI(e.ejecucion)));
     return aceptado;
-}
-
-// A number written plainly, with the user's separator: 275, 27,5.
-std::string NumeroSimple(const CapturaDatos &v, double valor)
-{
-    char buf[64];
-    const auto r = std::to_chars(buf, buf + sizeof buf, valor);
-    std::string s(buf, r.ptr);
-    const auto punto = s.find('.');
-    if (punto != std::string::npos) {
-        s.replace(punto, 1, v.estado().ejecucion.SeparadorDecimalLocal);
-    }
-    return s;
 }
 
 void CalculaFct(CapturaDatos &v)
@@ -101,8 +89,8 @@ void CapturaDatos::edFck_Validate(bool &Cancel)
     DatosTramo &t = m_estado.tramo;
     if (t.FCK < minimo) {
         Avisa(*this,
-              T(*this, 377) + ": " + T(*this, 516) + " " + NumeroSimple(*this, minimo) + " " +
-                  unidad,
+              T(*this, 377) + ": " + T(*this, 516) + " " +
+                  NumeroSimple(minimo, estado().ejecucion.SeparadorDecimalLocal) + " " + unidad,
               T(*this, 291));
         t.FCK = minimo;
     }

@@ -253,6 +253,17 @@ Conversion Convierte(const EstadoEjecucion &ejecucion, double valor,
 
 } // namespace
 
+std::string NumeroSimple(double valor, std::string_view separador)
+{
+    std::array<char, 64> texto{};
+    const auto escrito = std::to_chars(texto.data(), texto.data() + texto.size(), valor);
+    std::string s(texto.data(), escrito.ptr);
+    if (const std::size_t punto = s.find('.'); punto != std::string::npos) {
+        s.replace(punto, 1, separador);
+    }
+    return s;
+}
+
 std::string sNumeroEnt(std::int64_t valor, int ancho)
 {
     std::array<char, 24> texto{};

@@ -12,6 +12,9 @@
 
 namespace dravek {
 
+// A number written plainly in its shortest exact form, with the user's separator: 275, 27,5.
+std::string NumeroSimple(double valor, std::string_view separador);
+
 // A whole number right-aligned to a width of characters: the digits with a leading minus sign
 // when negative, blanks in front. A number wider than the column is returned whole.
 std::string sNumeroEnt(std::int64_t valor, int ancho);

@@ -292,5 +292,14 @@ TEST(sTextoFijo, TextoUtf8DanadoSeMideSinRomperse)
     EXPECT_EQ(sTextoFijo(danado, 2), std::string("A") + '\x80');
 }
 
+// The whole value, as a box keeps it to be read back unchanged, with the user's separator.
+TEST(NumeroSimple, ValorEnteroConElSeparadorDelUsuario)
+{
+    EXPECT_EQ(NumeroSimple(275, ","), "275");
+    EXPECT_EQ(NumeroSimple(27.5, ","), "27,5");
+    EXPECT_EQ(NumeroSimple(0.1 + 0.2, "."), "0.30000000000000004");
+    EXPECT_EQ(NumeroSimple(-3.25, ","), "-3,25");
+}
+
 } // namespace
 } // namespace dravek
