@@ -17,6 +17,7 @@
 #include <utility>
 #include <vector>
 
+#include "apoyo/CarpetaPrueba.h"
 #include "apoyo/ContextoPrueba.h"
 #include "apoyo/DepuracionAjusteGrabadora.h"
 #include "apoyo/FicherosEnMemoria.h"
@@ -137,11 +138,7 @@ public:
 template <class Diseno = DisenoFijo> struct BancoAjustes {
     explicit BancoAjustes(bool enSI = false)
     {
-        const auto *info = ::testing::UnitTest::GetInstance()->current_test_info();
-        carpeta = std::filesystem::temp_directory_path() /
-                  (std::string("dravek_ajustes_") + info->name());
-        std::filesystem::remove_all(carpeta);
-        std::filesystem::create_directories(carpeta);
+        carpeta = CarpetaPrueba("dravek_ajustes");
         PreparaTramoArmado(contexto.estado, enSI, carpeta.string() + "/");
         EstadoObra &e = contexto.estado;
         e.ejecucion.SeparadorDecimalLocal = ".";
