@@ -1,6 +1,7 @@
 #include "gui/adjustment/frAjustesVista.h"
 
 #include "core/adjustment/AjustesPrueba.h"
+#include "core/model/TextoRecurso.h"
 #include "gui/comun/TextoQt.h"
 
 #include <QApplication>
@@ -10,6 +11,8 @@
 #include <QRadioButton>
 #include <QTest>
 #include <gtest/gtest.h>
+
+#include <fstream>
 
 namespace dravek::gui {
 namespace {
@@ -65,6 +68,50 @@ TEST(frAjustesVista, MuestraLasFilasYReenviaLosActos)
     EXPECT_FALSE(vista.isVisible());
     EXPECT_EQ(b.obra.grabaciones, 1);
     EXPECT_TRUE(b.mensajes.mostrados().empty());
+}
+
+// The alternative covers in English: the notice shows while they are edited, and covers that
+// leave no wall are refused with the editing still open.
+TEST(frAjustesVista, RecubrimientosRechazadosEnIngles)
+{
+    int argc = 1;
+    char nombre[] = "frAjustesVistaTest";
+    char *argv[] = {nombre, nullptr};
+    QApplication app(argc, argv);
+
+    pruebas::BancoAjustes<> b;
+    b.estado().ejecucion.Idioma = 2;
+    b.estado().ejecucion.DesplazamientoIdioma = 5000;
+    std::ofstream(b.carpeta / std::string(Texto(5000, 411)))
+        << "{\\rtf1 Alternative covers are tried here.}";
+    ASSERT_TRUE(b.abre());
+    frAjustesVista vista(b.v);
+    vista.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&vista));
+
+    auto *cambia = vista.findChild<QPushButton *>(QStringLiteral("btCambiarRecubrimientos"));
+    auto *acepta = vista.findChild<QPushButton *>(QStringLiteral("btAceptarRecubrimientos"));
+    auto *interior = vista.findChild<QLineEdit *>(QStringLiteral("txRecInterior"));
+    auto *exterior = vista.findChild<QLineEdit *>(QStringLiteral("txRecExterior"));
+    ASSERT_TRUE(cambia && acepta && interior && exterior);
+    EXPECT_EQ(vista.windowTitle(), aQt(Texto(5000, 900)));
+    QTest::mouseClick(cambia, Qt::LeftButton);
+    ASSERT_TRUE(interior->isEnabled());
+    EXPECT_TRUE(vista.findChild<QWidget *>(QStringLiteral("tbAviso"))->isVisible());
+    interior->setFocus();
+    interior->selectAll();
+    QTest::keyClicks(interior, QStringLiteral("6"));
+    exterior->setFocus();
+    exterior->selectAll();
+    QTest::keyClicks(exterior, QStringLiteral("6"));
+    b.mensajes.responde(RespuestaMensaje::Aceptar);
+    QTest::mouseClick(acepta, Qt::LeftButton);
+    ASSERT_EQ(b.mensajes.mostrados().size(), 1u);
+    EXPECT_EQ(b.mensajes.mostrados()[0].texto, Texto(5000, 1702));
+    EXPECT_TRUE(interior->isEnabled());
+    EXPECT_FALSE(b.v.UsaRecubrimientosAlternativos);
+    EXPECT_TRUE(vista.grab().toImage().save(
+        QStringLiteral(DRAVEK_ARTEFACTOS "/ajustes_recubrimientos.png")));
 }
 
 } // namespace

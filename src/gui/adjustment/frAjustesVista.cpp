@@ -63,8 +63,11 @@ frAjustesVista::frAjustesVista(frAjustes &logica, QWidget *padre)
     for (int c = 0; c < 4; ++c) {
         m_cabeceras[static_cast<std::size_t>(c)] = new QLabel(m_frArmDisponibles);
         m_cabeceras[static_cast<std::size_t>(c)]->setWordWrap(true);
+        m_cabeceras[static_cast<std::size_t>(c)]->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
         filas->addWidget(m_cabeceras[static_cast<std::size_t>(c)], 0, c + 1);
     }
+    // A column head may take three lines in the narrow columns of some languages.
+    filas->setRowMinimumHeight(0, 3 * fontMetrics().lineSpacing());
     for (int i = 0; i <= frAjustes::FilaDirecta; ++i) {
         auto *opcion = new QRadioButton(m_frArmDisponibles);
         opcion->setObjectName(QStringLiteral("obSeleccion(%1)").arg(i));
@@ -128,6 +131,7 @@ frAjustesVista::frAjustesVista(frAjustes &logica, QWidget *padre)
     m_tbAviso->setObjectName(QStringLiteral("tbAviso"));
     m_tbAviso->setReadOnly(true);
     m_tbAviso->setFocusPolicy(Qt::NoFocus);
+    m_tbAviso->setMinimumHeight(8 * m_tbAviso->fontMetrics().lineSpacing());
     recubrimientos->addWidget(m_tbAviso, 3, 0, 1, 2);
 
     m_edAvisoCaldera = new QPlainTextEdit(this);
@@ -149,6 +153,8 @@ frAjustesVista::frAjustesVista(frAjustes &logica, QWidget *padre)
     derecha->addWidget(m_Frame1);
     derecha->addWidget(m_frrecubrimientos);
     derecha->addWidget(m_edAvisoCaldera);
+    // The frames keep their own height; what is left of the column's stays below them.
+    derecha->addStretch(1);
     auto *rejilla = new QGridLayout(this);
     rejilla->addLayout(izquierda, 0, 0);
     rejilla->addLayout(derecha, 0, 1);
@@ -163,6 +169,9 @@ QLineEdit *frAjustesVista::NuevaCaja(CajaTexto &caja, QWidget *padre, bool escri
 {
     auto *campo = new QLineEdit(padre);
     campo->setObjectName(aQt(caja.Name()));
+    // Room for the widest area the table shows, whatever the captions above it.
+    campo->setMinimumWidth(campo->fontMetrics().horizontalAdvance(QStringLiteral("00000.00")) +
+                           2 * campo->fontMetrics().averageCharWidth());
     m_cajas.emplace_back(campo, &caja);
     if (escribible) {
         m_filtro->Observa(campo, caja);
