@@ -5,6 +5,7 @@
 
 #include "core/listing/Depuracion.h"
 #include "core/listing/FormatoNumeros.h"
+#include "core/model/TextoPlano.h"
 #include "core/model/TextoRecurso.h"
 #include "core/model/Utf8.h"
 #include "core/validation/FuncionesGenerales.h"
@@ -293,7 +294,7 @@ ResultadoComprobacion TraccionPura(const EstadoObra &estado, double Ai, double A
     const std::array<double, 3> necesarias{h1[2], h1[1], h1[3]};
     for (std::size_t i = 0; i < 3; ++i) {
         FilaComprobacion &fila = r.filas[i];
-        fila.Posicion = QuitaBlancos(Texto(d, textos[i]));
+        fila.Posicion = Recorta(Texto(d, textos[i]));
         fila.Dispuesta = Formatea(estado, dispuestas[i]);
         fila.Necesaria = Formatea(estado, necesarias[i]);
         fila.Alerta = Relee(estado, fila.Necesaria) > Relee(estado, fila.Dispuesta);

@@ -12,6 +12,7 @@
 #include "core/engine/PresionesCaso.h"
 #include "core/engine/UnidadesCalculo.h"
 #include "core/listing/FormatoNumeros.h"
+#include "core/model/TextoPlano.h"
 #include "core/model/TextoRecurso.h"
 #include "core/validation/FuncionesGenerales.h"
 #include "core/validation/GeometriaEstandar.h"
@@ -880,8 +881,7 @@ void frAjustes::txArmRefuerzo_Validate(int Index, bool &Cancel)
 void frAjustes::txArmExterior_Validate(int Index, bool &Cancel)
 {
     // The table has no caption for the exterior box: its column head names it.
-    ValidaDirecta(Index, txArmExterior[Index], ArmaduraDirecta.Exterior, QuitaBlancos(T(908)),
-                  Cancel);
+    ValidaDirecta(Index, txArmExterior[Index], ArmaduraDirecta.Exterior, Recorta(T(908)), Cancel);
 }
 
 } // namespace dravek

@@ -11,6 +11,7 @@
 #include "core/engine/TablaCargas.h"
 #include "core/engine/mdMarston.h"
 #include "core/listing/FormatoNumeros.h"
+#include "core/model/TextoPlano.h"
 #include "core/model/TextoRecurso.h"
 
 namespace dravek {
@@ -154,9 +155,9 @@ std::string PresionesTitulo(const EstadoObra &estado)
     const std::int32_t d = estado.ejecucion.DesplazamientoIdioma;
     const EstadoEjecucion &ejecucion = estado.ejecucion;
     return Texto(d, 166) + " " +
-           QuitaBlancos(sNumeroDob(ejecucion, estado.caso.DP, 6, 1, "at->MPa", true)) +
-           Blancos(6) + Texto(d, 165) + " " +
-           QuitaBlancos(sNumeroDob(ejecucion, estado.caso.MDP, 6, 1, "at->MPa", true));
+           Recorta(sNumeroDob(ejecucion, estado.caso.DP, 6, 1, "at->MPa", true)) + Blancos(6) +
+           Texto(d, 165) + " " +
+           Recorta(sNumeroDob(ejecucion, estado.caso.MDP, 6, 1, "at->MPa", true));
 }
 
 // The screen and the Pantalla listing open each case with its title; the Normal and Tabular
@@ -172,8 +173,8 @@ void TituloCaso(ContextoCalculo &contexto, std::int32_t numeroCaso)
     if (!listado.Imprimiendo) {
         salida.EscribePantalla(0,
                                Blancos(2) + Texto(d, 244) + " : " +
-                                   QuitaBlancos(sNumeroEnt(numeroCaso, 5)) + "/" + tramo +
-                                   Blancos(2) + PresionesTitulo(estado),
+                                   Recorta(sNumeroEnt(numeroCaso, 5)) + "/" + tramo + Blancos(2) +
+                                   PresionesTitulo(estado),
                                1);
         return;
     }
@@ -190,7 +191,7 @@ void TituloCaso(ContextoCalculo &contexto, std::int32_t numeroCaso)
     salida.impresora().PonTamanoFuente(10);
     salida.impresora().PonNegrita(true);
     salida.ImprimeLinea(Blancos(9) + Texto(d, 247) + ": " +
-                        QuitaBlancos(sNumeroEnt(estado.caso.NumeroCaso, 5)) + "/" + tramo + " : " +
+                        Recorta(sNumeroEnt(estado.caso.NumeroCaso, 5)) + "/" + tramo + " : " +
                         sTextoFijo(estado.tramo.ITIT, 40));
     salida.ImprimeLinea(Blancos(31) + PresionesTitulo(estado));
     salida.impresora().PonNegrita(false);

@@ -10,6 +10,7 @@
 #include "core/engine/PresionesCaso.h"
 #include "core/listing/FormatoNumeros.h"
 #include "core/model/LimitesFisicos.h"
+#include "core/model/TextoPlano.h"
 #include "core/model/TextoRecurso.h"
 
 namespace dravek {
@@ -99,7 +100,7 @@ public:
         }
         const std::size_t fin = rotulo.find_last_not_of(" .:");
         rotulo.erase(fin == std::string::npos ? 0 : fin + 1);
-        return QuitaBlancos(rotulo);
+        return Recorta(rotulo);
     }
 
     // "Valor Incorrecto del <caption>", the wording of an invalid choice.
@@ -117,7 +118,7 @@ public:
     void Error(const std::string &rotulo, const std::string &valor)
     {
         if (!Falla()) {
-            m_mensaje = QuitaBlancos(Texto(m_d, TextoError)) + ": " + rotulo + ": " + valor;
+            m_mensaje = Recorta(Texto(m_d, TextoError)) + ": " + rotulo + ": " + valor;
         }
     }
 
@@ -492,7 +493,7 @@ std::string ValorEnMensaje(const EstadoEjecucion &ejecucion, double valor)
     }
     const double magnitud = std::fabs(valor);
     if (magnitud == 0 || (magnitud >= MenorConDecimales && magnitud < MayorConDecimales)) {
-        return QuitaBlancos(sNumeroDob(ejecucion, valor, 0, 3, "", false));
+        return Recorta(sNumeroDob(ejecucion, valor, 0, 3, "", false));
     }
     return Exponente(ejecucion, valor);
 }
@@ -502,7 +503,7 @@ std::string MensajeErrorCargasCaso(const EstadoObra &estado, ErrorMarston error,
     const DatosTramo &tramo = estado.tramo;
     const std::int32_t d = estado.ejecucion.DesplazamientoIdioma;
     const auto valor = [&](double x) { return ValorEnMensaje(estado.ejecucion, x); };
-    const auto etiqueta = [&](std::int32_t texto) { return QuitaBlancos(Texto(d, texto)); };
+    const auto etiqueta = [&](std::int32_t texto) { return Recorta(Texto(d, texto)); };
     std::string detalle;
     switch (error) {
     case ErrorMarston::Ninguno:

@@ -5,6 +5,7 @@
 #include "core/entry/CamposCaptura.h"
 #include "core/entry/CapturaDatos.h"
 #include "core/listing/FormatoNumeros.h"
+#include "core/model/TextoPlano.h"
 #include "core/model/TextoRecurso.h"
 #include "core/validation/FuncionesGenerales.h"
 
@@ -60,7 +61,7 @@ double ValorDeCaja(CapturaDatos &v, const CampoNumerico &campo, const CampoUnida
     }
     const double variable = campo.variable.de(e);
     const std::string &sep = e.ejecucion.SeparadorDecimalLocal;
-    const std::string recortado = QuitaBlancos(texto);
+    const std::string recortado = Recorta(texto);
     if (recortado == FormateaMascara(variable, deSI ? u.mascaraSI : u.mascaraMKS, sep) ||
         recortado == FormateaMascara(variable, campo.mascara(deSI), sep)) {
         return variable;
@@ -145,13 +146,13 @@ void CapturaDatos::RevisaUnidades(int Index)
     lbEtiquetas(EtiquetaFyk).Caption = r.RotuloFyk + (aSI ? "(210)" : "(2100)");
     lbEtiquetas(EtiquetaFyd).Caption = r.RotuloFyd + (aSI ? " (2/3 LE)" : "(2/3 LE)");
     lbEtiquetas(EtiquetaFYKPost).Caption =
-        QuitaBlancos(r.RotuloFyk) + " " + tension + " " + (aSI ? "(210)" : "(2100)");
-    lbEtiquetas(72).Caption = QuitaBlancos(r.RotuloEs) + " " + (aSI ? "(210.000)" : "(2.100.000)");
-    lbEtiquetas(77).Caption = QuitaBlancos(r.RotuloEp) + " " + (aSI ? "(200.000)" : "(2.000.000)");
-    lbEtiquetas(73).Caption = QuitaBlancos(r.RotuloFckno) + " " + (aSI ? "(30)" : "(300)");
-    lbEtiquetas(74).Caption = QuitaBlancos(r.RotuloFckn) + " " + (aSI ? "(40)" : "(400)");
-    lbEtiquetas(75).Caption = QuitaBlancos(r.RotuloFckr) + " " + (aSI ? "(35)" : "(350)");
-    lbEtiquetas(76).Caption = QuitaBlancos(r.RotuloSFck) + " " + (aSI ? "(1.700)" : "(17.000)");
+        Recorta(r.RotuloFyk) + " " + tension + " " + (aSI ? "(210)" : "(2100)");
+    lbEtiquetas(72).Caption = Recorta(r.RotuloEs) + " " + (aSI ? "(210.000)" : "(2.100.000)");
+    lbEtiquetas(77).Caption = Recorta(r.RotuloEp) + " " + (aSI ? "(200.000)" : "(2.000.000)");
+    lbEtiquetas(73).Caption = Recorta(r.RotuloFckno) + " " + (aSI ? "(30)" : "(300)");
+    lbEtiquetas(74).Caption = Recorta(r.RotuloFckn) + " " + (aSI ? "(40)" : "(400)");
+    lbEtiquetas(75).Caption = Recorta(r.RotuloFckr) + " " + (aSI ? "(35)" : "(350)");
+    lbEtiquetas(76).Caption = Recorta(r.RotuloSFck) + " " + (aSI ? "(1.700)" : "(17.000)");
 }
 
 } // namespace dravek

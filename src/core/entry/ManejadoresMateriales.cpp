@@ -10,6 +10,7 @@
 #include "core/entry/CapturaDatos.h"
 #include "core/entry/PatronCampos.h"
 #include "core/listing/FormatoNumeros.h"
+#include "core/model/TextoPlano.h"
 #include "core/validation/CambioTipologia.h"
 
 namespace dravek {
@@ -52,7 +53,7 @@ void CalculaFct(CapturaDatos &v)
 // Caption of the tensioning stress, with the value its box shows.
 void EtiquetaTesado(CapturaDatos &v)
 {
-    const std::string valor = QuitaBlancos(v.edSf.Text());
+    const std::string valor = Recorta(v.edSf.Text());
     v.lbEtiquetas(78).Caption = T(v, 207) + "(" + valor + ")";
 }
 

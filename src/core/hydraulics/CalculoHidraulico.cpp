@@ -4,6 +4,7 @@
 
 #include "core/hydraulics/ListadosHidraulicos.h"
 #include "core/listing/FormatoNumeros.h"
+#include "core/model/TextoPlano.h"
 #include "core/model/TextoRecurso.h"
 #include "core/plataforma/Impresora.h"
 #include "core/validation/FuncionesGenerales.h"
@@ -164,7 +165,7 @@ void CalculoHidraulico::rdTipoDato_Click(int /*Index*/)
 
 void CalculoHidraulico::txDatoOrigen_GotFocus()
 {
-    if (QuitaBlancos(txDatoOrigen.Text()).empty()) {
+    if (Recorta(txDatoOrigen.Text()).empty()) {
         ponTexto(txDatoOrigen,
                  FormateaMascara(0, "######0.000", m_estado.ejecucion.SeparadorDecimalLocal));
         m_datos.DatoOrigen = 0;
@@ -192,7 +193,7 @@ void CalculoHidraulico::txDatoOrigen_Validate(bool &Cancel)
 
 void CalculoHidraulico::txRugosidad_GotFocus()
 {
-    if (QuitaBlancos(txRugosidad.Text()).empty()) {
+    if (Recorta(txRugosidad.Text()).empty()) {
         ponTexto(txRugosidad,
                  FormateaMascara(0, "######0.000", m_estado.ejecucion.SeparadorDecimalLocal));
         m_datos.Rugosidad = 0;

@@ -300,11 +300,6 @@ std::string Blancos(int n)
     return std::string(static_cast<std::size_t>(std::max(n, 0)), ' ');
 }
 
-std::string QuitaBlancos(const std::string &texto)
-{
-    return Recorta(texto);
-}
-
 std::string FormateaMascara(double valor, std::string_view mascara, std::string_view separador)
 {
     // A calculation never hands over a NaN or an infinity; should one arrive, the field is

@@ -26,10 +26,6 @@ std::string sTextoFijo(std::string_view texto, int ancho);
 // n blanks, none when n is 0 or less: the indents and gaps of the listing lines.
 std::string Blancos(int n);
 
-// The text without the blanks (' ' only) at either end, as the listings trim a number or a
-// caption they put inside a line. A text of blanks only gives "".
-std::string QuitaBlancos(const std::string &texto);
-
 // A value through a Format-style mask: "#" an optional integer digit, "0" a required one, "."
 // the decimal separator given (every place after it is a decimal printed). The "#" places
 // never limit the integer part; at least one integer digit; no digit grouping; a minus sign in

@@ -180,13 +180,13 @@ void SalidaListado::CabeceraNormal(EstadoObra &estado, std::int32_t numeroCaso, 
     const std::int32_t pagina = estado.listado.NumeroPagina;
     const std::string descripcion = Blancos(8) + sTextoFijo(estado.tramo.ITIT, 40);
     const std::string caso = Blancos(8) + Texto(d, 247) + " " +
-                             QuitaBlancos(sNumeroEnt(numeroCaso, 5)) + "/" +
+                             Recorta(sNumeroEnt(numeroCaso, 5)) + "/" +
                              sNumeroEnt(estado.tramo.TramoActual, 4);
     const std::string presiones =
         Texto(d, 166) + " " +
-        QuitaBlancos(sNumeroDob(ejecucion, estado.caso.DP, 6, 1, "at->MPa", true)) + Blancos(5) +
+        Recorta(sNumeroDob(ejecucion, estado.caso.DP, 6, 1, "at->MPa", true)) + Blancos(5) +
         Texto(d, 165) + " " +
-        QuitaBlancos(sNumeroDob(ejecucion, estado.caso.MDP, 7, 1, "at->MPa", true));
+        Recorta(sNumeroDob(ejecucion, estado.caso.MDP, 7, 1, "at->MPa", true));
     const std::string altura =
         descripcion + Blancos(24) +
         "HR=" + sNumeroDob(ejecucion, estado.caso.AlturaActual, 6, 3, "", false) + " m";
@@ -234,7 +234,7 @@ void SalidaListado::CabeceraCaso(EstadoObra &estado, std::int32_t lineas)
     m_impresora.NuevaPagina();
     LineasEnBlanco(2);
     ImprimeLinea(Blancos(9) + Texto(d, 247) + ": " +
-                 QuitaBlancos(sNumeroEnt(estado.caso.NumeroCaso, 5)) + "/" +
+                 Recorta(sNumeroEnt(estado.caso.NumeroCaso, 5)) + "/" +
                  sNumeroEnt(estado.tramo.TramoActual, 4) + " : " +
                  sTextoFijo(estado.tramo.ITIT, 40) + Blancos(7) + Texto(d, 166) +
                  sNumeroDob(estado.ejecucion, estado.caso.DP, 6, 2, "at->MPa", true));

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "core/listing/FormatoNumeros.h"
+#include "core/model/TextoPlano.h"
 #include "core/model/TextoRecurso.h"
 #include "core/posttensioned/mdPreten.h"
 
@@ -363,17 +364,17 @@ void ListaHipotesis(ContextoCalculo &contexto, std::int16_t h)
     // Text 550 is "STP" and "=" among blanks in every language.
     std::string etiquetaSTP = hoja.T(550);
     std::erase(etiquetaSTP, '=');
-    etiquetaSTP = QuitaBlancos(etiquetaSTP);
+    etiquetaSTP = Recorta(etiquetaSTP);
 
     // A test pressure that could not be set shows its failure text, never a number.
     const std::string &falloPP = estado.postesado.FalloPP;
     const std::string presion =
-        falloPP.empty() ? QuitaBlancos(hoja.FU(estado.caso.PP, 7, 1, ClavePresiones)) : falloPP;
+        falloPP.empty() ? Recorta(hoja.FU(estado.caso.PP, 7, 1, ClavePresiones)) : falloPP;
 
     impresora.PonNegrita(true);
     impresora.PonTamanoFuente(10);
     hoja.Linea(Blancos(8) + hoja.T(896) + Blancos(1) + presion + Blancos(5) + etiquetaSTP + ":" +
-               Blancos(1) + QuitaBlancos(hoja.FU(estado.caso.STP, 7, 1, ClavePresiones)));
+               Blancos(1) + Recorta(hoja.FU(estado.caso.STP, 7, 1, ClavePresiones)));
     hoja.Linea(Blancos(8) + hoja.T(894) + Blancos(1) + hoja.F(estado.postesado.FIPR * 10, 10, 1) +
                " mm" + Blancos(6) + hoja.T(895) + Blancos(1) +
                hoja.F(estado.postesado.NESP, 4, 0));

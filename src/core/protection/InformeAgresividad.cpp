@@ -3,6 +3,7 @@
 #include <cstddef>
 
 #include "core/listing/FormatoNumeros.h"
+#include "core/model/TextoPlano.h"
 #include "core/model/TextoRecurso.h"
 #include "core/model/Utf8.h"
 #include "core/validation/FuncionesGenerales.h"
@@ -164,8 +165,8 @@ public:
             }
             const auto k = static_cast<std::size_t>(i);
             Linea(0,
-                  Rellena(QuitaBlancos(e.lbAguas[k]), AnchoNombreFactor) + " = " + Numero(valor) +
-                      " " + e.lbUnidadesAgres[k],
+                  Rellena(Recorta(e.lbAguas[k]), AnchoNombreFactor) + " = " + Numero(valor) + " " +
+                      e.lbUnidadesAgres[k],
                   1);
             if (i == ElementoSulfatosTerreno && Check1) {
                 Pantalla(0, e.Check1 + "  ", 1);

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "core/listing/FormatoNumeros.h"
+#include "core/model/TextoPlano.h"
 #include "core/model/TextoRecurso.h"
 #include "core/validation/FuncionesGenerales.h"
 
@@ -100,7 +101,7 @@ std::vector<Control *> Protecciones::OrdenTabulacion()
 void Protecciones::txpH_GotFocus(int Index)
 {
     CajaTexto &caja = txpH[static_cast<std::size_t>(Index)];
-    if (QuitaBlancos(caja.Text()).empty()) {
+    if (Recorta(caja.Text()).empty()) {
         ponTexto(caja, Formatea(Index == ElementoPH ? PHNeutro : 0.0));
     }
     m_seleccion = &caja;
@@ -156,7 +157,8 @@ void Protecciones::CalculaAgresividad(bool PorImpresora)
         m_estado, m_salida, m_mensajes, Etiquetas(), entradas, PorImpresora, texto);
     ponTexto(edResultadoAgres, texto);
     // Half a report, or none, is not handed to the printer or left in the file.
-    if (PorImpresora && m_trabajo != nullptr && informe.resultado != ResultadoAgresividad::Escrito) {
+    if (PorImpresora && m_trabajo != nullptr &&
+        informe.resultado != ResultadoAgresividad::Escrito) {
         m_trabajo->Aborta();
     }
     if (informe.resultado == ResultadoAgresividad::EntradaIncorrecta) {

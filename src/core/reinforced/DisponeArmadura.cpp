@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "core/listing/FormatoNumeros.h"
+#include "core/model/TextoPlano.h"
 #include "core/model/TextoRecurso.h"
 #include "core/reinforced/ListadoAvisos.h"
 
@@ -49,7 +50,7 @@ std::string MensajeAreaIncorrecta(std::int32_t d, std::int16_t cara)
 {
     const std::int32_t rotulo =
         cara == CaraExterior ? TextoArmaduraExterior : TextoArmaduraInterior;
-    return QuitaBlancos(Texto(d, rotulo)) + ": " + Texto(d, TextoValorIncorrecto);
+    return Recorta(Texto(d, rotulo)) + ": " + Texto(d, TextoValorIncorrecto);
 }
 
 struct Candidato {

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "core/listing/FormatoNumeros.h"
+#include "core/model/TextoPlano.h"
 #include "core/model/TextoRecurso.h"
 #include "core/validation/FuncionesGenerales.h"
 
@@ -124,7 +125,7 @@ void Impresoras::Obtener_Impresoras()
 
 double Impresoras::ValorCopias() const
 {
-    return TextoANumero(m_estado.ejecucion, QuitaBlancos(tbCopias.Text())).value_or(0.0);
+    return TextoANumero(m_estado.ejecucion, Recorta(tbCopias.Text())).value_or(0.0);
 }
 
 void Impresoras::PonCopias(double n)
@@ -158,7 +159,7 @@ void Impresoras::tbCopias_Validate(bool &Cancel)
     if (!ComprobarCopias) {
         return;
     }
-    const std::string s = QuitaBlancos(tbCopias.Text());
+    const std::string s = Recorta(tbCopias.Text());
     if (s.empty()) {
         return;
     }

@@ -24,7 +24,7 @@ bool EsDigito(char c)
     return c >= '0' && c <= '9';
 }
 
-std::string_view QuitaBlancos(std::string_view texto)
+std::string_view SinBlancosNiTabuladores(std::string_view texto)
 {
     while (!texto.empty() && EsBlanco(texto.front())) {
         texto.remove_prefix(1);
@@ -49,7 +49,7 @@ struct NumeroLeido {
 // beyond the range of a Double ("1e999") is refused too, and so is one too small to hold.
 NumeroLeido LeeNumero(std::string_view texto, std::string_view separador)
 {
-    texto = QuitaBlancos(texto);
+    texto = SinBlancosNiTabuladores(texto);
     // Rewritten with a point so that the reading does not depend on the C locale.
     std::string normalizado;
     std::size_t i = 0;
@@ -118,7 +118,7 @@ std::optional<double> ConvierteNumeroCampo(std::string_view texto, std::string_v
     // Only what the key filter lets into a field: digits and one separator, with at least one
     // digit. A pasted sign, exponent, group separator or the other separator is refused here, as
     // the filter would have refused its key.
-    const std::string_view limpio = QuitaBlancos(texto);
+    const std::string_view limpio = SinBlancosNiTabuladores(texto);
     bool hayDigitos = false;
     bool haySeparador = false;
     for (std::size_t i = 0; i < limpio.size();) {
@@ -175,7 +175,7 @@ bool ValidaNumero(const EstadoEjecucion &ejecucion, Mensajes &mensajes, double m
                   const std::string &texto, double &valor, const std::string &titulo,
                   LecturaNumero lectura)
 {
-    const std::string_view limpio = QuitaBlancos(texto);
+    const std::string_view limpio = SinBlancosNiTabuladores(texto);
     double numero = 0;
     if (!limpio.empty()) {
         const std::optional<double> leido =

@@ -5,6 +5,7 @@
 #include "core/entry/CamposCaptura.h"
 #include "core/entry/CapturaDatos.h"
 #include "core/listing/FormatoNumeros.h"
+#include "core/model/TextoPlano.h"
 #include "core/model/TextoRecurso.h"
 #include "core/validation/CambioTipologia.h"
 
@@ -268,7 +269,7 @@ void PonDefectosPostesado(CapturaDatos &v)
     Pon(v, "edFckr", 350.0 / F, hormigon);
     Pon(v, "edSFck", 17000.0 / F, "#####0");
     Pon(v, "edSf", 0.75 * t.SFck, "######0");
-    v.lbEtiquetas(78).Caption = T(v, TextoTesado) + " (" + QuitaBlancos(v.edSf.Text()) + ")";
+    v.lbEtiquetas(78).Caption = T(v, TextoTesado) + " (" + Recorta(v.edSf.Text()) + ")";
     e.ejecucion.DatosModificados = false;
 }
 

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "core/model/TextoPlano.h"
+
 namespace dravek {
 namespace {
 
@@ -243,7 +245,7 @@ TEST(sNumeroEnt, AlineaALaDerechaSinCortar)
     EXPECT_EQ(sNumeroEnt(5, 0), "5");
 }
 
-TEST(CamposListado, BlancosYQuitaBlancos)
+TEST(CamposListado, BlancosYRecorta)
 {
     EXPECT_EQ(Blancos(3), "   ");
     EXPECT_EQ(Blancos(0), "");
@@ -251,11 +253,11 @@ TEST(CamposListado, BlancosYQuitaBlancos)
     EXPECT_EQ(Blancos(-2), "");
 
     // Only ' ' is a blank: a tab or a line end is part of the text, and inner blanks stay.
-    EXPECT_EQ(QuitaBlancos("  12.5 "), "12.5");
-    EXPECT_EQ(QuitaBlancos(" DP: 4 at  "), "DP: 4 at");
-    EXPECT_EQ(QuitaBlancos("   "), "");
-    EXPECT_EQ(QuitaBlancos(""), "");
-    EXPECT_EQ(QuitaBlancos("\t7 \n"), "\t7 \n");
+    EXPECT_EQ(Recorta("  12.5 "), "12.5");
+    EXPECT_EQ(Recorta(" DP: 4 at  "), "DP: 4 at");
+    EXPECT_EQ(Recorta("   "), "");
+    EXPECT_EQ(Recorta(""), "");
+    EXPECT_EQ(Recorta("\t7 \n"), "\t7 \n");
 }
 
 TEST(sTextoFijo, CuentaCaracteresNoBytes)

@@ -7,6 +7,7 @@
 // cut it, and those cuts are named below so that no new one passes unseen.
 
 #include "IdiomasPrueba.h"
+#include "core/model/TextoPlano.h"
 
 #include "core/engine/DatosTramoListado.h"
 #include "core/engine/ImprimeDatosCaso.h"
@@ -134,7 +135,7 @@ std::set<Desborde> Desbordes(const Idioma &idioma)
     // The input names of the protection adviser's report, padded so that the values line up.
     const EtiquetasAgresividad agresividad = EtiquetasAgresividadIdioma(d);
     for (const std::string &nombre : agresividad.lbAguas) {
-        mide("adviser's factor line", QuitaBlancos(nombre), AnchoNombreFactor);
+        mide("adviser's factor line", Recorta(nombre), AnchoNombreFactor);
     }
     return desbordes;
 }
