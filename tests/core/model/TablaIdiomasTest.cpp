@@ -151,16 +151,15 @@ const std::set<std::string> &PalabrasComunes(const Idioma &idioma)
          "exterior",  "final",    "fórmula", "granular", "idioma", "imprimir",    "inicial",
          "interior",  "neta",     "no",      "normal",   "número", "obra",        "pantalla",
          "revestida", "solera",   "sí",      "tabular",  "total",  "transversal", "valor"},
-        {"altura", "alturas", "armadura", "aviso", "calculado", "calcular", "camisa", "cancelar",
-         "cargas", "casos", "caudal", "cliente", "coeficiente", "coeficientes", "cálculo", "de",
-         "embebida", "espiras", "estimado", "exterior", "final", "fórmula", "granular",
-         "hidráulico", "idioma", "imprimir", "incremento", "infinito", "inicial", "intenso",
-         "interior", "metro", "máximo", "método", "mínimo", "natural", "normal", "número", "obra",
-         "obras", "personalizar", "por", "recomendado", "revestida", "seg", "tabular", "terreno",
-         "tipo", "total", "transversal", "tubo", "visualizar",
-         // the water-hammer answer the project file stores: the Portuguese keeps the Spanish
-         // word, which the loader compares with text 178 of every language
-         "si"},
+        {"altura",      "alturas",      "armadura",   "aviso",     "calculado",    "calcular",
+         "camisa",      "cancelar",     "cargas",     "casos",     "caudal",       "cliente",
+         "coeficiente", "coeficientes", "cálculo",    "de",        "embebida",     "espiras",
+         "estimado",    "exterior",     "final",      "fórmula",   "granular",     "hidráulico",
+         "idioma",      "imprimir",     "incremento", "infinito",  "inicial",      "intenso",
+         "interior",    "metro",        "máximo",     "método",    "mínimo",       "natural",
+         "normal",      "número",       "obra",       "obras",     "personalizar", "por",
+         "recomendado", "revestida",    "seg",        "tabular",   "terreno",      "tipo",
+         "total",       "transversal",  "tubo",       "visualizar"},
         {"total"},
     };
     return comunes[static_cast<std::size_t>(idioma.desplazamiento / 5000)];
