@@ -92,5 +92,50 @@ TEST(CalculoHidraulicoVista, ReenviaLosActosYCopiaElEstado)
     EXPECT_FALSE(vista.isVisible());
 }
 
+// In English the buttons read Calculate, Print and Close, and the flows table of a calculation
+// shows its heads over their rules; the picture is left beside the test.
+TEST(CalculoHidraulicoVista, EnIngles)
+{
+    int argc = 1;
+    char nombre[] = "CalculoHidraulicoVistaTest";
+    char *argv[] = {nombre, nullptr};
+    QApplication app(argc, argv);
+
+    EstadoObra estado;
+    estado.ejecucion.DesplazamientoIdioma = 5000;
+    estado.ejecucion.Idioma = 2;
+    estado.ejecucion.SeparadorDecimalLocal = std::string(1, '.');
+    estado.ejecucion.CodigoSeparadorLocal = '.';
+    estado.ejecucion.CodigoOtroSeparador = ',';
+    pruebas::MensajesGrabadora mensajes{pruebas::Guion::Estricto};
+    pruebas::RelojFijo reloj;
+    pruebas::ImpresoraGrabadora impresora;
+    SalidaListado listado(reloj, impresora);
+    CalculoHidraulico logica(estado, mensajes, listado);
+
+    CalculoHidraulicoVista vista(logica);
+    vista.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&vista));
+    auto *dato = vista.findChild<QLineEdit *>(QStringLiteral("txDatoOrigen"));
+    auto *calcular = vista.findChild<QPushButton *>(QStringLiteral("btCalculoHidraulico"));
+    auto *imprimir = vista.findChild<QPushButton *>(QStringLiteral("btImprimeCh"));
+    auto *cerrar = vista.findChild<QPushButton *>(QStringLiteral("btCerrarHidraulico"));
+    auto *pantalla = vista.findChild<QPlainTextEdit *>(QStringLiteral("edPantallaCh"));
+    ASSERT_TRUE(dato && calcular && imprimir && cerrar && pantalla);
+
+    EXPECT_EQ(calcular->text().trimmed(), QStringLiteral("Calculate"));
+    EXPECT_EQ(imprimir->text().trimmed(), QStringLiteral("Print"));
+    EXPECT_EQ(cerrar->text().trimmed(), QStringLiteral("Close"));
+
+    dato->setFocus();
+    QApplication::processEvents();
+    QTest::keyClicks(dato, QStringLiteral("0.002"));
+    QTest::mouseClick(calcular, Qt::LeftButton);
+    EXPECT_TRUE(mensajes.mostrados().empty());
+    EXPECT_TRUE(pantalla->toPlainText().contains(QStringLiteral("VELOCITY")));
+    EXPECT_TRUE(vista.grab().toImage().save(
+        QStringLiteral(DRAVEK_ARTEFACTOS "/calculo_hidraulico_ingles.png")));
+}
+
 } // namespace
 } // namespace dravek::gui

@@ -147,8 +147,9 @@ void SalidaListado::CabeceraNormal(EstadoObra &estado, std::int32_t numeroCaso, 
     SaltaLineas(estado, 2);
     m_impresora.PonNegrita(true);
     m_impresora.PonTamanoFuente(14);
-    ImprimeLinea(Blancos(6) + Blancos(32) + Blancos(11) +
-                 "Pag.:" + sNumeroEnt(estado.listado.NumeroPagina, 5));
+    // The page label of the language, as the Tabular listing prints it: "Pag.:" in Spanish.
+    ImprimeLinea(Blancos(6) + Blancos(32) + Blancos(11) + Texto(d, 251) + ":" +
+                 sNumeroEnt(estado.listado.NumeroPagina, 5));
     m_impresora.PonNegrita(false);
     m_impresora.PonTamanoFuente(10);
 

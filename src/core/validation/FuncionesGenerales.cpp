@@ -10,7 +10,7 @@ namespace dravek {
 
 namespace {
 
-constexpr std::int32_t TextoValorNoNumerico = 693; // "Seleccione un valor númerico "
+constexpr std::int32_t TextoValorNoNumerico = 693; // "Seleccione un valor numérico "
 constexpr std::int32_t TextoValorIncorrecto = 287; // "Valor incorrecto"
 constexpr std::int32_t TeclaRetroceso = 8;
 

@@ -762,7 +762,7 @@ private:
         t.CalculoCargas = 1;
         switch (Elige(v.edICar0, t.TipoCargaConcentrada, -1, CodigoDe("edICar0"))) {
         case Eleccion::Vacia:
-            MensajeError(320); // "No ha seleccionado Tipos de Carga Concetrada"
+            MensajeError(320); // "No ha seleccionado Tipos de Carga Concentrada"
             return Falla(PaginaCargas, v.edICar0, MuestraOculta(v.edICar0, 34));
         case Eleccion::Invalida:
             MensajeError(321); // "Valor Incorrecto de Tipos de Carga Concentrada"

@@ -137,7 +137,7 @@ struct Salida {
 TEST_F(Patron, SalidaNumerica)
 {
     const std::string incorrecto = "Valor incorrecto";
-    const std::string noNumerico = "Seleccione un valor númerico ";
+    const std::string noNumerico = "Seleccione un valor numérico ";
     const std::vector<Salida> casos = {
         {"accepted", true, "300", true, 300, "300", ""},
         {"reformatted", true, "300,4", true, 300.4, "300", ""},

@@ -274,7 +274,7 @@ TEST_F(CalculoHidraulicoTest, ValorRechazadoAlSalirDelCampo)
         std::string restaurado;
         double valor;
     };
-    const MensajeMostrado noNumerico{"Seleccione un valor númerico ", BotonesMensaje::Aceptar,
+    const MensajeMostrado noNumerico{"Seleccione un valor numérico ", BotonesMensaje::Aceptar,
                                      IconoMensaje::Ninguno, Pendiente};
     const std::vector<Caso> casos = {
         {"slope below 0.0001", FormulaDarcyWeisbach, true, "0,00009", Caja287(Pendiente), "0,000",

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <regex>
 #include <string>
 #include <vector>
@@ -291,6 +292,39 @@ TEST_F(SalidaListadoTest, CabeceraTabularReiniciaElPresupuesto)
     };
     EXPECT_EQ(impresora.descripciones(), esperado);
     EXPECT_EQ(estado.listado.LineasRestantes, 44);
+}
+
+// Both printed listings label the page number with the language's own word and a colon, at
+// the same place: the Spanish one keeps "Pag.:".
+TEST_F(SalidaListadoTest, EtiquetaDePaginaEnCadaIdiomaYCadaListado)
+{
+    struct Caso {
+        std::int32_t desplazamiento;
+        const char *etiqueta;
+    };
+    const Caso casos[] = {
+        {0, "Pag.:"}, {5000, "Page:"}, {10000, "Pàg.:"}, {15000, "Pág.:"}, {20000, "Page:"}};
+    struct Listado {
+        ClaseListado tipo;
+        int blancos; // before the label
+        const char *nombre;
+    };
+    const Listado listados[] = {{ClaseListado::Normal, 49, "Normal"},
+                                {ClaseListado::Tabular, 100, "Tabular"}};
+    for (const Listado &listado : listados) {
+        for (const Caso &c : casos) {
+            SCOPED_TRACE(std::string(listado.nombre) + ", " + c.etiqueta);
+            ImpresoraGrabadora grabadora;
+            SalidaListado sink{reloj, grabadora};
+            estado.listado.TipoListado = listado.tipo;
+            estado.ejecucion.DesplazamientoIdioma = c.desplazamiento;
+            estado.listado.NumeroPagina = 12;
+            sink.CabeceraPagina(estado, 1, false);
+            const std::string linea = "Linea |" + B(listado.blancos) + c.etiqueta + "   12|";
+            const std::vector<std::string> descripciones = grabadora.descripciones();
+            EXPECT_EQ(std::count(descripciones.begin(), descripciones.end(), linea), 1);
+        }
+    }
 }
 
 TEST_F(SalidaListadoTest, CabeceraPaginaNadaEnPantallaNiEnPantallaImpresa)

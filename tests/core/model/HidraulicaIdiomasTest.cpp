@@ -11,10 +11,14 @@
 #include "core/hydraulics/ListadosHidraulicos.h"
 #include "core/listing/SalidaListado.h"
 #include "core/model/EstadoObra.h"
+#include "core/model/Utf8.h"
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace dravek {
@@ -99,6 +103,71 @@ TEST(HidraulicaIdiomas, MismasLineasYMismasColumnasQueEnEspanol)
                 pruebas::EsperaMismaDisposicion(
                     espanol, rotulosEspanol, Lista(calculo, idioma, PorImpresora),
                     pruebas::RotulosConNumeros(pruebas::TextosDelIdioma(idioma)), idioma);
+            }
+        }
+    }
+}
+
+// --- Column heads over their rules ---------------------------------------------------------
+
+// Columns [first, last] of a line's pieces: runs of characters that are not blanks, where a run
+// of heads joined by one blank ("NUM. REYNOLDS") is one piece.
+std::vector<std::pair<std::size_t, std::size_t>> Piezas(const std::string &linea)
+{
+    std::vector<std::int32_t> caracteres;
+    for (std::size_t i = 0; i < linea.size(); i += LongitudCaracterUtf8(linea, i)) {
+        caracteres.push_back(CodigoCaracterUtf8(linea, i));
+    }
+    std::vector<std::pair<std::size_t, std::size_t>> piezas;
+    for (std::size_t c = 0; c < caracteres.size(); ++c) {
+        if (caracteres[c] == ' ') {
+            continue;
+        }
+        const bool sigue =
+            !piezas.empty() && c >= 2 && piezas.back().second + 2 == c && caracteres[c - 1] == ' ';
+        if (sigue || (!piezas.empty() && piezas.back().second + 1 == c)) {
+            piezas.back().second = c;
+        } else {
+            piezas.push_back({c, c});
+        }
+    }
+    return piezas;
+}
+
+bool EsLineaDeRayas(const std::string &linea)
+{
+    return linea.find('=') != std::string::npos &&
+           linea.find_first_not_of("= ") == std::string::npos;
+}
+
+// Over each rule "=====" of a table stands one head, inside the rule's columns: a head shorter
+// than the Spanish one, joined to the next with the same fixed blanks, pulls every head after it
+// off its column.
+TEST(HidraulicaIdiomas, CadaCabeceraSobreSuRaya)
+{
+    for (const CalculoHidraulicoPrueba &calculo : Calculos) {
+        for (const bool PorImpresora : {false, true}) {
+            for (const Idioma &idioma : pruebas::Idiomas) {
+                SCOPED_TRACE(std::string(calculo.nombre) +
+                             (PorImpresora ? ", paper, " : ", screen, ") + idioma.nombre);
+                const std::vector<Renglon> renglones = Lista(calculo, idioma, PorImpresora);
+                int tablas = 0;
+                for (std::size_t r = 1; r < renglones.size(); ++r) {
+                    if (!EsLineaDeRayas(renglones[r].texto)) {
+                        continue;
+                    }
+                    ++tablas;
+                    const std::string &cabecera = renglones[r - 1].texto;
+                    SCOPED_TRACE("\n" + cabecera + "\n" + renglones[r].texto);
+                    const auto rayas = Piezas(renglones[r].texto);
+                    const auto cabeceras = Piezas(cabecera);
+                    ASSERT_EQ(cabeceras.size(), rayas.size());
+                    for (std::size_t k = 0; k < rayas.size(); ++k) {
+                        EXPECT_GE(cabeceras[k].first, rayas[k].first) << "head " << k + 1;
+                        EXPECT_LE(cabeceras[k].second, rayas[k].second) << "head " << k + 1;
+                    }
+                }
+                EXPECT_GE(tablas, 1);
             }
         }
     }

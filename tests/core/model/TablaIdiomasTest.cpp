@@ -147,10 +147,12 @@ const std::set<std::string> &PalabrasComunes(const Idioma &idioma)
     static const std::vector<std::set<std::string>> comunes = {
         {},
         {"error", "final", "granular", "no", "total"},
-        {"armadura",  "calcular", "camisa",  "carro",    "de",     "el",          "error",
-         "exterior",  "final",    "fórmula", "granular", "idioma", "imprimir",    "inicial",
-         "interior",  "neta",     "no",      "normal",   "número", "obra",        "pantalla",
-         "revestida", "solera",   "sí",      "tabular",  "total",  "transversal", "valor"},
+        {"armadura", "calcular", "camisa", "carro", "de", "el", "error", "exterior", "final",
+         "fórmula", "granular", "idioma", "imprimir", "inicial", "interior", "neta", "no",
+         "normal", "número", "obra", "pantalla", "revestida", "solera", "sí", "tabular", "total",
+         "transversal", "valor",
+         // the unit system's name and symbol, "Sistema Internacional (SI)"
+         "sistema", "internacional", "si"},
         {"altura", "alturas", "armadura", "aviso", "calculado", "calcular", "camisa", "cancelar",
          "cargas", "casos", "caudal", "cliente", "coeficiente", "coeficientes", "cálculo", "de",
          "embebida", "espiras", "estimado", "exterior", "final", "fórmula", "granular",
@@ -158,9 +160,8 @@ const std::set<std::string> &PalabrasComunes(const Idioma &idioma)
          "interior", "metro", "máximo", "método", "mínimo", "natural", "normal", "número", "obra",
          "obras", "personalizar", "por", "recomendado", "revestida", "seg", "tabular", "terreno",
          "tipo", "total", "transversal", "tubo", "visualizar",
-         // the water-hammer answer the project file stores: the Portuguese keeps the Spanish
-         // word, which the loader compares with text 178 of every language
-         "si"},
+         // the unit system's name and symbol, "Sistema Internacional (SI)"
+         "sistema", "internacional", "si"},
         {"total"},
     };
     return comunes[static_cast<std::size_t>(idioma.desplazamiento / 5000)];

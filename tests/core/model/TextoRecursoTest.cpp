@@ -78,7 +78,7 @@ TEST(TextoRecurso, ElDesplazamientoEligeElIdioma)
 TEST(TextoRecurso, TextosEnEspanolConSusBlancos)
 {
     const std::vector<CasoTexto> casos = {
-        {693, "Seleccione un valor númerico "},
+        {693, "Seleccione un valor numérico "},
         {685, "Seleccione un valor mayor que 0 "},
         {688, " copias ?"},
         {722, "   Visualizar"},

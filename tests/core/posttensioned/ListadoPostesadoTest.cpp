@@ -465,7 +465,7 @@ TEST_F(ListadoPostesadoTest, PaginaLameEnElListadoNormal)
           "    10.250"),
         V("Del revestimiento ............................................... (Br)", 3,
           "    11.250"),
-        B(8) + "Obtenido a partir de la sección de alambre de prentensado",
+        B(8) + "Obtenido a partir de la sección de alambre de pretensado",
         V("transversal ..................................................... (Cr)", 3,
           "  1250.125"),
         B(8) + "Obtenido a partir de los coeficientes de LAME del núcleo y del",

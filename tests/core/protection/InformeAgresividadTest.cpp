@@ -438,9 +438,9 @@ TEST_F(CalculaAgresividadTest, UnaCajaIncorrectaNoEscribeNada)
         std::string titulo;
     };
     const std::vector<Caso> casos = {
-        {2, "abc", "Seleccione un valor númerico ", "NH4 (+) "},
+        {2, "abc", "Seleccione un valor numérico ", "NH4 (+) "},
         {6, "-1", "Valor incorrecto", "Resistividad del terreno"},
-        {8, "1e999", "Seleccione un valor númerico ", "SO4 (2-) (agua interior)"},
+        {8, "1e999", "Seleccione un valor numérico ", "SO4 (2-) (agua interior)"},
     };
     for (const Caso &c : casos) {
         SCOPED_TRACE(c.texto);

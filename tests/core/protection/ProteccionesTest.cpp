@@ -230,7 +230,7 @@ TEST_F(ProteccionesTest, UnTextoPegadoNoNumericoSeRechaza)
     mensajes.responde(RespuestaMensaje::Aceptar);
     EXPECT_FALSE(ventana.cambiaFoco(Entrada(ElementoSulfatosInterior)));
     EXPECT_EQ(mensajes.mostrados(), (std::vector<MensajeMostrado>{
-                                        {"Seleccione un valor númerico ", BotonesMensaje::Aceptar,
+                                        {"Seleccione un valor numérico ", BotonesMensaje::Aceptar,
                                          IconoMensaje::Ninguno, "Mg (2+)"}}));
     std::vector<std::string> esperado = VentanaAbierta();
     Cambia(esperado, LineaCaja("txpH(3)", "450.00"));
@@ -268,7 +268,7 @@ TEST_F(ProteccionesTest, UnaCajaSinComprobarRechazaElInforme)
     ponTexto(Entrada(0), "7.0.0");
     mensajes.responde(RespuestaMensaje::Aceptar);
     pulsa(ventana.btCalculoAgres);
-    EXPECT_EQ(mensajes.mostrados(), (std::vector<MensajeMostrado>{{"Seleccione un valor númerico ",
+    EXPECT_EQ(mensajes.mostrados(), (std::vector<MensajeMostrado>{{"Seleccione un valor numérico ",
                                                                    BotonesMensaje::Aceptar,
                                                                    IconoMensaje::Ninguno, "pH"}}));
     EXPECT_EQ(ventana.edResultadoAgres.Text(), "");

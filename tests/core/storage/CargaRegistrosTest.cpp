@@ -105,6 +105,10 @@ TEST(CargaCabecera, IdiomaUnidadesYGolpeDeAriete)
         {3, "SisUnid: mks", "1", "SI", true},
         {3, "SisUnid:    MKS   ", "1", "MKS", true},
         {4, "GAriete: No", "1", "SI", false},
+        // The writer's own "Si", whatever the language, and the Yes of every language.
+        {4, "GAriete: Si", "1", "SI", true},
+        {4, "GAriete: Sim", "1", "SI", true},
+        {4, "GAriete: Sí", "1", "SI", true},
         {4, "GAriete: Yes", "1", "SI", true},
         {4, "GAriete: Oui", "1", "SI", true},
         {4, "GAriete: Non", "1", "SI", false},

@@ -150,7 +150,7 @@ struct CasoCampo {
 
 TEST_F(Seccion, EspesorSegunElDiametro)
 {
-    const MensajeMostrado noNumerico = {"Seleccione un valor númerico ", BotonesMensaje::Aceptar,
+    const MensajeMostrado noNumerico = {"Seleccione un valor numérico ", BotonesMensaje::Aceptar,
                                         IconoMensaje::Ninguno, "Espesor (cm.)"};
     const std::vector<CasoCampo> casos = {
         {"commercial, empty: recommended", Verdadero, "", ResultadoCampo::Aceptado, 10.0, {}},
@@ -291,7 +291,7 @@ TEST_F(Seccion, AnchoDeZanja)
     EXPECT_FALSE(ValidaAnchoZanja(v, "-1"));
     EXPECT_EQ(t.AnchoZanja, 3.0);
     EXPECT_EQ(mostrados(), (std::vector<MensajeMostrado>{
-                               {"Seleccione un valor númerico ", BotonesMensaje::Aceptar,
+                               {"Seleccione un valor numérico ", BotonesMensaje::Aceptar,
                                 IconoMensaje::Ninguno, "Anchura Zanja (m)"}}));
 }
 

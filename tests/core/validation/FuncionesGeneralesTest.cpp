@@ -14,7 +14,7 @@ namespace {
 using pruebas::MensajeMostrado;
 using pruebas::MensajesGrabadora;
 
-const std::string NoNumerico = "Seleccione un valor númerico ";
+const std::string NoNumerico = "Seleccione un valor numérico ";
 const std::string Incorrecto = "Valor incorrecto";
 const std::string Caption = "Diámetro Interior (m)";
 

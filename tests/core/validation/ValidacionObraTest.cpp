@@ -157,7 +157,7 @@ TEST(ValidaPresionesAlturasObra, Rechazos)
     const std::vector<Rechazado> casos = {
         {"DPNoNumerica",
          {"x", "", "", "10", "", "3", "", ""},
-         {{"Seleccione un valor númerico ", "Presión inicial", antes}},
+         {{"Seleccione un valor numérico ", "Presión inicial", antes}},
          "edPrs1",
          true,
          false,

@@ -99,7 +99,7 @@ void Cierra(ControlTexto &caja)
 
 const std::string Error = "ERROR:";
 const std::string Incorrecto = "Valor incorrecto";
-const std::string NoNumerico = "Seleccione un valor númerico ";
+const std::string NoNumerico = "Seleccione un valor numérico ";
 
 std::vector<Fallo> Casos()
 {
@@ -713,7 +713,7 @@ std::vector<Fallo> Casos()
              ponTexto(p.captura.edICar0, "");
              Oculta(p, p.captura.edICar0, 34);
          },
-         {{"No ha seleccionado Tipos de Carga Concetrada", Error}},
+         {{"No ha seleccionado Tipos de Carga Concentrada", Error}},
          2,
          -1,
          -1,
