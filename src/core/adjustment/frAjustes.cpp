@@ -33,7 +33,9 @@ constexpr std::int32_t TextoDirectaPendiente = 1704;
 constexpr std::int32_t TextoAvisoIlegible = 1705;
 constexpr std::int32_t TextoCasoAnterior = 1706;
 constexpr std::int32_t TextoSinAjustes = 1707;
+constexpr std::int32_t TextoArmaduraInsuficiente = 1708;
 constexpr std::int32_t TextoFilaNoAdmisible = 1709;
+constexpr std::int32_t TextoNoComprobable = 1560;
 constexpr std::int32_t TextoErrorInesperado = 1525;
 
 bool Iguales(const ArmaduraElegida &a, const ArmaduraElegida &b)
@@ -467,6 +469,9 @@ void frAjustes::Comprueba()
         ponTexto(txArmDispuesta[i], fila.Dispuesta);
         ponTexto(txArmNecesaria[i], fila.Necesaria);
         imAlerta[i].Visible = fila.Alerta;
+        // The warning says what it warns of: too little steel, or a section without a value.
+        imAlerta[i].ToolTipText =
+            fila.Comprobable ? T(TextoArmaduraInsuficiente) : T(TextoNoComprobable);
     }
     // Told once: every check would fail the same way.
     if (m_comprobacion.DepuracionFallida && !m_depuracionAvisada) {
