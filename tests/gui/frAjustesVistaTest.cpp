@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QToolTip>
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -68,6 +69,55 @@ TEST(frAjustesVista, MuestraLasFilasYReenviaLosActos)
     EXPECT_FALSE(vista.isVisible());
     EXPECT_EQ(b.obra.grabaciones, 1);
     EXPECT_TRUE(b.mensajes.mostrados().empty());
+}
+
+// The warning beside a section says what it warns of, in the window's language: steel typed
+// below the invert's need (0.50 against 0.84), and the haunch, which has no value to check.
+TEST(frAjustesVista, AlertaConSuSugerencia)
+{
+    int argc = 1;
+    char nombre[] = "frAjustesVistaTest";
+    char *argv[] = {nombre, nullptr};
+    QApplication app(argc, argv);
+
+    for (const std::int32_t desplazamiento : {0, 5000}) {
+        SCOPED_TRACE(desplazamiento);
+        pruebas::BancoAjustes<> b;
+        b.estado().ejecucion.Idioma = static_cast<std::int16_t>(desplazamiento / 5000 + 1);
+        b.estado().ejecucion.DesplazamientoIdioma = desplazamiento;
+        ASSERT_TRUE(b.abre());
+        ponValor(b.v.obSeleccion, 8, true);
+        ASSERT_TRUE(b.teclea(b.v.txArmCamisa[8], "20"));
+        ASSERT_TRUE(b.teclea(b.v.txArmExterior[8], "0.5"));
+        pulsa(b.v.btSeleccionDirecta);
+        frAjustesVista vista(b.v);
+        vista.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&vista));
+
+        auto *clave = vista.findChild<QLabel *>(QStringLiteral("imAlerta(0)"));
+        auto *rinones = vista.findChild<QLabel *>(QStringLiteral("imAlerta(1)"));
+        auto *solera = vista.findChild<QLabel *>(QStringLiteral("imAlerta(2)"));
+        ASSERT_TRUE(clave && rinones && solera);
+        EXPECT_FALSE(clave->isVisible());
+        EXPECT_TRUE(rinones->isVisible());
+        EXPECT_TRUE(solera->isVisible());
+        EXPECT_EQ(solera->toolTip(), aQt(Texto(desplazamiento, 1708)));
+        EXPECT_EQ(rinones->toolTip(), aQt(Texto(desplazamiento, 1560)));
+        EXPECT_EQ(b.v.txArmNecesaria[2].Text(), "0.84");
+        EXPECT_TRUE(b.mensajes.mostrados().empty());
+        if (desplazamiento == 5000) {
+            EXPECT_TRUE(vista.grab().toImage().save(
+                QStringLiteral(DRAVEK_ARTEFACTOS "/ajustes_alerta.png")));
+            // The tip as the engineer sees it when resting on the invert's warning.
+            QToolTip::showText(solera->mapToGlobal(QPoint(4, 4)), solera->toolTip(), solera);
+            for (QWidget *w : QApplication::topLevelWidgets()) {
+                if (w->inherits("QTipLabel") && w->isVisible()) {
+                    EXPECT_TRUE(w->grab().toImage().save(
+                        QStringLiteral(DRAVEK_ARTEFACTOS "/ajustes_alerta_sugerencia.png")));
+                }
+            }
+        }
+    }
 }
 
 // The alternative covers in English: the notice shows while they are edited, and covers that

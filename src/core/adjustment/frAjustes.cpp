@@ -33,6 +33,9 @@ constexpr std::int32_t TextoDirectaPendiente = 1704;
 constexpr std::int32_t TextoAvisoIlegible = 1705;
 constexpr std::int32_t TextoCasoAnterior = 1706;
 constexpr std::int32_t TextoSinAjustes = 1707;
+constexpr std::int32_t TextoArmaduraInsuficiente = 1708;
+constexpr std::int32_t TextoFilaNoAdmisible = 1709;
+constexpr std::int32_t TextoNoComprobable = 1560;
 constexpr std::int32_t TextoErrorInesperado = 1525;
 
 bool Iguales(const ArmaduraElegida &a, const ArmaduraElegida &b)
@@ -380,30 +383,10 @@ void frAjustes::CargaDatosIniEnUniCalc()
     CargaDatosIni();
 }
 
-// The choice goes where its values are shown: row 8 for a direct selection; row 0 for the
-// design's result; the table row that shows the chosen areas, else row 8 with them.
+// The choice is selected again where it is held: row 8 for a direct selection, else row
+// FilaSeleccionada, whose areas are now the chosen ones.
 void frAjustes::UbicaEleccion()
 {
-    if (!SeleccionDirectaActiva && FilaSeleccionada > 0) {
-        const auto muestra = [&](int i) {
-            return m_filas.Admisible[static_cast<std::size_t>(i)] &&
-                   ArmaduraElegidaActual.Refuerzo == 0 &&
-                   Lee(txArmCamisa[i]) == ArmaduraElegidaActual.Camisa &&
-                   Lee(txArmExterior[i]) == ArmaduraElegidaActual.Exterior;
-        };
-        const bool restaurada = RecuperaAjusteGuardado;
-        int fila = restaurada || muestra(FilaSeleccionada) ? FilaSeleccionada : 0;
-        for (int i = 1; fila == 0 && i <= 7; ++i) {
-            if (muestra(i)) {
-                fila = i;
-            }
-        }
-        if (fila == 0) {
-            SeleccionDirectaActiva = true;
-        } else {
-            FilaSeleccionada = static_cast<std::int16_t>(fila);
-        }
-    }
     if (SeleccionDirectaActiva) {
         ArmaduraDirecta = ArmaduraElegidaActual;
         MuestraDirecta(ArmaduraDirecta);
@@ -486,6 +469,9 @@ void frAjustes::Comprueba()
         ponTexto(txArmDispuesta[i], fila.Dispuesta);
         ponTexto(txArmNecesaria[i], fila.Necesaria);
         imAlerta[i].Visible = fila.Alerta;
+        // The warning says what it warns of: too little steel, or a section without a value.
+        imAlerta[i].ToolTipText =
+            fila.Comprobable ? T(TextoArmaduraInsuficiente) : T(TextoNoComprobable);
     }
     // Told once: every check would fail the same way.
     if (m_comprobacion.DepuracionFallida && !m_depuracionAvisada) {
@@ -598,18 +584,18 @@ void frAjustes::MueveValorMedio(int paso)
 bool frAjustes::GrabaUnTramoPresion()
 {
     const bool eleccion = FilaSeleccionada > 0 || SeleccionDirectaActiva;
+    // A row chosen under other covers may lie outside what the run's covers admit: it shows no
+    // interior steel then, and the design would be told to use none.
+    if (eleccion && !SeleccionDirectaActiva &&
+        !m_filas.Admisible[static_cast<std::size_t>(FilaSeleccionada)]) {
+        Aviso(TextoFilaNoAdmisible, IconoMensaje::Exclamacion);
+        return false;
+    }
     std::optional<AjusteGuardado> guardado;
     if (eleccion) {
+        // A table row needs no exterior steel when no section asks for it; typed values passed
+        // their own tests when they were accepted.
         const ArmaduraElegida &a = ArmaduraElegidaActual;
-        // The design cannot be told to use a wall without steel on either face.
-        if (a.Camisa == 0 && a.Refuerzo == 0) {
-            Aviso(926, IconoMensaje::Exclamacion);
-            return false;
-        }
-        if (a.Exterior == 0) {
-            Aviso(927, IconoMensaje::Exclamacion);
-            return false;
-        }
         guardado = AjusteGuardado{a.Camisa, a.Refuerzo, a.Exterior};
     }
     return m_s.obra.GrabaUnTramoPresion(m_estado.caso.DP, m_estado.tramo.TramoActual, HRaCalcular,
@@ -824,13 +810,12 @@ void frAjustes::btSeleccionDirecta_Click()
 
 void frAjustes::btAnulaSeleccionDirecta_Click()
 {
-    // The row chosen before, unless it is no longer on offer: then the design's result.
-    int fila = FilaSeleccionada;
-    if (fila > 0 && !m_filas.Admisible[static_cast<std::size_t>(fila)]) {
-        fila = 0;
-    }
+    // The row chosen before, held by its index, even when the rows now in force do not offer
+    // it (its option is enabled for it): the ways out store it only if the run's covers do.
+    const int fila = FilaSeleccionada;
     SeleccionaPorCodigo(fila);
     EligeFila(fila);
+    obSeleccion[fila].Enabled = true;
 }
 
 void frAjustes::txArmCamisa_GotFocus(int Index)

@@ -6,9 +6,10 @@
 // chosen reinforcement at crown, haunch and invert; alternative covers to test; and the store of
 // the case's choice in the adjustments file, which the design applies from then on.
 //
-// The chosen reinforcement is held by value: a refill of the rows (another trial row, other
-// covers) keeps it, on the row that now shows it or, when none does, as a direct selection of
-// the same values. Only accepted values are ever stored.
+// A chosen table row is held by its index: a refill of the rows (another trial row, other
+// covers) keeps the row, and the chosen areas follow what the row shows then. Every way out
+// refills the rows with the run's own covers before it stores, so a row is stored with the
+// areas the check verified for the run; only an accepted direct selection stores typed values.
 
 #include <cstdint>
 #include <string>
@@ -134,7 +135,8 @@ public:
     void CargaDatosIni();
     void CargaDatosIniEnUniCalc();
     // Stores the choice in force as the case's entry, or frees it when row 0 is chosen. False
-    // when nothing was stored (told).
+    // when nothing was stored (told): a chosen table row that the rows now in force do not
+    // offer is refused.
     bool GrabaUnTramoPresion();
 
     // The window's variables.

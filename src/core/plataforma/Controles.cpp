@@ -215,7 +215,9 @@ Etiqueta &MatrizEtiquetas::operator()(int indice)
 
 std::string Imagen::Estado() const
 {
-    return Name() + ": Picture=" + Entrecomillado(Picture) + " " + EstadoComun();
+    // Most pictures carry no tip; their state reads as it always did.
+    return Name() + ": Picture=" + Entrecomillado(Picture) + " " + EstadoComun() +
+           (ToolTipText.empty() ? std::string() : " ToolTipText=" + Entrecomillado(ToolTipText));
 }
 
 std::string Boton::Estado() const

@@ -259,6 +259,7 @@ public:
     using Control::Control;
 
     std::string Picture;
+    std::string ToolTipText;
 
     bool Enfocable() const override { return false; }
     std::string Estado() const override;

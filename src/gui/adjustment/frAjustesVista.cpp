@@ -259,6 +259,7 @@ void frAjustesVista::Refresca()
     for (int i = 0; i < 3; ++i) {
         const auto f = static_cast<std::size_t>(i);
         m_lbPosicion[f]->setText(aQt(m_logica.lbPosicion(i).Caption));
+        m_imAlerta[f]->setToolTip(aQt(l.imAlerta[i].ToolTipText));
         m_imAlerta[f]->setVisible(l.imAlerta[i].Visible);
     }
     PonMarco(m_frrecubrimientos, l.frrecubrimientos);

@@ -445,25 +445,108 @@ TEST(frAjustes, SeleccionDeFilasYDirecta)
     ExpectElegida(v, 10, 2, 4);
 }
 
-// A rejection never lands on a row that is not on offer: the design's result is taken instead.
-TEST(frAjustes, RechazoSobreFilaNoAdmisibleVuelveAlResultado)
+// Forces of a case whose rows depend on the covers: the invert in large eccentricity with the
+// exterior in tension (M 6 t.m, N 1 t) needs 17.85 cm2/m with the run's covers (z 7, d 9.5:
+// K1 62.789, K2 0.28326) and 14.55 with covers of 1 cm (z 10, d 11: K1 54.091, K2 0.21074);
+// haunch and crown in small eccentricity under 150 t (16.91, and 17.07 or 17.02). With the
+// run's covers X and T are 17.85, so row 3 (entry 15) is not admissible; with covers of 1 cm X
+// is 15 and T the mean 16.16, so row 3 holds 15 and is.
+void FuerzasSegunRecubrimientos(BancoAjustes<> &b)
 {
-    BancoAjustes<> b;
-    ASSERT_TRUE(b.abre());
-    frAjustes &v = b.v;
-    ASSERT_FALSE(v.Filas().Admisible[2]);
-    v.FilaSeleccionada = 2;
-    ponValor(v.obSeleccion, 8, true);
-    pulsa(v.btAnulaSeleccionDirecta);
-    EXPECT_EQ(v.obSeleccion.Seleccionada(), 0);
-    EXPECT_EQ(v.FilaSeleccionada, 0);
-    ExpectElegida(v, 10, 2, 4);
-    EXPECT_FALSE(v.obSeleccion[2].Enabled);
+    b.contexto.diseno.momentos = {0, 0.05, 0, -6};
+    b.contexto.diseno.axiles = {0, 150, 150, 1};
 }
 
-// The trial row moves the table under the chosen row, which keeps its values; at the edges it
-// is refused with the reason.
-TEST(frAjustes, ValorMedioYEleccionPorValor)
+// Covers of 1 cm tried and accepted.
+void RecubrimientosDeUnCentimetro(BancoAjustes<> &b)
+{
+    pulsa(b.v.btCambiarRecubrimientos);
+    EXPECT_TRUE(b.teclea(b.v.txRecInterior, "1"));
+    EXPECT_TRUE(b.teclea(b.v.txRecExterior, "1"));
+    pulsa(b.v.btAceptarRecubrimientos);
+    ASSERT_TRUE(b.v.UsaRecubrimientosAlternativos);
+}
+
+// A row offered only under alternative covers is held by its index like any other: a way out
+// redoes the rows with the run's covers, where it offers no steel, and refuses to store it;
+// the engineer chooses another row and stores that.
+TEST(frAjustes, FilaQueElTramoNoAdmiteNoSeGuarda)
+{
+    BancoAjustes<> b;
+    FuerzasSegunRecubrimientos(b);
+    ASSERT_TRUE(b.abre());
+    frAjustes &v = b.v;
+    EXPECT_EQ(v.txArmCamisa[4].Text(), "17.85");
+    EXPECT_FALSE(v.obSeleccion[3].Enabled);
+    RecubrimientosDeUnCentimetro(b);
+    EXPECT_EQ(v.txArmCamisa[4].Text(), "16.16");
+    EXPECT_EQ(v.txArmCamisa[3].Text(), "15.00");
+    ASSERT_TRUE(v.obSeleccion[3].Enabled);
+    ponValor(v.obSeleccion, 3, true);
+    // Outside, the crown needs 19.08 with 15 inside (Linea_6030), the haunch 18.82, the invert
+    // 14.55.
+    EXPECT_EQ(Fila(v, 3), (std::vector<std::string>{"15.00", "", "19.08", "34.08"}));
+    ExpectElegida(v, 15, 0, 19.08);
+
+    for (Boton *salida : {&v.btGuardar, &v.btAceptarAjuste}) {
+        SCOPED_TRACE(salida->Name());
+        b.mensajes.responde(RespuestaMensaje::Aceptar);
+        pulsa(*salida);
+        EXPECT_EQ(b.mensajes.mostrados().back(), Aviso(1709));
+        EXPECT_FALSE(v.Descargada());
+        EXPECT_EQ(b.obra.grabaciones, 0);
+        EXPECT_FALSE(v.UsaRecubrimientosAlternativos);
+        EXPECT_EQ(v.txRecInterior.Text(), "2.5");
+        EXPECT_EQ(v.obSeleccion.Seleccionada(), 3);
+        EXPECT_EQ(Fila(v, 3), (std::vector<std::string>{"0.00", "", "0.00", "0.00"}));
+        EXPECT_FALSE(v.obSeleccion[3].Enabled);
+    }
+    ponValor(v.obSeleccion, 5, true);
+    pulsa(v.btAceptarAjuste);
+    EXPECT_TRUE(v.Descargada());
+    const std::optional<AjusteGuardado> e = b.obra.Entrada(4, 3, 1);
+    ASSERT_TRUE(e.has_value());
+    EXPECT_DOUBLE_EQ(e->Camisa, 20);
+    EXPECT_DOUBLE_EQ(e->Exterior, 17.85); // the invert's need with the run's covers
+}
+
+// A rejection returns to the row chosen before, held by its index, even when the rows in force
+// no longer offer it: its option is enabled for it, and a way out stores it only when the run's
+// covers do.
+TEST(frAjustes, RechazoVuelveALaFilaElegidaAunqueNoSeOfrezca)
+{
+    BancoAjustes<> b;
+    FuerzasSegunRecubrimientos(b);
+    ASSERT_TRUE(b.abre());
+    frAjustes &v = b.v;
+    RecubrimientosDeUnCentimetro(b);
+    ponValor(v.obSeleccion, 3, true);
+    ponValor(v.obSeleccion, 8, true);
+    EXPECT_TRUE(b.teclea(v.txArmCamisa[8], "16"));
+    EXPECT_TRUE(b.teclea(v.txArmExterior[8], "2"));
+    pulsa(v.btSeleccionDirecta);
+    ASSERT_TRUE(v.SeleccionDirectaActiva);
+    // Back to the run's covers: the typed values stay chosen, row 3 is no longer offered.
+    pulsa(v.btRecubrimientosOrigen);
+    EXPECT_EQ(v.obSeleccion.Seleccionada(), 8);
+    EXPECT_FALSE(v.obSeleccion[3].Enabled);
+
+    pulsa(v.btAnulaSeleccionDirecta);
+    EXPECT_EQ(v.obSeleccion.Seleccionada(), 3);
+    EXPECT_EQ(v.FilaSeleccionada, 3);
+    EXPECT_TRUE(v.obSeleccion[3].Enabled);
+    EXPECT_FALSE(v.SeleccionDirectaActiva);
+    ExpectElegida(v, 0, 0, 0);
+    EXPECT_EQ(Fila(v, 8), (std::vector<std::string>{"0.00", "0.00", "0.00", "0.00"}));
+    b.mensajes.responde(RespuestaMensaje::Aceptar);
+    pulsa(v.btGuardar);
+    EXPECT_EQ(b.mensajes.mostrados(), std::vector<MensajeMostrado>{Aviso(1709)});
+    EXPECT_FALSE(b.obra.Entrada(4, 3, 1).has_value());
+}
+
+// The trial row moves the table under the chosen row, which moves with its entry; at the edges
+// it is refused with the reason.
+TEST(frAjustes, ValorMedioYEleccionPorIndice)
 {
     BancoAjustes<> b;
     ASSERT_TRUE(b.abre());
@@ -492,17 +575,101 @@ TEST(frAjustes, ValorMedioYEleccionPorValor)
     pulsa(v.btSubirValorMedio);
     EXPECT_EQ(b.mensajes.mostrados().back(), Aviso(928, IconoMensaje::Critico));
 
-    // Other covers change the exterior need of every row: the chosen areas stay chosen, as a
-    // direct selection, and are what is stored.
+    // Other covers change the exterior need of every row: the chosen row stays chosen and its
+    // new areas are the chosen ones (the invert with z 6 cm, d 8 cm needs 0.98 outside).
     pulsa(v.btCambiarRecubrimientos);
     EXPECT_TRUE(b.teclea(v.txRecInterior, "2"));
     EXPECT_TRUE(b.teclea(v.txRecExterior, "4"));
     pulsa(v.btAceptarRecubrimientos);
-    EXPECT_NE(v.txArmExterior[3].Text(), "0.84");
-    EXPECT_TRUE(v.SeleccionDirectaActiva);
-    EXPECT_EQ(v.obSeleccion.Seleccionada(), 8);
-    EXPECT_EQ(Fila(v, 8), (std::vector<std::string>{"25.00", "0.00", "0.84", "25.84"}));
-    ExpectElegida(v, 25, 0, 0.84);
+    EXPECT_FALSE(v.SeleccionDirectaActiva);
+    EXPECT_EQ(v.obSeleccion.Seleccionada(), 3);
+    EXPECT_EQ(v.FilaSeleccionada, 3);
+    EXPECT_EQ(Fila(v, 3)[0], "25.00");
+    EXPECT_EQ(Fila(v, 3)[2], "0.98");
+    EXPECT_EQ(Fila(v, 8), (std::vector<std::string>{"0.00", "0.00", "0.00", "0.00"}));
+    ExpectElegida(v, 25, 0, 0.98);
+}
+
+// What each way out stores of a row chosen under covers of the run's own or alternative ones,
+// in MKS and in SI: the row held by its index, redone with the run's covers (2.5 cm), so row 5
+// is stored as 20 inside and the invert's need with those covers outside, 0.84, whatever covers
+// it was chosen under; the window then shows the run's covers and the check raises no warning.
+// Under the alternative covers row 5 shows the invert's need for them: 0.73 with 1 and 1 cm
+// (z 10, d 11: K1 2.27273, K2 0.0088548), 0.98 with 2 and 4 cm (z 6, d 8: K1 3.375,
+// K2 0.018080).
+TEST(frAjustes, CadaSalidaGuardaLaFilaRehechaConLosRecubrimientosDelTramo)
+{
+    struct Recubrimientos {
+        const char *nombre;
+        const char *ci, *ce; // typed; null: the run's
+        const char *exterior;
+        const char *solera; // the invert's necessary steel before the way out
+    };
+    const Recubrimientos recubrimientos[] = {
+        {"run's covers", nullptr, nullptr, "0.84", "0.84"},
+        {"covers 1 and 1", "1", "1", "0.73", "0.73"},
+        {"covers 2 and 4", "2", "4", "0.98", "0.98"},
+    };
+    enum class Salida { Guardar, Aceptar, Salir };
+    for (const bool enSI : {false, true}) {
+        for (const Recubrimientos &r : recubrimientos) {
+            for (const Salida salida : {Salida::Guardar, Salida::Aceptar, Salida::Salir}) {
+                SCOPED_TRACE(std::string(enSI ? "SI, " : "MKS, ") + r.nombre + ", " +
+                             (salida == Salida::Guardar   ? "btGuardar"
+                              : salida == Salida::Aceptar ? "btAceptarAjuste"
+                                                          : "btSalir"));
+                BancoAjustes<> b(enSI);
+                ASSERT_TRUE(b.abre());
+                frAjustes &v = b.v;
+                if (r.ci != nullptr) {
+                    pulsa(v.btCambiarRecubrimientos);
+                    EXPECT_TRUE(b.teclea(v.txRecInterior, r.ci));
+                    EXPECT_TRUE(b.teclea(v.txRecExterior, r.ce));
+                    pulsa(v.btAceptarRecubrimientos);
+                    ASSERT_TRUE(v.UsaRecubrimientosAlternativos);
+                }
+                ponValor(v.obSeleccion, 5, true);
+                EXPECT_EQ(v.obSeleccion.Seleccionada(), 5);
+                EXPECT_EQ(Fila(v, 5),
+                          (std::vector<std::string>{"20.00", "", r.exterior,
+                                                    "20." + std::string(r.exterior + 2)}));
+                EXPECT_EQ(Comprobada(v, 2), (FilaVista{T(917), r.exterior, r.solera, false}));
+
+                switch (salida) {
+                case Salida::Guardar:
+                    pulsa(v.btGuardar);
+                    break;
+                case Salida::Aceptar:
+                    pulsa(v.btAceptarAjuste);
+                    break;
+                case Salida::Salir:
+                    pulsa(v.btSalir);
+                    break;
+                }
+                EXPECT_TRUE(b.mensajes.mostrados().empty());
+                EXPECT_EQ(v.Descargada(), salida != Salida::Guardar);
+                const std::optional<AjusteGuardado> e = b.obra.Entrada(4, 3, 1);
+                if (salida == Salida::Salir) {
+                    EXPECT_FALSE(e.has_value());
+                } else {
+                    ASSERT_TRUE(e.has_value());
+                    EXPECT_DOUBLE_EQ(e->Camisa, 20);
+                    EXPECT_DOUBLE_EQ(e->Refuerzo, 0);
+                    EXPECT_DOUBLE_EQ(e->Exterior, 0.84);
+                }
+                // Every way out leaves the window on the run's covers and the row.
+                EXPECT_FALSE(v.UsaRecubrimientosAlternativos);
+                EXPECT_EQ(v.txRecInterior.Text(), "2.5");
+                EXPECT_EQ(v.txRecExterior.Text(), "2.5");
+                EXPECT_EQ(v.obSeleccion.Seleccionada(), 5);
+                EXPECT_FALSE(v.SeleccionDirectaActiva);
+                EXPECT_EQ(Fila(v, 5), (std::vector<std::string>{"20.00", "", "0.84", "20.84"}));
+                ExpectElegida(v, 20, 0, 0.84);
+                EXPECT_EQ(Comprobada(v, 2), (FilaVista{T(917), "0.84", "0.84", false}));
+                EXPECT_EQ(v.txPresion.Text(), enSI ? "0.40" : "4.00");
+            }
+        }
+    }
 }
 
 // Covers: the boxes show what the check uses; a sum that leaves no concrete between the layers
@@ -646,19 +813,35 @@ TEST(frAjustes, SalirYCierreDelMarcoNoGuardan)
     }
 }
 
-// A choice without exterior steel is never stored.
-TEST(frAjustes, EleccionSinAceroExteriorNoSeGuarda)
+// When no section asks for exterior steel every row shows 0.00 outside (the invert and the
+// crown with the inside in tension), and such a row is stored as it stands by either way out.
+TEST(frAjustes, FilaSinAceroExteriorSeGuarda)
 {
-    BancoAjustes<> b;
-    b.contexto.diseno.momentos = {0, 0.05, 0, 0.3}; // the invert in tension inside
-    ASSERT_TRUE(b.abre());
-    ponValor(b.v.obSeleccion, 5, true);
-    ASSERT_DOUBLE_EQ(b.v.ArmaduraElegidaActual.Exterior, 0);
-    b.mensajes.responde(RespuestaMensaje::Aceptar);
-    pulsa(b.v.btAceptarAjuste);
-    EXPECT_EQ(b.mensajes.mostrados(), std::vector<MensajeMostrado>{Aviso(927)});
-    EXPECT_FALSE(b.v.Descargada());
-    EXPECT_EQ(b.obra.grabaciones, 0);
+    for (const bool cierra : {false, true}) {
+        SCOPED_TRACE(cierra ? "btAceptarAjuste" : "btGuardar");
+        BancoAjustes<> b;
+        b.contexto.diseno.momentos = {0, 0.05, 0, 0.3};
+        ASSERT_TRUE(b.abre());
+        for (int i = 4; i <= 7; ++i) {
+            EXPECT_EQ(b.v.txArmExterior[i].Text(), "0.00") << i;
+        }
+        ponValor(b.v.obSeleccion, 5, true);
+        pulsa(cierra ? b.v.btAceptarAjuste : b.v.btGuardar);
+        EXPECT_TRUE(b.mensajes.mostrados().empty());
+        EXPECT_EQ(b.v.Descargada(), cierra);
+        const std::optional<AjusteGuardado> e = b.obra.Entrada(4, 3, 1);
+        ASSERT_TRUE(e.has_value());
+        EXPECT_DOUBLE_EQ(e->Camisa, 20);
+        EXPECT_DOUBLE_EQ(e->Refuerzo, 0);
+        EXPECT_DOUBLE_EQ(e->Exterior, 0);
+        if (!cierra) {
+            // Stored, it comes back on its row.
+            pulsa(b.v.btSiguientePresion);
+            pulsa(b.v.btAnteriorPresion);
+            EXPECT_EQ(b.v.obSeleccion.Seleccionada(), 5);
+            ExpectElegida(b.v, 20, 0, 0);
+        }
+    }
 }
 
 // The real design reads the stored choice back when it calculates the same case again.
