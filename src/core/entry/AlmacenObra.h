@@ -60,6 +60,8 @@ public:
     std::optional<CabeceraCargada> AbreObra(const std::string &ruta);
     // A new project: no file until its first save.
     void NuevaObra();
+    // The project is closed (its window unloaded): another program may open it now.
+    void CierraObra() { m_cerrojo.reset(); }
     // Asks for the project file to open; its name cut at a NUL and trimmed, or nothing when the
     // engineer cancelled or gave no name.
     std::optional<std::string> PideFicheroObra();

@@ -9,6 +9,7 @@
 #include "core/storage/Ficheros.h"
 
 #include "apoyo/CarpetaPrueba.h"
+#include "apoyo/CerrojosEnMemoria.h"
 #include "apoyo/ObraPrueba.h"
 
 #include <gtest/gtest.h>
@@ -28,6 +29,7 @@ namespace dravek {
 namespace {
 
 namespace fs = std::filesystem;
+using pruebas::CerrojosEnMemoria;
 using pruebas::LeeFicheroPrueba;
 using pruebas::MensajeMostrado;
 using pruebas::ObraPrueba;
@@ -288,45 +290,6 @@ TEST_F(GuardadoEnDisco, ObraEnlazadaOSoloLectura)
     EXPECT_EQ(LeeFicheroPrueba(destino), antes);
     EXPECT_EQ(fs::status(destino).permissions() & fs::perms::mask, SoloLecturaTodos);
 }
-
-// The locks of the running programs, shared by the windows of one test.
-class CerrojosEnMemoria : public CerrojosFichero {
-public:
-    Toma TomaCerrojo(const std::string &ruta) override
-    {
-        Toma toma;
-        if (m_sinCerrojos) {
-            return toma;
-        }
-        if (m_tomados.count(ruta) != 0) {
-            toma.estado = Toma::Estado::Ocupado;
-            return toma;
-        }
-        m_tomados.insert(ruta);
-        toma.estado = Toma::Estado::Tomado;
-        toma.cerrojo = std::make_unique<Cerrojo>(m_tomados, ruta);
-        return toma;
-    }
-    bool Tomado(const std::string &ruta) const { return m_tomados.count(ruta) != 0; }
-    // No lock can be made (a read-only folder).
-    void SinCerrojos() { m_sinCerrojos = true; }
-
-private:
-    class Cerrojo : public CerrojoFichero {
-    public:
-        Cerrojo(std::set<std::string> &tomados, std::string ruta)
-            : m_tomados(tomados), m_ruta(std::move(ruta))
-        {
-        }
-        ~Cerrojo() override { m_tomados.erase(m_ruta); }
-
-    private:
-        std::set<std::string> &m_tomados;
-        std::string m_ruta;
-    };
-    std::set<std::string> m_tomados;
-    bool m_sinCerrojos = false;
-};
 
 // Two windows of the program on one project: the second is told, naming the file, and does not
 // open it, nor save another project over it; once the first lets it go, it opens.
