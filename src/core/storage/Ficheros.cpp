@@ -161,6 +161,9 @@ std::string SistemaFicherosDisco::EscribeEntero(const std::string &ruta, std::st
             fallo = ErrnoO(EIO);
         } else if (n > 0) {
             escritos += static_cast<std::size_t>(n);
+        } else if (n == 0 && parte > 0) {
+            // A device that takes nothing would never end the loop.
+            fallo = EIO;
         }
         if (averia != 0) {
             fallo = averia;
