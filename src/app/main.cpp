@@ -10,6 +10,7 @@
 #include "gui/comun/TextoQt.h"
 #include "gui/entry/CapturaDatosVista.h"
 #include "gui/plataforma/AlmacenConfiguracionQt.h"
+#include "gui/plataforma/CerrojosFicheroQt.h"
 #include "gui/plataforma/DialogosFicheroQt.h"
 #include "gui/plataforma/ImpresoraQt.h"
 #include "gui/plataforma/LocalUsuarioQt.h"
@@ -65,7 +66,10 @@ int main(int argc, char *argv[])
     // The data-entry window: the project's files behind it and its Qt view, made at each load.
     dravek::SistemaFicherosDisco ficheros;
     dravek::gui::DialogosFicheroQt dialogos(&vista);
+    // A project is open in one copy of the program at a time.
+    dravek::gui::CerrojosFicheroQt cerrojos;
     dravek::ObraCapturaDatos obra(estado, {mensajes, logica.menu(), ficheros, dialogos});
+    obra.almacen().PonCerrojos(&cerrojos);
     obra.PonFabricaVista([&vista](dravek::CapturaDatos &captura) {
         return std::make_unique<dravek::gui::CapturaDatosVista>(captura, &vista);
     });

@@ -11,7 +11,7 @@
 namespace dravek::pruebas {
 
 // Files in memory, by path. A test can make the reads or the writes of a path fail, or the n-th
-// write from now fail, and counts the writes that reached each file.
+// write from now fail, or mark a file read-only, and counts the writes that reached each file.
 class FicherosEnMemoria : public SistemaFicheros {
 public:
     LecturaFichero Lee(const std::string &ruta) override
@@ -29,6 +29,9 @@ public:
 
     std::string EscribeEntero(const std::string &ruta, std::string_view bytes) override
     {
+        if (m_soloLectura.count(ruta) != 0) {
+            return "Permission denied";
+        }
         if (m_escriturasFallidas.count(ruta) != 0) {
             return "No space left on device";
         }
@@ -47,6 +50,11 @@ public:
     std::string CompruebaNombreNuevo(const std::string &ruta) override
     {
         return m_nombresMalos.count(ruta) != 0 ? "No such file or directory" : std::string();
+    }
+
+    bool SoloLectura(const std::string &ruta) override
+    {
+        return m_soloLectura.count(ruta) != 0 && m_ficheros.count(ruta) != 0;
     }
 
     void Pon(const std::string &ruta, std::string bytes) { m_ficheros[ruta] = std::move(bytes); }
@@ -69,6 +77,8 @@ public:
     // The write after n successful ones fails (0: the next one).
     void FallaEscrituraTras(int n) { m_fallaTras = n; }
     void NombreMalo(const std::string &ruta) { m_nombresMalos.insert(ruta); }
+    // The file is marked read-only (mode 0444).
+    void MarcaSoloLectura(const std::string &ruta) { m_soloLectura.insert(ruta); }
 
 private:
     std::map<std::string, std::string> m_ficheros;
@@ -77,6 +87,7 @@ private:
     std::set<std::string> m_lecturasFallidas;
     std::set<std::string> m_escriturasFallidas;
     std::set<std::string> m_nombresMalos;
+    std::set<std::string> m_soloLectura;
     int m_fallaTras = -1;
 };
 

@@ -25,7 +25,9 @@ namespace dravek::pruebas {
 
 class ObraPrueba {
 public:
-    explicit ObraPrueba(char separador = ',')
+    // disco: the files the project is stored in, instead of the files in memory.
+    explicit ObraPrueba(char separador = ',', SistemaFicheros *disco = nullptr)
+        : sistema(disco != nullptr ? *disco : ficheros)
     {
         m_carpeta = CarpetaPrueba("dravek_obra");
         for (const char *f : {"Lur2211.bmp", "Lur2221.bmp", "Zanja1a.bmp", "ZanjaT1a.bmp",
@@ -74,8 +76,9 @@ public:
     MensajesGrabadora mensajes{Guion::Estricto};
     MenuPrincipal menu;
     FicherosEnMemoria ficheros;
+    SistemaFicheros &sistema; // where the project is stored: ficheros unless a disk was given
     DialogosFicheroGuionizados dialogos;
-    AlmacenObra almacen{estado, mensajes, ficheros, dialogos};
+    AlmacenObra almacen{estado, mensajes, sistema, dialogos};
     OrdenesCapturaGrabadora ordenes;
     CapturaDatos captura{estado, {mensajes, menu, almacen, &almacen, &ordenes}};
 

@@ -45,6 +45,7 @@ constexpr std::int32_t TextoInfinito = 1121;
 constexpr std::int32_t TextoNumeroCasos = 1122;
 constexpr std::int32_t TextoMaximo = 1123;
 constexpr std::int32_t TextoMinimo = 1124;
+constexpr std::int32_t TextoMDPFinalInferior = 282;
 
 // Conversion keys that show a value in the units of the screen.
 constexpr std::string_view ClavePresion = "at->MPa";
@@ -209,6 +210,10 @@ void CompruebaPresiones(Comprobacion &c, const EstadoObra &estado, bool unSoloCa
     paso(t.IncrementoPresionTramo, rangoUsado && rangoTramo);
     presion(t.MDPInicialTramo, 271, leyTramo);
     presion(t.MDPFinalTramo, 272, leyTramo);
+    // The run's MDP law must not fall: its validation refuses it with this message alone.
+    if (t.MDPFinalTramo > 0 && t.MDPFinalTramo < t.MDPInicialTramo) {
+        c.Mensaje(Texto(estado.ejecucion.DesplazamientoIdioma, TextoMDPFinalInferior));
+    }
     presion(o.DPInicialObra, 269, !leyTramo || (rangoUsado && !rangoTramo));
     presion(o.DPFinalObra, 270, !leyTramo || (rangoUsado && !rangoTramo));
     paso(o.IncrementoPresionObra, rangoUsado && !rangoTramo);
@@ -231,6 +236,7 @@ void CompruebaArmado(Comprobacion &c, const DatosTramo &t)
     c.Numero(t.Fyk, Magnitud::Resistencia, 293, ClaveTension);
     c.Numero(t.Fyd, Magnitud::Resistencia, 294, ClaveTension);
     c.Numero(t.GamaB, Magnitud::CoeficienteSeguridad, 340);
+    c.Numero(t.GamaY, Magnitud::CoeficienteSeguridad, 998);
     c.Numero(t.GamaF, Magnitud::CoeficienteSeguridad, 999);
 }
 

@@ -38,6 +38,12 @@ constexpr std::int32_t TextoCampoNumero = 1338;
 constexpr std::int32_t TextoCampoAlturas = 1339;
 constexpr std::int32_t TextoCampoIdioma = 1340;
 constexpr std::int32_t TextoAjustesIlegibles = 1341;
+constexpr std::int32_t TextoSoloLectura = 1350;
+constexpr std::int32_t TextoAjustesComoEstaban = 1351;
+constexpr std::int32_t TextoObraGrabada = 1352;
+constexpr std::int32_t TextoAjustesNoVaciados = 1353;
+constexpr std::int32_t TextoAbiertaEnOtra = 1354;
+constexpr std::int32_t TextoCierreAlli = 1355;
 constexpr std::int32_t TextoConfirmacion = 388;
 constexpr std::int32_t TextoAbrirObra = 527;
 constexpr std::int32_t TextoValorNoNumerico = 693;
@@ -174,6 +180,12 @@ std::optional<CabeceraCargada> AlmacenObra::AbreObra(const std::string &ruta)
         MuestraError(T(texto) + " " + std::string(MarcaVersion));
         return std::nullopt;
     }
+    CerrojoNuevo cerrojo = TomaCerrojo(ruta, false);
+    if (!cerrojo.libre) {
+        return std::nullopt;
+    }
+    QuedaCerrojo(std::move(cerrojo));
+    m_vaciadoPendiente = false;
     m_imagen = std::move(imagen);
     m_tramos = cabecera.cabecera.Tramos;
     m_bloques = cabecera.cabecera.NumeroTramos;
@@ -191,6 +203,8 @@ void AlmacenObra::NuevaObra()
     m_bloques = 0;
     m_marcado = false;
     m_anulacionesPendientes.clear();
+    m_vaciadoPendiente = false;
+    m_cerrojo.reset();
     m_estado.obra.NombreFicheroObra.assign(1, ' ');
     m_estado.obra.AbrirObraExistente = Falso;
 }
@@ -421,34 +435,96 @@ std::optional<BloqueTramo> AlmacenObra::BloqueDeVentana(CapturaDatos &v)
     return SinMaterialesAjenos(std::move(b));
 }
 
+AlmacenObra::CerrojoNuevo AlmacenObra::TomaCerrojo(const std::string &ruta, bool grabando)
+{
+    CerrojoNuevo nuevo;
+    if (m_cerrojos == nullptr) {
+        return nuevo;
+    }
+    if (m_cerrojo && TieneFichero() && ruta == m_estado.obra.NombreFicheroObra) {
+        nuevo.propio = true;
+        return nuevo;
+    }
+    CerrojosFichero::Toma toma = m_cerrojos->TomaCerrojo(ruta);
+    if (toma.estado == CerrojosFichero::Toma::Estado::Ocupado) {
+        MuestraError(T(TextoAbiertaEnOtra) + " " + ruta + "\n" +
+                     T(grabando ? TextoQuedaComoEstaba : TextoCierreAlli));
+        nuevo.libre = false;
+        return nuevo;
+    }
+    nuevo.cerrojo = std::move(toma.cerrojo);
+    return nuevo;
+}
+
+void AlmacenObra::QuedaCerrojo(CerrojoNuevo &&cerrojo)
+{
+    if (!cerrojo.propio) {
+        m_cerrojo = std::move(cerrojo.cerrojo);
+    }
+}
+
+ResultadoAjustes AlmacenObra::VaciaAjustesPendientes()
+{
+    if (!m_vaciadoPendiente || !TieneFichero()) {
+        return {};
+    }
+    FicheroAjustes ajustes(m_ficheros, NombreFicheroAjustes(), m_estado.ejecucion);
+    const ResultadoAjustes r = ajustes.Vacia();
+    if (r) {
+        m_vaciadoPendiente = false;
+    }
+    return r;
+}
+
 bool AlmacenObra::EscribeObra(CapturaDatos &v, const std::optional<Nombre> &nuevo,
                               const FicheroRegistros &imagen)
 {
     const std::string ruta = nuevo ? nuevo->ruta : m_estado.obra.NombreFicheroObra;
-    if (nuevo && nuevo->reemplaza) {
-        // The project replaced takes its overrides with it: the new one starts with none.
-        FicheroAjustes ajustes(m_ficheros, DerivaNombreFicheroAjustes(ruta), m_estado.ejecucion);
-        const ResultadoAjustes r = ajustes.Vacia();
-        if (!r) {
-            MuestraError(T(TextoNoGrabado) + " " + ajustes.NombreFicheroAjustes() + "\n" +
-                         r.error + "\n" + T(TextoQuedaComoEstaba));
+    const bool reemplaza = nuevo && nuevo->reemplaza;
+    const std::string rutaAjustes = DerivaNombreFicheroAjustes(ruta);
+    // A file the engineer marked read-only is kept as it is, and so is the project whose
+    // adjustments file is marked so: nothing of either is written.
+    for (const std::string &fichero : {ruta, rutaAjustes}) {
+        if ((fichero == ruta || reemplaza) && m_ficheros.SoloLectura(fichero)) {
+            MuestraError(T(TextoSoloLectura) + " " + fichero);
+            return false;
+        }
+    }
+    CerrojoNuevo cerrojo;
+    if (nuevo) {
+        cerrojo = TomaCerrojo(ruta, true);
+        if (!cerrojo.libre) {
             return false;
         }
     }
     const std::string error = m_ficheros.EscribeEntero(ruta, imagen.Bytes());
     if (!error.empty()) {
         MuestraError(T(TextoNoGrabado) + " " + ruta + "\n" + error + "\n" +
-                     T(TextoQuedaComoEstaba));
+                     T(TextoQuedaComoEstaba) +
+                     (reemplaza ? "\n" + T(TextoAjustesComoEstaban) + " " + rutaAjustes : ""));
         return false;
     }
     m_imagen = imagen;
     // Every write carries the header as the window shows it.
     m_estado.obra.CabeceraModificada = false;
     if (nuevo) {
+        QuedaCerrojo(std::move(cerrojo));
         m_estado.obra.NombreFicheroObra = ruta;
         m_estado.obra.AbrirObraExistente = Verdadero;
         v.menu().MnSeleccionarImpresora.Enabled = true;
         v.menu().MnImprimir.Enabled = true;
+    }
+    if (reemplaza) {
+        // The project replaced takes its overrides with it, once the new one is safely in its
+        // place; until they are gone, no run is calculated with them.
+        m_anulacionesPendientes.clear();
+        m_vaciadoPendiente = true;
+        const ResultadoAjustes r = VaciaAjustesPendientes();
+        if (!r) {
+            MuestraError(T(TextoObraGrabada) + " " + ruta + "\n" + T(TextoAjustesNoVaciados) +
+                         " " + rutaAjustes + (r.error.empty() ? "" : "\n" + r.error) + "\n" +
+                         T(TextoNoSeCalcula));
+        }
     }
     return true;
 }
@@ -578,6 +654,10 @@ bool AlmacenObra::CambiaDiseno(CapturaDatos &v, std::int16_t bloque)
 
 void AlmacenObra::AnulaAjustesGuardados(std::int16_t tramo)
 {
+    if (m_vaciadoPendiente) {
+        // The whole file is still to be emptied, and nothing is calculated with it until then.
+        return;
+    }
     FicheroAjustes ajustes(m_ficheros, NombreFicheroAjustes(), m_estado.ejecucion);
     const ResultadoAjustes r = ajustes.AnulaAjustesTramo(tramo);
     if (r) {
@@ -601,6 +681,12 @@ AlmacenObra::AjustesCalculo AlmacenObra::AjustesParaCalcular(CapturaDatos &v)
 {
     AjustesCalculo calculo;
     if (!TieneFichero()) {
+        return calculo;
+    }
+    if (const ResultadoAjustes r = VaciaAjustesPendientes(); !r) {
+        calculo.permitido = false;
+        MuestraError(T(TextoAjustesNoVaciados) + " " + NombreFicheroAjustes() +
+                     (r.error.empty() ? "" : "\n" + r.error) + "\n" + T(TextoNoSeCalcula));
         return calculo;
     }
     const std::int16_t tramo = m_estado.tramo.TramoActual;
@@ -639,6 +725,12 @@ bool AlmacenObra::GrabaUnTramoPresion(double DP, std::int16_t TramoActual, doubl
                                       const std::optional<AjusteGuardado> &eleccion)
 {
     if (!TieneFichero()) {
+        return false;
+    }
+    if (const ResultadoAjustes vaciado = VaciaAjustesPendientes(); !vaciado) {
+        MuestraError(T(TextoAjustesNoVaciados) + " " + NombreFicheroAjustes() +
+                     (vaciado.error.empty() ? "" : "\n" + vaciado.error) + "\n" +
+                     T(TextoQuedaComoEstaba));
         return false;
     }
     FicheroAjustes ajustes(m_ficheros, NombreFicheroAjustes(), m_estado.ejecucion);

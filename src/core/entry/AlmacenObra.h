@@ -6,7 +6,13 @@
 //
 // The project file is read whole when the project is opened and kept in memory; every save
 // checks every text first and then replaces the whole file at once, so a failure leaves the file
-// on the disk and in memory as it was, and is told to the engineer.
+// on the disk and in memory as it was, and is told to the engineer. A file marked read-only is
+// never replaced. A project saved over another one empties that project's adjustments file only
+// once the new project file is in place.
+//
+// With the program's locks given, the project is held open by this program while it is the
+// project's: another copy of the program that tries to open it, or to save another project
+// over it, is told so and does not.
 //
 // The stored overrides of a run are voided when a change that affects its design is saved, not
 // when a box is edited: a change that is cancelled keeps them, and a calculation of the unsaved
@@ -21,6 +27,7 @@
 
 #include "core/entry/CapturaDatos.h"
 #include "core/model/EstadoObra.h"
+#include "core/plataforma/CerrojosFichero.h"
 #include "core/plataforma/DialogosFichero.h"
 #include "core/plataforma/Mensajes.h"
 #include "core/storage/FicheroAjustes.h"
@@ -39,6 +46,9 @@ public:
     AlmacenObra(EstadoObra &estado, Mensajes &mensajes, SistemaFicheros &ficheros,
                 DialogosFichero &dialogos);
 
+    // The locks that keep a project open in one program at a time; none: no locking.
+    void PonCerrojos(CerrojosFichero *cerrojos) { m_cerrojos = cerrojos; }
+
     // Whether the project is tied to a file (opened, or saved once).
     bool TieneFichero() const;
     // The adjustments file of the project file; empty without one.
@@ -50,6 +60,8 @@ public:
     std::optional<CabeceraCargada> AbreObra(const std::string &ruta);
     // A new project: no file until its first save.
     void NuevaObra();
+    // The project is closed (its window unloaded): another program may open it now.
+    void CierraObra() { m_cerrojo.reset(); }
     // Asks for the project file to open; its name cut at a NUL and trimmed, or nothing when the
     // engineer cancelled or gave no name.
     std::optional<std::string> PideFicheroObra();
@@ -100,6 +112,18 @@ private:
         std::string ruta;
         bool reemplaza = false; // an existing file chosen and confirmed: it starts empty
     };
+    // The lock of a file about to become the project's. libre false: another program has it
+    // open, and the engineer has been told (what the save or the opening leaves as it was).
+    struct CerrojoNuevo {
+        bool libre = true;
+        bool propio = false; // the project's own file, whose lock is already held
+        std::unique_ptr<CerrojoFichero> cerrojo;
+    };
+    CerrojoNuevo TomaCerrojo(const std::string &ruta, bool grabando);
+    void QuedaCerrojo(CerrojoNuevo &&cerrojo);
+    // Empties the adjustments file of a project saved over another one, when that is still to
+    // be done. Hecho when nothing is left to do.
+    ResultadoAjustes VaciaAjustesPendientes();
     std::optional<Nombre> PideNombre();
     bool EscribeObra(CapturaDatos &ventana, const std::optional<Nombre> &nuevo,
                      const FicheroRegistros &imagen);
@@ -123,6 +147,10 @@ private:
     bool m_marcado = false;
     // Runs whose overrides a saved change should have voided and could not.
     std::set<std::int16_t> m_anulacionesPendientes;
+    // The project was saved over another one whose overrides could not be emptied yet.
+    bool m_vaciadoPendiente = false;
+    CerrojosFichero *m_cerrojos = nullptr;
+    std::unique_ptr<CerrojoFichero> m_cerrojo; // the lock of the project's file, when held
 };
 
 } // namespace dravek

@@ -70,6 +70,7 @@ void ObraCapturaDatos::DescargaCaptura()
     }
     m_cargada = false;
     m_ajustes.reset();
+    m_almacen.CierraObra();
     if (m_vista) {
         m_vista->Cierra();
     }

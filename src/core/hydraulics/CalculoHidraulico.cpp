@@ -40,9 +40,6 @@ constexpr std::int32_t TxAyudaCerrar = 944;
 constexpr std::int32_t TxValorIncorrecto = 287;
 constexpr std::int32_t TxImpresionFallida = 1200;
 
-// The smallest datum and roughness the fields take: 0.0001 m/m, m3/s or mm.
-constexpr double MinimoCampo = 0.0001;
-
 // Decimals a field may grow to while its value does not read back the same.
 constexpr int DecimalesMaximos = 20;
 
@@ -180,8 +177,17 @@ void CalculoHidraulico::txDatoOrigen_KeyPress(std::int32_t &KeyAscii)
 
 void CalculoHidraulico::txDatoOrigen_Validate(bool &Cancel)
 {
-    if (!ValidaNumero(m_estado.ejecucion, m_mensajes, MinimoCampo, txDatoOrigen.Text(),
-                      m_datos.DatoOrigen, lbDatorigen.Caption)) {
+    const Magnitud magnitud =
+        rdTipoDato.Value(DatoCaudal) ? Magnitud::CaudalHidraulico : Magnitud::PendienteHidraulica;
+    bool valido = ValidaNumero(m_estado.ejecucion, m_mensajes, Limite(magnitud).minimo,
+                               txDatoOrigen.Text(), m_datos.DatoOrigen, lbDatorigen.Caption);
+    // A datum at overflow scale would be calculated into numbers beyond any listing.
+    if (valido && !DentroDeLimites(magnitud, m_datos.DatoOrigen)) {
+        m_mensajes.Muestra(T(TxValorIncorrecto), BotonesMensaje::Aceptar, IconoMensaje::Ninguno,
+                           lbDatorigen.Caption);
+        valido = false;
+    }
+    if (!valido) {
         Cancel = true;
         PonDatoOrigen();
         m_seleccion = &txDatoOrigen;
@@ -209,11 +215,13 @@ void CalculoHidraulico::txRugosidad_KeyPress(std::int32_t &KeyAscii)
 void CalculoHidraulico::txRugosidad_Validate(bool &Cancel)
 {
     const bool hazen = EsHazen();
-    bool valido = ValidaNumero(m_estado.ejecucion, m_mensajes, hazen ? 0.0 : MinimoCampo,
-                               txRugosidad.Text(), m_datos.Rugosidad, lbRugosidad.Caption);
+    const Magnitud magnitud = hazen ? Magnitud::CoeficienteHazen : Magnitud::RugosidadHidraulica;
+    bool valido =
+        ValidaNumero(m_estado.ejecucion, m_mensajes, hazen ? 0.0 : Limite(magnitud).minimo,
+                     txRugosidad.Text(), m_datos.Rugosidad, lbRugosidad.Caption);
     // A roughness of the order of the diameter takes the logarithms of the laws to zero or
-    // below; 100 mm is far above any pipe and far below that.
-    if (valido && !hazen && m_datos.Rugosidad > RugosidadMaxima) {
+    // below; a coefficient of 1e-300 or 1e300 gives numbers beyond any listing.
+    if (valido && !DentroDeLimites(magnitud, m_datos.Rugosidad)) {
         m_mensajes.Muestra(T(TxValorIncorrecto), BotonesMensaje::Aceptar, IconoMensaje::Ninguno,
                            lbRugosidad.Caption);
         valido = false;

@@ -6,15 +6,16 @@
 
 #include <array>
 
+#include "core/model/LimitesFisicos.h"
+
 namespace dravek {
 
 inline constexpr int NumeroDiametros = 15;
 
 inline constexpr double VISC = 1.31e-6; // m2/s, kinematic viscosity of water
 
-// The largest roughness the calculator takes, mm. Far above any pipe material, and far below
-// the 2 m or so where the logarithms of the laws reach zero for the 600 mm pipe.
-inline constexpr double RugosidadMaxima = 100.0; // mm
+// The largest roughness the calculator takes, mm.
+inline constexpr double RugosidadMaxima = Limite(Magnitud::RugosidadHidraulica).maximo;
 
 // Element i (1 to 15) belongs to diameter i; element 0 is never used.
 using PorDiametro = std::array<double, NumeroDiametros + 1>;

@@ -10,7 +10,8 @@
 // pressures, stresses and loads: lengths in m, wall and covers in cm, steel sheet in mm,
 // pressures in at (kp/cm2), strengths, stresses and moduli in kp/cm2, unit weights in t/m3,
 // angles in degrees, the total vertical load in t/m2. An SI value is converted first
-// (FactorTensiones, FactorCargas).
+// (FactorTensiones, FactorCargas). The hydraulic calculator's inputs are in its own units (m/m,
+// m3/s, mm).
 
 #include <array>
 #include <cmath>
@@ -40,6 +41,10 @@ enum class Magnitud : std::int16_t {
     Retraccion,           // shrinkage strain, entered as a positive shortening
     CoeficientePresion,   // factor of the primary test pressure
     ArmaduraMaxima,       // cm2/m, outer reinforcement limit
+    PendienteHidraulica,  // m/m, slope of the energy line given to the hydraulic calculator
+    CaudalHidraulico,     // m3/s, flow given to the hydraulic calculator
+    RugosidadHidraulica,  // mm, roughness Ks or Ka of the hydraulic calculator
+    CoeficienteHazen,     // Hazen-Williams coefficient Cwh; 0 has it computed per diameter
 };
 
 struct LimiteFisico {
@@ -53,7 +58,7 @@ struct LimiteFisico {
 // a 1e-300 strength, cover or safety factor is as much a mistake as a 1e15 one, and is
 // calculated into overflows or listed as 0. Where 0 is a value the run may hold, only the
 // values between 0 and a minimum below anything the window shows are refused.
-inline constexpr std::array<LimiteFisico, 20> LimitesFisicos{{
+inline constexpr std::array<LimiteFisico, 24> LimitesFisicos{{
     {Magnitud::DiametroTubo, 0.1, 10.0, false},
     {Magnitud::EspesorPared, 1.0, 100.0, false},
     // Half the cover field's last digit: a cover shown as 0.1 cm passes, and so does the
@@ -88,6 +93,15 @@ inline constexpr std::array<LimiteFisico, 20> LimitesFisicos{{
     {Magnitud::CoeficientePresion, 0.1, 10.0, false},
     // The field's last digit.
     {Magnitud::ArmaduraMaxima, 0.001, 10000.0, false},
+    // The calculator's fields start at their 0.0001. A slope of 100 m/m and 1000 m3/s lie far
+    // beyond any pressure pipe of 600 to 2000 mm, and every law stays finite up to them.
+    {Magnitud::PendienteHidraulica, 0.0001, 100.0, false},
+    {Magnitud::CaudalHidraulico, 0.0001, 1000.0, false},
+    // Far above any pipe material, and far below the 2 m or so where the logarithms of the
+    // laws reach zero for the 600 mm pipe.
+    {Magnitud::RugosidadHidraulica, 0.0001, 100.0, false},
+    // Real pipes lie between about 40 and 160.
+    {Magnitud::CoeficienteHazen, 1.0, 1000.0, true},
 }};
 
 // Each row sits at the place of its quantity.

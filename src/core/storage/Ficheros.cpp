@@ -1,18 +1,15 @@
 #include "core/storage/Ficheros.h"
 
 #include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <system_error>
 
-#if defined(_WIN32)
-#include <io.h>
-#else
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
-#endif
 
 namespace dravek {
 
@@ -20,27 +17,48 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Beside the target, so that the rename stays on one file system and is atomic.
-std::string NombreTemporal(const std::string &ruta)
-{
-    return ruta + ".~tmp";
-}
+// Links a name may pass through before it is taken for a loop, as the system counts them.
+constexpr int MaximoEnlaces = 40;
 
 std::string DescribeErrno(int numero)
 {
     return std::error_code(numero, std::generic_category()).message();
 }
 
-bool VaciaAlDisco(std::FILE *f)
+int ErrnoO(int defecto)
 {
-    if (std::fflush(f) != 0) {
-        return false;
+    return errno != 0 ? errno : defecto;
+}
+
+// The file a name stands for: a symbolic link is followed to the file it points to (which may
+// not exist yet), so that the write replaces that file in its own folder instead of turning the
+// link into a plain file.
+fs::path Destino(const std::string &ruta, std::string &error)
+{
+    fs::path camino(ruta);
+    for (int i = 0; i < MaximoEnlaces; ++i) {
+        std::error_code ec;
+        const fs::file_status estado = fs::symlink_status(camino, ec);
+        if (estado.type() != fs::file_type::symlink) {
+            return camino;
+        }
+        const fs::path enlazado = fs::read_symlink(camino, ec);
+        if (ec) {
+            error = ec.message();
+            return {};
+        }
+        camino = enlazado.is_absolute() ? enlazado : camino.parent_path() / enlazado;
     }
-#if defined(_WIN32)
-    return _commit(_fileno(f)) == 0;
-#else
-    return fsync(fileno(f)) == 0;
-#endif
+    error = DescribeErrno(ELOOP);
+    return {};
+}
+
+// No write permission for anyone, or none for this user: the permission bits are asked as well
+// because the system lets an administrator write any file.
+bool SinPermisoEscritura(const std::string &ruta, const struct stat &datos)
+{
+    return (datos.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 ||
+           ::access(ruta.c_str(), W_OK) != 0;
 }
 
 } // namespace
@@ -68,7 +86,7 @@ LecturaFichero SistemaFicherosDisco::Lee(const std::string &ruta)
     std::ifstream entrada(ruta, std::ios::binary);
     if (!entrada) {
         lectura.estado = LecturaFichero::Estado::Fallo;
-        lectura.error = DescribeErrno(errno != 0 ? errno : EACCES);
+        lectura.error = DescribeErrno(ErrnoO(EACCES));
         return lectura;
     }
     lectura.bytes.assign(std::istreambuf_iterator<char>(entrada),
@@ -85,30 +103,107 @@ LecturaFichero SistemaFicherosDisco::Lee(const std::string &ruta)
 
 std::string SistemaFicherosDisco::EscribeEntero(const std::string &ruta, std::string_view bytes)
 {
-    const std::string temporal = NombreTemporal(ruta);
-    errno = 0;
-    std::FILE *f = std::fopen(temporal.c_str(), "wb");
-    if (f == nullptr) {
-        return DescribeErrno(errno != 0 ? errno : EACCES);
+    std::string error;
+    const fs::path destino = Destino(ruta, error);
+    if (!error.empty()) {
+        return error;
     }
-    const bool escrito = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    int error = escrito ? 0 : (errno != 0 ? errno : EIO);
-    if (escrito && !VaciaAlDisco(f)) {
-        error = errno != 0 ? errno : EIO;
+    const std::string nombre = destino.string();
+    struct stat datos {};
+    const bool existe = ::stat(nombre.c_str(), &datos) == 0;
+    if (existe && S_ISDIR(datos.st_mode)) {
+        return DescribeErrno(EISDIR);
     }
-    if (std::fclose(f) != 0 && error == 0) {
-        error = errno != 0 ? errno : EIO;
+    if (existe && SinPermisoEscritura(nombre, datos)) {
+        return DescribeErrno(EACCES);
     }
-    std::error_code ec;
-    if (error != 0) {
-        fs::remove(temporal, ec);
-        return DescribeErrno(error);
+
+    // A temporary of its own for every write, beside the target so that the rename stays on
+    // one file system: two programs saving the same project never write into one temporary.
+    std::random_device azar;
+    std::string temporal;
+    int fd = -1;
+    for (int intento = 0; fd < 0; ++intento) {
+        temporal = nombre + ".~" + std::to_string(::getpid()) + "-" +
+                   std::to_string(++m_escrituras) + "-" + std::to_string(azar() % 100000) + ".tmp";
+        const int averia = Falla(Paso::Crea, nombre);
+        errno = averia;
+        const mode_t modo = existe ? (datos.st_mode & 07777) : 0666;
+        fd = averia != 0 ? -1
+                         : ::open(temporal.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, modo);
+        if (fd < 0 && (errno != EEXIST || intento >= 100)) {
+            return DescribeErrno(ErrnoO(EACCES));
+        }
     }
-    fs::rename(temporal, ruta, ec);
-    if (ec) {
-        std::error_code ignorado;
-        fs::remove(temporal, ignorado);
-        return ec.message();
+    if (existe) {
+        // The replaced file keeps its permissions and, where the system allows it, its owner;
+        // neither is worth failing the save for.
+        if (::fchmod(fd, datos.st_mode & 07777) != 0) {
+            errno = 0;
+        }
+        if ((datos.st_uid != ::geteuid() || datos.st_gid != ::getegid()) &&
+            ::fchown(fd, datos.st_uid, datos.st_gid) != 0) {
+            errno = 0;
+        }
+    }
+
+    int fallo = 0;
+    std::size_t escritos = 0;
+    while (fallo == 0 && escritos < bytes.size()) {
+        std::size_t parte = bytes.size() - escritos;
+        const int averia = Falla(Paso::Escribe, nombre);
+        if (averia != 0) {
+            // A disk that fills takes part of the write first.
+            parte /= 2;
+        }
+        const ssize_t n = parte == 0 ? 0 : ::write(fd, bytes.data() + escritos, parte);
+        if (n < 0 && errno != EINTR) {
+            fallo = ErrnoO(EIO);
+        } else if (n > 0) {
+            escritos += static_cast<std::size_t>(n);
+        } else if (n == 0 && parte > 0) {
+            // A device that takes nothing would never end the loop.
+            fallo = EIO;
+        }
+        if (averia != 0) {
+            fallo = averia;
+        }
+    }
+    if (fallo == 0) {
+        const int averia = Falla(Paso::Vacia, nombre);
+        if (averia != 0 || ::fsync(fd) != 0) {
+            fallo = averia != 0 ? averia : ErrnoO(EIO);
+        }
+    }
+    if (::close(fd) != 0 && fallo == 0) {
+        fallo = ErrnoO(EIO);
+    }
+    if (fallo == 0) {
+        const int averia = Falla(Paso::Renombra, nombre);
+        if (averia != 0 || ::rename(temporal.c_str(), nombre.c_str()) != 0) {
+            fallo = averia != 0 ? averia : ErrnoO(EIO);
+        }
+    }
+    if (fallo != 0) {
+        // Left behind only where the folder no longer lets it be removed.
+        if (Falla(Paso::Borra, nombre) == 0) {
+            ::unlink(temporal.c_str());
+        }
+        return DescribeErrno(fallo);
+    }
+
+    // The new name must survive a power cut as well as the new bytes. The file is in place
+    // whatever happens here: a folder that cannot be flushed (a file system that does not
+    // flush folders) is no failure of the save.
+    const fs::path carpeta = destino.has_parent_path() ? destino.parent_path() : fs::path(".");
+    if (Falla(Paso::VaciaCarpeta, nombre) == 0) {
+        const int dir = ::open(carpeta.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (dir >= 0) {
+            if (::fsync(dir) != 0) {
+                errno = 0;
+            }
+            ::close(dir);
+        }
     }
     return {};
 }
@@ -125,6 +220,17 @@ std::string SistemaFicherosDisco::CompruebaNombreNuevo(const std::string &ruta)
         return std::make_error_code(std::errc::no_such_file_or_directory).message();
     }
     return {};
+}
+
+bool SistemaFicherosDisco::SoloLectura(const std::string &ruta)
+{
+    std::string error;
+    const std::string nombre = Destino(ruta, error).string();
+    struct stat datos {};
+    if (!error.empty() || ::stat(nombre.c_str(), &datos) != 0 || S_ISDIR(datos.st_mode)) {
+        return false;
+    }
+    return SinPermisoEscritura(nombre, datos);
 }
 
 } // namespace dravek

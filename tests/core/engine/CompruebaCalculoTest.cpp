@@ -55,6 +55,13 @@ const std::vector<CasoHostil> &CasosHostiles()
          "ERROR: Presión MDP final: 1000000000.000"},
         {"DP de la obra infinita", Ambos, [](EstadoObra &e) { e.obra.DPInicialObra = Infinito; },
          "ERROR: Presión inicial: infinito"},
+        // A falling MDP law: the run validation's own message, without a field.
+        {"MDP final bajo la inicial", Ambos,
+         [](EstadoObra &e) {
+             e.tramo.MDPInicialTramo = 12;
+             e.tramo.MDPFinalTramo = 8;
+         },
+         "Presión Final MDP inferior a la Inicial"},
         // Typology and materials of the reinforced-concrete pipe.
         {"tipologia postesada en un tubo armado", Armado,
          [](EstadoObra &e) { e.tramo.Tipologia = 2211; }, "ERROR: Sin definir la Tipología: 2211"},
@@ -80,6 +87,10 @@ const std::vector<CasoHostil> &CasosHostiles()
          "ERROR: Resistencia de cálculo del acero: -1.000"},
         {"gamma b 0", Armado, [](EstadoObra &e) { e.tramo.GamaB = 0; },
          "ERROR: Coeficiente de minoración de la resistencia del hormigón: 0.000"},
+        {"gamma y 0", Armado, [](EstadoObra &e) { e.tramo.GamaY = 0; },
+         "ERROR: Gamay: Coeficiente de Minoración del Acero: 0.000"},
+        {"gamma y 1e6", Armado, [](EstadoObra &e) { e.tramo.GamaY = 1e6; },
+         "ERROR: Gamay: Coeficiente de Minoración del Acero: 1000000.000"},
         {"gamma f no numerica", Armado, [](EstadoObra &e) { e.tramo.GamaF = NaN; },
          "ERROR: Gamaf: Coeficiente de Mayoración de Cargas: no es un número"},
         // Typology and materials of the post-tensioned pipe.
@@ -400,6 +411,8 @@ const std::vector<CasoHostil> &CasosDiminutos()
          "ERROR: Resistencia de cálculo del acero: 1e-300"},
         {"gamma b", Armado, [](EstadoObra &e) { e.tramo.GamaB = Diminuto; },
          "ERROR: Coeficiente de minoración de la resistencia del hormigón: 1e-300"},
+        {"gamma y", Armado, [](EstadoObra &e) { e.tramo.GamaY = Diminuto; },
+         "ERROR: Gamay: Coeficiente de Minoración del Acero: 1e-300"},
         {"gamma f", Armado, [](EstadoObra &e) { e.tramo.GamaF = Diminuto; },
          "ERROR: Gamaf: Coeficiente de Mayoración de Cargas: 1e-300"},
         // Post-tensioned materials.

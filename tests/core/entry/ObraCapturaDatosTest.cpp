@@ -10,6 +10,7 @@
 
 #include "apoyo/AlmacenConfiguracionEnMemoria.h"
 #include "apoyo/CapturaPrueba.h"
+#include "apoyo/CerrojosEnMemoria.h"
 #include "apoyo/ObraPrueba.h"
 #include "apoyo/TramosTecleados.h"
 
@@ -443,6 +444,24 @@ TEST(ObraCapturaDatos, NuevaGrabadaCerradaYAbierta)
     EXPECT_EQ(b.estado.ejecucion.ModoCaptura, "MODIFICACIONES");
     EXPECT_EQ(b.mensajes.mostrados().size(), 1u);
     EXPECT_EQ(b.vista, (std::vector<std::string>{"Muestra", "Cierra", "Muestra"}));
+}
+
+// Closing the project lets another program open it; opening it again holds it again.
+TEST(ObraCapturaDatos, CerrarLaObraLaDejaParaOtroPrograma)
+{
+    Banco b;
+    pruebas::CerrojosEnMemoria cerrojos;
+    b.obra.almacen().PonCerrojos(&cerrojos);
+    b.ficheros.Pon(Ruta, Golden());
+    b.abre(Ruta);
+    ASSERT_NE(b.obra.Captura(), nullptr);
+    EXPECT_TRUE(cerrojos.Tomado(Ruta));
+    pulsa(b.menu().mnCerrarObra);
+    EXPECT_EQ(b.obra.Captura(), nullptr);
+    EXPECT_FALSE(cerrojos.Tomado(Ruta));
+    b.abre(Ruta);
+    EXPECT_TRUE(cerrojos.Tomado(Ruta));
+    EXPECT_TRUE(b.mensajes.mostrados().empty());
 }
 
 // Choosing a run by its number: loaded when listed; a number not listed only puts the previous

@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -273,7 +274,10 @@ TEST_F(CalculoHidraulicoTest, ValorRechazadoAlSalirDelCampo)
         MensajeMostrado mensaje;
         std::string restaurado;
         double valor;
+        int tipoDato = DatoPendiente;
     };
+    // 1e-300 as the field would read it pasted.
+    const std::string diminuto = "0," + std::string(299, '0') + "1";
     const MensajeMostrado noNumerico{"Seleccione un valor numérico ", BotonesMensaje::Aceptar,
                                      IconoMensaje::Ninguno, Pendiente};
     const std::vector<Caso> casos = {
@@ -288,6 +292,21 @@ TEST_F(CalculoHidraulicoTest, ValorRechazadoAlSalirDelCampo)
          0.05},
         {"roughness 2500 mm, Prandtl", FormulaPrandtlColebrook, false, "2500", Caja287(Ks),
          "0,060", 0.06},
+        // Data at overflow scale, beyond any pipe: refused before they reach the laws.
+        {"slope above 100 m/m", FormulaDarcyWeisbach, true, "100,001", Caja287(Pendiente), "0,000",
+         0},
+        {"slope 1e300", FormulaPrandtlColebrook, true, "1" + std::string(300, '0'),
+         Caja287(Pendiente), "0,000", 0},
+        {"flow above 1000 m3/s", FormulaHazenWilliams, true, "1000,01", Caja287(Caudal), "0,000",
+         0, DatoCaudal},
+        {"flow 1e300", FormulaDarcyWeisbach, true, "1" + std::string(300, '0'), Caja287(Caudal),
+         "0,000", 0, DatoCaudal},
+        {"Hazen coefficient 1e-300", FormulaHazenWilliams, false, diminuto, Caja287(Cwh), "0,00",
+         0},
+        {"Hazen coefficient 0,5", FormulaHazenWilliams, false, "0,5", Caja287(Cwh), "0,00", 0},
+        {"Hazen coefficient 1e300", FormulaHazenWilliams, false, "1" + std::string(300, '0'),
+         Caja287(Cwh), "0,00", 0},
+        {"roughness 1e-300", FormulaDarcyWeisbach, false, diminuto, Caja287(Ka), "0,050", 0.05},
     };
     for (const Caso &c : casos) {
         SCOPED_TRACE(c.nombre);
@@ -295,6 +314,7 @@ TEST_F(CalculoHidraulicoTest, ValorRechazadoAlSalirDelCampo)
         CalculoHidraulico w{estado, m, listado};
         w.Form_Load();
         ponValor(w.rdTipoCalculo, c.formula, true);
+        ponValor(w.rdTipoDato, c.tipoDato, true);
         CajaTexto &campo = c.dato ? w.txDatoOrigen : w.txRugosidad;
         CajaTexto &otro = c.dato ? w.txRugosidad : w.txDatoOrigen;
         ASSERT_TRUE(w.cambiaFoco(campo));
@@ -312,7 +332,7 @@ TEST_F(CalculoHidraulicoTest, ValorRechazadoAlSalirDelCampo)
 
 TEST_F(CalculoHidraulicoTest, RugosidadesAdmitidas)
 {
-    // 100 mm is the largest roughness; a Hazen-Williams coefficient has no such limit.
+    // 100 mm is the largest roughness; 1 to 1000 the Hazen-Williams coefficients.
     EXPECT_TRUE(Escribe(v.txRugosidad, "100", v.btCalculoHidraulico));
     EXPECT_EQ(v.txRugosidad.Text(), "100,000");
     EXPECT_EQ(v.Rugosidad(), 100.0);
@@ -320,6 +340,10 @@ TEST_F(CalculoHidraulicoTest, RugosidadesAdmitidas)
     EXPECT_TRUE(Escribe(v.txRugosidad, "150", v.btCalculoHidraulico));
     EXPECT_EQ(v.txRugosidad.Text(), "150,00");
     EXPECT_EQ(v.Rugosidad(), 150.0);
+    EXPECT_TRUE(Escribe(v.txRugosidad, "1000", v.btCalculoHidraulico));
+    EXPECT_EQ(v.Rugosidad(), 1000.0);
+    EXPECT_TRUE(Escribe(v.txRugosidad, "1", v.btCalculoHidraulico));
+    EXPECT_EQ(v.Rugosidad(), 1.0);
     // 0 asks for the coefficient per diameter.
     EXPECT_TRUE(Escribe(v.txRugosidad, "0", v.btCalculoHidraulico));
     EXPECT_EQ(v.txRugosidad.Text(), "0,00");
@@ -367,6 +391,51 @@ TEST_F(CalculoHidraulicoTest, CalcularListaEnPantallaSinImprimir)
     EXPECT_TRUE(impresora.operaciones().empty());
     EXPECT_TRUE(mensajes.mostrados().empty());
     EXPECT_FALSE(estado.listado.Imprimiendo);
+}
+
+// Every formula and kind of datum, at the ends of what its fields take: every result is a
+// number the listing shows in digits, never a field of asterisks.
+TEST_F(CalculoHidraulicoTest, LosExtremosDeLosCamposDanResultadosFinitos)
+{
+    struct Campos {
+        int formula;
+        int tipoDato;
+        std::vector<std::string> datos;
+        std::vector<std::string> rugosidades;
+    };
+    const std::vector<Campos> campos = {
+        {FormulaPrandtlColebrook, DatoPendiente, {"0,0001", "100"}, {"0,0001", "100"}},
+        {FormulaPrandtlColebrook, DatoCaudal, {"0,0001", "1000"}, {"0,0001", "100"}},
+        {FormulaDarcyWeisbach, DatoPendiente, {"0,0001", "100"}, {"0,0001", "100"}},
+        {FormulaDarcyWeisbach, DatoCaudal, {"0,0001", "1000"}, {"0,0001", "100"}},
+        {FormulaHazenWilliams, DatoPendiente, {"0,0001", "100"}, {"0", "1", "1000"}},
+        {FormulaHazenWilliams, DatoCaudal, {"0,0001", "1000"}, {"0", "1", "1000"}},
+    };
+    for (const Campos &c : campos) {
+        for (const std::string &dato : c.datos) {
+            for (const std::string &rugosidad : c.rugosidades) {
+                SCOPED_TRACE(std::to_string(c.formula) + "/" + std::to_string(c.tipoDato) + " " +
+                             dato + " " + rugosidad);
+                ponValor(v.rdTipoCalculo, c.formula, true);
+                ponValor(v.rdTipoDato, c.tipoDato, true);
+                ASSERT_TRUE(Escribe(v.txRugosidad, rugosidad, v.txDatoOrigen));
+                ASSERT_TRUE(Escribe(v.txDatoOrigen, dato, v.btCalculoHidraulico));
+                pulsa(v.btCalculoHidraulico);
+                const std::string &texto = v.edPantallaCh.Text();
+                EXPECT_NE(texto.find("600"), std::string::npos);
+                EXPECT_EQ(texto.find("**"), std::string::npos) << texto;
+                const DatosHidraulicos &d = v.Datos();
+                for (int i = 1; i <= NumeroDiametros; ++i) {
+                    for (const double x :
+                         {d.Velocidad[i], d.VelocidadParcial[i], d.Caudal[i], d.CaudalParcial[i],
+                          d.Pendiente[i], d.PendienteParcial[i], d.Reynolds[i]}) {
+                        EXPECT_TRUE(std::isfinite(x)) << i;
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_TRUE(mensajes.mostrados().empty());
 }
 
 // Hazen-Williams with the coefficient left at 0 calculates (the coefficient per diameter), flow
