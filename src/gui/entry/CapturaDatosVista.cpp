@@ -677,7 +677,9 @@ void CapturaDatosVista::Refresca()
             boton->setChecked(grupo->Value(e.opcion));
             boton->setAutoExclusive(true);
         } else {
-            widget->setEnabled(control->Enabled);
+            // A note the engineer cannot edit is still read: a disabled widget would draw it
+            // grey on its grey background.
+            widget->setEnabled(control->Enabled || EsNota(control->Name()));
             widget->setVisible(control->Visible);
         }
         if (auto *boton = dynamic_cast<Boton *>(control)) {
@@ -698,7 +700,8 @@ void CapturaDatosVista::Refresca()
                     const QSignalBlocker bloqueo(nota);
                     nota->setPlainText(aQt(caja->Text()));
                 }
-                nota->setReadOnly(caja->Locked);
+                nota->setReadOnly(caja->Locked || !caja->Enabled);
+                nota->setFocusPolicy(caja->Enabled ? Qt::ClickFocus : Qt::NoFocus);
             } else {
                 auto *linea = static_cast<QLineEdit *>(widget);
                 focoReescrito |= PonTextoLinea(linea, caja->Text()) && control == m_logica.Foco();
