@@ -57,10 +57,14 @@ QColor Fondo(ColorFondo color, const QPalette &sistema)
 void PonFondo(QWidget *widget, ColorFondo color)
 {
     const QPalette sistema = QPalette();
-    const QColor fondo = Fondo(color, sistema);
-    if (widget->palette().color(QPalette::Base) != fondo) {
-        QPalette paleta = widget->palette();
-        paleta.setColor(QPalette::Base, fondo);
+    QPalette paleta = widget->palette();
+    paleta.setColor(QPalette::Base, Fondo(color, sistema));
+    // A closed box still shows a value the window derives (the outside diameter, the tensile
+    // strength): its text keeps the normal colour, which the disabled grey would hide on the
+    // grey of a closed box.
+    paleta.setColor(QPalette::Disabled, QPalette::Text,
+                    sistema.color(QPalette::Active, QPalette::Text));
+    if (paleta != widget->palette()) {
         widget->setPalette(paleta);
     }
 }
