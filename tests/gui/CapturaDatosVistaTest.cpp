@@ -2,6 +2,7 @@
 #include "apoyo/AlmacenConfiguracionEnMemoria.h"
 #include "apoyo/DialogosFicheroGuionizados.h"
 #include "apoyo/FicherosEnMemoria.h"
+#include "core/entry/CapturaTramo.h"
 #include "core/entry/ObraCapturaDatos.h"
 #include "core/shell/FormaPrincipal.h"
 #include "gui/shell/FormaPrincipalVista.h"
@@ -18,6 +19,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
@@ -434,6 +436,58 @@ TEST_F(CapturaDatosVistaTest, ImagenConUnTramoCargado)
     QApplication::processEvents();
     EXPECT_TRUE(
         vista.grab().toImage().save(QStringLiteral(DRAVEK_ARTEFACTOS "/captura_postesado.png")));
+}
+
+// A new project as the window opens it, a new run and its inner diameter chosen: the outside
+// diameter the trench width uses is shown in its closed box, and the notes under the total load
+// are read in black on their grey.
+TEST_F(CapturaDatosVistaTest, DiametroExteriorYNotasDeCargasLegibles)
+{
+    pruebas::ObraPrueba o('.');
+    o.estado.ejecucion.RutaAplicacion = std::string(DRAVEK_DATOS_PROGRAMA) + "/";
+    o.captura.Form_Load();
+    NuevoTramo(o.captura);
+    o.captura.cumplePeticionFoco();
+    // A diameter the (empty) table does not list, kept, and its wall.
+    o.captura.cambiaFoco(o.captura.edDi0);
+    ponTexto(o.captura.edDi0, "1.200");
+    o.mensajes.responde(RespuestaMensaje::No);
+    o.captura.cambiaFoco(o.captura.edEsp0);
+    ponTexto(o.captura.edEsp0, "12");
+    o.captura.cambiaFoco(o.captura.edGc0);
+    ASSERT_EQ(o.mensajes.mostrados().size(), 1u);
+    ASSERT_EQ(o.captura.edDe0.Text(), "1.440");
+    ASSERT_FALSE(o.captura.edDe0.Enabled);
+
+    CapturaDatosVista vista(o.captura);
+    vista.Muestra();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&vista));
+    ponPestana(o.captura.TabPrincipal, 2);
+    ponPestana(o.captura.TabDatosColocacion, 0);
+    o.captura.cumplePeticionFoco();
+    vista.Refresca();
+    QApplication::processEvents();
+    auto *exterior = En<QComboBox>(vista, "edDe0");
+    ASSERT_NE(exterior, nullptr);
+    EXPECT_TRUE(exterior->isVisible());
+    EXPECT_EQ(exterior->lineEdit()->text(), QStringLiteral("1.440"));
+    EXPECT_TRUE(vista.grab().toImage().save(
+        QStringLiteral(DRAVEK_ARTEFACTOS "/captura_diametro_exterior.png")));
+
+    ponPestana(o.captura.TabDatosColocacion, 2);
+    o.captura.cumplePeticionFoco();
+    vista.Refresca();
+    QApplication::processEvents();
+    auto *nota = qobject_cast<QPlainTextEdit *>(vista.Widget("avCargas0"));
+    ASSERT_NE(nota, nullptr);
+    EXPECT_EQ(nota->toPlainText().toStdString(), o.captura.avCargas0.Text());
+    EXPECT_FALSE(nota->toPlainText().isEmpty());
+    // Drawn as enabled text, never in the disabled grey; and still not for editing.
+    EXPECT_TRUE(nota->isEnabled());
+    EXPECT_TRUE(nota->isReadOnly());
+    EXPECT_EQ(nota->focusPolicy(), Qt::NoFocus);
+    EXPECT_TRUE(vista.grab().toImage().save(
+        QStringLiteral(DRAVEK_ARTEFACTOS "/captura_notas_cargas.png")));
 }
 
 // The program's own wiring: the main window's "open" asks for the project, the data-entry

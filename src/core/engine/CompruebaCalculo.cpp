@@ -207,7 +207,9 @@ void CompruebaPresiones(Comprobacion &c, const EstadoObra &estado, bool unSoloCa
     };
     presion(t.DPInicialTramo, 269, leyTramo || (rangoUsado && rangoTramo));
     presion(t.DPFinalTramo, 270, leyTramo || (rangoUsado && rangoTramo));
-    paso(t.IncrementoPresionTramo, rangoUsado && rangoTramo);
+    // A run whose DP range has no extent takes no step: the step it keeps for a wider range
+    // need only be a number.
+    paso(t.IncrementoPresionTramo, rangoUsado && rangoTramo && t.DPFinalTramo > t.DPInicialTramo);
     presion(t.MDPInicialTramo, 271, leyTramo);
     presion(t.MDPFinalTramo, 272, leyTramo);
     // The run's MDP law must not fall: its validation refuses it with this message alone.

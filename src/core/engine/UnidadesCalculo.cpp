@@ -79,8 +79,14 @@ std::array<CampoConvertido, 22> CamposConvertidos(EstadoObra &estado)
 double PasoPresion(const EstadoObra &estado)
 {
     const DatosTramo &tramo = estado.tramo;
-    const double incremento = RangoPresionesDelTramo(tramo) ? tramo.IncrementoPresionTramo
-                                                            : estado.obra.IncrementoPresionObra;
+    const bool rangoTramo = RangoPresionesDelTramo(tramo);
+    // A run's DP range without extent is one DP, whatever step the run keeps for a wider range:
+    // that step would otherwise add DPs up to the margin above the final one.
+    if (rangoTramo && !(tramo.DPFinalTramo > tramo.DPInicialTramo)) {
+        return 0;
+    }
+    const double incremento =
+        rangoTramo ? tramo.IncrementoPresionTramo : estado.obra.IncrementoPresionObra;
     const double pendiente = estado.calculo.PendienteLeyMDP;
     if (!(std::isfinite(pendiente) && pendiente > 0) ||
         !(std::isfinite(incremento) && incremento > 0)) {

@@ -783,6 +783,9 @@ bool AlmacenObra::CargaTramo(CapturaDatos &v, std::int16_t k)
 
     ponTexto(v.edTramo, b.edTramo);
     ponTexto(v.edDescriTramo, b.edDescriTramo);
+    // The installation page's copy shows this run's description, not the one left by the run
+    // shown before.
+    ponTexto(v.edDescriTramo2, b.edDescriTramo);
 
     // Typology and its layout.
     t.Tipologia = b.Tipologia;

@@ -319,7 +319,10 @@ void CapturaDatos::edTramo_Validate(bool &Cancel)
     // The run already on the window: nothing is reloaded. Only a run really in capture counts,
     // so that a number left over from a dropped run cannot stand for a loaded one.
     if (numero && *numero == anterior && !Recorta(e.ejecucion.ModoCaptura).empty()) {
-        HabilitaOrdenesTramo();
+        // A new run keeps the commands of a new run: no other new run starts from it.
+        if (Mayusculas(Recorta(e.ejecucion.ModoCaptura)) != Altas) {
+            HabilitaOrdenesTramo();
+        }
         return;
     }
 

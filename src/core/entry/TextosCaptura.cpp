@@ -8,6 +8,8 @@ namespace dravek {
 
 namespace {
 
+constexpr std::int32_t TextoReleer = 383; // "Releer"
+
 // Caption items of the label array and their texts.
 constexpr std::pair<int, std::int32_t> TextosEtiquetas[] = {
     {2, 155},  {19, 155}, {16, 1078}, {52, 160}, {0, 162},  {1, 249},  {42, 165}, {40, 166},
@@ -184,11 +186,20 @@ void CapturaDatos::PonTextosCaptura()
     TipoCamisa[0].Caption = T(191);
     TipoCamisa[1].Caption = T(192);
 
+    // The cancel button of a stored run re-reads it ("Releer"), in whichever language it was
+    // captioned: the new language keeps that meaning.
+    bool releer = false;
+    for (int i = 1; i <= idiomas; ++i) {
+        releer = releer || btCancelar.Caption == Texto((i - 1) * 5000, TextoReleer);
+    }
     const std::pair<Boton *, std::int32_t> botones[] = {
         {&CommandButton2, 181}, {&btGrabaObra, 182}, {&btCerrarObra, 183}, {&btNuevoTramo, 213},
         {&btCancelar, 214},     {&btGrabar, 215},    {&btCalcular, 216},   {&btAjustar, 217}};
     for (const auto &[boton, texto] : botones) {
         boton->Caption = T(texto);
+    }
+    if (releer) {
+        btCancelar.Caption = T(TextoReleer);
     }
     const std::pair<Boton *, std::int32_t> ayudaBotones[] = {
         {&CommandButton2, 973}, {&btGrabaObra, 974}, {&btCerrarObra, 975}, {&btNuevoTramo, 983},

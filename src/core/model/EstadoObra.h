@@ -25,7 +25,7 @@ inline constexpr std::int16_t Falso = 0;
 // Titles, ranges and options of the project.
 struct DatosObra {
     std::string TIGEN;                // project title
-    std::string Cliente;              // client, kept only in the file
+    std::string Cliente;              // client; a listing takes its box's
     std::int16_t GolpeArieteCalculado = Verdadero; // water hammer calculated (else estimated)
     double DPInicialObra = 0;         // at / MPa
     double DPFinalObra = 0;           // at / MPa

@@ -157,14 +157,17 @@ void ListaFilaTabular(Bloque &b, std::int32_t numeroCaso, const ResultadoArmado 
         listado.UltimaAlturaListada = estado.caso.AlturaActual;
     }
 
-    std::string fila = Blancos(5) + altura + Blancos(2);
+    // Each column keeps one format whether the row is designed or a stored override, so that
+    // the pressures and areas of a column are read alike: the pressure as the designed rows
+    // print it, the reinforcement to one decimal as every other area of the row.
+    std::string fila =
+        Blancos(5) + altura + Blancos(2) + b.F(estado.caso.DP, 7, 1, "at->MPa") + Blancos(4);
     if (r.hayAjuste) {
-        fila += b.F(estado.caso.DP, 6, 2, "at->MPa") + Blancos(5) + b.F(r.ajuste.Camisa, 6, 1) +
-                Blancos(4) + (r.ajuste.Refuerzo == 0 ? Blancos(5) : b.F(r.ajuste.Refuerzo, 5, 1));
+        fila += b.F(r.ajuste.Camisa, 6, 1) + Blancos(4) +
+                (r.ajuste.Refuerzo == 0 ? Blancos(5) : b.F(r.ajuste.Refuerzo, 5, 1));
     } else {
-        fila += b.F(estado.caso.DP, 7, 1, "at->MPa") + Blancos(4) +
-                b.F(res.ArmaduraCalculadaCamisa, 6, 1) + Blancos(4) +
-                (res.NESPIN <= 0 ? Blancos(5) : b.F(res.ArmaduraCalculadaRefuerzo, 5, 0));
+        fila += b.F(res.ArmaduraCalculadaCamisa, 6, 1) + Blancos(4) +
+                (res.NESPIN <= 0 ? Blancos(5) : b.F(res.ArmaduraCalculadaRefuerzo, 5, 1));
     }
     fila += Blancos(1) + b.F(r.ArmaduraInterior, 7, 1) + Blancos(2) +
             b.F(r.ArmaduraExterior, 10, 1) + Blancos(7) + b.F(r.ArmaduraTotal, 6, 1);

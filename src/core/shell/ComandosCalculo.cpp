@@ -74,7 +74,10 @@ void ComandosCalculo::PreparaListado()
 void ComandosCalculo::DatosCabecera()
 {
     if (CapturaDatos *captura = m_s.obra.Captura()) {
+        // The page header prints the title and the client as their boxes show them now, typed
+        // or read from the file.
         m_estado.obra.TIGEN = captura->edObra.Text();
+        m_estado.obra.Cliente = captura->edCliente.Text();
         m_estado.tramo.ITIT = captura->edDescriTramo.Text();
     }
 }

@@ -187,6 +187,9 @@ void LimpiaColocacion(CapturaDatos &v)
     ponTexto(v.avCargas1, "");
     e.caso.vQ = 0;
     Limpia(v, "edQDato0");
+    // The total load is empty again, so the loads are computed with a live load: its choice is
+    // shown, even when the run shown before had a typed load that hid it.
+    Muestra(v, v.edICar0, 34);
     // The box shows the 13-tonne axle (code 2) while the variable holds 1 until the run is
     // validated; deliberate, as the old window did.
     ponTexto(v.edICar0, v.edICar0.List(2));

@@ -43,7 +43,15 @@ class ValidadorObra {
 public:
     explicit ValidadorObra(CapturaDatos &v) : m_v(v), m_o(v.estado().obra) {}
 
-    bool Valida() { return ValidaPresiones() && ValidaAlturas(); }
+    // What the check derives or shows again through a mask is no change of the engineer's:
+    // a project opened and printed untouched has nothing to save.
+    bool Valida()
+    {
+        const bool modificada = m_o.CabeceraModificada;
+        const bool valida = ValidaPresiones() && ValidaAlturas();
+        m_o.CabeceraModificada = modificada;
+        return valida;
+    }
 
 private:
     // A message without a title of its own: the platform shows the application's.

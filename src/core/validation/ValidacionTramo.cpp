@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -320,12 +321,16 @@ private:
         MuestraOVacia(v.edPrs1Tram, t.DPInicialTramo);
         MuestraOVacia(v.edPrs2Tram, t.DPFinalTramo);
         if (t.DPFinalTramo > t.DPInicialTramo) {
-            if (!LeePasoPresion()) {
-                return false;
-            }
-        } else if (t.IncrementoPresionTramo != 0 || !v.edPrs3Tram.Text().empty()) {
+            return LeePasoPresion();
+        }
+        // A range without extent asks for no step, but a step typed or stored stays as it
+        // is shown, for when the range is widened: the box is left alone and the run keeps
+        // the number it holds (none when it is empty; what it had when it is no number).
+        if (Recorta(v.edPrs3Tram.Text()).empty()) {
             t.IncrementoPresionTramo = 0;
-            ponTexto(v.edPrs3Tram, "");
+        } else if (const std::optional<double> paso = ConvierteNumeroCampo(
+                       v.edPrs3Tram.Text(), m_e.ejecucion.SeparadorDecimalLocal)) {
+            t.IncrementoPresionTramo = *paso;
         }
         return true;
     }

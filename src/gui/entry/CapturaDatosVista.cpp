@@ -57,10 +57,14 @@ QColor Fondo(ColorFondo color, const QPalette &sistema)
 void PonFondo(QWidget *widget, ColorFondo color)
 {
     const QPalette sistema = QPalette();
-    const QColor fondo = Fondo(color, sistema);
-    if (widget->palette().color(QPalette::Base) != fondo) {
-        QPalette paleta = widget->palette();
-        paleta.setColor(QPalette::Base, fondo);
+    QPalette paleta = widget->palette();
+    paleta.setColor(QPalette::Base, Fondo(color, sistema));
+    // A closed box still shows a value the window derives (the outside diameter, the tensile
+    // strength): its text keeps the normal colour, which the disabled grey would hide on the
+    // grey of a closed box.
+    paleta.setColor(QPalette::Disabled, QPalette::Text,
+                    sistema.color(QPalette::Active, QPalette::Text));
+    if (paleta != widget->palette()) {
         widget->setPalette(paleta);
     }
 }
@@ -677,7 +681,9 @@ void CapturaDatosVista::Refresca()
             boton->setChecked(grupo->Value(e.opcion));
             boton->setAutoExclusive(true);
         } else {
-            widget->setEnabled(control->Enabled);
+            // A note the engineer cannot edit is still read: a disabled widget would draw it
+            // grey on its grey background.
+            widget->setEnabled(control->Enabled || EsNota(control->Name()));
             widget->setVisible(control->Visible);
         }
         if (auto *boton = dynamic_cast<Boton *>(control)) {
@@ -698,7 +704,8 @@ void CapturaDatosVista::Refresca()
                     const QSignalBlocker bloqueo(nota);
                     nota->setPlainText(aQt(caja->Text()));
                 }
-                nota->setReadOnly(caja->Locked);
+                nota->setReadOnly(caja->Locked || !caja->Enabled);
+                nota->setFocusPolicy(caja->Enabled ? Qt::ClickFocus : Qt::NoFocus);
             } else {
                 auto *linea = static_cast<QLineEdit *>(widget);
                 focoReescrito |= PonTextoLinea(linea, caja->Text()) && control == m_logica.Foco();

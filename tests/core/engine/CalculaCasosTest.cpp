@@ -290,6 +290,21 @@ TEST(CalculaCasos, RecorreLasPresionesDeCadaAltura)
     }
 }
 
+// A run's DP range without extent is one DP per height: a step the run keeps (typed for a
+// wider range) adds no DP up to the margin above the final one.
+TEST(CalculaCasos, UnaDPConUnPasoGuardado)
+{
+    for (const double final : {10.0, 0.0}) {
+        SCOPED_TRACE(final);
+        Banco b;
+        b.Alturas(2, 2, 0);
+        b.Presiones(10, final, 0.1);
+        b.estado.tramo.MDPFinalTramo = 10;
+        EXPECT_FALSE(b.Calcula());
+        EsperaValores(b.diseno.presiones(), {10});
+    }
+}
+
 TEST(CalculaCasos, SinPresionesDelTramoTomaLasDeLaObra)
 {
     Banco b;

@@ -694,6 +694,8 @@ TEST(CompruebaCalculo, RangosDemasiadoGrandesSeRechazanDeUnaVez)
          "ERROR: Incremento de altura: 1e-06 (mínimo 0.010)"},
         {"paso de presion de 1e-7 at", 1, 3, 1, 4, 10, 1e-7,
          "ERROR: Incremento de Presión: 1e-07 (mínimo 0.010)"},
+        // A single DP takes no step: the one the run keeps for a wider range is not checked.
+        {"una DP con un paso de 0.001 at", 1, 3, 1, 10, 10, 0.001, ""},
         {"altura final 1e300", 1, 1e300, 1, 4, 10, 3, "ERROR: Altura de tierras final: 1e+300"},
         {"presion final 1e300", 1, 3, 1, 4, 1e300, 3, "ERROR: Presión final: 1e+300"},
         // 6337 heights (1 to 100 m by 1/64 m) by 25 DPs (4 to 10 at by 0.25 at).

@@ -151,6 +151,46 @@ TEST(NuevoTramo, NoCabenMasTramos)
     EXPECT_EQ(o.estado.ejecucion.ModoCaptura, " ");
 }
 
+// Leaving the run-number box of a new run changes nothing: no second new run can be started
+// while this one is being captured.
+TEST(NuevoTramo, SalirDelNumeroConservaElEstadoDeAlta)
+{
+    ObraPrueba o;
+    ObraNueva(o);
+    NuevoTramo(o.captura);
+    bool Cancel = false;
+    o.captura.edTramo_Validate(Cancel);
+    EXPECT_FALSE(Cancel);
+    EXPECT_TRUE(o.mensajes.mostrados().empty());
+    Comprueba(o, {false, true, false, true, true, false, false, "Cancelar", "ALTAS",
+                  "Captura Datos (Alta de Tramo)" + UnidadesMKS});
+    EXPECT_EQ(o.estado.tramo.TramoActual, 1);
+}
+
+// A stored run with a typed total load hides the live load; a new run cleared after it has no
+// load typed, so the live load it is calculated with is shown again.
+TEST(NuevoTramo, TrasUnaCargaTecleadaMuestraLaSobrecarga)
+{
+    ObraPrueba o;
+    FicheroRegistros f(LeeFicheroPrueba(std::string(DRAVEK_FIJOS_OBRA) + "/obra_coma.dvk"));
+    f.Escribe(BaseBloque(1) + 53, "25,000 // 0,250");
+    f.Escribe(BaseBloque(1) + 54, "0");
+    o.ficheros.Pon(Ruta, f.Bytes());
+    ASSERT_TRUE(o.abre(Ruta));
+    ASSERT_TRUE(o.almacen.CargaTramo(o.captura, 1));
+    CapturaDatos &v = o.captura;
+    ASSERT_FALSE(v.edICar0.Visible);
+    ASSERT_FALSE(v.lbEtiquetas(34).Visible);
+
+    o.mensajes.responde(RespuestaMensaje::Si);
+    NuevoTramo(v);
+    EXPECT_EQ(v.edQDato0.Text(), "");
+    EXPECT_TRUE(v.edICar0.Visible);
+    EXPECT_EQ(v.edICar0.BackColor, ColorFondo::Editable);
+    EXPECT_TRUE(v.lbEtiquetas(34).Visible);
+    EXPECT_EQ(v.edICar0.Text(), "Eje de 13 Toneladas");
+}
+
 TEST(CancelaCapturaTramo, SinTramoSoloOlvidaLosCambios)
 {
     ObraPrueba o;

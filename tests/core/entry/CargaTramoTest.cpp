@@ -337,6 +337,7 @@ TEST(CargaTramo, NadaDelTramoAnterior)
     BloqueTramo dos;
     dos.Numero = "2";
     dos.Tipologia = 2211;
+    dos.Descripcion = "Conduccion postesada";
     const auto textos = TextosBloque(dos, 2, ",");
     ASSERT_FALSE(EscribeRegistros(f, BaseBloque(2) + 6, textos));
     // Run 1 with its outer maximum ticked and the greyed primary-pressure check.
@@ -370,6 +371,12 @@ TEST(CargaTramo, NadaDelTramoAnterior)
     EXPECT_EQ(v.ptColocacion.Picture, "");
     // The live load "none" (code 0) is a choice.
     EXPECT_EQ(v.edICar0.Text(), "No se considera");
+
+    // The installation page's copy of the description is the loaded run's, whichever was shown.
+    EXPECT_EQ(v.edDescriTramo2.Text(), "Conduccion postesada");
+    ASSERT_TRUE(o.almacen.CargaTramo(v, 1));
+    EXPECT_EQ(v.edDescriTramo.Text(), "Tramo 1 – cruce del arroyo");
+    EXPECT_EQ(v.edDescriTramo2.Text(), "Tramo 1 – cruce del arroyo");
 }
 
 // A damaged block is reported; the window and the variables stay as they were and the next

@@ -134,6 +134,22 @@ TEST_F(Idioma, ElegirOtraLenguaRecaptionaTodoYLaGuarda)
     }
 }
 
+// The cancel button keeps what it does across languages: "Releer" for a stored run re-read,
+// "Cancelar" otherwise, each in the new language.
+TEST_F(Idioma, ElBotonCancelarConservaSuSentido)
+{
+    for (const std::int32_t texto : {383, 214}) {
+        SCOPED_TRACE(texto);
+        v.btCancelar.Caption = Texto(0, texto);
+        ponIndice(v.edIdioma, 1);
+        EXPECT_EQ(v.btCancelar.Caption, Texto(5000, texto));
+        ponIndice(v.edIdioma, 4);
+        EXPECT_EQ(v.btCancelar.Caption, Texto(20000, texto));
+        ponIndice(v.edIdioma, 0);
+        EXPECT_EQ(v.btCancelar.Caption, Texto(0, texto));
+    }
+}
+
 TEST_F(Idioma, LaMismaLenguaNoCambiaNada)
 {
     v.cambiaFoco(v.edIdioma);
@@ -197,8 +213,8 @@ TEST(IdiomaDelPrograma, UnAlmacenQueNoEscribeNoImpideElCambioYLoDice)
     p.mensajes.responde(RespuestaMensaje::Aceptar);
     ponIndice(p.captura.edIdioma, 1);
     EXPECT_EQ(p.mensajes.mostrados(),
-              (std::vector<MensajeMostrado>{{Texto(5000, 1480), BotonesMensaje::Aceptar,
-                                             IconoMensaje::Exclamacion, ""}}));
+              (std::vector<MensajeMostrado>{
+                  {Texto(5000, 1480), BotonesMensaje::Aceptar, IconoMensaje::Exclamacion, ""}}));
     EXPECT_EQ(p.estado.ejecucion.Idioma, 2);
     EXPECT_EQ(entorno.menu().mnGrabaTramo.Caption, Texto(5000, 1057));
     EXPECT_EQ(

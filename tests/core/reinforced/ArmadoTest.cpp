@@ -508,7 +508,8 @@ TEST(CalculaArmado, FilaTabular)
     // Columns 1-5 blank, 6-11 height, 14-24 DP, 25-30 cylinder, 35-39 spirals, 41-47 interior,
     // 50-59 exterior, 67-72 total.
     const auto fila = [](const std::string &altura, const std::string &dp) {
-        return B(5) + altura + B(2) + dp + B(4) + R("0.0", 6) + B(4) + R("4", 5) + B(1) +
+        // The spirals to one decimal, as the interior they make up with the cylinder.
+        return B(5) + altura + B(2) + dp + B(4) + R("0.0", 6) + B(4) + R("3.5", 5) + B(1) +
                R("3.5", 7) + B(2) + R("2.5", 10) + B(7) + R("6.0", 6);
     };
     {
@@ -609,10 +610,11 @@ TEST(CalculaArmado, AjusteGuardadoSustituyeLasAreasListadas)
         b.Imprime(ClaseListado::Tabular);
         b.estado.listado.LineasRestantes = 10;
         ASSERT_FALSE(b.Calcula());
-        // DP with 2 decimals (3 in MKS) and 5 blanks; the stored sheet and spirals.
+        // DP as on a designed row (width 7, 2 decimals in MKS, 4 blanks), so that one column
+        // never mixes 1.000 and 1.00; the stored sheet and spirals.
         EXPECT_EQ(
             b.impresora.lineas(),
-            (std::vector<std::string>{B(5) + "  2.50" + B(2) + " 1.000" + B(5) + R("20.0", 6) +
+            (std::vector<std::string>{B(5) + "  2.50" + B(2) + "   1.00" + B(4) + R("20.0", 6) +
                                       B(4) + R("3.0", 5) + B(1) + R("23.0", 7) + B(2) +
                                       R("4.0", 10) + B(7) + R("27.0", 6)}));
     }
@@ -630,7 +632,7 @@ TEST(CalculaArmado, AjusteGuardadoConRegistrosVacios)
     b.estado.listado.LineasRestantes = 10;
     ASSERT_FALSE(b.Calcula());
     EXPECT_EQ(b.impresora.lineas(),
-              (std::vector<std::string>{B(5) + "  2.50" + B(2) + " 1.000" + B(5) + R("0.0", 6) +
+              (std::vector<std::string>{B(5) + "  2.50" + B(2) + "   1.00" + B(4) + R("0.0", 6) +
                                         B(4) + B(5) + B(1) + R("0.0", 7) + B(2) + R("6.0", 10) +
                                         B(7) + R("6.0", 6)}));
 }

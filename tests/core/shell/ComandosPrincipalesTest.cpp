@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -476,6 +477,29 @@ TEST(ComandosCalculo, ImprimeObraCalculaCadaTramoConSuNumero)
     ASSERT_FALSE(p.impresora.operaciones().empty());
     EXPECT_EQ(p.impresora.operaciones().back().tipo, pruebas::TipoOperacion::FinDocumento);
     EXPECT_FALSE(p.calculo.listado().Cargada());
+}
+
+// The page header prints the client as its box shows it: typed into a new project, or changed
+// after the project was opened, without the project being read again.
+TEST(ComandosCalculo, ElClienteDeLaCajaEnLaCabeceraDePagina)
+{
+    for (const bool obraCompleta : {false, true}) {
+        SCOPED_TRACE(obraCompleta ? "whole project" : "one run");
+        pruebas::PrincipalPrueba p;
+        ObraDeDosTramos(p);
+        p.estado.obra.Cliente = "Cliente anterior";
+        ponTexto(p.captura.edCliente, "Aguas del Norte");
+        pulsa(obraCompleta ? p.forma.menu().MnImprimir : p.forma.menu().mnCalculaTramo);
+        ASSERT_TRUE(p.mensajes.mostrados().empty());
+        p.calculo.listado().Form_Load();
+        ponValor(p.calculo.listado().rdTipoListado, 0, true);
+        pulsa(p.calculo.listado().btImprimeTramo);
+        const std::string esperada = std::string(10, ' ') + T(163) + " " + "Aguas del Norte" +
+                                     std::string(40 - 15, ' ') + std::string(3, ' ') + T(250) +
+                                     ": 05/03/2024 09:41";
+        const std::vector<std::string> lineas = p.impresora.lineas(1);
+        EXPECT_NE(std::find(lineas.begin(), lineas.end(), esperada), lineas.end());
+    }
 }
 
 TEST(ComandosCalculo, UnTramoInvalidoDetieneLaObraYConservaElListado)

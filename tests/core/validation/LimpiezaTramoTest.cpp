@@ -115,6 +115,8 @@ std::vector<std::string> NuevoTramoArmado(bool si, const std::string &figuraZanj
         Etiqueta(22, true),
         Etiqueta(26, true),
         Etiqueta(32, true),
+        // The live load's caption: its box is shown with the 13-tonne axle.
+        Etiqueta(34, true),
         Etiqueta(50, false),
         Etiqueta(53, false),
     };
@@ -158,8 +160,13 @@ TEST_P(LimpiezaCompleta, DejaUnTramoNuevoDeHormigonArmado)
         e.tramo.AlturaFinalTramo = 8;
         e.tramo.IncrementoAltura = 1;
         e.caso.AlturaActual = 5;
+        // A typed total load: the live load does not apply and its choice is hidden.
         ponTexto(v.edQDato0, "3,00");
         e.tramo.CargaVerticalTotal = 3;
+        e.tramo.CalculoCargas = 0;
+        v.edICar0.Visible = false;
+        v.edICar0.BackColor = ColorFondo::Cerrado;
+        v.lbEtiquetas(34).Visible = false;
         e.caso.vQ = 3;
         ponTexto(v.edTramo, "4");
         e.tramo.TramoActual = 4;

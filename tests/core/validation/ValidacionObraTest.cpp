@@ -139,6 +139,33 @@ TEST(ValidaPresionesAlturasObra, LoCompletadoVuelveAPasar)
     EXPECT_EQ(p.estado.obra.MDPFinalObra, primera.MDPFinalObra);
 }
 
+// A value the check derives or reformats is not the engineer's: an untouched project asks
+// nothing when it closes, while a change typed before the check still counts.
+TEST(ValidaPresionesAlturasObra, LoDerivadoNoEsUnCambio)
+{
+    for (const bool tecleado : {false, true}) {
+        SCOPED_TRACE(tecleado ? "typed" : "untouched");
+        VentanaValidacion p;
+        Prepara(p, {"", "", "", "10", "", "3", "", ""});
+        p.estado.obra.CabeceraModificada = tecleado;
+        p.estado.ejecucion.DatosModificados = false;
+        ASSERT_TRUE(ValidaPresionesAlturasObra(p.captura));
+        EXPECT_EQ(p.captura.edPrs2.Text(), "9,09");
+        EXPECT_EQ(p.estado.obra.CabeceraModificada, tecleado);
+        if (!tecleado) {
+            // Closing asks nothing.
+            EXPECT_TRUE(p.captura.ConfirmaCierre());
+            EXPECT_TRUE(p.avisos().empty());
+        }
+    }
+    // Failing, the check marks nothing either.
+    VentanaValidacion p;
+    Prepara(p, {"", "", "", "", "", "3", "", ""});
+    p.estado.obra.CabeceraModificada = false;
+    EXPECT_FALSE(ValidaPresionesAlturasObra(p.captura));
+    EXPECT_FALSE(p.estado.obra.CabeceraModificada);
+}
+
 struct Rechazado {
     const char *nombre;
     Cajas escritas;

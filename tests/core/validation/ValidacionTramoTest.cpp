@@ -222,11 +222,12 @@ TEST(ValidaDatosTramo, PresionesDelTramo)
          {"4", "10", "3,3", "4,4", "11"},
          {"4,00", "10,00", "3,3", "4,4", "11,00"},
          {4, 10, 3.3, 4.4, 11}},
-        // A DP range without extent has no step: what the box held is not read and not kept.
-        {"SinExtensionNoHayPaso",
+        // A DP range without extent asks for no step: the box is left as it is, and the run
+        // keeps the step it had when the box holds no number.
+        {"SinExtensionNoSePideElPaso",
          {"8", "8", "abc", "9", "9"},
-         {"8,00", "8,00", "", "9", "9,00"},
-         {8, 8, 0, 9, 9}},
+         {"8,00", "8,00", "abc", "9", "9,00"},
+         {8, 8, 0.5, 9, 9}},
         // Blanks are not an empty box: the value is 0, nothing is derived, the box is emptied.
         // (Emptied, the box is derived the next time: the one range that does not come back.)
         {"SoloBlancos",
@@ -261,6 +262,30 @@ TEST(ValidaDatosTramo, PresionesDelTramo)
                 EXPECT_NEAR(valores[i], c.valores[i], 1e-12) << i;
             }
         }
+    }
+}
+
+// A step typed while the MDP range had extent survives a DP range without extent, on save and
+// on calculation alike: the box still shows it and the run keeps it.
+TEST(ValidaDatosTramo, PasoTecleadoSinExtensionDeDP)
+{
+    for (const bool mover : {true, false}) {
+        SCOPED_TRACE(mover ? "save or calculate" : "print");
+        VentanaValidacion p;
+        pruebas::TramoArmado(p);
+        ponTexto(p.captura.edPrsM1Tram, "11");
+        ponTexto(p.captura.edPrsM2Tram, "13");
+        ponTexto(p.captura.edPrs3Tram, "1,5");
+        // What the box shows is what the run keeps, whatever the variable held.
+        p.estado.tramo.IncrementoPresionTramo = 0.5;
+        ponTexto(p.captura.edPrs1Tram, "10");
+        ponTexto(p.captura.edPrs2Tram, "10");
+        ASSERT_TRUE(ValidaDatosTramo(p.captura, mover));
+        EXPECT_TRUE(p.avisos().empty());
+        EXPECT_EQ(p.captura.edPrs3Tram.Text(), "1,5");
+        EXPECT_DOUBLE_EQ(p.estado.tramo.IncrementoPresionTramo, 1.5);
+        EXPECT_DOUBLE_EQ(p.estado.tramo.DPInicialTramo, 10);
+        EXPECT_DOUBLE_EQ(p.estado.tramo.DPFinalTramo, 10);
     }
 }
 
