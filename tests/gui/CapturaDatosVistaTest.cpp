@@ -434,13 +434,17 @@ TEST_F(CapturaDatosVistaTest, LaListaDeTramosBloqueadaNoSeAbre)
     ASSERT_TRUE(o.abre(ruta));
     CapturaDatosVista vista(o.captura);
     vista.Muestra();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&vista));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&vista));
     auto *tramos = En<QComboBox>(vista, "edTramo");
     ASSERT_NE(tramos, nullptr);
     ASSERT_GT(tramos->count(), 0);
     tramos->showPopup();
     EXPECT_TRUE(tramos->view()->isVisible());
     tramos->hidePopup();
+    EXPECT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget() == nullptr; }));
+    // The window system gives the window its activation back once the list is closed.
+    vista.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&vista));
 
     ponTexto(o.captura.edTramo, o.captura.edTramo.List(0));
     bool Cancel = false;
@@ -455,6 +459,21 @@ TEST_F(CapturaDatosVistaTest, LaListaDeTramosBloqueadaNoSeAbre)
     EXPECT_FALSE(tramos->view()->isVisible());
     QTest::keyClick(tramos, Qt::Key_F4);
     EXPECT_FALSE(tramos->view()->isVisible());
+    EXPECT_TRUE(o.mensajes.mostrados().empty());
+
+    // The run's diameter, a number list, is typed over after a click into its text.
+    ponPestana(o.captura.TabPrincipal, 2);
+    o.captura.cumplePeticionFoco();
+    vista.Refresca();
+    QApplication::processEvents();
+    auto *diametro = En<QComboBox>(vista, "edDi0");
+    ASSERT_TRUE(diametro->isVisible());
+    const QString antes = diametro->currentText();
+    ASSERT_FALSE(antes.isEmpty());
+    QTest::mouseClick(diametro->lineEdit(), Qt::LeftButton);
+    ASSERT_NE(o.captura.Foco(), nullptr);
+    EXPECT_EQ(o.captura.Foco()->Name(), "edDi0");
+    EXPECT_EQ(diametro->lineEdit()->selectedText(), antes);
     EXPECT_TRUE(o.mensajes.mostrados().empty());
 }
 
