@@ -407,6 +407,8 @@ TEST_F(CapturaDatosVistaTest, UnaCajaRechazadaNoAtrapaElFoco)
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("12"));
     EXPECT_EQ(inicial->text(), QStringLiteral("12"));
     EXPECT_EQ(final->text(), QString());
+    EXPECT_TRUE(vista.grab().toImage().save(
+        QStringLiteral(DRAVEK_ARTEFACTOS "/captura_mdp_rechazada.png")));
 
     // Escape closes nothing.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
