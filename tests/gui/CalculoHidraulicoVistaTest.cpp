@@ -138,4 +138,62 @@ TEST(CalculoHidraulicoVista, EnIngles)
 }
 
 } // namespace
+// The engineer's way in: a click into the empty datum shows 0 with the whole text selected, so
+// a slope of 0.002 and a flow of 1.5 are typed as such, not after the 0 (0.0000002, 0.00015);
+// the roughness clicked is typed over the same way, and the table is calculated from them.
+TEST(CalculoHidraulicoVista, UnClicEnLaCajaYLoTecleadoLaSustituye)
+{
+    int argc = 1;
+    char nombre[] = "CalculoHidraulicoVistaTest";
+    char *argv[] = {nombre, nullptr};
+    QApplication app(argc, argv);
+
+    EstadoObra estado;
+    estado.ejecucion.SeparadorDecimalLocal = std::string(1, '.');
+    estado.ejecucion.CodigoSeparadorLocal = '.';
+    estado.ejecucion.CodigoOtroSeparador = ',';
+    pruebas::MensajesGrabadora mensajes{pruebas::Guion::Estricto};
+    pruebas::RelojFijo reloj;
+    pruebas::ImpresoraGrabadora impresora;
+    SalidaListado listado(reloj, impresora);
+    CalculoHidraulico logica(estado, mensajes, listado);
+    CalculoHidraulicoVista vista(logica);
+    vista.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&vista));
+    auto *dato = vista.findChild<QLineEdit *>(QStringLiteral("txDatoOrigen"));
+    auto *rugosidad = vista.findChild<QLineEdit *>(QStringLiteral("txRugosidad"));
+    auto *caudal = vista.findChild<QRadioButton *>(QStringLiteral("rdTipoDato(1)"));
+    auto *calcular = vista.findChild<QPushButton *>(QStringLiteral("btCalculoHidraulico"));
+    auto *pantalla = vista.findChild<QPlainTextEdit *>(QStringLiteral("edPantallaCh"));
+    ASSERT_TRUE(dato && rugosidad && caudal && calcular && pantalla);
+
+    QTest::mouseClick(dato, Qt::LeftButton);
+    EXPECT_EQ(dato->text(), QStringLiteral("0.000"));
+    EXPECT_EQ(dato->selectedText(), QStringLiteral("0.000"));
+    QTest::keyClicks(dato, QStringLiteral("0.002"));
+    EXPECT_EQ(logica.txDatoOrigen.Text(), "0.002");
+
+    QTest::mouseClick(rugosidad, Qt::LeftButton);
+    EXPECT_TRUE(rugosidad->hasFocus());
+    EXPECT_EQ(dato->text(), QStringLiteral("0.002"));
+    EXPECT_EQ(rugosidad->selectedText(), QStringLiteral("0.050"));
+    QTest::keyClicks(rugosidad, QStringLiteral("0.1"));
+    EXPECT_EQ(logica.txRugosidad.Text(), "0.1");
+    QTest::mouseClick(calcular, Qt::LeftButton);
+    EXPECT_FALSE(pantalla->toPlainText().isEmpty());
+
+    QTest::mouseClick(caudal, Qt::LeftButton, {}, QPoint(6, caudal->height() / 2));
+    ASSERT_TRUE(caudal->isChecked());
+    QTest::mouseClick(dato, Qt::LeftButton);
+    EXPECT_EQ(dato->selectedText(), QStringLiteral("0.000"));
+    QTest::keyClicks(dato, QStringLiteral("1.5"));
+    EXPECT_EQ(dato->text(), QStringLiteral("1.5"));
+    QTest::mouseClick(calcular, Qt::LeftButton);
+    EXPECT_EQ(dato->text(), QStringLiteral("1.500"));
+    EXPECT_DOUBLE_EQ(logica.DatoOrigen(), 1.5);
+    EXPECT_TRUE(mensajes.mostrados().empty());
+    EXPECT_TRUE(
+        vista.grab().toImage().save(QStringLiteral(DRAVEK_ARTEFACTOS "/hidraulico_tecleo.png")));
+}
+
 } // namespace dravek::gui

@@ -11,6 +11,7 @@
 #include "core/model/TextoRecurso.h"
 #include "gui/comun/TextoQt.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -180,9 +181,10 @@ TEST_F(CapturaDatosVistaTest, LoTecleadoLlegaUnaVez)
     ASSERT_EQ(p.mensajes.mostrados().size(), 1u);
     ASSERT_EQ(c.Foco(), &c.edFck);
     EXPECT_TRUE(fck->hasFocus());
-    // Entering the box showed its default; the engineer types over all of it.
+    // Entering the box showed its default, all of it selected: the engineer types over it.
     EXPECT_EQ(fck->text(), aQt(c.edFck.Text()));
-    fck->selectAll();
+    EXPECT_FALSE(fck->text().isEmpty());
+    EXPECT_EQ(fck->selectedText(), fck->text());
     c.estado().ejecucion.DatosModificados = false;
     p.ajustes.olvida();
     cambios = 0;
@@ -373,6 +375,112 @@ TEST_F(CapturaDatosVistaTest, CerrarPasaPorLaLogica)
     EXPECT_TRUE(p.mensajes.mostrados().empty());
 }
 
+// An initial MDP of 999 999 999 is refused at its box, which then shows what the project holds
+// (nothing); the click that tried to leave did not land in the final MDP; closing the project
+// stays within reach of the refused box, and Escape never closes it.
+TEST_F(CapturaDatosVistaTest, UnaCajaRechazadaNoAtrapaElFoco)
+{
+    pruebas::CapturaPrueba p;
+    OrdenesGrabadas ordenes;
+    CapturaDatos c(p.estado, {p.mensajes, p.menu, p.ajustes, nullptr, &ordenes});
+    c.LlenaListasCodigos();
+    c.PonTextosCaptura();
+    CapturaDatosVista vista(c);
+    vista.Muestra();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&vista));
+    auto *inicial = En<QLineEdit>(vista, "edPrsM1");
+    auto *final = En<QLineEdit>(vista, "edPrsM2");
+    auto *cerrar = En<QPushButton>(vista, "btCerrarObra");
+    ASSERT_TRUE(inicial && final && cerrar);
+
+    QTest::mouseClick(inicial, Qt::LeftButton);
+    ASSERT_EQ(c.Foco(), &c.edPrsM1);
+    QTest::keyClicks(inicial, QStringLiteral("999999999"));
+    p.mensajes.responde(RespuestaMensaje::Aceptar);
+    p.mensajes.responde(RespuestaMensaje::Aceptar);
+    QTest::mouseClick(final, Qt::LeftButton);
+    ASSERT_EQ(p.mensajes.mostrados().size(), 2u);
+    EXPECT_EQ(p.mensajes.mostrados()[0].texto,
+              Texto(0, 287) + " (" + Texto(0, 1123) + " 1000,000)");
+    EXPECT_EQ(c.Foco(), &c.edPrsM1);
+    EXPECT_EQ(QApplication::focusWidget(), inicial);
+    EXPECT_EQ(inicial->text(), QString());
+    EXPECT_EQ(p.estado.obra.MDPInicialObra, 0);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("12"));
+    EXPECT_EQ(inicial->text(), QStringLiteral("12"));
+    EXPECT_EQ(final->text(), QString());
+    EXPECT_TRUE(vista.grab().toImage().save(
+        QStringLiteral(DRAVEK_ARTEFACTOS "/captura_mdp_rechazada.png")));
+
+    // Escape closes nothing.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QApplication::processEvents();
+    EXPECT_TRUE(vista.isVisible());
+    EXPECT_EQ(ordenes.cierres, 0);
+
+    // Closing is reached with a box that would refuse, and asks nothing of it.
+    QTest::keyClicks(inicial, QStringLiteral("999999"));
+    QTest::mouseClick(cerrar, Qt::LeftButton);
+    EXPECT_EQ(ordenes.cierres, 1);
+    EXPECT_EQ(p.mensajes.mostrados().size(), 2u);
+}
+
+// A locked run list (a run is on the window) shows its lock: grey, and its entries do not open,
+// since none could be chosen; before a run is chosen they open.
+TEST_F(CapturaDatosVistaTest, LaListaDeTramosBloqueadaNoSeAbre)
+{
+    pruebas::ObraPrueba o('.');
+    o.estado.ejecucion.RutaAplicacion = std::string(DRAVEK_DATOS_PROGRAMA) + "/";
+    o.captura.PonTextosCaptura();
+    const std::string ruta = "/obras/presa.dvk";
+    o.ficheros.Pon(ruta,
+                   pruebas::LeeFicheroPrueba(std::string(DRAVEK_FIJOS_OBRA) + "/obra_punto.dvk"));
+    ASSERT_TRUE(o.abre(ruta));
+    CapturaDatosVista vista(o.captura);
+    vista.Muestra();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&vista));
+    auto *tramos = En<QComboBox>(vista, "edTramo");
+    ASSERT_NE(tramos, nullptr);
+    ASSERT_GT(tramos->count(), 0);
+    tramos->showPopup();
+    EXPECT_TRUE(tramos->view()->isVisible());
+    tramos->hidePopup();
+    EXPECT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget() == nullptr; }));
+    // The window system gives the window its activation back once the list is closed.
+    vista.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&vista));
+
+    ponTexto(o.captura.edTramo, o.captura.edTramo.List(0));
+    bool Cancel = false;
+    o.captura.edTramo_Validate(Cancel);
+    ASSERT_FALSE(Cancel);
+    ASSERT_TRUE(o.captura.edTramo.Locked);
+    vista.Refresca();
+    EXPECT_TRUE(tramos->lineEdit()->isReadOnly());
+    EXPECT_NE(tramos->palette().color(QPalette::Base),
+              En<QLineEdit>(vista, "edFck")->palette().color(QPalette::Base));
+    tramos->showPopup();
+    EXPECT_FALSE(tramos->view()->isVisible());
+    QTest::keyClick(tramos, Qt::Key_F4);
+    EXPECT_FALSE(tramos->view()->isVisible());
+    EXPECT_TRUE(o.mensajes.mostrados().empty());
+
+    // The run's diameter, a number list, is typed over after a click into its text.
+    ponPestana(o.captura.TabPrincipal, 2);
+    o.captura.cumplePeticionFoco();
+    vista.Refresca();
+    QApplication::processEvents();
+    auto *diametro = En<QComboBox>(vista, "edDi0");
+    ASSERT_TRUE(diametro->isVisible());
+    const QString antes = diametro->currentText();
+    ASSERT_FALSE(antes.isEmpty());
+    QTest::mouseClick(diametro->lineEdit(), Qt::LeftButton);
+    ASSERT_NE(o.captura.Foco(), nullptr);
+    EXPECT_EQ(o.captura.Foco()->Name(), "edDi0");
+    EXPECT_EQ(diametro->lineEdit()->selectedText(), antes);
+    EXPECT_TRUE(o.mensajes.mostrados().empty());
+}
+
 // The window with a stored run loaded, on each of its three pages, saved for a look.
 TEST_F(CapturaDatosVistaTest, ImagenConUnTramoCargado)
 {
@@ -546,6 +654,77 @@ TEST_F(CapturaDatosVistaTest, LaPrincipalAbreYCierraLaCaptura)
     EXPECT_FALSE(mostrada->isVisible());
     EXPECT_EQ(obra.Captura(), nullptr);
     EXPECT_TRUE(principal.Accion(QStringLiteral("MnAbriFichero"))->isEnabled());
+    EXPECT_TRUE(mensajes.mostrados().empty());
+}
+
+// An engineer working in English opens, twice, a project saved from a Spanish interface: the
+// data-entry window, its pages and lists and the main window's menus are in English each time;
+// only the language box shows the project's language.
+TEST_F(CapturaDatosVistaTest, ObraDeOtraLenguaNoCambiaLaDelInterfaz)
+{
+    EstadoObra estado;
+    pruebas::MensajesGrabadora mensajes{pruebas::Guion::Estricto};
+    pruebas::AlmacenConfiguracionEnMemoria configuracion;
+    configuracion.ponValor(RaizRegistro::MaquinaLocal, "Software\\DRAVEK", "Idioma",
+                           {TipoTexto, "2"});
+    FormaPrincipal forma(estado, mensajes, configuracion);
+    pruebas::LocalUsuarioFijo local(",");
+    ASSERT_TRUE(forma.Arranca(DRAVEK_DATOS_PROGRAMA, local));
+    ASSERT_EQ(estado.ejecucion.Idioma, 2);
+    FormaPrincipalVista principal(forma);
+    principal.show();
+
+    pruebas::FicherosEnMemoria ficheros;
+    const std::string ruta = "/obras/presa.dvk";
+    ficheros.Pon(ruta,
+                 pruebas::LeeFicheroPrueba(std::string(DRAVEK_FIJOS_OBRA) + "/obra_coma.dvk"));
+    pruebas::DialogosFicheroGuionizados dialogos;
+    ObraCapturaDatos obra(estado, {mensajes, forma.menu(), ficheros, dialogos});
+    CapturaDatosVista *mostrada = nullptr;
+    obra.PonFabricaVista([&](CapturaDatos &captura) {
+        auto vista = std::make_unique<CapturaDatosVista>(captura, &principal);
+        mostrada = vista.get();
+        return vista;
+    });
+    obra.PonEntornoIdioma(&forma);
+    struct SinVentanas final : VentanasPrincipal {
+        void MuestraImpresoras() override {}
+        void MuestraCalculoHidraulico() override {}
+        void MuestraProtecciones() override {}
+        void MuestraAcercaDe() override {}
+        void MuestraAviso(int) override {}
+        void MuestraIndiceAyuda(const std::string &) override {}
+        void MuestraListado() override {}
+        void MuestraAjustes() override {}
+        void Termina() override {}
+    } ventanas;
+    forma.Conecta(&obra, ventanas, nullptr);
+    principal.Refresca();
+
+    constexpr std::int32_t Ingles = 5000;
+    for (int vez = 1; vez <= 2; ++vez) {
+        SCOPED_TRACE(vez);
+        dialogos.responde(ruta);
+        principal.Accion(QStringLiteral("MnAbriFichero"))->trigger();
+        ASSERT_NE(mostrada, nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(mostrada));
+        EXPECT_EQ(mostrada->windowTitle(), aQt(Texto(Ingles, 184) + ". " + Texto(Ingles, 267)));
+        auto *paginas = En<QTabBar>(*mostrada, "TabPrincipal");
+        EXPECT_EQ(paginas->tabText(0), aQt(Texto(Ingles, 151)));
+        EXPECT_EQ(En<QComboBox>(*mostrada, "edIdioma")->currentText(), aQt(Texto(Ingles, 101)));
+        EXPECT_EQ(En<QComboBox>(*mostrada, "edIdioma")->itemText(1), aQt(Texto(Ingles, 102)));
+        EXPECT_EQ(principal.Accion(QStringLiteral("mnCerrarObra"))->text(),
+                  aQt(Texto(Ingles, 1052)));
+        if (vez == 1) {
+            QApplication::processEvents();
+            EXPECT_TRUE(mostrada->grab().toImage().save(
+                QStringLiteral(DRAVEK_ARTEFACTOS "/captura_obra_espanola_en_ingles.png")));
+        }
+        principal.Accion(QStringLiteral("mnCerrarObra"))->trigger();
+        ASSERT_EQ(obra.Captura(), nullptr);
+        mostrada = nullptr;
+    }
+    EXPECT_EQ(estado.ejecucion.Idioma, 2);
     EXPECT_TRUE(mensajes.mostrados().empty());
 }
 

@@ -82,6 +82,17 @@ public:
             }
         };
         b.Validate = [this](bool &) { ++validacionesB; };
+        // A number box whose entry puts its default into it when empty.
+        b.GotFocus = [this] {
+            if (b.Text().empty()) {
+                ponTexto(b, "0.000");
+            }
+        };
+        cancelar.CausesValidation = false;
+        cancelar.Click = [this] {
+            ++cancelaciones;
+            ponTexto(a, "");
+        };
         boton.Click = [this] {
             ++clics;
             m_mensajes.Muestra("Hecho", BotonesMensaje::Aceptar, IconoMensaje::Informacion, "");
@@ -92,6 +103,8 @@ public:
     CajaTexto b{*this, "b"};
     Casilla c{*this, "c"};
     Boton boton{*this, "boton"};
+    Boton cancelar{*this, "cancelar"};
+    int cancelaciones = 0;
     int validacionesA = 0;
     int validacionesB = 0;
     int clics = 0;
@@ -108,7 +121,7 @@ public:
                                 logica, [this] { Despues(); }, this))
     {
         auto *columna = new QVBoxLayout(this);
-        for (QWidget *w : std::initializer_list<QWidget *>{a, b, c, boton}) {
+        for (QWidget *w : std::initializer_list<QWidget *>{a, b, c, boton, cancelar}) {
             columna->addWidget(w);
         }
         boton->setAutoDefault(false);
@@ -116,6 +129,10 @@ public:
         m_filtro->Observa(b, logica.b);
         m_filtro->Observa(c, logica.c);
         m_filtro->Observa(boton, logica.boton);
+        m_filtro->Observa(cancelar, logica.cancelar);
+        m_filtro->SeleccionaAlEntrar(a);
+        m_filtro->SeleccionaAlEntrar(b);
+        cancelar->setAutoDefault(false);
         for (QLineEdit *campo : {a, b}) {
             CajaTexto &caja = campo == a ? logica.a : logica.b;
             connect(campo, &QLineEdit::textEdited, this, [this, &caja](const QString &texto) {
@@ -129,11 +146,14 @@ public:
                 });
             }
         });
-        connect(boton, &QPushButton::clicked, this, [this] {
-            if (m_filtro->Acepta(m_logica.boton)) {
-                m_filtro->Ejecuta([this] { pulsa(m_logica.boton); });
-            }
-        });
+        for (QPushButton *pulsador : {boton, cancelar}) {
+            Boton &control = pulsador == boton ? logica.boton : logica.cancelar;
+            connect(pulsador, &QPushButton::clicked, this, [this, &control] {
+                if (m_filtro->Acepta(control)) {
+                    m_filtro->Ejecuta([&control] { pulsa(control); });
+                }
+            });
+        }
         m_filtro->Ejecuta([&logica] { logica.SetFocus(logica.a); });
     }
 
@@ -141,6 +161,7 @@ public:
     QLineEdit *b = new QLineEdit(this);
     QCheckBox *c = new QCheckBox(QStringLiteral("Casilla"), this);
     QPushButton *boton = new QPushButton(QStringLiteral("Aceptar"), this);
+    QPushButton *cancelar = new QPushButton(QStringLiteral("Cancelar"), this);
 
 private:
     void Despues()
@@ -148,6 +169,13 @@ private:
         m_logica.cumplePeticionFoco();
         const QSignalBlocker bloqueo(c);
         c->setChecked(m_logica.c.Value() == EstadoCasilla::Marcada);
+        for (QLineEdit *campo : {a, b}) {
+            const QString texto = aQt((campo == a ? m_logica.a : m_logica.b).Text());
+            if (campo->text() != texto) {
+                const QSignalBlocker bloqueoCampo(campo);
+                campo->setText(texto);
+            }
+        }
         m_filtro->Enfoca(m_filtro->Widget(m_logica.Foco()));
     }
 
@@ -224,6 +252,114 @@ TEST(FiltroFoco, LaComprobacionDeSalidaVetaElMovimiento)
     EXPECT_EQ(logica.validacionesA, 4);
     EXPECT_EQ(logica.validacionesB, 0);
     EXPECT_EQ(mensajes.mostrados.size(), 4U);
+}
+
+// Entering a number box, by a click anywhere in it or by the keyboard, selects its whole text,
+// the default its entry just wrote included: what is typed next replaces the value instead of
+// being added to it ("0.000" and a typed 1.5 gave 0.0001.5).
+TEST(FiltroFoco, EntrarEnUnaCajaSeleccionaSuTexto)
+{
+    int argc = 1;
+    char nombre[] = "FiltroFocoTest";
+    char *argv[] = {nombre, nullptr};
+    QApplication app(argc, argv);
+
+    MensajesQueSeCierran mensajes;
+    VentanaPrueba logica(mensajes);
+    VistaPrueba vista(logica);
+    mensajes.PonPadre(&vista);
+    vista.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&vista));
+    QTest::keyClicks(vista.a, QStringLiteral("12"));
+
+    struct Clic {
+        const char *caso;
+        QPoint punto; // null: the middle of the box
+    };
+    for (const Clic clic : {Clic{"middle", {}}, Clic{"start", QPoint(3, 5)}}) {
+        SCOPED_TRACE(clic.caso);
+        vista.a->setFocus(Qt::OtherFocusReason);
+        QApplication::processEvents();
+        ASSERT_EQ(logica.Foco(), &logica.a);
+        QTest::mouseClick(vista.b, Qt::LeftButton, {}, clic.punto);
+        QApplication::processEvents();
+        EXPECT_EQ(logica.Foco(), &logica.b);
+        EXPECT_EQ(QApplication::focusWidget(), vista.b);
+        EXPECT_EQ(vista.b->text(), QStringLiteral("0.000"));
+        EXPECT_EQ(vista.b->selectedText(), QStringLiteral("0.000"));
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("1.5"));
+        EXPECT_EQ(vista.b->text(), QStringLiteral("1.5"));
+        EXPECT_EQ(logica.b.Text(), "1.5");
+        // A second click in the box the engineer is typing in places the caret as usual.
+        QTest::mouseClick(vista.b, Qt::LeftButton, {}, QPoint(3, 5));
+        EXPECT_FALSE(vista.b->hasSelectedText());
+        QTest::mouseClick(vista.a, Qt::LeftButton);
+        ponTexto(logica.b, "");
+        vista.b->clear();
+    }
+
+    // By the keyboard, both ways.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QApplication::processEvents();
+    ASSERT_EQ(QApplication::focusWidget(), vista.b);
+    EXPECT_EQ(vista.b->selectedText(), QStringLiteral("0.000"));
+    QTest::keyClick(vista.b, Qt::Key_Backtab);
+    QApplication::processEvents();
+    ASSERT_EQ(QApplication::focusWidget(), vista.a);
+    EXPECT_EQ(vista.a->selectedText(), QStringLiteral("12"));
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("7"));
+    EXPECT_EQ(logica.a.Text(), "7");
+    EXPECT_TRUE(mensajes.mostrados.empty());
+}
+
+// While a box refuses what it holds, a control that causes no validation (Cancelar, closing)
+// is still reached and acts, without the box's message; the next move to a control that does
+// validate runs the box's check, and a refusal then brings the focus, and the keys typed,
+// back to the box.
+TEST(FiltroFoco, CancelarQuedaAlAlcanceDeUnaCajaRechazada)
+{
+    int argc = 1;
+    char nombre[] = "FiltroFocoTest";
+    char *argv[] = {nombre, nullptr};
+    QApplication app(argc, argv);
+
+    MensajesQueSeCierran mensajes;
+    VentanaPrueba logica(mensajes);
+    VistaPrueba vista(logica);
+    mensajes.PonPadre(&vista);
+    vista.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&vista));
+    QTest::keyClicks(vista.a, QStringLiteral("mal"));
+    QTest::mouseClick(vista.b, Qt::LeftButton);
+    QApplication::processEvents();
+    ASSERT_EQ(logica.Foco(), &logica.a);
+    ASSERT_EQ(mensajes.mostrados.size(), 1U);
+
+    QTest::mouseClick(vista.cancelar, Qt::LeftButton);
+    QApplication::processEvents();
+    EXPECT_EQ(logica.cancelaciones, 1);
+    EXPECT_EQ(logica.validacionesA, 1);
+    EXPECT_EQ(mensajes.mostrados.size(), 1U);
+    EXPECT_EQ(logica.a.Text(), "");
+
+    // What Cancelar did not mend is checked on the next move.
+    ponTexto(logica.a, "mal");
+    QTest::mouseClick(vista.b, Qt::LeftButton);
+    QApplication::processEvents();
+    EXPECT_EQ(logica.validacionesA, 2);
+    EXPECT_EQ(mensajes.mostrados.size(), 2U);
+    EXPECT_EQ(logica.Foco(), &logica.a);
+    EXPECT_EQ(QApplication::focusWidget(), vista.a);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("x"));
+    EXPECT_EQ(logica.b.Text(), "");
+    EXPECT_EQ(vista.b->text(), QString());
+
+    // Mended, the box lets the focus go.
+    ponTexto(logica.a, "bien");
+    QTest::mouseClick(vista.b, Qt::LeftButton);
+    QApplication::processEvents();
+    EXPECT_EQ(logica.Foco(), &logica.b);
+    EXPECT_EQ(logica.validacionesA, 3);
 }
 
 } // namespace

@@ -85,5 +85,49 @@ TEST(ProteccionesVista, TecleaValidaVisualizaYCierra)
     EXPECT_EQ(logica.ValoresAgresividad()[1], 5.0);
 }
 
+// A click into a value box, its default just written or a value typed before, selects the whole
+// text: the value typed replaces it.
+TEST(ProteccionesVista, UnClicEnLaCajaYLoTecleadoLaSustituye)
+{
+    int argc = 1;
+    char nombre[] = "ProteccionesVistaTest";
+    char *argv[] = {nombre, nullptr};
+    QApplication app(argc, argv);
+
+    EstadoObra estado;
+    pruebas::MensajesGrabadora mensajes{pruebas::Guion::Estricto};
+    pruebas::RelojFijo reloj;
+    pruebas::ImpresoraGrabadora impresora;
+    SalidaListado salida{reloj, impresora};
+    Protecciones logica{estado, mensajes, salida};
+    ProteccionesVista vista(logica);
+    vista.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&vista));
+    auto *ph = vista.findChild<QLineEdit *>(QStringLiteral("txpH(0)"));
+    auto *co2 = vista.findChild<QLineEdit *>(QStringLiteral("txpH(1)"));
+    ASSERT_TRUE(ph && co2);
+
+    struct Caso {
+        QLineEdit *caja;
+        const char *antes;
+        const char *tecleado;
+        std::size_t indice;
+    };
+    for (const Caso c :
+         {Caso{co2, "0.00", "12", 1}, Caso{ph, "7.00", "6.5", 0}, Caso{co2, "12.00", "3", 1}}) {
+        SCOPED_TRACE(c.tecleado);
+        QTest::mouseClick(c.caja, Qt::LeftButton);
+        EXPECT_EQ(QApplication::focusWidget(), c.caja);
+        EXPECT_EQ(c.caja->text(), QString::fromLatin1(c.antes));
+        EXPECT_EQ(c.caja->selectedText(), QString::fromLatin1(c.antes));
+        QTest::keyClicks(c.caja, QString::fromLatin1(c.tecleado));
+        EXPECT_EQ(c.caja->text(), QString::fromLatin1(c.tecleado));
+        EXPECT_EQ(logica.txpH[c.indice].Text(), c.tecleado);
+    }
+    EXPECT_TRUE(mensajes.mostrados().empty());
+    EXPECT_TRUE(
+        vista.grab().toImage().save(QStringLiteral(DRAVEK_ARTEFACTOS "/protecciones_tecleo.png")));
+}
+
 } // namespace
 } // namespace dravek::gui

@@ -148,12 +148,15 @@ TEST(frAjustesVista, RecubrimientosRechazadosEnIngles)
     QTest::mouseClick(cambia, Qt::LeftButton);
     ASSERT_TRUE(interior->isEnabled());
     EXPECT_TRUE(vista.findChild<QWidget *>(QStringLiteral("tbAviso"))->isVisible());
-    interior->setFocus();
-    interior->selectAll();
-    QTest::keyClicks(interior, QStringLiteral("6"));
-    exterior->setFocus();
-    exterior->selectAll();
-    QTest::keyClicks(exterior, QStringLiteral("6"));
+    // A click into a cover selects it: the 6 typed replaces it.
+    for (QLineEdit *recubrimiento : {interior, exterior}) {
+        QTest::mouseClick(recubrimiento, Qt::LeftButton);
+        EXPECT_TRUE(recubrimiento->hasFocus());
+        EXPECT_FALSE(recubrimiento->text().isEmpty());
+        EXPECT_EQ(recubrimiento->selectedText(), recubrimiento->text());
+        QTest::keyClicks(recubrimiento, QStringLiteral("6"));
+        EXPECT_EQ(recubrimiento->text(), QStringLiteral("6"));
+    }
     b.mensajes.responde(RespuestaMensaje::Aceptar);
     QTest::mouseClick(acepta, Qt::LeftButton);
     ASSERT_EQ(b.mensajes.mostrados().size(), 1u);

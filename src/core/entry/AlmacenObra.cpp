@@ -340,7 +340,7 @@ std::optional<CabeceraObra> AlmacenObra::CabeceraDeVentana(CapturaDatos &v)
     const DatosObra &o = e.obra;
     const ValoresSI &si = e.valoresSI;
     CabeceraObra c;
-    c.Idioma = e.ejecucion.Idioma;
+    c.Idioma = IdiomaDeLaObra(e);
     c.NombreIdioma = v.edIdioma.Text();
     c.SistemaUnidades = e.ejecucion.SistemaUnidades;
     c.GolpeArieteCalculado = v.rdGolpeAriete.Value(0);

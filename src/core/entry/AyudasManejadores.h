@@ -10,6 +10,7 @@
 
 #include "core/entry/CamposCaptura.h"
 #include "core/entry/CapturaDatos.h"
+#include "core/entry/LimitesCampos.h"
 #include "core/listing/FormatoNumeros.h"
 #include "core/model/TextoRecurso.h"
 #include "core/validation/FuncionesGenerales.h"
@@ -49,12 +50,15 @@ inline void MuestraOBlanco(CapturaDatos &v, ControlTexto &caja, double valor,
     ponTexto(caja, valor != 0 ? Formato(v, valor, mascara) : std::string());
 }
 
-// ValidaNumero on the box's text, read as strictly as its key filter types it.
+// ValidaNumero on the box's text, read as strictly as its key filter types it, then the
+// physical bounds of the box's quantity (a number outside them leaves the variable as it was).
 inline bool Comprueba(CapturaDatos &v, const ControlTexto &caja, double minimo, double &variable,
                       const std::string &caption)
 {
+    const double anterior = variable;
     return ValidaNumero(v.estado().ejecucion, v.mensajes(), minimo, caja.Text(), variable, caption,
-                        LecturaNumero::Estricta);
+                        LecturaNumero::Estricta) &&
+           CompruebaLimitesCaja(v, caja.Name(), variable, anterior, caption);
 }
 
 // A message with an OK button and no icon; an empty title shows the application's.

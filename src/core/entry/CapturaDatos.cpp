@@ -123,6 +123,10 @@ CapturaDatos::CapturaDatos(EstadoObra &estado, ServiciosCaptura servicios)
     CommandButton2.Click = [this] { CommandButton2_Click(); };
     btGrabaObra.Click = [this] { btGrabaObra_Click(); };
     btCerrarObra.Click = [this] { btCerrarObra_Click(); };
+    // Dropping the run and closing the project stay within reach while a box refuses what
+    // was typed into it: they replace or keep nothing of it.
+    btCancelar.CausesValidation = false;
+    btCerrarObra.CausesValidation = false;
     TipoCamisa.Click = [this](int Index) { TipoCamisa_Click(Index); };
     ConectaManejadoresCampos();
     ConectaManejadoresVentana();

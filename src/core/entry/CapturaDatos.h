@@ -17,6 +17,10 @@ namespace dravek {
 
 class MenuPrincipal;
 
+// The language the open project records: the one its file gave or the engineer chose in the
+// language box, else the interface's.
+std::int16_t IdiomaDeLaObra(const EstadoObra &estado);
+
 // Voids the stored reinforcement overrides of the current run in the adjustments file.
 class AnulacionAjustes {
 public:

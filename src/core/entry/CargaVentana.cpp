@@ -85,6 +85,8 @@ void CapturaDatos::Form_Load()
     if (e.Idioma < 1 || e.Idioma > CuentaIdiomas()) {
         e.Idioma = 1;
     }
+    // A new project records the interface's language until the engineer chooses another.
+    m_estado.obra.IdiomaObra = 0;
     // The unit option starts on the system in force, so that captioning the window converts
     // no value of the previous project (empty boxes would read as 0).
     ponValor(rdSistemaUnidades, e.SistemaUnidades == "MKS" ? 1 : 0, true);
@@ -185,19 +187,19 @@ bool CapturaDatos::CargaObraExistente()
     if (!cabecera) {
         return false;
     }
-    EstadoEjecucion &e = m_estado.ejecucion;
-    // Only a language of the text table is taken: another would show no texts at all.
-    bool reconocido = false;
+    // Only a language of the text table is taken: another would show no texts at all. The
+    // project's language shows in its box only; the interface stays in the engineer's.
+    std::int16_t &idiomaObra = m_estado.obra.IdiomaObra;
+    idiomaObra = 0;
     for (int i = 1; i <= CuentaIdiomas(); ++i) {
         if (cabecera->TextoIdioma == std::to_string(i)) {
-            e.Idioma = static_cast<std::int16_t>(i);
-            reconocido = true;
+            idiomaObra = static_cast<std::int16_t>(i);
         }
     }
-    if (!reconocido) {
+    if (idiomaObra == 0) {
         Avisa(*this, T(*this, TextoIdiomaDesconocido));
     }
-    ponIndice(edIdioma, e.Idioma - 1);
+    ponIndice(edIdioma, IdiomaDeLaObra(m_estado) - 1);
     almacen->CargaCabecera(*this, *cabecera);
     edPrsM2_LostFocus();
     edAlt2_LostFocus();

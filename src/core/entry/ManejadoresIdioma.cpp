@@ -68,6 +68,11 @@ bool ExisteFichero(const std::string &ruta)
 
 } // namespace
 
+std::int16_t IdiomaDeLaObra(const EstadoObra &estado)
+{
+    return estado.obra.IdiomaObra > 0 ? estado.obra.IdiomaObra : estado.ejecucion.Idioma;
+}
+
 std::string CapturaDatos::RutaAyuda(std::int32_t DesplazamientoIdioma) const
 {
     return m_estado.ejecucion.RutaAplicacion + Texto(DesplazamientoIdioma, TextoFicheroAyuda) +
@@ -78,7 +83,7 @@ void CapturaDatos::edIdioma_GotFocus()
 {
     if (Vacio(edIdioma.Text())) {
         ponTexto(edIdioma, edIdioma.List(0));
-        m_estado.ejecucion.Idioma = 1;
+        m_estado.obra.IdiomaObra = 1;
     }
 }
 
@@ -90,36 +95,42 @@ void CapturaDatos::edIdioma_Click()
 void CapturaDatos::edIdioma_Validate(bool &Cancel)
 {
     EstadoEjecucion &e = m_estado.ejecucion;
-    const std::int16_t anterior = e.Idioma;
+    std::int16_t &idiomaObra = m_estado.obra.IdiomaObra;
+    // The box shows the project's language, which may not be the interface's: only choosing
+    // another one changes the interface's.
+    const std::int16_t anterior = IdiomaDeLaObra(m_estado);
     const auto rechaza = [&](std::int32_t texto) {
         Avisa(*this, T(*this, texto), T(*this, TextoIdioma));
         Cancel = true;
         ponTexto(edIdioma, edIdioma.List(0));
-        e.Idioma = 1;
+        idiomaObra = 1;
     };
     if (Vacio(edIdioma.Text())) {
         rechaza(518);
         return;
     }
-    e.Idioma = 0;
+    std::int16_t elegido = 0;
     for (int p = 0; p < edIdioma.ListCount(); ++p) {
         if (edIdioma.Text() == edIdioma.List(p)) {
-            e.Idioma = static_cast<std::int16_t>(p + 1);
+            elegido = static_cast<std::int16_t>(p + 1);
         }
     }
-    if (e.Idioma == 0) {
+    if (elegido == 0) {
         rechaza(287);
         return;
     }
-    if (e.Idioma == anterior) {
+    if (elegido == anterior) {
         return;
     }
+    e.Idioma = elegido;
+    idiomaObra = elegido;
     e.DesplazamientoIdioma = (e.Idioma - 1) * DesplazamientoPorIdioma;
     std::string ayuda = RutaAyuda(e.DesplazamientoIdioma);
     // Without the language's help file the interface stays Spanish, whose help is then used.
     if (!ExisteFichero(ayuda)) {
         ponTexto(edIdioma, edIdioma.List(0));
         e.Idioma = 1;
+        idiomaObra = 1;
         e.DesplazamientoIdioma = 0;
         ayuda = RutaAyuda(0);
     }
@@ -155,7 +166,7 @@ void CapturaDatos::edIdioma_Validate(bool &Cancel)
         e.DatosModificados = modificados;
     }
     // The project's file records its language too.
-    if (e.Idioma != anterior) {
+    if (idiomaObra != anterior) {
         m_estado.obra.CabeceraModificada = true;
     }
     if (m_entornoIdioma != nullptr) {

@@ -4,6 +4,7 @@
 
 #include "core/entry/CamposCaptura.h"
 #include "core/entry/CapturaDatos.h"
+#include "core/entry/LimitesCampos.h"
 #include "core/listing/FormatoNumeros.h"
 #include "core/model/TextoRecurso.h"
 #include "core/validation/FuncionesGenerales.h"
@@ -60,8 +61,10 @@ bool SaleCampoNumerico(CapturaDatos &v, const CampoNumerico &campo, double minim
     EstadoObra &e = v.estado();
     double &variable = campo.variable.de(e);
     const std::string caption = Texto(e.ejecucion.DesplazamientoIdioma, textoCaption);
+    const double anterior = variable;
     const bool aceptado = ValidaNumero(e.ejecucion, v.mensajes(), minimo, campo.control(v).Text(),
-                                       variable, caption, LecturaNumero::Estricta);
+                                       variable, caption, LecturaNumero::Estricta) &&
+                          CompruebaLimitesCaja(v, campo.caja, variable, anterior, caption);
     if (!aceptado) {
         Cancel = true;
         if (campo.defecto) {

@@ -40,6 +40,9 @@ struct DatosObra {
     // The header (titles, ranges, unit system, water hammer) changed since it was last read or
     // written: closing the project must offer to save it.
     bool CabeceraModificada = false;
+    // The language the project records, shown in its language box and written back with it;
+    // 0 for the interface's. Opening a project never changes the interface's language.
+    std::int16_t IdiomaObra = 0; // 1 Spanish .. 5 French
 };
 
 // The current run: typology, geometry, installation, materials and loads, in the units shown

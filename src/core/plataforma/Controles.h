@@ -47,6 +47,10 @@ public:
 
     bool Enabled = true;
     bool Visible = true;
+    // False for a control that must stay reachable while a box refuses to be left (closing,
+    // cancelling): moving the focus to it runs no leave check; the check is left pending and
+    // runs on the next move to a control that has it True.
+    bool CausesValidation = true;
 
     // Focus handlers; kinds that never take the focus simply leave them empty.
     std::function<void()> GotFocus;

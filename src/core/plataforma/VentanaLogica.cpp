@@ -29,10 +29,22 @@ bool VentanaLogica::cambiaFoco(Control &destino)
         return false;
     }
     Control *anterior = m_foco;
-    if (anterior != nullptr && anterior->Validate) {
+    Control *aComprobar = m_pendiente != nullptr ? m_pendiente : anterior;
+    if (!destino.CausesValidation || aComprobar == &destino) {
+        m_pendiente = destino.CausesValidation ? nullptr : aComprobar;
+        aComprobar = nullptr;
+    } else {
+        m_pendiente = nullptr;
+    }
+    if (aComprobar != nullptr && aComprobar->Validate) {
         bool Cancel = false;
-        anterior->Validate(Cancel);
+        aComprobar->Validate(Cancel);
         if (Cancel) {
+            if (aComprobar != anterior) {
+                // The box that refuses takes the focus back from the control that skipped its
+                // check.
+                SetFocus(*aComprobar);
+            }
             return false;
         }
         // The check may have closed the control the engineer was going to.

@@ -38,7 +38,10 @@ public:
     // (Validate); Cancel keeps the focus there and returns false. Otherwise it loses the focus
     // (LostFocus) and the new one gets it (GotFocus). A control that is disabled, hidden or
     // cannot take the focus refuses it (false, nothing runs); moving to the control that
-    // already has the focus does nothing and returns true.
+    // already has the focus does nothing and returns true. A move to a control whose
+    // CausesValidation is False skips the check; the box left keeps it pending, and the next
+    // move to a control that causes validation runs it, a refusal sending the focus back to
+    // that box.
     bool cambiaFoco(Control &destino);
     // Code asks for the focus to go to a control; the last request wins.
     void SetFocus(Control &destino) { m_peticion = &destino; }
@@ -59,6 +62,8 @@ private:
     std::vector<Control *> m_controles;
     Control *m_foco = nullptr;
     Control *m_peticion = nullptr;
+    // The box whose leave check a move to a control without validation skipped.
+    Control *m_pendiente = nullptr;
 };
 
 } // namespace dravek

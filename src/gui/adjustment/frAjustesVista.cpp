@@ -175,6 +175,7 @@ QLineEdit *frAjustesVista::NuevaCaja(CajaTexto &caja, QWidget *padre, bool escri
     m_cajas.emplace_back(campo, &caja);
     if (escribible) {
         m_filtro->Observa(campo, caja);
+        m_filtro->SeleccionaAlEntrar(campo);
         connect(campo, &QLineEdit::textEdited, this, [this, &caja](const QString &texto) {
             m_filtro->Ejecuta([&caja, &texto] { ponTexto(caja, deQt(texto)); });
         });

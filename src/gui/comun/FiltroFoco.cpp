@@ -5,11 +5,14 @@
 #include "gui/comun/TextoQt.h"
 
 #include <QAbstractScrollArea>
+#include <QComboBox>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace dravek::gui {
 
@@ -29,6 +32,15 @@ bool EsRaton(QEvent::Type tipo)
            tipo == QEvent::MouseButtonDblClick;
 }
 
+// The line edit that takes the typing of a widget: the widget itself or an editable list's.
+QLineEdit *LineaDe(QObject *widget)
+{
+    if (auto *combo = qobject_cast<QComboBox *>(widget)) {
+        return combo->lineEdit();
+    }
+    return qobject_cast<QLineEdit *>(widget);
+}
+
 } // namespace
 
 FiltroFoco::FiltroFoco(VentanaLogica &logica, std::function<void()> despues, QObject *padre)
@@ -45,6 +57,31 @@ void FiltroFoco::Observa(QWidget *widget, Control &control)
     if (auto *area = qobject_cast<QAbstractScrollArea *>(widget)) {
         area->viewport()->installEventFilter(this);
     }
+}
+
+void FiltroFoco::SeleccionaAlEntrar(QWidget *widget)
+{
+    QLineEdit *linea = LineaDe(widget);
+    if (linea == nullptr) {
+        return;
+    }
+    m_seleccionables.push_back(linea);
+    if (linea != widget) {
+        // The clicks of a list's text reach its line edit, not the list.
+        linea->installEventFilter(this);
+    }
+}
+
+void FiltroFoco::Entra(QWidget *widget, Qt::FocusReason razon)
+{
+    QLineEdit *linea = LineaDe(widget);
+    if (linea == nullptr || linea->isReadOnly() ||
+        std::find(m_seleccionables.cbegin(), m_seleccionables.cend(), linea) ==
+            m_seleccionables.cend()) {
+        return;
+    }
+    linea->selectAll();
+    m_clicEntrada = razon == Qt::MouseFocusReason ? linea : nullptr;
 }
 
 Control *FiltroFoco::ControlDe(const QObject *widget) const
@@ -131,14 +168,34 @@ bool FiltroFoco::DentroDeRechazado(const QObject *objeto) const
 
 bool FiltroFoco::eventFilter(QObject *objeto, QEvent *evento)
 {
+    if (evento->type() == QEvent::MouseButtonPress && objeto != m_clicEntrada) {
+        // The press that entered the box went elsewhere (a list's arrow): none is pending.
+        m_clicEntrada = nullptr;
+    }
     if (evento->type() == QEvent::FocusIn && !m_ocupado) {
         Control *control = ControlDe(objeto);
         const auto *foco = static_cast<QFocusEvent *>(evento);
-        if (control != nullptr && EsDelUsuario(foco->reason()) && m_logica.Foco() != control &&
-            !Mueve(static_cast<QWidget *>(objeto), *control)) {
-            // The focus is back in the control that refused; this widget never had it.
-            return true;
+        auto *widget = static_cast<QWidget *>(objeto);
+        if (control != nullptr && EsDelUsuario(foco->reason())) {
+            if (m_logica.Foco() != control && !Mueve(widget, *control)) {
+                // The focus is back in the control that refused; this widget never had it.
+                return true;
+            }
+            // The entry handlers ran and the view showed their text; unless they sent the
+            // focus elsewhere, what is typed next replaces it.
+            if (m_logica.Foco() == control) {
+                Entra(widget, foco->reason());
+            }
         }
+    } else if ((evento->type() == QEvent::FocusOut || evento->type() == QEvent::KeyPress) &&
+               objeto == m_clicEntrada) {
+        m_clicEntrada = nullptr;
+    } else if (EsRaton(evento->type()) && m_clicEntrada != nullptr && objeto == m_clicEntrada) {
+        if (evento->type() != QEvent::MouseButtonPress) {
+            m_clicEntrada = nullptr;
+        }
+        // The press that brought the focus would put the caret where it fell.
+        return true;
     } else if (EsRaton(evento->type()) && DentroDeRechazado(objeto)) {
         if (evento->type() == QEvent::MouseButtonRelease) {
             m_rechazado = nullptr;

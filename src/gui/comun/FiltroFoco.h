@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <Qt>
 
 #include <functional>
 #include <utility>
@@ -34,6 +35,10 @@ public:
 
     // The widget shows the control; an option array may have several widgets.
     void Observa(QWidget *widget, Control &control);
+    // A number box, observed already (a line edit, or an editable list): entering it by the
+    // mouse or the keyboard selects its whole text, so that the next key replaces the value.
+    // The click that entered it does not put the caret back in place of the selection.
+    void SeleccionaAlEntrar(QWidget *widget);
     Control *ControlDe(const QObject *widget) const;
     // The first widget that shows the control; null for none.
     QWidget *Widget(const Control *control) const;
@@ -62,6 +67,7 @@ protected:
 private:
     bool Mueve(QWidget *widget, Control &control);
     bool DentroDeRechazado(const QObject *objeto) const;
+    void Entra(QWidget *widget, Qt::FocusReason razon);
 
     VentanaLogica &m_logica;
     std::function<void()> m_despues;
@@ -70,6 +76,10 @@ private:
     // The widget whose focus move the leave check refused: the mouse press that brought it,
     // and its release, are swallowed; a click it still sends does not act.
     QWidget *m_rechazado = nullptr;
+    std::vector<QLineEdit *> m_seleccionables;
+    // The line edit just entered by a mouse press: that press and its release leave the
+    // selection alone.
+    QLineEdit *m_clicEntrada = nullptr;
 };
 
 } // namespace dravek::gui

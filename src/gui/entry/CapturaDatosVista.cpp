@@ -1,5 +1,6 @@
 #include "gui/entry/CapturaDatosVista.h"
 
+#include "core/entry/CamposCaptura.h"
 #include "core/entry/CapturaDatos.h"
 #include "gui/comun/FiltroFoco.h"
 #include "gui/comun/TextoQt.h"
@@ -117,6 +118,20 @@ bool PonLista(QComboBox *combo, const Lista &lista)
     return reescrito;
 }
 
+// A list locked by the logic (the run number while a run is on the window) shows its lock:
+// its entries do not open, since none could be chosen.
+class ListaDesplegable : public QComboBox {
+public:
+    using QComboBox::QComboBox;
+
+    void showPopup() override
+    {
+        if (lineEdit() == nullptr || !lineEdit()->isReadOnly()) {
+            QComboBox::showPopup();
+        }
+    }
+};
+
 QPushButton *NuevoBoton(QWidget *padre)
 {
     auto *boton = new QPushButton(padre);
@@ -203,7 +218,7 @@ QWidget *CapturaDatosVista::Crea(const std::string &nombre, QWidget *padre)
     Control *control = m_logica.BuscaControl(nombre);
     assert(control != nullptr);
     if (auto *lista = dynamic_cast<Lista *>(control)) {
-        auto *combo = new QComboBox(padre);
+        auto *combo = new ListaDesplegable(padre);
         combo->setEditable(true);
         // The list's text is the engineer's own: nothing is completed or added behind his back.
         combo->setCompleter(nullptr);
@@ -212,6 +227,11 @@ QWidget *CapturaDatosVista::Crea(const std::string &nombre, QWidget *padre)
         combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
         combo->setMinimumContentsLength(8);
         Registra(*lista, combo);
+        // A number list (a diameter, a thickness, the run number) is typed over; a code list
+        // is chosen from.
+        if (BuscaCampoCodigo(nombre) == nullptr && lista != &m_logica.edIdioma) {
+            m_filtro->SeleccionaAlEntrar(combo);
+        }
         connect(combo, &QComboBox::activated, this, [this, lista, combo](int indice) {
             if (!lista->Locked && m_filtro->Acepta(*lista)) {
                 m_filtro->Ejecuta([lista, indice] { ponIndice(*lista, indice); });
@@ -236,6 +256,7 @@ QWidget *CapturaDatosVista::Crea(const std::string &nombre, QWidget *padre)
         }
         auto *linea = new QLineEdit(padre);
         Registra(*caja, linea);
+        m_filtro->SeleccionaAlEntrar(linea);
         connect(linea, &QLineEdit::textEdited, this, [this, caja](const QString &t) {
             m_filtro->Ejecuta([caja, &t] { ponTexto(*caja, deQt(t)); });
         });
@@ -608,14 +629,11 @@ void CapturaDatosVista::closeEvent(QCloseEvent *evento)
         return;
     }
     evento->ignore();
-    reject();
-}
-
-void CapturaDatosVista::reject()
-{
     // Closing is the close command's: it refuses while the run has unsaved changes.
     m_filtro->Ejecuta([this] { pulsa(m_logica.btCerrarObra); });
 }
+
+void CapturaDatosVista::reject() {}
 
 void CapturaDatosVista::Despues()
 {

@@ -43,8 +43,10 @@ public:
 
 protected:
     bool eventFilter(QObject *objeto, QEvent *evento) override;
-    // The window's close box and Esc ask the logic, as its close button does.
+    // The window's close box asks the logic, as its close button does.
     void closeEvent(QCloseEvent *evento) override;
+    // Escape closes an open list or message box, never the project: the dialog's own Escape
+    // does nothing here.
     void reject() override;
 
 private:

@@ -127,6 +127,7 @@ CalculoHidraulicoVista::CalculoHidraulicoVista(CalculoHidraulico &logica, QWidge
     rugosidad->addWidget(m_lbTextoAyuda, 0, 2, 3, 1);
     rugosidad->setColumnStretch(2, 1);
     Observa(m_txRugosidad, m_logica.txRugosidad);
+    m_filtro->SeleccionaAlEntrar(m_txRugosidad);
 
     m_frTipoDato = new QGroupBox(this);
     auto *datos = new QVBoxLayout(m_frTipoDato);
@@ -143,6 +144,7 @@ CalculoHidraulicoVista::CalculoHidraulicoVista(CalculoHidraulico &logica, QWidge
     datos->addWidget(m_lbDatorigen);
     datos->addWidget(m_txDatoOrigen);
     Observa(m_txDatoOrigen, m_logica.txDatoOrigen);
+    m_filtro->SeleccionaAlEntrar(m_txDatoOrigen);
 
     m_btCalculoHidraulico = NuevoBoton("btCalculoHidraulico", this);
     m_btImprimeCh = NuevoBoton("btImprimeCh", this);

@@ -135,6 +135,7 @@ ProteccionesVista::ProteccionesVista(Protecciones &logica, QWidget *padre)
         CajaTexto &caja = m_logica.txpH[k];
         m_txpH[k]->setObjectName(aQt(caja.Name()));
         m_filtro->Observa(m_txpH[k], caja);
+        m_filtro->SeleccionaAlEntrar(m_txpH[k]);
         // The keys typed go through the box's own filter.
         m_txpH[k]->installEventFilter(this);
         connect(m_txpH[k], &QLineEdit::textChanged, this, [this, &caja](const QString &texto) {

@@ -60,6 +60,7 @@ ImpresorasVista::ImpresorasVista(Impresoras &logica, QWidget *padre)
 
     m_filtro->Observa(m_ListaImpresoras, m_logica.ListaImpresoras);
     m_filtro->Observa(m_tbCopias, m_logica.tbCopias);
+    m_filtro->SeleccionaAlEntrar(m_tbCopias);
     m_filtro->Observa(m_btAceptar, m_logica.btAceptar);
     setTabOrder(m_ListaImpresoras, m_tbCopias);
     setTabOrder(m_tbCopias, m_btAceptar);

@@ -192,9 +192,11 @@ TEST_F(Idioma, TextoVacioOAjenoSeRechaza)
                                       IconoMensaje::Ninguno, Texto(5000, 160)};
         EXPECT_EQ(p.mensajes.mostrados(), std::vector<MensajeMostrado>{rechazo});
         p.mensajes.olvida();
-        // The first entry, Spanish, is put back; the captions stay in the language shown.
+        // The first entry, Spanish, is put back as the project's language; the interface,
+        // captions and all, stays in the language shown.
         EXPECT_EQ(v.edIdioma.Text(), "Spanish");
-        EXPECT_EQ(p.estado.ejecucion.Idioma, 1);
+        EXPECT_EQ(IdiomaDeLaObra(p.estado), 1);
+        EXPECT_EQ(p.estado.ejecucion.Idioma, 2);
         EXPECT_EQ(p.estado.ejecucion.DesplazamientoIdioma, 5000);
         EXPECT_EQ(v.lbEtiquetas(22).Caption, caption);
     }

@@ -102,6 +102,65 @@ TEST_F(Rangos, PresionesDeLaObra)
     EXPECT_FALSE(p.estado.ejecucion.DatosModificados);
 }
 
+// A pressure beyond the physical bounds the calculation's check holds to is refused at its box,
+// in either unit system, with the bound it passed: the project keeps, and the box shows, the
+// value held before. An initial MDP of 999 999 999 therefore never reaches the final MDP's
+// check, which refused every leave against it.
+TEST_F(Rangos, PresionFueraDeLimitesSeRechazaEnLaCaja)
+{
+    struct Caso {
+        bool si;
+        const char *anterior;
+        const char *mostrado;
+        const char *tecleado;
+        const char *maximo;
+    };
+    for (const Caso c : {Caso{false, "11", "11,00", "999999999", "1000,000"},
+                         Caso{false, "11", "11,00", "1000,01", "1000,000"},
+                         Caso{true, "1,1", "1,10", "100,5", "100,000"}}) {
+        SCOPED_TRACE(std::string(c.tecleado) + (c.si ? " SI" : " MKS"));
+        CapturaPrueba q;
+        q.muestraSI(c.si);
+        CapturaDatos &w = q.captura;
+        EXPECT_TRUE(w.cambiaFoco(w.edPrsM1));
+        ponTexto(w.edPrsM1, c.anterior);
+        EXPECT_TRUE(w.cambiaFoco(w.edObra));
+        const double anterior = q.estado.obra.MDPInicialObra;
+
+        EXPECT_TRUE(w.cambiaFoco(w.edPrsM1));
+        ponTexto(w.edPrsM1, c.tecleado);
+        q.mensajes.responde(RespuestaMensaje::Aceptar);
+        EXPECT_FALSE(w.cambiaFoco(w.edPrsM2));
+        EXPECT_EQ(q.mensajes.mostrados(),
+                  std::vector<MensajeMostrado>{
+                      Ok(T(287) + " (" + T(1123) + " " + c.maximo + ")", T(271))});
+        EXPECT_EQ(w.Foco(), &w.edPrsM1);
+        EXPECT_DOUBLE_EQ(q.estado.obra.MDPInicialObra, anterior);
+        EXPECT_EQ(w.edPrsM1.Text(), c.mostrado);
+
+        // What the box shows is what it holds: it lets the focus go, and the final MDP takes
+        // a value above it.
+        q.mensajes.olvida();
+        EXPECT_TRUE(w.cambiaFoco(w.edPrsM2));
+        ponTexto(w.edPrsM2, c.si ? "2" : "20");
+        EXPECT_TRUE(w.cambiaFoco(w.edObra));
+        EXPECT_TRUE(q.mensajes.mostrados().empty());
+        EXPECT_DOUBLE_EQ(q.estado.obra.MDPFinalObra, c.si ? 2 : 20);
+    }
+}
+
+// An initial MDP refused from an empty box leaves the box empty, as the project holds no MDP.
+TEST_F(Rangos, PrimeraPresionFueraDeLimites)
+{
+    EXPECT_FALSE(
+        teclea(v.edPrsM1, "999999999", {RespuestaMensaje::Aceptar, RespuestaMensaje::Aceptar}));
+    EXPECT_EQ(mensajes(), (std::vector<MensajeMostrado>{
+                              Ok(T(287) + " (" + T(1123) + " 1000,000)", T(271)), Ok(T(273))}));
+    EXPECT_EQ(o.MDPInicialObra, 0);
+    EXPECT_EQ(v.edPrsM1.Text(), "");
+    EXPECT_EQ(v.Foco(), &v.edPrsM1);
+}
+
 TEST_F(Rangos, RangoDeMDPAbreElIncrementoYDerivaLaDPFinal)
 {
     o.MDPInicialObra = 11;

@@ -277,11 +277,65 @@ TEST(AbreObra, IdiomaDelFichero)
         ASSERT_NE(b.obra.Captura(), nullptr);
         EXPECT_EQ(b.mensajes.mostrados(), c.avisa ? std::vector<MensajeMostrado>{Aviso(T(531))}
                                                   : std::vector<MensajeMostrado>{});
-        EXPECT_EQ(b.estado.ejecucion.Idioma, c.idioma);
+        // The project's language is its box's only: the interface stays in the engineer's.
+        EXPECT_EQ(IdiomaDeLaObra(b.estado), c.idioma);
+        EXPECT_EQ(b.estado.ejecucion.Idioma, 1);
         EXPECT_EQ(b.v().edIdioma.Text(), T(100 + c.idioma));
         EXPECT_EQ(b.estado.ejecucion.DesplazamientoIdioma, 0);
         EXPECT_EQ(b.v().Caption, T(184) + SistemaSI);
     }
+}
+
+// An engineer working in English opens, twice, a project saved in Spanish: the window, its
+// lists and the menus stay in English, the language box shows the project's "Spanish", leaving
+// the box untouched changes nothing, and saving writes the project's language back. A new
+// project then records the interface's language again.
+TEST(AbreObra, LaLenguaDeLaObraNoCambiaLaDelInterfaz)
+{
+    Banco b;
+    b.estado.ejecucion.Idioma = 2;
+    b.forma.PonTextosMenu();
+    constexpr std::int32_t Ingles = 5000;
+    const auto E = [](std::int32_t n) { return Texto(Ingles, n); };
+    FicheroRegistros f(Golden());
+    f.Escribe(2, "IDIOMA : 1 Español");
+    b.ficheros.Pon(Ruta, f.Bytes());
+    for (int vez = 1; vez <= 2; ++vez) {
+        SCOPED_TRACE(vez);
+        b.abre(Ruta);
+        ASSERT_NE(b.obra.Captura(), nullptr);
+        CapturaDatos &v = b.v();
+        EXPECT_EQ(b.estado.ejecucion.Idioma, 2);
+        EXPECT_EQ(b.estado.ejecucion.DesplazamientoIdioma, Ingles);
+        EXPECT_EQ(v.Caption, E(184) + ". " + E(267));
+        EXPECT_EQ(v.TabPrincipal.TabCaption[0], E(151));
+        EXPECT_EQ(v.edIdioma.Text(), E(101));
+        EXPECT_EQ(b.menu().MnAbriFichero.Caption, E(1047));
+        EXPECT_EQ(IdiomaDeLaObra(b.estado), 1);
+
+        bool Cancel = false;
+        v.edIdioma_Validate(Cancel);
+        EXPECT_FALSE(Cancel);
+        EXPECT_EQ(b.estado.ejecucion.Idioma, 2);
+        EXPECT_EQ(v.edIdioma.Text(), E(101));
+        EXPECT_FALSE(b.estado.obra.CabeceraModificada);
+
+        // The header saved keeps the project's language.
+        b.estado.obra.CabeceraModificada = true;
+        pulsa(b.menu().mnGrabaObra);
+        const std::optional<std::string> idioma =
+            FicheroRegistros(b.ficheros.Contenido(Ruta)).Lee(2);
+        ASSERT_TRUE(idioma.has_value());
+        EXPECT_EQ(idioma->substr(0, 11), "IDIOMA : 1 ") << *idioma;
+        pulsa(b.menu().mnCerrarObra);
+        ASSERT_EQ(b.obra.Captura(), nullptr);
+    }
+    EXPECT_TRUE(b.mensajes.mostrados().empty());
+
+    pulsa(b.menu().MnNuevaObra);
+    ASSERT_NE(b.obra.Captura(), nullptr);
+    EXPECT_EQ(b.v().edIdioma.Text(), E(102));
+    EXPECT_EQ(IdiomaDeLaObra(b.estado), 2);
 }
 
 // Blank height records are empty boxes and heights of 0, whatever the previous project had.
