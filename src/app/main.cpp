@@ -8,7 +8,6 @@
 #include "core/entry/ObraCapturaDatos.h"
 #include "core/storage/Ficheros.h"
 #include "gui/comun/TextoQt.h"
-#include "gui/entry/CapturaDatosVista.h"
 #include "gui/plataforma/AlmacenConfiguracionQt.h"
 #include "gui/plataforma/DialogosFicheroQt.h"
 #include "gui/plataforma/ImpresoraQt.h"
@@ -18,6 +17,7 @@
 #include "gui/plataforma/ServicioImpresorasQt.h"
 #include "gui/plataforma/TemporizadorQt.h"
 #include "gui/plataforma/TrabajoImpresionQt.h"
+#include "gui/shell/CapturaEnMarco.h"
 #include "gui/shell/FormaPrincipalVista.h"
 #include "gui/shell/VentanasPrincipalQt.h"
 
@@ -62,12 +62,13 @@ int main(int argc, char *argv[])
     dravek::FicheroDepuracion depuracion(estado.ejecucion.CarpetaDepuracion);
     dravek::DisenoTubo diseno;
 
-    // The data-entry window: the project's files behind it and its Qt view, made at each load.
+    // The data-entry window: the project's files behind it and its Qt view inside the main
+    // window's frame, made at each load.
     dravek::SistemaFicherosDisco ficheros;
     dravek::gui::DialogosFicheroQt dialogos(&vista);
     dravek::ObraCapturaDatos obra(estado, {mensajes, logica.menu(), ficheros, dialogos});
     obra.PonFabricaVista([&vista](dravek::CapturaDatos &captura) {
-        return std::make_unique<dravek::gui::CapturaDatosVista>(captura, &vista);
+        return std::make_unique<dravek::gui::CapturaEnMarco>(captura, vista);
     });
     obra.PonEntornoIdioma(&logica);
 
