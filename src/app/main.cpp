@@ -17,6 +17,7 @@
 #include "gui/plataforma/ServicioImpresorasQt.h"
 #include "gui/plataforma/TemporizadorQt.h"
 #include "gui/plataforma/TrabajoImpresionQt.h"
+#include "gui/plataforma/TraduccionesQt.h"
 #include "gui/shell/CapturaEnMarco.h"
 #include "gui/shell/FormaPrincipalVista.h"
 #include "gui/shell/VentanasPrincipalQt.h"
@@ -42,6 +43,8 @@ int main(int argc, char *argv[])
     dravek::gui::ImpresoraQt impresora;
     dravek::SalidaListado salida(reloj, impresora);
     dravek::FormaPrincipal logica(estado, mensajes, almacen);
+    dravek::gui::TraduccionesQt traducciones;
+    logica.PonTextosPlataforma(&traducciones);
 
     // A start-up that cannot go on has already told the engineer why.
     if (!logica.Arranca(dravek::gui::deQt(QApplication::applicationDirPath()), local))

@@ -8,19 +8,25 @@
 #include "core/shell/FormaPrincipal.h"
 #include "gui/comun/TextoQt.h"
 #include "gui/entry/CapturaDatosVista.h"
+#include "gui/plataforma/TraduccionesQt.h"
 #include "gui/shell/CapturaEnMarco.h"
 #include "gui/shell/FormaPrincipalVista.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <ostream>
 #include <string>
 
 namespace dravek::gui {
@@ -43,6 +49,7 @@ class MarcoVistaTest : public ::testing::Test {
 protected:
     MarcoVistaTest()
     {
+        forma.PonTextosPlataforma(&traducciones);
         EXPECT_TRUE(forma.Arranca(DRAVEK_DATOS_PROGRAMA, local));
         ficheros.Pon(ruta,
                      pruebas::LeeFicheroPrueba(std::string(DRAVEK_FIJOS_OBRA) + "/obra_coma.dvk"));
@@ -73,6 +80,7 @@ protected:
     char *m_argv[2] = {m_nombre, nullptr};
     QApplication m_app{m_argc, m_argv};
 
+    TraduccionesQt traducciones;
     EstadoObra estado;
     pruebas::MensajesGrabadora mensajes{pruebas::Guion::Estricto};
     pruebas::AlmacenConfiguracionEnMemoria configuracion;
@@ -170,6 +178,75 @@ TEST_F(MarcoVistaTest, CerrarLaSubventanaPreguntaALaLogica)
     EXPECT_NE(obra.Captura(), nullptr);
     EXPECT_TRUE(Subventana()->isVisible());
     EXPECT_TRUE(Activa("mnCerrarObra"));
+}
+
+// What Qt writes itself: the buttons of a message box and the first item of a text box's menu.
+struct TextosQt {
+    QString si;
+    QString no;
+    QString cancelar;
+    QString deshacer;
+    bool operator==(const TextosQt &) const = default;
+};
+
+std::ostream &operator<<(std::ostream &os, const TextosQt &t)
+{
+    return os << deQt(t.si) << " / " << deQt(t.no) << " / " << deQt(t.cancelar) << " / "
+              << deQt(t.deshacer);
+}
+
+TextosQt LeeTextosQt()
+{
+    QMessageBox caja(QMessageBox::Question, QStringLiteral("DRAVEK"), QStringLiteral("?"),
+                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    QLineEdit caja2;
+    std::unique_ptr<QMenu> menu(caja2.createStandardContextMenu());
+    return {caja.button(QMessageBox::Yes)->text(), caja.button(QMessageBox::No)->text(),
+            caja.button(QMessageBox::Cancel)->text(),
+            menu->actions().value(0)->text().section(QLatin1Char('\t'), 0, 0)};
+}
+
+// Qt's own buttons and menus speak the interface language from start-up on, and follow the
+// language chosen on the data-entry window; Portuguese takes the Brazilian catalogue, the
+// only one Qt has.
+TEST_F(MarcoVistaTest, LosTextosDeQtEnElIdiomaDeLaInterfaz)
+{
+    const TextosQt espanol{QStringLiteral("&Sí"), QStringLiteral("&No"),
+                           QStringLiteral("Cancelar"), QStringLiteral("&Deshacer")};
+    EXPECT_EQ(LeeTextosQt(), espanol);
+
+    principal.Accion(QStringLiteral("MnNuevaObra"))->trigger();
+    CapturaDatos *captura = obra.Captura();
+    ASSERT_NE(captura, nullptr);
+    struct Fila {
+        std::int16_t idioma;
+        TextosQt textos;
+    };
+    const Fila filas[] = {
+        {5,
+         {QStringLiteral("&Oui"), QStringLiteral("&Non"), QStringLiteral("Annuler"),
+          QStringLiteral("&Annuler")}},
+        {3,
+         {QStringLiteral("&Sí"), QStringLiteral("&No"), QStringLiteral("Cancel·la"),
+          QStringLiteral("&Desfés")}},
+        {4,
+         {QStringLiteral("&Sim"), QStringLiteral("&Não"), QStringLiteral("Cancelar"),
+          QStringLiteral("&Desfazer")}},
+        {2,
+         {QStringLiteral("&Yes"), QStringLiteral("&No"), QStringLiteral("Cancel"),
+          QStringLiteral("&Undo")}},
+        {1, espanol},
+    };
+    for (const Fila &f : filas) {
+        SCOPED_TRACE(f.idioma);
+        ponIndice(captura->edIdioma, f.idioma - 1);
+        ASSERT_EQ(estado.ejecucion.Idioma, f.idioma);
+        EXPECT_EQ(LeeTextosQt(), f.textos);
+        principal.Refresca();
+        EXPECT_EQ(principal.Accion(QStringLiteral("mnTramos"))->text(),
+                  aQt(Texto(estado.ejecucion.DesplazamientoIdioma, 1054)));
+    }
+    EXPECT_TRUE(mensajes.mostrados().empty());
 }
 
 } // namespace
