@@ -1,11 +1,11 @@
 #include "core/engine/DisenoTubo.h"
+#include "core/entry/ObraCapturaDatos.h"
 #include "core/listing/Depuracion.h"
 #include "core/listing/SalidaListado.h"
 #include "core/model/EstadoObra.h"
 #include "core/plataforma/Reloj.h"
 #include "core/shell/ComandosCalculo.h"
 #include "core/shell/FormaPrincipal.h"
-#include "core/entry/ObraCapturaDatos.h"
 #include "core/storage/Ficheros.h"
 #include "gui/comun/TextoQt.h"
 #include "gui/plataforma/AlmacenConfiguracionQt.h"
@@ -14,6 +14,7 @@
 #include "gui/plataforma/LocalUsuarioQt.h"
 #include "gui/plataforma/MemoriaImpresion.h"
 #include "gui/plataforma/MensajesQt.h"
+#include "gui/plataforma/ProgresoQt.h"
 #include "gui/plataforma/ServicioImpresorasQt.h"
 #include "gui/plataforma/TemporizadorQt.h"
 #include "gui/plataforma/TrabajoImpresionQt.h"
@@ -75,9 +76,11 @@ int main(int argc, char *argv[])
     });
     obra.PonEntornoIdioma(&logica);
 
-    dravek::ComandosCalculo calculo(estado,
-                                    {mensajes, salida, depuracion, diseno, obra, ventanas, trabajo});
+    dravek::ComandosCalculo calculo(
+        estado, {mensajes, salida, depuracion, diseno, obra, ventanas, trabajo});
     calculo.PonFicheroDepuracion(&depuracion);
+    dravek::gui::ProgresoQt progreso(&vista);
+    calculo.PonProgreso(&progreso);
     obra.PonComandos(&calculo);
     ventanas.PonCalculo(&calculo);
     ventanas.PonTrabajo(&trabajo);
