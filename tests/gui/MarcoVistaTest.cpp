@@ -11,6 +11,7 @@
 #include "gui/plataforma/TraduccionesQt.h"
 #include "gui/shell/CapturaEnMarco.h"
 #include "gui/shell/FormaPrincipalVista.h"
+#include "gui/shell/frmTipVista.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,7 +22,10 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
+#include <QTextEdit>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -247,6 +251,34 @@ TEST_F(MarcoVistaTest, LosTextosDeQtEnElIdiomaDeLaInterfaz)
                   aQt(Texto(estado.ejecucion.DesplazamientoIdioma, 1054)));
     }
     EXPECT_TRUE(mensajes.mostrados().empty());
+}
+
+// The start-up notice opens over the frame at its first line, and the logo stays in sight
+// beside it.
+TEST_F(MarcoVistaTest, ElAvisoSobreElMarcoConElLogo)
+{
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&principal));
+    QImage pantalla;
+    QRect aviso;
+    int desplazamiento = -1;
+    QTimer::singleShot(0, [&] {
+        QWidget *w = QApplication::activeModalWidget();
+        ASSERT_NE(w, nullptr);
+        aviso = w->frameGeometry();
+        auto *texto = w->findChild<QTextEdit *>(QStringLiteral("rtBox1"));
+        ASSERT_NE(texto, nullptr);
+        desplazamiento = texto->verticalScrollBar()->value();
+        pantalla = principal.grab().toImage();
+        w->close();
+    });
+    MuestraAdvertencia(estado, configuracion, &principal);
+    EXPECT_EQ(desplazamiento, 0);
+    EXPECT_TRUE(pantalla.save(QStringLiteral(DRAVEK_ARTEFACTOS "/marco_aviso.png")));
+    const QRect logo = principal.RectanguloLogo();
+    EXPECT_FALSE(logo.isEmpty());
+    EXPECT_FALSE(aviso.intersects(logo))
+        << aviso.x() << "," << aviso.y() << " " << aviso.width() << "x" << aviso.height() << " / "
+        << logo.x() << "," << logo.y() << " " << logo.width() << "x" << logo.height();
 }
 
 } // namespace

@@ -26,7 +26,7 @@ constexpr QSize TamanoMaximoMarco(1280, 770);
 
 } // namespace
 
-// The frame's area: the logo painted at its centre behind the windows.
+// The frame's area: the logo painted behind the windows.
 class AreaMarco final : public QMdiArea {
 public:
     using QMdiArea::QMdiArea;
@@ -38,6 +38,21 @@ public:
     }
     const QPixmap &logo() const { return m_logo; }
 
+    // Where the logo goes in the viewport: across the top quarter, scaled down when it is
+    // larger, never up. A box centred over the frame (the start-up notice) leaves it in sight
+    // there.
+    QRect Rectangulo() const
+    {
+        if (m_logo.isNull())
+            return {};
+        constexpr int Margen = 12; // px
+        const QSize sitio(viewport()->width() - 2 * Margen, viewport()->height() / 4);
+        QSize tamano = m_logo.deviceIndependentSize().toSize();
+        if (tamano.width() > sitio.width() || tamano.height() > sitio.height())
+            tamano.scale(sitio, Qt::KeepAspectRatio);
+        return {QPoint(std::max(0, (viewport()->width() - tamano.width()) / 2), Margen), tamano};
+    }
+
 protected:
     void paintEvent(QPaintEvent *evento) override
     {
@@ -45,9 +60,8 @@ protected:
         if (m_logo.isNull())
             return;
         QPainter pintor(viewport());
-        const QSize resto = viewport()->size() - m_logo.deviceIndependentSize().toSize();
-        pintor.drawPixmap(QPoint(std::max(0, resto.width() / 2), std::max(0, resto.height() / 2)),
-                          m_logo);
+        pintor.setRenderHint(QPainter::SmoothPixmapTransform);
+        pintor.drawPixmap(Rectangulo(), m_logo);
     }
 
 private:
@@ -164,6 +178,12 @@ void FormaPrincipalVista::Refresca()
         m_rutaLogo = aQt(m_logica.Picture());
         m_area->PonLogo(QPixmap(m_rutaLogo));
     }
+}
+
+QRect FormaPrincipalVista::RectanguloLogo() const
+{
+    const QRect r = m_area->Rectangulo();
+    return r.isEmpty() ? r : QRect(m_area->viewport()->mapToGlobal(r.topLeft()), r.size());
 }
 
 bool FormaPrincipalVista::TieneLogo() const

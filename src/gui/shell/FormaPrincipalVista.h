@@ -30,6 +30,8 @@ public:
     // Copies the logic's control state into the widgets.
     void Refresca();
     bool TieneLogo() const;
+    // Where the logo is painted, in screen coordinates; empty without one.
+    QRect RectanguloLogo() const;
     // The action of a menu item, by the item's name; null when none.
     QAction *Accion(const QString &nombre) const;
 
