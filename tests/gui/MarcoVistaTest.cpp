@@ -261,6 +261,7 @@ TEST_F(MarcoVistaTest, ElAvisoSobreElMarcoConElLogo)
     QImage pantalla;
     QRect aviso;
     int desplazamiento = -1;
+    int largo = 0;
     QTimer::singleShot(0, [&] {
         QWidget *w = QApplication::activeModalWidget();
         ASSERT_NE(w, nullptr);
@@ -268,10 +269,13 @@ TEST_F(MarcoVistaTest, ElAvisoSobreElMarcoConElLogo)
         auto *texto = w->findChild<QTextEdit *>(QStringLiteral("rtBox1"));
         ASSERT_NE(texto, nullptr);
         desplazamiento = texto->verticalScrollBar()->value();
+        largo = texto->verticalScrollBar()->maximum();
         pantalla = principal.grab().toImage();
         w->close();
     });
     MuestraAdvertencia(estado, configuracion, &principal);
+    // A notice longer than its box, shown from its first line.
+    EXPECT_GT(largo, 0);
     EXPECT_EQ(desplazamiento, 0);
     EXPECT_TRUE(pantalla.save(QStringLiteral(DRAVEK_ARTEFACTOS "/marco_aviso.png")));
     const QRect logo = principal.RectanguloLogo();
