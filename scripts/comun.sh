@@ -3,8 +3,10 @@
 
 # python3-pil draws the pictures of data/ (tools/figuras); a test checks that it reproduces them.
 # poppler-utils gives pdftotext, with which a test reads back the text of a printed PDF.
+# qt6-translations-l10n holds Qt's own catalogues, which put Qt's buttons and dialogs in the
+# interface language.
 DRAVEK_PAQUETES=(cmake g++ make qt6-base-dev libgtest-dev libbenchmark-dev fonts-liberation2
-    python3-pil poppler-utils)
+    python3-pil poppler-utils qt6-translations-l10n)
 
 dravek_instala_paquetes() {
     local faltan=()

@@ -1,14 +1,13 @@
 #include "core/engine/DisenoTubo.h"
+#include "core/entry/ObraCapturaDatos.h"
 #include "core/listing/Depuracion.h"
 #include "core/listing/SalidaListado.h"
 #include "core/model/EstadoObra.h"
 #include "core/plataforma/Reloj.h"
 #include "core/shell/ComandosCalculo.h"
 #include "core/shell/FormaPrincipal.h"
-#include "core/entry/ObraCapturaDatos.h"
 #include "core/storage/Ficheros.h"
 #include "gui/comun/TextoQt.h"
-#include "gui/entry/CapturaDatosVista.h"
 #include "gui/plataforma/AlmacenConfiguracionQt.h"
 #include "gui/plataforma/CerrojosFicheroQt.h"
 #include "gui/plataforma/DialogosFicheroQt.h"
@@ -16,9 +15,12 @@
 #include "gui/plataforma/LocalUsuarioQt.h"
 #include "gui/plataforma/MemoriaImpresion.h"
 #include "gui/plataforma/MensajesQt.h"
+#include "gui/plataforma/ProgresoQt.h"
 #include "gui/plataforma/ServicioImpresorasQt.h"
 #include "gui/plataforma/TemporizadorQt.h"
 #include "gui/plataforma/TrabajoImpresionQt.h"
+#include "gui/plataforma/TraduccionesQt.h"
+#include "gui/shell/CapturaEnMarco.h"
 #include "gui/shell/FormaPrincipalVista.h"
 #include "gui/shell/VentanasPrincipalQt.h"
 
@@ -43,6 +45,8 @@ int main(int argc, char *argv[])
     dravek::gui::ImpresoraQt impresora;
     dravek::SalidaListado salida(reloj, impresora);
     dravek::FormaPrincipal logica(estado, mensajes, almacen);
+    dravek::gui::TraduccionesQt traducciones;
+    logica.PonTextosPlataforma(&traducciones);
 
     // A start-up that cannot go on has already told the engineer why.
     if (!logica.Arranca(dravek::gui::deQt(QApplication::applicationDirPath()), local))
@@ -63,7 +67,8 @@ int main(int argc, char *argv[])
     dravek::FicheroDepuracion depuracion(estado.ejecucion.CarpetaDepuracion);
     dravek::DisenoTubo diseno;
 
-    // The data-entry window: the project's files behind it and its Qt view, made at each load.
+    // The data-entry window: the project's files behind it and its Qt view inside the main
+    // window's frame, made at each load.
     dravek::SistemaFicherosDisco ficheros;
     dravek::gui::DialogosFicheroQt dialogos(&vista);
     // A project is open in one copy of the program at a time.
@@ -71,13 +76,15 @@ int main(int argc, char *argv[])
     dravek::ObraCapturaDatos obra(estado, {mensajes, logica.menu(), ficheros, dialogos});
     obra.almacen().PonCerrojos(&cerrojos);
     obra.PonFabricaVista([&vista](dravek::CapturaDatos &captura) {
-        return std::make_unique<dravek::gui::CapturaDatosVista>(captura, &vista);
+        return std::make_unique<dravek::gui::CapturaEnMarco>(captura, vista);
     });
     obra.PonEntornoIdioma(&logica);
 
-    dravek::ComandosCalculo calculo(estado,
-                                    {mensajes, salida, depuracion, diseno, obra, ventanas, trabajo});
+    dravek::ComandosCalculo calculo(
+        estado, {mensajes, salida, depuracion, diseno, obra, ventanas, trabajo});
     calculo.PonFicheroDepuracion(&depuracion);
+    dravek::gui::ProgresoQt progreso(&vista);
+    calculo.PonProgreso(&progreso);
     obra.PonComandos(&calculo);
     ventanas.PonCalculo(&calculo);
     ventanas.PonTrabajo(&trabajo);

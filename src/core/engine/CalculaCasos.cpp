@@ -303,6 +303,12 @@ ErrorCalculo CalculaCasos(ContextoCalculo &contexto, std::int32_t &numeroCaso, d
         return DetieneCalculo(contexto, error.mensaje);
     }
 
+    if (contexto.avance) {
+        contexto.avance->Casos(altura > LimiteLlamadaCompleta || dp > LimiteLlamadaCompleta
+                                   ? 1
+                                   : CuentaCasos(estado));
+    }
+
     const GuardaGeometriaCalculo guarda(estado);
     // A final height of 0 means the first height only.
     if (calculo.AlturaFinal <= 0) {
@@ -349,6 +355,10 @@ ErrorCalculo CalculaCasos(ContextoCalculo &contexto, std::int32_t &numeroCaso, d
             ++numeroCaso;
             otroCaso = SiguientePresion(estado);
             SeparadorCaso(contexto);
+            // Stopped between two cases: what is listed is whole cases.
+            if (contexto.avance && !contexto.avance->CasoHecho()) {
+                return ErrorCalculo::Con({});
+            }
         }
         // Two blank lines between the heights of the summary table.
         if (listado.Imprimiendo && listado.TipoListado == ClaseListado::Tabular &&

@@ -392,6 +392,27 @@ void CompruebaMDP(Comprobacion &c, const EstadoObra &estado, double DP)
     }
 }
 
+// Heights times DPs of the whole ranges.
+double CasosSerie(const EstadoObra &estado)
+{
+    const DatosTramo &t = estado.tramo;
+    const DatosCalculo &calculo = estado.calculo;
+    const double inicio = PresionInicialCasos(estado);
+    const double limite = RangoPresionesDelTramo(t) ? t.DPFinalTramo : estado.obra.DPFinalObra;
+    const double pasoDP = calculo.IncrementoPresion;
+    const double inicial = calculo.AlturaInicial;
+    const double final = calculo.AlturaFinal > 0 ? calculo.AlturaFinal : inicial;
+    const double pasoAltura = t.IncrementoAltura;
+    const double alturas = CuentaSerie(inicial, final, pasoAltura, [&](double H, double &proxima) {
+        return AlturaSiguiente(H, final, pasoAltura, proxima);
+    });
+    const double presiones = CuentaSerie(
+        inicio, limite + MargenPresionFinal, pasoDP, [&](double presion, double &proxima) {
+            return PresionSiguiente(presion, limite, pasoDP, proxima);
+        });
+    return alturas * presiones;
+}
+
 // The whole ranges: the steps, every case's MDP, and how many cases.
 void CompruebaSerie(Comprobacion &c, const EstadoObra &estado)
 {
@@ -415,15 +436,7 @@ void CompruebaSerie(Comprobacion &c, const EstadoObra &estado)
                Magnitud::PasoPresion, 539, ClavePresion);
     }
 
-    const double inicial = calculo.AlturaInicial;
-    const double final = calculo.AlturaFinal > 0 ? calculo.AlturaFinal : inicial;
-    const double pasoAltura = t.IncrementoAltura;
-    const double alturas = CuentaSerie(inicial, final, pasoAltura, [&](double H, double &proxima) {
-        return AlturaSiguiente(H, final, pasoAltura, proxima);
-    });
-    const double presiones =
-        CuentaSerie(inicio, limite + MargenPresionFinal, pasoDP, siguientePresion);
-    const double casos = alturas * presiones;
+    const double casos = CasosSerie(estado);
     if (casos > static_cast<double>(MaximoCasosCalculo)) {
         c.Error(c.Rotulo(TextoNumeroCasos),
                 CuentaEnMensaje(ejecucion, casos) + " (" + c.Rotulo(TextoMaximo) + " " +
@@ -441,6 +454,11 @@ void CompruebaSerie(Comprobacion &c, const EstadoObra &estado)
 }
 
 } // namespace
+
+std::int64_t CuentaCasos(const EstadoObra &estado)
+{
+    return static_cast<std::int64_t>(CasosSerie(estado));
+}
 
 bool AlturaSiguiente(double H, double alturaFinal, double paso, double &siguiente)
 {

@@ -17,6 +17,10 @@ namespace dravek {
 // Heights times DPs of one calculation, at most.
 inline constexpr std::int64_t MaximoCasosCalculo = 100000;
 
+// The cases of the run's whole height and pressure ranges, heights times DPs; for a run that
+// CompruebaDatosCalculo has let through, with RangoAlturas and PreparaLeyMDP run.
+std::int64_t CuentaCasos(const EstadoObra &estado);
+
 // The fill height after H (m) of a range ending at alturaFinal with the step paso, into
 // siguiente: false after the last one. The final height is the last one; a next height within
 // 0.01 m of it becomes it; a step that is not a positive number, or too small to move H, ends

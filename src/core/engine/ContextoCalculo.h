@@ -33,6 +33,17 @@ public:
                                           double CoefPresionPrimario) = 0;
 };
 
+// Told by the case loop as it goes, by a command that shows how far it has gone.
+class AvanceCasos {
+public:
+    virtual ~AvanceCasos() = default;
+    // The cases about to be calculated, once the run has been checked.
+    virtual void Casos(std::int64_t total) = 0;
+    // After each case. False stops the loop, the engineer having asked to: no further case is
+    // calculated or listed, and the loop returns an error without text.
+    [[nodiscard]] virtual bool CasoHecho() = 0;
+};
+
 struct ContextoCalculo {
     EstadoObra &estado;
     SalidaListado &salida;
@@ -40,6 +51,8 @@ struct ContextoCalculo {
     DisenoCaso &diseno;
     // The stored reinforcement overrides of the project; nullptr when there is no such file.
     class AjustesGuardados *ajustes = nullptr;
+    // Told of every case; nullptr when nobody watches.
+    AvanceCasos *avance = nullptr;
 };
 
 } // namespace dravek

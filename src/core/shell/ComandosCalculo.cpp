@@ -24,6 +24,67 @@ std::int16_t NumeroTramoDeTexto(const std::string &texto)
     return static_cast<std::int16_t>(n);
 }
 
+void ComandosCalculo::AvanceComando::EmpiezaTramo(const std::string &texto,
+                                                  const std::string &cancelar)
+{
+    m_texto = texto;
+    m_cancelar = cancelar;
+    m_porTramos = false;
+    m_activo = true;
+    m_empezado = false;
+    m_detenido = false;
+    m_hechos = 0;
+}
+
+void ComandosCalculo::AvanceComando::EmpiezaObra(const std::string &texto,
+                                                 const std::string &cancelar, std::int64_t tramos)
+{
+    EmpiezaTramo(texto, cancelar);
+    m_porTramos = true;
+    if (m_progreso) {
+        m_progreso->Empieza(m_texto, m_cancelar, tramos);
+        m_empezado = true;
+    }
+}
+
+void ComandosCalculo::AvanceComando::Casos(std::int64_t total)
+{
+    // A run's cases are the steps of a command on that run only.
+    if (m_porTramos || !m_progreso)
+        return;
+    m_progreso->Empieza(m_texto, m_cancelar, total);
+    m_empezado = true;
+    m_hechos = 0;
+}
+
+bool ComandosCalculo::AvanceComando::Sigue()
+{
+    if (!m_detenido && m_empezado && !m_progreso->Sigue(m_hechos))
+        m_detenido = true;
+    return !m_detenido;
+}
+
+bool ComandosCalculo::AvanceComando::CasoHecho()
+{
+    if (!m_porTramos)
+        ++m_hechos;
+    return Sigue();
+}
+
+bool ComandosCalculo::AvanceComando::TramoHecho()
+{
+    ++m_hechos;
+    return Sigue();
+}
+
+void ComandosCalculo::AvanceComando::Termina()
+{
+    if (m_empezado)
+        m_progreso->Termina();
+    m_activo = false;
+    m_empezado = false;
+}
+
 ComandosCalculo::ComandosCalculo(EstadoObra &estado, ServiciosCalculo servicios)
     : m_estado(estado), m_s(servicios), m_listado(estado), m_obraAjustes(servicios.obra)
 {
@@ -37,7 +98,8 @@ ErrorCalculo ComandosCalculo::PasadaTramo()
     // without them: the engineer has been told why.
     if (m_s.obra.AjustesRehusados())
         return ErrorCalculo::Con({});
-    ContextoCalculo contexto{m_estado, m_s.salida, m_s.depuracion, m_s.diseno, ajustes};
+    ContextoCalculo contexto{m_estado,   m_s.salida, m_s.depuracion,
+                             m_s.diseno, ajustes,    m_avance.Seguido()};
     try {
         GuardaUnidadesCalculo enUnidadesCalculo(m_estado);
         std::int32_t caso = 1;
@@ -117,11 +179,14 @@ void ComandosCalculo::CalculaTramo()
     {
         std::optional<GuardaFicheroDepuracion> depuracion;
         AbreDepuracion(depuracion);
+        const std::int32_t d = m_estado.ejecucion.DesplazamientoIdioma;
+        m_avance.EmpiezaTramo(Texto(d, 1526), Texto(d, 214));
+        const FinAvance fin{m_avance};
         // A calculation that stops keeps its message in the listing too, which is shown.
         error = PasadaTramo();
         MuestraError(error);
     }
-    // A run refused before its first case has no listing to show.
+    // A run refused before its first case, or stopped by the engineer, has no listing to show.
     if (error && error.mensaje.empty())
         return;
     ponTexto(m_listado.edPantalla, m_s.salida.TextoPantalla());
@@ -152,9 +217,14 @@ bool ComandosCalculo::PasadaObra()
         DatosCabecera();
         m_estado.tramo.TramoActual = NumeroTramoDeTexto(numero);
         if (const ErrorCalculo error = PasadaTramo()) {
+            // Stopped by the engineer: nothing to tell.
+            if (m_avance.Detenido())
+                return false;
             MuestraError(error);
             return detiene();
         }
+        if (!m_avance.TramoHecho())
+            return false;
     }
     return true;
 }
@@ -175,14 +245,21 @@ void ComandosCalculo::ImprimeObra()
     m_estado.listado.NumeroPagina = 0;
     PreparaListado();
     const int mostrado = captura->edTramo.ListIndex();
+    bool detenido = false;
     {
         std::optional<GuardaFicheroDepuracion> depuracion;
         AbreDepuracion(depuracion);
+        m_avance.EmpiezaObra(Texto(d, 1527), Texto(d, 214), captura->edTramo.ListCount());
+        const FinAvance fin{m_avance};
         PasadaObra();
+        detenido = m_avance.Detenido();
     }
     // The run the engineer was on comes back, stored as it is: the pass left no change.
     if (mostrado >= 0)
         m_s.obra.CargaTramo(mostrado + 1);
+    // Stopped by the engineer: the half-made listing is not shown.
+    if (detenido)
+        return;
     // The runs calculated before a failing one keep their listing, which is shown.
     ponTexto(m_listado.edPantalla, m_s.salida.TextoPantalla());
     if (!m_s.salida.TextoPantalla().empty()) {
@@ -214,8 +291,7 @@ std::unique_ptr<frAjustes> ComandosCalculo::CargaAjustes()
     if (!ventana->Abierta()) {
         return nullptr;
     }
-    ventana->Caption =
-        std::string(9, ' ') + Texto(m_estado.ejecucion.DesplazamientoIdioma, 381);
+    ventana->Caption = std::string(9, ' ') + Texto(m_estado.ejecucion.DesplazamientoIdioma, 381);
     return ventana;
 }
 
@@ -237,6 +313,12 @@ bool ComandosCalculo::ImprimeListado()
     bool completo = true;
     std::optional<GuardaFicheroDepuracion> depuracion;
     AbreDepuracion(depuracion);
+    if (m_imprimeObraCompleta)
+        m_avance.EmpiezaObra(Texto(d, 1529), Texto(d, 214), captura->edTramo.ListCount());
+    else
+        m_avance.EmpiezaTramo(Texto(d, 1528), Texto(d, 214));
+    // Till the document has been handed over, which may take a while of its own.
+    const FinAvance fin{m_avance};
     if (m_imprimeObraCompleta) {
         const int mostrado = captura->edTramo.ListIndex();
         completo = PasadaObra();
@@ -250,7 +332,7 @@ bool ComandosCalculo::ImprimeListado()
         }
     }
     if (!completo) {
-        // Half a listing is not handed to the printer.
+        // Half a listing, stopped by the engineer too, is not handed to the printer.
         m_s.impresion.Aborta();
         return false;
     }

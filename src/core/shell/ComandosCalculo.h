@@ -12,6 +12,7 @@
 #include "core/listing/SalidaListado.h"
 #include "core/model/EstadoObra.h"
 #include "core/plataforma/Mensajes.h"
+#include "core/plataforma/Progreso.h"
 #include "core/shell/ObraAjustesCaptura.h"
 #include "core/shell/ObraEnCaptura.h"
 #include "core/shell/frEscribePantalla.h"
@@ -43,6 +44,10 @@ public:
     // when its calculation ends; null: the depuracion service alone.
     void PonFicheroDepuracion(FicheroDepuracion *fichero) { m_ficheroDepuracion = fichero; }
 
+    // The progress the calculations, listings and prints of these commands report to, and
+    // which may stop them; null: none is shown.
+    void PonProgreso(Progreso *progreso) { m_avance.PonProgreso(progreso); }
+
     // The adjustment window's logic over the run AjustaArmaduras chose, loaded, with the caption
     // of its opener; null when it did not open (the engineer was told why).
     std::unique_ptr<frAjustes> CargaAjustes();
@@ -51,6 +56,46 @@ public:
     bool ImprimeObraCompleta() const { return m_imprimeObraCompleta; }
 
 private:
+    // How far a command has gone: the cases of its one run, or the runs of the project. The
+    // case loop asks it after every case whether to go on; once the engineer has stopped the
+    // command it says no until the command ends.
+    class AvanceComando final : public AvanceCasos {
+    public:
+        void PonProgreso(Progreso *progreso) { m_progreso = progreso; }
+        // Counts the cases of the run the command calculates.
+        void EmpiezaTramo(const std::string &texto, const std::string &cancelar);
+        // Counts the project's runs.
+        void EmpiezaObra(const std::string &texto, const std::string &cancelar,
+                         std::int64_t tramos);
+        // A run of the project is done; false when the command has been stopped.
+        [[nodiscard]] bool TramoHecho();
+        bool Detenido() const { return m_detenido; }
+        // The command has ended, whole or stopped.
+        void Termina();
+        // What the case loop is handed: null outside a command that shows its progress.
+        AvanceCasos *Seguido() { return m_activo && m_progreso ? this : nullptr; }
+
+        void Casos(std::int64_t total) override;
+        [[nodiscard]] bool CasoHecho() override;
+
+    private:
+        bool Sigue();
+
+        Progreso *m_progreso = nullptr;
+        std::string m_texto;
+        std::string m_cancelar;
+        bool m_porTramos = false;
+        bool m_activo = false;
+        bool m_empezado = false; // the progress has been told of the job
+        bool m_detenido = false;
+        std::int64_t m_hechos = 0;
+    };
+    // Ends the command's progress on every way out.
+    struct FinAvance {
+        AvanceComando &avance;
+        ~FinAvance() { avance.Termina(); }
+    };
+
     // Calculates the run now in the working values with its whole ranges; the working values
     // are back in the screen's units afterwards, whatever happened.
     ErrorCalculo PasadaTramo();
@@ -75,6 +120,7 @@ private:
     FicheroDepuracion *m_ficheroDepuracion = nullptr;
     // The listing on screen belongs to the whole project: its print prints every run again.
     bool m_imprimeObraCompleta = false;
+    AvanceComando m_avance;
 };
 
 // The whole number a run box shows ("12" -> 12); 0 when it holds none or one that does not

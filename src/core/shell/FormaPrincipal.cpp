@@ -72,7 +72,9 @@ void FormaPrincipal::ElIdioma()
         if (s.size() == 1 && s[0] >= '1' && s[0] - '0' <= CuentaIdiomas()) {
             ejecucion.Idioma = static_cast<std::int16_t>(s[0] - '0');
         } else {
-            // Always Spanish: no language is in force yet.
+            // Always Spanish, its button too: no language is in force yet.
+            if (m_textosPlataforma)
+                m_textosPlataforma->PonIdioma(1);
             m_mensajes.Muestra(Texto(0, 526), BotonesMensaje::Aceptar, IconoMensaje::Ninguno, "");
         }
     }
@@ -195,6 +197,10 @@ void FormaPrincipal::PonTextosMenu()
     };
     for (const auto &[elemento, n] : textos)
         elemento->Caption = Texto(ejecucion.DesplazamientoIdioma, n);
+    // Start-up and the language list both caption the menus: the desktop's buttons and
+    // dialogs follow them into the same language.
+    if (m_textosPlataforma)
+        m_textosPlataforma->PonIdioma(ejecucion.Idioma);
 }
 
 void FormaPrincipal::GrabaIdioma(std::int16_t Idioma)

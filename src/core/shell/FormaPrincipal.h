@@ -8,6 +8,7 @@
 #include "core/plataforma/AlmacenConfiguracion.h"
 #include "core/plataforma/Mensajes.h"
 #include "core/plataforma/Temporizador.h"
+#include "core/plataforma/TextosPlataforma.h"
 #include "core/shell/MenuPrincipal.h"
 #include "core/shell/ObraEnCaptura.h"
 
@@ -25,6 +26,10 @@ public:
     // The collaborators of the commands, given once the view and the data-entry glue exist.
     // Without the data-entry window's glue (null) the project commands do nothing.
     void Conecta(ObraEnCaptura *obra, VentanasPrincipal &ventanas, ComandosCalculo *calculo);
+
+    // The desktop's own texts, put in the language of the menus whenever they are captioned;
+    // given before start-up. Null: left as they are.
+    void PonTextosPlataforma(TextosPlataforma *textos) { m_textosPlataforma = textos; }
 
     // Start-up from the program's folder (MDIForm_Load). False when the program cannot go on;
     // the engineer has been told why (a missing logo, an unreadable default-data file).
@@ -87,6 +92,7 @@ private:
     ObraEnCaptura *m_obra = nullptr;
     VentanasPrincipal *m_ventanas = nullptr;
     ComandosCalculo *m_calculo = nullptr;
+    TextosPlataforma *m_textosPlataforma = nullptr;
     MenuPrincipal m_menu;
     std::string m_caption = "DRAVEK";
     std::string m_picture;

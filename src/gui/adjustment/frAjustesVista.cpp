@@ -161,7 +161,7 @@ frAjustesVista::frAjustesVista(frAjustes &logica, QWidget *padre)
     rejilla->addLayout(salida, 1, 0, 1, 2);
 
     // The notice keeps its look; the logic says when it shows.
-    LlenaDocumento(*m_tbAviso->document(), m_logica.Aviso());
+    MuestraDocumento(*m_tbAviso, m_logica.Aviso());
     Refresca();
 }
 

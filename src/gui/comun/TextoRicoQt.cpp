@@ -9,6 +9,7 @@
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextEdit>
 
 namespace dravek::gui {
 
@@ -38,6 +39,13 @@ void LlenaDocumento(QTextDocument &documento, const DocumentoRico &rico)
             cursor.insertText(texto, formato);
         }
     }
+}
+
+void MuestraDocumento(QTextEdit &caja, const DocumentoRico &rico)
+{
+    LlenaDocumento(*caja.document(), rico);
+    caja.moveCursor(QTextCursor::Start);
+    caja.ensureCursorVisible();
 }
 
 } // namespace dravek::gui

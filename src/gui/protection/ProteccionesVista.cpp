@@ -227,7 +227,7 @@ void ProteccionesVista::Refresca()
     m_frame5->setTitle(aQt(m_logica.Frame5.Caption));
     if (!(m_logica.Nota() == m_notaMostrada)) {
         m_notaMostrada = m_logica.Nota();
-        LlenaDocumento(*m_lbNota->document(), m_notaMostrada);
+        MuestraDocumento(*m_lbNota, m_notaMostrada);
     }
     m_lbNota->setReadOnly(m_logica.lbNota.Locked);
     for (std::size_t k = 0; k < m_txpH.size(); ++k) {

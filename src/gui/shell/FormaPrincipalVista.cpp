@@ -6,20 +6,79 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPixmap>
+
+#include <algorithm>
 
 namespace dravek::gui {
 
+namespace {
+
+// The data-entry window's own size, px, which the frame's area is made to hold.
+constexpr QSize TamanoCaptura(1040, 740);
+// The most the frame takes of the smallest screen the program is used on (1280x800), px: the
+// window manager's title bar is left its room.
+constexpr QSize TamanoMaximoMarco(1280, 770);
+
+} // namespace
+
+// The frame's area: the logo painted behind the windows.
+class AreaMarco final : public QMdiArea {
+public:
+    using QMdiArea::QMdiArea;
+
+    void PonLogo(const QPixmap &logo)
+    {
+        m_logo = logo;
+        viewport()->update();
+    }
+    const QPixmap &logo() const { return m_logo; }
+
+    // Where the logo goes in the viewport: across the top quarter, scaled down when it is
+    // larger, never up. A box centred over the frame (the start-up notice) leaves it in sight
+    // there.
+    QRect Rectangulo() const
+    {
+        if (m_logo.isNull())
+            return {};
+        constexpr int Margen = 12; // px
+        const QSize sitio(viewport()->width() - 2 * Margen, viewport()->height() / 4);
+        QSize tamano = m_logo.deviceIndependentSize().toSize();
+        if (tamano.width() > sitio.width() || tamano.height() > sitio.height())
+            tamano.scale(sitio, Qt::KeepAspectRatio);
+        return {QPoint(std::max(0, (viewport()->width() - tamano.width()) / 2), Margen), tamano};
+    }
+
+protected:
+    void paintEvent(QPaintEvent *evento) override
+    {
+        QMdiArea::paintEvent(evento);
+        if (m_logo.isNull())
+            return;
+        QPainter pintor(viewport());
+        pintor.setRenderHint(QPainter::SmoothPixmapTransform);
+        pintor.drawPixmap(Rectangulo(), m_logo);
+    }
+
+private:
+    QPixmap m_logo;
+};
+
 FormaPrincipalVista::FormaPrincipalVista(FormaPrincipal &logica, QWidget *padre)
-    : QMainWindow(padre), m_logica(logica), m_logo(new QLabel(this))
+    : QMainWindow(padre), m_logica(logica), m_area(new AreaMarco(this))
 {
     setObjectName(QStringLiteral("FormaPrincipal"));
-    m_logo->setAlignment(Qt::AlignCenter);
-    m_logo->setBackgroundRole(QPalette::Base);
-    m_logo->setAutoFillBackground(true);
-    setCentralWidget(m_logo);
+    m_area->setObjectName(QStringLiteral("AreaVentanas"));
+    m_area->setBackground(palette().brush(QPalette::Base));
+    m_area->setFrameShape(QFrame::NoFrame);
+    // A window the engineer restores from its full size stays reachable whole.
+    m_area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(m_area);
 
     MenuPrincipal &m = logica.menu();
     QMenu *obras = AnadeMenu(m.MnArchivo);
@@ -50,6 +109,27 @@ FormaPrincipalVista::FormaPrincipalVista(FormaPrincipal &logica, QWidget *padre)
         connect(menu, &QMenu::aboutToShow, this, &FormaPrincipalVista::Refresca);
     qApp->installEventFilter(this);
     Refresca();
+    // Sized from the start to hold the data-entry window whole: it does not jump when a
+    // project is opened.
+    resize(QSize(TamanoCaptura.width(), TamanoCaptura.height() + menuBar()->sizeHint().height())
+               .boundedTo(TamanoMaximoMarco));
+}
+
+QMdiArea *FormaPrincipalVista::area() const
+{
+    return m_area;
+}
+
+void FormaPrincipalVista::AbreHija(QMdiSubWindow *subventana)
+{
+    m_area->addSubWindow(subventana);
+    // What the window needs beyond the area as it is, the frame takes on, up to the screen.
+    const QSize falta =
+        (subventana->widget()->size() - m_area->viewport()->size()).expandedTo(QSize(0, 0));
+    if (falta.width() > 0 || falta.height() > 0)
+        resize((size() + falta).boundedTo(TamanoMaximoMarco).expandedTo(size()));
+    subventana->showMaximized();
+    m_area->setActiveSubWindow(subventana);
 }
 
 QMenu *FormaPrincipalVista::AnadeMenu(ElementoMenu &elemento)
@@ -96,16 +176,19 @@ void FormaPrincipalVista::Refresca()
     }
     if (m_rutaLogo != aQt(m_logica.Picture())) {
         m_rutaLogo = aQt(m_logica.Picture());
-        const QPixmap imagen(m_rutaLogo);
-        m_logo->setPixmap(imagen);
-        if (!imagen.isNull())
-            resize(imagen.size().grownBy(QMargins(120, 80, 120, 80)).boundedTo(QSize(1280, 760)));
+        m_area->PonLogo(QPixmap(m_rutaLogo));
     }
+}
+
+QRect FormaPrincipalVista::RectanguloLogo() const
+{
+    const QRect r = m_area->Rectangulo();
+    return r.isEmpty() ? r : QRect(m_area->viewport()->mapToGlobal(r.topLeft()), r.size());
 }
 
 bool FormaPrincipalVista::TieneLogo() const
 {
-    return !m_logo->pixmap().isNull();
+    return !m_area->logo().isNull();
 }
 
 bool FormaPrincipalVista::eventFilter(QObject *objeto, QEvent *evento)
@@ -113,6 +196,10 @@ bool FormaPrincipalVista::eventFilter(QObject *objeto, QEvent *evento)
     // Sent to the focused widget before the shortcut map matches the key.
     if (evento->type() == QEvent::ShortcutOverride)
         Refresca();
+    // A click or a key on the data-entry window may have changed the run commands, whose
+    // states the menu bar keeps in sight: copied again once the event has been handled.
+    if (evento->type() == QEvent::MouseButtonRelease || evento->type() == QEvent::KeyRelease)
+        QMetaObject::invokeMethod(this, &FormaPrincipalVista::Refresca, Qt::QueuedConnection);
     return QMainWindow::eventFilter(objeto, evento);
 }
 

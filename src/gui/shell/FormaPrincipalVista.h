@@ -5,7 +5,8 @@
 #include <vector>
 
 class QAction;
-class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
 class QMenu;
 
 namespace dravek {
@@ -15,7 +16,8 @@ class FormaPrincipal;
 
 namespace dravek::gui {
 
-// The main window: caption, logo and menu bar from the core's FormaPrincipal. A menu item runs
+// The main window: the frame the data-entry window opens inside, with the caption, the logo
+// and the menu bar from the core's FormaPrincipal. A menu item runs
 // its command in the logic, then every item's caption and state are copied back; an item of a
 // disabled menu is disabled too, shortcut included. The data-entry window changes the run
 // items from outside: the items are copied again before a menu opens and before a shortcut is
@@ -28,8 +30,16 @@ public:
     // Copies the logic's control state into the widgets.
     void Refresca();
     bool TieneLogo() const;
+    // Where the logo is painted, in screen coordinates; empty without one.
+    QRect RectanguloLogo() const;
     // The action of a menu item, by the item's name; null when none.
     QAction *Accion(const QString &nombre) const;
+
+    // The area the frame's windows open in, its logo painted behind them.
+    QMdiArea *area() const;
+    // Places a window made for the frame in its area, over the whole of it; the frame grows,
+    // within the smallest screen the program is used on, to show the window whole.
+    void AbreHija(QMdiSubWindow *subventana);
 
 protected:
     void closeEvent(QCloseEvent *evento) override;
@@ -46,7 +56,7 @@ private:
                      const char *atajo = nullptr);
 
     FormaPrincipal &m_logica;
-    QLabel *m_logo;
+    class AreaMarco *m_area;
     QString m_rutaLogo;
     std::vector<Entrada> m_entradas;
     bool m_terminando = false;

@@ -78,7 +78,7 @@ void frmTipVista::Refresca()
     setWindowTitle(aQt(m_logica.Caption));
     if (!(m_logica.Documento() == m_mostrado)) {
         m_mostrado = m_logica.Documento();
-        LlenaDocumento(*m_rtBox1->document(), m_mostrado);
+        MuestraDocumento(*m_rtBox1, m_mostrado);
     }
     {
         const QSignalBlocker bloqueo(m_chkLoadTipsAtStartup);
