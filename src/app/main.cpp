@@ -1,4 +1,4 @@
-#include "core/engine/DisenoTubo.h"
+#include "core/design/DisenoTubo.h"
 #include "core/listing/Depuracion.h"
 #include "core/listing/SalidaListado.h"
 #include "core/model/EstadoObra.h"

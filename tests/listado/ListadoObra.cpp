@@ -31,7 +31,7 @@
 
 #include "core/engine/CalculaCasos.h"
 #include "core/engine/ContextoCalculo.h"
-#include "core/engine/DisenoTubo.h"
+#include "core/design/DisenoTubo.h"
 #include "core/engine/UnidadesCalculo.h"
 #include "core/entry/AlmacenObra.h"
 #include "core/entry/CapturaDatos.h"

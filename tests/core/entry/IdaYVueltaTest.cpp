@@ -2,7 +2,7 @@
 // opened under the other decimal separator, loaded, validated and calculated, give the same
 // values, the same boxes, the same bytes when saved again and the same listing.
 
-#include "core/engine/DisenoTubo.h"
+#include "core/design/DisenoTubo.h"
 #include "core/entry/AlmacenObra.h"
 #include "core/entry/CamposCaptura.h"
 #include "core/storage/FicheroRegistros.h"

@@ -14,7 +14,7 @@
 #include "apoyo/RelojFijo.h"
 #include "apoyo/TextoPrueba.h"
 #include "apoyo/TramoPrueba.h"
-#include "core/engine/DisenoTubo.h"
+#include "core/design/DisenoTubo.h"
 #include "core/validation/ValidacionTramo.h"
 
 namespace dravek {
