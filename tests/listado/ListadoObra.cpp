@@ -45,7 +45,7 @@
 #include "core/plataforma/Mensajes.h"
 #include "core/plataforma/Reloj.h"
 #include "core/shell/FormaPrincipal.h"
-#include "core/shell/MenuPrincipal.h"
+#include "core/entry/MenuPrincipal.h"
 #include "core/storage/Ficheros.h"
 #include "core/storage/FormasRegistro.h"
 #include "core/validation/LimpiezaTramo.h"

@@ -8,7 +8,7 @@
 #include "core/model/TextoPlano.h"
 #include "core/model/TextoRecurso.h"
 #include "core/reinforced/AjustesGuardados.h"
-#include "core/shell/MenuPrincipal.h"
+#include "core/entry/MenuPrincipal.h"
 #include "core/storage/ValoresSI.h"
 #include "core/validation/GeometriaEstandar.h"
 

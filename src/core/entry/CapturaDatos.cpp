@@ -5,7 +5,7 @@
 
 #include "core/entry/CamposCaptura.h"
 #include "core/model/TextoRecurso.h"
-#include "core/shell/MenuPrincipal.h"
+#include "core/entry/MenuPrincipal.h"
 #include "core/validation/CambioTipologia.h"
 #include "core/validation/FuncionesGenerales.h"
 #include "core/validation/GeometriaEstandar.h"

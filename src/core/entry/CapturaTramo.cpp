@@ -11,7 +11,7 @@
 #include "core/listing/FormatoNumeros.h"
 #include "core/model/TextoPlano.h"
 #include "core/model/TextoRecurso.h"
-#include "core/shell/MenuPrincipal.h"
+#include "core/entry/MenuPrincipal.h"
 #include "core/storage/FormasRegistro.h"
 #include "core/storage/RegistrosObra.h"
 #include "core/validation/CambioTipologia.h"

@@ -3,7 +3,6 @@
 #include <optional>
 
 #include "core/entry/CapturaTramo.h"
-#include "core/shell/ComandosCalculo.h"
 #include "core/validation/ValidacionTramo.h"
 
 namespace dravek {

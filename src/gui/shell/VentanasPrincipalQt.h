@@ -1,6 +1,7 @@
 #pragma once
 
-#include "core/shell/ObraEnCaptura.h"
+#include "core/entry/ObraEnCaptura.h"
+#include "core/shell/VentanasPrincipal.h"
 
 namespace dravek {
 class AlmacenConfiguracion;

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "apoyo/CapturaPrueba.h"
-#include "core/shell/MenuPrincipal.h"
+#include "core/entry/MenuPrincipal.h"
 
 namespace dravek {
 namespace {
