@@ -48,8 +48,8 @@
 #include "core/entry/MenuPrincipal.h"
 #include "core/storage/Ficheros.h"
 #include "core/storage/FormasRegistro.h"
-#include "core/validation/LimpiezaTramo.h"
-#include "core/validation/ValidacionTramo.h"
+#include "core/entry/LimpiezaTramo.h"
+#include "core/entry/ValidacionTramo.h"
 
 namespace {
 

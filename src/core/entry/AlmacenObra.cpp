@@ -9,7 +9,8 @@
 #include "core/model/TextoRecurso.h"
 #include "core/reinforced/AjustesGuardados.h"
 #include "core/entry/MenuPrincipal.h"
-#include "core/storage/ValoresSI.h"
+#include "core/entry/ListasDimensiones.h"
+#include "core/entry/ValoresSI.h"
 #include "core/validation/GeometriaEstandar.h"
 
 namespace dravek {

@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "core/entry/CapturaTramo.h"
-#include "core/validation/ValidacionTramo.h"
+#include "core/entry/ValidacionTramo.h"
 
 namespace dravek {
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/entry/ObraEnCaptura.h"
+#include "core/plataforma/TrabajoImpresion.h"
 #include "core/shell/VentanasPrincipal.h"
 
 namespace dravek {

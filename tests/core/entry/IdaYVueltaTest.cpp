@@ -8,7 +8,7 @@
 #include "core/storage/FicheroRegistros.h"
 #include "core/storage/RegistrosObra.h"
 #include "core/validation/FuncionesGenerales.h"
-#include "core/validation/ValidacionTramo.h"
+#include "core/entry/ValidacionTramo.h"
 
 #include "apoyo/ContextoPrueba.h"
 #include "apoyo/GeometriaPrueba.h"

@@ -1,4 +1,4 @@
-#include "core/validation/LimpiezaTramo.h"
+#include "core/entry/LimpiezaTramo.h"
 
 #include <gtest/gtest.h>
 

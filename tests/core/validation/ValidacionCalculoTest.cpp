@@ -15,7 +15,7 @@
 #include "apoyo/TextoPrueba.h"
 #include "apoyo/TramoPrueba.h"
 #include "core/design/DisenoTubo.h"
-#include "core/validation/ValidacionTramo.h"
+#include "core/entry/ValidacionTramo.h"
 
 namespace dravek {
 namespace {
