@@ -1,4 +1,4 @@
-#include "core/engine/DisenoTubo.h"
+#include "core/design/DisenoTubo.h"
 #include "core/entry/ObraCapturaDatos.h"
 #include "core/listing/Depuracion.h"
 #include "core/listing/SalidaListado.h"

@@ -20,7 +20,7 @@
 #include "core/entry/CapturaDatos.h"
 #include "core/model/EstadoObra.h"
 #include "core/model/TextoRecurso.h"
-#include "core/shell/MenuPrincipal.h"
+#include "core/entry/MenuPrincipal.h"
 
 namespace dravek::pruebas {
 

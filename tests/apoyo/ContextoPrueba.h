@@ -7,6 +7,7 @@
 
 #include "apoyo/ImpresoraGrabadora.h"
 #include "apoyo/RelojFijo.h"
+#include "apoyo/DisenoCasoPrueba.h"
 #include "core/engine/ContextoCalculo.h"
 #include "core/listing/SalidaListado.h"
 #include "core/model/EstadoObra.h"
@@ -24,7 +25,7 @@ public:
 };
 
 // Designs that do nothing and never fail.
-class DisenoNulo final : public DisenoCaso {
+class DisenoNulo final : public DisenoCasoPrueba {
 public:
     ErrorCalculo CalculaArmado(ContextoCalculo &, std::int32_t) override { return {}; }
     ErrorCalculo CalculaPostesado(ContextoCalculo &, std::int32_t, std::int16_t, double) override

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "apoyo/DisenoCasoPrueba.h"
 #include "core/engine/ContextoCalculo.h"
 
 #include <cstddef>
@@ -48,7 +49,7 @@ struct LlamadaDiseno {
 
 // Records every design call of the case loop. It can fail a chosen call with an error or an
 // exception, to prove what the loop does then.
-class DisenoCasoGrabador : public DisenoCaso {
+class DisenoCasoGrabador : public DisenoCasoPrueba {
 public:
     ErrorCalculo CalculaArmado(ContextoCalculo &contexto, std::int32_t numeroCaso) override
     {

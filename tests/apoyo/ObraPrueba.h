@@ -19,7 +19,7 @@
 #include "core/entry/AlmacenObra.h"
 #include "core/entry/CapturaDatos.h"
 #include "core/model/EstadoObra.h"
-#include "core/shell/MenuPrincipal.h"
+#include "core/entry/MenuPrincipal.h"
 
 namespace dravek::pruebas {
 

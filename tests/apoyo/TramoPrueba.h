@@ -5,6 +5,7 @@
 // listing, printed listing), for tests of whole calculations.
 
 #include "core/engine/CalculaCasos.h"
+#include "apoyo/DisenoCasoPrueba.h"
 #include "core/engine/ContextoCalculo.h"
 #include "core/engine/ImprimeDatosCaso.h"
 #include "core/engine/UnidadesCalculo.h"
@@ -149,7 +150,7 @@ struct CasoListado {
 // (height and DP), starting a page with its headers when the page's budget runs out. Pantalla:
 // the pressures in a block of lineasPantalla lines, paged by CabeceraCaso. Screen: the pressures.
 // On every listing it calls the case heading (ImprimeDatosCaso) as the real design does.
-class DisenoCasoBreve : public DisenoCaso {
+class DisenoCasoBreve : public DisenoCasoPrueba {
 public:
     explicit DisenoCasoBreve(std::int32_t lineasPantalla = 6) : m_lineasPantalla(lineasPantalla) {}
 

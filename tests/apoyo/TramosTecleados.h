@@ -12,7 +12,7 @@
 #include "apoyo/ObraPrueba.h"
 #include "core/entry/CapturaTramo.h"
 #include "core/listing/FormatoNumeros.h"
-#include "core/validation/LimpiezaTramo.h"
+#include "core/entry/LimpiezaTramo.h"
 
 namespace dravek::pruebas {
 

@@ -1,7 +1,7 @@
 #include "gui/plataforma/AlmacenConfiguracionQt.h"
 #include "gui/plataforma/LocalUsuarioQt.h"
 
-#include "core/shell/Registro.h"
+#include "core/storage/Registro.h"
 
 #include <gtest/gtest.h>
 

@@ -7,7 +7,7 @@
 #include "apoyo/ServicioImpresorasEnMemoria.h"
 #include "core/model/EstadoObra.h"
 #include "core/shell/Impresoras.h"
-#include "core/shell/Registro.h"
+#include "core/storage/Registro.h"
 #include "core/shell/frmAboutBox.h"
 #include "core/shell/frmTip.h"
 #include "gui/comun/TextoQt.h"

@@ -31,7 +31,7 @@
 
 #include "core/engine/CalculaCasos.h"
 #include "core/engine/ContextoCalculo.h"
-#include "core/engine/DisenoTubo.h"
+#include "core/design/DisenoTubo.h"
 #include "core/engine/UnidadesCalculo.h"
 #include "core/entry/AlmacenObra.h"
 #include "core/entry/CapturaDatos.h"
@@ -45,11 +45,11 @@
 #include "core/plataforma/Mensajes.h"
 #include "core/plataforma/Reloj.h"
 #include "core/shell/FormaPrincipal.h"
-#include "core/shell/MenuPrincipal.h"
+#include "core/entry/MenuPrincipal.h"
 #include "core/storage/Ficheros.h"
 #include "core/storage/FormasRegistro.h"
-#include "core/validation/LimpiezaTramo.h"
-#include "core/validation/ValidacionTramo.h"
+#include "core/entry/LimpiezaTramo.h"
+#include "core/entry/ValidacionTramo.h"
 
 namespace {
 

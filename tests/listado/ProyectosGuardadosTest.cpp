@@ -24,7 +24,7 @@ std::string Fijo(const std::string &nombre)
 
 std::string Registro(const std::string &bytes, std::int32_t n)
 {
-    return FicheroRegistros(bytes).Lee(n).value_or("<dañado>");
+    return FicheroRegistros(bytes).LeeRegistro(n).value_or("<dañado>");
 }
 
 TEST(ProyectosGuardados, ComoLosEscribeElPrograma)

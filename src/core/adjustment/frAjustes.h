@@ -25,7 +25,7 @@
 #include "core/plataforma/Controles.h"
 #include "core/plataforma/Mensajes.h"
 #include "core/plataforma/VentanaLogica.h"
-#include "core/shell/TextoRico.h"
+#include "core/listing/TextoRico.h"
 
 namespace dravek {
 

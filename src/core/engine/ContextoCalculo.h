@@ -21,7 +21,8 @@ struct ErrorCalculo {
     static ErrorCalculo Con(std::string texto) { return {true, std::move(texto)}; }
 };
 
-// The designs of one case, reinforced concrete or post-tensioned, each in its own module.
+// The designs of one case, reinforced concrete or post-tensioned, each in its own module. The
+// engine reaches them through this interface only: the choice of the designs sits above both.
 class DisenoCaso {
 public:
     virtual ~DisenoCaso() = default;
@@ -31,6 +32,9 @@ public:
                                           std::int32_t numeroCaso,
                                           std::int16_t FijaPresionPrimario,
                                           double CoefPresionPrimario) = 0;
+    // The post-tensioned design's page of the run data report, which the report prints
+    // before the first case.
+    virtual void ListaCaracteristicasPostesado(struct ContextoCalculo &contexto) = 0;
 };
 
 // Told by the case loop as it goes, by a command that shows how far it has gone.

@@ -1,6 +1,5 @@
 #include "core/engine/DatosTramoListado.h"
 
-#include "core/posttensioned/ListadoPostesado.h"
 
 #include <array>
 #include <cstddef>
@@ -432,7 +431,7 @@ ErrorCalculo ListaDatosTramo(ContextoCalculo &contexto, double CoeficienteImpact
     // A post-tensioned run's report goes on with its characteristics listing, which prints
     // only on the Normal kind.
     if (!esArmado) {
-        ListaCaracteristicasPostesado(contexto);
+        contexto.diseno.ListaCaracteristicasPostesado(contexto);
     }
     return {};
 }

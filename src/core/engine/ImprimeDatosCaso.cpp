@@ -10,7 +10,7 @@
 #include "core/engine/mdOvaliz.h"
 #include "core/listing/FormatoNumeros.h"
 #include "core/model/TextoRecurso.h"
-#include "core/reinforced/HipotesisArmado.h"
+#include "core/engine/HipotesisArmado.h"
 
 namespace dravek {
 

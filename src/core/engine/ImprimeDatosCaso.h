@@ -9,7 +9,7 @@
 
 #include "core/engine/ContextoCalculo.h"
 #include "core/listing/CamposTexto.h"
-#include "core/reinforced/HipotesisArmado.h"
+#include "core/engine/HipotesisArmado.h"
 
 namespace dravek {
 

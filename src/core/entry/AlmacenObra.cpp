@@ -8,8 +8,9 @@
 #include "core/model/TextoPlano.h"
 #include "core/model/TextoRecurso.h"
 #include "core/reinforced/AjustesGuardados.h"
-#include "core/shell/MenuPrincipal.h"
-#include "core/storage/ValoresSI.h"
+#include "core/entry/MenuPrincipal.h"
+#include "core/entry/ListasDimensiones.h"
+#include "core/entry/ValoresSI.h"
 #include "core/validation/GeometriaEstandar.h"
 
 namespace dravek {
@@ -643,7 +644,7 @@ bool AlmacenObra::CambiaDiseno(CapturaDatos &v, std::int16_t bloque)
     const EstadoEjecucion &e = m_estado.ejecucion;
     const auto nuevos = TextosBloque(*datos, 0, e.SeparadorDecimalLocal);
     for (const std::int32_t d : DesplazamientosDiseno) {
-        const std::optional<std::string> guardado = m_imagen.Lee(BaseBloque(bloque) + d);
+        const std::optional<std::string> guardado = m_imagen.LeeRegistro(BaseBloque(bloque) + d);
         if (!guardado ||
             NormalizaSeparador(*guardado, e) != nuevos[static_cast<std::size_t>(d - 6)]) {
             return true;

@@ -3,7 +3,7 @@
 #include "core/engine/PresionesCaso.h"
 #include "core/entry/CapturaDatos.h"
 #include "core/model/TextoRecurso.h"
-#include "core/validation/CambioTipologia.h"
+#include "core/entry/CambioTipologia.h"
 #include "core/validation/FuncionesGenerales.h"
 
 namespace dravek {

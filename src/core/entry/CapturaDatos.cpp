@@ -4,9 +4,10 @@
 #include <system_error>
 
 #include "core/entry/CamposCaptura.h"
+#include "core/entry/ListasDimensiones.h"
 #include "core/model/TextoRecurso.h"
-#include "core/shell/MenuPrincipal.h"
-#include "core/validation/CambioTipologia.h"
+#include "core/entry/MenuPrincipal.h"
+#include "core/entry/CambioTipologia.h"
 #include "core/validation/FuncionesGenerales.h"
 #include "core/validation/GeometriaEstandar.h"
 

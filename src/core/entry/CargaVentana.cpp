@@ -11,12 +11,12 @@
 #include "core/entry/AyudasManejadores.h"
 #include "core/entry/CapturaDatos.h"
 #include "core/model/TextoPlano.h"
-#include "core/shell/MenuPrincipal.h"
+#include "core/entry/MenuPrincipal.h"
 #include "core/storage/FormasRegistro.h"
 #include "core/storage/RegistrosObra.h"
-#include "core/validation/CambioTipologia.h"
-#include "core/validation/LimpiezaTramo.h"
-#include "core/validation/ValidacionTramo.h"
+#include "core/entry/CambioTipologia.h"
+#include "core/entry/LimpiezaTramo.h"
+#include "core/entry/ValidacionTramo.h"
 
 namespace dravek {
 

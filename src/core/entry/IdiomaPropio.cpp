@@ -1,7 +1,7 @@
 #include "core/entry/IdiomaPropio.h"
 
 #include "core/model/TextoRecurso.h"
-#include "core/shell/Registro.h"
+#include "core/storage/Registro.h"
 
 namespace dravek {
 

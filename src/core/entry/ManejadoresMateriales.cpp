@@ -11,7 +11,7 @@
 #include "core/entry/PatronCampos.h"
 #include "core/listing/FormatoNumeros.h"
 #include "core/model/TextoPlano.h"
-#include "core/validation/CambioTipologia.h"
+#include "core/entry/CambioTipologia.h"
 
 namespace dravek {
 

@@ -7,7 +7,7 @@
 #include "core/entry/AyudasManejadores.h"
 #include "core/entry/CapturaDatos.h"
 #include "core/entry/PatronCampos.h"
-#include "core/validation/CamposSeccion.h"
+#include "core/entry/CamposSeccion.h"
 
 namespace dravek {
 

@@ -3,8 +3,7 @@
 #include <optional>
 
 #include "core/entry/CapturaTramo.h"
-#include "core/shell/ComandosCalculo.h"
-#include "core/validation/ValidacionTramo.h"
+#include "core/entry/ValidacionTramo.h"
 
 namespace dravek {
 

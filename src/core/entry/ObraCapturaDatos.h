@@ -9,17 +9,16 @@
 
 #include "core/entry/AlmacenObra.h"
 #include "core/entry/CapturaDatos.h"
+#include "core/entry/ComandosCaptura.h"
 #include "core/entry/VistaCaptura.h"
 #include "core/model/EstadoObra.h"
 #include "core/plataforma/DialogosFichero.h"
 #include "core/plataforma/Mensajes.h"
-#include "core/shell/MenuPrincipal.h"
-#include "core/shell/ObraEnCaptura.h"
+#include "core/entry/MenuPrincipal.h"
+#include "core/entry/ObraEnCaptura.h"
 #include "core/storage/Ficheros.h"
 
 namespace dravek {
-
-class ComandosCalculo;
 
 struct ServiciosObraCaptura {
     Mensajes &mensajes;
@@ -42,7 +41,7 @@ public:
     // The collaborators that exist after this object: the view's maker, the calculation
     // commands of the window's buttons, the shell's side of a language change.
     void PonFabricaVista(FabricaVista fabrica) { m_fabrica = std::move(fabrica); }
-    void PonComandos(ComandosCalculo *comandos) { m_comandos = comandos; }
+    void PonComandos(ComandosCaptura *comandos) { m_comandos = comandos; }
     void PonEntornoIdioma(EntornoIdioma *entorno);
 
     void CargaCaptura() override;
@@ -77,7 +76,7 @@ private:
     ServiciosObraCaptura m_s;
     AlmacenObra m_almacen;
     FabricaVista m_fabrica;
-    ComandosCalculo *m_comandos = nullptr;
+    ComandosCaptura *m_comandos = nullptr;
     EntornoIdioma *m_entornoIdioma = nullptr;
     // The window of the last load. Kept after its unload, which may come from one of its own
     // buttons, until the next load replaces it.

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-#include "core/posttensioned/EstadoPostesado.h"
+#include "core/model/EstadoPostesado.h"
 
 namespace dravek {
 

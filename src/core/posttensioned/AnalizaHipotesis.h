@@ -8,7 +8,7 @@
 #include <cstdint>
 
 #include "core/model/EstadoObra.h"
-#include "core/posttensioned/EstadoPostesado.h"
+#include "core/model/EstadoPostesado.h"
 #include "core/posttensioned/FallosPostesado.h"
 
 namespace dravek {

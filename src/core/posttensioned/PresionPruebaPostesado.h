@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "core/model/EstadoObra.h"
-#include "core/posttensioned/EstadoPostesado.h"
+#include "core/model/EstadoPostesado.h"
 #include "core/posttensioned/FallosPostesado.h"
 #include "core/posttensioned/mdPreten.h"
 

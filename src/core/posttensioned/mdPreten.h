@@ -11,7 +11,7 @@
 
 #include "core/engine/mdOvaliz.h"
 #include "core/model/EstadoObra.h"
-#include "core/posttensioned/EstadoPostesado.h"
+#include "core/model/EstadoPostesado.h"
 
 namespace dravek {
 

@@ -16,7 +16,7 @@
 #include "core/plataforma/TrabajoImpresion.h"
 #include "core/plataforma/VentanaLogica.h"
 #include "core/protection/InformeAgresividad.h"
-#include "core/shell/TextoRico.h"
+#include "core/listing/TextoRico.h"
 
 namespace dravek {
 

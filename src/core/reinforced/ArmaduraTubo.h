@@ -9,7 +9,7 @@
 #include <cstdint>
 
 #include "core/engine/ContextoCalculo.h"
-#include "core/reinforced/HipotesisArmado.h"
+#include "core/engine/HipotesisArmado.h"
 #include "core/reinforced/TraccionCompuesta.h"
 
 namespace dravek {

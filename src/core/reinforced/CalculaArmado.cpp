@@ -15,7 +15,7 @@
 #include "core/reinforced/ComprobacionesArmado.h"
 #include "core/reinforced/DisponeArmadura.h"
 #include "core/reinforced/FlexionCompuesta.h"
-#include "core/reinforced/HipotesisArmado.h"
+#include "core/engine/HipotesisArmado.h"
 #include "core/reinforced/ListadoArmado.h"
 
 namespace dravek {

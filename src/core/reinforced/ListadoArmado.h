@@ -14,7 +14,7 @@
 #include "core/engine/ContextoCalculo.h"
 #include "core/listing/CamposTexto.h"
 #include "core/reinforced/AjustesGuardados.h"
-#include "core/reinforced/HipotesisArmado.h"
+#include "core/engine/HipotesisArmado.h"
 #include "core/reinforced/ListadoAvisos.h"
 
 namespace dravek {

@@ -13,8 +13,11 @@
 #include "core/model/EstadoObra.h"
 #include "core/plataforma/Mensajes.h"
 #include "core/plataforma/Progreso.h"
+#include "core/plataforma/TrabajoImpresion.h"
 #include "core/shell/ObraAjustesCaptura.h"
-#include "core/shell/ObraEnCaptura.h"
+#include "core/entry/ComandosCaptura.h"
+#include "core/entry/ObraEnCaptura.h"
+#include "core/shell/VentanasPrincipal.h"
 #include "core/shell/frEscribePantalla.h"
 
 namespace dravek {
@@ -32,13 +35,13 @@ struct ServiciosCalculo {
 // The commands that calculate: one run into the screen listing, the whole project, and the
 // opening of the reinforcement adjustment; and the print of the listing window. They own the
 // listing window.
-class ComandosCalculo {
+class ComandosCalculo final : public ComandosCaptura {
 public:
     ComandosCalculo(EstadoObra &estado, ServiciosCalculo servicios);
 
-    void CalculaTramo();
-    void ImprimeObra();
-    void AjustaArmaduras();
+    void CalculaTramo() override;
+    void ImprimeObra() override;
+    void AjustaArmaduras() override;
 
     // The debug file the calculations append to, started empty by every command and closed
     // when its calculation ends; null: the depuracion service alone.

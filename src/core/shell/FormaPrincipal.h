@@ -9,8 +9,9 @@
 #include "core/plataforma/Mensajes.h"
 #include "core/plataforma/Temporizador.h"
 #include "core/plataforma/TextosPlataforma.h"
-#include "core/shell/MenuPrincipal.h"
-#include "core/shell/ObraEnCaptura.h"
+#include "core/entry/MenuPrincipal.h"
+#include "core/entry/ObraEnCaptura.h"
+#include "core/shell/VentanasPrincipal.h"
 
 namespace dravek {
 

@@ -5,7 +5,7 @@
 // file.
 
 #include "core/adjustment/ObraAjustes.h"
-#include "core/shell/ObraEnCaptura.h"
+#include "core/entry/ObraEnCaptura.h"
 
 namespace dravek {
 

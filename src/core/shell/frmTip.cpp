@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "core/model/TextoRecurso.h"
-#include "core/shell/Registro.h"
+#include "core/storage/Registro.h"
 #include "core/validation/FuncionesGenerales.h"
 
 namespace dravek {

@@ -9,7 +9,7 @@
 #include "core/plataforma/AlmacenConfiguracion.h"
 #include "core/plataforma/Controles.h"
 #include "core/plataforma/VentanaLogica.h"
-#include "core/shell/TextoRico.h"
+#include "core/listing/TextoRico.h"
 
 namespace dravek {
 

@@ -59,7 +59,7 @@ bool FicheroAjustes::Cargado()
 
 std::optional<std::int32_t> FicheroAjustes::UltimoRegistro() const
 {
-    const std::optional<std::string> s = m_fichero.Lee(1);
+    const std::optional<std::string> s = m_fichero.LeeRegistro(1);
     if (!s) {
         return std::nullopt;
     }
@@ -76,13 +76,13 @@ std::optional<std::int32_t> FicheroAjustes::UltimoRegistro() const
 std::optional<FicheroAjustes::Entrada> FicheroAjustes::LeeEntrada(std::int16_t k) const
 {
     const auto real = [&](std::int32_t j) -> std::optional<double> {
-        const std::optional<std::string> s = m_fichero.Lee(Registro(k, j));
+        const std::optional<std::string> s = m_fichero.LeeRegistro(Registro(k, j));
         if (!s) {
             return std::nullopt;
         }
         return EstaVacio(*s) ? std::optional<double>(0.0) : LeeReal(*s, m_ejecucion);
     };
-    const std::optional<std::string> tramo = m_fichero.Lee(Registro(k, 3));
+    const std::optional<std::string> tramo = m_fichero.LeeRegistro(Registro(k, 3));
     const std::optional<double> dp = real(2);
     const std::optional<double> altura = real(7);
     if (!tramo || !dp || !altura) {
@@ -143,7 +143,7 @@ std::optional<AjusteGuardado> FicheroAjustes::LeeAjusteGuardado(std::int16_t k)
     }
     double areas[3] = {0, 0, 0};
     for (std::int32_t j = 4; j <= 6; ++j) {
-        const std::optional<std::string> s = m_fichero.Lee(Registro(k, j));
+        const std::optional<std::string> s = m_fichero.LeeRegistro(Registro(k, j));
         if (!s) {
             return std::nullopt;
         }

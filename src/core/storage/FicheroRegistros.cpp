@@ -28,7 +28,7 @@ FalloRegistro CompruebaTextoRegistro(std::string_view texto)
     return FalloRegistro::Ninguno;
 }
 
-std::optional<std::string> FicheroRegistros::Lee(std::int32_t n) const
+std::optional<std::string> FicheroRegistros::LeeRegistro(std::int32_t n) const
 {
     if (!NumeroValido(n)) {
         return std::nullopt;

@@ -35,10 +35,11 @@ public:
     FicheroRegistros() = default;
     explicit FicheroRegistros(std::string bytes) : m_bytes(std::move(bytes)) {}
 
-    // The text of record n, as UTF-8. A record never written, inside or beyond the end of the
-    // file, reads as the empty text. Nothing when the record is damaged: a length above 126, a
-    // record cut short by the end of the file, or a number outside 1..32767.
-    std::optional<std::string> Lee(std::int32_t n) const;
+    // The text of record n, as UTF-8: every reader of the two files reads through it. A record
+    // never written, inside or beyond the end of the file, reads as the empty text. Nothing when
+    // the record is damaged: a length above 126, a record cut short by the end of the file, or a
+    // number outside 1..32767.
+    std::optional<std::string> LeeRegistro(std::int32_t n) const;
 
     // Writes the text into record n, extending the file with empty records when n lies beyond
     // its end. The bytes after the text are cleared, so a record's bytes depend on its text

@@ -55,7 +55,7 @@ public:
     // The record as stored.
     std::string Texto(std::int32_t desplazamiento)
     {
-        const std::optional<std::string> s = m_fichero.Lee(m_base + desplazamiento);
+        const std::optional<std::string> s = m_fichero.LeeRegistro(m_base + desplazamiento);
         if (!s) {
             Marca(desplazamiento);
             return {};
@@ -319,21 +319,21 @@ LecturaCabecera LeeCabecera(const FicheroRegistros &fichero, const EstadoEjecuci
         return lectura;
     };
 
-    const std::optional<std::string> version = fichero.Lee(1);
+    const std::optional<std::string> version = fichero.LeeRegistro(1);
     if (!version || *version != MarcaVersion) {
         return falla(FalloCabecera::Version, 1);
     }
-    const std::optional<std::string> idioma = fichero.Lee(2);
+    const std::optional<std::string> idioma = fichero.LeeRegistro(2);
     if (!idioma || !idioma->starts_with(PrefijoIdioma)) {
         return falla(FalloCabecera::Idioma, 2);
     }
     c.TextoIdioma = ValorCabecera(*idioma, 2);
-    const std::optional<std::string> unidades = fichero.Lee(3);
+    const std::optional<std::string> unidades = fichero.LeeRegistro(3);
     if (!unidades || !unidades->starts_with(PrefijoUnidades)) {
         return falla(FalloCabecera::Unidades, 3);
     }
     c.SistemaUnidades = ValorCabecera(*unidades, LargoValorCabecera) == "MKS" ? "MKS" : "SI";
-    const std::optional<std::string> golpe = fichero.Lee(4);
+    const std::optional<std::string> golpe = fichero.LeeRegistro(4);
     if (!golpe || !golpe->starts_with(PrefijoGolpeAriete)) {
         return falla(FalloCabecera::GolpeAriete, 4);
     }

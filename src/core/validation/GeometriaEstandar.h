@@ -1,8 +1,7 @@
 #pragma once
 
 // The standard geometry of commercial pipes: whether a diameter is commercial for a typology,
-// its recommended thickness and covers, the comparison of a run's section with them, and the
-// dimension lists of the data-entry window.
+// its recommended thickness and covers, and the comparison of a run's section with them.
 
 #include <cstdint>
 
@@ -10,8 +9,6 @@
 #include "core/plataforma/Mensajes.h"
 
 namespace dravek {
-
-class CapturaDatos;
 
 enum class ModoGeometria : int {
     Comercial = 0,             // only whether the diameter is commercial for the typology
@@ -43,9 +40,5 @@ ResultadoGeometria BuscaGeometriaRecomendada(const TablasPredeterminadas &tablas
 
 // The comparison for the current run, when its diameter is commercial and its section given.
 ResultadoGeometria CompruebaGeometria(EstadoObra &estado, Mensajes &mensajes);
-
-// Fills the thickness and cover lists of the window from the group's columns: one thickness per
-// row; covers with runs of equal consecutive values collapsed.
-void CargaListasDimensiones(CapturaDatos &ventana, int grupo);
 
 } // namespace dravek

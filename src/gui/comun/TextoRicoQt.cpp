@@ -1,6 +1,6 @@
 #include "gui/comun/TextoRicoQt.h"
 
-#include "core/shell/TextoRico.h"
+#include "core/listing/TextoRico.h"
 #include "gui/comun/TextoQt.h"
 
 #include <QColor>

@@ -1,6 +1,6 @@
 #include "gui/plataforma/AlmacenConfiguracionQt.h"
 
-#include "core/shell/Registro.h"
+#include "core/storage/Registro.h"
 #include "gui/comun/TextoQt.h"
 
 #include <QByteArray>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/model/EstadoObra.h"
-#include "core/shell/ObraEnCaptura.h"
+#include "core/plataforma/TrabajoImpresion.h"
 
 #include <QString>
 #include <functional>

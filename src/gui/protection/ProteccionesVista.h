@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "core/shell/TextoRico.h"
+#include "core/listing/TextoRico.h"
 
 class QCheckBox;
 class QGroupBox;

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "core/shell/ObraEnCaptura.h"
+#include "core/entry/ObraEnCaptura.h"
+#include "core/plataforma/TrabajoImpresion.h"
+#include "core/shell/VentanasPrincipal.h"
 
 namespace dravek {
 class AlmacenConfiguracion;

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "core/shell/TextoRico.h"
+#include "core/listing/TextoRico.h"
 
 class QCheckBox;
 class QLabel;

@@ -24,7 +24,7 @@
 #include "apoyo/MensajesGrabadora.h"
 #include "apoyo/TramoPrueba.h"
 #include "core/adjustment/frAjustes.h"
-#include "core/engine/DisenoTubo.h"
+#include "core/design/DisenoTubo.h"
 #include "core/storage/FicheroAjustes.h"
 
 namespace dravek::pruebas {
@@ -96,7 +96,7 @@ private:
 };
 
 // A design that leaves the governing forces and the chosen reinforcement given here.
-class DisenoFijo final : public DisenoCaso {
+class DisenoFijo final : public DisenoCasoPrueba {
 public:
     ErrorCalculo CalculaArmado(ContextoCalculo &contexto, std::int32_t) override
     {

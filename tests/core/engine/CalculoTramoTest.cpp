@@ -6,7 +6,7 @@
 #include "apoyo/DepuracionGrabadora.h"
 #include "apoyo/ImpresoraGrabadora.h"
 #include "apoyo/TramoPrueba.h"
-#include "core/engine/DisenoTubo.h"
+#include "core/design/DisenoTubo.h"
 
 #include <gtest/gtest.h>
 

@@ -10,7 +10,7 @@
 #include "apoyo/ImpresoraGrabadora.h"
 #include "apoyo/TextoPrueba.h"
 #include "apoyo/TramoPrueba.h"
-#include "core/engine/DisenoTubo.h"
+#include "core/design/DisenoTubo.h"
 #include "core/engine/PresionesCaso.h"
 #include "core/engine/UnidadesCalculo.h"
 

@@ -4,11 +4,12 @@
 
 #include "apoyo/CarpetaPrueba.h"
 #include "apoyo/DepuracionGrabadora.h"
+#include "apoyo/DisenoCasoPrueba.h"
 #include "apoyo/ImpresoraGrabadora.h"
 #include "apoyo/RelojFijo.h"
 #include "apoyo/TramoPrueba.h"
 #include "core/engine/ContextoCalculo.h"
-#include "core/engine/DisenoTubo.h"
+#include "core/design/DisenoTubo.h"
 #include "core/listing/Depuracion.h"
 #include "core/listing/SalidaListado.h"
 #include "core/model/EstadoObra.h"
@@ -33,7 +34,7 @@ enum class Final { Bien, Error, Excepcion };
 
 // The real designs, except that the case numbered falla (counted over the run) ends the
 // calculation with an error or an exception before its design.
-class DisenoQueFalla final : public DisenoCaso {
+class DisenoQueFalla final : public pruebas::DisenoCasoPrueba {
 public:
     DisenoQueFalla(Final final, std::int32_t falla) : m_final(final), m_falla(falla) {}
 

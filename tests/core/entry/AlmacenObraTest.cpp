@@ -45,7 +45,7 @@ void AbreYCarga(ObraPrueba &o, const std::string &bytes)
 
 std::string Registro(const std::string &bytes, std::int32_t n)
 {
-    return FicheroRegistros(bytes).Lee(n).value_or("<dañado>");
+    return FicheroRegistros(bytes).LeeRegistro(n).value_or("<dañado>");
 }
 
 // A run loaded and saved again gives the bytes it was loaded from, whichever separator reads it

@@ -1,6 +1,6 @@
 #include "core/entry/CapturaDatos.h"
 #include "core/entry/CamposCaptura.h"
-#include "core/shell/MenuPrincipal.h"
+#include "core/entry/MenuPrincipal.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include "core/entry/CapturaTramo.h"
 #include "core/entry/AlmacenObra.h"
 #include "core/storage/RegistrosObra.h"
-#include "core/validation/LimpiezaTramo.h"
+#include "core/entry/LimpiezaTramo.h"
 
 #include "apoyo/ObraPrueba.h"
 #include "apoyo/TramosTecleados.h"

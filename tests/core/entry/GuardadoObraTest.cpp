@@ -50,7 +50,7 @@ MensajeMostrado Pregunta(const std::string &ruta)
 
 std::string Registro(const std::string &bytes, std::int32_t n)
 {
-    return FicheroRegistros(bytes).Lee(n).value_or("<dañado>");
+    return FicheroRegistros(bytes).LeeRegistro(n).value_or("<dañado>");
 }
 
 constexpr fs::perms SoloLecturaTodos =

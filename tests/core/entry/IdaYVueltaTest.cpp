@@ -2,13 +2,13 @@
 // opened under the other decimal separator, loaded, validated and calculated, give the same
 // values, the same boxes, the same bytes when saved again and the same listing.
 
-#include "core/engine/DisenoTubo.h"
+#include "core/design/DisenoTubo.h"
 #include "core/entry/AlmacenObra.h"
 #include "core/entry/CamposCaptura.h"
 #include "core/storage/FicheroRegistros.h"
 #include "core/storage/RegistrosObra.h"
 #include "core/validation/FuncionesGenerales.h"
-#include "core/validation/ValidacionTramo.h"
+#include "core/entry/ValidacionTramo.h"
 
 #include "apoyo/ContextoPrueba.h"
 #include "apoyo/GeometriaPrueba.h"
@@ -338,7 +338,7 @@ std::vector<std::string> TextosBloque(const std::string &bytes, std::int16_t k, 
     const FicheroRegistros f(bytes);
     std::vector<std::string> textos;
     for (int d = desde; d <= hasta; ++d) {
-        textos.push_back(f.Lee(BaseBloque(k) + d).value_or("<dañado>"));
+        textos.push_back(f.LeeRegistro(BaseBloque(k) + d).value_or("<dañado>"));
     }
     return textos;
 }
@@ -407,7 +407,7 @@ FicheroRegistros ObraDeDosTramos(const std::string &titulo)
     FicheroRegistros f(o.ficheros.Contenido(Ruta));
     f.Escribe(20, "2");
     for (int d = 7; d <= 66; ++d) {
-        f.Escribe(BaseBloque(2) + d, f.Lee(BaseBloque(1) + d).value_or(""));
+        f.Escribe(BaseBloque(2) + d, f.LeeRegistro(BaseBloque(1) + d).value_or(""));
     }
     f.Escribe(BaseBloque(2) + 6, "2"); // a block starts with the number of runs
     f.Escribe(BaseBloque(2) + 7, "2");

@@ -7,7 +7,7 @@
 #include "apoyo/AlmacenConfiguracionEnMemoria.h"
 #include "apoyo/MensajesGrabadora.h"
 #include "core/entry/IdiomaPropio.h"
-#include "core/shell/Registro.h"
+#include "core/storage/Registro.h"
 
 namespace dravek {
 namespace {

@@ -14,7 +14,7 @@
 #include "core/entry/CapturaDatos.h"
 #include "core/model/TextoRecurso.h"
 #include "core/shell/FormaPrincipal.h"
-#include "core/shell/Registro.h"
+#include "core/storage/Registro.h"
 
 namespace dravek {
 namespace {

@@ -324,7 +324,7 @@ TEST(AbreObra, LaLenguaDeLaObraNoCambiaLaDelInterfaz)
         b.estado.obra.CabeceraModificada = true;
         pulsa(b.menu().mnGrabaObra);
         const std::optional<std::string> idioma =
-            FicheroRegistros(b.ficheros.Contenido(Ruta)).Lee(2);
+            FicheroRegistros(b.ficheros.Contenido(Ruta)).LeeRegistro(2);
         ASSERT_TRUE(idioma.has_value());
         EXPECT_EQ(idioma->substr(0, 11), "IDIOMA : 1 ") << *idioma;
         pulsa(b.menu().mnCerrarObra);
@@ -732,9 +732,9 @@ TEST(ObraCapturaDatos, CierreConCambios)
         EXPECT_EQ(b.ficheros.Escrituras(Ruta), graba ? 1 : 0);
         const FicheroRegistros f(b.ficheros.Contenido(Ruta));
         if (c.cambio == Cambio::Cabecera) {
-            EXPECT_EQ(f.Lee(5).value_or(""), graba ? "Título nuevo" : "Tres tramos");
+            EXPECT_EQ(f.LeeRegistro(5).value_or(""), graba ? "Título nuevo" : "Tres tramos");
         } else {
-            EXPECT_EQ(f.Lee(BaseBloque(1) + 8).value_or(""),
+            EXPECT_EQ(f.LeeRegistro(BaseBloque(1) + 8).value_or(""),
                       graba ? "Descripción nueva" : "Primero");
         }
         if (c.orden == Orden::Salir) {
@@ -768,7 +768,7 @@ TEST(ObraCapturaDatos, SalidaConGrabacionFallida)
     b.ficheros.ArreglaEscritura(Ruta);
     b.mensajes.responde(RespuestaMensaje::Si);
     EXPECT_TRUE(b.forma.MDIForm_QueryUnload());
-    EXPECT_EQ(FicheroRegistros(b.ficheros.Contenido(Ruta)).Lee(6).value_or(""), "Otro cliente");
+    EXPECT_EQ(FicheroRegistros(b.ficheros.Contenido(Ruta)).LeeRegistro(6).value_or(""), "Otro cliente");
 }
 
 } // namespace

@@ -7,7 +7,7 @@
 
 #include "apoyo/ContextoPrueba.h"
 #include "apoyo/TramoPrueba.h"
-#include "core/engine/DisenoTubo.h"
+#include "core/design/DisenoTubo.h"
 #include "core/model/EstadoObra.h"
 
 #include <gtest/gtest.h>

@@ -5,7 +5,7 @@
 #include "core/model/TextoRecurso.h"
 #include "core/shell/ObraAjustesCaptura.h"
 #include "core/shell/PrincipalPrueba.h"
-#include "core/shell/Registro.h"
+#include "core/storage/Registro.h"
 #include "core/shell/frmTip.h"
 
 #include <gtest/gtest.h>

@@ -120,7 +120,7 @@ private:
 };
 
 // Records the run number the design is handed with each case.
-class DisenoConTramo final : public DisenoCaso {
+class DisenoConTramo final : public DisenoCasoPrueba {
 public:
     ErrorCalculo CalculaArmado(ContextoCalculo &contexto, std::int32_t numeroCaso) override
     {

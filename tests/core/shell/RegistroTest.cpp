@@ -1,4 +1,4 @@
-#include "core/shell/Registro.h"
+#include "core/storage/Registro.h"
 
 #include "apoyo/AlmacenConfiguracionEnMemoria.h"
 

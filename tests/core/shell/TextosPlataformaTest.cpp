@@ -1,5 +1,5 @@
 #include "core/shell/PrincipalPrueba.h"
-#include "core/shell/Registro.h"
+#include "core/storage/Registro.h"
 
 #include <gtest/gtest.h>
 

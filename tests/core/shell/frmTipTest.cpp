@@ -3,7 +3,7 @@
 #include "apoyo/AlmacenConfiguracionEnMemoria.h"
 #include "apoyo/TextoPrueba.h"
 #include "core/model/TextoRecurso.h"
-#include "core/shell/Registro.h"
+#include "core/storage/Registro.h"
 
 #include <gtest/gtest.h>
 

@@ -27,7 +27,7 @@ std::vector<std::string> Registros(const FicherosEnMemoria &ficheros, std::int32
     const FicheroRegistros f(ficheros.Contenido(Nombre));
     std::vector<std::string> textos;
     for (std::int32_t i = 1; i <= n; ++i) {
-        textos.push_back(f.Lee(i).value_or("<dañado>"));
+        textos.push_back(f.LeeRegistro(i).value_or("<dañado>"));
     }
     return textos;
 }

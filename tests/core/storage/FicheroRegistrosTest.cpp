@@ -74,11 +74,11 @@ TEST(FicheroRegistros, UnRegistroEsLongitudTextoYCeros)
     EXPECT_EQ(f.Escribe(2, "Año 2"), FalloRegistro::Ninguno);
     // Record 1 was never written: it exists as an empty record.
     EXPECT_EQ(f.Bytes(), std::string(128, '\0') + RegistroCrudo("A\xF1o 2"));
-    EXPECT_EQ(f.Lee(1), std::string());
-    EXPECT_EQ(f.Lee(2), std::string("Año 2"));
+    EXPECT_EQ(f.LeeRegistro(1), std::string());
+    EXPECT_EQ(f.LeeRegistro(2), std::string("Año 2"));
     // Beyond the end of the file a record reads as empty.
-    EXPECT_EQ(f.Lee(3), std::string());
-    EXPECT_EQ(f.Lee(32767), std::string());
+    EXPECT_EQ(f.LeeRegistro(3), std::string());
+    EXPECT_EQ(f.LeeRegistro(32767), std::string());
 }
 
 TEST(FicheroRegistros, ReescribirUnRegistroBorraElResto)
@@ -117,9 +117,9 @@ TEST(FicheroRegistros, TextosQueNoCaben)
     EXPECT_EQ(CompruebaTextoRegistro(enes), FalloRegistro::Ninguno);
 
     EXPECT_EQ(f.Escribe(1, cabe), FalloRegistro::Ninguno);
-    EXPECT_EQ(f.Lee(1), cabe);
+    EXPECT_EQ(f.LeeRegistro(1), cabe);
     EXPECT_EQ(f.Escribe(1, enes), FalloRegistro::Ninguno);
-    EXPECT_EQ(f.Lee(1), enes);
+    EXPECT_EQ(f.LeeRegistro(1), enes);
 }
 
 TEST(FicheroRegistros, RegistrosDanados)
@@ -127,14 +127,14 @@ TEST(FicheroRegistros, RegistrosDanados)
     // A length above 126.
     std::string largo = RegistroCrudo("x");
     largo[0] = 127;
-    EXPECT_FALSE(FicheroRegistros(largo).Lee(1).has_value());
+    EXPECT_FALSE(FicheroRegistros(largo).LeeRegistro(1).has_value());
     // A record cut short by the end of the file.
-    EXPECT_FALSE(FicheroRegistros(RegistroCrudo("cortado").substr(0, 6)).Lee(1).has_value());
+    EXPECT_FALSE(FicheroRegistros(RegistroCrudo("cortado").substr(0, 6)).LeeRegistro(1).has_value());
     // A lone length byte: the file ends inside the record's length.
-    EXPECT_FALSE(FicheroRegistros(std::string(1, '\0')).Lee(1).has_value());
+    EXPECT_FALSE(FicheroRegistros(std::string(1, '\0')).LeeRegistro(1).has_value());
     // Numbers outside the 16-bit record numbers.
-    EXPECT_FALSE(FicheroRegistros().Lee(0).has_value());
-    EXPECT_FALSE(FicheroRegistros().Lee(32768).has_value());
+    EXPECT_FALSE(FicheroRegistros().LeeRegistro(0).has_value());
+    EXPECT_FALSE(FicheroRegistros().LeeRegistro(32768).has_value());
 }
 
 TEST(FicheroRegistros, EscribirTrasUnFinalCortadoCompletaElRegistro)
@@ -142,7 +142,7 @@ TEST(FicheroRegistros, EscribirTrasUnFinalCortadoCompletaElRegistro)
     FicheroRegistros f(RegistroCrudo("uno").substr(0, 100));
     f.Escribe(2, "dos");
     EXPECT_EQ(f.Bytes().size(), 256u);
-    EXPECT_EQ(f.Lee(2), std::string("dos"));
+    EXPECT_EQ(f.LeeRegistro(2), std::string("dos"));
 }
 
 } // namespace

@@ -159,13 +159,13 @@ TEST(RegistrosObra, BloquesSolapados)
     c.NumeroTramos = 2;
     ASSERT_FALSE(EscribeRegistros(f, 1, TextosCabecera(c, ",")));
     ASSERT_FALSE(EscribeRegistros(f, BaseBloque(2) + 6, TextosBloque(dos, 2, ",")));
-    EXPECT_EQ(f.Lee(80), std::string("2"));
-    EXPECT_EQ(f.Lee(81), std::string("2"));
+    EXPECT_EQ(f.LeeRegistro(80), std::string("2"));
+    EXPECT_EQ(f.LeeRegistro(81), std::string("2"));
     const std::string bloque2 = f.Bytes().substr(80 * 128);
 
     ASSERT_FALSE(EscribeRegistros(f, BaseBloque(1) + 6, TextosBloque(BloqueEjemplo(), 2, ",")));
-    EXPECT_EQ(f.Lee(20), std::string("2"));
-    EXPECT_EQ(f.Lee(80), std::string("0"));
+    EXPECT_EQ(f.LeeRegistro(20), std::string("2"));
+    EXPECT_EQ(f.LeeRegistro(80), std::string("0"));
     EXPECT_EQ(f.Bytes().substr(80 * 128), bloque2);
 
     const LecturaCabecera l = LeeCabecera(f, Coma());

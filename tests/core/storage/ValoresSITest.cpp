@@ -1,4 +1,4 @@
-#include "core/storage/ValoresSI.h"
+#include "core/entry/ValoresSI.h"
 
 #include <gtest/gtest.h>
 

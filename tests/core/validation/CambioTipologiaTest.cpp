@@ -1,4 +1,4 @@
-#include "core/validation/CambioTipologia.h"
+#include "core/entry/CambioTipologia.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "apoyo/CapturaPrueba.h"
-#include "core/validation/LimpiezaTramo.h"
+#include "core/entry/LimpiezaTramo.h"
 
 namespace dravek {
 namespace {

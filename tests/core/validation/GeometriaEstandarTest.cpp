@@ -10,6 +10,7 @@
 
 #include "apoyo/CapturaPrueba.h"
 #include "apoyo/MensajesGrabadora.h"
+#include "core/entry/ListasDimensiones.h"
 
 namespace dravek {
 namespace {

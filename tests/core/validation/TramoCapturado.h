@@ -7,8 +7,8 @@
 #include <gtest/gtest.h>
 
 #include "VentanaValidacion.h"
-#include "core/validation/LimpiezaTramo.h"
-#include "core/validation/ValidacionTramo.h"
+#include "core/entry/LimpiezaTramo.h"
+#include "core/entry/ValidacionTramo.h"
 
 namespace dravek::pruebas {
 

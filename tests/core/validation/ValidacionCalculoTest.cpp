@@ -14,8 +14,8 @@
 #include "apoyo/RelojFijo.h"
 #include "apoyo/TextoPrueba.h"
 #include "apoyo/TramoPrueba.h"
-#include "core/engine/DisenoTubo.h"
-#include "core/validation/ValidacionTramo.h"
+#include "core/design/DisenoTubo.h"
+#include "core/entry/ValidacionTramo.h"
 
 namespace dravek {
 namespace {

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "VentanaValidacion.h"
-#include "core/validation/ValidacionTramo.h"
+#include "core/entry/ValidacionTramo.h"
 
 namespace dravek {
 namespace {

@@ -11,7 +11,7 @@
 
 #include "TramoCapturado.h"
 #include "VentanaValidacion.h"
-#include "core/validation/ValidacionTramo.h"
+#include "core/entry/ValidacionTramo.h"
 
 namespace dravek {
 namespace {

@@ -12,7 +12,7 @@
 #include "TramoCapturado.h"
 #include "VentanaValidacion.h"
 #include "apoyo/CapturaPrueba.h"
-#include "core/validation/ValidacionTramo.h"
+#include "core/entry/ValidacionTramo.h"
 
 namespace dravek {
 namespace {

@@ -15,7 +15,7 @@
 #include "apoyo/MensajesGrabadora.h"
 #include "core/entry/CapturaDatos.h"
 #include "core/model/EstadoObra.h"
-#include "core/shell/MenuPrincipal.h"
+#include "core/entry/MenuPrincipal.h"
 
 namespace dravek::pruebas {
 

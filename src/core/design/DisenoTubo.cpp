@@ -1,6 +1,7 @@
-#include "core/engine/DisenoTubo.h"
+#include "core/design/DisenoTubo.h"
 
 #include "core/posttensioned/CalculaPostesado.h"
+#include "core/posttensioned/ListadoPostesado.h"
 #include "core/reinforced/CalculaArmado.h"
 
 namespace dravek {
@@ -16,6 +17,11 @@ ErrorCalculo DisenoTubo::CalculaPostesado(ContextoCalculo &contexto, std::int32_
 {
     return dravek::CalculaPostesado(contexto, numeroCaso, FijaPresionPrimario,
                                     CoefPresionPrimario);
+}
+
+void DisenoTubo::ListaCaracteristicasPostesado(ContextoCalculo &contexto)
+{
+    dravek::ListaCaracteristicasPostesado(contexto);
 }
 
 } // namespace dravek

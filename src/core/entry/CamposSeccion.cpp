@@ -1,4 +1,4 @@
-#include "core/validation/CamposSeccion.h"
+#include "core/entry/CamposSeccion.h"
 
 #include <cmath>
 

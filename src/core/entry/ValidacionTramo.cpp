@@ -1,4 +1,4 @@
-#include "core/validation/ValidacionTramo.h"
+#include "core/entry/ValidacionTramo.h"
 
 #include <cstdint>
 #include <functional>
@@ -9,9 +9,9 @@
 #include "core/engine/PresionesCaso.h"
 #include "core/entry/CamposCaptura.h"
 #include "core/entry/CapturaDatos.h"
-#include "core/validation/AyudasValidacion.h"
-#include "core/validation/CambioTipologia.h"
-#include "core/validation/CamposSeccion.h"
+#include "core/entry/AyudasValidacion.h"
+#include "core/entry/CambioTipologia.h"
+#include "core/entry/CamposSeccion.h"
 #include "core/validation/FuncionesGenerales.h"
 #include "core/validation/GeometriaEstandar.h"
 

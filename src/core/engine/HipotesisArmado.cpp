@@ -1,4 +1,4 @@
-#include "core/reinforced/HipotesisArmado.h"
+#include "core/engine/HipotesisArmado.h"
 
 #include <cmath>
 #include <initializer_list>

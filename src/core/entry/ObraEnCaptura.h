@@ -4,7 +4,6 @@
 #include <optional>
 #include <string>
 
-#include "core/plataforma/TrabajoImpresion.h"
 #include "core/reinforced/AjustesGuardados.h"
 
 namespace dravek {
@@ -51,26 +50,6 @@ public:
     // entry without a choice; false, told, when it could not be written.
     virtual bool GrabaUnTramoPresion(double DP, std::int16_t TramoActual, double AlturaActual,
                                      const std::optional<AjusteGuardado> &eleccion) = 0;
-};
-
-// The windows that the main menu shows modally, and the end of the program: the view's side.
-class VentanasPrincipal {
-public:
-    virtual ~VentanasPrincipal() = default;
-    virtual void MuestraImpresoras() = 0;
-    virtual void MuestraCalculoHidraulico() = 0;
-    virtual void MuestraProtecciones() = 0;
-    virtual void MuestraAcercaDe() = 0;
-    // The notice window, showing the notice that ModoAdvertencia names.
-    virtual void MuestraAviso(int ModoAdvertencia) = 0;
-    // The help window on the help file's index.
-    virtual void MuestraIndiceAyuda(const std::string &ficheroAyuda) = 0;
-    // The listing window, modally; returns when it has been closed.
-    virtual void MuestraListado() = 0;
-    // The reinforcement adjustment window, modally.
-    virtual void MuestraAjustes() = 0;
-    // Closes the main window: the program ends.
-    virtual void Termina() = 0;
 };
 
 } // namespace dravek

@@ -1,4 +1,4 @@
-#include "core/shell/TextoRico.h"
+#include "core/listing/TextoRico.h"
 
 #include <algorithm>
 #include <array>

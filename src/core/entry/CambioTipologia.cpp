@@ -1,12 +1,13 @@
-#include "core/validation/CambioTipologia.h"
+#include "core/entry/CambioTipologia.h"
 
 #include <cstdint>
 
 #include "core/entry/CapturaDatos.h"
+#include "core/entry/ListasDimensiones.h"
 #include "core/listing/FormatoNumeros.h"
 #include "core/model/TextoRecurso.h"
 #include "core/validation/GeometriaEstandar.h"
-#include "core/validation/LimpiezaTramo.h"
+#include "core/entry/LimpiezaTramo.h"
 
 namespace dravek {
 

@@ -1,4 +1,4 @@
-#include "core/shell/Registro.h"
+#include "core/storage/Registro.h"
 
 #include "core/model/TextoPlano.h"
 #include "core/model/Utf8.h"

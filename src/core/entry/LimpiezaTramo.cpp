@@ -1,4 +1,4 @@
-#include "core/validation/LimpiezaTramo.h"
+#include "core/entry/LimpiezaTramo.h"
 
 #include <string>
 
@@ -7,7 +7,7 @@
 #include "core/listing/FormatoNumeros.h"
 #include "core/model/TextoPlano.h"
 #include "core/model/TextoRecurso.h"
-#include "core/validation/CambioTipologia.h"
+#include "core/entry/CambioTipologia.h"
 
 namespace dravek {
 

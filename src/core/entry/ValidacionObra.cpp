@@ -2,9 +2,9 @@
 #include <string>
 
 #include "core/entry/CapturaDatos.h"
-#include "core/validation/AyudasValidacion.h"
+#include "core/entry/AyudasValidacion.h"
 #include "core/validation/FuncionesGenerales.h"
-#include "core/validation/ValidacionTramo.h"
+#include "core/entry/ValidacionTramo.h"
 
 namespace dravek {
 

@@ -1,4 +1,4 @@
-#include "core/validation/AyudasValidacion.h"
+#include "core/entry/AyudasValidacion.h"
 
 namespace dravek::validacion {
 
