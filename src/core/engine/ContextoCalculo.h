@@ -9,6 +9,7 @@
 
 #include "core/listing/Depuracion.h"
 #include "core/listing/SalidaListado.h"
+#include "core/listing/TextosFijos.h"
 #include "core/model/EstadoObra.h"
 
 namespace dravek {
@@ -33,6 +34,14 @@ public:
                                           double CoefPresionPrimario) = 0;
 };
 
+// Kept from one case to the next of a command: the lines only the run decides, and a line
+// buffer whose memory a case reuses instead of asking for it again.
+struct MemoriaCasos {
+    TextosFijos cabeceraCaso;       // the fixed lines of the case heading on the screen
+    TextosFijos esfuerzosPostesado; // the headings of the post-tensioned hypothesis forces
+    std::string linea;              // a line being built
+};
+
 struct ContextoCalculo {
     EstadoObra &estado;
     SalidaListado &salida;
@@ -40,6 +49,7 @@ struct ContextoCalculo {
     DisenoCaso &diseno;
     // The stored reinforcement overrides of the project; nullptr when there is no such file.
     class AjustesGuardados *ajustes = nullptr;
+    MemoriaCasos memoria = {};
 };
 
 } // namespace dravek

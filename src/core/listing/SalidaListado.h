@@ -34,6 +34,9 @@ public:
     // The screen listing grows for a whole command and is emptied by the next one.
     const std::string &TextoPantalla() const { return m_pantalla; }
     void VaciaPantalla() { m_pantalla.clear(); }
+    // The screen text itself, for a listing that writes its lines and numbers straight into it
+    // rather than through a line of its own.
+    std::string &Pantalla() { return m_pantalla; }
 
     // Appends to the screen text, whatever Imprimiendo says: a line feed per blank line before,
     // the text, a line feed per line end after.
