@@ -291,8 +291,21 @@ void AnadeConvertido(std::string &destino, const Conversion &convertida, int anc
         const NumeroFijo numero(convertida.valor, d, 1, separador);
         const std::size_t caracteres = numero.Caracteres();
         const std::size_t blancos = caracteres < columnas ? columnas - caracteres : 0;
-        // Sized once and written in place: a listing formats some forty numbers a case.
-        destino.append(blancos + numero.Bytes() + unidad, ' ');
+        const std::size_t total = blancos + numero.Bytes() + unidad;
+        std::array<char, 64> campo;
+        if (total <= campo.size()) {
+            // The usual field, laid out beside and appended in one go: a listing writes some
+            // forty numbers a case.
+            char *p = std::fill_n(campo.data(), blancos, ' ');
+            p = numero.Escribe(p);
+            if (conUnidad) {
+                *p++ = ' ';
+                p = std::copy(convertida.unidad.begin(), convertida.unidad.end(), p);
+            }
+            destino.append(campo.data(), total);
+            return;
+        }
+        destino.append(total, ' ');
         numero.Escribe(destino.data() + inicio + blancos);
     }
     if (conUnidad) {
