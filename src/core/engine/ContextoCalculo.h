@@ -39,6 +39,7 @@ public:
 struct MemoriaCasos {
     TextosFijos cabeceraCaso;       // the fixed lines of the case heading on the screen
     TextosFijos esfuerzosPostesado; // the headings of the post-tensioned hypothesis forces
+    TextosFijos depuracionAnillo;   // the debug lines of the ring analysis that the run decides
     std::string linea;              // a line being built
 };
 
