@@ -2,7 +2,9 @@
 
 // The console report of Google Benchmark, followed by how the cost of one case grows with the
 // size of the run: for every benchmark that counts its cases ("casos") and their cost
-// ("s/caso") at several sizes, the cost per case of the largest size over that of the smallest.
+// ("s/caso") at several sizes, the cost per case of the largest size over that of the smallest;
+// and, where the first command is timed apart ("1er/resto"), its cost per case over that of
+// the later commands at each size.
 
 #include <benchmark/benchmark.h>
 
@@ -38,6 +40,11 @@ public:
             Medidas &m = familia[run.run_name.function_name][casos->second.value];
             m.suma += coste->second.value;
             ++m.veces;
+            if (const auto primero = run.counters.find("1er/resto");
+                primero != run.counters.end()) {
+                m.sumaPrimero += primero->second.value;
+                ++m.vecesPrimero;
+            }
         }
     }
 
@@ -46,6 +53,16 @@ public:
         benchmark::ConsoleReporter::Finalize();
         std::ostream &salida = GetOutputStream();
         for (const auto &[familia, tamanos] : m_medianas.empty() ? m_familias : m_medianas) {
+            // The first command of a session against the later ones, size by size.
+            for (const auto &[n, medidas] : tamanos) {
+                if (medidas.vecesPrimero > 0) {
+                    char linea[160];
+                    std::snprintf(linea, sizeof linea,
+                                  "%-32s primer comando / siguientes a %6.0f casos = %.2f\n",
+                                  familia.c_str(), n, medidas.MediaPrimero());
+                    salida << linea;
+                }
+            }
             if (tamanos.size() < 2) {
                 continue;
             }
@@ -63,7 +80,10 @@ private:
     struct Medidas {
         double suma = 0;
         int veces = 0;
+        double sumaPrimero = 0; // of the first command's cost per case over the later ones'
+        int vecesPrimero = 0;
         double Media() const { return suma / veces; }
+        double MediaPrimero() const { return sumaPrimero / vecesPrimero; }
     };
     // Per benchmark, per number of cases.
     std::map<std::string, std::map<double, Medidas>> m_familias;

@@ -77,7 +77,7 @@ public:
 };
 
 // Argument: fill heights of the run, four DPs each.
-void BM_ListadoNormalPdf(benchmark::State &medida)
+void ListadoNormalPdf(benchmark::State &medida, ClaseTramo clase)
 {
     QTemporaryDir carpeta;
     if (!carpeta.isValid()) {
@@ -86,7 +86,7 @@ void BM_ListadoNormalPdf(benchmark::State &medida)
     }
     const QString ruta = carpeta.filePath(QStringLiteral("listado.pdf"));
     EstadoObra estado;
-    PreparaTramo(estado, ClaseTramo::ArmadoConCamisa, static_cast<int>(medida.range(0)), 4,
+    PreparaTramo(estado, clase, static_cast<int>(medida.range(0)), 4,
                  std::string(DRAVEK_DATOS_PROGRAMA) + "/");
     RelojFijo reloj;
     DepuracionNula depuracion;
@@ -117,7 +117,18 @@ void BM_ListadoNormalPdf(benchmark::State &medida)
         paginas, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
+void BM_ListadoNormalPdf(benchmark::State &medida)
+{
+    ListadoNormalPdf(medida, ClaseTramo::ArmadoConCamisa);
+}
+
+void BM_ListadoNormalPostesadoPdf(benchmark::State &medida)
+{
+    ListadoNormalPdf(medida, ClaseTramo::Postesado);
+}
+
 BENCHMARK(BM_ListadoNormalPdf)->Arg(4)->Arg(16)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ListadoNormalPostesadoPdf)->Arg(4)->Arg(16)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace dravek::medida

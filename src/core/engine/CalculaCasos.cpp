@@ -1,7 +1,9 @@
 #include "core/engine/CalculaCasos.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 #include "core/engine/CompruebaCalculo.h"
@@ -280,6 +282,38 @@ bool SiguienteAltura(const EstadoObra &estado, double &H)
     return otra;
 }
 
+// Cases of the run: its heights times the DPs of a height, counted by the steps the loop takes.
+std::int64_t CasosDelTramo(const EstadoObra &estado)
+{
+    std::int64_t alturas = 1;
+    double H = estado.calculo.AlturaInicial;
+    while (alturas <= MaximoCasosCalculo && SiguienteAltura(estado, H)) {
+        ++alturas;
+    }
+    const double limite =
+        RangoPresionesDelTramo(estado.tramo) ? estado.tramo.DPFinalTramo : estado.obra.DPFinalObra;
+    std::int64_t presiones = 1;
+    double DP = PresionInicialCasos(estado);
+    while (presiones <= MaximoCasosCalculo &&
+           PresionSiguiente(DP, limite, estado.calculo.IncrementoPresion, DP)) {
+        ++presiones;
+    }
+    return alturas * presiones;
+}
+
+// The screen text of a run, once its second case shows what a case writes, is given room for
+// all its cases at once: grown by doubling, the text of a long run would be copied a dozen times
+// and touch twice the memory it needs, which costs the first command of a session (whose
+// memory is all fresh) more than its calculation.
+void ReservaPantalla(SalidaListado &salida, std::size_t trasPrimerCaso, std::int64_t casos)
+{
+    const std::size_t porCaso = salida.TextoPantalla().size() - trasPrimerCaso;
+    const auto restantes = static_cast<std::size_t>(std::max<std::int64_t>(casos - 2, 0));
+    // A case of a new height writes a little more than the second case.
+    const std::size_t margen = porCaso * restantes / 16;
+    salida.ReservaPantalla(porCaso * restantes + margen);
+}
+
 } // namespace
 
 ErrorCalculo CalculaCasos(ContextoCalculo &contexto, std::int32_t &numeroCaso, double altura,
@@ -323,6 +357,10 @@ ErrorCalculo CalculaCasos(ContextoCalculo &contexto, std::int32_t &numeroCaso, d
         calculo.AlturaFinal = altura;
     }
 
+    // The screen text after the run's first case, and the cases of the run.
+    std::size_t trasPrimerCaso = 0;
+    const std::int64_t casos = unSoloCaso ? 1 : CasosDelTramo(estado);
+
     // Of the live load at the current height, for the run data report.
     double coeficienteImpacto = 0;
     double H = calculo.AlturaInicial;
@@ -351,6 +389,13 @@ ErrorCalculo CalculaCasos(ContextoCalculo &contexto, std::int32_t &numeroCaso, d
             if (ErrorCalculo error =
                     CalculaUnCaso(contexto, numeroCaso, LANDA, coeficienteImpacto)) {
                 return error;
+            }
+            if (!listado.Imprimiendo && casos > 2) {
+                if (caso.ContadorCasos == 1) {
+                    trasPrimerCaso = contexto.salida.TextoPantalla().size();
+                } else if (caso.ContadorCasos == 2) {
+                    ReservaPantalla(contexto.salida, trasPrimerCaso, casos);
+                }
             }
             ++numeroCaso;
             otroCaso = SiguientePresion(estado);

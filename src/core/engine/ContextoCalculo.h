@@ -9,6 +9,7 @@
 
 #include "core/listing/Depuracion.h"
 #include "core/listing/SalidaListado.h"
+#include "core/listing/TextosFijos.h"
 #include "core/model/EstadoObra.h"
 
 namespace dravek {
@@ -48,6 +49,15 @@ public:
     [[nodiscard]] virtual bool CasoHecho() = 0;
 };
 
+// Kept from one case to the next of a command: the lines only the run decides, and a line
+// buffer whose memory a case reuses instead of asking for it again.
+struct MemoriaCasos {
+    TextosFijos cabeceraCaso;       // the fixed lines of the case heading on the screen
+    TextosFijos esfuerzosPostesado; // the headings of the post-tensioned hypothesis forces
+    TextosFijos depuracionAnillo;   // the debug lines of the ring analysis that the run decides
+    std::string linea;              // a line being built
+};
+
 struct ContextoCalculo {
     EstadoObra &estado;
     SalidaListado &salida;
@@ -57,6 +67,7 @@ struct ContextoCalculo {
     class AjustesGuardados *ajustes = nullptr;
     // Told of every case; nullptr when nobody watches.
     AvanceCasos *avance = nullptr;
+    MemoriaCasos memoria = {};
 };
 
 } // namespace dravek

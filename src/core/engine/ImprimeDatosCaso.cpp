@@ -91,12 +91,136 @@ std::string CorrigeUnidades(const std::string &texto, bool enSI)
     return resultado;
 }
 
-// The lines of the heading, the same on the screen and the printer except for the pipe block.
+// The lines of the heading that only the run decides, the same on the screen and the printer
+// except for the pipe block.
 struct LineasCabecera {
     std::string tipo;
     std::string camisa;
-    std::array<std::string, 4> instalacion;
+    std::string cuna;       // the cradle and the installation
+    std::string cargaMovil; // the live load
 };
+
+LineasCabecera LineasFijas(const EstadoObra &estado)
+{
+    const DatosTramo &tramo = estado.tramo;
+    const std::int32_t d = estado.ejecucion.DesplazamientoIdioma;
+    int tipo = 2;
+    int camisa = 2;
+    if (tramo.Tipologia == 1210) {
+        tipo = 1;
+        camisa = 1;
+    } else if (tramo.Tipologia == 2221) {
+        camisa = 3;
+    }
+    LineasCabecera l;
+    l.tipo = Texto(d, 618) + TextoEnCampo(d, CampoTipoTubo, tipo);
+    l.camisa = TextoEnCampo(d, CampoCamisa, camisa) + Blancos(6) + Texto(d, 620);
+    l.cuna = Texto(d, 623) + TextoEnCampo(d, CampoCuna, tramo.vICUNA) + Texto(d, 624) +
+             TextoEnCampo(d, CampoColocacion, EntradaColocacion(tramo.CodigoColocacion));
+    l.cargaMovil =
+        Texto(d, 628) + TextoEnCampo(d, CampoCargaMovil, tramo.TipoCargaConcentrada + 1);
+    return l;
+}
+
+// Lines of the screen heading that only the run decides, in the order they are written.
+enum FijaPantalla : std::size_t {
+    FijaTubo,       // the pipe block and the blank line under it, to the cradle line
+    FijaAltura,     // the caption of the fill height
+    FijaTrasAltura, // what follows the height on its line
+    FijaPresion,    // the caption of the internal pressure
+    FijaCargaMovil, // the live-load line
+    FijaHipotesis,  // the heading of the forces of hypothesis 1, then one per hypothesis
+    NumeroFijasPantalla = FijaHipotesis + NumeroHipotesisArmado
+};
+
+// The screen heading. Its fixed lines are built at the run's first case and kept; the height,
+// the pressure and the forces are written straight into the screen text.
+ErrorCalculo CabeceraPantalla(ContextoCalculo &contexto, const TablaHipotesis &M,
+                              const TablaHipotesis &N, ErrorCalculo error)
+{
+    const EstadoObra &estado = contexto.estado;
+    const DatosTramo &tramo = estado.tramo;
+    const EstadoEjecucion &ejecucion = estado.ejecucion;
+    const std::int32_t d = ejecucion.DesplazamientoIdioma;
+    const bool esArmado = tramo.EsArmado != Falso;
+    const bool enSI = ejecucion.SistemaUnidades == "SI";
+
+    TextosFijos &fijas = contexto.memoria.cabeceraCaso;
+    FirmaTextos firma;
+    firma.Con(d)
+        .Con(enSI)
+        .Con(std::string_view(ejecucion.SeparadorDecimalLocal))
+        .Con(tramo.Tipologia)
+        .Con(tramo.vICUNA)
+        .Con(tramo.CodigoColocacion)
+        .Con(tramo.TipoCargaConcentrada)
+        .Con(tramo.vDi)
+        .Con(tramo.ESP)
+        .Con(tramo.RECI)
+        .Con(tramo.RECE);
+    if (fijas.Renueva(firma, NumeroFijasPantalla)) {
+        const LineasCabecera l = LineasFijas(estado);
+        const auto milimetros = [&ejecucion](double metros, int decimales) {
+            return sNumeroDob(ejecucion, metros * MilimetrosPorMetro, 5, decimales, "", false) +
+                   " mm";
+        };
+        fijas[FijaTubo] =
+            "  " + l.tipo + Blancos(3) + Texto(d, 619) +
+            sNumeroDob(ejecucion, tramo.vDi * MilimetrosPorMetro, 5, 0, "", false) + " " +
+            Texto(d, 589) + "\n" +
+            // The wall thickness keeps a decimal on the screen (none on the printer).
+            Blancos(8) + l.camisa + milimetros(tramo.ESP, 1) + "\n" + Blancos(30) + Texto(d, 621) +
+            milimetros(tramo.RECI, 0) + "\n" + Blancos(30) + Texto(d, 622) +
+            milimetros(tramo.RECE, 0) + "\n\n" + l.cuna + "\n";
+        fijas[FijaAltura] = Texto(d, 625);
+        fijas[FijaTrasAltura] = " " + Texto(d, 626) + "\n";
+        fijas[FijaPresion] = Texto(d, 627);
+        fijas[FijaCargaMovil] = l.cargaMovil + "\n";
+        const std::string unidades = CorrigeUnidades(Texto(d, enSI ? 632 : 633), enSI);
+        std::string regla;
+        for (std::size_t s = 1; s <= NumeroSecciones; ++s) {
+            regla += " " + std::string(17, '-');
+        }
+        for (std::size_t h = 1; h <= NumeroHipotesisArmado; ++h) {
+            fijas[FijaHipotesis + h - 1] =
+                "\n" + Texto(d, 629) +
+                Texto(d, CampoHipotesis.primero + static_cast<std::int32_t>(h) - 1) + "\n" +
+                Texto(d, 630) + "\n" + Texto(d, 631) + "\n" + unidades + "\n" + regla + "\n";
+        }
+    }
+
+    std::string &pantalla = contexto.salida.Pantalla();
+    const ClaveNumero sinClave(ejecucion, "");
+    pantalla += fijas[FijaTubo];
+    pantalla += fijas[FijaAltura];
+    sinClave.Anade(pantalla, estado.caso.AlturaActual, 7, 2);
+    pantalla += fijas[FijaTrasAltura];
+    pantalla += fijas[FijaPresion];
+    ClaveNumero(ejecucion, "at->MPa").Anade(pantalla, estado.caso.DP, 7, 2, true);
+    pantalla += '\n';
+    pantalla += fijas[FijaCargaMovil];
+    if (error) {
+        contexto.salida.EscribePantalla(1, error.mensaje, 1);
+        return error;
+    }
+    if (!esArmado) {
+        return error;
+    }
+    const ClaveNumero momentos(ejecucion, "mT->mkN");
+    const ClaveNumero axiles(ejecucion, "T->kN");
+    for (std::size_t h = 1; h <= NumeroHipotesisArmado; ++h) {
+        pantalla += fijas[FijaHipotesis + h - 1];
+        // Five rows a case, written in place.
+        for (std::size_t s = 1; s <= NumeroSecciones; ++s) {
+            pantalla.append("  ");
+            momentos.Anade(pantalla, M[h][s], 7, 3);
+            pantalla.append("  ");
+            axiles.Anade(pantalla, N[h][s], 7, 3);
+        }
+        pantalla += '\n';
+    }
+    return error;
+}
 
 // The heading with the hypothesis forces M and N of a reinforced-concrete run, or with the
 // fault met in combining them.
@@ -111,77 +235,8 @@ ErrorCalculo Cabecera(ContextoCalculo &contexto, const TablaHipotesis &M, const 
     const bool esArmado = tramo.EsArmado != Falso;
     const bool enSI = ejecucion.SistemaUnidades == "SI";
 
-    int tipo = 2;
-    int camisa = 2;
-    if (tramo.Tipologia == 1210) {
-        tipo = 1;
-        camisa = 1;
-    } else if (tramo.Tipologia == 2221) {
-        camisa = 3;
-    }
-
-    LineasCabecera l;
-    l.tipo = Texto(d, 618) + TextoEnCampo(d, CampoTipoTubo, tipo);
-    l.camisa = TextoEnCampo(d, CampoCamisa, camisa) + Blancos(6) + Texto(d, 620);
-    l.instalacion[0] = Texto(d, 623) + TextoEnCampo(d, CampoCuna, tramo.vICUNA) + Texto(d, 624) +
-                       TextoEnCampo(d, CampoColocacion, EntradaColocacion(tramo.CodigoColocacion));
-    l.instalacion[1] = Texto(d, 625) +
-                       sNumeroDob(ejecucion, estado.caso.AlturaActual, 7, 2, "", false) + " " +
-                       Texto(d, 626);
-    l.instalacion[2] =
-        Texto(d, 627) + sNumeroDob(ejecucion, estado.caso.DP, 7, 2, "at->MPa", true);
-    l.instalacion[3] =
-        Texto(d, 628) + TextoEnCampo(d, CampoCargaMovil, tramo.TipoCargaConcentrada + 1);
-
-    const auto milimetros = [&ejecucion](double metros, int decimales) {
-        return sNumeroDob(ejecucion, metros * MilimetrosPorMetro, 5, decimales, "", false) + " mm";
-    };
-    const auto nombreHipotesis = [d](std::size_t h) {
-        return Texto(d, CampoHipotesis.primero + static_cast<std::int32_t>(h) - 1);
-    };
-
     if (!estado.listado.Imprimiendo) {
-        salida.EscribePantalla(
-            0,
-            "  " + l.tipo + Blancos(3) + Texto(d, 619) +
-                sNumeroDob(ejecucion, tramo.vDi * MilimetrosPorMetro, 5, 0, "", false) + " " +
-                Texto(d, 589),
-            1);
-        // The wall thickness keeps a decimal on the screen (none on the printer).
-        salida.EscribePantalla(0, Blancos(8) + l.camisa + milimetros(tramo.ESP, 1), 1);
-        salida.EscribePantalla(0, Blancos(30) + Texto(d, 621) + milimetros(tramo.RECI, 0), 1);
-        salida.EscribePantalla(0, Blancos(30) + Texto(d, 622) + milimetros(tramo.RECE, 0), 1);
-        salida.EscribePantalla(1, l.instalacion[0], 1);
-        for (std::size_t i = 1; i < l.instalacion.size(); ++i) {
-            salida.EscribePantalla(0, l.instalacion[i], 1);
-        }
-        if (error) {
-            salida.EscribePantalla(1, error.mensaje, 1);
-            return error;
-        }
-        if (!esArmado) {
-            return error;
-        }
-        const std::string unidades = CorrigeUnidades(Texto(d, enSI ? 632 : 633), enSI);
-        std::string regla;
-        for (std::size_t s = 1; s <= NumeroSecciones; ++s) {
-            regla += " " + std::string(17, '-');
-        }
-        for (std::size_t h = 1; h <= NumeroHipotesisArmado; ++h) {
-            salida.EscribePantalla(1, Texto(d, 629) + nombreHipotesis(h), 1);
-            salida.EscribePantalla(0, Texto(d, 630), 1);
-            salida.EscribePantalla(0, Texto(d, 631), 1);
-            salida.EscribePantalla(0, unidades, 1);
-            salida.EscribePantalla(0, regla, 1);
-            // Appended in place: five rows a case.
-            std::string fila;
-            for (std::size_t s = 1; s <= NumeroSecciones; ++s) {
-                fila.append("  ").append(sNumeroDob(ejecucion, M[h][s], 7, 3, "mT->mkN", false));
-                fila.append("  ").append(sNumeroDob(ejecucion, N[h][s], 7, 3, "T->kN", false));
-            }
-            salida.EscribePantalla(0, fila, 1);
-        }
-        return error;
+        return CabeceraPantalla(contexto, M, N, std::move(error));
     }
 
     if (estado.listado.TipoListado != ClaseListado::Pantalla) {
@@ -191,6 +246,17 @@ ErrorCalculo Cabecera(ContextoCalculo &contexto, const TablaHipotesis &M, const 
         }
         return error;
     }
+
+    const LineasCabecera l = LineasFijas(estado);
+    const std::array<std::string, 4> instalacion{
+        l.cuna,
+        Texto(d, 625) + sNumeroDob(ejecucion, estado.caso.AlturaActual, 7, 2, "", false) + " " +
+            Texto(d, 626),
+        Texto(d, 627) + sNumeroDob(ejecucion, estado.caso.DP, 7, 2, "at->MPa", true),
+        l.cargaMovil};
+    const auto milimetros = [&ejecucion](double metros, int decimales) {
+        return sNumeroDob(ejecucion, metros * MilimetrosPorMetro, 5, decimales, "", false) + " mm";
+    };
 
     salida.CabeceraCaso(estado, 5);
     salida.SaltaLineas(estado, 1);
@@ -202,7 +268,7 @@ ErrorCalculo Cabecera(ContextoCalculo &contexto, const TablaHipotesis &M, const 
 
     salida.CabeceraCaso(estado, 5);
     salida.SaltaLineas(estado, 1);
-    for (const std::string &linea : l.instalacion) {
+    for (const std::string &linea : instalacion) {
         salida.ImprimeLinea(Blancos(4) + linea);
     }
 

@@ -3,10 +3,13 @@
 #include <array>
 #include <cstddef>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/listing/Depuracion.h"
 #include "core/listing/FormatoNumeros.h"
+#include "core/listing/TextosFijos.h"
 #include "core/model/TextoRecurso.h"
 
 namespace dravek {
@@ -65,6 +68,30 @@ struct LineasArgumentos {
     std::string cargas;
 };
 
+// The third: the loads of the case, which change from case to case.
+std::string LineaCargas(const EstadoObra &estado, double vLANDA, std::int32_t vICASO, int columna)
+{
+    const std::int32_t d = estado.ejecucion.DesplazamientoIdioma;
+    const std::string &sep = estado.ejecucion.SeparadorDecimalLocal;
+    const DatosTramo &tramo = estado.tramo;
+    return LineaDepuracion(sep, columna)
+        .Anade(Texto(d, 640))
+        .Anade(vLANDA)
+        .SiguienteZona()
+        .Anade(estado.caso.vQ)
+        .SiguienteZona()
+        .Anade(tramo.vICUNA)
+        .SiguienteZona()
+        .Anade(estado.obra.TIGEN)
+        .SiguienteZona()
+        .Anade(tramo.ITIT)
+        .SiguienteZona()
+        .Anade(vICASO)
+        .SiguienteZona()
+        .Anade(estado.caso.vQH)
+        .Linea();
+}
+
 LineasArgumentos Argumentos(const EstadoObra &estado, double vLANDA, std::int32_t vICASO,
                             int columna)
 {
@@ -84,22 +111,7 @@ LineasArgumentos Argumentos(const EstadoObra &estado, double vLANDA, std::int32_
                            .SiguienteZona()
                            .Anade(tramo.vGAMAT)
                            .Linea();
-    lineas.cargas = LineaDepuracion(sep, columna)
-                        .Anade(Texto(d, 640))
-                        .Anade(vLANDA)
-                        .SiguienteZona()
-                        .Anade(estado.caso.vQ)
-                        .SiguienteZona()
-                        .Anade(tramo.vICUNA)
-                        .SiguienteZona()
-                        .Anade(estado.obra.TIGEN)
-                        .SiguienteZona()
-                        .Anade(tramo.ITIT)
-                        .SiguienteZona()
-                        .Anade(vICASO)
-                        .SiguienteZona()
-                        .Anade(estado.caso.vQH)
-                        .Linea();
+    lineas.cargas = LineaCargas(estado, vLANDA, vICASO, columna);
     return lineas;
 }
 
@@ -171,10 +183,23 @@ ErrorCalculo Ovaliz(ContextoCalculo &contexto, double vLANDA, std::int32_t vICAS
     const DatosCaso &caso = estado.caso;
 
     if (contexto.depuracion.Activa()) {
-        const LineasArgumentos depuracion = Argumentos(estado, vLANDA, vICASO, ColumnaDepuracion);
-        contexto.depuracion.EscribeLinea(depuracion.cabecera);
-        contexto.depuracion.EscribeLinea(depuracion.diametros);
-        contexto.depuracion.EscribeLinea(depuracion.cargas);
+        // The first two lines are the run's: built at its first case and kept.
+        TextosFijos &fijas = contexto.memoria.depuracionAnillo;
+        FirmaTextos firma;
+        firma.Con(estado.ejecucion.DesplazamientoIdioma)
+            .Con(std::string_view(estado.ejecucion.SeparadorDecimalLocal))
+            .Con(tramo.vDi)
+            .Con(tramo.vDE)
+            .Con(tramo.vGAMAB)
+            .Con(tramo.vGAMAT);
+        if (fijas.Renueva(firma, 2)) {
+            LineasArgumentos lineas = Argumentos(estado, vLANDA, vICASO, ColumnaDepuracion);
+            fijas[0] = std::move(lineas.cabecera);
+            fijas[1] = std::move(lineas.diametros);
+        }
+        contexto.depuracion.EscribeLinea(fijas[0]);
+        contexto.depuracion.EscribeLinea(fijas[1]);
+        contexto.depuracion.EscribeLinea(LineaCargas(estado, vLANDA, vICASO, ColumnaDepuracion));
     }
 
     const bool lista = ListaAnillo(estado);

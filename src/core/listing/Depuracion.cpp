@@ -1,5 +1,6 @@
 #include "core/listing/Depuracion.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -18,11 +19,71 @@ namespace {
 // Below 1E-04 or from 1E+15 up (the 15 significant digits) a number is written with an exponent.
 constexpr int ExponenteMinimoFijo = -4;
 
-// Appends the general format of valor; true when the decimal separator is part of it. A NaN or
-// an infinity, which no calculation should hand over, is written as the library writes it, in
-// capitals ("NAN", "INF").
-bool AnadeNumeroGeneral(std::string &destino, double valor, std::string_view separadorDecimal)
+// Room for a number in general format but its separator: a minus sign, 15 digits, up to three
+// zeros after the separator or five before it, an exponent of up to five characters.
+constexpr std::size_t BytesNumeroGeneral = 40;
+
+// Writes the general format of a finite valor from texto on (BytesNumeroGeneral bytes and the
+// separator at most) and returns the end; conSeparador tells whether the separator is part of
+// it.
+char *EscribeNumeroGeneral(char *texto, double valor, std::string_view separadorDecimal,
+                           bool &conSeparador)
 {
+    conSeparador = false;
+    // -0 is written as 0, as the old format did.
+    if (valor == 0) {
+        *texto++ = '0';
+        return texto;
+    }
+    if (valor < 0) {
+        *texto++ = '-';
+    }
+    // The C "%.15G" rule on the 15 significant digits, trailing zeros dropped.
+    const DigitosDecimales quince = QuinceDigitos(std::fabs(valor));
+    const char *digitos = quince.digitos.data();
+    const auto cuantos = static_cast<std::size_t>(quince.cuantos);
+    const int x = quince.exponente;
+    const auto separador = [&](char *p) {
+        conSeparador = true;
+        return std::copy(separadorDecimal.begin(), separadorDecimal.end(), p);
+    };
+    if (x < ExponenteMinimoFijo || x >= DigitosSignificativos) {
+        *texto++ = digitos[0];
+        if (cuantos > 1) {
+            texto = separador(texto);
+            texto = std::copy(digitos + 1, digitos + cuantos, texto);
+        }
+        *texto++ = 'E';
+        *texto++ = x < 0 ? '-' : '+';
+        const int e = x < 0 ? -x : x;
+        if (e < 10) {
+            *texto++ = '0';
+        }
+        return std::to_chars(texto, texto + 8, e).ptr;
+    }
+    if (x < 0) {
+        // ".25": no zero before the separator of a number below 1.
+        texto = separador(texto);
+        texto = std::fill_n(texto, -x - 1, '0');
+        return std::copy(digitos, digitos + cuantos, texto);
+    }
+    const auto enteros = static_cast<std::size_t>(x) + 1;
+    if (cuantos <= enteros) {
+        texto = std::copy(digitos, digitos + cuantos, texto);
+        return std::fill_n(texto, enteros - cuantos, '0');
+    }
+    texto = std::copy(digitos, digitos + enteros, texto);
+    texto = separador(texto);
+    return std::copy(digitos + enteros, digitos + cuantos, texto);
+}
+
+// Appends the general format of valor, between antes and despues (a blank each, or nothing);
+// true when the decimal separator is part of it. A NaN or an infinity, which no calculation
+// should hand over, is written as the library writes it, in capitals ("NAN", "INF").
+bool AnadeNumeroGeneral(std::string &destino, double valor, std::string_view separadorDecimal,
+                        std::string_view antes = {}, std::string_view despues = {})
+{
+    destino.append(antes);
     if (!std::isfinite(valor)) {
         std::array<char, 16> texto{};
         const auto fin = std::to_chars(texto.data(), texto.data() + texto.size(), valor,
@@ -31,56 +92,17 @@ bool AnadeNumeroGeneral(std::string &destino, double valor, std::string_view sep
             const char c = *p;
             destino.push_back(c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c);
         }
+        destino.append(despues);
         return false;
     }
-    // -0 is written as 0, as the old format did.
-    if (valor == 0) {
-        destino.push_back('0');
-        return false;
-    }
-    if (valor < 0) {
-        destino.push_back('-');
-    }
-    // The C "%.15G" rule on the 15 significant digits, trailing zeros dropped.
-    const DigitosDecimales quince = QuinceDigitos(std::fabs(valor));
-    const std::string_view digitos(quince.digitos.data(),
-                                   static_cast<std::size_t>(quince.cuantos));
-    const int x = quince.exponente;
+    // Written in place at the end of the text, which is then cut to what was written.
+    const std::size_t inicio = destino.size();
+    destino.resize(inicio + BytesNumeroGeneral + separadorDecimal.size() + despues.size());
     bool conSeparador = false;
-    if (x < ExponenteMinimoFijo || x >= DigitosSignificativos) {
-        destino.push_back(digitos[0]);
-        conSeparador = digitos.size() > 1;
-        if (conSeparador) {
-            destino.append(separadorDecimal);
-            destino.append(digitos.substr(1));
-        }
-        destino.push_back('E');
-        destino.push_back(x < 0 ? '-' : '+');
-        std::array<char, 8> exponente{};
-        const auto fin =
-            std::to_chars(exponente.data(), exponente.data() + exponente.size(), x < 0 ? -x : x);
-        if (fin.ptr - exponente.data() < 2) {
-            destino.push_back('0');
-        }
-        destino.append(exponente.data(), fin.ptr);
-    } else if (x < 0) {
-        // ".25": no zero before the separator of a number below 1.
-        conSeparador = true;
-        destino.append(separadorDecimal);
-        destino.append(static_cast<std::size_t>(-x - 1), '0');
-        destino.append(digitos);
-    } else {
-        const auto enteros = static_cast<std::size_t>(x) + 1;
-        if (digitos.size() <= enteros) {
-            destino.append(digitos);
-            destino.append(enteros - digitos.size(), '0');
-        } else {
-            conSeparador = true;
-            destino.append(digitos.substr(0, enteros));
-            destino.append(separadorDecimal);
-            destino.append(digitos.substr(enteros));
-        }
-    }
+    char *fin =
+        EscribeNumeroGeneral(destino.data() + inicio, valor, separadorDecimal, conSeparador);
+    fin = std::copy(despues.begin(), despues.end(), fin);
+    destino.resize(static_cast<std::size_t>(fin - destino.data()));
     return conSeparador;
 }
 
@@ -113,11 +135,8 @@ LineaDepuracion &LineaDepuracion::Anade(std::string_view texto)
 LineaDepuracion &LineaDepuracion::Anade(double valor)
 {
     const std::size_t inicio = m_linea.size();
-    if (!(std::signbit(valor) && valor != 0)) {
-        m_linea.push_back(' ');
-    }
-    const bool conSeparador = AnadeNumeroGeneral(m_linea, valor, m_separador);
-    m_linea.push_back(' ');
+    const std::string_view antes = std::signbit(valor) && valor != 0 ? "" : " ";
+    const bool conSeparador = AnadeNumeroGeneral(m_linea, valor, m_separador, antes, " ");
     // Every character of a number is one byte, but those of the separator.
     m_columnas += m_linea.size() - inicio - (conSeparador ? m_bytesDeMasSeparador : 0);
     return *this;

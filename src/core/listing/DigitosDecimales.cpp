@@ -56,6 +56,16 @@ constexpr std::array<double, 23> PotenciasExactas = {
     1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
     1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
+// "00" to "99", two digits at a time.
+constexpr std::array<char, 200> ParesDigitos = [] {
+    std::array<char, 200> pares{};
+    for (std::size_t i = 0; i < 100; ++i) {
+        pares[2 * i] = static_cast<char>('0' + i / 10);
+        pares[2 * i + 1] = static_cast<char>('0' + i % 10);
+    }
+    return pares;
+}();
+
 constexpr double MenorDeQuinceCifras = 1e14;
 constexpr double MenorDeDieciseisCifras = 1e15;
 
@@ -69,8 +79,8 @@ bool QuinceDigitosDirectos(double magnitud, DigitosDecimales &resultado)
 {
     // The decimal exponent from the binary one, off by one at most: log10(2) = 0.30103.
     constexpr int SesgoExponente = 1023;
-    const auto binario = static_cast<int>(std::bit_cast<std::uint64_t>(magnitud) >> 52) -
-                         SesgoExponente;
+    const auto binario =
+        static_cast<int>(std::bit_cast<std::uint64_t>(magnitud) >> 52) - SesgoExponente;
     int k = DigitosSignificativos - 1 - (binario * 30103 / 100000);
     double y = 0;
     for (int intento = 0; intento < 3; ++intento) {
@@ -105,11 +115,28 @@ bool QuinceDigitosDirectos(double magnitud, DigitosDecimales &resultado)
         cifras = static_cast<std::uint64_t>(MenorDeQuinceCifras);
         ++exponente;
     }
-    std::to_chars(resultado.digitos.data(), resultado.digitos.data() + resultado.digitos.size(),
-                  cifras);
+    // Trailing zeros dropped on the number, then its digits written two at a time from the
+    // last: cifras has 15 of them.
     int cuantos = DigitosSignificativos;
-    while (cuantos > 1 && resultado.digitos[static_cast<std::size_t>(cuantos - 1)] == '0') {
+    while (cifras % 10 == 0) {
+        cifras /= 10;
         --cuantos;
+    }
+    char *p = resultado.digitos.data() + cuantos;
+    while (cifras >= 100) {
+        const auto par = static_cast<std::size_t>(cifras % 100) * 2;
+        cifras /= 100;
+        p -= 2;
+        p[0] = ParesDigitos[par];
+        p[1] = ParesDigitos[par + 1];
+    }
+    if (cifras >= 10) {
+        const auto par = static_cast<std::size_t>(cifras) * 2;
+        p -= 2;
+        p[0] = ParesDigitos[par];
+        p[1] = ParesDigitos[par + 1];
+    } else {
+        *--p = static_cast<char>('0' + cifras);
     }
     resultado.cuantos = cuantos;
     resultado.exponente = exponente;

@@ -227,28 +227,92 @@ struct Conversion {
     int decimales = 0;
 };
 
+// The row of a key in ClavesConversion; -1 when the key is unknown.
+int BuscaClave(std::string_view ClaveConversion)
+{
+    for (std::size_t i = 0; i < ClavesConversion.size(); ++i) {
+        if (ClavesConversion[i].clave == ClaveConversion) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+Conversion ConvierteConFila(int numeroFila, bool enSI, double valor, int decimales)
+{
+    if (numeroFila < 0) {
+        return {ValorClaveDesconocida, {}, decimales};
+    }
+    const ClaveUnidad &fila = ClavesConversion[static_cast<std::size_t>(numeroFila)];
+    Conversion convertida{valor, fila.unidadMKS, AjustaDecimales(decimales, fila.decimalesMKS)};
+    if (enSI) {
+        if (fila.operacion == Operacion::Divide) {
+            convertida.valor = valor / fila.factor;
+        } else if (fila.operacion == Operacion::Multiplica) {
+            convertida.valor = valor * fila.factor;
+        }
+        convertida.unidad = fila.unidadSI;
+        convertida.decimales = AjustaDecimales(decimales, fila.decimalesSI);
+    }
+    return convertida;
+}
+
 Conversion Convierte(const EstadoEjecucion &ejecucion, double valor,
                      std::string_view ClaveConversion, int decimales)
 {
-    const bool enSI = ejecucion.SistemaUnidades == "SI";
-    for (const ClaveUnidad &fila : ClavesConversion) {
-        if (fila.clave != ClaveConversion) {
-            continue;
-        }
-        Conversion convertida{valor, fila.unidadMKS,
-                              AjustaDecimales(decimales, fila.decimalesMKS)};
-        if (enSI) {
-            if (fila.operacion == Operacion::Divide) {
-                convertida.valor = valor / fila.factor;
-            } else if (fila.operacion == Operacion::Multiplica) {
-                convertida.valor = valor * fila.factor;
+    return ConvierteConFila(BuscaClave(ClaveConversion), ejecucion.SistemaUnidades == "SI", valor,
+                            decimales);
+}
+
+// sNumeroDob of a value already converted, appended to destino in place.
+void AnadeConvertido(std::string &destino, const Conversion &convertida, int ancho,
+                     std::string_view separador, bool conUnidad)
+{
+    // Straight from the width and the decimals: the number takes at least one integer digit and
+    // is right-aligned to the width, as the mask of ancho - decimales - 2 "#", a "0", the point
+    // and the decimals would lay it out.
+    const int d = std::max(convertida.decimales, 0);
+    const std::size_t columnas = ancho > 0 ? static_cast<std::size_t>(ancho) : 0;
+    const std::size_t unidad = conUnidad ? 1 + convertida.unidad.size() : 0;
+    const std::size_t inicio = destino.size();
+
+    if (!std::isfinite(convertida.valor)) {
+        // As many stars as the mask has places: one fewer than the width when there are no
+        // decimals, the place of the point staying reserved.
+        const std::size_t almohadillas =
+            ancho - d - 2 >= 1 ? static_cast<std::size_t>(ancho - d - 2) : 0;
+        const std::size_t estrellas =
+            almohadillas + 1 + (d > 0 ? 1 + static_cast<std::size_t>(d) : 0);
+        const std::size_t blancos = estrellas < columnas ? columnas - estrellas : 0;
+        destino.append(blancos + estrellas + unidad, ' ');
+        std::fill_n(destino.begin() + static_cast<std::ptrdiff_t>(inicio + blancos), estrellas,
+                    '*');
+    } else {
+        const NumeroFijo numero(convertida.valor, d, 1, separador);
+        const std::size_t caracteres = numero.Caracteres();
+        const std::size_t blancos = caracteres < columnas ? columnas - caracteres : 0;
+        const std::size_t total = blancos + numero.Bytes() + unidad;
+        std::array<char, 64> campo;
+        if (total <= campo.size()) {
+            // The usual field, laid out beside and appended in one go: a listing writes some
+            // forty numbers a case.
+            char *p = std::fill_n(campo.data(), blancos, ' ');
+            p = numero.Escribe(p);
+            if (conUnidad) {
+                *p++ = ' ';
+                p = std::copy(convertida.unidad.begin(), convertida.unidad.end(), p);
             }
-            convertida.unidad = fila.unidadSI;
-            convertida.decimales = AjustaDecimales(decimales, fila.decimalesSI);
+            destino.append(campo.data(), total);
+            return;
         }
-        return convertida;
+        destino.append(total, ' ');
+        numero.Escribe(destino.data() + inicio + blancos);
     }
-    return {ValorClaveDesconocida, {}, decimales};
+    if (conUnidad) {
+        // After the blank left for it at the end.
+        std::copy(convertida.unidad.begin(), convertida.unidad.end(),
+                  destino.end() - static_cast<std::ptrdiff_t>(convertida.unidad.size()));
+    }
 }
 
 } // namespace
@@ -335,39 +399,23 @@ UnidadConvertida ConvierteUnidad(const EstadoEjecucion &ejecucion, double valor,
 std::string sNumeroDob(const EstadoEjecucion &ejecucion, double valor, int ancho, int decimales,
                        std::string_view ClaveConversion, bool conUnidad)
 {
-    // Straight from the width and the decimals: the number takes at least one integer digit and
-    // is right-aligned to the width, as the mask of ancho - decimales - 2 "#", a "0", the point
-    // and the decimals would lay it out.
-    const Conversion convertida = Convierte(ejecucion, valor, ClaveConversion, decimales);
-    const int d = std::max(convertida.decimales, 0);
-    const std::size_t columnas = ancho > 0 ? static_cast<std::size_t>(ancho) : 0;
-    const std::size_t unidad = conUnidad ? 1 + convertida.unidad.size() : 0;
     std::string resultado;
-
-    if (!std::isfinite(convertida.valor)) {
-        // As many stars as the mask has places: one fewer than the width when there are no
-        // decimals, the place of the point staying reserved.
-        const std::size_t almohadillas =
-            ancho - d - 2 >= 1 ? static_cast<std::size_t>(ancho - d - 2) : 0;
-        const std::size_t estrellas =
-            almohadillas + 1 + (d > 0 ? 1 + static_cast<std::size_t>(d) : 0);
-        const std::size_t blancos = estrellas < columnas ? columnas - estrellas : 0;
-        resultado.assign(blancos + estrellas + unidad, ' ');
-        std::fill_n(resultado.begin() + static_cast<std::ptrdiff_t>(blancos), estrellas, '*');
-    } else {
-        const NumeroFijo numero(convertida.valor, d, 1, ejecucion.SeparadorDecimalLocal);
-        const std::size_t caracteres = numero.Caracteres();
-        const std::size_t blancos = caracteres < columnas ? columnas - caracteres : 0;
-        // Sized once and written in place: a listing formats some forty numbers a case.
-        resultado.assign(blancos + numero.Bytes() + unidad, ' ');
-        numero.Escribe(resultado.data() + blancos);
-    }
-    if (conUnidad) {
-        // After the blank left for it at the end.
-        std::copy(convertida.unidad.begin(), convertida.unidad.end(),
-                  resultado.end() - static_cast<std::ptrdiff_t>(convertida.unidad.size()));
-    }
+    AnadeConvertido(resultado, Convierte(ejecucion, valor, ClaveConversion, decimales), ancho,
+                    ejecucion.SeparadorDecimalLocal, conUnidad);
     return resultado;
+}
+
+ClaveNumero::ClaveNumero(const EstadoEjecucion &ejecucion, std::string_view ClaveConversion)
+    : m_fila(BuscaClave(ClaveConversion)), m_enSI(ejecucion.SistemaUnidades == "SI"),
+      m_separador(ejecucion.SeparadorDecimalLocal)
+{
+}
+
+void ClaveNumero::Anade(std::string &destino, double valor, int ancho, int decimales,
+                        bool conUnidad) const
+{
+    AnadeConvertido(destino, ConvierteConFila(m_fila, m_enSI, valor, decimales), ancho,
+                    m_separador, conUnidad);
 }
 
 } // namespace dravek

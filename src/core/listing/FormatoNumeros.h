@@ -52,4 +52,21 @@ UnidadConvertida ConvierteUnidad(const EstadoEjecucion &ejecucion, double valor,
 std::string sNumeroDob(const EstadoEjecucion &ejecucion, double valor, int ancho, int decimales,
                        std::string_view ClaveConversion, bool conUnidad);
 
+// A conversion key of sNumeroDob looked up once, with the units system and the decimal
+// separator of the moment, for a listing that writes many numbers with it. It refers to the
+// key's table and to ejecucion's separator, which must outlive it.
+class ClaveNumero {
+public:
+    ClaveNumero(const EstadoEjecucion &ejecucion, std::string_view ClaveConversion);
+
+    // What sNumeroDob gives for the same arguments, appended to destino.
+    void Anade(std::string &destino, double valor, int ancho, int decimales,
+               bool conUnidad = false) const;
+
+private:
+    int m_fila; // the key's row of the conversion table; -1 for an unknown key
+    bool m_enSI;
+    std::string_view m_separador;
+};
+
 } // namespace dravek

@@ -34,6 +34,12 @@ public:
     // The screen listing grows for a whole command and is emptied by the next one.
     const std::string &TextoPantalla() const { return m_pantalla; }
     void VaciaPantalla() { m_pantalla.clear(); }
+    // The screen text itself, for a listing that writes its lines and numbers straight into it
+    // rather than through a line of its own.
+    std::string &Pantalla() { return m_pantalla; }
+    // Room for this many more bytes of screen text, made ready at once: a long run, whose
+    // cases write the same text each, asks for all it will write after its first cases.
+    void ReservaPantalla(std::size_t bytes);
 
     // Appends to the screen text, whatever Imprimiendo says: a line feed per blank line before,
     // the text, a line feed per line end after.

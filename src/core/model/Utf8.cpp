@@ -1,5 +1,8 @@
 #include "core/model/Utf8.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace dravek {
 
 std::size_t LongitudCaracterUtf8(std::string_view texto, std::size_t i)
@@ -26,10 +29,21 @@ std::size_t LongitudCaracterUtf8(std::string_view texto, std::size_t i)
 
 std::size_t CuentaCaracteresUtf8(std::string_view texto)
 {
+    // Listing lines are mostly ASCII: one byte, one character. Eight bytes at a time while
+    // none of them is above 127.
+    constexpr std::uint64_t BitsAltos = 0x8080808080808080U;
     std::size_t caracteres = 0;
     std::size_t i = 0;
     while (i < texto.size()) {
-        // Listing lines are mostly ASCII: one byte, one character.
+        if (texto.size() - i >= sizeof(std::uint64_t)) {
+            std::uint64_t ocho = 0;
+            std::memcpy(&ocho, texto.data() + i, sizeof ocho);
+            if ((ocho & BitsAltos) == 0) {
+                i += sizeof ocho;
+                caracteres += sizeof ocho;
+                continue;
+            }
+        }
         i += static_cast<unsigned char>(texto[i]) < 0x80U ? 1 : LongitudCaracterUtf8(texto, i);
         ++caracteres;
     }

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "core/listing/FormatoNumeros.h"
+#include "core/listing/TextosFijos.h"
 #include "core/model/TextoPlano.h"
 #include "core/model/TextoRecurso.h"
 #include "core/posttensioned/mdPreten.h"
@@ -426,18 +427,32 @@ void ListaEsfuerzosHipotesis(ContextoCalculo &contexto)
     const bool si = EsSI(estado.ejecucion);
 
     if (!estado.listado.Imprimiendo) {
-        hoja.Pantalla(1, hoja.T(629) + hoja.Nombre(h), 1);
-        hoja.Pantalla(0, hoja.T(630), 1);
-        hoja.Pantalla(0, hoja.T(631), 1);
-        hoja.Pantalla(0, hoja.T(si ? 632 : 633), 1);
-        hoja.Pantalla(
-            0, Blancos(1) + Guiones(17) + Blancos(1) + Guiones(17) + Blancos(1) + Guiones(17), 1);
-        std::string fila;
-        for (std::size_t s = 1; s <= NumeroSecciones; ++s) {
-            fila += Blancos(1) + hoja.F(p.MomentoHipotesis[s], 8, 2, ClaveMomentos) + Blancos(1) +
-                    hoja.F(p.AxilHipotesis[s], 8, 2, ClaveAxiles);
+        // The heading of each hypothesis is built once for the language and the units system;
+        // the row is written straight into the screen text.
+        TextosFijos &cabeceras = contexto.memoria.esfuerzosPostesado;
+        FirmaTextos firma;
+        firma.Con(estado.ejecucion.DesplazamientoIdioma).Con(si);
+        if (cabeceras.Renueva(firma, NumeroHipotesisPostesado + 1)) {
+            for (std::int16_t k = 0; k <= NumeroHipotesisPostesado; ++k) {
+                cabeceras[static_cast<std::size_t>(k)] =
+                    "\n" + hoja.T(629) + hoja.Nombre(k) + "\n" + hoja.T(630) + "\n" + hoja.T(631) +
+                    "\n" + hoja.T(si ? 632 : 633) + "\n" + Blancos(1) + Guiones(17) + Blancos(1) +
+                    Guiones(17) + Blancos(1) + Guiones(17) + "\n";
+            }
         }
-        hoja.Pantalla(0, fila, 1);
+        // Outside 1 to 6 the heading names no hypothesis, as entry 0.
+        const bool conNombre = h >= 1 && h <= NumeroHipotesisPostesado;
+        std::string &pantalla = hoja.salida().Pantalla();
+        pantalla += cabeceras[conNombre ? static_cast<std::size_t>(h) : 0];
+        const ClaveNumero momentos(estado.ejecucion, ClaveMomentos);
+        const ClaveNumero axiles(estado.ejecucion, ClaveAxiles);
+        for (std::size_t s = 1; s <= NumeroSecciones; ++s) {
+            pantalla += ' ';
+            momentos.Anade(pantalla, p.MomentoHipotesis[s], 8, 2);
+            pantalla += ' ';
+            axiles.Anade(pantalla, p.AxilHipotesis[s], 8, 2);
+        }
+        pantalla += '\n';
         return;
     }
     if (estado.listado.TipoListado != ClaseListado::Pantalla) {

@@ -3,7 +3,7 @@
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
+#include <ios>
 #include <random>
 #include <system_error>
 
@@ -61,6 +61,33 @@ bool SinPermisoEscritura(const std::string &ruta, const struct stat &datos)
            ::access(ruta.c_str(), W_OK) != 0;
 }
 
+// The whole file into bytes: its size asked once and read in one call, then whatever lies
+// beyond that size (a file that grew meanwhile, or one whose size the system does not tell) in
+// blocks until its end. bad() on the stream tells a read error.
+void LeeTodo(std::ifstream &entrada, std::string &bytes)
+{
+    bytes.clear();
+    entrada.seekg(0, std::ios::end);
+    const std::streamoff tamano = entrada.tellg();
+    entrada.seekg(0, std::ios::beg);
+    if (!entrada) {
+        // Not seekable: read from where it stands.
+        entrada.clear(entrada.rdstate() & std::ios::badbit);
+    } else if (tamano > 0) {
+        bytes.resize(static_cast<std::size_t>(tamano));
+        entrada.read(bytes.data(), static_cast<std::streamsize>(tamano));
+        bytes.resize(static_cast<std::size_t>(entrada.gcount()));
+    }
+    constexpr std::size_t Bloque = 64 * 1024;
+    std::size_t leidos = bytes.size();
+    while (entrada) {
+        bytes.resize(leidos + Bloque);
+        entrada.read(bytes.data() + leidos, static_cast<std::streamsize>(Bloque));
+        leidos += static_cast<std::size_t>(entrada.gcount());
+    }
+    bytes.resize(leidos);
+}
+
 } // namespace
 
 LecturaFichero SistemaFicherosDisco::Lee(const std::string &ruta)
@@ -89,8 +116,7 @@ LecturaFichero SistemaFicherosDisco::Lee(const std::string &ruta)
         lectura.error = DescribeErrno(ErrnoO(EACCES));
         return lectura;
     }
-    lectura.bytes.assign(std::istreambuf_iterator<char>(entrada),
-                         std::istreambuf_iterator<char>());
+    LeeTodo(entrada, lectura.bytes);
     if (entrada.bad()) {
         lectura.estado = LecturaFichero::Estado::Fallo;
         lectura.bytes.clear();

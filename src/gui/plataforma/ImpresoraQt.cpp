@@ -34,23 +34,31 @@ QPageLayout::Orientation OrientacionQt(Orientacion orientacion)
 
 } // namespace
 
-ImpresoraQt::ImpresoraQt() : m_printer(QPrinter::HighResolution)
+ImpresoraQt::ImpresoraQt() = default;
+
+QPrinter &ImpresoraQt::Printer()
 {
-    m_printer.setFullPage(false);
-    AplicaPagina();
+    if (!m_printer) {
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        m_printer->setFullPage(false);
+        AplicaPagina();
+    }
+    return *m_printer;
 }
 
 void ImpresoraQt::PonNombreImpresora(const QString &nombre)
 {
-    m_printer.setOutputFileName(QString());
-    m_printer.setOutputFormat(QPrinter::NativeFormat);
-    m_printer.setPrinterName(nombre);
+    QPrinter &printer = Printer();
+    printer.setOutputFileName(QString());
+    printer.setOutputFormat(QPrinter::NativeFormat);
+    printer.setPrinterName(nombre);
 }
 
 void ImpresoraQt::PonFicheroPdf(const QString &ruta)
 {
-    m_printer.setOutputFormat(QPrinter::PdfFormat);
-    m_printer.setOutputFileName(ruta);
+    QPrinter &printer = Printer();
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(ruta);
 }
 
 bool ImpresoraQt::PonImpresoraActual(const ImpresoraActual &actual)
@@ -60,17 +68,19 @@ bool ImpresoraQt::PonImpresoraActual(const ImpresoraActual &actual)
                            : actual.DeviceName.empty() ? QPrinterInfo::defaultPrinterName()
                                                        : aQt(actual.DeviceName);
     if (nombre.isEmpty()) {
-        m_printer.setOutputFormat(QPrinter::PdfFormat);
-        m_printer.setOutputFileName(QString());
+        QPrinter &printer = Printer();
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString());
         return false;
     }
     PonNombreImpresora(nombre);
     return true;
 }
 
-QString ImpresoraQt::NombreImpresora() const
+QString ImpresoraQt::NombreImpresora()
 {
-    return m_printer.outputFormat() == QPrinter::PdfFormat ? QString() : m_printer.printerName();
+    QPrinter &printer = Printer();
+    return printer.outputFormat() == QPrinter::PdfFormat ? QString() : printer.printerName();
 }
 
 void ImpresoraQt::AplicaPagina()
@@ -79,7 +89,7 @@ void ImpresoraQt::AplicaPagina()
         QPageSize(QPageSize::A4), OrientacionQt(m_orientacion),
         QMarginsF(MargenImpresora, MargenImpresora, MargenImpresora, MargenImpresora),
         QPageLayout::Millimeter);
-    m_printer.setPageLayout(disposicion);
+    Printer().setPageLayout(disposicion);
     m_orientacionPagina = m_orientacion;
 }
 
@@ -92,14 +102,15 @@ bool ImpresoraQt::Empieza()
         return false;
     }
     AplicaPagina();
-    m_printer.setCopyCount(m_copias);
-    if (!m_painter.begin(&m_printer)) {
+    QPrinter &printer = Printer();
+    printer.setCopyCount(m_copias);
+    if (!m_painter.begin(&printer)) {
         m_error = ErrorPropioImpresora;
         return false;
     }
     // The fonts are measured on this document's device, whose resolution may not be the last
     // one's (a PDF file, then a system printer).
-    m_pixelesPorMm = m_printer.resolution() / MilimetrosPorPulgada;
+    m_pixelesPorMm = printer.resolution() / MilimetrosPorPulgada;
     OlvidaFuentes();
     return true;
 }
@@ -134,7 +145,7 @@ std::size_t ImpresoraQt::VarianteActual()
     v.fuente.setPointSizeF(m_tamano);
     v.fuente.setBold(m_negrita);
     v.fuente.setUnderline(m_subrayado);
-    v.ascenso = QFontMetricsF(v.fuente, &m_printer).ascent();
+    v.ascenso = QFontMetricsF(v.fuente, &Printer()).ascent();
     m_fuentes.push_back(std::move(v));
     return m_fuentes.size() - 1;
 }
@@ -249,7 +260,7 @@ void ImpresoraQt::NuevaPagina()
     if (Empieza()) {
         // An orientation given during the document applies from this page on.
         AplicaPagina();
-        if (!m_printer.newPage()) {
+        if (!Printer().newPage()) {
             m_error = ErrorPropioImpresora;
         }
     }
@@ -270,11 +281,13 @@ int ImpresoraQt::FinDocumento()
 void ImpresoraQt::Aborta()
 {
     if (m_painter.isActive()) {
-        m_printer.abort();
+        m_printer->abort();
         m_painter.end();
     }
-    if (m_printer.outputFormat() == QPrinter::PdfFormat && !m_printer.outputFileName().isEmpty())
-        QFile::remove(m_printer.outputFileName());
+    // Never built: no document was begun.
+    if (m_printer && m_printer->outputFormat() == QPrinter::PdfFormat &&
+        !m_printer->outputFileName().isEmpty())
+        QFile::remove(m_printer->outputFileName());
     m_error = SinErrorImpresora;
     m_y = 0;
 }

@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <cstddef>
+#include <memory>
 #include <vector>
 
 namespace dravek::gui {
@@ -17,6 +18,9 @@ namespace dravek::gui {
 // same path: PonFicheroPdf only gives the QPrinter an output file. The page is A4 with the
 // listing's margins in both orientations, and lines advance by the listing's own line height,
 // so the pages match the paging the listing decided.
+//
+// The QPrinter is built on first use (a print, a PDF file, a printer chosen): building it loads
+// the print system's plugin and library, which would cost start-up a fifth of its time.
 class ImpresoraQt : public Impresora {
 public:
     ImpresoraQt();
@@ -31,7 +35,7 @@ public:
     bool PonImpresoraActual(const ImpresoraActual &actual);
     // What the next document will be given: the printer's name (empty for a PDF file) and its
     // copies.
-    QString NombreImpresora() const;
+    QString NombreImpresora();
     int Copias() const { return m_copias; }
 
     void PonOrientacion(Orientacion orientacion) override;
@@ -58,6 +62,8 @@ public:
 private:
     // The document starts with its first painting; false when the printer cannot start it.
     bool Empieza();
+    // The printer, built at the first call.
+    QPrinter &Printer();
     void AplicaPagina();
     double Px(double mm) const;
     int PintaImagen(const std::string &fichero, double x, double y, double ancho, double alto);
@@ -74,8 +80,9 @@ private:
     std::size_t VarianteActual();
     void OlvidaFuentes();
 
-    // Declared before the painter, which must end before the printer goes.
-    QPrinter m_printer;
+    // Declared before the painter, which must end before the printer goes. Null until
+    // Printer() is first called.
+    std::unique_ptr<QPrinter> m_printer;
     QPainter m_painter;
     Orientacion m_orientacion = Orientacion::Vertical;
     Orientacion m_orientacionPagina = Orientacion::Vertical; // of the page being painted

@@ -204,6 +204,32 @@ TEST(ImprimeDatosCaso, ArmadoEnPantallaEnAmbosSistemas)
     }
 }
 
+// The lines a heading keeps from one case to the next belong to the run, the language and the
+// units they were built for: cases of one command in turn in either system, the first again,
+// then another pipe, each shows its own.
+TEST(ImprimeDatosCaso, CasosSeguidosDeUnMismoComando)
+{
+    Banco b;
+    for (const std::string sistema : {"MKS", "SI", "MKS"}) {
+        SCOPED_TRACE(sistema);
+        b.salida.VaciaPantalla();
+        CasoArmado(b.estado, sistema);
+        EXPECT_FALSE(b.Imprime());
+        EXPECT_EQ(Lineas(b.salida.TextoPantalla()), PantallaArmado(sistema));
+    }
+    b.salida.VaciaPantalla();
+    b.estado.tramo.vDi = 0.8;
+    b.estado.tramo.Tipologia = 2221;
+    b.estado.tramo.vICUNA = 2;
+    EXPECT_FALSE(b.Imprime());
+    const std::vector<std::string> l = Lineas(b.salida.TextoPantalla());
+    ASSERT_GE(l.size(), 6U);
+    EXPECT_EQ(l[0], "  TIPO: Hormigón postesado    Diámetro interior :  800 mm");
+    EXPECT_EQ(l[1], B(8) + "camisa revestida" + B(6) + "Espesor" + B(11) + ":125.0 mm");
+    EXPECT_EQ(l[5], "  Cuna : hormigón 90º   Colocación : zanja terraplenada, relleno compactado" +
+                        B(3));
+}
+
 TEST(ImprimeDatosCaso, ArmadoEnListadoPantallaImpreso)
 {
     for (const std::string sistema : {"MKS", "SI"}) {

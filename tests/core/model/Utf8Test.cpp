@@ -25,6 +25,14 @@ TEST(Utf8, CaracteresYCodigos)
         {"\xD1OL", 3, 0xD1},
         {"\xE2\x82", 2, 0xE2},
         {"\xC0\x80", 2, 0xC0},
+        // Lines longer than eight bytes, counted eight at a time where all are ASCII: a
+        // character of several bytes at either end of such a run, or across its edge.
+        {"RECUBRIMIENTO INTERIOR", 22, 'R'},
+        {"ABCDEFGHIJKLMNOP", 16, 'A'},
+        {"ABCDEFGñHIJKLMNOP", 17, 'A'},
+        {"ñABCDEFGHIJKLMNO€", 17, 0xF1},
+        {"ABCDEFG\xE2\x82HIJKLMNOP", 18, 'A'},
+        {"ABCDEFGHIJKLMNO\xE2\x82", 17, 'A'},
     };
     for (const Caso &caso : casos) {
         SCOPED_TRACE(caso.texto);
