@@ -1,11 +1,11 @@
 #include "core/engine/DisenoTubo.h"
+#include "core/entry/ObraCapturaDatos.h"
 #include "core/listing/Depuracion.h"
 #include "core/listing/SalidaListado.h"
 #include "core/model/EstadoObra.h"
 #include "core/plataforma/Reloj.h"
 #include "core/shell/ComandosCalculo.h"
 #include "core/shell/FormaPrincipal.h"
-#include "core/entry/ObraCapturaDatos.h"
 #include "core/storage/Ficheros.h"
 #include "gui/comun/TextoQt.h"
 #include "gui/entry/CapturaDatosVista.h"
@@ -71,8 +71,8 @@ int main(int argc, char *argv[])
     });
     obra.PonEntornoIdioma(&logica);
 
-    dravek::ComandosCalculo calculo(estado,
-                                    {mensajes, salida, depuracion, diseno, obra, ventanas, trabajo});
+    dravek::ComandosCalculo calculo(
+        estado, {mensajes, salida, depuracion, diseno, obra, ventanas, trabajo});
     calculo.PonFicheroDepuracion(&depuracion);
     obra.PonComandos(&calculo);
     ventanas.PonCalculo(&calculo);

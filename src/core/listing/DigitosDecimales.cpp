@@ -69,8 +69,8 @@ bool QuinceDigitosDirectos(double magnitud, DigitosDecimales &resultado)
 {
     // The decimal exponent from the binary one, off by one at most: log10(2) = 0.30103.
     constexpr int SesgoExponente = 1023;
-    const auto binario = static_cast<int>(std::bit_cast<std::uint64_t>(magnitud) >> 52) -
-                         SesgoExponente;
+    const auto binario =
+        static_cast<int>(std::bit_cast<std::uint64_t>(magnitud) >> 52) - SesgoExponente;
     int k = DigitosSignificativos - 1 - (binario * 30103 / 100000);
     double y = 0;
     for (int intento = 0; intento < 3; ++intento) {

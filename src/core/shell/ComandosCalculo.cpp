@@ -211,8 +211,7 @@ std::unique_ptr<frAjustes> ComandosCalculo::CargaAjustes()
     if (!ventana->Abierta()) {
         return nullptr;
     }
-    ventana->Caption =
-        std::string(9, ' ') + Texto(m_estado.ejecucion.DesplazamientoIdioma, 381);
+    ventana->Caption = std::string(9, ' ') + Texto(m_estado.ejecucion.DesplazamientoIdioma, 381);
     return ventana;
 }
 

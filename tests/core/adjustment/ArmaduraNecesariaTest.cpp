@@ -20,8 +20,8 @@
 #include <string>
 
 #include "apoyo/DepuracionAjusteGrabadora.h"
-#include "core/adjustment/CasoReferencia.h"
 #include "core/adjustment/ArmaduraNecesaria.h"
+#include "core/adjustment/CasoReferencia.h"
 
 namespace dravek {
 namespace {

@@ -85,7 +85,8 @@ TEST_F(Idioma, ElegirOtraLenguaRecaptionaTodoYLaGuarda)
         EXPECT_EQ(p.estado.ejecucion.Idioma, idioma);
         EXPECT_EQ(p.estado.ejecucion.DesplazamientoIdioma, d);
         EXPECT_EQ(idiomaGuardado(), std::to_string(idioma));
-        EXPECT_EQ(entorno.FicheroAyuda(), p.figura(idioma == 1 ? "Dravekesp.html" : "Draveking.html"));
+        EXPECT_EQ(entorno.FicheroAyuda(),
+                  p.figura(idioma == 1 ? "Dravekesp.html" : "Draveking.html"));
 
         // The language list in the new language, showing the choice.
         const std::vector<std::string> lenguas =
@@ -197,8 +198,8 @@ TEST(IdiomaDelPrograma, UnAlmacenQueNoEscribeNoImpideElCambioYLoDice)
     p.mensajes.responde(RespuestaMensaje::Aceptar);
     ponIndice(p.captura.edIdioma, 1);
     EXPECT_EQ(p.mensajes.mostrados(),
-              (std::vector<MensajeMostrado>{{Texto(5000, 1480), BotonesMensaje::Aceptar,
-                                             IconoMensaje::Exclamacion, ""}}));
+              (std::vector<MensajeMostrado>{
+                  {Texto(5000, 1480), BotonesMensaje::Aceptar, IconoMensaje::Exclamacion, ""}}));
     EXPECT_EQ(p.estado.ejecucion.Idioma, 2);
     EXPECT_EQ(entorno.menu().mnGrabaTramo.Caption, Texto(5000, 1057));
     EXPECT_EQ(

@@ -6,8 +6,8 @@
 #include "core/model/TextoRecurso.h"
 #include "core/plataforma/Impresora.h"
 
-#include <unistd.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
@@ -426,8 +426,8 @@ TEST(FicherosPrograma, LaConstruccionLosCopiaJuntoAlPrograma)
 TEST(FigurasDelPrograma, ElGuionLasReproduceByteAByte)
 {
     // A folder of this process's own: test runs of other build trees may draw at the same time.
-    const fs::path carpeta = fs::temp_directory_path() /
-                             ("dravek_figuras_reproducidas_" + std::to_string(::getpid()));
+    const fs::path carpeta =
+        fs::temp_directory_path() / ("dravek_figuras_reproducidas_" + std::to_string(::getpid()));
     fs::remove_all(carpeta);
     const std::string orden = std::string("\"") + DRAVEK_PYTHON + "\" \"" + DRAVEK_RAIZ +
                               "/tools/figuras/figuras.py\" --tabla \"" + DRAVEK_RAIZ +
