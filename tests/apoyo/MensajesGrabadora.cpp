@@ -4,6 +4,51 @@
 
 namespace dravek::pruebas {
 
+namespace {
+
+const char *Nombre(BotonesMensaje b)
+{
+    switch (b) {
+    case BotonesMensaje::Aceptar:
+        return "Aceptar";
+    case BotonesMensaje::AceptarCancelar:
+        return "AceptarCancelar";
+    case BotonesMensaje::SiNo:
+        return "SiNo";
+    case BotonesMensaje::SiNoCancelar:
+        return "SiNoCancelar";
+    case BotonesMensaje::ReintentarCancelar:
+        return "ReintentarCancelar";
+    }
+    return "?";
+}
+
+const char *Nombre(IconoMensaje i)
+{
+    switch (i) {
+    case IconoMensaje::Ninguno:
+        return "Ninguno";
+    case IconoMensaje::Critico:
+        return "Critico";
+    case IconoMensaje::Pregunta:
+        return "Pregunta";
+    case IconoMensaje::Exclamacion:
+        return "Exclamacion";
+    case IconoMensaje::Informacion:
+        return "Informacion";
+    }
+    return "?";
+}
+
+} // namespace
+
+void PrintTo(const MensajeMostrado &m, std::ostream *os)
+{
+    // The texts as they stand (accents and line breaks too), for the engineer's eye.
+    *os << "{\"" << m.texto << "\", " << Nombre(m.botones) << ", " << Nombre(m.icono) << ", \""
+        << m.titulo << "\"}";
+}
+
 MensajesGrabadora::~MensajesGrabadora()
 {
     if (m_guion == Guion::Estricto && !m_respuestas.empty()) {

@@ -3,6 +3,7 @@
 #include "core/plataforma/Mensajes.h"
 
 #include <deque>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,9 @@ struct MensajeMostrado {
 
     bool operator==(const MensajeMostrado &) const = default;
 };
+
+// A recorded box reads in a failed comparison as its text, buttons, icon and title, not as bytes.
+void PrintTo(const MensajeMostrado &m, std::ostream *os);
 
 // How strictly the script is held to.
 enum class Guion {

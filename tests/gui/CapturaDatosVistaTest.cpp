@@ -1,15 +1,15 @@
 #include "gui/entry/CapturaDatosVista.h"
 #include "apoyo/AlmacenConfiguracionEnMemoria.h"
+#include "apoyo/CapturaPrueba.h"
 #include "apoyo/DialogosFicheroGuionizados.h"
 #include "apoyo/FicherosEnMemoria.h"
+#include "apoyo/ObraPrueba.h"
 #include "core/entry/CapturaTramo.h"
 #include "core/entry/ObraCapturaDatos.h"
-#include "core/shell/FormaPrincipal.h"
-#include "gui/shell/FormaPrincipalVista.h"
-#include "apoyo/CapturaPrueba.h"
-#include "apoyo/ObraPrueba.h"
 #include "core/model/TextoRecurso.h"
+#include "core/shell/FormaPrincipal.h"
 #include "gui/comun/TextoQt.h"
+#include "gui/shell/FormaPrincipalVista.h"
 
 #include <QAbstractItemView>
 #include <QAction>

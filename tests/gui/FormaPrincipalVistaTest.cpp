@@ -1,8 +1,8 @@
+#include "gui/shell/FormaPrincipalVista.h"
 #include "apoyo/AlmacenConfiguracionEnMemoria.h"
 #include "apoyo/MensajesGrabadora.h"
 #include "core/model/EstadoObra.h"
 #include "core/shell/FormaPrincipal.h"
-#include "gui/shell/FormaPrincipalVista.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "apoyo/CarpetaPrueba.h"
 #include "apoyo/ObraPrueba.h"
 #include "core/storage/FicheroRegistros.h"
 #include "core/storage/RegistrosObra.h"
@@ -114,13 +115,7 @@ INSTANTIATE_TEST_SUITE_P(
 // A folder of its own for a test's copies of the projects.
 class Carpeta {
 public:
-    Carpeta()
-    {
-        std::string nombre = ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        m_ruta = std::filesystem::temp_directory_path() / ("dravek_listado_" + nombre);
-        std::filesystem::remove_all(m_ruta);
-        std::filesystem::create_directories(m_ruta);
-    }
+    Carpeta() : m_ruta(pruebas::CarpetaPrueba("dravek_listado")) {}
     ~Carpeta() { std::filesystem::remove_all(m_ruta); }
     Carpeta(const Carpeta &) = delete;
     Carpeta &operator=(const Carpeta &) = delete;

@@ -274,10 +274,10 @@ ErrorCalculo CalculaArmado(ContextoCalculo &contexto, std::int32_t numeroCaso)
             }
             PonDisposicion(r, interiorPresion, exteriorPresion);
         } else {
-            if (ErrorCalculo error =
-                    ArmaduraTubo(contexto, tramo.ESP, tramo.RECI, tramo.RECE, MomentosPorHipotesis,
-                                 AxilesPorHipotesis, tramo.IndicadorCamisa, NHIPO, NHIPO, NSEC,
-                                 IESP, tramo.CAMMAX, &registros[static_cast<std::size_t>(NHIPO)])) {
+            if (ErrorCalculo error = ArmaduraTubo(
+                    contexto, tramo.ESP, tramo.RECI, tramo.RECE, MomentosPorHipotesis,
+                    AxilesPorHipotesis, tramo.IndicadorCamisa, NHIPO, NHIPO, NSEC, IESP,
+                    tramo.CAMMAX, &registros[static_cast<std::size_t>(NHIPO)])) {
                 return error;
             }
             if (IESP > 0) {
@@ -356,7 +356,8 @@ ErrorCalculo CalculaArmado(ContextoCalculo &contexto, std::int32_t numeroCaso)
     }
     DepuraDisposicion(contexto, 562, NSEC, IESP);
 
-    if (ErrorCalculo error = ImprimeDatosCaso(contexto, MomentosPorHipotesis, AxilesPorHipotesis)) {
+    if (ErrorCalculo error =
+            ImprimeDatosCaso(contexto, MomentosPorHipotesis, AxilesPorHipotesis)) {
         return error;
     }
     if (IESP > 0) {

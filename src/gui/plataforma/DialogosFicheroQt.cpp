@@ -26,16 +26,18 @@ std::optional<std::string> Respuesta(const QString &ruta)
 
 } // namespace
 
-std::optional<std::string> DialogosFicheroQt::PideFicheroGuardar(
-    const std::string &titulo, const std::string &carpeta, const std::vector<FiltroFichero> &filtros)
+std::optional<std::string>
+DialogosFicheroQt::PideFicheroGuardar(const std::string &titulo, const std::string &carpeta,
+                                      const std::vector<FiltroFichero> &filtros)
 {
     return Respuesta(QFileDialog::getSaveFileName(m_padre, aQt(titulo), aQt(carpeta),
                                                   FiltrosQt(filtros), nullptr,
                                                   QFileDialog::DontConfirmOverwrite));
 }
 
-std::optional<std::string> DialogosFicheroQt::PideFicheroAbrir(
-    const std::string &titulo, const std::string &carpeta, const std::vector<FiltroFichero> &filtros)
+std::optional<std::string>
+DialogosFicheroQt::PideFicheroAbrir(const std::string &titulo, const std::string &carpeta,
+                                    const std::vector<FiltroFichero> &filtros)
 {
     return Respuesta(
         QFileDialog::getOpenFileName(m_padre, aQt(titulo), aQt(carpeta), FiltrosQt(filtros)));

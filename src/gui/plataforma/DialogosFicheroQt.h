@@ -18,12 +18,12 @@ public:
     explicit DialogosFicheroQt(QWidget *padre = nullptr) : m_padre(padre) {}
     void PonPadre(QWidget *padre) { m_padre = padre; }
 
-    std::optional<std::string> PideFicheroGuardar(const std::string &titulo,
-                                                  const std::string &carpeta,
-                                                  const std::vector<FiltroFichero> &filtros) override;
-    std::optional<std::string> PideFicheroAbrir(const std::string &titulo,
-                                                const std::string &carpeta,
-                                                const std::vector<FiltroFichero> &filtros) override;
+    std::optional<std::string>
+    PideFicheroGuardar(const std::string &titulo, const std::string &carpeta,
+                       const std::vector<FiltroFichero> &filtros) override;
+    std::optional<std::string>
+    PideFicheroAbrir(const std::string &titulo, const std::string &carpeta,
+                     const std::vector<FiltroFichero> &filtros) override;
 
 private:
     QWidget *m_padre;

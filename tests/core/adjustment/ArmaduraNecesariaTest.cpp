@@ -19,9 +19,10 @@
 #include <iterator>
 #include <string>
 
+#include "apoyo/CarpetaPrueba.h"
 #include "apoyo/DepuracionAjusteGrabadora.h"
-#include "core/adjustment/CasoReferencia.h"
 #include "core/adjustment/ArmaduraNecesaria.h"
+#include "core/adjustment/CasoReferencia.h"
 
 namespace dravek {
 namespace {
@@ -374,8 +375,8 @@ TEST(ArmaduraNecesaria, FalloDelFicheroDeDepuracionNoImpideLaComprobacion)
 
 TEST(FicheroDepuracionAjuste, ReescribeEntero)
 {
-    const auto carpeta = std::filesystem::temp_directory_path() / "dravek-depuracion-ajuste";
-    std::filesystem::remove_all(carpeta);
+    // Two levels that do not exist yet: the file makes both.
+    const auto carpeta = pruebas::CarpetaPrueba("dravek-depuracion-ajuste") / "depuracion";
     FicheroDepuracionAjuste fichero((carpeta / "sub").string());
     ASSERT_TRUE(fichero.Reescribe({"uno", "dos", "tres"}));
     ASSERT_TRUE(fichero.Reescribe({"a", "\f"}));

@@ -435,7 +435,7 @@ TEST(GrabaTramo, SinFicheroNiAjustes)
     EXPECT_FALSE(o.ficheros.Existe(RutaAjustes));
 }
 
-TEST(AbreObra, FicherosQueNoSeAbren)
+TEST(AlmacenAbreObra, FicherosQueNoSeAbren)
 {
     struct Caso {
         std::string bytes;

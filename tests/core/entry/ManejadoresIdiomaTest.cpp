@@ -85,7 +85,8 @@ TEST_F(Idioma, ElegirOtraLenguaRecaptionaTodoYLaGuarda)
         EXPECT_EQ(p.estado.ejecucion.Idioma, idioma);
         EXPECT_EQ(p.estado.ejecucion.DesplazamientoIdioma, d);
         EXPECT_EQ(idiomaGuardado(), std::to_string(idioma));
-        EXPECT_EQ(entorno.FicheroAyuda(), p.figura(idioma == 1 ? "Dravekesp.html" : "Draveking.html"));
+        EXPECT_EQ(entorno.FicheroAyuda(),
+                  p.figura(idioma == 1 ? "Dravekesp.html" : "Draveking.html"));
 
         // The language list in the new language, showing the choice.
         const std::vector<std::string> lenguas =

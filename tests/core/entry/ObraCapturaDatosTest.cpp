@@ -21,17 +21,8 @@
 #include <functional>
 #include <memory>
 #include <optional>
-#include <ostream>
 #include <string>
 #include <vector>
-
-namespace dravek::pruebas {
-// Message boxes read as their text in a failure.
-inline void PrintTo(const MensajeMostrado &m, std::ostream *os)
-{
-    *os << '"' << m.texto << "\" [" << m.titulo << "]";
-}
-} // namespace dravek::pruebas
 
 namespace dravek {
 namespace {

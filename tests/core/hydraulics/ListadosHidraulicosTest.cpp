@@ -140,8 +140,12 @@ TEST_F(ListadosHidraulicosTest, Sub3500EnPantallaYPapel)
         "",
         "DIAMETRO    VELOCIDAD    CAUDAL    NUM. REYNOLDS",
         Rayas3 + B(4) + "=============",
+        // The first two rows as they read: each figure ends under the end of its heading; the
+        // critical row's Reynolds number ends one column short of the others'.
+        "     600         0,60     0,250           100000",
+        "     700    REGIMEN CRITICO                2400",
     };
-    for (int i = 1; i <= 15; ++i) {
+    for (int i = 3; i <= 15; ++i) {
         p.push_back(Critica(i) ? B(3) + Dm[i] + B(4) + "REGIMEN CRITICO" + B(8) + R(Re[i], 12)
                                : B(3) + Dm[i] + B(8) + Vl[i] + B(4) + Ql[i] + B(5) + R(Re[i], 12));
     }
@@ -164,9 +168,15 @@ TEST_F(ListadosHidraulicosTest, Sub3500EnPantallaYPapel)
             B(15) + "DIAMETRO" + B(7) + "VELOCIDAD" + B(5) + "CAUDAL" + B(8) + "NUM. REYNOLDS",
             B(15) + "========" + B(7) + "=========" + B(5) + "======" + B(8) + "=============",
             " ",
+            // On paper too the first two rows as they read: the critical row starts three columns
+            // left of the others and its Reynolds number, with one decimal, runs past its heading.
+            "                    600            0,60      0,250               100000",
+            " ",
+            "                 700       REGIMEN CRITICO                                  2400,4",
+            " ",
         });
     const std::array<std::string, 16> rePapel = {"", "", "2400,4", "", "", "4000,0"};
-    for (int i = 1; i <= 15; ++i) {
+    for (int i = 3; i <= 15; ++i) {
         papel.push_back(Critica(i)
                             ? B(15) + Dm[i] + B(7) + "REGIMEN CRITICO" + B(28) + R(rePapel[i], 12)
                             : B(18) + Dm[i] + B(11) + Vl[i] + B(5) + Ql[i] + B(9) + R(Re[i], 12));

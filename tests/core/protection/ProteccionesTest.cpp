@@ -1,5 +1,6 @@
 #include "core/protection/Protecciones.h"
 
+#include "apoyo/CarpetaPrueba.h"
 #include "apoyo/ImpresoraGrabadora.h"
 #include "apoyo/MensajesGrabadora.h"
 #include "apoyo/RelojFijo.h"
@@ -393,9 +394,7 @@ TEST_F(ProteccionesTest, CerrarDescargaLaVentana)
 TEST(ProteccionesNotas, FicheroDeNotas)
 {
     namespace fs = std::filesystem;
-    const fs::path carpeta = fs::temp_directory_path() / "dravek_protecciones_notas";
-    fs::remove_all(carpeta);
-    fs::create_directories(carpeta);
+    const fs::path carpeta = pruebas::CarpetaPrueba("dravek_protecciones_notas");
     const std::string rtf = "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}{\\b Aguas puras:} pH bajo."
                             "\\par Ver la instrucci\\'f3n.\\par}";
     struct Caso {

@@ -392,9 +392,9 @@ TEST(ComandosCalculo, VentanaDeAjustesAbiertaYSuDepuracion)
     ObraDeDosTramos(p);
     pruebas::AjustesGuardadosEnMemoria ajustes;
     p.obra.ajustesGuardados = &ajustes;
+    // A folder that does not exist yet: the command makes it.
     const std::filesystem::path carpeta =
-        std::filesystem::temp_directory_path() / "dravek_depuracion_ajustes";
-    std::filesystem::remove_all(carpeta);
+        pruebas::CarpetaPrueba("dravek_depuracion_ajustes") / "depuracion";
     p.estado.ejecucion.CarpetaDepuracion = carpeta.string();
     p.estado.tramo.TramoActual = 7;
     const std::unique_ptr<frAjustes> v = p.calculo.CargaAjustes();
@@ -678,9 +678,7 @@ TEST(ComandosCalculo, NumeroDeTramo)
 // Every command starts the debug file empty, and it is whole on disk before the listing shows.
 TEST(ComandosCalculo, CadaOrdenEmpiezaElFicheroDeDepuracion)
 {
-    const fs::path carpeta = fs::temp_directory_path() / "dravek_depuracion_ordenes";
-    fs::remove_all(carpeta);
-    fs::create_directories(carpeta);
+    const fs::path carpeta = pruebas::CarpetaPrueba("dravek_depuracion_ordenes");
     const fs::path ruta = carpeta / "Debugzuk_cal.txt";
     {
         pruebas::PrincipalPrueba p;

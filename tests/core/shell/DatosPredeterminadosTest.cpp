@@ -1,5 +1,6 @@
 #include "core/shell/DatosPredeterminados.h"
 
+#include "apoyo/CarpetaPrueba.h"
 #include "core/model/TextoRecurso.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +9,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <string>
 #include <thread>
 #include <vector>
@@ -55,13 +55,7 @@ void EsperaTamano(const ErrorDatosPredeterminados &error, const std::string &tab
 // A folder of its own in the system's temporary folder, removed afterwards.
 class DatosPredeterminados : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        std::random_device azar;
-        m_carpeta = fs::temp_directory_path() /
-                    ("dravek_shell_" + std::to_string(azar()) + "_" + std::to_string(azar()));
-        fs::create_directories(m_carpeta);
-    }
+    void SetUp() override { m_carpeta = pruebas::CarpetaPrueba("dravek_shell"); }
     void TearDown() override
     {
         std::error_code ec;

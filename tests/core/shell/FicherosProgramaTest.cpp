@@ -2,11 +2,11 @@
 // the table names is in data/, readable as its format, and the pictures are what their script
 // draws.
 
+#include "apoyo/CarpetaPrueba.h"
 #include "core/engine/DatosTramoListado.h"
 #include "core/model/TextoRecurso.h"
 #include "core/plataforma/Impresora.h"
 
-#include <unistd.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -425,10 +425,8 @@ TEST(FicherosPrograma, LaConstruccionLosCopiaJuntoAlPrograma)
 
 TEST(FigurasDelPrograma, ElGuionLasReproduceByteAByte)
 {
-    // A folder of this process's own: test runs of other build trees may draw at the same time.
-    const fs::path carpeta = fs::temp_directory_path() /
-                             ("dravek_figuras_reproducidas_" + std::to_string(::getpid()));
-    fs::remove_all(carpeta);
+    // The script makes its output folder itself.
+    const fs::path carpeta = pruebas::CarpetaPrueba("dravek_figuras_reproducidas") / "figuras";
     const std::string orden = std::string("\"") + DRAVEK_PYTHON + "\" \"" + DRAVEK_RAIZ +
                               "/tools/figuras/figuras.py\" --tabla \"" + DRAVEK_RAIZ +
                               "/src/core/model/textos.tsv\" --salida \"" + carpeta.string() + "\"";

@@ -1,5 +1,6 @@
 #include "core/shell/FormaPrincipal.h"
 #include "apoyo/AlmacenConfiguracionEnMemoria.h"
+#include "apoyo/CarpetaPrueba.h"
 #include "apoyo/MensajesGrabadora.h"
 #include "core/model/EstadoObra.h"
 
@@ -19,10 +20,8 @@ namespace fs = std::filesystem;
 class CarpetaPrograma {
 public:
     explicit CarpetaPrograma(const std::string &nombre)
-        : m_ruta(fs::temp_directory_path() / ("dravek_arranque_" + nombre))
+        : m_ruta(pruebas::CarpetaPrueba("dravek_arranque_" + nombre))
     {
-        fs::remove_all(m_ruta);
-        fs::create_directories(m_ruta);
     }
     ~CarpetaPrograma() { fs::remove_all(m_ruta); }
 

@@ -72,7 +72,7 @@ public:
         return false;
     }
 
-    std::string ficheroElegido = " "; // what the open dialog gives
+    std::string ficheroElegido = " ";             // what the open dialog gives
     AjustesGuardados *ajustesGuardados = nullptr; // the project's overrides; none by default
     bool cargada = false;
     bool obraValida = true;

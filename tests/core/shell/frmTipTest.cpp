@@ -1,6 +1,7 @@
 #include "core/shell/frmTip.h"
 
 #include "apoyo/AlmacenConfiguracionEnMemoria.h"
+#include "apoyo/CarpetaPrueba.h"
 #include "apoyo/TextoPrueba.h"
 #include "core/model/TextoRecurso.h"
 #include "core/storage/Registro.h"
@@ -23,10 +24,8 @@ using pruebas::AlmacenConfiguracionEnMemoria;
 class CarpetaPrograma {
 public:
     explicit CarpetaPrograma(const std::string &nombre)
-        : m_ruta(fs::temp_directory_path() / ("dravek_aviso_" + nombre))
+        : m_ruta(pruebas::CarpetaPrueba("dravek_aviso_" + nombre))
     {
-        fs::remove_all(m_ruta);
-        fs::create_directories(m_ruta);
     }
     ~CarpetaPrograma() { fs::remove_all(m_ruta); }
 
