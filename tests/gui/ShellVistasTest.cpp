@@ -7,15 +7,16 @@
 #include "apoyo/ServicioImpresorasEnMemoria.h"
 #include "core/model/EstadoObra.h"
 #include "core/shell/Impresoras.h"
-#include "core/storage/Registro.h"
 #include "core/shell/frmAboutBox.h"
 #include "core/shell/frmTip.h"
+#include "core/storage/Registro.h"
 #include "gui/comun/TextoQt.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -74,6 +75,7 @@ TEST_F(ShellVistas, AvisoConSuFichero)
     frmTipVista vista(logica);
     vista.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&vista));
+    EXPECT_TRUE(vista.grab().toImage().save(QStringLiteral(DRAVEK_ARTEFACTOS "/aviso.png")));
     auto *texto = vista.findChild<QTextEdit *>(QStringLiteral("rtBox1"));
     auto *casilla = vista.findChild<QCheckBox *>(QStringLiteral("chkLoadTipsAtStartup"));
     auto *aceptar = vista.findChild<QPushButton *>(QStringLiteral("cmdOK"));
@@ -116,6 +118,8 @@ TEST_F(ShellVistas, AcercaDeSeCierraConCualquierTecla)
         frmAboutBoxVista vista(logica);
         vista.show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&vista));
+        EXPECT_TRUE(
+            vista.grab().toImage().save(QStringLiteral(DRAVEK_ARTEFACTOS "/acerca_de.png")));
         auto *aceptar = vista.findChild<QPushButton *>(QStringLiteral("cmdOK"));
         auto *programa = vista.findChild<QLabel *>(QStringLiteral("lblLabels(0)"));
         auto *version = vista.findChild<QLabel *>(QStringLiteral("lblLabels(1)"));
@@ -150,6 +154,7 @@ TEST_F(ShellVistas, EleccionDeImpresora)
     ImpresorasVista vista(logica);
     vista.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&vista));
+    EXPECT_TRUE(vista.grab().toImage().save(QStringLiteral(DRAVEK_ARTEFACTOS "/impresoras.png")));
     auto *lista = vista.findChild<QListWidget *>(QStringLiteral("ListaImpresoras"));
     auto *copias = vista.findChild<QLineEdit *>(QStringLiteral("tbCopias"));
     auto *arriba = vista.findChild<QToolButton *>(QStringLiteral("spCopias(arriba)"));

@@ -1,6 +1,7 @@
 #include "gui/adjustment/frAjustesVista.h"
 
 #include "core/adjustment/frAjustes.h"
+#include "gui/comun/CopiaControles.h"
 #include "gui/comun/FiltroFoco.h"
 #include "gui/comun/TextoQt.h"
 #include "gui/comun/TextoRicoQt.h"
@@ -13,28 +14,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalBlocker>
 #include <QStyle>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
 namespace dravek::gui {
-
-namespace {
-
-void PonMarco(QGroupBox *marco, const Marco &control)
-{
-    marco->setTitle(aQt(control.Caption));
-    marco->setVisible(control.Visible);
-}
-
-void PonEtiqueta(QLabel *etiqueta, const Etiqueta &control)
-{
-    etiqueta->setText(aQt(control.Caption));
-    etiqueta->setVisible(control.Visible);
-}
-
-} // namespace
 
 frAjustesVista::frAjustesVista(frAjustes &logica, QWidget *padre)
     : QDialog(padre), m_logica(logica), m_filtro(new FiltroFoco(
@@ -187,11 +171,9 @@ QLineEdit *frAjustesVista::NuevaCaja(CajaTexto &caja, QWidget *padre, bool escri
 
 QPushButton *frAjustesVista::NuevoBoton(Boton &boton, int icono, QWidget *padre)
 {
-    auto *widget = new QPushButton(padre);
+    QPushButton *widget = gui::NuevoBoton(padre);
     widget->setObjectName(aQt(boton.Name()));
     widget->setIcon(style()->standardIcon(static_cast<QStyle::StandardPixmap>(icono)));
-    // Enter in a field must not press a button behind the field's back.
-    widget->setAutoDefault(false);
     m_botones.emplace_back(widget, &boton);
     m_filtro->Observa(widget, boton);
     connect(widget, &QPushButton::clicked, this, [this, &boton] {
@@ -235,26 +217,18 @@ void frAjustesVista::Refresca()
 {
     const frAjustes &l = m_logica;
     setWindowTitle(aQt(l.Caption));
-    PonMarco(m_Frame3, l.Frame3);
-    PonEtiqueta(m_Label1, l.Label1);
-    PonMarco(m_Frame2, l.Frame2);
-    PonEtiqueta(m_Label2, l.Label2);
-    PonMarco(m_frArmDisponibles, l.frArmDisponibles);
+    Copia(m_Frame3, l.Frame3);
+    Copia(m_Label1, l.Label1);
+    Copia(m_Frame2, l.Frame2);
+    Copia(m_Label2, l.Label2);
+    Copia(m_frArmDisponibles, l.frArmDisponibles);
     for (int c = 0; c < 4; ++c) {
         m_cabeceras[static_cast<std::size_t>(c)]->setText(aQt(m_logica.lbArmadura(c).Caption));
     }
     for (int i = 0; i <= frAjustes::FilaDirecta; ++i) {
-        QRadioButton *opcion = m_obSeleccion[static_cast<std::size_t>(i)];
-        const QSignalBlocker bloqueo(opcion);
-        opcion->setText(aQt(l.obSeleccion[i].Caption));
-        opcion->setEnabled(l.obSeleccion.Enabled && l.obSeleccion[i].Enabled);
-        opcion->setVisible(l.obSeleccion.Visible && l.obSeleccion[i].Visible);
-        // Unchecking one of an exclusive group needs the group's exclusiveness off.
-        opcion->setAutoExclusive(false);
-        opcion->setChecked(l.obSeleccion.Value(i));
-        opcion->setAutoExclusive(true);
+        Copia(m_obSeleccion[static_cast<std::size_t>(i)], l.obSeleccion, i);
     }
-    PonMarco(m_Frame1, l.Frame1);
+    Copia(m_Frame1, l.Frame1);
     m_lbDispuesta->setText(aQt(m_logica.lbArmadura(7).Caption));
     m_lbNecesaria->setText(aQt(m_logica.lbArmadura(6).Caption));
     for (int i = 0; i < 3; ++i) {
@@ -263,32 +237,18 @@ void frAjustesVista::Refresca()
         m_imAlerta[f]->setToolTip(aQt(l.imAlerta[i].ToolTipText));
         m_imAlerta[f]->setVisible(l.imAlerta[i].Visible);
     }
-    PonMarco(m_frrecubrimientos, l.frrecubrimientos);
+    Copia(m_frrecubrimientos, l.frrecubrimientos);
     m_lbInterior->setText(aQt(m_logica.lbArmadura(4).Caption));
     m_lbExterior->setText(aQt(m_logica.lbArmadura(5).Caption));
     m_tbAviso->setVisible(l.tbAviso.Visible);
-    {
-        const QSignalBlocker bloqueo(m_edAvisoCaldera);
-        if (m_edAvisoCaldera->toPlainText() != aQt(l.edAvisoCaldera.Text())) {
-            m_edAvisoCaldera->setPlainText(aQt(l.edAvisoCaldera.Text()));
-        }
-        m_edAvisoCaldera->setVisible(l.edAvisoCaldera.Visible);
-    }
+    Copia(m_edAvisoCaldera, l.edAvisoCaldera);
+    // The notice is only read, though its control is not locked.
+    m_edAvisoCaldera->setReadOnly(true);
     for (const auto &[campo, caja] : m_cajas) {
-        const QString texto = aQt(caja->Text());
-        if (campo->text() != texto) {
-            const QSignalBlocker bloqueo(campo);
-            campo->setText(texto);
-            campo->setCursorPosition(0);
-        }
-        campo->setReadOnly(caja->Locked);
-        campo->setEnabled(caja->Enabled);
-        campo->setVisible(caja->Visible);
+        Copia(campo, *caja);
     }
     for (const auto &[widget, boton] : m_botones) {
-        widget->setToolTip(aQt(boton->ToolTipText));
-        widget->setEnabled(boton->Enabled);
-        widget->setVisible(boton->Visible);
+        Copia(widget, *boton);
     }
     EnfocaControl();
     // Shift+End: the text from the caret to the end.

@@ -2,6 +2,7 @@
 
 #include "core/entry/CamposCaptura.h"
 #include "core/entry/CapturaDatos.h"
+#include "gui/comun/CopiaControles.h"
 #include "gui/comun/FiltroFoco.h"
 #include "gui/comun/TextoQt.h"
 
@@ -131,14 +132,6 @@ public:
         }
     }
 };
-
-QPushButton *NuevoBoton(QWidget *padre)
-{
-    auto *boton = new QPushButton(padre);
-    // Enter in a field must not press a button behind the field's back.
-    boton->setAutoDefault(false);
-    return boton;
-}
 
 } // namespace
 
@@ -688,16 +681,7 @@ void CapturaDatosVista::Refresca()
                                        ? control->Name()
                                        : control->Name() + "(" + std::to_string(e.opcion) + ")";
         if (auto *grupo = dynamic_cast<GrupoOpciones *>(control)) {
-            auto *boton = static_cast<QRadioButton *>(widget);
-            const GrupoOpciones::Opcion &opcion = (*grupo)[e.opcion];
-            const QSignalBlocker bloqueo(boton);
-            boton->setText(aQt(opcion.Caption));
-            boton->setEnabled(grupo->Enabled && opcion.Enabled);
-            boton->setVisible(grupo->Visible && opcion.Visible);
-            // Unchecking one of an exclusive group needs the group's exclusiveness off.
-            boton->setAutoExclusive(false);
-            boton->setChecked(grupo->Value(e.opcion));
-            boton->setAutoExclusive(true);
+            Copia(static_cast<QRadioButton *>(widget), *grupo, e.opcion);
         } else {
             // A note the engineer cannot edit is still read: a disabled widget would draw it
             // grey on its grey background.
@@ -705,9 +689,7 @@ void CapturaDatosVista::Refresca()
             widget->setVisible(control->Visible);
         }
         if (auto *boton = dynamic_cast<Boton *>(control)) {
-            auto *pulsador = static_cast<QPushButton *>(widget);
-            pulsador->setText(aQt(boton->Caption));
-            pulsador->setToolTip(aQt(boton->ToolTipText));
+            Copia(static_cast<QPushButton *>(widget), *boton);
             continue;
         }
         const auto ayuda = m_logica.TextosAyuda.find(nombre);
@@ -731,13 +713,7 @@ void CapturaDatosVista::Refresca()
             }
             PonFondo(widget, caja->BackColor);
         } else if (auto *casilla = dynamic_cast<Casilla *>(control)) {
-            auto *check = static_cast<QCheckBox *>(widget);
-            const QSignalBlocker bloqueo(check);
-            check->setText(aQt(casilla->Caption));
-            check->setTristate(casilla->Value() == EstadoCasilla::Gris);
-            check->setCheckState(casilla->Value() == EstadoCasilla::Marcada ? Qt::Checked
-                                 : casilla->Value() == EstadoCasilla::Gris  ? Qt::PartiallyChecked
-                                                                            : Qt::Unchecked);
+            Copia(static_cast<QCheckBox *>(widget), *casilla);
         } else if (auto *pestanas = dynamic_cast<dravek::Pestanas *>(control)) {
             auto *barra = static_cast<QTabBar *>(widget);
             const QSignalBlocker bloqueo(barra);
@@ -750,9 +726,9 @@ void CapturaDatosVista::Refresca()
             barra->parentWidget()->setVisible(pestanas->Visible);
             m_paginas[barra]->setEnabled(pestanas->Enabled);
         } else if (auto *etiqueta = dynamic_cast<Etiqueta *>(control)) {
-            static_cast<QLabel *>(widget)->setText(aQt(etiqueta->Caption));
+            Copia(static_cast<QLabel *>(widget), *etiqueta);
         } else if (auto *marco = dynamic_cast<Marco *>(control)) {
-            static_cast<QGroupBox *>(widget)->setTitle(aQt(marco->Caption));
+            Copia(static_cast<QGroupBox *>(widget), *marco);
         } else if (auto *imagen = dynamic_cast<Imagen *>(control)) {
             PonImagen(static_cast<QLabel *>(widget), imagen->Picture);
         }

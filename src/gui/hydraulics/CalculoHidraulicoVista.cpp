@@ -1,12 +1,12 @@
 #include "gui/hydraulics/CalculoHidraulicoVista.h"
 
 #include "core/hydraulics/CalculoHidraulico.h"
+#include "gui/comun/CopiaControles.h"
 #include "gui/comun/FiltroFoco.h"
 #include "gui/comun/TextoQt.h"
 
 #include <QApplication>
 #include <QFocusEvent>
-#include <QFont>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -16,82 +16,16 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace dravek::gui {
 
 namespace {
 
-void PonTexto(QLineEdit *campo, const CajaTexto &caja)
-{
-    const QString texto = aQt(caja.Text());
-    if (campo->text() != texto) {
-        const QSignalBlocker bloqueo(campo);
-        campo->setText(texto);
-        // A text written by code leaves the caret at its start, so that Shift+End selects it.
-        campo->setCursorPosition(0);
-    }
-    campo->setReadOnly(caja.Locked);
-    campo->setEnabled(caja.Enabled);
-    campo->setVisible(caja.Visible);
-}
-
-void PonTexto(QPlainTextEdit *caja, const CajaTexto &control)
-{
-    const QString texto = aQt(control.Text());
-    if (caja->toPlainText() != texto) {
-        const QSignalBlocker bloqueo(caja);
-        caja->setPlainText(texto);
-    }
-    caja->setReadOnly(control.Locked);
-    caja->setEnabled(control.Enabled);
-    caja->setVisible(control.Visible);
-}
-
-void PonEtiqueta(QLabel *etiqueta, const Etiqueta &control)
-{
-    etiqueta->setText(aQt(control.Caption));
-    etiqueta->setEnabled(control.Enabled);
-    etiqueta->setVisible(control.Visible);
-}
-
-void PonMarco(QGroupBox *marco, const Etiqueta &control)
-{
-    marco->setTitle(aQt(control.Caption));
-    marco->setEnabled(control.Enabled);
-    marco->setVisible(control.Visible);
-}
-
-void PonOpciones(QRadioButton *const *botones, const GrupoOpciones &grupo)
-{
-    for (int i = 0; i < grupo.Count(); ++i) {
-        QRadioButton *boton = botones[i];
-        const QSignalBlocker bloqueo(boton);
-        boton->setText(aQt(grupo[i].Caption));
-        boton->setEnabled(grupo.Enabled && grupo[i].Enabled);
-        boton->setVisible(grupo.Visible && grupo[i].Visible);
-        // Unchecking one of an exclusive group needs the group's exclusiveness off.
-        boton->setAutoExclusive(false);
-        boton->setChecked(grupo.Value(i));
-        boton->setAutoExclusive(true);
-    }
-}
-
-void PonBoton(QPushButton *boton, const Boton &control)
-{
-    boton->setText(aQt(control.Caption));
-    boton->setToolTip(aQt(control.ToolTipText));
-    boton->setEnabled(control.Enabled);
-    boton->setVisible(control.Visible);
-}
-
 QPushButton *NuevoBoton(const char *nombre, QWidget *padre)
 {
-    auto *boton = new QPushButton(padre);
+    QPushButton *boton = gui::NuevoBoton(padre);
     boton->setObjectName(QString::fromLatin1(nombre));
-    // Enter in a field must not press a button behind the field's back.
-    boton->setAutoDefault(false);
     return boton;
 }
 
@@ -169,10 +103,7 @@ CalculoHidraulicoVista::CalculoHidraulicoVista(CalculoHidraulico &logica, QWidge
     m_edPantallaCh = new QPlainTextEdit(this);
     m_edPantallaCh->setObjectName(QStringLiteral("edPantallaCh"));
     m_edPantallaCh->setLineWrapMode(QPlainTextEdit::NoWrap);
-    QFont fuente(QStringLiteral("Courier New"));
-    fuente.setStyleHint(QFont::TypeWriter);
-    fuente.setFixedPitch(true);
-    m_edPantallaCh->setFont(fuente);
+    m_edPantallaCh->setFont(FuenteListado());
     m_edPantallaCh->setFocusPolicy(Qt::ClickFocus);
 
     auto *rejilla = new QGridLayout(this);
@@ -239,21 +170,25 @@ bool CalculoHidraulicoVista::eventFilter(QObject *objeto, QEvent *evento)
 void CalculoHidraulicoVista::Refresca()
 {
     setWindowTitle(aQt(m_logica.Caption));
-    PonMarco(m_frTipoCalculo, m_logica.frTipoCalculo);
-    PonOpciones(m_rdTipoCalculo, m_logica.rdTipoCalculo);
-    PonMarco(m_frRugosidad, m_logica.frRugosidad);
-    PonEtiqueta(m_lbRugosidad, m_logica.lbRugosidad);
-    PonTexto(m_txRugosidad, m_logica.txRugosidad);
-    PonEtiqueta(m_lbOmision, m_logica.lbOmision);
-    PonTexto(m_lbTextoAyuda, m_logica.lbTextoAyuda);
-    PonMarco(m_frTipoDato, m_logica.frTipoDato);
-    PonOpciones(m_rdTipoDato, m_logica.rdTipoDato);
-    PonEtiqueta(m_lbDatorigen, m_logica.lbDatorigen);
-    PonTexto(m_txDatoOrigen, m_logica.txDatoOrigen);
-    PonTexto(m_edPantallaCh, m_logica.edPantallaCh);
-    PonBoton(m_btCalculoHidraulico, m_logica.btCalculoHidraulico);
-    PonBoton(m_btImprimeCh, m_logica.btImprimeCh);
-    PonBoton(m_btCerrarHidraulico, m_logica.btCerrarHidraulico);
+    Copia(m_frTipoCalculo, m_logica.frTipoCalculo);
+    for (int i = 0; i < m_logica.rdTipoCalculo.Count(); ++i) {
+        Copia(m_rdTipoCalculo[i], m_logica.rdTipoCalculo, i);
+    }
+    Copia(m_frRugosidad, m_logica.frRugosidad);
+    Copia(m_lbRugosidad, m_logica.lbRugosidad);
+    Copia(m_txRugosidad, m_logica.txRugosidad);
+    Copia(m_lbOmision, m_logica.lbOmision);
+    Copia(m_lbTextoAyuda, m_logica.lbTextoAyuda);
+    Copia(m_frTipoDato, m_logica.frTipoDato);
+    for (int i = 0; i < m_logica.rdTipoDato.Count(); ++i) {
+        Copia(m_rdTipoDato[i], m_logica.rdTipoDato, i);
+    }
+    Copia(m_lbDatorigen, m_logica.lbDatorigen);
+    Copia(m_txDatoOrigen, m_logica.txDatoOrigen);
+    Copia(m_edPantallaCh, m_logica.edPantallaCh);
+    Copia(m_btCalculoHidraulico, m_logica.btCalculoHidraulico);
+    Copia(m_btImprimeCh, m_logica.btImprimeCh);
+    Copia(m_btCerrarHidraulico, m_logica.btCerrarHidraulico);
     EnfocaControl();
 
     // Shift+End: the text from the caret to the end.

@@ -2,6 +2,7 @@
 
 #include "core/model/EstadoObra.h"
 #include "core/plataforma/Impresora.h"
+#include "gui/comun/CopiaControles.h"
 
 #include <QFont>
 #include <QPainter>
@@ -87,7 +88,7 @@ private:
     Orientacion m_orientacion = Orientacion::Vertical;
     Orientacion m_orientacionPagina = Orientacion::Vertical; // of the page being painted
     int m_copias = 1;
-    QString m_fuente = QStringLiteral("Courier New");
+    QString m_fuente = FuenteListado().family();
     double m_tamano = 10; // points
     bool m_negrita = false;
     bool m_subrayado = false;

@@ -1,6 +1,7 @@
 #include "gui/protection/ProteccionesVista.h"
 
 #include "core/protection/Protecciones.h"
+#include "gui/comun/CopiaControles.h"
 #include "gui/comun/FiltroFoco.h"
 #include "gui/comun/TextoQt.h"
 #include "gui/comun/TextoRicoQt.h"
@@ -17,7 +18,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
@@ -29,26 +29,6 @@ namespace dravek::gui {
 namespace {
 
 constexpr std::int32_t TeclaRetroceso = 8;
-
-void PonTextoSiCambia(QLineEdit *caja, const std::string &texto)
-{
-    const QString nuevo = aQt(texto);
-    if (caja->text() != nuevo) {
-        const QSignalBlocker bloqueo(caja);
-        caja->setText(nuevo);
-        // A text written by code leaves the caret at the start, so that Shift+End selects it
-        // all.
-        caja->setCursorPosition(0);
-    }
-}
-
-void PonBoton(QPushButton *boton, const Boton &control)
-{
-    boton->setText(aQt(control.Caption));
-    boton->setToolTip(aQt(control.ToolTipText));
-    boton->setEnabled(control.Enabled);
-    boton->setVisible(control.Visible);
-}
 
 } // namespace
 
@@ -107,8 +87,7 @@ ProteccionesVista::ProteccionesVista(Protecciones &logica, QWidget *padre)
     principal->addWidget(m_frame1);
     principal->addLayout(botones);
 
-    QFont courier(QStringLiteral("Courier New"), 10);
-    courier.setStyleHint(QFont::TypeWriter);
+    const QFont courier = FuenteListado();
     m_edResultadoAgres->setFont(courier);
     m_edResultadoAgres->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_edResultadoAgres->setMinimumWidth(80 *
@@ -220,11 +199,11 @@ void ProteccionesVista::Despues()
 void ProteccionesVista::Refresca()
 {
     setWindowTitle(aQt(m_logica.Caption));
-    m_frame1->setTitle(aQt(m_logica.Frame1.Caption));
-    m_frame2->setTitle(aQt(m_logica.Frame2.Caption));
-    m_frame3->setTitle(aQt(m_logica.Frame3.Caption));
-    m_frame4->setTitle(aQt(m_logica.Frame4.Caption));
-    m_frame5->setTitle(aQt(m_logica.Frame5.Caption));
+    Copia(m_frame1, m_logica.Frame1);
+    Copia(m_frame2, m_logica.Frame2);
+    Copia(m_frame3, m_logica.Frame3);
+    Copia(m_frame4, m_logica.Frame4);
+    Copia(m_frame5, m_logica.Frame5);
     if (!(m_logica.Nota() == m_notaMostrada)) {
         m_notaMostrada = m_logica.Nota();
         MuestraDocumento(*m_lbNota, m_notaMostrada);
@@ -232,25 +211,15 @@ void ProteccionesVista::Refresca()
     m_lbNota->setReadOnly(m_logica.lbNota.Locked);
     for (std::size_t k = 0; k < m_txpH.size(); ++k) {
         const int i = static_cast<int>(k);
-        const CajaTexto &caja = m_logica.txpH[k];
-        PonTextoSiCambia(m_txpH[k], caja.Text());
-        m_txpH[k]->setReadOnly(caja.Locked);
-        m_txpH[k]->setEnabled(caja.Enabled);
-        m_lbAguas[k]->setText(aQt(m_logica.lbAguas(i).Caption));
-        m_lbUnidadesAgres[k]->setText(aQt(m_logica.lbUnidadesAgres(i).Caption));
+        Copia(m_txpH[k], m_logica.txpH[k]);
+        Copia(m_lbAguas[k], m_logica.lbAguas(i));
+        Copia(m_lbUnidadesAgres[k], m_logica.lbUnidadesAgres(i));
     }
-    {
-        const QSignalBlocker bloqueo(m_check1);
-        m_check1->setText(aQt(m_logica.Check1.Caption));
-        m_check1->setChecked(m_logica.Check1.Value() == EstadoCasilla::Marcada);
-    }
-    if (m_edResultadoAgres->toPlainText() != aQt(m_logica.edResultadoAgres.Text())) {
-        m_edResultadoAgres->setPlainText(aQt(m_logica.edResultadoAgres.Text()));
-    }
-    m_edResultadoAgres->setReadOnly(m_logica.edResultadoAgres.Locked);
-    PonBoton(m_btCalculoAgres, m_logica.btCalculoAgres);
-    PonBoton(m_btImprimeAgres, m_logica.btImprimeAgres);
-    PonBoton(m_btCerrarAgres, m_logica.btCerrarAgres);
+    Copia(m_check1, m_logica.Check1);
+    Copia(m_edResultadoAgres, m_logica.edResultadoAgres);
+    Copia(m_btCalculoAgres, m_logica.btCalculoAgres);
+    Copia(m_btImprimeAgres, m_logica.btImprimeAgres);
+    Copia(m_btCerrarAgres, m_logica.btCerrarAgres);
 }
 
 } // namespace dravek::gui

@@ -1,6 +1,7 @@
 #include "gui/shell/ImpresorasVista.h"
 
 #include "core/shell/Impresoras.h"
+#include "gui/comun/CopiaControles.h"
 #include "gui/comun/FiltroFoco.h"
 #include "gui/comun/TextoQt.h"
 
@@ -127,13 +128,9 @@ void ImpresorasVista::Refresca()
             m_ListaImpresoras->clearSelection();
         }
     }
-    m_lbCopias->setText(aQt(m_logica.lbCopias.Caption));
-    const QString copias = aQt(m_logica.tbCopias.Text());
-    if (m_tbCopias->text() != copias) {
-        const QSignalBlocker bloqueo(m_tbCopias);
-        m_tbCopias->setText(copias);
-    }
-    m_btAceptar->setText(aQt(m_logica.btAceptar.Caption));
+    Copia(m_lbCopias, m_logica.lbCopias);
+    Copia(m_tbCopias, m_logica.tbCopias);
+    Copia(m_btAceptar, m_logica.btAceptar);
 }
 
 void MuestraImpresoras(EstadoObra &estado, Mensajes &mensajes, ServicioImpresoras &servicio,

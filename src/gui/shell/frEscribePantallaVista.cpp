@@ -1,15 +1,14 @@
 #include "gui/shell/frEscribePantallaVista.h"
 
 #include "core/shell/frEscribePantalla.h"
+#include "gui/comun/CopiaControles.h"
 #include "gui/comun/TextoQt.h"
 
-#include <QFontDatabase>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace dravek::gui {
@@ -23,11 +22,7 @@ frEscribePantallaVista::frEscribePantallaVista(frEscribePantalla &logica, QWidge
     m_edPantalla->setObjectName(QStringLiteral("edPantalla"));
     m_edPantalla->setReadOnly(true);
     m_edPantalla->setLineWrapMode(QPlainTextEdit::NoWrap);
-    QFont fuente(QStringLiteral("Courier New"));
-    fuente.setStyleHint(QFont::TypeWriter);
-    fuente.setFixedPitch(true);
-    fuente.setPointSize(10);
-    m_edPantalla->setFont(fuente);
+    m_edPantalla->setFont(FuenteListado());
 
     auto *opciones = new QHBoxLayout(m_frTipoListado);
     for (int i = 0; i < 4; ++i) {
@@ -68,19 +63,16 @@ void frEscribePantallaVista::Ejecuta(const std::function<void()> &accion)
 void frEscribePantallaVista::Refresca()
 {
     setWindowTitle(aQt(m_logica.Caption));
-    if (m_edPantalla->toPlainText() != aQt(m_logica.edPantalla.Text()))
-        m_edPantalla->setPlainText(aQt(m_logica.edPantalla.Text()));
-    m_frTipoListado->setTitle(aQt(m_logica.frTipoListado.Caption));
+    Copia(m_edPantalla, m_logica.edPantalla);
+    // The listing is only read, though its control is not locked.
+    m_edPantalla->setReadOnly(true);
+    Copia(m_frTipoListado, m_logica.frTipoListado);
     m_frTipoListado->setToolTip(aQt(m_logica.frTipoListadoToolTipText));
     for (int i = 0; i < 4; ++i) {
-        const QSignalBlocker bloqueo(m_rdTipoListado[i]);
-        m_rdTipoListado[i]->setText(aQt(m_logica.rdTipoListado[i].Caption));
-        m_rdTipoListado[i]->setVisible(m_logica.rdTipoListado[i].Visible);
-        m_rdTipoListado[i]->setEnabled(m_logica.rdTipoListado[i].Enabled);
-        m_rdTipoListado[i]->setChecked(m_logica.rdTipoListado.Value(i));
+        Copia(m_rdTipoListado[i], m_logica.rdTipoListado, i);
     }
-    m_btImprimeTramo->setText(aQt(m_logica.btImprimeTramo.Caption));
-    m_btSalir->setText(aQt(m_logica.btSalir.Caption));
+    Copia(m_btImprimeTramo, m_logica.btImprimeTramo);
+    Copia(m_btSalir, m_logica.btSalir);
 }
 
 } // namespace dravek::gui

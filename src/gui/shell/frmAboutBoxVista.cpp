@@ -1,6 +1,7 @@
 #include "gui/shell/frmAboutBoxVista.h"
 
 #include "core/shell/frmAboutBox.h"
+#include "gui/comun/CopiaControles.h"
 #include "gui/comun/TextoQt.h"
 
 #include <QApplication>
@@ -112,9 +113,9 @@ void frmAboutBoxVista::Despues()
 void frmAboutBoxVista::Refresca()
 {
     setWindowTitle(aQt(m_logica.Caption));
-    m_lblLabels0->setText(aQt(m_logica.lblLabels(0).Caption));
-    m_lblLabels1->setText(aQt(m_logica.lblLabels(1).Caption));
-    m_cmdOK->setText(aQt(m_logica.cmdOK.Caption));
+    Copia(m_lblLabels0, m_logica.lblLabels(0));
+    Copia(m_lblLabels1, m_logica.lblLabels(1));
+    Copia(m_cmdOK, m_logica.cmdOK);
 }
 
 void MuestraAcercaDe(const EstadoObra &estado, QWidget *padre)

@@ -1,6 +1,7 @@
 #include "gui/shell/frmTipVista.h"
 
 #include "core/shell/frmTip.h"
+#include "gui/comun/CopiaControles.h"
 #include "gui/comun/TextoQt.h"
 #include "gui/comun/TextoRicoQt.h"
 
@@ -9,7 +10,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QStyle>
 #include <QTextEdit>
 #include <QVBoxLayout>
@@ -80,13 +80,8 @@ void frmTipVista::Refresca()
         m_mostrado = m_logica.Documento();
         MuestraDocumento(*m_rtBox1, m_mostrado);
     }
-    {
-        const QSignalBlocker bloqueo(m_chkLoadTipsAtStartup);
-        m_chkLoadTipsAtStartup->setText(aQt(m_logica.chkLoadTipsAtStartup.Caption));
-        m_chkLoadTipsAtStartup->setChecked(m_logica.chkLoadTipsAtStartup.Value() ==
-                                           EstadoCasilla::Marcada);
-    }
-    m_cmdOK->setText(aQt(m_logica.cmdOK.Caption));
+    Copia(m_chkLoadTipsAtStartup, m_logica.chkLoadTipsAtStartup);
+    Copia(m_cmdOK, m_logica.cmdOK);
 }
 
 void MuestraAdvertencia(EstadoObra &estado, AlmacenConfiguracion &almacen, QWidget *padre)
