@@ -494,8 +494,9 @@ TEST(ObraCapturaDatos, NuevaGrabadaCerradaYAbierta)
 // Closing the project lets another program open it; opening it again holds it again.
 TEST(ObraCapturaDatos, CerrarLaObraLaDejaParaOtroPrograma)
 {
-    Banco b;
+    // The locks outlive the project that holds one: it lets its lock go as it is destroyed.
     pruebas::CerrojosEnMemoria cerrojos;
+    Banco b;
     b.obra.almacen().PonCerrojos(&cerrojos);
     b.ficheros.Pon(Ruta, Golden());
     b.abre(Ruta);
