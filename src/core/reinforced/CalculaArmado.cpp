@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "core/engine/HipotesisArmado.h"
 #include "core/engine/ImprimeDatosCaso.h"
 #include "core/listing/Depuracion.h"
 #include "core/model/TextoRecurso.h"
@@ -15,7 +16,6 @@
 #include "core/reinforced/ComprobacionesArmado.h"
 #include "core/reinforced/DisponeArmadura.h"
 #include "core/reinforced/FlexionCompuesta.h"
-#include "core/engine/HipotesisArmado.h"
 #include "core/reinforced/ListadoArmado.h"
 
 namespace dravek {
@@ -186,6 +186,13 @@ ErrorCalculo LeeAjusteDelCaso(ContextoCalculo &contexto, std::optional<AjusteGua
 
 ErrorCalculo CalculaArmado(ContextoCalculo &contexto, std::int32_t numeroCaso)
 {
+    RegistrosTraccion registros;
+    return CalculaArmado(contexto, numeroCaso, registros);
+}
+
+ErrorCalculo CalculaArmado(ContextoCalculo &contexto, std::int32_t numeroCaso,
+                           RegistrosTraccion &registros)
+{
     EstadoObra &estado = contexto.estado;
     ResultadosCaso &r = estado.resultados;
     const DatosTramo &tramo = estado.tramo;
@@ -251,7 +258,9 @@ ErrorCalculo CalculaArmado(ContextoCalculo &contexto, std::int32_t numeroCaso)
     DisposicionArmadura exteriorPresion;
     // The combined-tension solutions of each hypothesis, for the pass of the governing one
     // below: it asks the same questions again, and solving them is most of a case's time.
-    std::array<RegistroTraccion, NumeroHipotesisArmado + 1> registros;
+    for (RegistroTraccion &registro : registros) {
+        registro.Empieza();
+    }
     for (std::int16_t NHIPO = 1; NHIPO <= NumeroHipotesisArmado; ++NHIPO) {
         auto &fila = r.ResultadosHipotesis[static_cast<std::size_t>(NHIPO)];
         if (NHIPO == 1) {
@@ -274,10 +283,10 @@ ErrorCalculo CalculaArmado(ContextoCalculo &contexto, std::int32_t numeroCaso)
             }
             PonDisposicion(r, interiorPresion, exteriorPresion);
         } else {
-            if (ErrorCalculo error =
-                    ArmaduraTubo(contexto, tramo.ESP, tramo.RECI, tramo.RECE, MomentosPorHipotesis,
-                                 AxilesPorHipotesis, tramo.IndicadorCamisa, NHIPO, NHIPO, NSEC,
-                                 IESP, tramo.CAMMAX, &registros[static_cast<std::size_t>(NHIPO)])) {
+            if (ErrorCalculo error = ArmaduraTubo(
+                    contexto, tramo.ESP, tramo.RECI, tramo.RECE, MomentosPorHipotesis,
+                    AxilesPorHipotesis, tramo.IndicadorCamisa, NHIPO, NHIPO, NSEC, IESP,
+                    tramo.CAMMAX, &registros[static_cast<std::size_t>(NHIPO)])) {
                 return error;
             }
             if (IESP > 0) {
@@ -356,7 +365,8 @@ ErrorCalculo CalculaArmado(ContextoCalculo &contexto, std::int32_t numeroCaso)
     }
     DepuraDisposicion(contexto, 562, NSEC, IESP);
 
-    if (ErrorCalculo error = ImprimeDatosCaso(contexto, MomentosPorHipotesis, AxilesPorHipotesis)) {
+    if (ErrorCalculo error =
+            ImprimeDatosCaso(contexto, MomentosPorHipotesis, AxilesPorHipotesis)) {
         return error;
     }
     if (IESP > 0) {

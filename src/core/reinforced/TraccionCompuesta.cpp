@@ -27,8 +27,8 @@ double Minimo(const EstadoObra &estado)
 // iteration used to repeat, so every area stays the same to the last bit. Done once, it also
 // leaves the divisions of the iteration as the only ones a solution waits for.
 TraccionCompuestaSeccion::TraccionCompuestaSeccion(const EstadoObra &estado, double M, double N)
-    : m_parteMomento(std::abs(M) / (estado.resultados.BRAZO * N)), m_N(N),
-      m_Fyd(estado.tramo.Fyd), m_minimo(Minimo(estado)), m_inicial(Area(ParteInicial))
+    : m_parteMomento(std::abs(M) / (estado.resultados.BRAZO * N)), m_N(N), m_Fyd(estado.tramo.Fyd),
+      m_minimo(Minimo(estado)), m_inicial(Area(ParteInicial))
 {
 }
 
@@ -89,6 +89,13 @@ void RegistroTraccion::Repite()
 {
     m_modo = Modo::Repitiendo;
     m_siguiente = 0;
+}
+
+void RegistroTraccion::Empieza()
+{
+    m_soluciones.clear();
+    m_siguiente = 0;
+    m_modo = Modo::Grabando;
 }
 
 IteracionTraccion TraccionCompuesta(const EstadoObra &estado, double M, double N, double x,
