@@ -123,17 +123,18 @@ void DepuraDisposicion(ContextoCalculo &contexto, std::int32_t primerTexto, std:
     const DatosTramo &t = estado.tramo;
     const ResultadosCaso &r = estado.resultados;
     DepuracionCalculo &depuracion = contexto.depuracion;
+    std::string &memoria = contexto.memoria.linea;
     if (!depuracion.Activa()) {
         return;
     }
-    depuracion.EscribeLinea(LineaDepuracion(sep)
+    depuracion.EscribeLinea(LineaDepuracion(memoria, sep)
                                 .Anade(Texto(d, primerTexto))
                                 .Anade(t.ESP)
                                 .Anade(t.RECI)
                                 .Anade(t.RECE)
                                 .Anade(r.CAMISA)
                                 .Linea());
-    depuracion.EscribeLinea(LineaDepuracion(sep)
+    depuracion.EscribeLinea(LineaDepuracion(memoria, sep)
                                 .Anade(Texto(d, primerTexto + 1))
                                 .Anade(r.FIIN)
                                 .Anade(r.NESPIN)
@@ -141,7 +142,7 @@ void DepuraDisposicion(ContextoCalculo &contexto, std::int32_t primerTexto, std:
                                 .Anade(r.NEXPEX)
                                 .Linea());
     // The count of hypotheses, not the one being designed.
-    depuracion.EscribeLinea(LineaDepuracion(sep)
+    depuracion.EscribeLinea(LineaDepuracion(memoria, sep)
                                 .Anade(Texto(d, primerTexto + 2))
                                 .Anade(std::int32_t{NumeroHipotesisArmado})
                                 .Anade(std::int32_t{NSEC})
