@@ -8,7 +8,7 @@ namespace dravek {
 
 ErrorCalculo DisenoTubo::CalculaArmado(ContextoCalculo &contexto, std::int32_t numeroCaso)
 {
-    return dravek::CalculaArmado(contexto, numeroCaso);
+    return dravek::CalculaArmado(contexto, numeroCaso, m_registros);
 }
 
 ErrorCalculo DisenoTubo::CalculaPostesado(ContextoCalculo &contexto, std::int32_t numeroCaso,

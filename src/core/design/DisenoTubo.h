@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/engine/ContextoCalculo.h"
+#include "core/reinforced/CalculaArmado.h"
 
 namespace dravek {
 
@@ -13,6 +14,10 @@ public:
                                   std::int16_t FijaPresionPrimario,
                                   double CoefPresionPrimario) override;
     void ListaCaracteristicasPostesado(ContextoCalculo &contexto) override;
+
+private:
+    // Kept from one reinforced-concrete case to the next: their memory is asked for once.
+    RegistrosTraccion m_registros;
 };
 
 } // namespace dravek

@@ -1,10 +1,13 @@
 #include "core/engine/CalculaCasos.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "core/engine/CompruebaCalculo.h"
 #include "core/engine/DatosTramoListado.h"
@@ -152,14 +155,37 @@ ErrorCalculo CargasAltura(ContextoCalculo &contexto, double H, double alturaInic
 }
 
 // "DP: 0.4 MPa      MDP: 0.5 MPa", shared by the screen and the Pantalla titles.
-std::string PresionesTitulo(const EstadoObra &estado)
+// The number as sNumeroDob writes it with its unit, without the blanks at either end, appended.
+void AnadeRecortado(std::string &linea, const ClaveNumero &clave, double valor)
+{
+    const std::size_t inicio = linea.size();
+    clave.Anade(linea, valor, 6, 1, true);
+    const std::string_view escrito = SinBlancos(std::string_view(linea).substr(inicio));
+    const auto delante = static_cast<std::size_t>(escrito.data() - (linea.data() + inicio));
+    const std::size_t largo = escrito.size();
+    linea.erase(inicio, delante);
+    linea.resize(inicio + largo);
+}
+
+// PresionesTitulo appended to linea, its numbers written in place.
+void AnadePresionesTitulo(std::string &linea, const EstadoObra &estado)
 {
     const std::int32_t d = estado.ejecucion.DesplazamientoIdioma;
-    const EstadoEjecucion &ejecucion = estado.ejecucion;
-    return Texto(d, 166) + " " +
-           Recorta(sNumeroDob(ejecucion, estado.caso.DP, 6, 1, "at->MPa", true)) + Blancos(6) +
-           Texto(d, 165) + " " +
-           Recorta(sNumeroDob(ejecucion, estado.caso.MDP, 6, 1, "at->MPa", true));
+    const ClaveNumero presion(estado.ejecucion, "at->MPa");
+    linea += Texto(d, 166);
+    linea += ' ';
+    AnadeRecortado(linea, presion, estado.caso.DP);
+    linea.append(6, ' ');
+    linea += Texto(d, 165);
+    linea += ' ';
+    AnadeRecortado(linea, presion, estado.caso.MDP);
+}
+
+std::string PresionesTitulo(const EstadoObra &estado)
+{
+    std::string linea;
+    AnadePresionesTitulo(linea, estado);
+    return linea;
 }
 
 // The screen and the Pantalla listing open each case with its title; the Normal and Tabular
@@ -173,11 +199,19 @@ void TituloCaso(ContextoCalculo &contexto, std::int32_t numeroCaso)
     const std::string tramo = sNumeroEnt(estado.tramo.TramoActual, 4);
 
     if (!listado.Imprimiendo) {
-        salida.EscribePantalla(0,
-                               Blancos(2) + Texto(d, 244) + " : " +
-                                   Recorta(sNumeroEnt(numeroCaso, 5)) + "/" + tramo + Blancos(2) +
-                                   PresionesTitulo(estado),
-                               1);
+        // Every case: built in the context's line buffer, the numbers in place.
+        std::string &linea = contexto.memoria.linea;
+        linea.assign(2, ' ');
+        linea += Texto(d, 244);
+        linea += " : ";
+        std::array<char, 24> cifras{};
+        const auto fin = std::to_chars(cifras.data(), cifras.data() + cifras.size(), numeroCaso);
+        linea.append(cifras.data(), fin.ptr);
+        linea += '/';
+        linea += tramo;
+        linea.append(2, ' ');
+        AnadePresionesTitulo(linea, estado);
+        salida.EscribePantalla(0, linea, 1);
         return;
     }
     if (listado.TipoListado != ClaseListado::Pantalla) {

@@ -125,6 +125,40 @@ LineaDepuracion::LineaDepuracion(std::string_view separadorDecimal, int columnaI
     m_columnas = static_cast<std::size_t>(blancos);
 }
 
+LineaDepuracion::LineaDepuracion(std::string &memoria, std::string_view separadorDecimal,
+                                 int columnaInicial)
+    : m_separador(separadorDecimal),
+      m_bytesDeMasSeparador(separadorDecimal.size() - CuentaCaracteresUtf8(separadorDecimal)),
+      m_memoria(&memoria)
+{
+    m_linea.swap(memoria);
+    m_linea.reserve(128);
+    const int blancos = columnaInicial > 1 ? columnaInicial - 1 : 0;
+    m_linea.assign(static_cast<std::size_t>(blancos), ' ');
+    m_columnas = static_cast<std::size_t>(blancos);
+}
+
+// A copy has memory of its own.
+LineaDepuracion::LineaDepuracion(const LineaDepuracion &otra)
+    : m_separador(otra.m_separador), m_bytesDeMasSeparador(otra.m_bytesDeMasSeparador),
+      m_linea(otra.m_linea), m_columnas(otra.m_columnas)
+{
+}
+
+LineaDepuracion::LineaDepuracion(LineaDepuracion &&otra) noexcept
+    : m_separador(std::move(otra.m_separador)), m_bytesDeMasSeparador(otra.m_bytesDeMasSeparador),
+      m_linea(std::move(otra.m_linea)), m_columnas(otra.m_columnas), m_memoria(otra.m_memoria)
+{
+    otra.m_memoria = nullptr;
+}
+
+LineaDepuracion::~LineaDepuracion()
+{
+    if (m_memoria != nullptr) {
+        m_memoria->swap(m_linea);
+    }
+}
+
 LineaDepuracion &LineaDepuracion::Anade(std::string_view texto)
 {
     m_linea.append(texto);

@@ -47,6 +47,16 @@ class LineaDepuracion {
 public:
     explicit LineaDepuracion(std::string_view separadorDecimal,
                              int columnaInicial = ColumnaDepuracion);
+    // The same, built in the memory of memoria, which a caller keeps from one line to the next
+    // so that a line does not ask for memory of its own; memoria gets it back when the line
+    // ends, its text left unspecified.
+    LineaDepuracion(std::string &memoria, std::string_view separadorDecimal,
+                    int columnaInicial = ColumnaDepuracion);
+    LineaDepuracion(const LineaDepuracion &otra);
+    LineaDepuracion(LineaDepuracion &&otra) noexcept;
+    LineaDepuracion &operator=(const LineaDepuracion &) = delete;
+    LineaDepuracion &operator=(LineaDepuracion &&) = delete;
+    ~LineaDepuracion();
 
     LineaDepuracion &Anade(std::string_view texto);
     LineaDepuracion &Anade(const char *texto) { return Anade(std::string_view(texto)); }
@@ -61,7 +71,8 @@ private:
     std::string m_separador;
     std::size_t m_bytesDeMasSeparador; // bytes of the separator beyond its characters
     std::string m_linea;
-    std::size_t m_columnas = 0; // characters written so far, the nine blanks included
+    std::size_t m_columnas = 0;       // characters written so far, the nine blanks included
+    std::string *m_memoria = nullptr; // whose memory m_linea holds, given back at the end
 };
 
 // The debug file in a folder given by the program (a folder of the user's, writable), each

@@ -109,8 +109,7 @@ public:
 
     std::size_t Caracteres() const
     {
-        return Cifras() + (m_menos ? 1 : 0) +
-               (m_decimales > 0 ? CuentaCaracteresUtf8(m_separador) : 0);
+        return Cifras() + (m_menos ? 1 : 0) + (m_decimales > 0 ? CaracteresSeparador() : 0);
     }
     std::size_t Bytes() const
     {
@@ -133,6 +132,14 @@ public:
     }
 
 private:
+    // The usual separator, "." or ",", is one byte and one character: not counted each time.
+    std::size_t CaracteresSeparador() const
+    {
+        return m_separador.size() == 1 && static_cast<unsigned char>(m_separador[0]) < 0x80U
+                   ? 1
+                   : CuentaCaracteresUtf8(m_separador);
+    }
+
     // The digits with the leading zeros the count of decimals and integer places asks for.
     std::size_t Cifras() const { return m_ceros + m_digitos.size(); }
 

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "core/engine/HipotesisArmado.h"
 #include "core/engine/ImprimeDatosCaso.h"
 #include "core/listing/Depuracion.h"
 #include "core/model/TextoRecurso.h"
@@ -15,7 +16,6 @@
 #include "core/reinforced/ComprobacionesArmado.h"
 #include "core/reinforced/DisponeArmadura.h"
 #include "core/reinforced/FlexionCompuesta.h"
-#include "core/engine/HipotesisArmado.h"
 #include "core/reinforced/ListadoArmado.h"
 
 namespace dravek {
@@ -123,17 +123,18 @@ void DepuraDisposicion(ContextoCalculo &contexto, std::int32_t primerTexto, std:
     const DatosTramo &t = estado.tramo;
     const ResultadosCaso &r = estado.resultados;
     DepuracionCalculo &depuracion = contexto.depuracion;
+    std::string &memoria = contexto.memoria.linea;
     if (!depuracion.Activa()) {
         return;
     }
-    depuracion.EscribeLinea(LineaDepuracion(sep)
+    depuracion.EscribeLinea(LineaDepuracion(memoria, sep)
                                 .Anade(Texto(d, primerTexto))
                                 .Anade(t.ESP)
                                 .Anade(t.RECI)
                                 .Anade(t.RECE)
                                 .Anade(r.CAMISA)
                                 .Linea());
-    depuracion.EscribeLinea(LineaDepuracion(sep)
+    depuracion.EscribeLinea(LineaDepuracion(memoria, sep)
                                 .Anade(Texto(d, primerTexto + 1))
                                 .Anade(r.FIIN)
                                 .Anade(r.NESPIN)
@@ -141,7 +142,7 @@ void DepuraDisposicion(ContextoCalculo &contexto, std::int32_t primerTexto, std:
                                 .Anade(r.NEXPEX)
                                 .Linea());
     // The count of hypotheses, not the one being designed.
-    depuracion.EscribeLinea(LineaDepuracion(sep)
+    depuracion.EscribeLinea(LineaDepuracion(memoria, sep)
                                 .Anade(Texto(d, primerTexto + 2))
                                 .Anade(std::int32_t{NumeroHipotesisArmado})
                                 .Anade(std::int32_t{NSEC})
@@ -185,6 +186,13 @@ ErrorCalculo LeeAjusteDelCaso(ContextoCalculo &contexto, std::optional<AjusteGua
 } // namespace
 
 ErrorCalculo CalculaArmado(ContextoCalculo &contexto, std::int32_t numeroCaso)
+{
+    RegistrosTraccion registros;
+    return CalculaArmado(contexto, numeroCaso, registros);
+}
+
+ErrorCalculo CalculaArmado(ContextoCalculo &contexto, std::int32_t numeroCaso,
+                           RegistrosTraccion &registros)
 {
     EstadoObra &estado = contexto.estado;
     ResultadosCaso &r = estado.resultados;
@@ -251,7 +259,9 @@ ErrorCalculo CalculaArmado(ContextoCalculo &contexto, std::int32_t numeroCaso)
     DisposicionArmadura exteriorPresion;
     // The combined-tension solutions of each hypothesis, for the pass of the governing one
     // below: it asks the same questions again, and solving them is most of a case's time.
-    std::array<RegistroTraccion, NumeroHipotesisArmado + 1> registros;
+    for (RegistroTraccion &registro : registros) {
+        registro.Empieza();
+    }
     for (std::int16_t NHIPO = 1; NHIPO <= NumeroHipotesisArmado; ++NHIPO) {
         auto &fila = r.ResultadosHipotesis[static_cast<std::size_t>(NHIPO)];
         if (NHIPO == 1) {

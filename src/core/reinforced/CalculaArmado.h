@@ -4,9 +4,12 @@
 // design hypotheses needs, the governing one (the largest total), a stored override of the case
 // in its place, and the listing of all of it as it goes.
 
+#include <array>
 #include <cstdint>
 
 #include "core/engine/ContextoCalculo.h"
+#include "core/engine/HipotesisArmado.h"
+#include "core/reinforced/TraccionCompuesta.h"
 
 namespace dravek {
 
@@ -24,5 +27,14 @@ namespace dravek {
 // validation should have refused, a section design that stopped, or an overrides file that
 // cannot be read.
 [[nodiscard]] ErrorCalculo CalculaArmado(ContextoCalculo &contexto, std::int32_t numeroCaso);
+
+// The combined-tension solutions of each hypothesis of a case (RegistroTraccion), indexed by
+// hypothesis from 1.
+using RegistrosTraccion = std::array<RegistroTraccion, NumeroHipotesisArmado + 1>;
+
+// The same, its combined-tension solutions recorded in registros, which a caller keeps from one
+// case to the next so that their memory is asked for once a run; emptied here for the case.
+[[nodiscard]] ErrorCalculo CalculaArmado(ContextoCalculo &contexto, std::int32_t numeroCaso,
+                                         RegistrosTraccion &registros);
 
 } // namespace dravek

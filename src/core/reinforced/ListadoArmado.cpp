@@ -1,6 +1,7 @@
 #include "core/reinforced/ListadoArmado.h"
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 #include "core/listing/FormatoNumeros.h"
@@ -93,19 +94,39 @@ void ListaResultadosNormal(Bloque &b, const ResultadoArmado &r)
     }
 }
 
+// LineaResultado written into linea, the numbers in place: the screen gets these every case.
+const std::string &LineaResultado(std::string &linea, Bloque &b, int sangria,
+                                  const CampoTextos &rotulo, int entrada, double valor,
+                                  int decimales, std::int32_t unidad)
+{
+    linea.assign(static_cast<std::size_t>(sangria), ' ');
+    linea += TextoEnCampo(b.d(), rotulo, entrada);
+    linea.append(2, ' ');
+    ClaveNumero(b.estado().ejecucion, "").Anade(linea, valor, 10, decimales);
+    linea += b.T(unidad);
+    return linea;
+}
+
 void ListaResultadosEnPantalla(Bloque &b, const ResultadoArmado &r)
 {
     const DatosTramo &tramo = b.estado().tramo;
-    b.Pantalla(1,
-               Blancos(19) + b.T(583) + b.F(tramo.FCK, 7, 2, "Kp/cm2->MPa", true) + b.T(584) +
-                   b.F(tramo.Fyd, 7, 2, "Kp/cm2->MPa", true),
-               1);
+    // Built in the context's line buffer, whose memory is kept from case to case.
+    std::string &linea = b.contexto().memoria.linea;
+    const ClaveNumero tensiones(b.estado().ejecucion, "Kp/cm2->MPa");
+    linea.assign(19, ' ');
+    linea += b.T(583);
+    tensiones.Anade(linea, tramo.FCK, 7, 2, true);
+    linea += b.T(584);
+    tensiones.Anade(linea, tramo.Fyd, 7, 2, true);
+    b.Pantalla(1, linea, 1);
     if (b.estado().resultados.MomentoTopeSuperado) {
         ListaMomentoTope(b.contexto());
     }
-    b.Pantalla(1, LineaResultado(b, 14, CampoRotuloPantalla, 1, r.ArmaduraInterior, 2, 574), 1);
-    b.Pantalla(0, LineaResultado(b, 14, CampoRotuloPantalla, 2, r.ArmaduraExterior, 2, 575), 1);
-    b.Pantalla(0, LineaResultado(b, 14, CampoRotuloTotal, 1, r.ArmaduraTotal, 2, 577), 1);
+    b.Pantalla(1, LineaResultado(linea, b, 14, CampoRotuloPantalla, 1, r.ArmaduraInterior, 2, 574),
+               1);
+    b.Pantalla(0, LineaResultado(linea, b, 14, CampoRotuloPantalla, 2, r.ArmaduraExterior, 2, 575),
+               1);
+    b.Pantalla(0, LineaResultado(linea, b, 14, CampoRotuloTotal, 1, r.ArmaduraTotal, 2, 577), 1);
 }
 
 void ListaResultadosPantalla(Bloque &b, const ResultadoArmado &r)

@@ -91,6 +91,13 @@ void RegistroTraccion::Repite()
     m_siguiente = 0;
 }
 
+void RegistroTraccion::Empieza()
+{
+    m_soluciones.clear();
+    m_siguiente = 0;
+    m_modo = Modo::Grabando;
+}
+
 IteracionTraccion TraccionCompuesta(const EstadoObra &estado, double M, double N, double x,
                                     double &As)
 {

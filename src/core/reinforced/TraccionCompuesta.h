@@ -57,6 +57,9 @@ public:
 
     // From now on the recorded answers are handed out, from the first.
     void Repite();
+    // Recording anew, for another case: the record is emptied but keeps its memory, so that a
+    // run does not ask for it again case after case.
+    void Empieza();
 
 private:
     struct Solucion {
