@@ -1,6 +1,5 @@
 #include "core/engine/DatosTramoListado.h"
 
-
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -127,6 +126,291 @@ private:
     Impresora &m_impresora;
 };
 
+// What every step of a run's report reads: the state, the printer and the listing's kind.
+struct PartesInforme {
+    ContextoCalculo &contexto;
+    EstadoObra &estado;
+    Informe &informe;
+    Impresora &impresora;
+    EstadoListado &listado;
+    const DatosTramo &tramo;
+    const EtiquetasTramo &etiquetas;
+    std::int32_t d;
+    std::int32_t numeroCaso;
+    bool imprimiendo;
+    bool normal;
+    bool tabular;
+    bool esArmado;
+
+    std::string T(std::int32_t n) const { return Texto(d, n); }
+    std::string F(double valor, int ancho, int decimales) const
+    {
+        return informe.F(valor, ancho, decimales);
+    }
+};
+
+// Page start: every run of the Normal listing after the first starts a page.
+void EmpiezaPagina(const PartesInforme &r)
+{
+    SalidaListado &salida = r.contexto.salida;
+    EstadoListado &listado = r.listado;
+    if (listado.NumeroPagina > 0 && r.normal) {
+        r.impresora.NuevaPagina();
+    }
+    if (listado.TipoListado == ClaseListado::Normal) {
+        ++listado.NumeroPagina;
+    }
+    if (r.imprimiendo) {
+        r.impresora.PonNombreFuente("Courier New");
+        if (r.normal) {
+            salida.CabeceraPagina(r.estado, r.numeroCaso, true);
+        } else if (r.tabular) {
+            const std::int32_t necesarias =
+                r.esArmado ? LineasBloqueTabularArmado : LineasBloqueTabularPostesado;
+            if (listado.NumeroPagina == 0) {
+                listado.NumeroPagina = 1;
+                salida.CabeceraPagina(r.estado, r.numeroCaso, true);
+            } else if (listado.LineasRestantes < necesarias) {
+                ++listado.NumeroPagina;
+                r.impresora.NuevaPagina();
+                salida.CabeceraPagina(r.estado, r.numeroCaso, true);
+            }
+        }
+    }
+}
+
+// The reinforced-concrete materials, on the Normal listing.
+void ListaMateriales(const PartesInforme &r)
+{
+    Informe &informe = r.informe;
+    const DatosTramo &tramo = r.tramo;
+    informe.Encabezado(Blancos(14) + r.T(335));
+    informe.Salta(1);
+    informe.Dato(r.T(336) + informe.F(tramo.FCK, 9, 0, "Kp/cm2->MPa", true));
+    // The tensile strength is shown as the calculation uses it (0.45 fck^(2/3) in kp/cm2,
+    // converted), in the layout of the other strengths.
+    informe.Dato(r.T(337) + informe.F(tramo.Fct, 9, 0, "Kp/cm2->MPa", true));
+    informe.Dato(r.T(338) + informe.F(tramo.Fyk, 9, 0, "Kp/cm2->MPa", true));
+    informe.Dato(r.T(339) + informe.F(tramo.Fyd, 9, 0, "Kp/cm2->MPa", true));
+    informe.Salta(1);
+    informe.Dato(r.T(340) + r.F(tramo.GamaB, 9, 2));
+    informe.Salta(1);
+    informe.Dato(r.T(343) +
+                 sTextoFijo(Etiqueta(r.etiquetas.NombresNivelControl, tramo.TipoControl),
+                            CampoNivelControl.ancho));
+    const std::string EstadoGolpeAriete =
+        TextoEnCampo(r.d, CampoGolpeAriete, r.estado.obra.GolpeArieteCalculado != Falso ? 1 : 2);
+    informe.Dato(r.T(1069) + EstadoGolpeAriete);
+}
+
+// The pipe's kind, picture and geometry, on the Normal listing.
+ErrorCalculo ListaTubo(const PartesInforme &r, const std::string &textoTipoTubo)
+{
+    Informe &informe = r.informe;
+    const DatosTramo &tramo = r.tramo;
+    // The pipe's picture stands level with the pipe-kind line, to its right.
+    const double y0 = r.impresora.PosicionVertical();
+    informe.Dato(r.T(352) + sTextoFijo(textoTipoTubo, AnchoTipoTubo));
+    informe.Salta(2);
+    const double y1 = r.impresora.PosicionVertical();
+    const std::string &figuraTubo =
+        r.esArmado ? r.estado.frFiguras.ptArmado : r.estado.frFiguras.ptPostesado;
+    if (ErrorCalculo error = informe.Figura(figuraTubo, XFiguraTubo, y0)) {
+        return error;
+    }
+    r.impresora.PonPosicionVertical(y1);
+
+    informe.Encabezado(Blancos(14) + r.T(354));
+    informe.Salta(1);
+    informe.Dato(r.T(355) + r.F(1000 * tramo.vDi, 7, 0) + " mm");
+    informe.Dato(r.T(356) + r.F(1000 * tramo.ESP, 7, 0) + " mm");
+    informe.Dato(r.T(357) + r.F(1000 * tramo.RECI, 7, 0) + " mm");
+    informe.Dato(r.T(358) + r.F(1000 * tramo.RECE, 7, 0) + " mm");
+    informe.Salta(1);
+    informe.Dato(r.T(359) + r.F(tramo.vGAMAB, 7, 3) + " t/m3");
+    informe.Salta(2);
+    informe.Encabezado(Blancos(14) + r.T(360));
+    informe.Salta(1);
+    return {};
+}
+
+// The cradle, by its analysis code: the concrete 120 degree cradle is 3 here. Sets its
+// picture and prints its line; returns its text for the Tabular line.
+std::string ListaCuna(const PartesInforme &r)
+{
+    const DatosTramo &tramo = r.tramo;
+    const EtiquetasTramo &etiquetas = r.etiquetas;
+    std::string TextoCuna;
+    std::int32_t figuraCuna = 0;
+    switch (tramo.vICUNA) {
+    case 1:
+        TextoCuna = Izquierda(Etiqueta(etiquetas.NombresCuna, 1), CaracteresNombreCuna) +
+                    sNumeroEnt(90, 4) + "º";
+        figuraCuna = 430;
+        break;
+    case 2:
+        TextoCuna = Izquierda(Etiqueta(etiquetas.NombresCuna, 2), CaracteresNombreCuna) +
+                    sNumeroEnt(90, 4) + "º";
+        figuraCuna = 431;
+        break;
+    case 3:
+        TextoCuna = Izquierda(Etiqueta(etiquetas.NombresCuna, 2), CaracteresNombreCuna) +
+                    sNumeroEnt(120, 4) + "º";
+        figuraCuna = 432;
+        break;
+    case 4:
+        TextoCuna = "menor de 90º";
+        break;
+    default:
+        break;
+    }
+    if (figuraCuna != 0 && r.imprimiendo) {
+        r.estado.frFiguras.ptCuna = r.estado.ejecucion.RutaAplicacion + r.T(figuraCuna);
+    } else if (tramo.vICUNA == 4 && r.normal) {
+        r.estado.frFiguras.ptCuna.clear();
+    }
+    if (r.normal && tramo.vICUNA >= 1 && tramo.vICUNA <= 4) {
+        r.informe.Dato(r.T(361) + TextoCuna);
+    }
+    return TextoCuna;
+}
+
+// The installation's line and the cradle and installation pictures, which fill the rest of
+// the first page of the Normal listing; the soil's weight and friction open the next.
+ErrorCalculo ListaColocacion(const PartesInforme &r, const std::string &colocacion)
+{
+    Informe &informe = r.informe;
+    const DatosTramo &tramo = r.tramo;
+    EstadoObra &estado = r.estado;
+    informe.Dato(r.T(362) + sTextoFijo(colocacion, AnchoColocacion));
+    informe.Salta(1);
+    const double y2 = r.impresora.PosicionVertical();
+    if (ErrorCalculo error = informe.Figura(estado.frFiguras.ptCuna, XFiguraCuna, y2)) {
+        return error;
+    }
+    if (ErrorCalculo error =
+            informe.Figura(estado.frFiguras.ptColocacion, XFiguraColocacion, y2)) {
+        return error;
+    }
+    // The pictures fill the rest of the first page.
+    r.impresora.NuevaPagina();
+    ++r.listado.NumeroPagina;
+    r.contexto.salida.CabeceraPagina(estado, r.numeroCaso, false);
+    informe.Encabezado(Blancos(14) + r.T(360) + " (" + r.T(363) + ")");
+    informe.Salta(1);
+    informe.Dato(r.T(364) + r.F(tramo.vGAMAT, 7, 3) + " t/m3");
+    informe.Dato(r.T(365) + r.F(tramo.AnguloRozamiento, 3, 0) + "º");
+    return {};
+}
+
+// The trench or embankment lines. k and l receive the tens and units digits of the fill soil
+// code of a trench.
+void ListaZanjaTerraplen(const PartesInforme &r, std::int32_t &k, std::int32_t &l)
+{
+    Informe &informe = r.informe;
+    const DatosTramo &tramo = r.tramo;
+    const bool normal = r.normal;
+    if (tramo.CodigoColocacion < 20) {
+        k = tramo.TipoRelleno / 10;
+        l = tramo.TipoRelleno - 10 * k;
+        if (normal) {
+            informe.Dato(r.T(366) + r.F(tramo.AnchoZanja, 7, 3) + " m");
+            informe.Dato(r.T(367) + sTextoFijo(Etiqueta(r.etiquetas.NombresRelleno, k, l),
+                                               AnchoNombreRelleno));
+        }
+    }
+    if (tramo.CodigoColocacion > 20 && normal) {
+        informe.Dato(r.T(1086) + r.F(tramo.AnchoZanja, 7, 3) + " m");
+        informe.Dato(r.T(368));
+        informe.Dato(r.T(369) + r.F(tramo.DistanciaTerrenoNatural, 7, 3) + " m");
+    }
+    if (tramo.CodigoColocacion > 30 && normal) {
+        informe.Dato(r.T(370) + sTextoFijo(Etiqueta(r.etiquetas.NombresAsentamiento,
+                                                    tramo.IndiceAsentamiento),
+                                           AnchoAsentamiento));
+    }
+}
+
+// The loads: the load table of the heights, or the typed load of 1 m of fill.
+ErrorCalculo ListaCargasTramo(const PartesInforme &r, double CoeficienteImpacto)
+{
+    ContextoCalculo &contexto = r.contexto;
+    EstadoObra &estado = r.estado;
+    const DatosTramo &tramo = r.tramo;
+    if (tramo.CalculoCargas == 1) {
+        if (ErrorCalculo error = ListaCargas(contexto, CoeficienteImpacto)) {
+            return error;
+        }
+        // The load table left the loads of its last row; the first case is analysed with
+        // those of its own height. The Tabular and Pantalla printed kinds had the table keep
+        // the loads, so they need nothing. The lateral-pressure coefficient of the case loop
+        // depends on the friction angle alone and is still right.
+        if (!r.imprimiendo || r.normal) {
+            DatosCalculo &calculo = estado.calculo;
+            double coeficiente = CoeficienteImpacto;
+            if (ErrorCalculo error = CalculaCargasAltura(
+                    contexto, calculo.AlturaInicial, tramo.TipoCargaConcentrada, coeficiente)) {
+                return error;
+            }
+            estado.caso.AlturaActual = calculo.AlturaInicial;
+            calculo.PresionCaso = PresionInicialCasos(estado);
+        }
+    } else {
+        // The typed load, as the ring analysis uses it: in t/m2, whatever the unit system.
+        if (r.normal) {
+            const std::string inicio = Blancos(8) + r.T(372);
+            r.informe.Linea(inicio + Zona(inicio) + r.F(estado.caso.vQ, 7, 3) + " t/m2 -" +
+                            r.F(estado.caso.vQ * tramo.vDE, 7, 3) + " t/m");
+        }
+        if (ErrorCalculo error = CalculaCargasUnMetro(contexto)) {
+            return error;
+        }
+    }
+    return {};
+}
+
+// The Tabular listing's block of the run: its heading and the one line of its data.
+void ListaBloqueTabular(const PartesInforme &r, const std::string &textoTipoTubo,
+                        const std::string &TextoCuna, const std::string &colocacion,
+                        std::int32_t k, std::int32_t l)
+{
+    Informe &informe = r.informe;
+    Impresora &impresora = r.impresora;
+    const DatosTramo &tramo = r.tramo;
+    impresora.PonNegrita(true);
+    impresora.PonTamanoFuente(10);
+    informe.Linea(Blancos(5) + r.T(352) + sTextoFijo(textoTipoTubo, AnchoTipoTubo));
+    impresora.PonNegrita(false);
+    informe.Salta(1);
+
+    impresora.PonTamanoFuente(10);
+    impresora.PonNegrita(true);
+    informe.Linea(Blancos(5) + r.T(373));
+    informe.Linea(Blancos(5) + r.T(374));
+    informe.Linea(Blancos(5) + r.T(375));
+    informe.Linea(Blancos(5) + std::string(127, '-'));
+    impresora.PonNegrita(false);
+
+    const std::string relleno = tramo.CodigoColocacion < 20
+                                    ? sTextoFijo(Etiqueta(r.etiquetas.KmuRelleno, k, l), 7)
+                                    : Blancos(7);
+    const std::string cargaMovil =
+        Etiqueta(r.etiquetas.NombresCargaMovil, tramo.TipoCargaConcentrada + 1);
+    informe.Linea(
+        Blancos(4) + sNumeroEnt(tramo.TramoActual, 4) + Blancos(3) + r.F(1000 * tramo.vDi, 7, 0) +
+        r.F(1000 * tramo.ESP, 7, 0) + r.F(1000 * tramo.RECI, 7, 0) + Blancos(2) +
+        r.F(1000 * tramo.RECE, 7, 0) + Blancos(4) + sTextoFijo(TextoCuna, 14) + Blancos(1) +
+        sTextoFijo(colocacion, AnchoColocacionTabular) + Blancos(3) + r.F(tramo.AnchoZanja, 7, 3) +
+        Blancos(1) + relleno + Blancos(1) + sTextoFijo(cargaMovil, CampoCargaMovilTabular.ancho));
+    informe.Salta(2);
+    r.listado.LineasRestantes -= LineasBloqueTabular;
+
+    // The post-tensioned design prints its own table heading.
+    if (r.esArmado) {
+        r.contexto.salida.CabeceraTablaArmado(r.estado);
+    }
+}
+
 } // namespace
 
 std::string TextoTipoTubo(std::int32_t DesplazamientoIdioma, std::int16_t Tipologia)
@@ -182,255 +466,70 @@ ErrorCalculo ListaDatosTramo(ContextoCalculo &contexto, double CoeficienteImpact
         return {};
     }
 
-    SalidaListado &salida = contexto.salida;
     Informe informe(contexto);
-    Impresora &impresora = informe.impresora();
     EstadoListado &listado = estado.listado;
     const DatosTramo &tramo = estado.tramo;
-    const EtiquetasTramo &etiquetas = estado.etiquetas;
-    const std::int32_t d = estado.ejecucion.DesplazamientoIdioma;
-    const std::int32_t numeroCaso = estado.caso.NumeroCaso;
     const bool imprimiendo = listado.Imprimiendo;
-    const bool normal = imprimiendo && listado.TipoListado == ClaseListado::Normal;
-    const bool tabular = imprimiendo && listado.TipoListado == ClaseListado::Tabular;
-    const bool esArmado = tramo.EsArmado != Falso;
-    const auto T = [d](std::int32_t n) { return Texto(d, n); };
-    const auto F = [&informe](double valor, int ancho, int decimales) {
-        return informe.F(valor, ancho, decimales);
-    };
+    const PartesInforme r{contexto,
+                          estado,
+                          informe,
+                          informe.impresora(),
+                          listado,
+                          tramo,
+                          estado.etiquetas,
+                          estado.ejecucion.DesplazamientoIdioma,
+                          estado.caso.NumeroCaso,
+                          imprimiendo,
+                          imprimiendo && listado.TipoListado == ClaseListado::Normal,
+                          imprimiendo && listado.TipoListado == ClaseListado::Tabular,
+                          tramo.EsArmado != Falso};
 
-    // Page start: every run of the Normal listing after the first starts a page.
-    if (listado.NumeroPagina > 0 && normal) {
-        impresora.NuevaPagina();
-    }
-    if (listado.TipoListado == ClaseListado::Normal) {
-        ++listado.NumeroPagina;
-    }
-    if (imprimiendo) {
-        impresora.PonNombreFuente("Courier New");
-        if (normal) {
-            salida.CabeceraPagina(estado, numeroCaso, true);
-        } else if (tabular) {
-            const std::int32_t necesarias =
-                esArmado ? LineasBloqueTabularArmado : LineasBloqueTabularPostesado;
-            if (listado.NumeroPagina == 0) {
-                listado.NumeroPagina = 1;
-                salida.CabeceraPagina(estado, numeroCaso, true);
-            } else if (listado.LineasRestantes < necesarias) {
-                ++listado.NumeroPagina;
-                impresora.NuevaPagina();
-                salida.CabeceraPagina(estado, numeroCaso, true);
-            }
-        }
+    EmpiezaPagina(r);
+    if (r.esArmado && r.normal) {
+        ListaMateriales(r);
     }
 
-    if (esArmado && normal) {
-        informe.Encabezado(Blancos(14) + T(335));
-        informe.Salta(1);
-        informe.Dato(T(336) + informe.F(tramo.FCK, 9, 0, "Kp/cm2->MPa", true));
-        // The tensile strength is shown as the calculation uses it (0.45 fck^(2/3) in kp/cm2,
-        // converted), in the layout of the other strengths.
-        informe.Dato(T(337) + informe.F(tramo.Fct, 9, 0, "Kp/cm2->MPa", true));
-        informe.Dato(T(338) + informe.F(tramo.Fyk, 9, 0, "Kp/cm2->MPa", true));
-        informe.Dato(T(339) + informe.F(tramo.Fyd, 9, 0, "Kp/cm2->MPa", true));
-        informe.Salta(1);
-        informe.Dato(T(340) + F(tramo.GamaB, 9, 2));
-        informe.Salta(1);
-        informe.Dato(T(343) +
-                     sTextoFijo(Etiqueta(etiquetas.NombresNivelControl, tramo.TipoControl),
-                                CampoNivelControl.ancho));
-        const std::string EstadoGolpeAriete =
-            TextoEnCampo(d, CampoGolpeAriete, estado.obra.GolpeArieteCalculado != Falso ? 1 : 2);
-        informe.Dato(T(1069) + EstadoGolpeAriete);
-    }
-
-    const std::string textoTipoTubo = TextoTipoTubo(d, tramo.Tipologia);
-    estado.caso.TextoTipoCamisa = TextoTipoCamisa(d, tramo.Tipologia);
-
-    if (normal) {
-        // The pipe's picture stands level with the pipe-kind line, to its right.
-        const double y0 = impresora.PosicionVertical();
-        informe.Dato(T(352) + sTextoFijo(textoTipoTubo, AnchoTipoTubo));
-        informe.Salta(2);
-        const double y1 = impresora.PosicionVertical();
-        const std::string &figuraTubo =
-            esArmado ? estado.frFiguras.ptArmado : estado.frFiguras.ptPostesado;
-        if (ErrorCalculo error = informe.Figura(figuraTubo, XFiguraTubo, y0)) {
+    const std::string textoTipoTubo = TextoTipoTubo(r.d, tramo.Tipologia);
+    estado.caso.TextoTipoCamisa = TextoTipoCamisa(r.d, tramo.Tipologia);
+    if (r.normal) {
+        if (ErrorCalculo error = ListaTubo(r, textoTipoTubo)) {
             return error;
         }
-        impresora.PonPosicionVertical(y1);
-
-        informe.Encabezado(Blancos(14) + T(354));
-        informe.Salta(1);
-        informe.Dato(T(355) + F(1000 * tramo.vDi, 7, 0) + " mm");
-        informe.Dato(T(356) + F(1000 * tramo.ESP, 7, 0) + " mm");
-        informe.Dato(T(357) + F(1000 * tramo.RECI, 7, 0) + " mm");
-        informe.Dato(T(358) + F(1000 * tramo.RECE, 7, 0) + " mm");
-        informe.Salta(1);
-        informe.Dato(T(359) + F(tramo.vGAMAB, 7, 3) + " t/m3");
-        informe.Salta(2);
-        informe.Encabezado(Blancos(14) + T(360));
-        informe.Salta(1);
     }
 
-    // The cradle, by its analysis code: the concrete 120 degree cradle is 3 here.
-    std::string TextoCuna;
-    std::int32_t figuraCuna = 0;
-    switch (tramo.vICUNA) {
-    case 1:
-        TextoCuna = Izquierda(Etiqueta(etiquetas.NombresCuna, 1), CaracteresNombreCuna) +
-                    sNumeroEnt(90, 4) + "º";
-        figuraCuna = 430;
-        break;
-    case 2:
-        TextoCuna = Izquierda(Etiqueta(etiquetas.NombresCuna, 2), CaracteresNombreCuna) +
-                    sNumeroEnt(90, 4) + "º";
-        figuraCuna = 431;
-        break;
-    case 3:
-        TextoCuna = Izquierda(Etiqueta(etiquetas.NombresCuna, 2), CaracteresNombreCuna) +
-                    sNumeroEnt(120, 4) + "º";
-        figuraCuna = 432;
-        break;
-    case 4:
-        TextoCuna = "menor de 90º";
-        break;
-    default:
-        break;
-    }
-    if (figuraCuna != 0 && imprimiendo) {
-        estado.frFiguras.ptCuna = estado.ejecucion.RutaAplicacion + T(figuraCuna);
-    } else if (tramo.vICUNA == 4 && normal) {
-        estado.frFiguras.ptCuna.clear();
-    }
-    if (normal && tramo.vICUNA >= 1 && tramo.vICUNA <= 4) {
-        informe.Dato(T(361) + TextoCuna);
-    }
+    const std::string TextoCuna = ListaCuna(r);
 
     // Tens and units digits of the installation code (11, 12, 21, 22, 31).
     const std::int32_t i = tramo.CodigoColocacion / 10;
     const std::int32_t j = tramo.CodigoColocacion - 10 * i;
-    const std::string colocacion = Etiqueta(etiquetas.NombresColocacion, i, j);
-
-    if (normal) {
-        informe.Dato(T(362) + sTextoFijo(colocacion, AnchoColocacion));
-        informe.Salta(1);
-        const double y2 = impresora.PosicionVertical();
-        if (ErrorCalculo error = informe.Figura(estado.frFiguras.ptCuna, XFiguraCuna, y2)) {
+    const std::string colocacion = Etiqueta(r.etiquetas.NombresColocacion, i, j);
+    if (r.normal) {
+        if (ErrorCalculo error = ListaColocacion(r, colocacion)) {
             return error;
         }
-        if (ErrorCalculo error =
-                informe.Figura(estado.frFiguras.ptColocacion, XFiguraColocacion, y2)) {
-            return error;
-        }
-        // The pictures fill the rest of the first page.
-        impresora.NuevaPagina();
-        ++listado.NumeroPagina;
-        salida.CabeceraPagina(estado, numeroCaso, false);
-        informe.Encabezado(Blancos(14) + T(360) + " (" + T(363) + ")");
-        informe.Salta(1);
-        informe.Dato(T(364) + F(tramo.vGAMAT, 7, 3) + " t/m3");
-        informe.Dato(T(365) + F(tramo.AnguloRozamiento, 3, 0) + "º");
     }
 
-    // Tens and units digits of the fill soil code of a trench.
     std::int32_t k = 0;
     std::int32_t l = 0;
-    if (tramo.CodigoColocacion < 20) {
-        k = tramo.TipoRelleno / 10;
-        l = tramo.TipoRelleno - 10 * k;
-        if (normal) {
-            informe.Dato(T(366) + F(tramo.AnchoZanja, 7, 3) + " m");
-            informe.Dato(T(367) +
-                         sTextoFijo(Etiqueta(etiquetas.NombresRelleno, k, l), AnchoNombreRelleno));
-        }
-    }
-    if (tramo.CodigoColocacion > 20 && normal) {
-        informe.Dato(T(1086) + F(tramo.AnchoZanja, 7, 3) + " m");
-        informe.Dato(T(368));
-        informe.Dato(T(369) + F(tramo.DistanciaTerrenoNatural, 7, 3) + " m");
-    }
-    if (tramo.CodigoColocacion > 30 && normal) {
-        informe.Dato(T(370) +
-                     sTextoFijo(Etiqueta(etiquetas.NombresAsentamiento, tramo.IndiceAsentamiento),
-                                AnchoAsentamiento));
-    }
+    ListaZanjaTerraplen(r, k, l);
 
-    if (normal) {
+    if (r.normal) {
         informe.Salta(2);
-        informe.Encabezado(Blancos(14) + T(371));
+        informe.Encabezado(Blancos(14) + r.T(371));
         informe.Salta(1);
     }
 
-    if (tramo.CalculoCargas == 1) {
-        if (ErrorCalculo error = ListaCargas(contexto, CoeficienteImpacto)) {
-            return error;
-        }
-        // The load table left the loads of its last row; the first case is analysed with
-        // those of its own height. The Tabular and Pantalla printed kinds had the table keep
-        // the loads, so they need nothing. The lateral-pressure coefficient of the case loop
-        // depends on the friction angle alone and is still right.
-        if (!imprimiendo || normal) {
-            DatosCalculo &calculo = estado.calculo;
-            double coeficiente = CoeficienteImpacto;
-            if (ErrorCalculo error = CalculaCargasAltura(
-                    contexto, calculo.AlturaInicial, tramo.TipoCargaConcentrada, coeficiente)) {
-                return error;
-            }
-            estado.caso.AlturaActual = calculo.AlturaInicial;
-            calculo.PresionCaso = PresionInicialCasos(estado);
-        }
-    } else {
-        // The typed load, as the ring analysis uses it: in t/m2, whatever the unit system.
-        if (normal) {
-            const std::string inicio = Blancos(8) + T(372);
-            informe.Linea(inicio + Zona(inicio) + F(estado.caso.vQ, 7, 3) + " t/m2 -" +
-                          F(estado.caso.vQ * tramo.vDE, 7, 3) + " t/m");
-        }
-        if (ErrorCalculo error = CalculaCargasUnMetro(contexto)) {
-            return error;
-        }
+    if (ErrorCalculo error = ListaCargasTramo(r, CoeficienteImpacto)) {
+        return error;
     }
 
-    if (tabular) {
-        impresora.PonNegrita(true);
-        impresora.PonTamanoFuente(10);
-        informe.Linea(Blancos(5) + T(352) + sTextoFijo(textoTipoTubo, AnchoTipoTubo));
-        impresora.PonNegrita(false);
-        informe.Salta(1);
-
-        impresora.PonTamanoFuente(10);
-        impresora.PonNegrita(true);
-        informe.Linea(Blancos(5) + T(373));
-        informe.Linea(Blancos(5) + T(374));
-        informe.Linea(Blancos(5) + T(375));
-        informe.Linea(Blancos(5) + std::string(127, '-'));
-        impresora.PonNegrita(false);
-
-        const std::string relleno = tramo.CodigoColocacion < 20
-                                        ? sTextoFijo(Etiqueta(etiquetas.KmuRelleno, k, l), 7)
-                                        : Blancos(7);
-        const std::string cargaMovil =
-            Etiqueta(etiquetas.NombresCargaMovil, tramo.TipoCargaConcentrada + 1);
-        informe.Linea(Blancos(4) + sNumeroEnt(tramo.TramoActual, 4) + Blancos(3) +
-                      F(1000 * tramo.vDi, 7, 0) + F(1000 * tramo.ESP, 7, 0) +
-                      F(1000 * tramo.RECI, 7, 0) + Blancos(2) + F(1000 * tramo.RECE, 7, 0) +
-                      Blancos(4) + sTextoFijo(TextoCuna, 14) + Blancos(1) +
-                      sTextoFijo(colocacion, AnchoColocacionTabular) + Blancos(3) +
-                      F(tramo.AnchoZanja, 7, 3) + Blancos(1) + relleno + Blancos(1) +
-                      sTextoFijo(cargaMovil, CampoCargaMovilTabular.ancho));
-        informe.Salta(2);
-        listado.LineasRestantes -= LineasBloqueTabular;
-
-        // The post-tensioned design prints its own table heading.
-        if (esArmado) {
-            salida.CabeceraTablaArmado(estado);
-        }
+    if (r.tabular) {
+        ListaBloqueTabular(r, textoTipoTubo, TextoCuna, colocacion, k, l);
     }
 
     // A post-tensioned run's report goes on with its characteristics listing, which prints
     // only on the Normal kind.
-    if (!esArmado) {
+    if (!r.esArmado) {
         contexto.diseno.ListaCaracteristicasPostesado(contexto);
     }
     return {};
