@@ -1,6 +1,7 @@
 #include <array>
 #include <string>
 
+#include "core/entry/AyudasCaptura.h"
 #include "core/entry/CamposCaptura.h"
 #include "core/entry/CapturaDatos.h"
 #include "core/entry/PatronCampos.h"
@@ -16,17 +17,8 @@ constexpr std::int32_t TextoDatoRequerido = 518;
 constexpr std::int32_t TextoValorIncorrecto = 287;
 constexpr std::array<std::int16_t, 5> CodigosRelleno = {11, 12, 21, 22, 23};
 
-bool Vacio(const std::string &texto)
-{
-    return texto.find_first_not_of(' ') == std::string::npos;
-}
-
-std::string SinDosPuntos(std::string texto)
-{
-    std::erase(texto, ':');
-    return texto;
-}
-
+using captura::SinDosPuntos;
+using captura::Vacio;
 // The last entry equal to the text, counted from 1; 0 when none is.
 int EntradaIgual(const Lista &lista)
 {

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/entry/AyudasCaptura.h"
 #include "core/entry/CapturaDatos.h"
 #include "core/listing/FormatoNumeros.h"
 #include "core/model/TextoRecurso.h"
@@ -27,21 +28,9 @@ constexpr double MinimoCampo = 0.001;
 // Recommended covers lie between 2 and 4 cm whatever the diameter.
 constexpr const char *RangoRecubrimientos = " (2 - 4)";
 
-std::string T(CapturaDatos &v, std::int32_t n)
-{
-    return Texto(v.estado().ejecucion.DesplazamientoIdioma, n);
-}
-
-std::string Formato(CapturaDatos &v, double valor, std::string_view mascara)
-{
-    return FormateaMascara(valor, mascara, v.estado().ejecucion.SeparadorDecimalLocal);
-}
-
-bool Vacio(const std::string &texto)
-{
-    return texto.find_first_not_of(' ') == std::string::npos;
-}
-
+using captura::Formato;
+using captura::T;
+using captura::Vacio;
 // Nearest whole number, a half to the even one.
 std::int32_t Redondea(double x)
 {

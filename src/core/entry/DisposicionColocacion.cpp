@@ -1,5 +1,6 @@
 #include <string>
 
+#include "core/entry/AyudasCaptura.h"
 #include "core/entry/CapturaDatos.h"
 #include "core/listing/FormatoNumeros.h"
 #include "core/model/TextoRecurso.h"
@@ -8,11 +9,7 @@ namespace dravek {
 
 namespace {
 
-bool Vacio(const std::string &texto)
-{
-    return texto.find_first_not_of(' ') == std::string::npos;
-}
-
+using captura::Vacio;
 void Muestra(Control &control, Etiqueta &etiqueta)
 {
     control.Visible = true;

@@ -2,12 +2,13 @@
 
 #include <string>
 
+#include "core/entry/AyudasCaptura.h"
+#include "core/entry/CambioTipologia.h"
 #include "core/entry/CamposCaptura.h"
 #include "core/entry/CapturaDatos.h"
 #include "core/listing/FormatoNumeros.h"
 #include "core/model/TextoPlano.h"
 #include "core/model/TextoRecurso.h"
-#include "core/entry/CambioTipologia.h"
 
 namespace dravek {
 
@@ -60,11 +61,7 @@ void Muestra(CapturaDatos &v, ControlTexto &caja, int etiqueta)
     v.lbEtiquetas(etiqueta).Visible = true;
 }
 
-std::string T(CapturaDatos &v, std::int32_t n)
-{
-    return Texto(v.estado().ejecucion.DesplazamientoIdioma, n);
-}
-
+using captura::T;
 void LimpiaCabecera(CapturaDatos &v)
 {
     EstadoObra &e = v.estado();
