@@ -25,18 +25,6 @@ inline std::string TituloError(const CapturaDatos &v)
     return T(v, 286) + ":";
 }
 
-// The text without blanks and tabs at either end.
-inline std::string_view Recorta(std::string_view texto)
-{
-    while (!texto.empty() && (texto.front() == ' ' || texto.front() == '\t')) {
-        texto.remove_prefix(1);
-    }
-    while (!texto.empty() && (texto.back() == ' ' || texto.back() == '\t')) {
-        texto.remove_suffix(1);
-    }
-    return texto;
-}
-
 // Two texts equal but for letter case, accented capitals included ("SÓLO CAMISA" is "Sólo
 // Camisa"), as the list entries are compared with what a box holds.
 bool IgualSinMayusculas(std::string_view a, std::string_view b);
