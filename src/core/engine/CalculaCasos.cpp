@@ -11,6 +11,7 @@
 #include "core/engine/TablaCargas.h"
 #include "core/engine/mdMarston.h"
 #include "core/listing/FormatoNumeros.h"
+#include "core/model/CodigosColocacion.h"
 #include "core/model/TextoPlano.h"
 #include "core/model/TextoRecurso.h"
 
@@ -33,11 +34,6 @@ constexpr std::int32_t LineasPorPaginaTabular = 50;
 constexpr std::int32_t LineasEntreAlturasTabular = 2;
 
 constexpr int AnchoSeparadorPantalla = 70;
-
-// Trench codes with their own rule for the thrust load of a typed total load: over the trench
-// width with uncompacted fill, the load itself with compacted fill.
-constexpr std::int16_t ZanjaSinCompactar = 11;
-constexpr std::int16_t ZanjaCompactada = 12;
 
 constexpr std::int16_t CunaHormigon120Datos = 2;    // as the data-entry window stores it
 constexpr std::int16_t CunaHormigon120Analisis = 3; // as the ring analysis numbers it

@@ -5,12 +5,13 @@
 #include <utility>
 
 #include "core/engine/PresionesCaso.h"
+#include "core/entry/ListasDimensiones.h"
+#include "core/entry/MenuPrincipal.h"
+#include "core/entry/ValoresSI.h"
+#include "core/model/CodigosColocacion.h"
 #include "core/model/TextoPlano.h"
 #include "core/model/TextoRecurso.h"
 #include "core/reinforced/AjustesGuardados.h"
-#include "core/entry/MenuPrincipal.h"
-#include "core/entry/ListasDimensiones.h"
-#include "core/entry/ValoresSI.h"
 #include "core/validation/GeometriaEstandar.h"
 
 namespace dravek {
@@ -887,10 +888,9 @@ bool AlmacenObra::CargaTramo(CapturaDatos &v, std::int16_t k)
     PonCaja(v.edGr0, b.edGr0, t.vGAMAT);
     PonCaja(v.edFi0, b.edFi0, t.AnguloRozamiento);
     t.TipoRelleno = b.TipoRelleno;
-    const std::int16_t suelos[] = {11, 12, 21, 22, 23};
     std::int16_t suelo = -1;
-    for (std::int16_t p = 0; p < 5; ++p) {
-        if (suelos[p] == t.TipoRelleno) {
+    for (std::int16_t p = 0; p < static_cast<std::int16_t>(CodigosRelleno.size()); ++p) {
+        if (CodigosRelleno[static_cast<std::size_t>(p)] == t.TipoRelleno) {
             suelo = p;
         }
     }
@@ -914,9 +914,9 @@ bool AlmacenObra::CargaTramo(CapturaDatos &v, std::int16_t k)
     t.TipoCargaConcentrada = b.TipoCargaConcentrada < 0 ? std::int16_t{0} : b.TipoCargaConcentrada;
     PonCodigo(v.edICar0, b.TipoCargaConcentrada);
     e.caso.vQ = t.CargaVerticalTotal;
-    if (t.CodigoColocacion == 11) {
+    if (t.CodigoColocacion == ZanjaSinCompactar) {
         e.caso.vQH = t.AnchoZanja > 3.0 ? t.vDE * t.CargaVerticalTotal / t.AnchoZanja : 0.0;
-    } else if (t.CodigoColocacion == 12) {
+    } else if (t.CodigoColocacion == ZanjaCompactada) {
         e.caso.vQH = t.CargaVerticalTotal;
     } else {
         e.caso.vQH = t.vGAMAT * e.caso.AlturaActual;

@@ -5,6 +5,7 @@
 #include "core/entry/AyudasCaptura.h"
 #include "core/entry/CapturaDatos.h"
 #include "core/listing/FormatoNumeros.h"
+#include "core/model/CodigosColocacion.h"
 #include "core/model/TextoRecurso.h"
 #include "core/validation/FuncionesGenerales.h"
 #include "core/validation/GeometriaEstandar.h"
@@ -192,7 +193,7 @@ bool ValidaAnchoZanja(CapturaDatos &v, const std::string &texto)
         return false;
     }
     if (t.AnchoZanja < MinimoCampo) {
-        t.AnchoZanja = 1.4 * t.vDE + 0.68;
+        t.AnchoZanja = AnchoZanjaAutomatico(t.vDE);
         ponTexto(v.edB0, Formato(v, t.AnchoZanja, "#####0.000"));
     }
     return true;

@@ -3,6 +3,7 @@
 #include "core/entry/AyudasCaptura.h"
 #include "core/entry/CapturaDatos.h"
 #include "core/listing/FormatoNumeros.h"
+#include "core/model/CodigosColocacion.h"
 #include "core/model/TextoRecurso.h"
 
 namespace dravek {
@@ -73,8 +74,7 @@ void CapturaDatos::rdTipoColocacion_Click(int /*Index*/)
     } else {
         Muestra(edB0, lbEtiquetas(EtiquetaB0));
         if (Vacio(edB0.Text()) && !Vacio(edDi0.Text())) {
-            // The trench width usual for the pipe: 1.4 outer diameters plus 0.68 m.
-            t.AnchoZanja = 1.4 * t.vDE + 0.68;
+            t.AnchoZanja = AnchoZanjaAutomatico(t.vDE);
             ponTexto(edB0, FormateaMascara(t.AnchoZanja, "#####0.000",
                                            e.ejecucion.SeparadorDecimalLocal));
         }
@@ -92,7 +92,7 @@ void CapturaDatos::rdTipoColocacion_Click(int /*Index*/)
     }
     if (k == 2) {
         Oculta(edTipoApoyo0, lbEtiquetas(EtiquetaApoyo), true);
-        t.CodigoColocacion = 31;
+        t.CodigoColocacion = Terraplen;
     } else {
         Muestra(edTipoApoyo0, lbEtiquetas(EtiquetaApoyo));
         t.CodigoColocacion = 0;

@@ -7,6 +7,7 @@
 #include "core/entry/CamposCaptura.h"
 #include "core/entry/CapturaDatos.h"
 #include "core/listing/FormatoNumeros.h"
+#include "core/model/CodigosColocacion.h"
 #include "core/model/TextoPlano.h"
 #include "core/model/TextoRecurso.h"
 
@@ -157,7 +158,7 @@ void LimpiaColocacion(CapturaDatos &v)
     Muestra(v, v.edTipoApoyo0, 26);
     ponTexto(v.edTipoApoyo0, "");
     ponTexto(v.edTipoApoyo0, v.edTipoApoyo0.List(1));
-    t.CodigoColocacion = 12;
+    t.CodigoColocacion = ZanjaCompactada;
 
     // The run's own heights go with their boxes, so that a new run never inherits the last
     // run's heights.
@@ -174,7 +175,7 @@ void LimpiaColocacion(CapturaDatos &v)
     Muestra(v, v.edTipoRelleno0, 32);
     ponTexto(v.edTipoRelleno0, "");
     ponTexto(v.edTipoRelleno0, v.edTipoRelleno0.List(2));
-    t.TipoRelleno = 21;
+    t.TipoRelleno = RellenoArenaArcillosa;
 
     Limpia(v, "edHr1");
     Oculta(v, v.edHr1, 50);

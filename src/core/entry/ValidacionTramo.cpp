@@ -12,6 +12,7 @@
 #include "core/entry/CamposCaptura.h"
 #include "core/entry/CamposSeccion.h"
 #include "core/entry/CapturaDatos.h"
+#include "core/model/CodigosColocacion.h"
 #include "core/model/TextoPlano.h"
 #include "core/validation/FuncionesGenerales.h"
 #include "core/validation/GeometriaEstandar.h"
@@ -28,7 +29,6 @@ namespace {
 constexpr std::int16_t Armado = 1210;
 constexpr std::int16_t CamisaEmbebida = 2211;
 constexpr std::int16_t CamisaRevestida = 2221;
-constexpr std::int16_t Terraplen = 31; // installation code of an embankment
 
 constexpr double MinimoPresion = -1e-10; // lets 0 (an empty box) through, stops negatives
 constexpr double MinimoIncremento = 1e-10;
@@ -544,7 +544,7 @@ private:
         // The width follows the diameter only while the engineer edits the run: a stored run
         // checked for printing or recalculation keeps the width it was saved with.
         if (m_mover && t.AnchoZanjaAutomatico != Falso) {
-            t.AnchoZanja = 1.4 * t.vDE + 0.68;
+            t.AnchoZanja = AnchoZanjaAutomatico(t.vDE);
             EscribeDerivado(v.edB0, t.AnchoZanja, "#####0.000");
         }
         if (t.Tipologia != CamisaRevestida &&

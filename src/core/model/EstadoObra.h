@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/model/CodigosColocacion.h"
 #include "core/model/EstadoPostesado.h"
 
 namespace dravek {
@@ -24,19 +25,19 @@ inline constexpr std::int16_t Falso = 0;
 
 // Titles, ranges and options of the project.
 struct DatosObra {
-    std::string TIGEN;                // project title
-    std::string Cliente;              // client; a listing takes its box's
+    std::string TIGEN;                             // project title
+    std::string Cliente;                           // client; a listing takes its box's
     std::int16_t GolpeArieteCalculado = Verdadero; // water hammer calculated (else estimated)
-    double DPInicialObra = 0;         // at / MPa
-    double DPFinalObra = 0;           // at / MPa
-    double IncrementoPresionObra = 0; // at / MPa
-    double MDPInicialObra = 0;        // at / MPa
-    double MDPFinalObra = 0;          // at / MPa
-    double AlturaInicialObra = 0;     // m
-    double AlturaFinalObra = 0;       // m; 0: the first height only
-    double IncrementoAlturaObra = 0;  // m
-    std::int16_t AbrirObraExistente = Falso; // the project is tied to a project file
-    std::string NombreFicheroObra = " ";    // its path, one blank when none
+    double DPInicialObra = 0;                      // at / MPa
+    double DPFinalObra = 0;                        // at / MPa
+    double IncrementoPresionObra = 0;              // at / MPa
+    double MDPInicialObra = 0;                     // at / MPa
+    double MDPFinalObra = 0;                       // at / MPa
+    double AlturaInicialObra = 0;                  // m
+    double AlturaFinalObra = 0;                    // m; 0: the first height only
+    double IncrementoAlturaObra = 0;               // m
+    std::int16_t AbrirObraExistente = Falso;       // the project is tied to a project file
+    std::string NombreFicheroObra = " ";           // its path, one blank when none
     // The header (titles, ranges, unit system, water hammer) changed since it was last read or
     // written: closing the project must offer to save it.
     bool CabeceraModificada = false;
@@ -60,7 +61,7 @@ struct DatosTramo {
     double AlturaFinalTramo = 0;       // m
     double IncrementoAltura = 0;       // m; the project step once the project range is chosen
 
-    std::int16_t Tipologia = 0;       // 1100, 1210, 1220, 2100, 2211, 2212, 2221, 2222
+    std::int16_t Tipologia = 0; // 1100, 1210, 1220, 2100, 2211, 2212, 2221, 2222
     std::int16_t EsArmado = Falso;
     std::int16_t TipoPostesado = 0;   // 0 reinforced concrete, 1 post-tensioned
     std::int16_t ClaseFisuracion = 0; // 3 reinforced concrete, 0 post-tensioned
@@ -112,13 +113,13 @@ struct DatosTramo {
 
     // Installation and fill.
     std::int16_t IndiceColocacion = 0; // 0 trench, 1 trench under an embankment, 2 embankment
-    std::int16_t CodigoColocacion = 12;
+    std::int16_t CodigoColocacion = ZanjaCompactada;
     std::int16_t vICUNA = 1; // 1 granular 90 degrees, 2 concrete 120 degrees
     double AnchoZanja = 0;   // m
     std::int16_t AnchoZanjaAutomatico = Falso;
-    double vGAMAT = 0;            // t/m3
-    double AnguloRozamiento = 0;  // degrees
-    std::int16_t TipoRelleno = 21;
+    double vGAMAT = 0;           // t/m3
+    double AnguloRozamiento = 0; // degrees
+    std::int16_t TipoRelleno = RellenoArenaArcillosa;
     double DistanciaTerrenoNatural = 0; // m
     std::int16_t IndiceAsentamiento = 0;
 
@@ -157,21 +158,21 @@ struct ValoresSI {
 
 // The case being calculated.
 struct DatosCaso {
-    double DP = 0;            // at
-    double MDP = 0;           // at
-    double PP = 0;            // at
-    double STP = 0;           // at
-    double PPNeta = 0;        // at
-    double AlturaActual = 0;  // m
+    double DP = 0;           // at
+    double MDP = 0;          // at
+    double PP = 0;           // at
+    double STP = 0;          // at
+    double PPNeta = 0;       // at
+    double AlturaActual = 0; // m
     std::int32_t NumeroCaso = 0;
     std::int32_t ContadorCasos = 0;
     bool PrimerCaso = false;
     bool NuevaAltura = false;
-    double vQ = 0;               // t/m2
-    double vQH = 0;              // t/m2
-    double CargaMovil = 0;       // t/m2
-    double CargaNoAdoptada = 0;  // t/m2
-    double vQUnMetro = 0;        // t/m2, loads of 1 m of fill
+    double vQ = 0;              // t/m2
+    double vQH = 0;             // t/m2
+    double CargaMovil = 0;      // t/m2
+    double CargaNoAdoptada = 0; // t/m2
+    double vQUnMetro = 0;       // t/m2, loads of 1 m of fill
     double vQHUnMetro = 0;
     double CargaMovilUnMetro = 0;
     double CargaNoAdoptadaUnMetro = 0;
@@ -183,15 +184,15 @@ struct DatosCaso {
 // Ranges, DP->MDP law and pressure step of the run being calculated; set around the case loop
 // and kept until the next calculation sets them again.
 struct DatosCalculo {
-    double AlturaInicial = 0;     // m, first fill height of the calculation
-    double AlturaFinal = 0;       // m, last fill height of the calculation
-    double DPInicialLey = 0;      // at, DP of the law's first point
-    double DPFinalLey = 0;        // at, DP of the law's second point
-    double MDPInicialLey = 0;     // at, MDP of the law's first point
-    double MDPFinalLey = 0;       // at, MDP of the law's second point
-    double PendienteLeyMDP = 1.0; // dMDP/dDP, dimensionless
-    double IncrementoPresion = 0; // at, DP step of the case loop; 0: one DP per height
-    double PresionCaso = 0;       // at, DP of the case about to be calculated
+    double AlturaInicial = 0;               // m, first fill height of the calculation
+    double AlturaFinal = 0;                 // m, last fill height of the calculation
+    double DPInicialLey = 0;                // at, DP of the law's first point
+    double DPFinalLey = 0;                  // at, DP of the law's second point
+    double MDPInicialLey = 0;               // at, MDP of the law's first point
+    double MDPFinalLey = 0;                 // at, MDP of the law's second point
+    double PendienteLeyMDP = 1.0;           // dMDP/dDP, dimensionless
+    double IncrementoPresion = 0;           // at, DP step of the case loop; 0: one DP per height
+    double PresionCaso = 0;                 // at, DP of the case about to be calculated
     std::int16_t TerraplenAdoptado = Falso; // the embankment-condition load was adopted
     // The run's geometry as entered, saved by the case loop, which works in calculation units
     // meanwhile; the adjustment window restores the run from these.
@@ -213,7 +214,7 @@ struct ResultadosCaso {
     // 3 invert); index 0 unused so that the numbers read as the load cases are numbered.
     std::array<std::array<double, 4>, 13> MomentosCaso{}; // t.m/m
     std::array<std::array<double, 4>, 13> AxilesCaso{};   // t/m
-    std::int16_t EstadoDiseno = 0; // 0 accepted
+    std::int16_t EstadoDiseno = 0;                        // 0 accepted
     std::string MensajeFallo;
     // Bar layout of the reinforced-concrete design, kept from one case to the next.
     double CAMISA = 0; // mm
@@ -260,7 +261,7 @@ struct EstadoListado {
     std::int32_t LineasPorPagina = 50; // lines, page budget of the Tabular listing
     std::int32_t LineasRestantes = 0;  // lines left on the Tabular page
     std::int32_t LineasImpresas = 0;   // lines counted on the Pantalla page
-    double UltimaAlturaListada = 0; // m
+    double UltimaAlturaListada = 0;    // m
 };
 
 // Run-time state of the program.
@@ -271,16 +272,16 @@ struct EstadoEjecucion {
     std::string SeparadorDecimalLocal = ".";
     std::int32_t CodigoSeparadorLocal = '.';
     std::int32_t CodigoOtroSeparador = ',';
-    std::string RutaAplicacion;     // program folder, ending in the folder separator
-    std::string CarpetaDepuracion;  // the engineer's folder of the debug files
-    std::string ModoCaptura = " ";  // "ALTAS", "MODIFICACIONES" or " "
+    std::string RutaAplicacion;    // program folder, ending in the folder separator
+    std::string CarpetaDepuracion; // the engineer's folder of the debug files
+    std::string ModoCaptura = " "; // "ALTAS", "MODIFICACIONES" or " "
     bool DatosModificados = false;
     bool Cargando = false;
     bool SFckModificado = false; // the wire's ultimate stress was changed: Sf follows it
     // The comparison with the recommended geometry accepts without asking (a run checked
     // without moving the focus).
     bool OmitePreguntaGeometria = false;
-    bool EnUnidadesCalculo = false; // the working values are in calculation units (MKS)
+    bool EnUnidadesCalculo = false;   // the working values are in calculation units (MKS)
     std::int16_t ModoAdvertencia = 0; // notice kind the notice window shows: 1 once shown
     bool VentanaModalAbierta = false; // the whole project's listing window is up
 };
