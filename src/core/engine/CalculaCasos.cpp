@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstddef>
+#include <optional>
 #include <string>
 
 #include "core/engine/CompruebaCalculo.h"
@@ -11,7 +12,7 @@
 #include "core/engine/TablaCargas.h"
 #include "core/engine/mdMarston.h"
 #include "core/listing/FormatoNumeros.h"
-#include "core/model/CodigosColocacion.h"
+#include "core/model/CargaHorizontal.h"
 #include "core/model/TextoPlano.h"
 #include "core/model/TextoRecurso.h"
 
@@ -109,7 +110,6 @@ ErrorCalculo CargasAltura(ContextoCalculo &contexto, double H, double alturaInic
     EstadoObra &estado = contexto.estado;
     DatosTramo &tramo = estado.tramo;
     DatosCaso &caso = estado.caso;
-    const double vDE = tramo.vDE;
 
     if (tramo.CalculoCargas == 1) {
         const ErrorMarston error =
@@ -126,17 +126,13 @@ ErrorCalculo CargasAltura(ContextoCalculo &contexto, double H, double alturaInic
     // that defines the lateral thrust follows the validation's rule for each installation.
     const double carga = tramo.CargaVerticalTotal;
     caso.vQ = carga;
-    if (tramo.CodigoColocacion == ZanjaSinCompactar) {
-        if (!(tramo.AnchoZanja > 0)) {
-            return DetieneCalculo(
-                contexto, MensajeErrorCargasCaso(estado, ErrorMarston::AnchoZanjaNoValido, H));
-        }
-        caso.vQH = vDE * carga / tramo.AnchoZanja;
-    } else if (tramo.CodigoColocacion == ZanjaCompactada) {
-        caso.vQH = carga;
-    } else {
-        caso.vQH = tramo.vGAMAT * alturaInicialTramo; // t/m3 x m
+    const std::optional<double> vQH =
+        CargaHorizontalDada(tramo, alturaInicialTramo, ReglaAnchoZanja::Exigida);
+    if (!vQH) {
+        return DetieneCalculo(contexto,
+                              MensajeErrorCargasCaso(estado, ErrorMarston::AnchoZanjaNoValido, H));
     }
+    caso.vQH = *vQH;
     // No live load and no second condition with a typed load: nothing of a previous run stays.
     caso.CargaMovil = 0;
     caso.CargaNoAdoptada = 0;

@@ -8,6 +8,7 @@
 #include "core/entry/ListasDimensiones.h"
 #include "core/entry/MenuPrincipal.h"
 #include "core/entry/ValoresSI.h"
+#include "core/model/CargaHorizontal.h"
 #include "core/model/CodigosColocacion.h"
 #include "core/model/TextoPlano.h"
 #include "core/model/TextoRecurso.h"
@@ -914,13 +915,7 @@ bool AlmacenObra::CargaTramo(CapturaDatos &v, std::int16_t k)
     t.TipoCargaConcentrada = b.TipoCargaConcentrada < 0 ? std::int16_t{0} : b.TipoCargaConcentrada;
     PonCodigo(v.edICar0, b.TipoCargaConcentrada);
     e.caso.vQ = t.CargaVerticalTotal;
-    if (t.CodigoColocacion == ZanjaSinCompactar) {
-        e.caso.vQH = t.AnchoZanja > 3.0 ? t.vDE * t.CargaVerticalTotal / t.AnchoZanja : 0.0;
-    } else if (t.CodigoColocacion == ZanjaCompactada) {
-        e.caso.vQH = t.CargaVerticalTotal;
-    } else {
-        e.caso.vQH = t.vGAMAT * e.caso.AlturaActual;
-    }
+    e.caso.vQH = *CargaHorizontalDada(t, e.caso.AlturaActual, ReglaAnchoZanja::SoloMayorQueTres);
     if (t.CalculoCargas != 1) {
         t.CalculoCargas = 0;
         t.TipoCargaConcentrada = 0;

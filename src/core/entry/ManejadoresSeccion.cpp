@@ -8,6 +8,7 @@
 #include "core/entry/CamposSeccion.h"
 #include "core/entry/CapturaDatos.h"
 #include "core/entry/PatronCampos.h"
+#include "core/model/CargaHorizontal.h"
 #include "core/model/CodigosColocacion.h"
 
 namespace dravek {
@@ -458,16 +459,9 @@ void CapturaDatos::edQDato0_Validate(bool &Cancel)
     RangoAlturas(m_estado);
     DatosCaso &c = m_estado.caso;
     c.vQ = t.CargaVerticalTotal;
-    if (t.CodigoColocacion == ZanjaSinCompactar) {
-        // A cleared run whose width box was never visited has no width yet: the automatic
-        // width, which the whole-run check would give it, is used instead of dividing by 0.
-        const double ancho = t.AnchoZanja > 0 ? t.AnchoZanja : AnchoAutomatico(t);
-        c.vQH = t.vDE * t.CargaVerticalTotal / ancho;
-    } else if (t.CodigoColocacion == ZanjaCompactada) {
-        c.vQH = t.CargaVerticalTotal;
-    } else {
-        c.vQH = t.vGAMAT * c.AlturaActual;
-    }
+    // A cleared run whose width box was never visited has no width yet: the automatic width,
+    // which the whole-run check would give it, is used instead of dividing by 0.
+    c.vQH = *CargaHorizontalDada(t, c.AlturaActual, ReglaAnchoZanja::AutomaticaSiFalta);
     if (t.CargaVerticalTotal < CargaMinima) {
         t.CalculoCargas = 1;
     } else {
