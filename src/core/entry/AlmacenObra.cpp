@@ -774,15 +774,7 @@ bool AlmacenObra::CargaTramo(CapturaDatos &v, std::int16_t k)
     const BloqueCargado &b = lectura.bloque;
     DatosTramo &t = e.tramo;
     MenuPrincipal &menu = v.menu();
-
-    // While loading, the window's click handlers and the voiding of overrides stand still.
-    struct Cargando {
-        EstadoEjecucion &e;
-        explicit Cargando(EstadoEjecucion &ejecucion) : e(ejecucion) { e.Cargando = true; }
-        ~Cargando() { e.Cargando = false; }
-        Cargando(const Cargando &) = delete;
-        Cargando &operator=(const Cargando &) = delete;
-    } cargando(e.ejecucion);
+    const CapturaDatos::Cargando cargando(v);
 
     ponTexto(v.edTramo, b.edTramo);
     ponTexto(v.edDescriTramo, b.edDescriTramo);
