@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,6 +17,7 @@
 #include "core/engine/TablaCargas.h"
 #include "core/engine/mdMarston.h"
 #include "core/listing/FormatoNumeros.h"
+#include "core/model/CargaHorizontal.h"
 #include "core/model/TextoPlano.h"
 #include "core/model/TextoRecurso.h"
 
@@ -38,11 +40,6 @@ constexpr std::int32_t LineasPorPaginaTabular = 50;
 constexpr std::int32_t LineasEntreAlturasTabular = 2;
 
 constexpr int AnchoSeparadorPantalla = 70;
-
-// Trench codes with their own rule for the thrust load of a typed total load: over the trench
-// width with uncompacted fill, the load itself with compacted fill.
-constexpr std::int16_t ZanjaSinCompactar = 11;
-constexpr std::int16_t ZanjaCompactada = 12;
 
 constexpr std::int16_t CunaHormigon120Datos = 2;    // as the data-entry window stores it
 constexpr std::int16_t CunaHormigon120Analisis = 3; // as the ring analysis numbers it
@@ -118,7 +115,6 @@ ErrorCalculo CargasAltura(ContextoCalculo &contexto, double H, double alturaInic
     EstadoObra &estado = contexto.estado;
     DatosTramo &tramo = estado.tramo;
     DatosCaso &caso = estado.caso;
-    const double vDE = tramo.vDE;
 
     if (tramo.CalculoCargas == 1) {
         const ErrorMarston error =
@@ -135,17 +131,13 @@ ErrorCalculo CargasAltura(ContextoCalculo &contexto, double H, double alturaInic
     // that defines the lateral thrust follows the validation's rule for each installation.
     const double carga = tramo.CargaVerticalTotal;
     caso.vQ = carga;
-    if (tramo.CodigoColocacion == ZanjaSinCompactar) {
-        if (!(tramo.AnchoZanja > 0)) {
-            return DetieneCalculo(
-                contexto, MensajeErrorCargasCaso(estado, ErrorMarston::AnchoZanjaNoValido, H));
-        }
-        caso.vQH = vDE * carga / tramo.AnchoZanja;
-    } else if (tramo.CodigoColocacion == ZanjaCompactada) {
-        caso.vQH = carga;
-    } else {
-        caso.vQH = tramo.vGAMAT * alturaInicialTramo; // t/m3 x m
+    const std::optional<double> vQH =
+        CargaHorizontalDada(tramo, alturaInicialTramo, ReglaAnchoZanja::Exigida);
+    if (!vQH) {
+        return DetieneCalculo(contexto,
+                              MensajeErrorCargasCaso(estado, ErrorMarston::AnchoZanjaNoValido, H));
     }
+    caso.vQH = *vQH;
     // No live load and no second condition with a typed load: nothing of a previous run stays.
     caso.CargaMovil = 0;
     caso.CargaNoAdoptada = 0;

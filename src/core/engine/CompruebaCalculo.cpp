@@ -9,6 +9,7 @@
 
 #include "core/engine/PresionesCaso.h"
 #include "core/listing/FormatoNumeros.h"
+#include "core/model/CodigosColocacion.h"
 #include "core/model/LimitesFisicos.h"
 #include "core/model/TextoPlano.h"
 #include "core/model/TextoRecurso.h"
@@ -344,7 +345,7 @@ void CompruebaInstalacion(Comprobacion &c, const EstadoObra &estado)
             ErrorMarston::AnguloRozamientoNoValido);
     if (codigo < 20) {
         bool valido = false;
-        for (const int relleno : {11, 12, 21, 22, 23}) {
+        for (const std::int16_t relleno : CodigosRelleno) {
             valido = valido || t.TipoRelleno == relleno;
         }
         marston(valido, ErrorMarston::RellenoNoValido);
@@ -584,7 +585,10 @@ ErrorCalculo CompruebaDatosCalculo(const EstadoObra &estado, double altura, doub
     CompruebaSeccion(c, estado);
     c.Numero(t.vGAMAB, Magnitud::PesoEspecifico, 359);
     c.Codigo(t.vICUNA, {1, 2, 3, 4}, c.RotuloEleccion(231));
-    c.Codigo(t.CodigoColocacion, {11, 12, 21, 22, 31}, c.RotuloEleccion(232));
+    c.Codigo(t.CodigoColocacion,
+             {ZanjaSinCompactar, ZanjaCompactada, ZanjaTerraplenSinCompactar,
+              ZanjaTerraplenCompactada, Terraplen},
+             c.RotuloEleccion(232));
     CompruebaAlturas(c, estado);
     CompruebaInstalacion(c, estado);
 

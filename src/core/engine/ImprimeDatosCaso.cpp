@@ -7,10 +7,11 @@
 #include <string>
 #include <utility>
 
+#include "core/engine/HipotesisArmado.h"
 #include "core/engine/mdOvaliz.h"
 #include "core/listing/FormatoNumeros.h"
+#include "core/model/CodigosColocacion.h"
 #include "core/model/TextoRecurso.h"
-#include "core/engine/HipotesisArmado.h"
 
 namespace dravek {
 
@@ -35,15 +36,15 @@ std::size_t CuentaCaracteres(const std::string &texto)
 int EntradaColocacion(std::int16_t CodigoColocacion)
 {
     switch (CodigoColocacion) {
-    case 11:
+    case ZanjaSinCompactar:
         return 1;
-    case 12:
+    case ZanjaCompactada:
         return 2;
-    case 21:
+    case ZanjaTerraplenSinCompactar:
         return 3;
-    case 22:
+    case ZanjaTerraplenCompactada:
         return 4;
-    case 31:
+    case Terraplen:
         return 5;
     default:
         return 0;

@@ -4,18 +4,19 @@
 #include <cmath>
 #include <utility>
 
+#include "core/model/CodigosColocacion.h"
+
 namespace dravek {
 
 namespace {
 
-// Marston coefficient K mu' of the trench formula by fill soil code (11, 12 non-cohesive; 21, 22,
-// 23 cohesive).
+// Marston coefficient K mu' of the trench formula by fill soil code.
 constexpr std::array<std::pair<std::int16_t, double>, 5> TablaKMuZanja{{
-    {11, 0.192},
-    {12, 0.165},
-    {21, 0.15},
-    {22, 0.13},
-    {23, 0.11},
+    {RellenoRocasMachacadas, 0.192},
+    {RellenoRocasConGravas, 0.165},
+    {RellenoArenaArcillosa, 0.15},
+    {RellenoArcillasOrdinarias, 0.13},
+    {RellenoArcillasPlasticas, 0.11},
 }};
 
 // Settlement ratio r of the embankment by the choice 1, 2, 3.
@@ -167,9 +168,9 @@ ErrorMarston CalculaCargaTierras(const EntradaMarston &e, double dosKMu, Resulta
         // Trench.
         const double s = 2.0 * KMuZanja(e.CodigoRelleno) * H / B;
         const double Cd = (1.0 - std::exp(-s)) / s;
-        if (codigo == 11) {
+        if (codigo == ZanjaSinCompactar) {
             r.W = Cd * gamma * H * B;
-        } else if (codigo == 12) {
+        } else if (codigo == ZanjaCompactada) {
             r.W = Cd * gamma * H * Bc;
         }
         r.W2 = Cd * gamma * H * Bc;
@@ -210,9 +211,9 @@ ErrorMarston CalculaCargaTierras(const EntradaMarston &e, double dosKMu, Resulta
         } else {
             Cd = (1.0 - std::exp(x)) / (dosKMu * H / B) + (1.0 - He / H) * std::exp(x);
         }
-        if (codigo == 21) {
+        if (codigo == ZanjaTerraplenSinCompactar) {
             r.W = Cd * gamma * H * B;
-        } else if (codigo == 22) {
+        } else if (codigo == ZanjaTerraplenCompactada) {
             r.W = Cd * gamma * H * Bc;
         }
         r.W2 = Cd * gamma * H * Bc;

@@ -5,12 +5,14 @@
 #include <utility>
 
 #include "core/engine/PresionesCaso.h"
+#include "core/entry/ListasDimensiones.h"
+#include "core/entry/MenuPrincipal.h"
+#include "core/entry/ValoresSI.h"
+#include "core/model/CargaHorizontal.h"
+#include "core/model/CodigosColocacion.h"
 #include "core/model/TextoPlano.h"
 #include "core/model/TextoRecurso.h"
 #include "core/reinforced/AjustesGuardados.h"
-#include "core/entry/MenuPrincipal.h"
-#include "core/entry/ListasDimensiones.h"
-#include "core/entry/ValoresSI.h"
 #include "core/validation/GeometriaEstandar.h"
 
 namespace dravek {
@@ -96,6 +98,198 @@ void PonCaja(ControlTexto &caja, const CajaCargada &cargada, double &variable)
 void PonCodigo(Lista &lista, std::int16_t posicion)
 {
     ponIndice(lista, posicion >= 0 && posicion < lista.ListCount() ? posicion : -1);
+}
+
+// The typology and the layout it gives the window: tabs, pictures, the inner cover and the
+// standard-geometry lists of its group.
+void PonTipologia(CapturaDatos &v, const BloqueCargado &b)
+{
+    DatosTramo &t = v.estado().tramo;
+    MenuPrincipal &menu = v.menu();
+    t.Tipologia = b.Tipologia;
+    const bool postesado = EsTipologiaPostesada(t.Tipologia);
+    t.EsArmado = postesado ? Falso : Verdadero;
+    t.TipoPostesado = postesado ? 1 : 0;
+    t.ClaseFisuracion = postesado ? 0 : 3;
+    ponPestana(v.TabTipologia, postesado ? 1 : 0);
+    v.btAjustar.Visible = !postesado;
+    menu.mnAjustarArmaduras.Enabled = !postesado;
+    const bool revestida = t.Tipologia > 2211;
+    if (postesado) {
+        ponValor(v.TipoCamisa, revestida ? 1 : 0, true);
+        v.CargaFigura(v.ptPostesado, revestida ? FiguraCamisaRevestida : FiguraCamisaEmbebida);
+    }
+    Muestra(v.edReci0, v.lbEtiquetas(22), !revestida);
+    // The lists of the group the run is laid out as: reinforced below 2211.
+    CargaListasDimensiones(v, postesado ? (revestida ? 14 : 11) : 5);
+}
+
+// The reinforced-concrete materials.
+void PonMaterialesArmado(CapturaDatos &v, const BloqueCargado &b)
+{
+    DatosTramo &t = v.estado().tramo;
+    ponValor(v.edIcontes0, b.edIcontes0 ? EstadoCasilla::Marcada : EstadoCasilla::Vacia);
+    t.FijaArmaduraExterior = b.edIcontes0 ? Verdadero : Falso;
+    Muestra(v.edAdato, v.lbEtiquetas(8), b.edIcontes0);
+    PonCaja(v.edAdato, b.edAdato, t.ArmaduraExteriorMaxima);
+    t.TipoControl = b.TipoControl;
+    PonCodigo(v.edTipoControl, static_cast<std::int16_t>(b.TipoControl - 1));
+    t.IndicadorCamisa = b.IndicadorCamisa;
+    PonCodigo(v.edTipoCamisa, static_cast<std::int16_t>(b.IndicadorCamisa - 1));
+    PonCaja(v.edCamMax, b.edCamMax, t.CAMMAX);
+    PonCaja(v.edFck, b.edFck, t.FCK);
+    PonCaja(v.edFct, b.edFct, t.Fct);
+    PonCaja(v.edFyk, b.edFyk, t.Fyk);
+    PonCaja(v.edFyd, b.edFyd, t.Fyd);
+    PonCaja(v.edGamaB, b.edGamaB, t.GamaB);
+    t.GamaY = 1.0;
+    t.GamaF = 1.0;
+}
+
+// The post-tensioned materials.
+void PonMaterialesPostesado(CapturaDatos &v, const BloqueCargado &b)
+{
+    DatosTramo &t = v.estado().tramo;
+    ponValor(v.edIcontes1, b.edIcontes1 ? EstadoCasilla::Marcada : EstadoCasilla::Vacia);
+    t.FijaPresionPrimario = b.edIcontes1 ? Verdadero : Falso;
+    Muestra(v.edCoepre1, v.lbEtiquetas(7), b.edIcontes1);
+    PonCaja(v.edCoepre1, b.edCoepre1, t.CoefPresionPrimario);
+    PonCaja(v.edDelca, b.edDelca, t.Delca);
+    ponPestana(v.TabPostesados, 0);
+    PonCaja(v.edEs, b.edEs, t.Es);
+    PonCaja(v.edEp, b.edEp, t.Ep);
+    PonCaja(v.edFckno, b.edFckno, t.Fckno);
+    PonCaja(v.edFckn, b.edFckn, t.Fckn);
+    PonCaja(v.edFckr, b.edFckr, t.Fckr);
+    PonCaja(v.edSFck, b.edSFck, t.SFck);
+    PonCaja(v.edSf, b.edSf, t.Sf);
+    PonCaja(v.edRel, b.edRel, t.Rel);
+    PonCaja(v.edFic, b.edFic, t.Fic);
+    PonCaja(v.edFir, b.edFir, t.Fir);
+    PonCaja(v.edEpsc, b.edEpsc, t.Epsc);
+    PonCaja(v.edEpsr, b.edEpsr, t.Epsr);
+}
+
+// The section: diameters, thickness, covers and the concrete's weight.
+void PonSeccion(CapturaDatos &v, const BloqueCargado &b)
+{
+    DatosTramo &t = v.estado().tramo;
+    PonCaja(v.edDi0, b.edDi0, t.vDi);
+    PonCaja(v.edEsp0, b.edEsp0, t.ESP);
+    PonCaja(v.edDe0, b.edDe0, t.vDE);
+    PonCaja(v.edReci0, b.edReci0, t.RECI);
+    PonCaja(v.edRece0, b.edRece0, t.RECE);
+    PonCaja(v.edGc0, b.edGc0, t.vGAMAB);
+}
+
+// The cradle, the installation with the boxes it uses, and its picture.
+void PonColocacion(CapturaDatos &v, const BloqueCargado &b)
+{
+    DatosTramo &t = v.estado().tramo;
+    t.vICUNA = b.vICUNA;
+    PonCodigo(v.edTipoCuna0, static_cast<std::int16_t>(b.vICUNA - 1));
+    t.CodigoColocacion = b.CodigoColocacion;
+    const std::int16_t codigo = t.CodigoColocacion;
+    if (codigo != 20 && codigo != 30) {
+        const int indice = codigo < 20 ? 0 : (codigo < 30 ? 1 : 2);
+        t.IndiceColocacion = static_cast<std::int16_t>(indice);
+        ponValor(v.rdTipoColocacion, indice, true);
+        Muestra(v.edB0, v.lbEtiquetas(29), indice < 2);
+        Muestra(v.edTipoRelleno0, v.lbEtiquetas(32), indice == 0);
+        Muestra(v.edHr1, v.lbEtiquetas(50), indice > 0);
+        if (indice == 1) {
+            v.lbEtiquetas(50).Caption = DistanciaTerrenoBajoTerraplen;
+        } else if (indice == 2) {
+            v.lbEtiquetas(50).Caption = DistanciaTerrenoTerraplen;
+        }
+        Muestra(v.edTipoApoyo0, v.lbEtiquetas(26), indice < 2);
+        // An embankment has no compaction choice: none is shown.
+        const int compactacion = indice < 2 ? codigo % 10 : 0;
+        PonCodigo(v.edTipoApoyo0, static_cast<std::int16_t>(compactacion - 1));
+    }
+    const int opcion = v.rdTipoColocacion.Seleccionada();
+    const bool cunaConocida = t.vICUNA == 1 || t.vICUNA == 2;
+    v.CargaFigura(v.ptColocacion, cunaConocida && opcion >= 0 && opcion <= 2
+                                      ? FigurasColocacion[t.vICUNA - 1][opcion]
+                                      : 0);
+}
+
+// The fill, and the settlement ratio only an embankment has.
+void PonRelleno(CapturaDatos &v, const BloqueCargado &b)
+{
+    EstadoObra &e = v.estado();
+    DatosTramo &t = e.tramo;
+    PonCaja(v.edHr0, b.edHr0, t.AlturaInicialTramo);
+    e.caso.AlturaActual = t.AlturaInicialTramo;
+    PonCaja(v.edB0, b.edB0, t.AnchoZanja);
+    PonCaja(v.edGr0, b.edGr0, t.vGAMAT);
+    PonCaja(v.edFi0, b.edFi0, t.AnguloRozamiento);
+    t.TipoRelleno = b.TipoRelleno;
+    std::int16_t suelo = -1;
+    for (std::int16_t p = 0; p < static_cast<std::int16_t>(CodigosRelleno.size()); ++p) {
+        if (CodigosRelleno[static_cast<std::size_t>(p)] == t.TipoRelleno) {
+            suelo = p;
+        }
+    }
+    PonCodigo(v.edTipoRelleno0, suelo);
+    PonCaja(v.edHr1, b.edHr1, t.DistanciaTerrenoNatural);
+
+    // Settlement ratio: only an embankment has one.
+    v.edIAs.Visible = false;
+    v.edIAs.BackColor = ColorFondo::Cerrado;
+    v.lbEtiquetas(53).Visible = false;
+    ponTexto(v.edIAs, " ");
+    t.IndiceAsentamiento = b.IndiceAsentamiento;
+    if (t.IndiceAsentamiento >= 1) {
+        PonCodigo(v.edIAs, static_cast<std::int16_t>(t.IndiceAsentamiento - 1));
+        Muestra(v.edIAs, v.lbEtiquetas(53), true);
+    }
+}
+
+// The loads: a given total load presets vQ and vQH; the live load applies only when the loads
+// are computed.
+void PonCargas(CapturaDatos &v, const BloqueCargado &b)
+{
+    EstadoObra &e = v.estado();
+    DatosTramo &t = e.tramo;
+    PonCaja(v.edQDato0, b.edQDato0, t.CargaVerticalTotal);
+    t.CalculoCargas = b.CalculoCargas;
+    t.TipoCargaConcentrada = b.TipoCargaConcentrada < 0 ? std::int16_t{0} : b.TipoCargaConcentrada;
+    PonCodigo(v.edICar0, b.TipoCargaConcentrada);
+    e.caso.vQ = t.CargaVerticalTotal;
+    e.caso.vQH = *CargaHorizontalDada(t, e.caso.AlturaActual, ReglaAnchoZanja::SoloMayorQueTres);
+    if (t.CalculoCargas != 1) {
+        t.CalculoCargas = 0;
+        t.TipoCargaConcentrada = 0;
+    }
+    // The live load applies only when the loads are computed, as leaving the total load shows.
+    Muestra(v.edICar0, v.lbEtiquetas(34), t.CalculoCargas == 1);
+}
+
+// The run's own pressures and heights, with the boxes their leave handlers open or close.
+void PonPresionesTramo(CapturaDatos &v, const BloqueCargado &b)
+{
+    DatosTramo &t = v.estado().tramo;
+    PonCaja(v.edPrs1Tram, b.edPrs1Tram, t.DPInicialTramo);
+    PonCaja(v.edPrs2Tram, b.edPrs2Tram, t.DPFinalTramo);
+    if (t.DPFinalTramo > 0 && t.DPFinalTramo > t.DPInicialTramo) {
+        v.edPrs3Tram.BackColor = ColorFondo::Editable;
+        v.edPrs3Tram.Locked = false;
+    } else if (t.DPFinalTramo > 0) {
+        v.edPrs3Tram.Locked = true;
+        v.edPrs3Tram.BackColor = ColorFondo::Cerrado;
+    } else if (t.DPFinalTramo == 0) {
+        v.edPrs3Tram.Locked = true;
+        v.edPrs3Tram.BackColor = ColorFondo::Cerrado;
+        ponTexto(v.edPrs3Tram, "");
+    }
+    PonCaja(v.edPrsM1Tram, b.edPrsM1Tram, t.MDPInicialTramo);
+    PonCaja(v.edPrsM2Tram, b.edPrsM2Tram, t.MDPFinalTramo);
+    v.edPrsM2Tram_LostFocus();
+    PonCaja(v.edHr0Final, b.edHr0Final, t.AlturaFinalTramo);
+    PonCaja(v.edHr0Delta, b.edHr0Delta, t.IncrementoAltura);
+    v.edHr0Final_LostFocus();
+    PonCaja(v.edPrs3Tram, b.edPrs3Tram, t.IncrementoPresionTramo);
 }
 
 } // namespace
@@ -771,16 +965,7 @@ bool AlmacenObra::CargaTramo(CapturaDatos &v, std::int16_t k)
     }
     const BloqueCargado &b = lectura.bloque;
     DatosTramo &t = e.tramo;
-    MenuPrincipal &menu = v.menu();
-
-    // While loading, the window's click handlers and the voiding of overrides stand still.
-    struct Cargando {
-        EstadoEjecucion &e;
-        explicit Cargando(EstadoEjecucion &ejecucion) : e(ejecucion) { e.Cargando = true; }
-        ~Cargando() { e.Cargando = false; }
-        Cargando(const Cargando &) = delete;
-        Cargando &operator=(const Cargando &) = delete;
-    } cargando(e.ejecucion);
+    const CapturaDatos::Cargando cargando(v);
 
     ponTexto(v.edTramo, b.edTramo);
     ponTexto(v.edDescriTramo, b.edDescriTramo);
@@ -788,167 +973,15 @@ bool AlmacenObra::CargaTramo(CapturaDatos &v, std::int16_t k)
     // shown before.
     ponTexto(v.edDescriTramo2, b.edDescriTramo);
 
-    // Typology and its layout.
-    t.Tipologia = b.Tipologia;
-    const bool postesado = EsTipologiaPostesada(t.Tipologia);
-    t.EsArmado = postesado ? Falso : Verdadero;
-    t.TipoPostesado = postesado ? 1 : 0;
-    t.ClaseFisuracion = postesado ? 0 : 3;
-    ponPestana(v.TabTipologia, postesado ? 1 : 0);
-    v.btAjustar.Visible = !postesado;
-    menu.mnAjustarArmaduras.Enabled = !postesado;
-    const bool revestida = t.Tipologia > 2211;
-    if (postesado) {
-        ponValor(v.TipoCamisa, revestida ? 1 : 0, true);
-        v.CargaFigura(v.ptPostesado, revestida ? FiguraCamisaRevestida : FiguraCamisaEmbebida);
-    }
-    Muestra(v.edReci0, v.lbEtiquetas(22), !revestida);
-    // The lists of the group the run is laid out as: reinforced below 2211.
-    CargaListasDimensiones(v, postesado ? (revestida ? 14 : 11) : 5);
-
-    // Reinforced-concrete materials.
-    ponValor(v.edIcontes0, b.edIcontes0 ? EstadoCasilla::Marcada : EstadoCasilla::Vacia);
-    t.FijaArmaduraExterior = b.edIcontes0 ? Verdadero : Falso;
-    Muestra(v.edAdato, v.lbEtiquetas(8), b.edIcontes0);
-    PonCaja(v.edAdato, b.edAdato, t.ArmaduraExteriorMaxima);
-    t.TipoControl = b.TipoControl;
-    PonCodigo(v.edTipoControl, static_cast<std::int16_t>(b.TipoControl - 1));
-    t.IndicadorCamisa = b.IndicadorCamisa;
-    PonCodigo(v.edTipoCamisa, static_cast<std::int16_t>(b.IndicadorCamisa - 1));
-    PonCaja(v.edCamMax, b.edCamMax, t.CAMMAX);
-    PonCaja(v.edFck, b.edFck, t.FCK);
-    PonCaja(v.edFct, b.edFct, t.Fct);
-    PonCaja(v.edFyk, b.edFyk, t.Fyk);
-    PonCaja(v.edFyd, b.edFyd, t.Fyd);
-    PonCaja(v.edGamaB, b.edGamaB, t.GamaB);
-    t.GamaY = 1.0;
-    t.GamaF = 1.0;
-
-    // Post-tensioned materials.
-    ponValor(v.edIcontes1, b.edIcontes1 ? EstadoCasilla::Marcada : EstadoCasilla::Vacia);
-    t.FijaPresionPrimario = b.edIcontes1 ? Verdadero : Falso;
-    Muestra(v.edCoepre1, v.lbEtiquetas(7), b.edIcontes1);
-    PonCaja(v.edCoepre1, b.edCoepre1, t.CoefPresionPrimario);
-    PonCaja(v.edDelca, b.edDelca, t.Delca);
-    ponPestana(v.TabPostesados, 0);
-    PonCaja(v.edEs, b.edEs, t.Es);
-    PonCaja(v.edEp, b.edEp, t.Ep);
-    PonCaja(v.edFckno, b.edFckno, t.Fckno);
-    PonCaja(v.edFckn, b.edFckn, t.Fckn);
-    PonCaja(v.edFckr, b.edFckr, t.Fckr);
-    PonCaja(v.edSFck, b.edSFck, t.SFck);
-    PonCaja(v.edSf, b.edSf, t.Sf);
-    PonCaja(v.edRel, b.edRel, t.Rel);
-    PonCaja(v.edFic, b.edFic, t.Fic);
-    PonCaja(v.edFir, b.edFir, t.Fir);
-    PonCaja(v.edEpsc, b.edEpsc, t.Epsc);
-    PonCaja(v.edEpsr, b.edEpsr, t.Epsr);
-
-    // Section.
-    PonCaja(v.edDi0, b.edDi0, t.vDi);
-    PonCaja(v.edEsp0, b.edEsp0, t.ESP);
-    PonCaja(v.edDe0, b.edDe0, t.vDE);
-    PonCaja(v.edReci0, b.edReci0, t.RECI);
-    PonCaja(v.edRece0, b.edRece0, t.RECE);
-    PonCaja(v.edGc0, b.edGc0, t.vGAMAB);
-
-    // Cradle, installation and its picture.
-    t.vICUNA = b.vICUNA;
-    PonCodigo(v.edTipoCuna0, static_cast<std::int16_t>(b.vICUNA - 1));
-    t.CodigoColocacion = b.CodigoColocacion;
-    const std::int16_t codigo = t.CodigoColocacion;
-    if (codigo != 20 && codigo != 30) {
-        const int indice = codigo < 20 ? 0 : (codigo < 30 ? 1 : 2);
-        t.IndiceColocacion = static_cast<std::int16_t>(indice);
-        ponValor(v.rdTipoColocacion, indice, true);
-        Muestra(v.edB0, v.lbEtiquetas(29), indice < 2);
-        Muestra(v.edTipoRelleno0, v.lbEtiquetas(32), indice == 0);
-        Muestra(v.edHr1, v.lbEtiquetas(50), indice > 0);
-        if (indice == 1) {
-            v.lbEtiquetas(50).Caption = DistanciaTerrenoBajoTerraplen;
-        } else if (indice == 2) {
-            v.lbEtiquetas(50).Caption = DistanciaTerrenoTerraplen;
-        }
-        Muestra(v.edTipoApoyo0, v.lbEtiquetas(26), indice < 2);
-        // An embankment has no compaction choice: none is shown.
-        const int compactacion = indice < 2 ? codigo % 10 : 0;
-        PonCodigo(v.edTipoApoyo0, static_cast<std::int16_t>(compactacion - 1));
-    }
-    const int opcion = v.rdTipoColocacion.Seleccionada();
-    const bool cunaConocida = t.vICUNA == 1 || t.vICUNA == 2;
-    v.CargaFigura(v.ptColocacion, cunaConocida && opcion >= 0 && opcion <= 2
-                                      ? FigurasColocacion[t.vICUNA - 1][opcion]
-                                      : 0);
-
-    // Fill.
-    PonCaja(v.edHr0, b.edHr0, t.AlturaInicialTramo);
-    e.caso.AlturaActual = t.AlturaInicialTramo;
-    PonCaja(v.edB0, b.edB0, t.AnchoZanja);
-    PonCaja(v.edGr0, b.edGr0, t.vGAMAT);
-    PonCaja(v.edFi0, b.edFi0, t.AnguloRozamiento);
-    t.TipoRelleno = b.TipoRelleno;
-    const std::int16_t suelos[] = {11, 12, 21, 22, 23};
-    std::int16_t suelo = -1;
-    for (std::int16_t p = 0; p < 5; ++p) {
-        if (suelos[p] == t.TipoRelleno) {
-            suelo = p;
-        }
-    }
-    PonCodigo(v.edTipoRelleno0, suelo);
-    PonCaja(v.edHr1, b.edHr1, t.DistanciaTerrenoNatural);
-
-    // Settlement ratio: only an embankment has one.
-    v.edIAs.Visible = false;
-    v.edIAs.BackColor = ColorFondo::Cerrado;
-    v.lbEtiquetas(53).Visible = false;
-    ponTexto(v.edIAs, " ");
-    t.IndiceAsentamiento = b.IndiceAsentamiento;
-    if (t.IndiceAsentamiento >= 1) {
-        PonCodigo(v.edIAs, static_cast<std::int16_t>(t.IndiceAsentamiento - 1));
-        Muestra(v.edIAs, v.lbEtiquetas(53), true);
-    }
-
-    // Loads.
-    PonCaja(v.edQDato0, b.edQDato0, t.CargaVerticalTotal);
-    t.CalculoCargas = b.CalculoCargas;
-    t.TipoCargaConcentrada = b.TipoCargaConcentrada < 0 ? std::int16_t{0} : b.TipoCargaConcentrada;
-    PonCodigo(v.edICar0, b.TipoCargaConcentrada);
-    e.caso.vQ = t.CargaVerticalTotal;
-    if (t.CodigoColocacion == 11) {
-        e.caso.vQH = t.AnchoZanja > 3.0 ? t.vDE * t.CargaVerticalTotal / t.AnchoZanja : 0.0;
-    } else if (t.CodigoColocacion == 12) {
-        e.caso.vQH = t.CargaVerticalTotal;
-    } else {
-        e.caso.vQH = t.vGAMAT * e.caso.AlturaActual;
-    }
-    if (t.CalculoCargas != 1) {
-        t.CalculoCargas = 0;
-        t.TipoCargaConcentrada = 0;
-    }
-    // The live load applies only when the loads are computed, as leaving the total load shows.
-    Muestra(v.edICar0, v.lbEtiquetas(34), t.CalculoCargas == 1);
-
-    // Run pressures.
-    PonCaja(v.edPrs1Tram, b.edPrs1Tram, t.DPInicialTramo);
-    PonCaja(v.edPrs2Tram, b.edPrs2Tram, t.DPFinalTramo);
-    if (t.DPFinalTramo > 0 && t.DPFinalTramo > t.DPInicialTramo) {
-        v.edPrs3Tram.BackColor = ColorFondo::Editable;
-        v.edPrs3Tram.Locked = false;
-    } else if (t.DPFinalTramo > 0) {
-        v.edPrs3Tram.Locked = true;
-        v.edPrs3Tram.BackColor = ColorFondo::Cerrado;
-    } else if (t.DPFinalTramo == 0) {
-        v.edPrs3Tram.Locked = true;
-        v.edPrs3Tram.BackColor = ColorFondo::Cerrado;
-        ponTexto(v.edPrs3Tram, "");
-    }
-    PonCaja(v.edPrsM1Tram, b.edPrsM1Tram, t.MDPInicialTramo);
-    PonCaja(v.edPrsM2Tram, b.edPrsM2Tram, t.MDPFinalTramo);
-    v.edPrsM2Tram_LostFocus();
-    PonCaja(v.edHr0Final, b.edHr0Final, t.AlturaFinalTramo);
-    PonCaja(v.edHr0Delta, b.edHr0Delta, t.IncrementoAltura);
-    v.edHr0Final_LostFocus();
-    PonCaja(v.edPrs3Tram, b.edPrs3Tram, t.IncrementoPresionTramo);
+    // Typology first: it lays out the boxes and lists the later steps fill.
+    PonTipologia(v, b);
+    PonMaterialesArmado(v, b);
+    PonMaterialesPostesado(v, b);
+    PonSeccion(v, b);
+    PonColocacion(v, b);
+    PonRelleno(v, b);
+    PonCargas(v, b);
+    PonPresionesTramo(v, b);
     PonCaja(v.edFYKPost, b.edFYKPost, t.FykPost);
 
     RangoAlturas(e);

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/entry/AyudasCaptura.h"
 #include "core/entry/CamposCaptura.h"
 #include "core/entry/CapturaDatos.h"
 #include "core/entry/LimitesCampos.h"
@@ -17,31 +18,11 @@
 
 namespace dravek::manejadores {
 
-inline bool EnSI(const EstadoEjecucion &ejecucion)
-{
-    const std::string &s = ejecucion.SistemaUnidades;
-    return s.size() == 2 && (s[0] == 'S' || s[0] == 's') && (s[1] == 'I' || s[1] == 'i');
-}
-
-inline bool Vacio(const std::string &texto)
-{
-    return texto.find_first_not_of(' ') == std::string::npos;
-}
-
-inline std::string T(const CapturaDatos &v, std::int32_t n)
-{
-    return Texto(v.estado().ejecucion.DesplazamientoIdioma, n);
-}
-
-inline std::string Formato(const CapturaDatos &v, double valor, std::string_view mascara)
-{
-    return FormateaMascara(valor, mascara, v.estado().ejecucion.SeparadorDecimalLocal);
-}
-
-inline void Muestra(CapturaDatos &v, ControlTexto &caja, double valor, std::string_view mascara)
-{
-    ponTexto(caja, Formato(v, valor, mascara));
-}
+using captura::EnSI;
+using captura::Formato;
+using captura::Muestra;
+using captura::T;
+using captura::Vacio;
 
 // Shows the value, or blanks the box when it is 0 (a run value of 0 means the project's).
 inline void MuestraOBlanco(CapturaDatos &v, ControlTexto &caja, double valor,

@@ -1,26 +1,18 @@
 #include <string>
 
 #include "core/engine/PresionesCaso.h"
+#include "core/entry/AyudasCaptura.h"
+#include "core/entry/CambioTipologia.h"
 #include "core/entry/CapturaDatos.h"
 #include "core/model/TextoRecurso.h"
-#include "core/entry/CambioTipologia.h"
 #include "core/validation/FuncionesGenerales.h"
 
 namespace dravek {
 
 namespace {
 
-bool Vacio(const std::string &texto)
-{
-    return texto.find_first_not_of(' ') == std::string::npos;
-}
-
-std::string SinDosPuntos(std::string texto)
-{
-    std::erase(texto, ':');
-    return texto;
-}
-
+using captura::SinDosPuntos;
+using captura::Vacio;
 } // namespace
 
 void CapturaDatos::TabPrincipal_Click(int PreviousTab)

@@ -2,12 +2,13 @@
 
 #include <cstdint>
 
+#include "core/entry/AyudasCaptura.h"
 #include "core/entry/CapturaDatos.h"
+#include "core/entry/LimpiezaTramo.h"
 #include "core/entry/ListasDimensiones.h"
 #include "core/listing/FormatoNumeros.h"
 #include "core/model/TextoRecurso.h"
 #include "core/validation/GeometriaEstandar.h"
-#include "core/entry/LimpiezaTramo.h"
 
 namespace dravek {
 
@@ -39,11 +40,7 @@ bool IgualSinMayusculas(const std::string &a, const std::string &b)
     return true;
 }
 
-std::string T(const CapturaDatos &v, std::int32_t n)
-{
-    return Texto(v.estado().ejecucion.DesplazamientoIdioma, n);
-}
-
+using captura::T;
 // Yes to go on with a change that clears the run's data.
 bool Confirma(CapturaDatos &v)
 {

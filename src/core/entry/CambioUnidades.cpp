@@ -2,6 +2,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/entry/AyudasCaptura.h"
 #include "core/entry/CamposCaptura.h"
 #include "core/entry/CapturaDatos.h"
 #include "core/listing/FormatoNumeros.h"
@@ -42,11 +43,7 @@ constexpr CampoUnidades ValoresPostesado[] = {
     {"edFckn", M1, M0},    {"edFckr", M1, M0}, {"edSFck", M0, M0}, {"edSf", M0, M0}};
 constexpr CampoUnidades CargaVertical[] = {{"edQDato0", M2, M2}};
 
-bool Vacio(const std::string &texto)
-{
-    return texto.find_first_not_of(' ') == std::string::npos;
-}
-
+using captura::Vacio;
 // The value a box stands for, in the system left. The text is what the box shows, rounded by its
 // mask: while it is still the variable as the program showed it (by this switch's mask or by the
 // box's own), the unrounded variable is what is meant; a text the engineer changed is read.

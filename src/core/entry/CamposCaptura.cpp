@@ -1,4 +1,5 @@
 #include "core/entry/CamposCaptura.h"
+#include "core/model/CodigosColocacion.h"
 
 #include <algorithm>
 #include <cmath>
@@ -163,9 +164,9 @@ const CampoCodigo Codigos[] = {
     {"edTipoControl", &T::TipoControl, 113, 2, {1, 2}, 0},
     {"edTipoCamisa", &T::IndicadorCamisa, 115, 2, {1, 2}, 1},
     {"edTipoCuna0", &T::vICUNA, 117, 2, {1, 2}, 0},
-    {"edTipoApoyo0", &T::CodigoColocacion, 119, 2, {11, 12}, 1},
+    {"edTipoApoyo0", &T::CodigoColocacion, 119, 2, {ZanjaSinCompactar, ZanjaCompactada}, 1},
     {"edICar0", &T::TipoCargaConcentrada, 121, 5, {0, 1, 2, 3, 4}, 2},
-    {"edTipoRelleno0", &T::TipoRelleno, 126, 5, {11, 12, 21, 22, 23}, 2},
+    {"edTipoRelleno0", &T::TipoRelleno, 126, 5, CodigosRelleno, 2},
     {"edIAs", &T::IndiceAsentamiento, 131, 3, {1, 2, 3}, -1},
 };
 

@@ -1,10 +1,12 @@
 #include <array>
 #include <string>
 
+#include "core/entry/AyudasCaptura.h"
 #include "core/entry/CamposCaptura.h"
 #include "core/entry/CapturaDatos.h"
 #include "core/entry/PatronCampos.h"
 #include "core/listing/FormatoNumeros.h"
+#include "core/model/CodigosColocacion.h"
 #include "core/model/TextoRecurso.h"
 #include "core/validation/FuncionesGenerales.h"
 
@@ -14,19 +16,9 @@ namespace {
 
 constexpr std::int32_t TextoDatoRequerido = 518;
 constexpr std::int32_t TextoValorIncorrecto = 287;
-constexpr std::array<std::int16_t, 5> CodigosRelleno = {11, 12, 21, 22, 23};
 
-bool Vacio(const std::string &texto)
-{
-    return texto.find_first_not_of(' ') == std::string::npos;
-}
-
-std::string SinDosPuntos(std::string texto)
-{
-    std::erase(texto, ':');
-    return texto;
-}
-
+using captura::SinDosPuntos;
+using captura::Vacio;
 // The last entry equal to the text, counted from 1; 0 when none is.
 int EntradaIgual(const Lista &lista)
 {
@@ -92,7 +84,7 @@ void CapturaDatos::edTipoRelleno0_GotFocus()
 {
     if (rdTipoColocacion.Value(0) && Vacio(edTipoRelleno0.Text())) {
         ponTexto(edTipoRelleno0, edTipoRelleno0.List(2));
-        m_estado.tramo.TipoRelleno = 21;
+        m_estado.tramo.TipoRelleno = RellenoArenaArcillosa;
     }
 }
 
@@ -110,7 +102,7 @@ void CapturaDatos::edTipoRelleno0_Validate(bool &Cancel)
                            SinDosPuntos(Texto(d, 238)));
         Cancel = true;
         ponTexto(edTipoRelleno0, edTipoRelleno0.List(2));
-        t.TipoRelleno = 21;
+        t.TipoRelleno = RellenoArenaArcillosa;
     };
     if (Vacio(edTipoRelleno0.Text())) {
         rechaza(TextoDatoRequerido);

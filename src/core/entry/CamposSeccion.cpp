@@ -2,8 +2,10 @@
 
 #include <cmath>
 
+#include "core/entry/AyudasCaptura.h"
 #include "core/entry/CapturaDatos.h"
 #include "core/listing/FormatoNumeros.h"
+#include "core/model/CodigosColocacion.h"
 #include "core/model/TextoRecurso.h"
 #include "core/validation/FuncionesGenerales.h"
 #include "core/validation/GeometriaEstandar.h"
@@ -27,21 +29,9 @@ constexpr double MinimoCampo = 0.001;
 // Recommended covers lie between 2 and 4 cm whatever the diameter.
 constexpr const char *RangoRecubrimientos = " (2 - 4)";
 
-std::string T(CapturaDatos &v, std::int32_t n)
-{
-    return Texto(v.estado().ejecucion.DesplazamientoIdioma, n);
-}
-
-std::string Formato(CapturaDatos &v, double valor, std::string_view mascara)
-{
-    return FormateaMascara(valor, mascara, v.estado().ejecucion.SeparadorDecimalLocal);
-}
-
-bool Vacio(const std::string &texto)
-{
-    return texto.find_first_not_of(' ') == std::string::npos;
-}
-
+using captura::Formato;
+using captura::T;
+using captura::Vacio;
 // Nearest whole number, a half to the even one.
 std::int32_t Redondea(double x)
 {
@@ -203,7 +193,7 @@ bool ValidaAnchoZanja(CapturaDatos &v, const std::string &texto)
         return false;
     }
     if (t.AnchoZanja < MinimoCampo) {
-        t.AnchoZanja = 1.4 * t.vDE + 0.68;
+        t.AnchoZanja = AnchoZanjaAutomatico(t.vDE);
         ponTexto(v.edB0, Formato(v, t.AnchoZanja, "#####0.000"));
     }
     return true;

@@ -230,6 +230,23 @@ public:
         CapturaDatos &m_ventana;
     };
 
+    // While alive, the window is being loaded: its click handlers, the marks of changed data and
+    // the voiding of stored overrides stand still. Loads do not nest: the flag is down again
+    // when the guard goes, however the load ended.
+    class Cargando {
+    public:
+        explicit Cargando(CapturaDatos &ventana) : m_ejecucion(ventana.m_estado.ejecucion)
+        {
+            m_ejecucion.Cargando = true;
+        }
+        ~Cargando() { m_ejecucion.Cargando = false; }
+        Cargando(const Cargando &) = delete;
+        Cargando &operator=(const Cargando &) = delete;
+
+    private:
+        EstadoEjecucion &m_ejecucion;
+    };
+
     // The typology tab strip: applies the typology of the tab now selected (it may ask, and put
     // the tab back when the engineer declines), then shows the adjustment command only for
     // reinforced concrete.

@@ -7,16 +7,17 @@
 #include <string>
 
 #include "core/entry/AlmacenObra.h"
+#include "core/entry/AyudasCaptura.h"
+#include "core/entry/CambioTipologia.h"
 #include "core/entry/CapturaDatos.h"
+#include "core/entry/LimpiezaTramo.h"
+#include "core/entry/MenuPrincipal.h"
+#include "core/entry/ValidacionTramo.h"
 #include "core/listing/FormatoNumeros.h"
 #include "core/model/TextoPlano.h"
 #include "core/model/TextoRecurso.h"
-#include "core/entry/MenuPrincipal.h"
 #include "core/storage/FormasRegistro.h"
 #include "core/storage/RegistrosObra.h"
-#include "core/entry/CambioTipologia.h"
-#include "core/entry/LimpiezaTramo.h"
-#include "core/entry/ValidacionTramo.h"
 
 namespace dravek {
 
@@ -37,11 +38,7 @@ constexpr std::int32_t TextoMaximoTramos = 1328;
 constexpr const char *Altas = "ALTAS";
 constexpr const char *Modificaciones = "MODIFICACIONES";
 
-std::string T(const CapturaDatos &v, std::int32_t n)
-{
-    return Texto(v.estado().ejecucion.DesplazamientoIdioma, n);
-}
-
+using captura::T;
 bool Pregunta(CapturaDatos &v, std::int32_t texto, std::int32_t titulo)
 {
     return v.mensajes().Muestra(T(v, texto), BotonesMensaje::SiNo, IconoMensaje::Ninguno,

@@ -9,14 +9,14 @@
 
 #include "core/entry/AlmacenObra.h"
 #include "core/entry/AyudasManejadores.h"
+#include "core/entry/CambioTipologia.h"
 #include "core/entry/CapturaDatos.h"
-#include "core/model/TextoPlano.h"
+#include "core/entry/LimpiezaTramo.h"
 #include "core/entry/MenuPrincipal.h"
+#include "core/entry/ValidacionTramo.h"
+#include "core/model/TextoPlano.h"
 #include "core/storage/FormasRegistro.h"
 #include "core/storage/RegistrosObra.h"
-#include "core/entry/CambioTipologia.h"
-#include "core/entry/LimpiezaTramo.h"
-#include "core/entry/ValidacionTramo.h"
 
 namespace dravek {
 
@@ -100,7 +100,6 @@ void CapturaDatos::Form_Load()
         edDi0.AddItem(Formato(*this, diametro / 1000.0, "#####0.000"));
     }
 
-    e.Cargando = false;
     m_estado.listado.TipoListado = ClaseListado::Normal;
     m_estado.listado.ListadoLame = false;
     m_estado.tramo.TramoActual = 0;
@@ -134,10 +133,11 @@ void CapturaDatos::Form_Load()
          {&m.mnCancelar, &m.mnGrabaTramo, &m.mnAjustarArmaduras, &m.mnCalculaTramo}) {
         item->Enabled = false;
     }
-    e.Cargando = true;
     m_estado.tramo.TramoActual = 0;
-    LimpiaDatosPantalla(*this, NivelLimpiezaTramo::Completa);
-    e.Cargando = false;
+    {
+        const Cargando cargando(*this);
+        LimpiaDatosPantalla(*this, NivelLimpiezaTramo::Completa);
+    }
     // What the load wrote is the project as it stands: nothing to save yet.
     e.DatosModificados = false;
     m_estado.obra.CabeceraModificada = false;
@@ -372,9 +372,8 @@ bool CapturaDatos::CargaTramoElegido(int posicion)
         // rather than with the previous run's data under this number.
         {
             const SinAnularAjustes sinAnular(*this);
-            e.ejecucion.Cargando = true;
+            const Cargando cargando(*this);
             LimpiaDatosPantalla(*this, NivelLimpiezaTramo::Completa);
-            e.ejecucion.Cargando = false;
         }
         e.tramo.TramoActual = 0;
         ponTexto(edTramo, "");

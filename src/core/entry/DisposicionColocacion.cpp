@@ -1,18 +1,16 @@
 #include <string>
 
+#include "core/entry/AyudasCaptura.h"
 #include "core/entry/CapturaDatos.h"
 #include "core/listing/FormatoNumeros.h"
+#include "core/model/CodigosColocacion.h"
 #include "core/model/TextoRecurso.h"
 
 namespace dravek {
 
 namespace {
 
-bool Vacio(const std::string &texto)
-{
-    return texto.find_first_not_of(' ') == std::string::npos;
-}
-
+using captura::Vacio;
 void Muestra(Control &control, Etiqueta &etiqueta)
 {
     control.Visible = true;
@@ -76,8 +74,7 @@ void CapturaDatos::rdTipoColocacion_Click(int /*Index*/)
     } else {
         Muestra(edB0, lbEtiquetas(EtiquetaB0));
         if (Vacio(edB0.Text()) && !Vacio(edDi0.Text())) {
-            // The trench width usual for the pipe: 1.4 outer diameters plus 0.68 m.
-            t.AnchoZanja = 1.4 * t.vDE + 0.68;
+            t.AnchoZanja = AnchoZanjaAutomatico(t.vDE);
             ponTexto(edB0, FormateaMascara(t.AnchoZanja, "#####0.000",
                                            e.ejecucion.SeparadorDecimalLocal));
         }
@@ -95,7 +92,7 @@ void CapturaDatos::rdTipoColocacion_Click(int /*Index*/)
     }
     if (k == 2) {
         Oculta(edTipoApoyo0, lbEtiquetas(EtiquetaApoyo), true);
-        t.CodigoColocacion = 31;
+        t.CodigoColocacion = Terraplen;
     } else {
         Muestra(edTipoApoyo0, lbEtiquetas(EtiquetaApoyo));
         t.CodigoColocacion = 0;

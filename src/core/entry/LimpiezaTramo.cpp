@@ -2,12 +2,14 @@
 
 #include <string>
 
+#include "core/entry/AyudasCaptura.h"
+#include "core/entry/CambioTipologia.h"
 #include "core/entry/CamposCaptura.h"
 #include "core/entry/CapturaDatos.h"
 #include "core/listing/FormatoNumeros.h"
+#include "core/model/CodigosColocacion.h"
 #include "core/model/TextoPlano.h"
 #include "core/model/TextoRecurso.h"
-#include "core/entry/CambioTipologia.h"
 
 namespace dravek {
 
@@ -60,11 +62,7 @@ void Muestra(CapturaDatos &v, ControlTexto &caja, int etiqueta)
     v.lbEtiquetas(etiqueta).Visible = true;
 }
 
-std::string T(CapturaDatos &v, std::int32_t n)
-{
-    return Texto(v.estado().ejecucion.DesplazamientoIdioma, n);
-}
-
+using captura::T;
 void LimpiaCabecera(CapturaDatos &v)
 {
     EstadoObra &e = v.estado();
@@ -160,7 +158,7 @@ void LimpiaColocacion(CapturaDatos &v)
     Muestra(v, v.edTipoApoyo0, 26);
     ponTexto(v.edTipoApoyo0, "");
     ponTexto(v.edTipoApoyo0, v.edTipoApoyo0.List(1));
-    t.CodigoColocacion = 12;
+    t.CodigoColocacion = ZanjaCompactada;
 
     // The run's own heights go with their boxes, so that a new run never inherits the last
     // run's heights.
@@ -177,7 +175,7 @@ void LimpiaColocacion(CapturaDatos &v)
     Muestra(v, v.edTipoRelleno0, 32);
     ponTexto(v.edTipoRelleno0, "");
     ponTexto(v.edTipoRelleno0, v.edTipoRelleno0.List(2));
-    t.TipoRelleno = 21;
+    t.TipoRelleno = RellenoArenaArcillosa;
 
     Limpia(v, "edHr1");
     Oculta(v, v.edHr1, 50);

@@ -9,6 +9,7 @@
 #include "core/entry/AyudasManejadores.h"
 #include "core/entry/CapturaDatos.h"
 #include "core/entry/PatronCampos.h"
+#include "core/model/CodigosColocacion.h"
 
 namespace dravek {
 
@@ -31,11 +32,11 @@ void MuestraPosicion(Lista &lista, int k)
 int PosicionColocacion(std::int16_t codigo)
 {
     switch (codigo) {
-    case 11:
-    case 21:
+    case ZanjaSinCompactar:
+    case ZanjaTerraplenSinCompactar:
         return 1;
-    case 12:
-    case 22:
+    case ZanjaCompactada:
+    case ZanjaTerraplenCompactada:
         return 2;
     default:
         return 0;
@@ -45,15 +46,15 @@ int PosicionColocacion(std::int16_t codigo)
 int PosicionRelleno(std::int16_t codigo)
 {
     switch (codigo) {
-    case 11:
+    case RellenoRocasMachacadas:
         return 1;
-    case 12:
+    case RellenoRocasConGravas:
         return 2;
-    case 21:
+    case RellenoArenaArcillosa:
         return 3;
-    case 22:
+    case RellenoArcillasOrdinarias:
         return 4;
-    case 23:
+    case RellenoArcillasPlasticas:
         return 5;
     default:
         return 0;

@@ -5,9 +5,11 @@
 
 #include "core/engine/PresionesCaso.h"
 #include "core/entry/AyudasManejadores.h"
+#include "core/entry/CamposSeccion.h"
 #include "core/entry/CapturaDatos.h"
 #include "core/entry/PatronCampos.h"
-#include "core/entry/CamposSeccion.h"
+#include "core/model/CargaHorizontal.h"
+#include "core/model/CodigosColocacion.h"
 
 namespace dravek {
 
@@ -22,7 +24,7 @@ constexpr double CargaMinima = 0.001; // t/m2 / MPa: a smaller total load means 
 // The automatic trench width: 1.4 x the outer diameter + 0.68 m.
 double AnchoAutomatico(const DatosTramo &t)
 {
-    return 1.4 * t.vDE + 0.68;
+    return AnchoZanjaAutomatico(t.vDE);
 }
 
 void PonAnchoAutomatico(CapturaDatos &v)
@@ -409,7 +411,7 @@ void CapturaDatos::edTipoApoyo0_Validate(bool &Cancel)
         Avisa(*this, T(*this, texto), titulo);
         Cancel = true;
         ponTexto(edTipoApoyo0, edTipoApoyo0.List(1));
-        t.CodigoColocacion = 12;
+        t.CodigoColocacion = ZanjaCompactada;
     };
     if (Vacio(edTipoApoyo0.Text())) {
         rechaza(518);
@@ -457,16 +459,9 @@ void CapturaDatos::edQDato0_Validate(bool &Cancel)
     RangoAlturas(m_estado);
     DatosCaso &c = m_estado.caso;
     c.vQ = t.CargaVerticalTotal;
-    if (t.CodigoColocacion == 11) {
-        // A cleared run whose width box was never visited has no width yet: the automatic
-        // width, which the whole-run check would give it, is used instead of dividing by 0.
-        const double ancho = t.AnchoZanja > 0 ? t.AnchoZanja : AnchoAutomatico(t);
-        c.vQH = t.vDE * t.CargaVerticalTotal / ancho;
-    } else if (t.CodigoColocacion == 12) {
-        c.vQH = t.CargaVerticalTotal;
-    } else {
-        c.vQH = t.vGAMAT * c.AlturaActual;
-    }
+    // A cleared run whose width box was never visited has no width yet: the automatic width,
+    // which the whole-run check would give it, is used instead of dividing by 0.
+    c.vQH = *CargaHorizontalDada(t, c.AlturaActual, ReglaAnchoZanja::AutomaticaSiFalta);
     if (t.CargaVerticalTotal < CargaMinima) {
         t.CalculoCargas = 1;
     } else {

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/entry/AyudasCaptura.h"
 #include "core/entry/CamposCaptura.h"
 #include "core/entry/CapturaDatos.h"
 #include "core/entry/LimitesCampos.h"
@@ -16,17 +17,8 @@ namespace {
 constexpr std::int32_t TextoDatoRequerido = 518; // "Dato Requerido"
 constexpr std::int32_t TextoValorIncorrecto = 287;
 
-bool EnSI(const EstadoEjecucion &ejecucion)
-{
-    const std::string &s = ejecucion.SistemaUnidades;
-    return s.size() == 2 && (s[0] == 'S' || s[0] == 's') && (s[1] == 'I' || s[1] == 'i');
-}
-
-bool Vacio(const std::string &texto)
-{
-    return texto.find_first_not_of(' ') == std::string::npos;
-}
-
+using captura::EnSI;
+using captura::Vacio;
 void Muestra(CapturaDatos &v, const CampoNumerico &campo)
 {
     const EstadoEjecucion &ejecucion = v.estado().ejecucion;

@@ -7,11 +7,13 @@
 #include <string_view>
 
 #include "core/engine/PresionesCaso.h"
-#include "core/entry/CamposCaptura.h"
-#include "core/entry/CapturaDatos.h"
 #include "core/entry/AyudasValidacion.h"
 #include "core/entry/CambioTipologia.h"
+#include "core/entry/CamposCaptura.h"
 #include "core/entry/CamposSeccion.h"
+#include "core/entry/CapturaDatos.h"
+#include "core/model/CodigosColocacion.h"
+#include "core/model/TextoPlano.h"
 #include "core/validation/FuncionesGenerales.h"
 #include "core/validation/GeometriaEstandar.h"
 
@@ -19,7 +21,6 @@ namespace dravek {
 
 using validacion::IgualSinMayusculas;
 using validacion::Muestra;
-using validacion::Recorta;
 using validacion::SinDosPuntos;
 using validacion::T;
 
@@ -28,7 +29,6 @@ namespace {
 constexpr std::int16_t Armado = 1210;
 constexpr std::int16_t CamisaEmbebida = 2211;
 constexpr std::int16_t CamisaRevestida = 2221;
-constexpr std::int16_t Terraplen = 31; // installation code of an embankment
 
 constexpr double MinimoPresion = -1e-10; // lets 0 (an empty box) through, stops negatives
 constexpr double MinimoIncremento = 1e-10;
@@ -196,7 +196,7 @@ private:
     Eleccion Elige(const Lista &lista, std::int16_t &variable, std::int16_t inicial,
                    const std::function<std::int16_t(int posicion)> &valor)
     {
-        if (Recorta(lista.Text()).empty()) {
+        if (SinBlancosNiTabuladores(lista.Text()).empty()) {
             return Eleccion::Vacia;
         }
         variable = inicial;
@@ -232,7 +232,7 @@ private:
     bool ValidaCabecera()
     {
         CapturaDatos &v = m_v;
-        if (Recorta(v.edTramo.Text()).empty()) {
+        if (SinBlancosNiTabuladores(v.edTramo.Text()).empty()) {
             MensajeError(281); // "No tiene número de Tramo"
             return Falla(PaginaTramo, v.edTramo, [&v] {
                 v.edTramo.Locked = false;
@@ -326,7 +326,7 @@ private:
         // A range without extent asks for no step, but a step typed or stored stays as it
         // is shown, for when the range is widened: the box is left alone and the run keeps
         // the number it holds (none when it is empty; what it had when it is no number).
-        if (Recorta(v.edPrs3Tram.Text()).empty()) {
+        if (SinBlancosNiTabuladores(v.edPrs3Tram.Text()).empty()) {
             t.IncrementoPresionTramo = 0;
         } else if (const std::optional<double> paso = ConvierteNumeroCampo(
                        v.edPrs3Tram.Text(), m_e.ejecucion.SeparadorDecimalLocal)) {
@@ -492,7 +492,7 @@ private:
             !valida({&C::edSFck, &D::SFck, M, 302, 2})) {
             return false;
         }
-        if (Recorta(v.edSf.Text()).empty()) {
+        if (SinBlancosNiTabuladores(v.edSf.Text()).empty()) {
             t.Sf = 0.75 * t.SFck;
             EscribeDerivado(v.edSf, t.Sf, "#####0");
         } else if (!valida({&C::edSf, &D::Sf, MinimoIncremento, 207, 2})) {
@@ -544,7 +544,7 @@ private:
         // The width follows the diameter only while the engineer edits the run: a stored run
         // checked for printing or recalculation keeps the width it was saved with.
         if (m_mover && t.AnchoZanjaAutomatico != Falso) {
-            t.AnchoZanja = 1.4 * t.vDE + 0.68;
+            t.AnchoZanja = AnchoZanjaAutomatico(t.vDE);
             EscribeDerivado(v.edB0, t.AnchoZanja, "#####0.000");
         }
         if (t.Tipologia != CamisaRevestida &&

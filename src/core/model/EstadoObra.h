@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/model/CodigosColocacion.h"
 #include "core/model/EstadoPostesado.h"
 
 namespace dravek {
@@ -112,13 +113,13 @@ struct DatosTramo {
 
     // Installation and fill.
     std::int16_t IndiceColocacion = 0; // 0 trench, 1 trench under an embankment, 2 embankment
-    std::int16_t CodigoColocacion = 12;
+    std::int16_t CodigoColocacion = ZanjaCompactada;
     std::int16_t vICUNA = 1; // 1 granular 90 degrees, 2 concrete 120 degrees
     double AnchoZanja = 0;   // m
     std::int16_t AnchoZanjaAutomatico = Falso;
     double vGAMAT = 0;           // t/m3
     double AnguloRozamiento = 0; // degrees
-    std::int16_t TipoRelleno = 21;
+    std::int16_t TipoRelleno = RellenoArenaArcillosa;
     double DistanciaTerrenoNatural = 0; // m
     std::int16_t IndiceAsentamiento = 0;
 

@@ -16,6 +16,18 @@ std::string Recorta(std::string_view texto)
     return std::string(SinBlancos(texto));
 }
 
+std::string_view SinBlancosNiTabuladores(std::string_view texto)
+{
+    const auto blanco = [](char c) { return c == ' ' || c == '\t'; };
+    while (!texto.empty() && blanco(texto.front())) {
+        texto.remove_prefix(1);
+    }
+    while (!texto.empty() && blanco(texto.back())) {
+        texto.remove_suffix(1);
+    }
+    return texto;
+}
+
 std::string Mayusculas(std::string texto)
 {
     for (char &c : texto) {

@@ -1,8 +1,9 @@
 #pragma once
 
 // Trimming and case of the texts the program compares: boxes, file records, registry values.
-// Blanks are ' ' only, as the fixed-width records pad with them; case changes touch ASCII
-// letters only, so a UTF-8 text keeps its other characters whole whatever the C locale.
+// Blanks are ' ' only, as the fixed-width records pad with them (tabs too where a name says
+// so); case changes touch ASCII letters only, so a UTF-8 text keeps its other characters whole
+// whatever the C locale.
 
 #include <string>
 #include <string_view>
@@ -12,6 +13,9 @@ namespace dravek {
 // The text without the blanks at either end; a text of blanks only gives "".
 std::string_view SinBlancos(std::string_view texto);
 std::string Recorta(std::string_view texto);
+
+// The text without blanks and tabs at either end, as a typed number may carry them.
+std::string_view SinBlancosNiTabuladores(std::string_view texto);
 
 std::string Mayusculas(std::string texto);
 

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstddef>
 
+#include "core/model/TextoPlano.h"
 #include "core/model/TextoRecurso.h"
 
 namespace dravek {
@@ -14,25 +15,9 @@ constexpr std::int32_t TextoValorNoNumerico = 693; // "Seleccione un valor numé
 constexpr std::int32_t TextoValorIncorrecto = 287; // "Valor incorrecto"
 constexpr std::int32_t TeclaRetroceso = 8;
 
-bool EsBlanco(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
 bool EsDigito(char c)
 {
     return c >= '0' && c <= '9';
-}
-
-std::string_view SinBlancosNiTabuladores(std::string_view texto)
-{
-    while (!texto.empty() && EsBlanco(texto.front())) {
-        texto.remove_prefix(1);
-    }
-    while (!texto.empty() && EsBlanco(texto.back())) {
-        texto.remove_suffix(1);
-    }
-    return texto;
 }
 
 enum class Lectura { Correcta, NoNumerica, FueraDeRango };
