@@ -5,9 +5,9 @@
 
 #include "core/engine/PresionesCaso.h"
 #include "core/entry/AyudasManejadores.h"
+#include "core/entry/CamposSeccion.h"
 #include "core/entry/CapturaDatos.h"
 #include "core/entry/PatronCampos.h"
-#include "core/entry/CamposSeccion.h"
 
 namespace dravek {
 
@@ -18,6 +18,16 @@ namespace {
 constexpr std::string_view MascaraAncho = "#####0.000";
 constexpr std::int16_t CamisaRevestida = 2221;
 constexpr double CargaMinima = 0.001; // t/m2 / MPa: a smaller total load means none
+
+constexpr std::int32_t TextoCoeficienteAsiento = 240;
+constexpr std::int32_t TextoTipoSobrecarga = 242;
+constexpr std::int32_t TextoError = 286;
+constexpr std::int32_t TextoDistanciaClaveSuperficie = 314;
+constexpr std::int32_t TextoMayorQueAlturaRelleno = 315;
+constexpr std::int32_t TextoAnchoZanjaMayorQue = 513;
+constexpr std::int32_t TextoVecesDiametroInterior = 514;
+constexpr std::int32_t TextoAtencion = 515;
+constexpr std::int32_t TextoAnguloRozamiento = 517;
 
 // The automatic trench width: 1.4 x the outer diameter + 0.68 m.
 double AnchoAutomatico(const DatosTramo &t)
@@ -225,8 +235,10 @@ void CapturaDatos::edB0_Validate(bool &Cancel)
     const std::int16_t limite = m_estado.tablas.LimiteAnchoZanja;
     if (limite > 0 && t.IndiceColocacion == 1 && t.AnchoZanja > limite * t.vDi &&
         t.AnchoZanja != anterior) {
-        mensajes().Muestra(T(*this, 513) + " \n" + std::to_string(limite) + " " + T(*this, 514),
-                           BotonesMensaje::Aceptar, IconoMensaje::Pregunta, T(*this, 515));
+        mensajes().Muestra(T(*this, TextoAnchoZanjaMayorQue) + " \n" + std::to_string(limite) +
+                               " " + T(*this, TextoVecesDiametroInterior),
+                           BotonesMensaje::Aceptar, IconoMensaje::Pregunta,
+                           T(*this, TextoAtencion));
     }
     if (t.AnchoZanja != anterior) {
         t.AnchoZanjaAutomatico = Falso;
@@ -269,7 +281,7 @@ void CapturaDatos::edFi0_Validate(bool &Cancel)
     if (SaleSuelo(*this, "edFi0", 0, T(*this, 312), Cancel) &&
         (t.AnguloRozamiento < 0 || t.AnguloRozamiento > 90)) {
         Cancel = true;
-        Avisa(*this, T(*this, 517), T(*this, 286));
+        Avisa(*this, T(*this, TextoAnguloRozamiento), T(*this, TextoError));
     }
     Muestra(*this, edFi0, t.AnguloRozamiento, "#####0.00");
 }
@@ -288,7 +300,10 @@ void CapturaDatos::edHr1_Validate(bool &Cancel)
     RangoAlturas(m_estado);
     if (rdTipoColocacion.Value(1) && t.DistanciaTerrenoNatural > m_estado.caso.AlturaActual) {
         Cancel = true;
-        Avisa(*this, T(*this, 314) + "\n" + T(*this, 315) + " ", T(*this, 286));
+        Avisa(*this,
+              T(*this, TextoDistanciaClaveSuperficie) + "\n" +
+                  T(*this, TextoMayorQueAlturaRelleno) + " ",
+              T(*this, TextoError));
     }
 }
 
@@ -311,7 +326,7 @@ void CapturaDatos::edIAs_Validate(bool &Cancel)
     DatosTramo &t = m_estado.tramo;
     const std::int16_t anterior = t.IndiceAsentamiento;
     const auto rechaza = [&](std::int32_t texto) {
-        Avisa(*this, T(*this, texto), T(*this, 240));
+        Avisa(*this, T(*this, texto), T(*this, TextoCoeficienteAsiento));
         Cancel = true;
         ponTexto(edIAs, edIAs.List(1));
         t.IndiceAsentamiento = 2;
@@ -350,7 +365,7 @@ void CapturaDatos::edICar0_Validate(bool &Cancel)
     DatosTramo &t = m_estado.tramo;
     const std::int16_t anterior = t.TipoCargaConcentrada;
     const auto rechaza = [&](std::int32_t texto) {
-        Avisa(*this, T(*this, texto), T(*this, 242));
+        Avisa(*this, T(*this, texto), T(*this, TextoTipoSobrecarga));
         Cancel = true;
         ponTexto(edICar0, edICar0.List(2));
         t.TipoCargaConcentrada = 1;
