@@ -21,6 +21,10 @@ namespace dravek {
 
 namespace {
 
+constexpr std::int32_t TextoAviso = 689;
+constexpr std::int32_t TextoDiametroNoComercial = 933;
+constexpr std::int32_t TextoEspesorPared = 934;
+
 constexpr const char *MascaraArmadura = "####0.00";
 constexpr const char *MascaraRecubrimiento = "####0.0";
 
@@ -121,7 +125,7 @@ double frAjustes::Lee(const CajaTexto &caja) const
 
 void frAjustes::Aviso(std::int32_t texto, IconoMensaje icono)
 {
-    m_s.mensajes.Muestra(T(texto), BotonesMensaje::Aceptar, icono, T(689));
+    m_s.mensajes.Muestra(T(texto), BotonesMensaje::Aceptar, icono, T(TextoAviso));
 }
 
 void frAjustes::Muestra(Boton &boton, bool mostrado)
@@ -189,7 +193,7 @@ void frAjustes::Form_Load()
         // A refusal has been told where it arose.
         if (!m_s.obra.AjustesRehusados()) {
             m_s.mensajes.Muestra(T(TextoSinAjustes), BotonesMensaje::Aceptar,
-                                 IconoMensaje::Exclamacion, T(689));
+                                 IconoMensaje::Exclamacion, T(TextoAviso));
         }
         m_descargada = true;
         return;
@@ -197,7 +201,7 @@ void frAjustes::Form_Load()
     // A run number no run has reads the whole file and matches nothing.
     if (ajustes->BuscaAjusteGuardado(-1, -1, -1) == AjustesIlegibles) {
         m_s.mensajes.Muestra(T(TextoAjustesIlegibles) + " " + ajustes->NombreFicheroAjustes(),
-                             BotonesMensaje::Aceptar, IconoMensaje::Exclamacion, T(689));
+                             BotonesMensaje::Aceptar, IconoMensaje::Exclamacion, T(TextoAviso));
         m_descargada = true;
         return;
     }
@@ -212,7 +216,7 @@ void frAjustes::Form_Load()
             ponTexto(tbAviso, m_aviso.TextoPlano());
         } else {
             m_s.mensajes.Muestra(T(TextoAvisoIlegible) + " " + aviso, BotonesMensaje::Aceptar,
-                                 IconoMensaje::Exclamacion, T(689));
+                                 IconoMensaje::Exclamacion, T(TextoAviso));
         }
     }
 
@@ -260,7 +264,7 @@ bool frAjustes::CalculaunTramoEspecifico()
     const int posicion = m_s.obra.PosicionTramo(tramo);
     if (posicion < 1) {
         m_s.mensajes.Muestra(T(TextoTramoFueraDeLista) + " " + std::to_string(tramo),
-                             BotonesMensaje::Aceptar, IconoMensaje::Exclamacion, T(689));
+                             BotonesMensaje::Aceptar, IconoMensaje::Exclamacion, T(TextoAviso));
         return falla();
     }
     if (!m_s.obra.CargaTramo(posicion)) {
@@ -276,7 +280,7 @@ bool frAjustes::CalculaunTramoEspecifico()
     m_ajustesCaso = m_s.obra.Ajustes();
     if (m_ajustesCaso == nullptr) {
         m_s.mensajes.Muestra(T(TextoSinAjustes), BotonesMensaje::Aceptar,
-                             IconoMensaje::Exclamacion, T(689));
+                             IconoMensaje::Exclamacion, T(TextoAviso));
         return falla();
     }
 
@@ -478,7 +482,7 @@ void frAjustes::Comprueba()
         m_depuracionAvisada = true;
         m_s.mensajes.Muestra(T(TextoDepuracionFallida) + " " +
                                  std::string(NombreFicheroDepuracionAjuste),
-                             BotonesMensaje::Aceptar, IconoMensaje::Exclamacion, T(689));
+                             BotonesMensaje::Aceptar, IconoMensaje::Exclamacion, T(TextoAviso));
     }
 }
 
@@ -736,7 +740,8 @@ bool frAjustes::ValidaRecubrimiento(CajaTexto &caja, double &valor, std::int32_t
             exterior ? ModoGeometria::RecubrimientoExterior
                      : ModoGeometria::RecubrimientoInterior);
         if (r != ResultadoGeometria::Encontrado) {
-            m_s.mensajes.Muestra(T(933), BotonesMensaje::Aceptar, IconoMensaje::Ninguno, T(934));
+            m_s.mensajes.Muestra(T(TextoDiametroNoComercial), BotonesMensaje::Aceptar,
+                                 IconoMensaje::Ninguno, T(TextoEspesorPared));
             return false;
         }
         valor = exterior ? exteriorTabla : interior;
