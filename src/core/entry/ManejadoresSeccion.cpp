@@ -22,12 +22,14 @@ constexpr double CargaMinima = 0.001; // t/m2 / MPa: a smaller total load means 
 constexpr std::int32_t TextoCoeficienteAsiento = 240;
 constexpr std::int32_t TextoTipoSobrecarga = 242;
 constexpr std::int32_t TextoError = 286;
+constexpr std::int32_t TextoValorIncorrecto = 287;
 constexpr std::int32_t TextoDistanciaClaveSuperficie = 314;
 constexpr std::int32_t TextoMayorQueAlturaRelleno = 315;
 constexpr std::int32_t TextoAnchoZanjaMayorQue = 513;
 constexpr std::int32_t TextoVecesDiametroInterior = 514;
 constexpr std::int32_t TextoAtencion = 515;
 constexpr std::int32_t TextoAnguloRozamiento = 517;
+constexpr std::int32_t TextoValorObligatorio = 518;
 
 // The automatic trench width: 1.4 x the outer diameter + 0.68 m.
 double AnchoAutomatico(const DatosTramo &t)
@@ -332,12 +334,12 @@ void CapturaDatos::edIAs_Validate(bool &Cancel)
         t.IndiceAsentamiento = 2;
     };
     if (Vacio(edIAs.Text())) {
-        rechaza(518);
+        rechaza(TextoValorObligatorio);
         return;
     }
     const int p = PosicionEnLista(edIAs);
     if (p < 0) {
-        rechaza(287);
+        rechaza(TextoValorIncorrecto);
         return;
     }
     t.IndiceAsentamiento = static_cast<std::int16_t>(p + 1);
@@ -371,12 +373,12 @@ void CapturaDatos::edICar0_Validate(bool &Cancel)
         t.TipoCargaConcentrada = 1;
     };
     if (Vacio(edICar0.Text())) {
-        rechaza(518);
+        rechaza(TextoValorObligatorio);
         return;
     }
     const int p = PosicionEnLista(edICar0);
     if (p < 0) {
-        rechaza(287);
+        rechaza(TextoValorIncorrecto);
         return;
     }
     t.TipoCargaConcentrada = static_cast<std::int16_t>(p);
@@ -427,7 +429,7 @@ void CapturaDatos::edTipoApoyo0_Validate(bool &Cancel)
         t.CodigoColocacion = 12;
     };
     if (Vacio(edTipoApoyo0.Text())) {
-        rechaza(518);
+        rechaza(TextoValorObligatorio);
         return;
     }
     t.CodigoColocacion = 0;
@@ -437,7 +439,7 @@ void CapturaDatos::edTipoApoyo0_Validate(bool &Cancel)
             static_cast<std::int16_t>((rdTipoColocacion.Value(0) ? 10 : 20) + p + 1);
     }
     if (t.CodigoColocacion == 0) {
-        rechaza(287);
+        rechaza(TextoValorIncorrecto);
         return;
     }
     MarcaConAjustes();
