@@ -21,6 +21,10 @@ namespace dravek {
 
 namespace {
 
+constexpr std::int32_t TextoNoHayMasAlturas = 922;
+constexpr std::int32_t TextoNoHayMasPresiones = 923;
+constexpr std::int32_t TextoArmaduraInteriorNula = 926;
+constexpr std::int32_t TextoArmaduraExteriorNula = 927;
 constexpr std::int32_t TextoAviso = 689;
 constexpr std::int32_t TextoDiametroNoComercial = 933;
 constexpr std::int32_t TextoEspesorPared = 934;
@@ -502,7 +506,7 @@ void frAjustes::PasaAltura(bool siguiente)
         PasoAltura(Lee(tbHRaCalcular), m_estado.tramo.IncrementoAltura,
                    m_estado.calculo.AlturaInicial, m_estado.calculo.AlturaFinal, siguiente);
     if (!H) {
-        Aviso(922, IconoMensaje::Exclamacion);
+        Aviso(TextoNoHayMasAlturas, IconoMensaje::Exclamacion);
         return;
     }
     m_estado.caso.AlturaActual = *H;
@@ -539,7 +543,7 @@ void frAjustes::PasaPresion(bool siguiente)
     }
     const std::optional<double> nueva = PasoPresion(P, s, b, siguiente);
     if (!nueva) {
-        Aviso(923, IconoMensaje::Exclamacion);
+        Aviso(TextoNoHayMasPresiones, IconoMensaje::Exclamacion);
         return;
     }
     m_estado.calculo.IncrementoPresion = s;
@@ -799,11 +803,11 @@ void frAjustes::EligeFila(int fila)
 void frAjustes::btSeleccionDirecta_Click()
 {
     if (ArmaduraDirecta.Camisa == 0 && ArmaduraDirecta.Refuerzo == 0) {
-        Aviso(926, IconoMensaje::Exclamacion);
+        Aviso(TextoArmaduraInteriorNula, IconoMensaje::Exclamacion);
         return;
     }
     if (ArmaduraDirecta.Exterior == 0) {
-        Aviso(927, IconoMensaje::Exclamacion);
+        Aviso(TextoArmaduraExteriorNula, IconoMensaje::Exclamacion);
         return;
     }
     ArmaduraElegidaActual = ArmaduraDirecta;
