@@ -21,6 +21,14 @@ namespace dravek {
 
 namespace {
 
+constexpr std::int32_t TextoNoHayMasAlturas = 922;
+constexpr std::int32_t TextoNoHayMasPresiones = 923;
+constexpr std::int32_t TextoArmaduraInteriorNula = 926;
+constexpr std::int32_t TextoArmaduraExteriorNula = 927;
+constexpr std::int32_t TextoAviso = 689;
+constexpr std::int32_t TextoDiametroNoComercial = 933;
+constexpr std::int32_t TextoEspesorPared = 934;
+
 constexpr const char *MascaraArmadura = "####0.00";
 constexpr const char *MascaraRecubrimiento = "####0.0";
 
@@ -121,7 +129,7 @@ double frAjustes::Lee(const CajaTexto &caja) const
 
 void frAjustes::Aviso(std::int32_t texto, IconoMensaje icono)
 {
-    m_s.mensajes.Muestra(T(texto), BotonesMensaje::Aceptar, icono, T(689));
+    m_s.mensajes.Muestra(T(texto), BotonesMensaje::Aceptar, icono, T(TextoAviso));
 }
 
 void frAjustes::Muestra(Boton &boton, bool mostrado)
@@ -189,7 +197,7 @@ void frAjustes::Form_Load()
         // A refusal has been told where it arose.
         if (!m_s.obra.AjustesRehusados()) {
             m_s.mensajes.Muestra(T(TextoSinAjustes), BotonesMensaje::Aceptar,
-                                 IconoMensaje::Exclamacion, T(689));
+                                 IconoMensaje::Exclamacion, T(TextoAviso));
         }
         m_descargada = true;
         return;
@@ -197,7 +205,7 @@ void frAjustes::Form_Load()
     // A run number no run has reads the whole file and matches nothing.
     if (ajustes->BuscaAjusteGuardado(-1, -1, -1) == AjustesIlegibles) {
         m_s.mensajes.Muestra(T(TextoAjustesIlegibles) + " " + ajustes->NombreFicheroAjustes(),
-                             BotonesMensaje::Aceptar, IconoMensaje::Exclamacion, T(689));
+                             BotonesMensaje::Aceptar, IconoMensaje::Exclamacion, T(TextoAviso));
         m_descargada = true;
         return;
     }
@@ -212,7 +220,7 @@ void frAjustes::Form_Load()
             ponTexto(tbAviso, m_aviso.TextoPlano());
         } else {
             m_s.mensajes.Muestra(T(TextoAvisoIlegible) + " " + aviso, BotonesMensaje::Aceptar,
-                                 IconoMensaje::Exclamacion, T(689));
+                                 IconoMensaje::Exclamacion, T(TextoAviso));
         }
     }
 
@@ -260,7 +268,7 @@ bool frAjustes::CalculaunTramoEspecifico()
     const int posicion = m_s.obra.PosicionTramo(tramo);
     if (posicion < 1) {
         m_s.mensajes.Muestra(T(TextoTramoFueraDeLista) + " " + std::to_string(tramo),
-                             BotonesMensaje::Aceptar, IconoMensaje::Exclamacion, T(689));
+                             BotonesMensaje::Aceptar, IconoMensaje::Exclamacion, T(TextoAviso));
         return falla();
     }
     if (!m_s.obra.CargaTramo(posicion)) {
@@ -276,7 +284,7 @@ bool frAjustes::CalculaunTramoEspecifico()
     m_ajustesCaso = m_s.obra.Ajustes();
     if (m_ajustesCaso == nullptr) {
         m_s.mensajes.Muestra(T(TextoSinAjustes), BotonesMensaje::Aceptar,
-                             IconoMensaje::Exclamacion, T(689));
+                             IconoMensaje::Exclamacion, T(TextoAviso));
         return falla();
     }
 
@@ -478,7 +486,7 @@ void frAjustes::Comprueba()
         m_depuracionAvisada = true;
         m_s.mensajes.Muestra(T(TextoDepuracionFallida) + " " +
                                  std::string(NombreFicheroDepuracionAjuste),
-                             BotonesMensaje::Aceptar, IconoMensaje::Exclamacion, T(689));
+                             BotonesMensaje::Aceptar, IconoMensaje::Exclamacion, T(TextoAviso));
     }
 }
 
@@ -498,7 +506,7 @@ void frAjustes::PasaAltura(bool siguiente)
         PasoAltura(Lee(tbHRaCalcular), m_estado.tramo.IncrementoAltura,
                    m_estado.calculo.AlturaInicial, m_estado.calculo.AlturaFinal, siguiente);
     if (!H) {
-        Aviso(922, IconoMensaje::Exclamacion);
+        Aviso(TextoNoHayMasAlturas, IconoMensaje::Exclamacion);
         return;
     }
     m_estado.caso.AlturaActual = *H;
@@ -535,7 +543,7 @@ void frAjustes::PasaPresion(bool siguiente)
     }
     const std::optional<double> nueva = PasoPresion(P, s, b, siguiente);
     if (!nueva) {
-        Aviso(923, IconoMensaje::Exclamacion);
+        Aviso(TextoNoHayMasPresiones, IconoMensaje::Exclamacion);
         return;
     }
     m_estado.calculo.IncrementoPresion = s;
@@ -736,7 +744,8 @@ bool frAjustes::ValidaRecubrimiento(CajaTexto &caja, double &valor, std::int32_t
             exterior ? ModoGeometria::RecubrimientoExterior
                      : ModoGeometria::RecubrimientoInterior);
         if (r != ResultadoGeometria::Encontrado) {
-            m_s.mensajes.Muestra(T(933), BotonesMensaje::Aceptar, IconoMensaje::Ninguno, T(934));
+            m_s.mensajes.Muestra(T(TextoDiametroNoComercial), BotonesMensaje::Aceptar,
+                                 IconoMensaje::Ninguno, T(TextoEspesorPared));
             return false;
         }
         valor = exterior ? exteriorTabla : interior;
@@ -794,11 +803,11 @@ void frAjustes::EligeFila(int fila)
 void frAjustes::btSeleccionDirecta_Click()
 {
     if (ArmaduraDirecta.Camisa == 0 && ArmaduraDirecta.Refuerzo == 0) {
-        Aviso(926, IconoMensaje::Exclamacion);
+        Aviso(TextoArmaduraInteriorNula, IconoMensaje::Exclamacion);
         return;
     }
     if (ArmaduraDirecta.Exterior == 0) {
-        Aviso(927, IconoMensaje::Exclamacion);
+        Aviso(TextoArmaduraExteriorNula, IconoMensaje::Exclamacion);
         return;
     }
     ArmaduraElegidaActual = ArmaduraDirecta;

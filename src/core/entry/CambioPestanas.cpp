@@ -13,6 +13,10 @@ namespace {
 
 using captura::SinDosPuntos;
 using captura::Vacio;
+
+constexpr std::int32_t TextoSinEleccion = 307;
+constexpr std::int32_t TextoSinTramoElegido = 540;
+
 } // namespace
 
 void CapturaDatos::TabPrincipal_Click(int PreviousTab)
@@ -47,7 +51,8 @@ void CapturaDatos::TabPrincipal_Click(int PreviousTab)
     }
     if (TabPrincipal.Tab() == 2) {
         if (Vacio(edTramo.Text())) {
-            mensajes().Muestra(Texto(d, 540), BotonesMensaje::Aceptar, IconoMensaje::Ninguno, "");
+            mensajes().Muestra(Texto(d, TextoSinTramoElegido), BotonesMensaje::Aceptar,
+                               IconoMensaje::Ninguno, "");
             vuelve(1, edTramo);
             return;
         }
@@ -93,7 +98,7 @@ void CapturaDatos::TabDatosColocacion_Click(int /*PreviousTab*/)
     EstadoObra &e = m_estado;
     const std::int32_t d = e.ejecucion.DesplazamientoIdioma;
     const auto falta = [&](std::int32_t dato, int pestana, Control &foco) {
-        mensajes().Muestra(Texto(d, 307) + " " + SinDosPuntos(Texto(d, dato)),
+        mensajes().Muestra(Texto(d, TextoSinEleccion) + " " + SinDosPuntos(Texto(d, dato)),
                            BotonesMensaje::Aceptar, IconoMensaje::Ninguno, "");
         ponPestana(TabDatosColocacion, pestana);
         SetFocus(foco);

@@ -14,6 +14,11 @@ namespace dravek {
 
 namespace {
 
+constexpr std::int32_t TextoTipoApoyo = 231;
+constexpr std::int32_t TextoTipoRelleno = 238;
+constexpr std::int32_t TextoAviso = 377;
+constexpr std::int32_t TextoGolpeArieteNoCalculado = 536;
+
 constexpr std::int32_t TextoDatoRequerido = 518;
 constexpr std::int32_t TextoValorIncorrecto = 287;
 
@@ -56,7 +61,7 @@ void CapturaDatos::edTipoCuna0_Validate(bool &Cancel)
     const std::int16_t anterior = t.vICUNA;
     const auto rechaza = [&](std::int32_t texto) {
         mensajes().Muestra(Texto(d, texto), BotonesMensaje::Aceptar, IconoMensaje::Ninguno,
-                           SinDosPuntos(Texto(d, 231)));
+                           SinDosPuntos(Texto(d, TextoTipoApoyo)));
         Cancel = true;
         t.vICUNA = 1;
     };
@@ -99,7 +104,7 @@ void CapturaDatos::edTipoRelleno0_Validate(bool &Cancel)
     const std::int16_t anterior = t.TipoRelleno;
     const auto rechaza = [&](std::int32_t texto) {
         mensajes().Muestra(Texto(d, texto), BotonesMensaje::Aceptar, IconoMensaje::Ninguno,
-                           SinDosPuntos(Texto(d, 238)));
+                           SinDosPuntos(Texto(d, TextoTipoRelleno)));
         Cancel = true;
         ponTexto(edTipoRelleno0, edTipoRelleno0.List(2));
         t.TipoRelleno = RellenoArenaArcillosa;
@@ -127,8 +132,8 @@ void CapturaDatos::rdGolpeAriete_Click(int Index)
         return;
     }
     const std::int32_t d = m_estado.ejecucion.DesplazamientoIdioma;
-    if (mensajes().Muestra(Texto(d, 536), BotonesMensaje::SiNo, IconoMensaje::Pregunta,
-                           Texto(d, 377)) == RespuestaMensaje::No) {
+    if (mensajes().Muestra(Texto(d, TextoGolpeArieteNoCalculado), BotonesMensaje::SiNo,
+                           IconoMensaje::Pregunta, Texto(d, TextoAviso)) == RespuestaMensaje::No) {
         ponValor(rdGolpeAriete, 0, true);
     }
 }

@@ -7,6 +7,8 @@ namespace dravek {
 
 namespace {
 
+constexpr std::int32_t TextoIdiomaNoGrabado = 1480;
+
 constexpr RaizRegistro RaizIdioma = RaizRegistro::MaquinaLocal;
 
 } // namespace
@@ -25,8 +27,8 @@ std::string IdiomaPropio(AlmacenConfiguracion &almacen, Mensajes &mensajes,
             almacen.EscribeValor(RaizIdioma, ClaveRegistroPrograma, ValorRegistroIdioma,
                                  ValorRegistro{TipoTexto, valor});
         if (!grabado) {
-            mensajes.Muestra(Texto(DesplazamientoIdioma, 1480), BotonesMensaje::Aceptar,
-                             IconoMensaje::Exclamacion, "");
+            mensajes.Muestra(Texto(DesplazamientoIdioma, TextoIdiomaNoGrabado),
+                             BotonesMensaje::Aceptar, IconoMensaje::Exclamacion, "");
         }
     } else {
         mensajes.Muestra("ATENCION: Accion invalida en IdiomaPropio=" + accion,

@@ -7,11 +7,11 @@
 #include <string>
 
 #include "core/entry/AyudasManejadores.h"
+#include "core/entry/CambioTipologia.h"
 #include "core/entry/CapturaDatos.h"
 #include "core/entry/PatronCampos.h"
 #include "core/listing/FormatoNumeros.h"
 #include "core/model/TextoPlano.h"
-#include "core/entry/CambioTipologia.h"
 
 namespace dravek {
 
@@ -22,6 +22,10 @@ namespace {
 constexpr double ArmaduraExteriorLimite = 35.06; // cm2/m: 31 bars of 12 mm in two layers
 constexpr double FckMinimo = 275.0;              // kp/cm2; raised to it with a warning
 constexpr double FraccionTesado = 0.75;          // Sf follows 75 % of SFck
+
+constexpr std::int32_t TextoResistenciaHormigon = 291;
+constexpr std::int32_t TextoAviso = 377;
+constexpr std::int32_t TextoValorMinimo = 516;
 
 // The plain leave check of a numeric box with a default: a refused text puts the default back.
 // The box then shows its variable through its mask. True when accepted.
@@ -86,13 +90,13 @@ void CapturaDatos::edFck_Validate(bool &Cancel)
     const bool si = EnSI(m_estado.ejecucion);
     const double minimo = si ? FckMinimo / FactorTensiones : FckMinimo;
     const std::string unidad = T(*this, si ? 140 : 141);
-    SalePlano(*this, "edFck", 0.001, T(*this, 291), Cancel);
+    SalePlano(*this, "edFck", 0.001, T(*this, TextoResistenciaHormigon), Cancel);
     DatosTramo &t = m_estado.tramo;
     if (t.FCK < minimo) {
         Avisa(*this,
-              T(*this, 377) + ": " + T(*this, 516) + " " +
+              T(*this, TextoAviso) + ": " + T(*this, TextoValorMinimo) + " " +
                   NumeroSimple(minimo, estado().ejecucion.SeparadorDecimalLocal) + " " + unidad,
-              T(*this, 291));
+              T(*this, TextoResistenciaHormigon));
         t.FCK = minimo;
     }
     Muestra(*this, edFck, t.FCK, Campo("edFck").mascara(si));
@@ -178,7 +182,7 @@ void CapturaDatos::edAdato_Validate(bool &Cancel)
         const std::string pregunta =
             T(*this, 509) + "\n" + T(*this, 510) + "\n" + T(*this, 511) + " " + T(*this, 512);
         if (mensajes().Muestra(pregunta, BotonesMensaje::SiNo, IconoMensaje::Ninguno,
-                               T(*this, 377)) == RespuestaMensaje::No) {
+                               T(*this, TextoAviso)) == RespuestaMensaje::No) {
             Cancel = true;
         }
     }

@@ -20,6 +20,15 @@ constexpr double MinimoRango = -1e-10;     // lets an empty box through as 0
 constexpr double MinimoIncremento = 1e-10; // an empty or zero step is refused
 constexpr double AlturaMinima = 1.0;       // m
 
+constexpr std::int32_t TextoAlturaMenorQueMinima = 171;
+constexpr std::int32_t TextoSinMDPInicial = 273;
+constexpr std::int32_t TextoMDPMenorQueDP = 274;
+constexpr std::int32_t TextoSinIncremento = 276;
+constexpr std::int32_t TextoMDPFinalMenor = 282;
+constexpr std::int32_t TextoAlturaFinalMenor = 310;
+constexpr std::int32_t TextoDPFinalMenorTramo = 521;
+constexpr std::int32_t TextoDPFinalMenorObra = 522;
+
 bool CompruebaCaja(CapturaDatos &v, const ControlTexto &caja, double minimo, double &variable,
                    std::int32_t caption)
 {
@@ -55,7 +64,7 @@ void CapturaDatos::edPrsM1_Validate(bool &Cancel)
     }
     if (o.MDPInicialObra <= 0) {
         Cancel = true;
-        Avisa(*this, T(*this, 273));
+        Avisa(*this, T(*this, TextoSinMDPInicial));
         return;
     }
     Muestra(*this, edPrsM1, o.MDPInicialObra, Mascara);
@@ -78,7 +87,7 @@ void CapturaDatos::edPrs1_Validate(bool &Cancel)
     }
     if (o.DPInicialObra > o.MDPInicialObra) {
         Cancel = true;
-        Avisa(*this, T(*this, 274));
+        Avisa(*this, T(*this, TextoMDPMenorQueDP));
         return;
     }
     Muestra(*this, edPrs1, o.DPInicialObra, Mascara);
@@ -114,7 +123,7 @@ void CapturaDatos::edPrsM2_Validate(bool &Cancel)
     }
     if (o.MDPFinalObra > 0 && o.MDPFinalObra < o.MDPInicialObra) {
         Cancel = true;
-        Avisa(*this, T(*this, 282));
+        Avisa(*this, T(*this, TextoMDPFinalMenor));
         return;
     }
     if (o.MDPFinalObra == 0 && o.MDPInicialObra > 0) {
@@ -160,12 +169,12 @@ void CapturaDatos::edPrs2_Validate(bool &Cancel)
     }
     if (o.DPFinalObra > 0 && o.DPFinalObra < o.DPInicialObra) {
         Cancel = true;
-        Avisa(*this, T(*this, 522));
+        Avisa(*this, T(*this, TextoDPFinalMenorObra));
         return;
     }
     if (o.DPFinalObra > o.MDPFinalObra) {
         Cancel = true;
-        Avisa(*this, T(*this, 274));
+        Avisa(*this, T(*this, TextoMDPMenorQueDP));
         return;
     }
     Muestra(*this, edPrs2, o.DPFinalObra, Mascara);
@@ -188,7 +197,7 @@ void CapturaDatos::edPrs3_Validate(bool &Cancel)
     if (!Cancel && o.MDPFinalObra > 0 && o.IncrementoPresionObra == 0 &&
         o.MDPInicialObra != o.MDPFinalObra) {
         Cancel = true;
-        Avisa(*this, T(*this, 276));
+        Avisa(*this, T(*this, TextoSinIncremento));
     }
     if (o.IncrementoPresionObra > 0) {
         Muestra(*this, edPrs3, o.IncrementoPresionObra, Mascara);
@@ -228,7 +237,7 @@ void CapturaDatos::edPrs1Tram_Validate(bool &Cancel)
     }
     if (t.DPInicialTramo > t.MDPInicialTramo) {
         Cancel = true;
-        Avisa(*this, T(*this, 274));
+        Avisa(*this, T(*this, TextoMDPMenorQueDP));
         return;
     }
     MuestraOBlanco(*this, edPrs1Tram, t.DPInicialTramo, Mascara);
@@ -263,7 +272,7 @@ void CapturaDatos::edPrsM2Tram_Validate(bool &Cancel)
     }
     if (t.MDPFinalTramo > 0 && t.MDPFinalTramo < t.MDPInicialTramo) {
         Cancel = true;
-        Avisa(*this, T(*this, 282));
+        Avisa(*this, T(*this, TextoMDPFinalMenor));
         return;
     }
     if (t.MDPFinalTramo == 0 && t.MDPInicialTramo > 0) {
@@ -316,12 +325,12 @@ void CapturaDatos::edPrs2Tram_Validate(bool &Cancel)
     }
     if (t.DPFinalTramo > 0 && t.DPFinalTramo < t.DPInicialTramo) {
         Cancel = true;
-        Avisa(*this, T(*this, 521));
+        Avisa(*this, T(*this, TextoDPFinalMenorTramo));
         return;
     }
     if (t.DPFinalTramo > t.MDPFinalTramo) {
         Cancel = true;
-        Avisa(*this, T(*this, 274));
+        Avisa(*this, T(*this, TextoMDPMenorQueDP));
         return;
     }
     MuestraOBlanco(*this, edPrs2Tram, t.DPFinalTramo, Mascara);
@@ -365,7 +374,7 @@ void CapturaDatos::edPrs3Tram_Validate(bool &Cancel)
     if (!Cancel && t.MDPFinalTramo > 0 && t.IncrementoPresionTramo == 0 &&
         t.MDPInicialTramo != t.MDPFinalTramo) {
         Cancel = true;
-        Avisa(*this, T(*this, 276));
+        Avisa(*this, T(*this, TextoSinIncremento));
     }
     if (t.MDPInicialTramo > 0 && t.IncrementoPresionTramo > 0) {
         Muestra(*this, edPrs3Tram, t.IncrementoPresionTramo, Mascara);
@@ -384,7 +393,7 @@ void CapturaDatos::edAlt1_Validate(bool &Cancel)
     }
     if (o.AlturaInicialObra < AlturaMinima) {
         Cancel = true;
-        Avisa(*this, T(*this, 171));
+        Avisa(*this, T(*this, TextoAlturaMenorQueMinima));
         return;
     }
     Muestra(*this, edAlt1, o.AlturaInicialObra, Mascara);
@@ -404,7 +413,7 @@ void CapturaDatos::edAlt2_Validate(bool &Cancel)
     }
     if (o.AlturaFinalObra > 0 && o.AlturaFinalObra < o.AlturaInicialObra) {
         Cancel = true;
-        Avisa(*this, T(*this, 310));
+        Avisa(*this, T(*this, TextoAlturaFinalMenor));
         return;
     }
     if (o.AlturaFinalObra == 0 && o.AlturaInicialObra > 0) {
@@ -464,7 +473,7 @@ void CapturaDatos::edHr0_Validate(bool &Cancel)
     }
     if (minimo > 0 && t.AlturaInicialTramo < AlturaMinima) {
         Cancel = true;
-        Avisa(*this, T(*this, 171));
+        Avisa(*this, T(*this, TextoAlturaMenorQueMinima));
     }
     if (t.AlturaInicialTramo != 0) {
         Muestra(*this, edHr0, t.AlturaInicialTramo, Mascara);

@@ -21,6 +21,18 @@ constexpr std::string_view MascaraAncho = "#####0.000";
 constexpr std::int16_t CamisaRevestida = 2221;
 constexpr double CargaMinima = 0.001; // t/m2 / MPa: a smaller total load means none
 
+constexpr std::int32_t TextoCoeficienteAsiento = 240;
+constexpr std::int32_t TextoTipoSobrecarga = 242;
+constexpr std::int32_t TextoError = 286;
+constexpr std::int32_t TextoValorIncorrecto = 287;
+constexpr std::int32_t TextoDistanciaClaveSuperficie = 314;
+constexpr std::int32_t TextoMayorQueAlturaRelleno = 315;
+constexpr std::int32_t TextoAnchoZanjaMayorQue = 513;
+constexpr std::int32_t TextoVecesDiametroInterior = 514;
+constexpr std::int32_t TextoAtencion = 515;
+constexpr std::int32_t TextoAnguloRozamiento = 517;
+constexpr std::int32_t TextoValorObligatorio = 518;
+
 // The automatic trench width: 1.4 x the outer diameter + 0.68 m.
 double AnchoAutomatico(const DatosTramo &t)
 {
@@ -227,8 +239,10 @@ void CapturaDatos::edB0_Validate(bool &Cancel)
     const std::int16_t limite = m_estado.tablas.LimiteAnchoZanja;
     if (limite > 0 && t.IndiceColocacion == 1 && t.AnchoZanja > limite * t.vDi &&
         t.AnchoZanja != anterior) {
-        mensajes().Muestra(T(*this, 513) + " \n" + std::to_string(limite) + " " + T(*this, 514),
-                           BotonesMensaje::Aceptar, IconoMensaje::Pregunta, T(*this, 515));
+        mensajes().Muestra(T(*this, TextoAnchoZanjaMayorQue) + " \n" + std::to_string(limite) +
+                               " " + T(*this, TextoVecesDiametroInterior),
+                           BotonesMensaje::Aceptar, IconoMensaje::Pregunta,
+                           T(*this, TextoAtencion));
     }
     if (t.AnchoZanja != anterior) {
         t.AnchoZanjaAutomatico = Falso;
@@ -271,7 +285,7 @@ void CapturaDatos::edFi0_Validate(bool &Cancel)
     if (SaleSuelo(*this, "edFi0", 0, T(*this, 312), Cancel) &&
         (t.AnguloRozamiento < 0 || t.AnguloRozamiento > 90)) {
         Cancel = true;
-        Avisa(*this, T(*this, 517), T(*this, 286));
+        Avisa(*this, T(*this, TextoAnguloRozamiento), T(*this, TextoError));
     }
     Muestra(*this, edFi0, t.AnguloRozamiento, "#####0.00");
 }
@@ -290,7 +304,10 @@ void CapturaDatos::edHr1_Validate(bool &Cancel)
     RangoAlturas(m_estado);
     if (rdTipoColocacion.Value(1) && t.DistanciaTerrenoNatural > m_estado.caso.AlturaActual) {
         Cancel = true;
-        Avisa(*this, T(*this, 314) + "\n" + T(*this, 315) + " ", T(*this, 286));
+        Avisa(*this,
+              T(*this, TextoDistanciaClaveSuperficie) + "\n" +
+                  T(*this, TextoMayorQueAlturaRelleno) + " ",
+              T(*this, TextoError));
     }
 }
 
@@ -313,18 +330,18 @@ void CapturaDatos::edIAs_Validate(bool &Cancel)
     DatosTramo &t = m_estado.tramo;
     const std::int16_t anterior = t.IndiceAsentamiento;
     const auto rechaza = [&](std::int32_t texto) {
-        Avisa(*this, T(*this, texto), T(*this, 240));
+        Avisa(*this, T(*this, texto), T(*this, TextoCoeficienteAsiento));
         Cancel = true;
         ponTexto(edIAs, edIAs.List(1));
         t.IndiceAsentamiento = 2;
     };
     if (Vacio(edIAs.Text())) {
-        rechaza(518);
+        rechaza(TextoValorObligatorio);
         return;
     }
     const int p = PosicionEnLista(edIAs);
     if (p < 0) {
-        rechaza(287);
+        rechaza(TextoValorIncorrecto);
         return;
     }
     t.IndiceAsentamiento = static_cast<std::int16_t>(p + 1);
@@ -352,18 +369,18 @@ void CapturaDatos::edICar0_Validate(bool &Cancel)
     DatosTramo &t = m_estado.tramo;
     const std::int16_t anterior = t.TipoCargaConcentrada;
     const auto rechaza = [&](std::int32_t texto) {
-        Avisa(*this, T(*this, texto), T(*this, 242));
+        Avisa(*this, T(*this, texto), T(*this, TextoTipoSobrecarga));
         Cancel = true;
         ponTexto(edICar0, edICar0.List(2));
         t.TipoCargaConcentrada = 1;
     };
     if (Vacio(edICar0.Text())) {
-        rechaza(518);
+        rechaza(TextoValorObligatorio);
         return;
     }
     const int p = PosicionEnLista(edICar0);
     if (p < 0) {
-        rechaza(287);
+        rechaza(TextoValorIncorrecto);
         return;
     }
     t.TipoCargaConcentrada = static_cast<std::int16_t>(p);
@@ -414,7 +431,7 @@ void CapturaDatos::edTipoApoyo0_Validate(bool &Cancel)
         t.CodigoColocacion = ZanjaCompactada;
     };
     if (Vacio(edTipoApoyo0.Text())) {
-        rechaza(518);
+        rechaza(TextoValorObligatorio);
         return;
     }
     t.CodigoColocacion = 0;
@@ -424,7 +441,7 @@ void CapturaDatos::edTipoApoyo0_Validate(bool &Cancel)
             static_cast<std::int16_t>((rdTipoColocacion.Value(0) ? 10 : 20) + p + 1);
     }
     if (t.CodigoColocacion == 0) {
-        rechaza(287);
+        rechaza(TextoValorIncorrecto);
         return;
     }
     MarcaConAjustes();

@@ -33,6 +33,14 @@ constexpr std::int16_t CamisaRevestida = 2221;
 constexpr double MinimoPresion = -1e-10; // lets 0 (an empty box) through, stops negatives
 constexpr double MinimoIncremento = 1e-10;
 constexpr double MinimoMaterial = 0.001;
+
+constexpr std::int32_t TextoNivelControl = 219;
+constexpr std::int32_t TextoRecubrimientoExterior = 229;
+constexpr std::int32_t TextoMDPFinalMenor = 282;
+constexpr std::int32_t TextoValorIncorrecto = 287;
+constexpr std::int32_t TextoDistanciaClaveSuperficie = 314;
+constexpr std::int32_t TextoMayorQueAlturaRelleno = 315;
+constexpr std::int32_t TextoRecubrimientoInteriorMinimo = 1160;
 constexpr double MinimoRetraccion = 0.0001;
 constexpr double AlturaMinima = 1.0;          // m, the least fill the load formulas are valid for
 constexpr double PasoAlturaMinimo = 0.01;     // m: the heights snap at 0.01 m anyway
@@ -290,7 +298,7 @@ private:
         }
         if (t.MDPFinalTramo > 0 && t.MDPFinalTramo < t.MDPInicialTramo) {
             // "Presión Final MDP inferior a la Inicial", without a title of its own.
-            Mensaje(T(v, 282), {});
+            Mensaje(T(v, TextoMDPFinalMenor), {});
             return Falla(PaginaTramo, v.edPrsM1Tram);
         }
         if (t.MDPFinalTramo == 0 && t.MDPInicialTramo > 0) {
@@ -376,7 +384,8 @@ private:
             MensajeError(285); // "No ha capturado Tipo de Control"
             return Falla(PaginaArmado, v.edTipoControl);
         case Eleccion::Invalida:
-            Mensaje(T(v, 287), T(v, 219)); // "Valor incorrecto", "Tipo de Control"
+            Mensaje(T(v, TextoValorIncorrecto),
+                    T(v, TextoNivelControl)); // "Valor incorrecto", "Tipo de Control"
             return Falla(PaginaArmado, v.edTipoControl);
         case Eleccion::Valida:
             break;
@@ -551,7 +560,7 @@ private:
             !Numero(v.edReci0, t.RECI, MinimoMaterial, T(v, 228))) {
             return Falla(PaginaDimensiones, v.edReci0, MuestraOculta(v.edReci0, 22));
         }
-        if (!Numero(v.edRece0, t.RECE, MinimoMaterial, T(v, 229))) {
+        if (!Numero(v.edRece0, t.RECE, MinimoMaterial, T(v, TextoRecubrimientoExterior))) {
             return Falla(PaginaDimensiones, v.edRece0);
         }
         if (t.Tipologia == CamisaRevestida) {
@@ -560,7 +569,7 @@ private:
             // take. The difference of two typed tenths carries rounding: 12 - 11.9 passes.
             const double interior = t.ESP - t.RECE;
             if (!(interior >= RecubrimientoInteriorMinimo - 1e-9)) {
-                Mensaje(T(v, 1160), T(v, 229));
+                Mensaje(T(v, TextoRecubrimientoInteriorMinimo), T(v, TextoRecubrimientoExterior));
                 return Falla(PaginaDimensiones, v.edRece0);
             }
             t.RECI = interior;
@@ -722,7 +731,9 @@ private:
             }
             if (t.CodigoColocacion < Terraplen &&
                 t.DistanciaTerrenoNatural > m_e.calculo.AlturaInicial) {
-                Mensaje(T(v, 314) + "\n" + T(v, 315), "ERROR");
+                Mensaje(T(v, TextoDistanciaClaveSuperficie) + "\n" +
+                            T(v, TextoMayorQueAlturaRelleno),
+                        "ERROR");
                 return Falla(PaginaRelleno, v.edHr1, muestraDistancia);
             }
         } else {

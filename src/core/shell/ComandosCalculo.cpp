@@ -11,6 +11,18 @@
 
 namespace dravek {
 
+namespace {
+
+constexpr std::int32_t TextoGrabeTramoOCancele = 376;
+constexpr std::int32_t TextoAviso = 377;
+constexpr std::int32_t TextoGrabeObraAntes = 379;
+constexpr std::int32_t TextoGrabeCambiosAntes = 380;
+constexpr std::int32_t TextoCalculoSeDetiene = 1520;
+constexpr std::int32_t TextoListadoNoImpreso = 1521;
+constexpr std::int32_t TextoErrorInesperado = 1525;
+
+} // namespace
+
 std::int16_t NumeroTramoDeTexto(const std::string &texto)
 {
     const auto i = texto.find_first_not_of(' ');
@@ -105,8 +117,8 @@ ErrorCalculo ComandosCalculo::PasadaTramo()
         std::int32_t caso = 1;
         return CalculaCasos(contexto, caso, -1, -1);
     } catch (const std::exception &e) {
-        return ErrorCalculo::Con(Texto(m_estado.ejecucion.DesplazamientoIdioma, 1525) + " " +
-                                 e.what());
+        return ErrorCalculo::Con(
+            Texto(m_estado.ejecucion.DesplazamientoIdioma, TextoErrorInesperado) + " " + e.what());
     }
 }
 
@@ -151,13 +163,13 @@ bool ComandosCalculo::PreparaComandoTramo(bool exigeGrabado)
         return false;
     const std::int32_t d = m_estado.ejecucion.DesplazamientoIdioma;
     if (!m_estado.obra.AbrirObraExistente) {
-        m_s.mensajes.Muestra(Texto(d, 379), BotonesMensaje::Aceptar, IconoMensaje::Exclamacion,
-                             Texto(d, 377));
+        m_s.mensajes.Muestra(Texto(d, TextoGrabeObraAntes), BotonesMensaje::Aceptar,
+                             IconoMensaje::Exclamacion, Texto(d, TextoAviso));
         return false;
     }
     if (exigeGrabado && m_estado.ejecucion.DatosModificados) {
-        m_s.mensajes.Muestra(Texto(d, 380), BotonesMensaje::Aceptar, IconoMensaje::Exclamacion,
-                             Texto(d, 377));
+        m_s.mensajes.Muestra(Texto(d, TextoGrabeCambiosAntes), BotonesMensaje::Aceptar,
+                             IconoMensaje::Exclamacion, Texto(d, TextoAviso));
         return false;
     }
     DatosCabecera();
@@ -205,8 +217,8 @@ bool ComandosCalculo::PasadaObra()
         // be its position in the list.
         const std::string numero = captura->edTramo.List(posicion - 1);
         const auto detiene = [&] {
-            m_s.mensajes.Muestra(Texto(d, 1520) + " " + numero, BotonesMensaje::Aceptar,
-                                 IconoMensaje::Exclamacion, "");
+            m_s.mensajes.Muestra(Texto(d, TextoCalculoSeDetiene) + " " + numero,
+                                 BotonesMensaje::Aceptar, IconoMensaje::Exclamacion, "");
             return false;
         };
         if (!m_s.obra.CargaTramo(posicion))
@@ -233,8 +245,8 @@ void ComandosCalculo::ImprimeObra()
 {
     const std::int32_t d = m_estado.ejecucion.DesplazamientoIdioma;
     if (m_estado.ejecucion.DatosModificados) {
-        m_s.mensajes.Muestra(Texto(d, 376), BotonesMensaje::Aceptar, IconoMensaje::Ninguno,
-                             Texto(d, 377));
+        m_s.mensajes.Muestra(Texto(d, TextoGrabeTramoOCancele), BotonesMensaje::Aceptar,
+                             IconoMensaje::Ninguno, Texto(d, TextoAviso));
         return;
     }
     CapturaDatos *captura = m_s.obra.Captura();
@@ -339,8 +351,8 @@ bool ComandosCalculo::ImprimeListado()
     if (const int error = impresora.FinDocumento(); error != SinErrorImpresora) {
         // What the printer took of a failed document is dropped, a half-written file too.
         m_s.impresion.Aborta();
-        m_s.mensajes.Muestra(Texto(d, 1521) + " " + std::to_string(error), BotonesMensaje::Aceptar,
-                             IconoMensaje::Exclamacion, "");
+        m_s.mensajes.Muestra(Texto(d, TextoListadoNoImpreso) + " " + std::to_string(error),
+                             BotonesMensaje::Aceptar, IconoMensaje::Exclamacion, "");
         return false;
     }
     return true;

@@ -5,8 +5,8 @@
 #include "core/model/TextoRecurso.h"
 #include "core/shell/ComandosCalculo.h"
 #include "core/shell/DatosPredeterminados.h"
-#include "core/storage/Registro.h"
 #include "core/shell/frmTip.h"
+#include "core/storage/Registro.h"
 
 #include <filesystem>
 #include <utility>
@@ -15,6 +15,11 @@
 namespace dravek {
 
 namespace {
+
+constexpr std::int32_t TextoGrabeTramoOCancele = 376;
+constexpr std::int32_t TextoAviso = 377;
+constexpr std::int32_t TextoFicheroNoEncontrado = 398;
+constexpr std::int32_t TextoIdiomaSinElegir = 526;
 
 bool ExisteFichero(const std::string &ruta)
 {
@@ -75,7 +80,8 @@ void FormaPrincipal::ElIdioma()
             // Always Spanish, its button too: no language is in force yet.
             if (m_textosPlataforma)
                 m_textosPlataforma->PonIdioma(1);
-            m_mensajes.Muestra(Texto(0, 526), BotonesMensaje::Aceptar, IconoMensaje::Ninguno, "");
+            m_mensajes.Muestra(Texto(0, TextoIdiomaSinElegir), BotonesMensaje::Aceptar,
+                               IconoMensaje::Ninguno, "");
         }
     }
     if (ejecucion.Idioma == -1) {
@@ -122,7 +128,8 @@ bool FormaPrincipal::Arranca(const std::string &carpetaPrograma, LocalUsuario &l
 
     const std::string logo = Texto(ejecucion.DesplazamientoIdioma, 406);
     if (!ExisteFichero(ejecucion.RutaAplicacion + logo)) {
-        m_mensajes.Muestra(Texto(ejecucion.DesplazamientoIdioma, 398) + " " + logo,
+        m_mensajes.Muestra(Texto(ejecucion.DesplazamientoIdioma, TextoFicheroNoEncontrado) + " " +
+                               logo,
                            BotonesMensaje::Aceptar, IconoMensaje::Ninguno, "");
         return false;
     }
@@ -214,8 +221,8 @@ bool FormaPrincipal::RehusaConCambios()
     if (!m_estado.ejecucion.DatosModificados)
         return false;
     const std::int32_t d = m_estado.ejecucion.DesplazamientoIdioma;
-    m_mensajes.Muestra(Texto(d, 376), BotonesMensaje::Aceptar, IconoMensaje::Ninguno,
-                       Texto(d, 377));
+    m_mensajes.Muestra(Texto(d, TextoGrabeTramoOCancele), BotonesMensaje::Aceptar,
+                       IconoMensaje::Ninguno, Texto(d, TextoAviso));
     return true;
 }
 

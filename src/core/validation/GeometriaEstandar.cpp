@@ -10,6 +10,8 @@ namespace dravek {
 
 namespace {
 
+constexpr std::int32_t TextoDatosNoRecomendados = 1045;
+
 constexpr double ToleranciaEspesor = 0.02; // of the diameter, either way
 constexpr double RecubrimientoMinimo = 20; // mm
 constexpr double RecubrimientoMaximo = 40; // mm
@@ -134,8 +136,8 @@ ResultadoGeometria BuscaGeometriaRecomendada(const TablasPredeterminadas &tablas
                                  Milimetros(ejecucion, interiorTabla) + "\n" + Texto(d, 1042) +
                                  Milimetros(ejecucion, exterior) + recomendado +
                                  Milimetros(ejecucion, exteriorTabla) + "\n" + Texto(d, 1044);
-    const RespuestaMensaje r =
-        mensajes.Muestra(pregunta, BotonesMensaje::SiNo, IconoMensaje::Ninguno, Texto(d, 1045));
+    const RespuestaMensaje r = mensajes.Muestra(
+        pregunta, BotonesMensaje::SiNo, IconoMensaje::Ninguno, Texto(d, TextoDatosNoRecomendados));
     return r == RespuestaMensaje::Si ? ResultadoGeometria::Cambiar
                                      : ResultadoGeometria::Encontrado;
 }
