@@ -13,8 +13,8 @@
 
 #include "InformeMedida.h"
 #include "TramosMedida.h"
-#include "core/engine/ContextoCalculo.h"
 #include "core/design/DisenoTubo.h"
+#include "core/engine/ContextoCalculo.h"
 #include "core/listing/Depuracion.h"
 #include "core/listing/SalidaListado.h"
 #include "core/model/EstadoObra.h"

@@ -18,9 +18,9 @@
 #include "apoyo/GeometriaPrueba.h"
 #include "apoyo/MensajesGrabadora.h"
 #include "core/entry/CapturaDatos.h"
+#include "core/entry/MenuPrincipal.h"
 #include "core/model/EstadoObra.h"
 #include "core/model/TextoRecurso.h"
-#include "core/entry/MenuPrincipal.h"
 
 namespace dravek::pruebas {
 

@@ -5,9 +5,9 @@
 // context every step is handed. The test chooses the debug file and the designs: null ones where
 // the step under test never reaches them, recording ones where it checks what they were given.
 
+#include "apoyo/DisenoCasoPrueba.h"
 #include "apoyo/ImpresoraGrabadora.h"
 #include "apoyo/RelojFijo.h"
-#include "apoyo/DisenoCasoPrueba.h"
 #include "core/engine/ContextoCalculo.h"
 #include "core/listing/SalidaListado.h"
 #include "core/model/EstadoObra.h"

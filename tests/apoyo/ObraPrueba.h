@@ -18,8 +18,8 @@
 #include "apoyo/OrdenesCapturaGrabadora.h"
 #include "core/entry/AlmacenObra.h"
 #include "core/entry/CapturaDatos.h"
-#include "core/model/EstadoObra.h"
 #include "core/entry/MenuPrincipal.h"
+#include "core/model/EstadoObra.h"
 
 namespace dravek::pruebas {
 

@@ -4,8 +4,8 @@
 // lines per case as the real designs do, and the two ways a command runs the case loop (screen
 // listing, printed listing), for tests of whole calculations.
 
-#include "core/engine/CalculaCasos.h"
 #include "apoyo/DisenoCasoPrueba.h"
+#include "core/engine/CalculaCasos.h"
 #include "core/engine/ContextoCalculo.h"
 #include "core/engine/ImprimeDatosCaso.h"
 #include "core/engine/UnidadesCalculo.h"

@@ -11,8 +11,8 @@
 
 #include "apoyo/ObraPrueba.h"
 #include "core/entry/CapturaTramo.h"
-#include "core/listing/FormatoNumeros.h"
 #include "core/entry/LimpiezaTramo.h"
+#include "core/listing/FormatoNumeros.h"
 
 namespace dravek::pruebas {
 

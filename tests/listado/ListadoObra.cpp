@@ -29,12 +29,15 @@
 #include <string>
 #include <vector>
 
+#include "core/design/DisenoTubo.h"
 #include "core/engine/CalculaCasos.h"
 #include "core/engine/ContextoCalculo.h"
-#include "core/design/DisenoTubo.h"
 #include "core/engine/UnidadesCalculo.h"
 #include "core/entry/AlmacenObra.h"
 #include "core/entry/CapturaDatos.h"
+#include "core/entry/LimpiezaTramo.h"
+#include "core/entry/MenuPrincipal.h"
+#include "core/entry/ValidacionTramo.h"
 #include "core/listing/Depuracion.h"
 #include "core/listing/SalidaListado.h"
 #include "core/model/EstadoObra.h"
@@ -45,11 +48,8 @@
 #include "core/plataforma/Mensajes.h"
 #include "core/plataforma/Reloj.h"
 #include "core/shell/FormaPrincipal.h"
-#include "core/entry/MenuPrincipal.h"
 #include "core/storage/Ficheros.h"
 #include "core/storage/FormasRegistro.h"
-#include "core/entry/LimpiezaTramo.h"
-#include "core/entry/ValidacionTramo.h"
 
 namespace {
 

@@ -21,11 +21,11 @@
 #include "core/engine/ContextoCalculo.h"
 #include "core/listing/Depuracion.h"
 #include "core/listing/SalidaListado.h"
+#include "core/listing/TextoRico.h"
 #include "core/model/EstadoObra.h"
 #include "core/plataforma/Controles.h"
 #include "core/plataforma/Mensajes.h"
 #include "core/plataforma/VentanaLogica.h"
-#include "core/listing/TextoRico.h"
 
 namespace dravek {
 

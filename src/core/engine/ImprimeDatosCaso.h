@@ -8,8 +8,8 @@
 #include <array>
 
 #include "core/engine/ContextoCalculo.h"
-#include "core/listing/CamposTexto.h"
 #include "core/engine/HipotesisArmado.h"
+#include "core/listing/CamposTexto.h"
 
 namespace dravek {
 

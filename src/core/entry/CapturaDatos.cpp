@@ -3,11 +3,11 @@
 #include <filesystem>
 #include <system_error>
 
+#include "core/entry/CambioTipologia.h"
 #include "core/entry/CamposCaptura.h"
 #include "core/entry/ListasDimensiones.h"
-#include "core/model/TextoRecurso.h"
 #include "core/entry/MenuPrincipal.h"
-#include "core/entry/CambioTipologia.h"
+#include "core/model/TextoRecurso.h"
 #include "core/validation/FuncionesGenerales.h"
 #include "core/validation/GeometriaEstandar.h"
 

@@ -10,12 +10,12 @@
 #include "core/entry/AlmacenObra.h"
 #include "core/entry/CapturaDatos.h"
 #include "core/entry/ComandosCaptura.h"
+#include "core/entry/MenuPrincipal.h"
+#include "core/entry/ObraEnCaptura.h"
 #include "core/entry/VistaCaptura.h"
 #include "core/model/EstadoObra.h"
 #include "core/plataforma/DialogosFichero.h"
 #include "core/plataforma/Mensajes.h"
-#include "core/entry/MenuPrincipal.h"
-#include "core/entry/ObraEnCaptura.h"
 #include "core/storage/Ficheros.h"
 
 namespace dravek {

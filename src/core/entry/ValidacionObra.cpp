@@ -1,10 +1,10 @@
 #include <cstdint>
 #include <string>
 
-#include "core/entry/CapturaDatos.h"
 #include "core/entry/AyudasValidacion.h"
-#include "core/validation/FuncionesGenerales.h"
+#include "core/entry/CapturaDatos.h"
 #include "core/entry/ValidacionTramo.h"
+#include "core/validation/FuncionesGenerales.h"
 
 namespace dravek {
 

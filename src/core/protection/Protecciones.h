@@ -10,13 +10,13 @@
 #include <vector>
 
 #include "core/listing/SalidaListado.h"
+#include "core/listing/TextoRico.h"
 #include "core/model/EstadoObra.h"
 #include "core/plataforma/Controles.h"
 #include "core/plataforma/Mensajes.h"
 #include "core/plataforma/TrabajoImpresion.h"
 #include "core/plataforma/VentanaLogica.h"
 #include "core/protection/InformeAgresividad.h"
-#include "core/listing/TextoRico.h"
 
 namespace dravek {
 

@@ -8,8 +8,8 @@
 #include <cstdint>
 
 #include "core/engine/ContextoCalculo.h"
-#include "core/reinforced/DisponeArmadura.h"
 #include "core/engine/HipotesisArmado.h"
+#include "core/reinforced/DisponeArmadura.h"
 
 namespace dravek {
 

@@ -12,9 +12,9 @@
 #include <string>
 
 #include "core/engine/ContextoCalculo.h"
+#include "core/engine/HipotesisArmado.h"
 #include "core/listing/CamposTexto.h"
 #include "core/reinforced/AjustesGuardados.h"
-#include "core/engine/HipotesisArmado.h"
 #include "core/reinforced/ListadoAvisos.h"
 
 namespace dravek {

@@ -8,6 +8,8 @@
 #include "core/adjustment/DepuracionAjuste.h"
 #include "core/adjustment/frAjustes.h"
 #include "core/engine/ContextoCalculo.h"
+#include "core/entry/ComandosCaptura.h"
+#include "core/entry/ObraEnCaptura.h"
 #include "core/listing/Depuracion.h"
 #include "core/listing/SalidaListado.h"
 #include "core/model/EstadoObra.h"
@@ -15,8 +17,6 @@
 #include "core/plataforma/Progreso.h"
 #include "core/plataforma/TrabajoImpresion.h"
 #include "core/shell/ObraAjustesCaptura.h"
-#include "core/entry/ComandosCaptura.h"
-#include "core/entry/ObraEnCaptura.h"
 #include "core/shell/VentanasPrincipal.h"
 #include "core/shell/frEscribePantalla.h"
 

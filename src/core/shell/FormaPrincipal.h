@@ -4,13 +4,13 @@
 #include <string>
 
 #include "core/entry/CapturaDatos.h"
+#include "core/entry/MenuPrincipal.h"
+#include "core/entry/ObraEnCaptura.h"
 #include "core/model/EstadoObra.h"
 #include "core/plataforma/AlmacenConfiguracion.h"
 #include "core/plataforma/Mensajes.h"
 #include "core/plataforma/Temporizador.h"
 #include "core/plataforma/TextosPlataforma.h"
-#include "core/entry/MenuPrincipal.h"
-#include "core/entry/ObraEnCaptura.h"
 #include "core/shell/VentanasPrincipal.h"
 
 namespace dravek {

@@ -5,11 +5,11 @@
 
 #include <string>
 
+#include "core/listing/TextoRico.h"
 #include "core/model/EstadoObra.h"
 #include "core/plataforma/AlmacenConfiguracion.h"
 #include "core/plataforma/Controles.h"
 #include "core/plataforma/VentanaLogica.h"
-#include "core/listing/TextoRico.h"
 
 namespace dravek {
 

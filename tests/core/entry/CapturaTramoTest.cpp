@@ -4,8 +4,8 @@
 
 #include "core/entry/CapturaTramo.h"
 #include "core/entry/AlmacenObra.h"
-#include "core/storage/RegistrosObra.h"
 #include "core/entry/LimpiezaTramo.h"
+#include "core/storage/RegistrosObra.h"
 
 #include "apoyo/ObraPrueba.h"
 #include "apoyo/TramosTecleados.h"

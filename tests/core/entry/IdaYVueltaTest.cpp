@@ -5,10 +5,10 @@
 #include "core/design/DisenoTubo.h"
 #include "core/entry/AlmacenObra.h"
 #include "core/entry/CamposCaptura.h"
+#include "core/entry/ValidacionTramo.h"
 #include "core/storage/FicheroRegistros.h"
 #include "core/storage/RegistrosObra.h"
 #include "core/validation/FuncionesGenerales.h"
-#include "core/entry/ValidacionTramo.h"
 
 #include "apoyo/ContextoPrueba.h"
 #include "apoyo/GeometriaPrueba.h"

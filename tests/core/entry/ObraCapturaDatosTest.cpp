@@ -760,7 +760,8 @@ TEST(ObraCapturaDatos, SalidaConGrabacionFallida)
     b.ficheros.ArreglaEscritura(Ruta);
     b.mensajes.responde(RespuestaMensaje::Si);
     EXPECT_TRUE(b.forma.MDIForm_QueryUnload());
-    EXPECT_EQ(FicheroRegistros(b.ficheros.Contenido(Ruta)).LeeRegistro(6).value_or(""), "Otro cliente");
+    EXPECT_EQ(FicheroRegistros(b.ficheros.Contenido(Ruta)).LeeRegistro(6).value_or(""),
+              "Otro cliente");
 }
 
 } // namespace

@@ -5,8 +5,8 @@
 #include "core/model/TextoRecurso.h"
 #include "core/shell/ObraAjustesCaptura.h"
 #include "core/shell/PrincipalPrueba.h"
-#include "core/storage/Registro.h"
 #include "core/shell/frmTip.h"
+#include "core/storage/Registro.h"
 
 #include <gtest/gtest.h>
 

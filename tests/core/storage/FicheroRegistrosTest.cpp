@@ -129,7 +129,8 @@ TEST(FicheroRegistros, RegistrosDanados)
     largo[0] = 127;
     EXPECT_FALSE(FicheroRegistros(largo).LeeRegistro(1).has_value());
     // A record cut short by the end of the file.
-    EXPECT_FALSE(FicheroRegistros(RegistroCrudo("cortado").substr(0, 6)).LeeRegistro(1).has_value());
+    EXPECT_FALSE(
+        FicheroRegistros(RegistroCrudo("cortado").substr(0, 6)).LeeRegistro(1).has_value());
     // A lone length byte: the file ends inside the record's length.
     EXPECT_FALSE(FicheroRegistros(std::string(1, '\0')).LeeRegistro(1).has_value());
     // Numbers outside the 16-bit record numbers.

@@ -14,8 +14,8 @@
 #include "apoyo/AnulacionAjustesGrabadora.h"
 #include "apoyo/MensajesGrabadora.h"
 #include "core/entry/CapturaDatos.h"
-#include "core/model/EstadoObra.h"
 #include "core/entry/MenuPrincipal.h"
+#include "core/model/EstadoObra.h"
 
 namespace dravek::pruebas {
 
