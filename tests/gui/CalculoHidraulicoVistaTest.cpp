@@ -15,37 +15,54 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
 namespace dravek::gui {
 namespace {
 
+// The window over its logic, shown, in a language and with the user's decimal separator.
+struct Banco {
+    Banco(std::int16_t idioma, char separador, char otro) : estado(Estado(idioma, separador, otro))
+    {
+        vista.show();
+    }
+    static EstadoObra Estado(std::int16_t idioma, char separador, char otro)
+    {
+        EstadoObra e;
+        e.ejecucion.Idioma = idioma;
+        e.ejecucion.DesplazamientoIdioma = (idioma - 1) * 5000;
+        // Built from a character: GCC 12 warns falsely (-Wrestrict) on a short literal here.
+        e.ejecucion.SeparadorDecimalLocal = std::string(1, separador);
+        e.ejecucion.CodigoSeparadorLocal = separador;
+        e.ejecucion.CodigoOtroSeparador = otro;
+        return e;
+    }
+
+    int argc = 1;
+    char nombre[27] = "CalculoHidraulicoVistaTest";
+    char *argv[2] = {nombre, nullptr};
+    QApplication app{argc, argv};
+    EstadoObra estado;
+    pruebas::MensajesGrabadora mensajes{pruebas::Guion::Estricto};
+    pruebas::RelojFijo reloj;
+    pruebas::ImpresoraGrabadora impresora;
+    SalidaListado listado{reloj, impresora};
+    CalculoHidraulico logica{estado, mensajes, listado};
+    CalculoHidraulicoVista vista{logica};
+};
+
 // The view carries the window's logic: captions from it, typing through its key filter, a leave
 // refused by its check (the click on Calcular does not calculate and the focus stays in the
 // field), a listing calculated, and closing.
 TEST(CalculoHidraulicoVista, ReenviaLosActosYCopiaElEstado)
 {
-    int argc = 1;
-    char nombre[] = "CalculoHidraulicoVistaTest";
-    char *argv[] = {nombre, nullptr};
-    QApplication app(argc, argv);
-
-    EstadoObra estado;
-    estado.ejecucion.DesplazamientoIdioma = 0;
-    // Built from a character: GCC 12 warns falsely (-Wrestrict) on a short literal here.
-    estado.ejecucion.SeparadorDecimalLocal = std::string(1, ',');
-    estado.ejecucion.CodigoSeparadorLocal = ',';
-    estado.ejecucion.CodigoOtroSeparador = '.';
-    pruebas::MensajesGrabadora mensajes{pruebas::Guion::Estricto};
-    pruebas::RelojFijo reloj;
-    pruebas::ImpresoraGrabadora impresora;
-    SalidaListado listado(reloj, impresora);
-    CalculoHidraulico logica(estado, mensajes, listado);
-
-    CalculoHidraulicoVista vista(logica);
-    vista.show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&vista));
+    Banco b(1, ',', '.');
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&b.vista));
+    pruebas::MensajesGrabadora &mensajes = b.mensajes;
+    CalculoHidraulico &logica = b.logica;
+    CalculoHidraulicoVista &vista = b.vista;
     auto *dato = vista.findChild<QLineEdit *>(QStringLiteral("txDatoOrigen"));
     auto *rugosidad = vista.findChild<QLineEdit *>(QStringLiteral("txRugosidad"));
     auto *darcy = vista.findChild<QRadioButton *>(QStringLiteral("rdTipoCalculo(1)"));
@@ -96,26 +113,10 @@ TEST(CalculoHidraulicoVista, ReenviaLosActosYCopiaElEstado)
 // shows its heads over their rules; the picture is left beside the test.
 TEST(CalculoHidraulicoVista, EnIngles)
 {
-    int argc = 1;
-    char nombre[] = "CalculoHidraulicoVistaTest";
-    char *argv[] = {nombre, nullptr};
-    QApplication app(argc, argv);
-
-    EstadoObra estado;
-    estado.ejecucion.DesplazamientoIdioma = 5000;
-    estado.ejecucion.Idioma = 2;
-    estado.ejecucion.SeparadorDecimalLocal = std::string(1, '.');
-    estado.ejecucion.CodigoSeparadorLocal = '.';
-    estado.ejecucion.CodigoOtroSeparador = ',';
-    pruebas::MensajesGrabadora mensajes{pruebas::Guion::Estricto};
-    pruebas::RelojFijo reloj;
-    pruebas::ImpresoraGrabadora impresora;
-    SalidaListado listado(reloj, impresora);
-    CalculoHidraulico logica(estado, mensajes, listado);
-
-    CalculoHidraulicoVista vista(logica);
-    vista.show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&vista));
+    Banco b(2, '.', ',');
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&b.vista));
+    pruebas::MensajesGrabadora &mensajes = b.mensajes;
+    CalculoHidraulicoVista &vista = b.vista;
     auto *dato = vista.findChild<QLineEdit *>(QStringLiteral("txDatoOrigen"));
     auto *calcular = vista.findChild<QPushButton *>(QStringLiteral("btCalculoHidraulico"));
     auto *imprimir = vista.findChild<QPushButton *>(QStringLiteral("btImprimeCh"));
@@ -143,23 +144,11 @@ TEST(CalculoHidraulicoVista, EnIngles)
 // the roughness clicked is typed over the same way, and the table is calculated from them.
 TEST(CalculoHidraulicoVista, UnClicEnLaCajaYLoTecleadoLaSustituye)
 {
-    int argc = 1;
-    char nombre[] = "CalculoHidraulicoVistaTest";
-    char *argv[] = {nombre, nullptr};
-    QApplication app(argc, argv);
-
-    EstadoObra estado;
-    estado.ejecucion.SeparadorDecimalLocal = std::string(1, '.');
-    estado.ejecucion.CodigoSeparadorLocal = '.';
-    estado.ejecucion.CodigoOtroSeparador = ',';
-    pruebas::MensajesGrabadora mensajes{pruebas::Guion::Estricto};
-    pruebas::RelojFijo reloj;
-    pruebas::ImpresoraGrabadora impresora;
-    SalidaListado listado(reloj, impresora);
-    CalculoHidraulico logica(estado, mensajes, listado);
-    CalculoHidraulicoVista vista(logica);
-    vista.show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&vista));
+    Banco b(1, '.', ',');
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&b.vista));
+    pruebas::MensajesGrabadora &mensajes = b.mensajes;
+    CalculoHidraulico &logica = b.logica;
+    CalculoHidraulicoVista &vista = b.vista;
     auto *dato = vista.findChild<QLineEdit *>(QStringLiteral("txDatoOrigen"));
     auto *rugosidad = vista.findChild<QLineEdit *>(QStringLiteral("txRugosidad"));
     auto *caudal = vista.findChild<QRadioButton *>(QStringLiteral("rdTipoDato(1)"));
