@@ -16,24 +16,32 @@
 namespace dravek::gui {
 namespace {
 
-// The view forwards typing, focus moves and clicks to the logic and shows what the logic holds;
-// a box whose leave check fails keeps the focus and the window does not close.
-TEST(ProteccionesVista, TecleaValidaVisualizaYCierra)
-{
-    int argc = 1;
-    char nombre[] = "ProteccionesVistaTest";
-    char *argv[] = {nombre, nullptr};
-    QApplication app(argc, argv);
+// The adviser's window over its logic, shown.
+struct Banco {
+    Banco() { vista.show(); }
 
+    int argc = 1;
+    char nombre[22] = "ProteccionesVistaTest";
+    char *argv[2] = {nombre, nullptr};
+    QApplication app{argc, argv};
     EstadoObra estado;
     pruebas::MensajesGrabadora mensajes{pruebas::Guion::Estricto};
     pruebas::RelojFijo reloj;
     pruebas::ImpresoraGrabadora impresora;
     SalidaListado salida{reloj, impresora};
     Protecciones logica{estado, mensajes, salida};
-    ProteccionesVista vista(logica);
-    vista.show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&vista));
+    ProteccionesVista vista{logica};
+};
+
+// The view forwards typing, focus moves and clicks to the logic and shows what the logic holds;
+// a box whose leave check fails keeps the focus and the window does not close.
+TEST(ProteccionesVista, TecleaValidaVisualizaYCierra)
+{
+    Banco b;
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&b.vista));
+    pruebas::MensajesGrabadora &mensajes = b.mensajes;
+    Protecciones &logica = b.logica;
+    ProteccionesVista &vista = b.vista;
 
     auto *ph = vista.findChild<QLineEdit *>(QStringLiteral("txpH(0)"));
     auto *co2 = vista.findChild<QLineEdit *>(QStringLiteral("txpH(1)"));
@@ -89,20 +97,11 @@ TEST(ProteccionesVista, TecleaValidaVisualizaYCierra)
 // text: the value typed replaces it.
 TEST(ProteccionesVista, UnClicEnLaCajaYLoTecleadoLaSustituye)
 {
-    int argc = 1;
-    char nombre[] = "ProteccionesVistaTest";
-    char *argv[] = {nombre, nullptr};
-    QApplication app(argc, argv);
-
-    EstadoObra estado;
-    pruebas::MensajesGrabadora mensajes{pruebas::Guion::Estricto};
-    pruebas::RelojFijo reloj;
-    pruebas::ImpresoraGrabadora impresora;
-    SalidaListado salida{reloj, impresora};
-    Protecciones logica{estado, mensajes, salida};
-    ProteccionesVista vista(logica);
-    vista.show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&vista));
+    Banco b;
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&b.vista));
+    pruebas::MensajesGrabadora &mensajes = b.mensajes;
+    Protecciones &logica = b.logica;
+    ProteccionesVista &vista = b.vista;
     auto *ph = vista.findChild<QLineEdit *>(QStringLiteral("txpH(0)"));
     auto *co2 = vista.findChild<QLineEdit *>(QStringLiteral("txpH(1)"));
     ASSERT_TRUE(ph && co2);
