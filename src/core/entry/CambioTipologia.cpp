@@ -17,6 +17,9 @@ namespace {
 constexpr std::int16_t Armado = 1210;
 constexpr std::int16_t CamisaEmbebida = 2211;
 constexpr std::int16_t CamisaRevestida = 2221;
+constexpr std::int32_t TextoCambioTipologiaLimpia = 322;
+constexpr std::int32_t TextoDatosPantalla = 323;
+constexpr std::int32_t TextoTramosGrabadosIntactos = 324;
 constexpr std::int32_t TextoAviso = 377;        // "AVISO"
 constexpr std::int32_t TextoContinuar = 325;    // "¿ Desea Continuar ?"
 constexpr std::int32_t TextoTensionAcero = 326; // "La Tensión de cálculo del acero supera..."
@@ -44,8 +47,9 @@ using captura::T;
 // Yes to go on with a change that clears the run's data.
 bool Confirma(CapturaDatos &v)
 {
-    const std::string pregunta =
-        T(v, 322) + "\n" + T(v, 323) + "\n" + T(v, 324) + "\n" + T(v, TextoContinuar);
+    const std::string pregunta = T(v, TextoCambioTipologiaLimpia) + "\n" +
+                                 T(v, TextoDatosPantalla) + "\n" +
+                                 T(v, TextoTramosGrabadosIntactos) + "\n" + T(v, TextoContinuar);
     return v.mensajes().Muestra(pregunta, BotonesMensaje::SiNo, IconoMensaje::Ninguno,
                                 T(v, TextoAviso)) == RespuestaMensaje::Si;
 }

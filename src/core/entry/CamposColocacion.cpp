@@ -16,6 +16,7 @@ namespace {
 
 constexpr std::int32_t TextoTipoApoyo = 231;
 constexpr std::int32_t TextoTipoRelleno = 238;
+constexpr std::int32_t TextoResistenciaAcero = 293;
 constexpr std::int32_t TextoAviso = 377;
 constexpr std::int32_t TextoGolpeArieteNoCalculado = 536;
 
@@ -147,7 +148,7 @@ void CapturaDatos::edFYKPost_GotFocus()
 void CapturaDatos::edFYKPost_Validate(bool &Cancel)
 {
     const CampoNumerico &campo = *BuscaCampo("edFYKPost");
-    SaleCampoNumerico(*this, campo, 0.001, 293, Cancel);
+    SaleCampoNumerico(*this, campo, 0.001, TextoResistenciaAcero, Cancel);
 }
 
 } // namespace dravek

@@ -21,12 +21,18 @@ constexpr std::string_view MascaraAncho = "#####0.000";
 constexpr std::int16_t CamisaRevestida = 2221;
 constexpr double CargaMinima = 0.001; // t/m2 / MPa: a smaller total load means none
 
+constexpr std::int32_t TextoTipoColocacion = 232;
 constexpr std::int32_t TextoCoeficienteAsiento = 240;
 constexpr std::int32_t TextoTipoSobrecarga = 242;
 constexpr std::int32_t TextoError = 286;
 constexpr std::int32_t TextoValorIncorrecto = 287;
+constexpr std::int32_t TextoDensidadTerreno = 311;
+constexpr std::int32_t TextoAnguloRozamientoTerreno = 312;
+constexpr std::int32_t TextoDistanciaGeneratriz = 313;
 constexpr std::int32_t TextoDistanciaClaveSuperficie = 314;
 constexpr std::int32_t TextoMayorQueAlturaRelleno = 315;
+constexpr std::int32_t TextoCargaVerticalTotal = 319;
+constexpr std::int32_t TextoDensidadMaterialTubo = 359;
 constexpr std::int32_t TextoAnchoZanjaMayorQue = 513;
 constexpr std::int32_t TextoVecesDiametroInterior = 514;
 constexpr std::int32_t TextoAtencion = 515;
@@ -259,7 +265,7 @@ void CapturaDatos::edGc0_GotFocus()
 
 void CapturaDatos::edGc0_Validate(bool &Cancel)
 {
-    SaleSuelo(*this, "edGc0", 0.001, SinDosPuntos(T(*this, 359)), Cancel);
+    SaleSuelo(*this, "edGc0", 0.001, SinDosPuntos(T(*this, TextoDensidadMaterialTubo)), Cancel);
     Muestra(*this, edGc0, m_estado.tramo.vGAMAB, "#####0.00");
 }
 
@@ -270,7 +276,7 @@ void CapturaDatos::edGr0_GotFocus()
 
 void CapturaDatos::edGr0_Validate(bool &Cancel)
 {
-    SaleSuelo(*this, "edGr0", 0.001, T(*this, 311), Cancel);
+    SaleSuelo(*this, "edGr0", 0.001, T(*this, TextoDensidadTerreno), Cancel);
     Muestra(*this, edGr0, m_estado.tramo.vGAMAT, "#####0.00");
 }
 
@@ -282,7 +288,7 @@ void CapturaDatos::edFi0_GotFocus()
 void CapturaDatos::edFi0_Validate(bool &Cancel)
 {
     DatosTramo &t = m_estado.tramo;
-    if (SaleSuelo(*this, "edFi0", 0, T(*this, 312), Cancel) &&
+    if (SaleSuelo(*this, "edFi0", 0, T(*this, TextoAnguloRozamientoTerreno), Cancel) &&
         (t.AnguloRozamiento < 0 || t.AnguloRozamiento > 90)) {
         Cancel = true;
         Avisa(*this, T(*this, TextoAnguloRozamiento), T(*this, TextoError));
@@ -296,7 +302,8 @@ void CapturaDatos::edHr1_Validate(bool &Cancel)
 {
     DatosTramo &t = m_estado.tramo;
     if (rdTipoColocacion.Value(1) || rdTipoColocacion.Value(2)) {
-        if (!Comprueba(*this, edHr1, 0.001, t.DistanciaTerrenoNatural, T(*this, 313))) {
+        if (!Comprueba(*this, edHr1, 0.001, t.DistanciaTerrenoNatural,
+                       T(*this, TextoDistanciaGeneratriz))) {
             Cancel = true;
         }
         Muestra(*this, edHr1, t.DistanciaTerrenoNatural, "#####0.000");
@@ -423,7 +430,7 @@ void CapturaDatos::edTipoApoyo0_Validate(bool &Cancel)
         return;
     }
     DatosTramo &t = m_estado.tramo;
-    const std::string titulo = SinDosPuntos(T(*this, 232));
+    const std::string titulo = SinDosPuntos(T(*this, TextoTipoColocacion));
     const auto rechaza = [&](std::int32_t texto) {
         Avisa(*this, T(*this, texto), titulo);
         Cancel = true;
@@ -468,7 +475,7 @@ void CapturaDatos::edQDato0_GotFocus()
 void CapturaDatos::edQDato0_Validate(bool &Cancel)
 {
     DatosTramo &t = m_estado.tramo;
-    if (!Comprueba(*this, edQDato0, 0, t.CargaVerticalTotal, T(*this, 319))) {
+    if (!Comprueba(*this, edQDato0, 0, t.CargaVerticalTotal, T(*this, TextoCargaVerticalTotal))) {
         Cancel = true;
         t.CargaVerticalTotal = 0;
     }
