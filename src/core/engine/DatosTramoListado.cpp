@@ -15,6 +15,9 @@ namespace dravek {
 
 namespace {
 
+constexpr std::int32_t TextoError = 286;
+constexpr std::int32_t TextoAlImprimir = 937;
+
 // Lines the Tabular block of a run needs free on the page, and the lines it takes.
 constexpr std::int32_t LineasBloqueTabularArmado = 15;
 constexpr std::int32_t LineasBloqueTabularPostesado = 20;
@@ -81,7 +84,8 @@ ErrorCalculo PintaFigura(const EstadoObra &estado, Impresora &impresora,
         return {};
     }
     const std::int32_t d = estado.ejecucion.DesplazamientoIdioma;
-    return ErrorCalculo::Con(Texto(d, 286) + ":" + std::to_string(numero) + "\n" + Texto(d, 937));
+    return ErrorCalculo::Con(Texto(d, TextoError) + ":" + std::to_string(numero) + "\n" +
+                             Texto(d, TextoAlImprimir));
 }
 
 // The report's lines, headings and pictures on the printer.

@@ -17,6 +17,9 @@ namespace dravek {
 
 namespace {
 
+constexpr std::int32_t TextoError = 286;
+constexpr std::int32_t TextoEsfuerzosOvalizacion = 821;
+
 constexpr double MilimetrosPorMetro = 1000.0;
 
 // Units of the forces table: the hypothesis forces are in calculation units, and sNumeroDob
@@ -313,7 +316,8 @@ ErrorCalculo ImprimeDatosCaso(ContextoCalculo &contexto)
         // Written from existing texts ("ERROR: ESFUERZOS DE OVALIZACION"): the ring forces
         // of the case are what failed.
         const std::int32_t d = estado.ejecucion.DesplazamientoIdioma;
-        error = ErrorCalculo::Con(Texto(d, 286) + ": " + Texto(d, 821));
+        error =
+            ErrorCalculo::Con(Texto(d, TextoError) + ": " + Texto(d, TextoEsfuerzosOvalizacion));
     }
     return Cabecera(contexto, M, N, std::move(error));
 }

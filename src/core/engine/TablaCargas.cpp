@@ -11,6 +11,17 @@ namespace dravek {
 
 namespace {
 
+constexpr std::int32_t TextoDiametroExterior = 227;
+constexpr std::int32_t TextoAlturasCalculo = 233;
+constexpr std::int32_t TextoTipoRelleno = 238;
+constexpr std::int32_t TextoCoeficienteAsiento = 240;
+constexpr std::int32_t TextoTipoSobrecarga = 242;
+constexpr std::int32_t TextoAnchoZanja = 266;
+constexpr std::int32_t TextoError = 286;
+constexpr std::int32_t TextoValorIncorrecto = 287;
+constexpr std::int32_t TextoAnguloRozamientoTerreno = 312;
+constexpr std::int32_t TextoDistanciaTerrenoNatural = 316;
+
 // A height within this distance of the final height is taken as the final height, m.
 constexpr double ToleranciaAlturaFinal = 0.01;
 
@@ -99,34 +110,37 @@ std::string MensajeErrorCargas(const EstadoObra &estado, ErrorMarston error, dou
     case ErrorMarston::Ninguno:
         return {};
     case ErrorMarston::AlturaNoValida:
-        dato = Rotulo(d, 233) + " = " + Valor(ejecucion, altura);
+        dato = Rotulo(d, TextoAlturasCalculo) + " = " + Valor(ejecucion, altura);
         break;
     case ErrorMarston::DiametroNoValido:
-        dato = Rotulo(d, 227) + " = " + Valor(ejecucion, tramo.vDE);
+        dato = Rotulo(d, TextoDiametroExterior) + " = " + Valor(ejecucion, tramo.vDE);
         break;
     case ErrorMarston::AnchoZanjaNoValido:
-        dato = Rotulo(d, 266) + " = " + Valor(ejecucion, tramo.AnchoZanja);
+        dato = Rotulo(d, TextoAnchoZanja) + " = " + Valor(ejecucion, tramo.AnchoZanja);
         break;
     case ErrorMarston::AnguloRozamientoNoValido:
-        dato = Rotulo(d, 312) + " = " + Valor(ejecucion, tramo.AnguloRozamiento);
+        dato = Rotulo(d, TextoAnguloRozamientoTerreno) + " = " +
+               Valor(ejecucion, tramo.AnguloRozamiento);
         break;
     case ErrorMarston::RellenoNoValido:
-        dato = Rotulo(d, 238) + " = " + std::to_string(tramo.TipoRelleno);
+        dato = Rotulo(d, TextoTipoRelleno) + " = " + std::to_string(tramo.TipoRelleno);
         break;
     case ErrorMarston::RazonAsentamientoNoValida:
-        dato = Rotulo(d, 240) + " = " + std::to_string(tramo.IndiceAsentamiento);
+        dato =
+            Rotulo(d, TextoCoeficienteAsiento) + " = " + std::to_string(tramo.IndiceAsentamiento);
         break;
     case ErrorMarston::CargaMovilNoValida:
-        dato = Rotulo(d, 242) + " = " + std::to_string(tramo.TipoCargaConcentrada);
+        dato = Rotulo(d, TextoTipoSobrecarga) + " = " + std::to_string(tramo.TipoCargaConcentrada);
         break;
     case ErrorMarston::DistanciaTerrenoNoValida:
     case ErrorMarston::SinConvergencia:
     case ErrorMarston::ResultadoNoFinito:
         // With valid data only an extreme projection over the natural ground gets here.
-        dato = Rotulo(d, 316) + " = " + Valor(ejecucion, tramo.DistanciaTerrenoNatural);
+        dato = Rotulo(d, TextoDistanciaTerrenoNatural) + " = " +
+               Valor(ejecucion, tramo.DistanciaTerrenoNatural);
         break;
     }
-    return Texto(d, 286) + ": " + Texto(d, 287) + " - " + dato +
+    return Texto(d, TextoError) + ": " + Texto(d, TextoValorIncorrecto) + " - " + dato +
            " (HR = " + Valor(ejecucion, altura) + " m)";
 }
 
