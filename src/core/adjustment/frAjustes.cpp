@@ -21,13 +21,23 @@ namespace dravek {
 
 namespace {
 
+constexpr std::int32_t TextoAviso = 689;
+constexpr std::int32_t TextoArmaduraExterior = 908;
 constexpr std::int32_t TextoNoHayMasAlturas = 922;
 constexpr std::int32_t TextoNoHayMasPresiones = 923;
+constexpr std::int32_t TextoValorMedioUltimaFila = 924;
+constexpr std::int32_t TextoSeleccionUltimaFila = 925;
 constexpr std::int32_t TextoArmaduraInteriorNula = 926;
 constexpr std::int32_t TextoArmaduraExteriorNula = 927;
-constexpr std::int32_t TextoAviso = 689;
+constexpr std::int32_t TextoValorMedioPrimeraFila = 928;
+constexpr std::int32_t TextoSeleccionPrimeraFila = 929;
+constexpr std::int32_t TextoCamisaInterior = 930;
+constexpr std::int32_t TextoRefuerzoInterior = 931;
+constexpr std::int32_t TextoRecubrimientoExteriorAjuste = 932;
 constexpr std::int32_t TextoDiametroNoComercial = 933;
 constexpr std::int32_t TextoEspesorPared = 934;
+constexpr std::int32_t TextoRecubrimientoInteriorAjuste = 935;
+constexpr std::int32_t TextoTraccionPuraNoPersonalizar = 1080;
 
 constexpr const char *MascaraArmadura = "####0.00";
 constexpr const char *MascaraRecubrimiento = "####0.0";
@@ -173,7 +183,7 @@ void frAjustes::Form_Load()
     Label2.Caption = T(919) + (unidades == "SI" ? " (MPa)" : " (at)");
     lbArmadura(4).Caption = T(920);
     lbArmadura(5).Caption = T(921);
-    ponTexto(edAvisoCaldera, T(1080));
+    ponTexto(edAvisoCaldera, T(TextoTraccionPuraNoPersonalizar));
 
     btAnulaSeleccionDirecta.ToolTipText = T(945);
     btSeleccionDirecta.ToolTipText = T(946);
@@ -573,11 +583,13 @@ void frAjustes::MueveValorMedio(int paso)
 {
     const int borde = paso > 0 ? 7 : 1;
     if (FilaValorMedio == borde) {
-        Aviso(paso > 0 ? 924 : 928, IconoMensaje::Critico);
+        Aviso(paso > 0 ? TextoValorMedioUltimaFila : TextoValorMedioPrimeraFila,
+              IconoMensaje::Critico);
         return;
     }
     if (FilaSeleccionada == borde) {
-        Aviso(paso > 0 ? 925 : 929, IconoMensaje::Critico);
+        Aviso(paso > 0 ? TextoSeleccionUltimaFila : TextoSeleccionPrimeraFila,
+              IconoMensaje::Critico);
         return;
     }
     obSeleccion[FilaValorMedio].Caption.clear();
@@ -755,7 +767,8 @@ bool frAjustes::ValidaRecubrimiento(CajaTexto &caja, double &valor, std::int32_t
 
 void frAjustes::txRecExterior_Validate(bool &Cancel)
 {
-    if (!ValidaRecubrimiento(txRecExterior, RecubrimientoExteriorAlternativo, 932, true)) {
+    if (!ValidaRecubrimiento(txRecExterior, RecubrimientoExteriorAlternativo,
+                             TextoRecubrimientoExteriorAjuste, true)) {
         Cancel = true;
         m_seleccion = &txRecExterior;
         return;
@@ -769,7 +782,8 @@ void frAjustes::txRecExterior_Validate(bool &Cancel)
 
 void frAjustes::txRecInterior_Validate(bool &Cancel)
 {
-    if (!ValidaRecubrimiento(txRecInterior, RecubrimientoInteriorAlternativo, 935, false)) {
+    if (!ValidaRecubrimiento(txRecInterior, RecubrimientoInteriorAlternativo,
+                             TextoRecubrimientoInteriorAjuste, false)) {
         Cancel = true;
         m_seleccion = &txRecInterior;
         return;
@@ -864,18 +878,21 @@ void frAjustes::ValidaDirecta(int Index, CajaTexto &caja, double &valor, const s
 
 void frAjustes::txArmCamisa_Validate(int Index, bool &Cancel)
 {
-    ValidaDirecta(Index, txArmCamisa[Index], ArmaduraDirecta.Camisa, T(930), Cancel);
+    ValidaDirecta(Index, txArmCamisa[Index], ArmaduraDirecta.Camisa, T(TextoCamisaInterior),
+                  Cancel);
 }
 
 void frAjustes::txArmRefuerzo_Validate(int Index, bool &Cancel)
 {
-    ValidaDirecta(Index, txArmRefuerzo[Index], ArmaduraDirecta.Refuerzo, T(931), Cancel);
+    ValidaDirecta(Index, txArmRefuerzo[Index], ArmaduraDirecta.Refuerzo, T(TextoRefuerzoInterior),
+                  Cancel);
 }
 
 void frAjustes::txArmExterior_Validate(int Index, bool &Cancel)
 {
     // The table has no caption for the exterior box: its column head names it.
-    ValidaDirecta(Index, txArmExterior[Index], ArmaduraDirecta.Exterior, Recorta(T(908)), Cancel);
+    ValidaDirecta(Index, txArmExterior[Index], ArmaduraDirecta.Exterior,
+                  Recorta(T(TextoArmaduraExterior)), Cancel);
 }
 
 } // namespace dravek
