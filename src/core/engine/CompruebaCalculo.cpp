@@ -13,6 +13,7 @@
 #include "core/model/LimitesFisicos.h"
 #include "core/model/TextoPlano.h"
 #include "core/model/TextoRecurso.h"
+#include "core/model/TextosComunes.h"
 
 namespace dravek {
 
@@ -43,67 +44,15 @@ constexpr std::int32_t TextoMDP = 165;
 constexpr std::int32_t TextoDP = 166;
 constexpr std::int32_t TextoAlturasPorDefecto = 172;
 constexpr std::int32_t TextoTipoCamisa = 190;
-constexpr std::int32_t TextoTensionTesado = 207;
-constexpr std::int32_t TextoRelajacionFinal = 208;
-constexpr std::int32_t TextoNivelControl = 219;
-constexpr std::int32_t TextoIndicadorCamisa = 220;
-constexpr std::int32_t TextoEspesorMaximo = 221;
-constexpr std::int32_t TextoDiametroInterior = 225;
-constexpr std::int32_t TextoEspesor = 226;
-constexpr std::int32_t TextoDiametroExterior = 227;
-constexpr std::int32_t TextoRecubrimientoInterior = 228;
-constexpr std::int32_t TextoRecubrimientoExterior = 229;
-constexpr std::int32_t TextoTipoApoyo = 231;
-constexpr std::int32_t TextoTipoColocacion = 232;
-constexpr std::int32_t TextoAlturasCalculo = 233;
 constexpr std::int32_t TextoIncrementoAlturaCalculo = 234;
-constexpr std::int32_t TextoTipoRelleno = 238;
-constexpr std::int32_t TextoAnchoZanja = 266;
-constexpr std::int32_t TextoPresionInicial = 269;
-constexpr std::int32_t TextoPresionFinal = 270;
-constexpr std::int32_t TextoMDPInicial = 271;
-constexpr std::int32_t TextoMDPFinal = 272;
-constexpr std::int32_t TextoAlturaInicial = 277;
-constexpr std::int32_t TextoAlturaFinal = 278;
-constexpr std::int32_t TextoIncrementoAltura = 279;
-constexpr std::int32_t TextoSinTipologia = 283;
-constexpr std::int32_t TextoArmaduraExteriorMaxima = 284;
-constexpr std::int32_t TextoError = 286;
-constexpr std::int32_t TextoEspesorMaximoCamisa = 290;
-constexpr std::int32_t TextoResistenciaHormigon = 291;
-constexpr std::int32_t TextoResistenciaAcero = 293;
-constexpr std::int32_t TextoResistenciaCalculoAcero = 294;
-constexpr std::int32_t TextoCoeficientePresion = 295;
-constexpr std::int32_t TextoModuloElasticidadAcero = 296;
-constexpr std::int32_t TextoModuloElasticidadAlambre = 297;
-constexpr std::int32_t TextoResistenciaPrimarioZunchar = 298;
-constexpr std::int32_t TextoResistenciaPrimarioFinal = 299;
-constexpr std::int32_t TextoResistenciaRevestimiento = 301;
-constexpr std::int32_t TextoTensionRoturaAlambre = 302;
-constexpr std::int32_t TextoFluenciaPrimario = 303;
-constexpr std::int32_t TextoFluenciaRevestimiento = 304;
-constexpr std::int32_t TextoRetraccionPrimario = 305;
-constexpr std::int32_t TextoRetraccionRevestimiento = 306;
-constexpr std::int32_t TextoValorIncorrectoDel = 308;
-constexpr std::int32_t TextoDensidadTerreno = 311;
 constexpr std::int32_t TextoDistanciaTerrenoNatural = 316;
-constexpr std::int32_t TextoRazonAsentamientoIncorrecta = 318;
-constexpr std::int32_t TextoCargaVerticalTotal = 319;
-constexpr std::int32_t TextoCargaConcentradaIncorrecta = 321;
 constexpr std::int32_t TextoResistenciaTraccion = 337;
 constexpr std::int32_t TextoMinoracionHormigon = 340;
-constexpr std::int32_t TextoDensidadMaterialTubo = 359;
-constexpr std::int32_t TextoAnguloRozamiento = 517;
-constexpr std::int32_t TextoIncrementoPresion = 539;
 constexpr std::int32_t TextoAltura = 918;
 constexpr std::int32_t TextoGamaY = 998;
-constexpr std::int32_t TextoGamaF = 999;
 constexpr std::int32_t TextoNoEsNumero = 1120;
 constexpr std::int32_t TextoInfinito = 1121;
 constexpr std::int32_t TextoNumeroCasos = 1122;
-constexpr std::int32_t TextoMaximo = 1123;
-constexpr std::int32_t TextoMinimo = 1124;
-constexpr std::int32_t TextoMDPFinalInferior = 282;
 
 // Conversion keys that show a value in the units of the screen.
 constexpr std::string_view ClavePresion = "at->MPa";
@@ -272,7 +221,7 @@ void CompruebaPresiones(Comprobacion &c, const EstadoObra &estado, bool unSoloCa
     presion(t.MDPFinalTramo, TextoMDPFinal, leyTramo);
     // The run's MDP law must not fall: its validation refuses it with this message alone.
     if (t.MDPFinalTramo > 0 && t.MDPFinalTramo < t.MDPInicialTramo) {
-        c.Mensaje(Texto(estado.ejecucion.DesplazamientoIdioma, TextoMDPFinalInferior));
+        c.Mensaje(Texto(estado.ejecucion.DesplazamientoIdioma, TextoMDPFinalMenor));
     }
     presion(o.DPInicialObra, TextoPresionInicial, !leyTramo || (rangoUsado && !rangoTramo));
     presion(o.DPFinalObra, TextoPresionFinal, !leyTramo || (rangoUsado && !rangoTramo));

@@ -9,14 +9,12 @@
 #include "core/engine/TablaCargas.h"
 #include "core/listing/FormatoNumeros.h"
 #include "core/model/TextoRecurso.h"
+#include "core/model/TextosComunes.h"
 #include "core/model/Utf8.h"
 
 namespace dravek {
 
 namespace {
-
-constexpr std::int32_t TextoError = 286;
-constexpr std::int32_t TextoAlImprimir = 937;
 
 // Lines the Tabular block of a run needs free on the page, and the lines it takes.
 constexpr std::int32_t LineasBloqueTabularArmado = 15;

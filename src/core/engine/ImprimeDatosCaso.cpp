@@ -12,13 +12,11 @@
 #include "core/listing/FormatoNumeros.h"
 #include "core/model/CodigosColocacion.h"
 #include "core/model/TextoRecurso.h"
+#include "core/model/TextosComunes.h"
 
 namespace dravek {
 
 namespace {
-
-constexpr std::int32_t TextoError = 286;
-constexpr std::int32_t TextoEsfuerzosOvalizacion = 821;
 
 constexpr double MilimetrosPorMetro = 1000.0;
 

@@ -11,12 +11,12 @@
 #include "core/listing/FormatoNumeros.h"
 #include "core/listing/TextosFijos.h"
 #include "core/model/TextoRecurso.h"
+#include "core/model/TextosComunes.h"
 
 namespace dravek {
 
 namespace {
 
-constexpr std::int32_t TextoError = 286;
 constexpr std::int32_t TextoDentroOvaliz = 638;
 
 std::string SinBlancosFinales(std::string texto)

@@ -6,20 +6,12 @@
 #include "core/engine/CompruebaCalculo.h"
 #include "core/listing/FormatoNumeros.h"
 #include "core/model/TextoRecurso.h"
+#include "core/model/TextosComunes.h"
 
 namespace dravek {
 
 namespace {
 
-constexpr std::int32_t TextoDiametroExterior = 227;
-constexpr std::int32_t TextoAlturasCalculo = 233;
-constexpr std::int32_t TextoTipoRelleno = 238;
-constexpr std::int32_t TextoCoeficienteAsiento = 240;
-constexpr std::int32_t TextoTipoSobrecarga = 242;
-constexpr std::int32_t TextoAnchoZanja = 266;
-constexpr std::int32_t TextoError = 286;
-constexpr std::int32_t TextoValorIncorrecto = 287;
-constexpr std::int32_t TextoAnguloRozamientoTerreno = 312;
 constexpr std::int32_t TextoDistanciaTerrenoNatural = 316;
 
 // A height within this distance of the final height is taken as the final height, m.
