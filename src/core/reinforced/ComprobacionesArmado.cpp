@@ -1,4 +1,5 @@
 #include "core/reinforced/ComprobacionesArmado.h"
+#include "core/model/TextosComunes.h"
 
 #include <algorithm>
 #include <array>
@@ -29,10 +30,6 @@ constexpr std::int16_t ControlIntenso = 1;
 
 constexpr std::int32_t TextoMm = 589;
 constexpr std::int32_t TextoCm2 = 593;
-constexpr std::int32_t TextoEspesorTubo = 226;
-constexpr std::int32_t TextoRecubrimientoInterior = 228;
-constexpr std::int32_t TextoRecubrimientoExterior = 229;
-constexpr std::int32_t TextoTraccionHormigon = 292;
 constexpr std::int32_t TextoEspesorInsuficiente = 565;
 constexpr std::int32_t TextoComprobacionFisuracion = 578;
 constexpr std::int32_t TextoArmaduraSinFisuracion = 663;
@@ -50,7 +47,7 @@ bool Positivo(double x)
 // The wall as the checks need it, or the message that refuses it.
 ErrorCalculo CompruebaGeometria(ContextoCalculo &contexto, double ESP, double RECI, double RECE)
 {
-    const std::int32_t rotulo = !Positivo(ESP)    ? TextoEspesorTubo
+    const std::int32_t rotulo = !Positivo(ESP)    ? TextoEspesor
                                 : !Positivo(RECI) ? TextoRecubrimientoInterior
                                 : !Positivo(RECE) ? TextoRecubrimientoExterior
                                                   : 0;

@@ -1,4 +1,5 @@
 #include "core/reinforced/SeccionArmado.h"
+#include "core/model/TextosComunes.h"
 
 #include <cmath>
 #include <cstdint>
@@ -11,11 +12,7 @@ namespace dravek {
 
 namespace {
 
-constexpr std::int32_t TextoResistenciaHormigon = 291;
-constexpr std::int32_t TextoResistenciaAcero = 293;
-constexpr std::int32_t TextoResistenciaCalculoAcero = 294;
 constexpr std::int32_t TextoGamaB = 997;
-constexpr std::int32_t TextoGamaF = 999;
 
 bool Positivo(double valor)
 {
