@@ -1,4 +1,5 @@
 #include "core/protection/InformeAgresividad.h"
+#include "core/model/TextosComunes.h"
 
 #include <cstddef>
 
@@ -36,8 +37,6 @@ constexpr std::int32_t TextoCorrientes = 740;
 constexpr std::int32_t TextoJuntaElastica = 741;
 constexpr std::int32_t TextoEliminar = 742;
 constexpr std::int32_t TextoSinProteccion = 743;
-constexpr std::int32_t TextoError = 286;
-constexpr std::int32_t TextoAlImprimir = 937;
 
 // Byte offset of character n (from 0) of the text, or its size when it is shorter.
 std::size_t BytesHasta(const std::string &texto, std::size_t n)
