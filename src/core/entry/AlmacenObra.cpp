@@ -12,6 +12,7 @@
 #include "core/model/CodigosColocacion.h"
 #include "core/model/TextoPlano.h"
 #include "core/model/TextoRecurso.h"
+#include "core/model/TextosComunes.h"
 #include "core/reinforced/AjustesGuardados.h"
 #include "core/validation/GeometriaEstandar.h"
 
@@ -49,7 +50,6 @@ constexpr std::int32_t TextoAbiertaEnOtra = 1354;
 constexpr std::int32_t TextoCierreAlli = 1355;
 constexpr std::int32_t TextoConfirmacion = 388;
 constexpr std::int32_t TextoAbrirObra = 527;
-constexpr std::int32_t TextoValorNoNumerico = 693;
 // Format checks of the header, records 1 to 4.
 constexpr std::int32_t TextoVersion = 529;
 constexpr std::int32_t TextoIdioma = 530;

@@ -5,6 +5,7 @@
 #include "core/entry/CambioTipologia.h"
 #include "core/entry/CapturaDatos.h"
 #include "core/model/TextoRecurso.h"
+#include "core/model/TextosComunes.h"
 #include "core/validation/FuncionesGenerales.h"
 
 namespace dravek {
@@ -14,15 +15,10 @@ namespace {
 using captura::SinDosPuntos;
 using captura::Vacio;
 
-constexpr std::int32_t TextoDiametroExterior = 227;
-constexpr std::int32_t TextoAlturasCalculo = 233;
 constexpr std::int32_t TextoAnchoZanjaMetros = 235;
-constexpr std::int32_t TextoPresionInicial = 269;
-constexpr std::int32_t TextoPresionFinal = 270;
 constexpr std::int32_t TextoSinEleccion = 307;
 constexpr std::int32_t TextoSinEfectoArco = 537;
 constexpr std::int32_t TextoCargaPorOtroMetodo = 538;
-constexpr std::int32_t TextoIncrementoPresion = 539;
 constexpr std::int32_t TextoSinTramoElegido = 540;
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "core/entry/ListasDimensiones.h"
 #include "core/listing/FormatoNumeros.h"
 #include "core/model/TextoRecurso.h"
+#include "core/model/TextosComunes.h"
 #include "core/validation/GeometriaEstandar.h"
 
 namespace dravek {
@@ -20,9 +21,8 @@ constexpr std::int16_t CamisaRevestida = 2221;
 constexpr std::int32_t TextoCambioTipologiaLimpia = 322;
 constexpr std::int32_t TextoDatosPantalla = 323;
 constexpr std::int32_t TextoTramosGrabadosIntactos = 324;
-constexpr std::int32_t TextoAviso = 377;        // "AVISO"
-constexpr std::int32_t TextoContinuar = 325;    // "¿ Desea Continuar ?"
-constexpr std::int32_t TextoTensionAcero = 326; // "La Tensión de cálculo del acero supera..."
+constexpr std::int32_t TextoDeseaContinuar = 325; // "¿ Desea Continuar ?"
+constexpr std::int32_t TextoTensionAcero = 326;   // "La Tensión de cálculo del acero supera..."
 constexpr std::int32_t FiguraEmbebida = 418;
 constexpr std::int32_t FiguraRevestida = 419;
 constexpr double LimiteFyd = 1400.0; // kp/cm2
@@ -47,9 +47,9 @@ using captura::T;
 // Yes to go on with a change that clears the run's data.
 bool Confirma(CapturaDatos &v)
 {
-    const std::string pregunta = T(v, TextoCambioTipologiaLimpia) + "\n" +
-                                 T(v, TextoDatosPantalla) + "\n" +
-                                 T(v, TextoTramosGrabadosIntactos) + "\n" + T(v, TextoContinuar);
+    const std::string pregunta =
+        T(v, TextoCambioTipologiaLimpia) + "\n" + T(v, TextoDatosPantalla) + "\n" +
+        T(v, TextoTramosGrabadosIntactos) + "\n" + T(v, TextoDeseaContinuar);
     return v.mensajes().Muestra(pregunta, BotonesMensaje::SiNo, IconoMensaje::Ninguno,
                                 T(v, TextoAviso)) == RespuestaMensaje::Si;
 }
@@ -148,7 +148,7 @@ int CompruebaTensionAcero(CapturaDatos &v)
     const std::string pregunta =
         T(v, TextoTensionAcero) +
         FormateaMascara(limite, "#####0.000", e.ejecucion.SeparadorDecimalLocal) +
-        EtiquetaUnidad(v, 1) + "\n" + T(v, TextoContinuar);
+        EtiquetaUnidad(v, 1) + "\n" + T(v, TextoDeseaContinuar);
     if (v.mensajes().Muestra(pregunta, BotonesMensaje::SiNo, IconoMensaje::Ninguno,
                              T(v, TextoAviso)) == RespuestaMensaje::No) {
         v.SetFocus(v.edFyd);

@@ -10,6 +10,7 @@
 #include "core/entry/CapturaDatos.h"
 #include "core/entry/PatronCampos.h"
 #include "core/model/CodigosColocacion.h"
+#include "core/model/TextosComunes.h"
 
 namespace dravek {
 
@@ -17,8 +18,7 @@ using namespace manejadores;
 
 namespace {
 
-constexpr std::int32_t TextoIdioma = 160; // "Idioma"
-constexpr std::int32_t TextoValorIncorrecto = 287;
+constexpr std::int32_t TextoIdioma = 160;       // "Idioma"
 constexpr std::int32_t TextoFicheroAyuda = 433; // help file name of the language
 constexpr std::int32_t TextoDatoRequerido = 518;
 constexpr std::int32_t DesplazamientoPorIdioma = 5000;

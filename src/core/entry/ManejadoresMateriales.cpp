@@ -12,6 +12,7 @@
 #include "core/entry/PatronCampos.h"
 #include "core/listing/FormatoNumeros.h"
 #include "core/model/TextoPlano.h"
+#include "core/model/TextosComunes.h"
 
 namespace dravek {
 
@@ -23,27 +24,6 @@ constexpr double ArmaduraExteriorLimite = 35.06; // cm2/m: 31 bars of 12 mm in t
 constexpr double FckMinimo = 275.0;              // kp/cm2; raised to it with a warning
 constexpr double FraccionTesado = 0.75;          // Sf follows 75 % of SFck
 
-constexpr std::int32_t TextoTensionTesado = 207;
-constexpr std::int32_t TextoRelajacionFinal = 208;
-constexpr std::int32_t TextoNivelControl = 219;
-constexpr std::int32_t TextoIndicadorCamisa = 220;
-constexpr std::int32_t TextoEspesorMaximo = 221;
-constexpr std::int32_t TextoEspesorMaximoCamisa = 290;
-constexpr std::int32_t TextoResistenciaHormigon = 291;
-constexpr std::int32_t TextoResistenciaAcero = 293;
-constexpr std::int32_t TextoResistenciaCalculoAcero = 294;
-constexpr std::int32_t TextoCoeficientePresion = 295;
-constexpr std::int32_t TextoModuloElasticidadAcero = 296;
-constexpr std::int32_t TextoModuloElasticidadAlambre = 297;
-constexpr std::int32_t TextoResistenciaPrimarioZunchar = 298;
-constexpr std::int32_t TextoResistenciaPrimarioFinal = 299;
-constexpr std::int32_t TextoResistenciaRevestimiento = 301;
-constexpr std::int32_t TextoTensionRoturaAlambre = 302;
-constexpr std::int32_t TextoFluenciaPrimario = 303;
-constexpr std::int32_t TextoFluenciaRevestimiento = 304;
-constexpr std::int32_t TextoRetraccionPrimario = 305;
-constexpr std::int32_t TextoRetraccionRevestimiento = 306;
-constexpr std::int32_t TextoAviso = 377;
 constexpr std::int32_t TextoArmaduraExteriorMayor = 509;
 constexpr std::int32_t TextoRedondosDoce = 510;
 constexpr std::int32_t TextoDosCapas = 511;

@@ -8,6 +8,7 @@
 
 #include "core/entry/AyudasManejadores.h"
 #include "core/entry/CapturaDatos.h"
+#include "core/model/TextosComunes.h"
 
 namespace dravek {
 
@@ -20,22 +21,15 @@ constexpr double MinimoRango = -1e-10;     // lets an empty box through as 0
 constexpr double MinimoIncremento = 1e-10; // an empty or zero step is refused
 constexpr double AlturaMinima = 1.0;       // m
 
-constexpr std::int32_t TextoAlturaMenorQueMinima = 171;
-constexpr std::int32_t TextoMDPInicial = 271;
-constexpr std::int32_t TextoMDPFinal = 272;
+constexpr std::int32_t TextoAlturaMenorUno = 171;
 constexpr std::int32_t TextoSinMDPInicial = 273;
 constexpr std::int32_t TextoMDPMenorQueDP = 274;
 constexpr std::int32_t TextoSinIncremento = 276;
-constexpr std::int32_t TextoAlturaInicial = 277;
-constexpr std::int32_t TextoAlturaFinal = 278;
-constexpr std::int32_t TextoIncrementoAltura = 279;
-constexpr std::int32_t TextoMDPFinalMenor = 282;
 constexpr std::int32_t TextoAlturaFinalMenor = 310;
 constexpr std::int32_t TextoPresionInicialDP = 519;
 constexpr std::int32_t TextoPresionFinalDP = 520;
 constexpr std::int32_t TextoDPFinalMenorTramo = 521;
 constexpr std::int32_t TextoDPFinalMenorObra = 522;
-constexpr std::int32_t TextoIncrementoPresion = 539;
 
 bool CompruebaCaja(CapturaDatos &v, const ControlTexto &caja, double minimo, double &variable,
                    std::int32_t caption)
@@ -403,7 +397,7 @@ void CapturaDatos::edAlt1_Validate(bool &Cancel)
     }
     if (o.AlturaInicialObra < AlturaMinima) {
         Cancel = true;
-        Avisa(*this, T(*this, TextoAlturaMenorQueMinima));
+        Avisa(*this, T(*this, TextoAlturaMenorUno));
         return;
     }
     Muestra(*this, edAlt1, o.AlturaInicialObra, Mascara);
@@ -484,7 +478,7 @@ void CapturaDatos::edHr0_Validate(bool &Cancel)
     }
     if (minimo > 0 && t.AlturaInicialTramo < AlturaMinima) {
         Cancel = true;
-        Avisa(*this, T(*this, TextoAlturaMenorQueMinima));
+        Avisa(*this, T(*this, TextoAlturaMenorUno));
     }
     if (t.AlturaInicialTramo != 0) {
         Muestra(*this, edHr0, t.AlturaInicialTramo, Mascara);

@@ -10,6 +10,7 @@
 #include "core/entry/PatronCampos.h"
 #include "core/model/CargaHorizontal.h"
 #include "core/model/CodigosColocacion.h"
+#include "core/model/TextosComunes.h"
 
 namespace dravek {
 
@@ -21,23 +22,13 @@ constexpr std::string_view MascaraAncho = "#####0.000";
 constexpr std::int16_t CamisaRevestida = 2221;
 constexpr double CargaMinima = 0.001; // t/m2 / MPa: a smaller total load means none
 
-constexpr std::int32_t TextoTipoColocacion = 232;
-constexpr std::int32_t TextoCoeficienteAsiento = 240;
-constexpr std::int32_t TextoTipoSobrecarga = 242;
-constexpr std::int32_t TextoError = 286;
-constexpr std::int32_t TextoValorIncorrecto = 287;
-constexpr std::int32_t TextoDensidadTerreno = 311;
-constexpr std::int32_t TextoAnguloRozamientoTerreno = 312;
 constexpr std::int32_t TextoDistanciaGeneratriz = 313;
 constexpr std::int32_t TextoDistanciaClaveSuperficie = 314;
 constexpr std::int32_t TextoMayorQueAlturaRelleno = 315;
-constexpr std::int32_t TextoCargaVerticalTotal = 319;
-constexpr std::int32_t TextoDensidadMaterialTubo = 359;
 constexpr std::int32_t TextoAnchoZanjaMayorQue = 513;
 constexpr std::int32_t TextoVecesDiametroInterior = 514;
 constexpr std::int32_t TextoAtencion = 515;
-constexpr std::int32_t TextoAnguloRozamiento = 517;
-constexpr std::int32_t TextoValorObligatorio = 518;
+constexpr std::int32_t TextoDatoRequerido = 518;
 
 // The automatic trench width: 1.4 x the outer diameter + 0.68 m.
 double AnchoAutomatico(const DatosTramo &t)
@@ -343,7 +334,7 @@ void CapturaDatos::edIAs_Validate(bool &Cancel)
         t.IndiceAsentamiento = 2;
     };
     if (Vacio(edIAs.Text())) {
-        rechaza(TextoValorObligatorio);
+        rechaza(TextoDatoRequerido);
         return;
     }
     const int p = PosicionEnLista(edIAs);
@@ -382,7 +373,7 @@ void CapturaDatos::edICar0_Validate(bool &Cancel)
         t.TipoCargaConcentrada = 1;
     };
     if (Vacio(edICar0.Text())) {
-        rechaza(TextoValorObligatorio);
+        rechaza(TextoDatoRequerido);
         return;
     }
     const int p = PosicionEnLista(edICar0);
@@ -438,7 +429,7 @@ void CapturaDatos::edTipoApoyo0_Validate(bool &Cancel)
         t.CodigoColocacion = ZanjaCompactada;
     };
     if (Vacio(edTipoApoyo0.Text())) {
-        rechaza(TextoValorObligatorio);
+        rechaza(TextoDatoRequerido);
         return;
     }
     t.CodigoColocacion = 0;

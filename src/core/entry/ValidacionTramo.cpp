@@ -14,6 +14,7 @@
 #include "core/entry/CapturaDatos.h"
 #include "core/model/CodigosColocacion.h"
 #include "core/model/TextoPlano.h"
+#include "core/model/TextosComunes.h"
 #include "core/validation/FuncionesGenerales.h"
 #include "core/validation/GeometriaEstandar.h"
 
@@ -35,68 +36,23 @@ constexpr double MinimoIncremento = 1e-10;
 constexpr double MinimoMaterial = 0.001;
 
 constexpr std::int32_t TextoAlturaMenorUno = 171;
-constexpr std::int32_t TextoTensionTesado = 207;
-constexpr std::int32_t TextoRelajacionFinal = 208;
-constexpr std::int32_t TextoNivelControl = 219;
-constexpr std::int32_t TextoEspesorMaximo = 221;
-constexpr std::int32_t TextoDiametroInterior = 225;
-constexpr std::int32_t TextoEspesor = 226;
-constexpr std::int32_t TextoRecubrimientoInterior = 228;
-constexpr std::int32_t TextoRecubrimientoExterior = 229;
 constexpr std::int32_t TextoDensidadTubo = 230;
-constexpr std::int32_t TextoTipoApoyo = 231;
-constexpr std::int32_t TextoTipoColocacion = 232;
 constexpr std::int32_t TextoAnchoZanjaMetros = 235;
-constexpr std::int32_t TextoTipoRelleno = 238;
-constexpr std::int32_t TextoPresionInicial = 269;
-constexpr std::int32_t TextoPresionFinal = 270;
-constexpr std::int32_t TextoMDPInicial = 271;
-constexpr std::int32_t TextoMDPFinal = 272;
 constexpr std::int32_t TextoSinIncremento = 276;
-constexpr std::int32_t TextoAlturaInicial = 277;
-constexpr std::int32_t TextoAlturaFinal = 278;
-constexpr std::int32_t TextoIncrementoAltura = 279;
 constexpr std::int32_t TextoFaltaIncrementoAltura = 280;
 constexpr std::int32_t TextoSinNumeroTramo = 281;
-constexpr std::int32_t TextoMDPFinalMenor = 282;
-constexpr std::int32_t TextoSinTipologia = 283;
-constexpr std::int32_t TextoArmaduraExteriorMaxima = 284;
 constexpr std::int32_t TextoSinTipoControl = 285;
-constexpr std::int32_t TextoValorIncorrecto = 287;
 constexpr std::int32_t TextoSinIndicadorCamisa = 288;
 constexpr std::int32_t TextoIndicadorCamisaIncorrecto = 289;
-constexpr std::int32_t TextoEspesorMaximoCamisa = 290;
-constexpr std::int32_t TextoResistenciaHormigon = 291;
-constexpr std::int32_t TextoTraccionHormigon = 292;
-constexpr std::int32_t TextoResistenciaAcero = 293;
-constexpr std::int32_t TextoResistenciaCalculoAcero = 294;
-constexpr std::int32_t TextoCoeficientePresion = 295;
-constexpr std::int32_t TextoModuloElasticidadAcero = 296;
-constexpr std::int32_t TextoModuloElasticidadAlambre = 297;
-constexpr std::int32_t TextoResistenciaPrimarioZunchar = 298;
-constexpr std::int32_t TextoResistenciaPrimarioFinal = 299;
 constexpr std::int32_t TextoPrimarioFinalMenor = 300;
-constexpr std::int32_t TextoResistenciaRevestimiento = 301;
-constexpr std::int32_t TextoTensionRoturaAlambre = 302;
-constexpr std::int32_t TextoFluenciaPrimario = 303;
-constexpr std::int32_t TextoFluenciaRevestimiento = 304;
-constexpr std::int32_t TextoRetraccionPrimario = 305;
-constexpr std::int32_t TextoRetraccionRevestimiento = 306;
 constexpr std::int32_t TextoSinEleccion = 307;
-constexpr std::int32_t TextoValorIncorrectoDel = 308;
 constexpr std::int32_t TextoFaltaAlturaTierras = 309;
 constexpr std::int32_t TextoAlturaFinalMenor = 310;
-constexpr std::int32_t TextoDensidadTerreno = 311;
-constexpr std::int32_t TextoAnguloRozamientoTerreno = 312;
 constexpr std::int32_t TextoDistanciaGeneratriz = 313;
 constexpr std::int32_t TextoDistanciaClaveSuperficie = 314;
 constexpr std::int32_t TextoMayorQueAlturaRelleno = 315;
 constexpr std::int32_t TextoSinRazonAsentamiento = 317;
-constexpr std::int32_t TextoRazonAsentamientoIncorrecta = 318;
-constexpr std::int32_t TextoCargaVerticalTotal = 319;
 constexpr std::int32_t TextoSinCargaConcentrada = 320;
-constexpr std::int32_t TextoCargaConcentradaIncorrecta = 321;
-constexpr std::int32_t TextoIncrementoPresion = 539;
 constexpr std::int32_t TextoRecubrimientoInteriorMinimo = 1160;
 constexpr std::int32_t TextoPasoAlturaPequeno = 1280;
 constexpr double MinimoRetraccion = 0.0001;
