@@ -14,6 +14,7 @@
 #include "core/listing/FormatoNumeros.h"
 #include "core/model/TextoPlano.h"
 #include "core/model/TextoRecurso.h"
+#include "core/model/TextosComunes.h"
 #include "core/validation/FuncionesGenerales.h"
 #include "core/validation/GeometriaEstandar.h"
 
@@ -21,7 +22,6 @@ namespace dravek {
 
 namespace {
 
-constexpr std::int32_t TextoAviso = 689;
 constexpr std::int32_t TextoArmaduraExterior = 908;
 constexpr std::int32_t TextoNoHayMasAlturas = 922;
 constexpr std::int32_t TextoNoHayMasPresiones = 923;
@@ -54,7 +54,6 @@ constexpr std::int32_t TextoSinAjustes = 1707;
 constexpr std::int32_t TextoArmaduraInsuficiente = 1708;
 constexpr std::int32_t TextoFilaNoAdmisible = 1709;
 constexpr std::int32_t TextoNoComprobable = 1560;
-constexpr std::int32_t TextoErrorInesperado = 1525;
 
 bool Iguales(const ArmaduraElegida &a, const ArmaduraElegida &b)
 {
@@ -139,7 +138,7 @@ double frAjustes::Lee(const CajaTexto &caja) const
 
 void frAjustes::Aviso(std::int32_t texto, IconoMensaje icono)
 {
-    m_s.mensajes.Muestra(T(texto), BotonesMensaje::Aceptar, icono, T(TextoAviso));
+    m_s.mensajes.Muestra(T(texto), BotonesMensaje::Aceptar, icono, T(TextoAvisoTitulo));
 }
 
 void frAjustes::Muestra(Boton &boton, bool mostrado)
@@ -207,7 +206,7 @@ void frAjustes::Form_Load()
         // A refusal has been told where it arose.
         if (!m_s.obra.AjustesRehusados()) {
             m_s.mensajes.Muestra(T(TextoSinAjustes), BotonesMensaje::Aceptar,
-                                 IconoMensaje::Exclamacion, T(TextoAviso));
+                                 IconoMensaje::Exclamacion, T(TextoAvisoTitulo));
         }
         m_descargada = true;
         return;
@@ -215,7 +214,8 @@ void frAjustes::Form_Load()
     // A run number no run has reads the whole file and matches nothing.
     if (ajustes->BuscaAjusteGuardado(-1, -1, -1) == AjustesIlegibles) {
         m_s.mensajes.Muestra(T(TextoAjustesIlegibles) + " " + ajustes->NombreFicheroAjustes(),
-                             BotonesMensaje::Aceptar, IconoMensaje::Exclamacion, T(TextoAviso));
+                             BotonesMensaje::Aceptar, IconoMensaje::Exclamacion,
+                             T(TextoAvisoTitulo));
         m_descargada = true;
         return;
     }
@@ -230,7 +230,7 @@ void frAjustes::Form_Load()
             ponTexto(tbAviso, m_aviso.TextoPlano());
         } else {
             m_s.mensajes.Muestra(T(TextoAvisoIlegible) + " " + aviso, BotonesMensaje::Aceptar,
-                                 IconoMensaje::Exclamacion, T(TextoAviso));
+                                 IconoMensaje::Exclamacion, T(TextoAvisoTitulo));
         }
     }
 
@@ -278,7 +278,8 @@ bool frAjustes::CalculaunTramoEspecifico()
     const int posicion = m_s.obra.PosicionTramo(tramo);
     if (posicion < 1) {
         m_s.mensajes.Muestra(T(TextoTramoFueraDeLista) + " " + std::to_string(tramo),
-                             BotonesMensaje::Aceptar, IconoMensaje::Exclamacion, T(TextoAviso));
+                             BotonesMensaje::Aceptar, IconoMensaje::Exclamacion,
+                             T(TextoAvisoTitulo));
         return falla();
     }
     if (!m_s.obra.CargaTramo(posicion)) {
@@ -294,7 +295,7 @@ bool frAjustes::CalculaunTramoEspecifico()
     m_ajustesCaso = m_s.obra.Ajustes();
     if (m_ajustesCaso == nullptr) {
         m_s.mensajes.Muestra(T(TextoSinAjustes), BotonesMensaje::Aceptar,
-                             IconoMensaje::Exclamacion, T(TextoAviso));
+                             IconoMensaje::Exclamacion, T(TextoAvisoTitulo));
         return falla();
     }
 
@@ -494,9 +495,9 @@ void frAjustes::Comprueba()
     // Told once: every check would fail the same way.
     if (m_comprobacion.DepuracionFallida && !m_depuracionAvisada) {
         m_depuracionAvisada = true;
-        m_s.mensajes.Muestra(T(TextoDepuracionFallida) + " " +
-                                 std::string(NombreFicheroDepuracionAjuste),
-                             BotonesMensaje::Aceptar, IconoMensaje::Exclamacion, T(TextoAviso));
+        m_s.mensajes.Muestra(
+            T(TextoDepuracionFallida) + " " + std::string(NombreFicheroDepuracionAjuste),
+            BotonesMensaje::Aceptar, IconoMensaje::Exclamacion, T(TextoAvisoTitulo));
     }
 }
 
