@@ -1,4 +1,5 @@
 #include "core/shell/ComandosCalculo.h"
+#include "core/model/TextosComunes.h"
 
 #include "core/engine/CalculaCasos.h"
 #include "core/engine/UnidadesCalculo.h"
@@ -13,14 +14,11 @@ namespace dravek {
 
 namespace {
 
-constexpr std::int32_t TextoCancelar = 214;
 constexpr std::int32_t TextoGrabeTramoOCancele = 376;
-constexpr std::int32_t TextoAviso = 377;
 constexpr std::int32_t TextoGrabeObraAntes = 379;
 constexpr std::int32_t TextoGrabeCambiosAntes = 380;
 constexpr std::int32_t TextoCalculoSeDetiene = 1520;
 constexpr std::int32_t TextoListadoNoImpreso = 1521;
-constexpr std::int32_t TextoErrorInesperado = 1525;
 constexpr std::int32_t TextoCalculandoTramo = 1526;
 constexpr std::int32_t TextoCalculandoObra = 1527;
 constexpr std::int32_t TextoImprimiendoTramo = 1528;

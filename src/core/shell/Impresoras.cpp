@@ -1,4 +1,5 @@
 #include "core/shell/Impresoras.h"
+#include "core/model/TextosComunes.h"
 
 #include <algorithm>
 #include <cmath>
@@ -22,11 +23,9 @@ constexpr std::int32_t TxMayorQueCero = 685;
 constexpr std::int32_t TxTituloCopias = 686;
 constexpr std::int32_t TxQuiereImprimir = 687;
 constexpr std::int32_t TxCopiasPregunta = 688;
-constexpr std::int32_t TxAvisoTitulo = 689;
 constexpr std::int32_t TxSeUsara = 690;
 constexpr std::int32_t TxSeImprimiran = 691;
 constexpr std::int32_t TxPorLaImpresora = 692;
-constexpr std::int32_t TxNoNumerico = 693;
 constexpr std::int32_t TxNoEntero = 694;
 constexpr std::int32_t TxFicheroPdf = 1400;
 constexpr std::int32_t TxDemasiadasCopias = 1401;
@@ -166,7 +165,7 @@ void Impresoras::tbCopias_Validate(bool &Cancel)
     const std::optional<double> valor = TextoANumero(m_estado.ejecucion, s);
     std::int32_t rechazo = 0;
     if (!valor) {
-        rechazo = TxNoNumerico;
+        rechazo = TextoValorNoNumerico;
     } else if (*valor > std::floor(*valor)) {
         rechazo = TxNoEntero;
     } else if (*valor > CopiasMaximas) {
@@ -194,7 +193,7 @@ bool Impresoras::ValidarNumeroCopias()
     if (n > 1) {
         const RespuestaMensaje r =
             m_mensajes.Muestra(T(TxQuiereImprimir) + Entero(n) + T(TxCopiasPregunta),
-                               BotonesMensaje::SiNo, IconoMensaje::Pregunta, T(TxAvisoTitulo));
+                               BotonesMensaje::SiNo, IconoMensaje::Pregunta, T(TextoAvisoTitulo));
         return r != RespuestaMensaje::No;
     }
     return true;
