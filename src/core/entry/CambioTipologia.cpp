@@ -18,6 +18,8 @@ namespace {
 constexpr std::int16_t Armado = 1210;
 constexpr std::int16_t CamisaEmbebida = 2211;
 constexpr std::int16_t CamisaRevestida = 2221;
+constexpr std::int32_t TextoUnidadMPa = 140;
+constexpr std::int32_t TextoUnidadKpCm2 = 141;
 constexpr std::int32_t TextoCambioTipologiaLimpia = 322;
 constexpr std::int32_t TextoDatosPantalla = 323;
 constexpr std::int32_t TextoTramosGrabadosIntactos = 324;
@@ -173,7 +175,7 @@ std::string EtiquetaUnidad(const CapturaDatos &v, int tipo)
         return {};
     }
     std::string unidad;
-    for (const char c : T(v, v.MuestraSI() ? 140 : 141)) {
+    for (const char c : T(v, v.MuestraSI() ? TextoUnidadMPa : TextoUnidadKpCm2)) {
         if (c != '(' && c != ')') {
             unidad.push_back(c);
         }

@@ -24,6 +24,8 @@ constexpr double ArmaduraExteriorLimite = 35.06; // cm2/m: 31 bars of 12 mm in t
 constexpr double FckMinimo = 275.0;              // kp/cm2; raised to it with a warning
 constexpr double FraccionTesado = 0.75;          // Sf follows 75 % of SFck
 
+constexpr std::int32_t TextoUnidadMPa = 140;
+constexpr std::int32_t TextoUnidadKpCm2 = 141;
 constexpr std::int32_t TextoArmaduraExteriorMayor = 509;
 constexpr std::int32_t TextoRedondosDoce = 510;
 constexpr std::int32_t TextoDosCapas = 511;
@@ -92,7 +94,7 @@ void CapturaDatos::edFck_Validate(bool &Cancel)
 {
     const bool si = EnSI(m_estado.ejecucion);
     const double minimo = si ? FckMinimo / FactorTensiones : FckMinimo;
-    const std::string unidad = T(*this, si ? 140 : 141);
+    const std::string unidad = T(*this, si ? TextoUnidadMPa : TextoUnidadKpCm2);
     SalePlano(*this, "edFck", 0.001, T(*this, TextoResistenciaHormigon), Cancel);
     DatosTramo &t = m_estado.tramo;
     if (t.FCK < minimo) {
