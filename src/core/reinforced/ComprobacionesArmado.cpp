@@ -34,8 +34,8 @@ constexpr std::int32_t TextoEspesorInsuficiente = 565;
 constexpr std::int32_t TextoComprobacionFisuracion = 578;
 constexpr std::int32_t TextoArmaduraSinFisuracion = 663;
 constexpr std::int32_t TextoPorMetro = 664;
-constexpr std::int32_t TextoDiametroInterior = 665;
-constexpr std::int32_t TextoDiametroExterior = 666;
+constexpr std::int32_t TextoCaraInteriorDiametro = 665;
+constexpr std::int32_t TextoCaraExteriorDiametro = 666;
 constexpr std::int32_t TextoEspiras = 667;
 constexpr std::int32_t TextoTotal = 668;
 
@@ -106,9 +106,9 @@ void ListaArmaduraSinFisuracion(ContextoCalculo &contexto, const DisposicionArma
     impresora.PonTamanoFuente(10);
     impresora.PonNegrita(false);
     salida.SaltaLineas(estado, 1);
-    ListaCara(contexto, TextoDiametroInterior, interior);
+    ListaCara(contexto, TextoCaraInteriorDiametro, interior);
     salida.SaltaLineas(estado, 1);
-    ListaCara(contexto, TextoDiametroExterior, exterior);
+    ListaCara(contexto, TextoCaraExteriorDiametro, exterior);
 }
 
 // The check gave up: the wall cannot be kept from cracking by adding steel. The case ends, so
