@@ -22,7 +22,7 @@ namespace dravek {
 
 namespace {
 
-constexpr std::int32_t TextoArmaduraExterior = 908;
+constexpr std::int32_t TextoArmaduraExteriorCm2 = 908;
 constexpr std::int32_t TextoNoHayMasAlturas = 922;
 constexpr std::int32_t TextoNoHayMasPresiones = 923;
 constexpr std::int32_t TextoValorMedioUltimaFila = 924;
@@ -893,7 +893,7 @@ void frAjustes::txArmExterior_Validate(int Index, bool &Cancel)
 {
     // The table has no caption for the exterior box: its column head names it.
     ValidaDirecta(Index, txArmExterior[Index], ArmaduraDirecta.Exterior,
-                  Recorta(T(TextoArmaduraExterior)), Cancel);
+                  Recorta(T(TextoArmaduraExteriorCm2)), Cancel);
 }
 
 } // namespace dravek

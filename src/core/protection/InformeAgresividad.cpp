@@ -19,7 +19,7 @@ constexpr double CorrienteAdmisible = 200; // mV: the elastic joints break the c
 
 // Texts of the report.
 constexpr std::int32_t TextoNo = 725;
-constexpr std::int32_t TextoSi = 726;
+constexpr std::int32_t TextoSiAcentuado = 726;
 constexpr std::int32_t TextoNormal = 727;
 constexpr std::int32_t TextoSR = 728;
 constexpr std::int32_t TextoTitulo = 729;
@@ -192,7 +192,7 @@ public:
                   1);
             Linea(0,
                   T(TextoNecesidades) + Blancos(12) +
-                      T(m.NecesidadesAdicionales ? TextoSi : TextoNo),
+                      T(m.NecesidadesAdicionales ? TextoSiAcentuado : TextoNo),
                   1);
             hueco = 1;
         }

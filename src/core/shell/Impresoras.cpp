@@ -17,9 +17,9 @@ namespace {
 constexpr std::int32_t TxTitulo = 680;
 constexpr std::int32_t TxCopias = 681;
 constexpr std::int32_t TxAceptar = 682;
-constexpr std::int32_t TxError = 683;
+constexpr std::int32_t TxErrorImpresora = 683;
 constexpr std::int32_t TxDescripcion = 684;
-constexpr std::int32_t TxMayorQueCero = 685;
+constexpr std::int32_t TxSeleccioneMayorQueCero = 685;
 constexpr std::int32_t TxTituloCopias = 686;
 constexpr std::int32_t TxQuiereImprimir = 687;
 constexpr std::int32_t TxCopiasPregunta = 688;
@@ -183,7 +183,7 @@ bool Impresoras::ValidarNumeroCopias()
 {
     const double n = std::floor(ValorCopias());
     if (n < 1) {
-        Aviso(TxMayorQueCero);
+        Aviso(TxSeleccioneMayorQueCero);
         return false;
     }
     if (n > CopiasMaximas) {
@@ -201,7 +201,8 @@ bool Impresoras::ValidarNumeroCopias()
 
 void Impresoras::Error(std::int32_t numero, const std::string &descripcion)
 {
-    m_mensajes.Muestra(T(TxError) + std::to_string(numero) + "\n" + T(TxDescripcion) + descripcion,
+    m_mensajes.Muestra(T(TxErrorImpresora) + std::to_string(numero) + "\n" + T(TxDescripcion) +
+                           descripcion,
                        BotonesMensaje::Aceptar, IconoMensaje::Ninguno, "");
 }
 
