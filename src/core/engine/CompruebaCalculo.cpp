@@ -237,7 +237,7 @@ void CompruebaArmado(Comprobacion &c, const DatosTramo &t)
     if (t.FijaArmaduraExterior != Falso) {
         c.Numero(t.ArmaduraExteriorMaxima, Magnitud::ArmaduraMaxima, TextoArmaduraExteriorMaxima);
     }
-    c.Codigo(t.TipoControl, {1, 2}, c.Rotulo(TextoNivelControl));
+    c.Codigo(t.TipoControl, {1, 2}, c.Rotulo(TextoTipoControl));
     c.Codigo(t.IndicadorCamisa, {1, 2}, c.Rotulo(TextoIndicadorCamisa));
     c.Numero(t.CAMMAX, Magnitud::EspesorChapa, TextoEspesorMaximoCamisa);
     c.Numero(t.FCK, Magnitud::Resistencia, TextoResistenciaHormigon, ClaveTension);
@@ -554,8 +554,8 @@ std::string MensajeErrorCargasCaso(const EstadoObra &estado, ErrorMarston error,
             etiqueta(TextoAnchoZanja) + ": " + valor(tramo.AnchoZanja); // "Anchura Zanja (m)"
         break;
     case ErrorMarston::AnguloRozamientoNoValido:
-        detalle =
-            etiqueta(TextoAnguloRozamiento); // "Angulo de Rozamiento debe estar entre 0º y 90º"
+        detalle = etiqueta(
+            TextoAnguloRozamientoFueraRango); // "Angulo de Rozamiento debe estar entre 0º y 90º"
         break;
     case ErrorMarston::DistanciaTerrenoNoValida:
     case ErrorMarston::SinConvergencia:

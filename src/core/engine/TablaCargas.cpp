@@ -119,10 +119,11 @@ std::string MensajeErrorCargas(const EstadoObra &estado, ErrorMarston error, dou
         break;
     case ErrorMarston::RazonAsentamientoNoValida:
         dato =
-            Rotulo(d, TextoCoeficienteAsiento) + " = " + std::to_string(tramo.IndiceAsentamiento);
+            Rotulo(d, TextoRazonAsentamiento) + " = " + std::to_string(tramo.IndiceAsentamiento);
         break;
     case ErrorMarston::CargaMovilNoValida:
-        dato = Rotulo(d, TextoTipoSobrecarga) + " = " + std::to_string(tramo.TipoCargaConcentrada);
+        dato = Rotulo(d, TextoTipoCargaConcentrada) + " = " +
+               std::to_string(tramo.TipoCargaConcentrada);
         break;
     case ErrorMarston::DistanciaTerrenoNoValida:
     case ErrorMarston::SinConvergencia:

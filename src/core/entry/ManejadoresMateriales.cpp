@@ -228,7 +228,7 @@ void CapturaDatos::edTipoControl_GotFocus()
 
 void CapturaDatos::edTipoControl_Validate(bool &Cancel)
 {
-    SaleCampoCodigo(*this, CampoLista("edTipoControl"), TextoNivelControl, Cancel);
+    SaleCampoCodigo(*this, CampoLista("edTipoControl"), TextoTipoControl, Cancel);
 }
 
 void CapturaDatos::edTipoControl_Click()

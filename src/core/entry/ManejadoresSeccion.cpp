@@ -282,7 +282,7 @@ void CapturaDatos::edFi0_Validate(bool &Cancel)
     if (SaleSuelo(*this, "edFi0", 0, T(*this, TextoAnguloRozamientoTerreno), Cancel) &&
         (t.AnguloRozamiento < 0 || t.AnguloRozamiento > 90)) {
         Cancel = true;
-        Avisa(*this, T(*this, TextoAnguloRozamiento), T(*this, TextoError));
+        Avisa(*this, T(*this, TextoAnguloRozamientoFueraRango), T(*this, TextoError));
     }
     Muestra(*this, edFi0, t.AnguloRozamiento, "#####0.00");
 }
@@ -328,7 +328,7 @@ void CapturaDatos::edIAs_Validate(bool &Cancel)
     DatosTramo &t = m_estado.tramo;
     const std::int16_t anterior = t.IndiceAsentamiento;
     const auto rechaza = [&](std::int32_t texto) {
-        Avisa(*this, T(*this, texto), T(*this, TextoCoeficienteAsiento));
+        Avisa(*this, T(*this, texto), T(*this, TextoRazonAsentamiento));
         Cancel = true;
         ponTexto(edIAs, edIAs.List(1));
         t.IndiceAsentamiento = 2;
@@ -367,7 +367,7 @@ void CapturaDatos::edICar0_Validate(bool &Cancel)
     DatosTramo &t = m_estado.tramo;
     const std::int16_t anterior = t.TipoCargaConcentrada;
     const auto rechaza = [&](std::int32_t texto) {
-        Avisa(*this, T(*this, texto), T(*this, TextoTipoSobrecarga));
+        Avisa(*this, T(*this, texto), T(*this, TextoTipoCargaConcentrada));
         Cancel = true;
         ponTexto(edICar0, edICar0.List(2));
         t.TipoCargaConcentrada = 1;

@@ -402,7 +402,7 @@ private:
             return Falla(PaginaArmado, v.edTipoControl);
         case Eleccion::Invalida:
             Mensaje(T(v, TextoValorIncorrecto),
-                    T(v, TextoNivelControl)); // "Valor incorrecto", "Tipo de Control"
+                    T(v, TextoTipoControl)); // "Valor incorrecto", "Tipo de Control"
             return Falla(PaginaArmado, v.edTipoControl);
         case Eleccion::Valida:
             break;
