@@ -14,6 +14,7 @@
 #include "core/listing/FormatoNumeros.h"
 #include "core/model/TextoPlano.h"
 #include "core/model/TextoRecurso.h"
+#include "core/model/TextosComunes.h"
 #include "core/validation/FuncionesGenerales.h"
 #include "core/validation/GeometriaEstandar.h"
 
@@ -21,13 +22,22 @@ namespace dravek {
 
 namespace {
 
+constexpr std::int32_t TextoArmaduraExteriorCm2 = 908;
 constexpr std::int32_t TextoNoHayMasAlturas = 922;
 constexpr std::int32_t TextoNoHayMasPresiones = 923;
+constexpr std::int32_t TextoValorMedioUltimaFila = 924;
+constexpr std::int32_t TextoSeleccionUltimaFila = 925;
 constexpr std::int32_t TextoArmaduraInteriorNula = 926;
 constexpr std::int32_t TextoArmaduraExteriorNula = 927;
-constexpr std::int32_t TextoAviso = 689;
+constexpr std::int32_t TextoValorMedioPrimeraFila = 928;
+constexpr std::int32_t TextoSeleccionPrimeraFila = 929;
+constexpr std::int32_t TextoCamisaInterior = 930;
+constexpr std::int32_t TextoRefuerzoInterior = 931;
+constexpr std::int32_t TextoRecubrimientoExteriorAjuste = 932;
 constexpr std::int32_t TextoDiametroNoComercial = 933;
 constexpr std::int32_t TextoEspesorPared = 934;
+constexpr std::int32_t TextoRecubrimientoInteriorAjuste = 935;
+constexpr std::int32_t TextoTraccionPuraNoPersonalizar = 1080;
 
 constexpr const char *MascaraArmadura = "####0.00";
 constexpr const char *MascaraRecubrimiento = "####0.0";
@@ -44,7 +54,6 @@ constexpr std::int32_t TextoSinAjustes = 1707;
 constexpr std::int32_t TextoArmaduraInsuficiente = 1708;
 constexpr std::int32_t TextoFilaNoAdmisible = 1709;
 constexpr std::int32_t TextoNoComprobable = 1560;
-constexpr std::int32_t TextoErrorInesperado = 1525;
 
 bool Iguales(const ArmaduraElegida &a, const ArmaduraElegida &b)
 {
@@ -129,7 +138,7 @@ double frAjustes::Lee(const CajaTexto &caja) const
 
 void frAjustes::Aviso(std::int32_t texto, IconoMensaje icono)
 {
-    m_s.mensajes.Muestra(T(texto), BotonesMensaje::Aceptar, icono, T(TextoAviso));
+    m_s.mensajes.Muestra(T(texto), BotonesMensaje::Aceptar, icono, T(TextoAvisoTitulo));
 }
 
 void frAjustes::Muestra(Boton &boton, bool mostrado)
@@ -173,7 +182,7 @@ void frAjustes::Form_Load()
     Label2.Caption = T(919) + (unidades == "SI" ? " (MPa)" : " (at)");
     lbArmadura(4).Caption = T(920);
     lbArmadura(5).Caption = T(921);
-    ponTexto(edAvisoCaldera, T(1080));
+    ponTexto(edAvisoCaldera, T(TextoTraccionPuraNoPersonalizar));
 
     btAnulaSeleccionDirecta.ToolTipText = T(945);
     btSeleccionDirecta.ToolTipText = T(946);
@@ -197,7 +206,7 @@ void frAjustes::Form_Load()
         // A refusal has been told where it arose.
         if (!m_s.obra.AjustesRehusados()) {
             m_s.mensajes.Muestra(T(TextoSinAjustes), BotonesMensaje::Aceptar,
-                                 IconoMensaje::Exclamacion, T(TextoAviso));
+                                 IconoMensaje::Exclamacion, T(TextoAvisoTitulo));
         }
         m_descargada = true;
         return;
@@ -205,7 +214,8 @@ void frAjustes::Form_Load()
     // A run number no run has reads the whole file and matches nothing.
     if (ajustes->BuscaAjusteGuardado(-1, -1, -1) == AjustesIlegibles) {
         m_s.mensajes.Muestra(T(TextoAjustesIlegibles) + " " + ajustes->NombreFicheroAjustes(),
-                             BotonesMensaje::Aceptar, IconoMensaje::Exclamacion, T(TextoAviso));
+                             BotonesMensaje::Aceptar, IconoMensaje::Exclamacion,
+                             T(TextoAvisoTitulo));
         m_descargada = true;
         return;
     }
@@ -220,7 +230,7 @@ void frAjustes::Form_Load()
             ponTexto(tbAviso, m_aviso.TextoPlano());
         } else {
             m_s.mensajes.Muestra(T(TextoAvisoIlegible) + " " + aviso, BotonesMensaje::Aceptar,
-                                 IconoMensaje::Exclamacion, T(TextoAviso));
+                                 IconoMensaje::Exclamacion, T(TextoAvisoTitulo));
         }
     }
 
@@ -268,7 +278,8 @@ bool frAjustes::CalculaunTramoEspecifico()
     const int posicion = m_s.obra.PosicionTramo(tramo);
     if (posicion < 1) {
         m_s.mensajes.Muestra(T(TextoTramoFueraDeLista) + " " + std::to_string(tramo),
-                             BotonesMensaje::Aceptar, IconoMensaje::Exclamacion, T(TextoAviso));
+                             BotonesMensaje::Aceptar, IconoMensaje::Exclamacion,
+                             T(TextoAvisoTitulo));
         return falla();
     }
     if (!m_s.obra.CargaTramo(posicion)) {
@@ -284,7 +295,7 @@ bool frAjustes::CalculaunTramoEspecifico()
     m_ajustesCaso = m_s.obra.Ajustes();
     if (m_ajustesCaso == nullptr) {
         m_s.mensajes.Muestra(T(TextoSinAjustes), BotonesMensaje::Aceptar,
-                             IconoMensaje::Exclamacion, T(TextoAviso));
+                             IconoMensaje::Exclamacion, T(TextoAvisoTitulo));
         return falla();
     }
 
@@ -484,9 +495,9 @@ void frAjustes::Comprueba()
     // Told once: every check would fail the same way.
     if (m_comprobacion.DepuracionFallida && !m_depuracionAvisada) {
         m_depuracionAvisada = true;
-        m_s.mensajes.Muestra(T(TextoDepuracionFallida) + " " +
-                                 std::string(NombreFicheroDepuracionAjuste),
-                             BotonesMensaje::Aceptar, IconoMensaje::Exclamacion, T(TextoAviso));
+        m_s.mensajes.Muestra(
+            T(TextoDepuracionFallida) + " " + std::string(NombreFicheroDepuracionAjuste),
+            BotonesMensaje::Aceptar, IconoMensaje::Exclamacion, T(TextoAvisoTitulo));
     }
 }
 
@@ -573,11 +584,13 @@ void frAjustes::MueveValorMedio(int paso)
 {
     const int borde = paso > 0 ? 7 : 1;
     if (FilaValorMedio == borde) {
-        Aviso(paso > 0 ? 924 : 928, IconoMensaje::Critico);
+        Aviso(paso > 0 ? TextoValorMedioUltimaFila : TextoValorMedioPrimeraFila,
+              IconoMensaje::Critico);
         return;
     }
     if (FilaSeleccionada == borde) {
-        Aviso(paso > 0 ? 925 : 929, IconoMensaje::Critico);
+        Aviso(paso > 0 ? TextoSeleccionUltimaFila : TextoSeleccionPrimeraFila,
+              IconoMensaje::Critico);
         return;
     }
     obSeleccion[FilaValorMedio].Caption.clear();
@@ -755,7 +768,8 @@ bool frAjustes::ValidaRecubrimiento(CajaTexto &caja, double &valor, std::int32_t
 
 void frAjustes::txRecExterior_Validate(bool &Cancel)
 {
-    if (!ValidaRecubrimiento(txRecExterior, RecubrimientoExteriorAlternativo, 932, true)) {
+    if (!ValidaRecubrimiento(txRecExterior, RecubrimientoExteriorAlternativo,
+                             TextoRecubrimientoExteriorAjuste, true)) {
         Cancel = true;
         m_seleccion = &txRecExterior;
         return;
@@ -769,7 +783,8 @@ void frAjustes::txRecExterior_Validate(bool &Cancel)
 
 void frAjustes::txRecInterior_Validate(bool &Cancel)
 {
-    if (!ValidaRecubrimiento(txRecInterior, RecubrimientoInteriorAlternativo, 935, false)) {
+    if (!ValidaRecubrimiento(txRecInterior, RecubrimientoInteriorAlternativo,
+                             TextoRecubrimientoInteriorAjuste, false)) {
         Cancel = true;
         m_seleccion = &txRecInterior;
         return;
@@ -864,18 +879,21 @@ void frAjustes::ValidaDirecta(int Index, CajaTexto &caja, double &valor, const s
 
 void frAjustes::txArmCamisa_Validate(int Index, bool &Cancel)
 {
-    ValidaDirecta(Index, txArmCamisa[Index], ArmaduraDirecta.Camisa, T(930), Cancel);
+    ValidaDirecta(Index, txArmCamisa[Index], ArmaduraDirecta.Camisa, T(TextoCamisaInterior),
+                  Cancel);
 }
 
 void frAjustes::txArmRefuerzo_Validate(int Index, bool &Cancel)
 {
-    ValidaDirecta(Index, txArmRefuerzo[Index], ArmaduraDirecta.Refuerzo, T(931), Cancel);
+    ValidaDirecta(Index, txArmRefuerzo[Index], ArmaduraDirecta.Refuerzo, T(TextoRefuerzoInterior),
+                  Cancel);
 }
 
 void frAjustes::txArmExterior_Validate(int Index, bool &Cancel)
 {
     // The table has no caption for the exterior box: its column head names it.
-    ValidaDirecta(Index, txArmExterior[Index], ArmaduraDirecta.Exterior, Recorta(T(908)), Cancel);
+    ValidaDirecta(Index, txArmExterior[Index], ArmaduraDirecta.Exterior,
+                  Recorta(T(TextoArmaduraExteriorCm2)), Cancel);
 }
 
 } // namespace dravek

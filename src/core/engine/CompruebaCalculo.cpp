@@ -13,6 +13,7 @@
 #include "core/model/LimitesFisicos.h"
 #include "core/model/TextoPlano.h"
 #include "core/model/TextoRecurso.h"
+#include "core/model/TextosComunes.h"
 
 namespace dravek {
 
@@ -39,14 +40,19 @@ constexpr int CifrasExponente = 3;
 // range and step instead.
 constexpr std::int64_t TopeSerie = MaximoCasosCalculo + 1;
 
-constexpr std::int32_t TextoError = 286;
-constexpr std::int32_t TextoValorIncorrectoDel = 308;
+constexpr std::int32_t TextoMDP = 165;
+constexpr std::int32_t TextoDP = 166;
+constexpr std::int32_t TextoAlturasPorDefecto = 172;
+constexpr std::int32_t TextoTipoCamisa = 190;
+constexpr std::int32_t TextoIncrementoAlturaCalculo = 234;
+constexpr std::int32_t TextoDistanciaTerrenoNatural = 316;
+constexpr std::int32_t TextoResistenciaTraccion = 337;
+constexpr std::int32_t TextoMinoracionHormigon = 340;
+constexpr std::int32_t TextoAltura = 918;
+constexpr std::int32_t TextoGamaY = 998;
 constexpr std::int32_t TextoNoEsNumero = 1120;
 constexpr std::int32_t TextoInfinito = 1121;
 constexpr std::int32_t TextoNumeroCasos = 1122;
-constexpr std::int32_t TextoMaximo = 1123;
-constexpr std::int32_t TextoMinimo = 1124;
-constexpr std::int32_t TextoMDPFinalInferior = 282;
 
 // Conversion keys that show a value in the units of the screen.
 constexpr std::string_view ClavePresion = "at->MPa";
@@ -201,85 +207,85 @@ void CompruebaPresiones(Comprobacion &c, const EstadoObra &estado, bool unSoloCa
     // first DP, which would silently cut the range to its first DP.
     const auto paso = [&](double valor, bool usado) {
         if (usado && valor != 0) {
-            c.Paso(valor, Magnitud::PasoPresion, 539, ClavePresion);
+            c.Paso(valor, Magnitud::PasoPresion, TextoIncrementoPresion, ClavePresion);
         } else {
-            c.Finito(valor, 539, ClavePresion);
+            c.Finito(valor, TextoIncrementoPresion, ClavePresion);
         }
     };
-    presion(t.DPInicialTramo, 269, leyTramo || (rangoUsado && rangoTramo));
-    presion(t.DPFinalTramo, 270, leyTramo || (rangoUsado && rangoTramo));
+    presion(t.DPInicialTramo, TextoPresionInicial, leyTramo || (rangoUsado && rangoTramo));
+    presion(t.DPFinalTramo, TextoPresionFinal, leyTramo || (rangoUsado && rangoTramo));
     // A run whose DP range has no extent takes no step: the step it keeps for a wider range
     // need only be a number.
     paso(t.IncrementoPresionTramo, rangoUsado && rangoTramo && t.DPFinalTramo > t.DPInicialTramo);
-    presion(t.MDPInicialTramo, 271, leyTramo);
-    presion(t.MDPFinalTramo, 272, leyTramo);
+    presion(t.MDPInicialTramo, TextoMDPInicial, leyTramo);
+    presion(t.MDPFinalTramo, TextoMDPFinal, leyTramo);
     // The run's MDP law must not fall: its validation refuses it with this message alone.
     if (t.MDPFinalTramo > 0 && t.MDPFinalTramo < t.MDPInicialTramo) {
-        c.Mensaje(Texto(estado.ejecucion.DesplazamientoIdioma, TextoMDPFinalInferior));
+        c.Mensaje(Texto(estado.ejecucion.DesplazamientoIdioma, TextoMDPFinalMenor));
     }
-    presion(o.DPInicialObra, 269, !leyTramo || (rangoUsado && !rangoTramo));
-    presion(o.DPFinalObra, 270, !leyTramo || (rangoUsado && !rangoTramo));
+    presion(o.DPInicialObra, TextoPresionInicial, !leyTramo || (rangoUsado && !rangoTramo));
+    presion(o.DPFinalObra, TextoPresionFinal, !leyTramo || (rangoUsado && !rangoTramo));
     paso(o.IncrementoPresionObra, rangoUsado && !rangoTramo);
-    presion(o.MDPInicialObra, 271, !leyTramo);
-    presion(o.MDPFinalObra, 272, !leyTramo);
+    presion(o.MDPInicialObra, TextoMDPInicial, !leyTramo);
+    presion(o.MDPFinalObra, TextoMDPFinal, !leyTramo);
 }
 
 // The reinforced-concrete materials, as the design reads them.
 void CompruebaArmado(Comprobacion &c, const DatosTramo &t)
 {
-    c.Finito(t.ArmaduraExteriorMaxima, 284);
+    c.Finito(t.ArmaduraExteriorMaxima, TextoArmaduraExteriorMaxima);
     if (t.FijaArmaduraExterior != Falso) {
-        c.Numero(t.ArmaduraExteriorMaxima, Magnitud::ArmaduraMaxima, 284);
+        c.Numero(t.ArmaduraExteriorMaxima, Magnitud::ArmaduraMaxima, TextoArmaduraExteriorMaxima);
     }
-    c.Codigo(t.TipoControl, {1, 2}, c.Rotulo(219));
-    c.Codigo(t.IndicadorCamisa, {1, 2}, c.Rotulo(220));
-    c.Numero(t.CAMMAX, Magnitud::EspesorChapa, 290);
-    c.Numero(t.FCK, Magnitud::Resistencia, 291, ClaveTension);
-    c.Numero(t.Fct, Magnitud::Resistencia, 337, ClaveTension);
-    c.Numero(t.Fyk, Magnitud::Resistencia, 293, ClaveTension);
-    c.Numero(t.Fyd, Magnitud::Resistencia, 294, ClaveTension);
-    c.Numero(t.GamaB, Magnitud::CoeficienteSeguridad, 340);
-    c.Numero(t.GamaY, Magnitud::CoeficienteSeguridad, 998);
-    c.Numero(t.GamaF, Magnitud::CoeficienteSeguridad, 999);
+    c.Codigo(t.TipoControl, {1, 2}, c.Rotulo(TextoTipoControl));
+    c.Codigo(t.IndicadorCamisa, {1, 2}, c.Rotulo(TextoIndicadorCamisa));
+    c.Numero(t.CAMMAX, Magnitud::EspesorChapa, TextoEspesorMaximoCamisa);
+    c.Numero(t.FCK, Magnitud::Resistencia, TextoResistenciaHormigon, ClaveTension);
+    c.Numero(t.Fct, Magnitud::Resistencia, TextoResistenciaTraccion, ClaveTension);
+    c.Numero(t.Fyk, Magnitud::Resistencia, TextoResistenciaAcero, ClaveTension);
+    c.Numero(t.Fyd, Magnitud::Resistencia, TextoResistenciaCalculoAcero, ClaveTension);
+    c.Numero(t.GamaB, Magnitud::CoeficienteSeguridad, TextoMinoracionHormigon);
+    c.Numero(t.GamaY, Magnitud::CoeficienteSeguridad, TextoGamaY);
+    c.Numero(t.GamaF, Magnitud::CoeficienteSeguridad, TextoGamaF);
 }
 
 // The post-tensioned materials, as the design and its listings read them.
 void CompruebaPostesado(Comprobacion &c, const DatosTramo &t)
 {
-    c.Finito(t.CoefPresionPrimario, 295);
+    c.Finito(t.CoefPresionPrimario, TextoCoeficientePresion);
     if (t.FijaPresionPrimario != Falso) {
-        c.Numero(t.CoefPresionPrimario, Magnitud::CoeficientePresion, 295);
+        c.Numero(t.CoefPresionPrimario, Magnitud::CoeficientePresion, TextoCoeficientePresion);
     }
-    c.Codigo(t.TipoPostesado, {1, 2}, c.Rotulo(190));
-    c.Numero(t.Delca, Magnitud::EspesorChapa, 221);
-    c.Numero(t.Es, Magnitud::Resistencia, 296, ClaveTension);
-    c.Numero(t.Ep, Magnitud::Resistencia, 297, ClaveTension);
-    c.Numero(t.Fckno, Magnitud::Resistencia, 298, ClaveTension);
-    c.Numero(t.Fckn, Magnitud::Resistencia, 299, ClaveTension);
-    c.Numero(t.Fckr, Magnitud::Resistencia, 301, ClaveTension);
-    c.Numero(t.SFck, Magnitud::Resistencia, 302, ClaveTension);
-    c.Numero(t.Sf, Magnitud::Resistencia, 207, ClaveTension);
-    c.Numero(t.Rel, Magnitud::Relajacion, 208);
-    c.Numero(t.Fic, Magnitud::CoeficienteFluencia, 303);
-    c.Numero(t.Fir, Magnitud::CoeficienteFluencia, 304);
-    c.Numero(t.Epsc, Magnitud::Retraccion, 305);
-    c.Numero(t.Epsr, Magnitud::Retraccion, 306);
+    c.Codigo(t.TipoPostesado, {1, 2}, c.Rotulo(TextoTipoCamisa));
+    c.Numero(t.Delca, Magnitud::EspesorChapa, TextoEspesorMaximo);
+    c.Numero(t.Es, Magnitud::Resistencia, TextoModuloElasticidadAcero, ClaveTension);
+    c.Numero(t.Ep, Magnitud::Resistencia, TextoModuloElasticidadAlambre, ClaveTension);
+    c.Numero(t.Fckno, Magnitud::Resistencia, TextoResistenciaPrimarioZunchar, ClaveTension);
+    c.Numero(t.Fckn, Magnitud::Resistencia, TextoResistenciaPrimarioFinal, ClaveTension);
+    c.Numero(t.Fckr, Magnitud::Resistencia, TextoResistenciaRevestimiento, ClaveTension);
+    c.Numero(t.SFck, Magnitud::Resistencia, TextoTensionRoturaAlambre, ClaveTension);
+    c.Numero(t.Sf, Magnitud::Resistencia, TextoTensionTesado, ClaveTension);
+    c.Numero(t.Rel, Magnitud::Relajacion, TextoRelajacionFinal);
+    c.Numero(t.Fic, Magnitud::CoeficienteFluencia, TextoFluenciaPrimario);
+    c.Numero(t.Fir, Magnitud::CoeficienteFluencia, TextoFluenciaRevestimiento);
+    c.Numero(t.Epsc, Magnitud::Retraccion, TextoRetraccionPrimario);
+    c.Numero(t.Epsr, Magnitud::Retraccion, TextoRetraccionRevestimiento);
 }
 
 // The section, thickness and covers as entered (cm).
 void CompruebaSeccion(Comprobacion &c, const EstadoObra &estado)
 {
     const DatosTramo &t = estado.tramo;
-    c.Numero(t.vDi, Magnitud::DiametroTubo, 225);
-    c.Numero(t.ESP, Magnitud::EspesorPared, 226);
-    c.Numero(t.RECI, Magnitud::Recubrimiento, 228);
-    c.Numero(t.RECE, Magnitud::Recubrimiento, 229);
+    c.Numero(t.vDi, Magnitud::DiametroTubo, TextoDiametroInterior);
+    c.Numero(t.ESP, Magnitud::EspesorPared, TextoEspesor);
+    c.Numero(t.RECI, Magnitud::Recubrimiento, TextoRecubrimientoInterior);
+    c.Numero(t.RECE, Magnitud::Recubrimiento, TextoRecubrimientoExterior);
     // A cover is measured inside the wall.
     if (!(t.RECI < t.ESP)) {
-        c.Error(c.Rotulo(228), c.Valor(t.RECI, ""));
+        c.Error(c.Rotulo(TextoRecubrimientoInterior), c.Valor(t.RECI, ""));
     }
     if (!(t.RECE < t.ESP)) {
-        c.Error(c.Rotulo(229), c.Valor(t.RECE, ""));
+        c.Error(c.Rotulo(TextoRecubrimientoExterior), c.Valor(t.RECE, ""));
     }
     if (!DentroDeLimites(Magnitud::DiametroTubo, t.vDE) || !(t.vDE > t.vDi)) {
         c.Mensaje(MensajeErrorCargasCaso(estado, ErrorMarston::DiametroNoValido, 0));
@@ -296,23 +302,24 @@ void CompruebaAlturas(Comprobacion &c, const EstadoObra &estado)
     // The heights of the range not used need only be numbers (they decide which is used).
     const bool rangoTramo = t.AlturaInicialTramo > 0 || t.AlturaFinalTramo > 0;
     if (rangoTramo) {
-        c.Finito(estado.obra.AlturaInicialObra, 277);
-        c.Finito(estado.obra.AlturaFinalObra, 278);
+        c.Finito(estado.obra.AlturaInicialObra, TextoAlturaInicial);
+        c.Finito(estado.obra.AlturaFinalObra, TextoAlturaFinal);
     } else {
-        c.Finito(t.AlturaInicialTramo, 277);
-        c.Finito(t.AlturaFinalTramo, 278);
+        c.Finito(t.AlturaInicialTramo, TextoAlturaInicial);
+        c.Finito(t.AlturaFinalTramo, TextoAlturaFinal);
     }
-    const std::int32_t textoRango = rangoTramo ? 233 : 172;
-    const std::int32_t textoPaso = rangoTramo ? 234 : 279;
+    const std::int32_t textoRango = rangoTramo ? TextoAlturasCalculo : TextoAlturasPorDefecto;
+    const std::int32_t textoPaso =
+        rangoTramo ? TextoIncrementoAlturaCalculo : TextoIncrementoAltura;
     const double inicial = calculo.AlturaInicial;
     const double final = calculo.AlturaFinal;
 
-    c.Numero(inicial, Magnitud::AlturaRelleno, 277);
+    c.Numero(inicial, Magnitud::AlturaRelleno, TextoAlturaInicial);
     if (!std::isfinite(final) || (final > 0 && final < inicial)) {
         c.Error(c.Rotulo(textoRango), c.Valor(inicial, "") + " - " + c.Valor(final, ""));
     }
     if (final > 0) {
-        c.Numero(final, Magnitud::AlturaRelleno, 278);
+        c.Numero(final, Magnitud::AlturaRelleno, TextoAlturaFinal);
     }
     // A step of 0 is a single height, as the loop has always taken it.
     if (final > inicial && t.IncrementoAltura != 0) {
@@ -336,7 +343,7 @@ void CompruebaInstalacion(Comprobacion &c, const EstadoObra &estado)
     marston(codigo < 30 ? DentroDeLimites(Magnitud::AnchoZanja, t.AnchoZanja)
                         : std::isfinite(t.AnchoZanja),
             ErrorMarston::AnchoZanjaNoValido);
-    c.Numero(t.vGAMAT, Magnitud::PesoEspecifico, 311);
+    c.Numero(t.vGAMAT, Magnitud::PesoEspecifico, TextoDensidadTerreno);
     // The Marston theory needs the angle strictly inside; with a given load it only sets the
     // lateral pressure, which 0 and 90 degrees still give.
     const double phi = t.AnguloRozamiento;
@@ -359,7 +366,8 @@ void CompruebaInstalacion(Comprobacion &c, const EstadoObra &estado)
                 ErrorMarston::RazonAsentamientoNoValida);
     }
     if (!cargasMarston) {
-        c.Numero(t.CargaVerticalTotal, Magnitud::CargaVertical, 319, ClaveCarga);
+        c.Numero(t.CargaVerticalTotal, Magnitud::CargaVertical, TextoCargaVerticalTotal,
+                 ClaveCarga);
     }
     marston(t.TipoCargaConcentrada >= 0 && t.TipoCargaConcentrada <= 4,
             ErrorMarston::CargaMovilNoValida);
@@ -389,7 +397,7 @@ void CompruebaMDP(Comprobacion &c, const EstadoObra &estado, double DP)
     const double MDP =
         (DP - calculo.DPInicialLey) * calculo.PendienteLeyMDP + calculo.MDPInicialLey;
     if (!DentroDeLimites(Magnitud::Presion, MDP)) {
-        c.Error(c.Rotulo(165), c.Valor(MDP, ClavePresion));
+        c.Error(c.Rotulo(TextoMDP), c.Valor(MDP, ClavePresion));
     }
 }
 
@@ -424,7 +432,7 @@ void CompruebaSerie(Comprobacion &c, const EstadoObra &estado)
     const double inicio = PresionInicialCasos(estado);
     const double limite = rangoTramo ? t.DPFinalTramo : estado.obra.DPFinalObra;
     const double pasoDP = calculo.IncrementoPresion;
-    c.Finito(pasoDP, 539, ClavePresion);
+    c.Finito(pasoDP, TextoIncrementoPresion, ClavePresion);
     if (c.Falla()) {
         return;
     }
@@ -434,7 +442,7 @@ void CompruebaSerie(Comprobacion &c, const EstadoObra &estado)
     double segunda = 0;
     if (siguientePresion(inicio, segunda)) {
         c.Paso(rangoTramo ? t.IncrementoPresionTramo : estado.obra.IncrementoPresionObra,
-               Magnitud::PasoPresion, 539, ClavePresion);
+               Magnitud::PasoPresion, TextoIncrementoPresion, ClavePresion);
     }
 
     const double casos = CasosSerie(estado);
@@ -536,33 +544,39 @@ std::string MensajeErrorCargasCaso(const EstadoObra &estado, ErrorMarston error,
     case ErrorMarston::Ninguno:
         break;
     case ErrorMarston::AlturaNoValida:
-        detalle = etiqueta(918) + ": " + valor(H); // "Altura (m)"
+        detalle = etiqueta(TextoAltura) + ": " + valor(H); // "Altura (m)"
         break;
     case ErrorMarston::DiametroNoValido:
-        detalle = etiqueta(227) + ": " + valor(tramo.vDE); // "Diámetro Exterior"
+        detalle = etiqueta(TextoDiametroExterior) + ": " + valor(tramo.vDE); // "Diámetro Exterior"
         break;
     case ErrorMarston::AnchoZanjaNoValido:
-        detalle = etiqueta(266) + ": " + valor(tramo.AnchoZanja); // "Anchura Zanja (m)"
+        detalle =
+            etiqueta(TextoAnchoZanja) + ": " + valor(tramo.AnchoZanja); // "Anchura Zanja (m)"
         break;
     case ErrorMarston::AnguloRozamientoNoValido:
-        detalle = etiqueta(517); // "Angulo de Rozamiento debe estar entre 0º y 90º"
+        detalle = etiqueta(
+            TextoAnguloRozamientoFueraRango); // "Angulo de Rozamiento debe estar entre 0º y 90º"
         break;
     case ErrorMarston::DistanciaTerrenoNoValida:
     case ErrorMarston::SinConvergencia:
     case ErrorMarston::ResultadoNoFinito:
         // The plane of equal settlement is found from h' / Bc: an h' of 0, or one so large that
         // the load overflows, is what these faults come from.
-        detalle = etiqueta(316) + ": " + valor(tramo.DistanciaTerrenoNatural);
+        detalle =
+            etiqueta(TextoDistanciaTerrenoNatural) + ": " + valor(tramo.DistanciaTerrenoNatural);
         break;
     case ErrorMarston::RellenoNoValido:
-        detalle = etiqueta(308) + " " + etiqueta(238) + " " + // "Valor Incorrecto del Tipo..."
+        detalle = etiqueta(TextoValorIncorrectoDel) + " " + etiqueta(TextoTipoRelleno) +
+                  " " + // "Valor Incorrecto del Tipo..."
                   std::to_string(tramo.TipoRelleno);
         break;
     case ErrorMarston::RazonAsentamientoNoValida:
-        detalle = etiqueta(318) + ": " + std::to_string(tramo.IndiceAsentamiento);
+        detalle = etiqueta(TextoRazonAsentamientoIncorrecta) + ": " +
+                  std::to_string(tramo.IndiceAsentamiento);
         break;
     case ErrorMarston::CargaMovilNoValida:
-        detalle = etiqueta(321) + ": " + std::to_string(tramo.TipoCargaConcentrada);
+        detalle = etiqueta(TextoCargaConcentradaIncorrecta) + ": " +
+                  std::to_string(tramo.TipoCargaConcentrada);
         break;
     }
     return etiqueta(TextoError) + ": " + detalle; // "ERROR"
@@ -576,19 +590,19 @@ ErrorCalculo CompruebaDatosCalculo(const EstadoObra &estado, double altura, doub
 
     CompruebaPresiones(c, estado, unSoloCaso);
     if (t.EsArmado != Falso) {
-        c.Codigo(t.Tipologia, {1100, 1210, 1220}, c.Rotulo(283));
+        c.Codigo(t.Tipologia, {1100, 1210, 1220}, c.Rotulo(TextoSinTipologia));
         CompruebaArmado(c, t);
     } else {
-        c.Codigo(t.Tipologia, {2100, 2211, 2212, 2221, 2222}, c.Rotulo(283));
+        c.Codigo(t.Tipologia, {2100, 2211, 2212, 2221, 2222}, c.Rotulo(TextoSinTipologia));
         CompruebaPostesado(c, t);
     }
     CompruebaSeccion(c, estado);
-    c.Numero(t.vGAMAB, Magnitud::PesoEspecifico, 359);
-    c.Codigo(t.vICUNA, {1, 2, 3, 4}, c.RotuloEleccion(231));
+    c.Numero(t.vGAMAB, Magnitud::PesoEspecifico, TextoDensidadMaterialTubo);
+    c.Codigo(t.vICUNA, {1, 2, 3, 4}, c.RotuloEleccion(TextoTipoApoyo));
     c.Codigo(t.CodigoColocacion,
              {ZanjaSinCompactar, ZanjaCompactada, ZanjaTerraplenSinCompactar,
               ZanjaTerraplenCompactada, Terraplen},
-             c.RotuloEleccion(232));
+             c.RotuloEleccion(TextoTipoColocacion));
     CompruebaAlturas(c, estado);
     CompruebaInstalacion(c, estado);
 
@@ -596,7 +610,7 @@ ErrorCalculo CompruebaDatosCalculo(const EstadoObra &estado, double altura, doub
         if (!DentroDeLimites(Magnitud::AlturaRelleno, altura)) {
             c.Mensaje(MensajeErrorCargasCaso(estado, ErrorMarston::AlturaNoValida, altura));
         }
-        c.Numero(dp, Magnitud::Presion, 166, ClavePresion);
+        c.Numero(dp, Magnitud::Presion, TextoDP, ClavePresion);
         if (!c.Falla()) {
             CompruebaMDP(c, estado, dp);
         }

@@ -9,6 +9,7 @@
 #include "core/engine/TablaCargas.h"
 #include "core/listing/FormatoNumeros.h"
 #include "core/model/TextoRecurso.h"
+#include "core/model/TextosComunes.h"
 #include "core/model/Utf8.h"
 
 namespace dravek {
@@ -81,7 +82,8 @@ ErrorCalculo PintaFigura(const EstadoObra &estado, Impresora &impresora,
         return {};
     }
     const std::int32_t d = estado.ejecucion.DesplazamientoIdioma;
-    return ErrorCalculo::Con(Texto(d, 286) + ":" + std::to_string(numero) + "\n" + Texto(d, 937));
+    return ErrorCalculo::Con(Texto(d, TextoError) + ":" + std::to_string(numero) + "\n" +
+                             Texto(d, TextoAlImprimir));
 }
 
 // The report's lines, headings and pictures on the printer.

@@ -12,6 +12,7 @@
 #include "core/listing/FormatoNumeros.h"
 #include "core/model/CodigosColocacion.h"
 #include "core/model/TextoRecurso.h"
+#include "core/model/TextosComunes.h"
 
 namespace dravek {
 
@@ -313,7 +314,8 @@ ErrorCalculo ImprimeDatosCaso(ContextoCalculo &contexto)
         // Written from existing texts ("ERROR: ESFUERZOS DE OVALIZACION"): the ring forces
         // of the case are what failed.
         const std::int32_t d = estado.ejecucion.DesplazamientoIdioma;
-        error = ErrorCalculo::Con(Texto(d, 286) + ": " + Texto(d, 821));
+        error =
+            ErrorCalculo::Con(Texto(d, TextoError) + ": " + Texto(d, TextoEsfuerzosOvalizacion));
     }
     return Cabecera(contexto, M, N, std::move(error));
 }

@@ -11,10 +11,13 @@
 #include "core/listing/FormatoNumeros.h"
 #include "core/listing/TextosFijos.h"
 #include "core/model/TextoRecurso.h"
+#include "core/model/TextosComunes.h"
 
 namespace dravek {
 
 namespace {
+
+constexpr std::int32_t TextoDentroOvaliz = 638;
 
 std::string SinBlancosFinales(std::string texto)
 {
@@ -99,8 +102,10 @@ LineasArgumentos Argumentos(const EstadoObra &estado, double vLANDA, std::int32_
     const std::string &sep = estado.ejecucion.SeparadorDecimalLocal;
     const DatosTramo &tramo = estado.tramo;
     LineasArgumentos lineas;
-    lineas.cabecera =
-        LineaDepuracion(sep, columna).Anade(Texto(d, 638)).Anade(std::string(60, '=')).Linea();
+    lineas.cabecera = LineaDepuracion(sep, columna)
+                          .Anade(Texto(d, TextoDentroOvaliz))
+                          .Anade(std::string(60, '='))
+                          .Linea();
     lineas.diametros = LineaDepuracion(sep, columna)
                            .Anade(Texto(d, 639))
                            .Anade(tramo.vDi)
@@ -150,8 +155,8 @@ ErrorCalculo ErrorAnillo(ContextoCalculo &contexto, double vLANDA, std::int32_t 
     EstadoObra &estado = contexto.estado;
     const std::int32_t d = estado.ejecucion.DesplazamientoIdioma;
     const LineasArgumentos detalle = Argumentos(estado, vLANDA, vICASO, 1);
-    const std::vector<std::string> lineas = {Texto(d, 286) + ": " +
-                                                 SinBlancosFinales(Texto(d, 638)),
+    const std::vector<std::string> lineas = {Texto(d, TextoError) + ": " +
+                                                 SinBlancosFinales(Texto(d, TextoDentroOvaliz)),
                                              detalle.diametros, detalle.cargas};
 
     std::string mensaje;

@@ -6,10 +6,13 @@
 #include "core/engine/CompruebaCalculo.h"
 #include "core/listing/FormatoNumeros.h"
 #include "core/model/TextoRecurso.h"
+#include "core/model/TextosComunes.h"
 
 namespace dravek {
 
 namespace {
+
+constexpr std::int32_t TextoDistanciaTerrenoNatural = 316;
 
 // A height within this distance of the final height is taken as the final height, m.
 constexpr double ToleranciaAlturaFinal = 0.01;
@@ -99,34 +102,38 @@ std::string MensajeErrorCargas(const EstadoObra &estado, ErrorMarston error, dou
     case ErrorMarston::Ninguno:
         return {};
     case ErrorMarston::AlturaNoValida:
-        dato = Rotulo(d, 233) + " = " + Valor(ejecucion, altura);
+        dato = Rotulo(d, TextoAlturasCalculo) + " = " + Valor(ejecucion, altura);
         break;
     case ErrorMarston::DiametroNoValido:
-        dato = Rotulo(d, 227) + " = " + Valor(ejecucion, tramo.vDE);
+        dato = Rotulo(d, TextoDiametroExterior) + " = " + Valor(ejecucion, tramo.vDE);
         break;
     case ErrorMarston::AnchoZanjaNoValido:
-        dato = Rotulo(d, 266) + " = " + Valor(ejecucion, tramo.AnchoZanja);
+        dato = Rotulo(d, TextoAnchoZanja) + " = " + Valor(ejecucion, tramo.AnchoZanja);
         break;
     case ErrorMarston::AnguloRozamientoNoValido:
-        dato = Rotulo(d, 312) + " = " + Valor(ejecucion, tramo.AnguloRozamiento);
+        dato = Rotulo(d, TextoAnguloRozamientoTerreno) + " = " +
+               Valor(ejecucion, tramo.AnguloRozamiento);
         break;
     case ErrorMarston::RellenoNoValido:
-        dato = Rotulo(d, 238) + " = " + std::to_string(tramo.TipoRelleno);
+        dato = Rotulo(d, TextoTipoRelleno) + " = " + std::to_string(tramo.TipoRelleno);
         break;
     case ErrorMarston::RazonAsentamientoNoValida:
-        dato = Rotulo(d, 240) + " = " + std::to_string(tramo.IndiceAsentamiento);
+        dato =
+            Rotulo(d, TextoRazonAsentamiento) + " = " + std::to_string(tramo.IndiceAsentamiento);
         break;
     case ErrorMarston::CargaMovilNoValida:
-        dato = Rotulo(d, 242) + " = " + std::to_string(tramo.TipoCargaConcentrada);
+        dato = Rotulo(d, TextoTipoCargaConcentrada) + " = " +
+               std::to_string(tramo.TipoCargaConcentrada);
         break;
     case ErrorMarston::DistanciaTerrenoNoValida:
     case ErrorMarston::SinConvergencia:
     case ErrorMarston::ResultadoNoFinito:
         // With valid data only an extreme projection over the natural ground gets here.
-        dato = Rotulo(d, 316) + " = " + Valor(ejecucion, tramo.DistanciaTerrenoNatural);
+        dato = Rotulo(d, TextoDistanciaTerrenoNatural) + " = " +
+               Valor(ejecucion, tramo.DistanciaTerrenoNatural);
         break;
     }
-    return Texto(d, 286) + ": " + Texto(d, 287) + " - " + dato +
+    return Texto(d, TextoError) + ": " + Texto(d, TextoValorIncorrecto) + " - " + dato +
            " (HR = " + Valor(ejecucion, altura) + " m)";
 }
 

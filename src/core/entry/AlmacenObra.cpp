@@ -12,6 +12,7 @@
 #include "core/model/CodigosColocacion.h"
 #include "core/model/TextoPlano.h"
 #include "core/model/TextoRecurso.h"
+#include "core/model/TextosComunes.h"
 #include "core/reinforced/AjustesGuardados.h"
 #include "core/validation/GeometriaEstandar.h"
 
@@ -40,7 +41,7 @@ constexpr std::int32_t TextoCampoDescripcion = 1337;
 constexpr std::int32_t TextoCampoNumero = 1338;
 constexpr std::int32_t TextoCampoAlturas = 1339;
 constexpr std::int32_t TextoCampoIdioma = 1340;
-constexpr std::int32_t TextoAjustesIlegibles = 1341;
+constexpr std::int32_t TextoAjustesDanados = 1341;
 constexpr std::int32_t TextoSoloLectura = 1350;
 constexpr std::int32_t TextoAjustesComoEstaban = 1351;
 constexpr std::int32_t TextoObraGrabada = 1352;
@@ -49,10 +50,9 @@ constexpr std::int32_t TextoAbiertaEnOtra = 1354;
 constexpr std::int32_t TextoCierreAlli = 1355;
 constexpr std::int32_t TextoConfirmacion = 388;
 constexpr std::int32_t TextoAbrirObra = 527;
-constexpr std::int32_t TextoValorNoNumerico = 693;
 // Format checks of the header, records 1 to 4.
 constexpr std::int32_t TextoVersion = 529;
-constexpr std::int32_t TextoIdioma = 530;
+constexpr std::int32_t TextoRegistroIdioma = 530;
 constexpr std::int32_t TextoUnidades = 532;
 constexpr std::int32_t TextoGolpeAriete = 533;
 // Installation pictures by option (trench, under an embankment, embankment) and cradle (1, 2).
@@ -358,7 +358,7 @@ std::optional<CabeceraCargada> AlmacenObra::AbreObra(const std::string &ruta)
         texto = TextoVersion;
         break;
     case FalloCabecera::Idioma:
-        texto = TextoIdioma;
+        texto = TextoRegistroIdioma;
         break;
     case FalloCabecera::Unidades:
         texto = TextoUnidades;
@@ -938,7 +938,7 @@ bool AlmacenObra::GrabaUnTramoPresion(double DP, std::int16_t TramoActual, doubl
         MuestraError(T(TextoMaximoAjustes));
         break;
     case ResultadoAjustes::Estado::Ilegible:
-        MuestraError(T(TextoAjustesIlegibles) + " " + ajustes.NombreFicheroAjustes() +
+        MuestraError(T(TextoAjustesDanados) + " " + ajustes.NombreFicheroAjustes() +
                      (r.error.empty() ? "" : "\n" + r.error));
         break;
     case ResultadoAjustes::Estado::FalloEscritura:

@@ -11,6 +11,7 @@
 #include "core/entry/CapturaDatos.h"
 #include "core/listing/FormatoNumeros.h"
 #include "core/model/TextoRecurso.h"
+#include "core/model/TextosComunes.h"
 #include "core/plataforma/Controles.h"
 
 namespace dravek::validacion {
@@ -19,10 +20,10 @@ using captura::Muestra;
 using captura::SinDosPuntos;
 using captura::T;
 
-// Text 286 ("ERROR") and a colon: the title of the run check's own messages.
+// "ERROR" and a colon: the title of the run check's own messages.
 inline std::string TituloError(const CapturaDatos &v)
 {
-    return T(v, 286) + ":";
+    return T(v, TextoError) + ":";
 }
 
 // Two texts equal but for letter case, accented capitals included ("SÓLO CAMISA" is "Sólo

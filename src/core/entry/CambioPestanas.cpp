@@ -5,6 +5,7 @@
 #include "core/entry/CambioTipologia.h"
 #include "core/entry/CapturaDatos.h"
 #include "core/model/TextoRecurso.h"
+#include "core/model/TextosComunes.h"
 #include "core/validation/FuncionesGenerales.h"
 
 namespace dravek {
@@ -14,7 +15,10 @@ namespace {
 using captura::SinDosPuntos;
 using captura::Vacio;
 
+constexpr std::int32_t TextoAnchoZanjaMetros = 235;
 constexpr std::int32_t TextoSinEleccion = 307;
+constexpr std::int32_t TextoSinEfectoArco = 537;
+constexpr std::int32_t TextoCargaPorOtroMetodo = 538;
 constexpr std::int32_t TextoSinTramoElegido = 540;
 
 } // namespace
@@ -35,16 +39,16 @@ void CapturaDatos::TabPrincipal_Click(int PreviousTab)
 
     if (PreviousTab == 0) {
         DatosObra &o = e.obra;
-        if (!numero(-1E-10, edPrs1, o.DPInicialObra, 269)) {
+        if (!numero(-1E-10, edPrs1, o.DPInicialObra, TextoPresionInicial)) {
             vuelve(0, edPrs1);
             return;
         }
-        if (!numero(-1E-10, edPrs2, o.DPFinalObra, 270)) {
+        if (!numero(-1E-10, edPrs2, o.DPFinalObra, TextoPresionFinal)) {
             vuelve(0, edPrs1);
             return;
         }
         if (o.DPFinalObra > o.DPInicialObra &&
-            !numero(1E-10, edPrs3, o.IncrementoPresionObra, 539)) {
+            !numero(1E-10, edPrs3, o.IncrementoPresionObra, TextoIncrementoPresion)) {
             vuelve(0, edPrs3);
             return;
         }
@@ -57,10 +61,10 @@ void CapturaDatos::TabPrincipal_Click(int PreviousTab)
             return;
         }
         DatosTramo &t = e.tramo;
-        if (!numero(-1E-10, edPrs1Tram, t.DPInicialTramo, 269) ||
-            !numero(-1E-10, edPrs2Tram, t.DPFinalTramo, 270) ||
+        if (!numero(-1E-10, edPrs1Tram, t.DPInicialTramo, TextoPresionInicial) ||
+            !numero(-1E-10, edPrs2Tram, t.DPFinalTramo, TextoPresionFinal) ||
             (t.DPFinalTramo > t.DPInicialTramo &&
-             !numero(1E-10, edPrs3Tram, t.IncrementoPresionTramo, 539))) {
+             !numero(1E-10, edPrs3Tram, t.IncrementoPresionTramo, TextoIncrementoPresion))) {
             vuelve(1, edPrs1Tram);
             return;
         }
@@ -108,16 +112,17 @@ void CapturaDatos::TabDatosColocacion_Click(int /*PreviousTab*/)
     const DatosTramo &t = e.tramo;
     const DatosCalculo &c = e.calculo;
     if (c.AlturaInicial < 0.001) {
-        falta(233, 1, edHr0);
+        falta(TextoAlturasCalculo, 1, edHr0);
     } else if (t.vDE < 0.001) {
-        falta(227, 0, edDi0);
+        falta(TextoDiametroExterior, 0, edDi0);
     } else if (t.AnchoZanja < 0.001 && t.CodigoColocacion < 30) {
-        falta(235, 1, edB0);
+        falta(TextoAnchoZanjaMetros, 1, edB0);
     } else if (c.AlturaFinal > 5 * t.vDE && c.AlturaFinal > 5.0) {
         // Beyond five diameters and five metres of fill the arching of the soil would lower the
         // load, which the calculation leaves out.
         avCargas1.BackColor = ColorFondo::Aviso;
-        ponTexto(avCargas1, Texto(d, 537) + " " + Texto(d, 538));
+        ponTexto(avCargas1,
+                 Texto(d, TextoSinEfectoArco) + " " + Texto(d, TextoCargaPorOtroMetodo));
     } else {
         avCargas1.BackColor = ColorFondo::Cara;
         ponTexto(avCargas1, "");

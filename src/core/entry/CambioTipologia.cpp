@@ -8,6 +8,7 @@
 #include "core/entry/ListasDimensiones.h"
 #include "core/listing/FormatoNumeros.h"
 #include "core/model/TextoRecurso.h"
+#include "core/model/TextosComunes.h"
 #include "core/validation/GeometriaEstandar.h"
 
 namespace dravek {
@@ -17,9 +18,13 @@ namespace {
 constexpr std::int16_t Armado = 1210;
 constexpr std::int16_t CamisaEmbebida = 2211;
 constexpr std::int16_t CamisaRevestida = 2221;
-constexpr std::int32_t TextoAviso = 377;        // "AVISO"
-constexpr std::int32_t TextoContinuar = 325;    // "¿ Desea Continuar ?"
-constexpr std::int32_t TextoTensionAcero = 326; // "La Tensión de cálculo del acero supera..."
+constexpr std::int32_t TextoUnidadMPa = 140;
+constexpr std::int32_t TextoUnidadKpCm2 = 141;
+constexpr std::int32_t TextoCambioTipologiaLimpia = 322;
+constexpr std::int32_t TextoDatosPantalla = 323;
+constexpr std::int32_t TextoTramosGrabadosIntactos = 324;
+constexpr std::int32_t TextoDeseaContinuar = 325; // "¿ Desea Continuar ?"
+constexpr std::int32_t TextoTensionAcero = 326;   // "La Tensión de cálculo del acero supera..."
 constexpr std::int32_t FiguraEmbebida = 418;
 constexpr std::int32_t FiguraRevestida = 419;
 constexpr double LimiteFyd = 1400.0; // kp/cm2
@@ -45,7 +50,8 @@ using captura::T;
 bool Confirma(CapturaDatos &v)
 {
     const std::string pregunta =
-        T(v, 322) + "\n" + T(v, 323) + "\n" + T(v, 324) + "\n" + T(v, TextoContinuar);
+        T(v, TextoCambioTipologiaLimpia) + "\n" + T(v, TextoDatosPantalla) + "\n" +
+        T(v, TextoTramosGrabadosIntactos) + "\n" + T(v, TextoDeseaContinuar);
     return v.mensajes().Muestra(pregunta, BotonesMensaje::SiNo, IconoMensaje::Ninguno,
                                 T(v, TextoAviso)) == RespuestaMensaje::Si;
 }
@@ -144,7 +150,7 @@ int CompruebaTensionAcero(CapturaDatos &v)
     const std::string pregunta =
         T(v, TextoTensionAcero) +
         FormateaMascara(limite, "#####0.000", e.ejecucion.SeparadorDecimalLocal) +
-        EtiquetaUnidad(v, 1) + "\n" + T(v, TextoContinuar);
+        EtiquetaUnidad(v, 1) + "\n" + T(v, TextoDeseaContinuar);
     if (v.mensajes().Muestra(pregunta, BotonesMensaje::SiNo, IconoMensaje::Ninguno,
                              T(v, TextoAviso)) == RespuestaMensaje::No) {
         v.SetFocus(v.edFyd);
@@ -169,7 +175,7 @@ std::string EtiquetaUnidad(const CapturaDatos &v, int tipo)
         return {};
     }
     std::string unidad;
-    for (const char c : T(v, v.MuestraSI() ? 140 : 141)) {
+    for (const char c : T(v, v.MuestraSI() ? TextoUnidadMPa : TextoUnidadKpCm2)) {
         if (c != '(' && c != ')') {
             unidad.push_back(c);
         }

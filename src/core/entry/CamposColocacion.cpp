@@ -8,19 +8,16 @@
 #include "core/listing/FormatoNumeros.h"
 #include "core/model/CodigosColocacion.h"
 #include "core/model/TextoRecurso.h"
+#include "core/model/TextosComunes.h"
 #include "core/validation/FuncionesGenerales.h"
 
 namespace dravek {
 
 namespace {
 
-constexpr std::int32_t TextoTipoApoyo = 231;
-constexpr std::int32_t TextoTipoRelleno = 238;
-constexpr std::int32_t TextoAviso = 377;
 constexpr std::int32_t TextoGolpeArieteNoCalculado = 536;
 
 constexpr std::int32_t TextoDatoRequerido = 518;
-constexpr std::int32_t TextoValorIncorrecto = 287;
 
 using captura::SinDosPuntos;
 using captura::Vacio;
@@ -147,7 +144,7 @@ void CapturaDatos::edFYKPost_GotFocus()
 void CapturaDatos::edFYKPost_Validate(bool &Cancel)
 {
     const CampoNumerico &campo = *BuscaCampo("edFYKPost");
-    SaleCampoNumerico(*this, campo, 0.001, 293, Cancel);
+    SaleCampoNumerico(*this, campo, 0.001, TextoResistenciaAcero, Cancel);
 }
 
 } // namespace dravek

@@ -7,6 +7,7 @@
 #include "core/listing/FormatoNumeros.h"
 #include "core/model/CodigosColocacion.h"
 #include "core/model/TextoRecurso.h"
+#include "core/model/TextosComunes.h"
 #include "core/validation/FuncionesGenerales.h"
 #include "core/validation/GeometriaEstandar.h"
 
@@ -14,16 +15,12 @@ namespace dravek {
 
 namespace {
 
-constexpr std::int32_t TextoEspesor = 226;               // "Espesor (cm.)"
-constexpr std::int32_t TextoRecubrimientoInterior = 228; // "Recubrimiento Interior (cm.)"
-constexpr std::int32_t TextoRecubrimientoExterior = 229; // "Recubrimiento Exterior (cm.)"
-constexpr std::int32_t TextoDiametro = 936;              // "Diámetro Interior (m)"
-constexpr std::int32_t TextoAnchoZanja = 266;            // "Anchura Zanja (m)"
-constexpr std::int32_t TextoNoComercial = 263;           // "Este Diametro no es Comercial"
-constexpr std::int32_t TextoCambiarlo = 262;             // "¿ Desea Cambiarlo ?"
-constexpr std::int32_t TextoInteriorAbreviado = 264;     // "Recubrim. Interior (cm.)"
-constexpr std::int32_t TextoExteriorAbreviado = 265;     // "Recubrim. Exterior (cm.)"
-constexpr std::int32_t TextoInteriorNegativo = 1160;
+constexpr std::int32_t TextoDiametro = 936;          // "Diámetro Interior (m)"
+constexpr std::int32_t TextoNoComercial = 263;       // "Este Diametro no es Comercial"
+constexpr std::int32_t TextoCambiarlo = 262;         // "¿ Desea Cambiarlo ?"
+constexpr std::int32_t TextoInteriorAbreviado = 264; // "Recubrim. Interior (cm.)"
+constexpr std::int32_t TextoExteriorAbreviado = 265; // "Recubrim. Exterior (cm.)"
+constexpr std::int32_t TextoRecubrimientoInteriorMinimo = 1160;
 constexpr std::int16_t CamisaRevestida = 2221;
 constexpr double MinimoCampo = 0.001;
 // Recommended covers lie between 2 and 4 cm whatever the diameter.
@@ -64,7 +61,7 @@ bool DeduceRecubrimientoInterior(CapturaDatos &v)
     const double interior = t.ESP - t.RECE;
     // The difference of two typed tenths carries rounding: 12 - 11.9 must still pass.
     if (!(interior >= RecubrimientoInteriorMinimo - 1e-9)) {
-        v.mensajes().Muestra(T(v, TextoInteriorNegativo), BotonesMensaje::Aceptar,
+        v.mensajes().Muestra(T(v, TextoRecubrimientoInteriorMinimo), BotonesMensaje::Aceptar,
                              IconoMensaje::Ninguno, T(v, TextoRecubrimientoExterior));
         return false;
     }

@@ -16,6 +16,7 @@
 #include "core/listing/FormatoNumeros.h"
 #include "core/model/TextoPlano.h"
 #include "core/model/TextoRecurso.h"
+#include "core/model/TextosComunes.h"
 #include "core/storage/FormasRegistro.h"
 #include "core/storage/RegistrosObra.h"
 
@@ -23,8 +24,6 @@ namespace dravek {
 
 namespace {
 
-constexpr std::int32_t TextoCancelar = 214;
-constexpr std::int32_t TextoAviso = 377;
 constexpr std::int32_t TextoCancelarCaptura = 382;
 constexpr std::int32_t TextoReleer = 383;
 constexpr std::int32_t TextoCapturaDatos = 384;

@@ -15,6 +15,7 @@
 #include "core/entry/MenuPrincipal.h"
 #include "core/entry/ValidacionTramo.h"
 #include "core/model/TextoPlano.h"
+#include "core/model/TextosComunes.h"
 #include "core/storage/FormasRegistro.h"
 #include "core/storage/RegistrosObra.h"
 
@@ -26,7 +27,6 @@ namespace {
 
 constexpr std::int32_t TextoCapturaDeDatos = 184;
 constexpr std::int32_t TextoDeseaContinuar = 325;
-constexpr std::int32_t TextoAviso = 377;
 constexpr std::int32_t TextoReleer = 383;
 constexpr std::int32_t TextoCapturaDatos = 384;
 constexpr std::int32_t TextoModificacion = 386;

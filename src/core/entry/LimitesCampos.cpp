@@ -7,16 +7,13 @@
 #include "core/engine/CompruebaCalculo.h"
 #include "core/entry/AyudasManejadores.h"
 #include "core/model/TextoPlano.h"
+#include "core/model/TextosComunes.h"
 
 namespace dravek {
 
 using namespace manejadores;
 
 namespace {
-
-constexpr std::int32_t TextoValorIncorrecto = 287;
-constexpr std::int32_t TextoMaximo = 1123;
-constexpr std::int32_t TextoMinimo = 1124;
 
 // The friction angle is left to its box's own check, which refuses more than 90 degrees with
 // a message of its own.

@@ -10,16 +10,16 @@
 #include "core/model/CodigosColocacion.h"
 #include "core/model/TextoPlano.h"
 #include "core/model/TextoRecurso.h"
+#include "core/model/TextosComunes.h"
 
 namespace dravek {
 
 namespace {
 
-constexpr std::int32_t TextoCaptura = 184;   // "Captura de datos"
-constexpr std::int32_t TextoCancelar = 214;  // "Cancelar"
-constexpr std::int32_t TextoTesado = 390;    // "Tensión de tesado"
-constexpr std::int32_t FiguraZanja = 412;    // trench installation
-constexpr std::int32_t FiguraEmbebida = 418; // post-tensioned, embedded cylinder
+constexpr std::int32_t TextoCapturaDeDatos = 184; // "Captura de datos"
+constexpr std::int32_t TextoTesado = 390;         // "Tensión de tesado"
+constexpr std::int32_t FiguraZanja = 412;         // trench installation
+constexpr std::int32_t FiguraEmbebida = 418;      // post-tensioned, embedded cylinder
 
 void Limpia(CapturaDatos &v, std::string_view caja)
 {
@@ -68,7 +68,7 @@ void LimpiaCabecera(CapturaDatos &v)
     EstadoObra &e = v.estado();
     e.ejecucion.ModoCaptura.assign(1, ' '); // no run captured
     v.btCancelar.Caption = T(v, TextoCancelar);
-    v.Caption = T(v, TextoCaptura) + TextoSistemaUnidades(v);
+    v.Caption = T(v, TextoCapturaDeDatos) + TextoSistemaUnidades(v);
     ponTexto(v.edTramo, "");
     ponTexto(v.edDescriTramo, "");
     ponTexto(v.edTramo2, "");

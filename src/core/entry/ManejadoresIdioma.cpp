@@ -10,6 +10,7 @@
 #include "core/entry/CapturaDatos.h"
 #include "core/entry/PatronCampos.h"
 #include "core/model/CodigosColocacion.h"
+#include "core/model/TextosComunes.h"
 
 namespace dravek {
 
@@ -19,6 +20,7 @@ namespace {
 
 constexpr std::int32_t TextoIdioma = 160;       // "Idioma"
 constexpr std::int32_t TextoFicheroAyuda = 433; // help file name of the language
+constexpr std::int32_t TextoDatoRequerido = 518;
 constexpr std::int32_t DesplazamientoPorIdioma = 5000;
 
 // Position k (from 1) of a list shown again; nothing for a position outside it.
@@ -107,7 +109,7 @@ void CapturaDatos::edIdioma_Validate(bool &Cancel)
         idiomaObra = 1;
     };
     if (Vacio(edIdioma.Text())) {
-        rechaza(518);
+        rechaza(TextoDatoRequerido);
         return;
     }
     std::int16_t elegido = 0;
@@ -117,7 +119,7 @@ void CapturaDatos::edIdioma_Validate(bool &Cancel)
         }
     }
     if (elegido == 0) {
-        rechaza(287);
+        rechaza(TextoValorIncorrecto);
         return;
     }
     if (elegido == anterior) {

@@ -12,6 +12,7 @@
 #include "core/entry/PatronCampos.h"
 #include "core/listing/FormatoNumeros.h"
 #include "core/model/TextoPlano.h"
+#include "core/model/TextosComunes.h"
 
 namespace dravek {
 
@@ -23,8 +24,12 @@ constexpr double ArmaduraExteriorLimite = 35.06; // cm2/m: 31 bars of 12 mm in t
 constexpr double FckMinimo = 275.0;              // kp/cm2; raised to it with a warning
 constexpr double FraccionTesado = 0.75;          // Sf follows 75 % of SFck
 
-constexpr std::int32_t TextoResistenciaHormigon = 291;
-constexpr std::int32_t TextoAviso = 377;
+constexpr std::int32_t TextoUnidadMPa = 140;
+constexpr std::int32_t TextoUnidadKpCm2 = 141;
+constexpr std::int32_t TextoArmaduraExteriorMayor = 509;
+constexpr std::int32_t TextoRedondosDoce = 510;
+constexpr std::int32_t TextoDosCapas = 511;
+constexpr std::int32_t TextoContinua = 512;
 constexpr std::int32_t TextoValorMinimo = 516;
 
 // The plain leave check of a numeric box with a default: a refused text puts the default back.
@@ -89,7 +94,7 @@ void CapturaDatos::edFck_Validate(bool &Cancel)
 {
     const bool si = EnSI(m_estado.ejecucion);
     const double minimo = si ? FckMinimo / FactorTensiones : FckMinimo;
-    const std::string unidad = T(*this, si ? 140 : 141);
+    const std::string unidad = T(*this, si ? TextoUnidadMPa : TextoUnidadKpCm2);
     SalePlano(*this, "edFck", 0.001, T(*this, TextoResistenciaHormigon), Cancel);
     DatosTramo &t = m_estado.tramo;
     if (t.FCK < minimo) {
@@ -111,7 +116,7 @@ void CapturaDatos::edFyk_GotFocus()
 
 void CapturaDatos::edFyk_Validate(bool &Cancel)
 {
-    SalePlano(*this, "edFyk", 0.001, T(*this, 293), Cancel);
+    SalePlano(*this, "edFyk", 0.001, T(*this, TextoResistenciaAcero), Cancel);
     DatosTramo &t = m_estado.tramo;
     // A design strength typed by hand survives a visit that leaves Fyk as it was.
     if (t.Fyk != m_FykAnterior) {
@@ -133,7 +138,7 @@ void CapturaDatos::edFyd_Validate(bool &Cancel)
 {
     DatosTramo &t = m_estado.tramo;
     const std::string_view mascara = Campo("edFyd").mascara(EnSI(m_estado.ejecucion));
-    if (!Comprueba(*this, edFyd, 0.001, t.Fyd, T(*this, 294))) {
+    if (!Comprueba(*this, edFyd, 0.001, t.Fyd, T(*this, TextoResistenciaCalculoAcero))) {
         Cancel = true;
         t.Fyd = 2.0 * t.Fyk / 3.0;
         Muestra(*this, edFyd, t.Fyd, mascara);
@@ -164,7 +169,7 @@ void CapturaDatos::edCamMax_GotFocus()
 
 void CapturaDatos::edCamMax_Validate(bool &Cancel)
 {
-    SalePlano(*this, "edCamMax", 0, T(*this, 290), Cancel);
+    SalePlano(*this, "edCamMax", 0, T(*this, TextoEspesorMaximoCamisa), Cancel);
 }
 
 void CapturaDatos::edAdato_GotFocus() {}
@@ -179,8 +184,9 @@ void CapturaDatos::edAdato_Validate(bool &Cancel)
     }
     Muestra(*this, edAdato, t.ArmaduraExteriorMaxima, "#####0.000");
     if (t.ArmaduraExteriorMaxima > ArmaduraExteriorLimite) {
-        const std::string pregunta =
-            T(*this, 509) + "\n" + T(*this, 510) + "\n" + T(*this, 511) + " " + T(*this, 512);
+        const std::string pregunta = T(*this, TextoArmaduraExteriorMayor) + "\n" +
+                                     T(*this, TextoRedondosDoce) + "\n" + T(*this, TextoDosCapas) +
+                                     " " + T(*this, TextoContinua);
         if (mensajes().Muestra(pregunta, BotonesMensaje::SiNo, IconoMensaje::Ninguno,
                                T(*this, TextoAviso)) == RespuestaMensaje::No) {
             Cancel = true;
@@ -222,7 +228,7 @@ void CapturaDatos::edTipoControl_GotFocus()
 
 void CapturaDatos::edTipoControl_Validate(bool &Cancel)
 {
-    SaleCampoCodigo(*this, CampoLista("edTipoControl"), 219, Cancel);
+    SaleCampoCodigo(*this, CampoLista("edTipoControl"), TextoTipoControl, Cancel);
 }
 
 void CapturaDatos::edTipoControl_Click()
@@ -237,7 +243,7 @@ void CapturaDatos::edTipoCamisa_GotFocus()
 
 void CapturaDatos::edTipoCamisa_Validate(bool &Cancel)
 {
-    SaleCampoCodigo(*this, CampoLista("edTipoCamisa"), 220, Cancel);
+    SaleCampoCodigo(*this, CampoLista("edTipoCamisa"), TextoIndicadorCamisa, Cancel);
 }
 
 void CapturaDatos::edTipoCamisa_Click()
@@ -254,7 +260,7 @@ void CapturaDatos::edDelca_GotFocus()
 
 void CapturaDatos::edDelca_Validate(bool &Cancel)
 {
-    SalePlano(*this, "edDelca", 0.001, T(*this, 221), Cancel);
+    SalePlano(*this, "edDelca", 0.001, T(*this, TextoEspesorMaximo), Cancel);
 }
 
 void CapturaDatos::edEs_GotFocus()
@@ -265,7 +271,7 @@ void CapturaDatos::edEs_GotFocus()
 
 void CapturaDatos::edEs_Validate(bool &Cancel)
 {
-    SalePlano(*this, "edEs", 0.001, T(*this, 296), Cancel);
+    SalePlano(*this, "edEs", 0.001, T(*this, TextoModuloElasticidadAcero), Cancel);
 }
 
 void CapturaDatos::edEp_GotFocus()
@@ -275,7 +281,7 @@ void CapturaDatos::edEp_GotFocus()
 
 void CapturaDatos::edEp_Validate(bool &Cancel)
 {
-    SalePlano(*this, "edEp", 0.001, T(*this, 297), Cancel);
+    SalePlano(*this, "edEp", 0.001, T(*this, TextoModuloElasticidadAlambre), Cancel);
 }
 
 void CapturaDatos::edFckno_GotFocus()
@@ -286,7 +292,7 @@ void CapturaDatos::edFckno_GotFocus()
 
 void CapturaDatos::edFckno_Validate(bool &Cancel)
 {
-    SalePlano(*this, "edFckno", 0.001, T(*this, 298), Cancel);
+    SalePlano(*this, "edFckno", 0.001, T(*this, TextoResistenciaPrimarioZunchar), Cancel);
 }
 
 void CapturaDatos::edFckn_GotFocus()
@@ -296,7 +302,7 @@ void CapturaDatos::edFckn_GotFocus()
 
 void CapturaDatos::edFckn_Validate(bool &Cancel)
 {
-    SalePlano(*this, "edFckn", 0.001, T(*this, 299), Cancel);
+    SalePlano(*this, "edFckn", 0.001, T(*this, TextoResistenciaPrimarioFinal), Cancel);
 }
 
 void CapturaDatos::edFckr_GotFocus()
@@ -306,7 +312,7 @@ void CapturaDatos::edFckr_GotFocus()
 
 void CapturaDatos::edFckr_Validate(bool &Cancel)
 {
-    SalePlano(*this, "edFckr", 0.001, T(*this, 301), Cancel);
+    SalePlano(*this, "edFckr", 0.001, T(*this, TextoResistenciaRevestimiento), Cancel);
 }
 
 void CapturaDatos::edSFck_GotFocus()
@@ -318,7 +324,7 @@ void CapturaDatos::edSFck_GotFocus()
 
 void CapturaDatos::edSFck_Validate(bool &Cancel)
 {
-    SalePlano(*this, "edSFck", 0, T(*this, 302), Cancel);
+    SalePlano(*this, "edSFck", 0, T(*this, TextoTensionRoturaAlambre), Cancel);
     DatosTramo &t = m_estado.tramo;
     // A tensioning stress typed by hand survives a visit that leaves SFck as it was.
     if (m_estado.ejecucion.SFckModificado) {
@@ -340,7 +346,7 @@ void CapturaDatos::edSf_GotFocus()
 void CapturaDatos::edSf_Validate(bool &Cancel)
 {
     DatosTramo &t = m_estado.tramo;
-    if (!Comprueba(*this, edSf, 1e-10, t.Sf, T(*this, 207))) {
+    if (!Comprueba(*this, edSf, 1e-10, t.Sf, T(*this, TextoTensionTesado))) {
         Cancel = true;
         t.Sf = FraccionTesado * t.SFck;
     }
@@ -355,7 +361,7 @@ void CapturaDatos::edRel_GotFocus()
 
 void CapturaDatos::edRel_Validate(bool &Cancel)
 {
-    SalePlano(*this, "edRel", 0, T(*this, 208), Cancel);
+    SalePlano(*this, "edRel", 0, T(*this, TextoRelajacionFinal), Cancel);
 }
 
 void CapturaDatos::edFic_GotFocus()
@@ -366,7 +372,7 @@ void CapturaDatos::edFic_GotFocus()
 
 void CapturaDatos::edFic_Validate(bool &Cancel)
 {
-    SalePlano(*this, "edFic", 0.001, T(*this, 303), Cancel);
+    SalePlano(*this, "edFic", 0.001, T(*this, TextoFluenciaPrimario), Cancel);
 }
 
 void CapturaDatos::edFir_GotFocus()
@@ -376,7 +382,7 @@ void CapturaDatos::edFir_GotFocus()
 
 void CapturaDatos::edFir_Validate(bool &Cancel)
 {
-    SalePlano(*this, "edFir", 0.001, T(*this, 304), Cancel);
+    SalePlano(*this, "edFir", 0.001, T(*this, TextoFluenciaRevestimiento), Cancel);
 }
 
 void CapturaDatos::edEpsc_GotFocus()
@@ -386,7 +392,7 @@ void CapturaDatos::edEpsc_GotFocus()
 
 void CapturaDatos::edEpsc_Validate(bool &Cancel)
 {
-    SalePlano(*this, "edEpsc", 0.0001, T(*this, 305), Cancel);
+    SalePlano(*this, "edEpsc", 0.0001, T(*this, TextoRetraccionPrimario), Cancel);
 }
 
 void CapturaDatos::edEpsr_GotFocus()
@@ -396,7 +402,7 @@ void CapturaDatos::edEpsr_GotFocus()
 
 void CapturaDatos::edEpsr_Validate(bool &Cancel)
 {
-    if (!SalePlano(*this, "edEpsr", 0.0001, T(*this, 306), Cancel)) {
+    if (!SalePlano(*this, "edEpsr", 0.0001, T(*this, TextoRetraccionRevestimiento), Cancel)) {
         return;
     }
     // The last material: the window moves on to the laying data.
@@ -411,7 +417,8 @@ void CapturaDatos::edCoepre1_Validate(bool &Cancel)
 {
     DatosTramo &t = m_estado.tramo;
     // No default: a refused value stays.
-    if (!Comprueba(*this, edCoepre1, 0.001, t.CoefPresionPrimario, T(*this, 295))) {
+    if (!Comprueba(*this, edCoepre1, 0.001, t.CoefPresionPrimario,
+                   T(*this, TextoCoeficientePresion))) {
         Cancel = true;
     }
     Muestra(*this, edCoepre1, t.CoefPresionPrimario, "#####0.000");

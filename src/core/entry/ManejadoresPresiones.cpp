@@ -8,6 +8,7 @@
 
 #include "core/entry/AyudasManejadores.h"
 #include "core/entry/CapturaDatos.h"
+#include "core/model/TextosComunes.h"
 
 namespace dravek {
 
@@ -20,12 +21,13 @@ constexpr double MinimoRango = -1e-10;     // lets an empty box through as 0
 constexpr double MinimoIncremento = 1e-10; // an empty or zero step is refused
 constexpr double AlturaMinima = 1.0;       // m
 
-constexpr std::int32_t TextoAlturaMenorQueMinima = 171;
+constexpr std::int32_t TextoAlturaMenorUno = 171;
 constexpr std::int32_t TextoSinMDPInicial = 273;
 constexpr std::int32_t TextoMDPMenorQueDP = 274;
 constexpr std::int32_t TextoSinIncremento = 276;
-constexpr std::int32_t TextoMDPFinalMenor = 282;
 constexpr std::int32_t TextoAlturaFinalMenor = 310;
+constexpr std::int32_t TextoPresionInicialDP = 519;
+constexpr std::int32_t TextoPresionFinalDP = 520;
 constexpr std::int32_t TextoDPFinalMenorTramo = 521;
 constexpr std::int32_t TextoDPFinalMenorObra = 522;
 
@@ -59,7 +61,7 @@ void CapturaDatos::edPrsM1_GotFocus() {}
 void CapturaDatos::edPrsM1_Validate(bool &Cancel)
 {
     DatosObra &o = m_estado.obra;
-    if (!CompruebaCaja(*this, edPrsM1, MinimoRango, o.MDPInicialObra, 271)) {
+    if (!CompruebaCaja(*this, edPrsM1, MinimoRango, o.MDPInicialObra, TextoMDPInicial)) {
         Cancel = true;
     }
     if (o.MDPInicialObra <= 0) {
@@ -79,7 +81,7 @@ void CapturaDatos::edPrs1_GotFocus() {}
 void CapturaDatos::edPrs1_Validate(bool &Cancel)
 {
     DatosObra &o = m_estado.obra;
-    if (!CompruebaCaja(*this, edPrs1, MinimoRango, o.DPInicialObra, 519)) {
+    if (!CompruebaCaja(*this, edPrs1, MinimoRango, o.DPInicialObra, TextoPresionInicialDP)) {
         Cancel = true;
     }
     if (o.DPInicialObra == 0) {
@@ -117,7 +119,7 @@ void CapturaDatos::edPrsM2_GotFocus()
 void CapturaDatos::edPrsM2_Validate(bool &Cancel)
 {
     DatosObra &o = m_estado.obra;
-    if (!CompruebaCaja(*this, edPrsM2, MinimoRango, o.MDPFinalObra, 272)) {
+    if (!CompruebaCaja(*this, edPrsM2, MinimoRango, o.MDPFinalObra, TextoMDPFinal)) {
         Cancel = true;
         return;
     }
@@ -160,7 +162,7 @@ void CapturaDatos::edPrs2_GotFocus() {}
 void CapturaDatos::edPrs2_Validate(bool &Cancel)
 {
     DatosObra &o = m_estado.obra;
-    if (!CompruebaCaja(*this, edPrs2, MinimoRango, o.DPFinalObra, 520)) {
+    if (!CompruebaCaja(*this, edPrs2, MinimoRango, o.DPFinalObra, TextoPresionFinalDP)) {
         Cancel = true;
         return;
     }
@@ -188,7 +190,8 @@ void CapturaDatos::edPrs3_Validate(bool &Cancel)
 {
     DatosObra &o = m_estado.obra;
     if (o.MDPFinalObra > o.MDPInicialObra) {
-        if (!CompruebaCaja(*this, edPrs3, MinimoIncremento, o.IncrementoPresionObra, 539)) {
+        if (!CompruebaCaja(*this, edPrs3, MinimoIncremento, o.IncrementoPresionObra,
+                           TextoIncrementoPresion)) {
             Cancel = true;
         }
     } else {
@@ -211,7 +214,7 @@ void CapturaDatos::edPrsM1Tram_GotFocus() {}
 void CapturaDatos::edPrsM1Tram_Validate(bool &Cancel)
 {
     DatosTramo &t = m_estado.tramo;
-    if (!CompruebaCaja(*this, edPrsM1Tram, MinimoRango, t.MDPInicialTramo, 271)) {
+    if (!CompruebaCaja(*this, edPrsM1Tram, MinimoRango, t.MDPInicialTramo, TextoMDPInicial)) {
         Cancel = true;
     }
     MuestraOBlanco(*this, edPrsM1Tram, t.MDPInicialTramo, Mascara);
@@ -229,7 +232,7 @@ void CapturaDatos::edPrs1Tram_GotFocus() {}
 void CapturaDatos::edPrs1Tram_Validate(bool &Cancel)
 {
     DatosTramo &t = m_estado.tramo;
-    if (!CompruebaCaja(*this, edPrs1Tram, MinimoRango, t.DPInicialTramo, 519)) {
+    if (!CompruebaCaja(*this, edPrs1Tram, MinimoRango, t.DPInicialTramo, TextoPresionInicialDP)) {
         Cancel = true;
     }
     if (t.DPInicialTramo == 0) {
@@ -266,7 +269,7 @@ void CapturaDatos::edPrsM2Tram_GotFocus()
 void CapturaDatos::edPrsM2Tram_Validate(bool &Cancel)
 {
     DatosTramo &t = m_estado.tramo;
-    if (!CompruebaCaja(*this, edPrsM2Tram, MinimoRango, t.MDPFinalTramo, 272)) {
+    if (!CompruebaCaja(*this, edPrsM2Tram, MinimoRango, t.MDPFinalTramo, TextoMDPFinal)) {
         Cancel = true;
         return;
     }
@@ -316,7 +319,7 @@ void CapturaDatos::edPrs2Tram_GotFocus()
 void CapturaDatos::edPrs2Tram_Validate(bool &Cancel)
 {
     DatosTramo &t = m_estado.tramo;
-    if (!CompruebaCaja(*this, edPrs2Tram, MinimoRango, t.DPFinalTramo, 520)) {
+    if (!CompruebaCaja(*this, edPrs2Tram, MinimoRango, t.DPFinalTramo, TextoPresionFinalDP)) {
         Cancel = true;
         return;
     }
@@ -365,7 +368,8 @@ void CapturaDatos::edPrs3Tram_Validate(bool &Cancel)
 {
     DatosTramo &t = m_estado.tramo;
     if (t.MDPFinalTramo > t.MDPInicialTramo) {
-        if (!CompruebaCaja(*this, edPrs3Tram, MinimoIncremento, t.IncrementoPresionTramo, 539)) {
+        if (!CompruebaCaja(*this, edPrs3Tram, MinimoIncremento, t.IncrementoPresionTramo,
+                           TextoIncrementoPresion)) {
             Cancel = true;
         }
     } else {
@@ -388,12 +392,12 @@ void CapturaDatos::edAlt1_GotFocus() {}
 void CapturaDatos::edAlt1_Validate(bool &Cancel)
 {
     DatosObra &o = m_estado.obra;
-    if (!CompruebaCaja(*this, edAlt1, MinimoRango, o.AlturaInicialObra, 277)) {
+    if (!CompruebaCaja(*this, edAlt1, MinimoRango, o.AlturaInicialObra, TextoAlturaInicial)) {
         Cancel = true;
     }
     if (o.AlturaInicialObra < AlturaMinima) {
         Cancel = true;
-        Avisa(*this, T(*this, TextoAlturaMenorQueMinima));
+        Avisa(*this, T(*this, TextoAlturaMenorUno));
         return;
     }
     Muestra(*this, edAlt1, o.AlturaInicialObra, Mascara);
@@ -407,7 +411,7 @@ void CapturaDatos::edAlt2_GotFocus()
 void CapturaDatos::edAlt2_Validate(bool &Cancel)
 {
     DatosObra &o = m_estado.obra;
-    if (!CompruebaCaja(*this, edAlt2, MinimoRango, o.AlturaFinalObra, 278)) {
+    if (!CompruebaCaja(*this, edAlt2, MinimoRango, o.AlturaFinalObra, TextoAlturaFinal)) {
         Cancel = true;
         return;
     }
@@ -449,7 +453,8 @@ void CapturaDatos::edAlt3_Validate(bool &Cancel)
 {
     DatosObra &o = m_estado.obra;
     if (o.AlturaFinalObra > o.AlturaInicialObra) {
-        if (!CompruebaCaja(*this, edAlt3, MinimoIncremento, o.IncrementoAlturaObra, 279)) {
+        if (!CompruebaCaja(*this, edAlt3, MinimoIncremento, o.IncrementoAlturaObra,
+                           TextoIncrementoAltura)) {
             Cancel = true;
         }
     } else {
@@ -468,12 +473,12 @@ void CapturaDatos::edHr0_Validate(bool &Cancel)
     const DatosObra &o = m_estado.obra;
     // Without a project height the run must give its own, of at least 1 m.
     const double minimo = o.AlturaInicialObra <= 0 ? 0.001 : 0.0;
-    if (!CompruebaCaja(*this, edHr0, minimo, t.AlturaInicialTramo, 277)) {
+    if (!CompruebaCaja(*this, edHr0, minimo, t.AlturaInicialTramo, TextoAlturaInicial)) {
         Cancel = true;
     }
     if (minimo > 0 && t.AlturaInicialTramo < AlturaMinima) {
         Cancel = true;
-        Avisa(*this, T(*this, TextoAlturaMenorQueMinima));
+        Avisa(*this, T(*this, TextoAlturaMenorUno));
     }
     if (t.AlturaInicialTramo != 0) {
         Muestra(*this, edHr0, t.AlturaInicialTramo, Mascara);
@@ -492,7 +497,7 @@ void CapturaDatos::edHr0Final_GotFocus()
 void CapturaDatos::edHr0Final_Validate(bool &Cancel)
 {
     DatosTramo &t = m_estado.tramo;
-    if (!CompruebaCaja(*this, edHr0Final, MinimoRango, t.AlturaFinalTramo, 278)) {
+    if (!CompruebaCaja(*this, edHr0Final, MinimoRango, t.AlturaFinalTramo, TextoAlturaFinal)) {
         Cancel = true;
         return;
     }
@@ -541,7 +546,8 @@ void CapturaDatos::edHr0Delta_Validate(bool &Cancel)
 {
     DatosTramo &t = m_estado.tramo;
     if (t.AlturaFinalTramo > t.AlturaInicialTramo) {
-        if (!CompruebaCaja(*this, edHr0Delta, MinimoIncremento, t.IncrementoAltura, 279)) {
+        if (!CompruebaCaja(*this, edHr0Delta, MinimoIncremento, t.IncrementoAltura,
+                           TextoIncrementoAltura)) {
             Cancel = true;
         }
     } else {

@@ -10,6 +10,7 @@
 #include "core/entry/PatronCampos.h"
 #include "core/model/CargaHorizontal.h"
 #include "core/model/CodigosColocacion.h"
+#include "core/model/TextosComunes.h"
 
 namespace dravek {
 
@@ -21,17 +22,13 @@ constexpr std::string_view MascaraAncho = "#####0.000";
 constexpr std::int16_t CamisaRevestida = 2221;
 constexpr double CargaMinima = 0.001; // t/m2 / MPa: a smaller total load means none
 
-constexpr std::int32_t TextoCoeficienteAsiento = 240;
-constexpr std::int32_t TextoTipoSobrecarga = 242;
-constexpr std::int32_t TextoError = 286;
-constexpr std::int32_t TextoValorIncorrecto = 287;
+constexpr std::int32_t TextoDistanciaGeneratriz = 313;
 constexpr std::int32_t TextoDistanciaClaveSuperficie = 314;
 constexpr std::int32_t TextoMayorQueAlturaRelleno = 315;
 constexpr std::int32_t TextoAnchoZanjaMayorQue = 513;
 constexpr std::int32_t TextoVecesDiametroInterior = 514;
 constexpr std::int32_t TextoAtencion = 515;
-constexpr std::int32_t TextoAnguloRozamiento = 517;
-constexpr std::int32_t TextoValorObligatorio = 518;
+constexpr std::int32_t TextoDatoRequerido = 518;
 
 // The automatic trench width: 1.4 x the outer diameter + 0.68 m.
 double AnchoAutomatico(const DatosTramo &t)
@@ -259,7 +256,7 @@ void CapturaDatos::edGc0_GotFocus()
 
 void CapturaDatos::edGc0_Validate(bool &Cancel)
 {
-    SaleSuelo(*this, "edGc0", 0.001, SinDosPuntos(T(*this, 359)), Cancel);
+    SaleSuelo(*this, "edGc0", 0.001, SinDosPuntos(T(*this, TextoDensidadMaterialTubo)), Cancel);
     Muestra(*this, edGc0, m_estado.tramo.vGAMAB, "#####0.00");
 }
 
@@ -270,7 +267,7 @@ void CapturaDatos::edGr0_GotFocus()
 
 void CapturaDatos::edGr0_Validate(bool &Cancel)
 {
-    SaleSuelo(*this, "edGr0", 0.001, T(*this, 311), Cancel);
+    SaleSuelo(*this, "edGr0", 0.001, T(*this, TextoDensidadTerreno), Cancel);
     Muestra(*this, edGr0, m_estado.tramo.vGAMAT, "#####0.00");
 }
 
@@ -282,10 +279,10 @@ void CapturaDatos::edFi0_GotFocus()
 void CapturaDatos::edFi0_Validate(bool &Cancel)
 {
     DatosTramo &t = m_estado.tramo;
-    if (SaleSuelo(*this, "edFi0", 0, T(*this, 312), Cancel) &&
+    if (SaleSuelo(*this, "edFi0", 0, T(*this, TextoAnguloRozamientoTerreno), Cancel) &&
         (t.AnguloRozamiento < 0 || t.AnguloRozamiento > 90)) {
         Cancel = true;
-        Avisa(*this, T(*this, TextoAnguloRozamiento), T(*this, TextoError));
+        Avisa(*this, T(*this, TextoAnguloRozamientoFueraRango), T(*this, TextoError));
     }
     Muestra(*this, edFi0, t.AnguloRozamiento, "#####0.00");
 }
@@ -296,7 +293,8 @@ void CapturaDatos::edHr1_Validate(bool &Cancel)
 {
     DatosTramo &t = m_estado.tramo;
     if (rdTipoColocacion.Value(1) || rdTipoColocacion.Value(2)) {
-        if (!Comprueba(*this, edHr1, 0.001, t.DistanciaTerrenoNatural, T(*this, 313))) {
+        if (!Comprueba(*this, edHr1, 0.001, t.DistanciaTerrenoNatural,
+                       T(*this, TextoDistanciaGeneratriz))) {
             Cancel = true;
         }
         Muestra(*this, edHr1, t.DistanciaTerrenoNatural, "#####0.000");
@@ -330,13 +328,13 @@ void CapturaDatos::edIAs_Validate(bool &Cancel)
     DatosTramo &t = m_estado.tramo;
     const std::int16_t anterior = t.IndiceAsentamiento;
     const auto rechaza = [&](std::int32_t texto) {
-        Avisa(*this, T(*this, texto), T(*this, TextoCoeficienteAsiento));
+        Avisa(*this, T(*this, texto), T(*this, TextoRazonAsentamiento));
         Cancel = true;
         ponTexto(edIAs, edIAs.List(1));
         t.IndiceAsentamiento = 2;
     };
     if (Vacio(edIAs.Text())) {
-        rechaza(TextoValorObligatorio);
+        rechaza(TextoDatoRequerido);
         return;
     }
     const int p = PosicionEnLista(edIAs);
@@ -369,13 +367,13 @@ void CapturaDatos::edICar0_Validate(bool &Cancel)
     DatosTramo &t = m_estado.tramo;
     const std::int16_t anterior = t.TipoCargaConcentrada;
     const auto rechaza = [&](std::int32_t texto) {
-        Avisa(*this, T(*this, texto), T(*this, TextoTipoSobrecarga));
+        Avisa(*this, T(*this, texto), T(*this, TextoTipoCargaConcentrada));
         Cancel = true;
         ponTexto(edICar0, edICar0.List(2));
         t.TipoCargaConcentrada = 1;
     };
     if (Vacio(edICar0.Text())) {
-        rechaza(TextoValorObligatorio);
+        rechaza(TextoDatoRequerido);
         return;
     }
     const int p = PosicionEnLista(edICar0);
@@ -423,7 +421,7 @@ void CapturaDatos::edTipoApoyo0_Validate(bool &Cancel)
         return;
     }
     DatosTramo &t = m_estado.tramo;
-    const std::string titulo = SinDosPuntos(T(*this, 232));
+    const std::string titulo = SinDosPuntos(T(*this, TextoTipoColocacion));
     const auto rechaza = [&](std::int32_t texto) {
         Avisa(*this, T(*this, texto), titulo);
         Cancel = true;
@@ -431,7 +429,7 @@ void CapturaDatos::edTipoApoyo0_Validate(bool &Cancel)
         t.CodigoColocacion = ZanjaCompactada;
     };
     if (Vacio(edTipoApoyo0.Text())) {
-        rechaza(TextoValorObligatorio);
+        rechaza(TextoDatoRequerido);
         return;
     }
     t.CodigoColocacion = 0;
@@ -468,7 +466,7 @@ void CapturaDatos::edQDato0_GotFocus()
 void CapturaDatos::edQDato0_Validate(bool &Cancel)
 {
     DatosTramo &t = m_estado.tramo;
-    if (!Comprueba(*this, edQDato0, 0, t.CargaVerticalTotal, T(*this, 319))) {
+    if (!Comprueba(*this, edQDato0, 0, t.CargaVerticalTotal, T(*this, TextoCargaVerticalTotal))) {
         Cancel = true;
         t.CargaVerticalTotal = 0;
     }

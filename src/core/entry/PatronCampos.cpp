@@ -8,6 +8,7 @@
 #include "core/entry/LimitesCampos.h"
 #include "core/listing/FormatoNumeros.h"
 #include "core/model/TextoRecurso.h"
+#include "core/model/TextosComunes.h"
 #include "core/validation/FuncionesGenerales.h"
 
 namespace dravek {
@@ -15,7 +16,6 @@ namespace dravek {
 namespace {
 
 constexpr std::int32_t TextoDatoRequerido = 518; // "Dato Requerido"
-constexpr std::int32_t TextoValorIncorrecto = 287;
 
 using captura::EnSI;
 using captura::Vacio;

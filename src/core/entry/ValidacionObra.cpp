@@ -4,6 +4,7 @@
 #include "core/entry/AyudasValidacion.h"
 #include "core/entry/CapturaDatos.h"
 #include "core/entry/ValidacionTramo.h"
+#include "core/model/TextosComunes.h"
 #include "core/validation/FuncionesGenerales.h"
 
 namespace dravek {
@@ -23,20 +24,12 @@ constexpr double AlturaMinima = 1.0;     // m, the least fill the load formulas 
 constexpr double PasoAlturaMinimo = 0.01; // m
 constexpr double PasoPresionMinimo = 0.01;
 
-constexpr std::int32_t TextoPresionInicial = 269;     // "Presión inicial"
-constexpr std::int32_t TextoPresionFinal = 270;       // "Presión final"
-constexpr std::int32_t TextoMDPInicial = 271;         // "Presión MDP inicial"
-constexpr std::int32_t TextoMDPFinal = 272;           // "Presión MDP final"
 constexpr std::int32_t TextoSinMDPInicial = 273;      // "No ha capturado la Presión MDP..."
-constexpr std::int32_t TextoMDPInferiorDP = 274;      // "La presión MDP no puede ser inferior..."
+constexpr std::int32_t TextoMDPMenorQueDP = 274;      // "La presión MDP no puede ser inferior..."
 constexpr std::int32_t TextoSobraIncremento = 275;    // "Debe seleccionar un Incremento de..."
-constexpr std::int32_t TextoFaltaIncremento = 276;    // "... Incremento de Presión superior a 0"
-constexpr std::int32_t TextoAlturaInicial = 277;      // "Altura de tierras inicial"
-constexpr std::int32_t TextoAlturaFinal = 278;        // "Altura de tierras final"
-constexpr std::int32_t TextoIncrementoAltura = 279;   // "Incremento de Altura de tierras"
+constexpr std::int32_t TextoSinIncremento = 276;      // "... Incremento de Presión superior a 0"
 constexpr std::int32_t TextoAlturaMenorUno = 171;     // "La altura de tierra no puede ser..."
-constexpr std::int32_t TextoFinalInferior = 310;      // "Altura de tierras Final Inferior..."
-constexpr std::int32_t TextoIncrementoPresion = 539;  // "Incremento de Presión"
+constexpr std::int32_t TextoAlturaFinalMenor = 310;   // "Altura de tierras Final Inferior..."
 constexpr std::int32_t TextoPasoAlturaPequeno = 1280; // "El incremento de altura ... 0,01 m."
 
 class ValidadorObra {
@@ -153,10 +146,10 @@ private:
         }
 
         if (m_o.DPInicialObra > m_o.MDPInicialObra) {
-            return RechazaConMensaje(v.edPrs1, TextoMDPInferiorDP);
+            return RechazaConMensaje(v.edPrs1, TextoMDPMenorQueDP);
         }
         if (m_o.DPFinalObra > m_o.MDPFinalObra) {
-            return RechazaConMensaje(v.edPrs2, TextoMDPInferiorDP);
+            return RechazaConMensaje(v.edPrs2, TextoMDPMenorQueDP);
         }
         const bool unaMDP = m_o.MDPFinalObra == m_o.MDPInicialObra;
         if ((unaMDP && m_o.IncrementoPresionObra != 0) ||
@@ -168,7 +161,7 @@ private:
             v.edPrs3.Enabled = true;
             v.edPrs3.BackColor = ColorFondo::Editable;
             v.SetFocus(v.edPrs3);
-            Mensaje(unaMDP ? TextoSobraIncremento : TextoFaltaIncremento);
+            Mensaje(unaMDP ? TextoSobraIncremento : TextoSinIncremento);
             return false;
         }
         return true;
@@ -209,7 +202,7 @@ private:
         Muestra(v, v.edAlt2, m_o.AlturaFinalObra, Mascara);
         // A final height below the first one would calculate nothing at all.
         if (m_o.AlturaFinalObra < m_o.AlturaInicialObra) {
-            Mensaje(TextoFinalInferior);
+            Mensaje(TextoAlturaFinalMenor);
             return Rechaza(v.edAlt2);
         }
 

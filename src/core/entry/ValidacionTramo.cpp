@@ -14,6 +14,7 @@
 #include "core/entry/CapturaDatos.h"
 #include "core/model/CodigosColocacion.h"
 #include "core/model/TextoPlano.h"
+#include "core/model/TextosComunes.h"
 #include "core/validation/FuncionesGenerales.h"
 #include "core/validation/GeometriaEstandar.h"
 
@@ -34,13 +35,26 @@ constexpr double MinimoPresion = -1e-10; // lets 0 (an empty box) through, stops
 constexpr double MinimoIncremento = 1e-10;
 constexpr double MinimoMaterial = 0.001;
 
-constexpr std::int32_t TextoNivelControl = 219;
-constexpr std::int32_t TextoRecubrimientoExterior = 229;
-constexpr std::int32_t TextoMDPFinalMenor = 282;
-constexpr std::int32_t TextoValorIncorrecto = 287;
+constexpr std::int32_t TextoAlturaMenorUno = 171;
+constexpr std::int32_t TextoDensidadTubo = 230;
+constexpr std::int32_t TextoAnchoZanjaMetros = 235;
+constexpr std::int32_t TextoSinIncremento = 276;
+constexpr std::int32_t TextoFaltaIncrementoAltura = 280;
+constexpr std::int32_t TextoSinNumeroTramo = 281;
+constexpr std::int32_t TextoSinTipoControl = 285;
+constexpr std::int32_t TextoSinIndicadorCamisa = 288;
+constexpr std::int32_t TextoIndicadorCamisaIncorrecto = 289;
+constexpr std::int32_t TextoPrimarioFinalMenor = 300;
+constexpr std::int32_t TextoSinEleccion = 307;
+constexpr std::int32_t TextoFaltaAlturaTierras = 309;
+constexpr std::int32_t TextoAlturaFinalMenor = 310;
+constexpr std::int32_t TextoDistanciaGeneratriz = 313;
 constexpr std::int32_t TextoDistanciaClaveSuperficie = 314;
 constexpr std::int32_t TextoMayorQueAlturaRelleno = 315;
+constexpr std::int32_t TextoSinRazonAsentamiento = 317;
+constexpr std::int32_t TextoSinCargaConcentrada = 320;
 constexpr std::int32_t TextoRecubrimientoInteriorMinimo = 1160;
+constexpr std::int32_t TextoPasoAlturaPequeno = 1280;
 constexpr double MinimoRetraccion = 0.0001;
 constexpr double AlturaMinima = 1.0;          // m, the least fill the load formulas are valid for
 constexpr double PasoAlturaMinimo = 0.01;     // m: the heights snap at 0.01 m anyway
@@ -241,7 +255,7 @@ private:
     {
         CapturaDatos &v = m_v;
         if (SinBlancosNiTabuladores(v.edTramo.Text()).empty()) {
-            MensajeError(281); // "No tiene número de Tramo"
+            MensajeError(TextoSinNumeroTramo); // "No tiene número de Tramo"
             return Falla(PaginaTramo, v.edTramo, [&v] {
                 v.edTramo.Locked = false;
                 v.edTramo.BackColor = ColorFondo::Editable;
@@ -257,13 +271,15 @@ private:
     {
         CapturaDatos &v = m_v;
         CajaTexto &caja = v.edPrs3Tram;
-        if (!Numero(caja, m_t.IncrementoPresionTramo, MinimoIncremento, SinDosPuntos(T(v, 539)))) {
+        if (!Numero(caja, m_t.IncrementoPresionTramo, MinimoIncremento,
+                    SinDosPuntos(T(v, TextoIncrementoPresion)))) {
             return Falla(PaginaTramo, caja, Reabre(caja));
         }
         const double minimo =
             v.MuestraSI() ? PasoPresionMinimoMKS / FactorTensiones : PasoPresionMinimoMKS;
         if (m_t.IncrementoPresionTramo < minimo) {
-            MensajeError(276); // "Debe seleccionar un Incremento de Presión superior a 0"
+            MensajeError(
+                TextoSinIncremento); // "Debe seleccionar un Incremento de Presión superior a 0"
             return Falla(PaginaTramo, caja, Reabre(caja));
         }
         return true;
@@ -284,16 +300,16 @@ private:
     {
         CapturaDatos &v = m_v;
         DatosTramo &t = m_t;
-        if (!Numero(v.edPrs1Tram, t.DPInicialTramo, MinimoPresion, T(v, 269))) {
+        if (!Numero(v.edPrs1Tram, t.DPInicialTramo, MinimoPresion, T(v, TextoPresionInicial))) {
             return Falla(PaginaTramo, v.edPrs1Tram);
         }
-        if (!Numero(v.edPrs2Tram, t.DPFinalTramo, MinimoPresion, T(v, 270))) {
+        if (!Numero(v.edPrs2Tram, t.DPFinalTramo, MinimoPresion, T(v, TextoPresionFinal))) {
             return Falla(PaginaTramo, v.edPrs2Tram);
         }
-        if (!Numero(v.edPrsM1Tram, t.MDPInicialTramo, MinimoPresion, T(v, 271))) {
+        if (!Numero(v.edPrsM1Tram, t.MDPInicialTramo, MinimoPresion, T(v, TextoMDPInicial))) {
             return Falla(PaginaTramo, v.edPrsM1Tram);
         }
-        if (!Numero(v.edPrsM2Tram, t.MDPFinalTramo, MinimoPresion, T(v, 272))) {
+        if (!Numero(v.edPrsM2Tram, t.MDPFinalTramo, MinimoPresion, T(v, TextoMDPFinal))) {
             return Falla(PaginaTramo, v.edPrsM2Tram);
         }
         if (t.MDPFinalTramo > 0 && t.MDPFinalTramo < t.MDPInicialTramo) {
@@ -357,7 +373,7 @@ private:
             m_t.TipoPostesado = 1;
             return true;
         default:
-            MensajeError(283); // "Sin definir la Tipología"
+            MensajeError(TextoSinTipologia); // "Sin definir la Tipología"
             return Falla(PaginaArmado, m_v.TabTipologia);
         }
     }
@@ -369,7 +385,8 @@ private:
         DatosTramo &t = m_t;
         // Only a ticked box counts; the greyed state is not ticked.
         if (v.edIcontes0.Value() == EstadoCasilla::Marcada) {
-            if (!Numero(v.edAdato, t.ArmaduraExteriorMaxima, MinimoMaterial, T(v, 284))) {
+            if (!Numero(v.edAdato, t.ArmaduraExteriorMaxima, MinimoMaterial,
+                        T(v, TextoArmaduraExteriorMaxima))) {
                 return Falla(PaginaArmado, v.edAdato, MuestraOculta(v.edAdato, 8));
             }
             t.FijaArmaduraExterior = Verdadero;
@@ -381,11 +398,11 @@ private:
         switch (Elige(v.edTipoControl, t.TipoControl, 0,
                       [](int p) { return static_cast<std::int16_t>(p); })) {
         case Eleccion::Vacia:
-            MensajeError(285); // "No ha capturado Tipo de Control"
+            MensajeError(TextoSinTipoControl); // "No ha capturado Tipo de Control"
             return Falla(PaginaArmado, v.edTipoControl);
         case Eleccion::Invalida:
             Mensaje(T(v, TextoValorIncorrecto),
-                    T(v, TextoNivelControl)); // "Valor incorrecto", "Tipo de Control"
+                    T(v, TextoTipoControl)); // "Valor incorrecto", "Tipo de Control"
             return Falla(PaginaArmado, v.edTipoControl);
         case Eleccion::Valida:
             break;
@@ -393,33 +410,35 @@ private:
         switch (Elige(v.edTipoCamisa, t.IndicadorCamisa, 0,
                       [](int p) { return static_cast<std::int16_t>(p); })) {
         case Eleccion::Vacia:
-            MensajeError(288); // "No ha capturado Indicador de Camisa"
+            MensajeError(TextoSinIndicadorCamisa); // "No ha capturado Indicador de Camisa"
             return Falla(PaginaArmado, v.edTipoCamisa);
         case Eleccion::Invalida:
-            MensajeError(289); // "Valor Incorrecto de Indicador de Camisa"
+            MensajeError(
+                TextoIndicadorCamisaIncorrecto); // "Valor Incorrecto de Indicador de Camisa"
             return Falla(PaginaArmado, v.edTipoCamisa);
         case Eleccion::Valida:
             break;
         }
         t.ClaseFisuracion = 3;
 
-        if (!Numero(v.edCamMax, t.CAMMAX, 0, T(v, 290))) {
+        if (!Numero(v.edCamMax, t.CAMMAX, 0, T(v, TextoEspesorMaximoCamisa))) {
             return Falla(PaginaArmado, v.edCamMax);
         }
-        if (!Numero(v.edFck, t.FCK, MinimoMaterial, T(v, 291))) {
+        if (!Numero(v.edFck, t.FCK, MinimoMaterial, T(v, TextoResistenciaHormigon))) {
             return Falla(PaginaArmado, v.edFck);
         }
         // The tensile strength the calculation uses, in the units shown.
         t.Fct = FctDeFck(t.FCK, v.MuestraSI());
         EscribeDerivado(v.edFct, t.Fct, "#####0.000");
         if (!(t.Fct > 0)) {
-            MensajeError(292); // "Caracteristica de Hormigón a Tracción Incorrecto"
+            MensajeError(
+                TextoTraccionHormigon); // "Caracteristica de Hormigón a Tracción Incorrecto"
             return Falla(PaginaArmado, v.edFck);
         }
-        if (!Numero(v.edFyk, t.Fyk, MinimoMaterial, T(v, 293))) {
+        if (!Numero(v.edFyk, t.Fyk, MinimoMaterial, T(v, TextoResistenciaAcero))) {
             return Falla(PaginaArmado, v.edFyk);
         }
-        if (!Numero(v.edFyd, t.Fyd, MinimoMaterial, T(v, 294))) {
+        if (!Numero(v.edFyd, t.Fyd, MinimoMaterial, T(v, TextoResistenciaCalculoAcero))) {
             return Falla(PaginaArmado, v.edFyd);
         }
         // A fixed caption, the same in every language.
@@ -458,7 +477,8 @@ private:
         CapturaDatos &v = m_v;
         DatosTramo &t = m_t;
         if (v.edIcontes1.Value() == EstadoCasilla::Marcada) {
-            if (!Numero(v.edCoepre1, t.CoefPresionPrimario, MinimoMaterial, T(v, 295))) {
+            if (!Numero(v.edCoepre1, t.CoefPresionPrimario, MinimoMaterial,
+                        T(v, TextoCoeficientePresion))) {
                 return Falla(PaginaPostesado, v.edCoepre1, MuestraOculta(v.edCoepre1, 7));
             }
             t.FijaPresionPrimario = Verdadero;
@@ -471,16 +491,19 @@ private:
         using D = DatosTramo;
         constexpr double M = MinimoMaterial;
         const MaterialPostesado antes[] = {
-            {&C::edDelca, &D::Delca, M, 221, -1}, {&C::edEs, &D::Es, M, 296, 0},
-            {&C::edEp, &D::Ep, M, 297, 0},        {&C::edFYKPost, &D::FykPost, M, 293, 1},
-            {&C::edFckno, &D::Fckno, M, 298, 1},  {&C::edFckn, &D::Fckn, M, 299, 1},
+            {&C::edDelca, &D::Delca, M, TextoEspesorMaximo, -1},
+            {&C::edEs, &D::Es, M, TextoModuloElasticidadAcero, 0},
+            {&C::edEp, &D::Ep, M, TextoModuloElasticidadAlambre, 0},
+            {&C::edFYKPost, &D::FykPost, M, TextoResistenciaAcero, 1},
+            {&C::edFckno, &D::Fckno, M, TextoResistenciaPrimarioZunchar, 1},
+            {&C::edFckn, &D::Fckn, M, TextoResistenciaPrimarioFinal, 1},
         };
         const MaterialPostesado despues[] = {
-            {&C::edRel, &D::Rel, M, 208, 2},
-            {&C::edFic, &D::Fic, M, 303, 3},
-            {&C::edFir, &D::Fir, M, 304, 3},
-            {&C::edEpsc, &D::Epsc, MinimoRetraccion, 305, 3},
-            {&C::edEpsr, &D::Epsr, MinimoRetraccion, 306, 3},
+            {&C::edRel, &D::Rel, M, TextoRelajacionFinal, 2},
+            {&C::edFic, &D::Fic, M, TextoFluenciaPrimario, 3},
+            {&C::edFir, &D::Fir, M, TextoFluenciaRevestimiento, 3},
+            {&C::edEpsc, &D::Epsc, MinimoRetraccion, TextoRetraccionPrimario, 3},
+            {&C::edEpsr, &D::Epsr, MinimoRetraccion, TextoRetraccionRevestimiento, 3},
         };
         const auto valida = [this, &v, &t](const MaterialPostesado &m) {
             if (Numero(v.*m.caja, t.*m.variable, m.minimo, T(v, m.titulo))) {
@@ -494,17 +517,18 @@ private:
             }
         }
         if (t.Fckn < t.Fckno) {
-            MensajeError(300); // "Resistencia del Primario al final menor que al zunchar"
+            MensajeError(TextoPrimarioFinalMenor); // "Resistencia del Primario al final menor que
+                                                   // al zunchar"
             return Falla(PaginaPostesados(1), v.edFckn);
         }
-        if (!valida({&C::edFckr, &D::Fckr, M, 301, 1}) ||
-            !valida({&C::edSFck, &D::SFck, M, 302, 2})) {
+        if (!valida({&C::edFckr, &D::Fckr, M, TextoResistenciaRevestimiento, 1}) ||
+            !valida({&C::edSFck, &D::SFck, M, TextoTensionRoturaAlambre, 2})) {
             return false;
         }
         if (SinBlancosNiTabuladores(v.edSf.Text()).empty()) {
             t.Sf = 0.75 * t.SFck;
             EscribeDerivado(v.edSf, t.Sf, "#####0");
-        } else if (!valida({&C::edSf, &D::Sf, MinimoIncremento, 207, 2})) {
+        } else if (!valida({&C::edSf, &D::Sf, MinimoIncremento, TextoTensionTesado, 2})) {
             return false;
         }
         for (const MaterialPostesado &m : despues) {
@@ -533,7 +557,7 @@ private:
         CapturaDatos &v = m_v;
         DatosTramo &t = m_t;
         EstadoEjecucion &ejecucion = m_e.ejecucion;
-        if (!Numero(v.edDi0, t.vDi, MinimoMaterial, T(v, 225))) {
+        if (!Numero(v.edDi0, t.vDi, MinimoMaterial, T(v, TextoDiametroInterior))) {
             return Falla(PaginaDimensiones, v.edDi0);
         }
         t.DiametroComercial = Verdadero;
@@ -545,7 +569,7 @@ private:
         }
         ejecucion.OmitePreguntaGeometria = false;
 
-        if (!Numero(v.edEsp0, t.ESP, MinimoMaterial, T(v, 226))) {
+        if (!Numero(v.edEsp0, t.ESP, MinimoMaterial, T(v, TextoEspesor))) {
             return Falla(PaginaDimensiones, v.edEsp0);
         }
         t.vDE = t.vDi + 2 * t.ESP / 100;
@@ -557,7 +581,7 @@ private:
             EscribeDerivado(v.edB0, t.AnchoZanja, "#####0.000");
         }
         if (t.Tipologia != CamisaRevestida &&
-            !Numero(v.edReci0, t.RECI, MinimoMaterial, T(v, 228))) {
+            !Numero(v.edReci0, t.RECI, MinimoMaterial, T(v, TextoRecubrimientoInterior))) {
             return Falla(PaginaDimensiones, v.edReci0, MuestraOculta(v.edReci0, 22));
         }
         if (!Numero(v.edRece0, t.RECE, MinimoMaterial, T(v, TextoRecubrimientoExterior))) {
@@ -586,7 +610,7 @@ private:
         }
 
         // Text 230 is the caption with its default value, colon included.
-        if (!Numero(v.edGc0, t.vGAMAB, MinimoMaterial, T(v, 230))) {
+        if (!Numero(v.edGc0, t.vGAMAB, MinimoMaterial, T(v, TextoDensidadTubo))) {
             return Falla(PaginaDimensiones, v.edGc0);
         }
         return true;
@@ -599,10 +623,11 @@ private:
         DatosTramo &t = m_t;
         switch (Elige(v.edTipoCuna0, t.vICUNA, 0, CodigoDe("edTipoCuna0"))) {
         case Eleccion::Vacia:
-            Mensaje(NombreCampo(231, 307), validacion::TituloError(v));
+            Mensaje(NombreCampo(TextoTipoApoyo, TextoSinEleccion), validacion::TituloError(v));
             return Falla(PaginaRelleno, v.edTipoCuna0);
         case Eleccion::Invalida:
-            Mensaje(NombreCampo(231, 308), validacion::TituloError(v));
+            Mensaje(NombreCampo(TextoTipoApoyo, TextoValorIncorrectoDel),
+                    validacion::TituloError(v));
             return Falla(PaginaRelleno, v.edTipoCuna0);
         case Eleccion::Valida:
             break;
@@ -617,10 +642,12 @@ private:
         const auto codigo = [base](int p) { return static_cast<std::int16_t>(base + p); };
         switch (Elige(v.edTipoApoyo0, t.CodigoColocacion, 0, codigo)) {
         case Eleccion::Vacia:
-            Mensaje(NombreCampo(232, 307), validacion::TituloError(v));
+            Mensaje(NombreCampo(TextoTipoColocacion, TextoSinEleccion),
+                    validacion::TituloError(v));
             return Falla(PaginaRelleno, v.edTipoApoyo0, MuestraOculta(v.edTipoApoyo0, 26));
         case Eleccion::Invalida:
-            Mensaje(NombreCampo(232, 308), validacion::TituloError(v));
+            Mensaje(NombreCampo(TextoTipoColocacion, TextoValorIncorrectoDel),
+                    validacion::TituloError(v));
             return Falla(PaginaRelleno, v.edTipoApoyo0, MuestraOculta(v.edTipoApoyo0, 26));
         case Eleccion::Valida:
             break;
@@ -635,20 +662,20 @@ private:
         CapturaDatos &v = m_v;
         DatosTramo &t = m_t;
         DatosCalculo &calculo = m_e.calculo;
-        if (!Numero(v.edHr0, t.AlturaInicialTramo, 0, T(v, 277))) {
+        if (!Numero(v.edHr0, t.AlturaInicialTramo, 0, T(v, TextoAlturaInicial))) {
             return Falla(PaginaRelleno, v.edHr0);
         }
-        if (!Numero(v.edHr0Final, t.AlturaFinalTramo, 0, T(v, 278))) {
+        if (!Numero(v.edHr0Final, t.AlturaFinalTramo, 0, T(v, TextoAlturaFinal))) {
             return Falla(PaginaRelleno, v.edHr0Final);
         }
         RangoAlturas(m_e);
         if (calculo.AlturaInicial <= 0) {
             // "Debe teclear altura de tierras para toda la Obra o para el tramo en particular"
-            return FallaAntes(PaginaRelleno, v.edHr0, 309);
+            return FallaAntes(PaginaRelleno, v.edHr0, TextoFaltaAlturaTierras);
         }
         // The load formulas need at least 1 m of fill, whichever range gives the first height.
         if (calculo.AlturaInicial < AlturaMinima) {
-            return FallaAntes(PaginaRelleno, v.edHr0, 171);
+            return FallaAntes(PaginaRelleno, v.edHr0, TextoAlturaMenorUno);
         }
         const bool rangoPropio = t.AlturaInicialTramo > 0 || t.AlturaFinalTramo > 0;
         if (calculo.AlturaFinal <= 0 || calculo.AlturaFinal == calculo.AlturaInicial) {
@@ -660,25 +687,28 @@ private:
         }
         if (calculo.AlturaFinal < calculo.AlturaInicial) {
             // "Altura de tierras Final Inferior a la Inicial"
-            return FallaAntes(PaginaRelleno, v.edHr0, 310);
+            return FallaAntes(PaginaRelleno, v.edHr0, TextoAlturaFinalMenor);
         }
         if (!rangoPropio) {
             // The project's step, which the project check has already required.
             if (!(t.IncrementoAltura >= PasoAlturaMinimo)) {
-                return FallaAntes(PaginaRelleno, v.edHr0Delta, 280, Reabre(v.edHr0Delta));
+                return FallaAntes(PaginaRelleno, v.edHr0Delta, TextoFaltaIncrementoAltura,
+                                  Reabre(v.edHr0Delta));
             }
             return true;
         }
         // The run's own range takes its step from its own box, checked like any number.
-        if (!Numero(v.edHr0Delta, t.IncrementoAltura, 0, T(v, 279))) {
+        if (!Numero(v.edHr0Delta, t.IncrementoAltura, 0, T(v, TextoIncrementoAltura))) {
             return Falla(PaginaRelleno, v.edHr0Delta, Reabre(v.edHr0Delta));
         }
         if (t.IncrementoAltura <= 0) {
             // "Debe seleccionar un incremento de alturas"
-            return FallaAntes(PaginaRelleno, v.edHr0Delta, 280, Reabre(v.edHr0Delta));
+            return FallaAntes(PaginaRelleno, v.edHr0Delta, TextoFaltaIncrementoAltura,
+                              Reabre(v.edHr0Delta));
         }
         if (t.IncrementoAltura < PasoAlturaMinimo) {
-            return FallaAntes(PaginaRelleno, v.edHr0Delta, 1280, Reabre(v.edHr0Delta));
+            return FallaAntes(PaginaRelleno, v.edHr0Delta, TextoPasoAlturaPequeno,
+                              Reabre(v.edHr0Delta));
         }
         return true;
     }
@@ -690,13 +720,14 @@ private:
         DatosTramo &t = m_t;
         if (t.CodigoColocacion == Terraplen) {
             t.AnchoZanja = 0;
-        } else if (!Numero(v.edB0, t.AnchoZanja, MinimoMaterial, SinDosPuntos(T(v, 235)))) {
+        } else if (!Numero(v.edB0, t.AnchoZanja, MinimoMaterial,
+                           SinDosPuntos(T(v, TextoAnchoZanjaMetros)))) {
             return Falla(PaginaRelleno, v.edB0, MuestraOculta(v.edB0, 29));
         }
-        if (!Numero(v.edGr0, t.vGAMAT, MinimoMaterial, T(v, 311))) {
+        if (!Numero(v.edGr0, t.vGAMAT, MinimoMaterial, T(v, TextoDensidadTerreno))) {
             return Falla(PaginaRelleno, v.edGr0);
         }
-        if (!Numero(v.edFi0, t.AnguloRozamiento, 0, T(v, 312))) {
+        if (!Numero(v.edFi0, t.AnguloRozamiento, 0, T(v, TextoAnguloRozamientoTerreno))) {
             return Falla(PaginaRelleno, v.edFi0);
         }
         if (t.AnguloRozamiento > AnguloMaximo) {
@@ -708,10 +739,12 @@ private:
         if (t.CodigoColocacion < 20) {
             switch (Elige(v.edTipoRelleno0, t.TipoRelleno, 0, CodigoDe("edTipoRelleno0"))) {
             case Eleccion::Vacia:
-                Mensaje(NombreCampo(238, 307), validacion::TituloError(v));
+                Mensaje(NombreCampo(TextoTipoRelleno, TextoSinEleccion),
+                        validacion::TituloError(v));
                 return Falla(PaginaRelleno, v.edTipoRelleno0, MuestraOculta(v.edTipoRelleno0, 32));
             case Eleccion::Invalida:
-                Mensaje(NombreCampo(238, 308), validacion::TituloError(v));
+                Mensaje(NombreCampo(TextoTipoRelleno, TextoValorIncorrectoDel),
+                        validacion::TituloError(v));
                 return Falla(PaginaRelleno, v.edTipoRelleno0, MuestraOculta(v.edTipoRelleno0, 32));
             case Eleccion::Valida:
                 break;
@@ -726,7 +759,8 @@ private:
                 const char *unidad = v.rdTipoColocacion.Value(1) ? "' (m):" : "'' (m):";
                 v.lbEtiquetas(50).Caption = T(v, 316) + unidad;
             };
-            if (!Numero(v.edHr1, t.DistanciaTerrenoNatural, MinimoMaterial, T(v, 313))) {
+            if (!Numero(v.edHr1, t.DistanciaTerrenoNatural, MinimoMaterial,
+                        T(v, TextoDistanciaGeneratriz))) {
                 return Falla(PaginaRelleno, v.edHr1, muestraDistancia);
             }
             if (t.CodigoColocacion < Terraplen &&
@@ -743,10 +777,12 @@ private:
         if (t.CodigoColocacion > 30) {
             switch (Elige(v.edIAs, t.IndiceAsentamiento, 0, CodigoDe("edIAs"))) {
             case Eleccion::Vacia:
-                MensajeError(317); // "No ha seleccionado Razón de Asentamiento"
+                MensajeError(
+                    TextoSinRazonAsentamiento); // "No ha seleccionado Razón de Asentamiento"
                 return Falla(PaginaRelleno, v.edIAs, MuestraOculta(v.edIAs, 53));
             case Eleccion::Invalida:
-                MensajeError(318); // "Valor Incorrecto de Razón de Asentamiento"
+                MensajeError(TextoRazonAsentamientoIncorrecta); // "Valor Incorrecto de Razón de
+                                                                // Asentamiento"
                 return Falla(PaginaRelleno, v.edIAs, MuestraOculta(v.edIAs, 53));
             case Eleccion::Valida:
                 break;
@@ -764,7 +800,7 @@ private:
     {
         CapturaDatos &v = m_v;
         DatosTramo &t = m_t;
-        if (!Numero(v.edQDato0, t.CargaVerticalTotal, 0, T(v, 319))) {
+        if (!Numero(v.edQDato0, t.CargaVerticalTotal, 0, T(v, TextoCargaVerticalTotal))) {
             return Falla(PaginaCargas, v.edQDato0, [&v] {
                 v.edQDato0.Locked = false;
                 v.edQDato0.BackColor = ColorFondo::Editable;
@@ -778,10 +814,12 @@ private:
         t.CalculoCargas = 1;
         switch (Elige(v.edICar0, t.TipoCargaConcentrada, -1, CodigoDe("edICar0"))) {
         case Eleccion::Vacia:
-            MensajeError(320); // "No ha seleccionado Tipos de Carga Concentrada"
+            MensajeError(
+                TextoSinCargaConcentrada); // "No ha seleccionado Tipos de Carga Concentrada"
             return Falla(PaginaCargas, v.edICar0, MuestraOculta(v.edICar0, 34));
         case Eleccion::Invalida:
-            MensajeError(321); // "Valor Incorrecto de Tipos de Carga Concentrada"
+            MensajeError(TextoCargaConcentradaIncorrecta); // "Valor Incorrecto de Tipos de Carga
+                                                           // Concentrada"
             return Falla(PaginaCargas, v.edICar0, MuestraOculta(v.edICar0, 34));
         case Eleccion::Valida:
             break;

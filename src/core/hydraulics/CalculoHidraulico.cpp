@@ -6,6 +6,7 @@
 #include "core/listing/FormatoNumeros.h"
 #include "core/model/TextoPlano.h"
 #include "core/model/TextoRecurso.h"
+#include "core/model/TextosComunes.h"
 #include "core/plataforma/Impresora.h"
 #include "core/validation/FuncionesGenerales.h"
 
@@ -37,7 +38,6 @@ constexpr std::int32_t TxNotaLocalizadas = 797;
 constexpr std::int32_t TxAyudaCalcular = 942;
 constexpr std::int32_t TxAyudaImprimir = 943;
 constexpr std::int32_t TxAyudaCerrar = 944;
-constexpr std::int32_t TxValorIncorrecto = 287;
 constexpr std::int32_t TxImpresionFallida = 1200;
 
 // Decimals a field may grow to while its value does not read back the same.
@@ -183,7 +183,7 @@ void CalculoHidraulico::txDatoOrigen_Validate(bool &Cancel)
                                txDatoOrigen.Text(), m_datos.DatoOrigen, lbDatorigen.Caption);
     // A datum at overflow scale would be calculated into numbers beyond any listing.
     if (valido && !DentroDeLimites(magnitud, m_datos.DatoOrigen)) {
-        m_mensajes.Muestra(T(TxValorIncorrecto), BotonesMensaje::Aceptar, IconoMensaje::Ninguno,
+        m_mensajes.Muestra(T(TextoValorIncorrecto), BotonesMensaje::Aceptar, IconoMensaje::Ninguno,
                            lbDatorigen.Caption);
         valido = false;
     }
@@ -222,7 +222,7 @@ void CalculoHidraulico::txRugosidad_Validate(bool &Cancel)
     // A roughness of the order of the diameter takes the logarithms of the laws to zero or
     // below; a coefficient of 1e-300 or 1e300 gives numbers beyond any listing.
     if (valido && !DentroDeLimites(magnitud, m_datos.Rugosidad)) {
-        m_mensajes.Muestra(T(TxValorIncorrecto), BotonesMensaje::Aceptar, IconoMensaje::Ninguno,
+        m_mensajes.Muestra(T(TextoValorIncorrecto), BotonesMensaje::Aceptar, IconoMensaje::Ninguno,
                            lbRugosidad.Caption);
         valido = false;
     }

@@ -19,7 +19,7 @@ constexpr double PiArea = 3.141592;
 // The initial core stresses may reach 55% of the core strength at wrapping.
 constexpr double FraccionCompresionInicial = 0.55;
 
-constexpr std::int32_t TextoEspesorInsuficiente = 800;
+constexpr std::int32_t TextoEspesorInsuficientePostesado = 800;
 constexpr std::int32_t TextoResistenciaInicial = 802;
 constexpr std::int32_t TextoTensionChapa = 803;
 constexpr std::int32_t TextoTensionHormigon = 804;
@@ -381,10 +381,12 @@ FinAnalisis AnalizaHipotesis(EstadoObra &estado, EscritorFallosPostesado &fallos
 
     for (int vuelta = 1;; ++vuelta) {
         if (vuelta > MaximoVueltasAnalisis) {
-            return fallaTexto(CodigoPostesado::EspesorInsuficiente, TextoEspesorInsuficiente);
+            return fallaTexto(CodigoPostesado::EspesorInsuficiente,
+                              TextoEspesorInsuficientePostesado);
         }
         if (!AjustaAlambre(sc, dt, d, N, p.IndiceAlambre)) {
-            return fallaTexto(CodigoPostesado::EspesorInsuficiente, TextoEspesorInsuficiente);
+            return fallaTexto(CodigoPostesado::EspesorInsuficiente,
+                              TextoEspesorInsuficientePostesado);
         }
         RedondeaEspiras(N);
         SeccionHomogeneizada(sc, dt, d, N);

@@ -14,7 +14,7 @@ namespace dravek {
 
 namespace {
 
-constexpr std::int32_t TextoEspesorInsuficiente = 800;
+constexpr std::int32_t TextoEspesorInsuficientePostesado = 800;
 constexpr std::int32_t TextoAlambreDistinto = 801;
 
 constexpr std::int16_t SinHipotesis = 0;
@@ -158,8 +158,8 @@ ErrorCalculo DisenoPostesado::Calcula(std::int16_t FijaPresionPrimario, double C
     const std::int16_t fila = FilaAlambreInicial(m_p.datos);
     if (fila == 0) {
         resultados.EstadoDiseno = CodigoPostesado::EspesorInsuficiente;
-        m_fallos.EscribeErrorPostesado(Texto(idioma, TextoEspesorInsuficiente), m_numeroCaso,
-                                       SinHipotesis, AntesDePasadas);
+        m_fallos.EscribeErrorPostesado(Texto(idioma, TextoEspesorInsuficientePostesado),
+                                       m_numeroCaso, SinHipotesis, AntesDePasadas);
         return TerminaSinAlambre();
     }
     PonAlambre(fila);

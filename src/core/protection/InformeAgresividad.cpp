@@ -1,4 +1,5 @@
 #include "core/protection/InformeAgresividad.h"
+#include "core/model/TextosComunes.h"
 
 #include <cstddef>
 
@@ -18,7 +19,7 @@ constexpr double CorrienteAdmisible = 200; // mV: the elastic joints break the c
 
 // Texts of the report.
 constexpr std::int32_t TextoNo = 725;
-constexpr std::int32_t TextoSi = 726;
+constexpr std::int32_t TextoSiAcentuado = 726;
 constexpr std::int32_t TextoNormal = 727;
 constexpr std::int32_t TextoSR = 728;
 constexpr std::int32_t TextoTitulo = 729;
@@ -36,8 +37,6 @@ constexpr std::int32_t TextoCorrientes = 740;
 constexpr std::int32_t TextoJuntaElastica = 741;
 constexpr std::int32_t TextoEliminar = 742;
 constexpr std::int32_t TextoSinProteccion = 743;
-constexpr std::int32_t TextoError = 286;
-constexpr std::int32_t TextoAlImprimir = 937;
 
 // Byte offset of character n (from 0) of the text, or its size when it is shorter.
 std::size_t BytesHasta(const std::string &texto, std::size_t n)
@@ -193,7 +192,7 @@ public:
                   1);
             Linea(0,
                   T(TextoNecesidades) + Blancos(12) +
-                      T(m.NecesidadesAdicionales ? TextoSi : TextoNo),
+                      T(m.NecesidadesAdicionales ? TextoSiAcentuado : TextoNo),
                   1);
             hueco = 1;
         }

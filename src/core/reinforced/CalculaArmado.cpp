@@ -1,4 +1,5 @@
 #include "core/reinforced/CalculaArmado.h"
+#include "core/model/TextosComunes.h"
 
 #include <array>
 #include <cmath>
@@ -39,11 +40,6 @@ enum Columna : std::size_t {
     ColNEXPEX = 6,
     ColCAMISA = 7,
 };
-
-constexpr std::int32_t TextoError = 286;
-constexpr std::int32_t TextoAlAbrirFichero = 400;
-constexpr std::int32_t TextoAlDecodificarFichero = 402;
-constexpr std::int32_t TextoEsfuerzosOvalizacion = 821;
 
 double AreaEspiras(double diametro, double espiras)
 {

@@ -1,4 +1,5 @@
 #include "core/reinforced/ComprobacionesArmado.h"
+#include "core/model/TextosComunes.h"
 
 #include <algorithm>
 #include <array>
@@ -29,16 +30,12 @@ constexpr std::int16_t ControlIntenso = 1;
 
 constexpr std::int32_t TextoMm = 589;
 constexpr std::int32_t TextoCm2 = 593;
-constexpr std::int32_t TextoEspesorTubo = 226;
-constexpr std::int32_t TextoRecubrimientoInterior = 228;
-constexpr std::int32_t TextoRecubrimientoExterior = 229;
-constexpr std::int32_t TextoTraccionHormigon = 292;
 constexpr std::int32_t TextoEspesorInsuficiente = 565;
 constexpr std::int32_t TextoComprobacionFisuracion = 578;
 constexpr std::int32_t TextoArmaduraSinFisuracion = 663;
 constexpr std::int32_t TextoPorMetro = 664;
-constexpr std::int32_t TextoDiametroInterior = 665;
-constexpr std::int32_t TextoDiametroExterior = 666;
+constexpr std::int32_t TextoCaraInteriorDiametro = 665;
+constexpr std::int32_t TextoCaraExteriorDiametro = 666;
 constexpr std::int32_t TextoEspiras = 667;
 constexpr std::int32_t TextoTotal = 668;
 
@@ -50,7 +47,7 @@ bool Positivo(double x)
 // The wall as the checks need it, or the message that refuses it.
 ErrorCalculo CompruebaGeometria(ContextoCalculo &contexto, double ESP, double RECI, double RECE)
 {
-    const std::int32_t rotulo = !Positivo(ESP)    ? TextoEspesorTubo
+    const std::int32_t rotulo = !Positivo(ESP)    ? TextoEspesor
                                 : !Positivo(RECI) ? TextoRecubrimientoInterior
                                 : !Positivo(RECE) ? TextoRecubrimientoExterior
                                                   : 0;
@@ -109,9 +106,9 @@ void ListaArmaduraSinFisuracion(ContextoCalculo &contexto, const DisposicionArma
     impresora.PonTamanoFuente(10);
     impresora.PonNegrita(false);
     salida.SaltaLineas(estado, 1);
-    ListaCara(contexto, TextoDiametroInterior, interior);
+    ListaCara(contexto, TextoCaraInteriorDiametro, interior);
     salida.SaltaLineas(estado, 1);
-    ListaCara(contexto, TextoDiametroExterior, exterior);
+    ListaCara(contexto, TextoCaraExteriorDiametro, exterior);
 }
 
 // The check gave up: the wall cannot be kept from cracking by adding steel. The case ends, so

@@ -1,4 +1,5 @@
 #include "core/reinforced/DisponeArmadura.h"
+#include "core/model/TextosComunes.h"
 
 #include <algorithm>
 #include <array>
@@ -36,8 +37,6 @@ constexpr std::int32_t TextoAvisoArmadura = 678;
 constexpr std::int32_t TextoAvisoVariasCapas = 679;
 constexpr std::int32_t TextoArmaduraInterior = 568;
 constexpr std::int32_t TextoArmaduraExterior = 569;
-constexpr std::int32_t TextoValorIncorrecto = 287;
-constexpr std::int32_t TextoEspesorMaximoCamisa = 290;
 
 // The old Int(): the largest whole number not greater than x.
 double Int(double x)

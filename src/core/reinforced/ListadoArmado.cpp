@@ -13,6 +13,13 @@ namespace dravek {
 
 namespace {
 
+constexpr std::int32_t TextoEspesorInsuficiente = 565;
+constexpr std::int32_t TextoEspesorInsuficienteResaltado = 566;
+constexpr std::int32_t TextoEspesorInsuficientePantalla = 567;
+constexpr std::int32_t TextoArmaduraMayorMaxima = 670;
+constexpr std::int32_t TextoPorRetraccionLisas = 671;
+constexpr std::int32_t TextoArmaduraMayorMaximaResaltado = 672;
+constexpr std::int32_t TextoCuantia = 675;
 constexpr std::int32_t TextoMomentoTope = 1082;
 
 bool Imprime(const EstadoObra &estado, ClaseListado clase)
@@ -298,9 +305,9 @@ void ListaCuantiaExcesiva(ContextoCalculo &contexto, double ASCR, PasadaNormal p
 {
     EstadoObra &estado = contexto.estado;
     Bloque b(contexto);
-    const std::string cuantia = b.T(675) + b.F(ASCR, 9, 4);
+    const std::string cuantia = b.T(TextoCuantia) + b.F(ASCR, 9, 4);
     if (!estado.listado.Imprimiendo) {
-        b.Pantalla(1, b.T(672), 1);
+        b.Pantalla(1, b.T(TextoArmaduraMayorMaximaResaltado), 1);
         b.Pantalla(0, cuantia, 1);
         return;
     }
@@ -308,8 +315,8 @@ void ListaCuantiaExcesiva(ContextoCalculo &contexto, double ASCR, PasadaNormal p
     case ClaseListado::Normal:
         if (EscribeEnNormal(estado, pasada)) {
             b.Salta(2);
-            b.Linea(Blancos(10) + b.T(670));
-            b.Linea(Blancos(10) + b.T(671));
+            b.Linea(Blancos(10) + b.T(TextoArmaduraMayorMaxima));
+            b.Linea(Blancos(10) + b.T(TextoPorRetraccionLisas));
             b.Salta(1);
             b.Linea(Blancos(10) + cuantia);
         }
@@ -318,7 +325,7 @@ void ListaCuantiaExcesiva(ContextoCalculo &contexto, double ASCR, PasadaNormal p
         contexto.salida.CabeceraCaso(estado, 4);
         b.Salta(1);
         b.Negrita(true);
-        b.Linea(Blancos(9) + b.T(672));
+        b.Linea(Blancos(9) + b.T(TextoArmaduraMayorMaximaResaltado));
         b.Negrita(false);
         b.Linea(Blancos(9) + cuantia);
         break;
@@ -341,7 +348,7 @@ void ListaEspesorInsuficiente(ContextoCalculo &contexto, std::int32_t numeroCaso
     EstadoObra &estado = contexto.estado;
     Bloque b(contexto);
     if (!estado.listado.Imprimiendo) {
-        b.Pantalla(1, Blancos(2) + b.T(566), 1);
+        b.Pantalla(1, Blancos(2) + b.T(TextoEspesorInsuficienteResaltado), 1);
         return;
     }
     switch (estado.listado.TipoListado) {
@@ -351,7 +358,7 @@ void ListaEspesorInsuficiente(ContextoCalculo &contexto, std::int32_t numeroCaso
         contexto.salida.CabeceraPagina(estado, numeroCaso, false);
         b.Negrita(true);
         b.Tamano(14);
-        b.Linea(Blancos(9) + b.T(565));
+        b.Linea(Blancos(9) + b.T(TextoEspesorInsuficiente));
         b.Tamano(10);
         b.Negrita(false);
         break;
@@ -359,7 +366,7 @@ void ListaEspesorInsuficiente(ContextoCalculo &contexto, std::int32_t numeroCaso
         contexto.salida.CabeceraCaso(estado, 2);
         b.Salta(1);
         b.Negrita(true);
-        b.Linea(Blancos(9) + b.T(567));
+        b.Linea(Blancos(9) + b.T(TextoEspesorInsuficientePantalla));
         b.Negrita(false);
         break;
     case ClaseListado::Tabular:

@@ -1,4 +1,5 @@
 #include "core/reinforced/SeccionArmado.h"
+#include "core/model/TextosComunes.h"
 
 #include <cmath>
 #include <cstdint>
@@ -10,6 +11,8 @@
 namespace dravek {
 
 namespace {
+
+constexpr std::int32_t TextoGamaB = 997;
 
 bool Positivo(double valor)
 {
@@ -26,7 +29,7 @@ void AvisoSeccion(ContextoCalculo &contexto, const std::string &texto)
 ErrorCalculo CompruebaFyd(ContextoCalculo &contexto)
 {
     if (!Positivo(contexto.estado.tramo.Fyd)) {
-        return FalloValorIncorrecto(contexto, 294); // "Resistencia de cálculo del acero"
+        return FalloValorIncorrecto(contexto, TextoResistenciaCalculoAcero);
     }
     return {};
 }
@@ -35,20 +38,19 @@ ErrorCalculo CompruebaMaterialesSeccion(ContextoCalculo &contexto)
 {
     const DatosTramo &tramo = contexto.estado.tramo;
     if (!Positivo(tramo.FCK)) {
-        return FalloValorIncorrecto(contexto, 291); // "Resist. del hormigón a compresión"
+        return FalloValorIncorrecto(contexto, TextoResistenciaHormigon);
     }
     if (!Positivo(tramo.Fyk)) {
-        return FalloValorIncorrecto(contexto, 293); // "Resistencia característica del acero"
+        return FalloValorIncorrecto(contexto, TextoResistenciaAcero);
     }
     if (ErrorCalculo error = CompruebaFyd(contexto)) {
         return error;
     }
     if (!Positivo(tramo.GamaB)) {
-        return FalloValorIncorrecto(contexto,
-                                    997); // "Gamab: Coeficiente de Minoración del hormigón"
+        return FalloValorIncorrecto(contexto, TextoGamaB);
     }
     if (!Positivo(tramo.GamaF)) {
-        return FalloValorIncorrecto(contexto, 999); // "Gamaf: Coeficiente de Mayoración de Cargas"
+        return FalloValorIncorrecto(contexto, TextoGamaF);
     }
     return {};
 }

@@ -1,4 +1,5 @@
 #include "core/shell/ComandosCalculo.h"
+#include "core/model/TextosComunes.h"
 
 #include "core/engine/CalculaCasos.h"
 #include "core/engine/UnidadesCalculo.h"
@@ -14,12 +15,14 @@ namespace dravek {
 namespace {
 
 constexpr std::int32_t TextoGrabeTramoOCancele = 376;
-constexpr std::int32_t TextoAviso = 377;
 constexpr std::int32_t TextoGrabeObraAntes = 379;
 constexpr std::int32_t TextoGrabeCambiosAntes = 380;
 constexpr std::int32_t TextoCalculoSeDetiene = 1520;
 constexpr std::int32_t TextoListadoNoImpreso = 1521;
-constexpr std::int32_t TextoErrorInesperado = 1525;
+constexpr std::int32_t TextoCalculandoTramo = 1526;
+constexpr std::int32_t TextoCalculandoObra = 1527;
+constexpr std::int32_t TextoImprimiendoTramo = 1528;
+constexpr std::int32_t TextoImprimiendoObra = 1529;
 
 } // namespace
 
@@ -192,7 +195,7 @@ void ComandosCalculo::CalculaTramo()
         std::optional<GuardaFicheroDepuracion> depuracion;
         AbreDepuracion(depuracion);
         const std::int32_t d = m_estado.ejecucion.DesplazamientoIdioma;
-        m_avance.EmpiezaTramo(Texto(d, 1526), Texto(d, 214));
+        m_avance.EmpiezaTramo(Texto(d, TextoCalculandoTramo), Texto(d, TextoCancelar));
         const FinAvance fin{m_avance};
         // A calculation that stops keeps its message in the listing too, which is shown.
         error = PasadaTramo();
@@ -261,7 +264,8 @@ void ComandosCalculo::ImprimeObra()
     {
         std::optional<GuardaFicheroDepuracion> depuracion;
         AbreDepuracion(depuracion);
-        m_avance.EmpiezaObra(Texto(d, 1527), Texto(d, 214), captura->edTramo.ListCount());
+        m_avance.EmpiezaObra(Texto(d, TextoCalculandoObra), Texto(d, TextoCancelar),
+                             captura->edTramo.ListCount());
         const FinAvance fin{m_avance};
         PasadaObra();
         detenido = m_avance.Detenido();
@@ -326,9 +330,10 @@ bool ComandosCalculo::ImprimeListado()
     std::optional<GuardaFicheroDepuracion> depuracion;
     AbreDepuracion(depuracion);
     if (m_imprimeObraCompleta)
-        m_avance.EmpiezaObra(Texto(d, 1529), Texto(d, 214), captura->edTramo.ListCount());
+        m_avance.EmpiezaObra(Texto(d, TextoImprimiendoObra), Texto(d, TextoCancelar),
+                             captura->edTramo.ListCount());
     else
-        m_avance.EmpiezaTramo(Texto(d, 1528), Texto(d, 214));
+        m_avance.EmpiezaTramo(Texto(d, TextoImprimiendoTramo), Texto(d, TextoCancelar));
     // Till the document has been handed over, which may take a while of its own.
     const FinAvance fin{m_avance};
     if (m_imprimeObraCompleta) {

@@ -1,4 +1,5 @@
 #include "core/shell/DatosPredeterminados.h"
+#include "core/model/TextosComunes.h"
 
 #include "core/model/Utf8.h"
 
@@ -19,15 +20,12 @@ namespace dravek {
 namespace {
 
 // Texts of the messages about the default-data files.
-constexpr std::int32_t TextoAviso = 377;
 constexpr std::int32_t TextoExcedidoTamano = 395;
 constexpr std::int32_t TextoDeDimensiones = 396;
 constexpr std::int32_t TextoDeArmaduras = 397;
 constexpr std::int32_t TextoNoExisteFichero = 398;
-constexpr std::int32_t TextoError = 399;
-constexpr std::int32_t TextoAlAbrir = 400;
+constexpr std::int32_t TextoErrorNumero = 399;
 constexpr std::int32_t TextoErrorFormato = 401;
-constexpr std::int32_t TextoAlDecodificar = 402;
 
 // Error numbers of the old runtime: a file that exists but cannot be opened (a folder of that
 // name, no permission) is its "Path/File access error"; a failure to read a file once open is
@@ -244,15 +242,15 @@ ErrorDatosPredeterminados NoExiste(std::int32_t desplazamiento, const std::strin
 ErrorDatosPredeterminados FalloApertura(std::int32_t desplazamiento, int error,
                                         const std::string &nombre)
 {
-    return Fallo(Texto(desplazamiento, TextoError) + std::to_string(error) + "\n" +
-                 Texto(desplazamiento, TextoAlAbrir) + " " + nombre);
+    return Fallo(Texto(desplazamiento, TextoErrorNumero) + std::to_string(error) + "\n" +
+                 Texto(desplazamiento, TextoAlAbrirFichero) + " " + nombre);
 }
 
 ErrorDatosPredeterminados FalloDecodificacion(std::int32_t desplazamiento, int error,
                                               const std::string &nombre)
 {
-    return Fallo(Texto(desplazamiento, TextoError) + std::to_string(error) + "\n" +
-                 Texto(desplazamiento, TextoAlDecodificar) + " " + nombre);
+    return Fallo(Texto(desplazamiento, TextoErrorNumero) + std::to_string(error) + "\n" +
+                 Texto(desplazamiento, TextoAlDecodificarFichero) + " " + nombre);
 }
 
 // Text 401 names "LUR#GM" itself; the message names the file concerned in its place, once, so

@@ -1,4 +1,5 @@
 #include "core/shell/FormaPrincipal.h"
+#include "core/model/TextosComunes.h"
 
 #include "core/entry/CapturaDatos.h"
 #include "core/entry/IdiomaPropio.h"
@@ -17,8 +18,7 @@ namespace dravek {
 namespace {
 
 constexpr std::int32_t TextoGrabeTramoOCancele = 376;
-constexpr std::int32_t TextoAviso = 377;
-constexpr std::int32_t TextoFicheroNoEncontrado = 398;
+constexpr std::int32_t TextoNoExisteFichero = 398;
 constexpr std::int32_t TextoIdiomaSinElegir = 526;
 
 bool ExisteFichero(const std::string &ruta)
@@ -128,7 +128,7 @@ bool FormaPrincipal::Arranca(const std::string &carpetaPrograma, LocalUsuario &l
 
     const std::string logo = Texto(ejecucion.DesplazamientoIdioma, 406);
     if (!ExisteFichero(ejecucion.RutaAplicacion + logo)) {
-        m_mensajes.Muestra(Texto(ejecucion.DesplazamientoIdioma, TextoFicheroNoEncontrado) + " " +
+        m_mensajes.Muestra(Texto(ejecucion.DesplazamientoIdioma, TextoNoExisteFichero) + " " +
                                logo,
                            BotonesMensaje::Aceptar, IconoMensaje::Ninguno, "");
         return false;

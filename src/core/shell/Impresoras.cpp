@@ -1,4 +1,5 @@
 #include "core/shell/Impresoras.h"
+#include "core/model/TextosComunes.h"
 
 #include <algorithm>
 #include <cmath>
@@ -16,17 +17,15 @@ namespace {
 constexpr std::int32_t TxTitulo = 680;
 constexpr std::int32_t TxCopias = 681;
 constexpr std::int32_t TxAceptar = 682;
-constexpr std::int32_t TxError = 683;
+constexpr std::int32_t TxErrorImpresora = 683;
 constexpr std::int32_t TxDescripcion = 684;
-constexpr std::int32_t TxMayorQueCero = 685;
+constexpr std::int32_t TxSeleccioneMayorQueCero = 685;
 constexpr std::int32_t TxTituloCopias = 686;
 constexpr std::int32_t TxQuiereImprimir = 687;
 constexpr std::int32_t TxCopiasPregunta = 688;
-constexpr std::int32_t TxAvisoTitulo = 689;
 constexpr std::int32_t TxSeUsara = 690;
 constexpr std::int32_t TxSeImprimiran = 691;
 constexpr std::int32_t TxPorLaImpresora = 692;
-constexpr std::int32_t TxNoNumerico = 693;
 constexpr std::int32_t TxNoEntero = 694;
 constexpr std::int32_t TxFicheroPdf = 1400;
 constexpr std::int32_t TxDemasiadasCopias = 1401;
@@ -166,7 +165,7 @@ void Impresoras::tbCopias_Validate(bool &Cancel)
     const std::optional<double> valor = TextoANumero(m_estado.ejecucion, s);
     std::int32_t rechazo = 0;
     if (!valor) {
-        rechazo = TxNoNumerico;
+        rechazo = TextoValorNoNumerico;
     } else if (*valor > std::floor(*valor)) {
         rechazo = TxNoEntero;
     } else if (*valor > CopiasMaximas) {
@@ -184,7 +183,7 @@ bool Impresoras::ValidarNumeroCopias()
 {
     const double n = std::floor(ValorCopias());
     if (n < 1) {
-        Aviso(TxMayorQueCero);
+        Aviso(TxSeleccioneMayorQueCero);
         return false;
     }
     if (n > CopiasMaximas) {
@@ -194,7 +193,7 @@ bool Impresoras::ValidarNumeroCopias()
     if (n > 1) {
         const RespuestaMensaje r =
             m_mensajes.Muestra(T(TxQuiereImprimir) + Entero(n) + T(TxCopiasPregunta),
-                               BotonesMensaje::SiNo, IconoMensaje::Pregunta, T(TxAvisoTitulo));
+                               BotonesMensaje::SiNo, IconoMensaje::Pregunta, T(TextoAvisoTitulo));
         return r != RespuestaMensaje::No;
     }
     return true;
@@ -202,7 +201,8 @@ bool Impresoras::ValidarNumeroCopias()
 
 void Impresoras::Error(std::int32_t numero, const std::string &descripcion)
 {
-    m_mensajes.Muestra(T(TxError) + std::to_string(numero) + "\n" + T(TxDescripcion) + descripcion,
+    m_mensajes.Muestra(T(TxErrorImpresora) + std::to_string(numero) + "\n" + T(TxDescripcion) +
+                           descripcion,
                        BotonesMensaje::Aceptar, IconoMensaje::Ninguno, "");
 }
 

@@ -13,6 +13,10 @@ namespace dravek {
 
 namespace {
 
+constexpr std::int32_t TextoArchivoNoEncontrado = 703;
+constexpr std::int32_t TextoAdvertenciaDerechoUso = 704;
+constexpr std::int32_t TextoInstruccionTorroja = 705;
+
 constexpr std::int16_t AdvertenciaInicio = 1;
 constexpr const char *AjusteMostrar = "1";
 constexpr const char *AjusteOcultar = "0";
@@ -52,7 +56,9 @@ void frmTip::Form_Load()
 
     const std::string fichero = T(407);
     if (!LoadTips(m_estado.ejecucion.RutaAplicacion + fichero)) {
-        const std::string texto = T(703) + fichero + "\n" + T(704) + "\n" + T(705);
+        const std::string texto = T(TextoArchivoNoEncontrado) + fichero + "\n" +
+                                  T(TextoAdvertenciaDerechoUso) + "\n" +
+                                  T(TextoInstruccionTorroja);
         m_documento = DocumentoRico::DeTextoPlano(texto);
         ponTexto(rtBox1, texto);
     }

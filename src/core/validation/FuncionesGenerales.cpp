@@ -1,4 +1,5 @@
 #include "core/validation/FuncionesGenerales.h"
+#include "core/model/TextosComunes.h"
 
 #include <charconv>
 #include <cmath>
@@ -11,8 +12,6 @@ namespace dravek {
 
 namespace {
 
-constexpr std::int32_t TextoValorNoNumerico = 693; // "Seleccione un valor numérico "
-constexpr std::int32_t TextoValorIncorrecto = 287; // "Valor incorrecto"
 constexpr std::int32_t TeclaRetroceso = 8;
 
 bool EsDigito(char c)

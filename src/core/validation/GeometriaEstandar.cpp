@@ -10,6 +10,11 @@ namespace dravek {
 
 namespace {
 
+constexpr std::int32_t TextoEspesorActual = 1040;
+constexpr std::int32_t TextoRecInteriorActual = 1041;
+constexpr std::int32_t TextoRecExteriorActual = 1042;
+constexpr std::int32_t TextoRecomendado = 1043;
+constexpr std::int32_t TextoDeseaCambiarlos = 1044;
 constexpr std::int32_t TextoDatosNoRecomendados = 1045;
 
 constexpr double ToleranciaEspesor = 0.02; // of the diameter, either way
@@ -129,13 +134,13 @@ ResultadoGeometria BuscaGeometriaRecomendada(const TablasPredeterminadas &tablas
     }
 
     const std::int32_t d = ejecucion.DesplazamientoIdioma;
-    const std::string recomendado = Texto(d, 1043);
-    const std::string pregunta = "\n\n" + Texto(d, 1040) + Milimetros(ejecucion, espesor) +
-                                 recomendado + Milimetros(ejecucion, espesorTabla) + "\n" +
-                                 Texto(d, 1041) + Milimetros(ejecucion, interior) + recomendado +
-                                 Milimetros(ejecucion, interiorTabla) + "\n" + Texto(d, 1042) +
-                                 Milimetros(ejecucion, exterior) + recomendado +
-                                 Milimetros(ejecucion, exteriorTabla) + "\n" + Texto(d, 1044);
+    const std::string recomendado = Texto(d, TextoRecomendado);
+    const std::string pregunta =
+        "\n\n" + Texto(d, TextoEspesorActual) + Milimetros(ejecucion, espesor) + recomendado +
+        Milimetros(ejecucion, espesorTabla) + "\n" + Texto(d, TextoRecInteriorActual) +
+        Milimetros(ejecucion, interior) + recomendado + Milimetros(ejecucion, interiorTabla) +
+        "\n" + Texto(d, TextoRecExteriorActual) + Milimetros(ejecucion, exterior) + recomendado +
+        Milimetros(ejecucion, exteriorTabla) + "\n" + Texto(d, TextoDeseaCambiarlos);
     const RespuestaMensaje r = mensajes.Muestra(
         pregunta, BotonesMensaje::SiNo, IconoMensaje::Ninguno, Texto(d, TextoDatosNoRecomendados));
     return r == RespuestaMensaje::Si ? ResultadoGeometria::Cambiar

@@ -1,5 +1,7 @@
 #include "gui/plataforma/TrabajoImpresionQt.h"
 
+#include <cstdint>
+
 #include "core/model/TextoRecurso.h"
 #include "gui/comun/TextoQt.h"
 #include "gui/plataforma/ImpresoraQt.h"
@@ -9,6 +11,12 @@
 
 namespace dravek::gui {
 
+namespace {
+
+constexpr std::int32_t TextoSinImpresoraGuardePdf = 1523;
+
+} // namespace
+
 TrabajoImpresionQt::TrabajoImpresionQt(const EstadoObra &estado, ImpresoraQt &impresora,
                                        QWidget *padre)
     : m_estado(estado), m_impresora(impresora), m_padre(padre)
@@ -16,8 +24,8 @@ TrabajoImpresionQt::TrabajoImpresionQt(const EstadoObra &estado, ImpresoraQt &im
     HayImpresora = [] { return !QPrinterInfo::availablePrinterNames().isEmpty(); };
     PideFicheroPdf = [this] {
         const std::int32_t d = m_estado.ejecucion.DesplazamientoIdioma;
-        QString ruta = QFileDialog::getSaveFileName(m_padre, aQt(Texto(d, 1523)), QString(),
-                                                    aQt(Texto(d, 1522)));
+        QString ruta = QFileDialog::getSaveFileName(
+            m_padre, aQt(Texto(d, TextoSinImpresoraGuardePdf)), QString(), aQt(Texto(d, 1522)));
         if (!ruta.isEmpty() && !ruta.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
             ruta += QStringLiteral(".pdf");
         return ruta;
