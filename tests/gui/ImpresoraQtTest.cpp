@@ -80,6 +80,62 @@ TEST_F(ImpresoraQtTest, ImagenesYFallos)
     EXPECT_EQ(impresora.FinDocumento(), SinErrorImpresora);
 }
 
+// Image objects of a PDF, and whether one of them is that wide.
+struct ImagenesPdf {
+    int objetos = 0;
+    bool hayAncho = false;
+};
+
+ImagenesPdf LeeImagenes(const QString &ruta, int ancho)
+{
+    QFile fichero(ruta);
+    if (!fichero.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray pdf = fichero.readAll();
+    return {static_cast<int>(pdf.count(QByteArrayLiteral("/Subtype /Image"))),
+            pdf.contains("/Width " + QByteArray::number(ancho))};
+}
+
+// A picture drawn on every run of a whole project is stored once in the document; the next
+// document reads the file again.
+TEST_F(ImpresoraQtTest, CadaDibujoUnaVezPorDocumento)
+{
+    ASSERT_TRUE(carpeta.isValid());
+    const QString cuna = carpeta.filePath(QStringLiteral("cuna.png"));
+    const QString zanja = carpeta.filePath(QStringLiteral("zanja.png"));
+    const auto guarda = [](const QString &ruta, int ancho, QColor color) {
+        QImage imagen(ancho, 20, QImage::Format_RGB32);
+        imagen.fill(color);
+        return imagen.save(ruta);
+    };
+    ASSERT_TRUE(guarda(cuna, 40, QColor(0, 0, 0)));
+    ASSERT_TRUE(guarda(zanja, 30, QColor(0, 0, 255)));
+
+    ImpresoraQt impresora;
+    const QString obra = carpeta.filePath(QStringLiteral("obra.pdf"));
+    impresora.PonFicheroPdf(obra);
+    for (int tramo = 0; tramo < 3; ++tramo) {
+        if (tramo > 0)
+            impresora.NuevaPagina();
+        EXPECT_EQ(impresora.DibujaImagen(deQt(cuna), 17, 40), SinErrorImpresora);
+        EXPECT_EQ(impresora.DibujaImagenEnRectangulo(deQt(zanja), 81, 40, 50, 30),
+                  SinErrorImpresora);
+    }
+    EXPECT_EQ(impresora.FinDocumento(), SinErrorImpresora);
+    const ImagenesPdf primera = LeeImagenes(obra, 40);
+    EXPECT_EQ(primera.objetos, 2);
+    EXPECT_TRUE(primera.hayAncho);
+
+    ASSERT_TRUE(guarda(cuna, 60, QColor(255, 0, 0)));
+    const QString otra = carpeta.filePath(QStringLiteral("otra.pdf"));
+    impresora.PonFicheroPdf(otra);
+    EXPECT_EQ(impresora.DibujaImagen(deQt(cuna), 17, 40), SinErrorImpresora);
+    EXPECT_EQ(impresora.FinDocumento(), SinErrorImpresora);
+    const ImagenesPdf segunda = LeeImagenes(otra, 60);
+    EXPECT_EQ(segunda.objetos, 1);
+    EXPECT_TRUE(segunda.hayAncho);
+}
+
 // The printer choice reaches every later document: its copies go to the printer, and the
 // orientation each listing asks for still reaches the page. With the PDF printer (none
 // installed) the caller is told to name the file.

@@ -222,7 +222,7 @@ int ImpresoraQt::PintaImagen(const std::string &fichero, double x, double y, dou
     if (fichero.empty()) {
         return SinErrorImpresora;
     }
-    const QImage imagen(aQt(fichero));
+    const QImage &imagen = Imagen(fichero);
     if (imagen.isNull()) {
         return ErrorImagenNoValida;
     }
@@ -239,6 +239,17 @@ int ImpresoraQt::PintaImagen(const std::string &fichero, double x, double y, dou
     }
     m_painter.drawImage(QRectF(Px(x), Px(y), Px(ancho), Px(alto)), imagen);
     return SinErrorImpresora;
+}
+
+const QImage &ImpresoraQt::Imagen(const std::string &fichero)
+{
+    for (const ImagenLeida &leida : m_imagenes) {
+        if (leida.fichero == fichero) {
+            return leida.imagen;
+        }
+    }
+    m_imagenes.push_back({fichero, QImage(aQt(fichero))});
+    return m_imagenes.back().imagen;
 }
 
 int ImpresoraQt::DibujaImagen(const std::string &fichero, double x, double y)
@@ -275,6 +286,7 @@ int ImpresoraQt::FinDocumento()
     }
     m_error = SinErrorImpresora;
     m_y = 0;
+    m_imagenes.clear();
     return resultado;
 }
 
@@ -290,6 +302,7 @@ void ImpresoraQt::Aborta()
         QFile::remove(m_printer->outputFileName());
     m_error = SinErrorImpresora;
     m_y = 0;
+    m_imagenes.clear();
 }
 
 } // namespace dravek::gui

@@ -5,12 +5,14 @@
 #include "gui/comun/CopiaControles.h"
 
 #include <QFont>
+#include <QImage>
 #include <QPainter>
 #include <QPrinter>
 #include <QString>
 
 #include <cstddef>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace dravek::gui {
@@ -80,6 +82,10 @@ private:
     };
     std::size_t VarianteActual();
     void OlvidaFuentes();
+    // The picture of a file, read once per document: the PDF writer keeps a picture it has
+    // been given before as one object, where a picture read again would be stored again (a
+    // whole project prints the same few pictures for every run).
+    const QImage &Imagen(const std::string &fichero);
 
     // Declared before the painter, which must end before the printer goes. Null until
     // Printer() is first called.
@@ -99,6 +105,11 @@ private:
     std::vector<VarianteFuente> m_fuentes;
     std::size_t m_fuentePintor = 0; // the variant the painter holds, when m_pintorConFuente
     bool m_pintorConFuente = false;
+    struct ImagenLeida {
+        std::string fichero;
+        QImage imagen;
+    };
+    std::vector<ImagenLeida> m_imagenes; // of the document being painted
 };
 
 } // namespace dravek::gui

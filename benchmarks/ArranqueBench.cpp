@@ -1,0 +1,294 @@
+// Wall time of the program's start-up, from the start of its process to the first moment its
+// event loop is idle (about to wait for events) with the main window shown: every iteration
+// starts a fresh process of this executable, which loads the same libraries, builds the same
+// objects and shows the same window as the program's main (src/app/main.cpp) does, and stops
+// at that first idle moment. The time counts the loading of the libraries and plugins as well.
+// The process runs on the offscreen platform unless QT_QPA_PLATFORM says otherwise, with
+// settings and data folders of its own, so that the engineer's are never touched.
+
+#include <benchmark/benchmark.h>
+
+#include <QAbstractEventDispatcher>
+#include <QApplication>
+#include <QDir>
+#include <QEvent>
+#include <QStandardPaths>
+
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "InformeMedida.h"
+#include "core/design/DisenoTubo.h"
+#include "core/entry/ObraCapturaDatos.h"
+#include "core/listing/Depuracion.h"
+#include "core/listing/SalidaListado.h"
+#include "core/model/EstadoObra.h"
+#include "core/plataforma/Reloj.h"
+#include "core/shell/ComandosCalculo.h"
+#include "core/shell/FormaPrincipal.h"
+#include "core/storage/Ficheros.h"
+#include "gui/comun/TextoQt.h"
+#include "gui/plataforma/AlmacenConfiguracionQt.h"
+#include "gui/plataforma/CerrojosFicheroQt.h"
+#include "gui/plataforma/DialogosFicheroQt.h"
+#include "gui/plataforma/ImpresoraQt.h"
+#include "gui/plataforma/LocalUsuarioQt.h"
+#include "gui/plataforma/MemoriaImpresion.h"
+#include "gui/plataforma/MensajesQt.h"
+#include "gui/plataforma/ProgresoQt.h"
+#include "gui/plataforma/ServicioImpresorasQt.h"
+#include "gui/plataforma/TemporizadorQt.h"
+#include "gui/plataforma/TrabajoImpresionQt.h"
+#include "gui/plataforma/TraduccionesQt.h"
+#include "gui/shell/CapturaEnMarco.h"
+#include "gui/shell/FormaPrincipalVista.h"
+#include "gui/shell/VentanasPrincipalQt.h"
+
+extern char **environ;
+
+namespace {
+
+// The option that makes this executable the started program instead of the benchmark.
+constexpr const char *OpcionArranque = "--arranque-hasta-reposo";
+
+std::int64_t AhoraNs()
+{
+    timespec t{};
+    clock_gettime(CLOCK_MONOTONIC, &t);
+    return static_cast<std::int64_t>(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
+}
+
+// Watches the main window's first paint, then takes the time of the loop's next wait and
+// ends the loop.
+class PrimerReposo final : public QObject {
+public:
+    explicit PrimerReposo(QWidget &ventana) : m_ventana(ventana) {}
+
+    bool eventFilter(QObject *objeto, QEvent *evento) override
+    {
+        if (objeto == &m_ventana && evento->type() == QEvent::Paint)
+            m_pintada = true;
+        return false;
+    }
+    void LoopEspera()
+    {
+        if (m_pintada && m_momento == 0) {
+            m_momento = AhoraNs();
+            QCoreApplication::exit(0);
+        }
+    }
+    std::int64_t Momento() const { return m_momento; }
+
+private:
+    QWidget &m_ventana;
+    bool m_pintada = false;
+    std::int64_t m_momento = 0;
+};
+
+// The program's start-up, as its main builds it, up to the first idle moment of the event
+// loop; the monotonic clock then goes to standard output. Exit status 0 when the window came
+// up, 1 when the start-up refused to go on.
+int ArrancaHastaReposo(int argc, char **argv)
+{
+    dravek::gui::PreparaMemoriaImpresion();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("DRAVEK"));
+    QApplication::setOrganizationName(QStringLiteral("DRAVEK"));
+
+    dravek::EstadoObra estado;
+    dravek::gui::MensajesQt mensajes;
+    dravek::gui::LocalUsuarioQt local;
+    dravek::gui::AlmacenConfiguracionQt almacen;
+    dravek::RelojSistema reloj;
+    dravek::gui::ImpresoraQt impresora;
+    dravek::SalidaListado salida(reloj, impresora);
+    dravek::FormaPrincipal logica(estado, mensajes, almacen);
+    dravek::gui::TraduccionesQt traducciones;
+    logica.PonTextosPlataforma(&traducciones);
+    if (!logica.Arranca(dravek::gui::deQt(QApplication::applicationDirPath()), local))
+        return 1;
+
+    dravek::gui::FormaPrincipalVista vista(logica);
+    mensajes.PonPadre(&vista);
+    dravek::gui::ServicioImpresorasQt impresoras;
+    dravek::gui::VentanasPrincipalQt ventanas(vista, estado, mensajes, almacen, impresoras,
+                                              salida);
+    dravek::gui::TrabajoImpresionQt trabajo(estado, impresora, &vista);
+    const QString carpetaDatos =
+        QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    QDir().mkpath(carpetaDatos);
+    estado.ejecucion.CarpetaDepuracion = dravek::gui::deQt(carpetaDatos);
+    dravek::FicheroDepuracion depuracion(estado.ejecucion.CarpetaDepuracion);
+    dravek::DisenoTubo diseno;
+
+    dravek::SistemaFicherosDisco ficheros;
+    dravek::gui::DialogosFicheroQt dialogos(&vista);
+    dravek::gui::CerrojosFicheroQt cerrojos;
+    dravek::ObraCapturaDatos obra(estado, {mensajes, logica.menu(), ficheros, dialogos});
+    obra.almacen().PonCerrojos(&cerrojos);
+    obra.PonFabricaVista([&vista](dravek::CapturaDatos &captura) {
+        return std::make_unique<dravek::gui::CapturaEnMarco>(captura, vista);
+    });
+    obra.PonEntornoIdioma(&logica);
+
+    dravek::ComandosCalculo calculo(
+        estado, {mensajes, salida, depuracion, diseno, obra, ventanas, trabajo});
+    calculo.PonFicheroDepuracion(&depuracion);
+    dravek::gui::ProgresoQt progreso(&vista);
+    calculo.PonProgreso(&progreso);
+    obra.PonComandos(&calculo);
+    ventanas.PonCalculo(&calculo);
+    ventanas.PonTrabajo(&trabajo);
+    logica.Conecta(&obra, ventanas, &calculo);
+
+    dravek::gui::TemporizadorQt temporizador;
+    vista.Refresca();
+    vista.show();
+    logica.ArrancaTimer1(temporizador);
+
+    // The first time the loop would wait once the main window has painted itself. The loop
+    // also says it would wait before it has looked at the events already posted (the first
+    // paint among them), so the moment after that paint is the one that counts.
+    PrimerReposo reposo(vista);
+    app.installEventFilter(&reposo);
+    QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
+                     &app, [&reposo] { reposo.LoopEspera(); });
+    const int resultado = QApplication::exec();
+    if (resultado != 0 || reposo.Momento() == 0)
+        return 1;
+    std::printf("%lld\n", static_cast<long long>(reposo.Momento()));
+    return 0;
+}
+
+// Starts this executable as the program and waits for it; the nanoseconds from just before
+// its start to its first idle moment, or -1 when it failed.
+std::int64_t MideArranque(const std::string &ejecutable, char **entorno)
+{
+    int tubo[2];
+    if (pipe(tubo) != 0)
+        return -1;
+    posix_spawn_file_actions_t acciones;
+    posix_spawn_file_actions_init(&acciones);
+    posix_spawn_file_actions_adddup2(&acciones, tubo[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&acciones, tubo[0]);
+    posix_spawn_file_actions_addclose(&acciones, tubo[1]);
+    std::string opcion = OpcionArranque;
+    std::string programa = ejecutable;
+    char *argumentos[] = {programa.data(), opcion.data(), nullptr};
+
+    const std::int64_t inicio = AhoraNs();
+    pid_t hijo = 0;
+    const int error =
+        posix_spawn(&hijo, ejecutable.c_str(), &acciones, nullptr, argumentos, entorno);
+    posix_spawn_file_actions_destroy(&acciones);
+    close(tubo[1]);
+    if (error != 0) {
+        close(tubo[0]);
+        return -1;
+    }
+    std::string salida;
+    char bloque[64];
+    for (;;) {
+        const ssize_t n = read(tubo[0], bloque, sizeof bloque);
+        if (n > 0) {
+            salida.append(bloque, static_cast<std::size_t>(n));
+        } else if (n == 0 || errno != EINTR) {
+            break;
+        }
+    }
+    close(tubo[0]);
+    int estado = 0;
+    while (waitpid(hijo, &estado, 0) < 0 && errno == EINTR) {
+    }
+    if (!WIFEXITED(estado) || WEXITSTATUS(estado) != 0 || salida.empty())
+        return -1;
+    return std::strtoll(salida.c_str(), nullptr, 10) - inicio;
+}
+
+// The environment of the started program: this one's, with the offscreen platform unless
+// another is named, and settings and data folders under a temporary folder.
+class EntornoArranque {
+public:
+    explicit EntornoArranque(const std::string &carpeta)
+    {
+        bool plataforma = false;
+        for (char **v = environ; *v != nullptr; ++v) {
+            const std::string variable = *v;
+            if (variable.rfind("XDG_CONFIG_HOME=", 0) == 0 ||
+                variable.rfind("XDG_DATA_HOME=", 0) == 0)
+                continue;
+            plataforma = plataforma || variable.rfind("QT_QPA_PLATFORM=", 0) == 0;
+            m_textos.push_back(variable);
+        }
+        if (!plataforma)
+            m_textos.push_back("QT_QPA_PLATFORM=offscreen");
+        m_textos.push_back("XDG_CONFIG_HOME=" + carpeta + "/config");
+        m_textos.push_back("XDG_DATA_HOME=" + carpeta + "/datos");
+        for (std::string &t : m_textos)
+            m_punteros.push_back(t.data());
+        m_punteros.push_back(nullptr);
+    }
+    char **Variables() { return m_punteros.data(); }
+
+private:
+    std::vector<std::string> m_textos;
+    std::vector<char *> m_punteros;
+};
+
+void ArranqueHastaReposo(benchmark::State &medida, const std::string &ejecutable)
+{
+    char plantilla[] = "/tmp/dravek_arranque_XXXXXX";
+    if (mkdtemp(plantilla) == nullptr) {
+        medida.SkipWithError("no temporary folder");
+        return;
+    }
+    const std::string carpeta = plantilla;
+    EntornoArranque entorno(carpeta);
+    for (auto _ : medida) {
+        const std::int64_t ns = MideArranque(ejecutable, entorno.Variables());
+        if (ns < 0) {
+            medida.SkipWithError("the program did not come up");
+            break;
+        }
+        medida.SetIterationTime(static_cast<double>(ns) / 1e9);
+    }
+    QDir(QString::fromStdString(carpeta)).removeRecursively();
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc >= 2 && std::strcmp(argv[1], OpcionArranque) == 0) {
+        int argcPrograma = 1;
+        return ArrancaHastaReposo(argcPrograma, argv);
+    }
+    char ruta[4096];
+    const ssize_t n = readlink("/proc/self/exe", ruta, sizeof ruta - 1);
+    if (n <= 0) {
+        std::fprintf(stderr, "this executable cannot be found\n");
+        return 1;
+    }
+    const std::string ejecutable(ruta, static_cast<std::size_t>(n));
+    benchmark::RegisterBenchmark("BM_ArranqueHastaReposo", ArranqueHastaReposo, ejecutable)
+        ->UseManualTime()
+        ->Iterations(1)
+        ->Repetitions(10)
+        ->ComputeStatistics(
+            "min",
+            [](const std::vector<double> &v) { return *std::min_element(v.begin(), v.end()); })
+        ->Unit(benchmark::kMillisecond);
+    return dravek::medida::EjecutaMedidas(argc, argv);
+}
