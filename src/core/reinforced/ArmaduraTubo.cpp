@@ -109,13 +109,9 @@ public:
                 std::int16_t IndicadorCamisa, double CAMMAX, double maximo, std::int16_t &IESP,
                 RegistroTraccion *registro, DisposicionArmadura &interior,
                 DisposicionArmadura &exterior)
-        : m_contexto(contexto), m_r(contexto.estado.resultados),
-          m_d(contexto.estado.ejecucion.DesplazamientoIdioma), m_g(g),
-          m_IndicadorCamisa(IndicadorCamisa), m_CAMMAX(CAMMAX), m_maximo(maximo), m_IESP(IESP),
-          m_registro(registro), m_interior(interior), m_exterior(exterior),
-          // Without a cylinder the checks lay both faces out again: the layer warning is owed
-          // to their layouts, not to these.
-          m_avisoFinal(IndicadorCamisa > 0 ? AvisoCapas::Escribir : AvisoCapas::Informar)
+        : m_contexto(contexto), m_g(g), m_IndicadorCamisa(IndicadorCamisa), m_CAMMAX(CAMMAX),
+          m_maximo(maximo), m_IESP(IESP), m_registro(registro), m_interior(interior),
+          m_exterior(exterior)
     {
     }
 
@@ -130,16 +126,20 @@ private:
     ErrorCalculo DisponeInterior(double area, AvisoCapas aviso);
     ErrorCalculo DisponeExterior(double area);
     bool Traccion(const SeccionTraccion &t, double otra, double &area) const;
+    // Without a cylinder the checks lay both faces out again: the layer warning is owed to
+    // their layouts, not to these.
+    AvisoCapas AvisoFinal() const
+    {
+        return m_IndicadorCamisa > 0 ? AvisoCapas::Escribir : AvisoCapas::Informar;
+    }
     ErrorCalculo SinSolucion(std::int32_t texto);
     void Avisa(std::int32_t texto);
     bool AlcanzaConElevaciones(double otraMaxima) const;
     ErrorCalculo ElevaInteriorDispuesta(double &Ai, double &Ae, bool persigue);
-    ErrorCalculo AlternaCaras(double &Ai, double &Ae, bool limite, bool &limitada);
+    bool AlternaCaras(double &Ai, double &Ae, bool limite, bool &limitada) const;
     ErrorCalculo ElevaInteriorHastaMaxima(double &Ai, double &Ae);
 
     ContextoCalculo &m_contexto;
-    ResultadosCaso &m_r;
-    const std::int32_t m_d;
     const SeccionesGobernantes &m_g;
     const std::int16_t m_IndicadorCamisa;
     const double m_CAMMAX;
@@ -148,25 +148,26 @@ private:
     RegistroTraccion *const m_registro;
     DisposicionArmadura &m_interior;
     DisposicionArmadura &m_exterior;
-    const AvisoCapas m_avisoFinal;
 };
 
 ErrorCalculo DisenoCaras::DisponeInterior(double area, AvisoCapas aviso)
 {
     ErrorCalculo error = DisponeArmadura(m_contexto, area, m_IndicadorCamisa, m_CAMMAX, m_interior,
                                          m_IESP, CaraInterior, aviso);
-    m_r.CAMISA = m_interior.Camisa;
-    m_r.FIIN = m_interior.Diametro;
-    m_r.NESPIN = static_cast<double>(m_interior.Espiras);
+    ResultadosCaso &r = m_contexto.estado.resultados;
+    r.CAMISA = m_interior.Camisa;
+    r.FIIN = m_interior.Diametro;
+    r.NESPIN = static_cast<double>(m_interior.Espiras);
     return error;
 }
 
 ErrorCalculo DisenoCaras::DisponeExterior(double area)
 {
     ErrorCalculo error = DisponeArmadura(m_contexto, area, SoloEspiras, m_CAMMAX, m_exterior,
-                                         m_IESP, CaraExterior, m_avisoFinal);
-    m_r.FIEX = m_exterior.Diametro;
-    m_r.NEXPEX = static_cast<double>(m_exterior.Espiras);
+                                         m_IESP, CaraExterior, AvisoFinal());
+    ResultadosCaso &r = m_contexto.estado.resultados;
+    r.FIEX = m_exterior.Diametro;
+    r.NEXPEX = static_cast<double>(m_exterior.Espiras);
     return error;
 }
 
@@ -182,12 +183,12 @@ bool DisenoCaras::Traccion(const SeccionTraccion &t, double otra, double &area) 
 
 ErrorCalculo DisenoCaras::SinSolucion(std::int32_t texto)
 {
-    return FalloArmado(m_contexto, Texto(m_d, texto));
+    return FalloArmado(m_contexto, Texto(m_contexto.estado.ejecucion.DesplazamientoIdioma, texto));
 }
 
 void DisenoCaras::Avisa(std::int32_t texto)
 {
-    AvisoSeccion(m_contexto, Texto(m_d, texto));
+    AvisoSeccion(m_contexto, Texto(m_contexto.estado.ejecucion.DesplazamientoIdioma, texto));
 }
 
 // Whether the outer face comes down to the maximum with the inner face at the top of the
@@ -218,7 +219,7 @@ ErrorCalculo DisenoCaras::Disena(bool limite)
 // Neither tension section: each face from bending alone.
 ErrorCalculo DisenoCaras::SoloFlexion()
 {
-    if (ErrorCalculo error = DisponeInterior(m_g.Afi, m_avisoFinal); error || m_IESP > 0) {
+    if (ErrorCalculo error = DisponeInterior(m_g.Afi, AvisoFinal()); error || m_IESP > 0) {
         return error;
     }
     return DisponeExterior(m_g.Afe);
@@ -238,7 +239,7 @@ ErrorCalculo DisenoCaras::TraccionMas()
     if (Ai < m_g.Afi) {
         Ai = m_g.Afi;
     }
-    return DisponeInterior(Ai, m_avisoFinal);
+    return DisponeInterior(Ai, AvisoFinal());
 }
 
 // The negative-moment tension alone: the outer face from the inner one as laid out, the inner
@@ -257,7 +258,7 @@ ErrorCalculo DisenoCaras::TraccionMenos(bool limite)
     if (ErrorCalculo error = ElevaInteriorDispuesta(Ai, Ae, persigue); error || m_IESP > 0) {
         return error;
     }
-    if (ErrorCalculo error = DisponeInterior(Ai, m_avisoFinal); error || m_IESP > 0) {
+    if (ErrorCalculo error = DisponeInterior(Ai, AvisoFinal()); error || m_IESP > 0) {
         return error;
     }
     return DisponeExterior(Ae);
@@ -312,15 +313,15 @@ ErrorCalculo DisenoCaras::TraccionAmbas(bool limite)
     double Ai = 0;
     double Ae = 0;
     bool limitada = false;
-    if (ErrorCalculo error = AlternaCaras(Ai, Ae, limite, limitada)) {
-        return error;
+    if (!AlternaCaras(Ai, Ae, limite, limitada)) {
+        return SinSolucion(TextoSinSolucionMMasYMenos);
     }
     if (limitada) {
         if (ErrorCalculo error = ElevaInteriorHastaMaxima(Ai, Ae)) {
             return error;
         }
     }
-    if (ErrorCalculo error = DisponeInterior(Ai, m_avisoFinal); error || m_IESP > 0) {
+    if (ErrorCalculo error = DisponeInterior(Ai, AvisoFinal()); error || m_IESP > 0) {
         return error;
     }
     if (!Traccion(m_g.Tmenos, m_interior.AreaDispuesta, Ae)) {
@@ -333,32 +334,32 @@ ErrorCalculo DisenoCaras::TraccionAmbas(bool limite)
 }
 
 // The rounds of TraccionAmbas, from the outer face of bending; limitada when the outer face
-// went above its maximum.
-ErrorCalculo DisenoCaras::AlternaCaras(double &Ai, double &Ae, bool limite, bool &limitada)
+// went above its maximum. False when a share iteration or the rounds did not settle.
+bool DisenoCaras::AlternaCaras(double &Ai, double &Ae, bool limite, bool &limitada) const
 {
     double X = m_g.Afe;
     for (std::int32_t ronda = 0;; ++ronda) {
         if (ronda == MaximoRepeticionesCaras) {
-            return SinSolucion(TextoSinSolucionMMasYMenos);
+            return false;
         }
         if (!Traccion(m_g.Tmas, X, Ai)) {
-            return SinSolucion(TextoSinSolucionMMasYMenos);
+            return false;
         }
         if (Ai < m_g.Afi) {
             Ai = m_g.Afi;
         }
         if (!Traccion(m_g.Tmenos, Ai, Ae)) {
-            return SinSolucion(TextoSinSolucionMMasYMenos);
+            return false;
         }
         if (Ae < m_g.Afe) {
             Ae = m_g.Afe;
         }
         if (limite && Ae > m_maximo) {
             limitada = true;
-            return {};
+            return true;
         }
         if (std::abs(Ae - X) <= ToleranciaCaras) {
-            return {};
+            return true;
         }
         X = Ae;
     }
