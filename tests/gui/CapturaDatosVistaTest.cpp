@@ -4,6 +4,7 @@
 #include "apoyo/DialogosFicheroGuionizados.h"
 #include "apoyo/FicherosEnMemoria.h"
 #include "apoyo/ObraPrueba.h"
+#include "apoyo/VentanasNulas.h"
 #include "core/entry/CapturaTramo.h"
 #include "core/entry/ObraCapturaDatos.h"
 #include "core/model/TextoRecurso.h"
@@ -625,17 +626,7 @@ TEST_F(CapturaDatosVistaTest, LaPrincipalAbreYCierraLaCaptura)
         return vista;
     });
     obra.PonEntornoIdioma(&forma);
-    struct SinVentanas final : VentanasPrincipal {
-        void MuestraImpresoras() override {}
-        void MuestraCalculoHidraulico() override {}
-        void MuestraProtecciones() override {}
-        void MuestraAcercaDe() override {}
-        void MuestraAviso(int) override {}
-        void MuestraIndiceAyuda(const std::string &) override {}
-        void MuestraListado() override {}
-        void MuestraAjustes() override {}
-        void Termina() override {}
-    } ventanas;
+    pruebas::VentanasNulas ventanas;
     forma.Conecta(&obra, ventanas, nullptr);
     principal.Refresca();
 
@@ -687,17 +678,7 @@ TEST_F(CapturaDatosVistaTest, ObraDeOtraLenguaNoCambiaLaDelInterfaz)
         return vista;
     });
     obra.PonEntornoIdioma(&forma);
-    struct SinVentanas final : VentanasPrincipal {
-        void MuestraImpresoras() override {}
-        void MuestraCalculoHidraulico() override {}
-        void MuestraProtecciones() override {}
-        void MuestraAcercaDe() override {}
-        void MuestraAviso(int) override {}
-        void MuestraIndiceAyuda(const std::string &) override {}
-        void MuestraListado() override {}
-        void MuestraAjustes() override {}
-        void Termina() override {}
-    } ventanas;
+    pruebas::VentanasNulas ventanas;
     forma.Conecta(&obra, ventanas, nullptr);
     principal.Refresca();
 
