@@ -7,16 +7,14 @@
 
 #include <array>
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
 #include <initializer_list>
 #include <string>
 #include <vector>
 
 #include "apoyo/AnulacionAjustesGrabadora.h"
-#include "apoyo/CarpetaPrueba.h"
 #include "apoyo/GeometriaPrueba.h"
 #include "apoyo/MensajesGrabadora.h"
+#include "apoyo/ProgramaPrueba.h"
 #include "core/entry/CapturaDatos.h"
 #include "core/entry/MenuPrincipal.h"
 #include "core/model/EstadoObra.h"
@@ -29,22 +27,15 @@ enum class Figuras { Presentes, Ausentes };
 class CapturaPrueba {
 public:
     explicit CapturaPrueba(Figuras figuras = Figuras::Presentes)
+        : m_programa(estado, "dravek_captura", ',',
+                     figuras == Figuras::Presentes
+                         ? std::initializer_list<const char *>{"Lur2211.bmp", "Lur2221.bmp",
+                                                               "Zanja1a.bmp"}
+                         : std::initializer_list<const char *>{})
     {
-        m_carpeta = CarpetaPrueba("dravek_captura");
-        if (figuras == Figuras::Presentes) {
-            for (const char *f : {"Lur2211.bmp", "Lur2221.bmp", "Zanja1a.bmp"}) {
-                std::ofstream(m_carpeta / f) << "BM";
-            }
-        }
-        EstadoEjecucion &e = estado.ejecucion;
-        e.RutaAplicacion = m_carpeta.string() + "/";
-        e.SeparadorDecimalLocal = ",";
-        e.CodigoSeparadorLocal = ',';
-        e.CodigoOtroSeparador = '.';
         captura.LlenaListasCodigos();
         muestraSI(false);
     }
-    ~CapturaPrueba() { std::filesystem::remove_all(m_carpeta); }
     CapturaPrueba(const CapturaPrueba &) = delete;
     CapturaPrueba &operator=(const CapturaPrueba &) = delete;
 
@@ -55,7 +46,7 @@ public:
         estado.ejecucion.SistemaUnidades = si ? "SI" : "MKS";
     }
 
-    std::string figura(const std::string &fichero) const { return (m_carpeta / fichero).string(); }
+    std::string figura(const std::string &fichero) const { return m_programa.figura(fichero); }
 
     EstadoObra estado;
     MensajesGrabadora mensajes{Guion::Estricto};
@@ -64,7 +55,8 @@ public:
     CapturaDatos captura{estado, {mensajes, menu, ajustes}};
 
 private:
-    std::filesystem::path m_carpeta;
+    // Last: the window is built before the program's folder is named, as the program does.
+    ProgramaPrueba m_programa;
 };
 
 // Whole-window comparison: every line of the snapshot after an action is the line before it,

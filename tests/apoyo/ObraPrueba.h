@@ -6,16 +6,13 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
-#include "apoyo/CarpetaPrueba.h"
 #include "apoyo/DialogosFicheroGuionizados.h"
 #include "apoyo/FicherosEnMemoria.h"
 #include "apoyo/MensajesGrabadora.h"
 #include "apoyo/OrdenesCapturaGrabadora.h"
+#include "apoyo/ProgramaPrueba.h"
 #include "core/entry/AlmacenObra.h"
 #include "core/entry/CapturaDatos.h"
 #include "core/entry/MenuPrincipal.h"
@@ -27,30 +24,16 @@ class ObraPrueba {
 public:
     // disco: the files the project is stored in, instead of the files in memory.
     explicit ObraPrueba(char separador = ',', SistemaFicheros *disco = nullptr)
-        : sistema(disco != nullptr ? *disco : ficheros)
+        : sistema(disco != nullptr ? *disco : ficheros),
+          m_programa(estado, "dravek_obra", separador)
     {
-        m_carpeta = CarpetaPrueba("dravek_obra");
-        for (const char *f : {"Lur2211.bmp", "Lur2221.bmp", "Zanja1a.bmp", "ZanjaT1a.bmp",
-                              "Terrapl1.bmp", "Zanja2a.bmp", "ZanjaT2a.bmp", "Terrapl2.bmp"}) {
-            std::ofstream(m_carpeta / f) << "BM";
-        }
-        EstadoEjecucion &e = estado.ejecucion;
-        e.RutaAplicacion = m_carpeta.string() + "/";
-        ponSeparador(separador);
         captura.LlenaListasCodigos();
         ponTexto(captura.edIdioma, "Español");
     }
-    ~ObraPrueba() { std::filesystem::remove_all(m_carpeta); }
     ObraPrueba(const ObraPrueba &) = delete;
     ObraPrueba &operator=(const ObraPrueba &) = delete;
 
-    void ponSeparador(char separador)
-    {
-        EstadoEjecucion &e = estado.ejecucion;
-        e.SeparadorDecimalLocal = std::string(1, separador);
-        e.CodigoSeparadorLocal = separador;
-        e.CodigoOtroSeparador = separador == ',' ? '.' : ',';
-    }
+    void ponSeparador(char separador) { PonSeparador(estado.ejecucion, separador); }
 
     // The unit option and the unit system it stands for.
     void muestraSI(bool si)
@@ -70,7 +53,7 @@ public:
         return true;
     }
 
-    std::string figura(const std::string &fichero) const { return (m_carpeta / fichero).string(); }
+    std::string figura(const std::string &fichero) const { return m_programa.figura(fichero); }
 
     EstadoObra estado;
     MensajesGrabadora mensajes{Guion::Estricto};
@@ -83,7 +66,8 @@ public:
     CapturaDatos captura{estado, {mensajes, menu, almacen, &almacen, &ordenes}};
 
 private:
-    std::filesystem::path m_carpeta;
+    // Last: the window is built before the program's folder is named, as the program does.
+    ProgramaPrueba m_programa;
 };
 
 } // namespace dravek::pruebas

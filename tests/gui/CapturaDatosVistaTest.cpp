@@ -4,6 +4,7 @@
 #include "apoyo/DialogosFicheroGuionizados.h"
 #include "apoyo/FicherosEnMemoria.h"
 #include "apoyo/ObraPrueba.h"
+#include "apoyo/VentanasNulas.h"
 #include "core/entry/CapturaTramo.h"
 #include "core/entry/ObraCapturaDatos.h"
 #include "core/model/TextoRecurso.h"
@@ -30,6 +31,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -598,63 +600,71 @@ TEST_F(CapturaDatosVistaTest, DiametroExteriorYNotasDeCargasLegibles)
         QStringLiteral(DRAVEK_ARTEFACTOS "/captura_notas_cargas.png")));
 }
 
+// The main window as the program wires it, the data-entry window opening over it, and the
+// stored project obra_coma.dvk at RutaObra; started by Arranca once the settings are the test's.
+const std::string RutaObra = "/obras/presa.dvk";
+
+struct PrincipalConCaptura {
+    // False when the main window does not start.
+    bool Arranca()
+    {
+        if (!forma.Arranca(DRAVEK_DATOS_PROGRAMA, local)) {
+            return false;
+        }
+        principal.emplace(forma);
+        principal->show();
+        ficheros.Pon(RutaObra,
+                     pruebas::LeeFicheroPrueba(std::string(DRAVEK_FIJOS_OBRA) + "/obra_coma.dvk"));
+        obra.PonFabricaVista([this](CapturaDatos &captura) {
+            auto vista = std::make_unique<CapturaDatosVista>(captura, &*principal);
+            mostrada = vista.get();
+            return vista;
+        });
+        obra.PonEntornoIdioma(&forma);
+        forma.Conecta(&obra, ventanas, nullptr);
+        principal->Refresca();
+        return true;
+    }
+
+    EstadoObra estado;
+    pruebas::MensajesGrabadora mensajes{pruebas::Guion::Estricto};
+    pruebas::AlmacenConfiguracionEnMemoria configuracion;
+    FormaPrincipal forma{estado, mensajes, configuracion};
+    pruebas::LocalUsuarioFijo local{","};
+    // Built once the main window has started, as the program builds it.
+    std::optional<FormaPrincipalVista> principal;
+    pruebas::FicherosEnMemoria ficheros;
+    pruebas::DialogosFicheroGuionizados dialogos;
+    pruebas::VentanasNulas ventanas;
+    CapturaDatosVista *mostrada = nullptr;
+    // Last: its window goes before the main window.
+    ObraCapturaDatos obra{estado, {mensajes, forma.menu(), ficheros, dialogos}};
+};
+
 // The program's own wiring: the main window's "open" asks for the project, the data-entry
 // window then shows over the main window with the project's runs listed, and closing the
 // project from the menu closes it.
 TEST_F(CapturaDatosVistaTest, LaPrincipalAbreYCierraLaCaptura)
 {
-    EstadoObra estado;
-    pruebas::MensajesGrabadora mensajes{pruebas::Guion::Estricto};
-    pruebas::AlmacenConfiguracionEnMemoria configuracion;
-    FormaPrincipal forma(estado, mensajes, configuracion);
-    pruebas::LocalUsuarioFijo local(",");
-    ASSERT_TRUE(forma.Arranca(DRAVEK_DATOS_PROGRAMA, local));
-    FormaPrincipalVista principal(forma);
-    principal.show();
+    PrincipalConCaptura p;
+    ASSERT_TRUE(p.Arranca());
 
-    pruebas::FicherosEnMemoria ficheros;
-    const std::string ruta = "/obras/presa.dvk";
-    ficheros.Pon(ruta,
-                 pruebas::LeeFicheroPrueba(std::string(DRAVEK_FIJOS_OBRA) + "/obra_coma.dvk"));
-    pruebas::DialogosFicheroGuionizados dialogos;
-    ObraCapturaDatos obra(estado, {mensajes, forma.menu(), ficheros, dialogos});
-    CapturaDatosVista *mostrada = nullptr;
-    obra.PonFabricaVista([&](CapturaDatos &captura) {
-        auto vista = std::make_unique<CapturaDatosVista>(captura, &principal);
-        mostrada = vista.get();
-        return vista;
-    });
-    obra.PonEntornoIdioma(&forma);
-    struct SinVentanas final : VentanasPrincipal {
-        void MuestraImpresoras() override {}
-        void MuestraCalculoHidraulico() override {}
-        void MuestraProtecciones() override {}
-        void MuestraAcercaDe() override {}
-        void MuestraAviso(int) override {}
-        void MuestraIndiceAyuda(const std::string &) override {}
-        void MuestraListado() override {}
-        void MuestraAjustes() override {}
-        void Termina() override {}
-    } ventanas;
-    forma.Conecta(&obra, ventanas, nullptr);
-    principal.Refresca();
-
-    dialogos.responde(ruta);
-    principal.Accion(QStringLiteral("MnAbriFichero"))->trigger();
-    ASSERT_NE(mostrada, nullptr);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(mostrada));
-    EXPECT_EQ(mostrada->parentWidget(), &principal);
-    EXPECT_EQ(estado.obra.NombreFicheroObra, ruta);
-    auto *tramos = En<QComboBox>(*mostrada, "edTramo");
+    p.dialogos.responde(RutaObra);
+    p.principal->Accion(QStringLiteral("MnAbriFichero"))->trigger();
+    ASSERT_NE(p.mostrada, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(p.mostrada));
+    EXPECT_EQ(p.mostrada->parentWidget(), &*p.principal);
+    EXPECT_EQ(p.estado.obra.NombreFicheroObra, RutaObra);
+    auto *tramos = En<QComboBox>(*p.mostrada, "edTramo");
     EXPECT_GT(tramos->count(), 0);
-    EXPECT_EQ(tramos->count(), obra.Captura()->edTramo.ListCount());
-    EXPECT_FALSE(principal.Accion(QStringLiteral("MnAbriFichero"))->isEnabled());
+    EXPECT_EQ(tramos->count(), p.obra.Captura()->edTramo.ListCount());
+    EXPECT_FALSE(p.principal->Accion(QStringLiteral("MnAbriFichero"))->isEnabled());
 
-    principal.Accion(QStringLiteral("mnCerrarObra"))->trigger();
-    EXPECT_FALSE(mostrada->isVisible());
-    EXPECT_EQ(obra.Captura(), nullptr);
-    EXPECT_TRUE(principal.Accion(QStringLiteral("MnAbriFichero"))->isEnabled());
-    EXPECT_TRUE(mensajes.mostrados().empty());
+    p.principal->Accion(QStringLiteral("mnCerrarObra"))->trigger();
+    EXPECT_FALSE(p.mostrada->isVisible());
+    EXPECT_EQ(p.obra.Captura(), nullptr);
+    EXPECT_TRUE(p.principal->Accion(QStringLiteral("MnAbriFichero"))->isEnabled());
+    EXPECT_TRUE(p.mensajes.mostrados().empty());
 }
 
 // An engineer working in English opens, twice, a project saved from a Spanish interface: the
@@ -662,70 +672,37 @@ TEST_F(CapturaDatosVistaTest, LaPrincipalAbreYCierraLaCaptura)
 // only the language box shows the project's language.
 TEST_F(CapturaDatosVistaTest, ObraDeOtraLenguaNoCambiaLaDelInterfaz)
 {
-    EstadoObra estado;
-    pruebas::MensajesGrabadora mensajes{pruebas::Guion::Estricto};
-    pruebas::AlmacenConfiguracionEnMemoria configuracion;
-    configuracion.ponValor(RaizRegistro::MaquinaLocal, "Software\\DRAVEK", "Idioma",
-                           {TipoTexto, "2"});
-    FormaPrincipal forma(estado, mensajes, configuracion);
-    pruebas::LocalUsuarioFijo local(",");
-    ASSERT_TRUE(forma.Arranca(DRAVEK_DATOS_PROGRAMA, local));
-    ASSERT_EQ(estado.ejecucion.Idioma, 2);
-    FormaPrincipalVista principal(forma);
-    principal.show();
-
-    pruebas::FicherosEnMemoria ficheros;
-    const std::string ruta = "/obras/presa.dvk";
-    ficheros.Pon(ruta,
-                 pruebas::LeeFicheroPrueba(std::string(DRAVEK_FIJOS_OBRA) + "/obra_coma.dvk"));
-    pruebas::DialogosFicheroGuionizados dialogos;
-    ObraCapturaDatos obra(estado, {mensajes, forma.menu(), ficheros, dialogos});
-    CapturaDatosVista *mostrada = nullptr;
-    obra.PonFabricaVista([&](CapturaDatos &captura) {
-        auto vista = std::make_unique<CapturaDatosVista>(captura, &principal);
-        mostrada = vista.get();
-        return vista;
-    });
-    obra.PonEntornoIdioma(&forma);
-    struct SinVentanas final : VentanasPrincipal {
-        void MuestraImpresoras() override {}
-        void MuestraCalculoHidraulico() override {}
-        void MuestraProtecciones() override {}
-        void MuestraAcercaDe() override {}
-        void MuestraAviso(int) override {}
-        void MuestraIndiceAyuda(const std::string &) override {}
-        void MuestraListado() override {}
-        void MuestraAjustes() override {}
-        void Termina() override {}
-    } ventanas;
-    forma.Conecta(&obra, ventanas, nullptr);
-    principal.Refresca();
+    PrincipalConCaptura p;
+    p.configuracion.ponValor(RaizRegistro::MaquinaLocal, "Software\\DRAVEK", "Idioma",
+                             {TipoTexto, "2"});
+    ASSERT_TRUE(p.Arranca());
+    ASSERT_EQ(p.estado.ejecucion.Idioma, 2);
 
     constexpr std::int32_t Ingles = 5000;
     for (int vez = 1; vez <= 2; ++vez) {
         SCOPED_TRACE(vez);
-        dialogos.responde(ruta);
-        principal.Accion(QStringLiteral("MnAbriFichero"))->trigger();
-        ASSERT_NE(mostrada, nullptr);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(mostrada));
-        EXPECT_EQ(mostrada->windowTitle(), aQt(Texto(Ingles, 184) + ". " + Texto(Ingles, 267)));
-        auto *paginas = En<QTabBar>(*mostrada, "TabPrincipal");
+        p.dialogos.responde(RutaObra);
+        p.principal->Accion(QStringLiteral("MnAbriFichero"))->trigger();
+        ASSERT_NE(p.mostrada, nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(p.mostrada));
+        EXPECT_EQ(p.mostrada->windowTitle(), aQt(Texto(Ingles, 184) + ". " + Texto(Ingles, 267)));
+        auto *paginas = En<QTabBar>(*p.mostrada, "TabPrincipal");
         EXPECT_EQ(paginas->tabText(0), aQt(Texto(Ingles, 151)));
-        EXPECT_EQ(En<QComboBox>(*mostrada, "edIdioma")->currentText(), aQt(Texto(Ingles, 101)));
-        EXPECT_EQ(En<QComboBox>(*mostrada, "edIdioma")->itemText(1), aQt(Texto(Ingles, 102)));
-        EXPECT_EQ(principal.Accion(QStringLiteral("mnCerrarObra"))->text(),
+        EXPECT_EQ(En<QComboBox>(*p.mostrada, "edIdioma")->currentText(), aQt(Texto(Ingles, 101)));
+        EXPECT_EQ(En<QComboBox>(*p.mostrada, "edIdioma")->itemText(1), aQt(Texto(Ingles, 102)));
+        EXPECT_EQ(p.principal->Accion(QStringLiteral("mnCerrarObra"))->text(),
                   aQt(Texto(Ingles, 1052)));
         if (vez == 1) {
             QApplication::processEvents();
-            EXPECT_TRUE(mostrada->grab().toImage().save(
+            EXPECT_TRUE(p.mostrada->grab().toImage().save(
                 QStringLiteral(DRAVEK_ARTEFACTOS "/captura_obra_espanola_en_ingles.png")));
         }
-        principal.Accion(QStringLiteral("mnCerrarObra"))->trigger();
-        ASSERT_EQ(obra.Captura(), nullptr);
-        mostrada = nullptr;
+        p.principal->Accion(QStringLiteral("mnCerrarObra"))->trigger();
+        ASSERT_EQ(p.obra.Captura(), nullptr);
+        p.mostrada = nullptr;
     }
-    EXPECT_EQ(estado.ejecucion.Idioma, 2);
-    EXPECT_TRUE(mensajes.mostrados().empty());
+    EXPECT_EQ(p.estado.ejecucion.Idioma, 2);
+    EXPECT_TRUE(p.mensajes.mostrados().empty());
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "apoyo/FicherosEnMemoria.h"
 #include "apoyo/MensajesGrabadora.h"
 #include "apoyo/ObraPrueba.h"
+#include "apoyo/VentanasNulas.h"
 #include "core/entry/ObraCapturaDatos.h"
 #include "core/model/TextoRecurso.h"
 #include "core/shell/FormaPrincipal.h"
@@ -35,18 +36,6 @@
 
 namespace dravek::gui {
 namespace {
-
-struct SinVentanas final : VentanasPrincipal {
-    void MuestraImpresoras() override {}
-    void MuestraCalculoHidraulico() override {}
-    void MuestraProtecciones() override {}
-    void MuestraAcercaDe() override {}
-    void MuestraAviso(int) override {}
-    void MuestraIndiceAyuda(const std::string &) override {}
-    void MuestraListado() override {}
-    void MuestraAjustes() override {}
-    void Termina() override {}
-};
 
 // The main window as the program wires it: the data-entry window opens inside its frame.
 class MarcoVistaTest : public ::testing::Test {
@@ -94,7 +83,7 @@ protected:
     pruebas::FicherosEnMemoria ficheros;
     pruebas::DialogosFicheroGuionizados dialogos;
     const std::string ruta = "/obras/presa.dvk";
-    SinVentanas ventanas;
+    pruebas::VentanasNulas ventanas;
     CapturaDatosVista *mostrada = nullptr;
     // Last: its window goes before the frame.
     ObraCapturaDatos obra{estado, {mensajes, forma.menu(), ficheros, dialogos}};

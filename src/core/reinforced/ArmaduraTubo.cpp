@@ -36,6 +36,388 @@ struct SeccionTraccion {
     std::optional<TraccionCompuestaSeccion> diseno;
 };
 
+// What the scan of the sections leaves to size the faces from.
+struct SeccionesGobernantes {
+    double Afi = 0;         // cm2/m, the inner face from bending
+    double Afe = 0;         // cm2/m, the outer face from bending
+    SeccionTraccion Tmas;   // positive moment: sizes the inner face
+    SeccionTraccion Tmenos; // negative moment: sizes the outer face
+};
+
+// Sorts every section of the hypotheses NHIPO to ultimaHipotesis into combined tension with a
+// small eccentricity, keeping the governing one of each sign with its design, or bending with
+// axial force, keeping the largest area of each face. a and b are held across the scan: a
+// section refused by the limit moment leaves them as they were and adds nothing.
+void BarreSecciones(ContextoCalculo &contexto, double ESP, double RECI, double RECE, double z,
+                    const TablaHipotesis &MomentosPorHipotesis,
+                    const TablaHipotesis &AxilesPorHipotesis, std::int16_t NHIPO,
+                    std::int16_t ultimaHipotesis, std::int16_t NSEC, SeccionesGobernantes &g)
+{
+    double a = 0;
+    double b = 0;
+    // Rows and sections beyond the tables are not there to design.
+    const auto acota = [](std::int16_t n, std::int16_t tope) {
+        return static_cast<std::size_t>(std::clamp<std::int16_t>(n, 0, tope));
+    };
+    const std::size_t primera = static_cast<std::size_t>(std::max<std::int16_t>(NHIPO, 1));
+    const std::size_t ultima = acota(ultimaHipotesis, FilasTablaHipotesis);
+    const std::size_t secciones = acota(NSEC, NumeroSecciones);
+    for (std::size_t h = primera; h <= ultima; ++h) {
+        for (std::size_t s = 1; s <= secciones; ++s) {
+            const double M = MomentosPorHipotesis[h][s];
+            const double N = AxilesPorHipotesis[h][s];
+            // Only a tension is divided by: a section without axial force is in bending.
+            if (N > 0 && std::abs(M) / N <= z / 2) {
+                if (M > 0) {
+                    const double v = M + N * z;
+                    if (v > g.Tmas.clave) {
+                        g.Tmas = {true, M, N, v, {}};
+                    }
+                } else {
+                    const double v = N * z - M;
+                    if (v > g.Tmenos.clave) {
+                        g.Tmenos = {true, M, N, v, {}};
+                    }
+                }
+            } else if (M > 0) {
+                FlexionCompuesta(contexto, M, N, ESP, RECI, RECE, a, CaraInterior);
+                if (a > g.Afi) {
+                    g.Afi = a;
+                }
+            } else {
+                FlexionCompuesta(contexto, -M, N, ESP, RECI, RECE, b, CaraExterior);
+                if (b > g.Afe) {
+                    g.Afe = b;
+                }
+            }
+        }
+    }
+
+    for (SeccionTraccion *t : {&g.Tmas, &g.Tmenos}) {
+        if (t->hay) {
+            t->diseno.emplace(contexto.estado, t->M, t->N);
+        }
+    }
+}
+
+// The two faces sized from the governing sections and laid out, in the way the tension
+// sections found call for. Each way returns a fault of a layout or of a combined-tension
+// design that did not settle; a layout that sets IESP ends the design as well.
+class DisenoCaras {
+public:
+    DisenoCaras(ContextoCalculo &contexto, const SeccionesGobernantes &g,
+                std::int16_t IndicadorCamisa, double CAMMAX, double maximo, std::int16_t &IESP,
+                RegistroTraccion *registro, DisposicionArmadura &interior,
+                DisposicionArmadura &exterior)
+        : m_contexto(contexto), m_g(g), m_IndicadorCamisa(IndicadorCamisa), m_CAMMAX(CAMMAX),
+          m_maximo(maximo), m_IESP(IESP), m_registro(registro), m_interior(interior),
+          m_exterior(exterior)
+    {
+    }
+
+    // limite: the outer face is held under its maximum.
+    ErrorCalculo Disena(bool limite);
+
+private:
+    ErrorCalculo SoloFlexion();
+    ErrorCalculo TraccionMas();
+    ErrorCalculo TraccionMenos(bool limite);
+    ErrorCalculo TraccionAmbas(bool limite);
+    ErrorCalculo DisponeInterior(double area, AvisoCapas aviso);
+    ErrorCalculo DisponeExterior(double area);
+    bool Traccion(const SeccionTraccion &t, double otra, double &area) const;
+    // Without a cylinder the checks lay both faces out again: the layer warning is owed to
+    // their layouts, not to these.
+    AvisoCapas AvisoFinal() const
+    {
+        return m_IndicadorCamisa > 0 ? AvisoCapas::Escribir : AvisoCapas::Informar;
+    }
+    ErrorCalculo SinSolucion(std::int32_t texto);
+    void Avisa(std::int32_t texto);
+    bool AlcanzaConElevaciones(double otraMaxima) const;
+    ErrorCalculo ElevaInteriorDispuesta(double &Ai, double &Ae, bool persigue);
+    bool AlternaCaras(double &Ai, double &Ae, bool limite, bool &limitada) const;
+    ErrorCalculo ElevaInteriorHastaMaxima(double &Ai, double &Ae);
+
+    ContextoCalculo &m_contexto;
+    const SeccionesGobernantes &m_g;
+    const std::int16_t m_IndicadorCamisa;
+    const double m_CAMMAX;
+    const double m_maximo;
+    std::int16_t &m_IESP;
+    RegistroTraccion *const m_registro;
+    DisposicionArmadura &m_interior;
+    DisposicionArmadura &m_exterior;
+};
+
+ErrorCalculo DisenoCaras::DisponeInterior(double area, AvisoCapas aviso)
+{
+    ErrorCalculo error = DisponeArmadura(m_contexto, area, m_IndicadorCamisa, m_CAMMAX, m_interior,
+                                         m_IESP, CaraInterior, aviso);
+    ResultadosCaso &r = m_contexto.estado.resultados;
+    r.CAMISA = m_interior.Camisa;
+    r.FIIN = m_interior.Diametro;
+    r.NESPIN = static_cast<double>(m_interior.Espiras);
+    return error;
+}
+
+ErrorCalculo DisenoCaras::DisponeExterior(double area)
+{
+    ErrorCalculo error = DisponeArmadura(m_contexto, area, SoloEspiras, m_CAMMAX, m_exterior,
+                                         m_IESP, CaraExterior, AvisoFinal());
+    ResultadosCaso &r = m_contexto.estado.resultados;
+    r.FIEX = m_exterior.Diametro;
+    r.NEXPEX = static_cast<double>(m_exterior.Espiras);
+    return error;
+}
+
+// The combined-tension area of this face with the other face's area; false when the share
+// iteration did not settle.
+bool DisenoCaras::Traccion(const SeccionTraccion &t, double otra, double &area) const
+{
+    if (m_registro != nullptr) {
+        return m_registro->Resuelve(*t.diseno, t.M, t.N, otra, area).converge;
+    }
+    return t.diseno->Resuelve(otra, area).converge;
+}
+
+ErrorCalculo DisenoCaras::SinSolucion(std::int32_t texto)
+{
+    return FalloArmado(m_contexto, Texto(m_contexto.estado.ejecucion.DesplazamientoIdioma, texto));
+}
+
+void DisenoCaras::Avisa(std::int32_t texto)
+{
+    AvisoSeccion(m_contexto, Texto(m_contexto.estado.ejecucion.DesplazamientoIdioma, texto));
+}
+
+// Whether the outer face comes down to the maximum with the inner face at the top of the
+// raises, its area given by otraMaxima (cm2/m). The outer area only falls as the inner one
+// grows, so a maximum not met there is met by no raise: it is said at once instead of raising
+// the inner face to an absurd layout. A share iteration that does not settle there decides
+// nothing, and the raises go on.
+bool DisenoCaras::AlcanzaConElevaciones(double otraMaxima) const
+{
+    double AeTope = 0;
+    return !Traccion(m_g.Tmenos, otraMaxima, AeTope) || AeTope <= m_maximo;
+}
+
+ErrorCalculo DisenoCaras::Disena(bool limite)
+{
+    if (!m_g.Tmas.hay && !m_g.Tmenos.hay) {
+        return SoloFlexion();
+    }
+    if (!m_g.Tmenos.hay) {
+        return TraccionMas();
+    }
+    if (!m_g.Tmas.hay) {
+        return TraccionMenos(limite);
+    }
+    return TraccionAmbas(limite);
+}
+
+// Neither tension section: each face from bending alone.
+ErrorCalculo DisenoCaras::SoloFlexion()
+{
+    if (ErrorCalculo error = DisponeInterior(m_g.Afi, AvisoFinal()); error || m_IESP > 0) {
+        return error;
+    }
+    return DisponeExterior(m_g.Afe);
+}
+
+// The positive-moment tension alone: the outer face first, from bending alone; the inner face
+// follows from it.
+ErrorCalculo DisenoCaras::TraccionMas()
+{
+    if (ErrorCalculo error = DisponeExterior(m_g.Afe); error || m_IESP > 0) {
+        return error;
+    }
+    double Ai = 0;
+    if (!Traccion(m_g.Tmas, m_exterior.AreaDispuesta, Ai)) {
+        return SinSolucion(TextoSinSolucionMMasYMenos);
+    }
+    if (Ai < m_g.Afi) {
+        Ai = m_g.Afi;
+    }
+    return DisponeInterior(Ai, AvisoFinal());
+}
+
+// The negative-moment tension alone: the outer face from the inner one as laid out, the inner
+// face raised while the outer one needs more than its maximum.
+ErrorCalculo DisenoCaras::TraccionMenos(bool limite)
+{
+    double Ai = m_g.Afi;
+    double Ae = 0;
+    // A maximum below what the outer face needs however thick the inner face is: said at
+    // once, and the inner face is not raised in vain.
+    bool persigue = limite;
+    if (persigue && !m_g.Tmenos.diseno->Alcanza(m_maximo)) {
+        Avisa(TextoSinSolucionMMenos);
+        persigue = false;
+    }
+    if (ErrorCalculo error = ElevaInteriorDispuesta(Ai, Ae, persigue); error || m_IESP > 0) {
+        return error;
+    }
+    if (ErrorCalculo error = DisponeInterior(Ai, AvisoFinal()); error || m_IESP > 0) {
+        return error;
+    }
+    return DisponeExterior(Ae);
+}
+
+// The raises of TraccionMenos, each inner face laid out before the outer one is worked from
+// it.
+ErrorCalculo DisenoCaras::ElevaInteriorDispuesta(double &Ai, double &Ae, bool persigue)
+{
+    for (std::int32_t k = 0;;) {
+        // A trial layout: its layer warning, if any, belongs to the layout kept.
+        if (ErrorCalculo error = DisponeInterior(Ai, AvisoCapas::Informar); error || m_IESP > 0) {
+            return error;
+        }
+        if (!Traccion(m_g.Tmenos, m_interior.AreaDispuesta, Ae)) {
+            return SinSolucion(TextoSinSolucionMMenos);
+        }
+        if (Ae < m_g.Afe) {
+            Ae = m_g.Afe;
+            return {};
+        }
+        if (!persigue || Ae <= m_maximo) {
+            return {};
+        }
+        if (k == 0) {
+            // Before the first raise: the inner face as the last raise would lay it out.
+            DisposicionArmadura tope;
+            std::int16_t IESPTope = 0;
+            if (ErrorCalculo error =
+                    DisponeArmadura(m_contexto, Ai + ElevacionMaxima, m_IndicadorCamisa, m_CAMMAX,
+                                    tope, IESPTope, CaraInterior, AvisoCapas::Informar)) {
+                return error;
+            }
+            if (!AlcanzaConElevaciones(tope.AreaDispuesta)) {
+                Avisa(TextoSinSolucionMMenos);
+                return {};
+            }
+        }
+        if (++k > MaximoElevaciones) {
+            Avisa(TextoSinSolucionMMenos);
+            return {};
+        }
+        Ai += PasoElevacion;
+    }
+}
+
+// Tension sections of both signs: each face takes its share from the other, the rounds
+// alternate until the outer face settles, and an outer face above its maximum has the inner
+// face raised until it needs no more.
+ErrorCalculo DisenoCaras::TraccionAmbas(bool limite)
+{
+    double Ai = 0;
+    double Ae = 0;
+    bool limitada = false;
+    if (!AlternaCaras(Ai, Ae, limite, limitada)) {
+        return SinSolucion(TextoSinSolucionMMasYMenos);
+    }
+    if (limitada) {
+        if (ErrorCalculo error = ElevaInteriorHastaMaxima(Ai, Ae)) {
+            return error;
+        }
+    }
+    if (ErrorCalculo error = DisponeInterior(Ai, AvisoFinal()); error || m_IESP > 0) {
+        return error;
+    }
+    if (!Traccion(m_g.Tmenos, m_interior.AreaDispuesta, Ae)) {
+        return SinSolucion(TextoSinSolucionMMasYMenos);
+    }
+    if (Ae < m_g.Afe) {
+        Ae = m_g.Afe;
+    }
+    return DisponeExterior(Ae);
+}
+
+// The rounds of TraccionAmbas, from the outer face of bending; limitada when the outer face
+// went above its maximum. False when a share iteration or the rounds did not settle.
+bool DisenoCaras::AlternaCaras(double &Ai, double &Ae, bool limite, bool &limitada) const
+{
+    double X = m_g.Afe;
+    for (std::int32_t ronda = 0;; ++ronda) {
+        if (ronda == MaximoRepeticionesCaras) {
+            return false;
+        }
+        if (!Traccion(m_g.Tmas, X, Ai)) {
+            return false;
+        }
+        if (Ai < m_g.Afi) {
+            Ai = m_g.Afi;
+        }
+        if (!Traccion(m_g.Tmenos, Ai, Ae)) {
+            return false;
+        }
+        if (Ae < m_g.Afe) {
+            Ae = m_g.Afe;
+        }
+        if (limite && Ae > m_maximo) {
+            limitada = true;
+            return true;
+        }
+        if (std::abs(Ae - X) <= ToleranciaCaras) {
+            return true;
+        }
+        X = Ae;
+    }
+}
+
+// The inner face for an outer face at its maximum, raised until the outer face needs no more
+// than that.
+ErrorCalculo DisenoCaras::ElevaInteriorHastaMaxima(double &Ai, double &Ae)
+{
+    if (!Traccion(m_g.Tmas, m_maximo, Ai)) {
+        return SinSolucion(TextoSinSolucionMMasYMenos);
+    }
+    if (Ai < m_g.Afi) {
+        Ai = m_g.Afi;
+    }
+    if (!m_g.Tmenos.diseno->Alcanza(m_maximo)) {
+        Avisa(TextoSinSolucionMMasYMenos);
+        return {};
+    }
+    for (std::int32_t k = 0;;) {
+        if (!Traccion(m_g.Tmenos, Ai, Ae)) {
+            return SinSolucion(TextoSinSolucionMMasYMenos);
+        }
+        if (Ae <= m_maximo) {
+            return {};
+        }
+        if (k == 0) {
+            if (!AlcanzaConElevaciones(Ai + ElevacionMaxima)) {
+                Avisa(TextoSinSolucionMMasYMenos);
+                return {};
+            }
+        }
+        if (++k > MaximoElevaciones) {
+            Avisa(TextoSinSolucionMMasYMenos);
+            return {};
+        }
+        Ai += PasoElevacion;
+    }
+}
+
+// The faces as the cracking check left them, with the layer warnings they call for.
+void PonCarasComprobadas(ContextoCalculo &contexto, const DisposicionArmadura &interior,
+                         const DisposicionArmadura &exterior)
+{
+    ResultadosCaso &r = contexto.estado.resultados;
+    r.CAMISA = interior.Camisa;
+    r.FIIN = interior.Diametro;
+    r.NESPIN = static_cast<double>(interior.Espiras);
+    r.FIEX = exterior.Diametro;
+    r.NEXPEX = static_cast<double>(exterior.Espiras);
+    for (const auto &[disposicion, cara] :
+         {std::pair{&interior, CaraInterior}, std::pair{&exterior, CaraExterior}}) {
+        if (disposicion->VariasCapas) {
+            EscribeAvisoVariasCapas(contexto, cara);
+        }
+    }
+}
+
 } // namespace
 
 ErrorCalculo ArmaduraTubo(ContextoCalculo &contexto, double ESP, double RECI, double RECE,
@@ -47,7 +429,6 @@ ErrorCalculo ArmaduraTubo(ContextoCalculo &contexto, double ESP, double RECI, do
     EstadoObra &estado = contexto.estado;
     ResultadosCaso &r = estado.resultados;
     const DatosTramo &tramo = estado.tramo;
-    const std::int32_t d = estado.ejecucion.DesplazamientoIdioma;
 
     r.EstadoDiseno = 0;
     r.BRAZO = ESP - RECI - RECE;
@@ -67,278 +448,34 @@ ErrorCalculo ArmaduraTubo(ContextoCalculo &contexto, double ESP, double RECI, do
     const double maximo = tramo.ArmaduraExteriorMaxima;
     bool limite = tramo.FijaArmaduraExterior != Falso && maximo > 0;
 
-    // Scan of the sections. a and b are held across the scan: a section refused by the limit
-    // moment leaves them as they were and adds nothing.
-    double Afi = 0;
-    double Afe = 0;
-    double a = 0;
-    double b = 0;
-    SeccionTraccion Tmas;
-    SeccionTraccion Tmenos;
-    // Rows and sections beyond the tables are not there to design.
-    const auto acota = [](std::int16_t n, std::int16_t tope) {
-        return static_cast<std::size_t>(std::clamp<std::int16_t>(n, 0, tope));
-    };
-    const std::size_t primera = static_cast<std::size_t>(std::max<std::int16_t>(NHIPO, 1));
-    const std::size_t ultima = acota(ultimaHipotesis, FilasTablaHipotesis);
-    const std::size_t secciones = acota(NSEC, NumeroSecciones);
-    for (std::size_t h = primera; h <= ultima; ++h) {
-        for (std::size_t s = 1; s <= secciones; ++s) {
-            const double M = MomentosPorHipotesis[h][s];
-            const double N = AxilesPorHipotesis[h][s];
-            // Only a tension is divided by: a section without axial force is in bending.
-            if (N > 0 && std::abs(M) / N <= z / 2) {
-                if (M > 0) {
-                    const double v = M + N * z;
-                    if (v > Tmas.clave) {
-                        Tmas = {true, M, N, v, {}};
-                    }
-                } else {
-                    const double v = N * z - M;
-                    if (v > Tmenos.clave) {
-                        Tmenos = {true, M, N, v, {}};
-                    }
-                }
-            } else if (M > 0) {
-                FlexionCompuesta(contexto, M, N, ESP, RECI, RECE, a, CaraInterior);
-                if (a > Afi) {
-                    Afi = a;
-                }
-            } else {
-                FlexionCompuesta(contexto, -M, N, ESP, RECI, RECE, b, CaraExterior);
-                if (b > Afe) {
-                    Afe = b;
-                }
-            }
-        }
-    }
+    SeccionesGobernantes g;
+    BarreSecciones(contexto, ESP, RECI, RECE, z, MomentosPorHipotesis, AxilesPorHipotesis, NHIPO,
+                   ultimaHipotesis, NSEC, g);
 
-    for (SeccionTraccion *t : {&Tmas, &Tmenos}) {
-        if (t->hay) {
-            t->diseno.emplace(estado, t->M, t->N);
-        }
-    }
-
-    if (limite && Afe > maximo) {
-        AvisoSeccion(contexto, Texto(d, TextoExteriorMayorQueMaxima));
+    if (limite && g.Afe > maximo) {
+        AvisoSeccion(contexto,
+                     Texto(estado.ejecucion.DesplazamientoIdioma, TextoExteriorMayorQueMaxima));
         limite = false; // the maximum is no longer pursued
     }
 
-    // Without a cylinder the checks lay both faces out again: the layer warning is owed to
-    // their layouts, not to these.
-    const AvisoCapas avisoFinal =
-        IndicadorCamisa > 0 ? AvisoCapas::Escribir : AvisoCapas::Informar;
     DisposicionArmadura interior;
     DisposicionArmadura exterior;
-    const auto disponeInterior = [&](double area, AvisoCapas aviso) {
-        ErrorCalculo error = DisponeArmadura(contexto, area, IndicadorCamisa, CAMMAX, interior,
-                                             IESP, CaraInterior, aviso);
-        r.CAMISA = interior.Camisa;
-        r.FIIN = interior.Diametro;
-        r.NESPIN = static_cast<double>(interior.Espiras);
+    DisenoCaras caras(contexto, g, IndicadorCamisa, CAMMAX, maximo, IESP, registro, interior,
+                      exterior);
+    if (ErrorCalculo error = caras.Disena(limite); error || IESP > 0) {
         return error;
-    };
-    const auto disponeExterior = [&](double area) {
-        ErrorCalculo error = DisponeArmadura(contexto, area, SoloEspiras, CAMMAX, exterior, IESP,
-                                             CaraExterior, avisoFinal);
-        r.FIEX = exterior.Diametro;
-        r.NEXPEX = static_cast<double>(exterior.Espiras);
-        return error;
-    };
-    // The combined-tension area of this face with the other face's area; false when the share
-    // iteration did not settle.
-    const auto traccion = [registro](const SeccionTraccion &t, double otra, double &area) {
-        if (registro != nullptr) {
-            return registro->Resuelve(*t.diseno, t.M, t.N, otra, area).converge;
-        }
-        return t.diseno->Resuelve(otra, area).converge;
-    };
-    const auto sinSolucion = [&](std::int32_t texto) {
-        return FalloArmado(contexto, Texto(d, texto));
-    };
-    // Whether the outer face comes down to the maximum with the inner face at the top of the
-    // raises, its area given by otraMaxima (cm2/m). The outer area only falls as the inner one
-    // grows, so a maximum not met there is met by no raise: it is said at once instead of
-    // raising the inner face to an absurd layout. A share iteration that does not settle there
-    // decides nothing, and the raises go on.
-    const auto alcanzaConElevaciones = [&](double otraMaxima) {
-        double AeTope = 0;
-        return !traccion(Tmenos, otraMaxima, AeTope) || AeTope <= maximo;
-    };
-
-    double Ai = 0;
-    double Ae = 0;
-    if (!Tmas.hay && !Tmenos.hay) {
-        Ai = Afi;
-        Ae = Afe;
-        if (ErrorCalculo error = disponeInterior(Ai, avisoFinal); error || IESP > 0) {
-            return error;
-        }
-        if (ErrorCalculo error = disponeExterior(Ae); error || IESP > 0) {
-            return error;
-        }
-    } else if (!Tmenos.hay) {
-        // The outer face first, from bending alone; the inner face follows from it.
-        Ae = Afe;
-        if (ErrorCalculo error = disponeExterior(Ae); error || IESP > 0) {
-            return error;
-        }
-        if (!traccion(Tmas, exterior.AreaDispuesta, Ai)) {
-            return sinSolucion(TextoSinSolucionMMasYMenos);
-        }
-        if (Ai < Afi) {
-            Ai = Afi;
-        }
-        if (ErrorCalculo error = disponeInterior(Ai, avisoFinal); error || IESP > 0) {
-            return error;
-        }
-    } else if (!Tmas.hay) {
-        Ai = Afi;
-        // A maximum below what the outer face needs however thick the inner face is: said at
-        // once, and the inner face is not raised in vain.
-        bool persigue = limite;
-        if (persigue && !Tmenos.diseno->Alcanza(maximo)) {
-            AvisoSeccion(contexto, Texto(d, TextoSinSolucionMMenos));
-            persigue = false;
-        }
-        for (std::int32_t k = 0;;) {
-            // A trial layout: its layer warning, if any, belongs to the layout kept.
-            if (ErrorCalculo error = disponeInterior(Ai, AvisoCapas::Informar);
-                error || IESP > 0) {
-                return error;
-            }
-            if (!traccion(Tmenos, interior.AreaDispuesta, Ae)) {
-                return sinSolucion(TextoSinSolucionMMenos);
-            }
-            if (Ae < Afe) {
-                Ae = Afe;
-                break;
-            }
-            if (!persigue || Ae <= maximo) {
-                break;
-            }
-            if (k == 0) {
-                // Before the first raise: the inner face as the last raise would lay it out.
-                DisposicionArmadura tope;
-                std::int16_t IESPTope = 0;
-                if (ErrorCalculo error =
-                        DisponeArmadura(contexto, Ai + ElevacionMaxima, IndicadorCamisa, CAMMAX,
-                                        tope, IESPTope, CaraInterior, AvisoCapas::Informar)) {
-                    return error;
-                }
-                if (!alcanzaConElevaciones(tope.AreaDispuesta)) {
-                    AvisoSeccion(contexto, Texto(d, TextoSinSolucionMMenos));
-                    break;
-                }
-            }
-            if (++k > MaximoElevaciones) {
-                AvisoSeccion(contexto, Texto(d, TextoSinSolucionMMenos));
-                break;
-            }
-            Ai += PasoElevacion;
-        }
-        if (ErrorCalculo error = disponeInterior(Ai, avisoFinal); error || IESP > 0) {
-            return error;
-        }
-        if (ErrorCalculo error = disponeExterior(Ae); error || IESP > 0) {
-            return error;
-        }
-    } else {
-        // Each face takes its share from the other: alternate until the outer face settles.
-        double X = Afe;
-        bool limitada = false;
-        for (std::int32_t ronda = 0;; ++ronda) {
-            if (ronda == MaximoRepeticionesCaras) {
-                return sinSolucion(TextoSinSolucionMMasYMenos);
-            }
-            if (!traccion(Tmas, X, Ai)) {
-                return sinSolucion(TextoSinSolucionMMasYMenos);
-            }
-            if (Ai < Afi) {
-                Ai = Afi;
-            }
-            if (!traccion(Tmenos, Ai, Ae)) {
-                return sinSolucion(TextoSinSolucionMMasYMenos);
-            }
-            if (Ae < Afe) {
-                Ae = Afe;
-            }
-            if (limite && Ae > maximo) {
-                limitada = true;
-                break;
-            }
-            if (std::abs(Ae - X) <= ToleranciaCaras) {
-                break;
-            }
-            X = Ae;
-        }
-        if (limitada) {
-            // The inner face for an outer face at its maximum, raised until the outer face
-            // needs no more than that.
-            if (!traccion(Tmas, maximo, Ai)) {
-                return sinSolucion(TextoSinSolucionMMasYMenos);
-            }
-            if (Ai < Afi) {
-                Ai = Afi;
-            }
-            if (!Tmenos.diseno->Alcanza(maximo)) {
-                AvisoSeccion(contexto, Texto(d, TextoSinSolucionMMasYMenos));
-            } else {
-                for (std::int32_t k = 0;;) {
-                    if (!traccion(Tmenos, Ai, Ae)) {
-                        return sinSolucion(TextoSinSolucionMMasYMenos);
-                    }
-                    if (Ae <= maximo) {
-                        break;
-                    }
-                    if (k == 0) {
-                        if (!alcanzaConElevaciones(Ai + ElevacionMaxima)) {
-                            AvisoSeccion(contexto, Texto(d, TextoSinSolucionMMasYMenos));
-                            break;
-                        }
-                    }
-                    if (++k > MaximoElevaciones) {
-                        AvisoSeccion(contexto, Texto(d, TextoSinSolucionMMasYMenos));
-                        break;
-                    }
-                    Ai += PasoElevacion;
-                }
-            }
-        }
-        if (ErrorCalculo error = disponeInterior(Ai, avisoFinal); error || IESP > 0) {
-            return error;
-        }
-        if (!traccion(Tmenos, interior.AreaDispuesta, Ae)) {
-            return sinSolucion(TextoSinSolucionMMasYMenos);
-        }
-        if (Ae < Afe) {
-            Ae = Afe;
-        }
-        if (ErrorCalculo error = disponeExterior(Ae); error || IESP > 0) {
-            return error;
-        }
     }
 
-    if (ErrorCalculo error = CompruebaArmado(
-            contexto, ESP, RECI, RECE, MomentosPorHipotesis, AxilesPorHipotesis, NHIPO,
-            ultimaHipotesis, NSEC, IndicadorCamisa, Afi, Afe, interior, exterior, IESP, CAMMAX)) {
+    if (ErrorCalculo error =
+            CompruebaArmado(contexto, ESP, RECI, RECE, MomentosPorHipotesis, AxilesPorHipotesis,
+                            NHIPO, ultimaHipotesis, NSEC, IndicadorCamisa, g.Afi, g.Afe, interior,
+                            exterior, IESP, CAMMAX)) {
         return error;
     }
     if (IndicadorCamisa > 0 || IESP > 0) {
         return {};
     }
-    // The faces as the cracking check left them, with the layer warnings they call for.
-    r.CAMISA = interior.Camisa;
-    r.FIIN = interior.Diametro;
-    r.NESPIN = static_cast<double>(interior.Espiras);
-    r.FIEX = exterior.Diametro;
-    r.NEXPEX = static_cast<double>(exterior.Espiras);
-    for (const auto &[disposicion, cara] :
-         {std::pair{&interior, CaraInterior}, std::pair{&exterior, CaraExterior}}) {
-        if (disposicion->VariasCapas) {
-            EscribeAvisoVariasCapas(contexto, cara);
-        }
-    }
+    PonCarasComprobadas(contexto, interior, exterior);
     return {};
 }
 

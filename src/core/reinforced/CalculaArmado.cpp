@@ -179,48 +179,25 @@ ErrorCalculo LeeAjusteDelCaso(ContextoCalculo &contexto, std::optional<AjusteGua
     return {};
 }
 
-} // namespace
-
-ErrorCalculo CalculaArmado(ContextoCalculo &contexto, std::int32_t numeroCaso)
-{
-    RegistrosTraccion registros;
-    return CalculaArmado(contexto, numeroCaso, registros);
-}
-
-ErrorCalculo CalculaArmado(ContextoCalculo &contexto, std::int32_t numeroCaso,
-                           RegistrosTraccion &registros)
+// The case's heading, the ring forces of every hypothesis combined and listed.
+ErrorCalculo EsfuerzosDelCaso(ContextoCalculo &contexto, std::int32_t numeroCaso, double RadioTubo,
+                              TablaHipotesis &MomentosPorHipotesis,
+                              TablaHipotesis &AxilesPorHipotesis)
 {
     EstadoObra &estado = contexto.estado;
-    ResultadosCaso &r = estado.resultados;
-    const DatosTramo &tramo = estado.tramo;
-    const DatosCaso &caso = estado.caso;
     const std::int32_t d = estado.ejecucion.DesplazamientoIdioma;
     const std::string &sep = estado.ejecucion.SeparadorDecimalLocal;
     DepuracionCalculo &depuracion = contexto.depuracion;
 
-    r.MomentoTopeSuperado = false;
-    r.HayAjusteGuardado = false;
-
-    std::optional<AjusteGuardado> ajuste;
-    if (ErrorCalculo error = LeeAjusteDelCaso(contexto, ajuste)) {
-        return error;
-    }
-    if (ajuste) {
-        r.HayAjusteGuardado = true;
-        r.ArmaduraCalculadaExterior = ajuste->Exterior;
-    }
-
-    r.EstadoDiseno = 0;
     if (depuracion.Activa()) {
         depuracion.EscribeLinea(LineaDepuracion(sep).Anade(std::string(60, '=')).Linea());
     }
     ListaCabeceraArmado(contexto, numeroCaso);
 
-    const double RadioTubo = tramo.vDi / 2; // m
     if (depuracion.Activa()) {
         depuracion.EscribeLinea(LineaDepuracion(sep)
                                     .Anade(Texto(d, 547))
-                                    .Anade(std::int32_t{tramo.IndicadorCamisa})
+                                    .Anade(std::int32_t{estado.tramo.IndicadorCamisa})
                                     .SiguienteZona()
                                     .Anade(RadioTubo)
                                     .SiguienteZona()
@@ -228,8 +205,6 @@ ErrorCalculo CalculaArmado(ContextoCalculo &contexto, std::int32_t numeroCaso,
                                     .Linea());
     }
 
-    TablaHipotesis MomentosPorHipotesis{};
-    TablaHipotesis AxilesPorHipotesis{};
     if (CombinaHipotesis(estado, MomentosPorHipotesis, AxilesPorHipotesis, RadioTubo) !=
         ErrorHipotesis::Ninguno) {
         // Said here and the case ends: the case heading, which would say it again, is not
@@ -237,22 +212,60 @@ ErrorCalculo CalculaArmado(ContextoCalculo &contexto, std::int32_t numeroCaso,
         return FalloArmado(contexto,
                            Texto(d, TextoError) + ": " + Texto(d, TextoEsfuerzosOvalizacion));
     }
-    const std::int16_t NSEC = SeccionesDisenadas;
     ListaEsfuerzosArmado(contexto, MomentosPorHipotesis, AxilesPorHipotesis);
+    return {};
+}
+
+// What the sweep of the hypotheses leaves for the governing one.
+struct BarridoHipotesis {
+    std::int16_t IESP = 0;
+    double ArmaduraInterior = 0; // cm2/m, of the last hypothesis designed
+    double ArmaduraExterior = 0; // cm2/m
+    // The pressure hypothesis laid out, for when it governs.
+    DisposicionArmadura interiorPresion;
+    DisposicionArmadura exteriorPresion;
+};
+
+// The pressure hypothesis: its steel shared between the faces, and laid out too: when it
+// governs, the bars of the case are its own, never those the case before happened to leave. Its
+// layer warning is the listing's own (Normal, outer face) and is not written here.
+ErrorCalculo DisenaHipotesisPresion(ContextoCalculo &contexto, BarridoHipotesis &b)
+{
+    const DatosTramo &tramo = contexto.estado.tramo;
+    if (ErrorCalculo error =
+            ReparteArmaduraPresion(contexto, b.ArmaduraInterior, b.ArmaduraExterior)) {
+        return error;
+    }
+    if (ErrorCalculo error =
+            DisponeArmadura(contexto, b.ArmaduraInterior, tramo.IndicadorCamisa, tramo.CAMMAX,
+                            b.interiorPresion, b.IESP, CaraInterior, AvisoCapas::Informar)) {
+        return error;
+    }
+    if (ErrorCalculo error =
+            DisponeArmadura(contexto, b.ArmaduraExterior, SoloEspiras, tramo.CAMMAX,
+                            b.exteriorPresion, b.IESP, CaraExterior, AvisoCapas::Informar)) {
+        return error;
+    }
+    PonDisposicion(contexto.estado.resultados, b.interiorPresion, b.exteriorPresion);
+    return {};
+}
+
+// Sweep of the hypotheses: each designed and its total listed; the largest total governs, the
+// later one on equal totals. A wall too thin for a hypothesis decides the case and ends the
+// sweep.
+ErrorCalculo BarreHipotesis(ContextoCalculo &contexto, const TablaHipotesis &MomentosPorHipotesis,
+                            const TablaHipotesis &AxilesPorHipotesis, std::int16_t NSEC,
+                            RegistrosTraccion &registros, BarridoHipotesis &b)
+{
+    ResultadosCaso &r = contexto.estado.resultados;
+    const DatosTramo &tramo = contexto.estado.tramo;
 
     r.PasadaDefinitiva = false;
     ListaCabeceraTotales(contexto);
 
-    // Sweep of the hypotheses: the largest total governs, the later one on equal totals.
     r.HipotesisPesima = 0;
     r.ResultadosHipotesis = {};
     double MaximaArmaduraTotal = 0;
-    double ArmaduraInterior = 0;
-    double ArmaduraExterior = 0;
-    double ArmaduraTotal = 0;
-    std::int16_t IESP = 0;
-    DisposicionArmadura interiorPresion;
-    DisposicionArmadura exteriorPresion;
     // The combined-tension solutions of each hypothesis, for the pass of the governing one
     // below: it asks the same questions again, and solving them is most of a case's time.
     for (RegistroTraccion &registro : registros) {
@@ -261,47 +274,32 @@ ErrorCalculo CalculaArmado(ContextoCalculo &contexto, std::int32_t numeroCaso,
     for (std::int16_t NHIPO = 1; NHIPO <= NumeroHipotesisArmado; ++NHIPO) {
         auto &fila = r.ResultadosHipotesis[static_cast<std::size_t>(NHIPO)];
         if (NHIPO == 1) {
-            if (ErrorCalculo error =
-                    ReparteArmaduraPresion(contexto, ArmaduraInterior, ArmaduraExterior)) {
+            if (ErrorCalculo error = DisenaHipotesisPresion(contexto, b)) {
                 return error;
             }
-            // The pressure hypothesis is laid out too: when it governs, the bars of the case
-            // are its own, never those the case before happened to leave. Its layer warning is
-            // the listing's own (Normal, outer face) and is not written here.
-            if (ErrorCalculo error = DisponeArmadura(
-                    contexto, ArmaduraInterior, tramo.IndicadorCamisa, tramo.CAMMAX,
-                    interiorPresion, IESP, CaraInterior, AvisoCapas::Informar)) {
-                return error;
-            }
-            if (ErrorCalculo error =
-                    DisponeArmadura(contexto, ArmaduraExterior, SoloEspiras, tramo.CAMMAX,
-                                    exteriorPresion, IESP, CaraExterior, AvisoCapas::Informar)) {
-                return error;
-            }
-            PonDisposicion(r, interiorPresion, exteriorPresion);
         } else {
             if (ErrorCalculo error = ArmaduraTubo(
                     contexto, tramo.ESP, tramo.RECI, tramo.RECE, MomentosPorHipotesis,
-                    AxilesPorHipotesis, tramo.IndicadorCamisa, NHIPO, NHIPO, NSEC, IESP,
+                    AxilesPorHipotesis, tramo.IndicadorCamisa, NHIPO, NHIPO, NSEC, b.IESP,
                     tramo.CAMMAX, &registros[static_cast<std::size_t>(NHIPO)])) {
                 return error;
             }
-            if (IESP > 0) {
+            if (b.IESP > 0) {
                 // The wall is too thin for this hypothesis: it decides the case, which ends
                 // without a design to compare.
-                fila[ColIESP] = IESP;
+                fila[ColIESP] = b.IESP;
                 r.HipotesisPesima = NHIPO;
                 break;
             }
-            ArmaduraInterior = AreaInterior(r);
-            ArmaduraExterior = AreaExterior(r);
+            b.ArmaduraInterior = AreaInterior(r);
+            b.ArmaduraExterior = AreaExterior(r);
             FijaArmadurasCalculadas(r);
         }
-        ArmaduraTotal = ArmaduraInterior + ArmaduraExterior;
-        fila[ColInterior] = ArmaduraInterior;
-        fila[ColExterior] = ArmaduraExterior;
+        const double ArmaduraTotal = b.ArmaduraInterior + b.ArmaduraExterior;
+        fila[ColInterior] = b.ArmaduraInterior;
+        fila[ColExterior] = b.ArmaduraExterior;
         fila[ColTotal] = ArmaduraTotal;
-        fila[ColIESP] = IESP;
+        fila[ColIESP] = b.IESP;
         fila[ColNESPIN] = r.NESPIN;
         fila[ColNEXPEX] = r.NEXPEX;
         fila[ColCAMISA] = r.CAMISA;
@@ -311,23 +309,35 @@ ErrorCalculo CalculaArmado(ContextoCalculo &contexto, std::int32_t numeroCaso,
         }
         ListaTotalHipotesis(contexto, NHIPO, ArmaduraTotal);
     }
+    return {};
+}
 
-    ListaFinBarrido(contexto);
-    r.PasadaDefinitiva = true;
-    DepuraDisposicion(contexto, 559, NSEC, IESP);
+// The governing hypothesis once more, now that its warnings reach every listing: the pressure
+// hypothesis's layout and steel ratio, or the section design run again. A wall too thin has
+// nothing more to design: the case heading follows, then the failure.
+ErrorCalculo DisenaHipotesisPesima(ContextoCalculo &contexto,
+                                   const TablaHipotesis &MomentosPorHipotesis,
+                                   const TablaHipotesis &AxilesPorHipotesis, std::int16_t NSEC,
+                                   RegistrosTraccion &registros,
+                                   const std::optional<AjusteGuardado> &ajuste,
+                                   BarridoHipotesis &b)
+{
+    ResultadosCaso &r = contexto.estado.resultados;
+    const DatosTramo &tramo = contexto.estado.tramo;
+    const std::string &sep = contexto.estado.ejecucion.SeparadorDecimalLocal;
+    DepuracionCalculo &depuracion = contexto.depuracion;
 
     const std::int16_t HipotesisPesima = r.HipotesisPesima;
-    // A wall too thin has nothing more to design: the case heading follows, then the failure.
-    if (IESP == 0 && HipotesisPesima == 1) {
+    if (b.IESP == 0 && HipotesisPesima == 1) {
         const auto &fila = r.ResultadosHipotesis[1];
-        ArmaduraInterior = fila[ColInterior];
-        ArmaduraExterior = fila[ColExterior];
-        PonDisposicion(r, interiorPresion, exteriorPresion);
+        b.ArmaduraInterior = fila[ColInterior];
+        b.ArmaduraExterior = fila[ColExterior];
+        PonDisposicion(r, b.interiorPresion, b.exteriorPresion);
         if (ajuste) {
-            ArmaduraExterior = ajuste->Exterior;
-            ArmaduraInterior = ajuste->Camisa + ajuste->Refuerzo;
+            b.ArmaduraExterior = ajuste->Exterior;
+            b.ArmaduraInterior = ajuste->Camisa + ajuste->Refuerzo;
         }
-        ArmaduraTotal = ArmaduraInterior + ArmaduraExterior;
+        const double ArmaduraTotal = b.ArmaduraInterior + b.ArmaduraExterior;
         if (r.CAMISA > 0) {
             // The section design of hypothesis 2 has refused any wall that is not positive,
             // so ESP divides safely here.
@@ -342,62 +352,132 @@ ErrorCalculo CalculaArmado(ContextoCalculo &contexto, std::int32_t numeroCaso,
                 r.EstadoDiseno = EstadoCuantiaExcesiva;
             }
         }
-    } else if (IESP == 0) {
-        // Once more for the governing hypothesis, now that its warnings reach every listing.
+    } else if (b.IESP == 0) {
         RegistroTraccion &registro = registros[static_cast<std::size_t>(HipotesisPesima)];
         registro.Repite();
         if (ErrorCalculo error =
                 ArmaduraTubo(contexto, tramo.ESP, tramo.RECI, tramo.RECE, MomentosPorHipotesis,
                              AxilesPorHipotesis, tramo.IndicadorCamisa, HipotesisPesima,
-                             HipotesisPesima, NSEC, IESP, tramo.CAMMAX, &registro)) {
+                             HipotesisPesima, NSEC, b.IESP, tramo.CAMMAX, &registro)) {
             return error;
         }
     }
+    return {};
+}
 
-    const auto h = static_cast<std::size_t>(HipotesisPesima);
-    const double tension = PresionHipotesis(caso, HipotesisPesima) * TmPorAt * RadioTubo; // t/m
+// The ring forces of the governing hypothesis, its axial forces without the ring tension of
+// its internal pressure.
+void PonEsfuerzosPesimos(ContextoCalculo &contexto, const TablaHipotesis &MomentosPorHipotesis,
+                         const TablaHipotesis &AxilesPorHipotesis, double RadioTubo)
+{
+    ResultadosCaso &r = contexto.estado.resultados;
+    const auto h = static_cast<std::size_t>(r.HipotesisPesima);
+    const double tension =
+        PresionHipotesis(contexto.estado.caso, r.HipotesisPesima) * TmPorAt * RadioTubo; // t/m
     for (std::size_t s = 1; s <= NumeroSecciones; ++s) {
         r.MomentosPesimos[s] = MomentosPorHipotesis[h][s];
         r.AxilesPesimos[s] = AxilesPorHipotesis[h][s] - tension;
     }
-    DepuraDisposicion(contexto, 562, NSEC, IESP);
+}
 
-    if (ErrorCalculo error =
-            ImprimeDatosCaso(contexto, MomentosPorHipotesis, AxilesPorHipotesis)) {
-        return error;
-    }
-    if (IESP > 0) {
-        ListaEspesorInsuficiente(contexto, numeroCaso);
-        r.EstadoDiseno = EstadoEspesorInsuficiente;
-        return {};
-    }
-
+// The areas of the case, a stored override in place of the design's, its state and its
+// results listed.
+void ListaResultadoCaso(ContextoCalculo &contexto, std::int32_t numeroCaso,
+                        const std::optional<AjusteGuardado> &ajuste, BarridoHipotesis &b)
+{
+    ResultadosCaso &r = contexto.estado.resultados;
+    const std::int16_t HipotesisPesima = r.HipotesisPesima;
     if (HipotesisPesima > 1) {
-        ArmaduraInterior = AreaInterior(r);
-        ArmaduraExterior = AreaExterior(r);
+        b.ArmaduraInterior = AreaInterior(r);
+        b.ArmaduraExterior = AreaExterior(r);
     }
     FijaArmadurasCalculadas(r);
     if (ajuste) {
-        ArmaduraInterior = ajuste->Camisa + ajuste->Refuerzo;
-        ArmaduraExterior = ajuste->Exterior;
+        b.ArmaduraInterior = ajuste->Camisa + ajuste->Refuerzo;
+        b.ArmaduraExterior = ajuste->Exterior;
     }
-    ArmaduraTotal = ArmaduraInterior + ArmaduraExterior;
+    const double ArmaduraTotal = b.ArmaduraInterior + b.ArmaduraExterior;
     // A section refused in any hypothesis leaves the case undesigned, whichever governs.
     if (r.MomentoTopeSuperado) {
         r.EstadoDiseno = EstadoMomentoTope;
     }
 
-    if (HipotesisPesima == 1 && ArmaduraExterior > ArmaduraMaximaUnaCapa) {
+    if (HipotesisPesima == 1 && b.ArmaduraExterior > ArmaduraMaximaUnaCapa) {
         ListaVariasCapasExterior(contexto);
     }
 
     ResultadoArmado resultado;
-    resultado.ArmaduraInterior = ArmaduraInterior;
-    resultado.ArmaduraExterior = ArmaduraExterior;
+    resultado.ArmaduraInterior = b.ArmaduraInterior;
+    resultado.ArmaduraExterior = b.ArmaduraExterior;
     resultado.ArmaduraTotal = ArmaduraTotal;
     resultado.hayAjuste = ajuste.has_value();
     resultado.ajuste = ajuste.value_or(AjusteGuardado{});
     ListaResultadosArmado(contexto, numeroCaso, resultado);
+}
+
+} // namespace
+
+ErrorCalculo CalculaArmado(ContextoCalculo &contexto, std::int32_t numeroCaso)
+{
+    RegistrosTraccion registros;
+    return CalculaArmado(contexto, numeroCaso, registros);
+}
+
+ErrorCalculo CalculaArmado(ContextoCalculo &contexto, std::int32_t numeroCaso,
+                           RegistrosTraccion &registros)
+{
+    EstadoObra &estado = contexto.estado;
+    ResultadosCaso &r = estado.resultados;
+
+    r.MomentoTopeSuperado = false;
+    r.HayAjusteGuardado = false;
+
+    std::optional<AjusteGuardado> ajuste;
+    if (ErrorCalculo error = LeeAjusteDelCaso(contexto, ajuste)) {
+        return error;
+    }
+    if (ajuste) {
+        r.HayAjusteGuardado = true;
+        r.ArmaduraCalculadaExterior = ajuste->Exterior;
+    }
+
+    r.EstadoDiseno = 0;
+    const double RadioTubo = estado.tramo.vDi / 2; // m
+    TablaHipotesis MomentosPorHipotesis{};
+    TablaHipotesis AxilesPorHipotesis{};
+    if (ErrorCalculo error = EsfuerzosDelCaso(contexto, numeroCaso, RadioTubo,
+                                              MomentosPorHipotesis, AxilesPorHipotesis)) {
+        return error;
+    }
+    const std::int16_t NSEC = SeccionesDisenadas;
+
+    BarridoHipotesis barrido;
+    if (ErrorCalculo error = BarreHipotesis(contexto, MomentosPorHipotesis, AxilesPorHipotesis,
+                                            NSEC, registros, barrido)) {
+        return error;
+    }
+    ListaFinBarrido(contexto);
+    r.PasadaDefinitiva = true;
+    DepuraDisposicion(contexto, 559, NSEC, barrido.IESP);
+
+    if (ErrorCalculo error =
+            DisenaHipotesisPesima(contexto, MomentosPorHipotesis, AxilesPorHipotesis, NSEC,
+                                  registros, ajuste, barrido)) {
+        return error;
+    }
+    PonEsfuerzosPesimos(contexto, MomentosPorHipotesis, AxilesPorHipotesis, RadioTubo);
+    DepuraDisposicion(contexto, 562, NSEC, barrido.IESP);
+
+    if (ErrorCalculo error =
+            ImprimeDatosCaso(contexto, MomentosPorHipotesis, AxilesPorHipotesis)) {
+        return error;
+    }
+    if (barrido.IESP > 0) {
+        ListaEspesorInsuficiente(contexto, numeroCaso);
+        r.EstadoDiseno = EstadoEspesorInsuficiente;
+        return {};
+    }
+    ListaResultadoCaso(contexto, numeroCaso, ajuste, barrido);
     return {};
 }
 

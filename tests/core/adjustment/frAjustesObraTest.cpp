@@ -17,8 +17,10 @@
 #include "AjustesPrueba.h"
 #include "apoyo/AlmacenConfiguracionEnMemoria.h"
 #include "apoyo/ObraPrueba.h"
+#include "apoyo/ProgramaPrueba.h"
 #include "apoyo/TrabajoFalso.h"
 #include "apoyo/TramosTecleados.h"
+#include "apoyo/VentanasNulas.h"
 #include "core/entry/ObraCapturaDatos.h"
 #include "core/model/TextoRecurso.h"
 #include "core/shell/ComandosCalculo.h"
@@ -66,15 +68,8 @@ std::string ObraTecleada(bool enSI)
     return o.ficheros.Contenido(Ruta);
 }
 
-class VentanasAjustes final : public VentanasPrincipal {
+class VentanasAjustes final : public pruebas::VentanasNulas {
 public:
-    void MuestraImpresoras() override {}
-    void MuestraCalculoHidraulico() override {}
-    void MuestraProtecciones() override {}
-    void MuestraAcercaDe() override {}
-    void MuestraAviso(int) override {}
-    void MuestraIndiceAyuda(const std::string &) override {}
-    void MuestraListado() override {}
     // The window is modal: the engineer works in it before the command returns.
     void MuestraAjustes() override
     {
@@ -82,7 +77,6 @@ public:
         ASSERT_NE(v, nullptr);
         enLaVentana(*v);
     }
-    void Termina() override {}
 
     ComandosCalculo *calculo = nullptr;
     std::function<void(frAjustes &)> enLaVentana;
@@ -94,17 +88,7 @@ class Banco {
 public:
     explicit Banco(const std::string &bytes)
     {
-        m_carpeta = pruebas::CarpetaPrueba("dravek_ajustes_obra");
-        for (const char *f : {"Lur2211.bmp", "Lur2221.bmp", "Zanja1a.bmp", "ZanjaT1a.bmp",
-                              "Terrapl1.bmp", "Zanja2a.bmp", "ZanjaT2a.bmp", "Terrapl2.bmp"}) {
-            std::ofstream(m_carpeta / f) << "BM";
-        }
-        EstadoEjecucion &e = estado.ejecucion;
-        e.RutaAplicacion = m_carpeta.string() + "/";
-        e.CarpetaDepuracion = m_carpeta.string();
-        e.SeparadorDecimalLocal = ",";
-        e.CodigoSeparadorLocal = ',';
-        e.CodigoOtroSeparador = '.';
+        estado.ejecucion.CarpetaDepuracion = m_programa.carpeta().string();
         for (int j = 1; j <= 100; ++j) {
             estado.tablas.ArmadurasInternasPredeterminadas[static_cast<std::size_t>(j)] = 5.0 * j;
         }
@@ -124,7 +108,6 @@ public:
             EXPECT_FALSE(Cancel);
         }
     }
-    ~Banco() { std::filesystem::remove_all(m_carpeta); }
     Banco(const Banco &) = delete;
     Banco &operator=(const Banco &) = delete;
 
@@ -160,7 +143,7 @@ public:
                             {mensajes, salida, depuracion, diseno, obra, ventanas, trabajo}};
 
 private:
-    std::filesystem::path m_carpeta;
+    pruebas::ProgramaPrueba m_programa{estado, "dravek_ajustes_obra"};
 };
 
 // The steps of a project saved in either system: the DP law from 7.27 (7.3 in SI, as 0.73 MPa

@@ -12,7 +12,9 @@
 #include "apoyo/CapturaPrueba.h"
 #include "apoyo/CerrojosEnMemoria.h"
 #include "apoyo/ObraPrueba.h"
+#include "apoyo/ProgramaPrueba.h"
 #include "apoyo/TramosTecleados.h"
+#include "apoyo/VentanasNulas.h"
 
 #include <gtest/gtest.h>
 
@@ -86,16 +88,8 @@ private:
     std::vector<std::string> &m_sucesos;
 };
 
-class VentanasGrabadoras final : public VentanasPrincipal {
+class VentanasGrabadoras final : public pruebas::VentanasNulas {
 public:
-    void MuestraImpresoras() override {}
-    void MuestraCalculoHidraulico() override {}
-    void MuestraProtecciones() override {}
-    void MuestraAcercaDe() override {}
-    void MuestraAviso(int) override {}
-    void MuestraIndiceAyuda(const std::string &) override {}
-    void MuestraListado() override {}
-    void MuestraAjustes() override {}
     void Termina() override { ++terminado; }
     int terminado = 0;
 };
@@ -105,23 +99,12 @@ class Banco {
 public:
     Banco()
     {
-        m_carpeta = pruebas::CarpetaPrueba("dravek_obra_captura");
-        for (const char *f : {"Lur2211.bmp", "Lur2221.bmp", "Zanja1a.bmp", "ZanjaT1a.bmp",
-                              "Terrapl1.bmp", "Zanja2a.bmp", "ZanjaT2a.bmp", "Terrapl2.bmp"}) {
-            std::ofstream(m_carpeta / f) << "BM";
-        }
-        EstadoEjecucion &e = estado.ejecucion;
-        e.RutaAplicacion = m_carpeta.string() + "/";
-        e.SeparadorDecimalLocal = ",";
-        e.CodigoSeparadorLocal = ',';
-        e.CodigoOtroSeparador = '.';
         pruebas::PonGeometria(estado.tablas, {{600, {}, {20, 20, 70}, {}, {}, {}},
                                               {1200, {}, {30, 30, 120}, {}, {}, {}}});
         forma.Conecta(&obra, ventanas, nullptr);
         obra.PonFabricaVista(
             [this](CapturaDatos &) { return std::make_unique<VistaGrabadora>(vista); });
     }
-    ~Banco() { std::filesystem::remove_all(m_carpeta); }
     Banco(const Banco &) = delete;
     Banco &operator=(const Banco &) = delete;
 
@@ -152,7 +135,7 @@ public:
     std::vector<std::string> vista;
 
 private:
-    std::filesystem::path m_carpeta;
+    pruebas::ProgramaPrueba m_programa{estado, "dravek_obra_captura"};
 };
 
 // A project opened: its header in the window, no run chosen, the menu of an open project.

@@ -86,40 +86,216 @@ TEST_F(ArmadoTest, DisposicionesDeUnaCara)
 {
     const std::vector<CasoDisposicion> casos = {
         // Five turns are the least, whatever the area.
-        {"espiras, A 0", 0, SoloEspiras, 6, 5, 8, 0, 2.513, false},
-        {"espiras, A negativa", -4, SoloEspiras, 6, 5, 8, 0, 2.513, false},
+        {.nombre = "espiras, A 0",
+         .A = 0,
+         .modo = SoloEspiras,
+         .CAMMAX = 6,
+         .espiras = 5,
+         .diametro = 8,
+         .camisa = 0,
+         .area = 2.513,
+         .variasCapas = false},
+        {.nombre = "espiras, A negativa",
+         .A = -4,
+         .modo = SoloEspiras,
+         .CAMMAX = 6,
+         .espiras = 5,
+         .diametro = 8,
+         .camisa = 0,
+         .area = 2.513,
+         .variasCapas = false},
         // 19.89 turns of 8 mm -> 20 (10.053); 10 mm 13 (10.210); 12 mm 9 (10.179); spacing 4.2 cm.
-        {"espiras, A 10", 10, SoloEspiras, 6, 20, 8, 0, 10.053, false},
+        {.nombre = "espiras, A 10",
+         .A = 10,
+         .modo = SoloEspiras,
+         .CAMMAX = 6,
+         .espiras = 20,
+         .diametro = 8,
+         .camisa = 0,
+         .area = 10.053,
+         .variasCapas = false},
         // 20.014 turns of 8 mm: the 0.014 turn short is accepted and the area made up to A.
-        {"falta admitida", 10.06, SoloEspiras, 6, 20, 8, 0, 10.06, false},
+        {.nombre = "falta admitida",
+         .A = 10.06,
+         .modo = SoloEspiras,
+         .CAMMAX = 6,
+         .espiras = 20,
+         .diametro = 8,
+         .camisa = 0,
+         .area = 10.06,
+         .variasCapas = false},
         // 18 x 8 mm and 8 x 12 mm both give 9.048 (10 mm: 12 turns, 9.425): the larger bar.
-        {"empate al mayor", 9, SoloEspiras, 6, 8, 12, 0, 9.048, false},
+        {.nombre = "empate al mayor",
+         .A = 9,
+         .modo = SoloEspiras,
+         .CAMMAX = 6,
+         .espiras = 8,
+         .diametro = 12,
+         .camisa = 0,
+         .area = 9.048,
+         .variasCapas = false},
         // 8 mm: 40 turns, spacing 1.7 cm; the next bar, 10 mm, 26 turns at 2.846 cm.
-        {"espiras, A 20", 20, SoloEspiras, 6, 26, 10, 0, 20.420, false},
+        {.nombre = "espiras, A 20",
+         .A = 20,
+         .modo = SoloEspiras,
+         .CAMMAX = 6,
+         .espiras = 26,
+         .diametro = 10,
+         .camisa = 0,
+         .area = 20.420,
+         .variasCapas = false},
         // 35 turns of 8 mm leave exactly (100 - 28) / 35 = 2.057 cm.
-        {"separacion justa 8 mm", 17.5, SoloEspiras, 6, 35, 8, 0, 17.593, false},
+        {.nombre = "separacion justa 8 mm",
+         .A = 17.5,
+         .modo = SoloEspiras,
+         .CAMMAX = 6,
+         .espiras = 35,
+         .diametro = 8,
+         .camisa = 0,
+         .area = 17.593,
+         .variasCapas = false},
         // 31 turns of 12 mm: 2.026 cm, one layer.
-        {"espiras, A 35.06", 35.06, SoloEspiras, 6, 31, 12, 0, 35.060, false},
+        {.nombre = "espiras, A 35.06",
+         .A = 35.06,
+         .modo = SoloEspiras,
+         .CAMMAX = 6,
+         .espiras = 31,
+         .diametro = 12,
+         .camisa = 0,
+         .area = 35.060,
+         .variasCapas = false},
         // 10 mm (46) least but 1.17 cm; 12 mm 32 turns at 1.925 cm: more than one layer.
-        {"espiras, A 36", 36, SoloEspiras, 6, 32, 12, 0, 36.191, true},
+        {.nombre = "espiras, A 36",
+         .A = 36,
+         .modo = SoloEspiras,
+         .CAMMAX = 6,
+         .espiras = 32,
+         .diametro = 12,
+         .camisa = 0,
+         .area = 36.191,
+         .variasCapas = true},
         // Far beyond the old 10000 start: 8 mm 39789 and 12 mm 17684 turns tie at 20000.133.
-        {"area enorme", 20000, SoloEspiras, 6, 17684, 12, 0, 20000.133, true},
-        {"camisa, A 12", 12, CamisaYEspiras, 6, 0, 0, 1.5, 15, false},
-        {"camisa, A 15", 15, CamisaYEspiras, 6, 0, 0, 1.5, 15, false},
+        {.nombre = "area enorme",
+         .A = 20000,
+         .modo = SoloEspiras,
+         .CAMMAX = 6,
+         .espiras = 17684,
+         .diametro = 12,
+         .camisa = 0,
+         .area = 20000.133,
+         .variasCapas = true},
+        {.nombre = "camisa, A 12",
+         .A = 12,
+         .modo = CamisaYEspiras,
+         .CAMMAX = 6,
+         .espiras = 0,
+         .diametro = 0,
+         .camisa = 1.5,
+         .area = 15,
+         .variasCapas = false},
+        {.nombre = "camisa, A 15",
+         .A = 15,
+         .modo = CamisaYEspiras,
+         .CAMMAX = 6,
+         .espiras = 0,
+         .diametro = 0,
+         .camisa = 1.5,
+         .area = 15,
+         .variasCapas = false},
         // 35 from the sheet, 2.3 left: five turns of 8 mm.
-        {"camisa, A 37.3, CAMMAX 6", 37.3, CamisaYEspiras, 6, 5, 8, 3.5, 37.513, false},
+        {.nombre = "camisa, A 37.3, CAMMAX 6",
+         .A = 37.3,
+         .modo = CamisaYEspiras,
+         .CAMMAX = 6,
+         .espiras = 5,
+         .diametro = 8,
+         .camisa = 3.5,
+         .area = 37.513,
+         .variasCapas = false},
         // 20 from a 2 mm sheet, 17.3 left: 35 turns of 8 mm.
-        {"camisa, A 37.3, CAMMAX 2", 37.3, CamisaYEspiras, 2, 35, 8, 2, 37.593, false},
+        {.nombre = "camisa, A 37.3, CAMMAX 2",
+         .A = 37.3,
+         .modo = CamisaYEspiras,
+         .CAMMAX = 2,
+         .espiras = 35,
+         .diametro = 8,
+         .camisa = 2,
+         .area = 37.593,
+         .variasCapas = false},
         // No sheet at all: 33 turns of 12 mm (37.322) at 1.83 cm.
-        {"camisa, CAMMAX 0", 37.3, CamisaYEspiras, 0, 33, 12, 0, 37.322, true},
+        {.nombre = "camisa, CAMMAX 0",
+         .A = 37.3,
+         .modo = CamisaYEspiras,
+         .CAMMAX = 0,
+         .espiras = 33,
+         .diametro = 12,
+         .camisa = 0,
+         .area = 37.322,
+         .variasCapas = true},
         // A 6 mm sheet (60) and 17631 turns of 12 mm for the remaining 19940.
-        {"camisa, A 20000", 20000, CamisaYEspiras, 6, 17631, 12, 6, 20000.191, true},
-        {"solo camisa, A 21", 21, 2, 6, 0, 0, 2.5, 25, false},
-        {"solo camisa, A 20", 20, 2, 6, 0, 0, 2.0, 20, false},
-        {"solo camisa, A 20.01", 20.01, 2, 6, 0, 0, 2.5, 25, false},
-        {"solo camisa, A 7", 7, 2, 6, 0, 0, 1.5, 15, false},
-        {"solo camisa sin CAMMAX", 62, 2, 2, 0, 0, 6.5, 65, false},
-        {"otro modo es solo camisa", 21, -1, 6, 0, 0, 2.5, 25, false},
+        {.nombre = "camisa, A 20000",
+         .A = 20000,
+         .modo = CamisaYEspiras,
+         .CAMMAX = 6,
+         .espiras = 17631,
+         .diametro = 12,
+         .camisa = 6,
+         .area = 20000.191,
+         .variasCapas = true},
+        {.nombre = "solo camisa, A 21",
+         .A = 21,
+         .modo = 2,
+         .CAMMAX = 6,
+         .espiras = 0,
+         .diametro = 0,
+         .camisa = 2.5,
+         .area = 25,
+         .variasCapas = false},
+        {.nombre = "solo camisa, A 20",
+         .A = 20,
+         .modo = 2,
+         .CAMMAX = 6,
+         .espiras = 0,
+         .diametro = 0,
+         .camisa = 2.0,
+         .area = 20,
+         .variasCapas = false},
+        {.nombre = "solo camisa, A 20.01",
+         .A = 20.01,
+         .modo = 2,
+         .CAMMAX = 6,
+         .espiras = 0,
+         .diametro = 0,
+         .camisa = 2.5,
+         .area = 25,
+         .variasCapas = false},
+        {.nombre = "solo camisa, A 7",
+         .A = 7,
+         .modo = 2,
+         .CAMMAX = 6,
+         .espiras = 0,
+         .diametro = 0,
+         .camisa = 1.5,
+         .area = 15,
+         .variasCapas = false},
+        {.nombre = "solo camisa sin CAMMAX",
+         .A = 62,
+         .modo = 2,
+         .CAMMAX = 2,
+         .espiras = 0,
+         .diametro = 0,
+         .camisa = 6.5,
+         .area = 65,
+         .variasCapas = false},
+        {.nombre = "otro modo es solo camisa",
+         .A = 21,
+         .modo = -1,
+         .CAMMAX = 6,
+         .espiras = 0,
+         .diametro = 0,
+         .camisa = 2.5,
+         .area = 25,
+         .variasCapas = false},
     };
     for (const CasoDisposicion &c : casos) {
         SCOPED_TRACE(c.nombre);
@@ -151,13 +327,43 @@ TEST_F(ArmadoTest, ConAjusteGuardadoLaBarraElegidaSeQueda)
 {
     estado.resultados.HayAjusteGuardado = true;
     const std::vector<CasoAjuste> casos = {
-        {"no cabe, exterior 30", 20, 30, 40, 8, false},
-        {"no cabe, exterior 35.06", 20, 35.06, 40, 8, false},
-        {"no cabe, exterior 35.07", 20, 35.07, 40, 8, true},
-        {"cabe, exterior 40", 10, 40, 20, 8, false},
-        {"12 mm no cabe, exterior 30", 36, 30, 46, 10, false},
+        {.nombre = "no cabe, exterior 30",
+         .A = 20,
+         .exteriorGuardada = 30,
+         .espiras = 40,
+         .diametro = 8,
+         .variasCapas = false},
+        {.nombre = "no cabe, exterior 35.06",
+         .A = 20,
+         .exteriorGuardada = 35.06,
+         .espiras = 40,
+         .diametro = 8,
+         .variasCapas = false},
+        {.nombre = "no cabe, exterior 35.07",
+         .A = 20,
+         .exteriorGuardada = 35.07,
+         .espiras = 40,
+         .diametro = 8,
+         .variasCapas = true},
+        {.nombre = "cabe, exterior 40",
+         .A = 10,
+         .exteriorGuardada = 40,
+         .espiras = 20,
+         .diametro = 8,
+         .variasCapas = false},
+        {.nombre = "12 mm no cabe, exterior 30",
+         .A = 36,
+         .exteriorGuardada = 30,
+         .espiras = 46,
+         .diametro = 10,
+         .variasCapas = false},
         // The least of all three stands: 8 mm 39789 and 12 mm 17684 turns tie, the larger bar.
-        {"area enorme", 20000, 30, 17684, 12, false},
+        {.nombre = "area enorme",
+         .A = 20000,
+         .exteriorGuardada = 30,
+         .espiras = 17684,
+         .diametro = 12,
+         .variasCapas = false},
     };
     for (const std::int16_t cara : {CaraInterior, CaraExterior}) {
         for (const CasoAjuste &c : casos) {
@@ -264,7 +470,8 @@ TEST_F(ArmadoTest, AreasImposiblesSeRechazanConMensaje)
     for (const Caso &c : casos) {
         SCOPED_TRACE(c.nombre);
         salida.VaciaPantalla();
-        DisposicionArmadura d{12, 10, 3, 40, true};
+        DisposicionArmadura d{
+            .Espiras = 12, .Diametro = 10, .Camisa = 3, .AreaDispuesta = 40, .VariasCapas = true};
         const ErrorCalculo e = Dispone(c.A, c.modo, c.CAMMAX, c.cara, d);
         EXPECT_TRUE(e);
         EXPECT_EQ(e.mensaje, c.mensaje);
@@ -321,13 +528,58 @@ TEST_F(ArmadoTest, CuantiaMaximaConCamisa)
     };
     // Strips of 2 x 3 cm x 100 cm = 600 cm2 for the faces, 1500 cm2 for the 15 cm wall.
     const std::vector<Caso> casos = {
-        {"total igual al limite pasa", 300, 10, 5, 100, 44, false}, // 144 / 1500 = 0.096
-        {"total sobre el limite", 300, 10, 5, 100, 44.5, true},     // 0.0963
-        {"interior igual al limite pasa", 300, 57.6, 5, 20, 5, false},
-        {"interior sobre el limite", 300, 57.7, 5, 20, 5, true},
-        {"exterior sobre el limite", 300, 10, 57.7, 20, 5, true},
-        {"FCK 400 admite 0.12", 400, 10, 5, 150, 30, false}, // limit 0.1205
-        {"FCK 350 no", 350, 10, 5, 150, 30, true},
+        // 144 / 1500 = 0.096
+        {.nombre = "total igual al limite pasa",
+         .FCK = 300,
+         .Afi = 10,
+         .Afe = 5,
+         .Pi = 100,
+         .Pe = 44,
+         .excede = false},
+        // 0.0963
+        {.nombre = "total sobre el limite",
+         .FCK = 300,
+         .Afi = 10,
+         .Afe = 5,
+         .Pi = 100,
+         .Pe = 44.5,
+         .excede = true},
+        {.nombre = "interior igual al limite pasa",
+         .FCK = 300,
+         .Afi = 57.6,
+         .Afe = 5,
+         .Pi = 20,
+         .Pe = 5,
+         .excede = false},
+        {.nombre = "interior sobre el limite",
+         .FCK = 300,
+         .Afi = 57.7,
+         .Afe = 5,
+         .Pi = 20,
+         .Pe = 5,
+         .excede = true},
+        {.nombre = "exterior sobre el limite",
+         .FCK = 300,
+         .Afi = 10,
+         .Afe = 57.7,
+         .Pi = 20,
+         .Pe = 5,
+         .excede = true},
+        // limit 0.1205
+        {.nombre = "FCK 400 admite 0.12",
+         .FCK = 400,
+         .Afi = 10,
+         .Afe = 5,
+         .Pi = 150,
+         .Pe = 30,
+         .excede = false},
+        {.nombre = "FCK 350 no",
+         .FCK = 350,
+         .Afi = 10,
+         .Afe = 5,
+         .Pi = 150,
+         .Pe = 30,
+         .excede = true},
     };
     for (const Caso &c : casos) {
         SCOPED_TRACE(c.nombre);
@@ -336,8 +588,10 @@ TEST_F(ArmadoTest, CuantiaMaximaConCamisa)
         estado.resultados.EstadoDiseno = 0;
         estado.resultados.TensionMaxima = 123;
         estado.resultados.TensionAdmisible = 45;
-        DisposicionArmadura interior{0, 0, 0, c.Pi, false};
-        DisposicionArmadura exterior{5, 8, 0, c.Pe, false};
+        DisposicionArmadura interior{
+            .Espiras = 0, .Diametro = 0, .Camisa = 0, .AreaDispuesta = c.Pi, .VariasCapas = false};
+        DisposicionArmadura exterior{
+            .Espiras = 5, .Diametro = 8, .Camisa = 0, .AreaDispuesta = c.Pe, .VariasCapas = false};
         std::int16_t IESP = 0;
         ASSERT_FALSE(Comprueba(1, c.Afi, c.Afe, interior, exterior, IESP));
         EXPECT_EQ(estado.resultados.EstadoDiseno, c.excede ? 2 : 0);
@@ -382,8 +636,10 @@ TEST_F(ArmadoTest, MensajeDeCuantiaSegunListado)
         impresora.olvida();
         Imprimiendo(c.clase, c.definitiva);
         estado.resultados.EstadoDiseno = 0;
-        DisposicionArmadura interior{0, 0, 0, 100, false};
-        DisposicionArmadura exterior{0, 0, 0, 44.5, false};
+        DisposicionArmadura interior{
+            .Espiras = 0, .Diametro = 0, .Camisa = 0, .AreaDispuesta = 100, .VariasCapas = false};
+        DisposicionArmadura exterior{
+            .Espiras = 0, .Diametro = 0, .Camisa = 0, .AreaDispuesta = 44.5, .VariasCapas = false};
         std::int16_t IESP = 0;
         ASSERT_FALSE(Comprueba(2, 10, 5, interior, exterior, IESP));
         EXPECT_EQ(estado.resultados.EstadoDiseno, 2);
@@ -391,8 +647,10 @@ TEST_F(ArmadoTest, MensajeDeCuantiaSegunListado)
     }
 
     estado.listado.Imprimiendo = false;
-    DisposicionArmadura interior{0, 0, 0, 100, false};
-    DisposicionArmadura exterior{0, 0, 0, 44.5, false};
+    DisposicionArmadura interior{
+        .Espiras = 0, .Diametro = 0, .Camisa = 0, .AreaDispuesta = 100, .VariasCapas = false};
+    DisposicionArmadura exterior{
+        .Espiras = 0, .Diametro = 0, .Camisa = 0, .AreaDispuesta = 44.5, .VariasCapas = false};
     std::int16_t IESP = 0;
     ASSERT_FALSE(Comprueba(1, 10, 5, interior, exterior, IESP));
     EXPECT_EQ(salida.TextoPantalla(), "\n" + m672 + "\n" + total + "\n");
@@ -466,19 +724,35 @@ TEST_F(ArmadoTest, FisuracionAnadeAceroHastaQueNoFisura)
         // Crown: s 16.628 > sa 16.608 (q >= 10); with 10.553 inside it passes; laid out again
         // as 21 turns (10.556). Pass 2: crown 16.543 under 16.608; the haunch (q 1.84) gives
         // the smallest admissible 14.271.
-        {"interior",
-         {{0.66, 2}, {-0.2, 2}, {0.1, -1}},
-         21,
-         10,
-         10.5558,
-         5.0265,
-         16.5433,
-         16.6076,
-         14.2705},
+        {.nombre = "interior",
+         .secciones = {{0.66, 2}, {-0.2, 2}, {0.1, -1}},
+         .espirasInterior = 21,
+         .espirasExterior = 10,
+         .Pi = 10.5558,
+         .Pe = 5.0265,
+         .tensionMaxima = 16.5433,
+         .tensionAdmisible = 16.6076,
+         .admisibleMinima = 14.2705},
         // Haunch, outer face: s 16.647 > 16.608; 5.527 outside passes, laid out as 11 turns.
-        {"exterior", {{-0.635, 2}}, 20, 11, 10.0531, 5.5292, 16.5541, 16.6076, 16.6076},
+        {.nombre = "exterior",
+         .secciones = {{-0.635, 2}},
+         .espirasInterior = 20,
+         .espirasExterior = 11,
+         .Pi = 10.0531,
+         .Pe = 5.5292,
+         .tensionMaxima = 16.5541,
+         .tensionAdmisible = 16.6076,
+         .admisibleMinima = 16.6076},
         // No moment, N 20: sa = 20.166 / 1.7 = 11.863; s 12.006, then 11.927: both faces twice.
-        {"sin momento", {{0, 20}}, 22, 12, 11.0584, 6.0319, 11.8492, 11.8625, 11.8625},
+        {.nombre = "sin momento",
+         .secciones = {{0, 20}},
+         .espirasInterior = 22,
+         .espirasExterior = 12,
+         .Pi = 11.0584,
+         .Pe = 6.0319,
+         .tensionMaxima = 11.8492,
+         .tensionAdmisible = 11.8625,
+         .admisibleMinima = 11.8625},
     };
     for (const CasoFisuracion &c : casos) {
         SCOPED_TRACE(c.nombre);
@@ -488,8 +762,16 @@ TEST_F(ArmadoTest, FisuracionAnadeAceroHastaQueNoFisura)
             M[2][s + 1] = c.secciones[s][0];
             N[2][s + 1] = c.secciones[s][1];
         }
-        DisposicionArmadura interior{20, 8, 0, 10.0531, false};
-        DisposicionArmadura exterior{10, 8, 0, 5.0265, false};
+        DisposicionArmadura interior{.Espiras = 20,
+                                     .Diametro = 8,
+                                     .Camisa = 0,
+                                     .AreaDispuesta = 10.0531,
+                                     .VariasCapas = false};
+        DisposicionArmadura exterior{.Espiras = 10,
+                                     .Diametro = 8,
+                                     .Camisa = 0,
+                                     .AreaDispuesta = 5.0265,
+                                     .VariasCapas = false};
         std::int16_t IESP = 3;
         ASSERT_FALSE(Comprueba(0, 1, 1, interior, exterior, IESP,
                                static_cast<std::int16_t>(c.secciones.size())));
@@ -511,8 +793,10 @@ TEST_F(ArmadoTest, FisuracionAnadeAceroHastaQueNoFisura)
 // The layout of the raised areas is final: its layer warning is reported, not written.
 TEST_F(ArmadoTest, FisuracionInformaDelAvisoDeCapas)
 {
-    DisposicionArmadura interior{0, 0, 0, 36, false};
-    DisposicionArmadura exterior{0, 0, 0, 20, false};
+    DisposicionArmadura interior{
+        .Espiras = 0, .Diametro = 0, .Camisa = 0, .AreaDispuesta = 36, .VariasCapas = false};
+    DisposicionArmadura exterior{
+        .Espiras = 0, .Diametro = 0, .Camisa = 0, .AreaDispuesta = 20, .VariasCapas = false};
     std::int16_t IESP = 0;
     ASSERT_FALSE(Comprueba(0, 1, 1, interior, exterior, IESP, 0));
     EXPECT_EQ(interior.Espiras, 32);
@@ -536,8 +820,16 @@ TEST_F(ArmadoTest, FisuracionSinSolucionTerminaElCaso)
         SCOPED_TRACE(static_cast<int>(clase));
         impresora.olvida();
         Imprimiendo(clase, false);
-        DisposicionArmadura interior{20, 8, 0, 10.0531, false};
-        DisposicionArmadura exterior{10, 8, 0, 5.0265, false};
+        DisposicionArmadura interior{.Espiras = 20,
+                                     .Diametro = 8,
+                                     .Camisa = 0,
+                                     .AreaDispuesta = 10.0531,
+                                     .VariasCapas = false};
+        DisposicionArmadura exterior{.Espiras = 10,
+                                     .Diametro = 8,
+                                     .Camisa = 0,
+                                     .AreaDispuesta = 5.0265,
+                                     .VariasCapas = false};
         std::int16_t IESP = 0;
         ASSERT_FALSE(Comprueba(0, 1, 1, interior, exterior, IESP, 1));
         EXPECT_EQ(IESP, 1);
@@ -554,8 +846,10 @@ TEST_F(ArmadoTest, FisuracionSinSolucionTerminaElCaso)
                   "COMPROBACION A FISURACION: ESPESOR DE TUBO INSUFICIENTE");
     }
     estado.listado.Imprimiendo = false;
-    DisposicionArmadura interior{20, 8, 0, 10.0531, false};
-    DisposicionArmadura exterior{10, 8, 0, 5.0265, false};
+    DisposicionArmadura interior{
+        .Espiras = 20, .Diametro = 8, .Camisa = 0, .AreaDispuesta = 10.0531, .VariasCapas = false};
+    DisposicionArmadura exterior{
+        .Espiras = 10, .Diametro = 8, .Camisa = 0, .AreaDispuesta = 5.0265, .VariasCapas = false};
     std::int16_t IESP = 0;
     ASSERT_FALSE(Comprueba(0, 1, 1, interior, exterior, IESP, 1));
     EXPECT_EQ(salida.TextoPantalla(),
@@ -565,8 +859,10 @@ TEST_F(ArmadoTest, FisuracionSinSolucionTerminaElCaso)
 TEST_F(ArmadoTest, ListadoDeArmaduraSinFisuracion)
 {
     Imprimiendo(ClaseListado::Normal, true);
-    DisposicionArmadura interior{20, 8, 0, 10.0531, false};
-    DisposicionArmadura exterior{10, 8, 0, 5.0265, false};
+    DisposicionArmadura interior{
+        .Espiras = 20, .Diametro = 8, .Camisa = 0, .AreaDispuesta = 10.0531, .VariasCapas = false};
+    DisposicionArmadura exterior{
+        .Espiras = 10, .Diametro = 8, .Camisa = 0, .AreaDispuesta = 5.0265, .VariasCapas = false};
     std::int16_t IESP = 0;
     ASSERT_FALSE(Comprueba(0, 1, 1, interior, exterior, IESP, 0));
     const std::vector<std::string> esperado = {
@@ -612,16 +908,54 @@ TEST_F(ArmadoTest, DatosQueLasComprobacionesRechazan)
         std::string mensaje;
     };
     const std::vector<Caso> casos = {
-        {"espesor 0", 1, 0, 0.03, 0.03, 20, 3, "Espesor (cm.): Valor incorrecto"},
-        {"recubrimiento interior 0", 1, 0.15, 0, 0.03, 20, 3,
-         "Recubrimiento Interior (cm.): Valor incorrecto"},
-        {"recubrimiento exterior 0", 0, 0.15, 0.03, 0, 20, 3,
-         "Recubrimiento Exterior (cm.): Valor incorrecto"},
-        {"Fct 0", 0, 0.15, 0.03, 0.03, 0, 3, "Caracteristica de Hormigón a Tracción Incorrecto"},
-        {"Fct no es un numero", 0, 0.15, 0.03, 0.03, std::nan(""), 3,
-         "Caracteristica de Hormigón a Tracción Incorrecto"},
-        {"clase de fisuracion 0", 0, 0.15, 0.03, 0.03, 20, 0,
-         "COMPROBACION A FISURACION: Valor incorrecto"},
+        {.nombre = "espesor 0",
+         .IndicadorCamisa = 1,
+         .ESP = 0,
+         .RECI = 0.03,
+         .RECE = 0.03,
+         .Fct = 20,
+         .ClaseFisuracion = 3,
+         .mensaje = "Espesor (cm.): Valor incorrecto"},
+        {.nombre = "recubrimiento interior 0",
+         .IndicadorCamisa = 1,
+         .ESP = 0.15,
+         .RECI = 0,
+         .RECE = 0.03,
+         .Fct = 20,
+         .ClaseFisuracion = 3,
+         .mensaje = "Recubrimiento Interior (cm.): Valor incorrecto"},
+        {.nombre = "recubrimiento exterior 0",
+         .IndicadorCamisa = 0,
+         .ESP = 0.15,
+         .RECI = 0.03,
+         .RECE = 0,
+         .Fct = 20,
+         .ClaseFisuracion = 3,
+         .mensaje = "Recubrimiento Exterior (cm.): Valor incorrecto"},
+        {.nombre = "Fct 0",
+         .IndicadorCamisa = 0,
+         .ESP = 0.15,
+         .RECI = 0.03,
+         .RECE = 0.03,
+         .Fct = 0,
+         .ClaseFisuracion = 3,
+         .mensaje = "Caracteristica de Hormigón a Tracción Incorrecto"},
+        {.nombre = "Fct no es un numero",
+         .IndicadorCamisa = 0,
+         .ESP = 0.15,
+         .RECI = 0.03,
+         .RECE = 0.03,
+         .Fct = std::nan(""),
+         .ClaseFisuracion = 3,
+         .mensaje = "Caracteristica de Hormigón a Tracción Incorrecto"},
+        {.nombre = "clase de fisuracion 0",
+         .IndicadorCamisa = 0,
+         .ESP = 0.15,
+         .RECI = 0.03,
+         .RECE = 0.03,
+         .Fct = 20,
+         .ClaseFisuracion = 0,
+         .mensaje = "COMPROBACION A FISURACION: Valor incorrecto"},
     };
     M[2][1] = 0.3;
     N[2][1] = 2;
@@ -635,8 +969,16 @@ TEST_F(ArmadoTest, DatosQueLasComprobacionesRechazan)
         estado.tramo.ClaseFisuracion = c.ClaseFisuracion;
         estado.resultados.EstadoDiseno = 0;
         estado.resultados.TensionMaxima = 0;
-        DisposicionArmadura interior{20, 8, 0, 10.0531, false};
-        DisposicionArmadura exterior{10, 8, 0, 5.0265, false};
+        DisposicionArmadura interior{.Espiras = 20,
+                                     .Diametro = 8,
+                                     .Camisa = 0,
+                                     .AreaDispuesta = 10.0531,
+                                     .VariasCapas = false};
+        DisposicionArmadura exterior{.Espiras = 10,
+                                     .Diametro = 8,
+                                     .Camisa = 0,
+                                     .AreaDispuesta = 5.0265,
+                                     .VariasCapas = false};
         std::int16_t IESP = 0;
         const ErrorCalculo e = Comprueba(c.IndicadorCamisa, 1, 1, interior, exterior, IESP, 1);
         EXPECT_TRUE(e);
