@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 #include "core/listing/DigitosDecimales.h"
 #include "core/model/TextoPlano.h"
@@ -271,6 +272,107 @@ Conversion Convierte(const EstadoEjecucion &ejecucion, double valor,
                             decimales);
 }
 
+// "00" to "99", two digits at a time.
+constexpr std::array<char, 200> ParesDigitos = [] {
+    std::array<char, 200> pares{};
+    for (std::size_t i = 0; i < 100; ++i) {
+        pares[2 * i] = static_cast<char>('0' + i / 10);
+        pares[2 * i + 1] = static_cast<char>('0' + i % 10);
+    }
+    return pares;
+}();
+
+// Writes the last two digits of n just before p and returns where they start.
+char *ParAntes(char *p, std::uint64_t n)
+{
+    constexpr std::uint64_t Cien = 100;
+    p -= 2;
+    std::memcpy(p, ParesDigitos.data() + 2 * (n % Cien), 2);
+    return p;
+}
+
+// Bytes of the separator beyond its characters: none for the usual "." or ",".
+std::size_t BytesDeMasSeparador(std::string_view separador)
+{
+    if (separador.size() == 1 && static_cast<unsigned char>(separador[0]) < 0x80U) {
+        return 0;
+    }
+    return separador.size() - CuentaCaracteresUtf8(separador);
+}
+
+// The usual field of sNumeroDob, written from its end backwards into a small buffer and appended
+// in one go: the digits come straight from the rounded whole number of RedondeoDirecto, as
+// NumeroFijo would lay them out. False, nothing written, when that number cannot be had directly
+// (a value on or near a half, too large, not finite) or the field would not fit the buffer; the
+// long way then writes it.
+bool AnadeFijoDirecto(std::string &destino, const Conversion &convertida, int ancho,
+                      std::string_view separador, bool conUnidad)
+{
+    constexpr int AnchoMaximo = 64;
+    constexpr std::size_t PiezaMaxima = 16;
+    const int d = std::max(convertida.decimales, 0);
+    std::uint64_t n = 0;
+    if (ancho > AnchoMaximo || separador.size() > PiezaMaxima ||
+        convertida.unidad.size() > PiezaMaxima ||
+        !RedondeoDirecto(std::fabs(convertida.valor), d, n)) {
+        return false;
+    }
+    // Below 4e12 with at most 15 decimals: 16 digits at most, leading zeros included. The
+    // room before the number is blanked beforehand in one fixed-size fill, enough for the
+    // widest field: its digits and separator then overwrite part of it.
+    constexpr std::size_t Blanqueado = AnchoMaximo + PiezaMaxima;
+    std::array<char, Blanqueado + PiezaMaxima + 1> campo;
+    char *const fin = campo.data() + campo.size();
+    char *p = fin;
+    if (conUnidad) {
+        p -= convertida.unidad.size();
+        std::memcpy(p, convertida.unidad.data(), convertida.unidad.size());
+        *--p = ' ';
+    }
+    char *const finNumero = p;
+    std::memset(finNumero - Blanqueado, ' ', Blanqueado);
+    const bool menos = std::signbit(convertida.valor) && n != 0;
+    int decimales = d;
+    for (; decimales >= 2; decimales -= 2) {
+        p = ParAntes(p, n);
+        n /= 100;
+    }
+    if (decimales == 1) {
+        *--p = static_cast<char>('0' + n % 10);
+        n /= 10;
+    }
+    std::size_t bytesDeMas = 0;
+    if (d > 0) {
+        if (separador.size() == 1) {
+            *--p = separador[0];
+        } else {
+            p -= separador.size();
+            std::memcpy(p, separador.data(), separador.size());
+        }
+        bytesDeMas = BytesDeMasSeparador(separador);
+    }
+    while (n >= 100) {
+        p = ParAntes(p, n);
+        n /= 100;
+    }
+    if (n >= 10) {
+        p = ParAntes(p, n);
+    } else {
+        *--p = static_cast<char>('0' + n);
+    }
+    if (menos) {
+        *--p = '-';
+    }
+    // Blanks in front up to the width: already there.
+    const auto caracteres = static_cast<std::size_t>(finNumero - p) - bytesDeMas;
+    const std::size_t columnas = ancho > 0 ? static_cast<std::size_t>(ancho) : 0;
+    if (caracteres < columnas) {
+        p -= columnas - caracteres;
+    }
+    destino.append(p, static_cast<std::size_t>(fin - p));
+    return true;
+}
+
 // sNumeroDob of a value already converted, appended to destino in place.
 void AnadeConvertido(std::string &destino, const Conversion &convertida, int ancho,
                      std::string_view separador, bool conUnidad)
@@ -283,6 +385,9 @@ void AnadeConvertido(std::string &destino, const Conversion &convertida, int anc
     const std::size_t unidad = conUnidad ? 1 + convertida.unidad.size() : 0;
     const std::size_t inicio = destino.size();
 
+    if (AnadeFijoDirecto(destino, convertida, ancho, separador, conUnidad)) {
+        return;
+    }
     if (!std::isfinite(convertida.valor)) {
         // As many stars as the mask has places: one fewer than the width when there are no
         // decimals, the place of the point staying reserved.
