@@ -130,6 +130,15 @@ bool AnadeNumeroGeneral(std::string &destino, double valor, std::string_view sep
     return conSeparador;
 }
 
+// Bytes of the separator beyond its characters: none for the usual "." or ",", told at once.
+std::size_t BytesDeMas(std::string_view separador)
+{
+    if (separador.size() == 1 && static_cast<unsigned char>(separador[0]) < 0x80U) {
+        return 0;
+    }
+    return separador.size() - CuentaCaracteresUtf8(separador);
+}
+
 } // namespace
 
 std::string NumeroGeneral(double valor, std::string_view separadorDecimal)
@@ -140,8 +149,7 @@ std::string NumeroGeneral(double valor, std::string_view separadorDecimal)
 }
 
 LineaDepuracion::LineaDepuracion(std::string_view separadorDecimal, int columnaInicial)
-    : m_separador(separadorDecimal),
-      m_bytesDeMasSeparador(separadorDecimal.size() - CuentaCaracteresUtf8(separadorDecimal))
+    : m_separador(separadorDecimal), m_bytesDeMasSeparador(BytesDeMas(separadorDecimal))
 {
     const int blancos = columnaInicial > 1 ? columnaInicial - 1 : 0;
     m_linea.reserve(128);
@@ -151,8 +159,7 @@ LineaDepuracion::LineaDepuracion(std::string_view separadorDecimal, int columnaI
 
 LineaDepuracion::LineaDepuracion(std::string &memoria, std::string_view separadorDecimal,
                                  int columnaInicial)
-    : m_separador(separadorDecimal),
-      m_bytesDeMasSeparador(separadorDecimal.size() - CuentaCaracteresUtf8(separadorDecimal)),
+    : m_separador(separadorDecimal), m_bytesDeMasSeparador(BytesDeMas(separadorDecimal)),
       m_memoria(&memoria)
 {
     m_linea.swap(memoria);

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <utility>
 
 #include "core/listing/DigitosDecimales.h"
 #include "core/model/TextoPlano.h"
@@ -455,20 +456,51 @@ std::string sNumeroEnt(std::int64_t valor, int ancho)
     return resultado;
 }
 
-std::string sTextoFijo(std::string_view texto, int ancho)
+namespace {
+
+// Bytes of texto that make its first columnas characters (all of it when shorter), and how
+// many characters they are.
+std::pair<std::size_t, std::size_t> PrimerosCaracteres(std::string_view texto,
+                                                       std::size_t columnas)
 {
-    const std::size_t columnas = ancho > 0 ? static_cast<std::size_t>(ancho) : 0;
+    // The usual text is ASCII: one byte, one character, told eight bytes at a time.
+    const std::size_t tramo = std::min(texto.size(), columnas);
+    constexpr std::uint64_t BitsAltos = 0x8080808080808080U;
     std::size_t i = 0;
-    std::size_t caracteres = 0;
+    for (; i + sizeof(std::uint64_t) <= tramo; i += sizeof(std::uint64_t)) {
+        std::uint64_t ocho = 0;
+        std::memcpy(&ocho, texto.data() + i, sizeof ocho);
+        if ((ocho & BitsAltos) != 0) {
+            break;
+        }
+    }
+    std::size_t caracteres = i;
     while (i < texto.size() && caracteres < columnas) {
         i += static_cast<unsigned char>(texto[i]) < 0x80U ? 1 : LongitudCaracterUtf8(texto, i);
         ++caracteres;
     }
+    return {i, caracteres};
+}
+
+} // namespace
+
+std::string sTextoFijo(std::string_view texto, int ancho)
+{
+    const std::size_t columnas = ancho > 0 ? static_cast<std::size_t>(ancho) : 0;
+    const auto [bytes, caracteres] = PrimerosCaracteres(texto, columnas);
     std::string resultado;
-    resultado.reserve(i + columnas - caracteres);
-    resultado.append(texto.substr(0, i));
+    resultado.reserve(bytes + columnas - caracteres);
+    resultado.append(texto.substr(0, bytes));
     resultado.append(columnas - caracteres, ' ');
     return resultado;
+}
+
+void AnadeTextoFijo(std::string &destino, std::string_view texto, int ancho)
+{
+    const std::size_t columnas = ancho > 0 ? static_cast<std::size_t>(ancho) : 0;
+    const auto [bytes, caracteres] = PrimerosCaracteres(texto, columnas);
+    destino.append(texto.substr(0, bytes));
+    destino.append(columnas - caracteres, ' ');
 }
 
 std::string Blancos(int n)
