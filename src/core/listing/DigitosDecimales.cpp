@@ -137,11 +137,17 @@ bool QuinceDigitosDirectos(double magnitud, DigitosDecimales &resultado)
     par(p + 9, bajo / DiezMil % Cien);
     par(p + 11, bajo % DiezMil / Cien);
     par(p + 13, bajo % Cien);
-    // digitos[0] is never '0': the count stops there at the latest.
-    int cuantos = bajo == 0 ? 7 : DigitosSignificativos;
-    while (p[cuantos - 1] == '0') {
-        --cuantos;
-    }
+    // The trailing '0' of the last eight places written (the places 7 to 14, or 0 to 7 when the
+    // last eight digits are all zeros) counted at once: each '0' leaves a zero byte once '0' is
+    // taken off, at the high end of the word on a little-endian machine. digitos[0] is never
+    // '0', so the word is never zero.
+    const int desde = bajo == 0 ? 0 : 7;
+    std::uint64_t ocho = 0;
+    std::memcpy(&ocho, p + desde, sizeof ocho);
+    ocho ^= 0x3030303030303030U;
+    const int ceros = std::endian::native == std::endian::little ? std::countl_zero(ocho) / 8
+                                                                 : std::countr_zero(ocho) / 8;
+    const int cuantos = desde + 8 - ceros;
     resultado.cuantos = cuantos;
     resultado.exponente = exponente;
     return true;

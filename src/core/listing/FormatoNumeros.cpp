@@ -253,15 +253,14 @@ Conversion ConvierteConFila(int numeroFila, bool enSI, double valor, int decimal
         return {ValorClaveDesconocida, {}, decimales};
     }
     const ClaveUnidad &fila = ClavesConversion[static_cast<std::size_t>(numeroFila)];
-    Conversion convertida{valor, fila.unidadMKS, AjustaDecimales(decimales, fila.decimalesMKS)};
-    if (enSI) {
-        if (fila.operacion == Operacion::Divide) {
-            convertida.valor = valor / fila.factor;
-        } else if (fila.operacion == Operacion::Multiplica) {
-            convertida.valor = valor * fila.factor;
-        }
-        convertida.unidad = fila.unidadSI;
-        convertida.decimales = AjustaDecimales(decimales, fila.decimalesSI);
+    if (!enSI) {
+        return {valor, fila.unidadMKS, AjustaDecimales(decimales, fila.decimalesMKS)};
+    }
+    Conversion convertida{valor, fila.unidadSI, AjustaDecimales(decimales, fila.decimalesSI)};
+    if (fila.operacion == Operacion::Divide) {
+        convertida.valor = valor / fila.factor;
+    } else if (fila.operacion == Operacion::Multiplica) {
+        convertida.valor = valor * fila.factor;
     }
     return convertida;
 }
