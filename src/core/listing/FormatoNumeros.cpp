@@ -373,7 +373,7 @@ bool AnadeFijoDirecto(std::string &destino, const Conversion &convertida, int an
     return true;
 }
 
-// sNumeroDob of a value already converted, appended to destino in place.
+// sNumeroDob of a value already converted, appended to destino in place, the long way.
 void AnadeConvertido(std::string &destino, const Conversion &convertida, int ancho,
                      std::string_view separador, bool conUnidad)
 {
@@ -385,9 +385,6 @@ void AnadeConvertido(std::string &destino, const Conversion &convertida, int anc
     const std::size_t unidad = conUnidad ? 1 + convertida.unidad.size() : 0;
     const std::size_t inicio = destino.size();
 
-    if (AnadeFijoDirecto(destino, convertida, ancho, separador, conUnidad)) {
-        return;
-    }
     if (!std::isfinite(convertida.valor)) {
         // As many stars as the mask has places: one fewer than the width when there are no
         // decimals, the place of the point staying reserved.
@@ -543,8 +540,11 @@ std::string sNumeroDob(const EstadoEjecucion &ejecucion, double valor, int ancho
                        std::string_view ClaveConversion, bool conUnidad)
 {
     std::string resultado;
-    AnadeConvertido(resultado, Convierte(ejecucion, valor, ClaveConversion, decimales), ancho,
-                    ejecucion.SeparadorDecimalLocal, conUnidad);
+    const Conversion convertida = Convierte(ejecucion, valor, ClaveConversion, decimales);
+    if (!AnadeFijoDirecto(resultado, convertida, ancho, ejecucion.SeparadorDecimalLocal,
+                          conUnidad)) {
+        AnadeConvertido(resultado, convertida, ancho, ejecucion.SeparadorDecimalLocal, conUnidad);
+    }
     return resultado;
 }
 
@@ -557,8 +557,10 @@ ClaveNumero::ClaveNumero(const EstadoEjecucion &ejecucion, std::string_view Clav
 void ClaveNumero::Anade(std::string &destino, double valor, int ancho, int decimales,
                         bool conUnidad) const
 {
-    AnadeConvertido(destino, ConvierteConFila(m_fila, m_enSI, valor, decimales), ancho,
-                    m_separador, conUnidad);
+    const Conversion convertida = ConvierteConFila(m_fila, m_enSI, valor, decimales);
+    if (!AnadeFijoDirecto(destino, convertida, ancho, m_separador, conUnidad)) {
+        AnadeConvertido(destino, convertida, ancho, m_separador, conUnidad);
+    }
 }
 
 } // namespace dravek
