@@ -4,6 +4,7 @@
 // the designs of a case. A step that cannot go on returns an ErrorCalculo; the caller stops
 // the calculation, restores the state it changed and lets the command show the message.
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -55,7 +56,10 @@ struct MemoriaCasos {
     TextosFijos cabeceraCaso;       // the fixed lines of the case heading on the screen
     TextosFijos esfuerzosPostesado; // the headings of the post-tensioned hypothesis forces
     TextosFijos depuracionAnillo;   // the debug lines of the ring analysis that the run decides
-    std::string linea;              // a line being built
+    // The parts of the layout's debug lines that the run decides: the first pass over the
+    // hypotheses, then the final one.
+    std::array<TextosFijos, 2> depuracionDisposicion;
+    std::string linea; // a line being built
 };
 
 struct ContextoCalculo {

@@ -71,14 +71,13 @@ struct LineasArgumentos {
     std::string cargas;
 };
 
-// The third: the loads of the case, which change from case to case.
-std::string LineaCargas(const EstadoObra &estado, double vLANDA, std::int32_t vICASO, int columna)
+// The third: the loads of the case, which change from case to case, added to linea.
+LineaDepuracion &AnadeCargas(LineaDepuracion &linea, const EstadoObra &estado, double vLANDA,
+                             std::int32_t vICASO)
 {
     const std::int32_t d = estado.ejecucion.DesplazamientoIdioma;
-    const std::string &sep = estado.ejecucion.SeparadorDecimalLocal;
     const DatosTramo &tramo = estado.tramo;
-    return LineaDepuracion(sep, columna)
-        .Anade(Texto(d, 640))
+    return linea.Anade(Texto(d, 640))
         .Anade(vLANDA)
         .SiguienteZona()
         .Anade(estado.caso.vQ)
@@ -91,8 +90,13 @@ std::string LineaCargas(const EstadoObra &estado, double vLANDA, std::int32_t vI
         .SiguienteZona()
         .Anade(vICASO)
         .SiguienteZona()
-        .Anade(estado.caso.vQH)
-        .Linea();
+        .Anade(estado.caso.vQH);
+}
+
+std::string LineaCargas(const EstadoObra &estado, double vLANDA, std::int32_t vICASO, int columna)
+{
+    LineaDepuracion linea(estado.ejecucion.SeparadorDecimalLocal, columna);
+    return AnadeCargas(linea, estado, vLANDA, vICASO).Linea();
 }
 
 LineasArgumentos Argumentos(const EstadoObra &estado, double vLANDA, std::int32_t vICASO,
@@ -204,7 +208,9 @@ ErrorCalculo Ovaliz(ContextoCalculo &contexto, double vLANDA, std::int32_t vICAS
         }
         contexto.depuracion.EscribeLinea(fijas[0]);
         contexto.depuracion.EscribeLinea(fijas[1]);
-        contexto.depuracion.EscribeLinea(LineaCargas(estado, vLANDA, vICASO, ColumnaDepuracion));
+        // Built in the context's line buffer, whose memory is kept from case to case.
+        LineaDepuracion cargas(contexto.memoria.linea, estado.ejecucion.SeparadorDecimalLocal);
+        contexto.depuracion.EscribeLinea(AnadeCargas(cargas, estado, vLANDA, vICASO).Linea());
     }
 
     const bool lista = ListaAnillo(estado);

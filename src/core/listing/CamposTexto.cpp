@@ -1,5 +1,8 @@
 #include "core/listing/CamposTexto.h"
 
+#include <algorithm>
+#include <cstddef>
+
 #include "core/listing/FormatoNumeros.h"
 #include "core/model/TextoRecurso.h"
 
@@ -11,6 +14,16 @@ std::string TextoEnCampo(std::int32_t DesplazamientoIdioma, const CampoTextos &c
         return Blancos(campo.ancho);
     }
     return sTextoFijo(Texto(DesplazamientoIdioma, campo.primero + n - 1), campo.ancho);
+}
+
+void AnadeTextoEnCampo(std::string &destino, std::int32_t DesplazamientoIdioma,
+                       const CampoTextos &campo, int n)
+{
+    if (n < 1 || n > campo.cuantos) {
+        destino.append(static_cast<std::size_t>(std::max(campo.ancho, 0)), ' ');
+        return;
+    }
+    AnadeTextoFijo(destino, Texto(DesplazamientoIdioma, campo.primero + n - 1), campo.ancho);
 }
 
 } // namespace dravek

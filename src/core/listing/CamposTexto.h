@@ -23,4 +23,8 @@ struct CampoTextos {
 // An entry outside 1..cuantos gives the blank field rather than a neighbouring table's text.
 std::string TextoEnCampo(std::int32_t DesplazamientoIdioma, const CampoTextos &campo, int n);
 
+// The same appended to destino.
+void AnadeTextoEnCampo(std::string &destino, std::int32_t DesplazamientoIdioma,
+                       const CampoTextos &campo, int n);
+
 } // namespace dravek

@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
@@ -20,8 +21,20 @@ namespace {
 constexpr int ExponenteMinimoFijo = -4;
 
 // Room for a number in general format but its separator: a minus sign, 15 digits, up to three
-// zeros after the separator or five before it, an exponent of up to five characters.
-constexpr std::size_t BytesNumeroGeneral = 40;
+// zeros after the separator, an exponent of up to five characters, and the spare bytes of the
+// fixed-size copies below.
+constexpr std::size_t BytesNumeroGeneral = 48;
+
+// A separator up to this long lets a number of a debug line be laid out in a buffer of its own.
+constexpr std::size_t SeparadorCorto = 8;
+
+// Copies the first cuantos of 16 bytes: a fixed-size copy is a couple of moves, where one of a
+// varying size is a call. The bytes past cuantos are written too and left to be overwritten.
+char *CopiaCifras(char *texto, const char *digitos, std::size_t cuantos)
+{
+    std::memcpy(texto, digitos, 16);
+    return texto + cuantos;
+}
 
 // Writes the general format of a finite valor from texto on (BytesNumeroGeneral bytes and the
 // separator at most) and returns the end; conSeparador tells whether the separator is part of
@@ -45,36 +58,46 @@ char *EscribeNumeroGeneral(char *texto, double valor, std::string_view separador
     const int x = quince.exponente;
     const auto separador = [&](char *p) {
         conSeparador = true;
+        if (separadorDecimal.size() == 1) {
+            *p = separadorDecimal[0];
+            return p + 1;
+        }
         return std::copy(separadorDecimal.begin(), separadorDecimal.end(), p);
     };
     if (x < ExponenteMinimoFijo || x >= DigitosSignificativos) {
         *texto++ = digitos[0];
         if (cuantos > 1) {
             texto = separador(texto);
-            texto = std::copy(digitos + 1, digitos + cuantos, texto);
+            texto = CopiaCifras(texto, digitos + 1, cuantos - 1);
         }
         *texto++ = 'E';
         *texto++ = x < 0 ? '-' : '+';
-        const int e = x < 0 ? -x : x;
-        if (e < 10) {
-            *texto++ = '0';
+        int e = x < 0 ? -x : x;
+        constexpr int Cien = 100;
+        constexpr int Diez = 10;
+        if (e >= Cien) {
+            *texto++ = static_cast<char>('0' + e / Cien);
+            e %= Cien;
         }
-        return std::to_chars(texto, texto + 8, e).ptr;
+        *texto++ = static_cast<char>('0' + e / Diez);
+        *texto++ = static_cast<char>('0' + e % Diez);
+        return texto;
     }
     if (x < 0) {
         // ".25": no zero before the separator of a number below 1.
         texto = separador(texto);
-        texto = std::fill_n(texto, -x - 1, '0');
-        return std::copy(digitos, digitos + cuantos, texto);
+        std::memcpy(texto, "000", 3);
+        texto += -x - 1;
+        return CopiaCifras(texto, digitos, cuantos);
     }
+    // The places from cuantos on hold '0': the integer part is copied whole either way.
     const auto enteros = static_cast<std::size_t>(x) + 1;
+    texto = CopiaCifras(texto, digitos, enteros);
     if (cuantos <= enteros) {
-        texto = std::copy(digitos, digitos + cuantos, texto);
-        return std::fill_n(texto, enteros - cuantos, '0');
+        return texto;
     }
-    texto = std::copy(digitos, digitos + enteros, texto);
     texto = separador(texto);
-    return std::copy(digitos + enteros, digitos + cuantos, texto);
+    return CopiaCifras(texto, digitos + enteros, cuantos - enteros);
 }
 
 // Appends the general format of valor, between antes and despues (a blank each, or nothing);
@@ -83,8 +106,8 @@ char *EscribeNumeroGeneral(char *texto, double valor, std::string_view separador
 bool AnadeNumeroGeneral(std::string &destino, double valor, std::string_view separadorDecimal,
                         std::string_view antes = {}, std::string_view despues = {})
 {
-    destino.append(antes);
     if (!std::isfinite(valor)) {
+        destino.append(antes);
         std::array<char, 16> texto{};
         const auto fin = std::to_chars(texto.data(), texto.data() + texto.size(), valor,
                                        std::chars_format::general, DigitosSignificativos);
@@ -95,15 +118,25 @@ bool AnadeNumeroGeneral(std::string &destino, double valor, std::string_view sep
         destino.append(despues);
         return false;
     }
+    bool conSeparador = false;
     // Written in place at the end of the text, which is then cut to what was written.
+    destino.append(antes);
     const std::size_t inicio = destino.size();
     destino.resize(inicio + BytesNumeroGeneral + separadorDecimal.size() + despues.size());
-    bool conSeparador = false;
     char *fin =
         EscribeNumeroGeneral(destino.data() + inicio, valor, separadorDecimal, conSeparador);
     fin = std::copy(despues.begin(), despues.end(), fin);
     destino.resize(static_cast<std::size_t>(fin - destino.data()));
     return conSeparador;
+}
+
+// Bytes of the separator beyond its characters: none for the usual "." or ",", told at once.
+std::size_t BytesDeMas(std::string_view separador)
+{
+    if (separador.size() == 1 && static_cast<unsigned char>(separador[0]) < 0x80U) {
+        return 0;
+    }
+    return separador.size() - CuentaCaracteresUtf8(separador);
 }
 
 } // namespace
@@ -116,8 +149,7 @@ std::string NumeroGeneral(double valor, std::string_view separadorDecimal)
 }
 
 LineaDepuracion::LineaDepuracion(std::string_view separadorDecimal, int columnaInicial)
-    : m_separador(separadorDecimal),
-      m_bytesDeMasSeparador(separadorDecimal.size() - CuentaCaracteresUtf8(separadorDecimal))
+    : m_separador(separadorDecimal), m_bytesDeMasSeparador(BytesDeMas(separadorDecimal))
 {
     const int blancos = columnaInicial > 1 ? columnaInicial - 1 : 0;
     m_linea.reserve(128);
@@ -127,8 +159,7 @@ LineaDepuracion::LineaDepuracion(std::string_view separadorDecimal, int columnaI
 
 LineaDepuracion::LineaDepuracion(std::string &memoria, std::string_view separadorDecimal,
                                  int columnaInicial)
-    : m_separador(separadorDecimal),
-      m_bytesDeMasSeparador(separadorDecimal.size() - CuentaCaracteresUtf8(separadorDecimal)),
+    : m_separador(separadorDecimal), m_bytesDeMasSeparador(BytesDeMas(separadorDecimal)),
       m_memoria(&memoria)
 {
     m_linea.swap(memoria);
@@ -168,10 +199,26 @@ LineaDepuracion &LineaDepuracion::Anade(std::string_view texto)
 
 LineaDepuracion &LineaDepuracion::Anade(double valor)
 {
+    const bool conMenos = std::signbit(valor) && valor != 0;
+    if (std::isfinite(valor) && m_separador.size() <= SeparadorCorto) {
+        // The usual number, laid out beside and appended in one go.
+        std::array<char, 1 + BytesNumeroGeneral + SeparadorCorto + 1> campo;
+        char *fin = campo.data();
+        if (!conMenos) {
+            *fin++ = ' ';
+        }
+        bool conSeparador = false;
+        fin = EscribeNumeroGeneral(fin, valor, m_separador, conSeparador);
+        *fin++ = ' ';
+        const auto bytes = static_cast<std::size_t>(fin - campo.data());
+        m_linea.append(campo.data(), bytes);
+        // Every character of a number is one byte, but those of the separator.
+        m_columnas += bytes - (conSeparador ? m_bytesDeMasSeparador : 0);
+        return *this;
+    }
     const std::size_t inicio = m_linea.size();
-    const std::string_view antes = std::signbit(valor) && valor != 0 ? "" : " ";
-    const bool conSeparador = AnadeNumeroGeneral(m_linea, valor, m_separador, antes, " ");
-    // Every character of a number is one byte, but those of the separator.
+    const bool conSeparador =
+        AnadeNumeroGeneral(m_linea, valor, m_separador, conMenos ? "" : " ", " ");
     m_columnas += m_linea.size() - inicio - (conSeparador ? m_bytesDeMasSeparador : 0);
     return *this;
 }

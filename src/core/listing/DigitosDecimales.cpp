@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 
 namespace dravek {
@@ -42,9 +43,9 @@ DigitosDecimales SinCerosFinales(const FormaCientifica &forma, int cuantos)
     while (cuantos > 1 && forma.digitos[static_cast<std::size_t>(cuantos - 1)] == '0') {
         --cuantos;
     }
-    for (int i = 0; i < cuantos; ++i) {
+    for (int i = 0; i < DigitosSignificativos; ++i) {
         resultado.digitos[static_cast<std::size_t>(i)] =
-            forma.digitos[static_cast<std::size_t>(i)];
+            i < cuantos ? forma.digitos[static_cast<std::size_t>(i)] : '0';
     }
     resultado.cuantos = cuantos;
     resultado.exponente = forma.exponente;
@@ -115,29 +116,38 @@ bool QuinceDigitosDirectos(double magnitud, DigitosDecimales &resultado)
         cifras = static_cast<std::uint64_t>(MenorDeQuinceCifras);
         ++exponente;
     }
-    // Trailing zeros dropped on the number, then its digits written two at a time from the
-    // last: cifras has 15 of them.
-    int cuantos = DigitosSignificativos;
-    while (cifras % 10 == 0) {
-        cifras /= 10;
-        --cuantos;
-    }
-    char *p = resultado.digitos.data() + cuantos;
-    while (cifras >= 100) {
-        const auto par = static_cast<std::size_t>(cifras % 100) * 2;
-        cifras /= 100;
-        p -= 2;
-        p[0] = ParesDigitos[par];
-        p[1] = ParesDigitos[par + 1];
-    }
-    if (cifras >= 10) {
-        const auto par = static_cast<std::size_t>(cifras) * 2;
-        p -= 2;
-        p[0] = ParesDigitos[par];
-        p[1] = ParesDigitos[par + 1];
-    } else {
-        *--p = static_cast<char>('0' + cifras);
-    }
+    // The 15 digits written whole, seven of them and then eight, two at a time, in 32-bit
+    // arithmetic; the trailing zeros are then dropped from the count only, and stay in place.
+    constexpr std::uint64_t CienMillones = 100000000;
+    const auto alto = static_cast<std::uint32_t>(cifras / CienMillones);
+    const auto bajo = static_cast<std::uint32_t>(cifras % CienMillones);
+    char *p = resultado.digitos.data();
+    const auto par = [](char *destino, std::uint32_t n) {
+        std::memcpy(destino, ParesDigitos.data() + 2 * n, 2);
+    };
+    constexpr std::uint32_t Millon = 1000000;
+    constexpr std::uint32_t DiezMil = 10000;
+    constexpr std::uint32_t Cien = 100;
+    p[0] = static_cast<char>('0' + alto / Millon);
+    const std::uint32_t restoAlto = alto % Millon;
+    par(p + 1, restoAlto / DiezMil);
+    par(p + 3, restoAlto / Cien % Cien);
+    par(p + 5, restoAlto % Cien);
+    par(p + 7, bajo / DiezMil / Cien);
+    par(p + 9, bajo / DiezMil % Cien);
+    par(p + 11, bajo % DiezMil / Cien);
+    par(p + 13, bajo % Cien);
+    // The trailing '0' of the last eight places written (the places 7 to 14, or 0 to 7 when the
+    // last eight digits are all zeros) counted at once: each '0' leaves a zero byte once '0' is
+    // taken off, at the high end of the word on a little-endian machine. digitos[0] is never
+    // '0', so the word is never zero.
+    const int desde = bajo == 0 ? 0 : 7;
+    std::uint64_t ocho = 0;
+    std::memcpy(&ocho, p + desde, sizeof ocho);
+    ocho ^= 0x3030303030303030U;
+    const int ceros = std::endian::native == std::endian::little ? std::countl_zero(ocho) / 8
+                                                                 : std::countr_zero(ocho) / 8;
+    const int cuantos = desde + 8 - ceros;
     resultado.cuantos = cuantos;
     resultado.exponente = exponente;
     return true;

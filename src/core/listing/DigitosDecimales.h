@@ -12,9 +12,11 @@ namespace dravek {
 inline constexpr int DigitosSignificativos = 15;
 
 // magnitud x 10^-exponente = d1.d2d3...: digits[0] is never '0' and the last digit kept is never
-// '0' (trailing zeros are dropped), at most 15 of them.
+// '0' (trailing zeros are dropped), at most 15 of them. The places from cuantos up to the 15th
+// hold '0' and the rest of the array is spare room, so that a writer may copy a fixed 16 bytes
+// from any of the first 16 places and keep only what it needs.
 struct DigitosDecimales {
-    std::array<char, DigitosSignificativos> digitos{};
+    std::array<char, 2 * DigitosSignificativos + 2> digitos{};
     int cuantos = 0;
     int exponente = 0;
 };

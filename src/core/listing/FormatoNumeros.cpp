@@ -6,6 +6,8 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
+#include <utility>
 
 #include "core/listing/DigitosDecimales.h"
 #include "core/model/TextoPlano.h"
@@ -251,15 +253,14 @@ Conversion ConvierteConFila(int numeroFila, bool enSI, double valor, int decimal
         return {ValorClaveDesconocida, {}, decimales};
     }
     const ClaveUnidad &fila = ClavesConversion[static_cast<std::size_t>(numeroFila)];
-    Conversion convertida{valor, fila.unidadMKS, AjustaDecimales(decimales, fila.decimalesMKS)};
-    if (enSI) {
-        if (fila.operacion == Operacion::Divide) {
-            convertida.valor = valor / fila.factor;
-        } else if (fila.operacion == Operacion::Multiplica) {
-            convertida.valor = valor * fila.factor;
-        }
-        convertida.unidad = fila.unidadSI;
-        convertida.decimales = AjustaDecimales(decimales, fila.decimalesSI);
+    if (!enSI) {
+        return {valor, fila.unidadMKS, AjustaDecimales(decimales, fila.decimalesMKS)};
+    }
+    Conversion convertida{valor, fila.unidadSI, AjustaDecimales(decimales, fila.decimalesSI)};
+    if (fila.operacion == Operacion::Divide) {
+        convertida.valor = valor / fila.factor;
+    } else if (fila.operacion == Operacion::Multiplica) {
+        convertida.valor = valor * fila.factor;
     }
     return convertida;
 }
@@ -271,7 +272,108 @@ Conversion Convierte(const EstadoEjecucion &ejecucion, double valor,
                             decimales);
 }
 
-// sNumeroDob of a value already converted, appended to destino in place.
+// "00" to "99", two digits at a time.
+constexpr std::array<char, 200> ParesDigitos = [] {
+    std::array<char, 200> pares{};
+    for (std::size_t i = 0; i < 100; ++i) {
+        pares[2 * i] = static_cast<char>('0' + i / 10);
+        pares[2 * i + 1] = static_cast<char>('0' + i % 10);
+    }
+    return pares;
+}();
+
+// Writes the last two digits of n just before p and returns where they start.
+char *ParAntes(char *p, std::uint64_t n)
+{
+    constexpr std::uint64_t Cien = 100;
+    p -= 2;
+    std::memcpy(p, ParesDigitos.data() + 2 * (n % Cien), 2);
+    return p;
+}
+
+// Bytes of the separator beyond its characters: none for the usual "." or ",".
+std::size_t BytesDeMasSeparador(std::string_view separador)
+{
+    if (separador.size() == 1 && static_cast<unsigned char>(separador[0]) < 0x80U) {
+        return 0;
+    }
+    return separador.size() - CuentaCaracteresUtf8(separador);
+}
+
+// The usual field of sNumeroDob, written from its end backwards into a small buffer and appended
+// in one go: the digits come straight from the rounded whole number of RedondeoDirecto, as
+// NumeroFijo would lay them out. False, nothing written, when that number cannot be had directly
+// (a value on or near a half, too large, not finite) or the field would not fit the buffer; the
+// long way then writes it.
+bool AnadeFijoDirecto(std::string &destino, const Conversion &convertida, int ancho,
+                      std::string_view separador, bool conUnidad)
+{
+    constexpr int AnchoMaximo = 64;
+    constexpr std::size_t PiezaMaxima = 16;
+    const int d = std::max(convertida.decimales, 0);
+    std::uint64_t n = 0;
+    if (ancho > AnchoMaximo || separador.size() > PiezaMaxima ||
+        convertida.unidad.size() > PiezaMaxima ||
+        !RedondeoDirecto(std::fabs(convertida.valor), d, n)) {
+        return false;
+    }
+    // Below 4e12 with at most 15 decimals: 16 digits at most, leading zeros included. The
+    // room before the number is blanked beforehand in one fixed-size fill, enough for the
+    // widest field: its digits and separator then overwrite part of it.
+    constexpr std::size_t Blanqueado = AnchoMaximo + PiezaMaxima;
+    std::array<char, Blanqueado + PiezaMaxima + 1> campo;
+    char *const fin = campo.data() + campo.size();
+    char *p = fin;
+    if (conUnidad) {
+        p -= convertida.unidad.size();
+        std::memcpy(p, convertida.unidad.data(), convertida.unidad.size());
+        *--p = ' ';
+    }
+    char *const finNumero = p;
+    std::memset(finNumero - Blanqueado, ' ', Blanqueado);
+    const bool menos = std::signbit(convertida.valor) && n != 0;
+    int decimales = d;
+    for (; decimales >= 2; decimales -= 2) {
+        p = ParAntes(p, n);
+        n /= 100;
+    }
+    if (decimales == 1) {
+        *--p = static_cast<char>('0' + n % 10);
+        n /= 10;
+    }
+    std::size_t bytesDeMas = 0;
+    if (d > 0) {
+        if (separador.size() == 1) {
+            *--p = separador[0];
+        } else {
+            p -= separador.size();
+            std::memcpy(p, separador.data(), separador.size());
+        }
+        bytesDeMas = BytesDeMasSeparador(separador);
+    }
+    while (n >= 100) {
+        p = ParAntes(p, n);
+        n /= 100;
+    }
+    if (n >= 10) {
+        p = ParAntes(p, n);
+    } else {
+        *--p = static_cast<char>('0' + n);
+    }
+    if (menos) {
+        *--p = '-';
+    }
+    // Blanks in front up to the width: already there.
+    const auto caracteres = static_cast<std::size_t>(finNumero - p) - bytesDeMas;
+    const std::size_t columnas = ancho > 0 ? static_cast<std::size_t>(ancho) : 0;
+    if (caracteres < columnas) {
+        p -= columnas - caracteres;
+    }
+    destino.append(p, static_cast<std::size_t>(fin - p));
+    return true;
+}
+
+// sNumeroDob of a value already converted, appended to destino in place, the long way.
 void AnadeConvertido(std::string &destino, const Conversion &convertida, int ancho,
                      std::string_view separador, bool conUnidad)
 {
@@ -350,20 +452,51 @@ std::string sNumeroEnt(std::int64_t valor, int ancho)
     return resultado;
 }
 
-std::string sTextoFijo(std::string_view texto, int ancho)
+namespace {
+
+// Bytes of texto that make its first columnas characters (all of it when shorter), and how
+// many characters they are.
+std::pair<std::size_t, std::size_t> PrimerosCaracteres(std::string_view texto,
+                                                       std::size_t columnas)
 {
-    const std::size_t columnas = ancho > 0 ? static_cast<std::size_t>(ancho) : 0;
+    // The usual text is ASCII: one byte, one character, told eight bytes at a time.
+    const std::size_t tramo = std::min(texto.size(), columnas);
+    constexpr std::uint64_t BitsAltos = 0x8080808080808080U;
     std::size_t i = 0;
-    std::size_t caracteres = 0;
+    for (; i + sizeof(std::uint64_t) <= tramo; i += sizeof(std::uint64_t)) {
+        std::uint64_t ocho = 0;
+        std::memcpy(&ocho, texto.data() + i, sizeof ocho);
+        if ((ocho & BitsAltos) != 0) {
+            break;
+        }
+    }
+    std::size_t caracteres = i;
     while (i < texto.size() && caracteres < columnas) {
         i += static_cast<unsigned char>(texto[i]) < 0x80U ? 1 : LongitudCaracterUtf8(texto, i);
         ++caracteres;
     }
+    return {i, caracteres};
+}
+
+} // namespace
+
+std::string sTextoFijo(std::string_view texto, int ancho)
+{
+    const std::size_t columnas = ancho > 0 ? static_cast<std::size_t>(ancho) : 0;
+    const auto [bytes, caracteres] = PrimerosCaracteres(texto, columnas);
     std::string resultado;
-    resultado.reserve(i + columnas - caracteres);
-    resultado.append(texto.substr(0, i));
+    resultado.reserve(bytes + columnas - caracteres);
+    resultado.append(texto.substr(0, bytes));
     resultado.append(columnas - caracteres, ' ');
     return resultado;
+}
+
+void AnadeTextoFijo(std::string &destino, std::string_view texto, int ancho)
+{
+    const std::size_t columnas = ancho > 0 ? static_cast<std::size_t>(ancho) : 0;
+    const auto [bytes, caracteres] = PrimerosCaracteres(texto, columnas);
+    destino.append(texto.substr(0, bytes));
+    destino.append(columnas - caracteres, ' ');
 }
 
 std::string Blancos(int n)
@@ -407,8 +540,11 @@ std::string sNumeroDob(const EstadoEjecucion &ejecucion, double valor, int ancho
                        std::string_view ClaveConversion, bool conUnidad)
 {
     std::string resultado;
-    AnadeConvertido(resultado, Convierte(ejecucion, valor, ClaveConversion, decimales), ancho,
-                    ejecucion.SeparadorDecimalLocal, conUnidad);
+    const Conversion convertida = Convierte(ejecucion, valor, ClaveConversion, decimales);
+    if (!AnadeFijoDirecto(resultado, convertida, ancho, ejecucion.SeparadorDecimalLocal,
+                          conUnidad)) {
+        AnadeConvertido(resultado, convertida, ancho, ejecucion.SeparadorDecimalLocal, conUnidad);
+    }
     return resultado;
 }
 
@@ -421,8 +557,10 @@ ClaveNumero::ClaveNumero(const EstadoEjecucion &ejecucion, std::string_view Clav
 void ClaveNumero::Anade(std::string &destino, double valor, int ancho, int decimales,
                         bool conUnidad) const
 {
-    AnadeConvertido(destino, ConvierteConFila(m_fila, m_enSI, valor, decimales), ancho,
-                    m_separador, conUnidad);
+    const Conversion convertida = ConvierteConFila(m_fila, m_enSI, valor, decimales);
+    if (!AnadeFijoDirecto(destino, convertida, ancho, m_separador, conUnidad)) {
+        AnadeConvertido(destino, convertida, ancho, m_separador, conUnidad);
+    }
 }
 
 } // namespace dravek

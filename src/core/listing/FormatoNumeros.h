@@ -23,6 +23,9 @@ std::string sNumeroEnt(std::int64_t valor, int ancho);
 // padded with blanks, or cut to its first ancho characters.
 std::string sTextoFijo(std::string_view texto, int ancho);
 
+// The same appended to destino.
+void AnadeTextoFijo(std::string &destino, std::string_view texto, int ancho);
+
 // n blanks, none when n is 0 or less: the indents and gaps of the listing lines.
 std::string Blancos(int n);
 

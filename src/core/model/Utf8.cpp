@@ -32,6 +32,22 @@ std::size_t CuentaCaracteresUtf8(std::string_view texto)
     // Listing lines are mostly ASCII: one byte, one character. Eight bytes at a time while
     // none of them is above 127.
     constexpr std::uint64_t BitsAltos = 0x8080808080808080U;
+    {
+        // All of it ASCII, the usual case: told by one pass that gathers the high bits.
+        std::uint64_t altos = 0;
+        std::size_t j = 0;
+        for (; j + sizeof(std::uint64_t) <= texto.size(); j += sizeof(std::uint64_t)) {
+            std::uint64_t ocho = 0;
+            std::memcpy(&ocho, texto.data() + j, sizeof ocho);
+            altos |= ocho;
+        }
+        for (; j < texto.size(); ++j) {
+            altos |= static_cast<unsigned char>(texto[j]);
+        }
+        if ((altos & BitsAltos) == 0) {
+            return texto.size();
+        }
+    }
     std::size_t caracteres = 0;
     std::size_t i = 0;
     while (i < texto.size()) {

@@ -6,10 +6,12 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "core/engine/HipotesisArmado.h"
 #include "core/engine/ImprimeDatosCaso.h"
 #include "core/listing/Depuracion.h"
+#include "core/listing/TextosFijos.h"
 #include "core/model/TextoRecurso.h"
 #include "core/reinforced/AjustesGuardados.h"
 #include "core/reinforced/ArmaduraPresion.h"
@@ -109,9 +111,18 @@ const char *ReglaCuantia(double FCK)
     return "FCK > 600# and ASCR <= 0.33";
 }
 
-// Three debug lines of the wall and the layout, from the text of the first.
-void DepuraDisposicion(ContextoCalculo &contexto, std::int32_t primerTexto, std::int16_t NSEC,
-                       std::int16_t IESP)
+// The parts of the layout's debug lines that only the run decides, kept in fijas.
+enum FijaDisposicion : std::size_t {
+    FijaMuro,         // the first line's text, the wall thickness and the two covers
+    FijaHipotesis,    // the third line's text and the count of hypotheses
+    FijaCamisaMaxima, // the cylinder's maximum, as a number of a debug line
+    NumeroFijasDisposicion
+};
+
+// Three debug lines of the wall and the layout, from the text of the first. What only the run
+// decides is built at its first case and kept in fijas, a set for each place that writes them.
+void DepuraDisposicion(ContextoCalculo &contexto, TextosFijos &fijas, std::int32_t primerTexto,
+                       std::int16_t NSEC, std::int16_t IESP)
 {
     const EstadoObra &estado = contexto.estado;
     const std::string &sep = estado.ejecucion.SeparadorDecimalLocal;
@@ -123,13 +134,32 @@ void DepuraDisposicion(ContextoCalculo &contexto, std::int32_t primerTexto, std:
     if (!depuracion.Activa()) {
         return;
     }
-    depuracion.EscribeLinea(LineaDepuracion(memoria, sep)
-                                .Anade(Texto(d, primerTexto))
-                                .Anade(t.ESP)
-                                .Anade(t.RECI)
-                                .Anade(t.RECE)
-                                .Anade(r.CAMISA)
-                                .Linea());
+    FirmaTextos firma;
+    firma.Con(d)
+        .Con(std::string_view(sep))
+        .Con(primerTexto)
+        .Con(t.ESP)
+        .Con(t.RECI)
+        .Con(t.RECE)
+        .Con(t.CAMMAX);
+    if (fijas.Renueva(firma, NumeroFijasDisposicion)) {
+        // Written from the first column: a debug line appends them as they stand.
+        constexpr int SinSangria = 1;
+        fijas[FijaMuro] = LineaDepuracion(sep, SinSangria)
+                              .Anade(Texto(d, primerTexto))
+                              .Anade(t.ESP)
+                              .Anade(t.RECI)
+                              .Anade(t.RECE)
+                              .Linea();
+        // The count of hypotheses, not the one being designed.
+        fijas[FijaHipotesis] = LineaDepuracion(sep, SinSangria)
+                                   .Anade(Texto(d, primerTexto + 2))
+                                   .Anade(std::int32_t{NumeroHipotesisArmado})
+                                   .Linea();
+        fijas[FijaCamisaMaxima] = LineaDepuracion(sep, SinSangria).Anade(t.CAMMAX).Linea();
+    }
+    depuracion.EscribeLinea(
+        LineaDepuracion(memoria, sep).Anade(fijas[FijaMuro]).Anade(r.CAMISA).Linea());
     depuracion.EscribeLinea(LineaDepuracion(memoria, sep)
                                 .Anade(Texto(d, primerTexto + 1))
                                 .Anade(r.FIIN)
@@ -137,13 +167,11 @@ void DepuraDisposicion(ContextoCalculo &contexto, std::int32_t primerTexto, std:
                                 .Anade(r.FIEX)
                                 .Anade(r.NEXPEX)
                                 .Linea());
-    // The count of hypotheses, not the one being designed.
     depuracion.EscribeLinea(LineaDepuracion(memoria, sep)
-                                .Anade(Texto(d, primerTexto + 2))
-                                .Anade(std::int32_t{NumeroHipotesisArmado})
+                                .Anade(fijas[FijaHipotesis])
                                 .Anade(std::int32_t{NSEC})
                                 .Anade(std::int32_t{IESP})
-                                .Anade(t.CAMMAX)
+                                .Anade(fijas[FijaCamisaMaxima])
                                 .Linea());
 }
 
@@ -458,7 +486,8 @@ ErrorCalculo CalculaArmado(ContextoCalculo &contexto, std::int32_t numeroCaso,
     }
     ListaFinBarrido(contexto);
     r.PasadaDefinitiva = true;
-    DepuraDisposicion(contexto, 559, NSEC, barrido.IESP);
+    DepuraDisposicion(contexto, contexto.memoria.depuracionDisposicion[0], 559, NSEC,
+                      barrido.IESP);
 
     if (ErrorCalculo error =
             DisenaHipotesisPesima(contexto, MomentosPorHipotesis, AxilesPorHipotesis, NSEC,
@@ -466,7 +495,8 @@ ErrorCalculo CalculaArmado(ContextoCalculo &contexto, std::int32_t numeroCaso,
         return error;
     }
     PonEsfuerzosPesimos(contexto, MomentosPorHipotesis, AxilesPorHipotesis, RadioTubo);
-    DepuraDisposicion(contexto, 562, NSEC, barrido.IESP);
+    DepuraDisposicion(contexto, contexto.memoria.depuracionDisposicion[1], 562, NSEC,
+                      barrido.IESP);
 
     if (ErrorCalculo error =
             ImprimeDatosCaso(contexto, MomentosPorHipotesis, AxilesPorHipotesis)) {

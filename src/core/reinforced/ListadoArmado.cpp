@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/listing/CamposTexto.h"
 #include "core/listing/FormatoNumeros.h"
 #include "core/model/TextoRecurso.h"
 #include "core/reinforced/DisponeArmadura.h"
@@ -107,7 +108,7 @@ const std::string &LineaResultado(std::string &linea, Bloque &b, int sangria,
                                   int decimales, std::int32_t unidad)
 {
     linea.assign(static_cast<std::size_t>(sangria), ' ');
-    linea += TextoEnCampo(b.d(), rotulo, entrada);
+    AnadeTextoEnCampo(linea, b.d(), rotulo, entrada);
     linea.append(2, ' ');
     ClaveNumero(b.estado().ejecucion, "").Anade(linea, valor, 10, decimales);
     linea += b.T(unidad);

@@ -229,5 +229,65 @@ TEST_F(DepuracionTramoTest, FicheroQueNoSePuedeAbrirNoDetieneNiCambiaElCalculo)
     EXPECT_EQ(apagado.pantalla, conFichero.pantalla);
 }
 
+// The debug lines of a calculate command on the test run, in a context of its own or in one
+// kept from earlier commands of the same program.
+std::vector<std::string> LineasDelComando(ContextoCalculo &contexto,
+                                          pruebas::DepuracionGrabadora &depuracion)
+{
+    depuracion.olvida();
+    EXPECT_FALSE(pruebas::CalculaEnPantalla(contexto));
+    return depuracion.lineas();
+}
+
+// The layout's debug lines keep what only the run decides (the wall, its covers, the count of
+// hypotheses, the cylinder's maximum) from case to case: a later command of the same program
+// on another wall, other covers, another maximum or another separator writes what a fresh
+// program would, never the first run's.
+TEST(DepuracionDisposicion, CadaComandoConLosDatosDeSuTramo)
+{
+    EstadoObra estado;
+    pruebas::PreparaTramoArmado(estado, false, Ruta);
+    pruebas::RelojFijo reloj;
+    pruebas::ImpresoraGrabadora impresora;
+    SalidaListado salida(reloj, impresora);
+    pruebas::DepuracionGrabadora depuracion;
+    DisenoTubo diseno;
+    ContextoCalculo seguido{estado, salida, depuracion, diseno};
+
+    struct Comando {
+        const char *nombre;
+        double masESP, masRECI, masRECE, masCAMMAX;
+        const char *separador;
+    };
+    const std::vector<Comando> comandos = {
+        {"the run", 0, 0, 0, 0, "."},
+        {"another wall and covers", 1, 0.5, 0.25, 0, "."},
+        {"another maximum", 1, 0.5, 0.25, 0.5, "."},
+        {"another separator", 1, 0.5, 0.25, 0.5, ","},
+        {"the run again", 0, 0, 0, 0, "."},
+    };
+    const DatosTramo original = estado.tramo;
+    std::vector<std::string> anteriores;
+    for (const Comando &c : comandos) {
+        SCOPED_TRACE(c.nombre);
+        estado.tramo.ESP = original.ESP + c.masESP;
+        estado.tramo.RECI = original.RECI + c.masRECI;
+        estado.tramo.RECE = original.RECE + c.masRECE;
+        estado.tramo.CAMMAX = original.CAMMAX + c.masCAMMAX;
+        estado.ejecucion.SeparadorDecimalLocal = c.separador;
+        const std::vector<std::string> lineas = LineasDelComando(seguido, depuracion);
+
+        SalidaListado otraSalida(reloj, impresora);
+        pruebas::DepuracionGrabadora otraDepuracion;
+        DisenoTubo otroDiseno;
+        ContextoCalculo nuevo{estado, otraSalida, otraDepuracion, otroDiseno};
+        EXPECT_EQ(lineas, LineasDelComando(nuevo, otraDepuracion));
+        EXPECT_GE(lineas.size(), 9U * 3U);
+        // Each command's data show: its lines are not the previous command's.
+        EXPECT_NE(lineas, anteriores);
+        anteriores = lineas;
+    }
+}
+
 } // namespace
 } // namespace dravek

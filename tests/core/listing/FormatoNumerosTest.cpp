@@ -279,10 +279,21 @@ TEST(sTextoFijo, CuentaCaracteresNoBytes)
         {"RIÑONES", 2, "RI"},
         {"Hormigón, 120°", 9, "Hormigón,"},
         {"Hormigón, 120°", 16, "Hormigón, 120°  "},
+        // Long texts, told eight bytes at a time while they are ASCII.
+        {"ARMADURA INTERIOR POR METRO", 20, "ARMADURA INTERIOR PO"},
+        {"ARMADURA INTERIOR", 24, "ARMADURA INTERIOR       "},
+        {"ARMADURA EXTERIOR", 16, "ARMADURA EXTERIO"},
+        {"PRESIÓN INTERIOR DE CÁLCULO", 18, "PRESIÓN INTERIOR D"},
+        {"PRESION INTERIOR ÑÑÑÑ", 18, "PRESION INTERIOR Ñ"},
+        {"PRESION INTERIOR ÑÑÑÑ", 24, "PRESION INTERIOR ÑÑÑÑ   "},
     };
     for (const Caso &c : casos) {
         SCOPED_TRACE(c.texto + " " + std::to_string(c.ancho));
         EXPECT_EQ(sTextoFijo(c.texto, c.ancho), c.esperado);
+        // Appended in place, after what the line already holds.
+        std::string linea = "> ";
+        AnadeTextoFijo(linea, c.texto, c.ancho);
+        EXPECT_EQ(linea, "> " + c.esperado);
     }
 }
 

@@ -33,6 +33,10 @@ TEST(Utf8, CaracteresYCodigos)
         {"ñABCDEFGHIJKLMNO€", 17, 0xF1},
         {"ABCDEFG\xE2\x82HIJKLMNOP", 18, 'A'},
         {"ABCDEFGHIJKLMNO\xE2\x82", 17, 'A'},
+        // Told first by one pass over all of it: a character of several bytes only in the few
+        // bytes after the last whole eight.
+        {"ABCDEFGHIJñ", 11, 'A'},
+        {"ABCDEFGHIJKLMNOPQRSTUVW€", 24, 'A'},
     };
     for (const Caso &caso : casos) {
         SCOPED_TRACE(caso.texto);
