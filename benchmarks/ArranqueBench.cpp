@@ -1,7 +1,7 @@
 // Wall time of the program's start-up, from the start of its process to the first moment its
 // event loop is idle (about to wait for events) with the main window shown: every iteration
 // starts a fresh process of this executable, which loads the same libraries, builds the same
-// objects and shows the same window as the program's main (src/app/main.cpp) does, and stops
+// objects and shows the same window through the same code as the program's main, and stops
 // at that first idle moment. The time counts the loading of the libraries and plugins as well.
 // The process runs on the offscreen platform unless QT_QPA_PLATFORM says otherwise, with
 // settings and data folders of its own, so that the engineer's are never touched.
@@ -12,7 +12,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QEvent>
-#include <QStandardPaths>
+#include <QWidget>
 
 #include <spawn.h>
 #include <sys/wait.h>
@@ -25,36 +25,13 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "InformeMedida.h"
-#include "core/design/DisenoTubo.h"
-#include "core/entry/ObraCapturaDatos.h"
-#include "core/listing/Depuracion.h"
-#include "core/listing/SalidaListado.h"
-#include "core/model/EstadoObra.h"
-#include "core/plataforma/Reloj.h"
-#include "core/shell/ComandosCalculo.h"
-#include "core/shell/FormaPrincipal.h"
-#include "core/storage/Ficheros.h"
+#include "app/Programa.h"
 #include "gui/comun/TextoQt.h"
-#include "gui/plataforma/AlmacenConfiguracionQt.h"
-#include "gui/plataforma/CerrojosFicheroQt.h"
-#include "gui/plataforma/DialogosFicheroQt.h"
-#include "gui/plataforma/ImpresoraQt.h"
-#include "gui/plataforma/LocalUsuarioQt.h"
 #include "gui/plataforma/MemoriaImpresion.h"
-#include "gui/plataforma/MensajesQt.h"
-#include "gui/plataforma/ProgresoQt.h"
-#include "gui/plataforma/ServicioImpresorasQt.h"
-#include "gui/plataforma/TemporizadorQt.h"
-#include "gui/plataforma/TrabajoImpresionQt.h"
-#include "gui/plataforma/TraduccionesQt.h"
-#include "gui/shell/CapturaEnMarco.h"
-#include "gui/shell/FormaPrincipalVista.h"
-#include "gui/shell/VentanasPrincipalQt.h"
 
 extern char **environ;
 
@@ -97,8 +74,8 @@ private:
     std::int64_t m_momento = 0;
 };
 
-// The program's start-up, as its main builds it, up to the first idle moment of the event
-// loop; the monotonic clock then goes to standard output. Exit status 0 when the window came
+// The program's start-up, built by the same code as its main, up to the first idle moment of the
+// event loop; the monotonic clock then goes to standard output. Exit status 0 when the window came
 // up, 1 when the start-up refused to go on.
 int ArrancaHastaReposo(int argc, char **argv)
 {
@@ -107,56 +84,10 @@ int ArrancaHastaReposo(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("DRAVEK"));
     QApplication::setOrganizationName(QStringLiteral("DRAVEK"));
 
-    dravek::EstadoObra estado;
-    dravek::gui::MensajesQt mensajes;
-    dravek::gui::LocalUsuarioQt local;
-    dravek::gui::AlmacenConfiguracionQt almacen;
-    dravek::RelojSistema reloj;
-    dravek::gui::ImpresoraQt impresora;
-    dravek::SalidaListado salida(reloj, impresora);
-    dravek::FormaPrincipal logica(estado, mensajes, almacen);
-    dravek::gui::TraduccionesQt traducciones;
-    logica.PonTextosPlataforma(&traducciones);
-    if (!logica.Arranca(dravek::gui::deQt(QApplication::applicationDirPath()), local))
+    dravek::gui::Programa programa;
+    if (!programa.Arranca(dravek::gui::deQt(QApplication::applicationDirPath())))
         return 1;
-
-    dravek::gui::FormaPrincipalVista vista(logica);
-    mensajes.PonPadre(&vista);
-    dravek::gui::ServicioImpresorasQt impresoras;
-    dravek::gui::VentanasPrincipalQt ventanas(vista, estado, mensajes, almacen, impresoras,
-                                              salida);
-    dravek::gui::TrabajoImpresionQt trabajo(estado, impresora, &vista);
-    const QString carpetaDatos =
-        QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
-    QDir().mkpath(carpetaDatos);
-    estado.ejecucion.CarpetaDepuracion = dravek::gui::deQt(carpetaDatos);
-    dravek::FicheroDepuracion depuracion(estado.ejecucion.CarpetaDepuracion);
-    dravek::DisenoTubo diseno;
-
-    dravek::SistemaFicherosDisco ficheros;
-    dravek::gui::DialogosFicheroQt dialogos(&vista);
-    dravek::gui::CerrojosFicheroQt cerrojos;
-    dravek::ObraCapturaDatos obra(estado, {mensajes, logica.menu(), ficheros, dialogos});
-    obra.almacen().PonCerrojos(&cerrojos);
-    obra.PonFabricaVista([&vista](dravek::CapturaDatos &captura) {
-        return std::make_unique<dravek::gui::CapturaEnMarco>(captura, vista);
-    });
-    obra.PonEntornoIdioma(&logica);
-
-    dravek::ComandosCalculo calculo(
-        estado, {mensajes, salida, depuracion, diseno, obra, ventanas, trabajo});
-    calculo.PonFicheroDepuracion(&depuracion);
-    dravek::gui::ProgresoQt progreso(&vista);
-    calculo.PonProgreso(&progreso);
-    obra.PonComandos(&calculo);
-    ventanas.PonCalculo(&calculo);
-    ventanas.PonTrabajo(&trabajo);
-    logica.Conecta(&obra, ventanas, &calculo);
-
-    dravek::gui::TemporizadorQt temporizador;
-    vista.Refresca();
-    vista.show();
-    logica.ArrancaTimer1(temporizador);
+    QWidget &vista = *programa.VentanaPrincipal();
 
     // The first time the loop would wait once the main window has painted itself. The loop
     // also says it would wait before it has looked at the events already posted (the first

@@ -1,0 +1,127 @@
+#include "app/Programa.h"
+
+#include "core/design/DisenoTubo.h"
+#include "core/entry/ObraCapturaDatos.h"
+#include "core/listing/Depuracion.h"
+#include "core/listing/SalidaListado.h"
+#include "core/model/EstadoObra.h"
+#include "core/plataforma/Reloj.h"
+#include "core/shell/ComandosCalculo.h"
+#include "core/shell/FormaPrincipal.h"
+#include "core/storage/Ficheros.h"
+#include "gui/comun/TextoQt.h"
+#include "gui/plataforma/AlmacenConfiguracionQt.h"
+#include "gui/plataforma/CerrojosFicheroQt.h"
+#include "gui/plataforma/DialogosFicheroQt.h"
+#include "gui/plataforma/ImpresoraQt.h"
+#include "gui/plataforma/LocalUsuarioQt.h"
+#include "gui/plataforma/MensajesQt.h"
+#include "gui/plataforma/ProgresoQt.h"
+#include "gui/plataforma/ServicioImpresorasQt.h"
+#include "gui/plataforma/TemporizadorQt.h"
+#include "gui/plataforma/TrabajoImpresionQt.h"
+#include "gui/plataforma/TraduccionesQt.h"
+#include "gui/shell/CapturaEnMarco.h"
+#include "gui/shell/FormaPrincipalVista.h"
+#include "gui/shell/VentanasPrincipalQt.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+namespace dravek::gui {
+
+// What the start-up needs before it knows whether it goes on.
+struct Programa::Base {
+    EstadoObra estado;
+    MensajesQt mensajes;
+    LocalUsuarioQt local;
+    AlmacenConfiguracionQt almacen;
+    RelojSistema reloj;
+    ImpresoraQt impresora;
+    SalidaListado salida{reloj, impresora};
+    FormaPrincipal logica{estado, mensajes, almacen};
+    TraduccionesQt traducciones;
+};
+
+namespace {
+
+// The debug files of the calculation and of the adjustment go to the engineer's own data
+// folder: the program's folder may not be writable.
+const std::string &PonCarpetaDepuracion(EstadoObra &estado)
+{
+    const QString carpeta = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    QDir().mkpath(carpeta);
+    estado.ejecucion.CarpetaDepuracion = deQt(carpeta);
+    return estado.ejecucion.CarpetaDepuracion;
+}
+
+} // namespace
+
+// The windows and commands of a program that started, in the order they need each other.
+struct Programa::Ventanas {
+    explicit Ventanas(Base &b)
+        : vista(b.logica),
+          ventanas(vista, b.estado, b.mensajes, b.almacen, impresoras, b.salida),
+          trabajo(b.estado, b.impresora, &vista),
+          depuracion(PonCarpetaDepuracion(b.estado)),
+          dialogos(&vista),
+          obra(b.estado, {b.mensajes, b.logica.menu(), ficheros, dialogos}),
+          calculo(b.estado, {b.mensajes, b.salida, depuracion, diseno, obra, ventanas, trabajo}),
+          progreso(&vista)
+    {
+        b.mensajes.PonPadre(&vista);
+        // A project is open in one copy of the program at a time.
+        obra.almacen().PonCerrojos(&cerrojos);
+        // The data-entry window's Qt view opens inside the main window's frame, made at each
+        // load.
+        obra.PonFabricaVista([this](CapturaDatos &captura) {
+            return std::make_unique<CapturaEnMarco>(captura, vista);
+        });
+        obra.PonEntornoIdioma(&b.logica);
+        calculo.PonFicheroDepuracion(&depuracion);
+        calculo.PonProgreso(&progreso);
+        obra.PonComandos(&calculo);
+        ventanas.PonCalculo(&calculo);
+        ventanas.PonTrabajo(&trabajo);
+        b.logica.Conecta(&obra, ventanas, &calculo);
+    }
+
+    FormaPrincipalVista vista;
+    ServicioImpresorasQt impresoras;
+    VentanasPrincipalQt ventanas;
+    TrabajoImpresionQt trabajo;
+    FicheroDepuracion depuracion;
+    DisenoTubo diseno;
+    SistemaFicherosDisco ficheros;
+    DialogosFicheroQt dialogos;
+    CerrojosFicheroQt cerrojos;
+    ObraCapturaDatos obra;
+    ComandosCalculo calculo;
+    ProgresoQt progreso;
+    TemporizadorQt temporizador;
+};
+
+Programa::Programa() : m_base(std::make_unique<Base>())
+{
+    m_base->logica.PonTextosPlataforma(&m_base->traducciones);
+}
+
+Programa::~Programa() = default;
+
+bool Programa::Arranca(const std::string &carpetaPrograma)
+{
+    if (!m_base->logica.Arranca(carpetaPrograma, m_base->local))
+        return false;
+    m_ventanas = std::make_unique<Ventanas>(*m_base);
+    m_ventanas->vista.Refresca();
+    m_ventanas->vista.show();
+    m_base->logica.ArrancaTimer1(m_ventanas->temporizador);
+    return true;
+}
+
+QWidget *Programa::VentanaPrincipal()
+{
+    return m_ventanas ? &m_ventanas->vista : nullptr;
+}
+
+} // namespace dravek::gui
