@@ -23,6 +23,7 @@
 
 #include "InformeMedida.h"
 #include "TramosMedida.h"
+#include "apoyo/VentanasNulas.h"
 #include "core/design/DisenoTubo.h"
 #include "core/entry/ObraCapturaDatos.h"
 #include "core/listing/Depuracion.h"
@@ -115,17 +116,9 @@ public:
 };
 
 // The listing window closes at once; the other windows never open.
-class VentanasNulas final : public VentanasPrincipal {
+class VentanasObra final : public pruebas::VentanasNulas {
 public:
-    void MuestraImpresoras() override {}
-    void MuestraCalculoHidraulico() override {}
-    void MuestraProtecciones() override {}
-    void MuestraAcercaDe() override {}
-    void MuestraAviso(int) override {}
-    void MuestraIndiceAyuda(const std::string &) override {}
     void MuestraListado() override { ++listados; }
-    void MuestraAjustes() override {}
-    void Termina() override {}
     int listados = 0;
 };
 
@@ -276,7 +269,7 @@ void BM_ObraNormalPdf(benchmark::State &medida)
         medida.SkipWithError("the program did not start");
         return;
     }
-    VentanasNulas ventanas;
+    VentanasObra ventanas;
     gui::TrabajoImpresionQt trabajo(estado, impresora, nullptr);
     const QString pdf = carpeta.filePath(QStringLiteral("obra.pdf"));
     trabajo.HayImpresora = [] { return false; };
