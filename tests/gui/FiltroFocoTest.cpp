@@ -183,22 +183,30 @@ private:
     FiltroFoco *m_filtro;
 };
 
+// The test window shown, with message boxes that close themselves.
+class FiltroFoco : public ::testing::Test {
+protected:
+    FiltroFoco()
+    {
+        mensajes.PonPadre(&vista);
+        vista.show();
+    }
+
+    int argc = 1;
+    char nombre[15] = "FiltroFocoTest";
+    char *argv[2] = {nombre, nullptr};
+    QApplication app{argc, argv};
+    MensajesQueSeCierran mensajes;
+    VentanaPrueba logica{mensajes};
+    VistaPrueba vista{logica};
+};
+
 // A refused leave vetoes the Tab, the click on a check box and the click on a button: the
 // focus stays in the box, nothing is ticked or pressed, and the check ran once per attempt
 // although a real message box took the focus away and gave it back each time. Once the box
 // holds a good value the same moves go through.
-TEST(FiltroFoco, LaComprobacionDeSalidaVetaElMovimiento)
+TEST_F(FiltroFoco, LaComprobacionDeSalidaVetaElMovimiento)
 {
-    int argc = 1;
-    char nombre[] = "FiltroFocoTest";
-    char *argv[] = {nombre, nullptr};
-    QApplication app(argc, argv);
-
-    MensajesQueSeCierran mensajes;
-    VentanaPrueba logica(mensajes);
-    VistaPrueba vista(logica);
-    mensajes.PonPadre(&vista);
-    vista.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&vista));
     ASSERT_EQ(QApplication::focusWidget(), vista.a);
     ASSERT_EQ(logica.Foco(), &logica.a);
@@ -257,18 +265,8 @@ TEST(FiltroFoco, LaComprobacionDeSalidaVetaElMovimiento)
 // Entering a number box, by a click anywhere in it or by the keyboard, selects its whole text,
 // the default its entry just wrote included: what is typed next replaces the value instead of
 // being added to it ("0.000" and a typed 1.5 gave 0.0001.5).
-TEST(FiltroFoco, EntrarEnUnaCajaSeleccionaSuTexto)
+TEST_F(FiltroFoco, EntrarEnUnaCajaSeleccionaSuTexto)
 {
-    int argc = 1;
-    char nombre[] = "FiltroFocoTest";
-    char *argv[] = {nombre, nullptr};
-    QApplication app(argc, argv);
-
-    MensajesQueSeCierran mensajes;
-    VentanaPrueba logica(mensajes);
-    VistaPrueba vista(logica);
-    mensajes.PonPadre(&vista);
-    vista.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&vista));
     QTest::keyClicks(vista.a, QStringLiteral("12"));
 
@@ -316,18 +314,8 @@ TEST(FiltroFoco, EntrarEnUnaCajaSeleccionaSuTexto)
 // is still reached and acts, without the box's message; the next move to a control that does
 // validate runs the box's check, and a refusal then brings the focus, and the keys typed,
 // back to the box.
-TEST(FiltroFoco, CancelarQuedaAlAlcanceDeUnaCajaRechazada)
+TEST_F(FiltroFoco, CancelarQuedaAlAlcanceDeUnaCajaRechazada)
 {
-    int argc = 1;
-    char nombre[] = "FiltroFocoTest";
-    char *argv[] = {nombre, nullptr};
-    QApplication app(argc, argv);
-
-    MensajesQueSeCierran mensajes;
-    VentanaPrueba logica(mensajes);
-    VistaPrueba vista(logica);
-    mensajes.PonPadre(&vista);
-    vista.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&vista));
     QTest::keyClicks(vista.a, QStringLiteral("mal"));
     QTest::mouseClick(vista.b, Qt::LeftButton);
