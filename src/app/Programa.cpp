@@ -60,12 +60,9 @@ const std::string &PonCarpetaDepuracion(EstadoObra &estado)
 // The windows and commands of a program that started, in the order they need each other.
 struct Programa::Ventanas {
     explicit Ventanas(Base &b)
-        : vista(b.logica),
-          ventanas(vista, b.estado, b.mensajes, b.almacen, impresoras, b.salida),
-          trabajo(b.estado, b.impresora, &vista),
-          depuracion(PonCarpetaDepuracion(b.estado)),
-          dialogos(&vista),
-          obra(b.estado, {b.mensajes, b.logica.menu(), ficheros, dialogos}),
+        : vista(b.logica), ventanas(vista, b.estado, b.mensajes, b.almacen, impresoras, b.salida),
+          trabajo(b.estado, b.impresora, &vista), depuracion(PonCarpetaDepuracion(b.estado)),
+          dialogos(&vista), obra(b.estado, {b.mensajes, b.logica.menu(), ficheros, dialogos}),
           calculo(b.estado, {b.mensajes, b.salida, depuracion, diseno, obra, ventanas, trabajo}),
           progreso(&vista)
     {

@@ -1,23 +1,14 @@
 #include "core/engine/UnidadesCalculo.h"
 
-#include <algorithm>
 #include <array>
-#include <cctype>
 #include <cmath>
 
 #include "core/engine/PresionesCaso.h"
+#include "core/model/TextoPlano.h"
 
 namespace dravek {
 
 namespace {
-
-bool IgualSinMayusculas(std::string_view a, std::string_view b)
-{
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
 
 // The data-entry window keeps SistemaUnidades in step with its unit option (SI selected).
 bool SIEnPantalla(const EstadoObra &estado)

@@ -26,8 +26,4 @@ inline std::string TituloError(const CapturaDatos &v)
     return T(v, TextoError) + ":";
 }
 
-// Two texts equal but for letter case, accented capitals included ("SÓLO CAMISA" is "Sólo
-// Camisa"), as the list entries are compared with what a box holds.
-bool IgualSinMayusculas(std::string_view a, std::string_view b);
-
 } // namespace dravek::validacion

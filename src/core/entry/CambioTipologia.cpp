@@ -7,6 +7,7 @@
 #include "core/entry/LimpiezaTramo.h"
 #include "core/entry/ListasDimensiones.h"
 #include "core/listing/FormatoNumeros.h"
+#include "core/model/TextoPlano.h"
 #include "core/model/TextoRecurso.h"
 #include "core/model/TextosComunes.h"
 #include "core/validation/GeometriaEstandar.h"
@@ -28,22 +29,6 @@ constexpr std::int32_t TextoTensionAcero = 326;   // "La Tensión de cálculo de
 constexpr std::int32_t FiguraEmbebida = 418;
 constexpr std::int32_t FiguraRevestida = 419;
 constexpr double LimiteFyd = 1400.0; // kp/cm2
-
-bool IgualSinMayusculas(const std::string &a, const std::string &b)
-{
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        const auto mayuscula = [](char c) {
-            return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-        };
-        if (mayuscula(a[i]) != mayuscula(b[i])) {
-            return false;
-        }
-    }
-    return true;
-}
 
 using captura::T;
 // Yes to go on with a change that clears the run's data.

@@ -20,7 +20,6 @@
 
 namespace dravek {
 
-using validacion::IgualSinMayusculas;
 using validacion::Muestra;
 using validacion::SinDosPuntos;
 using validacion::T;

@@ -2,8 +2,8 @@
 
 // Trimming and case of the texts the program compares: boxes, file records, registry values.
 // Blanks are ' ' only, as the fixed-width records pad with them (tabs too where a name says
-// so); case changes touch ASCII letters only, so a UTF-8 text keeps its other characters whole
-// whatever the C locale.
+// so); case changes touch ASCII letters only (and, in a comparison, the accented capitals of
+// Latin-1), so a UTF-8 text keeps its other characters whole whatever the C locale.
 
 #include <string>
 #include <string_view>
@@ -18,5 +18,9 @@ std::string Recorta(std::string_view texto);
 std::string_view SinBlancosNiTabuladores(std::string_view texto);
 
 std::string Mayusculas(std::string texto);
+
+// Two texts equal but for letter case, accented capitals included ("SÓLO CAMISA" is "Sólo
+// Camisa"), as the list entries are compared with what a box holds.
+bool IgualSinMayusculas(std::string_view a, std::string_view b);
 
 } // namespace dravek

@@ -70,5 +70,33 @@ TEST(TextoPlano, RecortaYMayusculas)
     }
 }
 
+// A box's text is found in a list whatever its case, accented capitals included; the sign ×
+// (0xC3 0x97) is no capital, and a byte 0xC3 at the end is left as it stands.
+TEST(TextoPlano, IgualSinMayusculas)
+{
+    struct Caso {
+        std::string a;
+        std::string b;
+        bool iguales;
+    };
+    const std::vector<Caso> casos = {
+        {"SI", "si", true},
+        {"ParaCalculo", "PARACALCULO", true},
+        {"MODIFICACIONES", "Modificaciones", true},
+        {"SÓLO CAMISA", "Sólo Camisa", true},
+        {"ÀÉÍÑÜÞ", "àéíñüþ", true},
+        {"\xC3\x97", "\xC3\xB7", false},
+        {"SI", "SÍ", false},
+        {"SI ", "SI", false},
+        {"A\xC3", "a\xC3", true},
+        {"", "", true},
+    };
+    for (const Caso &caso : casos) {
+        SCOPED_TRACE(caso.a + " / " + caso.b);
+        EXPECT_EQ(IgualSinMayusculas(caso.a, caso.b), caso.iguales);
+        EXPECT_EQ(IgualSinMayusculas(caso.b, caso.a), caso.iguales);
+    }
+}
+
 } // namespace
 } // namespace dravek
