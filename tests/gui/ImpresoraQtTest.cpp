@@ -10,10 +10,12 @@
 
 #include <QByteArray>
 #include <QColor>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
+#include <QStringList>
 #include <QTemporaryDir>
 
 namespace dravek::gui {
@@ -78,6 +80,124 @@ TEST_F(ImpresoraQtTest, ImagenesYFallos)
     impresora.PonFicheroPdf(carpeta.filePath(QStringLiteral("otra.pdf")));
     impresora.ImprimeLinea("linea");
     EXPECT_EQ(impresora.FinDocumento(), SinErrorImpresora);
+}
+
+// A print to a PDF file that already exists replaces it only when the new document is whole:
+// cancelled or failed, the old file keeps its bytes, and no temporary stays in the folder in
+// any case. A read-only file is refused, also for root; a link keeps pointing at its file,
+// which gets the new document.
+TEST_F(ImpresoraQtTest, UnPdfViejoSoloSeSustituyeEntero)
+{
+    ASSERT_TRUE(carpeta.isValid());
+    const QByteArray viejo("el listado de ayer");
+    enum class Fin { Termina, Aborta };
+    struct Caso {
+        const char *nombre;
+        Fin fin;
+        bool existe;
+        bool soloLectura;
+        bool enlace;
+        int resultado;
+        bool nuevo; // the file holds the new document afterwards
+    };
+    const Caso casos[] = {
+        {.nombre = "termina sobre un fichero",
+         .fin = Fin::Termina,
+         .existe = true,
+         .soloLectura = false,
+         .enlace = false,
+         .resultado = SinErrorImpresora,
+         .nuevo = true},
+        {.nombre = "se cancela sobre un fichero",
+         .fin = Fin::Aborta,
+         .existe = true,
+         .soloLectura = false,
+         .enlace = false,
+         .resultado = SinErrorImpresora,
+         .nuevo = false},
+        {.nombre = "se cancela sin fichero",
+         .fin = Fin::Aborta,
+         .existe = false,
+         .soloLectura = false,
+         .enlace = false,
+         .resultado = SinErrorImpresora,
+         .nuevo = false},
+        {.nombre = "fichero de solo lectura",
+         .fin = Fin::Termina,
+         .existe = true,
+         .soloLectura = true,
+         .enlace = false,
+         .resultado = ErrorPropioImpresora,
+         .nuevo = false},
+        {.nombre = "a traves de un enlace",
+         .fin = Fin::Termina,
+         .existe = true,
+         .soloLectura = false,
+         .enlace = true,
+         .resultado = SinErrorImpresora,
+         .nuevo = true},
+    };
+    int n = 0;
+    for (const Caso &caso : casos) {
+        SCOPED_TRACE(caso.nombre);
+        const QDir dir(carpeta.filePath(QString::number(++n)));
+        ASSERT_TRUE(dir.mkpath(QStringLiteral(".")));
+        const QString fichero = dir.filePath(QStringLiteral("listado.pdf"));
+        if (caso.existe) {
+            QFile f(fichero);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(viejo);
+        }
+        // The mode of the file replaced is kept: here group and others may not read it.
+        const auto modo = caso.soloLectura ? QFileDevice::ReadOwner | QFileDevice::ReadUser
+                                           : QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                 QFileDevice::ReadUser | QFileDevice::WriteUser;
+        if (caso.existe)
+            QFile::setPermissions(fichero, modo);
+        QString destino = fichero;
+        if (caso.enlace) {
+            destino = dir.filePath(QStringLiteral("enlace.pdf"));
+            ASSERT_TRUE(QFile::link(QStringLiteral("listado.pdf"), destino));
+        }
+
+        ImpresoraQt impresora;
+        impresora.PonFicheroPdf(destino);
+        impresora.ImprimeLinea("linea");
+        impresora.NuevaPagina();
+        impresora.ImprimeLinea("linea");
+        if (caso.fin == Fin::Termina) {
+            EXPECT_EQ(impresora.FinDocumento(), caso.resultado);
+        } else {
+            impresora.Aborta();
+        }
+
+        QFile f(fichero);
+        if (caso.existe) {
+            ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+            const QByteArray bytes = f.readAll();
+            EXPECT_EQ(QFileInfo(fichero).permissions() &
+                          (QFileDevice::ReadGroup | QFileDevice::ReadOther),
+                      0);
+            if (caso.nuevo) {
+                EXPECT_TRUE(bytes.startsWith("%PDF"));
+                EXPECT_EQ(CuentaPaginas(bytes), 2);
+            } else {
+                EXPECT_EQ(bytes, viejo);
+            }
+        } else {
+            EXPECT_FALSE(f.exists());
+        }
+        if (caso.enlace) {
+            EXPECT_TRUE(QFileInfo(destino).isSymLink());
+        }
+        if (caso.soloLectura) {
+            EXPECT_EQ(QFileInfo(fichero).permissions() & QFileDevice::WriteOwner, 0);
+        }
+        const QStringList quedan =
+            dir.entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        EXPECT_EQ(quedan.size(), (caso.existe ? 1 : 0) + (caso.enlace ? 1 : 0))
+            << quedan.join(QStringLiteral(", ")).toStdString();
+    }
 }
 
 // Image objects of a PDF, and whether one of them is that wide.

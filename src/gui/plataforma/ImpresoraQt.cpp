@@ -1,6 +1,9 @@
 #include "gui/plataforma/ImpresoraQt.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include "gui/comun/TextoQt.h"
 
@@ -17,6 +20,7 @@
 #include <QRectF>
 
 #include <algorithm>
+#include <cstdio>
 #include <utility>
 
 namespace dravek::gui {
@@ -26,6 +30,18 @@ namespace {
 constexpr double MilimetrosPorPulgada = 25.4;
 // A picture file that does not say its resolution is taken at the screen's 96 dpi.
 constexpr double PuntosPorMetroImagen = 96.0 / MilimetrosPorPulgada * 1000.0;
+
+// The file a PDF is written to before it takes its place: beside the file it will replace (a
+// link's target), hidden, and of this program's process alone, so that the rename stays on
+// one file system and two programs never share it.
+QString TemporalPdf(const QString &destino)
+{
+    QFileInfo info(destino);
+    if (info.isSymLink() && info.exists())
+        info = QFileInfo(info.canonicalFilePath());
+    return info.dir().filePath(
+        QStringLiteral(".%1.%2.tmp").arg(info.fileName()).arg(QCoreApplication::applicationPid()));
+}
 
 QPageLayout::Orientation OrientacionQt(Orientacion orientacion)
 {
@@ -49,6 +65,7 @@ QPrinter &ImpresoraQt::Printer()
 void ImpresoraQt::PonNombreImpresora(const QString &nombre)
 {
     QPrinter &printer = Printer();
+    m_destinoPdf.clear();
     printer.setOutputFileName(QString());
     printer.setOutputFormat(QPrinter::NativeFormat);
     printer.setPrinterName(nombre);
@@ -57,8 +74,9 @@ void ImpresoraQt::PonNombreImpresora(const QString &nombre)
 void ImpresoraQt::PonFicheroPdf(const QString &ruta)
 {
     QPrinter &printer = Printer();
+    m_destinoPdf = ruta;
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(ruta);
+    printer.setOutputFileName(ruta.isEmpty() ? QString() : TemporalPdf(ruta));
 }
 
 bool ImpresoraQt::PonImpresoraActual(const ImpresoraActual &actual)
@@ -69,6 +87,7 @@ bool ImpresoraQt::PonImpresoraActual(const ImpresoraActual &actual)
                                                        : aQt(actual.DeviceName);
     if (nombre.isEmpty()) {
         QPrinter &printer = Printer();
+        m_destinoPdf.clear();
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(QString());
         return false;
@@ -100,6 +119,19 @@ bool ImpresoraQt::Empieza()
     }
     if (m_error != SinErrorImpresora) {
         return false;
+    }
+    // A file the engineer may not write is not replaced behind its back.
+    if (!m_destinoPdf.isEmpty()) {
+        const QFileInfo destino(m_destinoPdf);
+        // The file's own write bits too: for root every file is writable (and so is the
+        // bit Qt reports for the current user).
+        constexpr auto escritura =
+            QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+        if (destino.exists() &&
+            (!destino.isWritable() || (destino.permissions() & escritura) == 0)) {
+            m_error = ErrorPropioImpresora;
+            return false;
+        }
     }
     AplicaPagina();
     QPrinter &printer = Printer();
@@ -281,9 +313,12 @@ void ImpresoraQt::NuevaPagina()
 int ImpresoraQt::FinDocumento()
 {
     int resultado = m_error;
-    if (m_painter.isActive() && !m_painter.end() && resultado == SinErrorImpresora) {
+    const bool empezado = m_painter.isActive();
+    if (empezado && !m_painter.end() && resultado == SinErrorImpresora) {
         resultado = ErrorPropioImpresora;
     }
+    if (empezado)
+        resultado = PonPdfEnSuSitio(resultado);
     m_error = SinErrorImpresora;
     m_y = 0;
     m_imagenes.clear();
@@ -296,13 +331,42 @@ void ImpresoraQt::Aborta()
         m_printer->abort();
         m_painter.end();
     }
-    // Never built: no document was begun.
-    if (m_printer && m_printer->outputFormat() == QPrinter::PdfFormat &&
-        !m_printer->outputFileName().isEmpty())
-        QFile::remove(m_printer->outputFileName());
+    QuitaTemporalPdf();
     m_error = SinErrorImpresora;
     m_y = 0;
     m_imagenes.clear();
+}
+
+int ImpresoraQt::PonPdfEnSuSitio(int resultado)
+{
+    if (!m_printer || m_printer->outputFormat() != QPrinter::PdfFormat || m_destinoPdf.isEmpty())
+        return resultado;
+    if (resultado != SinErrorImpresora) {
+        QuitaTemporalPdf();
+        return resultado;
+    }
+    QFileInfo destino(m_destinoPdf);
+    if (destino.isSymLink() && destino.exists())
+        destino = QFileInfo(destino.canonicalFilePath());
+    // The file replaced keeps its mode.
+    if (destino.exists())
+        QFile::setPermissions(m_printer->outputFileName(), destino.permissions());
+    // rename() replaces the old file in one step, where QFile::rename would refuse it.
+    const QByteArray desde = QFile::encodeName(m_printer->outputFileName());
+    const QByteArray hacia = QFile::encodeName(destino.absoluteFilePath());
+    if (std::rename(desde.constData(), hacia.constData()) != 0) {
+        QuitaTemporalPdf();
+        return ErrorPropioImpresora;
+    }
+    return resultado;
+}
+
+void ImpresoraQt::QuitaTemporalPdf()
+{
+    // Never built: no document was begun.
+    if (m_printer && m_printer->outputFormat() == QPrinter::PdfFormat && !m_destinoPdf.isEmpty() &&
+        !m_printer->outputFileName().isEmpty())
+        QFile::remove(m_printer->outputFileName());
 }
 
 } // namespace dravek::gui

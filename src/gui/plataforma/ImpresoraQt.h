@@ -30,7 +30,9 @@ public:
 
     // The system printer by name (empty: the default printer) for the next document.
     void PonNombreImpresora(const QString &nombre);
-    // The next document goes to this PDF file.
+    // The next document goes to this PDF file. It is written beside it under a temporary name
+    // and takes the file's place only when whole: a print that fails or is cancelled leaves an
+    // existing file as it was.
     void PonFicheroPdf(const QString &ruta);
     // The printer the printer choice made current, with its copies, for the next documents.
     // False when that is the PDF printer (no printer installed, or none chosen and no
@@ -59,7 +61,8 @@ public:
                                  double alto) override;
     void NuevaPagina() override;
     int FinDocumento() override;
-    // Drops the document begun: nothing reaches the printer, and a PDF file begun is removed.
+    // Drops the document begun: nothing reaches the printer, and a PDF file begun is removed
+    // (the file named keeps what it held).
     void Aborta();
 
 private:
@@ -86,6 +89,10 @@ private:
     // been given before as one object, where a picture read again would be stored again (a
     // whole project prints the same few pictures for every run).
     const QImage &Imagen(const std::string &fichero);
+    // The PDF document ended: its temporary takes the named file's place when the document is
+    // whole, and is removed otherwise. The document's result, or the failure to rename.
+    int PonPdfEnSuSitio(int resultado);
+    void QuitaTemporalPdf();
 
     // Declared before the painter, which must end before the printer goes. Null until
     // Printer() is first called.
@@ -110,6 +117,7 @@ private:
         QImage imagen;
     };
     std::vector<ImagenLeida> m_imagenes; // of the document being painted
+    QString m_destinoPdf;                // the PDF file named, empty when printing to a printer
 };
 
 } // namespace dravek::gui
