@@ -325,8 +325,11 @@ bool AnadeFijoDirecto(std::string &destino, const Conversion &convertida, int an
     char *const fin = campo.data() + campo.size();
     char *p = fin;
     if (conUnidad) {
-        p -= convertida.unidad.size();
-        std::memcpy(p, convertida.unidad.data(), convertida.unidad.size());
+        // An empty unit may have no bytes at all, which memcpy may not be given.
+        if (!convertida.unidad.empty()) {
+            p -= convertida.unidad.size();
+            std::memcpy(p, convertida.unidad.data(), convertida.unidad.size());
+        }
         *--p = ' ';
     }
     char *const finNumero = p;
