@@ -57,16 +57,6 @@ constexpr std::array<double, 23> PotenciasExactas = {
     1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
     1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
-// "00" to "99", two digits at a time.
-constexpr std::array<char, 200> ParesDigitos = [] {
-    std::array<char, 200> pares{};
-    for (std::size_t i = 0; i < 100; ++i) {
-        pares[2 * i] = static_cast<char>('0' + i / 10);
-        pares[2 * i + 1] = static_cast<char>('0' + i % 10);
-    }
-    return pares;
-}();
-
 constexpr double MenorDeQuinceCifras = 1e14;
 constexpr double MenorDeDieciseisCifras = 1e15;
 

@@ -27,4 +27,14 @@ struct DigitosDecimales {
 // between two 15-digit numbers take the long way.
 DigitosDecimales QuinceDigitos(double magnitud);
 
+// "00" to "99", two digits at a time.
+inline constexpr std::array<char, 200> ParesDigitos = [] {
+    std::array<char, 200> pares{};
+    for (std::size_t i = 0; i < 100; ++i) {
+        pares[2 * i] = static_cast<char>('0' + i / 10);
+        pares[2 * i + 1] = static_cast<char>('0' + i % 10);
+    }
+    return pares;
+}();
+
 } // namespace dravek

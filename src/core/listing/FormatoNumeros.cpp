@@ -272,16 +272,6 @@ Conversion Convierte(const EstadoEjecucion &ejecucion, double valor,
                             decimales);
 }
 
-// "00" to "99", two digits at a time.
-constexpr std::array<char, 200> ParesDigitos = [] {
-    std::array<char, 200> pares{};
-    for (std::size_t i = 0; i < 100; ++i) {
-        pares[2 * i] = static_cast<char>('0' + i / 10);
-        pares[2 * i + 1] = static_cast<char>('0' + i % 10);
-    }
-    return pares;
-}();
-
 // Writes the last two digits of n just before p and returns where they start.
 char *ParAntes(char *p, std::uint64_t n)
 {
