@@ -734,10 +734,11 @@ def main():
     escritos = {}
     for n, idioma, imagen, ppp in figuras(textos):
         nombre = textos_de(textos, idioma)(n)
-        # The French name of text 413 is the Spanish one: the first language to name a file
-        # draws it, so that file keeps the Spanish words.
+        # Each language has its own drawing, in its own words: a file named twice would show
+        # one language's labels in the other's window.
         if nombre in escritos:
-            continue
+            sys.exit("Text %d of language %d names %s, already named by text %d of language %d"
+                     % ((n, idioma, nombre) + escritos[nombre]))
         escritos[nombre] = (n, idioma)
         imagen.save(os.path.join(opciones.salida, nombre), "BMP", dpi=(ppp, ppp))
 

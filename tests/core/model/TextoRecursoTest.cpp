@@ -26,7 +26,7 @@ TEST(TextoRecurso, EntradasDeFicherosYMarcaDeFalta)
         {5000 + 407, "TEXTOIET_Ing.RTF"},
         {433, "Dravekesp"},
         {20000 + 410, "Aguas puras_fra.rtf"}, // the one French name with a blank
-        {20000 + 413, "ZanjaT1a.bmp"},        // the French picture keeps the Spanish name
+        {20000 + 413, "ZanjaT1a_fra.bmp"},
         {10000 + 433, "Dravekc"},
         {106, "Falta Recurso 106"},
         {5434, "Falta Recurso 5434"},

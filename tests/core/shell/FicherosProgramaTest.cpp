@@ -343,6 +343,43 @@ TEST(FicherosPrograma, CadaFicheroQueNombraLaTablaEstaEnDatosYSeLeeEnSuFormato)
     }
 }
 
+// A picture carries words (the labels of its parts, the logo's subtitle): each language names a
+// file of its own, the Spanish name with that language's tag, and that file is in data/ and is
+// not another language's drawing. A language that named the Spanish file would show Spanish
+// labels in its window and printed listing.
+TEST(FicherosPrograma, CadaIdiomaNombraSuPropiaFiguraEnDatos)
+{
+    const std::vector<std::string> etiquetas = {"", "ing", "cat", "por", "fra"};
+    for (std::int32_t n = 406; n <= 432; ++n) {
+        if (!EsFigura(n)) {
+            continue;
+        }
+        const fs::path espanol(TextoRecurso(n));
+        const std::string raiz = Minusculas(espanol.stem().string());
+        std::vector<std::string> contenidos;
+        for (int idioma = 1; idioma <= Idiomas; ++idioma) {
+            const std::string nombre = TextoRecurso((idioma - 1) * SaltoIdioma + n);
+            SCOPED_TRACE("\"" + nombre + "\" (text " + std::to_string(n) + ", language " +
+                         std::to_string(idioma) + ")");
+            if (idioma > 1) {
+                const std::string etiqueta = etiquetas[static_cast<std::size_t>(idioma - 1)];
+                const std::string propio = Minusculas(fs::path(nombre).stem().string());
+                EXPECT_TRUE(propio == raiz + etiqueta || propio == raiz + "_" + etiqueta)
+                    << "not the Spanish name \"" << espanol.string() << "\" with the tag "
+                    << etiqueta;
+                EXPECT_EQ(Extension(nombre), Extension(espanol.string()));
+            }
+            ASSERT_TRUE(fs::is_regular_file(Datos(nombre)));
+            const std::string contenido = LeeFichero(Datos(nombre));
+            for (std::size_t otro = 0; otro < contenidos.size(); ++otro) {
+                EXPECT_FALSE(contenido == contenidos[otro])
+                    << "the same drawing as language " << otro + 1;
+            }
+            contenidos.push_back(contenido);
+        }
+    }
+}
+
 TEST(FicherosPrograma, LasFigurasDelListadoCabenEnSuSitioDeLaPagina)
 {
     const double anchoImprimible = AnchoHoja - 2.0 * MargenImpresora;
