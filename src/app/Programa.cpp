@@ -105,7 +105,7 @@ Programa::Programa() : m_base(std::make_unique<Base>())
 
 Programa::~Programa() = default;
 
-bool Programa::Arranca(const std::string &carpetaPrograma)
+bool Programa::Arranca(const std::string &carpetaPrograma, const std::string &obra)
 {
     if (!m_base->logica.Arranca(carpetaPrograma, m_base->local))
         return false;
@@ -113,6 +113,11 @@ bool Programa::Arranca(const std::string &carpetaPrograma)
     m_ventanas->vista.Refresca();
     m_ventanas->vista.show();
     m_base->logica.ArrancaTimer1(m_ventanas->temporizador);
+    if (!obra.empty()) {
+        m_ventanas->obra.almacen().EligeFichero(obra);
+        m_base->logica.MnAbriFichero_Click();
+        m_ventanas->vista.Refresca();
+    }
     return true;
 }
 

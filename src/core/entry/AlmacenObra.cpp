@@ -408,8 +408,11 @@ std::optional<std::string> AlmacenObra::PideFicheroObra()
 {
     const std::vector<FiltroFichero> filtros = {{"Ficheros DRAVEK (*.dvk)", "*.DVK"},
                                                 {"Todos los Ficheros (*.*)", "*.*"}};
-    const std::optional<std::string> elegido =
-        m_dialogos.PideFicheroAbrir(T(TextoAbrirObra), m_estado.ejecucion.RutaAplicacion, filtros);
+    std::optional<std::string> elegido = std::exchange(m_elegido, std::nullopt);
+    if (!elegido) {
+        elegido = m_dialogos.PideFicheroAbrir(T(TextoAbrirObra), m_estado.ejecucion.RutaAplicacion,
+                                              filtros);
+    }
     if (!elegido) {
         return std::nullopt;
     }

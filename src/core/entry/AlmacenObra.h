@@ -23,6 +23,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/entry/CapturaDatos.h"
@@ -63,8 +64,11 @@ public:
     // The project is closed (its window unloaded): another program may open it now.
     void CierraObra() { m_cerrojo.reset(); }
     // Asks for the project file to open; its name cut at a NUL and trimmed, or nothing when the
-    // engineer cancelled or gave no name.
+    // engineer cancelled or gave no name. A file chosen beforehand is taken without asking.
     std::optional<std::string> PideFicheroObra();
+    // The file the next opening takes instead of asking: the project named when the program
+    // was started (a file manager's or the desktop menu's "open with").
+    void EligeFichero(std::string ruta) { m_elegido = std::move(ruta); }
 
     // The runs of the file in the order of the run list, and the blocks the file holds.
     const std::vector<TramoEnFichero> &Tramos() const { return m_tramos; }
@@ -151,6 +155,7 @@ private:
     bool m_vaciadoPendiente = false;
     CerrojosFichero *m_cerrojos = nullptr;
     std::unique_ptr<CerrojoFichero> m_cerrojo; // the lock of the project's file, when held
+    std::optional<std::string> m_elegido;      // taken by the next PideFicheroObra
 };
 
 } // namespace dravek

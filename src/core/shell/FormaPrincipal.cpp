@@ -4,6 +4,7 @@
 #include "core/entry/CapturaDatos.h"
 #include "core/entry/IdiomaPropio.h"
 #include "core/model/TextoRecurso.h"
+#include "core/shell/CarpetaDatos.h"
 #include "core/shell/ComandosCalculo.h"
 #include "core/shell/DatosPredeterminados.h"
 #include "core/shell/frmTip.h"
@@ -20,6 +21,7 @@ namespace {
 constexpr std::int32_t TextoGrabeTramoOCancele = 376;
 constexpr std::int32_t TextoNoExisteFichero = 398;
 constexpr std::int32_t TextoIdiomaSinElegir = 526;
+constexpr std::int32_t TextoSinCarpetaDatos = 1720;
 
 bool ExisteFichero(const std::string &ruta)
 {
@@ -117,14 +119,23 @@ void FormaPrincipal::MenuSinObra()
 bool FormaPrincipal::Arranca(const std::string &carpetaPrograma, LocalUsuario &local)
 {
     EstadoEjecucion &ejecucion = m_estado.ejecucion;
-    ejecucion.RutaAplicacion = carpetaPrograma;
-    if (ejecucion.RutaAplicacion.empty() || ejecucion.RutaAplicacion.back() != '/')
-        ejecucion.RutaAplicacion += '/';
+    const CarpetaDatos datos = BuscaCarpetaDatos(carpetaPrograma);
+    // Without a data folder the language is still settled from the program's own folder, so
+    // that the message below is worded as the rest of the start-up would be.
+    ejecucion.RutaAplicacion = datos.carpeta.empty() ? datos.buscadas.back() : datos.carpeta;
 
     ElIdioma();
     PonTextosMenu();
     PonSeparadorDecimal(ejecucion, local);
     MenuSinObra();
+
+    if (datos.carpeta.empty()) {
+        std::string texto = Texto(ejecucion.DesplazamientoIdioma, TextoSinCarpetaDatos);
+        for (const std::string &carpeta : datos.buscadas)
+            texto += "\n" + carpeta;
+        m_mensajes.Muestra(texto, BotonesMensaje::Aceptar, IconoMensaje::Ninguno, "");
+        return false;
+    }
 
     const std::string logo = Texto(ejecucion.DesplazamientoIdioma, 406);
     if (!ExisteFichero(ejecucion.RutaAplicacion + logo)) {

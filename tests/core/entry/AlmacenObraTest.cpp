@@ -474,6 +474,20 @@ TEST(AlmacenAbreObra, FicherosQueNoSeAbren)
                   Error("No se ha podido leer el fichero /obras/presa.dvk\nInput/output error")}));
 }
 
+// The project named when the program started is taken by the first opening without a dialog;
+// the next opening asks again.
+TEST(AlmacenAbreObra, ElFicheroElegidoSeTomaUnaVezSinPreguntar)
+{
+    ObraPrueba o;
+    o.almacen.EligeFichero("/obras/de la linea.dvk");
+    EXPECT_EQ(o.almacen.PideFicheroObra(), "/obras/de la linea.dvk");
+    EXPECT_TRUE(o.dialogos.mostrados().empty());
+
+    o.dialogos.responde(Ruta);
+    EXPECT_EQ(o.almacen.PideFicheroObra(), Ruta);
+    EXPECT_EQ(o.dialogos.mostrados().size(), 1U);
+}
+
 // The adjustment window's choice for a case, stored through the project: a full, unreadable or
 // unwritable adjustments file is told and changes nothing.
 TEST(GrabaUnTramoPresion, EleccionDelCaso)
