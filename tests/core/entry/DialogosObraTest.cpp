@@ -41,8 +41,8 @@ TEST(CarpetaDialogos, DondeEmpiezaCadaDialogo)
     const std::string borrada = (carpeta / "borrada").string();
     struct Caso {
         const char *nombre;
-        std::int16_t abierta;      // AbrirObraExistente
-        std::string fichero;       // NombreFicheroObra
+        std::int16_t abierta;              // AbrirObraExistente
+        std::string fichero;               // NombreFicheroObra
         std::optional<std::string> ultima; // the setting
         std::string esperada;
     };
@@ -162,8 +162,8 @@ TEST(DialogosObra, TemporalesDeLaObraAlAbrirYGrabar)
     EXPECT_EQ(o.ficheros.Limpiados(), (std::vector<std::string>{ruta, "/obras/presa.dpe"}));
     ponTexto(o.captura.edObra, "Otra");
     ASSERT_TRUE(o.almacen.GrabaObra(o.captura));
-    EXPECT_EQ(o.ficheros.Limpiados(), (std::vector<std::string>{ruta, "/obras/presa.dpe", ruta,
-                                                                "/obras/presa.dpe"}));
+    EXPECT_EQ(o.ficheros.Limpiados(),
+              (std::vector<std::string>{ruta, "/obras/presa.dpe", ruta, "/obras/presa.dpe"}));
 }
 
 } // namespace
