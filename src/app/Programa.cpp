@@ -69,6 +69,9 @@ struct Programa::Ventanas {
         b.mensajes.PonPadre(&vista);
         // A project is open in one copy of the program at a time.
         obra.almacen().PonCerrojos(&cerrojos);
+        // Every file dialog starts where the last file was chosen, kept in the settings.
+        obra.almacen().PonConfiguracion(&b.almacen);
+        trabajo.PonDialogos(&dialogos, &b.almacen);
         // The data-entry window's Qt view opens inside the main window's frame, made at each
         // load.
         obra.PonFabricaVista([this](CapturaDatos &captura) {

@@ -3,6 +3,7 @@
 
 #include "core/entry/CapturaDatos.h"
 #include "core/entry/IdiomaPropio.h"
+#include "core/model/TextoPlano.h"
 #include "core/model/TextoRecurso.h"
 #include "core/shell/CarpetaDatos.h"
 #include "core/shell/ComandosCalculo.h"
@@ -58,6 +59,22 @@ FormaPrincipal::FormaPrincipal(EstadoObra &estado, Mensajes &mensajes,
     m_menu.mnAyudaSobreAyuda.Click = [this] { mnAyudaSobreAyuda_Click(); };
     m_menu.mnAcercaDe.Click = [this] { mnAcercaDe_Click(); };
     m_menu.mnAdvertencia.Click = [this] { mnAdvertencia_Click(); };
+}
+
+std::string FormaPrincipal::TituloMarco() const
+{
+    const DatosObra &obra = m_estado.obra;
+    const std::string ruta = Recorta(obra.NombreFicheroObra);
+    if (!ObraAbierta() || obra.AbrirObraExistente == Falso || ruta.empty()) {
+        return m_caption;
+    }
+    return m_caption + " - " + std::filesystem::path(ruta).filename().string();
+}
+
+bool FormaPrincipal::ObraModificada() const
+{
+    return ObraAbierta() &&
+           (m_estado.ejecucion.DatosModificados || m_estado.obra.CabeceraModificada);
 }
 
 void FormaPrincipal::Conecta(ObraEnCaptura *obra, VentanasPrincipal &ventanas,

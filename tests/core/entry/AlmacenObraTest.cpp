@@ -145,7 +145,7 @@ TEST(GrabaObra, ProyectoNuevo)
     EXPECT_EQ(Registro(bytes, 20), "0");
     ASSERT_EQ(o.dialogos.mostrados().size(), 3u);
     EXPECT_EQ(o.dialogos.mostrados()[0].titulo, "Seleccione el nombre del Fichero principal");
-    EXPECT_EQ(o.dialogos.mostrados()[0].carpeta, o.estado.ejecucion.RutaAplicacion);
+    EXPECT_EQ(o.dialogos.mostrados()[0].carpeta, o.dialogos.documentos);
     EXPECT_EQ(o.dialogos.mostrados()[0].filtros,
               (std::vector<FiltroFichero>{{"Ficheros DRAVEK (*.dvk)", "*.DVK"},
                                           {"Todos los Ficheros (*.*)", "*.*"}}));
