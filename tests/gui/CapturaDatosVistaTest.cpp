@@ -403,7 +403,7 @@ TEST_F(CapturaDatosVistaTest, UnaCajaRechazadaNoAtrapaElFoco)
     QTest::mouseClick(final, Qt::LeftButton);
     ASSERT_EQ(p.mensajes.mostrados().size(), 2u);
     EXPECT_EQ(p.mensajes.mostrados()[0].texto,
-              Texto(0, 287) + " (" + Texto(0, 1123) + " 1000,000)");
+              Texto(0, 287) + " (" + Texto(0, 1123) + " 1000,00)");
     EXPECT_EQ(c.Foco(), &c.edPrsM1);
     EXPECT_EQ(QApplication::focusWidget(), inicial);
     EXPECT_EQ(inicial->text(), QString());
@@ -668,8 +668,8 @@ TEST_F(CapturaDatosVistaTest, LaPrincipalAbreYCierraLaCaptura)
 }
 
 // An engineer working in English opens, twice, a project saved from a Spanish interface: the
-// data-entry window, its pages and lists and the main window's menus are in English each time;
-// only the language box shows the project's language.
+// data-entry window, its pages and lists and the main window's menus are in English each time,
+// and the language box names English, the language the window is shown in.
 TEST_F(CapturaDatosVistaTest, ObraDeOtraLenguaNoCambiaLaDelInterfaz)
 {
     PrincipalConCaptura p;
@@ -688,7 +688,7 @@ TEST_F(CapturaDatosVistaTest, ObraDeOtraLenguaNoCambiaLaDelInterfaz)
         EXPECT_EQ(p.mostrada->windowTitle(), aQt(Texto(Ingles, 184) + ". " + Texto(Ingles, 267)));
         auto *paginas = En<QTabBar>(*p.mostrada, "TabPrincipal");
         EXPECT_EQ(paginas->tabText(0), aQt(Texto(Ingles, 151)));
-        EXPECT_EQ(En<QComboBox>(*p.mostrada, "edIdioma")->currentText(), aQt(Texto(Ingles, 101)));
+        EXPECT_EQ(En<QComboBox>(*p.mostrada, "edIdioma")->currentText(), aQt(Texto(Ingles, 102)));
         EXPECT_EQ(En<QComboBox>(*p.mostrada, "edIdioma")->itemText(1), aQt(Texto(Ingles, 102)));
         EXPECT_EQ(p.principal->Accion(QStringLiteral("mnCerrarObra"))->text(),
                   aQt(Texto(Ingles, 1052)));
