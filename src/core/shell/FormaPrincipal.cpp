@@ -232,6 +232,9 @@ void FormaPrincipal::PonTextosMenu()
     };
     for (const auto &[elemento, n] : textos)
         elemento->Caption = Texto(ejecucion.DesplazamientoIdioma, n);
+    // A listing window left loaded and hidden keeps no captions of the language before.
+    if (m_calculo)
+        m_calculo->PonTextosListado();
     // Start-up and the language list both caption the menus: the desktop's buttons and
     // dialogs follow them into the same language.
     if (m_textosPlataforma)
