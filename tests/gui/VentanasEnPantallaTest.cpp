@@ -51,7 +51,8 @@ class VentanasEnPantalla : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        qputenv("QT_QPA_PLATFORM", (QStringLiteral("offscreen:configfile=") + PantallaDePrueba()).toUtf8());
+        qputenv("QT_QPA_PLATFORM",
+                (QStringLiteral("offscreen:configfile=") + PantallaDePrueba()).toUtf8());
     }
 
     // The whole window on the screen, its frame included, and room for the frame any window
@@ -115,9 +116,9 @@ TEST_F(VentanasEnPantalla, LasDelMenuEnCadaIdioma)
         m.MnSeleccionarImpresora.Enabled = true; // as with a project open
         vista.Refresca();
 
-        for (ElementoMenu *elemento : {&m.MnSeleccionarImpresora, &m.mnCalculoHidraulico,
-                                       &m.mnMedidas, &m.mnAyudaSobreAyuda, &m.mnAcercaDe,
-                                       &m.mnAdvertencia}) {
+        for (ElementoMenu *elemento :
+             {&m.MnSeleccionarImpresora, &m.mnCalculoHidraulico, &m.mnMedidas,
+              &m.mnAyudaSobreAyuda, &m.mnAcercaDe, &m.mnAdvertencia}) {
             int abiertas = 0;
             QTimer::singleShot(0, [&] {
                 if (QWidget *w = QApplication::activeModalWidget()) {

@@ -63,9 +63,9 @@ void ColocaVentana(QWidget &ventana, const QWidget &sobre)
     const QRect area = AreaPantalla(principal);
     // The frame's centre over the main window's frame's centre.
     QRect rectangulo(QPoint(0, 0), ventana.size());
-    rectangulo.moveCenter(principal.frameGeometry().center() -
-                          QPoint((marco.right() - marco.left()) / 2,
-                                 (marco.bottom() - marco.top()) / 2));
+    rectangulo.moveCenter(
+        principal.frameGeometry().center() -
+        QPoint((marco.right() - marco.left()) / 2, (marco.bottom() - marco.top()) / 2));
     // Kept on the screen, frame included; the title bar before all.
     const QRect dentro = area.marginsRemoved(holgura);
     rectangulo.moveLeft(std::max(

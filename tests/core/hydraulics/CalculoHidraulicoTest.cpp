@@ -474,12 +474,13 @@ TEST_F(CalculoHidraulicoTest, CalcularListaEnPantallaSinImprimir)
     EXPECT_TRUE(Escribe(v.txDatoOrigen, "0,001", v.btCalculoHidraulico));
     pulsa(v.btCalculoHidraulico);
     const std::vector<std::string> p = pruebas::Lineas(v.edPantallaCh.Text());
-    ASSERT_EQ(p.size(), 25U);
+    ASSERT_EQ(p.size(), 26U);
     EXPECT_EQ(p[0], "Fórmula de DARCY - WEISSBACH");
     EXPECT_EQ(p[2], "Rugosidad absoluta Ks =  0,05000 mm.");
     EXPECT_EQ(p[3], "PENDIENTE             = 0,001000 m/m");
     // 600 mm, 0.05 mm: 0.897 m/s, 0.2536 m3/s, Re 410872.
-    EXPECT_EQ(p[9], "     600         0,90     0,254           410872");
+    EXPECT_EQ(p[8], "    (mm)        (m/s)    (m3/s)");
+    EXPECT_EQ(p[10], "     600         0,90     0,254           410872");
     EXPECT_TRUE(impresora.operaciones().empty());
     EXPECT_TRUE(mensajes.mostrados().empty());
     EXPECT_FALSE(estado.listado.Imprimiendo);
@@ -539,12 +540,12 @@ TEST_F(CalculoHidraulicoTest, HazenConCoeficienteCeroCalcula)
     EXPECT_TRUE(Escribe(v.txDatoOrigen, "0,5", v.btCalculoHidraulico));
     pulsa(v.btCalculoHidraulico);
     const std::vector<std::string> p = pruebas::Lineas(v.edPantallaCh.Text());
-    ASSERT_EQ(p.size(), 25U);
+    ASSERT_EQ(p.size(), 26U);
     EXPECT_EQ(p[1], "Coeficiente Cwh = 139.3 + 6.65 * DIAM. (M)");
     EXPECT_EQ(p[2], "CAUDAL                = 0,500000 m3/sg.");
     // 600 mm: 1.77 m/s, 3.617 m/km full; 1.81 m/s, 3.192 m/km part-full.
-    EXPECT_EQ(p[9], B(5) + "600" + B(9) + "1,77" + B(8) + "3,617 m/km." + B(9) + "600" + B(9) +
-                        "1,81" + B(8) + "3,192 m/km.");
+    EXPECT_EQ(p[10], B(5) + "600" + B(9) + "1,77" + B(8) + "3,617 m/km." + B(9) + "600" + B(9) +
+                         "1,81" + B(8) + "3,192 m/km.");
     EXPECT_TRUE(mensajes.mostrados().empty());
 }
 
@@ -553,7 +554,7 @@ TEST_F(CalculoHidraulicoTest, ImprimirMuestraEImprime)
     ponValor(v.rdTipoCalculo, FormulaPrandtlColebrook, true);
     EXPECT_TRUE(Escribe(v.txDatoOrigen, "0,001", v.btImprimeCh));
     pulsa(v.btImprimeCh);
-    EXPECT_EQ(pruebas::Lineas(v.edPantallaCh.Text()).size(), 26U);
+    EXPECT_EQ(pruebas::Lineas(v.edPantallaCh.Text()).size(), 27U);
     EXPECT_EQ(impresora.lineas(2)[3], std::string(20, ' ') + "Fórmula de PRANDTL-COLEBROOK");
     EXPECT_EQ(impresora.descripciones().back(), "FinDocumento");
     EXPECT_TRUE(estado.listado.Imprimiendo);
@@ -573,7 +574,7 @@ TEST_F(CalculoHidraulicoTest, FalloDeImpresoraSeAvisaYLaVentanaSigue)
               std::vector<MensajeMostrado>{CajaError(
                   "No se ha podido imprimir el listado. Compruebe la impresora y vuelva a "
                   "intentarlo.")});
-    EXPECT_EQ(pruebas::Lineas(v.edPantallaCh.Text()).size(), 25U);
+    EXPECT_EQ(pruebas::Lineas(v.edPantallaCh.Text()).size(), 26U);
     EXPECT_FALSE(v.Descargada());
     // The next print goes through.
     mensajes.olvida();
