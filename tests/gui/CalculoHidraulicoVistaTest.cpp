@@ -90,7 +90,8 @@ TEST(CalculoHidraulicoVista, ReenviaLosActosYCopiaElEstado)
     mensajes.responde(RespuestaMensaje::Aceptar);
     QTest::mouseClick(calcular, Qt::LeftButton);
     EXPECT_EQ(mensajes.mostrados(),
-              (std::vector<pruebas::MensajeMostrado>{{"Valor incorrecto", BotonesMensaje::Aceptar,
+              (std::vector<pruebas::MensajeMostrado>{{"Valor incorrecto (mínimo 0,0001)",
+                                                      BotonesMensaje::Aceptar,
                                                       IconoMensaje::Ninguno, "Pendiente (m/m)"}}));
     EXPECT_TRUE(dato->hasFocus());
     EXPECT_EQ(dato->text(), QStringLiteral("0,000"));
@@ -136,6 +137,87 @@ TEST(CalculoHidraulicoVista, EnIngles)
     EXPECT_TRUE(pantalla->toPlainText().contains(QStringLiteral("VELOCITY")));
     EXPECT_TRUE(vista.grab().toImage().save(
         QStringLiteral(DRAVEK_ARTEFACTOS "/calculo_hidraulico_ingles.png")));
+}
+
+// Entering the empty slope box and clicking Cerrar closes the window: the 0 the entry shows is
+// no datum yet, and Cerrar runs no leave check anyway. So do Escape and the title bar's close
+// from a box that refuses what it holds.
+TEST(CalculoHidraulicoVista, CerrarEscapeYElMarcoCierranSiempre)
+{
+    enum class Cierre { Cerrar, Escape, Marco };
+    for (const Cierre cierre : {Cierre::Cerrar, Cierre::Escape, Cierre::Marco}) {
+        for (const bool rechazado : {false, true}) {
+            SCOPED_TRACE(std::to_string(static_cast<int>(cierre)) + (rechazado ? " 150" : ""));
+            Banco b(1, '.', ',');
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&b.vista));
+            auto *dato = b.vista.findChild<QLineEdit *>(QStringLiteral("txDatoOrigen"));
+            auto *cerrar = b.vista.findChild<QPushButton *>(QStringLiteral("btCerrarHidraulico"));
+            ASSERT_TRUE(dato && cerrar);
+            QTest::mouseClick(dato, Qt::LeftButton);
+            EXPECT_EQ(dato->text(), QStringLiteral("0.000"));
+            if (rechazado) {
+                QTest::keyClicks(dato, QStringLiteral("150"));
+            }
+            switch (cierre) {
+            case Cierre::Cerrar:
+                QTest::mouseClick(cerrar, Qt::LeftButton);
+                break;
+            case Cierre::Escape:
+                QTest::keyClick(dato, Qt::Key_Escape);
+                break;
+            case Cierre::Marco:
+                b.vista.close();
+                break;
+            }
+            QApplication::processEvents();
+            EXPECT_FALSE(b.vista.isVisible());
+            EXPECT_TRUE(b.mensajes.mostrados().empty());
+        }
+    }
+}
+
+// A slope and a roughness beyond their bounds are refused naming the bound in the box's unit,
+// titled with the box's caption; the box keeps the focus and shows its reset value.
+TEST(CalculoHidraulicoVista, FueraDeLimitesSeNombraElLimite)
+{
+    Banco b(1, ',', '.');
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&b.vista));
+    auto *dato = b.vista.findChild<QLineEdit *>(QStringLiteral("txDatoOrigen"));
+    auto *rugosidad = b.vista.findChild<QLineEdit *>(QStringLiteral("txRugosidad"));
+    auto *calcular = b.vista.findChild<QPushButton *>(QStringLiteral("btCalculoHidraulico"));
+    auto *darcy = b.vista.findChild<QRadioButton *>(QStringLiteral("rdTipoCalculo(1)"));
+    ASSERT_TRUE(dato && rugosidad && calcular && darcy);
+
+    struct Caso {
+        QLineEdit *caja;
+        const char *tecleado;
+        std::string mensaje;
+        std::string titulo;
+        const char *restaurado;
+    };
+    for (const Caso &c :
+         {Caso{dato, "150", "Valor incorrecto (máximo 100)", "Pendiente (m/m)", "0,000"},
+          Caso{dato, "99999999999999", "Valor incorrecto (máximo 100)", "Pendiente (m/m)",
+               "0,000"},
+          Caso{rugosidad, "250", "Valor incorrecto (máximo 100)",
+               "Rugosidad equivalente en arena en mm (Ka)", "0,050"}}) {
+        SCOPED_TRACE(c.tecleado);
+        b.mensajes.olvida();
+        QTest::mouseClick(c.caja, Qt::LeftButton);
+        QTest::keyClicks(c.caja, QString::fromLatin1(c.tecleado));
+        b.mensajes.responde(RespuestaMensaje::Aceptar);
+        QTest::mouseClick(calcular, Qt::LeftButton);
+        QApplication::processEvents();
+        EXPECT_EQ(b.mensajes.mostrados(),
+                  (std::vector<pruebas::MensajeMostrado>{
+                      {c.mensaje, BotonesMensaje::Aceptar, IconoMensaje::Ninguno, c.titulo}}));
+        EXPECT_TRUE(c.caja->hasFocus());
+        EXPECT_EQ(c.caja->text(), QString::fromLatin1(c.restaurado));
+        EXPECT_TRUE(b.logica.edPantallaCh.Text().empty());
+        // Away to the formula already chosen, for the next box's first click.
+        QTest::mouseClick(darcy, Qt::LeftButton, {}, QPoint(6, darcy->height() / 2));
+        EXPECT_FALSE(c.caja->hasFocus());
+    }
 }
 
 } // namespace

@@ -310,6 +310,40 @@ TEST_F(FiltroFoco, EntrarEnUnaCajaSeleccionaSuTexto)
     EXPECT_TRUE(mensajes.mostrados.empty());
 }
 
+// The first click into a number box that has the focus already (the window opened with it
+// there) selects its whole text as entering it would: "6.5" typed after a click at its start
+// replaced 7.00 instead of making it 657.00. The next click places the caret as usual.
+TEST_F(FiltroFoco, ElPrimerClicEnLaCajaEnfocadaSeleccionaSuTexto)
+{
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&vista));
+    ASSERT_EQ(QApplication::focusWidget(), vista.a);
+    ponTexto(logica.a, "7.00");
+    vista.a->setText(QStringLiteral("7.00"));
+    vista.a->setCursorPosition(0);
+    ASSERT_FALSE(vista.a->hasSelectedText());
+
+    QTest::mouseClick(vista.a, Qt::LeftButton, {}, QPoint(3, vista.a->height() / 2));
+    QApplication::processEvents();
+    EXPECT_EQ(vista.a->selectedText(), QStringLiteral("7.00"));
+    QTest::keyClicks(vista.a, QStringLiteral("6.5"));
+    EXPECT_EQ(vista.a->text(), QStringLiteral("6.5"));
+    EXPECT_EQ(logica.a.Text(), "6.5");
+
+    vista.a->selectAll();
+    QTest::mouseClick(vista.a, Qt::LeftButton, {}, QPoint(3, vista.a->height() / 2));
+    EXPECT_FALSE(vista.a->hasSelectedText());
+
+    // The focus back in the box after another window had it: its first click selects again.
+    vista.b->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    vista.a->setFocus(Qt::BacktabFocusReason);
+    QApplication::processEvents();
+    vista.a->setCursorPosition(0);
+    QTest::mouseClick(vista.a, Qt::LeftButton, {}, QPoint(3, vista.a->height() / 2));
+    EXPECT_EQ(vista.a->selectedText(), QStringLiteral("6.5"));
+    EXPECT_TRUE(mensajes.mostrados.empty());
+}
+
 // While a box refuses what it holds, a control that causes no validation (Cancelar, closing)
 // is still reached and acts, without the box's message; the next move to a control that does
 // validate runs the box's check, and a refusal then brings the focus, and the keys typed,

@@ -68,29 +68,61 @@ TEST(ProteccionesVista, TecleaValidaVisualizaYCierra)
     EXPECT_EQ(resultado->toPlainText().toStdString(), logica.edResultadoAgres.Text());
     EXPECT_TRUE(resultado->toPlainText().contains(QStringLiteral("  350.00 kg/m3")));
 
-    // A pasted negative value: the leave check refuses, the focus stays in the box, the
-    // window stays open.
+    // A pasted negative value: the leave check refuses naming the bound, the box shows again
+    // what it held and keeps the focus; Cerrar closes all the same, without the box's check.
     co2->setFocus(Qt::MouseFocusReason);
     co2->setText(QStringLiteral("-5"));
     mensajes.responde(RespuestaMensaje::Aceptar);
     QTest::keyClick(co2, Qt::Key_Tab);
     QCoreApplication::processEvents();
     EXPECT_EQ(QApplication::focusWidget(), co2);
-    EXPECT_EQ(co2->text(), QStringLiteral("-5.00"));
-    mensajes.responde(RespuestaMensaje::Aceptar);
-    QTest::mouseClick(cerrar, Qt::LeftButton);
-    QCoreApplication::processEvents();
-    EXPECT_TRUE(vista.isVisible());
-    ASSERT_EQ(mensajes.mostrados().size(), 2U);
-    EXPECT_EQ(mensajes.mostrados()[0].texto, "Valor incorrecto");
+    EXPECT_EQ(co2->text(), QStringLiteral("0.00"));
+    ASSERT_EQ(mensajes.mostrados().size(), 1U);
+    EXPECT_EQ(mensajes.mostrados()[0].texto, "Valor incorrecto (mínimo 0)");
     EXPECT_EQ(mensajes.mostrados()[0].titulo, "CO2 agresivo");
 
-    co2->selectAll();
-    QTest::keyClicks(co2, QStringLiteral("5"));
+    co2->setText(QStringLiteral("-5"));
     QTest::mouseClick(cerrar, Qt::LeftButton);
+    QCoreApplication::processEvents();
     EXPECT_FALSE(vista.isVisible());
     EXPECT_EQ(vista.result(), QDialog::Accepted);
-    EXPECT_EQ(logica.ValoresAgresividad()[1], 5.0);
+    EXPECT_EQ(mensajes.mostrados().size(), 1U);
+}
+
+// The window opens with the focus in the pH box, its 7.00 selected. A click into that box,
+// which has the focus already, keeps the whole text selected, so "6.5" typed replaces it (it
+// made 657.00, which was accepted). A pH of 657 typed is refused naming its bound.
+TEST(ProteccionesVista, UnClicEnElPHEnfocadoYLoTecleadoLoSustituye)
+{
+    Banco b;
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&b.vista));
+    pruebas::MensajesGrabadora &mensajes = b.mensajes;
+    Protecciones &logica = b.logica;
+    ProteccionesVista &vista = b.vista;
+    auto *ph = vista.findChild<QLineEdit *>(QStringLiteral("txpH(0)"));
+    ASSERT_TRUE(ph);
+    ASSERT_EQ(QApplication::focusWidget(), ph);
+
+    QTest::mouseClick(ph, Qt::LeftButton, {}, QPoint(4, ph->height() / 2));
+    EXPECT_EQ(ph->selectedText(), QStringLiteral("7.00"));
+    QTest::keyClicks(ph, QStringLiteral("6.5"));
+    EXPECT_EQ(ph->text(), QStringLiteral("6.5"));
+    QTest::keyClick(ph, Qt::Key_Tab);
+    EXPECT_EQ(ph->text(), QStringLiteral("6.50"));
+    EXPECT_EQ(logica.ValoresAgresividad()[0], 6.5);
+
+    QTest::mouseClick(ph, Qt::LeftButton);
+    EXPECT_EQ(ph->selectedText(), QStringLiteral("6.50"));
+    QTest::keyClicks(ph, QStringLiteral("657"));
+    mensajes.responde(RespuestaMensaje::Aceptar);
+    QTest::keyClick(ph, Qt::Key_Tab);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(mensajes.mostrados(), (std::vector<pruebas::MensajeMostrado>{
+                                        {"Valor incorrecto (máximo 14)", BotonesMensaje::Aceptar,
+                                         IconoMensaje::Ninguno, "pH"}}));
+    EXPECT_EQ(QApplication::focusWidget(), ph);
+    EXPECT_EQ(ph->text(), QStringLiteral("6.50"));
+    EXPECT_EQ(logica.ValoresAgresividad()[0], 6.5);
 }
 
 // A click into a value box, its default just written or a value typed before, selects the whole

@@ -1,5 +1,6 @@
 #include "core/hydraulics/CalculoHidraulico.h"
 
+#include <limits>
 #include <optional>
 
 #include "core/hydraulics/ListadosHidraulicos.h"
@@ -43,6 +44,10 @@ constexpr std::int32_t TxImpresionFallida = 1200;
 // Decimals a field may grow to while its value does not read back the same.
 constexpr int DecimalesMaximos = 20;
 
+// Every number is read by the fields' own checks: the physical bounds refuse a negative one,
+// naming the bound.
+constexpr double NumeroMinimo = std::numeric_limits<double>::lowest();
+
 } // namespace
 
 CalculoHidraulico::CalculoHidraulico(EstadoObra &estado, Mensajes &mensajes, SalidaListado &salida,
@@ -51,6 +56,8 @@ CalculoHidraulico::CalculoHidraulico(EstadoObra &estado, Mensajes &mensajes, Sal
 {
     lbTextoAyuda.Locked = true;
     edPantallaCh.Locked = true;
+    // Closing is always within reach, whatever a field holds: its check is not run.
+    btCerrarHidraulico.CausesValidation = false;
     rdTipoCalculo.Click = [this](int Index) { rdTipoCalculo_Click(Index); };
     rdTipoDato.Click = [this](int Index) { rdTipoDato_Click(Index); };
     txDatoOrigen.GotFocus = [this] { txDatoOrigen_GotFocus(); };
@@ -172,19 +179,20 @@ void CalculoHidraulico::txDatoOrigen_GotFocus()
 
 void CalculoHidraulico::txDatoOrigen_KeyPress(std::int32_t &KeyAscii)
 {
+    RechazaSigno(KeyAscii, MagnitudDato(), lbDatorigen.Caption);
     FiltraTeclaNumerica(m_estado.ejecucion, KeyAscii, txDatoOrigen.Text());
 }
 
 void CalculoHidraulico::txDatoOrigen_Validate(bool &Cancel)
 {
-    const Magnitud magnitud =
-        rdTipoDato.Value(DatoCaudal) ? Magnitud::CaudalHidraulico : Magnitud::PendienteHidraulica;
-    bool valido = ValidaNumero(m_estado.ejecucion, m_mensajes, Limite(magnitud).minimo,
-                               txDatoOrigen.Text(), m_datos.DatoOrigen, lbDatorigen.Caption);
+    // An empty field, or 0, is no datum yet: left as such, and Calcular asks for one. So the
+    // 0 that entering the field shows never keeps the engineer in it.
+    bool valido = ValidaNumero(m_estado.ejecucion, m_mensajes, NumeroMinimo, txDatoOrigen.Text(),
+                               m_datos.DatoOrigen, lbDatorigen.Caption);
     // A datum at overflow scale would be calculated into numbers beyond any listing.
-    if (valido && !DentroDeLimites(magnitud, m_datos.DatoOrigen)) {
-        m_mensajes.Muestra(T(TextoValorIncorrecto), BotonesMensaje::Aceptar, IconoMensaje::Ninguno,
-                           lbDatorigen.Caption);
+    if (valido && m_datos.DatoOrigen != 0 &&
+        !CompruebaLimiteFisico(m_estado.ejecucion, m_mensajes, MagnitudDato(), m_datos.DatoOrigen,
+                               lbDatorigen.Caption)) {
         valido = false;
     }
     if (!valido) {
@@ -209,21 +217,22 @@ void CalculoHidraulico::txRugosidad_GotFocus()
 
 void CalculoHidraulico::txRugosidad_KeyPress(std::int32_t &KeyAscii)
 {
+    RechazaSigno(KeyAscii, MagnitudRugosidad(), lbRugosidad.Caption);
     FiltraTeclaNumerica(m_estado.ejecucion, KeyAscii, txRugosidad.Text());
 }
 
 void CalculoHidraulico::txRugosidad_Validate(bool &Cancel)
 {
     const bool hazen = EsHazen();
-    const Magnitud magnitud = hazen ? Magnitud::CoeficienteHazen : Magnitud::RugosidadHidraulica;
-    bool valido =
-        ValidaNumero(m_estado.ejecucion, m_mensajes, hazen ? 0.0 : Limite(magnitud).minimo,
-                     txRugosidad.Text(), m_datos.Rugosidad, lbRugosidad.Caption);
-    // A roughness of the order of the diameter takes the logarithms of the laws to zero or
-    // below; a coefficient of 1e-300 or 1e300 gives numbers beyond any listing.
-    if (valido && !DentroDeLimites(magnitud, m_datos.Rugosidad)) {
-        m_mensajes.Muestra(T(TextoValorIncorrecto), BotonesMensaje::Aceptar, IconoMensaje::Ninguno,
-                           lbRugosidad.Caption);
+    // 0 is the Hazen-Williams coefficient computed per diameter; for the two other formulas it
+    // is a roughness not given yet, which Calcular asks for. A roughness of the order of the
+    // diameter takes the logarithms of the laws to zero or below; a coefficient of 1e-300 or
+    // 1e300 gives numbers beyond any listing.
+    bool valido = ValidaNumero(m_estado.ejecucion, m_mensajes, NumeroMinimo, txRugosidad.Text(),
+                               m_datos.Rugosidad, lbRugosidad.Caption);
+    if (valido && m_datos.Rugosidad != 0 &&
+        !CompruebaLimiteFisico(m_estado.ejecucion, m_mensajes, MagnitudRugosidad(),
+                               m_datos.Rugosidad, lbRugosidad.Caption)) {
         valido = false;
     }
     if (!valido) {
@@ -232,6 +241,29 @@ void CalculoHidraulico::txRugosidad_Validate(bool &Cancel)
         m_seleccion = &txRugosidad;
     }
     ponTexto(txRugosidad, Muestra(m_datos.Rugosidad, hazen ? 2 : 3));
+}
+
+Magnitud CalculoHidraulico::MagnitudDato() const
+{
+    return rdTipoDato.Value(DatoCaudal) ? Magnitud::CaudalHidraulico
+                                        : Magnitud::PendienteHidraulica;
+}
+
+Magnitud CalculoHidraulico::MagnitudRugosidad() const
+{
+    return EsHazen() ? Magnitud::CoeficienteHazen : Magnitud::RugosidadHidraulica;
+}
+
+void CalculoHidraulico::RechazaSigno(std::int32_t &KeyAscii, Magnitud magnitud,
+                                     const std::string &caption)
+{
+    // The key filter would drop the sign and keep the digits: -5 typed became 5, and was
+    // calculated. The engineer is told instead.
+    if (KeyAscii == '-') {
+        KeyAscii = 0;
+        m_mensajes.Muestra(MensajeCota(m_estado.ejecucion, false, Limite(magnitud).minimo),
+                           BotonesMensaje::Aceptar, IconoMensaje::Ninguno, caption);
+    }
 }
 
 bool CalculoHidraulico::ValidaDatosHidraulicos()

@@ -11,6 +11,7 @@
 #include "core/hydraulics/FormulasHidraulicas.h"
 #include "core/listing/SalidaListado.h"
 #include "core/model/EstadoObra.h"
+#include "core/model/LimitesFisicos.h"
 #include "core/plataforma/Controles.h"
 #include "core/plataforma/Mensajes.h"
 #include "core/plataforma/TrabajoImpresion.h"
@@ -88,6 +89,12 @@ private:
     // failure is told to the engineer, and the result box keeps the listing.
     void Calcula(bool PorImpresora);
     bool EsHazen() const { return rdTipoCalculo.Value(FormulaHazenWilliams); }
+    // The quantities of the two fields, by the datum kind and the formula selected.
+    Magnitud MagnitudDato() const;
+    Magnitud MagnitudRugosidad() const;
+    // A minus sign typed into a field is swallowed with the window's message of a value below
+    // the field's minimum.
+    void RechazaSigno(std::int32_t &KeyAscii, Magnitud magnitud, const std::string &caption);
     // A field's value with at least the mask's decimals and as many more as reading the text
     // back needs to give the same value.
     std::string Muestra(double valor, int decimales) const;

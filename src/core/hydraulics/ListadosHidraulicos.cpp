@@ -2,9 +2,13 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
+#include <string>
+#include <utility>
 
 #include "core/listing/FormatoNumeros.h"
 #include "core/model/TextoRecurso.h"
+#include "core/model/Utf8.h"
 #include "core/plataforma/Impresora.h"
 
 namespace dravek {
@@ -36,6 +40,13 @@ constexpr std::int32_t TxCritico = 791;
 constexpr std::int32_t TxRugosidadKa = 792;
 constexpr std::int32_t TxReynolds = 793;
 constexpr std::int32_t TxCabeceraPendienteReynolds = 794;
+// Units, each as the language writes it.
+constexpr std::int32_t TxUnidadViscosidad = 1740;
+constexpr std::int32_t TxUnidadCaudalDato = 1741;
+constexpr std::int32_t TxUnidadDiametro = 1742;
+constexpr std::int32_t TxUnidadVelocidad = 1743;
+constexpr std::int32_t TxUnidadCaudal = 1744;
+constexpr std::int32_t TxUnidadPerdida = 1745;
 
 constexpr double LimiteLaminar = 2400;
 constexpr double LimiteCritico = 4000;
@@ -72,6 +83,24 @@ public:
     void Pantalla(const std::string &linea, int m = 1)
     {
         SumaTextoCh(m_salida.edPantallaCh, 0, linea, m);
+    }
+
+    // The units of a table's columns under their heads, each ending where its column's
+    // numbers end (characters counted from the line's start).
+    std::string
+    Unidades(std::initializer_list<std::pair<std::size_t, std::int32_t>> columnas) const
+    {
+        std::string linea;
+        std::size_t largo = 0;
+        for (const auto &[fin, texto] : columnas) {
+            const std::string unidad = T(texto);
+            const std::size_t n = CuentaCaracteresUtf8(unidad);
+            const std::size_t desde = fin > n ? fin - n : 0;
+            const std::size_t hueco = desde > largo ? desde - largo : (largo > 0 ? 1 : 0);
+            linea += Blancos(static_cast<int>(hueco)) + unidad;
+            largo += hueco + n;
+        }
+        return linea;
     }
 
     // A printed line, and n lines of one blank.
@@ -115,13 +144,13 @@ private:
 // Screen lines shared by several listings.
 void PantallaViscosidadRugosidad(Escritor &e, double rugosidad)
 {
-    e.Pantalla(e.T(TxViscosidad) + e.N(VISC, 11, 9) + " m2/sg");
+    e.Pantalla(e.T(TxViscosidad) + e.N(VISC, 11, 9) + " " + e.T(TxUnidadViscosidad));
     e.Pantalla(e.T(TxRugosidadKs) + e.N(rugosidad, 8, 5) + " mm.");
 }
 
 void PantallaCaudal(Escritor &e, double caudal)
 {
-    e.Pantalla(e.T(TxCaudalIgual) + e.N(caudal, 8, 6) + " m3/sg.", 2);
+    e.Pantalla(e.T(TxCaudalIgual) + e.N(caudal, 8, 6) + " " + e.T(TxUnidadCaudalDato), 2);
 }
 
 void PantallaPendiente(Escritor &e, double pendiente)
@@ -132,14 +161,15 @@ void PantallaPendiente(Escritor &e, double pendiente)
 // Printed lines shared by several listings.
 std::string PapelViscosidad(const Escritor &e)
 {
-    return Blancos(20) + e.T(TxViscosidad) + e.N(VISC, 11, 9) + " m2/sg";
+    return Blancos(20) + e.T(TxViscosidad) + e.N(VISC, 11, 9) + " " + e.T(TxUnidadViscosidad);
 }
 
 // The printed flow: six decimals, as the datum was typed and as the screen shows it (three
 // decimals printed the smallest flows the window accepts as 0.000).
 std::string PapelCaudal(const Escritor &e, int sangria, double caudal)
 {
-    return Blancos(sangria) + e.T(TxCaudal) + " " + e.N(caudal, 7, 6) + " m3/sg.";
+    return Blancos(sangria) + e.T(TxCaudal) + " " + e.N(caudal, 7, 6) + " " +
+           e.T(TxUnidadCaudalDato);
 }
 
 std::string Coeficiente(const Escritor &e, double Rugosidad, int ancho, int decimales)
@@ -154,6 +184,12 @@ void PantallaTablaCaudales(Escritor &e, const DatosHidraulicos &d)
     e.Pantalla(e.T(TxSeccionLlena) + Blancos(18) + e.T(TxSeccionParcial));
     e.Pantalla(Blancos(41) + e.T(TxLaminaLibre), 2);
     e.Pantalla(e.T(TxCabeceraCaudal) + Blancos(10) + e.T(TxCabeceraCaudal));
+    e.Pantalla(e.Unidades({{8, TxUnidadDiametro},
+                           {21, TxUnidadVelocidad},
+                           {31, TxUnidadCaudal},
+                           {49, TxUnidadDiametro},
+                           {62, TxUnidadVelocidad},
+                           {72, TxUnidadCaudal}}));
     const std::string rayas = Raya8 + Blancos(4) + Raya9 + Blancos(4) + Raya6;
     e.Pantalla(rayas + Blancos(10) + rayas);
     for (int i = 1; i <= NumeroDiametros; ++i) {
@@ -169,6 +205,7 @@ void PapelTablaCaudales(Escritor &e, const DatosHidraulicos &d, bool parcial)
 {
     e.Papel(Blancos(30) + e.T(TxDiametro) + Blancos(12) + e.T(TxVelocidad) + Blancos(11) +
             e.T(TxCaudal));
+    e.Papel(e.Unidades({{38, TxUnidadDiametro}, {59, TxUnidadVelocidad}, {76, TxUnidadCaudal}}));
     e.Papel(Blancos(30) + Raya8 + Blancos(12) + Raya9 + Blancos(11) + Raya6);
     e.Blancas(1);
     for (int i = 1; i <= NumeroDiametros; ++i) {
@@ -185,6 +222,7 @@ void PapelTablaPendientes(Escritor &e, const DatosHidraulicos &d, bool parcial)
 {
     e.Papel(Blancos(30) + e.T(TxDiametro) + Blancos(12) + e.T(TxVelocidad) + Blancos(6) +
             e.T(TxPendienteBlanco));
+    e.Papel(e.Unidades({{38, TxUnidadDiametro}, {59, TxUnidadVelocidad}, {74, TxUnidadPerdida}}));
     e.Papel(Blancos(30) + Raya8 + Blancos(12) + Raya9 + Blancos(6) + Raya9);
     e.Blancas(1);
     for (int i = 1; i <= NumeroDiametros; ++i) {
@@ -268,6 +306,8 @@ int Sub3000_P(SalidaHidraulica &salida, const DatosHidraulicos &datos, double ca
     PantallaCaudal(e, caudal);
     e.Pantalla(e.T(TxSeccionLlena), 2);
     e.Pantalla(e.T(TxCabeceraPendiente));
+    e.Pantalla(
+        e.Unidades({{8, TxUnidadDiametro}, {21, TxUnidadVelocidad}, {34, TxUnidadPerdida}}));
     e.Pantalla(Raya8 + Blancos(4) + Raya9 + Blancos(4) + Raya9);
     for (int i = 1; i <= NumeroDiametros; ++i) {
         e.Pantalla(Blancos(3) + e.N(datos.DiametroMm[i], 5, 0) + Blancos(4) + Blancos(4) +
@@ -299,6 +339,7 @@ int Sub3500(SalidaHidraulica &salida, const DatosHidraulicos &datos, double pend
     PantallaPendiente(e, pendiente);
     e.Pantalla(e.T(TxSeccionLlena), 2);
     e.Pantalla(e.T(TxCabeceraReynolds));
+    e.Pantalla(e.Unidades({{8, TxUnidadDiametro}, {21, TxUnidadVelocidad}, {31, TxUnidadCaudal}}));
     e.Pantalla(Raya8 + Blancos(4) + Raya9 + Blancos(4) + Raya6 + Blancos(4) + Raya13);
     for (int i = 1; i <= NumeroDiametros; ++i) {
         const std::string diametro = Blancos(3) + e.N(datos.DiametroMm[i], 5, 0) + Blancos(4);
@@ -318,6 +359,7 @@ int Sub3500(SalidaHidraulica &salida, const DatosHidraulicos &datos, double pend
     e.Blancas(2);
     e.Papel(Blancos(15) + e.T(TxDiametro) + Blancos(7) + e.T(TxVelocidad) + Blancos(5) +
             e.T(TxCaudal) + Blancos(8) + e.T(TxReynolds));
+    e.Papel(e.Unidades({{23, TxUnidadDiametro}, {39, TxUnidadVelocidad}, {50, TxUnidadCaudal}}));
     e.Papel(Blancos(15) + Raya8 + Blancos(7) + Raya9 + Blancos(5) + Raya6 + Blancos(8) + Raya13);
     e.Blancas(1);
     for (int i = 1; i <= NumeroDiametros; ++i) {
@@ -342,6 +384,8 @@ int Sub3500_P(SalidaHidraulica &salida, const DatosHidraulicos &datos, double ca
     PantallaCaudal(e, caudal);
     e.Pantalla(e.T(TxSeccionLlena), 2);
     e.Pantalla(e.T(TxCabeceraPendienteReynolds));
+    e.Pantalla(
+        e.Unidades({{8, TxUnidadDiametro}, {21, TxUnidadVelocidad}, {34, TxUnidadPerdida}}));
     e.Pantalla(Raya8 + Blancos(4) + Raya9 + Blancos(4) + Raya9 + Blancos(4) + Raya13);
     for (int i = 1; i <= NumeroDiametros; ++i) {
         const std::string diametro = Blancos(3) + e.N(datos.DiametroMm[i], 5, 0) + Blancos(4);
@@ -362,6 +406,7 @@ int Sub3500_P(SalidaHidraulica &salida, const DatosHidraulicos &datos, double ca
     e.Blancas(2);
     e.Papel(Blancos(15) + e.T(TxDiametro) + Blancos(7) + e.T(TxVelocidad) + Blancos(6) +
             e.T(TxPendiente) + Blancos(6) + e.T(TxReynolds));
+    e.Papel(e.Unidades({{23, TxUnidadDiametro}, {39, TxUnidadVelocidad}, {53, TxUnidadPerdida}}));
     e.Papel(Blancos(15) + Raya8 + Blancos(7) + Raya9 + Blancos(6) + Raya9 + Blancos(6) + Raya13);
     e.Blancas(1);
     for (int i = 1; i <= NumeroDiametros; ++i) {
@@ -421,6 +466,12 @@ int Sub3000_Hazen_P(SalidaHidraulica &salida, const DatosHidraulicos &datos, dou
     e.Pantalla(e.T(TxSeccionLlena) + Blancos(21) + e.T(TxSeccionParcial));
     e.Pantalla(Blancos(44) + e.T(TxLaminaLibre), 2);
     e.Pantalla(e.T(TxCabeceraPendiente) + Blancos(10) + e.T(TxCabeceraPendiente));
+    e.Pantalla(e.Unidades({{8, TxUnidadDiametro},
+                           {21, TxUnidadVelocidad},
+                           {34, TxUnidadPerdida},
+                           {52, TxUnidadDiametro},
+                           {65, TxUnidadVelocidad},
+                           {78, TxUnidadPerdida}}));
     const std::string rayas = Raya8 + Blancos(4) + Raya9 + Blancos(4) + Raya9;
     e.Pantalla(rayas + Blancos(10) + rayas);
     for (int i = 1; i <= NumeroDiametros; ++i) {

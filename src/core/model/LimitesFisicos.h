@@ -11,7 +11,7 @@
 // pressures in at (kp/cm2), strengths, stresses and moduli in kp/cm2, unit weights in t/m3,
 // angles in degrees, the total vertical load in t/m2. An SI value is converted first
 // (FactorTensiones, FactorCargas). The hydraulic calculator's inputs are in its own units (m/m,
-// m3/s, mm).
+// m3/s, mm), and so are the protection adviser's (mg/l, mg/kg, ohm x m, mV).
 
 #include <array>
 #include <cmath>
@@ -45,6 +45,11 @@ enum class Magnitud : std::int16_t {
     CaudalHidraulico,     // m3/s, flow given to the hydraulic calculator
     RugosidadHidraulica,  // mm, roughness Ks or Ka of the hydraulic calculator
     CoeficienteHazen,     // Hazen-Williams coefficient Cwh; 0 has it computed per diameter
+    PHAgua,               // pH of the water
+    ConcentracionAgua,    // mg/l, aggressive CO2, NH4+, Mg2+ and sulphates of the waters
+    SulfatosTerreno,      // mg/kg, sulphates of the soil
+    ResistividadTerreno,  // ohm x m
+    CorrienteVagabunda,   // mV, stray current
 };
 
 struct LimiteFisico {
@@ -58,7 +63,7 @@ struct LimiteFisico {
 // a 1e-300 strength, cover or safety factor is as much a mistake as a 1e15 one, and is
 // calculated into overflows or listed as 0. Where 0 is a value the run may hold, only the
 // values between 0 and a minimum below anything the window shows are refused.
-inline constexpr std::array<LimiteFisico, 24> LimitesFisicos{{
+inline constexpr std::array<LimiteFisico, 29> LimitesFisicos{{
     {Magnitud::DiametroTubo, 0.1, 10.0, false},
     {Magnitud::EspesorPared, 1.0, 100.0, false},
     // Half the cover field's last digit: a cover shown as 0.1 cm passes, and so does the
@@ -102,6 +107,18 @@ inline constexpr std::array<LimiteFisico, 24> LimitesFisicos{{
     {Magnitud::RugosidadHidraulica, 0.0001, 100.0, false},
     // Real pipes lie between about 40 and 160.
     {Magnitud::CoeficienteHazen, 1.0, 1000.0, true},
+    // The adviser's inputs may all be 0, an input not given (the pH box is graded even then).
+    {Magnitud::PHAgua, 0.0, 14.0, true},
+    // Ten times the sulphates of sea water (about 2700 mg/l) and far beyond the strongest band
+    // of any input (6000 mg/l).
+    {Magnitud::ConcentracionAgua, 0.0, 100000.0, true},
+    // A soil of pure gypsum holds about 560000 mg of sulphate a kg; no soil holds more than
+    // its own weight.
+    {Magnitud::SulfatosTerreno, 0.0, 1000000.0, true},
+    // Dry rock reaches some 10000 ohm x m.
+    {Magnitud::ResistividadTerreno, 0.0, 1000000.0, true},
+    // 100 V, far beyond any stray current a pipe meets.
+    {Magnitud::CorrienteVagabunda, 0.0, 100000.0, true},
 }};
 
 // Each row sits at the place of its quantity.

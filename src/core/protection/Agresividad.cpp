@@ -134,6 +134,22 @@ void SulfatosTerreno(MedidasAgresividad &m, double x, bool ciclosHumedad)
 
 } // namespace
 
+Magnitud MagnitudAgresividad(int elemento)
+{
+    switch (elemento) {
+    case ElementoPH:
+        return Magnitud::PHAgua;
+    case ElementoSulfatosTerreno:
+        return Magnitud::SulfatosTerreno;
+    case ElementoResistividad:
+        return Magnitud::ResistividadTerreno;
+    case ElementoCorriente:
+        return Magnitud::CorrienteVagabunda;
+    default:
+        return Magnitud::ConcentracionAgua;
+    }
+}
+
 int GradoPH(double pH)
 {
     if (pH <= 0 || pH > 6.5) {

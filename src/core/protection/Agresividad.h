@@ -7,6 +7,8 @@
 #include <array>
 #include <cstdint>
 
+#include "core/model/LimitesFisicos.h"
+
 namespace dravek {
 
 // The adviser's nine inputs, numbered as its input boxes are.
@@ -24,6 +26,9 @@ enum ElementoAgresividad : int {
 inline constexpr int NumeroEntradasAgresividad = 9;
 
 using ValoresAgresion = std::array<double, NumeroEntradasAgresividad>;
+
+// The quantity of an input, whose physical bounds its box keeps.
+Magnitud MagnitudAgresividad(int elemento);
 
 enum class ClaseCemento : std::int16_t { Normal, SR };
 

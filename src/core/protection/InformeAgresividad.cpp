@@ -2,6 +2,7 @@
 #include "core/model/TextosComunes.h"
 
 #include <cstddef>
+#include <limits>
 
 #include "core/listing/FormatoNumeros.h"
 #include "core/model/TextoPlano.h"
@@ -303,10 +304,14 @@ InformeAgresividad CalculaAgresividad(EstadoObra &estado, SalidaListado &salida,
 {
     ValoresAgresion valores{};
     for (std::size_t i = 0; i < valores.size(); ++i) {
-        // Empty is 0, as when the box is left; the box check tells what else is wrong.
-        if (!ValidaNumero(estado.ejecucion, mensajes, 0, entradas.txpH[i], valores[i],
-                          etiquetas.lbAguas[i])) {
-            return {ResultadoAgresividad::EntradaIncorrecta, static_cast<int>(i)};
+        // Empty is 0, as when the box is left; the box check tells what else is wrong, the
+        // physical bounds of the input included.
+        const int elemento = static_cast<int>(i);
+        if (!ValidaNumero(estado.ejecucion, mensajes, std::numeric_limits<double>::lowest(),
+                          entradas.txpH[i], valores[i], etiquetas.lbAguas[i]) ||
+            !CompruebaLimiteFisico(estado.ejecucion, mensajes, MagnitudAgresividad(elemento),
+                                   valores[i], etiquetas.lbAguas[i])) {
+            return {ResultadoAgresividad::EntradaIncorrecta, elemento};
         }
     }
     const int error = EscribeInformeAgresividad(estado, salida, etiquetas, valores,

@@ -1,6 +1,7 @@
 #include "core/protection/Protecciones.h"
 
 #include <cstddef>
+#include <limits>
 #include <optional>
 #include <utility>
 
@@ -33,6 +34,8 @@ Protecciones::Protecciones(EstadoObra &estado, Mensajes &mensajes, SalidaListado
     btCalculoAgres.Click = [this] { btCalculoAgres_Click(); };
     btImprimeAgres.Click = [this] { btImprimeAgres_Click(); };
     btCerrarAgres.Click = [this] { btCerrarAgres_Click(); };
+    // Closing is always within reach, whatever a box holds: its check is not run.
+    btCerrarAgres.CausesValidation = false;
     // The note and the report are read, not typed.
     lbNota.Locked = true;
     edResultadoAgres.Locked = true;
@@ -102,13 +105,25 @@ void Protecciones::txpH_GotFocus(int Index)
 {
     CajaTexto &caja = txpH[static_cast<std::size_t>(Index)];
     if (Recorta(caja.Text()).empty()) {
-        ponTexto(caja, Formatea(Index == ElementoPH ? PHNeutro : 0.0));
+        // The value the box shows is the value it holds: a leave refused later puts it back.
+        const double omision = Index == ElementoPH ? PHNeutro : 0.0;
+        m_ValoresAgresividad[static_cast<std::size_t>(Index)] = omision;
+        ponTexto(caja, Formatea(omision));
     }
     m_seleccion = &caja;
 }
 
 void Protecciones::txpH_KeyPress(int Index, std::int32_t &KeyAscii)
 {
+    // The key filter would drop the sign and keep the digits: -5 typed became 5. The engineer
+    // is told instead.
+    if (KeyAscii == '-') {
+        KeyAscii = 0;
+        m_mensajes.Muestra(
+            MensajeCota(m_estado.ejecucion, false, Limite(MagnitudAgresividad(Index)).minimo),
+            BotonesMensaje::Aceptar, IconoMensaje::Ninguno, lbAguas(Index).Caption);
+        return;
+    }
     FiltraTeclaNumerica(m_estado.ejecucion, KeyAscii,
                         txpH[static_cast<std::size_t>(Index)].Text());
 }
@@ -117,8 +132,21 @@ void Protecciones::txpH_Validate(int Index, bool &Cancel)
 {
     const auto k = static_cast<std::size_t>(Index);
     CajaTexto &caja = txpH[k];
-    if (!ValidaNumero(m_estado.ejecucion, m_mensajes, 0, caja.Text(), m_ValoresAgresividad[k],
-                      lbAguas(Index).Caption)) {
+    const double anterior = m_ValoresAgresividad[k];
+    // Every number read goes to the physical bounds of the input, which refuse a negative one
+    // as well, naming the bound: a pH of 657 or a concentration typed with its decimal
+    // separator lost is refused instead of graded.
+    bool valido =
+        ValidaNumero(m_estado.ejecucion, m_mensajes, std::numeric_limits<double>::lowest(),
+                     caja.Text(), m_ValoresAgresividad[k], lbAguas(Index).Caption);
+    if (valido &&
+        !CompruebaLimiteFisico(m_estado.ejecucion, m_mensajes, MagnitudAgresividad(Index),
+                               m_ValoresAgresividad[k], lbAguas(Index).Caption)) {
+        // The box shows what it holds again, not the number it refused.
+        m_ValoresAgresividad[k] = anterior;
+        valido = false;
+    }
+    if (!valido) {
         Cancel = true;
         m_seleccion = &caja;
     }

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstddef>
 
+#include "core/listing/FormatoNumeros.h"
 #include "core/model/TextoPlano.h"
 #include "core/model/TextoRecurso.h"
 
@@ -217,6 +218,44 @@ std::optional<double> TextoANumero(const EstadoEjecucion &ejecucion, std::string
     }
     // A damaged text gives nothing; the caller tells the engineer.
     return ConvierteNumeroLocal(local, ejecucion.SeparadorDecimalLocal);
+}
+
+std::string CotaEnMensaje(const EstadoEjecucion &ejecucion, double cota)
+{
+    constexpr int DecimalesMaximos = 15;
+    const std::string &separador = ejecucion.SeparadorDecimalLocal;
+    std::string texto;
+    for (int d = 0; d <= DecimalesMaximos; ++d) {
+        const std::string mascara =
+            d == 0 ? std::string("0") : "0." + std::string(static_cast<std::size_t>(d), '0');
+        texto = FormateaMascara(cota, mascara, separador);
+        const std::optional<double> leido = ConvierteNumeroLocal(texto, separador);
+        if (leido && *leido == cota) {
+            break;
+        }
+    }
+    return texto;
+}
+
+std::string MensajeCota(const EstadoEjecucion &ejecucion, bool porArriba, double cota)
+{
+    const std::int32_t d = ejecucion.DesplazamientoIdioma;
+    return Recorta(Texto(d, TextoValorIncorrecto)) + " (" +
+           Texto(d, porArriba ? TextoMaximo : TextoMinimo) + " " + CotaEnMensaje(ejecucion, cota) +
+           ")";
+}
+
+bool CompruebaLimiteFisico(const EstadoEjecucion &ejecucion, Mensajes &mensajes, Magnitud magnitud,
+                           double valor, const std::string &titulo)
+{
+    if (DentroDeLimites(magnitud, valor)) {
+        return true;
+    }
+    const LimiteFisico &limite = Limite(magnitud);
+    const bool porArriba = !std::isfinite(valor) || valor > limite.maximo;
+    mensajes.Muestra(MensajeCota(ejecucion, porArriba, porArriba ? limite.maximo : limite.minimo),
+                     BotonesMensaje::Aceptar, IconoMensaje::Ninguno, titulo);
+    return false;
 }
 
 } // namespace dravek

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "core/model/EstadoObra.h"
+#include "core/model/LimitesFisicos.h"
 #include "core/plataforma/Mensajes.h"
 
 namespace dravek {
@@ -47,5 +48,18 @@ void FiltraTeclaNumerica(const EstadoEjecucion &ejecucion, std::int32_t &tecla,
                          const std::string &texto);
 // Nothing when the text, with either separator, is not a number.
 std::optional<double> TextoANumero(const EstadoEjecucion &ejecucion, std::string_view texto);
+
+// A bound as a message names it: the fewest decimals that read back as the bound, with the
+// user's separator ("100", "0,0001").
+std::string CotaEnMensaje(const EstadoEjecucion &ejecucion, double cota);
+
+// "Valor incorrecto (máximo 100)" or "(mínimo 0,0001)": the refusal of a number beyond a bound,
+// naming the bound it passed.
+std::string MensajeCota(const EstadoEjecucion &ejecucion, bool porArriba, double cota);
+
+// A number read from a box against the physical bounds of its quantity (in the box's unit):
+// outside them, the refusal naming the bound passed, titled with the box's caption, and false.
+bool CompruebaLimiteFisico(const EstadoEjecucion &ejecucion, Mensajes &mensajes, Magnitud magnitud,
+                           double valor, const std::string &titulo);
 
 } // namespace dravek

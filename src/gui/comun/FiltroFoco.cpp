@@ -168,6 +168,33 @@ bool FiltroFoco::DentroDeRechazado(const QObject *objeto) const
 
 bool FiltroFoco::eventFilter(QObject *objeto, QEvent *evento)
 {
+    // The number box of the event: a line edit, or an editable list (whose own focus events
+    // stand for its line edit's).
+    QLineEdit *seleccionable = LineaDe(objeto);
+    if (std::find(m_seleccionables.cbegin(), m_seleccionables.cend(), seleccionable) ==
+        m_seleccionables.cend()) {
+        seleccionable = nullptr;
+    }
+    if (seleccionable != nullptr) {
+        if (evento->type() == QEvent::FocusIn) {
+            // However the focus came, the box's first click selects its text; its entry by a
+            // click is that first click (below).
+            m_sinClic = seleccionable;
+        } else if (evento->type() == QEvent::FocusOut || evento->type() == QEvent::KeyPress) {
+            if (m_sinClic == seleccionable) {
+                m_sinClic = nullptr;
+            }
+        } else if (evento->type() == QEvent::MouseButtonPress && m_sinClic == seleccionable &&
+                   m_clicEntrada != seleccionable && seleccionable->hasFocus() &&
+                   !seleccionable->isReadOnly() && !m_ocupado) {
+            // Clicked for the first time since it got the focus: the whole text is selected, as
+            // on entering, and the press, its moves and its release leave it so.
+            m_sinClic = nullptr;
+            seleccionable->selectAll();
+            m_clicEntrada = seleccionable;
+            return true;
+        }
+    }
     if (evento->type() == QEvent::MouseButtonPress && objeto != m_clicEntrada) {
         // The press that entered the box went elsewhere (a list's arrow): none is pending.
         m_clicEntrada = nullptr;
@@ -186,11 +213,16 @@ bool FiltroFoco::eventFilter(QObject *objeto, QEvent *evento)
             if (m_logica.Foco() == control) {
                 Entra(widget, foco->reason());
             }
+            if (m_clicEntrada != nullptr && m_sinClic == m_clicEntrada) {
+                // The click that entered the box was its first.
+                m_sinClic = nullptr;
+            }
         }
     } else if ((evento->type() == QEvent::FocusOut || evento->type() == QEvent::KeyPress) &&
                objeto == m_clicEntrada) {
         m_clicEntrada = nullptr;
-    } else if (EsRaton(evento->type()) && m_clicEntrada != nullptr && objeto == m_clicEntrada) {
+    } else if ((EsRaton(evento->type()) || evento->type() == QEvent::MouseMove) &&
+               m_clicEntrada != nullptr && objeto == m_clicEntrada) {
         if (evento->type() != QEvent::MouseButtonPress) {
             m_clicEntrada = nullptr;
         }

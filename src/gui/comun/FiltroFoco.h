@@ -37,7 +37,10 @@ public:
     void Observa(QWidget *widget, Control &control);
     // A number box, observed already (a line edit, or an editable list): entering it by the
     // mouse or the keyboard selects its whole text, so that the next key replaces the value.
-    // The click that entered it does not put the caret back in place of the selection.
+    // The click that entered it does not put the caret back in place of the selection; nor
+    // does the first click into the box that has the focus already (a window opened with it
+    // there, a box the focus came back to): that click selects its whole text too. Later clicks
+    // place the caret as usual.
     void SeleccionaAlEntrar(QWidget *widget);
     Control *ControlDe(const QObject *widget) const;
     // The first widget that shows the control; null for none.
@@ -80,6 +83,9 @@ private:
     // The line edit just entered by a mouse press: that press and its release leave the
     // selection alone.
     QLineEdit *m_clicEntrada = nullptr;
+    // The number box that has the focus and has not been clicked or typed in since it got it:
+    // its first click selects its whole text.
+    QLineEdit *m_sinClic = nullptr;
 };
 
 } // namespace dravek::gui

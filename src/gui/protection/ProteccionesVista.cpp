@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
@@ -29,6 +30,8 @@ namespace dravek::gui {
 namespace {
 
 constexpr std::int32_t TeclaRetroceso = 8;
+// Characters of the report box's width.
+constexpr int ColumnasInforme = 64;
 
 } // namespace
 
@@ -89,9 +92,14 @@ ProteccionesVista::ProteccionesVista(Protecciones &logica, QWidget *padre)
 
     const QFont courier = FuenteListado();
     m_edResultadoAgres->setFont(courier);
-    m_edResultadoAgres->setLineWrapMode(QPlainTextEdit::NoWrap);
-    m_edResultadoAgres->setMinimumWidth(80 *
-                                        QFontMetrics(courier).horizontalAdvance(QLatin1Char('M')));
+    // Wide enough for every factor line of the report (name, value and unit, some 62
+    // characters); the few longer measure texts wrap instead of widening the window beyond the
+    // smallest screen.
+    m_edResultadoAgres->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    m_edResultadoAgres->setMinimumWidth(
+        ColumnasInforme * QFontMetrics(courier).horizontalAdvance(QLatin1Char('M')) +
+        m_edResultadoAgres->verticalScrollBar()->sizeHint().width() +
+        2 * m_edResultadoAgres->frameWidth() + 8);
     m_lbNota->setMaximumHeight(120);
     // The note and the report take the focus when clicked, not on the way through the inputs.
     m_lbNota->setFocusPolicy(Qt::ClickFocus);

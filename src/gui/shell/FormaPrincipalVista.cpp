@@ -1,6 +1,7 @@
 #include "gui/shell/FormaPrincipalVista.h"
 
 #include "core/shell/FormaPrincipal.h"
+#include "gui/comun/ColocaVentana.h"
 #include "gui/comun/IconoPrograma.h"
 #include "gui/comun/TextoQt.h"
 
@@ -110,6 +111,8 @@ FormaPrincipalVista::FormaPrincipalVista(FormaPrincipal &logica, QWidget *padre)
     for (QMenu *menu : {obras, tramos, otras, ayuda})
         connect(menu, &QMenu::aboutToShow, this, &FormaPrincipalVista::Refresca);
     qApp->installEventFilter(this);
+    // Every dialog opens centred over this window, whole on the smallest screen.
+    qApp->installEventFilter(new ColocacionDialogos(*this));
     Refresca();
     // Sized from the start to hold the data-entry window whole: it does not jump when a
     // project is opened.

@@ -110,11 +110,6 @@ const Lineas Abierta = {
     "Foco=-",
 };
 
-MensajeMostrado Caja287(const std::string &titulo)
-{
-    return {"Valor incorrecto", BotonesMensaje::Aceptar, IconoMensaje::Ninguno, titulo};
-}
-
 MensajeMostrado CajaError(const std::string &texto)
 {
     return {texto, BotonesMensaje::Aceptar, IconoMensaje::Exclamacion, "Error"};
@@ -237,29 +232,115 @@ TEST_F(CalculoHidraulicoTest, EntrarEnUnCampoVacioMuestraCeroYSeleccionaHastaElF
     EXPECT_TRUE(v.cambiaFoco(v.txDatoOrigen));
     EXPECT_EQ(v.txDatoOrigen.Text(), "0,000");
     EXPECT_EQ(v.SeleccionPendiente(), &v.txDatoOrigen);
-    // The zero it shows is no datum: leaving without typing one is refused.
+    // The zero it shows is no datum yet, which its leave accepts: the engineer may go on to
+    // the roughness, and Calcular asks for the datum.
     v.OlvidaSeleccion();
+    EXPECT_TRUE(v.cambiaFoco(v.txRugosidad));
+    EXPECT_TRUE(v.cambiaFoco(v.btCalculoHidraulico));
+    EXPECT_TRUE(mensajes.mostrados().empty());
     Espera();
-    EXPECT_FALSE(v.cambiaFoco(v.btCalculoHidraulico));
-    EXPECT_EQ(mensajes.mostrados(), std::vector<MensajeMostrado>{Caja287(Pendiente)});
+    pulsa(v.btCalculoHidraulico);
+    EXPECT_EQ(mensajes.mostrados(),
+              std::vector<MensajeMostrado>{CajaError("Debe capturar un valor para " + Pendiente)});
     Lineas esperada = Abierta;
     esperada[LnTxDatoOrigen] = Caja("txDatoOrigen", "0,000");
-    esperada[LnFoco] = "Foco=txDatoOrigen";
+    esperada[LnFoco] = "Foco=btCalculoHidraulico";
     EXPECT_EQ(v.Instantanea(), esperada);
-    EXPECT_EQ(v.SeleccionPendiente(), &v.txDatoOrigen);
+    EXPECT_EQ(v.DatoOrigen(), 0.0);
+}
+
+// An emptied or zeroed roughness is left as a roughness not given: Calcular asks for it, except
+// for Hazen-Williams, whose coefficient 0 is computed per diameter.
+TEST_F(CalculoHidraulicoTest, UnaRugosidadVaciaSePideAlCalcular)
+{
+    for (const std::string &texto : {std::string(), std::string("0")}) {
+        SCOPED_TRACE("\"" + texto + "\"");
+        pruebas::MensajesGrabadora m{pruebas::Guion::Estricto};
+        CalculoHidraulico w{estado, m, listado};
+        w.Form_Load();
+        ASSERT_TRUE(w.cambiaFoco(w.txDatoOrigen));
+        ponTexto(w.txDatoOrigen, "0,001");
+        ASSERT_TRUE(w.cambiaFoco(w.txRugosidad));
+        ponTexto(w.txRugosidad, texto);
+        EXPECT_TRUE(w.cambiaFoco(w.btCalculoHidraulico));
+        EXPECT_EQ(w.txRugosidad.Text(), "0,000");
+        EXPECT_EQ(w.Rugosidad(), 0.0);
+        m.responde(RespuestaMensaje::Aceptar);
+        pulsa(w.btCalculoHidraulico);
+        EXPECT_EQ(m.mostrados(),
+                  std::vector<MensajeMostrado>{CajaError("Debe capturar un valor para " + Ka)});
+        EXPECT_EQ(w.edPantallaCh.Text(), "");
+    }
+}
+
+// Cerrar is reached from a field whatever it holds, without its check: the window closes.
+TEST_F(CalculoHidraulicoTest, CerrarDesdeUnCampoRechazadoCierra)
+{
+    for (CajaTexto *campo : {&v.txDatoOrigen, &v.txRugosidad}) {
+        SCOPED_TRACE(campo->Name());
+        pruebas::MensajesGrabadora m{pruebas::Guion::Estricto};
+        CalculoHidraulico w{estado, m, listado};
+        w.Form_Load();
+        CajaTexto &caja = campo == &v.txDatoOrigen ? w.txDatoOrigen : w.txRugosidad;
+        ASSERT_TRUE(w.cambiaFoco(caja));
+        ponTexto(caja, "150");
+        EXPECT_TRUE(w.cambiaFoco(w.btCerrarHidraulico));
+        pulsa(w.btCerrarHidraulico);
+        EXPECT_TRUE(w.Descargada());
+        EXPECT_TRUE(m.mostrados().empty());
+    }
 }
 
 TEST_F(CalculoHidraulicoTest, TeclasNumericasConElSeparadorDelUsuario)
 {
     v.cambiaFoco(v.txDatoOrigen);
     ponTexto(v.txDatoOrigen, "");
-    // The point becomes the user's comma; letters, signs and a second separator are swallowed.
-    teclea(v.txDatoOrigen, "1.5a-,2");
+    // The point becomes the user's comma; letters, the plus sign and a second separator are
+    // swallowed.
+    teclea(v.txDatoOrigen, "1.5a+,2");
     EXPECT_EQ(v.txDatoOrigen.Text(), "1,52");
     v.cambiaFoco(v.txRugosidad);
     ponTexto(v.txRugosidad, "");
     teclea(v.txRugosidad, "0,0e7");
     EXPECT_EQ(v.txRugosidad.Text(), "0,07");
+    EXPECT_TRUE(mensajes.mostrados().empty());
+}
+
+// A minus sign is refused with the field's message naming its minimum, never dropped while the
+// digits after it are kept (-5 became 5 and was calculated).
+TEST_F(CalculoHidraulicoTest, UnSignoMenosSeRechazaConSuMensaje)
+{
+    struct Caso {
+        int formula;
+        bool dato;
+        MensajeMostrado mensaje;
+    };
+    const std::vector<Caso> casos = {
+        {FormulaDarcyWeisbach,
+         true,
+         {"Valor incorrecto (mínimo 0,0001)", BotonesMensaje::Aceptar, IconoMensaje::Ninguno,
+          Pendiente}},
+        {FormulaDarcyWeisbach,
+         false,
+         {"Valor incorrecto (mínimo 0,0001)", BotonesMensaje::Aceptar, IconoMensaje::Ninguno, Ka}},
+        {FormulaHazenWilliams,
+         false,
+         {"Valor incorrecto (mínimo 1)", BotonesMensaje::Aceptar, IconoMensaje::Ninguno, Cwh}},
+    };
+    for (const Caso &c : casos) {
+        SCOPED_TRACE(c.mensaje.titulo);
+        pruebas::MensajesGrabadora m{pruebas::Guion::Estricto};
+        CalculoHidraulico w{estado, m, listado};
+        w.Form_Load();
+        ponValor(w.rdTipoCalculo, c.formula, true);
+        CajaTexto &campo = c.dato ? w.txDatoOrigen : w.txRugosidad;
+        ASSERT_TRUE(w.cambiaFoco(campo));
+        ponTexto(campo, "");
+        m.responde(RespuestaMensaje::Aceptar);
+        teclea(campo, "-5");
+        EXPECT_EQ(m.mostrados(), std::vector<MensajeMostrado>{c.mensaje});
+        EXPECT_EQ(campo.Text(), "5");
+    }
 }
 
 // A refused leave: the message titled with the field's caption, the field reset, the focus
@@ -280,33 +361,44 @@ TEST_F(CalculoHidraulicoTest, ValorRechazadoAlSalirDelCampo)
     const std::string diminuto = "0," + std::string(299, '0') + "1";
     const MensajeMostrado noNumerico{"Seleccione un valor numérico ", BotonesMensaje::Aceptar,
                                      IconoMensaje::Ninguno, Pendiente};
+    const auto minimo = [](const std::string &cota, const std::string &titulo) {
+        return MensajeMostrado{"Valor incorrecto (mínimo " + cota + ")", BotonesMensaje::Aceptar,
+                               IconoMensaje::Ninguno, titulo};
+    };
+    const auto maximo = [](const std::string &cota, const std::string &titulo) {
+        return MensajeMostrado{"Valor incorrecto (máximo " + cota + ")", BotonesMensaje::Aceptar,
+                               IconoMensaje::Ninguno, titulo};
+    };
     const std::vector<Caso> casos = {
-        {"slope below 0.0001", FormulaDarcyWeisbach, true, "0,00009", Caja287(Pendiente), "0,000",
-         0},
+        {"slope below 0.0001", FormulaDarcyWeisbach, true, "0,00009", minimo("0,0001", Pendiente),
+         "0,000", 0},
         {"pasted text", FormulaDarcyWeisbach, true, "abc", noNumerico, "0,000", 0},
-        {"pasted negative", FormulaDarcyWeisbach, true, "-1", Caja287(Pendiente), "0,000", 0},
-        {"roughness 0", FormulaDarcyWeisbach, false, "0", Caja287(Ka), "0,050", 0.05},
-        {"roughness 0, Prandtl", FormulaPrandtlColebrook, false, "0", Caja287(Ks), "0,060", 0.06},
+        {"pasted negative", FormulaDarcyWeisbach, true, "-1", minimo("0,0001", Pendiente), "0,000",
+         0},
         // Far beyond any pipe, and where the laws' logarithms would fail for large values.
-        {"roughness above 100 mm", FormulaDarcyWeisbach, false, "100,001", Caja287(Ka), "0,050",
-         0.05},
-        {"roughness 2500 mm, Prandtl", FormulaPrandtlColebrook, false, "2500", Caja287(Ks),
+        {"roughness above 100 mm", FormulaDarcyWeisbach, false, "100,001", maximo("100", Ka),
+         "0,050", 0.05},
+        {"roughness 2500 mm, Prandtl", FormulaPrandtlColebrook, false, "2500", maximo("100", Ks),
          "0,060", 0.06},
         // Data at overflow scale, beyond any pipe: refused before they reach the laws.
-        {"slope above 100 m/m", FormulaDarcyWeisbach, true, "100,001", Caja287(Pendiente), "0,000",
-         0},
+        {"slope 150 m/m", FormulaDarcyWeisbach, true, "150", maximo("100", Pendiente), "0,000", 0},
+        {"slope above 100 m/m", FormulaDarcyWeisbach, true, "100,001", maximo("100", Pendiente),
+         "0,000", 0},
+        {"slope 99999999999999", FormulaDarcyWeisbach, true, "99999999999999",
+         maximo("100", Pendiente), "0,000", 0},
         {"slope 1e300", FormulaPrandtlColebrook, true, "1" + std::string(300, '0'),
-         Caja287(Pendiente), "0,000", 0},
-        {"flow above 1000 m3/s", FormulaHazenWilliams, true, "1000,01", Caja287(Caudal), "0,000",
-         0, DatoCaudal},
-        {"flow 1e300", FormulaDarcyWeisbach, true, "1" + std::string(300, '0'), Caja287(Caudal),
+         maximo("100", Pendiente), "0,000", 0},
+        {"flow above 1000 m3/s", FormulaHazenWilliams, true, "1000,01", maximo("1000", Caudal),
          "0,000", 0, DatoCaudal},
-        {"Hazen coefficient 1e-300", FormulaHazenWilliams, false, diminuto, Caja287(Cwh), "0,00",
-         0},
-        {"Hazen coefficient 0,5", FormulaHazenWilliams, false, "0,5", Caja287(Cwh), "0,00", 0},
+        {"flow 1e300", FormulaDarcyWeisbach, true, "1" + std::string(300, '0'),
+         maximo("1000", Caudal), "0,000", 0, DatoCaudal},
+        {"Hazen coefficient 1e-300", FormulaHazenWilliams, false, diminuto, minimo("1", Cwh),
+         "0,00", 0},
+        {"Hazen coefficient 0,5", FormulaHazenWilliams, false, "0,5", minimo("1", Cwh), "0,00", 0},
         {"Hazen coefficient 1e300", FormulaHazenWilliams, false, "1" + std::string(300, '0'),
-         Caja287(Cwh), "0,00", 0},
-        {"roughness 1e-300", FormulaDarcyWeisbach, false, diminuto, Caja287(Ka), "0,050", 0.05},
+         maximo("1000", Cwh), "0,00", 0},
+        {"roughness 1e-300", FormulaDarcyWeisbach, false, diminuto, minimo("0,0001", Ka), "0,050",
+         0.05},
     };
     for (const Caso &c : casos) {
         SCOPED_TRACE(c.nombre);
@@ -382,12 +474,13 @@ TEST_F(CalculoHidraulicoTest, CalcularListaEnPantallaSinImprimir)
     EXPECT_TRUE(Escribe(v.txDatoOrigen, "0,001", v.btCalculoHidraulico));
     pulsa(v.btCalculoHidraulico);
     const std::vector<std::string> p = pruebas::Lineas(v.edPantallaCh.Text());
-    ASSERT_EQ(p.size(), 25U);
+    ASSERT_EQ(p.size(), 26U);
     EXPECT_EQ(p[0], "Fórmula de DARCY - WEISSBACH");
     EXPECT_EQ(p[2], "Rugosidad absoluta Ks =  0,05000 mm.");
     EXPECT_EQ(p[3], "PENDIENTE             = 0,001000 m/m");
     // 600 mm, 0.05 mm: 0.897 m/s, 0.2536 m3/s, Re 410872.
-    EXPECT_EQ(p[9], "     600         0,90     0,254           410872");
+    EXPECT_EQ(p[8], "    (mm)        (m/s)    (m3/s)");
+    EXPECT_EQ(p[10], "     600         0,90     0,254           410872");
     EXPECT_TRUE(impresora.operaciones().empty());
     EXPECT_TRUE(mensajes.mostrados().empty());
     EXPECT_FALSE(estado.listado.Imprimiendo);
@@ -447,12 +540,12 @@ TEST_F(CalculoHidraulicoTest, HazenConCoeficienteCeroCalcula)
     EXPECT_TRUE(Escribe(v.txDatoOrigen, "0,5", v.btCalculoHidraulico));
     pulsa(v.btCalculoHidraulico);
     const std::vector<std::string> p = pruebas::Lineas(v.edPantallaCh.Text());
-    ASSERT_EQ(p.size(), 25U);
+    ASSERT_EQ(p.size(), 26U);
     EXPECT_EQ(p[1], "Coeficiente Cwh = 139.3 + 6.65 * DIAM. (M)");
     EXPECT_EQ(p[2], "CAUDAL                = 0,500000 m3/sg.");
     // 600 mm: 1.77 m/s, 3.617 m/km full; 1.81 m/s, 3.192 m/km part-full.
-    EXPECT_EQ(p[9], B(5) + "600" + B(9) + "1,77" + B(8) + "3,617 m/km." + B(9) + "600" + B(9) +
-                        "1,81" + B(8) + "3,192 m/km.");
+    EXPECT_EQ(p[10], B(5) + "600" + B(9) + "1,77" + B(8) + "3,617 m/km." + B(9) + "600" + B(9) +
+                         "1,81" + B(8) + "3,192 m/km.");
     EXPECT_TRUE(mensajes.mostrados().empty());
 }
 
@@ -461,7 +554,7 @@ TEST_F(CalculoHidraulicoTest, ImprimirMuestraEImprime)
     ponValor(v.rdTipoCalculo, FormulaPrandtlColebrook, true);
     EXPECT_TRUE(Escribe(v.txDatoOrigen, "0,001", v.btImprimeCh));
     pulsa(v.btImprimeCh);
-    EXPECT_EQ(pruebas::Lineas(v.edPantallaCh.Text()).size(), 26U);
+    EXPECT_EQ(pruebas::Lineas(v.edPantallaCh.Text()).size(), 27U);
     EXPECT_EQ(impresora.lineas(2)[3], std::string(20, ' ') + "Fórmula de PRANDTL-COLEBROOK");
     EXPECT_EQ(impresora.descripciones().back(), "FinDocumento");
     EXPECT_TRUE(estado.listado.Imprimiendo);
@@ -481,7 +574,7 @@ TEST_F(CalculoHidraulicoTest, FalloDeImpresoraSeAvisaYLaVentanaSigue)
               std::vector<MensajeMostrado>{CajaError(
                   "No se ha podido imprimir el listado. Compruebe la impresora y vuelva a "
                   "intentarlo.")});
-    EXPECT_EQ(pruebas::Lineas(v.edPantallaCh.Text()).size(), 25U);
+    EXPECT_EQ(pruebas::Lineas(v.edPantallaCh.Text()).size(), 26U);
     EXPECT_FALSE(v.Descargada());
     // The next print goes through.
     mensajes.olvida();

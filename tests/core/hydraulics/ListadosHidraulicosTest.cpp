@@ -64,6 +64,9 @@ bool Critica(int i)
 const std::string Visc = "0,000001310";
 const std::string Rayas3 = "========    =========    ======";
 const std::string RayasP = "========    =========    =========";
+// The units under the heads, each ending where its column's figures end.
+const std::string UnidadesQ = B(4) + "(mm)" + B(8) + "(m/s)" + B(4) + "(m3/s)";
+const std::string UnidadesJ = B(4) + "(mm)" + B(8) + "(m/s)" + B(7) + "(m/km)";
 
 class ListadosHidraulicosTest : public ::testing::Test {
 protected:
@@ -139,6 +142,7 @@ TEST_F(ListadosHidraulicosTest, Sub3500EnPantallaYPapel)
         "CALCULO A SECCION LLENA",
         "",
         "DIAMETRO    VELOCIDAD    CAUDAL    NUM. REYNOLDS",
+        UnidadesQ,
         Rayas3 + B(4) + "=============",
         // The first two rows as they read: each figure ends under the end of its heading; the
         // critical row's Reynolds number ends one column short of the others'.
@@ -166,6 +170,7 @@ TEST_F(ListadosHidraulicosTest, Sub3500EnPantallaYPapel)
             " ",
             " ",
             B(15) + "DIAMETRO" + B(7) + "VELOCIDAD" + B(5) + "CAUDAL" + B(8) + "NUM. REYNOLDS",
+            B(19) + "(mm)" + B(11) + "(m/s)" + B(5) + "(m3/s)",
             B(15) + "========" + B(7) + "=========" + B(5) + "======" + B(8) + "=============",
             " ",
             // On paper too the first two rows as they read: the critical row starts three columns
@@ -200,6 +205,7 @@ TEST_F(ListadosHidraulicosTest, Sub3500_PEnPantallaYPapel)
         "CALCULO A SECCION LLENA",
         "",
         "DIAMETRO    VELOCIDAD    PENDIENTE    NUM. REYNOLDS",
+        UnidadesJ,
         RayasP + B(4) + "=============",
     };
     for (int i = 1; i <= 15; ++i) {
@@ -223,6 +229,7 @@ TEST_F(ListadosHidraulicosTest, Sub3500_PEnPantallaYPapel)
             " ",
             " ",
             B(15) + "DIAMETRO" + B(7) + "VELOCIDAD" + B(6) + "PENDIENTE" + B(6) + "NUM. REYNOLDS",
+            B(19) + "(mm)" + B(11) + "(m/s)" + B(8) + "(m/km)",
             B(15) + "========" + B(7) + "=========" + B(6) + "=========" + B(6) + "=============",
             " ",
         });
@@ -253,6 +260,7 @@ TEST_F(ListadosHidraulicosTest, Sub3000_PEnPantallaYPapel)
         "CALCULO A SECCION LLENA",
         "",
         "DIAMETRO    VELOCIDAD    PENDIENTE",
+        UnidadesJ,
         RayasP,
     };
     for (int i = 1; i <= 15; ++i) {
@@ -273,6 +281,7 @@ TEST_F(ListadosHidraulicosTest, Sub3000_PEnPantallaYPapel)
                               " ",
                               " ",
                               B(30) + "DIAMETRO" + B(12) + "VELOCIDAD" + B(6) + "PENDIENTE ",
+                              B(34) + "(mm)" + B(16) + "(m/s)" + B(9) + "(m/km)",
                               B(30) + "========" + B(12) + "=========" + B(6) + "=========",
                               " ",
                           });
@@ -290,6 +299,7 @@ std::vector<std::string> TablaCaudalesPapel(bool parcial)
 {
     std::vector<std::string> t = {
         B(30) + "DIAMETRO" + B(12) + "VELOCIDAD" + B(11) + "CAUDAL",
+        B(34) + "(mm)" + B(16) + "(m/s)" + B(11) + "(m3/s)",
         B(30) + "========" + B(12) + "=========" + B(11) + "======",
         " ",
     };
@@ -306,6 +316,7 @@ std::vector<std::string> TablaCaudalesPantalla()
 {
     std::vector<std::string> t = {
         "DIAMETRO    VELOCIDAD    CAUDAL" + B(10) + "DIAMETRO    VELOCIDAD    CAUDAL",
+        UnidadesQ + B(14) + "(mm)" + B(8) + "(m/s)" + B(4) + "(m3/s)",
         Rayas3 + B(10) + Rayas3,
     };
     for (int i = 1; i <= 15; ++i) {
@@ -419,6 +430,7 @@ TEST_F(ListadosHidraulicosTest, Sub3000_Hazen_PConCoeficiente120)
         B(44) + "(Lámina libre, válido para colectores)",
         "",
         "DIAMETRO    VELOCIDAD    PENDIENTE" + B(10) + "DIAMETRO    VELOCIDAD    PENDIENTE",
+        UnidadesJ + B(14) + "(mm)" + B(8) + "(m/s)" + B(7) + "(m/km)",
         RayasP + B(10) + RayasP,
     };
     for (int i = 1; i <= 15; ++i) {
@@ -434,6 +446,7 @@ TEST_F(ListadosHidraulicosTest, Sub3000_Hazen_PConCoeficiente120)
             " ",
             " ",
             B(30) + "DIAMETRO" + B(12) + "VELOCIDAD" + B(6) + "PENDIENTE ",
+            B(34) + "(mm)" + B(16) + "(m/s)" + B(9) + "(m/km)",
             B(30) + "========" + B(12) + "=========" + B(6) + "=========",
             " ",
         };
@@ -495,11 +508,11 @@ TEST_F(ListadosHidraulicosTest, DarcyCalculadoConCaudalCritico)
     DarcyWeiss_Caudal(r);
     Sub3500_P(salida, r, r.DatoOrigen, r.Rugosidad, false);
     const std::vector<std::string> p = LineasPantalla();
-    ASSERT_EQ(p.size(), 25U);
+    ASSERT_EQ(p.size(), 26U);
     EXPECT_EQ(p[3], "CAUDAL                = 0.001500 m3/sg.");
     // 600 mm: 5.3 mm/s, Re 2429.8; 700 mm: Re 2082.7, laminar: 0.00003 m/km.
-    EXPECT_EQ(p[9], B(3) + "  600" + B(4) + "REGIMEN CRITICO" + B(11) + R("2430", 12));
-    EXPECT_EQ(p[10], B(3) + "  700" + B(8) + " 0.00" + B(4) + "    0.000" + B(5) + R("2083", 12));
+    EXPECT_EQ(p[10], B(3) + "  600" + B(4) + "REGIMEN CRITICO" + B(11) + R("2430", 12));
+    EXPECT_EQ(p[11], B(3) + "  700" + B(8) + " 0.00" + B(4) + "    0.000" + B(5) + R("2083", 12));
 }
 
 } // namespace

@@ -108,6 +108,33 @@ TEST(HidraulicaIdiomas, MismasLineasYMismasColumnasQueEnEspanol)
     }
 }
 
+// The units are the language's own: "sg", the Spanish abbreviation of the second, stays in the
+// Spanish listings only ("m2/sg" showed in French).
+TEST(HidraulicaIdiomas, LasUnidadesDeCadaIdioma)
+{
+    for (const CalculoHidraulicoPrueba &calculo : Calculos) {
+        for (const bool PorImpresora : {false, true}) {
+            for (const Idioma &idioma : pruebas::Idiomas) {
+                SCOPED_TRACE(std::string(calculo.nombre) +
+                             (PorImpresora ? ", paper, " : ", screen, ") + idioma.nombre);
+                const bool espanol = idioma.desplazamiento == 0;
+                bool viscosidad = false;
+                for (const Renglon &r : Lista(calculo, idioma, PorImpresora)) {
+                    EXPECT_EQ(r.texto.find("sg") != std::string::npos,
+                              espanol && (r.texto.find(" m2/sg") != std::string::npos ||
+                                          r.texto.find(" m3/sg.") != std::string::npos))
+                        << r.texto;
+                    viscosidad = viscosidad ||
+                                 r.texto.ends_with(espanol ? " m2/sg" : "0,000001310 m2/s") ||
+                                 r.texto.ends_with(espanol ? " m2/sg" : "0.000001310 m2/s");
+                }
+                EXPECT_EQ(viscosidad,
+                          calculo.listado != HazenPendiente && calculo.listado != HazenCaudal);
+            }
+        }
+    }
+}
+
 // --- Column heads over their rules ---------------------------------------------------------
 
 // Columns [first, last] of a line's pieces: runs of characters that are not blanks, where a run
@@ -140,9 +167,10 @@ bool EsLineaDeRayas(const std::string &linea)
            linea.find_first_not_of("= ") == std::string::npos;
 }
 
-// Over each rule "=====" of a table stands one head, inside the rule's columns: a head shorter
-// than the Spanish one, joined to the next with the same fixed blanks, pulls every head after it
-// off its column.
+// Over each rule "=====" of a table stand the heads, then the units of the columns, each inside
+// its rule's columns: a head shorter than the Spanish one, joined to the next with the same
+// fixed blanks, pulls every head after it off its column; a unit off its rule names another
+// column's quantity.
 TEST(HidraulicaIdiomas, CadaCabeceraSobreSuRaya)
 {
     for (const CalculoHidraulicoPrueba &calculo : Calculos) {
@@ -157,14 +185,30 @@ TEST(HidraulicaIdiomas, CadaCabeceraSobreSuRaya)
                         continue;
                     }
                     ++tablas;
-                    const std::string &cabecera = renglones[r - 1].texto;
-                    SCOPED_TRACE("\n" + cabecera + "\n" + renglones[r].texto);
+                    ASSERT_GE(r, 2U);
+                    const std::string &cabecera = renglones[r - 2].texto;
+                    const std::string &unidades = renglones[r - 1].texto;
+                    SCOPED_TRACE("\n" + cabecera + "\n" + unidades + "\n" + renglones[r].texto);
                     const auto rayas = Piezas(renglones[r].texto);
                     const auto cabeceras = Piezas(cabecera);
                     ASSERT_EQ(cabeceras.size(), rayas.size());
                     for (std::size_t k = 0; k < rayas.size(); ++k) {
                         EXPECT_GE(cabeceras[k].first, rayas[k].first) << "head " << k + 1;
                         EXPECT_LE(cabeceras[k].second, rayas[k].second) << "head " << k + 1;
+                    }
+                    // Every unit under a rule of its own, in the rules' order; the Reynolds
+                    // number has none.
+                    const auto piezasUnidades = Piezas(unidades);
+                    EXPECT_GE(piezasUnidades.size(), rayas.size() - 1);
+                    std::size_t k = 0;
+                    for (const auto &unidad : piezasUnidades) {
+                        while (k < rayas.size() && rayas[k].second < unidad.second) {
+                            ++k;
+                        }
+                        ASSERT_LT(k, rayas.size());
+                        EXPECT_GE(unidad.first, rayas[k].first);
+                        EXPECT_LE(unidad.second, rayas[k].second);
+                        ++k;
                     }
                 }
                 EXPECT_GE(tablas, 1);

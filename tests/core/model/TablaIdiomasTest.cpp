@@ -130,7 +130,7 @@ const std::set<std::string> &Simbolos()
 {
     static const std::set<std::string> simbolos = {
         // units
-        "at", "kp", "cm", "mm", "m", "t", "kn", "mpa",
+        "at", "kp", "cm", "mm", "m", "t", "kn", "mpa", "s", "km",
         // pressures, the unit system, the sulphate-resisting cement, forces, strengths, radii
         // and ratios of the listings, the roughness coefficients of the hydraulic formulas
         "dp", "mdp", "pp", "stp", "mks", "sr", "n", "fck", "fct", "fyd", "e", "ri", "re", "as",

@@ -218,5 +218,34 @@ TEST(CalculaMedidas, ResistividadYCorrienteNoCambianElHormigon)
     EXPECT_FALSE(m.NecesidadesAdicionales);
 }
 
+// Each input keeps the bounds of its own quantity; every band of the grading lies well inside
+// them, so no value the grading tells apart is refused.
+TEST(MagnitudAgresividad, CadaEntradaConLosLimitesDeSuMagnitud)
+{
+    struct Caso {
+        int elemento;
+        Magnitud magnitud;
+        double mayorBanda; // the highest bound the grading or the measures compare it with
+    };
+    const std::vector<Caso> casos = {
+        {ElementoPH, Magnitud::PHAgua, 6.5},
+        {ElementoCO2, Magnitud::ConcentracionAgua, 100},
+        {ElementoNH4, Magnitud::ConcentracionAgua, 60},
+        {ElementoMg, Magnitud::ConcentracionAgua, 3000},
+        {ElementoSulfatosExterior, Magnitud::ConcentracionAgua, 6000},
+        {ElementoSulfatosInterior, Magnitud::ConcentracionAgua, 6000},
+        {ElementoSulfatosTerreno, Magnitud::SulfatosTerreno, 20000},
+        {ElementoResistividad, Magnitud::ResistividadTerreno, 15},
+        {ElementoCorriente, Magnitud::CorrienteVagabunda, 200},
+    };
+    ASSERT_EQ(casos.size(), static_cast<std::size_t>(NumeroEntradasAgresividad));
+    for (const Caso &c : casos) {
+        SCOPED_TRACE(c.elemento);
+        EXPECT_EQ(MagnitudAgresividad(c.elemento), c.magnitud);
+        EXPECT_TRUE(DentroDeLimites(c.magnitud, 0));
+        EXPECT_TRUE(DentroDeLimites(c.magnitud, 2 * c.mayorBanda));
+    }
+}
+
 } // namespace
 } // namespace dravek

@@ -439,7 +439,8 @@ TEST_F(CalculaAgresividadTest, UnaCajaIncorrectaNoEscribeNada)
     };
     const std::vector<Caso> casos = {
         {2, "abc", "Seleccione un valor numérico ", "NH4 (+) "},
-        {6, "-1", "Valor incorrecto", "Resistividad del terreno"},
+        {6, "-1", "Valor incorrecto (mínimo 0)", "Resistividad del terreno"},
+        {0, "15", "Valor incorrecto (máximo 14)", "pH"},
         {8, "1e999", "Seleccione un valor numérico ", "SO4 (2-) (agua interior)"},
     };
     for (const Caso &c : casos) {

@@ -314,5 +314,68 @@ TEST(TextoANumero, TextoDanadoNoDaValor)
     }
 }
 
+// A bound named in a message reads back as the bound: no trailing zeros, the user's separator.
+TEST(CotaEnMensaje, LasCifrasJustasConElSeparadorDelUsuario)
+{
+    struct Caso {
+        double cota;
+        const char *coma;
+        const char *punto;
+    };
+    for (const Caso &c : std::vector<Caso>{{100, "100", "100"},
+                                           {0.0001, "0,0001", "0.0001"},
+                                           {14, "14", "14"},
+                                           {0, "0", "0"},
+                                           {1000000, "1000000", "1000000"},
+                                           {0.05, "0,05", "0.05"}}) {
+        SCOPED_TRACE(c.coma);
+        EXPECT_EQ(CotaEnMensaje(EjecucionConComa(), c.cota), c.coma);
+        EXPECT_EQ(CotaEnMensaje(EjecucionConPunto(), c.cota), c.punto);
+    }
+}
+
+// Outside the bounds of its quantity a number is refused naming the bound it passed, in the
+// interface language, titled with the box's caption; inside them (0 where the quantity admits
+// it) nothing is shown.
+TEST(CompruebaLimiteFisico, NombraElLimiteRebasado)
+{
+    struct Caso {
+        Magnitud magnitud;
+        double valor;
+        std::int32_t desplazamiento;
+        std::string mensaje; // empty: accepted
+    };
+    const std::vector<Caso> casos = {
+        {Magnitud::PendienteHidraulica, 150, 0, "Valor incorrecto (máximo 100)"},
+        {Magnitud::PendienteHidraulica, 99999999999999, 0, "Valor incorrecto (máximo 100)"},
+        {Magnitud::PendienteHidraulica, 0.00005, 0, "Valor incorrecto (mínimo 0,0001)"},
+        {Magnitud::PendienteHidraulica, -5, 0, "Valor incorrecto (mínimo 0,0001)"},
+        {Magnitud::PendienteHidraulica, 100, 0, ""},
+        {Magnitud::RugosidadHidraulica, 101, 5000, "Incorrect value (maximum 100)"},
+        {Magnitud::PHAgua, 657, 20000, "Valeur incorrecte (maximum 14)"},
+        {Magnitud::PHAgua, 0, 0, ""},
+        {Magnitud::PHAgua, -0.5, 10000, "Valor incorrecte (mínim 0)"},
+        {Magnitud::CoeficienteHazen, 0, 0, ""},
+        {Magnitud::CoeficienteHazen, 0.5, 15000, "Valor incorreto (mínimo 1)"},
+    };
+    for (const Caso &c : casos) {
+        SCOPED_TRACE(std::to_string(c.valor) + " " + c.mensaje);
+        EstadoEjecucion ejecucion = EjecucionConComa();
+        ejecucion.DesplazamientoIdioma = c.desplazamiento;
+        MensajesGrabadora mensajes{pruebas::Guion::Estricto};
+        if (!c.mensaje.empty()) {
+            mensajes.responde(RespuestaMensaje::Aceptar);
+        }
+        EXPECT_EQ(CompruebaLimiteFisico(ejecucion, mensajes, c.magnitud, c.valor, "Caja"),
+                  c.mensaje.empty());
+        std::vector<MensajeMostrado> esperados;
+        if (!c.mensaje.empty()) {
+            esperados.push_back(
+                {c.mensaje, BotonesMensaje::Aceptar, IconoMensaje::Ninguno, "Caja"});
+        }
+        EXPECT_EQ(mensajes.mostrados(), esperados);
+    }
+}
+
 } // namespace
 } // namespace dravek
