@@ -331,9 +331,11 @@ TEST_F(MarcoVistaTest, TituloIconoYSubventanaQueLlenaElMarco)
     EXPECT_TRUE(subventana->isVisible());
     EXPECT_TRUE(mensajes.mostrados().empty());
 
-    // The program's icon, drawn from its logo.
+    // The program's icon, the desktop menu's drawing at each of its sizes.
     const QIcon icono = QApplication::windowIcon();
     ASSERT_FALSE(icono.isNull());
+    EXPECT_EQ(icono.availableSizes(),
+              (QList<QSize>{QSize(48, 48), QSize(128, 128), QSize(256, 256)}));
     EXPECT_EQ(principal.windowIcon().cacheKey(), icono.cacheKey());
     EXPECT_EQ(subventana->windowIcon().cacheKey(), icono.cacheKey());
     QMessageBox caja(&principal);

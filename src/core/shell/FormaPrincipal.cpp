@@ -197,6 +197,15 @@ std::string FormaPrincipal::Picture() const
     return ExisteFichero(logo) ? logo : m_picture;
 }
 
+std::vector<std::string> FormaPrincipal::FicherosIcono() const
+{
+    if (m_picture.empty())
+        return {};
+    const std::string &carpeta = m_estado.ejecucion.RutaAplicacion;
+    return {carpeta + "iconos/dravek-48.png", carpeta + "iconos/dravek-128.png",
+            carpeta + "iconos/dravek-256.png"};
+}
+
 void FormaPrincipal::ArrancaTimer1(Temporizador &temporizador)
 {
     if (Timer1Interval > 0)

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/entry/CapturaDatos.h"
 #include "core/entry/MenuPrincipal.h"
@@ -85,6 +86,9 @@ public:
     // The logo file shown as the window's picture, in the language in force (the one start-up
     // showed when that language has none); empty before start-up.
     std::string Picture() const;
+    // The program's icon drawn at the sizes the desktop menu has it (the same files), largest
+    // last; empty before start-up.
+    std::vector<std::string> FicherosIcono() const;
     // The help file of the language in force (AyudaHtml's HelpFile).
     const std::string &FicheroAyuda() const { return m_ficheroAyuda; }
 

@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QIcon>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -195,9 +196,15 @@ void FormaPrincipalVista::Refresca()
         m_rutaLogo = aQt(m_logica.Picture());
         const QPixmap logo(m_rutaLogo);
         m_area->PonLogo(logo);
-        // The program's icon, drawn from its logo, on this window and every window and dialog
-        // it opens.
-        const QIcon icono = IconoDelLogo(logo);
+        // The program's icon on this window and every window and dialog it opens: the drawing
+        // the desktop's menu shows, or, without those files, the pipe section of the logo.
+        QIcon icono;
+        for (const std::string &fichero : m_logica.FicherosIcono()) {
+            if (QFileInfo::exists(aQt(fichero)))
+                icono.addFile(aQt(fichero));
+        }
+        if (icono.isNull())
+            icono = IconoDelLogo(logo);
         if (!icono.isNull()) {
             QApplication::setWindowIcon(icono);
             setWindowIcon(icono);
