@@ -112,7 +112,7 @@ ErrorCalculo ComandosCalculo::PasadaTramo()
     // Overrides that should have been voided are not applied, nor is the run calculated
     // without them: the engineer has been told why.
     if (m_s.obra.AjustesRehusados())
-        return ErrorCalculo::Con({});
+        return ErrorCalculo::YaAvisado();
     ContextoCalculo contexto{m_estado,   m_s.salida, m_s.depuracion,
                              m_s.diseno, ajustes,    m_avance.Seguido()};
     try {
@@ -133,8 +133,7 @@ void ComandosCalculo::AbreDepuracion(std::optional<GuardaFicheroDepuracion> &gua
 
 void ComandosCalculo::MuestraError(const ErrorCalculo &error)
 {
-    // No error, or one without text, which has been told where it arose.
-    if (!error || error.mensaje.empty())
+    if (!error || error.avisado)
         return;
     m_s.mensajes.Muestra(error.mensaje, BotonesMensaje::Aceptar, IconoMensaje::Exclamacion, "");
 }
@@ -202,7 +201,7 @@ void ComandosCalculo::CalculaTramo()
         MuestraError(error);
     }
     // A run refused before its first case, or stopped by the engineer, has no listing to show.
-    if (error && error.mensaje.empty())
+    if (error && error.avisado)
         return;
     ponTexto(m_listado.edPantalla, m_s.salida.TextoPantalla());
     m_s.ventanas.MuestraListado();
