@@ -24,6 +24,7 @@
 #include "InformeMedida.h"
 #include "TramosMedida.h"
 #include "apoyo/VentanasNulas.h"
+#include "apoyo/VistaCapturaNula.h"
 #include "core/design/DisenoTubo.h"
 #include "core/entry/ObraCapturaDatos.h"
 #include "core/listing/Depuracion.h"
@@ -38,6 +39,7 @@
 #include "core/storage/Ficheros.h"
 #include "core/storage/RegistrosObra.h"
 #include "gui/comun/TextoQt.h"
+#include "gui/plataforma/CerrojosFicheroQt.h"
 #include "gui/plataforma/ImpresoraQt.h"
 #include "gui/plataforma/MemoriaImpresion.h"
 #include "gui/plataforma/TrabajoImpresionQt.h"
@@ -278,12 +280,13 @@ void BM_ObraNormalPdf(benchmark::State &medida)
     FicheroDepuracion depuracion(estado.ejecucion.CarpetaDepuracion);
     DisenoTubo diseno;
     DialogoObra dialogos(rutaObra);
-    ObraCapturaDatos obra(estado, {mensajes, forma.menu(), ficheros, dialogos});
-    obra.PonEntornoIdioma(&forma);
+    gui::CerrojosFicheroQt cerrojos;
+    ObraCapturaDatos obra(estado, {mensajes, forma.menu(), ficheros, dialogos, cerrojos, forma,
+                                   pruebas::SinVista()});
     ComandosCalculo calculo(estado,
                             {mensajes, salida, depuracion, diseno, obra, ventanas, trabajo});
     calculo.PonFicheroDepuracion(&depuracion);
-    obra.PonComandos(&calculo);
+    obra.PonComandos(calculo);
     forma.Conecta(&obra, ventanas, &calculo);
 
     // The project opened, and the whole project calculated into the listing window.

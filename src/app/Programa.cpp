@@ -62,22 +62,20 @@ struct Programa::Ventanas {
     explicit Ventanas(Base &b)
         : vista(b.logica), ventanas(vista, b.estado, b.mensajes, b.almacen, impresoras, b.salida),
           trabajo(b.estado, b.impresora, &vista), depuracion(PonCarpetaDepuracion(b.estado)),
-          dialogos(&vista), obra(b.estado, {b.mensajes, b.logica.menu(), ficheros, dialogos}),
+          dialogos(&vista),
+          obra(b.estado, {b.mensajes, b.logica.menu(), ficheros, dialogos, cerrojos, b.logica,
+                          // The data-entry window's Qt view opens inside the main window's
+                          // frame, made at each load.
+                          [this](CapturaDatos &captura) {
+                              return std::make_unique<CapturaEnMarco>(captura, vista);
+                          }}),
           calculo(b.estado, {b.mensajes, b.salida, depuracion, diseno, obra, ventanas, trabajo}),
           progreso(&vista)
     {
         b.mensajes.PonPadre(&vista);
-        // A project is open in one copy of the program at a time.
-        obra.almacen().PonCerrojos(&cerrojos);
-        // The data-entry window's Qt view opens inside the main window's frame, made at each
-        // load.
-        obra.PonFabricaVista([this](CapturaDatos &captura) {
-            return std::make_unique<CapturaEnMarco>(captura, vista);
-        });
-        obra.PonEntornoIdioma(&b.logica);
         calculo.PonFicheroDepuracion(&depuracion);
         calculo.PonProgreso(&progreso);
-        obra.PonComandos(&calculo);
+        obra.PonComandos(calculo);
         ventanas.PonCalculo(&calculo);
         ventanas.PonTrabajo(&trabajo);
         b.logica.Conecta(&obra, ventanas, &calculo);
@@ -91,7 +89,7 @@ struct Programa::Ventanas {
     DisenoTubo diseno;
     SistemaFicherosDisco ficheros;
     DialogosFicheroQt dialogos;
-    CerrojosFicheroQt cerrojos;
+    CerrojosFicheroQt cerrojos; // a project is open in one copy of the program at a time
     ObraCapturaDatos obra;
     ComandosCalculo calculo;
     ProgresoQt progreso;

@@ -94,6 +94,12 @@ public:
     }
 };
 
+// The tool only reads the project, which the program may hold open meanwhile: it takes no lock.
+class SinCerrojos final : public CerrojosFichero {
+public:
+    Toma TomaCerrojo(const std::string &) override { return {}; }
+};
+
 // The tool keeps no settings: the start-up reads none and stores none.
 class SinConfiguracion final : public AlmacenConfiguracion {
 public:
@@ -312,8 +318,9 @@ int main(int argc, char **argv)
     MenuPrincipal menu;
     SistemaFicherosDisco ficheros;
     SinDialogos dialogos;
-    AlmacenObra almacen(estado, mensajes, ficheros, dialogos);
-    CapturaDatos captura(estado, {mensajes, menu, almacen, &almacen, nullptr});
+    SinCerrojos cerrojos;
+    AlmacenObra almacen(estado, mensajes, ficheros, dialogos, cerrojos);
+    CapturaDatos captura(estado, {mensajes, menu, almacen, &almacen});
     captura.LlenaListasCodigos();
 
     // The project as the window opens it: the header read, then every run box cleared.

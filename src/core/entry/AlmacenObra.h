@@ -43,11 +43,9 @@ std::string ConExtensionObra(const std::string &nombre);
 
 class AlmacenObra final : public AnulacionAjustes {
 public:
+    // cerrojos: the locks that keep a project open in one program at a time.
     AlmacenObra(EstadoObra &estado, Mensajes &mensajes, SistemaFicheros &ficheros,
-                DialogosFichero &dialogos);
-
-    // The locks that keep a project open in one program at a time; none: no locking.
-    void PonCerrojos(CerrojosFichero *cerrojos) { m_cerrojos = cerrojos; }
+                DialogosFichero &dialogos, CerrojosFichero &cerrojos);
 
     // Whether the project is tied to a file (opened, or saved once).
     bool TieneFichero() const;
@@ -149,7 +147,7 @@ private:
     std::set<std::int16_t> m_anulacionesPendientes;
     // The project was saved over another one whose overrides could not be emptied yet.
     bool m_vaciadoPendiente = false;
-    CerrojosFichero *m_cerrojos = nullptr;
+    CerrojosFichero &m_cerrojos;
     std::unique_ptr<CerrojoFichero> m_cerrojo; // the lock of the project's file, when held
 };
 

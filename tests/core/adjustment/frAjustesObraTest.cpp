@@ -21,6 +21,7 @@
 #include "apoyo/TrabajoFalso.h"
 #include "apoyo/TramosTecleados.h"
 #include "apoyo/VentanasNulas.h"
+#include "apoyo/VistaCapturaNula.h"
 #include "core/entry/ObraCapturaDatos.h"
 #include "core/model/TextoRecurso.h"
 #include "core/shell/ComandosCalculo.h"
@@ -95,7 +96,7 @@ public:
         estado.tablas.NumeroArmadurasInternas = 100;
         ventanas.calculo = &calculo;
         forma.Conecta(&obra, ventanas, &calculo);
-        obra.PonComandos(&calculo);
+        obra.PonComandos(calculo);
 
         ficheros.Pon(Ruta, bytes);
         dialogos.responde(Ruta);
@@ -131,7 +132,10 @@ public:
     pruebas::DialogosFicheroGuionizados dialogos;
     pruebas::AlmacenConfiguracionEnMemoria configuracion;
     FormaPrincipal forma{estado, mensajes, configuracion};
-    ObraCapturaDatos obra{estado, {mensajes, forma.menu(), ficheros, dialogos}};
+    pruebas::CerrojosEnMemoria cerrojos;
+    ObraCapturaDatos obra{
+        estado,
+        {mensajes, forma.menu(), ficheros, dialogos, cerrojos, forma, pruebas::SinVista()}};
     VentanasAjustes ventanas;
     pruebas::TrabajoFalso trabajo;
     pruebas::RelojFijo reloj;
