@@ -40,7 +40,8 @@ namespace {
 bool PonCarpetasPropias(const QTemporaryDir &carpeta)
 {
     const QByteArray raiz = carpeta.path().toUtf8();
-    return carpeta.isValid() && setenv("XDG_CONFIG_HOME", (raiz + "/config").constData(), 1) == 0 &&
+    return carpeta.isValid() &&
+           setenv("XDG_CONFIG_HOME", (raiz + "/config").constData(), 1) == 0 &&
            setenv("XDG_DATA_HOME", (raiz + "/datos").constData(), 1) == 0;
 }
 
@@ -158,7 +159,8 @@ TEST_F(ProgramaTest, AbreCalculaYCierraUnaObra)
     EXPECT_TRUE(tramos.isNull() || !tramos->isVisible());
     EXPECT_FALSE(QFile::exists(cerrojo));
     EXPECT_TRUE(principal->Accion(QStringLiteral("MnAbriFichero"))->isEnabled());
-    EXPECT_TRUE(ingeniero.otras.isEmpty()) << ingeniero.otras.join(QStringLiteral(" | ")).toStdString();
+    EXPECT_TRUE(ingeniero.otras.isEmpty())
+        << ingeniero.otras.join(QStringLiteral(" | ")).toStdString();
 }
 
 } // namespace

@@ -9,8 +9,7 @@
 
 namespace dravek {
 
-template <class T>
-class Conexion {
+template <class T> class Conexion {
 public:
     // What the collaborator is, for the message of a wiring left undone.
     explicit Conexion(const char *que) : m_que(que) {}
@@ -33,8 +32,7 @@ private:
 
 // A collaborator given at construction that only some uses need: those uses stop loudly when it
 // was left out.
-template <class T>
-T &Conectado(T *objeto, const char *que)
+template <class T> T &Conectado(T *objeto, const char *que)
 {
     if (objeto == nullptr) {
         throw std::logic_error(std::string(que) + " used but not wired");
