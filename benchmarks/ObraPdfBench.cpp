@@ -33,6 +33,7 @@
 #include "core/plataforma/AlmacenConfiguracion.h"
 #include "core/plataforma/DialogosFichero.h"
 #include "core/plataforma/Mensajes.h"
+#include "core/plataforma/Progreso.h"
 #include "core/shell/ComandosCalculo.h"
 #include "core/shell/FormaPrincipal.h"
 #include "core/storage/FicheroRegistros.h"
@@ -84,6 +85,14 @@ public:
 
 private:
     std::string m_ruta;
+};
+
+// The windows apart: no progress is shown, and the print always goes on.
+class SinProgreso final : public Progreso {
+public:
+    void Empieza(const std::string &, const std::string &, std::int64_t) override {}
+    bool Sigue(std::int64_t) override { return true; }
+    void Termina() override {}
 };
 
 // No settings are kept.
@@ -283,9 +292,9 @@ void BM_ObraNormalPdf(benchmark::State &medida)
     gui::CerrojosFicheroQt cerrojos;
     ObraCapturaDatos obra(estado, {mensajes, forma.menu(), ficheros, dialogos, cerrojos, forma,
                                    pruebas::SinVista()});
-    ComandosCalculo calculo(estado,
-                            {mensajes, salida, depuracion, diseno, obra, ventanas, trabajo});
-    calculo.PonFicheroDepuracion(&depuracion);
+    SinProgreso progreso;
+    ComandosCalculo calculo(estado, {mensajes, salida, depuracion, diseno, obra, ventanas, trabajo,
+                                     progreso, &depuracion});
     obra.PonComandos(calculo);
     forma.Conecta(&obra, ventanas, &calculo);
 

@@ -69,12 +69,10 @@ struct Programa::Ventanas {
                           [this](CapturaDatos &captura) {
                               return std::make_unique<CapturaEnMarco>(captura, vista);
                           }}),
-          calculo(b.estado, {b.mensajes, b.salida, depuracion, diseno, obra, ventanas, trabajo}),
-          progreso(&vista)
+          progreso(&vista), calculo(b.estado, {b.mensajes, b.salida, depuracion, diseno, obra,
+                                               ventanas, trabajo, progreso, &depuracion})
     {
         b.mensajes.PonPadre(&vista);
-        calculo.PonFicheroDepuracion(&depuracion);
-        calculo.PonProgreso(&progreso);
         obra.PonComandos(calculo);
         ventanas.PonCalculo(&calculo);
         ventanas.PonTrabajo(&trabajo);
@@ -91,8 +89,8 @@ struct Programa::Ventanas {
     DialogosFicheroQt dialogos;
     CerrojosFicheroQt cerrojos; // a project is open in one copy of the program at a time
     ObraCapturaDatos obra;
-    ComandosCalculo calculo;
     ProgresoQt progreso;
+    ComandosCalculo calculo;
     TemporizadorQt temporizador;
 };
 

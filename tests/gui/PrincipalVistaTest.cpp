@@ -222,8 +222,8 @@ TEST_F(PrincipalVistaTest, ObraCalculadaEImpresaEnPdf)
     const QString pdf = carpeta.filePath(QStringLiteral("obra.pdf"));
     trabajo.HayImpresora = [] { return false; };
     trabajo.PideFicheroPdf = [&] { return pdf; };
-    ComandosCalculo calculo(
-        p.estado, {p.mensajes, salida, p.depuracion, p.diseno, p.obra, p.ventanas, trabajo});
+    ComandosCalculo calculo(p.estado, {p.mensajes, salida, p.depuracion, p.diseno, p.obra,
+                                       p.ventanas, trabajo, p.progreso, nullptr});
     p.calculoPtr = &calculo;
     p.forma.Conecta(&p.obra, p.ventanas, &calculo);
 

@@ -18,6 +18,7 @@
 #include "apoyo/AlmacenConfiguracionEnMemoria.h"
 #include "apoyo/ObraPrueba.h"
 #include "apoyo/ProgramaPrueba.h"
+#include "apoyo/ProgresoGrabador.h"
 #include "apoyo/TrabajoFalso.h"
 #include "apoyo/TramosTecleados.h"
 #include "apoyo/VentanasNulas.h"
@@ -143,8 +144,10 @@ public:
     SalidaListado salida{reloj, impresora};
     pruebas::DepuracionNula depuracion;
     pruebas::DisenoFijo diseno;
-    ComandosCalculo calculo{estado,
-                            {mensajes, salida, depuracion, diseno, obra, ventanas, trabajo}};
+    pruebas::ProgresoGrabador progreso;
+    ComandosCalculo calculo{
+        estado,
+        {mensajes, salida, depuracion, diseno, obra, ventanas, trabajo, progreso, nullptr}};
 
 private:
     pruebas::ProgramaPrueba m_programa{estado, "dravek_ajustes_obra"};

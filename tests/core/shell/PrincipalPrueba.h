@@ -7,6 +7,7 @@
 #include "apoyo/AnulacionAjustesGrabadora.h"
 #include "apoyo/ContextoPrueba.h"
 #include "apoyo/MensajesGrabadora.h"
+#include "apoyo/ProgresoGrabador.h"
 #include "apoyo/TrabajoFalso.h"
 #include "apoyo/TramoPrueba.h"
 #include "core/entry/CapturaDatos.h"
@@ -166,8 +167,10 @@ struct PrincipalPrueba {
     SalidaListado salida{reloj, impresora};
     DepuracionNula depuracion;
     DisenoConTramo diseno;
-    ComandosCalculo calculo{estado,
-                            {mensajes, salida, depuracion, diseno, obra, ventanas, trabajo}};
+    ProgresoGrabador progreso;
+    ComandosCalculo calculo{
+        estado,
+        {mensajes, salida, depuracion, diseno, obra, ventanas, trabajo, progreso, nullptr}};
 };
 
 } // namespace dravek::pruebas
