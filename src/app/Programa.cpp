@@ -60,9 +60,9 @@ const std::string &PonCarpetaDepuracion(EstadoObra &estado)
 // The windows and commands of a program that started, in the order they need each other.
 struct Programa::Ventanas {
     explicit Ventanas(Base &b)
-        : vista(b.logica), ventanas(vista, b.estado, b.mensajes, b.almacen, impresoras, b.salida),
-          trabajo(b.estado, b.impresora, &vista), depuracion(PonCarpetaDepuracion(b.estado)),
-          dialogos(&vista),
+        : vista(b.logica), trabajo(b.estado, b.impresora, &vista),
+          ventanas(vista, b.estado, b.mensajes, b.almacen, impresoras, b.salida, trabajo),
+          depuracion(PonCarpetaDepuracion(b.estado)), dialogos(&vista),
           obra(b.estado, {b.mensajes, b.logica.menu(), ficheros, dialogos, cerrojos, b.logica,
                           // The data-entry window's Qt view opens inside the main window's
                           // frame, made at each load.
@@ -74,15 +74,14 @@ struct Programa::Ventanas {
     {
         b.mensajes.PonPadre(&vista);
         obra.PonComandos(calculo);
-        ventanas.PonCalculo(&calculo);
-        ventanas.PonTrabajo(&trabajo);
+        ventanas.PonCalculo(calculo);
         b.logica.Conecta(&obra, ventanas, &calculo);
     }
 
     FormaPrincipalVista vista;
     ServicioImpresorasQt impresoras;
-    VentanasPrincipalQt ventanas;
     TrabajoImpresionQt trabajo;
+    VentanasPrincipalQt ventanas;
     FicheroDepuracion depuracion;
     DisenoTubo diseno;
     SistemaFicherosDisco ficheros;

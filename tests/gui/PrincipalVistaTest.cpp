@@ -122,7 +122,8 @@ TEST_F(PrincipalVistaTest, VentanasDelMenuSobreLaPrincipal)
     ImpresoraQt impresora;
     pruebas::RelojFijo reloj;
     SalidaListado salida(reloj, impresora);
-    VentanasPrincipalQt ventanas(vista, estado, mensajes, almacen, impresoras, salida);
+    pruebas::TrabajoFalso trabajo;
+    VentanasPrincipalQt ventanas(vista, estado, mensajes, almacen, impresoras, salida, trabajo);
     forma.Conecta(nullptr, ventanas, nullptr);
     vista.show();
 

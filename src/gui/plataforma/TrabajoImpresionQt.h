@@ -20,7 +20,6 @@ public:
     TrabajoImpresionQt(const EstadoObra &estado, ImpresoraQt &impresora, QWidget *padre);
 
     // The window the save dialog is shown over.
-    void PonPadre(QWidget *padre) { m_padre = padre; }
 
     bool Empieza() override;
     void Aborta() override;
