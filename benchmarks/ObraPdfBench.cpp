@@ -296,7 +296,7 @@ void BM_ObraNormalPdf(benchmark::State &medida)
     ComandosCalculo calculo(estado, {mensajes, salida, depuracion, diseno, obra, ventanas, trabajo,
                                      progreso, &depuracion});
     obra.PonComandos(calculo);
-    forma.Conecta(&obra, ventanas, &calculo);
+    forma.Conecta(obra, ventanas, calculo);
 
     // The project opened, and the whole project calculated into the listing window.
     forma.menu().MnAbriFichero.Click();

@@ -75,7 +75,7 @@ struct Programa::Ventanas {
         b.mensajes.PonPadre(&vista);
         obra.PonComandos(calculo);
         ventanas.PonCalculo(calculo);
-        b.logica.Conecta(&obra, ventanas, &calculo);
+        b.logica.Conecta(obra, ventanas, calculo);
     }
 
     FormaPrincipalVista vista;

@@ -615,7 +615,7 @@ struct PrincipalConCaptura {
         ficheros.Pon(RutaObra,
                      pruebas::LeeFicheroPrueba(std::string(DRAVEK_FIJOS_OBRA) + "/obra_coma.dvk"));
         obra.PonComandos(comandos);
-        forma.Conecta(&obra, ventanas, nullptr);
+        forma.Conecta(obra, ventanas, comandos);
         principal->Refresca();
         return true;
     }

@@ -49,7 +49,7 @@ protected:
         ficheros.Pon(ruta,
                      pruebas::LeeFicheroPrueba(std::string(DRAVEK_FIJOS_OBRA) + "/obra_coma.dvk"));
         obra.PonComandos(comandos);
-        forma.Conecta(&obra, ventanas, nullptr);
+        forma.Conecta(obra, ventanas, comandos);
         principal.Refresca();
         principal.show();
     }

@@ -1,3 +1,4 @@
+#include "apoyo/ComandosCapturaGrabadora.h"
 #include "apoyo/ServicioImpresorasEnMemoria.h"
 #include "apoyo/TemporizadorGrabador.h"
 #include "core/model/TextoRecurso.h"
@@ -124,7 +125,11 @@ TEST_F(PrincipalVistaTest, VentanasDelMenuSobreLaPrincipal)
     SalidaListado salida(reloj, impresora);
     pruebas::TrabajoFalso trabajo;
     VentanasPrincipalQt ventanas(vista, estado, mensajes, almacen, impresoras, salida, trabajo);
-    forma.Conecta(nullptr, ventanas, nullptr);
+    pruebas::AnulacionAjustesGrabadora ajustes;
+    CapturaDatos captura{estado, {mensajes, forma.menu(), ajustes}};
+    pruebas::ObraFalsa obra{estado, captura};
+    pruebas::ComandosCapturaGrabadora comandos;
+    forma.Conecta(obra, ventanas, comandos);
     vista.show();
 
     const auto T = [](std::int32_t n) { return aQt(Texto(0, n)); };
@@ -226,7 +231,7 @@ TEST_F(PrincipalVistaTest, ObraCalculadaEImpresaEnPdf)
     ComandosCalculo calculo(p.estado, {p.mensajes, salida, p.depuracion, p.diseno, p.obra,
                                        p.ventanas, trabajo, p.progreso, nullptr});
     p.calculoPtr = &calculo;
-    p.forma.Conecta(&p.obra, p.ventanas, &calculo);
+    p.forma.Conecta(p.obra, p.ventanas, calculo);
 
     QString mostrado;
     p.ventanas.alMostrarListado = [&] {

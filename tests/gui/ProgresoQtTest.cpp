@@ -49,7 +49,7 @@ TEST_F(ProgresoQtTest, LaImpresionDeLaObraSeDetieneSinDejarFichero)
     ComandosCalculo calculo(p.estado, {p.mensajes, salida, p.depuracion, p.diseno, p.obra,
                                        p.ventanas, trabajo, progreso, nullptr});
     p.calculoPtr = &calculo;
-    p.forma.Conecta(&p.obra, p.ventanas, &calculo);
+    p.forma.Conecta(p.obra, p.ventanas, calculo);
 
     pulsa(p.forma.menu().MnImprimir);
     ASSERT_EQ(p.ventanas.listados.size(), 1u);

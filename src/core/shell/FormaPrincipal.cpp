@@ -4,7 +4,6 @@
 #include "core/entry/CapturaDatos.h"
 #include "core/entry/IdiomaPropio.h"
 #include "core/model/TextoRecurso.h"
-#include "core/shell/ComandosCalculo.h"
 #include "core/shell/DatosPredeterminados.h"
 #include "core/shell/frmTip.h"
 #include "core/storage/Registro.h"
@@ -17,7 +16,6 @@ namespace dravek {
 
 namespace {
 
-constexpr std::int32_t TextoGrabeTramoOCancele = 376;
 constexpr std::int32_t TextoNoExisteFichero = 398;
 constexpr std::int32_t TextoIdiomaSinElegir = 526;
 
@@ -58,12 +56,12 @@ FormaPrincipal::FormaPrincipal(EstadoObra &estado, Mensajes &mensajes,
     m_menu.mnAdvertencia.Click = [this] { mnAdvertencia_Click(); };
 }
 
-void FormaPrincipal::Conecta(ObraEnCaptura *obra, VentanasPrincipal &ventanas,
-                             ComandosCalculo *calculo)
+void FormaPrincipal::Conecta(ObraEnCaptura &obra, VentanasPrincipal &ventanas,
+                             ComandosCaptura &comandos)
 {
-    m_obra = obra;
-    m_ventanas = &ventanas;
-    m_calculo = calculo;
+    m_obra.Pon(obra);
+    m_ventanas.Pon(ventanas);
+    m_comandos.Pon(comandos);
 }
 
 void FormaPrincipal::ElIdioma()
@@ -181,7 +179,7 @@ void FormaPrincipal::Timer1_Timer()
 {
     Timer1Interval = 0;
     // A setting that is not a whole number shows nothing and is passed over silently.
-    if (PreparaAdvertenciaInicio(m_estado.ejecucion, m_almacen) && m_ventanas)
+    if (PreparaAdvertenciaInicio(m_estado.ejecucion, m_almacen))
         m_ventanas->MuestraAviso(m_estado.ejecucion.ModoAdvertencia);
 }
 
@@ -216,21 +214,10 @@ void FormaPrincipal::GrabaIdioma(std::int16_t Idioma)
                  std::to_string(Idioma));
 }
 
-bool FormaPrincipal::RehusaConCambios()
-{
-    if (!m_estado.ejecucion.DatosModificados)
-        return false;
-    const std::int32_t d = m_estado.ejecucion.DesplazamientoIdioma;
-    m_mensajes.Muestra(Texto(d, TextoGrabeTramoOCancele), BotonesMensaje::Aceptar,
-                       IconoMensaje::Ninguno, Texto(d, TextoAviso));
-    return true;
-}
-
 bool FormaPrincipal::PuedeCerrarObra()
 {
-    // With the data-entry window's glue the engineer may save or drop what changed; without it
-    // a changed run is only refused.
-    return m_obra ? m_obra->PermiteCerrar() : !RehusaConCambios();
+    // The engineer may save or drop what changed.
+    return m_obra->PermiteCerrar();
 }
 
 bool FormaPrincipal::MDIForm_QueryUnload()
@@ -240,8 +227,6 @@ bool FormaPrincipal::MDIForm_QueryUnload()
 
 void FormaPrincipal::MnAbriFichero_Click()
 {
-    if (!m_obra)
-        return;
     m_estado.obra.AbrirObraExistente = Verdadero;
     m_obra->CargaCaptura();
     if (m_estado.obra.NombreFicheroObra != " ") {
@@ -260,8 +245,6 @@ void FormaPrincipal::MnAbriFichero_Click()
 
 void FormaPrincipal::MnNuevaObra_Click()
 {
-    if (!m_obra)
-        return;
     m_menu.MnNuevaObra.Enabled = false;
     m_menu.MnAbriFichero.Enabled = false;
     m_menu.MnImprimir.Enabled = false;
@@ -275,25 +258,23 @@ void FormaPrincipal::MnNuevaObra_Click()
 
 void FormaPrincipal::MnSeleccionarImpresora_Click()
 {
-    if (m_ventanas)
-        m_ventanas->MuestraImpresoras();
+    m_ventanas->MuestraImpresoras();
 }
 
 void FormaPrincipal::MnImprimir_Click()
 {
-    if (m_calculo)
-        m_calculo->ImprimeObra();
+    m_comandos->ImprimeObra();
 }
 
 void FormaPrincipal::mnGrabaObra_Click()
 {
-    if (m_obra && m_obra->ValidaPresionesAlturasObra())
+    if (m_obra->ValidaPresionesAlturasObra())
         m_obra->GrabaObra();
 }
 
 void FormaPrincipal::mnCerrarObra_Click()
 {
-    if (!m_obra || !PuedeCerrarObra())
+    if (!PuedeCerrarObra())
         return;
     m_obra->DescargaCaptura();
     MenuSinObra();
@@ -303,14 +284,11 @@ void FormaPrincipal::mnSalir_Click()
 {
     if (!PuedeCerrarObra())
         return;
-    if (m_ventanas)
-        m_ventanas->Termina();
+    m_ventanas->Termina();
 }
 
 void FormaPrincipal::mnNuevoTramo_Click()
 {
-    if (!m_obra)
-        return;
     if (CapturaDatos *captura = m_obra->Captura(); captura && captura->TabPrincipal.Tab() != 1)
         ponPestana(captura->TabPrincipal, 1);
     m_obra->NuevoTramo();
@@ -318,56 +296,47 @@ void FormaPrincipal::mnNuevoTramo_Click()
 
 void FormaPrincipal::mnCancelar_Click()
 {
-    if (m_obra)
-        m_obra->CancelaCapturaTramo();
+    m_obra->CancelaCapturaTramo();
 }
 
 void FormaPrincipal::mnGrabaTramo_Click()
 {
-    if (m_obra)
-        m_obra->ConfirmaGrabaTramo();
+    m_obra->ConfirmaGrabaTramo();
 }
 
 void FormaPrincipal::mnCalculaTramo_Click()
 {
-    if (m_calculo)
-        m_calculo->CalculaTramo();
+    m_comandos->CalculaTramo();
 }
 
 void FormaPrincipal::mnAjustarArmaduras_Click()
 {
-    if (m_calculo)
-        m_calculo->AjustaArmaduras();
+    m_comandos->AjustaArmaduras();
 }
 
 void FormaPrincipal::mnCalculoHidraulico_Click()
 {
-    if (m_ventanas)
-        m_ventanas->MuestraCalculoHidraulico();
+    m_ventanas->MuestraCalculoHidraulico();
 }
 
 void FormaPrincipal::mnMedidas_Click()
 {
-    if (m_ventanas)
-        m_ventanas->MuestraProtecciones();
+    m_ventanas->MuestraProtecciones();
 }
 
 void FormaPrincipal::mnAyudaSobreAyuda_Click()
 {
-    if (m_ventanas)
-        m_ventanas->MuestraIndiceAyuda(m_ficheroAyuda);
+    m_ventanas->MuestraIndiceAyuda(m_ficheroAyuda);
 }
 
 void FormaPrincipal::mnAcercaDe_Click()
 {
-    if (m_ventanas)
-        m_ventanas->MuestraAcercaDe();
+    m_ventanas->MuestraAcercaDe();
 }
 
 void FormaPrincipal::mnAdvertencia_Click()
 {
-    if (m_ventanas)
-        m_ventanas->MuestraAviso(m_estado.ejecucion.ModoAdvertencia);
+    m_ventanas->MuestraAviso(m_estado.ejecucion.ModoAdvertencia);
 }
 
 } // namespace dravek

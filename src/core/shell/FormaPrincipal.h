@@ -4,8 +4,10 @@
 #include <string>
 
 #include "core/entry/CapturaDatos.h"
+#include "core/entry/ComandosCaptura.h"
 #include "core/entry/MenuPrincipal.h"
 #include "core/entry/ObraEnCaptura.h"
+#include "core/model/Conexion.h"
 #include "core/model/EstadoObra.h"
 #include "core/plataforma/AlmacenConfiguracion.h"
 #include "core/plataforma/Mensajes.h"
@@ -15,8 +17,6 @@
 
 namespace dravek {
 
-class ComandosCalculo;
-
 // Logic of the main window: start-up, the menu bar with its captions, states and commands, the
 // one-shot timer of the start-up notice and the end of the program. It is also what a change
 // of interface language on the data-entry window re-captions and stores through.
@@ -24,9 +24,9 @@ class FormaPrincipal final : public EntornoIdioma {
 public:
     FormaPrincipal(EstadoObra &estado, Mensajes &mensajes, AlmacenConfiguracion &almacen);
 
-    // The collaborators of the commands, given once the view and the data-entry glue exist.
-    // Without the data-entry window's glue (null) the project commands do nothing.
-    void Conecta(ObraEnCaptura *obra, VentanasPrincipal &ventanas, ComandosCalculo *calculo);
+    // The collaborators of the commands, which need this object first: given once the view,
+    // the data-entry glue and the calculation commands exist, before any menu command runs.
+    void Conecta(ObraEnCaptura &obra, VentanasPrincipal &ventanas, ComandosCaptura &comandos);
 
     // The desktop's own texts, put in the language of the menus whenever they are captioned;
     // given before start-up. Null: left as they are.
@@ -84,15 +84,14 @@ public:
 private:
     void ElIdioma();
     void MenuSinObra();
-    bool RehusaConCambios();
     bool PuedeCerrarObra();
 
     EstadoObra &m_estado;
     Mensajes &m_mensajes;
     AlmacenConfiguracion &m_almacen;
-    ObraEnCaptura *m_obra = nullptr;
-    VentanasPrincipal *m_ventanas = nullptr;
-    ComandosCalculo *m_calculo = nullptr;
+    Conexion<ObraEnCaptura> m_obra{"The main window's data-entry glue"};
+    Conexion<VentanasPrincipal> m_ventanas{"The main window's windows"};
+    Conexion<ComandosCaptura> m_comandos{"The main window's calculation commands"};
     TextosPlataforma *m_textosPlataforma = nullptr;
     MenuPrincipal m_menu;
     std::string m_caption = "DRAVEK";

@@ -96,7 +96,7 @@ public:
         }
         estado.tablas.NumeroArmadurasInternas = 100;
         ventanas.calculo = &calculo;
-        forma.Conecta(&obra, ventanas, &calculo);
+        forma.Conecta(obra, ventanas, calculo);
         obra.PonComandos(calculo);
 
         ficheros.Pon(Ruta, bytes);

@@ -104,7 +104,7 @@ public:
     {
         pruebas::PonGeometria(estado.tablas, {{600, {}, {20, 20, 70}, {}, {}, {}},
                                               {1200, {}, {30, 30, 120}, {}, {}, {}}});
-        forma.Conecta(&obra, ventanas, nullptr);
+        forma.Conecta(obra, ventanas, comandos);
         obra.PonComandos(comandos);
     }
     Banco(const Banco &) = delete;

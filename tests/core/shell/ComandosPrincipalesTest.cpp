@@ -687,7 +687,7 @@ TEST(ComandosCalculo, CadaOrdenEmpiezaElFicheroDeDepuracion)
         ComandosCalculo calculo(p.estado, {p.mensajes, p.salida, fichero, p.diseno, p.obra,
                                            p.ventanas, p.trabajo, p.progreso, &fichero});
         p.calculoPtr = &calculo;
-        p.forma.Conecta(&p.obra, p.ventanas, &calculo);
+        p.forma.Conecta(p.obra, p.ventanas, calculo);
         std::vector<std::uintmax_t> alMostrar;
         p.ventanas.alMostrarListado = [&] { alMostrar.push_back(fs::file_size(ruta)); };
 

@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -130,6 +131,23 @@ TEST(FormaPrincipal, UnFicheroQueFaltaDetieneElArranqueConSuMensaje)
         // The reinforcement list is read before the trench factor only.
         EXPECT_EQ(estado.tablas.NumeroArmadurasInternas > 0, caso.nombre.rfind("factor", 0) == 0);
     }
+}
+
+// A menu command before the main window was wired to the rest of the program is a fault of the
+// wiring: it stops loudly where it would have done nothing.
+TEST(FormaPrincipal, UnaOrdenSinConectarNoPasaEnSilencio)
+{
+    EstadoObra estado;
+    pruebas::MensajesGrabadora mensajes{pruebas::Guion::Estricto};
+    pruebas::AlmacenConfiguracionEnMemoria almacen;
+    FormaPrincipal forma(estado, mensajes, almacen);
+    MenuPrincipal &m = forma.menu();
+    for (ElementoMenu *orden : {&m.MnAbriFichero, &m.mnCalculaTramo, &m.mnAcercaDe}) {
+        SCOPED_TRACE(orden->Name());
+        EXPECT_THROW(orden->Click(), std::logic_error);
+    }
+    EXPECT_THROW(forma.MDIForm_QueryUnload(), std::logic_error);
+    EXPECT_TRUE(mensajes.mostrados().empty());
 }
 
 } // namespace

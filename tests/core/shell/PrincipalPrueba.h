@@ -148,7 +148,7 @@ struct PrincipalPrueba {
     {
         estado.ejecucion.RutaAplicacion = DRAVEK_DATOS_PROGRAMA "/";
         captura.LlenaListasCodigos();
-        forma.Conecta(&obra, ventanas, &calculo);
+        forma.Conecta(obra, ventanas, calculo);
         calculoPtr = &calculo;
     }
 
