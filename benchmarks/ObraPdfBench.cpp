@@ -23,6 +23,7 @@
 
 #include "InformeMedida.h"
 #include "TramosMedida.h"
+#include "apoyo/TextosPlataformaGrabadora.h"
 #include "apoyo/VentanasNulas.h"
 #include "apoyo/VistaCapturaNula.h"
 #include "core/design/DisenoTubo.h"
@@ -274,7 +275,8 @@ void BM_ObraNormalPdf(benchmark::State &medida)
     RelojFijo reloj;
     gui::ImpresoraQt impresora;
     SalidaListado salida(reloj, impresora);
-    FormaPrincipal forma(estado, mensajes, configuracion);
+    pruebas::TextosPlataformaGrabadora textos;
+    FormaPrincipal forma(estado, mensajes, configuracion, textos);
     LocalPunto local;
     if (!forma.Arranca(datos, local)) {
         medida.SkipWithError("the program did not start");

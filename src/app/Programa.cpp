@@ -39,8 +39,8 @@ struct Programa::Base {
     RelojSistema reloj;
     ImpresoraQt impresora;
     SalidaListado salida{reloj, impresora};
-    FormaPrincipal logica{estado, mensajes, almacen};
     TraduccionesQt traducciones;
+    FormaPrincipal logica{estado, mensajes, almacen, traducciones};
 };
 
 namespace {
@@ -93,10 +93,7 @@ struct Programa::Ventanas {
     TemporizadorQt temporizador;
 };
 
-Programa::Programa() : m_base(std::make_unique<Base>())
-{
-    m_base->logica.PonTextosPlataforma(&m_base->traducciones);
-}
+Programa::Programa() : m_base(std::make_unique<Base>()) {}
 
 Programa::~Programa() = default;
 

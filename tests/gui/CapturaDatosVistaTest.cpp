@@ -6,6 +6,7 @@
 #include "apoyo/DialogosFicheroGuionizados.h"
 #include "apoyo/FicherosEnMemoria.h"
 #include "apoyo/ObraPrueba.h"
+#include "apoyo/TextosPlataformaGrabadora.h"
 #include "apoyo/VentanasNulas.h"
 #include "core/entry/CapturaTramo.h"
 #include "core/entry/ObraCapturaDatos.h"
@@ -623,7 +624,8 @@ struct PrincipalConCaptura {
     EstadoObra estado;
     pruebas::MensajesGrabadora mensajes{pruebas::Guion::Estricto};
     pruebas::AlmacenConfiguracionEnMemoria configuracion;
-    FormaPrincipal forma{estado, mensajes, configuracion};
+    pruebas::TextosPlataformaGrabadora textos;
+    FormaPrincipal forma{estado, mensajes, configuracion, textos};
     pruebas::LocalUsuarioFijo local{","};
     // Built once the main window has started, as the program builds it.
     std::optional<FormaPrincipalVista> principal;

@@ -44,7 +44,6 @@ class MarcoVistaTest : public ::testing::Test {
 protected:
     MarcoVistaTest()
     {
-        forma.PonTextosPlataforma(&traducciones);
         EXPECT_TRUE(forma.Arranca(DRAVEK_DATOS_PROGRAMA, local));
         ficheros.Pon(ruta,
                      pruebas::LeeFicheroPrueba(std::string(DRAVEK_FIJOS_OBRA) + "/obra_coma.dvk"));
@@ -75,7 +74,7 @@ protected:
     pruebas::MensajesGrabadora mensajes{pruebas::Guion::Estricto};
     pruebas::AlmacenConfiguracionEnMemoria configuracion;
     pruebas::LocalUsuarioFijo local{","};
-    FormaPrincipal forma{estado, mensajes, configuracion};
+    FormaPrincipal forma{estado, mensajes, configuracion, traducciones};
     FormaPrincipalVista principal{forma};
     pruebas::FicherosEnMemoria ficheros;
     pruebas::DialogosFicheroGuionizados dialogos;

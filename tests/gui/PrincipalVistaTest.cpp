@@ -1,6 +1,7 @@
 #include "apoyo/ComandosCapturaGrabadora.h"
 #include "apoyo/ServicioImpresorasEnMemoria.h"
 #include "apoyo/TemporizadorGrabador.h"
+#include "apoyo/TextosPlataformaGrabadora.h"
 #include "core/model/TextoRecurso.h"
 #include "core/shell/PrincipalPrueba.h"
 #include "gui/PdfPrueba.h"
@@ -115,7 +116,8 @@ TEST_F(PrincipalVistaTest, VentanasDelMenuSobreLaPrincipal)
     EstadoObra estado;
     pruebas::MensajesGrabadora mensajes;
     pruebas::AlmacenConfiguracionEnMemoria almacen;
-    FormaPrincipal forma(estado, mensajes, almacen);
+    pruebas::TextosPlataformaGrabadora textos;
+    FormaPrincipal forma(estado, mensajes, almacen, textos);
     pruebas::LocalUsuarioFijo local(",");
     ASSERT_TRUE(forma.Arranca(DRAVEK_DATOS_PROGRAMA, local));
     FormaPrincipalVista vista(forma);

@@ -100,6 +100,12 @@ public:
     Toma TomaCerrojo(const std::string &) override { return {}; }
 };
 
+// The tool shows no dialog of the desktop: it has no texts of its own to translate.
+class SinTextosPlataforma final : public TextosPlataforma {
+public:
+    void PonIdioma(std::int16_t) override {}
+};
+
 // The tool keeps no settings: the start-up reads none and stores none.
 class SinConfiguracion final : public AlmacenConfiguracion {
 public:
@@ -308,7 +314,8 @@ int main(int argc, char **argv)
     MensajesConsola mensajes;
     LocalEntorno local;
     SinConfiguracion configuracion;
-    FormaPrincipal principal(estado, mensajes, configuracion);
+    SinTextosPlataforma textos;
+    FormaPrincipal principal(estado, mensajes, configuracion, textos);
     if (!principal.Arranca(CarpetaPrograma(argv[0]), local)) {
         return SinFichero;
     }

@@ -33,8 +33,8 @@ std::string RutaAyuda(const std::string &rutaAplicacion, std::int32_t Desplazami
 }
 
 FormaPrincipal::FormaPrincipal(EstadoObra &estado, Mensajes &mensajes,
-                               AlmacenConfiguracion &almacen)
-    : m_estado(estado), m_mensajes(mensajes), m_almacen(almacen)
+                               AlmacenConfiguracion &almacen, TextosPlataforma &textos)
+    : m_estado(estado), m_mensajes(mensajes), m_almacen(almacen), m_textosPlataforma(textos)
 {
     m_menu.Caption = m_caption;
     m_menu.MnAbriFichero.Click = [this] { MnAbriFichero_Click(); };
@@ -76,8 +76,7 @@ void FormaPrincipal::ElIdioma()
             ejecucion.Idioma = static_cast<std::int16_t>(s[0] - '0');
         } else {
             // Always Spanish, its button too: no language is in force yet.
-            if (m_textosPlataforma)
-                m_textosPlataforma->PonIdioma(1);
+            m_textosPlataforma.PonIdioma(1);
             m_mensajes.Muestra(Texto(0, TextoIdiomaSinElegir), BotonesMensaje::Aceptar,
                                IconoMensaje::Ninguno, "");
         }
@@ -204,8 +203,7 @@ void FormaPrincipal::PonTextosMenu()
         elemento->Caption = Texto(ejecucion.DesplazamientoIdioma, n);
     // Start-up and the language list both caption the menus: the desktop's buttons and
     // dialogs follow them into the same language.
-    if (m_textosPlataforma)
-        m_textosPlataforma->PonIdioma(ejecucion.Idioma);
+    m_textosPlataforma.PonIdioma(ejecucion.Idioma);
 }
 
 void FormaPrincipal::GrabaIdioma(std::int16_t Idioma)

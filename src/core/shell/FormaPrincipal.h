@@ -22,15 +22,14 @@ namespace dravek {
 // of interface language on the data-entry window re-captions and stores through.
 class FormaPrincipal final : public EntornoIdioma {
 public:
-    FormaPrincipal(EstadoObra &estado, Mensajes &mensajes, AlmacenConfiguracion &almacen);
+    // textos: the desktop's own texts, put in the language of the menus whenever they are
+    // captioned.
+    FormaPrincipal(EstadoObra &estado, Mensajes &mensajes, AlmacenConfiguracion &almacen,
+                   TextosPlataforma &textos);
 
     // The collaborators of the commands, which need this object first: given once the view,
     // the data-entry glue and the calculation commands exist, before any menu command runs.
     void Conecta(ObraEnCaptura &obra, VentanasPrincipal &ventanas, ComandosCaptura &comandos);
-
-    // The desktop's own texts, put in the language of the menus whenever they are captioned;
-    // given before start-up. Null: left as they are.
-    void PonTextosPlataforma(TextosPlataforma *textos) { m_textosPlataforma = textos; }
 
     // Start-up from the program's folder (MDIForm_Load). False when the program cannot go on;
     // the engineer has been told why (a missing logo, an unreadable default-data file).
@@ -92,7 +91,7 @@ private:
     Conexion<ObraEnCaptura> m_obra{"The main window's data-entry glue"};
     Conexion<VentanasPrincipal> m_ventanas{"The main window's windows"};
     Conexion<ComandosCaptura> m_comandos{"The main window's calculation commands"};
-    TextosPlataforma *m_textosPlataforma = nullptr;
+    TextosPlataforma &m_textosPlataforma;
     MenuPrincipal m_menu;
     std::string m_caption = "DRAVEK";
     std::string m_picture;

@@ -19,6 +19,7 @@
 #include "apoyo/ObraPrueba.h"
 #include "apoyo/ProgramaPrueba.h"
 #include "apoyo/ProgresoGrabador.h"
+#include "apoyo/TextosPlataformaGrabadora.h"
 #include "apoyo/TrabajoFalso.h"
 #include "apoyo/TramosTecleados.h"
 #include "apoyo/VentanasNulas.h"
@@ -132,7 +133,8 @@ public:
     pruebas::FicherosEnMemoria ficheros;
     pruebas::DialogosFicheroGuionizados dialogos;
     pruebas::AlmacenConfiguracionEnMemoria configuracion;
-    FormaPrincipal forma{estado, mensajes, configuracion};
+    pruebas::TextosPlataformaGrabadora textos;
+    FormaPrincipal forma{estado, mensajes, configuracion, textos};
     pruebas::CerrojosEnMemoria cerrojos;
     ObraCapturaDatos obra{
         estado,

@@ -14,6 +14,7 @@
 #include "apoyo/ComandosCapturaGrabadora.h"
 #include "apoyo/ObraPrueba.h"
 #include "apoyo/ProgramaPrueba.h"
+#include "apoyo/TextosPlataformaGrabadora.h"
 #include "apoyo/TramosTecleados.h"
 #include "apoyo/VentanasNulas.h"
 #include "apoyo/VistaCapturaNula.h"
@@ -131,7 +132,8 @@ public:
     FicherosEnMemoria ficheros;
     DialogosFicheroGuionizados dialogos;
     AlmacenConfiguracionEnMemoria configuracion;
-    FormaPrincipal forma{estado, mensajes, configuracion};
+    pruebas::TextosPlataformaGrabadora textos;
+    FormaPrincipal forma{estado, mensajes, configuracion, textos};
     VentanasGrabadoras ventanas;
     pruebas::CerrojosEnMemoria cerrojos;
     pruebas::ComandosCapturaGrabadora comandos;

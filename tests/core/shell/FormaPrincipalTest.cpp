@@ -2,6 +2,7 @@
 #include "apoyo/AlmacenConfiguracionEnMemoria.h"
 #include "apoyo/CarpetaPrueba.h"
 #include "apoyo/MensajesGrabadora.h"
+#include "apoyo/TextosPlataformaGrabadora.h"
 #include "core/model/EstadoObra.h"
 
 #include <gtest/gtest.h>
@@ -48,7 +49,8 @@ TEST(FormaPrincipal, ArrancaConLosDatosDelPrograma)
     pruebas::MensajesGrabadora mensajes;
     pruebas::LocalUsuarioFijo local(",");
     pruebas::AlmacenConfiguracionEnMemoria almacen;
-    FormaPrincipal forma(estado, mensajes, almacen);
+    pruebas::TextosPlataformaGrabadora textos;
+    FormaPrincipal forma(estado, mensajes, almacen, textos);
 
     ASSERT_TRUE(forma.Arranca(DRAVEK_DATOS_PROGRAMA, local));
     EXPECT_TRUE(mensajes.mostrados().empty());
@@ -122,7 +124,8 @@ TEST(FormaPrincipal, UnFicheroQueFaltaDetieneElArranqueConSuMensaje)
         pruebas::MensajesGrabadora mensajes;
         pruebas::LocalUsuarioFijo local(".");
         pruebas::AlmacenConfiguracionEnMemoria almacen;
-        FormaPrincipal forma(estado, mensajes, almacen);
+        pruebas::TextosPlataformaGrabadora textos;
+        FormaPrincipal forma(estado, mensajes, almacen, textos);
 
         EXPECT_FALSE(forma.Arranca(carpeta.ruta(), local));
         ASSERT_EQ(mensajes.mostrados().size(), 1u);
@@ -140,7 +143,8 @@ TEST(FormaPrincipal, UnaOrdenSinConectarNoPasaEnSilencio)
     EstadoObra estado;
     pruebas::MensajesGrabadora mensajes{pruebas::Guion::Estricto};
     pruebas::AlmacenConfiguracionEnMemoria almacen;
-    FormaPrincipal forma(estado, mensajes, almacen);
+    pruebas::TextosPlataformaGrabadora textos;
+    FormaPrincipal forma(estado, mensajes, almacen, textos);
     MenuPrincipal &m = forma.menu();
     for (ElementoMenu *orden : {&m.MnAbriFichero, &m.mnCalculaTramo, &m.mnAcercaDe}) {
         SCOPED_TRACE(orden->Name());

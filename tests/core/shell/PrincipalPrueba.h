@@ -8,6 +8,7 @@
 #include "apoyo/ContextoPrueba.h"
 #include "apoyo/MensajesGrabadora.h"
 #include "apoyo/ProgresoGrabador.h"
+#include "apoyo/TextosPlataformaGrabadora.h"
 #include "apoyo/TrabajoFalso.h"
 #include "apoyo/TramoPrueba.h"
 #include "core/entry/CapturaDatos.h"
@@ -155,7 +156,8 @@ struct PrincipalPrueba {
     EstadoObra estado;
     MensajesGrabadora mensajes{Guion::Estricto};
     AlmacenConfiguracionEnMemoria almacen;
-    FormaPrincipal forma{estado, mensajes, almacen};
+    TextosPlataformaGrabadora textos;
+    FormaPrincipal forma{estado, mensajes, almacen, textos};
     AnulacionAjustesGrabadora ajustes;
     CapturaDatos captura{estado, {mensajes, forma.menu(), ajustes}};
     ObraFalsa obra{estado, captura};
