@@ -23,7 +23,9 @@
 
 #include "InformeMedida.h"
 #include "TramosMedida.h"
+#include "apoyo/TextosPlataformaGrabadora.h"
 #include "apoyo/VentanasNulas.h"
+#include "apoyo/VistaCapturaNula.h"
 #include "core/design/DisenoTubo.h"
 #include "core/entry/ObraCapturaDatos.h"
 #include "core/listing/Depuracion.h"
@@ -32,12 +34,14 @@
 #include "core/plataforma/AlmacenConfiguracion.h"
 #include "core/plataforma/DialogosFichero.h"
 #include "core/plataforma/Mensajes.h"
+#include "core/plataforma/Progreso.h"
 #include "core/shell/ComandosCalculo.h"
 #include "core/shell/FormaPrincipal.h"
 #include "core/storage/FicheroRegistros.h"
 #include "core/storage/Ficheros.h"
 #include "core/storage/RegistrosObra.h"
 #include "gui/comun/TextoQt.h"
+#include "gui/plataforma/CerrojosFicheroQt.h"
 #include "gui/plataforma/ImpresoraQt.h"
 #include "gui/plataforma/MemoriaImpresion.h"
 #include "gui/plataforma/TrabajoImpresionQt.h"
@@ -82,6 +86,14 @@ public:
 
 private:
     std::string m_ruta;
+};
+
+// The windows apart: no progress is shown, and the print always goes on.
+class SinProgreso final : public Progreso {
+public:
+    void Empieza(const std::string &, const std::string &, std::int64_t) override {}
+    bool Sigue(std::int64_t) override { return true; }
+    void Termina() override {}
 };
 
 // No settings are kept.
@@ -263,7 +275,8 @@ void BM_ObraNormalPdf(benchmark::State &medida)
     RelojFijo reloj;
     gui::ImpresoraQt impresora;
     SalidaListado salida(reloj, impresora);
-    FormaPrincipal forma(estado, mensajes, configuracion);
+    pruebas::TextosPlataformaGrabadora textos;
+    FormaPrincipal forma(estado, mensajes, configuracion, textos);
     LocalPunto local;
     if (!forma.Arranca(datos, local)) {
         medida.SkipWithError("the program did not start");
@@ -278,13 +291,14 @@ void BM_ObraNormalPdf(benchmark::State &medida)
     FicheroDepuracion depuracion(estado.ejecucion.CarpetaDepuracion);
     DisenoTubo diseno;
     DialogoObra dialogos(rutaObra);
-    ObraCapturaDatos obra(estado, {mensajes, forma.menu(), ficheros, dialogos});
-    obra.PonEntornoIdioma(&forma);
-    ComandosCalculo calculo(estado,
-                            {mensajes, salida, depuracion, diseno, obra, ventanas, trabajo});
-    calculo.PonFicheroDepuracion(&depuracion);
-    obra.PonComandos(&calculo);
-    forma.Conecta(&obra, ventanas, &calculo);
+    gui::CerrojosFicheroQt cerrojos;
+    ObraCapturaDatos obra(estado, {mensajes, forma.menu(), ficheros, dialogos, cerrojos, forma,
+                                   pruebas::SinVista()});
+    SinProgreso progreso;
+    ComandosCalculo calculo(estado, {mensajes, salida, depuracion, diseno, obra, ventanas, trabajo,
+                                     progreso, &depuracion});
+    obra.PonComandos(calculo);
+    forma.Conecta(obra, ventanas, calculo);
 
     // The project opened, and the whole project calculated into the listing window.
     forma.menu().MnAbriFichero.Click();

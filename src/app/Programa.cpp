@@ -39,8 +39,8 @@ struct Programa::Base {
     RelojSistema reloj;
     ImpresoraQt impresora;
     SalidaListado salida{reloj, impresora};
-    FormaPrincipal logica{estado, mensajes, almacen};
     TraduccionesQt traducciones;
+    FormaPrincipal logica{estado, mensajes, almacen, traducciones};
 };
 
 namespace {
@@ -60,51 +60,43 @@ const std::string &PonCarpetaDepuracion(EstadoObra &estado)
 // The windows and commands of a program that started, in the order they need each other.
 struct Programa::Ventanas {
     explicit Ventanas(Base &b)
-        : vista(b.logica), ventanas(vista, b.estado, b.mensajes, b.almacen, impresoras, b.salida),
-          trabajo(b.estado, b.impresora, &vista), depuracion(PonCarpetaDepuracion(b.estado)),
-          dialogos(&vista), obra(b.estado, {b.mensajes, b.logica.menu(), ficheros, dialogos}),
-          calculo(b.estado, {b.mensajes, b.salida, depuracion, diseno, obra, ventanas, trabajo}),
-          progreso(&vista)
+        : vista(b.logica), trabajo(b.estado, b.impresora, &vista),
+          ventanas(vista, b.estado, b.mensajes, b.almacen, impresoras, b.salida, trabajo),
+          depuracion(PonCarpetaDepuracion(b.estado)), dialogos(&vista),
+          obra(b.estado, {b.mensajes, b.logica.menu(), ficheros, dialogos, cerrojos, b.logica,
+                          // The data-entry window's Qt view opens inside the main window's
+                          // frame, made at each load.
+                          [this](CapturaDatos &captura) {
+                              return std::make_unique<CapturaEnMarco>(captura, vista);
+                          }}),
+          progreso(&vista), calculo(b.estado, {b.mensajes, b.salida, depuracion, diseno, obra,
+                                               ventanas, trabajo, progreso, &depuracion})
     {
         b.mensajes.PonPadre(&vista);
-        // A project is open in one copy of the program at a time.
-        obra.almacen().PonCerrojos(&cerrojos);
         // Every file dialog starts where the last file was chosen, kept in the settings.
         obra.almacen().PonConfiguracion(&b.almacen);
         trabajo.PonDialogos(&dialogos, &b.almacen);
-        // The data-entry window's Qt view opens inside the main window's frame, made at each
-        // load.
-        obra.PonFabricaVista([this](CapturaDatos &captura) {
-            return std::make_unique<CapturaEnMarco>(captura, vista);
-        });
-        obra.PonEntornoIdioma(&b.logica);
-        calculo.PonFicheroDepuracion(&depuracion);
-        calculo.PonProgreso(&progreso);
-        obra.PonComandos(&calculo);
-        ventanas.PonCalculo(&calculo);
-        ventanas.PonTrabajo(&trabajo);
-        b.logica.Conecta(&obra, ventanas, &calculo);
+        obra.PonComandos(calculo);
+        ventanas.PonCalculo(calculo);
+        b.logica.Conecta(obra, ventanas, calculo);
     }
 
     FormaPrincipalVista vista;
     ServicioImpresorasQt impresoras;
-    VentanasPrincipalQt ventanas;
     TrabajoImpresionQt trabajo;
+    VentanasPrincipalQt ventanas;
     FicheroDepuracion depuracion;
     DisenoTubo diseno;
     SistemaFicherosDisco ficheros;
     DialogosFicheroQt dialogos;
-    CerrojosFicheroQt cerrojos;
+    CerrojosFicheroQt cerrojos; // a project is open in one copy of the program at a time
     ObraCapturaDatos obra;
-    ComandosCalculo calculo;
     ProgresoQt progreso;
+    ComandosCalculo calculo;
     TemporizadorQt temporizador;
 };
 
-Programa::Programa() : m_base(std::make_unique<Base>())
-{
-    m_base->logica.PonTextosPlataforma(&m_base->traducciones);
-}
+Programa::Programa() : m_base(std::make_unique<Base>()) {}
 
 Programa::~Programa() = default;
 

@@ -8,10 +8,11 @@
 
 #include <string>
 
+#include "apoyo/CerrojosEnMemoria.h"
+#include "apoyo/ComandosCapturaGrabadora.h"
 #include "apoyo/DialogosFicheroGuionizados.h"
 #include "apoyo/FicherosEnMemoria.h"
 #include "apoyo/MensajesGrabadora.h"
-#include "apoyo/OrdenesCapturaGrabadora.h"
 #include "apoyo/ProgramaPrueba.h"
 #include "core/entry/AlmacenObra.h"
 #include "core/entry/CapturaDatos.h"
@@ -22,9 +23,12 @@ namespace dravek::pruebas {
 
 class ObraPrueba {
 public:
-    // disco: the files the project is stored in, instead of the files in memory.
-    explicit ObraPrueba(char separador = ',', SistemaFicheros *disco = nullptr)
+    // disco: the files the project is stored in, instead of the files in memory; comunes: the
+    // locks shared with other windows, instead of the window's own.
+    explicit ObraPrueba(char separador = ',', SistemaFicheros *disco = nullptr,
+                        CerrojosFichero *comunes = nullptr)
         : sistema(disco != nullptr ? *disco : ficheros),
+          cerrojos(comunes != nullptr ? *comunes : propios),
           m_programa(estado, "dravek_obra", separador)
     {
         captura.LlenaListasCodigos();
@@ -61,9 +65,11 @@ public:
     FicherosEnMemoria ficheros;
     SistemaFicheros &sistema; // where the project is stored: ficheros unless a disk was given
     DialogosFicheroGuionizados dialogos;
-    AlmacenObra almacen{estado, mensajes, sistema, dialogos};
-    OrdenesCapturaGrabadora ordenes;
-    CapturaDatos captura{estado, {mensajes, menu, almacen, &almacen, &ordenes}};
+    CerrojosEnMemoria propios;
+    CerrojosFichero &cerrojos; // where the project's lock is taken: propios unless others given
+    AlmacenObra almacen{estado, mensajes, sistema, dialogos, cerrojos};
+    ComandosCapturaGrabadora comandos;
+    CapturaDatos captura{estado, {mensajes, menu, almacen, &almacen, &comandos, &comandos}};
 
 private:
     // Last: the window is built before the program's folder is named, as the program does.

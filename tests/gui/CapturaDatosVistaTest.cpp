@@ -1,9 +1,12 @@
 #include "gui/entry/CapturaDatosVista.h"
 #include "apoyo/AlmacenConfiguracionEnMemoria.h"
 #include "apoyo/CapturaPrueba.h"
+#include "apoyo/CerrojosEnMemoria.h"
+#include "apoyo/ComandosCapturaGrabadora.h"
 #include "apoyo/DialogosFicheroGuionizados.h"
 #include "apoyo/FicherosEnMemoria.h"
 #include "apoyo/ObraPrueba.h"
+#include "apoyo/TextosPlataformaGrabadora.h"
 #include "apoyo/VentanasNulas.h"
 #include "core/entry/CapturaTramo.h"
 #include "core/entry/ObraCapturaDatos.h"
@@ -348,10 +351,7 @@ TEST_F(CapturaDatosVistaTest, LaColocacionElegidaMuestraSusCampos)
 
 // The close box runs the close button's command, which decides (it may ask to save first); the
 // window goes only when the logic closes it.
-struct OrdenesGrabadas final : OrdenesCaptura {
-    void CalculaTramo() override {}
-    void AjustaArmaduras() override {}
-    void ImprimeObra() override {}
+struct CierreGrabado final : CierreCaptura {
     void CierraVentana() override { ++cierres; }
     int cierres = 0;
 };
@@ -359,8 +359,8 @@ struct OrdenesGrabadas final : OrdenesCaptura {
 TEST_F(CapturaDatosVistaTest, CerrarPasaPorLaLogica)
 {
     pruebas::CapturaPrueba p;
-    OrdenesGrabadas ordenes;
-    CapturaDatos c(p.estado, {p.mensajes, p.menu, p.ajustes, nullptr, &ordenes});
+    CierreGrabado cierre;
+    CapturaDatos c(p.estado, {p.mensajes, p.menu, p.ajustes, nullptr, nullptr, &cierre});
     c.LlenaListasCodigos();
     c.PonTextosCaptura();
     CapturaDatosVista vista(c);
@@ -368,12 +368,12 @@ TEST_F(CapturaDatosVistaTest, CerrarPasaPorLaLogica)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&vista));
 
     vista.close();
-    EXPECT_EQ(ordenes.cierres, 1);
+    EXPECT_EQ(cierre.cierres, 1);
     EXPECT_TRUE(vista.isVisible());
 
     vista.Cierra();
     EXPECT_FALSE(vista.isVisible());
-    EXPECT_EQ(ordenes.cierres, 1);
+    EXPECT_EQ(cierre.cierres, 1);
     EXPECT_TRUE(p.mensajes.mostrados().empty());
 }
 
@@ -383,8 +383,8 @@ TEST_F(CapturaDatosVistaTest, CerrarPasaPorLaLogica)
 TEST_F(CapturaDatosVistaTest, UnaCajaRechazadaNoAtrapaElFoco)
 {
     pruebas::CapturaPrueba p;
-    OrdenesGrabadas ordenes;
-    CapturaDatos c(p.estado, {p.mensajes, p.menu, p.ajustes, nullptr, &ordenes});
+    CierreGrabado cierre;
+    CapturaDatos c(p.estado, {p.mensajes, p.menu, p.ajustes, nullptr, nullptr, &cierre});
     c.LlenaListasCodigos();
     c.PonTextosCaptura();
     CapturaDatosVista vista(c);
@@ -418,12 +418,12 @@ TEST_F(CapturaDatosVistaTest, UnaCajaRechazadaNoAtrapaElFoco)
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     QApplication::processEvents();
     EXPECT_TRUE(vista.isVisible());
-    EXPECT_EQ(ordenes.cierres, 0);
+    EXPECT_EQ(cierre.cierres, 0);
 
     // Closing is reached with a box that would refuse, and asks nothing of it.
     QTest::keyClicks(inicial, QStringLiteral("999999"));
     QTest::mouseClick(cerrar, Qt::LeftButton);
-    EXPECT_EQ(ordenes.cierres, 1);
+    EXPECT_EQ(cierre.cierres, 1);
     EXPECT_EQ(p.mensajes.mostrados().size(), 2u);
 }
 
@@ -683,13 +683,8 @@ struct PrincipalConCaptura {
         principal->show();
         ficheros.Pon(RutaObra,
                      pruebas::LeeFicheroPrueba(std::string(DRAVEK_FIJOS_OBRA) + "/obra_coma.dvk"));
-        obra.PonFabricaVista([this](CapturaDatos &captura) {
-            auto vista = std::make_unique<CapturaDatosVista>(captura, &*principal);
-            mostrada = vista.get();
-            return vista;
-        });
-        obra.PonEntornoIdioma(&forma);
-        forma.Conecta(&obra, ventanas, nullptr);
+        obra.PonComandos(comandos);
+        forma.Conecta(obra, ventanas, comandos);
         principal->Refresca();
         return true;
     }
@@ -697,7 +692,8 @@ struct PrincipalConCaptura {
     EstadoObra estado;
     pruebas::MensajesGrabadora mensajes{pruebas::Guion::Estricto};
     pruebas::AlmacenConfiguracionEnMemoria configuracion;
-    FormaPrincipal forma{estado, mensajes, configuracion};
+    pruebas::TextosPlataformaGrabadora textos;
+    FormaPrincipal forma{estado, mensajes, configuracion, textos};
     pruebas::LocalUsuarioFijo local{","};
     // Built once the main window has started, as the program builds it.
     std::optional<FormaPrincipalVista> principal;
@@ -705,8 +701,17 @@ struct PrincipalConCaptura {
     pruebas::DialogosFicheroGuionizados dialogos;
     pruebas::VentanasNulas ventanas;
     CapturaDatosVista *mostrada = nullptr;
+    pruebas::CerrojosEnMemoria cerrojos;
+    pruebas::ComandosCapturaGrabadora comandos;
     // Last: its window goes before the main window.
-    ObraCapturaDatos obra{estado, {mensajes, forma.menu(), ficheros, dialogos}};
+    ObraCapturaDatos obra{estado,
+                          {mensajes, forma.menu(), ficheros, dialogos, cerrojos, forma,
+                           [this](CapturaDatos &captura) {
+                               auto vista =
+                                   std::make_unique<CapturaDatosVista>(captura, &*principal);
+                               mostrada = vista.get();
+                               return vista;
+                           }}};
 };
 
 // The program's own wiring: the main window's "open" asks for the project, the data-entry

@@ -1,8 +1,5 @@
 #include "gui/shell/FormaPrincipalVista.h"
-#include "apoyo/AlmacenConfiguracionEnMemoria.h"
-#include "apoyo/MensajesGrabadora.h"
-#include "core/model/EstadoObra.h"
-#include "core/shell/FormaPrincipal.h"
+#include "core/shell/PrincipalPrueba.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
@@ -18,15 +15,13 @@ TEST(FormaPrincipalVista, ArrancaConElLogoYSeCierra)
     char *argv[] = {nombre, nullptr};
     QApplication app(argc, argv);
 
-    EstadoObra estado;
-    pruebas::MensajesGrabadora mensajes;
-    pruebas::AlmacenConfiguracionEnMemoria almacen;
-    FormaPrincipal logica(estado, mensajes, almacen);
+    // The main window's logic wired to the rest of the program, which the close asks.
+    pruebas::PrincipalPrueba p;
     pruebas::LocalUsuarioFijo local(",");
-    ASSERT_TRUE(logica.Arranca(DRAVEK_DATOS_PROGRAMA, local));
-    EXPECT_TRUE(mensajes.mostrados().empty());
+    ASSERT_TRUE(p.forma.Arranca(DRAVEK_DATOS_PROGRAMA, local));
+    EXPECT_TRUE(p.mensajes.mostrados().empty());
 
-    FormaPrincipalVista vista(logica);
+    FormaPrincipalVista vista(p.forma);
     vista.show();
     EXPECT_TRUE(vista.isVisible());
     EXPECT_EQ(vista.windowTitle(), QStringLiteral("DRAVEK"));

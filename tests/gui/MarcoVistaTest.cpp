@@ -1,4 +1,6 @@
 #include "apoyo/AlmacenConfiguracionEnMemoria.h"
+#include "apoyo/CerrojosEnMemoria.h"
+#include "apoyo/ComandosCapturaGrabadora.h"
 #include "apoyo/DialogosFicheroGuionizados.h"
 #include "apoyo/FicherosEnMemoria.h"
 #include "apoyo/MensajesGrabadora.h"
@@ -48,17 +50,11 @@ class MarcoVistaTest : public ::testing::Test {
 protected:
     MarcoVistaTest()
     {
-        forma.PonTextosPlataforma(&traducciones);
         EXPECT_TRUE(forma.Arranca(DRAVEK_DATOS_PROGRAMA, local));
         ficheros.Pon(ruta,
                      pruebas::LeeFicheroPrueba(std::string(DRAVEK_FIJOS_OBRA) + "/obra_coma.dvk"));
-        obra.PonFabricaVista([this](CapturaDatos &captura) {
-            auto vista = std::make_unique<CapturaEnMarco>(captura, principal);
-            mostrada = &vista->vista();
-            return vista;
-        });
-        obra.PonEntornoIdioma(&forma);
-        forma.Conecta(&obra, ventanas, nullptr);
+        obra.PonComandos(comandos);
+        forma.Conecta(obra, ventanas, comandos);
         principal.Refresca();
         principal.show();
     }
@@ -84,15 +80,23 @@ protected:
     pruebas::MensajesGrabadora mensajes{pruebas::Guion::Estricto};
     pruebas::AlmacenConfiguracionEnMemoria configuracion;
     pruebas::LocalUsuarioFijo local{","};
-    FormaPrincipal forma{estado, mensajes, configuracion};
+    FormaPrincipal forma{estado, mensajes, configuracion, traducciones};
     FormaPrincipalVista principal{forma};
     pruebas::FicherosEnMemoria ficheros;
     pruebas::DialogosFicheroGuionizados dialogos;
     const std::string ruta = "/obras/presa.dvk";
     pruebas::VentanasNulas ventanas;
     CapturaDatosVista *mostrada = nullptr;
+    pruebas::CerrojosEnMemoria cerrojos;
+    pruebas::ComandosCapturaGrabadora comandos;
     // Last: its window goes before the frame.
-    ObraCapturaDatos obra{estado, {mensajes, forma.menu(), ficheros, dialogos}};
+    ObraCapturaDatos obra{estado,
+                          {mensajes, forma.menu(), ficheros, dialogos, cerrojos, forma,
+                           [this](CapturaDatos &captura) {
+                               auto vista = std::make_unique<CapturaEnMarco>(captura, principal);
+                               mostrada = &vista->vista();
+                               return vista;
+                           }}};
 };
 
 // An opened project shows the data-entry window inside the frame, whole, under the menus,

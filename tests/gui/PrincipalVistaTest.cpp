@@ -1,6 +1,8 @@
+#include "apoyo/ComandosCapturaGrabadora.h"
 #include "apoyo/DialogosFicheroGuionizados.h"
 #include "apoyo/ServicioImpresorasEnMemoria.h"
 #include "apoyo/TemporizadorGrabador.h"
+#include "apoyo/TextosPlataformaGrabadora.h"
 #include "core/model/TextoRecurso.h"
 #include "core/shell/PrincipalPrueba.h"
 #include "core/storage/CarpetaDialogos.h"
@@ -120,7 +122,8 @@ TEST_F(PrincipalVistaTest, VentanasDelMenuSobreLaPrincipal)
     EstadoObra estado;
     pruebas::MensajesGrabadora mensajes;
     pruebas::AlmacenConfiguracionEnMemoria almacen;
-    FormaPrincipal forma(estado, mensajes, almacen);
+    pruebas::TextosPlataformaGrabadora textos;
+    FormaPrincipal forma(estado, mensajes, almacen, textos);
     pruebas::LocalUsuarioFijo local(",");
     ASSERT_TRUE(forma.Arranca(DRAVEK_DATOS_PROGRAMA, local));
     FormaPrincipalVista vista(forma);
@@ -128,8 +131,13 @@ TEST_F(PrincipalVistaTest, VentanasDelMenuSobreLaPrincipal)
     ImpresoraQt impresora;
     pruebas::RelojFijo reloj;
     SalidaListado salida(reloj, impresora);
-    VentanasPrincipalQt ventanas(vista, estado, mensajes, almacen, impresoras, salida);
-    forma.Conecta(nullptr, ventanas, nullptr);
+    pruebas::TrabajoFalso trabajo;
+    VentanasPrincipalQt ventanas(vista, estado, mensajes, almacen, impresoras, salida, trabajo);
+    pruebas::AnulacionAjustesGrabadora ajustes;
+    CapturaDatos captura{estado, {mensajes, forma.menu(), ajustes}};
+    pruebas::ObraFalsa obra{estado, captura};
+    pruebas::ComandosCapturaGrabadora comandos;
+    forma.Conecta(obra, ventanas, comandos);
     vista.show();
 
     const auto T = [](std::int32_t n) { return aQt(Texto(0, n)); };
@@ -280,10 +288,10 @@ TEST_F(PrincipalVistaTest, ObraCalculadaEImpresaEnPdf)
     const QString pdf = carpeta.filePath(QStringLiteral("obra.pdf"));
     trabajo.HayImpresora = [] { return false; };
     trabajo.PideFicheroPdf = [&] { return pdf; };
-    ComandosCalculo calculo(
-        p.estado, {p.mensajes, salida, p.depuracion, p.diseno, p.obra, p.ventanas, trabajo});
+    ComandosCalculo calculo(p.estado, {p.mensajes, salida, p.depuracion, p.diseno, p.obra,
+                                       p.ventanas, trabajo, p.progreso, nullptr});
     p.calculoPtr = &calculo;
-    p.forma.Conecta(&p.obra, p.ventanas, &calculo);
+    p.forma.Conecta(p.obra, p.ventanas, calculo);
 
     QString mostrado;
     p.ventanas.alMostrarListado = [&] {

@@ -44,13 +44,12 @@ TEST_F(ProgresoQtTest, LaImpresionDeLaObraSeDetieneSinDejarFichero)
     const QString pdf = carpeta.filePath(QStringLiteral("obra.pdf"));
     trabajo.HayImpresora = [] { return false; };
     trabajo.PideFicheroPdf = [&] { return pdf; };
-    ComandosCalculo calculo(
-        p.estado, {p.mensajes, salida, p.depuracion, p.diseno, p.obra, p.ventanas, trabajo});
-    p.calculoPtr = &calculo;
-    p.forma.Conecta(&p.obra, p.ventanas, &calculo);
     // Shown at once: the test needs no half-second wait.
     ProgresoQt progreso(nullptr, 0ms);
-    calculo.PonProgreso(&progreso);
+    ComandosCalculo calculo(p.estado, {p.mensajes, salida, p.depuracion, p.diseno, p.obra,
+                                       p.ventanas, trabajo, progreso, nullptr});
+    p.calculoPtr = &calculo;
+    p.forma.Conecta(p.obra, p.ventanas, calculo);
 
     pulsa(p.forma.menu().MnImprimir);
     ASSERT_EQ(p.ventanas.listados.size(), 1u);

@@ -3,10 +3,14 @@
 // The offscreen platform is given a screen of that size. The pictures are left beside the test.
 
 #include "apoyo/AlmacenConfiguracionEnMemoria.h"
+#include "apoyo/ComandosCapturaGrabadora.h"
 #include "apoyo/MensajesGrabadora.h"
 #include "apoyo/RelojFijo.h"
 #include "apoyo/ServicioImpresorasEnMemoria.h"
+#include "apoyo/TextosPlataformaGrabadora.h"
+#include "apoyo/TrabajoFalso.h"
 #include "core/adjustment/AjustesPrueba.h"
+#include "core/entry/ObraEnCaptura.h"
 #include "core/listing/SalidaListado.h"
 #include "core/shell/FormaPrincipal.h"
 #include "core/shell/frEscribePantalla.h"
@@ -34,6 +38,28 @@
 
 namespace dravek::gui {
 namespace {
+
+// No project open: the menu's windows need none.
+class ObraSinAbrir final : public ObraEnCaptura {
+public:
+    void CargaCaptura() override {}
+    void DescargaCaptura() override {}
+    bool PermiteCerrar() override { return true; }
+    CapturaDatos *Captura() override { return nullptr; }
+    bool ValidaPresionesAlturasObra() override { return false; }
+    bool ValidaDatosTramo(bool) override { return false; }
+    void GrabaObra() override {}
+    void NuevoTramo() override {}
+    void CancelaCapturaTramo() override {}
+    void ConfirmaGrabaTramo() override {}
+    bool CargaTramo(int) override { return false; }
+    AjustesGuardados *Ajustes() override { return nullptr; }
+    bool GrabaUnTramoPresion(double, std::int16_t, double,
+                             const std::optional<AjusteGuardado> &) override
+    {
+        return false;
+    }
+};
 
 // The offscreen platform with one 1280x800 screen, set before the application starts.
 QString PantallaDePrueba()
@@ -85,6 +111,7 @@ protected:
     char nombre[19] = "VentanasEnPantalla";
     char *argv[2] = {nombre, nullptr};
     QApplication app{argc, argv};
+    pruebas::TextosPlataformaGrabadora textos;
 };
 
 // The windows of the main menu, opened from it as the engineer would, in the five languages.
@@ -98,7 +125,7 @@ TEST_F(VentanasEnPantalla, LasDelMenuEnCadaIdioma)
         pruebas::AlmacenConfiguracionEnMemoria almacen;
         almacen.ponValor(RaizRegistro::MaquinaLocal, "Software\\DRAVEK", "Idioma",
                          {TipoTexto, std::to_string(idioma)});
-        FormaPrincipal forma(estado, mensajes, almacen);
+        FormaPrincipal forma(estado, mensajes, almacen, textos);
         pruebas::LocalUsuarioFijo local(",");
         ASSERT_TRUE(forma.Arranca(DRAVEK_DATOS_PROGRAMA, local));
         ASSERT_EQ(estado.ejecucion.Idioma, idioma);
@@ -107,8 +134,12 @@ TEST_F(VentanasEnPantalla, LasDelMenuEnCadaIdioma)
         ImpresoraQt impresora;
         pruebas::RelojFijo reloj;
         SalidaListado salida(reloj, impresora);
-        VentanasPrincipalQt ventanas(vista, estado, mensajes, almacen, impresoras, salida);
-        forma.Conecta(nullptr, ventanas, nullptr);
+        pruebas::TrabajoFalso trabajo;
+        VentanasPrincipalQt ventanas(vista, estado, mensajes, almacen, impresoras, salida,
+                                     trabajo);
+        ObraSinAbrir obra;
+        pruebas::ComandosCapturaGrabadora comandos;
+        forma.Conecta(obra, ventanas, comandos);
         Situa(vista);
         vista.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&vista));
@@ -144,7 +175,7 @@ TEST_F(VentanasEnPantalla, AjustesYListadoEnCadaIdioma)
         EstadoObra estado;
         pruebas::MensajesGrabadora mensajes;
         pruebas::AlmacenConfiguracionEnMemoria almacen;
-        FormaPrincipal forma(estado, mensajes, almacen);
+        FormaPrincipal forma(estado, mensajes, almacen, textos);
         FormaPrincipalVista principal(forma);
         Situa(principal);
         principal.show();
@@ -178,7 +209,7 @@ TEST_F(VentanasEnPantalla, UnDialogoMayorQueLaPantallaSeAjusta)
     EstadoObra estado;
     pruebas::MensajesGrabadora mensajes;
     pruebas::AlmacenConfiguracionEnMemoria almacen;
-    FormaPrincipal forma(estado, mensajes, almacen);
+    FormaPrincipal forma(estado, mensajes, almacen, textos);
     FormaPrincipalVista principal(forma);
     Situa(principal);
     principal.show();

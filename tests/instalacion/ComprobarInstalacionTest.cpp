@@ -5,6 +5,7 @@
 
 #include "apoyo/AlmacenConfiguracionEnMemoria.h"
 #include "apoyo/MensajesGrabadora.h"
+#include "apoyo/TextosPlataformaGrabadora.h"
 #include "core/listing/TextoRico.h"
 #include "core/model/EstadoObra.h"
 #include "core/model/TextoRecurso.h"
@@ -57,7 +58,8 @@ TEST_F(ComprobarInstalacion, ArrancaConLosDatosDelPrefijo)
     pruebas::MensajesGrabadora mensajes;
     pruebas::LocalUsuarioFijo local(",");
     pruebas::AlmacenConfiguracionEnMemoria almacen;
-    FormaPrincipal forma(estado, mensajes, almacen);
+    pruebas::TextosPlataformaGrabadora textos;
+    FormaPrincipal forma(estado, mensajes, almacen, textos);
 
     // As the installed program starts: from the folder of its binary.
     ASSERT_TRUE(forma.Arranca(programa.parent_path().string(), local));

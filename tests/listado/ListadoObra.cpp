@@ -94,6 +94,18 @@ public:
     }
 };
 
+// The tool only reads the project, which the program may hold open meanwhile: it takes no lock.
+class SinCerrojos final : public CerrojosFichero {
+public:
+    Toma TomaCerrojo(const std::string &) override { return {}; }
+};
+
+// The tool shows no dialog of the desktop: it has no texts of its own to translate.
+class SinTextosPlataforma final : public TextosPlataforma {
+public:
+    void PonIdioma(std::int16_t) override {}
+};
+
 // The tool keeps no settings: the start-up reads none and stores none.
 class SinConfiguracion final : public AlmacenConfiguracion {
 public:
@@ -302,7 +314,8 @@ int main(int argc, char **argv)
     MensajesConsola mensajes;
     LocalEntorno local;
     SinConfiguracion configuracion;
-    FormaPrincipal principal(estado, mensajes, configuracion);
+    SinTextosPlataforma textos;
+    FormaPrincipal principal(estado, mensajes, configuracion, textos);
     if (!principal.Arranca(CarpetaPrograma(argv[0]), local)) {
         return SinFichero;
     }
@@ -312,8 +325,9 @@ int main(int argc, char **argv)
     MenuPrincipal menu;
     SistemaFicherosDisco ficheros;
     SinDialogos dialogos;
-    AlmacenObra almacen(estado, mensajes, ficheros, dialogos);
-    CapturaDatos captura(estado, {mensajes, menu, almacen, &almacen, nullptr});
+    SinCerrojos cerrojos;
+    AlmacenObra almacen(estado, mensajes, ficheros, dialogos, cerrojos);
+    CapturaDatos captura(estado, {mensajes, menu, almacen, &almacen});
     captura.LlenaListasCodigos();
 
     // The project as the window opens it: the header read, then every run box cleared.

@@ -428,7 +428,7 @@ ErrorCalculo CalculaCasos(ContextoCalculo &contexto, std::int32_t &numeroCaso, d
             SeparadorCaso(contexto);
             // Stopped between two cases: what is listed is whole cases.
             if (contexto.avance && !contexto.avance->CasoHecho()) {
-                return ErrorCalculo::Con({});
+                return ErrorCalculo::YaAvisado();
             }
         }
         // Two blank lines between the heights of the summary table.

@@ -15,12 +15,17 @@
 
 namespace dravek {
 
-struct ErrorCalculo {
+// Not to be dropped: a calculation that stopped has left the state and the listing half done.
+struct [[nodiscard]] ErrorCalculo {
     bool hayError = false;
     std::string mensaje; // already in the interface language
+    // The engineer knows already: told where it arose, or he stopped the calculation himself.
+    // The command shows nothing more, nor the listing of a run stopped or refused.
+    bool avisado = false;
 
     explicit operator bool() const { return hayError; }
-    static ErrorCalculo Con(std::string texto) { return {true, std::move(texto)}; }
+    static ErrorCalculo Con(std::string texto) { return {true, std::move(texto), false}; }
+    static ErrorCalculo YaAvisado() { return {true, {}, true}; }
 };
 
 // The designs of one case, reinforced concrete or post-tensioned, each in its own module. The
@@ -46,7 +51,7 @@ public:
     // The cases about to be calculated, once the run has been checked.
     virtual void Casos(std::int64_t total) = 0;
     // After each case. False stops the loop, the engineer having asked to: no further case is
-    // calculated or listed, and the loop returns an error without text.
+    // calculated or listed, and the loop returns an error the engineer already knows of.
     [[nodiscard]] virtual bool CasoHecho() = 0;
 };
 

@@ -312,8 +312,9 @@ std::string ConExtensionObra(const std::string &nombre)
 }
 
 AlmacenObra::AlmacenObra(EstadoObra &estado, Mensajes &mensajes, SistemaFicheros &ficheros,
-                         DialogosFichero &dialogos)
-    : m_estado(estado), m_mensajes(mensajes), m_ficheros(ficheros), m_dialogos(dialogos)
+                         DialogosFichero &dialogos, CerrojosFichero &cerrojos)
+    : m_estado(estado), m_mensajes(mensajes), m_ficheros(ficheros), m_dialogos(dialogos),
+      m_cerrojos(cerrojos)
 {
 }
 
@@ -646,14 +647,11 @@ std::optional<BloqueTramo> AlmacenObra::BloqueDeVentana(CapturaDatos &v)
 AlmacenObra::CerrojoNuevo AlmacenObra::TomaCerrojo(const std::string &ruta, bool grabando)
 {
     CerrojoNuevo nuevo;
-    if (m_cerrojos == nullptr) {
-        return nuevo;
-    }
     if (m_cerrojo && TieneFichero() && ruta == m_estado.obra.NombreFicheroObra) {
         nuevo.propio = true;
         return nuevo;
     }
-    CerrojosFichero::Toma toma = m_cerrojos->TomaCerrojo(ruta);
+    CerrojosFichero::Toma toma = m_cerrojos.TomaCerrojo(ruta);
     if (toma.estado == CerrojosFichero::Toma::Estado::Ocupado) {
         MuestraError(T(TextoAbiertaEnOtra) + " " + ruta + "\n" +
                      T(grabando ? TextoQuedaComoEstaba : TextoCierreAlli));

@@ -45,12 +45,12 @@ std::string ConExtensionObra(const std::string &nombre);
 
 class AlmacenObra final : public AnulacionAjustes {
 public:
+    // cerrojos: the locks that keep a project open in one program at a time.
     AlmacenObra(EstadoObra &estado, Mensajes &mensajes, SistemaFicheros &ficheros,
-                DialogosFichero &dialogos);
+                DialogosFichero &dialogos, CerrojosFichero &cerrojos);
 
-    // The locks that keep a project open in one program at a time; none: no locking.
-    void PonCerrojos(CerrojosFichero *cerrojos) { m_cerrojos = cerrojos; }
-    // The settings that keep the last folder a file was chosen in; none: not kept.
+    // The settings that keep the last folder a file was chosen in; none: not kept (the tests'
+    // stores, which have no settings).
     void PonConfiguracion(AlmacenConfiguracion *almacen) { m_configuracion = almacen; }
 
     // Whether the project is tied to a file (opened, or saved once).
@@ -154,7 +154,7 @@ private:
     bool m_marcado = false;
     // Runs whose overrides a saved change should have voided and could not.
     std::set<std::int16_t> m_anulacionesPendientes;
-    CerrojosFichero *m_cerrojos = nullptr;
+    CerrojosFichero &m_cerrojos;
     AlmacenConfiguracion *m_configuracion = nullptr;
     std::unique_ptr<CerrojoFichero> m_cerrojo; // the lock of the project's file, when held
     std::optional<std::string> m_elegido;      // taken by the next PideFicheroObra

@@ -9,6 +9,7 @@
 #include <map>
 #include <string>
 
+#include "core/entry/ComandosCaptura.h"
 #include "core/model/EstadoObra.h"
 #include "core/plataforma/Controles.h"
 #include "core/plataforma/Mensajes.h"
@@ -31,15 +32,10 @@ public:
 
 class AlmacenObra;
 
-// What the window's command buttons start in other windows: the calculation of the run, the
-// adjustment of its reinforcement, the print of the whole project, and the closing of the
-// window itself (its unload).
-class OrdenesCaptura {
+// The closing of the window itself (its unload), which its close button starts.
+class CierreCaptura {
 public:
-    virtual ~OrdenesCaptura() = default;
-    virtual void CalculaTramo() = 0;
-    virtual void AjustaArmaduras() = 0;
-    virtual void ImprimeObra() = 0;
+    virtual ~CierreCaptura() = default;
     virtual void CierraVentana() = 0;
 };
 
@@ -61,10 +57,12 @@ struct ServiciosCaptura {
     Mensajes &mensajes;
     MenuPrincipal &menu; // the main window's menu, whose run commands the window sets
     AnulacionAjustes &ajustes;
-    // The project's files and the commands of the other windows. Tests of the window's own
-    // handlers may leave them out; the buttons that need them then do nothing.
+    // The project's files, the commands of the other windows and the window's own closing.
+    // Tests of the window's own handlers may leave them out: the project's files are then
+    // none, and a button that needs a command left out stops loudly.
     AlmacenObra *almacen = nullptr;
-    OrdenesCaptura *ordenes = nullptr;
+    ComandosCaptura *comandos = nullptr;
+    CierreCaptura *cierre = nullptr;
 };
 
 class CapturaDatos : public VentanaLogica {

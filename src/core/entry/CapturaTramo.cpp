@@ -14,6 +14,7 @@
 #include "core/entry/MenuPrincipal.h"
 #include "core/entry/ValidacionTramo.h"
 #include "core/listing/FormatoNumeros.h"
+#include "core/model/Conexion.h"
 #include "core/model/TextoPlano.h"
 #include "core/model/TextoRecurso.h"
 #include "core/model/TextosComunes.h"
@@ -228,23 +229,17 @@ void CapturaDatos::btGrabar_Click()
 
 void CapturaDatos::btCalcular_Click()
 {
-    if (m_servicios.ordenes != nullptr) {
-        m_servicios.ordenes->CalculaTramo();
-    }
+    Conectado(m_servicios.comandos, "ComandosCaptura").CalculaTramo();
 }
 
 void CapturaDatos::btAjustar_Click()
 {
-    if (m_servicios.ordenes != nullptr) {
-        m_servicios.ordenes->AjustaArmaduras();
-    }
+    Conectado(m_servicios.comandos, "ComandosCaptura").AjustaArmaduras();
 }
 
 void CapturaDatos::CommandButton2_Click()
 {
-    if (m_servicios.ordenes != nullptr) {
-        m_servicios.ordenes->ImprimeObra();
-    }
+    Conectado(m_servicios.comandos, "ComandosCaptura").ImprimeObra();
 }
 
 void CapturaDatos::btGrabaObra_Click()
@@ -257,9 +252,7 @@ void CapturaDatos::btGrabaObra_Click()
 void CapturaDatos::btCerrarObra_Click()
 {
     // The unload itself offers to save what changed.
-    if (m_servicios.ordenes != nullptr) {
-        m_servicios.ordenes->CierraVentana();
-    }
+    Conectado(m_servicios.cierre, "CierreCaptura").CierraVentana();
 }
 
 } // namespace dravek

@@ -2,8 +2,9 @@
 
 namespace dravek {
 
-// The commands the data-entry window's buttons start and the main menu's commands carry out:
-// the window asks, the shell's calculation commands implement them.
+// The commands the data-entry window's buttons and the main menu's start in other windows: the
+// calculation of the run, the adjustment of its reinforcement, the print of the whole project.
+// The shell's calculation commands implement them.
 class ComandosCaptura {
 public:
     virtual ~ComandosCaptura() = default;

@@ -1,6 +1,7 @@
 #include "core/entry/ObraCapturaDatos.h"
 
 #include <optional>
+#include <stdexcept>
 
 #include "core/entry/CapturaTramo.h"
 #include "core/entry/ValidacionTramo.h"
@@ -8,9 +9,12 @@
 namespace dravek {
 
 ObraCapturaDatos::ObraCapturaDatos(EstadoObra &estado, ServiciosObraCaptura servicios)
-    : m_estado(estado), m_s(servicios),
-      m_almacen(estado, servicios.mensajes, servicios.ficheros, servicios.dialogos)
+    : m_estado(estado), m_s(servicios), m_almacen(estado, servicios.mensajes, servicios.ficheros,
+                                                  servicios.dialogos, servicios.cerrojos)
 {
+    if (!m_s.fabricaVista) {
+        throw std::logic_error("The data-entry window's view maker not wired");
+    }
 }
 
 // The view goes before the window it shows.
@@ -20,14 +24,6 @@ ObraCapturaDatos::~ObraCapturaDatos()
     m_captura.reset();
 }
 
-void ObraCapturaDatos::PonEntornoIdioma(EntornoIdioma *entorno)
-{
-    m_entornoIdioma = entorno;
-    if (m_captura) {
-        m_captura->PonEntornoIdioma(entorno);
-    }
-}
-
 void ObraCapturaDatos::CargaCaptura()
 {
     if (m_cargada) {
@@ -35,8 +31,9 @@ void ObraCapturaDatos::CargaCaptura()
     }
     m_vista.reset();
     m_captura = std::make_unique<CapturaDatos>(
-        m_estado, ServiciosCaptura{m_s.mensajes, m_s.menu, m_almacen, &m_almacen, this});
-    m_captura->PonEntornoIdioma(m_entornoIdioma);
+        m_estado,
+        ServiciosCaptura{m_s.mensajes, m_s.menu, m_almacen, &m_almacen, &*m_comandos, this});
+    m_captura->PonEntornoIdioma(&m_s.entornoIdioma);
     m_cargada = true;
     m_captura->Form_Load();
     // A project that could not be opened is not shown: its caller unloads the window at once.
@@ -48,12 +45,8 @@ void ObraCapturaDatos::CargaCaptura()
         // A new project starts with its title.
         m_captura->SetFocus(m_captura->edObra);
     }
-    if (m_fabrica) {
-        m_vista = m_fabrica(*m_captura);
-    }
-    if (m_vista) {
-        m_vista->Muestra();
-    }
+    m_vista = m_s.fabricaVista(*m_captura);
+    Conectado(m_vista.get(), "The data-entry window's view").Muestra();
 }
 
 void ObraCapturaDatos::DescargaCaptura()
@@ -162,27 +155,6 @@ bool ObraCapturaDatos::GrabaUnTramoPresion(double DP, std::int16_t TramoActual,
                                            const std::optional<AjusteGuardado> &eleccion)
 {
     return m_cargada && m_almacen.GrabaUnTramoPresion(DP, TramoActual, AlturaActual, eleccion);
-}
-
-void ObraCapturaDatos::CalculaTramo()
-{
-    if (m_comandos != nullptr) {
-        m_comandos->CalculaTramo();
-    }
-}
-
-void ObraCapturaDatos::AjustaArmaduras()
-{
-    if (m_comandos != nullptr) {
-        m_comandos->AjustaArmaduras();
-    }
-}
-
-void ObraCapturaDatos::ImprimeObra()
-{
-    if (m_comandos != nullptr) {
-        m_comandos->ImprimeObra();
-    }
 }
 
 void ObraCapturaDatos::CierraVentana()

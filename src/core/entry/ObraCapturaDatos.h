@@ -13,36 +13,39 @@
 #include "core/entry/MenuPrincipal.h"
 #include "core/entry/ObraEnCaptura.h"
 #include "core/entry/VistaCaptura.h"
+#include "core/model/Conexion.h"
 #include "core/model/EstadoObra.h"
+#include "core/plataforma/CerrojosFichero.h"
 #include "core/plataforma/DialogosFichero.h"
 #include "core/plataforma/Mensajes.h"
 #include "core/storage/Ficheros.h"
 
 namespace dravek {
 
+// Makes the view of a window just created; the view lives until the next load or until the
+// ObraCapturaDatos goes, never beyond the window it shows.
+using FabricaVistaCaptura = std::function<std::unique_ptr<VistaCaptura>(CapturaDatos &)>;
+
 struct ServiciosObraCaptura {
     Mensajes &mensajes;
     MenuPrincipal &menu; // the main window's menu
     SistemaFicheros &ficheros;
     DialogosFichero &dialogos;
+    CerrojosFichero &cerrojos;    // a project is open in one copy of the program at a time
+    EntornoIdioma &entornoIdioma; // the shell's side of a language change
+    FabricaVistaCaptura fabricaVista;
 };
 
-class ObraCapturaDatos final : public ObraEnCaptura, private OrdenesCaptura {
+class ObraCapturaDatos final : public ObraEnCaptura, private CierreCaptura {
 public:
-    // Makes the view of a window just created; the view lives until the next load or until
-    // this object goes, never beyond the window it shows.
-    using FabricaVista = std::function<std::unique_ptr<VistaCaptura>(CapturaDatos &)>;
-
     ObraCapturaDatos(EstadoObra &estado, ServiciosObraCaptura servicios);
     ~ObraCapturaDatos() override;
     ObraCapturaDatos(const ObraCapturaDatos &) = delete;
     ObraCapturaDatos &operator=(const ObraCapturaDatos &) = delete;
 
-    // The collaborators that exist after this object: the view's maker, the calculation
-    // commands of the window's buttons, the shell's side of a language change.
-    void PonFabricaVista(FabricaVista fabrica) { m_fabrica = std::move(fabrica); }
-    void PonComandos(ComandosCaptura *comandos) { m_comandos = comandos; }
-    void PonEntornoIdioma(EntornoIdioma *entorno);
+    // The calculation commands of the window's buttons, which are made after this object
+    // since they need it; given before the window is first loaded.
+    void PonComandos(ComandosCaptura &comandos) { m_comandos.Pon(comandos); }
 
     void CargaCaptura() override;
     void DescargaCaptura() override;
@@ -65,19 +68,14 @@ public:
     VistaCaptura *vista() { return m_cargada ? m_vista.get() : nullptr; }
 
 private:
-    // The window's command buttons.
-    void CalculaTramo() override;
-    void AjustaArmaduras() override;
-    void ImprimeObra() override;
+    // The window's close button.
     void CierraVentana() override;
     void Refresca();
 
     EstadoObra &m_estado;
     ServiciosObraCaptura m_s;
     AlmacenObra m_almacen;
-    FabricaVista m_fabrica;
-    ComandosCaptura *m_comandos = nullptr;
-    EntornoIdioma *m_entornoIdioma = nullptr;
+    Conexion<ComandosCaptura> m_comandos{"The data-entry window's calculation commands"};
     // The window of the last load. Kept after its unload, which may come from one of its own
     // buttons, until the next load replaces it.
     std::unique_ptr<CapturaDatos> m_captura;

@@ -56,25 +56,23 @@ void ComandosCalculo::AvanceComando::EmpiezaObra(const std::string &texto,
 {
     EmpiezaTramo(texto, cancelar);
     m_porTramos = true;
-    if (m_progreso) {
-        m_progreso->Empieza(m_texto, m_cancelar, tramos);
-        m_empezado = true;
-    }
+    m_progreso.Empieza(m_texto, m_cancelar, tramos);
+    m_empezado = true;
 }
 
 void ComandosCalculo::AvanceComando::Casos(std::int64_t total)
 {
     // A run's cases are the steps of a command on that run only.
-    if (m_porTramos || !m_progreso)
+    if (m_porTramos)
         return;
-    m_progreso->Empieza(m_texto, m_cancelar, total);
+    m_progreso.Empieza(m_texto, m_cancelar, total);
     m_empezado = true;
     m_hechos = 0;
 }
 
 bool ComandosCalculo::AvanceComando::Sigue()
 {
-    if (!m_detenido && m_empezado && !m_progreso->Sigue(m_hechos))
+    if (!m_detenido && m_empezado && !m_progreso.Sigue(m_hechos))
         m_detenido = true;
     return !m_detenido;
 }
@@ -95,13 +93,14 @@ bool ComandosCalculo::AvanceComando::TramoHecho()
 void ComandosCalculo::AvanceComando::Termina()
 {
     if (m_empezado)
-        m_progreso->Termina();
+        m_progreso.Termina();
     m_activo = false;
     m_empezado = false;
 }
 
 ComandosCalculo::ComandosCalculo(EstadoObra &estado, ServiciosCalculo servicios)
-    : m_estado(estado), m_s(servicios), m_listado(estado), m_obraAjustes(servicios.obra)
+    : m_estado(estado), m_s(servicios), m_listado(estado), m_obraAjustes(servicios.obra),
+      m_avance(servicios.progreso)
 {
     m_listado.Imprime = [this] { return ImprimeListado(); };
 }
@@ -112,7 +111,7 @@ ErrorCalculo ComandosCalculo::PasadaTramo()
     // Overrides that should have been voided are not applied, nor is the run calculated
     // without them: the engineer has been told why.
     if (m_s.obra.AjustesRehusados())
-        return ErrorCalculo::Con({});
+        return ErrorCalculo::YaAvisado();
     ContextoCalculo contexto{m_estado,   m_s.salida, m_s.depuracion,
                              m_s.diseno, ajustes,    m_avance.Seguido()};
     try {
@@ -127,14 +126,13 @@ ErrorCalculo ComandosCalculo::PasadaTramo()
 
 void ComandosCalculo::AbreDepuracion(std::optional<GuardaFicheroDepuracion> &guarda)
 {
-    if (m_ficheroDepuracion)
-        guarda.emplace(*m_ficheroDepuracion);
+    if (m_s.ficheroDepuracion)
+        guarda.emplace(*m_s.ficheroDepuracion);
 }
 
 void ComandosCalculo::MuestraError(const ErrorCalculo &error)
 {
-    // No error, or one without text, which has been told where it arose.
-    if (!error || error.mensaje.empty())
+    if (!error || error.avisado)
         return;
     m_s.mensajes.Muestra(error.mensaje, BotonesMensaje::Aceptar, IconoMensaje::Exclamacion, "");
 }
@@ -215,7 +213,7 @@ void ComandosCalculo::CalculaTramo()
         MuestraError(error);
     }
     // A run refused before its first case, or stopped by the engineer, has no listing to show.
-    if (error && error.mensaje.empty())
+    if (error && error.avisado)
         return;
     ponTexto(m_listado.edPantalla, m_s.salida.TextoPantalla());
     m_s.ventanas.MuestraListado();

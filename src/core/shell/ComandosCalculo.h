@@ -30,6 +30,11 @@ struct ServiciosCalculo {
     ObraEnCaptura &obra;
     VentanasPrincipal &ventanas;
     TrabajoImpresion &impresion;
+    // How far the calculations, listings and prints of the commands have gone; it may stop them.
+    Progreso &progreso;
+    // The debug file the calculations append to, started empty by every command and closed
+    // when its calculation ends; null: the depuracion service alone, no file kept.
+    FicheroDepuracion *ficheroDepuracion;
 };
 
 // The commands that calculate: one run into the screen listing, the whole project, and the
@@ -42,14 +47,6 @@ public:
     void CalculaTramo() override;
     void ImprimeObra() override;
     void AjustaArmaduras() override;
-
-    // The debug file the calculations append to, started empty by every command and closed
-    // when its calculation ends; null: the depuracion service alone.
-    void PonFicheroDepuracion(FicheroDepuracion *fichero) { m_ficheroDepuracion = fichero; }
-
-    // The progress the calculations, listings and prints of these commands report to, and
-    // which may stop them; null: none is shown.
-    void PonProgreso(Progreso *progreso) { m_avance.PonProgreso(progreso); }
 
     // The adjustment window's logic over the run AjustaArmaduras chose, loaded, with the caption
     // of its opener; null when it did not open (the engineer was told why).
@@ -66,7 +63,7 @@ private:
     // command it says no until the command ends.
     class AvanceComando final : public AvanceCasos {
     public:
-        void PonProgreso(Progreso *progreso) { m_progreso = progreso; }
+        explicit AvanceComando(Progreso &progreso) : m_progreso(progreso) {}
         // Counts the cases of the run the command calculates.
         void EmpiezaTramo(const std::string &texto, const std::string &cancelar);
         // Counts the project's runs.
@@ -78,7 +75,7 @@ private:
         // The command has ended, whole or stopped.
         void Termina();
         // What the case loop is handed: null outside a command that shows its progress.
-        AvanceCasos *Seguido() { return m_activo && m_progreso ? this : nullptr; }
+        AvanceCasos *Seguido() { return m_activo ? this : nullptr; }
 
         void Casos(std::int64_t total) override;
         [[nodiscard]] bool CasoHecho() override;
@@ -86,7 +83,7 @@ private:
     private:
         bool Sigue();
 
-        Progreso *m_progreso = nullptr;
+        Progreso &m_progreso;
         std::string m_texto;
         std::string m_cancelar;
         bool m_porTramos = false;
@@ -123,7 +120,6 @@ private:
     ObraAjustesCaptura m_obraAjustes;
     // The check's debug file of the adjustment window, in the calculation's debug folder.
     std::unique_ptr<FicheroDepuracionAjuste> m_depuracionAjuste;
-    FicheroDepuracion *m_ficheroDepuracion = nullptr;
     // The listing on screen belongs to the whole project: its print prints every run again.
     bool m_imprimeObraCompleta = false;
     AvanceComando m_avance;

@@ -19,7 +19,6 @@ namespace dravek {
 
 namespace {
 
-constexpr std::int32_t TextoGrabeTramoOCancele = 376;
 constexpr std::int32_t TextoNoExisteFichero = 398;
 constexpr std::int32_t TextoIdiomaSinElegir = 526;
 constexpr std::int32_t TextoSinCarpetaDatos = 1720;
@@ -38,8 +37,8 @@ std::string RutaAyuda(const std::string &rutaAplicacion, std::int32_t Desplazami
 }
 
 FormaPrincipal::FormaPrincipal(EstadoObra &estado, Mensajes &mensajes,
-                               AlmacenConfiguracion &almacen)
-    : m_estado(estado), m_mensajes(mensajes), m_almacen(almacen)
+                               AlmacenConfiguracion &almacen, TextosPlataforma &textos)
+    : m_estado(estado), m_mensajes(mensajes), m_almacen(almacen), m_textosPlataforma(textos)
 {
     m_menu.Caption = m_caption;
     m_menu.MnAbriFichero.Click = [this] { MnAbriFichero_Click(); };
@@ -77,12 +76,19 @@ bool FormaPrincipal::ObraModificada() const
            (m_estado.ejecucion.DatosModificados || m_estado.obra.CabeceraModificada);
 }
 
-void FormaPrincipal::Conecta(ObraEnCaptura *obra, VentanasPrincipal &ventanas,
-                             ComandosCalculo *calculo)
+void FormaPrincipal::Conecta(ObraEnCaptura &obra, VentanasPrincipal &ventanas,
+                             ComandosCaptura &comandos)
 {
-    m_obra = obra;
-    m_ventanas = &ventanas;
-    m_calculo = calculo;
+    m_obra.Pon(obra);
+    m_ventanas.Pon(ventanas);
+    m_comandos.Pon(comandos);
+}
+
+void FormaPrincipal::Conecta(ObraEnCaptura &obra, VentanasPrincipal &ventanas,
+                             ComandosCalculo &calculo)
+{
+    Conecta(obra, ventanas, static_cast<ComandosCaptura &>(calculo));
+    m_calculo.Pon(calculo);
 }
 
 void FormaPrincipal::ElIdioma()
@@ -97,8 +103,7 @@ void FormaPrincipal::ElIdioma()
             ejecucion.Idioma = static_cast<std::int16_t>(s[0] - '0');
         } else {
             // Always Spanish, its button too: no language is in force yet.
-            if (m_textosPlataforma)
-                m_textosPlataforma->PonIdioma(1);
+            m_textosPlataforma.PonIdioma(1);
             m_mensajes.Muestra(Texto(0, TextoIdiomaSinElegir), BotonesMensaje::Aceptar,
                                IconoMensaje::Ninguno, "");
         }
@@ -218,7 +223,7 @@ void FormaPrincipal::Timer1_Timer()
 {
     Timer1Interval = 0;
     // A setting that is not a whole number shows nothing and is passed over silently.
-    if (PreparaAdvertenciaInicio(m_estado.ejecucion, m_almacen) && m_ventanas)
+    if (PreparaAdvertenciaInicio(m_estado.ejecucion, m_almacen))
         m_ventanas->MuestraAviso(m_estado.ejecucion.ModoAdvertencia);
 }
 
@@ -242,12 +247,11 @@ void FormaPrincipal::PonTextosMenu()
     for (const auto &[elemento, n] : textos)
         elemento->Caption = Texto(ejecucion.DesplazamientoIdioma, n);
     // A listing window left loaded and hidden keeps no captions of the language before.
-    if (m_calculo)
+    if (m_calculo.Dada())
         m_calculo->PonTextosListado();
     // Start-up and the language list both caption the menus: the desktop's buttons and
     // dialogs follow them into the same language.
-    if (m_textosPlataforma)
-        m_textosPlataforma->PonIdioma(ejecucion.Idioma);
+    m_textosPlataforma.PonIdioma(ejecucion.Idioma);
 }
 
 void FormaPrincipal::GrabaIdioma(std::int16_t Idioma)
@@ -256,21 +260,10 @@ void FormaPrincipal::GrabaIdioma(std::int16_t Idioma)
                  std::to_string(Idioma));
 }
 
-bool FormaPrincipal::RehusaConCambios()
-{
-    if (!m_estado.ejecucion.DatosModificados)
-        return false;
-    const std::int32_t d = m_estado.ejecucion.DesplazamientoIdioma;
-    m_mensajes.Muestra(Texto(d, TextoGrabeTramoOCancele), BotonesMensaje::Aceptar,
-                       IconoMensaje::Ninguno, Texto(d, TextoAviso));
-    return true;
-}
-
 bool FormaPrincipal::PuedeCerrarObra()
 {
-    // With the data-entry window's glue the engineer may save or drop what changed; without it
-    // a changed run is only refused.
-    return m_obra ? m_obra->PermiteCerrar() : !RehusaConCambios();
+    // The engineer may save or drop what changed.
+    return m_obra->PermiteCerrar();
 }
 
 bool FormaPrincipal::MDIForm_QueryUnload()
@@ -280,8 +273,6 @@ bool FormaPrincipal::MDIForm_QueryUnload()
 
 void FormaPrincipal::MnAbriFichero_Click()
 {
-    if (!m_obra)
-        return;
     m_estado.obra.AbrirObraExistente = Verdadero;
     m_obra->CargaCaptura();
     if (m_estado.obra.NombreFicheroObra != " ") {
@@ -300,8 +291,6 @@ void FormaPrincipal::MnAbriFichero_Click()
 
 void FormaPrincipal::MnNuevaObra_Click()
 {
-    if (!m_obra)
-        return;
     m_menu.MnNuevaObra.Enabled = false;
     m_menu.MnAbriFichero.Enabled = false;
     m_menu.MnImprimir.Enabled = false;
@@ -315,25 +304,23 @@ void FormaPrincipal::MnNuevaObra_Click()
 
 void FormaPrincipal::MnSeleccionarImpresora_Click()
 {
-    if (m_ventanas)
-        m_ventanas->MuestraImpresoras();
+    m_ventanas->MuestraImpresoras();
 }
 
 void FormaPrincipal::MnImprimir_Click()
 {
-    if (m_calculo)
-        m_calculo->ImprimeObra();
+    m_comandos->ImprimeObra();
 }
 
 void FormaPrincipal::mnGrabaObra_Click()
 {
-    if (m_obra && m_obra->ValidaPresionesAlturasObra())
+    if (m_obra->ValidaPresionesAlturasObra())
         m_obra->GrabaObra();
 }
 
 void FormaPrincipal::mnCerrarObra_Click()
 {
-    if (!m_obra || !PuedeCerrarObra())
+    if (!PuedeCerrarObra())
         return;
     m_obra->DescargaCaptura();
     MenuSinObra();
@@ -343,14 +330,11 @@ void FormaPrincipal::mnSalir_Click()
 {
     if (!PuedeCerrarObra())
         return;
-    if (m_ventanas)
-        m_ventanas->Termina();
+    m_ventanas->Termina();
 }
 
 void FormaPrincipal::mnNuevoTramo_Click()
 {
-    if (!m_obra)
-        return;
     if (CapturaDatos *captura = m_obra->Captura(); captura && captura->TabPrincipal.Tab() != 1)
         ponPestana(captura->TabPrincipal, 1);
     m_obra->NuevoTramo();
@@ -358,56 +342,47 @@ void FormaPrincipal::mnNuevoTramo_Click()
 
 void FormaPrincipal::mnCancelar_Click()
 {
-    if (m_obra)
-        m_obra->CancelaCapturaTramo();
+    m_obra->CancelaCapturaTramo();
 }
 
 void FormaPrincipal::mnGrabaTramo_Click()
 {
-    if (m_obra)
-        m_obra->ConfirmaGrabaTramo();
+    m_obra->ConfirmaGrabaTramo();
 }
 
 void FormaPrincipal::mnCalculaTramo_Click()
 {
-    if (m_calculo)
-        m_calculo->CalculaTramo();
+    m_comandos->CalculaTramo();
 }
 
 void FormaPrincipal::mnAjustarArmaduras_Click()
 {
-    if (m_calculo)
-        m_calculo->AjustaArmaduras();
+    m_comandos->AjustaArmaduras();
 }
 
 void FormaPrincipal::mnCalculoHidraulico_Click()
 {
-    if (m_ventanas)
-        m_ventanas->MuestraCalculoHidraulico();
+    m_ventanas->MuestraCalculoHidraulico();
 }
 
 void FormaPrincipal::mnMedidas_Click()
 {
-    if (m_ventanas)
-        m_ventanas->MuestraProtecciones();
+    m_ventanas->MuestraProtecciones();
 }
 
 void FormaPrincipal::mnAyudaSobreAyuda_Click()
 {
-    if (m_ventanas)
-        m_ventanas->MuestraIndiceAyuda(m_ficheroAyuda);
+    m_ventanas->MuestraIndiceAyuda(m_ficheroAyuda);
 }
 
 void FormaPrincipal::mnAcercaDe_Click()
 {
-    if (m_ventanas)
-        m_ventanas->MuestraAcercaDe();
+    m_ventanas->MuestraAcercaDe();
 }
 
 void FormaPrincipal::mnAdvertencia_Click()
 {
-    if (m_ventanas)
-        m_ventanas->MuestraAviso(m_estado.ejecucion.ModoAdvertencia);
+    m_ventanas->MuestraAviso(m_estado.ejecucion.ModoAdvertencia);
 }
 
 } // namespace dravek

@@ -5,8 +5,10 @@
 #include <vector>
 
 #include "core/entry/CapturaDatos.h"
+#include "core/entry/ComandosCaptura.h"
 #include "core/entry/MenuPrincipal.h"
 #include "core/entry/ObraEnCaptura.h"
+#include "core/model/Conexion.h"
 #include "core/model/EstadoObra.h"
 #include "core/plataforma/AlmacenConfiguracion.h"
 #include "core/plataforma/Mensajes.h"
@@ -23,15 +25,17 @@ class ComandosCalculo;
 // of interface language on the data-entry window re-captions and stores through.
 class FormaPrincipal final : public EntornoIdioma {
 public:
-    FormaPrincipal(EstadoObra &estado, Mensajes &mensajes, AlmacenConfiguracion &almacen);
+    // textos: the desktop's own texts, put in the language of the menus whenever they are
+    // captioned.
+    FormaPrincipal(EstadoObra &estado, Mensajes &mensajes, AlmacenConfiguracion &almacen,
+                   TextosPlataforma &textos);
 
-    // The collaborators of the commands, given once the view and the data-entry glue exist.
-    // Without the data-entry window's glue (null) the project commands do nothing.
-    void Conecta(ObraEnCaptura *obra, VentanasPrincipal &ventanas, ComandosCalculo *calculo);
-
-    // The desktop's own texts, put in the language of the menus whenever they are captioned;
-    // given before start-up. Null: left as they are.
-    void PonTextosPlataforma(TextosPlataforma *textos) { m_textosPlataforma = textos; }
+    // The collaborators of the commands, which need this object first: given once the view,
+    // the data-entry glue and the calculation commands exist, before any menu command runs.
+    void Conecta(ObraEnCaptura &obra, VentanasPrincipal &ventanas, ComandosCaptura &comandos);
+    // As the program wires it: the calculation commands also own the listing window, which a
+    // change of language captions again.
+    void Conecta(ObraEnCaptura &obra, VentanasPrincipal &ventanas, ComandosCalculo &calculo);
 
     // Start-up from the program's folder (MDIForm_Load). False when the program cannot go on;
     // the engineer has been told why (a missing logo, an unreadable default-data file).
@@ -80,7 +84,7 @@ public:
     // name ("DRAVEK - presa.dvk").
     std::string TituloMarco() const;
     // Whether a project is open (its data-entry window loaded).
-    bool ObraAbierta() const { return m_obra != nullptr && m_obra->Captura() != nullptr; }
+    bool ObraAbierta() const { return m_obra.Dada() && m_obra->Captura() != nullptr; }
     // Whether the open project has changes not yet saved: its header or the run shown.
     bool ObraModificada() const;
     // The logo file shown as the window's picture, in the language in force (the one start-up
@@ -95,16 +99,17 @@ public:
 private:
     void ElIdioma();
     void MenuSinObra();
-    bool RehusaConCambios();
     bool PuedeCerrarObra();
 
     EstadoObra &m_estado;
     Mensajes &m_mensajes;
     AlmacenConfiguracion &m_almacen;
-    ObraEnCaptura *m_obra = nullptr;
-    VentanasPrincipal *m_ventanas = nullptr;
-    ComandosCalculo *m_calculo = nullptr;
-    TextosPlataforma *m_textosPlataforma = nullptr;
+    Conexion<ObraEnCaptura> m_obra{"The main window's data-entry glue"};
+    Conexion<VentanasPrincipal> m_ventanas{"The main window's windows"};
+    Conexion<ComandosCaptura> m_comandos{"The main window's calculation commands"};
+    // Given only with the program's own commands; the listing window exists only with them.
+    Conexion<ComandosCalculo> m_calculo{"The main window's listing window"};
+    TextosPlataforma &m_textosPlataforma;
     MenuPrincipal m_menu;
     std::string m_caption = "DRAVEK";
     std::string m_picture;

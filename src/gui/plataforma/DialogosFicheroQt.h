@@ -18,7 +18,6 @@ QString FiltrosQt(const std::vector<FiltroFichero> &filtros);
 class DialogosFicheroQt final : public DialogosFichero {
 public:
     explicit DialogosFicheroQt(QWidget *padre = nullptr) : m_padre(padre) {}
-    void PonPadre(QWidget *padre) { m_padre = padre; }
 
     std::optional<std::string>
     PideFicheroGuardar(const std::string &titulo, const std::string &carpeta,

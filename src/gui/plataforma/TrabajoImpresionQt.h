@@ -24,7 +24,6 @@ public:
     TrabajoImpresionQt(const EstadoObra &estado, ImpresoraQt &impresora, QWidget *padre);
 
     // The window the save dialog is shown over.
-    void PonPadre(QWidget *padre) { m_dialogosPropios.PonPadre(padre); }
     // The program's file dialogs, and the settings that keep the last folder used (either may
     // be null: Qt's own dialogs, no folder kept).
     void PonDialogos(DialogosFichero *dialogos, AlmacenConfiguracion *almacen)

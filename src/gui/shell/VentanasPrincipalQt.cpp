@@ -23,9 +23,10 @@ namespace dravek::gui {
 
 VentanasPrincipalQt::VentanasPrincipalQt(FormaPrincipalVista &principal, EstadoObra &estado,
                                          Mensajes &mensajes, AlmacenConfiguracion &almacen,
-                                         ServicioImpresoras &impresoras, SalidaListado &salida)
+                                         ServicioImpresoras &impresoras, SalidaListado &salida,
+                                         TrabajoImpresion &trabajo)
     : m_principal(principal), m_estado(estado), m_mensajes(mensajes), m_almacen(almacen),
-      m_impresoras(impresoras), m_salida(salida)
+      m_impresoras(impresoras), m_salida(salida), m_trabajo(trabajo)
 {
 }
 
@@ -48,8 +49,6 @@ void VentanasPrincipalQt::MuestraAviso(int)
 // The window is loaded first: one that did not open has told why and shows nothing.
 void VentanasPrincipalQt::MuestraAjustes()
 {
-    if (!m_calculo)
-        return;
     const std::unique_ptr<frAjustes> logica = m_calculo->CargaAjustes();
     if (!logica)
         return;
@@ -59,14 +58,14 @@ void VentanasPrincipalQt::MuestraAjustes()
 
 void VentanasPrincipalQt::MuestraCalculoHidraulico()
 {
-    CalculoHidraulico logica(m_estado, m_mensajes, m_salida, m_trabajo);
+    CalculoHidraulico logica(m_estado, m_mensajes, m_salida, &m_trabajo);
     CalculoHidraulicoVista vista(logica, &m_principal);
     vista.exec();
 }
 
 void VentanasPrincipalQt::MuestraProtecciones()
 {
-    Protecciones logica(m_estado, m_mensajes, m_salida, m_trabajo);
+    Protecciones logica(m_estado, m_mensajes, m_salida, &m_trabajo);
     ProteccionesVista vista(logica, &m_principal);
     vista.exec();
 }
@@ -80,8 +79,6 @@ void VentanasPrincipalQt::MuestraIndiceAyuda(const std::string &ficheroAyuda)
 
 void VentanasPrincipalQt::MuestraListado()
 {
-    if (!m_calculo)
-        return;
     frEscribePantallaVista vista(m_calculo->listado(), &m_principal);
     vista.exec();
     // Closed with the window's own close control: unloaded as by its close button.

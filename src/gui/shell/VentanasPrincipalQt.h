@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/entry/ObraEnCaptura.h"
+#include "core/model/Conexion.h"
 #include "core/plataforma/TrabajoImpresion.h"
 #include "core/shell/VentanasPrincipal.h"
 
@@ -20,15 +21,15 @@ class FormaPrincipalVista;
 // The windows the main menu opens, each modal over the main window.
 class VentanasPrincipalQt : public VentanasPrincipal {
 public:
-    // All must outlive the windows.
+    // All must outlive the windows. trabajo: the print job that readies the chosen printer for
+    // the calculator's and adviser's prints.
     VentanasPrincipalQt(FormaPrincipalVista &principal, EstadoObra &estado, Mensajes &mensajes,
                         AlmacenConfiguracion &almacen, ServicioImpresoras &impresoras,
-                        SalidaListado &salida);
+                        SalidaListado &salida, TrabajoImpresion &trabajo);
 
-    // The commands that own the listing window; they need these windows to exist first.
-    void PonCalculo(ComandosCalculo *calculo) { m_calculo = calculo; }
-    // The print job that readies the chosen printer for the calculator's and adviser's prints.
-    void PonTrabajo(TrabajoImpresion *trabajo) { m_trabajo = trabajo; }
+    // The commands that own the listing window; they need these windows to exist first, and
+    // are given before the listing or the adjustment window is first shown.
+    void PonCalculo(ComandosCalculo &calculo) { m_calculo.Pon(calculo); }
 
     void MuestraImpresoras() override;
     void MuestraCalculoHidraulico() override;
@@ -47,8 +48,8 @@ private:
     AlmacenConfiguracion &m_almacen;
     ServicioImpresoras &m_impresoras;
     SalidaListado &m_salida;
-    ComandosCalculo *m_calculo = nullptr;
-    TrabajoImpresion *m_trabajo = nullptr;
+    TrabajoImpresion &m_trabajo;
+    Conexion<ComandosCalculo> m_calculo{"The calculation commands of the main window's windows"};
 };
 
 } // namespace dravek::gui

@@ -18,9 +18,12 @@
 #include "apoyo/AlmacenConfiguracionEnMemoria.h"
 #include "apoyo/ObraPrueba.h"
 #include "apoyo/ProgramaPrueba.h"
+#include "apoyo/ProgresoGrabador.h"
+#include "apoyo/TextosPlataformaGrabadora.h"
 #include "apoyo/TrabajoFalso.h"
 #include "apoyo/TramosTecleados.h"
 #include "apoyo/VentanasNulas.h"
+#include "apoyo/VistaCapturaNula.h"
 #include "core/entry/ObraCapturaDatos.h"
 #include "core/model/TextoRecurso.h"
 #include "core/shell/ComandosCalculo.h"
@@ -94,8 +97,8 @@ public:
         }
         estado.tablas.NumeroArmadurasInternas = 100;
         ventanas.calculo = &calculo;
-        forma.Conecta(&obra, ventanas, &calculo);
-        obra.PonComandos(&calculo);
+        forma.Conecta(obra, ventanas, calculo);
+        obra.PonComandos(calculo);
 
         ficheros.Pon(Ruta, bytes);
         dialogos.responde(Ruta);
@@ -130,8 +133,12 @@ public:
     pruebas::FicherosEnMemoria ficheros;
     pruebas::DialogosFicheroGuionizados dialogos;
     pruebas::AlmacenConfiguracionEnMemoria configuracion;
-    FormaPrincipal forma{estado, mensajes, configuracion};
-    ObraCapturaDatos obra{estado, {mensajes, forma.menu(), ficheros, dialogos}};
+    pruebas::TextosPlataformaGrabadora textos;
+    FormaPrincipal forma{estado, mensajes, configuracion, textos};
+    pruebas::CerrojosEnMemoria cerrojos;
+    ObraCapturaDatos obra{
+        estado,
+        {mensajes, forma.menu(), ficheros, dialogos, cerrojos, forma, pruebas::SinVista()}};
     VentanasAjustes ventanas;
     pruebas::TrabajoFalso trabajo;
     pruebas::RelojFijo reloj;
@@ -139,8 +146,10 @@ public:
     SalidaListado salida{reloj, impresora};
     pruebas::DepuracionNula depuracion;
     pruebas::DisenoFijo diseno;
-    ComandosCalculo calculo{estado,
-                            {mensajes, salida, depuracion, diseno, obra, ventanas, trabajo}};
+    pruebas::ProgresoGrabador progreso;
+    ComandosCalculo calculo{
+        estado,
+        {mensajes, salida, depuracion, diseno, obra, ventanas, trabajo, progreso, nullptr}};
 
 private:
     pruebas::ProgramaPrueba m_programa{estado, "dravek_ajustes_obra"};

@@ -269,14 +269,14 @@ TEST(BotonesCaptura, CadaBotonSuOrden)
         b->Enabled = true;
         pulsa(*b);
     }
-    EXPECT_EQ(o.ordenes.ordenes(), (std::vector<std::string>{"CalculaTramo", "AjustaArmaduras",
-                                                             "ImprimeObra", "CierraVentana"}));
+    EXPECT_EQ(o.comandos.ordenes(), (std::vector<std::string>{"CalculaTramo", "AjustaArmaduras",
+                                                              "ImprimeObra", "CierraVentana"}));
 
     // With unsaved changes too: the unload offers to save them.
     o.estado.ejecucion.DatosModificados = true;
     pulsa(o.captura.btCerrarObra);
     EXPECT_TRUE(o.mensajes.mostrados().empty());
-    EXPECT_EQ(o.ordenes.ordenes().size(), 5u);
+    EXPECT_EQ(o.comandos.ordenes().size(), 5u);
     o.estado.ejecucion.DatosModificados = false;
 
     pulsa(o.captura.btNuevoTramo);

@@ -319,12 +319,11 @@ TEST(DosVentanas, LaSegundaNoAbreLaObra)
     const std::string ruta = "/obras/presa.dvk";
     const std::string obra = LeeFicheroPrueba(std::string(DRAVEK_FIJOS_OBRA) + "/obra_coma.dvk");
     CerrojosEnMemoria cerrojos;
-    ObraPrueba a;
-    ObraPrueba b;
+    ObraPrueba a(',', nullptr, &cerrojos);
+    ObraPrueba b(',', nullptr, &cerrojos);
     for (ObraPrueba *v : {&a, &b}) {
         v->ficheros.Pon(ruta, obra);
         v->ficheros.Pon("/obras/otra.dvk", obra);
-        v->almacen.PonCerrojos(&cerrojos);
         v->almacen.NuevaObra();
     }
     ASSERT_TRUE(a.abre(ruta));
@@ -372,10 +371,8 @@ TEST(DosVentanas, LaSegundaNoAbreLaObra)
 // Where no lock can be made beside the file, the project opens and saves as before.
 TEST(DosVentanas, SinCerrojoPosibleLaObraSeAbre)
 {
-    CerrojosEnMemoria cerrojos;
-    cerrojos.SinCerrojos();
     ObraPrueba o;
-    o.almacen.PonCerrojos(&cerrojos);
+    o.propios.SinCerrojos();
     o.ficheros.Pon("/obras/presa.dvk",
                    LeeFicheroPrueba(std::string(DRAVEK_FIJOS_OBRA) + "/obra_coma.dvk"));
     EXPECT_TRUE(o.abre("/obras/presa.dvk"));

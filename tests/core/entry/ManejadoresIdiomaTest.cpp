@@ -11,6 +11,7 @@
 
 #include "apoyo/AlmacenConfiguracionEnMemoria.h"
 #include "apoyo/CapturaPrueba.h"
+#include "apoyo/TextosPlataformaGrabadora.h"
 #include "core/entry/CapturaDatos.h"
 #include "core/model/TextoRecurso.h"
 #include "core/shell/FormaPrincipal.h"
@@ -69,7 +70,8 @@ protected:
     CapturaDatos &v = p.captura;
     pruebas::AlmacenConfiguracionEnMemoria almacen;
     // The main window is the shell's side of the change.
-    FormaPrincipal entorno{p.estado, p.mensajes, almacen};
+    pruebas::TextosPlataformaGrabadora textos;
+    FormaPrincipal entorno{p.estado, p.mensajes, almacen, textos};
     MenuPrincipal &menu = entorno.menu();
 };
 
@@ -272,7 +274,8 @@ TEST(IdiomaDelPrograma, UnAlmacenQueNoEscribeNoImpideElCambioYLoDice)
     std::ofstream(p.figura("Draveking.html")) << "ITSF";
     pruebas::AlmacenConfiguracionEnMemoria almacen;
     almacen.fallaEscritura(true);
-    FormaPrincipal entorno{p.estado, p.mensajes, almacen};
+    pruebas::TextosPlataformaGrabadora textos;
+    FormaPrincipal entorno{p.estado, p.mensajes, almacen, textos};
     p.captura.PonEntornoIdioma(&entorno);
     p.captura.PonTextosCaptura();
     p.mensajes.responde(RespuestaMensaje::Aceptar);

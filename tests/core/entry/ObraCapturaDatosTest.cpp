@@ -11,10 +11,13 @@
 #include "apoyo/AlmacenConfiguracionEnMemoria.h"
 #include "apoyo/CapturaPrueba.h"
 #include "apoyo/CerrojosEnMemoria.h"
+#include "apoyo/ComandosCapturaGrabadora.h"
 #include "apoyo/ObraPrueba.h"
 #include "apoyo/ProgramaPrueba.h"
+#include "apoyo/TextosPlataformaGrabadora.h"
 #include "apoyo/TramosTecleados.h"
 #include "apoyo/VentanasNulas.h"
+#include "apoyo/VistaCapturaNula.h"
 
 #include <gtest/gtest.h>
 
@@ -23,6 +26,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -101,9 +105,8 @@ public:
     {
         pruebas::PonGeometria(estado.tablas, {{600, {}, {20, 20, 70}, {}, {}, {}},
                                               {1200, {}, {30, 30, 120}, {}, {}, {}}});
-        forma.Conecta(&obra, ventanas, nullptr);
-        obra.PonFabricaVista(
-            [this](CapturaDatos &) { return std::make_unique<VistaGrabadora>(vista); });
+        forma.Conecta(obra, ventanas, comandos);
+        obra.PonComandos(comandos);
     }
     Banco(const Banco &) = delete;
     Banco &operator=(const Banco &) = delete;
@@ -129,10 +132,16 @@ public:
     FicherosEnMemoria ficheros;
     DialogosFicheroGuionizados dialogos;
     AlmacenConfiguracionEnMemoria configuracion;
-    FormaPrincipal forma{estado, mensajes, configuracion};
+    pruebas::TextosPlataformaGrabadora textos;
+    FormaPrincipal forma{estado, mensajes, configuracion, textos};
     VentanasGrabadoras ventanas;
-    ObraCapturaDatos obra{estado, {mensajes, forma.menu(), ficheros, dialogos}};
+    pruebas::CerrojosEnMemoria cerrojos;
+    pruebas::ComandosCapturaGrabadora comandos;
     std::vector<std::string> vista;
+    ObraCapturaDatos obra{
+        estado,
+        {mensajes, forma.menu(), ficheros, dialogos, cerrojos, forma,
+         [this](CapturaDatos &) { return std::make_unique<VistaGrabadora>(vista); }}};
 
 private:
     pruebas::ProgramaPrueba m_programa{estado, "dravek_obra_captura"};
@@ -479,9 +488,8 @@ TEST(ObraCapturaDatos, NuevaGrabadaCerradaYAbierta)
 TEST(ObraCapturaDatos, CerrarLaObraLaDejaParaOtroPrograma)
 {
     // The locks outlive the project that holds one: it lets its lock go as it is destroyed.
-    pruebas::CerrojosEnMemoria cerrojos;
     Banco b;
-    b.obra.almacen().PonCerrojos(&cerrojos);
+    pruebas::CerrojosEnMemoria &cerrojos = b.cerrojos;
     b.ficheros.Pon(Ruta, Golden());
     b.abre(Ruta);
     ASSERT_NE(b.obra.Captura(), nullptr);
@@ -808,6 +816,26 @@ TEST(ObraCapturaDatos, SalidaConGrabacionFallida)
     EXPECT_TRUE(b.forma.MDIForm_QueryUnload());
     EXPECT_EQ(FicheroRegistros(b.ficheros.Contenido(Ruta)).LeeRegistro(6).value_or(""),
               "Otro cliente");
+}
+
+// A wiring left undone stops loudly where it would have done nothing: a window loaded before
+// its calculation commands were given, whose buttons would then be dead, and a glue without a
+// view maker, whose window would never show.
+TEST(ObraCapturaDatos, UnaConexionOlvidadaNoPasaEnSilencio)
+{
+    Banco b;
+    ObraCapturaDatos sinComandos{b.estado,
+                                 {b.mensajes, b.forma.menu(), b.ficheros, b.dialogos, b.cerrojos,
+                                  b.forma, pruebas::SinVista()}};
+    b.estado.obra.AbrirObraExistente = Falso;
+    EXPECT_THROW(sinComandos.CargaCaptura(), std::logic_error);
+    EXPECT_EQ(sinComandos.Captura(), nullptr);
+
+    EXPECT_THROW((ObraCapturaDatos{b.estado,
+                                   {b.mensajes, b.forma.menu(), b.ficheros, b.dialogos, b.cerrojos,
+                                    b.forma, FabricaVistaCaptura{}}}),
+                 std::logic_error);
+    EXPECT_TRUE(b.mensajes.mostrados().empty());
 }
 
 } // namespace

@@ -712,11 +712,10 @@ TEST(ComandosCalculo, CadaOrdenEmpiezaElFicheroDeDepuracion)
         pruebas::PrincipalPrueba p;
         ObraDeDosTramos(p);
         FicheroDepuracion fichero(carpeta.string() + "/");
-        ComandosCalculo calculo(
-            p.estado, {p.mensajes, p.salida, fichero, p.diseno, p.obra, p.ventanas, p.trabajo});
-        calculo.PonFicheroDepuracion(&fichero);
+        ComandosCalculo calculo(p.estado, {p.mensajes, p.salida, fichero, p.diseno, p.obra,
+                                           p.ventanas, p.trabajo, p.progreso, &fichero});
         p.calculoPtr = &calculo;
-        p.forma.Conecta(&p.obra, p.ventanas, &calculo);
+        p.forma.Conecta(p.obra, p.ventanas, calculo);
         std::vector<std::uintmax_t> alMostrar;
         p.ventanas.alMostrarListado = [&] { alMostrar.push_back(fs::file_size(ruta)); };
 

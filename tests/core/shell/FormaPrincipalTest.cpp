@@ -2,12 +2,14 @@
 #include "apoyo/AlmacenConfiguracionEnMemoria.h"
 #include "apoyo/CarpetaPrueba.h"
 #include "apoyo/MensajesGrabadora.h"
+#include "apoyo/TextosPlataformaGrabadora.h"
 #include "core/model/EstadoObra.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -47,7 +49,8 @@ TEST(FormaPrincipal, ArrancaConLosDatosDelPrograma)
     pruebas::MensajesGrabadora mensajes;
     pruebas::LocalUsuarioFijo local(",");
     pruebas::AlmacenConfiguracionEnMemoria almacen;
-    FormaPrincipal forma(estado, mensajes, almacen);
+    pruebas::TextosPlataformaGrabadora textos;
+    FormaPrincipal forma(estado, mensajes, almacen, textos);
 
     ASSERT_TRUE(forma.Arranca(DRAVEK_DATOS_PROGRAMA, local));
     EXPECT_TRUE(mensajes.mostrados().empty());
@@ -79,7 +82,8 @@ TEST(FormaPrincipal, ArrancaInstaladoConLosDatosDelPrefijo)
     pruebas::MensajesGrabadora mensajes;
     pruebas::LocalUsuarioFijo local(",");
     pruebas::AlmacenConfiguracionEnMemoria almacen;
-    FormaPrincipal forma(estado, mensajes, almacen);
+    pruebas::TextosPlataformaGrabadora textos;
+    FormaPrincipal forma(estado, mensajes, almacen, textos);
 
     ASSERT_TRUE(forma.Arranca((prefijo / "bin").string(), local));
     EXPECT_TRUE(mensajes.mostrados().empty());
@@ -103,7 +107,8 @@ TEST(FormaPrincipal, SinCarpetaDeDatosDiceDondeLaHaBuscado)
     pruebas::MensajesGrabadora mensajes;
     pruebas::LocalUsuarioFijo local(",");
     pruebas::AlmacenConfiguracionEnMemoria almacen;
-    FormaPrincipal forma(estado, mensajes, almacen);
+    pruebas::TextosPlataformaGrabadora textos;
+    FormaPrincipal forma(estado, mensajes, almacen, textos);
 
     EXPECT_FALSE(forma.Arranca((prefijo / "bin").string(), local));
     ASSERT_EQ(mensajes.mostrados().size(), 1u);
@@ -172,7 +177,8 @@ TEST(FormaPrincipal, UnFicheroQueFaltaDetieneElArranqueConSuMensaje)
         pruebas::MensajesGrabadora mensajes;
         pruebas::LocalUsuarioFijo local(".");
         pruebas::AlmacenConfiguracionEnMemoria almacen;
-        FormaPrincipal forma(estado, mensajes, almacen);
+        pruebas::TextosPlataformaGrabadora textos;
+        FormaPrincipal forma(estado, mensajes, almacen, textos);
 
         EXPECT_FALSE(forma.Arranca(carpeta.ruta(), local));
         ASSERT_EQ(mensajes.mostrados().size(), 1u);
@@ -181,6 +187,24 @@ TEST(FormaPrincipal, UnFicheroQueFaltaDetieneElArranqueConSuMensaje)
         // The reinforcement list is read before the trench factor only.
         EXPECT_EQ(estado.tablas.NumeroArmadurasInternas > 0, caso.nombre.rfind("factor", 0) == 0);
     }
+}
+
+// A menu command before the main window was wired to the rest of the program is a fault of the
+// wiring: it stops loudly where it would have done nothing.
+TEST(FormaPrincipal, UnaOrdenSinConectarNoPasaEnSilencio)
+{
+    EstadoObra estado;
+    pruebas::MensajesGrabadora mensajes{pruebas::Guion::Estricto};
+    pruebas::AlmacenConfiguracionEnMemoria almacen;
+    pruebas::TextosPlataformaGrabadora textos;
+    FormaPrincipal forma(estado, mensajes, almacen, textos);
+    MenuPrincipal &m = forma.menu();
+    for (ElementoMenu *orden : {&m.MnAbriFichero, &m.mnCalculaTramo, &m.mnAcercaDe}) {
+        SCOPED_TRACE(orden->Name());
+        EXPECT_THROW(orden->Click(), std::logic_error);
+    }
+    EXPECT_THROW(forma.MDIForm_QueryUnload(), std::logic_error);
+    EXPECT_TRUE(mensajes.mostrados().empty());
 }
 
 } // namespace

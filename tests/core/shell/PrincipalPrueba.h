@@ -7,6 +7,8 @@
 #include "apoyo/AnulacionAjustesGrabadora.h"
 #include "apoyo/ContextoPrueba.h"
 #include "apoyo/MensajesGrabadora.h"
+#include "apoyo/ProgresoGrabador.h"
+#include "apoyo/TextosPlataformaGrabadora.h"
 #include "apoyo/TrabajoFalso.h"
 #include "apoyo/TramoPrueba.h"
 #include "core/entry/CapturaDatos.h"
@@ -147,14 +149,15 @@ struct PrincipalPrueba {
     {
         estado.ejecucion.RutaAplicacion = DRAVEK_DATOS_PROGRAMA "/";
         captura.LlenaListasCodigos();
-        forma.Conecta(&obra, ventanas, &calculo);
+        forma.Conecta(obra, ventanas, calculo);
         calculoPtr = &calculo;
     }
 
     EstadoObra estado;
     MensajesGrabadora mensajes{Guion::Estricto};
     AlmacenConfiguracionEnMemoria almacen;
-    FormaPrincipal forma{estado, mensajes, almacen};
+    TextosPlataformaGrabadora textos;
+    FormaPrincipal forma{estado, mensajes, almacen, textos};
     AnulacionAjustesGrabadora ajustes;
     CapturaDatos captura{estado, {mensajes, forma.menu(), ajustes}};
     ObraFalsa obra{estado, captura};
@@ -166,8 +169,10 @@ struct PrincipalPrueba {
     SalidaListado salida{reloj, impresora};
     DepuracionNula depuracion;
     DisenoConTramo diseno;
-    ComandosCalculo calculo{estado,
-                            {mensajes, salida, depuracion, diseno, obra, ventanas, trabajo}};
+    ProgresoGrabador progreso;
+    ComandosCalculo calculo{
+        estado,
+        {mensajes, salida, depuracion, diseno, obra, ventanas, trabajo, progreso, nullptr}};
 };
 
 } // namespace dravek::pruebas

@@ -30,7 +30,6 @@ struct ObraSeguida : pruebas::PrincipalPrueba {
             captura.edTramo.AddItem(tramo);
         obra.CargaTramo(2);
         obra.cargas.clear();
-        calculo.PonProgreso(&progreso);
     }
     bool Impreso() const
     {
@@ -39,7 +38,6 @@ struct ObraSeguida : pruebas::PrincipalPrueba {
             return op.tipo == pruebas::TipoOperacion::FinDocumento;
         });
     }
-    ProgresoGrabador progreso;
 };
 
 std::vector<std::int64_t> Serie(std::int64_t desde, std::int64_t hasta)

@@ -8,12 +8,6 @@
 namespace dravek {
 namespace {
 
-// The languages the desktop's own texts are put in, in order.
-struct TextosGrabados final : TextosPlataforma {
-    void PonIdioma(std::int16_t Idioma) override { idiomas.push_back(Idioma); }
-    std::vector<std::int16_t> idiomas;
-};
-
 // The desktop's texts follow the menus: the language start-up settles, Spanish for the
 // Spanish-only message about a stored language not accepted, and each language chosen on the
 // data-entry window.
@@ -32,8 +26,7 @@ TEST(FormaPrincipal, LosTextosDelEscritorioSiguenAlMenu)
     for (const Fila &f : filas) {
         SCOPED_TRACE(f.nombre);
         pruebas::PrincipalPrueba p;
-        TextosGrabados textos;
-        p.forma.PonTextosPlataforma(&textos);
+        const auto &textos = p.textos;
         if (f.guardado)
             p.almacen.ponValor(RaizRegistro::MaquinaLocal, ClaveRegistroPrograma,
                                ValorRegistroIdioma, {TipoTexto, f.guardado});
@@ -45,8 +38,7 @@ TEST(FormaPrincipal, LosTextosDelEscritorioSiguenAlMenu)
     }
 
     pruebas::PrincipalPrueba p;
-    TextosGrabados textos;
-    p.forma.PonTextosPlataforma(&textos);
+    const auto &textos = p.textos;
     pruebas::LocalUsuarioFijo local(",");
     ASSERT_TRUE(p.forma.Arranca(DRAVEK_DATOS_PROGRAMA, local));
     p.captura.PonEntornoIdioma(&p.forma);

@@ -7,8 +7,9 @@
 
 namespace dravek::pruebas {
 
-// Records the commands of other windows that the data-entry window's buttons start.
-class OrdenesCapturaGrabadora : public OrdenesCaptura {
+// Records the commands of other windows that the data-entry window's buttons and the main
+// menu start, and the window's own closing.
+class ComandosCapturaGrabadora : public ComandosCaptura, public CierreCaptura {
 public:
     void CalculaTramo() override { m_ordenes.push_back("CalculaTramo"); }
     void AjustaArmaduras() override { m_ordenes.push_back("AjustaArmaduras"); }
