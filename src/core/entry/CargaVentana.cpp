@@ -62,20 +62,6 @@ std::optional<std::int16_t> NumeroRedondeado(double valor)
 
 } // namespace
 
-void CapturaDatos::ConectaManejadoresCarga()
-{
-    edTramo.Click = [this] { edTramo_Click(); };
-    edTramo.Change = [this] { edTramo_Change(); };
-    edTramo.GotFocus = [this] { edTramo_GotFocus(); };
-    edTramo.Validate = [this](bool &Cancel) { edTramo_Validate(Cancel); };
-    // The titles and the ranges belong to the header.
-    for (ControlTexto *caja :
-         std::initializer_list<ControlTexto *>{&edObra, &edCliente, &edPrs1, &edPrs2, &edPrs3,
-                                               &edPrsM1, &edPrsM2, &edAlt1, &edAlt2, &edAlt3}) {
-        caja->Change = [this] { MarcaCabecera(); };
-    }
-}
-
 void CapturaDatos::Form_Load()
 {
     EstadoEjecucion &e = m_estado.ejecucion;
