@@ -6,8 +6,10 @@
 # qt6-translations-l10n holds Qt's own catalogues, which put Qt's buttons and dialogs in the
 # interface language.
 # clang-format-14 is the formatter the tree is kept in; another version formats differently.
+# desktop-file-utils validates the desktop entry, and dpkg-dev gives dpkg-shlibdeps, with which
+# cpack finds the Debian package's dependencies (scripts/comprueba-instalacion).
 DRAVEK_PAQUETES=(cmake g++ make qt6-base-dev libgtest-dev libbenchmark-dev fonts-liberation2
-    python3-pil poppler-utils qt6-translations-l10n clang-format-14)
+    python3-pil poppler-utils qt6-translations-l10n clang-format-14 desktop-file-utils dpkg-dev)
 
 dravek_instala_paquetes() {
     local faltan=()

@@ -69,6 +69,9 @@ struct Programa::Ventanas {
         b.mensajes.PonPadre(&vista);
         // A project is open in one copy of the program at a time.
         obra.almacen().PonCerrojos(&cerrojos);
+        // Every file dialog starts where the last file was chosen, kept in the settings.
+        obra.almacen().PonConfiguracion(&b.almacen);
+        trabajo.PonDialogos(&dialogos, &b.almacen);
         // The data-entry window's Qt view opens inside the main window's frame, made at each
         // load.
         obra.PonFabricaVista([this](CapturaDatos &captura) {
@@ -105,7 +108,7 @@ Programa::Programa() : m_base(std::make_unique<Base>())
 
 Programa::~Programa() = default;
 
-bool Programa::Arranca(const std::string &carpetaPrograma)
+bool Programa::Arranca(const std::string &carpetaPrograma, const std::string &obra)
 {
     if (!m_base->logica.Arranca(carpetaPrograma, m_base->local))
         return false;
@@ -113,6 +116,11 @@ bool Programa::Arranca(const std::string &carpetaPrograma)
     m_ventanas->vista.Refresca();
     m_ventanas->vista.show();
     m_base->logica.ArrancaTimer1(m_ventanas->temporizador);
+    if (!obra.empty()) {
+        m_ventanas->obra.almacen().EligeFichero(obra);
+        m_base->logica.MnAbriFichero_Click();
+        m_ventanas->vista.Refresca();
+    }
     return true;
 }
 

@@ -19,8 +19,9 @@ public:
     Programa &operator=(const Programa &) = delete;
 
     // Starts the program from its own folder and shows the main window; false when the
-    // start-up cannot go on, which has already told the engineer why.
-    bool Arranca(const std::string &carpetaPrograma);
+    // start-up cannot go on, which has already told the engineer why. A project file given
+    // (the program's command line) is then opened as the main menu's "open" opens one.
+    bool Arranca(const std::string &carpetaPrograma, const std::string &obra = {});
 
     // The main window, once started.
     QWidget *VentanaPrincipal();

@@ -40,7 +40,11 @@ public:
         return Responde({false, titulo, carpeta, filtros});
     }
 
+    std::string CarpetaDocumentos() override { return documentos; }
+
     void responde(std::optional<std::string> ruta) { m_respuestas.push_back(std::move(ruta)); }
+    // The documents folder the desktop names.
+    std::string documentos = "/home/ingeniero/Documentos";
     const std::vector<DialogoMostrado> &mostrados() const { return m_mostrados; }
 
 private:

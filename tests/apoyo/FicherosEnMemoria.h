@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace dravek::pruebas {
 
@@ -29,23 +30,33 @@ public:
 
     std::string EscribeEntero(const std::string &ruta, std::string_view bytes) override
     {
-        if (m_soloLectura.count(ruta) != 0) {
-            return "Permission denied";
-        }
-        if (m_escriturasFallidas.count(ruta) != 0) {
-            return "No space left on device";
-        }
-        if (m_fallaTras >= 0) {
-            if (m_fallaTras == 0) {
-                m_fallaTras = -1;
-                return "No space left on device";
-            }
-            --m_fallaTras;
+        if (std::string error = Falla(ruta); !error.empty()) {
+            return error;
         }
         m_ficheros[ruta] = std::string(bytes);
         ++m_escrituras[ruta];
         return {};
     }
+
+    // The companion's write is counted first, as the disk writes it first; either failing
+    // leaves both files as they were.
+    std::string EscribePar(const std::string &ruta, std::string_view bytes,
+                           const std::string &companero, std::string_view bytesCompanero) override
+    {
+        if (std::string error = Falla(companero); !error.empty()) {
+            return error;
+        }
+        if (std::string error = Falla(ruta); !error.empty()) {
+            return error;
+        }
+        m_ficheros[companero] = std::string(bytesCompanero);
+        ++m_escrituras[companero];
+        m_ficheros[ruta] = std::string(bytes);
+        ++m_escrituras[ruta];
+        return {};
+    }
+
+    void LimpiaTemporales(const std::string &ruta) override { m_limpiados.push_back(ruta); }
 
     std::string CompruebaNombreNuevo(const std::string &ruta) override
     {
@@ -80,8 +91,30 @@ public:
     // The file is marked read-only (mode 0444).
     void MarcaSoloLectura(const std::string &ruta) { m_soloLectura.insert(ruta); }
 
+    // The files whose temporaries were asked to be cleaned, in order.
+    const std::vector<std::string> &Limpiados() const { return m_limpiados; }
+
 private:
+    std::string Falla(const std::string &ruta)
+    {
+        if (m_soloLectura.count(ruta) != 0) {
+            return "Permission denied";
+        }
+        if (m_escriturasFallidas.count(ruta) != 0) {
+            return "No space left on device";
+        }
+        if (m_fallaTras >= 0) {
+            if (m_fallaTras == 0) {
+                m_fallaTras = -1;
+                return "No space left on device";
+            }
+            --m_fallaTras;
+        }
+        return {};
+    }
+
     std::map<std::string, std::string> m_ficheros;
+    std::vector<std::string> m_limpiados;
     std::map<std::string, int> m_escrituras;
     std::map<std::string, int> m_lecturas;
     std::set<std::string> m_lecturasFallidas;

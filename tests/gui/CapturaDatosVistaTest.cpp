@@ -403,7 +403,7 @@ TEST_F(CapturaDatosVistaTest, UnaCajaRechazadaNoAtrapaElFoco)
     QTest::mouseClick(final, Qt::LeftButton);
     ASSERT_EQ(p.mensajes.mostrados().size(), 2u);
     EXPECT_EQ(p.mensajes.mostrados()[0].texto,
-              Texto(0, 287) + " (" + Texto(0, 1123) + " 1000,000)");
+              Texto(0, 287) + " (" + Texto(0, 1123) + " 1000,00)");
     EXPECT_EQ(c.Foco(), &c.edPrsM1);
     EXPECT_EQ(QApplication::focusWidget(), inicial);
     EXPECT_EQ(inicial->text(), QString());
@@ -425,6 +425,74 @@ TEST_F(CapturaDatosVistaTest, UnaCajaRechazadaNoAtrapaElFoco)
     QTest::mouseClick(cerrar, Qt::LeftButton);
     EXPECT_EQ(ordenes.cierres, 1);
     EXPECT_EQ(p.mensajes.mostrados().size(), 2u);
+}
+
+// A project with MDP from 10 to 12: an initial MDP of 999 typed over the 10 sets the pair out of
+// order. The engineer goes to the final MDP and back to the initial one without a word, as often
+// as wanted; leaving the pair so for another box is refused once, the focus staying; the initial
+// MDP mended, the pair is left in silence. The window is saved with 999 in the initial box and
+// the focus back in it, the picture of the trap that is no longer there.
+TEST_F(CapturaDatosVistaTest, UnParDesordenadoSeCorrigeDesdeLaCajaInicial)
+{
+    pruebas::CapturaPrueba p;
+    p.captura.PonTextosCaptura();
+    CapturaDatos &c = p.captura;
+    for (const auto &[caja, texto] : {std::pair<CajaTexto *, const char *>{&c.edPrsM1, "10"},
+                                      std::pair<CajaTexto *, const char *>{&c.edPrsM2, "12"}}) {
+        ASSERT_TRUE(c.cambiaFoco(*caja));
+        ponTexto(*caja, texto);
+        ASSERT_TRUE(c.cambiaFoco(c.edObra));
+    }
+    ASSERT_TRUE(p.mensajes.mostrados().empty());
+
+    CapturaDatosVista vista(c);
+    vista.Muestra();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&vista));
+    auto *inicial = En<QLineEdit>(vista, "edPrsM1");
+    auto *final = En<QLineEdit>(vista, "edPrsM2");
+    auto *alt1 = En<QLineEdit>(vista, "edAlt1");
+    ASSERT_TRUE(inicial && final && alt1);
+    EXPECT_EQ(final->text(), QStringLiteral("12,00"));
+
+    QTest::mouseClick(inicial, Qt::LeftButton);
+    ASSERT_EQ(c.Foco(), &c.edPrsM1);
+    inicial->selectAll();
+    QTest::keyClicks(inicial, QStringLiteral("999"));
+    ASSERT_EQ(c.edPrsM1.Text(), "999");
+
+    // To the final MDP and back, twice: no message, the focus goes where it is sent.
+    for (int vez = 0; vez < 2; ++vez) {
+        QTest::mouseClick(final, Qt::LeftButton);
+        EXPECT_EQ(c.Foco(), &c.edPrsM2);
+        EXPECT_TRUE(final->hasFocus());
+        QTest::mouseClick(inicial, Qt::LeftButton);
+        EXPECT_EQ(c.Foco(), &c.edPrsM1);
+        EXPECT_TRUE(inicial->hasFocus());
+    }
+    EXPECT_TRUE(p.mensajes.mostrados().empty());
+    EXPECT_EQ(inicial->text(), QStringLiteral("999,00"));
+    QApplication::processEvents();
+    EXPECT_TRUE(vista.grab().toImage().save(
+        QStringLiteral(DRAVEK_ARTEFACTOS "/captura_par_desordenado.png")));
+
+    // Leaving the pair unmended: refused once, with the pair's message.
+    p.mensajes.responde(RespuestaMensaje::Aceptar);
+    QTest::mouseClick(alt1, Qt::LeftButton);
+    ASSERT_EQ(p.mensajes.mostrados().size(), 1u);
+    EXPECT_EQ(p.mensajes.mostrados()[0].texto, Texto(0, 282));
+    EXPECT_EQ(c.Foco(), &c.edPrsM1);
+    EXPECT_TRUE(inicial->hasFocus());
+
+    // Mended from the initial box, the pair is left in silence.
+    inicial->selectAll();
+    QTest::keyClicks(inicial, QStringLiteral("11"));
+    QTest::mouseClick(alt1, Qt::LeftButton);
+    EXPECT_EQ(p.mensajes.mostrados().size(), 1u);
+    EXPECT_EQ(c.Foco(), &c.edAlt1);
+    EXPECT_TRUE(alt1->hasFocus());
+    EXPECT_EQ(inicial->text(), QStringLiteral("11,00"));
+    EXPECT_DOUBLE_EQ(p.estado.obra.MDPInicialObra, 11);
+    EXPECT_DOUBLE_EQ(p.estado.obra.MDPFinalObra, 12);
 }
 
 // A locked run list (a run is on the window) shows its lock: grey, and its entries do not open,
@@ -668,8 +736,8 @@ TEST_F(CapturaDatosVistaTest, LaPrincipalAbreYCierraLaCaptura)
 }
 
 // An engineer working in English opens, twice, a project saved from a Spanish interface: the
-// data-entry window, its pages and lists and the main window's menus are in English each time;
-// only the language box shows the project's language.
+// data-entry window, its pages and lists and the main window's menus are in English each time,
+// and the language box names English, the language the window is shown in.
 TEST_F(CapturaDatosVistaTest, ObraDeOtraLenguaNoCambiaLaDelInterfaz)
 {
     PrincipalConCaptura p;
@@ -688,7 +756,7 @@ TEST_F(CapturaDatosVistaTest, ObraDeOtraLenguaNoCambiaLaDelInterfaz)
         EXPECT_EQ(p.mostrada->windowTitle(), aQt(Texto(Ingles, 184) + ". " + Texto(Ingles, 267)));
         auto *paginas = En<QTabBar>(*p.mostrada, "TabPrincipal");
         EXPECT_EQ(paginas->tabText(0), aQt(Texto(Ingles, 151)));
-        EXPECT_EQ(En<QComboBox>(*p.mostrada, "edIdioma")->currentText(), aQt(Texto(Ingles, 101)));
+        EXPECT_EQ(En<QComboBox>(*p.mostrada, "edIdioma")->currentText(), aQt(Texto(Ingles, 102)));
         EXPECT_EQ(En<QComboBox>(*p.mostrada, "edIdioma")->itemText(1), aQt(Texto(Ingles, 102)));
         EXPECT_EQ(p.principal->Accion(QStringLiteral("mnCerrarObra"))->text(),
                   aQt(Texto(Ingles, 1052)));

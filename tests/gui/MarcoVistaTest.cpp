@@ -9,6 +9,7 @@
 #include "core/shell/FormaPrincipal.h"
 #include "gui/comun/TextoQt.h"
 #include "gui/entry/CapturaDatosVista.h"
+#include "gui/plataforma/MensajesQt.h"
 #include "gui/plataforma/TraduccionesQt.h"
 #include "gui/shell/CapturaEnMarco.h"
 #include "gui/shell/FormaPrincipalVista.h"
@@ -16,6 +17,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
+#include <QFontMetrics>
+#include <QIcon>
+#include <QImage>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -33,6 +38,7 @@
 #include <memory>
 #include <ostream>
 #include <string>
+#include <vector>
 
 namespace dravek::gui {
 namespace {
@@ -272,6 +278,107 @@ TEST_F(MarcoVistaTest, ElAvisoSobreElMarcoConElLogo)
     EXPECT_FALSE(aviso.intersects(logo))
         << aviso.x() << "," << aviso.y() << " " << aviso.width() << "x" << aviso.height() << " / "
         << logo.x() << "," << logo.y() << " " << logo.width() << "x" << logo.height();
+}
+
+// The frame's title names the project file and marks its unsaved changes; the data-entry
+// window fills the frame for as long as it is open, with no restore or minimise; the frame,
+// the sub-window and the dialogs carry the program's icon.
+TEST_F(MarcoVistaTest, TituloIconoYSubventanaQueLlenaElMarco)
+{
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&principal));
+    EXPECT_EQ(principal.windowTitle(), QStringLiteral("DRAVEK"));
+    dialogos.responde(ruta);
+    principal.Accion(QStringLiteral("MnAbriFichero"))->trigger();
+    QMdiSubWindow *subventana = Subventana();
+    ASSERT_NE(subventana, nullptr);
+    const QString caption = aQt(obra.Captura()->Caption);
+    EXPECT_EQ(principal.windowTitle(),
+              QStringLiteral("DRAVEK - presa.dvk[*] - [") + caption + QLatin1Char(']'));
+    EXPECT_FALSE(principal.isWindowModified());
+
+    // A change of the project's title is marked at once.
+    auto *titulo = mostrada->findChild<QLineEdit *>(QStringLiteral("edObra"));
+    ASSERT_NE(titulo, nullptr);
+    titulo->setFocus();
+    QTest::keyClicks(titulo, QStringLiteral(" bis"));
+    QApplication::processEvents();
+    EXPECT_TRUE(principal.isWindowModified());
+    EXPECT_TRUE(principal.grab().save(QStringLiteral(DRAVEK_ARTEFACTOS "/marco_titulo.png")));
+
+    // No restore or minimise is offered, and none takes the window out of the frame.
+    const Qt::WindowFlags banderas = subventana->windowFlags();
+    EXPECT_FALSE(banderas.testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_FALSE(banderas.testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_TRUE(banderas.testFlag(Qt::WindowCloseButtonHint));
+    const QString restaurar = QCoreApplication::translate("QMdiSubWindow", "&Restore");
+    const QString minimizar = QCoreApplication::translate("QMdiSubWindow", "Mi&nimize");
+    int cerrar = 0;
+    for (QAction *accion : subventana->systemMenu()->actions()) {
+        if (accion->isVisible()) {
+            SCOPED_TRACE(accion->text().toStdString());
+            EXPECT_NE(accion->text(), restaurar);
+            EXPECT_NE(accion->text(), minimizar);
+            cerrar += accion->text() == QCoreApplication::translate("QMdiSubWindow", "&Close");
+        }
+    }
+    EXPECT_EQ(cerrar, 1);
+    subventana->showNormal();
+    QApplication::processEvents();
+    EXPECT_TRUE(subventana->isMaximized());
+    subventana->showMinimized();
+    QApplication::processEvents();
+    EXPECT_TRUE(subventana->isMaximized());
+    EXPECT_TRUE(subventana->isVisible());
+    EXPECT_TRUE(mensajes.mostrados().empty());
+
+    // The program's icon, drawn from its logo.
+    const QIcon icono = QApplication::windowIcon();
+    ASSERT_FALSE(icono.isNull());
+    EXPECT_EQ(principal.windowIcon().cacheKey(), icono.cacheKey());
+    EXPECT_EQ(subventana->windowIcon().cacheKey(), icono.cacheKey());
+    QMessageBox caja(&principal);
+    EXPECT_EQ(caja.windowIcon().cacheKey(), icono.cacheKey());
+    const QImage imagen = icono.pixmap(64, 64).toImage();
+    EXPECT_TRUE(imagen.save(QStringLiteral(DRAVEK_ARTEFACTOS "/icono_programa.png")));
+    // Round: the corners are clear, the ring is drawn.
+    EXPECT_EQ(qAlpha(imagen.pixel(1, 1)), 0);
+    EXPECT_GT(qAlpha(imagen.pixel(6, 32)), 0);
+}
+
+// A message box is as wide as its title needs, whatever the length of its text.
+TEST_F(MarcoVistaTest, LaCajaDeMensajeCabeConSuTitulo)
+{
+    MensajesQt qt(&principal);
+    struct Caso {
+        std::string titulo;
+        std::string texto;
+    };
+    const std::vector<Caso> casos = {
+        {"Espesor Mínimo de la Chapa de Camisa (mm)", "Valor incorrecto"},
+        {"CONFIRMACION", "¿ Desea salir ?"},
+        {"Distancia de la Generatriz superior del Tubo a la superficie del terreno natural",
+         "Seleccione un valor númerico "},
+    };
+    for (const Caso &c : casos) {
+        SCOPED_TRACE(c.titulo);
+        int ancho = 0;
+        int necesario = 0;
+        QTimer::singleShot(0, [&] {
+            QWidget *caja = QApplication::activeModalWidget();
+            ASSERT_NE(caja, nullptr);
+            ancho = caja->width();
+            necesario = AnchoParaTitulo(caja->windowTitle(), caja->font());
+            if (c.titulo.size() > 40) {
+                EXPECT_TRUE(caja->grab().save(
+                    QStringLiteral(DRAVEK_ARTEFACTOS "/mensaje_titulo_largo.png")));
+            }
+            caja->close();
+        });
+        qt.Muestra(c.texto, BotonesMensaje::Aceptar, IconoMensaje::Ninguno, c.titulo);
+        EXPECT_GE(ancho, necesario);
+        EXPECT_GT(necesario, QFontMetrics(principal.font()).horizontalAdvance(aQt(c.titulo)));
+        EXPECT_LE(ancho, 1280);
+    }
 }
 
 } // namespace

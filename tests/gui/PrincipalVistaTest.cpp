@@ -1,7 +1,10 @@
+#include "apoyo/DialogosFicheroGuionizados.h"
 #include "apoyo/ServicioImpresorasEnMemoria.h"
 #include "apoyo/TemporizadorGrabador.h"
 #include "core/model/TextoRecurso.h"
 #include "core/shell/PrincipalPrueba.h"
+#include "core/storage/CarpetaDialogos.h"
+#include "core/storage/Registro.h"
 #include "gui/PdfPrueba.h"
 #include "gui/comun/TextoQt.h"
 #include "gui/plataforma/ImpresoraQt.h"
@@ -24,6 +27,9 @@
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 
@@ -197,6 +203,58 @@ TEST_F(PrincipalVistaTest, ElTrabajoVaALaImpresoraElegida)
     };
     EXPECT_FALSE(trabajo.Empieza());
     EXPECT_EQ(pedidos, 3);
+}
+
+// With no printer the PDF's save dialog starts where the project's dialogs start, offers PDF
+// documents in the interface language and keeps the folder chosen; what killed prints of the
+// chosen file left beside it goes, a print under way in a live program stays.
+TEST_F(PrincipalVistaTest, ElPdfEmpiezaEnLaCarpetaDeLaObra)
+{
+    EstadoObra estado;
+    estado.ejecucion.DesplazamientoIdioma = 5000;
+    ImpresoraQt impresora;
+    TrabajoImpresionQt trabajo(estado, impresora, nullptr);
+    trabajo.HayImpresora = [] { return false; };
+    pruebas::DialogosFicheroGuionizados dialogos;
+    pruebas::AlmacenConfiguracionEnMemoria almacen;
+    trabajo.PonDialogos(&dialogos, &almacen);
+
+    const std::string destino = deQt(carpeta.filePath(QStringLiteral("listado")));
+    // A program that has ended.
+    const pid_t muerto = ::fork();
+    if (muerto == 0)
+        ::_exit(0);
+    ASSERT_GT(muerto, 0);
+    int fin = 0;
+    ::waitpid(muerto, &fin, 0);
+    const QString huerfano =
+        carpeta.filePath(QStringLiteral(".listado.pdf.%1.tmp").arg(static_cast<qint64>(muerto)));
+    const QString vivo = carpeta.filePath(
+        QStringLiteral(".listado.pdf.%1.tmp").arg(QCoreApplication::applicationPid()));
+    for (const QString &f : {huerfano, vivo}) {
+        QFile fichero(f);
+        ASSERT_TRUE(fichero.open(QIODevice::WriteOnly));
+    }
+
+    dialogos.responde(destino);
+    ASSERT_TRUE(trabajo.Empieza());
+    ASSERT_EQ(dialogos.mostrados().size(), 1u);
+    EXPECT_EQ(dialogos.mostrados()[0].carpeta, dialogos.documentos);
+    EXPECT_EQ(dialogos.mostrados()[0].filtros,
+              (std::vector<FiltroFichero>{{"PDF documents (*.pdf)", "*.pdf"}}));
+    EXPECT_EQ(almacen.ajuste(AplicacionAjustes, SeccionOpciones, ClaveUltimaCarpeta),
+              deQt(carpeta.path()));
+    EXPECT_FALSE(QFile::exists(huerfano));
+    EXPECT_TRUE(QFile::exists(vivo));
+    QFile::remove(vivo);
+
+    // A project open: its folder.
+    estado.obra.AbrirObraExistente = Verdadero;
+    estado.obra.NombreFicheroObra = "/obras/presa.dvk";
+    dialogos.responde(std::nullopt);
+    EXPECT_FALSE(trabajo.Empieza());
+    ASSERT_EQ(dialogos.mostrados().size(), 2u);
+    EXPECT_EQ(dialogos.mostrados()[1].carpeta, "/obras");
 }
 
 TEST_F(PrincipalVistaTest, LaAyudaMuestraNuestraPagina)

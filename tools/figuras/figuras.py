@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """Draws the pictures installed beside DRAVEK: the logo, the installation pictures of each
 installation kind and cradle, the pipe sections of each typology and the cradle pictures of the
-printed listing, one file per language under the name the text table gives.
+printed listing, one file per language under the name the text table gives; and the program's
+icon for the desktop, at each size, in iconos/ of the same folder.
 
     /usr/bin/python3 tools/figuras/figuras.py [--tabla textos.tsv] [--salida carpeta]
 
@@ -708,6 +709,48 @@ def logo(textos, idioma):
     return L.final()
 
 
+# The program's icon for the desktop menu: the pipe section of the logo alone, square, on a
+# transparent ground, at each size the desktop's icon theme asks for.
+
+TAMANOS_ICONO = (48, 128, 256)
+CARPETA_ICONOS = "iconos"
+
+
+class LienzoIcono(Lienzo):
+    """A square transparent picture, kept in full colour: an icon is shown over any ground."""
+
+    def __init__(self, lado):
+        super().__init__(lado, lado)
+        # The transparent ground has the outline's colour, so that the reduction blends the
+        # edge towards it and not towards white.
+        self.im = Image.new("RGBA", (lado * ESCALA, lado * ESCALA), AZUL_LOGO + (0,))
+        self.d = ImageDraw.Draw(self.im)
+
+    def final(self):
+        return self.im.resize((self.ancho, self.alto), Image.Resampling.BOX)
+
+
+def icono(lado):
+    L = LienzoIcono(lado)
+    # The logo's section (outer radius 84 of a 480 x 300 picture) filling the square.
+    k = lado / 176.0
+    c, re, ri = lado / 2.0, 84.0 * k, 60.0 * k
+    # At the small size the lines keep a pixel's width and the wire fewer, larger turns.
+    trazo = max(1.0, 2.0 * k)
+    L.circulo(c, c, re, relleno=MORTERO)
+    L.circulo(c, c, re - 8 * k, relleno=HORMIGON)
+    L.circulo(c, c, ri, relleno=BLANCO)
+    L.circulo(c, c, ri + 7 * k, borde=ACERO_CAMISA, grosor=max(1.0, 3.5 * k))
+    vueltas = 80 if lado >= 128 else 32
+    for n in range(vueltas):
+        a = 2 * math.pi * n / vueltas
+        L.circulo(c + (re - 6.5 * k) * math.cos(a), c + (re - 6.5 * k) * math.sin(a),
+                  max(0.9, 1.7 * k), relleno=ACERO_ARMADURA)
+    L.circulo(c, c, re, borde=AZUL_LOGO, grosor=trazo)
+    L.circulo(c, c, ri, borde=AZUL_LOGO, grosor=max(1.0, 1.5 * k))
+    return L.final()
+
+
 def figuras(textos):
     """Every picture as (text number, language, image, dpi)."""
     for idioma in range(1, IDIOMAS + 1):
@@ -741,6 +784,10 @@ def main():
                      % ((n, idioma, nombre) + escritos[nombre]))
         escritos[nombre] = (n, idioma)
         imagen.save(os.path.join(opciones.salida, nombre), "BMP", dpi=(ppp, ppp))
+    iconos = os.path.join(opciones.salida, CARPETA_ICONOS)
+    os.makedirs(iconos, exist_ok=True)
+    for lado in TAMANOS_ICONO:
+        icono(lado).save(os.path.join(iconos, "dravek-%d.png" % lado), "PNG")
 
 
 if __name__ == "__main__":

@@ -22,6 +22,40 @@ namespace dravek {
 
 namespace {
 
+// The window's captions and tooltips. The four steel columns (906-909) and the three sections
+// (915-917) are consecutive texts, read from the first.
+constexpr std::int32_t TextoTituloVentana = 900;
+constexpr std::int32_t TextoArmadurasPosibles = 901;
+constexpr std::int32_t TextoComprobacionArmaduras = 902;
+constexpr std::int32_t TextoPresiones = 903;
+constexpr std::int32_t TextoAlturas = 904;
+constexpr std::int32_t TextoRecubrimientosAlternativos = 905;
+constexpr std::int32_t TextoArmaduraCamisaCm2 = 906;
+constexpr std::int32_t TextoResultadoCalculo = 910;
+constexpr std::int32_t TextoValorMedioTanteo = 911;
+constexpr std::int32_t TextoSeleccionDirecta = 912;
+constexpr std::int32_t TextoArmaduraNecesaria = 913;
+constexpr std::int32_t TextoArmaduraDispuesta = 914;
+constexpr std::int32_t TextoSeccionClave = 915;
+constexpr std::int32_t TextoAlturaM = 918;
+constexpr std::int32_t TextoPresionDP = 919;
+constexpr std::int32_t TextoRecubrimientoInteriorCm = 920;
+constexpr std::int32_t TextoRecubrimientoExteriorCm = 921;
+constexpr std::int32_t AyudaAnulaSeleccionDirecta = 945;
+constexpr std::int32_t AyudaSeleccionDirecta = 946;
+constexpr std::int32_t AyudaVuelveATramos = 947;
+constexpr std::int32_t AyudaBajaValorMedio = 948;
+constexpr std::int32_t AyudaSubeValorMedio = 949;
+constexpr std::int32_t AyudaCambiaRecubrimientos = 950;
+constexpr std::int32_t AyudaRecubrimientosOrigen = 951;
+constexpr std::int32_t AyudaAlturaAnterior = 952;
+constexpr std::int32_t AyudaAlturaSiguiente = 953;
+constexpr std::int32_t AyudaPresionAnterior = 954;
+constexpr std::int32_t AyudaPresionSiguiente = 955;
+constexpr std::int32_t AyudaAceptaRecubrimientos = 956;
+constexpr std::int32_t AyudaAnulaRecubrimientos = 957;
+constexpr std::int32_t AyudaGuardar = 1083;
+constexpr std::int32_t FicheroAvisoAjustes = 411;
 constexpr std::int32_t TextoArmaduraExteriorCm2 = 908;
 constexpr std::int32_t TextoNoHayMasAlturas = 922;
 constexpr std::int32_t TextoNoHayMasPresiones = 923;
@@ -159,46 +193,46 @@ RecubrimientosComprobacion frAjustes::Recubrimientos() const
 void frAjustes::Form_Load()
 {
     const std::string &unidades = m_estado.ejecucion.SistemaUnidades;
-    Caption = T(900);
-    frArmDisponibles.Caption = T(901);
-    Frame1.Caption = T(902);
-    Frame2.Caption = T(903);
-    Frame3.Caption = T(904);
-    frrecubrimientos.Caption = T(905);
+    Caption = T(TextoTituloVentana);
+    frArmDisponibles.Caption = T(TextoArmadurasPosibles);
+    Frame1.Caption = T(TextoComprobacionArmaduras);
+    Frame2.Caption = T(TextoPresiones);
+    Frame3.Caption = T(TextoAlturas);
+    frrecubrimientos.Caption = T(TextoRecubrimientosAlternativos);
     for (int i = 0; i < 4; ++i) {
-        lbArmadura(i).Caption = T(906 + i);
+        lbArmadura(i).Caption = T(TextoArmaduraCamisaCm2 + i);
     }
-    obSeleccion[0].Caption = T(910);
+    obSeleccion[0].Caption = T(TextoResultadoCalculo);
     for (int i = 1; i <= 7; ++i) {
-        obSeleccion[i].Caption = T(911);
+        obSeleccion[i].Caption = T(TextoValorMedioTanteo);
     }
-    obSeleccion[FilaDirecta].Caption = T(912);
-    lbArmadura(6).Caption = T(913);
-    lbArmadura(7).Caption = T(914);
+    obSeleccion[FilaDirecta].Caption = T(TextoSeleccionDirecta);
+    lbArmadura(6).Caption = T(TextoArmaduraNecesaria);
+    lbArmadura(7).Caption = T(TextoArmaduraDispuesta);
     for (int i = 0; i < 3; ++i) {
-        lbPosicion(i).Caption = T(915 + i);
+        lbPosicion(i).Caption = T(TextoSeccionClave + i);
     }
-    Label1.Caption = T(918);
-    Label2.Caption = T(919) + (unidades == "SI" ? " (MPa)" : " (at)");
-    lbArmadura(4).Caption = T(920);
-    lbArmadura(5).Caption = T(921);
+    Label1.Caption = T(TextoAlturaM);
+    Label2.Caption = T(TextoPresionDP) + (unidades == "SI" ? " (MPa)" : " (at)");
+    lbArmadura(4).Caption = T(TextoRecubrimientoInteriorCm);
+    lbArmadura(5).Caption = T(TextoRecubrimientoExteriorCm);
     ponTexto(edAvisoCaldera, T(TextoTraccionPuraNoPersonalizar));
 
-    btAnulaSeleccionDirecta.ToolTipText = T(945);
-    btSeleccionDirecta.ToolTipText = T(946);
-    btAceptarAjuste.ToolTipText = T(947);
-    btSalir.ToolTipText = T(947);
-    btGuardar.ToolTipText = T(1083);
-    btBajarValorMedio.ToolTipText = T(948);
-    btSubirValorMedio.ToolTipText = T(949);
-    btCambiarRecubrimientos.ToolTipText = T(950);
-    btRecubrimientosOrigen.ToolTipText = T(951);
-    btAnteriorAltura.ToolTipText = T(952);
-    btSiguienteAltura.ToolTipText = T(953);
-    btAnteriorPresion.ToolTipText = T(954);
-    btSiguientePresion.ToolTipText = T(955);
-    btAceptarRecubrimientos.ToolTipText = T(956);
-    btAnularRecubrimientos.ToolTipText = T(957);
+    btAnulaSeleccionDirecta.ToolTipText = T(AyudaAnulaSeleccionDirecta);
+    btSeleccionDirecta.ToolTipText = T(AyudaSeleccionDirecta);
+    btAceptarAjuste.ToolTipText = T(AyudaVuelveATramos);
+    btSalir.ToolTipText = T(AyudaVuelveATramos);
+    btGuardar.ToolTipText = T(AyudaGuardar);
+    btBajarValorMedio.ToolTipText = T(AyudaBajaValorMedio);
+    btSubirValorMedio.ToolTipText = T(AyudaSubeValorMedio);
+    btCambiarRecubrimientos.ToolTipText = T(AyudaCambiaRecubrimientos);
+    btRecubrimientosOrigen.ToolTipText = T(AyudaRecubrimientosOrigen);
+    btAnteriorAltura.ToolTipText = T(AyudaAlturaAnterior);
+    btSiguienteAltura.ToolTipText = T(AyudaAlturaSiguiente);
+    btAnteriorPresion.ToolTipText = T(AyudaPresionAnterior);
+    btSiguientePresion.ToolTipText = T(AyudaPresionSiguiente);
+    btAceptarRecubrimientos.ToolTipText = T(AyudaAceptaRecubrimientos);
+    btAnularRecubrimientos.ToolTipText = T(AyudaAnulaRecubrimientos);
 
     // Without its store the window has nothing to keep a choice in: it does not open.
     AjustesGuardados *ajustes = m_s.obra.Ajustes();
@@ -222,7 +256,7 @@ void frAjustes::Form_Load()
 
     // The notice is optional: a missing one shows nothing, a damaged one is told.
     tbAviso.Visible = false;
-    const std::string aviso = m_estado.ejecucion.RutaAplicacion + T(411);
+    const std::string aviso = m_estado.ejecucion.RutaAplicacion + T(FicheroAvisoAjustes);
     std::error_code error;
     if (std::filesystem::exists(aviso, error)) {
         if (const std::optional<DocumentoRico> documento = LeeFicheroTextoRico(aviso)) {
@@ -348,7 +382,7 @@ void frAjustes::CargaDatosIni()
     m_filas = CalculaFilasTanteo(m_estado, Recubrimientos(), FilaValorMedio);
     for (int i = 1; i <= 7; ++i) {
         const auto f = static_cast<std::size_t>(i);
-        obSeleccion[i].Caption = m_filas.EsTanteo[f] ? T(911) : std::string(" ");
+        obSeleccion[i].Caption = m_filas.EsTanteo[f] ? T(TextoValorMedioTanteo) : std::string(" ");
         ponTexto(txArmCamisa[i], Formatea(m_filas.V[f], MascaraArmadura));
         ponTexto(txArmExterior[i], Formatea(m_filas.E[f], MascaraArmadura));
         ponTexto(txArmTotal[i], Formatea(m_filas.V[f] + m_filas.E[f], MascaraArmadura));
@@ -595,7 +629,7 @@ void frAjustes::MueveValorMedio(int paso)
     }
     obSeleccion[FilaValorMedio].Caption.clear();
     FilaValorMedio = static_cast<std::int16_t>(FilaValorMedio + paso);
-    obSeleccion[FilaValorMedio].Caption = T(911);
+    obSeleccion[FilaValorMedio].Caption = T(TextoValorMedioTanteo);
     if (FilaSeleccionada != 0) {
         FilaSeleccionada = static_cast<std::int16_t>(FilaSeleccionada + paso);
     }

@@ -14,6 +14,7 @@
 #include "core/model/TextoRecurso.h"
 #include "core/model/TextosComunes.h"
 #include "core/reinforced/AjustesGuardados.h"
+#include "core/storage/CarpetaDialogos.h"
 #include "core/validation/GeometriaEstandar.h"
 
 namespace dravek {
@@ -44,12 +45,13 @@ constexpr std::int32_t TextoCampoIdioma = 1340;
 constexpr std::int32_t TextoAjustesDanados = 1341;
 constexpr std::int32_t TextoSoloLectura = 1350;
 constexpr std::int32_t TextoAjustesComoEstaban = 1351;
-constexpr std::int32_t TextoObraGrabada = 1352;
-constexpr std::int32_t TextoAjustesNoVaciados = 1353;
 constexpr std::int32_t TextoAbiertaEnOtra = 1354;
 constexpr std::int32_t TextoCierreAlli = 1355;
 constexpr std::int32_t TextoConfirmacion = 388;
 constexpr std::int32_t TextoAbrirObra = 527;
+// The file types of the project's dialogs.
+constexpr std::int32_t TextoFiltroObras = 1760;
+constexpr std::int32_t TextoFiltroTodos = 1761;
 // Format checks of the header, records 1 to 4.
 constexpr std::int32_t TextoVersion = 529;
 constexpr std::int32_t TextoRegistroIdioma = 530;
@@ -380,7 +382,9 @@ std::optional<CabeceraCargada> AlmacenObra::AbreObra(const std::string &ruta)
         return std::nullopt;
     }
     QuedaCerrojo(std::move(cerrojo));
-    m_vaciadoPendiente = false;
+    // The project is this program's now: what killed writers of its files left goes.
+    m_ficheros.LimpiaTemporales(ruta);
+    m_ficheros.LimpiaTemporales(DerivaNombreFicheroAjustes(ruta));
     m_imagen = std::move(imagen);
     m_tramos = cabecera.cabecera.Tramos;
     m_bloques = cabecera.cabecera.NumeroTramos;
@@ -398,18 +402,27 @@ void AlmacenObra::NuevaObra()
     m_bloques = 0;
     m_marcado = false;
     m_anulacionesPendientes.clear();
-    m_vaciadoPendiente = false;
     m_cerrojo.reset();
     m_estado.obra.NombreFicheroObra.assign(1, ' ');
     m_estado.obra.AbrirObraExistente = Falso;
 }
 
+std::string AlmacenObra::CarpetaDialogo() const
+{
+    return CarpetaInicialDialogo(m_configuracion, m_estado.obra, m_dialogos.CarpetaDocumentos());
+}
+
+std::vector<FiltroFichero> AlmacenObra::FiltrosObra() const
+{
+    return {{T(TextoFiltroObras), "*.DVK"}, {T(TextoFiltroTodos), "*.*"}};
+}
+
 std::optional<std::string> AlmacenObra::PideFicheroObra()
 {
-    const std::vector<FiltroFichero> filtros = {{"Ficheros DRAVEK (*.dvk)", "*.DVK"},
-                                                {"Todos los Ficheros (*.*)", "*.*"}};
-    const std::optional<std::string> elegido =
-        m_dialogos.PideFicheroAbrir(T(TextoAbrirObra), m_estado.ejecucion.RutaAplicacion, filtros);
+    std::optional<std::string> elegido = std::exchange(m_elegido, std::nullopt);
+    if (!elegido) {
+        elegido = m_dialogos.PideFicheroAbrir(T(TextoAbrirObra), CarpetaDialogo(), FiltrosObra());
+    }
     if (!elegido) {
         return std::nullopt;
     }
@@ -417,6 +430,7 @@ std::optional<std::string> AlmacenObra::PideFicheroObra()
     if (ruta.empty()) {
         return std::nullopt;
     }
+    RecuerdaCarpetaDialogo(m_configuracion, ruta);
     return ruta;
 }
 
@@ -447,11 +461,9 @@ void AlmacenObra::CargaCabecera(CapturaDatos &v, const CabeceraCargada &c) const
 
 std::optional<AlmacenObra::Nombre> AlmacenObra::PideNombre()
 {
-    const std::vector<FiltroFichero> filtros = {{"Ficheros DRAVEK (*.dvk)", "*.DVK"},
-                                                {"Todos los Ficheros (*.*)", "*.*"}};
     for (;;) {
-        const std::optional<std::string> elegido = m_dialogos.PideFicheroGuardar(
-            TituloDialogo, m_estado.ejecucion.RutaAplicacion, filtros);
+        const std::optional<std::string> elegido =
+            m_dialogos.PideFicheroGuardar(TituloDialogo, CarpetaDialogo(), FiltrosObra());
         if (!elegido) {
             m_mensajes.Muestra(NoHaSalvado, BotonesMensaje::Aceptar, IconoMensaje::Ninguno, "");
             m_estado.obra.NombreFicheroObra = " ";
@@ -466,6 +478,7 @@ std::optional<AlmacenObra::Nombre> AlmacenObra::PideNombre()
             return std::nullopt;
         }
         ruta = ConExtensionObra(ruta);
+        RecuerdaCarpetaDialogo(m_configuracion, ruta);
         const LecturaFichero sonda = m_ficheros.Lee(ruta);
         if (sonda.estado == LecturaFichero::Estado::Leido) {
             // Replacing another project loses it: asked first.
@@ -658,19 +671,6 @@ void AlmacenObra::QuedaCerrojo(CerrojoNuevo &&cerrojo)
     }
 }
 
-ResultadoAjustes AlmacenObra::VaciaAjustesPendientes()
-{
-    if (!m_vaciadoPendiente || !TieneFichero()) {
-        return {};
-    }
-    FicheroAjustes ajustes(m_ficheros, NombreFicheroAjustes(), m_estado.ejecucion);
-    const ResultadoAjustes r = ajustes.Vacia();
-    if (r) {
-        m_vaciadoPendiente = false;
-    }
-    return r;
-}
-
 bool AlmacenObra::EscribeObra(CapturaDatos &v, const std::optional<Nombre> &nuevo,
                               const FicheroRegistros &imagen)
 {
@@ -692,7 +692,23 @@ bool AlmacenObra::EscribeObra(CapturaDatos &v, const std::optional<Nombre> &nuev
             return false;
         }
     }
-    const std::string error = m_ficheros.EscribeEntero(ruta, imagen.Bytes());
+    // What killed writers of these files left beside them goes before the folder gets more.
+    m_ficheros.LimpiaTemporales(ruta);
+    m_ficheros.LimpiaTemporales(rutaAjustes);
+    std::string error;
+    const LecturaFichero ajustes = reemplaza ? m_ficheros.Lee(rutaAjustes) : LecturaFichero{};
+    if (ajustes.estado == LecturaFichero::Estado::Fallo) {
+        // Whether the replaced project left overrides cannot be known: the new project is not
+        // put beside them.
+        error = ajustes.error;
+    } else if (ajustes.estado == LecturaFichero::Estado::Leido) {
+        // The replaced project's overrides must not outlive it, not even across a restart: the
+        // new project file takes its place only together with an empty adjustments file.
+        error =
+            m_ficheros.EscribePar(ruta, imagen.Bytes(), rutaAjustes, FicheroRegistros().Bytes());
+    } else {
+        error = m_ficheros.EscribeEntero(ruta, imagen.Bytes());
+    }
     if (!error.empty()) {
         MuestraError(T(TextoNoGrabado) + " " + ruta + "\n" + error + "\n" +
                      T(TextoQuedaComoEstaba) +
@@ -710,16 +726,8 @@ bool AlmacenObra::EscribeObra(CapturaDatos &v, const std::optional<Nombre> &nuev
         v.menu().MnImprimir.Enabled = true;
     }
     if (reemplaza) {
-        // The project replaced takes its overrides with it, once the new one is safely in its
-        // place; until they are gone, no run is calculated with them.
+        // The replaced project took its overrides with it.
         m_anulacionesPendientes.clear();
-        m_vaciadoPendiente = true;
-        const ResultadoAjustes r = VaciaAjustesPendientes();
-        if (!r) {
-            MuestraError(T(TextoObraGrabada) + " " + ruta + "\n" + T(TextoAjustesNoVaciados) +
-                         " " + rutaAjustes + (r.error.empty() ? "" : "\n" + r.error) + "\n" +
-                         T(TextoNoSeCalcula));
-        }
     }
     return true;
 }
@@ -849,10 +857,6 @@ bool AlmacenObra::CambiaDiseno(CapturaDatos &v, std::int16_t bloque)
 
 void AlmacenObra::AnulaAjustesGuardados(std::int16_t tramo)
 {
-    if (m_vaciadoPendiente) {
-        // The whole file is still to be emptied, and nothing is calculated with it until then.
-        return;
-    }
     FicheroAjustes ajustes(m_ficheros, NombreFicheroAjustes(), m_estado.ejecucion);
     const ResultadoAjustes r = ajustes.AnulaAjustesTramo(tramo);
     if (r) {
@@ -876,12 +880,6 @@ AlmacenObra::AjustesCalculo AlmacenObra::AjustesParaCalcular(CapturaDatos &v)
 {
     AjustesCalculo calculo;
     if (!TieneFichero()) {
-        return calculo;
-    }
-    if (const ResultadoAjustes r = VaciaAjustesPendientes(); !r) {
-        calculo.permitido = false;
-        MuestraError(T(TextoAjustesNoVaciados) + " " + NombreFicheroAjustes() +
-                     (r.error.empty() ? "" : "\n" + r.error) + "\n" + T(TextoNoSeCalcula));
         return calculo;
     }
     const std::int16_t tramo = m_estado.tramo.TramoActual;
@@ -920,12 +918,6 @@ bool AlmacenObra::GrabaUnTramoPresion(double DP, std::int16_t TramoActual, doubl
                                       const std::optional<AjusteGuardado> &eleccion)
 {
     if (!TieneFichero()) {
-        return false;
-    }
-    if (const ResultadoAjustes vaciado = VaciaAjustesPendientes(); !vaciado) {
-        MuestraError(T(TextoAjustesNoVaciados) + " " + NombreFicheroAjustes() +
-                     (vaciado.error.empty() ? "" : "\n" + vaciado.error) + "\n" +
-                     T(TextoQuedaComoEstaba));
         return false;
     }
     FicheroAjustes ajustes(m_ficheros, NombreFicheroAjustes(), m_estado.ejecucion);

@@ -7,8 +7,8 @@
 // The project file is read whole when the project is opened and kept in memory; every save
 // checks every text first and then replaces the whole file at once, so a failure leaves the file
 // on the disk and in memory as it was, and is told to the engineer. A file marked read-only is
-// never replaced. A project saved over another one empties that project's adjustments file only
-// once the new project file is in place.
+// never replaced. A project saved over another one takes that project's place together with an
+// emptied adjustments file, or not at all.
 //
 // With the program's locks given, the project is held open by this program while it is the
 // project's: another copy of the program that tries to open it, or to save another project
@@ -23,10 +23,12 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/entry/CapturaDatos.h"
 #include "core/model/EstadoObra.h"
+#include "core/plataforma/AlmacenConfiguracion.h"
 #include "core/plataforma/CerrojosFichero.h"
 #include "core/plataforma/DialogosFichero.h"
 #include "core/plataforma/Mensajes.h"
@@ -48,6 +50,8 @@ public:
 
     // The locks that keep a project open in one program at a time; none: no locking.
     void PonCerrojos(CerrojosFichero *cerrojos) { m_cerrojos = cerrojos; }
+    // The settings that keep the last folder a file was chosen in; none: not kept.
+    void PonConfiguracion(AlmacenConfiguracion *almacen) { m_configuracion = almacen; }
 
     // Whether the project is tied to a file (opened, or saved once).
     bool TieneFichero() const;
@@ -63,8 +67,11 @@ public:
     // The project is closed (its window unloaded): another program may open it now.
     void CierraObra() { m_cerrojo.reset(); }
     // Asks for the project file to open; its name cut at a NUL and trimmed, or nothing when the
-    // engineer cancelled or gave no name.
+    // engineer cancelled or gave no name. A file chosen beforehand is taken without asking.
     std::optional<std::string> PideFicheroObra();
+    // The file the next opening takes instead of asking: the project named when the program
+    // was started (a file manager's or the desktop menu's "open with").
+    void EligeFichero(std::string ruta) { m_elegido = std::move(ruta); }
 
     // The runs of the file in the order of the run list, and the blocks the file holds.
     const std::vector<TramoEnFichero> &Tramos() const { return m_tramos; }
@@ -121,10 +128,10 @@ private:
     };
     CerrojoNuevo TomaCerrojo(const std::string &ruta, bool grabando);
     void QuedaCerrojo(CerrojoNuevo &&cerrojo);
-    // Empties the adjustments file of a project saved over another one, when that is still to
-    // be done. Hecho when nothing is left to do.
-    ResultadoAjustes VaciaAjustesPendientes();
     std::optional<Nombre> PideNombre();
+    // The folder the file dialogs start in, and their file types.
+    std::string CarpetaDialogo() const;
+    std::vector<FiltroFichero> FiltrosObra() const;
     bool EscribeObra(CapturaDatos &ventana, const std::optional<Nombre> &nuevo,
                      const FicheroRegistros &imagen);
     std::optional<CabeceraObra> CabeceraDeVentana(CapturaDatos &ventana);
@@ -147,10 +154,10 @@ private:
     bool m_marcado = false;
     // Runs whose overrides a saved change should have voided and could not.
     std::set<std::int16_t> m_anulacionesPendientes;
-    // The project was saved over another one whose overrides could not be emptied yet.
-    bool m_vaciadoPendiente = false;
     CerrojosFichero *m_cerrojos = nullptr;
+    AlmacenConfiguracion *m_configuracion = nullptr;
     std::unique_ptr<CerrojoFichero> m_cerrojo; // the lock of the project's file, when held
+    std::optional<std::string> m_elegido;      // taken by the next PideFicheroObra
 };
 
 } // namespace dravek

@@ -3,7 +3,9 @@
 #include <cstdint>
 
 #include "core/entry/AyudasCaptura.h"
+#include "core/entry/CamposCaptura.h"
 #include "core/entry/CapturaDatos.h"
+#include "core/entry/LimitesCampos.h"
 #include "core/entry/LimpiezaTramo.h"
 #include "core/entry/ListasDimensiones.h"
 #include "core/listing/FormatoNumeros.h"
@@ -125,20 +127,28 @@ void CambiaTipologia(CapturaDatos &v, int bandera)
     CargaListasDimensiones(v, ColumnaGrupo(t.Tipologia));
 }
 
-int CompruebaTensionAcero(CapturaDatos &v)
+int CompruebaTensionAcero(CapturaDatos &v, bool MoverFoco)
 {
     const EstadoObra &e = v.estado();
-    const double limite = v.MuestraSI() ? LimiteFyd / FactorTensiones : LimiteFyd;
+    const bool si = v.MuestraSI();
+    const double limite = si ? LimiteFyd / FactorTensiones : LimiteFyd;
     if (!(e.tramo.Fyd > limite)) {
         return 0;
     }
-    const std::string pregunta =
-        T(v, TextoTensionAcero) +
-        FormateaMascara(limite, "#####0.000", e.ejecucion.SeparadorDecimalLocal) +
-        EtiquetaUnidad(v, 1) + "\n" + T(v, TextoDeseaContinuar);
+    // The limit as the box writes its values, a blank apart from the words before it.
+    std::string pregunta = T(v, TextoTensionAcero);
+    if (pregunta.empty() || pregunta.back() != ' ') {
+        pregunta += ' ';
+    }
+    pregunta += CotaComoLaCaja(v, limite, BuscaCampo("edFyd")->mascara(si)) +
+                EtiquetaUnidad(v, 1) + "\n" + T(v, TextoDeseaContinuar);
     if (v.mensajes().Muestra(pregunta, BotonesMensaje::SiNo, IconoMensaje::Ninguno,
                              T(v, TextoAviso)) == RespuestaMensaje::No) {
-        v.SetFocus(v.edFyd);
+        // A stored run checked for printing need not be the one on the window, whose steel
+        // box may lie on a page not shown: the focus stays where the engineer was.
+        if (MoverFoco) {
+            v.SetFocus(v.edFyd);
+        }
         return 1;
     }
     return 0;

@@ -16,9 +16,10 @@ class CapturaDatos;
 // else.
 void CambiaTipologia(CapturaDatos &ventana, int bandera);
 
-// 1 when Fyd is above 1400 kp/cm2 (140 MPa) and the engineer declined to go on (the focus goes
-// to edFyd), else 0.
-int CompruebaTensionAcero(CapturaDatos &ventana);
+// 1 when Fyd is above 1400 kp/cm2 (140 MPa) and the engineer declined to go on, else 0. With
+// MoverFoco a decline sends the focus to edFyd; without it (a stored run checked for a print)
+// the focus is left alone.
+int CompruebaTensionAcero(CapturaDatos &ventana, bool MoverFoco = true);
 
 // ". " and the name of the unit system the window's option shows.
 std::string TextoSistemaUnidades(const CapturaDatos &ventana);

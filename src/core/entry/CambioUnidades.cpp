@@ -1,3 +1,4 @@
+#include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
@@ -13,6 +14,8 @@
 namespace dravek {
 
 namespace {
+
+constexpr std::int32_t TextoDosTerciosLimiteElastico = 1750; // "(2/3 LE)"
 
 // A unit-dependent box with the masks the switch shows it with in each system.
 struct CampoUnidades {
@@ -138,10 +141,11 @@ void CapturaDatos::RevisaUnidades(int Index)
     lbEtiquetas(33).Caption =
         r.RotuloCargaVertical + " " + (aSI ? r.UnidadCargaSI : r.UnidadCargaMKS) + ": 0";
     // The markers in parentheses are the defaults in that system, written the same in every
-    // language.
+    // language; the design strength's, two thirds of the elastic limit, is abbreviated in each.
     lbEtiquetas(EtiquetaFck).Caption = r.RotuloFck + (aSI ? "(35)" : "(350)");
     lbEtiquetas(EtiquetaFyk).Caption = r.RotuloFyk + (aSI ? "(210)" : "(2100)");
-    lbEtiquetas(EtiquetaFyd).Caption = r.RotuloFyd + (aSI ? " (2/3 LE)" : "(2/3 LE)");
+    lbEtiquetas(EtiquetaFyd).Caption =
+        r.RotuloFyd + (aSI ? " " : "") + Texto(d, TextoDosTerciosLimiteElastico);
     lbEtiquetas(EtiquetaFYKPost).Caption =
         Recorta(r.RotuloFyk) + " " + tension + " " + (aSI ? "(210)" : "(2100)");
     lbEtiquetas(72).Caption = Recorta(r.RotuloEs) + " " + (aSI ? "(210.000)" : "(2.100.000)");

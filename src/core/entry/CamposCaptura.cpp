@@ -165,7 +165,7 @@ const CampoCodigo Codigos[] = {
     {"edTipoCamisa", &T::IndicadorCamisa, 115, 2, {1, 2}, 1},
     {"edTipoCuna0", &T::vICUNA, 117, 2, {1, 2}, 0},
     {"edTipoApoyo0", &T::CodigoColocacion, 119, 2, {ZanjaSinCompactar, ZanjaCompactada}, 1},
-    {"edICar0", &T::TipoCargaConcentrada, 121, 5, {0, 1, 2, 3, 4}, 2},
+    {"edICar0", &T::TipoCargaConcentrada, 121, 5, {0, 1, 2, 3, 4}, EntradaCargaMovilInicial},
     {"edTipoRelleno0", &T::TipoRelleno, 126, 5, CodigosRelleno, 2},
     {"edIAs", &T::IndiceAsentamiento, 131, 3, {1, 2, 3}, -1},
 };

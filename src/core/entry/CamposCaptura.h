@@ -83,6 +83,10 @@ const CampoNumerico *BuscaCampo(std::string_view caja);
 // over FactorTensiones (2.2 MPa for 35 MPa), not the rule applied to MPa.
 double FctDeFck(double FCK, bool enSI);
 
+// The live load a new run starts with: the 13-tonne axle, entry 2 of its list, whose code is
+// its position.
+constexpr std::int16_t EntradaCargaMovilInicial = 2;
+
 // A list whose variable holds a code derived from the position of the chosen entry.
 struct CampoCodigo {
     std::string_view lista;

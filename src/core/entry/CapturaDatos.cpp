@@ -89,7 +89,10 @@ void CapturaDatos::TabTipologia_Click(int /*PreviousTab*/)
     if (TabPrincipal.Tab() == 2) {
         ponPestana(TabPrincipal, 1);
     }
-    // A switch the engineer declined leaves the run as it was, unchanged.
+    // A switch the engineer declined leaves the run as it was, unchanged. An accepted one marks
+    // the run changed: the defaults of the new typology end, as every default does, by marking
+    // the run unchanged, and a switch left so would be closed or dropped without the offer to
+    // save it, the stored run silently keeping its old typology and materials.
     const std::int16_t antes = m_estado.tramo.Tipologia;
     CambiaTipologia(*this, 1);
     if (m_estado.tramo.Tipologia != antes) {

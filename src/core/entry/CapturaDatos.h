@@ -2,7 +2,8 @@
 
 // Logic of the data-entry window: every control of the window, named as the window names
 // them, with the window's handlers. The procedures that clear, default and check the run
-// (validation/) work on these controls and on the state.
+// (LimpiezaTramo, ValidacionTramo, ValidacionObra, beside this file) work on these controls and
+// on the state.
 
 #include <cstdint>
 #include <map>

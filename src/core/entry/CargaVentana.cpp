@@ -174,7 +174,8 @@ bool CapturaDatos::CargaObraExistente()
         return false;
     }
     // Only a language of the text table is taken: another would show no texts at all. The
-    // project's language shows in its box only; the interface stays in the engineer's.
+    // project keeps its language for its file until the engineer chooses one; the interface,
+    // and the language box that names it, stay in the engineer's.
     std::int16_t &idiomaObra = m_estado.obra.IdiomaObra;
     idiomaObra = 0;
     for (int i = 1; i <= CuentaIdiomas(); ++i) {
@@ -185,7 +186,7 @@ bool CapturaDatos::CargaObraExistente()
     if (idiomaObra == 0) {
         Avisa(*this, T(*this, TextoIdiomaDesconocido));
     }
-    ponIndice(edIdioma, IdiomaDeLaObra(m_estado) - 1);
+    ponIndice(edIdioma, m_estado.ejecucion.Idioma - 1);
     almacen->CargaCabecera(*this, *cabecera);
     edPrsM2_LostFocus();
     edAlt2_LostFocus();

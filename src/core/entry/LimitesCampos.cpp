@@ -1,11 +1,13 @@
 #include "core/entry/LimitesCampos.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <utility>
 
 #include "core/engine/CompruebaCalculo.h"
 #include "core/entry/AyudasManejadores.h"
+#include "core/listing/FormatoNumeros.h"
 #include "core/model/TextoPlano.h"
 #include "core/model/TextosComunes.h"
 
@@ -71,7 +73,36 @@ constexpr std::array<std::pair<std::string_view, Magnitud>, 50> MagnitudesCajas{
     {"edQDato0", M::CargaVertical},
 }};
 
+constexpr int DecimalesMaximos = 9;
+
+int Decimales(std::string_view mascara)
+{
+    const std::size_t punto = mascara.find('.');
+    return punto == std::string_view::npos ? 0 : static_cast<int>(mascara.size() - punto - 1);
+}
+
 } // namespace
+
+std::string CotaComoLaCaja(const CapturaDatos &v, double cota, std::string_view mascara)
+{
+    const EstadoEjecucion &ejecucion = v.estado().ejecucion;
+    if (!std::isfinite(cota)) {
+        return ValorEnMensaje(ejecucion, cota);
+    }
+    int decimales = Decimales(mascara);
+    // The fewest decimals, from the mask's on, that write the bound itself.
+    const double tolerancia = 1e-9 * std::max(1.0, std::fabs(cota));
+    while (decimales < DecimalesMaximos) {
+        const double escala = std::pow(10.0, decimales);
+        if (std::fabs(std::round(cota * escala) / escala - cota) <= tolerancia) {
+            break;
+        }
+        ++decimales;
+    }
+    const std::string mascaraCota =
+        decimales > 0 ? "0." + std::string(static_cast<std::size_t>(decimales), '0') : "0";
+    return Recorta(FormateaMascara(cota, mascaraCota, ejecucion.SeparadorDecimalLocal));
+}
 
 std::optional<Magnitud> MagnitudCaja(std::string_view caja)
 {
@@ -101,8 +132,8 @@ bool CompruebaLimitesCaja(CapturaDatos &v, std::string_view caja, double &variab
     const double cota = (porArriba ? limite.maximo : limite.minimo) / factor;
     Avisa(v,
           Recorta(T(v, TextoValorIncorrecto)) + " (" +
-              T(v, porArriba ? TextoMaximo : TextoMinimo) + " " + ValorEnMensaje(ejecucion, cota) +
-              ")",
+              T(v, porArriba ? TextoMaximo : TextoMinimo) + " " +
+              CotaComoLaCaja(v, cota, campo->mascara(EnSI(ejecucion))) + ")",
           caption);
     // The box shows what it holds again, not the number it refused.
     variable = anterior;

@@ -18,6 +18,11 @@ class CapturaDatos;
 // The quantity of a numeric box of the data-entry window; none for a box without bounds.
 std::optional<Magnitud> MagnitudCaja(std::string_view caja);
 
+// A bound in a message, written as the box writes its values, through the box's mask: a
+// reader takes "100.000" beside a box of whole millimetres for a hundred thousand. A bound
+// finer than the mask shows (0.001 MPa in a box of hundredths) keeps the decimals it needs.
+std::string CotaComoLaCaja(const CapturaDatos &ventana, double cota, std::string_view mascara);
+
 // After a box's text was read into variable (in the unit system shown): a value outside the
 // bounds of the box's quantity shows "Valor incorrecto" with the bound it passed, titled with
 // the caption; the variable takes its previous value back and the box shows it (empty for 0),

@@ -188,10 +188,10 @@ void LimpiaColocacion(CapturaDatos &v)
     // The total load is empty again, so the loads are computed with a live load: its choice is
     // shown, even when the run shown before had a typed load that hid it.
     Muestra(v, v.edICar0, 34);
-    // The box shows the 13-tonne axle (code 2) while the variable holds 1 until the run is
-    // validated; deliberate, as the old window did.
-    ponTexto(v.edICar0, v.edICar0.List(2));
-    t.TipoCargaConcentrada = 1;
+    // The 13-tonne axle, in the box and in the variable alike: what the engineer sees is what
+    // a language change shows again and what a save stores.
+    ponTexto(v.edICar0, v.edICar0.List(EntradaCargaMovilInicial));
+    t.TipoCargaConcentrada = EntradaCargaMovilInicial;
 }
 
 } // namespace

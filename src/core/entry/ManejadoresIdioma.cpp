@@ -84,9 +84,9 @@ std::string CapturaDatos::RutaAyuda(std::int32_t DesplazamientoIdioma) const
 
 void CapturaDatos::edIdioma_GotFocus()
 {
+    // An empty box names the language the window is shown in again; nothing is chosen.
     if (Vacio(edIdioma.Text())) {
-        ponTexto(edIdioma, edIdioma.List(0));
-        m_estado.obra.IdiomaObra = 1;
+        ponTexto(edIdioma, edIdioma.List(m_estado.ejecucion.Idioma - 1));
     }
 }
 
@@ -99,14 +99,15 @@ void CapturaDatos::edIdioma_Validate(bool &Cancel)
 {
     EstadoEjecucion &e = m_estado.ejecucion;
     std::int16_t &idiomaObra = m_estado.obra.IdiomaObra;
-    // The box shows the project's language, which may not be the interface's: only choosing
-    // another one changes the interface's.
-    const std::int16_t anterior = IdiomaDeLaObra(m_estado);
+    // The box names the language the window is shown in: the entry chosen takes effect unless
+    // it is that one. The project keeps the language it was saved with until one is chosen.
+    const std::int16_t anterior = e.Idioma;
+    const std::int16_t idiomaObraAnterior = IdiomaDeLaObra(m_estado);
+    // Text that names no language puts back the one in force; nothing else changes.
     const auto rechaza = [&](std::int32_t texto) {
         Avisa(*this, T(*this, texto), T(*this, TextoIdioma));
         Cancel = true;
-        ponTexto(edIdioma, edIdioma.List(0));
-        idiomaObra = 1;
+        ponTexto(edIdioma, edIdioma.List(anterior - 1));
     };
     if (Vacio(edIdioma.Text())) {
         rechaza(TextoDatoRequerido);
@@ -147,6 +148,9 @@ void CapturaDatos::edIdioma_Validate(bool &Cancel)
     {
         const SinAnularAjustes sinAnular(*this);
         const bool modificados = e.DatosModificados;
+        // The live load the engineer sees is the one kept, even where its variable does not
+        // hold it (a run with a given total load, whose live load is then none).
+        const int cargaMostrada = edICar0.ListIndex();
         PonTextosCaptura();
         const DatosTramo &t = m_estado.tramo;
         if (t.vICUNA > 0) {
@@ -157,7 +161,9 @@ void CapturaDatos::edIdioma_Validate(bool &Cancel)
         if (t.IndiceAsentamiento > 0) {
             MuestraPosicion(edIAs, t.IndiceAsentamiento);
         }
-        if (t.TipoCargaConcentrada >= 0) {
+        if (cargaMostrada >= 0) {
+            MuestraPosicion(edICar0, cargaMostrada + 1);
+        } else if (t.TipoCargaConcentrada >= 0) {
             MuestraPosicion(edICar0, t.TipoCargaConcentrada + 1);
         }
         if (t.TipoControl > 0) {
@@ -169,7 +175,7 @@ void CapturaDatos::edIdioma_Validate(bool &Cancel)
         e.DatosModificados = modificados;
     }
     // The project's file records its language too.
-    if (idiomaObra != anterior) {
+    if (idiomaObra != idiomaObraAnterior) {
         m_estado.obra.CabeceraModificada = true;
     }
     if (m_entornoIdioma != nullptr) {

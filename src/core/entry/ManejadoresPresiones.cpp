@@ -30,6 +30,8 @@ constexpr std::int32_t TextoPresionInicialDP = 519;
 constexpr std::int32_t TextoPresionFinalDP = 520;
 constexpr std::int32_t TextoDPFinalMenorTramo = 521;
 constexpr std::int32_t TextoDPFinalMenorObra = 522;
+// The run's own message for its heights is the same literal in every language.
+constexpr const char *AlturaFinalMenorTramo = "Altura de tierras Final Inferior a la Inicial";
 
 bool CompruebaCaja(CapturaDatos &v, const ControlTexto &caja, double minimo, double &variable,
                    std::int32_t caption)
@@ -50,6 +52,29 @@ void CierraCaja(ControlTexto &caja)
     caja.Locked = true;
     caja.Enabled = false;
     caja.BackColor = ColorFondo::Cerrado;
+}
+
+// An ordered pair of boxes (an initial and a final value) is judged when the focus leaves the
+// pair, not between its two boxes: the engineer who has typed an initial value above the final
+// one may mend either box next, and a check that sent the focus from one to the other would
+// let only the final one be mended. Leaving one box for its partner checks nothing of the
+// order; the save and the calculation check the whole range again.
+bool HaciaLaPareja(const CapturaDatos &v, const Control &pareja)
+{
+    return v.DestinoFoco() == &pareja;
+}
+
+// The final box of a pair can be typed in: a closed one follows the initial value by the
+// rules of its range, so the initial box must not hold the pair's order against it.
+bool Abierta(const ControlTexto &caja)
+{
+    return caja.Visible && caja.Enabled && !caja.Locked;
+}
+
+// A final value below the initial one: a pair the engineer has not finished mending.
+bool Desordenado(double inicial, double final)
+{
+    return final > 0 && final < inicial;
 }
 
 } // namespace
@@ -74,6 +99,11 @@ void CapturaDatos::edPrsM1_Validate(bool &Cancel)
         o.DPInicialObra = o.MDPInicialObra / RelacionMDPDP;
     }
     MuestraOBlanco(*this, edPrs1, o.DPInicialObra, Mascara);
+    if (!Cancel && !HaciaLaPareja(*this, edPrsM2) && Abierta(edPrsM2) &&
+        Desordenado(o.MDPInicialObra, o.MDPFinalObra)) {
+        Cancel = true;
+        Avisa(*this, T(*this, TextoMDPFinalMenor));
+    }
 }
 
 void CapturaDatos::edPrs1_GotFocus() {}
@@ -93,6 +123,11 @@ void CapturaDatos::edPrs1_Validate(bool &Cancel)
         return;
     }
     Muestra(*this, edPrs1, o.DPInicialObra, Mascara);
+    if (!Cancel && !HaciaLaPareja(*this, edPrs2) && Abierta(edPrs2) &&
+        Desordenado(o.DPInicialObra, o.DPFinalObra)) {
+        Cancel = true;
+        Avisa(*this, T(*this, TextoDPFinalMenorObra));
+    }
 }
 
 void CapturaDatos::edPrs1_LostFocus()
@@ -123,7 +158,7 @@ void CapturaDatos::edPrsM2_Validate(bool &Cancel)
         Cancel = true;
         return;
     }
-    if (o.MDPFinalObra > 0 && o.MDPFinalObra < o.MDPInicialObra) {
+    if (!HaciaLaPareja(*this, edPrsM1) && Desordenado(o.MDPInicialObra, o.MDPFinalObra)) {
         Cancel = true;
         Avisa(*this, T(*this, TextoMDPFinalMenor));
         return;
@@ -145,7 +180,8 @@ void CapturaDatos::edPrsM2_Validate(bool &Cancel)
 void CapturaDatos::edPrsM2_LostFocus()
 {
     const DatosObra &o = m_estado.obra;
-    if (o.MDPFinalObra <= 0) {
+    // The boxes that follow the range wait until the pair is mended.
+    if (o.MDPFinalObra <= 0 || Desordenado(o.MDPInicialObra, o.MDPFinalObra)) {
         return;
     }
     if (o.MDPFinalObra > o.MDPInicialObra) {
@@ -169,7 +205,7 @@ void CapturaDatos::edPrs2_Validate(bool &Cancel)
     if (o.DPInicialObra > 0 && o.MDPFinalObra > o.MDPInicialObra && o.DPFinalObra < 0.01) {
         o.DPFinalObra = o.MDPFinalObra / RelacionMDPDP;
     }
-    if (o.DPFinalObra > 0 && o.DPFinalObra < o.DPInicialObra) {
+    if (!HaciaLaPareja(*this, edPrs1) && Desordenado(o.DPInicialObra, o.DPFinalObra)) {
         Cancel = true;
         Avisa(*this, T(*this, TextoDPFinalMenorObra));
         return;
@@ -225,6 +261,11 @@ void CapturaDatos::edPrsM1Tram_Validate(bool &Cancel)
         t.DPInicialTramo = t.MDPInicialTramo / RelacionMDPDP;
     }
     MuestraOBlanco(*this, edPrs1Tram, t.DPInicialTramo, Mascara);
+    if (!Cancel && !HaciaLaPareja(*this, edPrsM2Tram) && Abierta(edPrsM2Tram) &&
+        Desordenado(t.MDPInicialTramo, t.MDPFinalTramo)) {
+        Cancel = true;
+        Avisa(*this, T(*this, TextoMDPFinalMenor));
+    }
 }
 
 void CapturaDatos::edPrs1Tram_GotFocus() {}
@@ -244,6 +285,11 @@ void CapturaDatos::edPrs1Tram_Validate(bool &Cancel)
         return;
     }
     MuestraOBlanco(*this, edPrs1Tram, t.DPInicialTramo, Mascara);
+    if (!Cancel && !HaciaLaPareja(*this, edPrs2Tram) && Abierta(edPrs2Tram) &&
+        Desordenado(t.DPInicialTramo, t.DPFinalTramo)) {
+        Cancel = true;
+        Avisa(*this, T(*this, TextoDPFinalMenorTramo));
+    }
 }
 
 void CapturaDatos::edPrs1Tram_LostFocus()
@@ -273,7 +319,7 @@ void CapturaDatos::edPrsM2Tram_Validate(bool &Cancel)
         Cancel = true;
         return;
     }
-    if (t.MDPFinalTramo > 0 && t.MDPFinalTramo < t.MDPInicialTramo) {
+    if (!HaciaLaPareja(*this, edPrsM1Tram) && Desordenado(t.MDPInicialTramo, t.MDPFinalTramo)) {
         Cancel = true;
         Avisa(*this, T(*this, TextoMDPFinalMenor));
         return;
@@ -299,7 +345,7 @@ void CapturaDatos::edPrsM2Tram_Validate(bool &Cancel)
 void CapturaDatos::edPrsM2Tram_LostFocus()
 {
     const DatosTramo &t = m_estado.tramo;
-    if (t.MDPFinalTramo <= 0) {
+    if (t.MDPFinalTramo <= 0 || Desordenado(t.MDPInicialTramo, t.MDPFinalTramo)) {
         return;
     }
     if (t.MDPFinalTramo > t.MDPInicialTramo) {
@@ -326,7 +372,7 @@ void CapturaDatos::edPrs2Tram_Validate(bool &Cancel)
     if (t.DPInicialTramo > 0 && t.MDPFinalTramo >= t.MDPInicialTramo && t.DPFinalTramo < 0.01) {
         t.DPFinalTramo = t.MDPFinalTramo / RelacionMDPDP;
     }
-    if (t.DPFinalTramo > 0 && t.DPFinalTramo < t.DPInicialTramo) {
+    if (!HaciaLaPareja(*this, edPrs1Tram) && Desordenado(t.DPInicialTramo, t.DPFinalTramo)) {
         Cancel = true;
         Avisa(*this, T(*this, TextoDPFinalMenorTramo));
         return;
@@ -342,6 +388,9 @@ void CapturaDatos::edPrs2Tram_Validate(bool &Cancel)
 void CapturaDatos::edPrs2Tram_LostFocus()
 {
     DatosTramo &t = m_estado.tramo;
+    if (Desordenado(t.DPInicialTramo, t.DPFinalTramo)) {
+        return;
+    }
     if (t.DPFinalTramo > 0) {
         if (t.DPFinalTramo > t.DPInicialTramo) {
             AbreCajaFondoPrimero(edPrs3Tram);
@@ -401,6 +450,11 @@ void CapturaDatos::edAlt1_Validate(bool &Cancel)
         return;
     }
     Muestra(*this, edAlt1, o.AlturaInicialObra, Mascara);
+    if (!Cancel && !HaciaLaPareja(*this, edAlt2) && Abierta(edAlt2) &&
+        Desordenado(o.AlturaInicialObra, o.AlturaFinalObra)) {
+        Cancel = true;
+        Avisa(*this, T(*this, TextoAlturaFinalMenor));
+    }
 }
 
 void CapturaDatos::edAlt2_GotFocus()
@@ -415,7 +469,7 @@ void CapturaDatos::edAlt2_Validate(bool &Cancel)
         Cancel = true;
         return;
     }
-    if (o.AlturaFinalObra > 0 && o.AlturaFinalObra < o.AlturaInicialObra) {
+    if (!HaciaLaPareja(*this, edAlt1) && Desordenado(o.AlturaInicialObra, o.AlturaFinalObra)) {
         Cancel = true;
         Avisa(*this, T(*this, TextoAlturaFinalMenor));
         return;
@@ -433,6 +487,9 @@ void CapturaDatos::edAlt2_Validate(bool &Cancel)
 void CapturaDatos::edAlt2_LostFocus()
 {
     const DatosObra &o = m_estado.obra;
+    if (Desordenado(o.AlturaInicialObra, o.AlturaFinalObra)) {
+        return;
+    }
     if (o.AlturaFinalObra > 0) {
         if (o.AlturaFinalObra > o.AlturaInicialObra) {
             AbreCajaFondoPrimero(edAlt3);
@@ -487,6 +544,11 @@ void CapturaDatos::edHr0_Validate(bool &Cancel)
         ponTexto(edHr0, "");
         m_estado.calculo.AlturaInicial = o.AlturaInicialObra;
     }
+    if (!Cancel && !HaciaLaPareja(*this, edHr0Final) && Abierta(edHr0Final) &&
+        Desordenado(t.AlturaInicialTramo, t.AlturaFinalTramo)) {
+        Cancel = true;
+        Avisa(*this, AlturaFinalMenorTramo);
+    }
 }
 
 void CapturaDatos::edHr0Final_GotFocus()
@@ -501,10 +563,9 @@ void CapturaDatos::edHr0Final_Validate(bool &Cancel)
         Cancel = true;
         return;
     }
-    if (t.AlturaFinalTramo > 0 && t.AlturaFinalTramo < t.AlturaInicialTramo) {
+    if (!HaciaLaPareja(*this, edHr0) && Desordenado(t.AlturaInicialTramo, t.AlturaFinalTramo)) {
         Cancel = true;
-        // This message is the same literal in every language.
-        Avisa(*this, "Altura de tierras Final Inferior a la Inicial");
+        Avisa(*this, AlturaFinalMenorTramo);
         return;
     }
     if (t.AlturaFinalTramo == 0 && t.AlturaInicialTramo > 0) {
@@ -526,6 +587,9 @@ void CapturaDatos::edHr0Final_Validate(bool &Cancel)
 void CapturaDatos::edHr0Final_LostFocus()
 {
     const DatosTramo &t = m_estado.tramo;
+    if (Desordenado(t.AlturaInicialTramo, t.AlturaFinalTramo)) {
+        return;
+    }
     if (t.AlturaFinalTramo > 0) {
         if (t.AlturaFinalTramo > t.AlturaInicialTramo) {
             AbreCajaFondoPrimero(edHr0Delta);

@@ -5,6 +5,7 @@
 
 #include "core/engine/PresionesCaso.h"
 #include "core/entry/AyudasManejadores.h"
+#include "core/entry/CamposCaptura.h"
 #include "core/entry/CamposSeccion.h"
 #include "core/entry/CapturaDatos.h"
 #include "core/entry/PatronCampos.h"
@@ -355,10 +356,10 @@ void CapturaDatos::edIAs_Click()
 
 void CapturaDatos::edICar0_GotFocus()
 {
-    // The pair a cleared run has: the box shows the entry of code 2 while the variable holds 1.
+    // What a cleared run has: the 13-tonne axle, shown and held.
     if (Vacio(edICar0.Text())) {
-        ponTexto(edICar0, edICar0.List(2));
-        m_estado.tramo.TipoCargaConcentrada = 1;
+        ponTexto(edICar0, edICar0.List(EntradaCargaMovilInicial));
+        m_estado.tramo.TipoCargaConcentrada = EntradaCargaMovilInicial;
     }
 }
 
@@ -369,8 +370,8 @@ void CapturaDatos::edICar0_Validate(bool &Cancel)
     const auto rechaza = [&](std::int32_t texto) {
         Avisa(*this, T(*this, texto), T(*this, TextoTipoCargaConcentrada));
         Cancel = true;
-        ponTexto(edICar0, edICar0.List(2));
-        t.TipoCargaConcentrada = 1;
+        ponTexto(edICar0, edICar0.List(EntradaCargaMovilInicial));
+        t.TipoCargaConcentrada = EntradaCargaMovilInicial;
     };
     if (Vacio(edICar0.Text())) {
         rechaza(TextoDatoRequerido);

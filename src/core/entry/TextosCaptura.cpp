@@ -108,7 +108,7 @@ void CapturaDatos::PonTextosCaptura()
     for (int i = 1; i <= idiomas; ++i) {
         edIdioma.AddItem(T(100 + i));
     }
-    ponIndice(edIdioma, IdiomaDeLaObra(m_estado) - 1);
+    ponIndice(edIdioma, x.Idioma - 1);
 
     LlenaListasCodigos();
 

@@ -31,6 +31,7 @@ constexpr std::int32_t TextoSinIncremento = 276;      // "... Incremento de Pres
 constexpr std::int32_t TextoAlturaMenorUno = 171;     // "La altura de tierra no puede ser..."
 constexpr std::int32_t TextoAlturaFinalMenor = 310;   // "Altura de tierras Final Inferior..."
 constexpr std::int32_t TextoPasoAlturaPequeno = 1280; // "El incremento de altura ... 0,01 m."
+constexpr std::int32_t TextoDPFinalMenor = 522;       // "Presión DP Final Inferior a la Inicial"
 
 class ValidadorObra {
 public:
@@ -136,6 +137,11 @@ private:
             m_o.IncrementoPresionObra = 0;
             Muestra(v, v.edPrs3, 0, Mascara);
         }
+        // A range that runs downwards would calculate nothing; the boxes let the engineer
+        // leave one so while mending the other, so every save and calculation checks it.
+        if (m_o.MDPFinalObra < m_o.MDPInicialObra) {
+            return RechazaConMensaje(v.edPrsM1, TextoMDPFinalMenor);
+        }
         if (dpInicialVacio) {
             m_o.DPInicialObra = m_o.MDPInicialObra / RelacionMDPDP;
             Muestra(v, v.edPrs1, m_o.DPInicialObra, Mascara);
@@ -150,6 +156,9 @@ private:
         }
         if (m_o.DPFinalObra > m_o.MDPFinalObra) {
             return RechazaConMensaje(v.edPrs2, TextoMDPMenorQueDP);
+        }
+        if (m_o.DPFinalObra > 0 && m_o.DPFinalObra < m_o.DPInicialObra) {
+            return RechazaConMensaje(v.edPrs1, TextoDPFinalMenor);
         }
         const bool unaMDP = m_o.MDPFinalObra == m_o.MDPInicialObra;
         if ((unaMDP && m_o.IncrementoPresionObra != 0) ||

@@ -35,6 +35,7 @@ constexpr double MinimoIncremento = 1e-10;
 constexpr double MinimoMaterial = 0.001;
 
 constexpr std::int32_t TextoAlturaMenorUno = 171;
+constexpr std::int32_t TextoDPFinalMenor = 521;
 constexpr std::int32_t TextoDensidadTubo = 230;
 constexpr std::int32_t TextoAnchoZanjaMetros = 235;
 constexpr std::int32_t TextoSinIncremento = 276;
@@ -343,6 +344,12 @@ private:
         }
         MuestraOVacia(v.edPrs1Tram, t.DPInicialTramo);
         MuestraOVacia(v.edPrs2Tram, t.DPFinalTramo);
+        // The boxes let a DP range be left downwards while its other box is mended.
+        if (t.DPFinalTramo > 0 && t.DPFinalTramo < t.DPInicialTramo) {
+            // "Presión DP Final Inferior a la Inicial", without a title of its own.
+            Mensaje(T(v, TextoDPFinalMenor), {});
+            return Falla(PaginaTramo, v.edPrs1Tram);
+        }
         if (t.DPFinalTramo > t.DPInicialTramo) {
             return LeePasoPresion();
         }
@@ -428,7 +435,8 @@ private:
         }
         // The tensile strength the calculation uses, in the units shown.
         t.Fct = FctDeFck(t.FCK, v.MuestraSI());
-        EscribeDerivado(v.edFct, t.Fct, "#####0.000");
+        // Shown as every other writer of the box shows it, by the mask of the unit system.
+        EscribeDerivado(v.edFct, t.Fct, BuscaCampo("edFct")->mascara(v.MuestraSI()));
         if (!(t.Fct > 0)) {
             MensajeError(
                 TextoTraccionHormigon); // "Caracteristica de Hormigón a Tracción Incorrecto"
@@ -447,7 +455,7 @@ private:
         t.GamaY = 1.0;
         t.GamaF = 1.0;
 
-        if (CompruebaTensionAcero(v) == 1) {
+        if (CompruebaTensionAcero(v, m_mover) == 1) {
             // The question was the message.
             if (m_mover) {
                 SeleccionaPaginas(PaginaArmado);

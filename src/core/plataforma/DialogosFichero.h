@@ -28,6 +28,8 @@ public:
     virtual std::optional<std::string>
     PideFicheroAbrir(const std::string &titulo, const std::string &carpeta,
                      const std::vector<FiltroFichero> &filtros) = 0;
+    // The user's documents folder, as the desktop names it; empty when it names none.
+    virtual std::string CarpetaDocumentos() { return {}; }
 };
 
 } // namespace dravek

@@ -47,7 +47,10 @@ bool VentanaLogica::cambiaFoco(Control &destino)
     }
     if (aComprobar != nullptr && aComprobar->Validate) {
         bool Cancel = false;
+        Control *const destinoPrevio = m_destino;
+        m_destino = &destino;
         aComprobar->Validate(Cancel);
+        m_destino = destinoPrevio;
         if (Cancel) {
             if (aComprobar != anterior) {
                 // The box that refuses takes the focus back from the control that skipped its

@@ -58,6 +58,10 @@ public:
     // move to a control that causes validation runs it, a refusal sending the focus back to
     // that box.
     bool cambiaFoco(Control &destino);
+    // While a move runs the leave check, the control the focus is going to; null when no move
+    // is under way (a check that code runs itself). A check may judge a pair of boxes by it:
+    // the engineer going from one box of the pair to the other is still at work on the pair.
+    Control *DestinoFoco() const { return m_destino; }
     // Code asks for the focus to go to a control; the last request wins.
     void SetFocus(Control &destino) { m_peticion = &destino; }
     Control *PeticionFoco() const { return m_peticion; }
@@ -77,6 +81,7 @@ private:
     std::vector<Control *> m_controles;
     Control *m_foco = nullptr;
     Control *m_peticion = nullptr;
+    Control *m_destino = nullptr;
     // The box whose leave check a move to a control without validation skipped.
     Control *m_pendiente = nullptr;
 };

@@ -145,7 +145,20 @@ void ComandosCalculo::PreparaListado()
         m_listado.Form_Load();
     m_s.salida.VaciaPantalla();
     ponTexto(m_listado.edPantalla, "");
+    PonTituloListado();
+}
+
+void ComandosCalculo::PonTituloListado()
+{
     m_listado.Caption = std::string(9, ' ') + Texto(m_estado.ejecucion.DesplazamientoIdioma, 378);
+}
+
+void ComandosCalculo::PonTextosListado()
+{
+    if (!m_listado.Cargada())
+        return;
+    m_listado.PonTextos();
+    PonTituloListado();
 }
 
 void ComandosCalculo::DatosCabecera()

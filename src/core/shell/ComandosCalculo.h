@@ -56,6 +56,8 @@ public:
     std::unique_ptr<frAjustes> CargaAjustes();
 
     frEscribePantalla &listado() { return m_listado; }
+    // After a change of language: the listing window, when loaded, in the new language.
+    void PonTextosListado();
     bool ImprimeObraCompleta() const { return m_imprimeObraCompleta; }
 
 private:
@@ -103,6 +105,7 @@ private:
     // are back in the screen's units afterwards, whatever happened.
     ErrorCalculo PasadaTramo();
     void PreparaListado();
+    void PonTituloListado();
     void DatosCabecera();
     // The checks and the listing's set-up a command on the run shown makes first; false when
     // refused (told). exigeGrabado refuses unsaved changes too.

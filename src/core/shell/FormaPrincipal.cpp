@@ -3,7 +3,9 @@
 
 #include "core/entry/CapturaDatos.h"
 #include "core/entry/IdiomaPropio.h"
+#include "core/model/TextoPlano.h"
 #include "core/model/TextoRecurso.h"
+#include "core/shell/CarpetaDatos.h"
 #include "core/shell/ComandosCalculo.h"
 #include "core/shell/DatosPredeterminados.h"
 #include "core/shell/frmTip.h"
@@ -20,6 +22,7 @@ namespace {
 constexpr std::int32_t TextoGrabeTramoOCancele = 376;
 constexpr std::int32_t TextoNoExisteFichero = 398;
 constexpr std::int32_t TextoIdiomaSinElegir = 526;
+constexpr std::int32_t TextoSinCarpetaDatos = 1720;
 
 bool ExisteFichero(const std::string &ruta)
 {
@@ -56,6 +59,22 @@ FormaPrincipal::FormaPrincipal(EstadoObra &estado, Mensajes &mensajes,
     m_menu.mnAyudaSobreAyuda.Click = [this] { mnAyudaSobreAyuda_Click(); };
     m_menu.mnAcercaDe.Click = [this] { mnAcercaDe_Click(); };
     m_menu.mnAdvertencia.Click = [this] { mnAdvertencia_Click(); };
+}
+
+std::string FormaPrincipal::TituloMarco() const
+{
+    const DatosObra &obra = m_estado.obra;
+    const std::string ruta = Recorta(obra.NombreFicheroObra);
+    if (!ObraAbierta() || obra.AbrirObraExistente == Falso || ruta.empty()) {
+        return m_caption;
+    }
+    return m_caption + " - " + std::filesystem::path(ruta).filename().string();
+}
+
+bool FormaPrincipal::ObraModificada() const
+{
+    return ObraAbierta() &&
+           (m_estado.ejecucion.DatosModificados || m_estado.obra.CabeceraModificada);
 }
 
 void FormaPrincipal::Conecta(ObraEnCaptura *obra, VentanasPrincipal &ventanas,
@@ -117,14 +136,23 @@ void FormaPrincipal::MenuSinObra()
 bool FormaPrincipal::Arranca(const std::string &carpetaPrograma, LocalUsuario &local)
 {
     EstadoEjecucion &ejecucion = m_estado.ejecucion;
-    ejecucion.RutaAplicacion = carpetaPrograma;
-    if (ejecucion.RutaAplicacion.empty() || ejecucion.RutaAplicacion.back() != '/')
-        ejecucion.RutaAplicacion += '/';
+    const CarpetaDatos datos = BuscaCarpetaDatos(carpetaPrograma);
+    // Without a data folder the language is still settled from the program's own folder, so
+    // that the message below is worded as the rest of the start-up would be.
+    ejecucion.RutaAplicacion = datos.carpeta.empty() ? datos.buscadas.back() : datos.carpeta;
 
     ElIdioma();
     PonTextosMenu();
     PonSeparadorDecimal(ejecucion, local);
     MenuSinObra();
+
+    if (datos.carpeta.empty()) {
+        std::string texto = Texto(ejecucion.DesplazamientoIdioma, TextoSinCarpetaDatos);
+        for (const std::string &carpeta : datos.buscadas)
+            texto += "\n" + carpeta;
+        m_mensajes.Muestra(texto, BotonesMensaje::Aceptar, IconoMensaje::Ninguno, "");
+        return false;
+    }
 
     const std::string logo = Texto(ejecucion.DesplazamientoIdioma, 406);
     if (!ExisteFichero(ejecucion.RutaAplicacion + logo)) {
@@ -204,6 +232,9 @@ void FormaPrincipal::PonTextosMenu()
     };
     for (const auto &[elemento, n] : textos)
         elemento->Caption = Texto(ejecucion.DesplazamientoIdioma, n);
+    // A listing window left loaded and hidden keeps no captions of the language before.
+    if (m_calculo)
+        m_calculo->PonTextosListado();
     // Start-up and the language list both caption the menus: the desktop's buttons and
     // dialogs follow them into the same language.
     if (m_textosPlataforma)

@@ -75,6 +75,13 @@ public:
     MenuPrincipal &menu() { return m_menu; }
     const MenuPrincipal &menu() const { return m_menu; }
     const std::string &Caption() const { return m_caption; }
+    // The frame's title: the caption and, while a project with a file is open, the file's
+    // name ("DRAVEK - presa.dvk").
+    std::string TituloMarco() const;
+    // Whether a project is open (its data-entry window loaded).
+    bool ObraAbierta() const { return m_obra != nullptr && m_obra->Captura() != nullptr; }
+    // Whether the open project has changes not yet saved: its header or the run shown.
+    bool ObraModificada() const;
     // The logo file shown as the window's picture, in the language in force (the one start-up
     // showed when that language has none); empty before start-up.
     std::string Picture() const;

@@ -11,9 +11,8 @@ frEscribePantalla::frEscribePantalla(EstadoObra &estado) : m_estado(estado)
     btSalir.Click = [this] { btSalir_Click(); };
 }
 
-void frEscribePantalla::Form_Load()
+void frEscribePantalla::PonTextos()
 {
-    m_cargada = true;
     const std::int32_t d = m_estado.ejecucion.DesplazamientoIdioma;
     frTipoListado.Caption = Texto(d, 502);
     frTipoListadoToolTipText = Texto(d, 958);
@@ -21,6 +20,12 @@ void frEscribePantalla::Form_Load()
         rdTipoListado[i].Caption = Texto(d, 503 + i);
     btImprimeTramo.Caption = Texto(d, 507);
     btSalir.Caption = Texto(d, 508);
+}
+
+void frEscribePantalla::Form_Load()
+{
+    m_cargada = true;
+    PonTextos();
     rdTipoListado[3].Visible = m_estado.tramo.Tipologia >= 2211;
 
     const EstadoListado &listado = m_estado.listado;

@@ -25,6 +25,10 @@ public:
     // Loaded (not necessarily shown): the commands load it before they fill it.
     bool Cargada() const { return m_cargada; }
     void Form_Load();
+    // The captions and the tip in the interface language: on loading, and again on a change of
+    // language while the window stays loaded (hidden after a calculation that listed nothing,
+    // or behind the adjustment window).
+    void PonTextos();
     void Unload() { m_cargada = false; }
 
     void rdTipoListado_Click(int Index);

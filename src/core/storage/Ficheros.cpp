@@ -1,5 +1,6 @@
 #include "core/storage/Ficheros.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
@@ -8,6 +9,7 @@
 #include <system_error>
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -88,6 +90,55 @@ void LeeTodo(std::ifstream &entrada, std::string &bytes)
     bytes.resize(leidos);
 }
 
+bool SoloDigitos(std::string_view texto)
+{
+    return !texto.empty() &&
+           std::all_of(texto.begin(), texto.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// A process id written in a name: digits only, a number a process can have; 0 otherwise.
+long long NumeroProceso(std::string_view texto)
+{
+    if (!SoloDigitos(texto) || texto.size() > 9) {
+        return 0;
+    }
+    long long n = 0;
+    for (const char c : texto) {
+        n = n * 10 + (c - '0');
+    }
+    return n;
+}
+
+// The process id in the name of one of this program's temporaries of the file named fichero:
+// "<fichero>.~<pid>-<n>-<token>.tmp" of a whole-file write, ".<fichero>.<pid>.tmp" of a PDF.
+// 0 when the name is anything else.
+long long PidTemporal(std::string_view nombre, const std::string &fichero)
+{
+    constexpr std::string_view Final = ".tmp";
+    if (nombre.size() <= Final.size() || nombre.substr(nombre.size() - Final.size()) != Final) {
+        return 0;
+    }
+    nombre.remove_suffix(Final.size());
+    const std::string escritura = fichero + ".~";
+    if (nombre.substr(0, escritura.size()) == escritura) {
+        const std::string_view resto = nombre.substr(escritura.size());
+        const std::size_t primero = resto.find('-');
+        const std::size_t segundo =
+            primero == std::string_view::npos ? primero : resto.find('-', primero + 1);
+        if (segundo == std::string_view::npos ||
+            !SoloDigitos(resto.substr(primero + 1, segundo - primero - 1)) ||
+            !SoloDigitos(resto.substr(segundo + 1))) {
+            return 0;
+        }
+        return NumeroProceso(resto.substr(0, primero));
+    }
+    const std::string pdf = "." + fichero + ".";
+    if (nombre.substr(0, pdf.size()) == pdf) {
+        return NumeroProceso(nombre.substr(pdf.size()));
+    }
+    return 0;
+}
+
 } // namespace
 
 LecturaFichero SistemaFicherosDisco::Lee(const std::string &ruta)
@@ -127,14 +178,16 @@ LecturaFichero SistemaFicherosDisco::Lee(const std::string &ruta)
     return lectura;
 }
 
-std::string SistemaFicherosDisco::EscribeEntero(const std::string &ruta, std::string_view bytes)
+std::string SistemaFicherosDisco::Prepara(const std::string &ruta, std::string_view bytes,
+                                          Preparado &p)
 {
     std::string error;
     const fs::path destino = Destino(ruta, error);
     if (!error.empty()) {
         return error;
     }
-    const std::string nombre = destino.string();
+    p.destino = destino.string();
+    const std::string &nombre = p.destino;
     struct stat datos {};
     const bool existe = ::stat(nombre.c_str(), &datos) == 0;
     if (existe && S_ISDIR(datos.st_mode)) {
@@ -147,17 +200,19 @@ std::string SistemaFicherosDisco::EscribeEntero(const std::string &ruta, std::st
     // A temporary of its own for every write, beside the target so that the rename stays on
     // one file system: two programs saving the same project never write into one temporary.
     std::random_device azar;
-    std::string temporal;
     int fd = -1;
     for (int intento = 0; fd < 0; ++intento) {
-        temporal = nombre + ".~" + std::to_string(::getpid()) + "-" +
-                   std::to_string(++m_escrituras) + "-" + std::to_string(azar() % 100000) + ".tmp";
+        p.temporal = nombre + ".~" + std::to_string(::getpid()) + "-" +
+                     std::to_string(++m_escrituras) + "-" + std::to_string(azar() % 100000) +
+                     ".tmp";
         const int averia = Falla(Paso::Crea, nombre);
         errno = averia;
         const mode_t modo = existe ? (datos.st_mode & 07777) : 0666;
-        fd = averia != 0 ? -1
-                         : ::open(temporal.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, modo);
+        fd = averia != 0
+                 ? -1
+                 : ::open(p.temporal.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, modo);
         if (fd < 0 && (errno != EEXIST || intento >= 100)) {
+            p.temporal.clear();
             return DescribeErrno(ErrnoO(EACCES));
         }
     }
@@ -204,25 +259,42 @@ std::string SistemaFicherosDisco::EscribeEntero(const std::string &ruta, std::st
     if (::close(fd) != 0 && fallo == 0) {
         fallo = ErrnoO(EIO);
     }
-    if (fallo == 0) {
-        const int averia = Falla(Paso::Renombra, nombre);
-        if (averia != 0 || ::rename(temporal.c_str(), nombre.c_str()) != 0) {
-            fallo = averia != 0 ? averia : ErrnoO(EIO);
-        }
-    }
     if (fallo != 0) {
-        // Left behind only where the folder no longer lets it be removed.
-        if (Falla(Paso::Borra, nombre) == 0) {
-            ::unlink(temporal.c_str());
-        }
+        Descarta(p);
         return DescribeErrno(fallo);
     }
+    return {};
+}
 
+void SistemaFicherosDisco::Descarta(Preparado &p)
+{
+    // Left behind only where the folder no longer lets it be removed.
+    if (!p.temporal.empty() && Falla(Paso::Borra, p.destino) == 0) {
+        ::unlink(p.temporal.c_str());
+    }
+    p.temporal.clear();
+}
+
+std::string SistemaFicherosDisco::Coloca(Preparado &p)
+{
+    const int averia = Falla(Paso::Renombra, p.destino);
+    if (averia != 0 || ::rename(p.temporal.c_str(), p.destino.c_str()) != 0) {
+        const int fallo = averia != 0 ? averia : ErrnoO(EIO);
+        Descarta(p);
+        return DescribeErrno(fallo);
+    }
+    p.temporal.clear();
+    return {};
+}
+
+void SistemaFicherosDisco::VaciaCarpeta(const std::string &destino)
+{
     // The new name must survive a power cut as well as the new bytes. The file is in place
     // whatever happens here: a folder that cannot be flushed (a file system that does not
     // flush folders) is no failure of the save.
-    const fs::path carpeta = destino.has_parent_path() ? destino.parent_path() : fs::path(".");
-    if (Falla(Paso::VaciaCarpeta, nombre) == 0) {
+    const fs::path camino(destino);
+    const fs::path carpeta = camino.has_parent_path() ? camino.parent_path() : fs::path(".");
+    if (Falla(Paso::VaciaCarpeta, destino) == 0) {
         const int dir = ::open(carpeta.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (dir >= 0) {
             if (::fsync(dir) != 0) {
@@ -231,7 +303,79 @@ std::string SistemaFicherosDisco::EscribeEntero(const std::string &ruta, std::st
             ::close(dir);
         }
     }
+}
+
+std::string SistemaFicherosDisco::EscribeEntero(const std::string &ruta, std::string_view bytes)
+{
+    Preparado p;
+    if (std::string error = Prepara(ruta, bytes, p); !error.empty()) {
+        return error;
+    }
+    if (std::string error = Coloca(p); !error.empty()) {
+        return error;
+    }
+    VaciaCarpeta(p.destino);
     return {};
+}
+
+std::string SistemaFicherosDisco::EscribePar(const std::string &ruta, std::string_view bytes,
+                                             const std::string &companero,
+                                             std::string_view bytesCompanero)
+{
+    // What the companion holds now, kept whole beside it until the main file is in its place,
+    // so that it can be put back.
+    const LecturaFichero viejo = Lee(companero);
+    if (viejo.estado == LecturaFichero::Estado::Fallo) {
+        return viejo.error;
+    }
+    const bool existia = viejo.estado == LecturaFichero::Estado::Leido;
+    Preparado nuevoCompanero;
+    Preparado nuevo;
+    Preparado copia;
+    std::string error = Prepara(companero, bytesCompanero, nuevoCompanero);
+    if (error.empty()) {
+        error = Prepara(ruta, bytes, nuevo);
+    }
+    if (error.empty() && existia) {
+        error = Prepara(companero, viejo.bytes, copia);
+    }
+    if (error.empty()) {
+        error = Coloca(nuevoCompanero);
+    }
+    if (!error.empty()) {
+        // Nothing has taken any file's place yet.
+        Descarta(nuevoCompanero);
+        Descarta(nuevo);
+        Descarta(copia);
+        return error;
+    }
+    error = Coloca(nuevo);
+    if (!error.empty()) {
+        // The companion goes back to what it held; one that did not exist goes again.
+        if (existia) {
+            if (Coloca(copia).empty()) {
+                VaciaCarpeta(nuevoCompanero.destino);
+            }
+        } else if (Falla(Paso::Borra, nuevoCompanero.destino) == 0) {
+            ::unlink(nuevoCompanero.destino.c_str());
+        }
+        return error;
+    }
+    Descarta(copia);
+    VaciaCarpeta(nuevoCompanero.destino);
+    if (fs::path(nuevo.destino).parent_path() != fs::path(nuevoCompanero.destino).parent_path()) {
+        VaciaCarpeta(nuevo.destino);
+    }
+    return {};
+}
+
+void SistemaFicherosDisco::LimpiaTemporales(const std::string &ruta)
+{
+    std::string error;
+    const fs::path destino = Destino(ruta, error);
+    if (error.empty()) {
+        BorraTemporalesHuerfanos(destino.string());
+    }
 }
 
 std::string SistemaFicherosDisco::CompruebaNombreNuevo(const std::string &ruta)
@@ -257,6 +401,38 @@ bool SistemaFicherosDisco::SoloLectura(const std::string &ruta)
         return false;
     }
     return SinPermisoEscritura(nombre, datos);
+}
+
+bool ProcesoVivo(long long pid)
+{
+    if (pid <= 0) {
+        return false;
+    }
+    // A process that another user runs cannot be signalled, and still runs.
+    return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
+}
+
+int BorraTemporalesHuerfanos(const std::string &ruta)
+{
+    const fs::path destino(ruta);
+    const std::string fichero = destino.filename().string();
+    const fs::path carpeta = destino.has_parent_path() ? destino.parent_path() : fs::path(".");
+    if (fichero.empty()) {
+        return 0;
+    }
+    std::error_code ec;
+    fs::directory_iterator entrada(carpeta, ec);
+    int borrados = 0;
+    for (; !ec && entrada != fs::directory_iterator(); entrada.increment(ec)) {
+        const long long pid = PidTemporal(entrada->path().filename().string(), fichero);
+        std::error_code tipo;
+        if (pid > 0 && !ProcesoVivo(pid) && entrada->is_regular_file(tipo) &&
+            !entrada->is_symlink(tipo) && ::unlink(entrada->path().c_str()) == 0) {
+            ++borrados;
+        }
+    }
+    errno = 0;
+    return borrados;
 }
 
 } // namespace dravek

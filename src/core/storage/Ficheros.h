@@ -37,6 +37,19 @@ public:
     // is then as it was.
     virtual std::string EscribeEntero(const std::string &ruta, std::string_view bytes) = 0;
 
+    // Replaces a file and its companion (a project file and its adjustments file) as a pair:
+    // both new contents are written and flushed beside their files before either takes its
+    // place, the companion first; when the file then cannot take its place, the companion is put
+    // back as it was. Empty on success, else the system's description of the failure; both
+    // files are then as they were. Only a power cut between the two renames separates them.
+    virtual std::string EscribePar(const std::string &ruta, std::string_view bytes,
+                                   const std::string &companero,
+                                   std::string_view bytesCompanero) = 0;
+
+    // Removes the temporaries that this program's writers of the file left when they were
+    // killed (BorraTemporalesHuerfanos).
+    virtual void LimpiaTemporales(const std::string &ruta) = 0;
+
     // Why a file could not be created under that name (a missing folder, a name that is a
     // folder); empty when nothing stands in the way that can be seen before writing.
     virtual std::string CompruebaNombreNuevo(const std::string &ruta) = 0;
@@ -61,10 +74,24 @@ public:
 
     LecturaFichero Lee(const std::string &ruta) override;
     std::string EscribeEntero(const std::string &ruta, std::string_view bytes) override;
+    std::string EscribePar(const std::string &ruta, std::string_view bytes,
+                           const std::string &companero, std::string_view bytesCompanero) override;
+    void LimpiaTemporales(const std::string &ruta) override;
     std::string CompruebaNombreNuevo(const std::string &ruta) override;
     bool SoloLectura(const std::string &ruta) override;
 
 private:
+    // A new content written and flushed beside the file it is to replace (a link's target).
+    struct Preparado {
+        std::string destino;
+        std::string temporal; // empty once it took the file's place or was removed
+    };
+    std::string Prepara(const std::string &ruta, std::string_view bytes, Preparado &p);
+    // Renames the temporary over its file; a failure removes the temporary.
+    std::string Coloca(Preparado &p);
+    void Descarta(Preparado &p);
+    void VaciaCarpeta(const std::string &destino);
+
     int Falla(Paso paso, const std::string &fichero) const
     {
         return m_averia ? m_averia(paso, fichero) : 0;
@@ -74,5 +101,14 @@ private:
     // Tells apart the temporary files of this program's writes.
     std::uint64_t m_escrituras = 0;
 };
+
+// Whether a process of this machine with that id still runs.
+bool ProcesoVivo(long long pid);
+
+// Removes, beside the file (a link is not followed), the temporaries this program's writers of
+// that file left when they were killed: "<file>.~<pid>-<n>-<token>.tmp" of a whole-file write
+// and ".<file>.<pid>.tmp" of a PDF, whose process no longer runs on this machine. A live
+// writer's temporary and every other file are kept. The number removed.
+int BorraTemporalesHuerfanos(const std::string &ruta);
 
 } // namespace dravek

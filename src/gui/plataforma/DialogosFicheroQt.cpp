@@ -3,6 +3,7 @@
 #include "gui/comun/TextoQt.h"
 
 #include <QFileDialog>
+#include <QStandardPaths>
 #include <QStringList>
 
 namespace dravek::gui {
@@ -10,8 +11,16 @@ namespace dravek::gui {
 QString FiltrosQt(const std::vector<FiltroFichero> &filtros)
 {
     QStringList partes;
-    for (const FiltroFichero &f : filtros)
-        partes << aQt(f.descripcion) + QStringLiteral(" (") + aQt(f.patron) + QStringLiteral(")");
+    for (const FiltroFichero &f : filtros) {
+        // The names of this system's files tell case apart, where the patterns were written
+        // for one that does not: both cases match.
+        QStringList patrones;
+        for (const QString &patron : aQt(f.patron).split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            patrones << patron.toLower() << patron.toUpper();
+        patrones.removeDuplicates();
+        partes << aQt(f.descripcion) + QStringLiteral(" (") + patrones.join(QLatin1Char(' ')) +
+                      QStringLiteral(")");
+    }
     return partes.join(QStringLiteral(";;"));
 }
 
@@ -30,17 +39,23 @@ std::optional<std::string>
 DialogosFicheroQt::PideFicheroGuardar(const std::string &titulo, const std::string &carpeta,
                                       const std::vector<FiltroFichero> &filtros)
 {
-    return Respuesta(QFileDialog::getSaveFileName(m_padre, aQt(titulo), aQt(carpeta),
-                                                  FiltrosQt(filtros), nullptr,
-                                                  QFileDialog::DontConfirmOverwrite));
+    return Respuesta(QFileDialog::getSaveFileName(
+        m_padre, aQt(titulo), aQt(carpeta), FiltrosQt(filtros), nullptr,
+        QFileDialog::DontConfirmOverwrite | QFileDialog::HideNameFilterDetails));
 }
 
 std::optional<std::string>
 DialogosFicheroQt::PideFicheroAbrir(const std::string &titulo, const std::string &carpeta,
                                     const std::vector<FiltroFichero> &filtros)
 {
-    return Respuesta(
-        QFileDialog::getOpenFileName(m_padre, aQt(titulo), aQt(carpeta), FiltrosQt(filtros)));
+    return Respuesta(QFileDialog::getOpenFileName(m_padre, aQt(titulo), aQt(carpeta),
+                                                  FiltrosQt(filtros), nullptr,
+                                                  QFileDialog::HideNameFilterDetails));
+}
+
+std::string DialogosFicheroQt::CarpetaDocumentos()
+{
+    return deQt(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
 }
 
 } // namespace dravek::gui

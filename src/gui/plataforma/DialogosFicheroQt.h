@@ -8,7 +8,9 @@ class QWidget;
 
 namespace dravek::gui {
 
-// The file-type list of a Qt file dialog: "description (pattern)" entries joined by ";;".
+// The file-type list of a Qt file dialog: "description (patterns)" entries joined by ";;", each
+// pattern in lower and upper case. The dialogs show the descriptions alone, as the text table
+// words them.
 QString FiltrosQt(const std::vector<FiltroFichero> &filtros);
 
 // The open and save dialogs of Qt. The save dialog does not ask before overwriting: the
@@ -24,6 +26,7 @@ public:
     std::optional<std::string>
     PideFicheroAbrir(const std::string &titulo, const std::string &carpeta,
                      const std::vector<FiltroFichero> &filtros) override;
+    std::string CarpetaDocumentos() override;
 
 private:
     QWidget *m_padre;

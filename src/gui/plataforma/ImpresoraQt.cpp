@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "core/storage/Ficheros.h"
 #include "gui/comun/TextoQt.h"
 
 #include <QColor>
@@ -77,6 +78,13 @@ void ImpresoraQt::PonFicheroPdf(const QString &ruta)
     m_destinoPdf = ruta;
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(ruta.isEmpty() ? QString() : TemporalPdf(ruta));
+    // What killed prints of this file left beside it goes before a new one begins.
+    if (!ruta.isEmpty()) {
+        QFileInfo destino(ruta);
+        if (destino.isSymLink() && destino.exists())
+            destino = QFileInfo(destino.canonicalFilePath());
+        BorraTemporalesHuerfanos(deQt(destino.absoluteFilePath()));
+    }
 }
 
 bool ImpresoraQt::PonImpresoraActual(const ImpresoraActual &actual)

@@ -1,33 +1,42 @@
 #include "gui/plataforma/TrabajoImpresionQt.h"
 
 #include <cstdint>
+#include <optional>
 
 #include "core/model/TextoRecurso.h"
+#include "core/storage/CarpetaDialogos.h"
 #include "gui/comun/TextoQt.h"
 #include "gui/plataforma/ImpresoraQt.h"
 
-#include <QFileDialog>
 #include <QPrinterInfo>
 
 namespace dravek::gui {
 
 namespace {
 
+constexpr std::int32_t TextoDocumentosPdf = 1522;
 constexpr std::int32_t TextoSinImpresoraGuardePdf = 1523;
 
 } // namespace
 
 TrabajoImpresionQt::TrabajoImpresionQt(const EstadoObra &estado, ImpresoraQt &impresora,
                                        QWidget *padre)
-    : m_estado(estado), m_impresora(impresora), m_padre(padre)
+    : m_estado(estado), m_impresora(impresora), m_dialogosPropios(padre)
 {
     HayImpresora = [] { return !QPrinterInfo::availablePrinterNames().isEmpty(); };
     PideFicheroPdf = [this] {
         const std::int32_t d = m_estado.ejecucion.DesplazamientoIdioma;
-        QString ruta = QFileDialog::getSaveFileName(
-            m_padre, aQt(Texto(d, TextoSinImpresoraGuardePdf)), QString(), aQt(Texto(d, 1522)));
-        if (!ruta.isEmpty() && !ruta.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+        DialogosFichero &dialogos = m_dialogos ? *m_dialogos : m_dialogosPropios;
+        const std::optional<std::string> elegido = dialogos.PideFicheroGuardar(
+            Texto(d, TextoSinImpresoraGuardePdf),
+            CarpetaInicialDialogo(m_almacen, m_estado.obra, dialogos.CarpetaDocumentos()),
+            {{Texto(d, TextoDocumentosPdf), "*.pdf"}});
+        QString ruta = elegido ? aQt(*elegido) : QString();
+        if (ruta.isEmpty())
+            return ruta;
+        if (!ruta.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
             ruta += QStringLiteral(".pdf");
+        RecuerdaCarpetaDialogo(m_almacen, deQt(ruta));
         return ruta;
     };
 }

@@ -4,16 +4,23 @@
 #include "gui/shell/FormaPrincipalVista.h"
 
 #include <QCloseEvent>
+#include <QEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
 namespace dravek::gui {
 
 // A sub-window that closes only when the logic has decided to: its close control, and Ctrl+F4,
-// hand the question to the view inside, whose logic may refuse.
+// hand the question to the view inside, whose logic may refuse. It fills the frame's area for as
+// long as it is open: it offers no restore or minimise, and a change of state that comes from
+// elsewhere (the area's own commands) is undone.
 class SubventanaCaptura final : public QMdiSubWindow {
 public:
-    using QMdiSubWindow::QMdiSubWindow;
+    SubventanaCaptura()
+    {
+        setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                       Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    }
 
     // The logic has unloaded the window: the next close goes through.
     void Cerrar()
@@ -38,6 +45,14 @@ protected:
             QMdiSubWindow::closeEvent(evento);
         else
             evento->ignore();
+    }
+
+    void changeEvent(QEvent *evento) override
+    {
+        QMdiSubWindow::changeEvent(evento);
+        if (evento->type() == QEvent::WindowStateChange && !m_decidido && isVisible() &&
+            !isMaximized())
+            QMetaObject::invokeMethod(this, &QWidget::showMaximized, Qt::QueuedConnection);
     }
 
 private:

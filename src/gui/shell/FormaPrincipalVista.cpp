@@ -1,11 +1,13 @@
 #include "gui/shell/FormaPrincipalVista.h"
 
 #include "core/shell/FormaPrincipal.h"
+#include "gui/comun/IconoPrograma.h"
 #include "gui/comun/TextoQt.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QIcon>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -168,7 +170,19 @@ QAction *FormaPrincipalVista::Accion(const QString &nombre) const
 
 void FormaPrincipalVista::Refresca()
 {
-    setWindowTitle(aQt(m_logica.Caption()));
+    // "DRAVEK - presa.dvk* - [Captura Datos]": the file open, its unsaved changes marked the
+    // desktop's way, and the caption of the data-entry window, whose own title bar the frame
+    // hides while it fills the area.
+    QString titulo = aQt(m_logica.TituloMarco());
+    if (m_logica.ObraAbierta()) {
+        titulo += QStringLiteral("[*]");
+        if (const QMdiSubWindow *hija = m_area->currentSubWindow();
+            hija && !hija->windowTitle().isEmpty())
+            titulo += QStringLiteral(" - [") + hija->windowTitle() + QLatin1Char(']');
+    }
+    if (windowTitle() != titulo)
+        setWindowTitle(titulo);
+    setWindowModified(m_logica.ObraModificada());
     for (const Entrada &e : m_entradas) {
         e.accion->setText(aQt(e.elemento->Caption));
         e.accion->setVisible(e.elemento->Visible);
@@ -176,7 +190,15 @@ void FormaPrincipalVista::Refresca()
     }
     if (m_rutaLogo != aQt(m_logica.Picture())) {
         m_rutaLogo = aQt(m_logica.Picture());
-        m_area->PonLogo(QPixmap(m_rutaLogo));
+        const QPixmap logo(m_rutaLogo);
+        m_area->PonLogo(logo);
+        // The program's icon, drawn from its logo, on this window and every window and dialog
+        // it opens.
+        const QIcon icono = IconoDelLogo(logo);
+        if (!icono.isNull()) {
+            QApplication::setWindowIcon(icono);
+            setWindowIcon(icono);
+        }
     }
 }
 

@@ -145,7 +145,7 @@ TEST(GrabaObra, ProyectoNuevo)
     EXPECT_EQ(Registro(bytes, 20), "0");
     ASSERT_EQ(o.dialogos.mostrados().size(), 3u);
     EXPECT_EQ(o.dialogos.mostrados()[0].titulo, "Seleccione el nombre del Fichero principal");
-    EXPECT_EQ(o.dialogos.mostrados()[0].carpeta, o.estado.ejecucion.RutaAplicacion);
+    EXPECT_EQ(o.dialogos.mostrados()[0].carpeta, o.dialogos.documentos);
     EXPECT_EQ(o.dialogos.mostrados()[0].filtros,
               (std::vector<FiltroFichero>{{"Ficheros DRAVEK (*.dvk)", "*.DVK"},
                                           {"Todos los Ficheros (*.*)", "*.*"}}));
@@ -472,6 +472,20 @@ TEST(AlmacenAbreObra, FicherosQueNoSeAbren)
               (std::vector<MensajeMostrado>{
                   Error("No existe el fichero /obras/nada.dvk"),
                   Error("No se ha podido leer el fichero /obras/presa.dvk\nInput/output error")}));
+}
+
+// The project named when the program started is taken by the first opening without a dialog;
+// the next opening asks again.
+TEST(AlmacenAbreObra, ElFicheroElegidoSeTomaUnaVezSinPreguntar)
+{
+    ObraPrueba o;
+    o.almacen.EligeFichero("/obras/de la linea.dvk");
+    EXPECT_EQ(o.almacen.PideFicheroObra(), "/obras/de la linea.dvk");
+    EXPECT_TRUE(o.dialogos.mostrados().empty());
+
+    o.dialogos.responde(Ruta);
+    EXPECT_EQ(o.almacen.PideFicheroObra(), Ruta);
+    EXPECT_EQ(o.dialogos.mostrados().size(), 1U);
 }
 
 // The adjustment window's choice for a case, stored through the project: a full, unreadable or

@@ -119,9 +119,23 @@ public: // the rows of a table of cases prepare and check it
     std::string dvk, dpe, viejaObra, viejosAjustes;
 };
 
+// The message of a save refused with both files as they were.
+std::function<std::string(const GuardadoEnDisco &)> NoGrabado(const std::string &error)
+{
+    return [error](const GuardadoEnDisco &g) {
+        return "No se ha podido grabar el fichero " + g.dvk + "\n" + error +
+               "\nEl fichero queda como estaba.\nEl fichero de ajustes de armadura queda como "
+               "estaba: " +
+               g.dpe;
+    };
+}
+
+// Every fault leaves the new project beside an empty adjustments file or the old project beside
+// its own, on the disk: a program started afresh on the file finds the overrides of the project
+// the file holds and no other.
 TEST_F(GuardadoEnDisco, FallosAlGrabarUnaObraSobreOtra)
 {
-    enum class Quedan { Viejos, Nuevos, ObraNuevaAjustesViejos };
+    enum class Quedan { Viejos, Nuevos };
     struct Caso {
         std::string nombre;
         std::function<void(GuardadoEnDisco &)> prepara;
@@ -135,41 +149,44 @@ TEST_F(GuardadoEnDisco, FallosAlGrabarUnaObraSobreOtra)
          [](GuardadoEnDisco &g) {
              g.fallos[{g.dvk, Paso::Escribe}] = ENOSPC;
          },
-         false,
-         [](const GuardadoEnDisco &g) {
-             return "No se ha podido grabar el fichero " + g.dvk +
-                    "\nNo space left on device\nEl fichero queda como estaba.\nEl fichero de "
-                    "ajustes de armadura queda como estaba: " +
-                    g.dpe;
-         },
-         Quedan::Viejos},
+         false, NoGrabado("No space left on device"), Quedan::Viejos},
         {"la carpeta pasa a solo lectura antes de renombrar",
          [](GuardadoEnDisco &g) {
              g.fallos[{g.dvk, Paso::Renombra}] = EROFS;
              g.fallos[{g.dvk, Paso::Borra}] = EROFS;
          },
-         false,
-         [](const GuardadoEnDisco &g) {
-             return "No se ha podido grabar el fichero " + g.dvk +
-                    "\nRead-only file system\nEl fichero queda como estaba.\nEl fichero de "
-                    "ajustes de armadura queda como estaba: " +
-                    g.dpe;
-         },
-         Quedan::Viejos},
-        {"el disco se llena tras grabar la obra",
+         false, NoGrabado("Read-only file system"), Quedan::Viejos},
+        {"no queda sitio para vaciar los ajustes",
          [](GuardadoEnDisco &g) {
              g.fallos[{g.dpe, Paso::Crea}] = ENOSPC;
          },
-         true,
-         [](const GuardadoEnDisco &g) {
-             return "Se ha grabado la obra en el fichero " + g.dvk +
-                    "\nNo se ha podido vaciar el fichero de ajustes de armadura de la obra "
-                    "reemplazada: " +
-                    g.dpe +
-                    "\nNo space left on device\nEl tramo no se calculará mientras no se anulen "
-                    "sus ajustes de armadura guardados.";
+         false, NoGrabado("No space left on device"), Quedan::Viejos},
+        {"el disco se llena al guardar la copia de los ajustes",
+         [](GuardadoEnDisco &g) {
+             g.fallos[{g.dpe, Paso::Escribe}] = ENOSPC;
          },
-         Quedan::ObraNuevaAjustesViejos},
+         false, NoGrabado("No space left on device"), Quedan::Viejos},
+        {"el disco falla al vaciar los ajustes",
+         [](GuardadoEnDisco &g) {
+             g.fallos[{g.dpe, Paso::Vacia}] = EIO;
+         },
+         false, NoGrabado("Input/output error"), Quedan::Viejos},
+        {"los ajustes vaciados no ocupan su sitio",
+         [](GuardadoEnDisco &g) {
+             g.fallos[{g.dpe, Paso::Renombra}] = EACCES;
+         },
+         false, NoGrabado("Permission denied"), Quedan::Viejos},
+        {"la obra no ocupa su sitio tras los ajustes vaciados",
+         [](GuardadoEnDisco &g) {
+             g.fallos[{g.dvk, Paso::Renombra}] = EACCES;
+         },
+         false, NoGrabado("Permission denied"), Quedan::Viejos},
+        {"la carpeta no se vacia tras renombrar",
+         [](GuardadoEnDisco &g) {
+             g.fallos[{g.dvk, Paso::VaciaCarpeta}] = EIO;
+             g.fallos[{g.dpe, Paso::VaciaCarpeta}] = EIO;
+         },
+         true, nullptr, Quedan::Nuevos},
         {"la obra es de solo lectura",
          [](GuardadoEnDisco &g) { fs::permissions(g.dvk, SoloLecturaTodos); }, false,
          [](const GuardadoEnDisco &g) {
@@ -210,7 +227,7 @@ TEST_F(GuardadoEnDisco, FallosAlGrabarUnaObraSobreOtra)
             EXPECT_EQ(obra.size(), 20u * 128u);
             EXPECT_EQ(Registro(obra, 5), "Nueva");
             EXPECT_EQ(Registro(obra, 20), "0");
-            EXPECT_EQ(ajustes, c.quedan == Quedan::Nuevos ? "" : viejosAjustes);
+            EXPECT_EQ(ajustes, "");
             EXPECT_EQ(o.estado.obra.NombreFicheroObra, dvk);
         }
         // A file's permissions are as they were, read-only ones included.
@@ -218,47 +235,51 @@ TEST_F(GuardadoEnDisco, FallosAlGrabarUnaObraSobreOtra)
         EXPECT_EQ(fs::status(dpe).permissions(), permisosAjustes);
         // A temporary stays only where the folder no longer let it be removed.
         EXPECT_EQ(Nombres(m_carpeta / "obras").size(),
-                  c.nombre.find("carpeta") != std::string::npos ? 3u : 2u);
+                  c.nombre.find("solo lectura antes") != std::string::npos ? 3u : 2u);
+
+        // The program started again on the file, the disk whole again.
+        fallos.clear();
+        fs::permissions(dvk, fs::perms::owner_write, fs::perm_options::add);
+        fs::permissions(dpe, fs::perms::owner_write, fs::perm_options::add);
+        ObraPrueba otra{',', &m_disco};
+        ASSERT_TRUE(otra.abre(dvk));
+        EXPECT_EQ(otra.captura.edObra.Text(),
+                  c.quedan == Quedan::Viejos ? Registro(viejaObra, 5) : std::string("Nueva"));
+        // Run 1 of either project, at the cases the old one had overrides for.
+        otra.estado.tramo.TramoActual = 1;
+        AlmacenObra::AjustesCalculo calculo = otra.almacen.AjustesParaCalcular(otra.captura);
+        EXPECT_TRUE(calculo.permitido);
+        ASSERT_NE(calculo.ajustes, nullptr);
+        if (c.quedan == Quedan::Viejos) {
+            EXPECT_EQ(calculo.ajustes->BuscaAjusteGuardado(10, 1, 2), 1);
+            EXPECT_EQ(calculo.ajustes->BuscaAjusteGuardado(12, 2, 3), 2);
+        } else {
+            EXPECT_EQ(calculo.ajustes->BuscaAjusteGuardado(10, 1, 2), 0);
+            EXPECT_EQ(calculo.ajustes->BuscaAjusteGuardado(12, 2, 3), 0);
+        }
+        EXPECT_TRUE(otra.mensajes.mostrados().empty());
     }
 }
 
-// The overrides of the replaced project that could not be emptied are never used: no run is
-// calculated and no choice is stored until the file is emptied, which every later attempt
-// tries again.
-TEST_F(GuardadoEnDisco, AjustesNoVaciadosNoSeUsan)
+// A save refused because the replaced overrides could not be emptied changes nothing, and the
+// same save goes through once the disk lets it: the old overrides are gone with the old project.
+TEST_F(GuardadoEnDisco, GrabarDeNuevoTrasUnDiscoLleno)
 {
     fallos[{dpe, Paso::Crea}] = ENOSPC;
-    ASSERT_TRUE(GrabaSobrePresa(1));
-    o.mensajes.olvida();
-
-    o.estado.tramo.TramoActual = 1;
-    o.mensajes.responde(RespuestaMensaje::Aceptar);
-    AlmacenObra::AjustesCalculo calculo = o.almacen.AjustesParaCalcular(o.captura);
-    EXPECT_FALSE(calculo.permitido);
-    EXPECT_EQ(calculo.ajustes, nullptr);
-    const std::string noVaciado = "No se ha podido vaciar el fichero de ajustes de armadura de la "
-                                  "obra reemplazada: " +
-                                  dpe + "\nNo space left on device\n";
-    EXPECT_EQ(o.mensajes.mostrados(),
-              std::vector<MensajeMostrado>{
-                  Error(noVaciado + "El tramo no se calculará mientras no se anulen sus ajustes "
-                                    "de armadura guardados.")});
-
-    o.mensajes.olvida();
-    o.mensajes.responde(RespuestaMensaje::Aceptar);
-    EXPECT_FALSE(o.almacen.GrabaUnTramoPresion(10, 1, 2, AjusteGuardado{20, 1, 1}));
-    EXPECT_EQ(o.mensajes.mostrados(),
-              std::vector<MensajeMostrado>{Error(noVaciado + "El fichero queda como estaba.")});
+    ASSERT_FALSE(GrabaSobrePresa(1));
     EXPECT_EQ(LeeFicheroPrueba(dpe), viejosAjustes);
+    EXPECT_FALSE(o.almacen.TieneFichero());
 
     fallos.clear();
     o.mensajes.olvida();
-    calculo = o.almacen.AjustesParaCalcular(o.captura);
+    ASSERT_TRUE(GrabaSobrePresa(0));
+    EXPECT_EQ(LeeFicheroPrueba(dpe), "");
+    o.estado.tramo.TramoActual = 1;
+    AlmacenObra::AjustesCalculo calculo = o.almacen.AjustesParaCalcular(o.captura);
     EXPECT_TRUE(calculo.permitido);
     ASSERT_NE(calculo.ajustes, nullptr);
     EXPECT_EQ(calculo.ajustes->BuscaAjusteGuardado(10, 1, 2), 0);
-    EXPECT_EQ(LeeFicheroPrueba(dpe), "");
-    EXPECT_TRUE(o.mensajes.mostrados().empty());
+    EXPECT_EQ(o.mensajes.mostrados(), std::vector<MensajeMostrado>{Pregunta(dvk)});
 }
 
 // A project opened through a link is saved through it: the file it points to is replaced in its

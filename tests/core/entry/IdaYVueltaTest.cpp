@@ -6,6 +6,7 @@
 #include "core/entry/AlmacenObra.h"
 #include "core/entry/CamposCaptura.h"
 #include "core/entry/ValidacionTramo.h"
+#include "core/model/TextoRecurso.h"
 #include "core/storage/FicheroRegistros.h"
 #include "core/storage/RegistrosObra.h"
 #include "core/validation/FuncionesGenerales.h"
@@ -19,6 +20,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -394,6 +396,28 @@ TEST(DosTramos, CasillaGrisNoMarcada)
     AbreYValida(otra, bytes);
     EXPECT_EQ(otra.captura.edIcontes0.Value(), EstadoCasilla::Vacia);
     EXPECT_EQ(otra.estado.tramo.FijaArmaduraExterior, Falso);
+}
+
+// A new run shows the 13-tonne axle; after a change of language it still does, in the new
+// language, and the file stores the 13-tonne axle the engineer saw.
+TEST(DosTramos, LaSobrecargaVistaEsLaGrabada)
+{
+    ObraPrueba o;
+    std::ofstream(o.figura("Draveking.html")) << "ITSF";
+    o.captura.PonTextosCaptura();
+    Tecleo t(o, false);
+    t.ObraNueva("Sobrecarga");
+    t.Teclea(Armado());
+    ASSERT_EQ(o.captura.edICar0.Text(), Texto(0, 123));
+
+    ponTexto(o.captura.edIdioma, o.captura.edIdioma.List(1)); // English
+    bool Cancel = false;
+    o.captura.edIdioma_Validate(Cancel);
+    ASSERT_EQ(o.estado.ejecucion.Idioma, 2);
+    EXPECT_EQ(o.captura.edICar0.Text(), Texto(5000, 123));
+
+    t.Graba(Ruta);
+    EXPECT_EQ(TextosBloque(o.ficheros.Contenido(Ruta), 1, 55, 55), std::vector<std::string>{"2"});
 }
 
 // A project of a reinforced run typed and saved, and its block again as run 2.

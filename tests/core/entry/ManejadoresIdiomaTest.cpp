@@ -193,15 +193,77 @@ TEST_F(Idioma, TextoVacioOAjenoSeRechaza)
                                       IconoMensaje::Ninguno, Texto(5000, 160)};
         EXPECT_EQ(p.mensajes.mostrados(), std::vector<MensajeMostrado>{rechazo});
         p.mensajes.olvida();
-        // The first entry, Spanish, is put back as the project's language; the interface,
-        // captions and all, stays in the language shown.
-        EXPECT_EQ(v.edIdioma.Text(), "Spanish");
-        EXPECT_EQ(IdiomaDeLaObra(p.estado), 1);
+        // The box names the interface's language again; the project's language, the interface
+        // and its captions stay as they were.
+        EXPECT_EQ(v.edIdioma.Text(), "English");
+        EXPECT_EQ(IdiomaDeLaObra(p.estado), 2);
         EXPECT_EQ(p.estado.ejecucion.Idioma, 2);
         EXPECT_EQ(p.estado.ejecucion.DesplazamientoIdioma, 5000);
         EXPECT_EQ(v.lbEtiquetas(22).Caption, caption);
     }
     EXPECT_EQ(idiomaGuardado(), "2");
+}
+
+// A project saved in Spanish, opened on a French interface: the box names French, the language
+// the window is shown in, and the project keeps Spanish for its file. Choosing Spanish takes
+// effect at once, French again as well, and the project then records French.
+TEST_F(Idioma, LaCajaNombraLaLenguaDeLaVentana)
+{
+    p.estado.ejecucion.Idioma = 5;
+    entorno.PonTextosMenu();
+    v.PonTextosCaptura();
+    p.estado.obra.IdiomaObra = 1;
+    p.estado.obra.CabeceraModificada = false;
+    EXPECT_EQ(v.edIdioma.Text(), "Français");
+
+    // Leaving the box untouched changes nothing.
+    v.cambiaFoco(v.edIdioma);
+    EXPECT_TRUE(v.cambiaFoco(v.edObra));
+    EXPECT_EQ(p.estado.ejecucion.Idioma, 5);
+    EXPECT_EQ(IdiomaDeLaObra(p.estado), 1);
+    EXPECT_FALSE(p.estado.obra.CabeceraModificada);
+
+    ponIndice(v.edIdioma, 0); // "Espagnol", chosen with the mouse
+    EXPECT_EQ(p.estado.ejecucion.Idioma, 1);
+    EXPECT_EQ(p.estado.ejecucion.DesplazamientoIdioma, 0);
+    EXPECT_EQ(v.edIdioma.Text(), "Español");
+    EXPECT_EQ(v.TabPrincipal.TabCaption[0], Texto(0, 151));
+    EXPECT_EQ(IdiomaDeLaObra(p.estado), 1);
+    EXPECT_FALSE(p.estado.obra.CabeceraModificada);
+    EXPECT_EQ(idiomaGuardado(), "1");
+
+    ponIndice(v.edIdioma, 4); // "Francés"
+    EXPECT_EQ(p.estado.ejecucion.Idioma, 5);
+    EXPECT_EQ(v.edIdioma.Text(), "Français");
+    EXPECT_EQ(IdiomaDeLaObra(p.estado), 5);
+    EXPECT_TRUE(p.estado.obra.CabeceraModificada);
+    EXPECT_EQ(idiomaGuardado(), "5");
+    EXPECT_EQ(p.mensajes.mostrados(), std::vector<MensajeMostrado>{});
+}
+
+// The live load the box shows is the one kept across a change of language: a new run's
+// 13-tonne axle stays the 13-tonne axle, and so does a load the engineer chose; a run with a
+// given total load, whose live load is none, keeps the entry its hidden box showed.
+TEST_F(Idioma, LaSobrecargaMostradaSeConserva)
+{
+    struct Caso {
+        const char *nombre;
+        int entrada;
+        std::int16_t variable;
+    };
+    for (const Caso &c :
+         {Caso{"new run", 2, 2}, Caso{"chosen", 3, 3}, Caso{"given total load", 3, 0}}) {
+        SCOPED_TRACE(c.nombre);
+        p.estado.ejecucion.Cargando = true;
+        ponIndice(v.edICar0, c.entrada);
+        p.estado.ejecucion.Cargando = false;
+        p.estado.tramo.TipoCargaConcentrada = c.variable;
+        const int destino = p.estado.ejecucion.Idioma == 1 ? 1 : 0;
+        ponIndice(v.edIdioma, destino);
+        const std::int32_t d = destino * 5000;
+        EXPECT_EQ(v.edICar0.Text(), Texto(d, 121 + c.entrada));
+        EXPECT_EQ(p.estado.tramo.TipoCargaConcentrada, c.variable);
+    }
 }
 
 TEST(IdiomaDelPrograma, UnAlmacenQueNoEscribeNoImpideElCambioYLoDice)

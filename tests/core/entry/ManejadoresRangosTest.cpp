@@ -4,11 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 #include <vector>
 
 #include "apoyo/CapturaPrueba.h"
 #include "core/entry/CapturaDatos.h"
+#include "core/entry/LimitesCampos.h"
 #include "core/model/TextoRecurso.h"
 
 namespace dravek {
@@ -115,9 +117,9 @@ TEST_F(Rangos, PresionFueraDeLimitesSeRechazaEnLaCaja)
         const char *tecleado;
         const char *maximo;
     };
-    for (const Caso c : {Caso{false, "11", "11,00", "999999999", "1000,000"},
-                         Caso{false, "11", "11,00", "1000,01", "1000,000"},
-                         Caso{true, "1,1", "1,10", "100,5", "100,000"}}) {
+    for (const Caso c : {Caso{false, "11", "11,00", "999999999", "1000,00"},
+                         Caso{false, "11", "11,00", "1000,01", "1000,00"},
+                         Caso{true, "1,1", "1,10", "100,5", "100,00"}}) {
         SCOPED_TRACE(std::string(c.tecleado) + (c.si ? " SI" : " MKS"));
         CapturaPrueba q;
         q.muestraSI(c.si);
@@ -155,10 +157,41 @@ TEST_F(Rangos, PrimeraPresionFueraDeLimites)
     EXPECT_FALSE(
         teclea(v.edPrsM1, "999999999", {RespuestaMensaje::Aceptar, RespuestaMensaje::Aceptar}));
     EXPECT_EQ(mensajes(), (std::vector<MensajeMostrado>{
-                              Ok(T(287) + " (" + T(1123) + " 1000,000)", T(271)), Ok(T(273))}));
+                              Ok(T(287) + " (" + T(1123) + " 1000,00)", T(271)), Ok(T(273))}));
     EXPECT_EQ(o.MDPInicialObra, 0);
     EXPECT_EQ(v.edPrsM1.Text(), "");
     EXPECT_EQ(v.Foco(), &v.edPrsM1);
+}
+
+// A bound in a message is written as its box writes values: "100.000" beside a box of tenths
+// of a millimetre reads as a hundred thousand to a Spanish reader. A bound finer than the box
+// keeps the decimals it needs, and one beyond any number is named.
+TEST(CotaEnMensaje, ComoLaCaja)
+{
+    struct Caso {
+        double cota;
+        const char *mascara;
+        const char *escrita;
+    };
+    CapturaPrueba p;
+    for (const Caso &c : {Caso{100.0, "#####0.0", "100,0"}, Caso{1000.0, "#####0.00", "1000,00"},
+                          Caso{1e6, "#####0", "1000000"}, Caso{0.001, "#####0.00", "0,001"},
+                          Caso{0.05, "#####0.0", "0,05"}, Caso{0.00001, "#####0", "0,00001"},
+                          Caso{2.5, "#####0", "2,5"}}) {
+        SCOPED_TRACE(c.escrita);
+        EXPECT_EQ(CotaComoLaCaja(p.captura, c.cota, c.mascara), c.escrita);
+    }
+    EXPECT_EQ(CotaComoLaCaja(p.captura, std::numeric_limits<double>::infinity(), "#####0.0"),
+              T(1121));
+}
+
+// The steel sheet's bound in millimetres, as its box of tenths shows them.
+TEST_F(Rangos, LaCotaSeEscribeComoLaCaja)
+{
+    EXPECT_FALSE(teclea(v.edCamMax, "150", {RespuestaMensaje::Aceptar}));
+    const std::vector<MensajeMostrado> vistos = mensajes();
+    ASSERT_EQ(vistos.size(), 1u);
+    EXPECT_EQ(vistos[0].texto, T(287) + " (" + T(1123) + " 100,0)");
 }
 
 TEST_F(Rangos, RangoDeMDPAbreElIncrementoYDerivaLaDPFinal)
@@ -190,6 +223,131 @@ TEST_F(Rangos, RangoDeMDPAbreElIncrementoYDerivaLaDPFinal)
     p.mensajes.responde(RespuestaMensaje::Aceptar);
     EXPECT_FALSE(v.cambiaFoco(v.edObra));
     EXPECT_EQ(mensajes(), std::vector<MensajeMostrado>{Ok(T(522))});
+}
+
+// An ordered pair (MDP, DP, heights, of the project and of the run) with its initial value typed
+// above the final one: going from one box of the pair to the other checks nothing of the order,
+// so either box may be mended next; leaving the pair unmended is refused with the pair's message,
+// from either box, the focus staying there; mended, the pair is left in silence and the boxes
+// that follow the range are as they were.
+TEST_F(Rangos, UnParDesordenadoSeCorrigeDesdeCualquierCaja)
+{
+    using Caja = CajaTexto CapturaDatos::*;
+    struct Par {
+        const char *nombre;
+        std::vector<std::pair<Caja, const char *>> previos; // typed and left first, in order
+        Caja inicial;
+        Caja final;
+        const char *desordenado; // an initial value above the final one
+        const char *finalCorregido;
+        const char *inicialCorregido;
+        std::string mensaje;
+        Caja dependiente; // a box that follows the range, open throughout
+    };
+    using C = CapturaDatos;
+    const std::vector<Par> pares = {
+        {"project MDP",
+         {{&C::edPrsM1, "10"}, {&C::edPrsM2, "12"}},
+         &C::edPrsM1,
+         &C::edPrsM2,
+         "999",
+         "1000",
+         "11",
+         T(282),
+         &C::edPrs2},
+        {"project DP",
+         {{&C::edPrsM1, "20"}, {&C::edPrsM2, "30"}, {&C::edPrs1, "15"}, {&C::edPrs2, "16"}},
+         &C::edPrs1,
+         &C::edPrs2,
+         "19",
+         "25",
+         "14",
+         T(522),
+         &C::edPrs3},
+        {"project heights",
+         {{&C::edAlt1, "3"}, {&C::edAlt2, "6"}},
+         &C::edAlt1,
+         &C::edAlt2,
+         "8",
+         "9",
+         "4",
+         T(310),
+         &C::edAlt3},
+        {"run MDP",
+         {{&C::edPrsM1Tram, "10"}, {&C::edPrsM2Tram, "12"}},
+         &C::edPrsM1Tram,
+         &C::edPrsM2Tram,
+         "14",
+         "15",
+         "11",
+         T(282),
+         &C::edPrs2Tram},
+        {"run DP",
+         {{&C::edPrsM1Tram, "20"},
+          {&C::edPrsM2Tram, "30"},
+          {&C::edPrs1Tram, "15"},
+          {&C::edPrs2Tram, "16"}},
+         &C::edPrs1Tram,
+         &C::edPrs2Tram,
+         "19",
+         "25",
+         "14",
+         T(521),
+         &C::edPrsM2Tram},
+        {"run heights",
+         {{&C::edHr0, "3"}, {&C::edHr0Final, "6"}},
+         &C::edHr0,
+         &C::edHr0Final,
+         "8",
+         "9",
+         "4",
+         "Altura de tierras Final Inferior a la Inicial",
+         &C::edHr0Delta},
+    };
+    for (const Par &par : pares) {
+        for (const bool corrigeFinal : {true, false}) {
+            SCOPED_TRACE(std::string(par.nombre) + (corrigeFinal ? ", final" : ", initial"));
+            CapturaPrueba q;
+            CapturaDatos &w = q.captura;
+            CajaTexto &inicial = w.*par.inicial;
+            CajaTexto &final = w.*par.final;
+            for (const auto &[caja, texto] : par.previos) {
+                ASSERT_TRUE(w.cambiaFoco(w.*caja));
+                ponTexto(w.*caja, texto);
+                ASSERT_TRUE(w.cambiaFoco(w.edObra));
+            }
+            ASSERT_EQ(q.mensajes.mostrados(), std::vector<MensajeMostrado>{});
+            ASSERT_EQ(Estado(w.*par.dependiente), "abierta");
+
+            // The initial value above the final one; over to the final box and back, freely.
+            ASSERT_TRUE(w.cambiaFoco(inicial));
+            ponTexto(inicial, par.desordenado);
+            EXPECT_TRUE(w.cambiaFoco(final));
+            EXPECT_TRUE(w.cambiaFoco(inicial));
+            EXPECT_TRUE(w.cambiaFoco(final));
+            EXPECT_EQ(q.mensajes.mostrados(), std::vector<MensajeMostrado>{});
+            EXPECT_EQ(Estado(w.*par.dependiente), "abierta");
+
+            // Leaving the pair unmended, from either box: refused, the focus kept.
+            for (CajaTexto *caja : {&final, &inicial}) {
+                ASSERT_TRUE(w.cambiaFoco(*caja));
+                q.mensajes.responde(RespuestaMensaje::Aceptar);
+                EXPECT_FALSE(w.cambiaFoco(w.edObra));
+                EXPECT_EQ(w.Foco(), caja);
+                EXPECT_EQ(q.mensajes.mostrados(), std::vector<MensajeMostrado>{Ok(par.mensaje)});
+                q.mensajes.olvida();
+            }
+
+            // Mended from the box chosen, and left in silence.
+            CajaTexto &corregida = corrigeFinal ? final : inicial;
+            EXPECT_TRUE(w.cambiaFoco(corregida));
+            ponTexto(corregida, corrigeFinal ? par.finalCorregido : par.inicialCorregido);
+            EXPECT_TRUE(w.cambiaFoco(w.edObra));
+            EXPECT_EQ(q.mensajes.mostrados(), std::vector<MensajeMostrado>{});
+            EXPECT_EQ(w.Foco(), &w.edObra);
+            EXPECT_EQ(Estado(w.*par.dependiente), "abierta");
+        }
+    }
 }
 
 TEST_F(Rangos, ConMDPUnicaElTextoDelIncrementoNoCuenta)

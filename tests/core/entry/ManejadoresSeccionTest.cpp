@@ -248,11 +248,12 @@ TEST_F(Seccion, LaSobrecargaOfreceGrabarSoloAlSalirYConElBotonActivo)
     EXPECT_TRUE(teclea(v.edICar0, T(121)));
     EXPECT_EQ(t.TipoCargaConcentrada, 0);
     EXPECT_EQ(grabaciones, 1);
-    // Entering an empty box shows the entry of code 2 while the variable holds 1.
+    // Entering an empty box shows the 13-tonne axle, and the variable holds it too.
     CapturaPrueba q;
+    q.estado.tramo.TipoCargaConcentrada = 1;
     q.captura.cambiaFoco(q.captura.edICar0);
     EXPECT_EQ(q.captura.edICar0.Text(), T(123));
-    EXPECT_EQ(q.estado.tramo.TipoCargaConcentrada, 1);
+    EXPECT_EQ(q.estado.tramo.TipoCargaConcentrada, 2);
 }
 
 TEST_F(Seccion, DiametroYEspesorLlevanElAnchoConsigo)

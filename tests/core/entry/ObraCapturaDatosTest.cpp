@@ -251,19 +251,20 @@ TEST(AbreObra, IdiomaDelFichero)
         ASSERT_NE(b.obra.Captura(), nullptr);
         EXPECT_EQ(b.mensajes.mostrados(), c.avisa ? std::vector<MensajeMostrado>{Aviso(T(531))}
                                                   : std::vector<MensajeMostrado>{});
-        // The project's language is its box's only: the interface stays in the engineer's.
+        // The project keeps its language for its file; the interface stays in the engineer's,
+        // and the language box names the interface's.
         EXPECT_EQ(IdiomaDeLaObra(b.estado), c.idioma);
         EXPECT_EQ(b.estado.ejecucion.Idioma, 1);
-        EXPECT_EQ(b.v().edIdioma.Text(), T(100 + c.idioma));
+        EXPECT_EQ(b.v().edIdioma.Text(), T(101));
         EXPECT_EQ(b.estado.ejecucion.DesplazamientoIdioma, 0);
         EXPECT_EQ(b.v().Caption, T(184) + SistemaSI);
     }
 }
 
 // An engineer working in English opens, twice, a project saved in Spanish: the window, its
-// lists and the menus stay in English, the language box shows the project's "Spanish", leaving
-// the box untouched changes nothing, and saving writes the project's language back. A new
-// project then records the interface's language again.
+// lists and the menus stay in English, the language box names the interface's "English",
+// leaving the box untouched changes nothing, and saving writes the project's language back.
+// A new project then records the interface's language.
 TEST(AbreObra, LaLenguaDeLaObraNoCambiaLaDelInterfaz)
 {
     Banco b;
@@ -283,7 +284,7 @@ TEST(AbreObra, LaLenguaDeLaObraNoCambiaLaDelInterfaz)
         EXPECT_EQ(b.estado.ejecucion.DesplazamientoIdioma, Ingles);
         EXPECT_EQ(v.Caption, E(184) + ". " + E(267));
         EXPECT_EQ(v.TabPrincipal.TabCaption[0], E(151));
-        EXPECT_EQ(v.edIdioma.Text(), E(101));
+        EXPECT_EQ(v.edIdioma.Text(), E(102));
         EXPECT_EQ(b.menu().MnAbriFichero.Caption, E(1047));
         EXPECT_EQ(IdiomaDeLaObra(b.estado), 1);
 
@@ -291,7 +292,7 @@ TEST(AbreObra, LaLenguaDeLaObraNoCambiaLaDelInterfaz)
         v.edIdioma_Validate(Cancel);
         EXPECT_FALSE(Cancel);
         EXPECT_EQ(b.estado.ejecucion.Idioma, 2);
-        EXPECT_EQ(v.edIdioma.Text(), E(101));
+        EXPECT_EQ(v.edIdioma.Text(), E(102));
         EXPECT_FALSE(b.estado.obra.CabeceraModificada);
 
         // The header saved keeps the project's language.
@@ -722,6 +723,68 @@ TEST(ObraCapturaDatos, CierreConCambios)
             EXPECT_TRUE(b.estado.obra.CabeceraModificada || b.estado.ejecucion.DatosModificados);
             ASSERT_NE(b.obra.Captura(), nullptr);
             EXPECT_EQ(b.vista, std::vector<std::string>{"Muestra"});
+        }
+    }
+}
+
+// Saving on close runs the checks every save runs: a range left downwards (the project's MDP
+// or DP, or the run's DP) is refused with its message, nothing is written and the window stays
+// open, its focus on the range's first box; whether the close came from the menu or the button.
+TEST(ObraCapturaDatos, CierreConRangoDesordenadoNoGraba)
+{
+    struct Caso {
+        const char *nombre;
+        bool tramo;
+        std::vector<std::pair<CajaTexto CapturaDatos::*, const char *>> textos;
+        std::int32_t mensaje;
+        CajaTexto CapturaDatos::*foco;
+    };
+    const std::vector<Caso> casos = {
+        {"project MDP", false, {{&CapturaDatos::edPrsM1, "12,00"}}, 282, &CapturaDatos::edPrsM1},
+        {"project DP",
+         false,
+         {{&CapturaDatos::edPrsM2, "20,00"},
+          {&CapturaDatos::edPrs1, "10,00"},
+          {&CapturaDatos::edPrs2, "9,00"},
+          {&CapturaDatos::edPrs3, "1,00"}},
+         522,
+         &CapturaDatos::edPrs1},
+        {"run DP",
+         true,
+         {{&CapturaDatos::edPrs1Tram, "10,00"}, {&CapturaDatos::edPrs2Tram, "9,00"}},
+         521,
+         &CapturaDatos::edPrs1Tram},
+    };
+    const std::string tres = ObraDeTresTramos();
+    for (const Caso &c : casos) {
+        for (const bool boton : {false, true}) {
+            SCOPED_TRACE(std::string(c.nombre) + (boton ? ", button" : ", menu"));
+            Banco b;
+            b.ficheros.Pon(Ruta, tres);
+            b.abre(Ruta);
+            ASSERT_NE(b.obra.Captura(), nullptr);
+            if (c.tramo) {
+                ASSERT_TRUE(b.eligeTramo("1"));
+                ponTexto(b.v().edDescriTramo, "Descripción nueva");
+            } else {
+                b.estado.obra.CabeceraModificada = true;
+            }
+            for (const auto &[caja, texto] : c.textos) {
+                ponTexto(b.v().*caja, texto);
+            }
+            b.mensajes.responde(RespuestaMensaje::Si);
+            b.mensajes.responde(RespuestaMensaje::Aceptar);
+            if (boton) {
+                pulsa(b.v().btCerrarObra);
+            } else {
+                pulsa(b.menu().mnCerrarObra);
+            }
+            EXPECT_EQ(b.mensajes.mostrados(),
+                      (std::vector<MensajeMostrado>{PreguntaCierre, Aviso(T(c.mensaje))}));
+            EXPECT_EQ(b.ficheros.Escrituras(Ruta), 0);
+            ASSERT_NE(b.obra.Captura(), nullptr);
+            EXPECT_EQ(b.v().PeticionFoco(), &(b.v().*c.foco));
+            EXPECT_TRUE(b.estado.obra.CabeceraModificada || b.estado.ejecucion.DatosModificados);
         }
     }
 }

@@ -152,7 +152,9 @@ const std::set<std::string> &PalabrasComunes(const Idioma &idioma)
          "normal", "número", "obra", "pantalla", "revestida", "solera", "sí", "tabular", "total",
          "transversal", "valor",
          // the unit system's name and symbol, "Sistema Internacional (SI)"
-         "sistema", "internacional", "si"},
+         "sistema", "internacional", "si",
+         // "LE", the elastic limit ("límit elàstic")
+         "le"},
         {"altura", "alturas", "armadura", "aviso", "calculado", "calcular", "camisa", "cancelar",
          "cargas", "casos", "caudal", "cliente", "coeficiente", "coeficientes", "cálculo", "de",
          "embebida", "espiras", "estimado", "exterior", "final", "fórmula", "granular",
@@ -161,8 +163,11 @@ const std::set<std::string> &PalabrasComunes(const Idioma &idioma)
          "obras", "personalizar", "por", "recomendado", "revestida", "seg", "tabular", "terreno",
          "tipo", "total", "transversal", "tubo", "visualizar",
          // the unit system's name and symbol, "Sistema Internacional (SI)"
-         "sistema", "internacional", "si"},
-        {"total"},
+         "sistema", "internacional", "si",
+         // "LE", the elastic limit ("limite elástico")
+         "le"},
+        // "LE", the elastic limit ("limite élastique")
+        {"total", "le"},
     };
     return comunes[static_cast<std::size_t>(idioma.desplazamiento / 5000)];
 }

@@ -364,6 +364,34 @@ TEST(ComandosCalculo, AjustaArmadurasRehusaCambiosSinGrabar)
     EXPECT_EQ(p.estado.obra.TIGEN, "Presa de Itoiz");
 }
 
+// The listing window left loaded and hidden behind the adjustment window takes a change of
+// language with the rest of the interface: its caption, frame, tip, options and buttons.
+TEST(ComandosCalculo, ElListadoCargadoCambiaDeIdioma)
+{
+    pruebas::PrincipalPrueba p;
+    pruebas::LocalUsuarioFijo local(",");
+    ASSERT_TRUE(p.forma.Arranca(DRAVEK_DATOS_PROGRAMA, local));
+    p.captura.PonEntornoIdioma(&p.forma);
+    p.captura.PonTextosCaptura();
+    ObraDeDosTramos(p);
+    pulsa(p.forma.menu().mnAjustarArmaduras);
+    const frEscribePantalla &l = p.calculo.listado();
+    ASSERT_TRUE(l.Cargada());
+    ASSERT_EQ(l.btSalir.Caption, T(508));
+
+    ponIndice(p.captura.edIdioma, 1);
+    ASSERT_EQ(p.estado.ejecucion.Idioma, 2);
+    const auto E = [](std::int32_t n) { return Texto(5000, n); };
+    EXPECT_EQ(l.Caption, std::string(9, ' ') + E(378));
+    EXPECT_EQ(l.frTipoListado.Caption, E(502));
+    EXPECT_EQ(l.frTipoListadoToolTipText, E(958));
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(l.rdTipoListado[i].Caption, E(503 + i));
+    }
+    EXPECT_EQ(l.btImprimeTramo.Caption, E(507));
+    EXPECT_EQ(l.btSalir.Caption, E(508));
+}
+
 // The adjustment window finds its run by the run's place in the list, and does not open
 // without the project's overrides.
 TEST(ComandosCalculo, VentanaDeAjustesSobreLaCaptura)

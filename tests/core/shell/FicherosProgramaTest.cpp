@@ -478,11 +478,18 @@ TEST(FigurasDelPrograma, ElGuionLasReproduceByteAByte)
             esperadas.insert(f.nombre);
         }
     }
+    // The desktop's icon, at each size its theme asks for, beside them.
+    esperadas.insert("iconos");
+    const std::set<std::string> iconos = {"dravek-48.png", "dravek-128.png", "dravek-256.png"};
+    for (const std::string &icono : iconos) {
+        esperadas.insert("iconos/" + icono);
+    }
     std::set<std::string> dibujadas;
-    for (const fs::directory_entry &entrada : fs::directory_iterator(carpeta)) {
-        dibujadas.insert(entrada.path().filename().string());
+    for (const fs::directory_entry &entrada : fs::recursive_directory_iterator(carpeta)) {
+        dibujadas.insert(entrada.path().lexically_relative(carpeta).generic_string());
     }
     EXPECT_EQ(dibujadas, esperadas);
+    esperadas.erase("iconos");
     for (const std::string &nombre : esperadas) {
         SCOPED_TRACE(nombre);
         EXPECT_TRUE(LeeFichero(carpeta / nombre) == LeeFichero(Datos(nombre)))
@@ -490,6 +497,30 @@ TEST(FigurasDelPrograma, ElGuionLasReproduceByteAByte)
             << "and commit the pictures";
     }
     fs::remove_all(carpeta);
+}
+
+// The icon theme files an icon by its size: each must be square at the size its name gives, in
+// a colour type with transparency (RGBA), or the desktop shows it stretched or on a white box.
+TEST(FigurasDelPrograma, CadaIconoTieneElTamanoDeSuNombre)
+{
+    const auto entero = [](const std::string &b, std::size_t en) {
+        std::uint32_t v = 0;
+        for (std::size_t i = 0; i < 4; ++i) {
+            v = (v << 8) | static_cast<unsigned char>(b[en + i]);
+        }
+        return v;
+    };
+    for (const std::uint32_t lado : {48U, 128U, 256U}) {
+        SCOPED_TRACE(lado);
+        const std::string png =
+            LeeFichero(Datos("iconos/dravek-" + std::to_string(lado) + ".png"));
+        ASSERT_GT(png.size(), 26U);
+        EXPECT_EQ(png.substr(0, 8), "\x89PNG\r\n\x1a\n");
+        EXPECT_EQ(png.substr(12, 4), "IHDR");
+        EXPECT_EQ(entero(png, 16), lado);
+        EXPECT_EQ(entero(png, 20), lado);
+        EXPECT_EQ(static_cast<unsigned char>(png[25]), 6U); // colour type: RGBA
+    }
 }
 
 } // namespace

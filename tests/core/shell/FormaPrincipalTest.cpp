@@ -65,6 +65,57 @@ TEST(FormaPrincipal, ArrancaConLosDatosDelPrograma)
     EXPECT_GT(estado.tablas.NumeroArmadurasInternas, 0);
 }
 
+// Installed, the program's folder is bin/ of the prefix and its data is in share/dravek/: every
+// file start-up opens comes from there, whatever folder the program was started from.
+TEST(FormaPrincipal, ArrancaInstaladoConLosDatosDelPrefijo)
+{
+    const fs::path prefijo = pruebas::CarpetaPrueba("dravek_arranque_instalado");
+    const fs::path datos = prefijo / "share" / "dravek";
+    fs::create_directories(prefijo / "bin");
+    fs::create_directories(datos);
+    fs::copy(DRAVEK_DATOS_PROGRAMA, datos);
+
+    EstadoObra estado;
+    pruebas::MensajesGrabadora mensajes;
+    pruebas::LocalUsuarioFijo local(",");
+    pruebas::AlmacenConfiguracionEnMemoria almacen;
+    FormaPrincipal forma(estado, mensajes, almacen);
+
+    ASSERT_TRUE(forma.Arranca((prefijo / "bin").string(), local));
+    EXPECT_TRUE(mensajes.mostrados().empty());
+    const std::string carpeta = datos.string() + "/";
+    EXPECT_EQ(estado.ejecucion.RutaAplicacion, carpeta);
+    EXPECT_EQ(forma.FicheroAyuda(), carpeta + "Dravekesp.html");
+    EXPECT_EQ(forma.Picture(), carpeta + "Anagrama2.bmp");
+    EXPECT_EQ(estado.frFiguras.ptArmado, carpeta + "Lur2110.bmp");
+    EXPECT_GT(estado.tablas.NumeroDimensiones, 0);
+    fs::remove_all(prefijo);
+}
+
+// A program without its data folder says where it looked and goes no further.
+TEST(FormaPrincipal, SinCarpetaDeDatosDiceDondeLaHaBuscado)
+{
+    const fs::path prefijo = pruebas::CarpetaPrueba("dravek_arranque_sin_datos");
+    fs::create_directories(prefijo / "bin");
+    std::ofstream(prefijo / "bin" / "dravek") << "x";
+
+    EstadoObra estado;
+    pruebas::MensajesGrabadora mensajes;
+    pruebas::LocalUsuarioFijo local(",");
+    pruebas::AlmacenConfiguracionEnMemoria almacen;
+    FormaPrincipal forma(estado, mensajes, almacen);
+
+    EXPECT_FALSE(forma.Arranca((prefijo / "bin").string(), local));
+    ASSERT_EQ(mensajes.mostrados().size(), 1u);
+    const std::string raiz = prefijo.string() + "/";
+    EXPECT_EQ(mensajes.mostrados()[0].texto,
+              "No se encuentran los ficheros de datos del programa. Se han buscado en:\n" + raiz +
+                  "share/dravek/\n" + raiz + "bin/");
+    EXPECT_EQ(mensajes.mostrados()[0].botones, BotonesMensaje::Aceptar);
+    EXPECT_EQ(estado.tablas.NumeroDimensiones, 0);
+    fs::remove_all(prefijo);
+}
+
 // Each failure stops start-up with its own message, and nothing after it is read.
 TEST(FormaPrincipal, UnFicheroQueFaltaDetieneElArranqueConSuMensaje)
 {

@@ -261,6 +261,122 @@ TEST_F(FicherosDisco, UnEscritorMatadoDejaUnFicheroEntero)
         const std::string leido = Contenido(ruta);
         EXPECT_TRUE(leido == a || leido == b) << leido.size();
     }
+    // What the killed writers left goes at the next save, and nothing else.
+    disco.LimpiaTemporales(ruta);
+    EXPECT_EQ(Nombres(m_carpeta), std::vector<std::string>{"Obra1.dvk"});
+}
+
+// The id of a process that has ended.
+long long ProcesoMuerto()
+{
+    const pid_t hijo = ::fork();
+    if (hijo == 0) {
+        ::_exit(0);
+    }
+    int estado = 0;
+    ::waitpid(hijo, &estado, 0);
+    return hijo;
+}
+
+// Only this program's temporaries of the one file, of a writer that no longer runs, are removed:
+// a live writer's, another file's and another program's names stay.
+TEST_F(FicherosDisco, TemporalesDeEscritoresMuertos)
+{
+    const std::string muerto = std::to_string(ProcesoMuerto());
+    ASSERT_FALSE(ProcesoVivo(std::stoll(muerto)));
+    const std::string vivo = std::to_string(::getpid());
+    ASSERT_TRUE(ProcesoVivo(::getpid()));
+    const std::vector<std::string> borrados = {
+        "Obra1.dvk.~" + muerto + "-1-48213.tmp",
+        "Obra1.dvk.~" + muerto + "-17-0.tmp",
+    };
+    const std::vector<std::string> quedan = {
+        "Obra1.dvk",
+        "Obra1.dvk.~" + vivo + "-3-771.tmp",   // a save of this program under way
+        "Otra.dvk.~" + muerto + "-1-5.tmp",    // another file's
+        "Obra1.dvk.~" + muerto + "-x-5.tmp",   // not a name this program makes
+        "Obra1.dvk.~" + muerto + "-1.tmp",     // nor this
+        "Obra1.dvk.~" + muerto + "-1-5.tmp.1", // nor this
+        "Obra1.dvk.bak",                       // another program's
+        ".Obra1.dvk." + vivo + ".tmp",         // a PDF being printed by this program
+        "xObra1.dvk.~" + muerto + "-1-5.tmp",  // another file's
+    };
+    for (const std::string &nombre : borrados) {
+        std::ofstream(Ruta(nombre)) << "x";
+    }
+    for (const std::string &nombre : quedan) {
+        std::ofstream(Ruta(nombre)) << "x";
+    }
+    EXPECT_EQ(BorraTemporalesHuerfanos(Ruta("Obra1.dvk")), 2);
+    std::vector<std::string> esperados = quedan;
+    std::sort(esperados.begin(), esperados.end());
+    EXPECT_EQ(Nombres(m_carpeta), esperados);
+
+    // A PDF's temporary, hidden beside it and named by the pid alone.
+    std::ofstream(Ruta(".Listado.pdf." + muerto + ".tmp")) << "%PDF";
+    std::ofstream(Ruta(".Listado.pdf." + vivo + ".tmp")) << "%PDF";
+    EXPECT_EQ(BorraTemporalesHuerfanos(Ruta("Listado.pdf")), 1);
+    EXPECT_FALSE(fs::exists(Ruta(".Listado.pdf." + muerto + ".tmp")));
+    EXPECT_TRUE(fs::exists(Ruta(".Listado.pdf." + vivo + ".tmp")));
+}
+
+// A file and its companion take their places together or not at all, whichever step of
+// whichever of them fails; a companion that did not exist is not left behind.
+TEST_F(FicherosDisco, UnParOcupaSuSitioEnteroONoLoOcupa)
+{
+    struct Caso {
+        const char *nombre;
+        bool enCompanero; // the step fails for the companion, else for the file
+        Paso paso;
+        int error;
+    };
+    const std::vector<Caso> casos = {
+        {"sin fallo", false, Paso::Crea, 0},
+        {"no hay sitio para el companero", true, Paso::Crea, ENOSPC},
+        {"el disco se llena en el companero", true, Paso::Escribe, ENOSPC},
+        {"el companero no se vacia", true, Paso::Vacia, EIO},
+        {"el companero no ocupa su sitio", true, Paso::Renombra, EACCES},
+        {"no hay sitio para el fichero", false, Paso::Crea, ENOSPC},
+        {"el disco se llena en el fichero", false, Paso::Escribe, ENOSPC},
+        {"el fichero no ocupa su sitio", false, Paso::Renombra, EACCES},
+    };
+    const std::string viejo(3000, 'v');
+    const std::string viejoCompanero(1500, 'w');
+    const std::string nuevo(5000, 'n');
+    const std::string nuevoCompanero(256, 'm');
+    for (const Caso &c : casos) {
+        for (const bool existia : {true, false}) {
+            SCOPED_TRACE(std::string(c.nombre) + (existia ? "" : ", sin companero"));
+            fs::remove_all(m_carpeta);
+            fs::create_directories(m_carpeta);
+            const std::string ruta = Ruta("Obra1.dvk");
+            const std::string companero = Ruta("Obra1.dpe");
+            ASSERT_EQ(disco.EscribeEntero(ruta, viejo), "");
+            if (existia) {
+                ASSERT_EQ(disco.EscribeEntero(companero, viejoCompanero), "");
+            }
+            SistemaFicherosDisco averiado([&](Paso paso, const std::string &fichero) {
+                return paso == c.paso && fichero == (c.enCompanero ? companero : ruta) ? c.error
+                                                                                       : 0;
+            });
+            const std::string error = averiado.EscribePar(ruta, nuevo, companero, nuevoCompanero);
+            if (c.error == 0) {
+                EXPECT_EQ(error, "");
+                EXPECT_EQ(Contenido(ruta), nuevo);
+                EXPECT_EQ(Contenido(companero), nuevoCompanero);
+            } else {
+                EXPECT_NE(error, "");
+                EXPECT_EQ(Contenido(ruta), viejo);
+                if (existia) {
+                    EXPECT_EQ(Contenido(companero), viejoCompanero);
+                } else {
+                    EXPECT_FALSE(fs::exists(companero));
+                }
+            }
+            // No temporary stays behind.
+            EXPECT_EQ(Nombres(m_carpeta).size(), existia || c.error == 0 ? 2u : 1u);
+        }
+    }
 }
 
 TEST_F(FicherosDisco, NoSeEscribeSobreUnaCarpeta)

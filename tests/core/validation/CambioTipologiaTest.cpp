@@ -230,6 +230,8 @@ TEST(TipoDeCamisa, SinFicheroDeFiguraNoMuestraNinguna)
     EXPECT_EQ(p.estado.frFiguras.ptPostesado, "");
 }
 
+// The limit is written as the steel boxes write their values, a blank after the words; a
+// decline sends the focus to the steel box only when the check may move it.
 TEST(CompruebaTensionAcero, AvisaPorEncimaDelLimite)
 {
     struct Caso {
@@ -238,12 +240,14 @@ TEST(CompruebaTensionAcero, AvisaPorEncimaDelLimite)
         double Fyd;
         std::optional<RespuestaMensaje> respuesta;
         int resultado;
+        bool mover = true;
     };
     using R = RespuestaMensaje;
     const std::vector<Caso> casos = {
         {"MKS at the limit", false, 1400.0, {}, 0},
         {"MKS above, go on", false, 1400.5, R::Si, 0},
         {"MKS above, go back", false, 1500.0, R::No, 1},
+        {"MKS above, go back, the focus left alone", false, 1500.0, R::No, 1, false},
         {"SI at the limit", true, 140.0, {}, 0},
         {"SI above, go back", true, 140.01, R::No, 1},
     };
@@ -255,16 +259,17 @@ TEST(CompruebaTensionAcero, AvisaPorEncimaDelLimite)
         if (c.respuesta) {
             p.mensajes.responde(*c.respuesta);
         }
-        EXPECT_EQ(CompruebaTensionAcero(p.captura), c.resultado);
+        EXPECT_EQ(CompruebaTensionAcero(p.captura, c.mover), c.resultado);
         std::vector<MensajeMostrado> esperados;
         if (c.respuesta) {
-            esperados.push_back({std::string("La Tensión de cálculo del acero supera el valor") +
-                                     (c.si ? "140,000 MPa" : "1400,000 Kp/cm2") +
+            esperados.push_back({std::string("La Tensión de cálculo del acero supera el valor ") +
+                                     (c.si ? "140,0 MPa" : "1400 Kp/cm2") +
                                      "\n¿ Desea Continuar ?",
                                  BotonesMensaje::SiNo, IconoMensaje::Ninguno, "AVISO"});
         }
         EXPECT_EQ(p.mensajes.mostrados(), esperados);
-        EXPECT_EQ(p.captura.PeticionFoco(), c.resultado == 1 ? &p.captura.edFyd : nullptr);
+        EXPECT_EQ(p.captura.PeticionFoco(),
+                  c.resultado == 1 && c.mover ? &p.captura.edFyd : nullptr);
         EXPECT_EQ(p.estado.tramo.Fyd, c.Fyd);
     }
 }

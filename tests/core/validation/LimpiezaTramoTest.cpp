@@ -230,7 +230,8 @@ TEST_P(LimpiezaCompleta, DejaUnTramoNuevoDeHormigonArmado)
     EXPECT_EQ(t.AnguloRozamiento, 30);
     EXPECT_EQ(t.TipoRelleno, 21);
     EXPECT_EQ(t.IndiceAsentamiento, 0);
-    EXPECT_EQ(t.TipoCargaConcentrada, 1); // the box shows code 2 until the run is validated
+    // The 13-tonne axle the box shows is the one held.
+    EXPECT_EQ(t.TipoCargaConcentrada, 2);
     EXPECT_EQ(e.ejecucion.ModoCaptura, " ");
     EXPECT_FALSE(e.ejecucion.DatosModificados);
     EXPECT_EQ(e.frFiguras.ptPostesado, "");

@@ -794,9 +794,10 @@ TEST(ValidaDatosTramo, CadaRechazo)
     }
 }
 
-// The steel-strength question answered No: the question is the message; the focus goes to the
-// design strength in both modes (the question itself sends it), the pages only when the focus
-// moves; the changed flag follows the mode, and the run can be saved or cancelled.
+// The steel-strength question answered No: the question is the message; the pages and the
+// focus go to the design strength only when the focus moves: a stored run checked in place (for
+// a print) is not the one shown, and the focus must not be left in a box on a page not shown.
+// The changed flag follows the mode, and the run can be saved or cancelled.
 TEST(ValidaDatosTramo, ResistenciaDelAceroRechazada)
 {
     for (const bool mover : {true, false}) {
@@ -817,9 +818,10 @@ TEST(ValidaDatosTramo, ResistenciaDelAceroRechazada)
 
         const Vista inicial{2, 0, 0, 0, ""};
         EXPECT_EQ(p.avisos(), (std::vector<Aviso>{{"La Tensión de cálculo del acero supera el "
-                                                   "valor1400,000 Kp/cm2\n¿ Desea Continuar ?",
+                                                   "valor 1400 Kp/cm2\n¿ Desea Continuar ?",
                                                    "AVISO", inicial}}));
-        EXPECT_EQ(pruebas::VistaDe(p.captura), (Vista{mover ? 1 : 2, 0, 0, 0, "edFyd"}));
+        EXPECT_EQ(pruebas::VistaDe(p.captura),
+                  (mover ? Vista{1, 0, 0, 0, "edFyd"} : Vista{2, 0, 0, 0, ""}));
         EXPECT_EQ(p.estado.ejecucion.DatosModificados, mover);
         EXPECT_TRUE(p.captura.btGrabar.Enabled);
         EXPECT_TRUE(p.captura.btCancelar.Enabled);
