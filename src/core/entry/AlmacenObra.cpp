@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "core/engine/PresionesCaso.h"
+#include "core/entry/DisposicionColocacion.h"
 #include "core/entry/ListasDimensiones.h"
 #include "core/entry/MenuPrincipal.h"
 #include "core/entry/ValoresSI.h"
@@ -57,21 +58,12 @@ constexpr std::int32_t TextoVersion = 529;
 constexpr std::int32_t TextoRegistroIdioma = 530;
 constexpr std::int32_t TextoUnidades = 532;
 constexpr std::int32_t TextoGolpeAriete = 533;
-// Installation pictures by option (trench, under an embankment, embankment) and cradle (1, 2).
-constexpr std::int32_t FigurasColocacion[2][3] = {{412, 413, 414}, {415, 416, 417}};
-constexpr std::int32_t FiguraCamisaEmbebida = 418;
-constexpr std::int32_t FiguraCamisaRevestida = 419;
 
 // The literal messages and dialog texts of the save, the same in every language.
 constexpr const char *NoHaSalvado = "No ha salvado ningun Fichero";
 constexpr const char *NoHaSeleccionado = "No ha seleccionado un nombre";
 constexpr const char *NoEstaEnLista = "No esta ni en Altas ni en Modificaciones";
 constexpr const char *TituloDialogo = "Seleccione el nombre del Fichero principal";
-// The caption of the distance to the natural ground, the same in every language.
-constexpr const char *DistanciaTerrenoBajoTerraplen =
-    "Distancia de la Generatriz superior del Tubo a la superficie del terreno natural hr'' (m):";
-constexpr const char *DistanciaTerrenoTerraplen =
-    "Distancia de la Generatriz superior del Tubo a la superficie del terreno natural hr' (m):";
 
 // The records of a run block that decide its reinforced-concrete design: typology, materials,
 // section, installation, fill and loads. A change of one of them voids the run's overrides;
@@ -79,16 +71,6 @@ constexpr const char *DistanciaTerrenoTerraplen =
 constexpr std::array<std::int32_t, 34> DesplazamientosDiseno = {
     9,  10, 11, 12, 13, 15, 16, 17, 18, 19, 20, 38, 39, 40, 41, 42, 43,
     44, 45, 46, 47, 48, 49, 50, 51, 52, 53, 54, 55, 64, 23, 24, 25, 14};
-
-// A box that applies to the run (shown, window colour) or not (hidden, grey), with its caption.
-void Muestra(Control &caja, Etiqueta &etiqueta, bool visible)
-{
-    caja.Visible = visible;
-    if (auto *texto = dynamic_cast<ControlTexto *>(&caja)) {
-        texto->BackColor = visible ? ColorFondo::Editable : ColorFondo::Cerrado;
-    }
-    etiqueta.Visible = visible;
-}
 
 void PonCaja(ControlTexto &caja, const CajaCargada &cargada, double &variable)
 {
@@ -119,9 +101,10 @@ void PonTipologia(CapturaDatos &v, const BloqueCargado &b)
     const bool revestida = t.Tipologia > 2211;
     if (postesado) {
         ponValor(v.TipoCamisa, revestida ? 1 : 0, true);
-        v.CargaFigura(v.ptPostesado, revestida ? FiguraCamisaRevestida : FiguraCamisaEmbebida);
+        DisponCamisa(v, revestida);
+    } else {
+        MuestraCaja(v.edReci0, v.lbEtiquetas(22), true);
     }
-    Muestra(v.edReci0, v.lbEtiquetas(22), !revestida);
     // The lists of the group the run is laid out as: reinforced below 2211.
     CargaListasDimensiones(v, postesado ? (revestida ? 14 : 11) : 5);
 }
@@ -132,7 +115,7 @@ void PonMaterialesArmado(CapturaDatos &v, const BloqueCargado &b)
     DatosTramo &t = v.estado().tramo;
     ponValor(v.edIcontes0, b.edIcontes0 ? EstadoCasilla::Marcada : EstadoCasilla::Vacia);
     t.FijaArmaduraExterior = b.edIcontes0 ? Verdadero : Falso;
-    Muestra(v.edAdato, v.lbEtiquetas(8), b.edIcontes0);
+    MuestraCaja(v.edAdato, v.lbEtiquetas(8), b.edIcontes0);
     PonCaja(v.edAdato, b.edAdato, t.ArmaduraExteriorMaxima);
     t.TipoControl = b.TipoControl;
     PonCodigo(v.edTipoControl, static_cast<std::int16_t>(b.TipoControl - 1));
@@ -154,7 +137,7 @@ void PonMaterialesPostesado(CapturaDatos &v, const BloqueCargado &b)
     DatosTramo &t = v.estado().tramo;
     ponValor(v.edIcontes1, b.edIcontes1 ? EstadoCasilla::Marcada : EstadoCasilla::Vacia);
     t.FijaPresionPrimario = b.edIcontes1 ? Verdadero : Falso;
-    Muestra(v.edCoepre1, v.lbEtiquetas(7), b.edIcontes1);
+    MuestraCaja(v.edCoepre1, v.lbEtiquetas(7), b.edIcontes1);
     PonCaja(v.edCoepre1, b.edCoepre1, t.CoefPresionPrimario);
     PonCaja(v.edDelca, b.edDelca, t.Delca);
     ponPestana(v.TabPostesados, 0);
@@ -196,24 +179,13 @@ void PonColocacion(CapturaDatos &v, const BloqueCargado &b)
         const int indice = codigo < 20 ? 0 : (codigo < 30 ? 1 : 2);
         t.IndiceColocacion = static_cast<std::int16_t>(indice);
         ponValor(v.rdTipoColocacion, indice, true);
-        Muestra(v.edB0, v.lbEtiquetas(29), indice < 2);
-        Muestra(v.edTipoRelleno0, v.lbEtiquetas(32), indice == 0);
-        Muestra(v.edHr1, v.lbEtiquetas(50), indice > 0);
-        if (indice == 1) {
-            v.lbEtiquetas(50).Caption = DistanciaTerrenoBajoTerraplen;
-        } else if (indice == 2) {
-            v.lbEtiquetas(50).Caption = DistanciaTerrenoTerraplen;
-        }
-        Muestra(v.edTipoApoyo0, v.lbEtiquetas(26), indice < 2);
+        DisponColocacion(v, indice, RotuloDistancia::Literal);
         // An embankment has no compaction choice: none is shown.
         const int compactacion = indice < 2 ? codigo % 10 : 0;
         PonCodigo(v.edTipoApoyo0, static_cast<std::int16_t>(compactacion - 1));
     }
-    const int opcion = v.rdTipoColocacion.Seleccionada();
-    const bool cunaConocida = t.vICUNA == 1 || t.vICUNA == 2;
-    v.CargaFigura(v.ptColocacion, cunaConocida && opcion >= 0 && opcion <= 2
-                                      ? FigurasColocacion[t.vICUNA - 1][opcion]
-                                      : 0);
+    // Another cradle, or no installation, shows no picture.
+    v.CargaFigura(v.ptColocacion, FiguraColocacion(t.vICUNA, v.rdTipoColocacion.Seleccionada()));
 }
 
 // The fill, and the settlement ratio only an embankment has.
@@ -244,7 +216,7 @@ void PonRelleno(CapturaDatos &v, const BloqueCargado &b)
     t.IndiceAsentamiento = b.IndiceAsentamiento;
     if (t.IndiceAsentamiento >= 1) {
         PonCodigo(v.edIAs, static_cast<std::int16_t>(t.IndiceAsentamiento - 1));
-        Muestra(v.edIAs, v.lbEtiquetas(53), true);
+        MuestraCaja(v.edIAs, v.lbEtiquetas(53), true);
     }
 }
 
@@ -265,7 +237,7 @@ void PonCargas(CapturaDatos &v, const BloqueCargado &b)
         t.TipoCargaConcentrada = 0;
     }
     // The live load applies only when the loads are computed, as leaving the total load shows.
-    Muestra(v.edICar0, v.lbEtiquetas(34), t.CalculoCargas == 1);
+    MuestraCaja(v.edICar0, v.lbEtiquetas(34), t.CalculoCargas == 1);
 }
 
 // The run's own pressures and heights, with the boxes their leave handlers open or close.

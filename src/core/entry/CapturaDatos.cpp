@@ -7,6 +7,7 @@
 #include "core/entry/CambioTipologia.h"
 #include "core/entry/CamposCaptura.h"
 #include "core/entry/ConexionManejadores.h"
+#include "core/entry/DisposicionColocacion.h"
 #include "core/entry/ListasDimensiones.h"
 #include "core/entry/MenuPrincipal.h"
 #include "core/model/TextoRecurso.h"
@@ -117,29 +118,20 @@ void CapturaDatos::TipoCamisa_Click(int /*Index*/)
         return;
     }
     int grupo = 0;
-    std::int32_t figura = 0;
     if (TipoCamisa.Value(0)) {
         m_estado.tramo.Tipologia = 2211;
-        edReci0.Visible = true;
-        edReci0.BackColor = ColorFondo::Editable;
-        lbEtiquetas(22).Visible = true;
+        DisponCamisa(*this, false);
         grupo = 11;
-        figura = 418;
     }
     if (TipoCamisa.Value(1)) {
-        // The lined cylinder's inner cover follows from the thickness and the outer cover.
         m_estado.tramo.Tipologia = 2221;
-        edReci0.Visible = false;
-        edReci0.BackColor = ColorFondo::Cerrado;
+        DisponCamisa(*this, true);
         ponTexto(edReci0, "");
-        lbEtiquetas(22).Visible = false;
         grupo = 14;
-        figura = 419;
     }
     if (grupo == 0) {
         return;
     }
-    CargaFigura(ptPostesado, figura);
     MarcaModificado();
     CargaListasDimensiones(*this, grupo);
 }
