@@ -1,8 +1,8 @@
 #pragma once
 
 // The project's files as the data-entry window uses them: opening a stored project, saving the
-// header and the run shown, loading a stored run into the window, and the run's reinforcement
-// overrides in the adjustments file.
+// header and the run shown, reading a stored run for the window (TramoEnVentana puts it
+// there), and the run's reinforcement overrides in the adjustments file.
 //
 // The project file is read whole when the project is opened and kept in memory; every save
 // checks every text first and then replaces the whole file at once, so a failure leaves the file
@@ -76,10 +76,6 @@ public:
     // The runs of the file in the order of the run list, and the blocks the file holds.
     const std::vector<TramoEnFichero> &Tramos() const { return m_tramos; }
     std::int16_t NumeroBloques() const { return m_bloques; }
-
-    // Puts a header read by AbreObra into the window: units, water hammer, title, client, the
-    // project's pressures and heights and the run list.
-    void CargaCabecera(CapturaDatos &ventana, const CabeceraCargada &cabecera) const;
 
     // Writes the header (a new project first asks for its file). True when written.
     bool GrabaObra(CapturaDatos &ventana);

@@ -13,6 +13,7 @@
 #include "core/entry/CapturaDatos.h"
 #include "core/entry/LimpiezaTramo.h"
 #include "core/entry/MenuPrincipal.h"
+#include "core/entry/TramoEnVentana.h"
 #include "core/entry/ValidacionTramo.h"
 #include "core/model/TextoPlano.h"
 #include "core/model/TextosComunes.h"
@@ -187,7 +188,7 @@ bool CapturaDatos::CargaObraExistente()
         Avisa(*this, T(*this, TextoIdiomaDesconocido));
     }
     ponIndice(edIdioma, m_estado.ejecucion.Idioma - 1);
-    almacen->CargaCabecera(*this, *cabecera);
+    PonCabeceraEnVentana(*this, *cabecera);
     edPrsM2_LostFocus();
     edAlt2_LostFocus();
     ponPestana(TabTipologia, 0);
