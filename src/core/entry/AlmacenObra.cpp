@@ -67,6 +67,26 @@ constexpr std::array<std::int32_t, 34> DesplazamientosDiseno = {
     9,  10, 11, 12, 13, 15, 16, 17, 18, 19, 20, 38, 39, 40, 41, 42, 43,
     44, 45, 46, 47, 48, 49, 50, 51, 52, 53, 54, 55, 64, 23, 24, 25, 14};
 
+// What a file operation reported, on a line of its own after a message; nothing when it
+// reported nothing.
+std::string ConError(const std::string &error)
+{
+    return error.empty() ? std::string() : "\n" + error;
+}
+
+// The block of the run of that number: the first entry of the run list with that number, as
+// integers; 0 when none has it.
+std::int16_t BloqueDelTramo(const std::vector<TramoEnFichero> &tramos, std::int16_t numero,
+                            const EstadoEjecucion &ejecucion)
+{
+    for (const TramoEnFichero &t : tramos) {
+        if (LeeEntero(t.numero, ejecucion) == numero) {
+            return t.bloque;
+        }
+    }
+    return 0;
+}
+
 } // namespace
 
 std::string ConExtensionObra(const std::string &nombre)
@@ -98,6 +118,13 @@ std::string AlmacenObra::T(std::int32_t n) const
 void AlmacenObra::MuestraError(const std::string &texto)
 {
     m_mensajes.Muestra(texto, BotonesMensaje::Aceptar, IconoMensaje::Ninguno, "");
+}
+
+void AlmacenObra::MuestraNoAnulados(std::int16_t tramo, const std::string &fichero,
+                                    const std::string &error)
+{
+    MuestraError(T(TextoNoAnulados) + " " + std::to_string(tramo) + ": " + fichero +
+                 ConError(error) + "\n" + T(TextoNoSeCalcula));
 }
 
 bool AlmacenObra::TieneFichero() const
@@ -533,12 +560,7 @@ bool AlmacenObra::GrabaTramo(CapturaDatos &v, bool nuevo)
     if (nuevo) {
         bloque = static_cast<std::int16_t>(bloques + 1);
     } else if (n) {
-        for (const TramoEnFichero &t : tramos) {
-            if (LeeEntero(t.numero, m_estado.ejecucion) == n) {
-                bloque = t.bloque;
-                break;
-            }
-        }
+        bloque = BloqueDelTramo(tramos, *n, m_estado.ejecucion);
     }
     if (bloque == 0) {
         m_mensajes.Muestra(NoEstaEnLista, BotonesMensaje::Aceptar, IconoMensaje::Ninguno, "");
@@ -612,9 +634,7 @@ void AlmacenObra::AnulaAjustesGuardados(std::int16_t tramo)
         return;
     }
     m_anulacionesPendientes.insert(tramo);
-    MuestraError(T(TextoNoAnulados) + " " + std::to_string(tramo) + ": " +
-                 ajustes.NombreFicheroAjustes() + (r.error.empty() ? "" : "\n" + r.error) + "\n" +
-                 T(TextoNoSeCalcula));
+    MuestraNoAnulados(tramo, ajustes.NombreFicheroAjustes(), r.error);
 }
 
 void AlmacenObra::AnulaAjustesTramo()
@@ -636,9 +656,7 @@ AlmacenObra::AjustesCalculo AlmacenObra::AjustesParaCalcular(CapturaDatos &v)
         const ResultadoAjustes r = ajustes.AnulaAjustesTramo(tramo);
         if (!r) {
             calculo.permitido = false;
-            MuestraError(T(TextoNoAnulados) + " " + std::to_string(tramo) + ": " +
-                         ajustes.NombreFicheroAjustes() + (r.error.empty() ? "" : "\n" + r.error) +
-                         "\n" + T(TextoNoSeCalcula));
+            MuestraNoAnulados(tramo, ajustes.NombreFicheroAjustes(), r.error);
             return calculo;
         }
         m_anulacionesPendientes.erase(tramo);
@@ -646,13 +664,7 @@ AlmacenObra::AjustesCalculo AlmacenObra::AjustesParaCalcular(CapturaDatos &v)
     if (m_estado.ejecucion.DatosModificados && m_marcado) {
         // The run on the screen is not the stored one: what the engineer chose for the stored
         // design does not apply to it.
-        std::int16_t bloque = 0;
-        for (const TramoEnFichero &t : m_tramos) {
-            if (LeeEntero(t.numero, m_estado.ejecucion) == tramo) {
-                bloque = t.bloque;
-                break;
-            }
-        }
+        const std::int16_t bloque = BloqueDelTramo(m_tramos, tramo, m_estado.ejecucion);
         if (bloque == 0 || CambiaDiseno(v, bloque)) {
             return calculo;
         }
@@ -679,7 +691,7 @@ bool AlmacenObra::GrabaUnTramoPresion(double DP, std::int16_t TramoActual, doubl
         break;
     case ResultadoAjustes::Estado::Ilegible:
         MuestraError(T(TextoAjustesDanados) + " " + ajustes.NombreFicheroAjustes() +
-                     (r.error.empty() ? "" : "\n" + r.error));
+                     ConError(r.error));
         break;
     case ResultadoAjustes::Estado::FalloEscritura:
         MuestraError(T(TextoNoGrabado) + " " + ajustes.NombreFicheroAjustes() + "\n" + r.error +

@@ -138,6 +138,9 @@ private:
     // Voids the overrides of a run; a failure is told and remembered.
     void AnulaAjustesGuardados(std::int16_t tramo);
     void MuestraError(const std::string &texto);
+    // The overrides of the run could not be voided: the run is not calculated.
+    void MuestraNoAnulados(std::int16_t tramo, const std::string &fichero,
+                           const std::string &error);
     std::string T(std::int32_t n) const;
 
     EstadoObra &m_estado;
