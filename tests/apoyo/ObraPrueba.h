@@ -17,6 +17,7 @@
 #include "core/entry/AlmacenObra.h"
 #include "core/entry/CapturaDatos.h"
 #include "core/entry/MenuPrincipal.h"
+#include "core/entry/TramoEnVentana.h"
 #include "core/model/EstadoObra.h"
 
 namespace dravek::pruebas {
@@ -53,7 +54,7 @@ public:
         if (!cabecera) {
             return false;
         }
-        almacen.CargaCabecera(captura, *cabecera);
+        PonCabeceraEnVentana(captura, *cabecera);
         return true;
     }
 

@@ -37,6 +37,7 @@
 #include "core/entry/CapturaDatos.h"
 #include "core/entry/LimpiezaTramo.h"
 #include "core/entry/MenuPrincipal.h"
+#include "core/entry/TramoEnVentana.h"
 #include "core/entry/ValidacionTramo.h"
 #include "core/listing/Depuracion.h"
 #include "core/listing/SalidaListado.h"
@@ -335,7 +336,7 @@ int main(int argc, char **argv)
     if (!cabecera) {
         return SinFichero;
     }
-    almacen.CargaCabecera(captura, *cabecera);
+    PonCabeceraEnVentana(captura, *cabecera);
     estado.ejecucion.Cargando = true;
     LimpiaDatosPantalla(captura, NivelLimpiezaTramo::Completa);
     estado.ejecucion.Cargando = false;

@@ -1,15 +1,11 @@
 #include "core/entry/AlmacenObra.h"
 
 #include <array>
-#include <cmath>
 #include <utility>
 
-#include "core/engine/PresionesCaso.h"
-#include "core/entry/ListasDimensiones.h"
 #include "core/entry/MenuPrincipal.h"
+#include "core/entry/TramoEnVentana.h"
 #include "core/entry/ValoresSI.h"
-#include "core/model/CargaHorizontal.h"
-#include "core/model/CodigosColocacion.h"
 #include "core/model/TextoPlano.h"
 #include "core/model/TextoRecurso.h"
 #include "core/model/TextosComunes.h"
@@ -57,21 +53,12 @@ constexpr std::int32_t TextoVersion = 529;
 constexpr std::int32_t TextoRegistroIdioma = 530;
 constexpr std::int32_t TextoUnidades = 532;
 constexpr std::int32_t TextoGolpeAriete = 533;
-// Installation pictures by option (trench, under an embankment, embankment) and cradle (1, 2).
-constexpr std::int32_t FigurasColocacion[2][3] = {{412, 413, 414}, {415, 416, 417}};
-constexpr std::int32_t FiguraCamisaEmbebida = 418;
-constexpr std::int32_t FiguraCamisaRevestida = 419;
 
 // The literal messages and dialog texts of the save, the same in every language.
 constexpr const char *NoHaSalvado = "No ha salvado ningun Fichero";
 constexpr const char *NoHaSeleccionado = "No ha seleccionado un nombre";
 constexpr const char *NoEstaEnLista = "No esta ni en Altas ni en Modificaciones";
 constexpr const char *TituloDialogo = "Seleccione el nombre del Fichero principal";
-// The caption of the distance to the natural ground, the same in every language.
-constexpr const char *DistanciaTerrenoBajoTerraplen =
-    "Distancia de la Generatriz superior del Tubo a la superficie del terreno natural hr'' (m):";
-constexpr const char *DistanciaTerrenoTerraplen =
-    "Distancia de la Generatriz superior del Tubo a la superficie del terreno natural hr' (m):";
 
 // The records of a run block that decide its reinforced-concrete design: typology, materials,
 // section, installation, fill and loads. A change of one of them voids the run's overrides;
@@ -80,218 +67,24 @@ constexpr std::array<std::int32_t, 34> DesplazamientosDiseno = {
     9,  10, 11, 12, 13, 15, 16, 17, 18, 19, 20, 38, 39, 40, 41, 42, 43,
     44, 45, 46, 47, 48, 49, 50, 51, 52, 53, 54, 55, 64, 23, 24, 25, 14};
 
-// A box that applies to the run (shown, window colour) or not (hidden, grey), with its caption.
-void Muestra(Control &caja, Etiqueta &etiqueta, bool visible)
+// What a file operation reported, on a line of its own after a message; nothing when it
+// reported nothing.
+std::string ConError(const std::string &error)
 {
-    caja.Visible = visible;
-    if (auto *texto = dynamic_cast<ControlTexto *>(&caja)) {
-        texto->BackColor = visible ? ColorFondo::Editable : ColorFondo::Cerrado;
-    }
-    etiqueta.Visible = visible;
+    return error.empty() ? std::string() : "\n" + error;
 }
 
-void PonCaja(ControlTexto &caja, const CajaCargada &cargada, double &variable)
+// The block of the run of that number: the first entry of the run list with that number, as
+// integers; 0 when none has it.
+std::int16_t BloqueDelTramo(const std::vector<TramoEnFichero> &tramos, std::int16_t numero,
+                            const EstadoEjecucion &ejecucion)
 {
-    ponTexto(caja, cargada.texto);
-    variable = cargada.valor;
-}
-
-// A code list shows the entry of its code (code - 1); a code without an entry is no choice.
-void PonCodigo(Lista &lista, std::int16_t posicion)
-{
-    ponIndice(lista, posicion >= 0 && posicion < lista.ListCount() ? posicion : -1);
-}
-
-// The typology and the layout it gives the window: tabs, pictures, the inner cover and the
-// standard-geometry lists of its group.
-void PonTipologia(CapturaDatos &v, const BloqueCargado &b)
-{
-    DatosTramo &t = v.estado().tramo;
-    MenuPrincipal &menu = v.menu();
-    t.Tipologia = b.Tipologia;
-    const bool postesado = EsTipologiaPostesada(t.Tipologia);
-    t.EsArmado = postesado ? Falso : Verdadero;
-    t.TipoPostesado = postesado ? 1 : 0;
-    t.ClaseFisuracion = postesado ? 0 : 3;
-    ponPestana(v.TabTipologia, postesado ? 1 : 0);
-    v.btAjustar.Visible = !postesado;
-    menu.mnAjustarArmaduras.Enabled = !postesado;
-    const bool revestida = t.Tipologia > 2211;
-    if (postesado) {
-        ponValor(v.TipoCamisa, revestida ? 1 : 0, true);
-        v.CargaFigura(v.ptPostesado, revestida ? FiguraCamisaRevestida : FiguraCamisaEmbebida);
-    }
-    Muestra(v.edReci0, v.lbEtiquetas(22), !revestida);
-    // The lists of the group the run is laid out as: reinforced below 2211.
-    CargaListasDimensiones(v, postesado ? (revestida ? 14 : 11) : 5);
-}
-
-// The reinforced-concrete materials.
-void PonMaterialesArmado(CapturaDatos &v, const BloqueCargado &b)
-{
-    DatosTramo &t = v.estado().tramo;
-    ponValor(v.edIcontes0, b.edIcontes0 ? EstadoCasilla::Marcada : EstadoCasilla::Vacia);
-    t.FijaArmaduraExterior = b.edIcontes0 ? Verdadero : Falso;
-    Muestra(v.edAdato, v.lbEtiquetas(8), b.edIcontes0);
-    PonCaja(v.edAdato, b.edAdato, t.ArmaduraExteriorMaxima);
-    t.TipoControl = b.TipoControl;
-    PonCodigo(v.edTipoControl, static_cast<std::int16_t>(b.TipoControl - 1));
-    t.IndicadorCamisa = b.IndicadorCamisa;
-    PonCodigo(v.edTipoCamisa, static_cast<std::int16_t>(b.IndicadorCamisa - 1));
-    PonCaja(v.edCamMax, b.edCamMax, t.CAMMAX);
-    PonCaja(v.edFck, b.edFck, t.FCK);
-    PonCaja(v.edFct, b.edFct, t.Fct);
-    PonCaja(v.edFyk, b.edFyk, t.Fyk);
-    PonCaja(v.edFyd, b.edFyd, t.Fyd);
-    PonCaja(v.edGamaB, b.edGamaB, t.GamaB);
-    t.GamaY = 1.0;
-    t.GamaF = 1.0;
-}
-
-// The post-tensioned materials.
-void PonMaterialesPostesado(CapturaDatos &v, const BloqueCargado &b)
-{
-    DatosTramo &t = v.estado().tramo;
-    ponValor(v.edIcontes1, b.edIcontes1 ? EstadoCasilla::Marcada : EstadoCasilla::Vacia);
-    t.FijaPresionPrimario = b.edIcontes1 ? Verdadero : Falso;
-    Muestra(v.edCoepre1, v.lbEtiquetas(7), b.edIcontes1);
-    PonCaja(v.edCoepre1, b.edCoepre1, t.CoefPresionPrimario);
-    PonCaja(v.edDelca, b.edDelca, t.Delca);
-    ponPestana(v.TabPostesados, 0);
-    PonCaja(v.edEs, b.edEs, t.Es);
-    PonCaja(v.edEp, b.edEp, t.Ep);
-    PonCaja(v.edFckno, b.edFckno, t.Fckno);
-    PonCaja(v.edFckn, b.edFckn, t.Fckn);
-    PonCaja(v.edFckr, b.edFckr, t.Fckr);
-    PonCaja(v.edSFck, b.edSFck, t.SFck);
-    PonCaja(v.edSf, b.edSf, t.Sf);
-    PonCaja(v.edRel, b.edRel, t.Rel);
-    PonCaja(v.edFic, b.edFic, t.Fic);
-    PonCaja(v.edFir, b.edFir, t.Fir);
-    PonCaja(v.edEpsc, b.edEpsc, t.Epsc);
-    PonCaja(v.edEpsr, b.edEpsr, t.Epsr);
-}
-
-// The section: diameters, thickness, covers and the concrete's weight.
-void PonSeccion(CapturaDatos &v, const BloqueCargado &b)
-{
-    DatosTramo &t = v.estado().tramo;
-    PonCaja(v.edDi0, b.edDi0, t.vDi);
-    PonCaja(v.edEsp0, b.edEsp0, t.ESP);
-    PonCaja(v.edDe0, b.edDe0, t.vDE);
-    PonCaja(v.edReci0, b.edReci0, t.RECI);
-    PonCaja(v.edRece0, b.edRece0, t.RECE);
-    PonCaja(v.edGc0, b.edGc0, t.vGAMAB);
-}
-
-// The cradle, the installation with the boxes it uses, and its picture.
-void PonColocacion(CapturaDatos &v, const BloqueCargado &b)
-{
-    DatosTramo &t = v.estado().tramo;
-    t.vICUNA = b.vICUNA;
-    PonCodigo(v.edTipoCuna0, static_cast<std::int16_t>(b.vICUNA - 1));
-    t.CodigoColocacion = b.CodigoColocacion;
-    const std::int16_t codigo = t.CodigoColocacion;
-    if (codigo != 20 && codigo != 30) {
-        const int indice = codigo < 20 ? 0 : (codigo < 30 ? 1 : 2);
-        t.IndiceColocacion = static_cast<std::int16_t>(indice);
-        ponValor(v.rdTipoColocacion, indice, true);
-        Muestra(v.edB0, v.lbEtiquetas(29), indice < 2);
-        Muestra(v.edTipoRelleno0, v.lbEtiquetas(32), indice == 0);
-        Muestra(v.edHr1, v.lbEtiquetas(50), indice > 0);
-        if (indice == 1) {
-            v.lbEtiquetas(50).Caption = DistanciaTerrenoBajoTerraplen;
-        } else if (indice == 2) {
-            v.lbEtiquetas(50).Caption = DistanciaTerrenoTerraplen;
-        }
-        Muestra(v.edTipoApoyo0, v.lbEtiquetas(26), indice < 2);
-        // An embankment has no compaction choice: none is shown.
-        const int compactacion = indice < 2 ? codigo % 10 : 0;
-        PonCodigo(v.edTipoApoyo0, static_cast<std::int16_t>(compactacion - 1));
-    }
-    const int opcion = v.rdTipoColocacion.Seleccionada();
-    const bool cunaConocida = t.vICUNA == 1 || t.vICUNA == 2;
-    v.CargaFigura(v.ptColocacion, cunaConocida && opcion >= 0 && opcion <= 2
-                                      ? FigurasColocacion[t.vICUNA - 1][opcion]
-                                      : 0);
-}
-
-// The fill, and the settlement ratio only an embankment has.
-void PonRelleno(CapturaDatos &v, const BloqueCargado &b)
-{
-    EstadoObra &e = v.estado();
-    DatosTramo &t = e.tramo;
-    PonCaja(v.edHr0, b.edHr0, t.AlturaInicialTramo);
-    e.caso.AlturaActual = t.AlturaInicialTramo;
-    PonCaja(v.edB0, b.edB0, t.AnchoZanja);
-    PonCaja(v.edGr0, b.edGr0, t.vGAMAT);
-    PonCaja(v.edFi0, b.edFi0, t.AnguloRozamiento);
-    t.TipoRelleno = b.TipoRelleno;
-    std::int16_t suelo = -1;
-    for (std::int16_t p = 0; p < static_cast<std::int16_t>(CodigosRelleno.size()); ++p) {
-        if (CodigosRelleno[static_cast<std::size_t>(p)] == t.TipoRelleno) {
-            suelo = p;
+    for (const TramoEnFichero &t : tramos) {
+        if (LeeEntero(t.numero, ejecucion) == numero) {
+            return t.bloque;
         }
     }
-    PonCodigo(v.edTipoRelleno0, suelo);
-    PonCaja(v.edHr1, b.edHr1, t.DistanciaTerrenoNatural);
-
-    // Settlement ratio: only an embankment has one.
-    v.edIAs.Visible = false;
-    v.edIAs.BackColor = ColorFondo::Cerrado;
-    v.lbEtiquetas(53).Visible = false;
-    ponTexto(v.edIAs, " ");
-    t.IndiceAsentamiento = b.IndiceAsentamiento;
-    if (t.IndiceAsentamiento >= 1) {
-        PonCodigo(v.edIAs, static_cast<std::int16_t>(t.IndiceAsentamiento - 1));
-        Muestra(v.edIAs, v.lbEtiquetas(53), true);
-    }
-}
-
-// The loads: a given total load presets vQ and vQH; the live load applies only when the loads
-// are computed.
-void PonCargas(CapturaDatos &v, const BloqueCargado &b)
-{
-    EstadoObra &e = v.estado();
-    DatosTramo &t = e.tramo;
-    PonCaja(v.edQDato0, b.edQDato0, t.CargaVerticalTotal);
-    t.CalculoCargas = b.CalculoCargas;
-    t.TipoCargaConcentrada = b.TipoCargaConcentrada < 0 ? std::int16_t{0} : b.TipoCargaConcentrada;
-    PonCodigo(v.edICar0, b.TipoCargaConcentrada);
-    e.caso.vQ = t.CargaVerticalTotal;
-    e.caso.vQH = *CargaHorizontalDada(t, e.caso.AlturaActual, ReglaAnchoZanja::SoloMayorQueTres);
-    if (t.CalculoCargas != 1) {
-        t.CalculoCargas = 0;
-        t.TipoCargaConcentrada = 0;
-    }
-    // The live load applies only when the loads are computed, as leaving the total load shows.
-    Muestra(v.edICar0, v.lbEtiquetas(34), t.CalculoCargas == 1);
-}
-
-// The run's own pressures and heights, with the boxes their leave handlers open or close.
-void PonPresionesTramo(CapturaDatos &v, const BloqueCargado &b)
-{
-    DatosTramo &t = v.estado().tramo;
-    PonCaja(v.edPrs1Tram, b.edPrs1Tram, t.DPInicialTramo);
-    PonCaja(v.edPrs2Tram, b.edPrs2Tram, t.DPFinalTramo);
-    if (t.DPFinalTramo > 0 && t.DPFinalTramo > t.DPInicialTramo) {
-        v.edPrs3Tram.BackColor = ColorFondo::Editable;
-        v.edPrs3Tram.Locked = false;
-    } else if (t.DPFinalTramo > 0) {
-        v.edPrs3Tram.Locked = true;
-        v.edPrs3Tram.BackColor = ColorFondo::Cerrado;
-    } else if (t.DPFinalTramo == 0) {
-        v.edPrs3Tram.Locked = true;
-        v.edPrs3Tram.BackColor = ColorFondo::Cerrado;
-        ponTexto(v.edPrs3Tram, "");
-    }
-    PonCaja(v.edPrsM1Tram, b.edPrsM1Tram, t.MDPInicialTramo);
-    PonCaja(v.edPrsM2Tram, b.edPrsM2Tram, t.MDPFinalTramo);
-    v.edPrsM2Tram_LostFocus();
-    PonCaja(v.edHr0Final, b.edHr0Final, t.AlturaFinalTramo);
-    PonCaja(v.edHr0Delta, b.edHr0Delta, t.IncrementoAltura);
-    v.edHr0Final_LostFocus();
-    PonCaja(v.edPrs3Tram, b.edPrs3Tram, t.IncrementoPresionTramo);
+    return 0;
 }
 
 } // namespace
@@ -326,6 +119,13 @@ std::string AlmacenObra::T(std::int32_t n) const
 void AlmacenObra::MuestraError(const std::string &texto)
 {
     m_mensajes.Muestra(texto, BotonesMensaje::Aceptar, IconoMensaje::Ninguno, "");
+}
+
+void AlmacenObra::MuestraNoAnulados(std::int16_t tramo, const std::string &fichero,
+                                    const std::string &error)
+{
+    MuestraError(T(TextoNoAnulados) + " " + std::to_string(tramo) + ": " + fichero +
+                 ConError(error) + "\n" + T(TextoNoSeCalcula));
 }
 
 bool AlmacenObra::TieneFichero() const
@@ -433,31 +233,6 @@ std::optional<std::string> AlmacenObra::PideFicheroObra()
     }
     RecuerdaCarpetaDialogo(m_configuracion, ruta);
     return ruta;
-}
-
-void AlmacenObra::CargaCabecera(CapturaDatos &v, const CabeceraCargada &c) const
-{
-    EstadoObra &e = v.estado();
-    e.ejecucion.SistemaUnidades = c.SistemaUnidades;
-    ponValor(v.rdSistemaUnidades, c.SistemaUnidades == "MKS" ? 1 : 0, true);
-    ponValor(v.rdGolpeAriete, c.GolpeArieteCalculado ? 0 : 1, true);
-    e.obra.GolpeArieteCalculado = c.GolpeArieteCalculado ? Verdadero : Falso;
-    ponTexto(v.edObra, c.Obra);
-    e.obra.TIGEN = c.Obra;
-    ponTexto(v.edCliente, c.Cliente);
-    e.obra.Cliente = c.Cliente;
-    PonCaja(v.edPrs1, c.Prs1, e.obra.DPInicialObra);
-    PonCaja(v.edPrs2, c.Prs2, e.obra.DPFinalObra);
-    PonCaja(v.edPrs3, c.Prs3, e.obra.IncrementoPresionObra);
-    PonCaja(v.edPrsM1, c.PrsM1, e.obra.MDPInicialObra);
-    PonCaja(v.edPrsM2, c.PrsM2, e.obra.MDPFinalObra);
-    PonCaja(v.edAlt1, c.Alt1, e.obra.AlturaInicialObra);
-    PonCaja(v.edAlt2, c.Alt2, e.obra.AlturaFinalObra);
-    PonCaja(v.edAlt3, c.Alt3, e.obra.IncrementoAlturaObra);
-    v.edTramo.Clear();
-    for (const TramoEnFichero &t : c.Tramos) {
-        v.edTramo.AddItem(t.numero);
-    }
 }
 
 std::optional<AlmacenObra::Nombre> AlmacenObra::PideNombre()
@@ -783,12 +558,7 @@ bool AlmacenObra::GrabaTramo(CapturaDatos &v, bool nuevo)
     if (nuevo) {
         bloque = static_cast<std::int16_t>(bloques + 1);
     } else if (n) {
-        for (const TramoEnFichero &t : tramos) {
-            if (LeeEntero(t.numero, m_estado.ejecucion) == n) {
-                bloque = t.bloque;
-                break;
-            }
-        }
+        bloque = BloqueDelTramo(tramos, *n, m_estado.ejecucion);
     }
     if (bloque == 0) {
         m_mensajes.Muestra(NoEstaEnLista, BotonesMensaje::Aceptar, IconoMensaje::Ninguno, "");
@@ -862,9 +632,7 @@ void AlmacenObra::AnulaAjustesGuardados(std::int16_t tramo)
         return;
     }
     m_anulacionesPendientes.insert(tramo);
-    MuestraError(T(TextoNoAnulados) + " " + std::to_string(tramo) + ": " +
-                 ajustes.NombreFicheroAjustes() + (r.error.empty() ? "" : "\n" + r.error) + "\n" +
-                 T(TextoNoSeCalcula));
+    MuestraNoAnulados(tramo, ajustes.NombreFicheroAjustes(), r.error);
 }
 
 void AlmacenObra::AnulaAjustesTramo()
@@ -886,9 +654,7 @@ AlmacenObra::AjustesCalculo AlmacenObra::AjustesParaCalcular(CapturaDatos &v)
         const ResultadoAjustes r = ajustes.AnulaAjustesTramo(tramo);
         if (!r) {
             calculo.permitido = false;
-            MuestraError(T(TextoNoAnulados) + " " + std::to_string(tramo) + ": " +
-                         ajustes.NombreFicheroAjustes() + (r.error.empty() ? "" : "\n" + r.error) +
-                         "\n" + T(TextoNoSeCalcula));
+            MuestraNoAnulados(tramo, ajustes.NombreFicheroAjustes(), r.error);
             return calculo;
         }
         m_anulacionesPendientes.erase(tramo);
@@ -896,13 +662,7 @@ AlmacenObra::AjustesCalculo AlmacenObra::AjustesParaCalcular(CapturaDatos &v)
     if (m_estado.ejecucion.DatosModificados && m_marcado) {
         // The run on the screen is not the stored one: what the engineer chose for the stored
         // design does not apply to it.
-        std::int16_t bloque = 0;
-        for (const TramoEnFichero &t : m_tramos) {
-            if (LeeEntero(t.numero, m_estado.ejecucion) == tramo) {
-                bloque = t.bloque;
-                break;
-            }
-        }
+        const std::int16_t bloque = BloqueDelTramo(m_tramos, tramo, m_estado.ejecucion);
         if (bloque == 0 || CambiaDiseno(v, bloque)) {
             return calculo;
         }
@@ -929,7 +689,7 @@ bool AlmacenObra::GrabaUnTramoPresion(double DP, std::int16_t TramoActual, doubl
         break;
     case ResultadoAjustes::Estado::Ilegible:
         MuestraError(T(TextoAjustesDanados) + " " + ajustes.NombreFicheroAjustes() +
-                     (r.error.empty() ? "" : "\n" + r.error));
+                     ConError(r.error));
         break;
     case ResultadoAjustes::Estado::FalloEscritura:
         MuestraError(T(TextoNoGrabado) + " " + ajustes.NombreFicheroAjustes() + "\n" + r.error +
@@ -953,32 +713,7 @@ bool AlmacenObra::CargaTramo(CapturaDatos &v, std::int16_t k)
                      std::to_string(lectura.registro) + ")");
         return false;
     }
-    const BloqueCargado &b = lectura.bloque;
-    DatosTramo &t = e.tramo;
-    const CapturaDatos::Cargando cargando(v);
-
-    ponTexto(v.edTramo, b.edTramo);
-    ponTexto(v.edDescriTramo, b.edDescriTramo);
-    // The installation page's copy shows this run's description, not the one left by the run
-    // shown before.
-    ponTexto(v.edDescriTramo2, b.edDescriTramo);
-
-    // Typology first: it lays out the boxes and lists the later steps fill.
-    PonTipologia(v, b);
-    PonMaterialesArmado(v, b);
-    PonMaterialesPostesado(v, b);
-    PonSeccion(v, b);
-    PonColocacion(v, b);
-    PonRelleno(v, b);
-    PonCargas(v, b);
-    PonPresionesTramo(v, b);
-    PonCaja(v.edFYKPost, b.edFYKPost, t.FykPost);
-
-    RangoAlturas(e);
-    // A stored run has the trench width it was saved with; only a diameter typed into it from
-    // now on makes the width follow the diameter again.
-    t.AnchoZanjaAutomatico = Falso;
-    e.ejecucion.DatosModificados = false;
+    PonTramoEnVentana(v, lectura.bloque);
     m_marcado = false;
     return true;
 }

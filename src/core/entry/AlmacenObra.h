@@ -1,8 +1,8 @@
 #pragma once
 
 // The project's files as the data-entry window uses them: opening a stored project, saving the
-// header and the run shown, loading a stored run into the window, and the run's reinforcement
-// overrides in the adjustments file.
+// header and the run shown, reading a stored run for the window (TramoEnVentana puts it
+// there), and the run's reinforcement overrides in the adjustments file.
 //
 // The project file is read whole when the project is opened and kept in memory; every save
 // checks every text first and then replaces the whole file at once, so a failure leaves the file
@@ -77,10 +77,6 @@ public:
     const std::vector<TramoEnFichero> &Tramos() const { return m_tramos; }
     std::int16_t NumeroBloques() const { return m_bloques; }
 
-    // Puts a header read by AbreObra into the window: units, water hammer, title, client, the
-    // project's pressures and heights and the run list.
-    void CargaCabecera(CapturaDatos &ventana, const CabeceraCargada &cabecera) const;
-
     // Writes the header (a new project first asks for its file). True when written.
     bool GrabaObra(CapturaDatos &ventana);
     // Writes the header and the block of the run shown in one write; nuevo: the run is added at
@@ -142,6 +138,9 @@ private:
     // Voids the overrides of a run; a failure is told and remembered.
     void AnulaAjustesGuardados(std::int16_t tramo);
     void MuestraError(const std::string &texto);
+    // The overrides of the run could not be voided: the run is not calculated.
+    void MuestraNoAnulados(std::int16_t tramo, const std::string &fichero,
+                           const std::string &error);
     std::string T(std::int32_t n) const;
 
     EstadoObra &m_estado;

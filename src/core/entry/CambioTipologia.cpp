@@ -5,6 +5,7 @@
 #include "core/entry/AyudasCaptura.h"
 #include "core/entry/CamposCaptura.h"
 #include "core/entry/CapturaDatos.h"
+#include "core/entry/DisposicionColocacion.h"
 #include "core/entry/LimitesCampos.h"
 #include "core/entry/LimpiezaTramo.h"
 #include "core/entry/ListasDimensiones.h"
@@ -28,9 +29,7 @@ constexpr std::int32_t TextoDatosPantalla = 323;
 constexpr std::int32_t TextoTramosGrabadosIntactos = 324;
 constexpr std::int32_t TextoDeseaContinuar = 325; // "¿ Desea Continuar ?"
 constexpr std::int32_t TextoTensionAcero = 326;   // "La Tensión de cálculo del acero supera..."
-constexpr std::int32_t FiguraEmbebida = 418;
-constexpr std::int32_t FiguraRevestida = 419;
-constexpr double LimiteFyd = 1400.0; // kp/cm2
+constexpr double LimiteFyd = 1400.0;              // kp/cm2
 
 using captura::T;
 // Yes to go on with a change that clears the run's data.
@@ -79,11 +78,11 @@ void CambiaTipologia(CapturaDatos &v, int bandera)
         }
         if (v.TipoCamisa.Value(0)) {
             nuevo = CamisaEmbebida;
-            v.CargaFigura(v.ptPostesado, FiguraEmbebida);
+            v.CargaFigura(v.ptPostesado, FiguraCamisa(false));
         }
         if (v.TipoCamisa.Value(1)) {
             nuevo = CamisaRevestida;
-            v.CargaFigura(v.ptPostesado, FiguraRevestida);
+            v.CargaFigura(v.ptPostesado, FiguraCamisa(true));
         }
         if (nuevo == 0) {
             // The option's click would set the typology; it is set below.
@@ -91,7 +90,7 @@ void CambiaTipologia(CapturaDatos &v, int bandera)
             ponValor(v.TipoCamisa, 0, true);
             t.Tipologia = anterior;
             nuevo = CamisaEmbebida;
-            v.CargaFigura(v.ptPostesado, FiguraEmbebida);
+            v.CargaFigura(v.ptPostesado, FiguraCamisa(false));
         }
     }
     if (nuevo == t.Tipologia) {

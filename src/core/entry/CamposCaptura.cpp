@@ -200,7 +200,7 @@ double CampoNumerico::defectoEn(bool enSI) const
 
 ControlTexto &CampoNumerico::control(CapturaDatos &ventana) const
 {
-    return dynamic_cast<ControlTexto &>(*ventana.BuscaControl(std::string(caja)));
+    return dynamic_cast<ControlTexto &>(ventana.ControlLlamado(std::string(caja)));
 }
 
 std::span<const CampoNumerico> CamposNumericos()
@@ -217,7 +217,7 @@ const CampoNumerico *BuscaCampo(std::string_view caja)
 
 Lista &CampoCodigo::control(CapturaDatos &ventana) const
 {
-    return dynamic_cast<Lista &>(*ventana.BuscaControl(std::string(lista)));
+    return dynamic_cast<Lista &>(ventana.ControlLlamado(std::string(lista)));
 }
 
 std::span<const CampoCodigo> CamposCodigo()

@@ -1,10 +1,13 @@
 #include "core/entry/CapturaDatos.h"
 
 #include <filesystem>
+#include <initializer_list>
 #include <system_error>
 
 #include "core/entry/CambioTipologia.h"
 #include "core/entry/CamposCaptura.h"
+#include "core/entry/ConexionManejadores.h"
+#include "core/entry/DisposicionColocacion.h"
 #include "core/entry/ListasDimensiones.h"
 #include "core/entry/MenuPrincipal.h"
 #include "core/model/TextoRecurso.h"
@@ -30,107 +33,18 @@ CapturaDatos::CapturaDatos(EstadoObra &estado, ServiciosCaptura servicios)
         lbEtiquetas(item);
     }
 
-    // The window's handlers on its controls.
-    edAdato.Change = [this] { edAdato_Change(); };
-    edCamMax.Change = [this] { edCamMax_Change(); };
-    edFck.Change = [this] { edFck_Change(); };
-    edFyk.Change = [this] { edFyk_Change(); };
-    edFyd.Change = [this] { edFyd_Change(); };
-    edGamaB.Change = [this] { edGamaB_Change(); };
-    edTipoControl.Change = [this] { edTipoControl_Change(); };
-    edTipoCamisa.Change = [this] { edTipoCamisa_Change(); };
-    edHr0.Change = [this] { edHr0_Change(); };
-    edB0.Change = [this] { edB0_Change(); };
-    edGr0.Change = [this] { edGr0_Change(); };
-    edFi0.Change = [this] { edFi0_Change(); };
-    edHr1.Change = [this] { edHr1_Change(); };
-    edQDato0.Change = [this] { edQDato0_Change(); };
-    edIAs.Change = [this] { edIAs_Change(); };
-    edICar0.Change = [this] { edICar0_Change(); };
-    edTipoApoyo0.Change = [this] { edTipoApoyo0_Change(); };
-    edTipoCuna0.Change = [this] { edTipoCuna0_Change(); };
-    edTipoRelleno0.Change = [this] { edTipoRelleno0_Change(); };
-    edFYKPost.Change = [this] { edFYKPost_Change(); };
-    edDelca.Change = [this] { edDelca_Change(); };
-    edCoepre1.Change = [this] { edCoepre1_Change(); };
-    edEs.Change = [this] { edEs_Change(); };
-    edEp.Change = [this] { edEp_Change(); };
-    edFckno.Change = [this] { edFckno_Change(); };
-    edFckn.Change = [this] { edFckn_Change(); };
-    edFckr.Change = [this] { edFckr_Change(); };
-    edSf.Change = [this] { edSf_Change(); };
-    edRel.Change = [this] { edRel_Change(); };
-    edFic.Change = [this] { edFic_Change(); };
-    edFir.Change = [this] { edFir_Change(); };
-    edEpsc.Change = [this] { edEpsc_Change(); };
-    edEpsr.Change = [this] { edEpsr_Change(); };
-    edDescriTramo.Change = [this] { edDescriTramo_Change(); };
-    edEsp0.Change = [this] { edEsp0_Change(); };
-    edReci0.Change = [this] { edReci0_Change(); };
-    edRece0.Change = [this] { edRece0_Change(); };
-    edGc0.Change = [this] { edGc0_Change(); };
-    edSFck.Change = [this] { edSFck_Change(); };
-    edDi0.Change = [this] { edDi0_Change(); };
-    edCamMax.KeyPress = [this](std::int32_t &KeyAscii) { edCamMax_KeyPress(KeyAscii); };
-    edFck.KeyPress = [this](std::int32_t &KeyAscii) { edFck_KeyPress(KeyAscii); };
-    edFct.KeyPress = [this](std::int32_t &KeyAscii) { edFct_KeyPress(KeyAscii); };
-    edFyk.KeyPress = [this](std::int32_t &KeyAscii) { edFyk_KeyPress(KeyAscii); };
-    edFyd.KeyPress = [this](std::int32_t &KeyAscii) { edFyd_KeyPress(KeyAscii); };
-    edEs.KeyPress = [this](std::int32_t &KeyAscii) { edEs_KeyPress(KeyAscii); };
-    edEp.KeyPress = [this](std::int32_t &KeyAscii) { edEp_KeyPress(KeyAscii); };
-    edFckno.KeyPress = [this](std::int32_t &KeyAscii) { edFckno_KeyPress(KeyAscii); };
-    edFckn.KeyPress = [this](std::int32_t &KeyAscii) { edFckn_KeyPress(KeyAscii); };
-    edFckr.KeyPress = [this](std::int32_t &KeyAscii) { edFckr_KeyPress(KeyAscii); };
-    edSf.KeyPress = [this](std::int32_t &KeyAscii) { edSf_KeyPress(KeyAscii); };
-    edRel.KeyPress = [this](std::int32_t &KeyAscii) { edRel_KeyPress(KeyAscii); };
-    edFic.KeyPress = [this](std::int32_t &KeyAscii) { edFic_KeyPress(KeyAscii); };
-    edFir.KeyPress = [this](std::int32_t &KeyAscii) { edFir_KeyPress(KeyAscii); };
-    edEpsc.KeyPress = [this](std::int32_t &KeyAscii) { edEpsc_KeyPress(KeyAscii); };
-    edEpsr.KeyPress = [this](std::int32_t &KeyAscii) { edEpsr_KeyPress(KeyAscii); };
-    edSFck.KeyPress = [this](std::int32_t &KeyAscii) { edSFck_KeyPress(KeyAscii); };
-    edPrs1.KeyPress = [this](std::int32_t &KeyAscii) { edPrs1_KeyPress(KeyAscii); };
-    edPrs2.KeyPress = [this](std::int32_t &KeyAscii) { edPrs2_KeyPress(KeyAscii); };
-    edPrsM2.KeyPress = [this](std::int32_t &KeyAscii) { edPrsM2_KeyPress(KeyAscii); };
-    edPrs1Tram.KeyPress = [this](std::int32_t &KeyAscii) { edPrs1Tram_KeyPress(KeyAscii); };
-    edPrs2Tram.KeyPress = [this](std::int32_t &KeyAscii) { edPrs2Tram_KeyPress(KeyAscii); };
-    edPrsM2Tram.KeyPress = [this](std::int32_t &KeyAscii) { edPrsM2Tram_KeyPress(KeyAscii); };
-    edAlt2.KeyPress = [this](std::int32_t &KeyAscii) { edAlt2_KeyPress(KeyAscii); };
-    edHr0Final.KeyPress = [this](std::int32_t &KeyAscii) { edHr0Final_KeyPress(KeyAscii); };
-    edPrs3.KeyPress = [this](std::int32_t &KeyAscii) { edPrs3_KeyPress(KeyAscii); };
-    edPrsM1.KeyPress = [this](std::int32_t &KeyAscii) { edPrsM1_KeyPress(KeyAscii); };
-    edPrsM1Tram.KeyPress = [this](std::int32_t &KeyAscii) { edPrsM1Tram_KeyPress(KeyAscii); };
-    edAlt1.KeyPress = [this](std::int32_t &KeyAscii) { edAlt1_KeyPress(KeyAscii); };
-    edAlt3.KeyPress = [this](std::int32_t &KeyAscii) { edAlt3_KeyPress(KeyAscii); };
-    edHr0Delta.KeyPress = [this](std::int32_t &KeyAscii) { edHr0Delta_KeyPress(KeyAscii); };
-    edHr0.KeyPress = [this](std::int32_t &KeyAscii) { edHr0_KeyPress(KeyAscii); };
-    edDi0.KeyPress = [this](std::int32_t &KeyAscii) { edDi0_KeyPress(KeyAscii); };
-    edEsp0.KeyPress = [this](std::int32_t &KeyAscii) { edEsp0_KeyPress(KeyAscii); };
-    edReci0.KeyPress = [this](std::int32_t &KeyAscii) { edReci0_KeyPress(KeyAscii); };
-    edRece0.KeyPress = [this](std::int32_t &KeyAscii) { edRece0_KeyPress(KeyAscii); };
-    edDe0.KeyPress = [this](std::int32_t &KeyAscii) { edDe0_KeyPress(KeyAscii); };
-    edB0.KeyPress = [this](std::int32_t &KeyAscii) { edB0_KeyPress(KeyAscii); };
-    edGr0.KeyPress = [this](std::int32_t &KeyAscii) { edGr0_KeyPress(KeyAscii); };
-    edFi0.KeyPress = [this](std::int32_t &KeyAscii) { edFi0_KeyPress(KeyAscii); };
-    edHr1.KeyPress = [this](std::int32_t &KeyAscii) { edHr1_KeyPress(KeyAscii); };
-    edQDato0.KeyPress = [this](std::int32_t &KeyAscii) { edQDato0_KeyPress(KeyAscii); };
-    edGc0.KeyPress = [this](std::int32_t &KeyAscii) { edGc0_KeyPress(KeyAscii); };
-    TabTipologia.Click = [this](int PreviousTab) { TabTipologia_Click(PreviousTab); };
-    btNuevoTramo.Click = [this] { btNuevoTramo_Click(); };
-    btCancelar.Click = [this] { btCancelar_Click(); };
-    btGrabar.Click = [this] { btGrabar_Click(); };
-    btCalcular.Click = [this] { btCalcular_Click(); };
-    btAjustar.Click = [this] { btAjustar_Click(); };
-    CommandButton2.Click = [this] { CommandButton2_Click(); };
-    btGrabaObra.Click = [this] { btGrabaObra_Click(); };
-    btCerrarObra.Click = [this] { btCerrarObra_Click(); };
+    // The window's handlers on its controls, from the one table of them.
+    ConectaManejadores(*this, ManejadoresCaptura());
     // Dropping the run and closing the project stay within reach while a box refuses what
     // was typed into it: they replace or keep nothing of it.
     btCancelar.CausesValidation = false;
     btCerrarObra.CausesValidation = false;
-    TipoCamisa.Click = [this](int Index) { TipoCamisa_Click(Index); };
-    ConectaManejadoresCampos();
-    ConectaManejadoresVentana();
-    ConectaManejadoresCarga();
+    // The titles and the ranges belong to the header.
+    for (ControlTexto *caja :
+         std::initializer_list<ControlTexto *>{&edObra, &edCliente, &edPrs1, &edPrs2, &edPrs3,
+                                               &edPrsM1, &edPrsM2, &edAlt1, &edAlt2, &edAlt3}) {
+        caja->Change = [this] { MarcaCabecera(); };
+    }
 }
 
 void CapturaDatos::LlenaListasCodigos()
@@ -204,29 +118,20 @@ void CapturaDatos::TipoCamisa_Click(int /*Index*/)
         return;
     }
     int grupo = 0;
-    std::int32_t figura = 0;
     if (TipoCamisa.Value(0)) {
         m_estado.tramo.Tipologia = 2211;
-        edReci0.Visible = true;
-        edReci0.BackColor = ColorFondo::Editable;
-        lbEtiquetas(22).Visible = true;
+        DisponCamisa(*this, false);
         grupo = 11;
-        figura = 418;
     }
     if (TipoCamisa.Value(1)) {
-        // The lined cylinder's inner cover follows from the thickness and the outer cover.
         m_estado.tramo.Tipologia = 2221;
-        edReci0.Visible = false;
-        edReci0.BackColor = ColorFondo::Cerrado;
+        DisponCamisa(*this, true);
         ponTexto(edReci0, "");
-        lbEtiquetas(22).Visible = false;
         grupo = 14;
-        figura = 419;
     }
     if (grupo == 0) {
         return;
     }
-    CargaFigura(ptPostesado, figura);
     MarcaModificado();
     CargaListasDimensiones(*this, grupo);
 }

@@ -573,8 +573,6 @@ public:
     void CargaFiguraColocacion();
 
 private:
-    void ConectaManejadoresVentana();
-    void ConectaManejadoresCarga();
     // A new project: no file, the default height and the SI unit system.
     void CargaObraNueva();
     // Asks for a project file and reads its header into the window; false when none was read.
@@ -598,8 +596,6 @@ private:
     EstadoObra &m_estado;
     ServiciosCaptura m_servicios;
     int m_sinAnular = 0;
-    // Field handlers: hangs them on the controls.
-    void ConectaManejadoresCampos();
     // edFyk's value when it got the focus, kp/cm2 / MPa: Fyd follows Fyk only when it changed.
     double m_FykAnterior = 0;
     EntornoIdioma *m_entornoIdioma = nullptr;

@@ -13,6 +13,7 @@
 #include "core/entry/CapturaDatos.h"
 #include "core/entry/LimpiezaTramo.h"
 #include "core/entry/MenuPrincipal.h"
+#include "core/entry/TramoEnVentana.h"
 #include "core/entry/ValidacionTramo.h"
 #include "core/model/TextoPlano.h"
 #include "core/model/TextosComunes.h"
@@ -61,20 +62,6 @@ std::optional<std::int16_t> NumeroRedondeado(double valor)
 }
 
 } // namespace
-
-void CapturaDatos::ConectaManejadoresCarga()
-{
-    edTramo.Click = [this] { edTramo_Click(); };
-    edTramo.Change = [this] { edTramo_Change(); };
-    edTramo.GotFocus = [this] { edTramo_GotFocus(); };
-    edTramo.Validate = [this](bool &Cancel) { edTramo_Validate(Cancel); };
-    // The titles and the ranges belong to the header.
-    for (ControlTexto *caja :
-         std::initializer_list<ControlTexto *>{&edObra, &edCliente, &edPrs1, &edPrs2, &edPrs3,
-                                               &edPrsM1, &edPrsM2, &edAlt1, &edAlt2, &edAlt3}) {
-        caja->Change = [this] { MarcaCabecera(); };
-    }
-}
 
 void CapturaDatos::Form_Load()
 {
@@ -201,7 +188,7 @@ bool CapturaDatos::CargaObraExistente()
         Avisa(*this, T(*this, TextoIdiomaDesconocido));
     }
     ponIndice(edIdioma, m_estado.ejecucion.Idioma - 1);
-    almacen->CargaCabecera(*this, *cabecera);
+    PonCabeceraEnVentana(*this, *cabecera);
     edPrsM2_LostFocus();
     edAlt2_LostFocus();
     ponPestana(TabTipologia, 0);

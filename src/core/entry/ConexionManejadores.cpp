@@ -1,138 +1,396 @@
-// Hangs the field handlers of the materials, pressures and heights, section, laying and loads,
-// and the language choice on their controls.
+// The data-entry window's table of handlers and the one loop that hangs them on the controls.
+
+#include "core/entry/ConexionManejadores.h"
+
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <utility>
 
 #include "core/entry/CapturaDatos.h"
 
 namespace dravek {
 
-void CapturaDatos::ConectaManejadoresCampos()
+namespace {
+
+using C = CapturaDatos;
+
+const ManejadoresControl Filas[] = {
+    {.control = "TabPrincipal", .ClickIndice = &C::TabPrincipal_Click},
+    {.control = "TabTipologia", .ClickIndice = &C::TabTipologia_Click},
+    {.control = "TabDatosColocacion", .ClickIndice = &C::TabDatosColocacion_Click},
+    {.control = "edIdioma",
+     .GotFocus = &C::edIdioma_GotFocus,
+     .Validate = &C::edIdioma_Validate,
+     .Click = &C::edIdioma_Click},
+    {.control = "edPrsM1",
+     .GotFocus = &C::edPrsM1_GotFocus,
+     .Validate = &C::edPrsM1_Validate,
+     .KeyPress = &C::edPrsM1_KeyPress},
+    {.control = "edPrsM2",
+     .GotFocus = &C::edPrsM2_GotFocus,
+     .Validate = &C::edPrsM2_Validate,
+     .LostFocus = &C::edPrsM2_LostFocus,
+     .KeyPress = &C::edPrsM2_KeyPress},
+    {.control = "edPrs1",
+     .GotFocus = &C::edPrs1_GotFocus,
+     .Validate = &C::edPrs1_Validate,
+     .LostFocus = &C::edPrs1_LostFocus,
+     .KeyPress = &C::edPrs1_KeyPress},
+    {.control = "edPrs2",
+     .GotFocus = &C::edPrs2_GotFocus,
+     .Validate = &C::edPrs2_Validate,
+     .LostFocus = &C::edPrs2_LostFocus,
+     .KeyPress = &C::edPrs2_KeyPress},
+    {.control = "edPrs3",
+     .GotFocus = &C::edPrs3_GotFocus,
+     .Validate = &C::edPrs3_Validate,
+     .KeyPress = &C::edPrs3_KeyPress},
+    {.control = "edAlt1",
+     .GotFocus = &C::edAlt1_GotFocus,
+     .Validate = &C::edAlt1_Validate,
+     .KeyPress = &C::edAlt1_KeyPress},
+    {.control = "edAlt2",
+     .GotFocus = &C::edAlt2_GotFocus,
+     .Validate = &C::edAlt2_Validate,
+     .LostFocus = &C::edAlt2_LostFocus,
+     .KeyPress = &C::edAlt2_KeyPress},
+    {.control = "edAlt3",
+     .GotFocus = &C::edAlt3_GotFocus,
+     .Validate = &C::edAlt3_Validate,
+     .KeyPress = &C::edAlt3_KeyPress},
+    {.control = "rdGolpeAriete", .ClickIndice = &C::rdGolpeAriete_Click},
+    {.control = "rdSistemaUnidades", .ClickIndice = &C::rdSistemaUnidades_Click},
+    {.control = "CommandButton2", .Click = &C::CommandButton2_Click},
+    {.control = "btGrabaObra", .Click = &C::btGrabaObra_Click},
+    {.control = "btCerrarObra", .Click = &C::btCerrarObra_Click},
+    {.control = "edTramo",
+     .GotFocus = &C::edTramo_GotFocus,
+     .Validate = &C::edTramo_Validate,
+     .Change = &C::edTramo_Change,
+     .Click = &C::edTramo_Click},
+    {.control = "edDescriTramo",
+     .GotFocus = &C::edDescriTramo_GotFocus,
+     .Validate = &C::edDescriTramo_Validate,
+     .Change = &C::edDescriTramo_Change},
+    {.control = "edPrsM1Tram",
+     .GotFocus = &C::edPrsM1Tram_GotFocus,
+     .Validate = &C::edPrsM1Tram_Validate,
+     .KeyPress = &C::edPrsM1Tram_KeyPress},
+    {.control = "edPrsM2Tram",
+     .GotFocus = &C::edPrsM2Tram_GotFocus,
+     .Validate = &C::edPrsM2Tram_Validate,
+     .LostFocus = &C::edPrsM2Tram_LostFocus,
+     .KeyPress = &C::edPrsM2Tram_KeyPress},
+    {.control = "edPrs1Tram",
+     .GotFocus = &C::edPrs1Tram_GotFocus,
+     .Validate = &C::edPrs1Tram_Validate,
+     .LostFocus = &C::edPrs1Tram_LostFocus,
+     .KeyPress = &C::edPrs1Tram_KeyPress},
+    {.control = "edPrs2Tram",
+     .GotFocus = &C::edPrs2Tram_GotFocus,
+     .Validate = &C::edPrs2Tram_Validate,
+     .LostFocus = &C::edPrs2Tram_LostFocus,
+     .KeyPress = &C::edPrs2Tram_KeyPress},
+    {.control = "edPrs3Tram",
+     .GotFocus = &C::edPrs3Tram_GotFocus,
+     .Validate = &C::edPrs3Tram_Validate},
+    {.control = "edIcontes0", .Click = &C::edIcontes0_Click},
+    {.control = "edAdato",
+     .GotFocus = &C::edAdato_GotFocus,
+     .Validate = &C::edAdato_Validate,
+     .Change = &C::edAdato_Change},
+    {.control = "edTipoControl",
+     .GotFocus = &C::edTipoControl_GotFocus,
+     .Validate = &C::edTipoControl_Validate,
+     .Change = &C::edTipoControl_Change,
+     .Click = &C::edTipoControl_Click},
+    {.control = "edTipoCamisa",
+     .GotFocus = &C::edTipoCamisa_GotFocus,
+     .Validate = &C::edTipoCamisa_Validate,
+     .Change = &C::edTipoCamisa_Change,
+     .Click = &C::edTipoCamisa_Click},
+    {.control = "edCamMax",
+     .GotFocus = &C::edCamMax_GotFocus,
+     .Validate = &C::edCamMax_Validate,
+     .Change = &C::edCamMax_Change,
+     .KeyPress = &C::edCamMax_KeyPress},
+    {.control = "edFck",
+     .GotFocus = &C::edFck_GotFocus,
+     .Validate = &C::edFck_Validate,
+     .Change = &C::edFck_Change,
+     .KeyPress = &C::edFck_KeyPress},
+    {.control = "edFct", .KeyPress = &C::edFct_KeyPress},
+    {.control = "edFyk",
+     .GotFocus = &C::edFyk_GotFocus,
+     .Validate = &C::edFyk_Validate,
+     .Change = &C::edFyk_Change,
+     .KeyPress = &C::edFyk_KeyPress},
+    {.control = "edFyd",
+     .GotFocus = &C::edFyd_GotFocus,
+     .Validate = &C::edFyd_Validate,
+     .Change = &C::edFyd_Change,
+     .KeyPress = &C::edFyd_KeyPress},
+    {.control = "edGamaB",
+     .GotFocus = &C::edGamaB_GotFocus,
+     .Validate = &C::edGamaB_Validate,
+     .Change = &C::edGamaB_Change},
+    {.control = "edIcontes1", .Click = &C::edIcontes1_Click},
+    {.control = "edCoepre1",
+     .GotFocus = &C::edCoepre1_GotFocus,
+     .Validate = &C::edCoepre1_Validate,
+     .Change = &C::edCoepre1_Change},
+    {.control = "edDelca",
+     .GotFocus = &C::edDelca_GotFocus,
+     .Validate = &C::edDelca_Validate,
+     .Change = &C::edDelca_Change},
+    {.control = "TipoCamisa", .ClickIndice = &C::TipoCamisa_Click},
+    {.control = "edEs",
+     .GotFocus = &C::edEs_GotFocus,
+     .Validate = &C::edEs_Validate,
+     .Change = &C::edEs_Change,
+     .KeyPress = &C::edEs_KeyPress},
+    {.control = "edEp",
+     .GotFocus = &C::edEp_GotFocus,
+     .Validate = &C::edEp_Validate,
+     .Change = &C::edEp_Change,
+     .KeyPress = &C::edEp_KeyPress},
+    {.control = "edFYKPost",
+     .GotFocus = &C::edFYKPost_GotFocus,
+     .Validate = &C::edFYKPost_Validate,
+     .Change = &C::edFYKPost_Change},
+    {.control = "edFckno",
+     .GotFocus = &C::edFckno_GotFocus,
+     .Validate = &C::edFckno_Validate,
+     .Change = &C::edFckno_Change,
+     .KeyPress = &C::edFckno_KeyPress},
+    {.control = "edFckn",
+     .GotFocus = &C::edFckn_GotFocus,
+     .Validate = &C::edFckn_Validate,
+     .Change = &C::edFckn_Change,
+     .KeyPress = &C::edFckn_KeyPress},
+    {.control = "edFckr",
+     .GotFocus = &C::edFckr_GotFocus,
+     .Validate = &C::edFckr_Validate,
+     .Change = &C::edFckr_Change,
+     .KeyPress = &C::edFckr_KeyPress},
+    {.control = "edSFck",
+     .GotFocus = &C::edSFck_GotFocus,
+     .Validate = &C::edSFck_Validate,
+     .Change = &C::edSFck_Change,
+     .KeyPress = &C::edSFck_KeyPress},
+    {.control = "edSf",
+     .GotFocus = &C::edSf_GotFocus,
+     .Validate = &C::edSf_Validate,
+     .Change = &C::edSf_Change,
+     .KeyPress = &C::edSf_KeyPress},
+    {.control = "edRel",
+     .GotFocus = &C::edRel_GotFocus,
+     .Validate = &C::edRel_Validate,
+     .Change = &C::edRel_Change,
+     .KeyPress = &C::edRel_KeyPress},
+    {.control = "edFic",
+     .GotFocus = &C::edFic_GotFocus,
+     .Validate = &C::edFic_Validate,
+     .Change = &C::edFic_Change,
+     .KeyPress = &C::edFic_KeyPress},
+    {.control = "edFir",
+     .GotFocus = &C::edFir_GotFocus,
+     .Validate = &C::edFir_Validate,
+     .Change = &C::edFir_Change,
+     .KeyPress = &C::edFir_KeyPress},
+    {.control = "edEpsc",
+     .GotFocus = &C::edEpsc_GotFocus,
+     .Validate = &C::edEpsc_Validate,
+     .Change = &C::edEpsc_Change,
+     .KeyPress = &C::edEpsc_KeyPress},
+    {.control = "edEpsr",
+     .GotFocus = &C::edEpsr_GotFocus,
+     .Validate = &C::edEpsr_Validate,
+     .Change = &C::edEpsr_Change,
+     .KeyPress = &C::edEpsr_KeyPress},
+    {.control = "edDi0",
+     .GotFocus = &C::edDi0_GotFocus,
+     .Validate = &C::edDi0_Validate,
+     .Change = &C::edDi0_Change,
+     .KeyPress = &C::edDi0_KeyPress,
+     .Click = &C::edDi0_Click},
+    {.control = "edEsp0",
+     .GotFocus = &C::edEsp0_GotFocus,
+     .Validate = &C::edEsp0_Validate,
+     .Change = &C::edEsp0_Change,
+     .KeyPress = &C::edEsp0_KeyPress,
+     .Click = &C::edEsp0_Click},
+    {.control = "edReci0",
+     .GotFocus = &C::edReci0_GotFocus,
+     .Validate = &C::edReci0_Validate,
+     .Change = &C::edReci0_Change,
+     .KeyPress = &C::edReci0_KeyPress,
+     .Click = &C::edReci0_Click},
+    {.control = "edRece0",
+     .GotFocus = &C::edRece0_GotFocus,
+     .Validate = &C::edRece0_Validate,
+     .Change = &C::edRece0_Change,
+     .KeyPress = &C::edRece0_KeyPress,
+     .Click = &C::edRece0_Click},
+    {.control = "edDe0", .KeyPress = &C::edDe0_KeyPress},
+    {.control = "edGc0",
+     .GotFocus = &C::edGc0_GotFocus,
+     .Validate = &C::edGc0_Validate,
+     .Change = &C::edGc0_Change,
+     .KeyPress = &C::edGc0_KeyPress},
+    {.control = "rdTipoColocacion", .ClickIndice = &C::rdTipoColocacion_Click},
+    {.control = "edTipoCuna0",
+     .GotFocus = &C::edTipoCuna0_GotFocus,
+     .Validate = &C::edTipoCuna0_Validate,
+     .Change = &C::edTipoCuna0_Change,
+     .Click = &C::edTipoCuna0_Click},
+    {.control = "edTipoApoyo0",
+     .GotFocus = &C::edTipoApoyo0_GotFocus,
+     .Validate = &C::edTipoApoyo0_Validate,
+     .Change = &C::edTipoApoyo0_Change,
+     .Click = &C::edTipoApoyo0_Click},
+    {.control = "edHr0",
+     .GotFocus = &C::edHr0_GotFocus,
+     .Validate = &C::edHr0_Validate,
+     .Change = &C::edHr0_Change,
+     .KeyPress = &C::edHr0_KeyPress},
+    {.control = "edHr0Final",
+     .GotFocus = &C::edHr0Final_GotFocus,
+     .Validate = &C::edHr0Final_Validate,
+     .LostFocus = &C::edHr0Final_LostFocus,
+     .KeyPress = &C::edHr0Final_KeyPress},
+    {.control = "edHr0Delta",
+     .GotFocus = &C::edHr0Delta_GotFocus,
+     .Validate = &C::edHr0Delta_Validate,
+     .KeyPress = &C::edHr0Delta_KeyPress},
+    {.control = "edB0",
+     .GotFocus = &C::edB0_GotFocus,
+     .Validate = &C::edB0_Validate,
+     .Change = &C::edB0_Change,
+     .KeyPress = &C::edB0_KeyPress},
+    {.control = "edGr0",
+     .GotFocus = &C::edGr0_GotFocus,
+     .Validate = &C::edGr0_Validate,
+     .Change = &C::edGr0_Change,
+     .KeyPress = &C::edGr0_KeyPress},
+    {.control = "edFi0",
+     .GotFocus = &C::edFi0_GotFocus,
+     .Validate = &C::edFi0_Validate,
+     .Change = &C::edFi0_Change,
+     .KeyPress = &C::edFi0_KeyPress},
+    {.control = "edTipoRelleno0",
+     .GotFocus = &C::edTipoRelleno0_GotFocus,
+     .Validate = &C::edTipoRelleno0_Validate,
+     .Change = &C::edTipoRelleno0_Change,
+     .Click = &C::edTipoRelleno0_Click},
+    {.control = "edHr1",
+     .GotFocus = &C::edHr1_GotFocus,
+     .Validate = &C::edHr1_Validate,
+     .Change = &C::edHr1_Change,
+     .KeyPress = &C::edHr1_KeyPress},
+    {.control = "edIAs",
+     .GotFocus = &C::edIAs_GotFocus,
+     .Validate = &C::edIAs_Validate,
+     .Change = &C::edIAs_Change,
+     .Click = &C::edIAs_Click},
+    {.control = "edQDato0",
+     .GotFocus = &C::edQDato0_GotFocus,
+     .Validate = &C::edQDato0_Validate,
+     .Change = &C::edQDato0_Change,
+     .KeyPress = &C::edQDato0_KeyPress},
+    {.control = "edICar0",
+     .GotFocus = &C::edICar0_GotFocus,
+     .Validate = &C::edICar0_Validate,
+     .Change = &C::edICar0_Change,
+     .Click = &C::edICar0_Click},
+    {.control = "btNuevoTramo", .Click = &C::btNuevoTramo_Click},
+    {.control = "btCancelar", .Click = &C::btCancelar_Click},
+    {.control = "btGrabar", .Click = &C::btGrabar_Click},
+    {.control = "btCalcular", .Click = &C::btCalcular_Click},
+    {.control = "btAjustar", .Click = &C::btAjustar_Click},
+};
+
+std::logic_error SinEvento(const Control &control, const char *evento)
 {
-    edFck.GotFocus = [this] { edFck_GotFocus(); };
-    edFck.Validate = [this](bool &Cancel) { edFck_Validate(Cancel); };
-    edFyk.GotFocus = [this] { edFyk_GotFocus(); };
-    edFyk.Validate = [this](bool &Cancel) { edFyk_Validate(Cancel); };
-    edFyd.GotFocus = [this] { edFyd_GotFocus(); };
-    edFyd.Validate = [this](bool &Cancel) { edFyd_Validate(Cancel); };
-    edGamaB.GotFocus = [this] { edGamaB_GotFocus(); };
-    edGamaB.Validate = [this](bool &Cancel) { edGamaB_Validate(Cancel); };
-    edCamMax.GotFocus = [this] { edCamMax_GotFocus(); };
-    edCamMax.Validate = [this](bool &Cancel) { edCamMax_Validate(Cancel); };
-    edAdato.GotFocus = [this] { edAdato_GotFocus(); };
-    edAdato.Validate = [this](bool &Cancel) { edAdato_Validate(Cancel); };
-    edIcontes0.Click = [this] { edIcontes0_Click(); };
-    edTipoControl.GotFocus = [this] { edTipoControl_GotFocus(); };
-    edTipoControl.Validate = [this](bool &Cancel) { edTipoControl_Validate(Cancel); };
-    edTipoControl.Click = [this] { edTipoControl_Click(); };
-    edTipoCamisa.GotFocus = [this] { edTipoCamisa_GotFocus(); };
-    edTipoCamisa.Validate = [this](bool &Cancel) { edTipoCamisa_Validate(Cancel); };
-    edTipoCamisa.Click = [this] { edTipoCamisa_Click(); };
-    edDelca.GotFocus = [this] { edDelca_GotFocus(); };
-    edDelca.Validate = [this](bool &Cancel) { edDelca_Validate(Cancel); };
-    edEs.GotFocus = [this] { edEs_GotFocus(); };
-    edEs.Validate = [this](bool &Cancel) { edEs_Validate(Cancel); };
-    edEp.GotFocus = [this] { edEp_GotFocus(); };
-    edEp.Validate = [this](bool &Cancel) { edEp_Validate(Cancel); };
-    edFckno.GotFocus = [this] { edFckno_GotFocus(); };
-    edFckno.Validate = [this](bool &Cancel) { edFckno_Validate(Cancel); };
-    edFckn.GotFocus = [this] { edFckn_GotFocus(); };
-    edFckn.Validate = [this](bool &Cancel) { edFckn_Validate(Cancel); };
-    edFckr.GotFocus = [this] { edFckr_GotFocus(); };
-    edFckr.Validate = [this](bool &Cancel) { edFckr_Validate(Cancel); };
-    edSFck.GotFocus = [this] { edSFck_GotFocus(); };
-    edSFck.Validate = [this](bool &Cancel) { edSFck_Validate(Cancel); };
-    edSf.GotFocus = [this] { edSf_GotFocus(); };
-    edSf.Validate = [this](bool &Cancel) { edSf_Validate(Cancel); };
-    edRel.GotFocus = [this] { edRel_GotFocus(); };
-    edRel.Validate = [this](bool &Cancel) { edRel_Validate(Cancel); };
-    edFic.GotFocus = [this] { edFic_GotFocus(); };
-    edFic.Validate = [this](bool &Cancel) { edFic_Validate(Cancel); };
-    edFir.GotFocus = [this] { edFir_GotFocus(); };
-    edFir.Validate = [this](bool &Cancel) { edFir_Validate(Cancel); };
-    edEpsc.GotFocus = [this] { edEpsc_GotFocus(); };
-    edEpsc.Validate = [this](bool &Cancel) { edEpsc_Validate(Cancel); };
-    edEpsr.GotFocus = [this] { edEpsr_GotFocus(); };
-    edEpsr.Validate = [this](bool &Cancel) { edEpsr_Validate(Cancel); };
-    edCoepre1.GotFocus = [this] { edCoepre1_GotFocus(); };
-    edCoepre1.Validate = [this](bool &Cancel) { edCoepre1_Validate(Cancel); };
-    edIcontes1.Click = [this] { edIcontes1_Click(); };
-    edPrsM1.GotFocus = [this] { edPrsM1_GotFocus(); };
-    edPrsM1.Validate = [this](bool &Cancel) { edPrsM1_Validate(Cancel); };
-    edPrsM2.GotFocus = [this] { edPrsM2_GotFocus(); };
-    edPrsM2.Validate = [this](bool &Cancel) { edPrsM2_Validate(Cancel); };
-    edPrsM2.LostFocus = [this] { edPrsM2_LostFocus(); };
-    edPrs1.GotFocus = [this] { edPrs1_GotFocus(); };
-    edPrs1.Validate = [this](bool &Cancel) { edPrs1_Validate(Cancel); };
-    edPrs1.LostFocus = [this] { edPrs1_LostFocus(); };
-    edPrs2.GotFocus = [this] { edPrs2_GotFocus(); };
-    edPrs2.Validate = [this](bool &Cancel) { edPrs2_Validate(Cancel); };
-    edPrs2.LostFocus = [this] { edPrs2_LostFocus(); };
-    edPrs3.GotFocus = [this] { edPrs3_GotFocus(); };
-    edPrs3.Validate = [this](bool &Cancel) { edPrs3_Validate(Cancel); };
-    edPrsM1Tram.GotFocus = [this] { edPrsM1Tram_GotFocus(); };
-    edPrsM1Tram.Validate = [this](bool &Cancel) { edPrsM1Tram_Validate(Cancel); };
-    edPrsM2Tram.GotFocus = [this] { edPrsM2Tram_GotFocus(); };
-    edPrsM2Tram.Validate = [this](bool &Cancel) { edPrsM2Tram_Validate(Cancel); };
-    edPrsM2Tram.LostFocus = [this] { edPrsM2Tram_LostFocus(); };
-    edPrs1Tram.GotFocus = [this] { edPrs1Tram_GotFocus(); };
-    edPrs1Tram.Validate = [this](bool &Cancel) { edPrs1Tram_Validate(Cancel); };
-    edPrs1Tram.LostFocus = [this] { edPrs1Tram_LostFocus(); };
-    edPrs2Tram.GotFocus = [this] { edPrs2Tram_GotFocus(); };
-    edPrs2Tram.Validate = [this](bool &Cancel) { edPrs2Tram_Validate(Cancel); };
-    edPrs2Tram.LostFocus = [this] { edPrs2Tram_LostFocus(); };
-    edPrs3Tram.GotFocus = [this] { edPrs3Tram_GotFocus(); };
-    edPrs3Tram.Validate = [this](bool &Cancel) { edPrs3Tram_Validate(Cancel); };
-    edAlt1.GotFocus = [this] { edAlt1_GotFocus(); };
-    edAlt1.Validate = [this](bool &Cancel) { edAlt1_Validate(Cancel); };
-    edAlt2.GotFocus = [this] { edAlt2_GotFocus(); };
-    edAlt2.Validate = [this](bool &Cancel) { edAlt2_Validate(Cancel); };
-    edAlt2.LostFocus = [this] { edAlt2_LostFocus(); };
-    edAlt3.GotFocus = [this] { edAlt3_GotFocus(); };
-    edAlt3.Validate = [this](bool &Cancel) { edAlt3_Validate(Cancel); };
-    edHr0.GotFocus = [this] { edHr0_GotFocus(); };
-    edHr0.Validate = [this](bool &Cancel) { edHr0_Validate(Cancel); };
-    edHr0Final.GotFocus = [this] { edHr0Final_GotFocus(); };
-    edHr0Final.Validate = [this](bool &Cancel) { edHr0Final_Validate(Cancel); };
-    edHr0Final.LostFocus = [this] { edHr0Final_LostFocus(); };
-    edHr0Delta.GotFocus = [this] { edHr0Delta_GotFocus(); };
-    edHr0Delta.Validate = [this](bool &Cancel) { edHr0Delta_Validate(Cancel); };
-    edDescriTramo.GotFocus = [this] { edDescriTramo_GotFocus(); };
-    edDescriTramo.Validate = [this](bool &Cancel) { edDescriTramo_Validate(Cancel); };
-    edDi0.GotFocus = [this] { edDi0_GotFocus(); };
-    edDi0.Validate = [this](bool &Cancel) { edDi0_Validate(Cancel); };
-    edDi0.Click = [this] { edDi0_Click(); };
-    edEsp0.GotFocus = [this] { edEsp0_GotFocus(); };
-    edEsp0.Validate = [this](bool &Cancel) { edEsp0_Validate(Cancel); };
-    edEsp0.Click = [this] { edEsp0_Click(); };
-    edReci0.GotFocus = [this] { edReci0_GotFocus(); };
-    edReci0.Validate = [this](bool &Cancel) { edReci0_Validate(Cancel); };
-    edReci0.Click = [this] { edReci0_Click(); };
-    edRece0.GotFocus = [this] { edRece0_GotFocus(); };
-    edRece0.Validate = [this](bool &Cancel) { edRece0_Validate(Cancel); };
-    edRece0.Click = [this] { edRece0_Click(); };
-    edB0.GotFocus = [this] { edB0_GotFocus(); };
-    edB0.Validate = [this](bool &Cancel) { edB0_Validate(Cancel); };
-    edGc0.GotFocus = [this] { edGc0_GotFocus(); };
-    edGc0.Validate = [this](bool &Cancel) { edGc0_Validate(Cancel); };
-    edGr0.GotFocus = [this] { edGr0_GotFocus(); };
-    edGr0.Validate = [this](bool &Cancel) { edGr0_Validate(Cancel); };
-    edFi0.GotFocus = [this] { edFi0_GotFocus(); };
-    edFi0.Validate = [this](bool &Cancel) { edFi0_Validate(Cancel); };
-    edHr1.GotFocus = [this] { edHr1_GotFocus(); };
-    edHr1.Validate = [this](bool &Cancel) { edHr1_Validate(Cancel); };
-    edIAs.GotFocus = [this] { edIAs_GotFocus(); };
-    edIAs.Validate = [this](bool &Cancel) { edIAs_Validate(Cancel); };
-    edIAs.Click = [this] { edIAs_Click(); };
-    edICar0.GotFocus = [this] { edICar0_GotFocus(); };
-    edICar0.Validate = [this](bool &Cancel) { edICar0_Validate(Cancel); };
-    edICar0.Click = [this] { edICar0_Click(); };
-    edTipoApoyo0.GotFocus = [this] { edTipoApoyo0_GotFocus(); };
-    edTipoApoyo0.Validate = [this](bool &Cancel) { edTipoApoyo0_Validate(Cancel); };
-    edTipoApoyo0.Click = [this] { edTipoApoyo0_Click(); };
-    edQDato0.GotFocus = [this] { edQDato0_GotFocus(); };
-    edQDato0.Validate = [this](bool &Cancel) { edQDato0_Validate(Cancel); };
-    edIdioma.GotFocus = [this] { edIdioma_GotFocus(); };
-    edIdioma.Validate = [this](bool &Cancel) { edIdioma_Validate(Cancel); };
-    edIdioma.Click = [this] { edIdioma_Click(); };
+    return std::logic_error("\"" + control.Name() + "\" raises no " + evento);
+}
+
+// Hangs the row's handler, if it names one, on the event of the control, once.
+template <typename... A>
+void Cuelga(CapturaDatos &ventana, const Control &control, const char *evento,
+            std::function<void(A...)> &manejado, void (CapturaDatos::*manejador)(A...))
+{
+    if (manejador == nullptr) {
+        return;
+    }
+    if (manejado) {
+        throw std::logic_error("the " + std::string(evento) + " of \"" + control.Name() +
+                               "\" already has a handler");
+    }
+    manejado = [&ventana, manejador](A... argumentos) {
+        (ventana.*manejador)(std::forward<A>(argumentos)...);
+    };
+}
+
+std::function<void()> &ChangeDe(Control &control)
+{
+    if (auto *texto = dynamic_cast<ControlTexto *>(&control)) {
+        return texto->Change;
+    }
+    throw SinEvento(control, "Change");
+}
+
+std::function<void()> &ClickDe(Control &control)
+{
+    if (auto *lista = dynamic_cast<Lista *>(&control)) {
+        return lista->Click;
+    }
+    if (auto *casilla = dynamic_cast<Casilla *>(&control)) {
+        return casilla->Click;
+    }
+    if (auto *boton = dynamic_cast<Boton *>(&control)) {
+        return boton->Click;
+    }
+    throw SinEvento(control, "Click");
+}
+
+std::function<void(int)> &ClickIndiceDe(Control &control)
+{
+    if (auto *grupo = dynamic_cast<GrupoOpciones *>(&control)) {
+        return grupo->Click;
+    }
+    if (auto *pestanas = dynamic_cast<Pestanas *>(&control)) {
+        return pestanas->Click;
+    }
+    throw SinEvento(control, "Click with an index");
+}
+
+} // namespace
+
+std::span<const ManejadoresControl> ManejadoresCaptura()
+{
+    return Filas;
+}
+
+void ConectaManejadores(CapturaDatos &ventana, std::span<const ManejadoresControl> filas)
+{
+    for (const ManejadoresControl &fila : filas) {
+        Control &control = ventana.ControlLlamado(std::string(fila.control));
+        Cuelga(ventana, control, "GotFocus", control.GotFocus, fila.GotFocus);
+        Cuelga(ventana, control, "Validate", control.Validate, fila.Validate);
+        Cuelga(ventana, control, "LostFocus", control.LostFocus, fila.LostFocus);
+        Cuelga(ventana, control, "KeyPress", control.KeyPress, fila.KeyPress);
+        if (fila.Change != nullptr) {
+            Cuelga(ventana, control, "Change", ChangeDe(control), fila.Change);
+        }
+        if (fila.Click != nullptr) {
+            Cuelga(ventana, control, "Click", ClickDe(control), fila.Click);
+        }
+        if (fila.ClickIndice != nullptr) {
+            Cuelga(ventana, control, "Click", ClickIndiceDe(control), fila.ClickIndice);
+        }
+    }
 }
 
 } // namespace dravek

@@ -20,6 +20,15 @@ Control *VentanaLogica::BuscaControl(const std::string &nombre) const
     return nullptr;
 }
 
+Control &VentanaLogica::ControlLlamado(const std::string &nombre) const
+{
+    Control *control = BuscaControl(nombre);
+    if (control == nullptr) {
+        throw ControlDesconocido(nombre);
+    }
+    return *control;
+}
+
 bool VentanaLogica::cambiaFoco(Control &destino)
 {
     if (&destino == m_foco) {

@@ -11,12 +11,24 @@
 // Handlers that want the focus elsewhere ask for it (SetFocus); the view carries the request
 // out after the handler returns, through the same move (cumplePeticionFoco).
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "core/plataforma/Controles.h"
 
 namespace dravek {
+
+// A window's code or view named a control the window has not: a fault of the program, raised
+// in every build where a silent null would leave a handler unwired or a widget without its
+// control.
+class ControlDesconocido : public std::logic_error {
+public:
+    explicit ControlDesconocido(const std::string &nombre)
+        : std::logic_error("no control named \"" + nombre + "\" on the window")
+    {
+    }
+};
 
 class VentanaLogica {
 public:
@@ -31,6 +43,9 @@ public:
     const std::vector<Control *> &Controles() const { return m_controles; }
     // The control of that name (label array items are named "lbEtiquetas(7)"); null if none.
     Control *BuscaControl(const std::string &nombre) const;
+    // The control of that name, which the caller knows the window has; throws
+    // ControlDesconocido when it has none.
+    Control &ControlLlamado(const std::string &nombre) const;
 
     // The control that has the focus; null before any has it.
     Control *Foco() const { return m_foco; }

@@ -25,8 +25,6 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 
-#include <cassert>
-
 namespace dravek::gui {
 
 namespace {
@@ -208,8 +206,8 @@ QLabel *CapturaDatosVista::Rotulo(int item, QWidget *padre)
 
 QWidget *CapturaDatosVista::Crea(const std::string &nombre, QWidget *padre)
 {
-    Control *control = m_logica.BuscaControl(nombre);
-    assert(control != nullptr);
+    // A name the logic has not is a fault of this view: it stops the window in every build.
+    Control *control = &m_logica.ControlLlamado(nombre);
     if (auto *lista = dynamic_cast<Lista *>(control)) {
         auto *combo = new ListaDesplegable(padre);
         combo->setEditable(true);
@@ -318,8 +316,7 @@ QWidget *CapturaDatosVista::Crea(const std::string &nombre, QWidget *padre)
 QWidget *CapturaDatosVista::Pestanas(const std::string &nombre, QWidget *padre,
                                      std::vector<QWidget *> &paginas)
 {
-    auto *control = static_cast<dravek::Pestanas *>(m_logica.BuscaControl(nombre));
-    assert(control != nullptr);
+    auto *control = &dynamic_cast<dravek::Pestanas &>(m_logica.ControlLlamado(nombre));
     auto *marco = new QWidget(padre);
     auto *columna = new QVBoxLayout(marco);
     columna->setContentsMargins(0, 0, 0, 0);

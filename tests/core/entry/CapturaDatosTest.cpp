@@ -1,10 +1,13 @@
 #include "core/entry/CapturaDatos.h"
 #include "core/entry/CamposCaptura.h"
+#include "core/entry/ConexionManejadores.h"
 #include "core/entry/MenuPrincipal.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
+#include <span>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -65,6 +68,44 @@ TEST(CapturaDatos, TieneTodosSusControles)
     for (const Control *c : v.captura.Controles()) {
         EXPECT_TRUE(nombres.insert(c->Name()).second) << c->Name();
     }
+}
+
+// The table of handlers: a row that would leave a handler unwired (a name the window has not,
+// an event its control does not raise) or silently replace one is refused, naming the control,
+// in every build. The window's own table passes, since every window here was built from it.
+TEST(ConexionManejadores, UnaFilaErroneaSeRechazaNombrandoSuControl)
+{
+    using C = CapturaDatos;
+    const struct {
+        ManejadoresControl fila;
+        std::string error;
+    } casos[] = {
+        {{.control = "edFckk", .Validate = &C::edFck_Validate},
+         "no control named \"edFckk\" on the window"},
+        {{.control = "Label1", .Click = &C::btGrabar_Click}, "\"Label1\" raises no Click"},
+        {{.control = "btGrabar", .Change = &C::edFck_Change}, "\"btGrabar\" raises no Change"},
+        {{.control = "btGrabar", .ClickIndice = &C::TipoCamisa_Click},
+         "\"btGrabar\" raises no Click with an index"},
+        {{.control = "edFck", .Validate = &C::edFyk_Validate},
+         "the Validate of \"edFck\" already has a handler"},
+        {{.control = "TipoCamisa", .ClickIndice = &C::TipoCamisa_Click},
+         "the Click of \"TipoCamisa\" already has a handler"},
+    };
+    for (const auto &c : casos) {
+        SCOPED_TRACE(c.error);
+        Ventana v;
+        try {
+            ConectaManejadores(v.captura, std::span(&c.fila, 1));
+            ADD_FAILURE() << "the row was accepted";
+        } catch (const std::logic_error &error) {
+            EXPECT_EQ(error.what(), c.error);
+        }
+    }
+    Ventana v;
+    EXPECT_THROW(ConectaManejadores(v.captura, ManejadoresCaptura()), std::logic_error);
+    EXPECT_THROW(
+        ConectaManejadores(v.captura, {{{.control = "edNada", .Click = &C::btGrabar_Click}}}),
+        ControlDesconocido);
 }
 
 // The table of boxes: each row names a text box or combo box of the window; the SI copies are

@@ -287,6 +287,25 @@ TEST(CargaTramo, DisposicionDeLaColocacion)
     }
 }
 
+// The caption of the distance to the natural ground: a stored run shows it as loading always
+// wrote it, in Spanish whatever the interface language, while choosing the installation writes
+// it in the interface language.
+TEST(CargaTramo, EtiquetaDeLaDistanciaAlTerrenoEnOtroIdioma)
+{
+    ObraPrueba o;
+    o.estado.ejecucion.DesplazamientoIdioma = 5000; // English
+    Abre(o, ConCambios({{45, "21"}, {44, "1"}}));
+    ASSERT_TRUE(o.almacen.CargaTramo(o.captura, 1));
+    CapturaDatos &v = o.captura;
+    EXPECT_EQ(v.lbEtiquetas(50).Caption, "Distancia de la Generatriz superior del Tubo a la "
+                                         "superficie del terreno natural hr'' (m):");
+    ponValor(v.rdTipoColocacion, 2, true);
+    EXPECT_EQ(v.lbEtiquetas(50).Caption,
+              "Distance from pipe crown to natural ground surface hr' (m):");
+    EXPECT_FALSE(v.edB0.Visible);
+    EXPECT_TRUE(v.edHr1.Visible);
+}
+
 // Loads derived from a typed total load.
 TEST(CargaTramo, CargasDeUnaCargaTotal)
 {

@@ -362,6 +362,21 @@ TEST(Ventana, LaInstantaneaMuestraTodoElEstado)
     EXPECT_EQ(v.BuscaControl("nada"), nullptr);
 }
 
+// A name the window has not is a fault wherever code asks for the control by name: it is
+// raised, naming the control, in every build (these tests run in the Release build too).
+TEST(Ventana, UnControlLlamadoQueNoExisteSeNombraEnElError)
+{
+    VentanaPrueba v;
+    EXPECT_EQ(&v.ControlLlamado("edB"), &v.edB);
+    EXPECT_EQ(&v.ControlLlamado("lbEtiquetas(7)"), &v.lbEtiquetas(7));
+    try {
+        v.ControlLlamado("edZ");
+        ADD_FAILURE() << "no error for an unknown control";
+    } catch (const ControlDesconocido &error) {
+        EXPECT_STREQ(error.what(), "no control named \"edZ\" on the window");
+    }
+}
+
 TEST(MensajesGrabadora, EstrictaFallaConUnaCajaInesperada)
 {
     EXPECT_NONFATAL_FAILURE(
