@@ -10,7 +10,7 @@
 namespace dravek::pruebas {
 
 // Records what a job tells of its progress; the engineer stops it the first time it reports
-// detenerEn steps done.
+// detenerEn steps done, or at its report number detenerEnAviso (counted from 1).
 class ProgresoGrabador final : public Progreso {
 public:
     struct Trabajo {
@@ -28,13 +28,15 @@ public:
     bool Sigue(std::int64_t hechos) override
     {
         sigues.push_back(hechos);
-        if (detenerEn && hechos >= *detenerEn)
+        if ((detenerEn && hechos >= *detenerEn) ||
+            (detenerEnAviso && sigues.size() >= *detenerEnAviso))
             detenido = true;
         return !detenido;
     }
     void Termina() override { ++terminados; }
 
     std::optional<std::int64_t> detenerEn;
+    std::optional<std::size_t> detenerEnAviso;
     bool detenido = false;
     std::vector<Trabajo> trabajos;
     std::vector<std::int64_t> sigues; // the steps done at each report
