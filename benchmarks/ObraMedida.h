@@ -154,8 +154,7 @@ BloqueTramo BloqueDe(const DatosTramo &t, const std::string &numero)
 // The bytes of a project file of `tramos` runs numbered from 1, run k prepared in an empty
 // state by prepara(estado, k): its header and one block per run, written by the storage code's
 // own codec.
-template <typename Prepara>
-std::string ProyectoDeMedida(int tramos, const Prepara &prepara)
+template <typename Prepara> std::string ProyectoDeMedida(int tramos, const Prepara &prepara)
 {
     FicheroRegistros fichero;
     CabeceraObra cabecera;

@@ -88,7 +88,8 @@ private:
             return;
         m_pintada = false;
         if (!m_movida) {
-            auto *listado = m_ventana->findChild<QAbstractScrollArea *>(QStringLiteral("edPantalla"));
+            auto *listado =
+                m_ventana->findChild<QAbstractScrollArea *>(QStringLiteral("edPantalla"));
             if (!listado)
                 return;
             QScrollBar *barra = listado->verticalScrollBar();

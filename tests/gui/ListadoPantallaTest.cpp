@@ -8,10 +8,10 @@
 #include <QAbstractItemModel>
 #include <QApplication>
 #include <QClipboard>
-#include <QTableView>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTableView>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -98,9 +98,7 @@ protected:
         if (visto.llenando)
             return;
         QProgressDialog *dialogo = qt.dialogo();
-        visto = {true,
-                 dialogo && dialogo->isVisible(),
-                 dialogo ? dialogo->labelText() : QString(),
+        visto = {true, dialogo && dialogo->isVisible(), dialogo ? dialogo->labelText() : QString(),
                  dialogo ? dialogo->maximum() : -1,
                  QApplication::overrideCursor() &&
                      QApplication::overrideCursor()->shape() == Qt::BusyCursor};
@@ -145,9 +143,8 @@ TEST_F(ListadoPantallaTest, UnTramoGrandeSeMuestraEntero)
         QScrollBar *barra = lista->verticalScrollBar();
         barra->setValue(barra->maximum());
         QApplication::processEvents();
-        alFinal = barra->maximum() > 0 &&
-                  lista->viewport()->rect().intersects(
-                      lista->visualRect(modelo->index(filas - 1, 0)));
+        alFinal = barra->maximum() > 0 && lista->viewport()->rect().intersects(
+                                              lista->visualRect(modelo->index(filas - 1, 0)));
         vista.grab().save(QStringLiteral(DRAVEK_ARTEFACTOS "/listado-grande.png"));
         // The last two lines selected and copied, as they stand in the listing.
         lista->selectionModel()->select(

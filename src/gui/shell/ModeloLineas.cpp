@@ -65,9 +65,8 @@ QString ModeloLineas::Texto(int primera, int ultima) const
     const std::string_view desde = m_indice->Linea(*m_texto, static_cast<std::size_t>(primera));
     const std::string_view hasta = m_indice->Linea(*m_texto, static_cast<std::size_t>(ultima));
     // The lines lie one after the other in the text, their line ends between them.
-    return LineaQt(std::string_view(desde.data(),
-                                    static_cast<std::size_t>(hasta.data() - desde.data()) +
-                                        hasta.size()));
+    return LineaQt(std::string_view(
+        desde.data(), static_cast<std::size_t>(hasta.data() - desde.data()) + hasta.size()));
 }
 
 } // namespace dravek::gui
