@@ -140,14 +140,15 @@ void frEscribePantallaVista::CopiaSeleccion()
     for (const QItemSelectionRange &rango : m_edPantalla->selectionModel()->selection())
         tramos.emplace_back(rango.top(), rango.bottom());
     std::sort(tramos.begin(), tramos.end());
+    if (tramos.empty())
+        return;
     QString texto;
-    for (const auto &[primera, ultima] : tramos) {
-        if (!texto.isEmpty())
+    for (std::size_t i = 0; i < tramos.size(); ++i) {
+        if (i > 0)
             texto += QLatin1Char('\n');
-        texto += m_lineas->Texto(primera, ultima);
+        texto += m_lineas->Texto(tramos[i].first, tramos[i].second);
     }
-    if (!tramos.empty())
-        QGuiApplication::clipboard()->setText(texto);
+    QGuiApplication::clipboard()->setText(texto);
 }
 
 } // namespace dravek::gui
