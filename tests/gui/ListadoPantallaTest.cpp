@@ -11,6 +11,7 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStringList>
 #include <QTableView>
 #include <QTest>
 
@@ -252,6 +253,29 @@ TEST_F(ListadoPantallaTest, LasVentanasSeRepintanMientrasCalcula)
     pulsa(p.forma.menu().mnCalculaTramo);
     EXPECT_GE(antesDeMostrar, 1);
     EXPECT_EQ(tardio.dialogo(), nullptr);
+}
+
+// A listing text written without its index is indexed by the window itself, and a new text
+// replaces the lines shown at the next refresh.
+TEST_F(ListadoPantallaTest, UnTextoSinIndiceSeMuestraIgual)
+{
+    frEscribePantalla &logica = p.calculo.listado();
+    logica.Form_Load();
+    ponTexto(logica.edPantalla, "uno\n\nTRES Ñ");
+    frEscribePantallaVista vista(logica);
+    auto *lista = vista.findChild<QTableView *>(QStringLiteral("edPantalla"));
+    ASSERT_NE(lista, nullptr);
+    const auto lineas = [lista] {
+        QStringList texto;
+        for (int i = 0; i < lista->model()->rowCount(); ++i)
+            texto << lista->model()->index(i, 0).data().toString();
+        return texto;
+    };
+    EXPECT_EQ(lineas(), (QStringList{QStringLiteral("uno"), QString(), QStringLiteral("TRES Ñ")}));
+
+    ponTexto(logica.edPantalla, "cuatro\n");
+    vista.Refresca();
+    EXPECT_EQ(lineas(), (QStringList{QStringLiteral("cuatro"), QString()}));
 }
 
 } // namespace
