@@ -45,6 +45,8 @@ frEscribePantallaVista::frEscribePantallaVista(frEscribePantalla &logica, QWidge
     m_edPantalla->setShowGrid(false);
     m_edPantalla->setWordWrap(false);
     m_edPantalla->setCornerButtonEnabled(false);
+    // Tab leaves the listing for the buttons, as it leaves a text box.
+    m_edPantalla->setTabKeyNavigation(false);
     m_edPantalla->setTextElideMode(Qt::ElideNone);
     m_edPantalla->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_edPantalla->setSelectionBehavior(QAbstractItemView::SelectRows);
