@@ -19,11 +19,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
-#include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStandardPaths>
+#include <QTableView>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
@@ -297,8 +297,11 @@ TEST_F(PrincipalVistaTest, ObraCalculadaEImpresaEnPdf)
     p.ventanas.alMostrarListado = [&] {
         frEscribePantallaVista vista(calculo.listado());
         vista.show();
-        auto *texto = vista.findChild<QPlainTextEdit *>(QStringLiteral("edPantalla"));
-        mostrado = texto->toPlainText();
+        auto *texto = vista.findChild<QTableView *>(QStringLiteral("edPantalla"));
+        QStringList lineas;
+        for (int i = 0; i < texto->model()->rowCount(); ++i)
+            lineas << texto->model()->index(i, 0).data().toString();
+        mostrado = lineas.join(QLatin1Char('\n'));
         EXPECT_TRUE(texto->font().fixedPitch());
         EXPECT_FALSE(vista.findChild<QRadioButton *>(QStringLiteral("rdTipoListado3"))
                          ->isVisibleTo(&vista));

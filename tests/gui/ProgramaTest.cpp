@@ -12,6 +12,7 @@
 #include "gui/shell/frmTipVista.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -20,7 +21,6 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QPointer>
 #include <QProgressDialog>
 #include <QTemporaryDir>
@@ -74,8 +74,12 @@ private:
             dialogo->selectFile(m_obra);
             static_cast<QDialog *>(dialogo)->accept();
         } else if (modal->objectName() == QStringLiteral("frEscribePantalla")) {
-            auto *texto = modal->findChild<QPlainTextEdit *>(QStringLiteral("edPantalla"));
-            listados << (texto != nullptr ? texto->toPlainText() : QString());
+            // The listing's lines, as the window's view holds them.
+            auto *vista = modal->findChild<QAbstractItemView *>(QStringLiteral("edPantalla"));
+            QString texto;
+            for (int fila = 0; vista != nullptr && fila < vista->model()->rowCount(); ++fila)
+                texto += vista->model()->index(fila, 0).data().toString() + u'\n';
+            listados << texto;
             modal->close();
         } else if (dynamic_cast<frmTipVista *>(modal) != nullptr) {
             modal->close();

@@ -242,6 +242,16 @@ void ponTexto(ControlTexto &control, const std::string &texto)
     }
 }
 
+void cambiaTexto(ControlTexto &control, std::string &texto)
+{
+    const bool cambia = control.m_texto != texto;
+    control.m_texto.swap(texto);
+    control.alCambiarTexto();
+    if (cambia) {
+        control.dispara(control.Change);
+    }
+}
+
 void ponIndice(Lista &lista, int indice)
 {
     if (indice < -1 || indice >= lista.ListCount()) {

@@ -101,6 +101,10 @@ public:
 
 protected:
     friend void ponTexto(ControlTexto &control, const std::string &texto);
+    // Writes texto as ponTexto does, by exchanging it with the control's text: a long text changes
+    // hands without a copy, and texto keeps the former one's memory for the next.
+    void cambiaTexto(ControlTexto &control, std::string &texto);
+    friend void cambiaTexto(ControlTexto &control, std::string &texto);
     // What else a new text changes in the control (a list chooses the entry that matches).
     virtual void alCambiarTexto() {}
     std::string m_texto;
@@ -307,6 +311,9 @@ private:
 // Change when the text differs. In a list, the text also chooses the first entry equal to it
 // (ListIndex -1 when none is), without a Click.
 void ponTexto(ControlTexto &control, const std::string &texto);
+// Writes texto as ponTexto does, by exchanging it with the control's text: a long text changes
+// hands without a copy, and texto keeps the former one's memory for the next.
+void cambiaTexto(ControlTexto &control, std::string &texto);
 // Chooses entry i (-1: none, with an empty text) and shows its text; Click when the chosen
 // entry changes, and no Change. An index outside the list is ignored.
 void ponIndice(Lista &lista, int indice);

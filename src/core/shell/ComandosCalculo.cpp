@@ -143,6 +143,7 @@ void ComandosCalculo::PreparaListado()
         m_listado.Form_Load();
     m_s.salida.VaciaPantalla();
     ponTexto(m_listado.edPantalla, "");
+    m_listado.lineasPantalla.Vacia();
     PonTituloListado();
 }
 
@@ -157,6 +158,17 @@ void ComandosCalculo::PonTextosListado()
         return;
     m_listado.PonTextos();
     PonTituloListado();
+}
+
+bool ComandosCalculo::LlenaListado()
+{
+    // The sink gets the window's former text, whose memory the next listing is written in.
+    cambiaTexto(m_listado.edPantalla, m_s.salida.Pantalla());
+    if (m_listado.lineasPantalla.Indexa(m_listado.edPantalla.Text(),
+                                        [this] { return m_avance.Llenando(); }))
+        return true;
+    ponTexto(m_listado.edPantalla, "");
+    return false;
 }
 
 void ComandosCalculo::DatosCabecera()
@@ -201,21 +213,24 @@ void ComandosCalculo::CalculaTramo()
         return;
     // The window's own loading sets the options for the run now on screen.
     m_listado.Form_Load();
-    ErrorCalculo error;
     {
         std::optional<GuardaFicheroDepuracion> depuracion;
         AbreDepuracion(depuracion);
         const std::int32_t d = m_estado.ejecucion.DesplazamientoIdioma;
         m_avance.EmpiezaTramo(Texto(d, TextoCalculandoTramo), Texto(d, TextoCancelar));
+        // The job the engineer waits for and may stop: the calculation and the filling of the
+        // window.
         const FinAvance fin{m_avance};
         // A calculation that stops keeps its message in the listing too, which is shown.
-        error = PasadaTramo();
+        const ErrorCalculo error = PasadaTramo();
         MuestraError(error);
+        // A run refused before its first case, or stopped by the engineer, has no listing to
+        // show.
+        if (error && error.avisado)
+            return;
+        if (!LlenaListado())
+            return;
     }
-    // A run refused before its first case, or stopped by the engineer, has no listing to show.
-    if (error && error.avisado)
-        return;
-    ponTexto(m_listado.edPantalla, m_s.salida.TextoPantalla());
     m_s.ventanas.MuestraListado();
 }
 
@@ -271,7 +286,7 @@ void ComandosCalculo::ImprimeObra()
     m_estado.listado.NumeroPagina = 0;
     PreparaListado();
     const int mostrado = captura->edTramo.ListIndex();
-    bool detenido = false;
+    bool lleno = false;
     {
         std::optional<GuardaFicheroDepuracion> depuracion;
         AbreDepuracion(depuracion);
@@ -279,17 +294,16 @@ void ComandosCalculo::ImprimeObra()
                              captura->edTramo.ListCount());
         const FinAvance fin{m_avance};
         PasadaObra();
-        detenido = m_avance.Detenido();
+        // Stopped by the engineer: the half-made listing is not shown. The runs calculated
+        // before a failing one keep their listing, which is.
+        lleno = !m_avance.Detenido() && LlenaListado();
     }
     // The run the engineer was on comes back, stored as it is: the pass left no change.
     if (mostrado >= 0)
         m_s.obra.CargaTramo(mostrado + 1);
-    // Stopped by the engineer: the half-made listing is not shown.
-    if (detenido)
+    if (!lleno)
         return;
-    // The runs calculated before a failing one keep their listing, which is shown.
-    ponTexto(m_listado.edPantalla, m_s.salida.TextoPantalla());
-    if (!m_s.salida.TextoPantalla().empty()) {
+    if (!m_listado.edPantalla.Text().empty()) {
         m_estado.ejecucion.VentanaModalAbierta = true;
         m_s.ventanas.MuestraListado();
         m_estado.ejecucion.VentanaModalAbierta = false;

@@ -71,6 +71,9 @@ private:
                          std::int64_t tramos);
         // A run of the project is done; false when the command has been stopped.
         [[nodiscard]] bool TramoHecho();
+        // A stretch of the listing has been handed to the window, which counts no step of its
+        // own; false when the command has been stopped.
+        [[nodiscard]] bool Llenando() { return Sigue(); }
         bool Detenido() const { return m_detenido; }
         // The command has ended, whole or stopped.
         void Termina();
@@ -103,6 +106,10 @@ private:
     ErrorCalculo PasadaTramo();
     void PreparaListado();
     void PonTituloListado();
+    // Hands the listing over to the window: its text without a copy (that of a large run is
+    // tens of megabytes) and where each of its lines starts, as part of the command's job.
+    // False when the engineer stopped the command meanwhile: the window is left empty.
+    bool LlenaListado();
     void DatosCabecera();
     // The checks and the listing's set-up a command on the run shown makes first; false when
     // refused (told). exigeGrabado refuses unsaved changes too.

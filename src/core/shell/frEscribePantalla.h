@@ -6,6 +6,7 @@
 #include "core/model/EstadoObra.h"
 #include "core/plataforma/Controles.h"
 #include "core/plataforma/VentanaLogica.h"
+#include "core/shell/IndiceLineas.h"
 
 namespace dravek {
 
@@ -16,6 +17,9 @@ public:
     explicit frEscribePantalla(EstadoObra &estado);
 
     CajaTexto edPantalla{*this, "edPantalla"}; // monospaced
+    // Where each line of edPantalla's text starts, for a view that draws only the lines on
+    // screen; made by the command that fills the text.
+    IndiceLineas lineasPantalla;
     Marco frTipoListado{*this, "frTipoListado"};
     std::string frTipoListadoToolTipText;
     GrupoOpciones rdTipoListado{*this, "rdTipoListado", 4}; // Normal, Tabular, Pantalla, Lamé

@@ -49,6 +49,7 @@ void ProgresoQt::Empieza(const std::string &texto, const std::string &cancelar, 
     if (!m_enCurso) {
         m_enCurso = true;
         m_desdeInicio.start();
+        m_desdeRepaso.start();
     }
 }
 
@@ -57,8 +58,16 @@ bool ProgresoQt::Sigue(std::int64_t hechos)
     if (!m_enCurso || m_detenido)
         return !m_detenido;
     if (!m_dialogo) {
-        if (m_desdeInicio.elapsed() < m_espera.count())
+        if (m_desdeInicio.elapsed() < m_espera.count()) {
+            // Till the dialog shows, the windows are still repainted (where a message box
+            // answered just before stood, say); what the engineer does meanwhile waits for the
+            // dialog, which is modal.
+            if (m_desdeRepaso.elapsed() >= IntervaloRepaso) {
+                QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+                m_desdeRepaso.start();
+            }
             return true;
+        }
         Muestra();
     } else if (m_dialogo->wasCanceled()) {
         m_detenido = true;

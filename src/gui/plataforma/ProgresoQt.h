@@ -15,9 +15,10 @@ namespace dravek::gui {
 
 // The progress of a long job as a dialog with a bar (steps done of the total) and a button
 // that stops the job, over the window the job was started from, with the busy cursor. Both
-// show only once the job has run longer than the wait: a short job shows nothing. While the
-// dialog is up the job lets the dialog's events through now and then; the dialog is modal,
-// so nothing else of the program can be used meanwhile.
+// show only once the job has run longer than the wait: a short job shows nothing but the
+// windows repainted now and then. While the dialog is up the job lets the dialog's events
+// through now and then; the dialog is modal, so nothing else of the program can be used
+// meanwhile.
 class ProgresoQt final : public Progreso {
 public:
     explicit ProgresoQt(QWidget *padre,

@@ -95,6 +95,18 @@ TEST(Controles, UnaEscrituraDisparaSuManejadorUnaVezYEnElActo)
     const std::vector<Escritura> casos = {
         {"text box", [](VentanaPrueba &v) { ponTexto(v.edA, "12"); }, "edA_Change:12"},
         {"list text", [](VentanaPrueba &v) { ponTexto(v.edL, "dos"); }, "edL_Change:dos"},
+        {"text box, exchanged",
+         [](VentanaPrueba &v) {
+             std::string texto = "12";
+             cambiaTexto(v.edA, texto);
+         },
+         "edA_Change:12"},
+        {"list text, exchanged",
+         [](VentanaPrueba &v) {
+             std::string texto = "dos";
+             cambiaTexto(v.edL, texto);
+         },
+         "edL_Change:dos"},
         {"list index", [](VentanaPrueba &v) { ponIndice(v.edL, 2); }, "edL_Click:2=tres"},
         {"option", [](VentanaPrueba &v) { ponValor(v.rdO, 1, true); }, "rdO_Click:1"},
         {"check box", [](VentanaPrueba &v) { ponValor(v.chC, EstadoCasilla::Gris); },
@@ -116,6 +128,22 @@ TEST(Controles, UnaEscrituraDisparaSuManejadorUnaVezYEnElActo)
             EXPECT_TRUE(v.registro.empty()) << "the same value written again raised a handler";
         }
     }
+}
+
+// A text handed over by exchange: the control holds it, the caller gets the former one back,
+// and a list chooses the entry it names as it would for a text written.
+TEST(Controles, UnTextoCambiadoDevuelveElAnterior)
+{
+    VentanaPrueba v;
+    ponTexto(v.edA, "anterior");
+    std::string texto(4096, 'x');
+    cambiaTexto(v.edA, texto);
+    EXPECT_EQ(v.edA.Text(), std::string(4096, 'x'));
+    EXPECT_EQ(texto, "anterior");
+    std::string lista = "tres";
+    cambiaTexto(v.edL, lista);
+    EXPECT_EQ(v.edL.ListIndex(), 2);
+    EXPECT_EQ(lista, "");
 }
 
 TEST(Controles, SinCambioNoHayManejador)

@@ -446,8 +446,13 @@ TEST(ComandosCalculo, CalculaTramoMuestraSuListado)
     ASSERT_EQ(p.ventanas.abiertas, std::vector<std::string>{"frEscribePantalla"});
     // Three heights by three pressures, all of run 7.
     EXPECT_EQ(p.diseno.tramos, std::vector<std::int16_t>(9, 7));
-    EXPECT_FALSE(p.salida.TextoPantalla().empty());
-    EXPECT_EQ(p.ventanas.listados[0], p.salida.TextoPantalla());
+    // The window holds the listing it showed: every pressure line of the run.
+    const std::string &listado = p.calculo.listado().edPantalla.Text();
+    EXPECT_EQ(p.ventanas.listados[0], listado);
+    std::size_t presiones = 0;
+    for (auto i = listado.find(T(548)); i != std::string::npos; i = listado.find(T(548), i + 1))
+        ++presiones;
+    EXPECT_EQ(presiones, 9u);
     EXPECT_EQ(p.calculo.listado().Caption, std::string(9, ' ') + T(378));
     EXPECT_FALSE(p.calculo.ImprimeObraCompleta());
     // Back in the screen's units with the run's own geometry.
@@ -544,7 +549,8 @@ TEST(ComandosCalculo, UnTramoInvalidoDetieneLaObraYConservaElListado)
     // Run 3 calculated and shown; run 9 never reached.
     EXPECT_EQ(p.diseno.tramos, std::vector<std::int16_t>(9, 3));
     ASSERT_EQ(p.ventanas.listados.size(), 1u);
-    EXPECT_EQ(p.ventanas.listados[0], p.salida.TextoPantalla());
+    EXPECT_EQ(p.ventanas.listados[0], p.calculo.listado().edPantalla.Text());
+    EXPECT_NE(p.ventanas.listados[0].find(T(548)), std::string::npos);
     EXPECT_EQ(p.obra.cargas, (std::vector<int>{1, 2, 1}));
 
     // Its print stops at the same run: the job is dropped and the window stays open.
@@ -636,8 +642,8 @@ TEST(ComandosCalculo, UnFalloInternoSeMuestraYNadaCambia)
     p.diseno.lanza = false;
     pulsa(p.forma.menu().mnCalculaTramo);
     EXPECT_TRUE(p.mensajes.mostrados().empty());
-    EXPECT_EQ(p.ventanas.listados.back(), p.salida.TextoPantalla());
-    EXPECT_NE(p.salida.TextoPantalla().find(Texto(0, 548)), std::string::npos);
+    EXPECT_EQ(p.ventanas.listados.back(), p.calculo.listado().edPantalla.Text());
+    EXPECT_NE(p.ventanas.listados.back().find(Texto(0, 548)), std::string::npos);
     comoAntes();
 }
 

@@ -60,6 +60,14 @@ std::vector<std::int64_t> PasosObra(int tramos)
     return v;
 }
 
+// The filling of the listing window ends the job: a short listing reports once more, with
+// every step done.
+std::vector<std::int64_t> YLlenado(std::vector<std::int64_t> pasos)
+{
+    pasos.push_back(pasos.back());
+    return pasos;
+}
+
 TEST(ProgresoComandos, CadaOrdenCuentaSusPasos)
 {
     {
@@ -67,7 +75,7 @@ TEST(ProgresoComandos, CadaOrdenCuentaSusPasos)
         ObraSeguida p;
         pulsa(p.forma.menu().mnCalculaTramo);
         EXPECT_EQ(p.progreso.trabajos, (std::vector<Trabajo>{{T(1526), T(214), 9}}));
-        EXPECT_EQ(p.progreso.sigues, Serie(1, 9));
+        EXPECT_EQ(p.progreso.sigues, YLlenado(Serie(1, 9)));
         EXPECT_EQ(p.progreso.terminados, 1);
         EXPECT_EQ(p.ventanas.abiertas, std::vector<std::string>{"frEscribePantalla"});
 
@@ -84,7 +92,7 @@ TEST(ProgresoComandos, CadaOrdenCuentaSusPasos)
         ObraSeguida p;
         pulsa(p.forma.menu().MnImprimir);
         EXPECT_EQ(p.progreso.trabajos, (std::vector<Trabajo>{{T(1527), T(214), 3}}));
-        EXPECT_EQ(p.progreso.sigues, PasosObra(3));
+        EXPECT_EQ(p.progreso.sigues, YLlenado(PasosObra(3)));
         EXPECT_EQ(p.progreso.terminados, 1);
         ASSERT_EQ(p.ventanas.listados.size(), 1u);
 
@@ -147,6 +155,53 @@ TEST(ProgresoComandos, DetenerNoDejaNadaAMedias)
         EXPECT_EQ(p.progreso.terminados, 1);
         // The first run calculated, then the run shown back.
         EXPECT_EQ(p.obra.cargas, (std::vector<int>{1, 2}));
+        EXPECT_EQ(p.captura.edTramo.Text(), "7");
+        EXPECT_FALSE(p.estado.ejecucion.DatosModificados);
+    }
+    {
+        SCOPED_TRACE("el llenado de la ventana con el listado de un tramo");
+        ObraSeguida p;
+        const DatosTramo antes = p.estado.tramo;
+        // The nine cases are calculated; the engineer stops the job as the window is filled.
+        p.progreso.detenerEnAviso = 10;
+        pulsa(p.forma.menu().mnCalculaTramo);
+        EXPECT_EQ(p.diseno.tramos, std::vector<std::int16_t>(9, 7));
+        EXPECT_EQ(p.progreso.sigues, YLlenado(Serie(1, 9)));
+        EXPECT_EQ(p.progreso.terminados, 1);
+        EXPECT_TRUE(p.ventanas.abiertas.empty());
+        EXPECT_TRUE(p.mensajes.mostrados().empty());
+        EXPECT_EQ(p.calculo.listado().edPantalla.Text(), "");
+        EXPECT_EQ(p.calculo.listado().lineasPantalla.Lineas(), 0u);
+        EXPECT_FALSE(p.estado.ejecucion.EnUnidadesCalculo);
+        EXPECT_DOUBLE_EQ(p.estado.tramo.ESP, antes.ESP);
+        EXPECT_EQ(p.captura.edTramo.Text(), "7");
+
+        // The next command shows its whole listing, line by line as it was written.
+        p.progreso = {};
+        pulsa(p.forma.menu().mnCalculaTramo);
+        ASSERT_EQ(p.ventanas.listados.size(), 1u);
+        const frEscribePantalla &listado = p.calculo.listado();
+        const std::string &texto = listado.edPantalla.Text();
+        EXPECT_EQ(texto, p.ventanas.listados[0]);
+        ASSERT_TRUE(listado.lineasPantalla.De(texto));
+        std::string juntas;
+        for (std::size_t i = 0; i < listado.lineasPantalla.Lineas(); ++i)
+            juntas.append(listado.lineasPantalla.Linea(texto, i)).push_back('\n');
+        EXPECT_EQ(juntas, texto + "\n");
+    }
+    {
+        SCOPED_TRACE("el llenado de la ventana con el listado de la obra");
+        ObraSeguida p;
+        p.progreso.detenerEnAviso = PasosObra(3).size() + 1;
+        pulsa(p.forma.menu().MnImprimir);
+        EXPECT_EQ(p.diseno.tramos.size(), 27u);
+        EXPECT_EQ(p.progreso.sigues, YLlenado(PasosObra(3)));
+        EXPECT_TRUE(p.ventanas.abiertas.empty());
+        EXPECT_TRUE(p.mensajes.mostrados().empty());
+        EXPECT_EQ(p.calculo.listado().edPantalla.Text(), "");
+        EXPECT_EQ(p.progreso.terminados, 1);
+        // Every run calculated, then the run shown back.
+        EXPECT_EQ(p.obra.cargas, (std::vector<int>{1, 2, 3, 2}));
         EXPECT_EQ(p.captura.edTramo.Text(), "7");
         EXPECT_FALSE(p.estado.ejecucion.DatosModificados);
     }
