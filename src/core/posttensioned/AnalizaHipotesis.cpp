@@ -79,9 +79,24 @@ void RedondeaEspiras(double &N)
     }
 }
 
+// The cubes of the two thicknesses, taken again only when a thickness changes: the same pow
+// calls on the same values, so the same results to the last bit.
+const CubosEspesores &Cubos(CubosEspesores &cubos, double tp, double tr)
+{
+    if (!cubos.hechos || cubos.primario != tp || cubos.revestimiento != tr) {
+        cubos.hechos = true;
+        cubos.primario = tp;
+        cubos.revestimiento = tr;
+        cubos.cuboPrimario = std::pow(tp, 3);
+        cubos.cuboRevestimiento = std::pow(tr, 3);
+    }
+    return cubos;
+}
+
 // 3. Homogenised section: a strip 1 cm wide, thicknesses across the wall; 4. Lame coefficients
 // of core and coating.
-void SeccionHomogeneizada(SeccionPostesado &sc, const DatosPostesado &dt, double d, double N)
+void SeccionHomogeneizada(SeccionPostesado &sc, CubosEspesores &cubos, const DatosPostesado &dt,
+                          double d, double N)
 {
     const double ri = dt.RadioInterior;
     const double rcam = dt.RadioCamisa;
@@ -110,8 +125,9 @@ void SeccionHomogeneizada(SeccionPostesado &sc, const DatosPostesado &dt, double
     sc.rco = ri + t0;
     sc.rro = sc.rco + re - rc;
     const double yi = sc.yi;
-    sc.Io = std::pow(tp, 3) / 12.0 + tp * std::pow(tp / 2.0 - yi, 2) +
-            n2 * (std::pow(tr, 3) / 12.0 + tr * std::pow((re + rc) / 2.0 - ri - yi, 2)) +
+    const CubosEspesores &cubo = Cubos(cubos, tp, tr);
+    sc.Io = cubo.cuboPrimario / 12.0 + tp * std::pow(tp / 2.0 - yi, 2) +
+            n2 * (cubo.cuboRevestimiento / 12.0 + tr * std::pow((re + rc) / 2.0 - ri - yi, 2)) +
             (m - 1.0) * e * std::pow(rcam - ri - yi, 2) +
             (n - 1.0) * Ap * std::pow(d / 2.0 + rc - ri - yi, 2);
 
@@ -389,7 +405,7 @@ FinAnalisis AnalizaHipotesis(EstadoObra &estado, EscritorFallosPostesado &fallos
                               TextoEspesorInsuficientePostesado);
         }
         RedondeaEspiras(N);
-        SeccionHomogeneizada(sc, dt, d, N);
+        SeccionHomogeneizada(sc, p.cubos, dt, d, N);
         TensionesIniciales(sc, dt);
         if (!InicialesFinitas(sc, d, N)) {
             return anula(TextoDatosNoValidos);
