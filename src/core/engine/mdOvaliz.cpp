@@ -145,13 +145,34 @@ double CoefEmpuje(double p1, double b1, double a1, double x, double p2, double a
     return p1 * (a1 * x + b1) + p2 * (a2 * x + b2);
 }
 
-ErrorEsfuerzos CalculaEsfuerzosCaso(double vDi, double vDE, double vGAMAB, double vGAMAT,
-                                    double vLANDA, double vQ, EsfuerzosSeccion &M,
-                                    EsfuerzosSeccion &N, std::int16_t vICUNA, CasoCarga k,
-                                    double vQH, double CargaMovil)
-{
-    anula(M, N);
+namespace {
 
+// The load components of one section, each as the ring analysis has always computed it: the
+// load cases are sums of them.
+struct ComponentesSeccion {
+    double Mpp = 0, Npp = 0; // self weight
+    double Mw = 0, Nw = 0;   // fluid
+    double Mt = 0, Nt = 0;   // haunch fill
+    double Mv = 0, Nv = 0;   // vertical earth without the live load
+    double Ml = 0, Nl = 0;   // live load
+    double Me1 = 0, Ne1 = 0; // lateral thrust with the live load
+    double Me2 = 0, Ne2 = 0; // lateral thrust without it
+};
+
+// The components of the three sections (positions 1 to 3) for one set of pressures, with the
+// factor of the cradle.
+struct ComponentesAnillo {
+    std::array<ComponentesSeccion, 4> seccion{};
+    double factor = 1.0;
+};
+
+// The checks of the data, in the order they have always been made, and the components of every
+// section: the twelve load cases of one set of pressures share them, so they are worked out
+// once instead of once a load case.
+ErrorEsfuerzos CalculaComponentes(double vDi, double vDE, double vGAMAB, double vGAMAT,
+                                  double vLANDA, double vQ, std::int16_t vICUNA, double vQH,
+                                  double CargaMovil, ComponentesAnillo &c)
+{
     // Refused rather than computed: a mean diameter of 0 and a fill weight of 0 are divisors,
     // and a wall with De <= Di would give a negative self weight.
     const bool datosFinitos = std::isfinite(vDi) && std::isfinite(vDE) && std::isfinite(vGAMAB) &&
@@ -162,10 +183,6 @@ ErrorEsfuerzos CalculaEsfuerzosCaso(double vDi, double vDE, double vGAMAB, doubl
     }
     if (vICUNA < 1 || vICUNA > 4) {
         return ErrorEsfuerzos::CunaFueraDeRango;
-    }
-    const auto caso = static_cast<std::int16_t>(k);
-    if (caso < 1 || caso > NumeroCasosCarga) {
-        return ErrorEsfuerzos::CasoFueraDeRango;
     }
 
     // Loads per metre of pipe.
@@ -183,89 +200,118 @@ ErrorEsfuerzos CalculaEsfuerzosCaso(double vDi, double vDE, double vGAMAB, doubl
 
     // The cradle under 90 degrees takes the granular 90 degree row.
     const std::size_t fila = vICUNA == 4 ? 0 : static_cast<std::size_t>(vICUNA - 1);
-    const double factor = vICUNA == 4 ? FactorCunaMenor : 1.0;
+    c.factor = vICUNA == 4 ? FactorCunaMenor : 1.0;
 
     for (std::size_t s = 1; s <= 3; ++s) {
         const std::size_t i = 3 * fila + (s - 1);
+        ComponentesSeccion &k = c.seccion[s];
+        k.Mpp = KM1[i] * Wp * Dm;
+        k.Npp = KN1[i] * Wp;
+        k.Mw = KM1[i] * Ww * Dm;
+        k.Nw = KN2[i] * Ww;
+        k.Mt = CoefLineal(KM2[i], x, KM3[i]) * Wt * Dm;
+        k.Nt = CoefLineal(KN3[i], x, KN4[i]) * Wt;
+        k.Mv = CoefLineal(KM4[i], x, KM5[i]) * We * Dm;
+        k.Nv = CoefLineal(KN5[i], x, KN6[i]) * We;
+        k.Ml = CoefLineal(KM4[i], x, KM5[i]) * WL * Dm;
+        k.Nl = CoefLineal(KN5[i], x, KN6[i]) * WL;
+        k.Me1 = CoefEmpuje(H1, KM6[i], KM7[i], x, vDE, KM8[i], KM9[i]) * Lambda * Dm;
+        k.Ne1 = CoefEmpuje(H1, KN7[i], KN8[i], x, vDE, KN9[i], KN10[i]) * Lambda;
+        k.Me2 = CoefEmpuje(H2, KM6[i], KM7[i], x, vDE, KM8[i], KM9[i]) * Lambda * Dm;
+        k.Ne2 = CoefEmpuje(H2, KN7[i], KN8[i], x, vDE, KN9[i], KN10[i]) * Lambda;
+    }
+    return ErrorEsfuerzos::Ninguno;
+}
 
-        const double Mpp = KM1[i] * Wp * Dm;
-        const double Npp = KN1[i] * Wp;
-        const double Mw = KM1[i] * Ww * Dm;
-        const double Nw = KN2[i] * Ww;
-        const double Mt = CoefLineal(KM2[i], x, KM3[i]) * Wt * Dm;
-        const double Nt = CoefLineal(KN3[i], x, KN4[i]) * Wt;
-        const double Mv = CoefLineal(KM4[i], x, KM5[i]) * We * Dm;
-        const double Nv = CoefLineal(KN5[i], x, KN6[i]) * We;
-        const double Ml = CoefLineal(KM4[i], x, KM5[i]) * WL * Dm;
-        const double Nl = CoefLineal(KN5[i], x, KN6[i]) * WL;
-        const double Me1 = CoefEmpuje(H1, KM6[i], KM7[i], x, vDE, KM8[i], KM9[i]) * Lambda * Dm;
-        const double Ne1 = CoefEmpuje(H1, KN7[i], KN8[i], x, vDE, KN9[i], KN10[i]) * Lambda;
-        const double Me2 = CoefEmpuje(H2, KM6[i], KM7[i], x, vDE, KM8[i], KM9[i]) * Lambda * Dm;
-        const double Ne2 = CoefEmpuje(H2, KN7[i], KN8[i], x, vDE, KN9[i], KN10[i]) * Lambda;
-
+// Load case k of every section from the components; false when a result is not finite (finite
+// but huge data can still overflow), and then both are left 0.
+bool CombinaCaso(const ComponentesAnillo &c, CasoCarga k, EsfuerzosSeccion &M, EsfuerzosSeccion &N)
+{
+    for (std::size_t s = 1; s <= 3; ++s) {
+        const ComponentesSeccion &p = c.seccion[s];
         // Sums in the order the load cases have always been added.
         double m = 0;
         double n = 0;
         switch (k) {
         case CasoCarga::CasoPesoPropio:
-            m = Mpp;
-            n = Npp;
+            m = p.Mpp;
+            n = p.Npp;
             break;
         case CasoCarga::CasoPesoFluido:
-            m = Mw;
-            n = Nw;
+            m = p.Mw;
+            n = p.Nw;
             break;
         case CasoCarga::CasoTierras:
-            m = Me1 + Mt + Mv;
-            n = Ne1 + Nt + Nv;
+            m = p.Me1 + p.Mt + p.Mv;
+            n = p.Ne1 + p.Nt + p.Nv;
             break;
         case CasoCarga::CasoMovil:
-            m = Ml;
-            n = Nl;
+            m = p.Ml;
+            n = p.Nl;
             break;
         case CasoCarga::CasoEmpujeConMovil:
-            m = Me1;
-            n = Ne1;
+            m = p.Me1;
+            n = p.Ne1;
             break;
         case CasoCarga::CasoPropioFluidoTierras:
-            m = Mw + Mpp + Mt + Me1 + Mv;
-            n = Npp + Nw + Nt + Ne1 + Nv;
+            m = p.Mw + p.Mpp + p.Mt + p.Me1 + p.Mv;
+            n = p.Npp + p.Nw + p.Nt + p.Ne1 + p.Nv;
             break;
         case CasoCarga::CasoPropioFluidoTierrasMovil:
-            m = Mw + Mpp + Mt + Me1 + Mv + Ml;
-            n = Npp + Nw + Nt + Ne1 + Nv + Nl;
+            m = p.Mw + p.Mpp + p.Mt + p.Me1 + p.Mv + p.Ml;
+            n = p.Npp + p.Nw + p.Nt + p.Ne1 + p.Nv + p.Nl;
             break;
         case CasoCarga::CasoTierrasUnMetro:
-            m = Me2 + Mt + Mv;
-            n = Ne2 + Nt + Nv;
+            m = p.Me2 + p.Mt + p.Mv;
+            n = p.Ne2 + p.Nt + p.Nv;
             break;
         case CasoCarga::CasoTimpanos:
-            m = Mt;
-            n = Nt;
+            m = p.Mt;
+            n = p.Nt;
             break;
         case CasoCarga::CasoEmpujeSinMovil:
-            m = Me2;
-            n = Ne2;
+            m = p.Me2;
+            n = p.Ne2;
             break;
         case CasoCarga::CasoVerticalPura:
-            m = Mv;
-            n = Nv;
+            m = p.Mv;
+            n = p.Nv;
             break;
         case CasoCarga::CasoNulo:
             break;
         }
-        M[s] = m * factor;
-        N[s] = n * factor;
+        M[s] = m * c.factor;
+        N[s] = n * c.factor;
     }
 
-    // Finite but huge data can still overflow; the results are never left infinite.
     for (std::size_t s = 1; s <= 3; ++s) {
         if (!std::isfinite(M[s]) || !std::isfinite(N[s])) {
             anula(M, N);
-            return ErrorEsfuerzos::DatosNoValidos;
+            return false;
         }
     }
-    return ErrorEsfuerzos::Ninguno;
+    return true;
+}
+
+} // namespace
+
+ErrorEsfuerzos CalculaEsfuerzosCaso(double vDi, double vDE, double vGAMAB, double vGAMAT,
+                                    double vLANDA, double vQ, EsfuerzosSeccion &M,
+                                    EsfuerzosSeccion &N, std::int16_t vICUNA, CasoCarga k,
+                                    double vQH, double CargaMovil)
+{
+    anula(M, N);
+    ComponentesAnillo c;
+    if (const ErrorEsfuerzos error =
+            CalculaComponentes(vDi, vDE, vGAMAB, vGAMAT, vLANDA, vQ, vICUNA, vQH, CargaMovil, c);
+        error != ErrorEsfuerzos::Ninguno) {
+        return error;
+    }
+    const auto caso = static_cast<std::int16_t>(k);
+    if (caso < 1 || caso > NumeroCasosCarga) {
+        return ErrorEsfuerzos::CasoFueraDeRango;
+    }
+    return CombinaCaso(c, k, M, N) ? ErrorEsfuerzos::Ninguno : ErrorEsfuerzos::DatosNoValidos;
 }
 
 ErrorEsfuerzos CalculaEsfuerzosCasos(double vDi, double vDE, double vGAMAB, double vGAMAT,
@@ -274,20 +320,38 @@ ErrorEsfuerzos CalculaEsfuerzosCasos(double vDi, double vDE, double vGAMAB, doub
                                      const PresionesAnillo &presionesUnMetro,
                                      TablaEsfuerzos &MomentosCaso, TablaEsfuerzos &AxilesCaso)
 {
+    // The components of the case's pressures serve eleven load cases, those of 1 m of fill the
+    // earth load of 1 m; the load cases are taken in order, so that a refusal is the one the
+    // first refused load case gives.
+    const auto componentes = [&](const PresionesAnillo &p, ComponentesAnillo &c) {
+        return CalculaComponentes(vDi, vDE, vGAMAB, vGAMAT, vLANDA, p.vQ, vICUNA, p.vQH,
+                                  p.CargaMovil, c);
+    };
+    const auto rechaza = [&](ErrorEsfuerzos error) {
+        MomentosCaso = TablaEsfuerzos{};
+        AxilesCaso = TablaEsfuerzos{};
+        return error;
+    };
+    ComponentesAnillo delCaso;
+    if (const ErrorEsfuerzos error = componentes(presionesCaso, delCaso);
+        error != ErrorEsfuerzos::Ninguno) {
+        return rechaza(error);
+    }
     TablaEsfuerzos momentos{};
     TablaEsfuerzos axiles{};
     for (std::int16_t k = 1; k <= NumeroCasosCarga; ++k) {
         const auto caso = static_cast<CasoCarga>(k);
-        // The earth load of 1 m of fill is the only case computed with other pressures.
-        const PresionesAnillo &p =
-            caso == CasoCarga::CasoTierrasUnMetro ? presionesUnMetro : presionesCaso;
-        const ErrorEsfuerzos error =
-            CalculaEsfuerzosCaso(vDi, vDE, vGAMAB, vGAMAT, vLANDA, p.vQ, momentos[indice(caso)],
-                                 axiles[indice(caso)], vICUNA, caso, p.vQH, p.CargaMovil);
-        if (error != ErrorEsfuerzos::Ninguno) {
-            MomentosCaso = TablaEsfuerzos{};
-            AxilesCaso = TablaEsfuerzos{};
-            return error;
+        const ComponentesAnillo *c = &delCaso;
+        ComponentesAnillo unMetro;
+        if (caso == CasoCarga::CasoTierrasUnMetro) {
+            if (const ErrorEsfuerzos error = componentes(presionesUnMetro, unMetro);
+                error != ErrorEsfuerzos::Ninguno) {
+                return rechaza(error);
+            }
+            c = &unMetro;
+        }
+        if (!CombinaCaso(*c, caso, momentos[indice(caso)], axiles[indice(caso)])) {
+            return rechaza(ErrorEsfuerzos::DatosNoValidos);
         }
     }
     MomentosCaso = momentos;

@@ -265,6 +265,13 @@ bool FicheroDepuracion::Abre()
         m_fichero.open(m_ruta, std::ios::binary | std::ios::app);
         m_sinFichero = !m_fichero.is_open();
     }
+    if (!m_sinFichero) {
+        // A block and a long line, asked for once: grown by doubling, the block would be
+        // copied and its memory touched twice over, which the first command of a session (all
+        // of whose memory is fresh) pays for page by page.
+        constexpr std::size_t LineaLarga = 4096;
+        m_pendiente.reserve(m_bloque + LineaLarga);
+    }
     return !m_sinFichero;
 }
 

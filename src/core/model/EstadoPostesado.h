@@ -177,6 +177,17 @@ struct TensionesHipotesisPostesado {
     ValoresSeccion TensionTotalAcero{};
 };
 
+// The cubes of the core and coating thicknesses that the section analysis takes, cm3, kept with
+// the thicknesses they are of: every analysis of a case has the same radii, and a cube costs the
+// analysis more than the rest of its arithmetic.
+struct CubosEspesores {
+    bool hechos = false;
+    double primario = 0;          // cm, core thickness
+    double revestimiento = 0;     // cm, coating thickness
+    double cuboPrimario = 0;      // cm3
+    double cuboRevestimiento = 0; // cm3
+};
+
 struct EstadoPostesado {
     DatosPostesado datos;
 
@@ -195,6 +206,7 @@ struct EstadoPostesado {
 
     SeccionPostesado seccion;
     TensionesHipotesisPostesado aceptada;
+    CubosEspesores cubos;
 
     // Failure text of a factory test pressure that could not be set (EstadoDiseno 92); empty
     // while PP holds a pressure. The listings show it where PP would stand.

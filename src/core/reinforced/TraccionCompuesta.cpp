@@ -8,11 +8,8 @@ namespace {
 
 // Both faces alike at the start.
 constexpr double ParteInicial = 0.5;
-// cm2/m: the iteration stops after the first change strictly below this.
-constexpr double Tolerancia = 0.01;
 // Minimum steel: 0.04 fck h / fyk over the whole thickness.
 constexpr double CuantiaMinima = 0.04;
-constexpr double TAKp = 1000.0;    // t over kp/cm2 to cm2
 constexpr double M2ACm2 = 10000.0; // m to cm2 per metre
 
 double Minimo(const EstadoObra &estado)
@@ -32,57 +29,24 @@ TraccionCompuestaSeccion::TraccionCompuestaSeccion(const EstadoObra &estado, dou
 {
 }
 
-double TraccionCompuestaSeccion::Area(double k) const
-{
-    return (m_parteMomento + k) * m_N / m_Fyd * TAKp;
-}
-
-IteracionTraccion TraccionCompuestaSeccion::Resuelve(double x, double &As) const
-{
-    IteracionTraccion resultado;
-    double area = m_inicial;
-    if (std::abs(area) >= Tolerancia) {
-        while (true) {
-            if (resultado.iteraciones == MaximoIteracionesTraccion) {
-                resultado.converge = false;
-                break;
-            }
-            const double anterior = area;
-            area = Area(area / (x + area));
-            ++resultado.iteraciones;
-            if (std::abs(area - anterior) < Tolerancia) {
-                break;
-            }
-        }
-    }
-    As = area < m_minimo ? m_minimo : area;
-    return resultado;
-}
-
 bool TraccionCompuestaSeccion::Alcanza(double maximo) const
 {
     return m_minimo <= maximo && Area(0) < maximo;
 }
 
-IteracionTraccion RegistroTraccion::Resuelve(const TraccionCompuestaSeccion &seccion, double M,
-                                             double N, double x, double &As)
+IteracionTraccion RegistroTraccion::RepiteOResuelve(const TraccionCompuestaSeccion &seccion,
+                                                    double M, double N, double x, double &As)
 {
-    if (m_modo == Modo::Repitiendo) {
-        if (m_siguiente < m_soluciones.size()) {
-            const Solucion &s = m_soluciones[m_siguiente];
-            if (s.M == M && s.N == N && s.x == x) {
-                ++m_siguiente;
-                As = s.As;
-                return s.iteracion;
-            }
+    if (m_siguiente < m_soluciones.size()) {
+        const Solucion &s = m_soluciones[m_siguiente];
+        if (s.M == M && s.N == N && s.x == x) {
+            ++m_siguiente;
+            As = s.As;
+            return s.iteracion;
         }
-        m_modo = Modo::Resolviendo;
     }
-    const IteracionTraccion iteracion = seccion.Resuelve(x, As);
-    if (m_modo == Modo::Grabando) {
-        m_soluciones.push_back({M, N, x, As, iteracion});
-    }
-    return iteracion;
+    m_modo = Modo::Resolviendo;
+    return seccion.Resuelve(x, As);
 }
 
 void RegistroTraccion::Repite()

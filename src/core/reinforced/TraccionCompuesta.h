@@ -4,6 +4,7 @@
 // (both layers in tension): the moment share |M| / z of the force plus the share k of the axial
 // force that this face takes of the steel of both faces, iterated from an equal split.
 
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -15,6 +16,9 @@ namespace dravek {
 // The share iteration always settles for a positive force and a non-negative other face, in a
 // handful of steps for real sections; the cap only keeps an absurd input from looping for ever.
 inline constexpr std::int32_t MaximoIteracionesTraccion = 1000;
+
+// Two share iterations a round: an even cap can only be reached between rounds.
+static_assert(MaximoIteracionesTraccion % 2 == 0);
 
 struct IteracionTraccion {
     std::int32_t iteraciones = 0; // share iterations after the start value
@@ -28,13 +32,47 @@ class TraccionCompuestaSeccion {
 public:
     TraccionCompuestaSeccion(const EstadoObra &estado, double M, double N);
 
-    // As TraccionCompuesta with x the other face's area.
-    IteracionTraccion Resuelve(double x, double &As) const;
+    // As TraccionCompuesta with x the other face's area. In the header, so that the design
+    // that solves a section a hundred times a case keeps its values in registers.
+    IteracionTraccion Resuelve(double x, double &As) const
+    {
+        IteracionTraccion resultado;
+        double area = m_inicial;
+        if (std::abs(area) >= Tolerancia) {
+            std::int32_t iteraciones = 0;
+            while (true) {
+                if (iteraciones == MaximoIteracionesTraccion) {
+                    resultado.converge = false;
+                    break;
+                }
+                double anterior = area;
+                area = Area(area / (x + area));
+                if (std::abs(area - anterior) < Tolerancia) {
+                    ++iteraciones;
+                    break;
+                }
+                anterior = area;
+                area = Area(area / (x + area));
+                iteraciones += 2;
+                if (std::abs(area - anterior) < Tolerancia) {
+                    break;
+                }
+            }
+            resultado.iteraciones = iteraciones;
+        }
+        As = area < m_minimo ? m_minimo : area;
+        return resultado;
+    }
     // As TraccionCompuestaAlcanza.
     bool Alcanza(double maximo) const;
 
 private:
-    double Area(double k) const; // the area for a share k of the axial force
+    // cm2/m: the iteration stops after the first change strictly below this.
+    static constexpr double Tolerancia = 0.01;
+    static constexpr double TAKp = 1000.0; // t over kp/cm2 to cm2
+
+    // The area for a share k of the axial force.
+    double Area(double k) const { return (m_parteMomento + k) * m_N / m_Fyd * TAKp; }
 
     double m_parteMomento; // |M| / (z N)
     double m_N;
@@ -53,7 +91,17 @@ public:
     // Solves as seccion.Resuelve would; while recording the answer is kept, while replaying it
     // is taken from the record when the question is the next one recorded.
     IteracionTraccion Resuelve(const TraccionCompuestaSeccion &seccion, double M, double N,
-                               double x, double &As);
+                               double x, double &As)
+    {
+        if (m_modo == Modo::Repitiendo) {
+            return RepiteOResuelve(seccion, M, N, x, As);
+        }
+        const IteracionTraccion iteracion = seccion.Resuelve(x, As);
+        if (m_modo == Modo::Grabando) {
+            m_soluciones.push_back({M, N, x, As, iteracion});
+        }
+        return iteracion;
+    }
 
     // From now on the recorded answers are handed out, from the first.
     void Repite();
@@ -70,6 +118,11 @@ private:
         IteracionTraccion iteracion;
     };
     enum class Modo { Grabando, Repitiendo, Resolviendo };
+
+    // The replay: the recorded answer when the question is the next one recorded, else the
+    // end of the replay and the answer worked out.
+    IteracionTraccion RepiteOResuelve(const TraccionCompuestaSeccion &seccion, double M, double N,
+                                      double x, double &As);
 
     std::vector<Solucion> m_soluciones;
     std::size_t m_siguiente = 0;
