@@ -2,7 +2,9 @@
 
 #include "gui/comun/TextoQt.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QStringList>
 
@@ -55,7 +57,10 @@ DialogosFicheroQt::PideFicheroAbrir(const std::string &titulo, const std::string
 
 std::string DialogosFicheroQt::CarpetaDocumentos()
 {
-    return deQt(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    // A desktop without a documents folder (none made, or removed) starts in the home folder:
+    // a folder that does not exist would be taken by the dialog as a file name.
+    const QString documentos = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return deQt(QFileInfo(documentos).isDir() ? documentos : QDir::homePath());
 }
 
 } // namespace dravek::gui
