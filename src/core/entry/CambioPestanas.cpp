@@ -120,13 +120,18 @@ void CapturaDatos::TabDatosColocacion_Click(int /*PreviousTab*/)
     } else if (c.AlturaFinal > 5 * t.vDE && c.AlturaFinal > 5.0) {
         // Beyond five diameters and five metres of fill the arching of the soil would lower the
         // load, which the calculation leaves out.
-        avCargas1.BackColor = ColorFondo::Aviso;
-        ponTexto(avCargas1,
-                 Texto(d, TextoSinEfectoArco) + " " + Texto(d, TextoCargaPorOtroMetodo));
+        PonAvisoEfectoArco();
     } else {
         avCargas1.BackColor = ColorFondo::Cara;
         ponTexto(avCargas1, "");
     }
+}
+
+void CapturaDatos::PonAvisoEfectoArco()
+{
+    const std::int32_t d = m_estado.ejecucion.DesplazamientoIdioma;
+    avCargas1.BackColor = ColorFondo::Aviso;
+    ponTexto(avCargas1, Texto(d, TextoSinEfectoArco) + " " + Texto(d, TextoCargaPorOtroMetodo));
 }
 
 } // namespace dravek

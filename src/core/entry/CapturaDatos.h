@@ -559,6 +559,8 @@ public:
     // Tab changes and the checks of what the tab entered builds on.
     void TabPrincipal_Click(int PreviousTab);
     void TabDatosColocacion_Click(int PreviousTab);
+    // The loads page's note that the arching of the soil is left out, in the language in force.
+    void PonAvisoEfectoArco();
     void edTipoCuna0_GotFocus();
     void edTipoCuna0_Validate(bool &Cancel);
     void edTipoCuna0_Click();

@@ -151,7 +151,12 @@ void CapturaDatos::edIdioma_Validate(bool &Cancel)
         // The live load the engineer sees is the one kept, even where its variable does not
         // hold it (a run with a given total load, whose live load is then none).
         const int cargaMostrada = edICar0.ListIndex();
+        // The loads page's note, when shown, is put in the new language with the rest.
+        const bool avisoArco = !avCargas1.Text().empty();
         PonTextosCaptura();
+        if (avisoArco) {
+            PonAvisoEfectoArco();
+        }
         const DatosTramo &t = m_estado.tramo;
         if (t.vICUNA > 0) {
             MuestraPosicion(edTipoCuna0, t.vICUNA);

@@ -137,6 +137,29 @@ TEST_F(Idioma, ElegirOtraLenguaRecaptionaTodoYLaGuarda)
     }
 }
 
+// The loads page's note that the arching of the soil is left out follows the language, and
+// a page without it stays without it.
+TEST_F(Idioma, LaNotaDelEfectoArcoCambiaDeLengua)
+{
+    for (const bool conNota : {true, false}) {
+        SCOPED_TRACE(conNota);
+        ponIndice(v.edIdioma, 0);
+        ponTexto(v.avCargas1, "");
+        if (conNota) {
+            // A fill higher than five diameters and five metres.
+            p.estado.tramo.AlturaInicialTramo = 1;
+            p.estado.tramo.AlturaFinalTramo = 12;
+            p.estado.tramo.vDE = 1.24;
+            p.estado.tramo.AnchoZanja = 2;
+            ponPestana(v.TabDatosColocacion, 2);
+            ASSERT_EQ(v.avCargas1.Text(), Texto(0, 537) + " " + Texto(0, 538));
+        }
+        ponIndice(v.edIdioma, 1);
+        EXPECT_EQ(v.avCargas1.Text(), conNota ? Texto(5000, 537) + " " + Texto(5000, 538) : "");
+        EXPECT_EQ(p.mensajes.mostrados(), std::vector<MensajeMostrado>{});
+    }
+}
+
 // The cancel button keeps what it does across languages: "Releer" for a stored run re-read,
 // "Cancelar" otherwise, each in the new language.
 TEST_F(Idioma, ElBotonCancelarConservaSuSentido)
