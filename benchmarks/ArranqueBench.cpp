@@ -55,8 +55,9 @@ public:
 
     bool eventFilter(QObject *objeto, QEvent *evento) override
     {
-        if (objeto == &m_ventana && evento->type() == QEvent::Paint)
+        if (objeto == &m_ventana && evento->type() == QEvent::Paint) {
             m_pintada = true;
+        }
         return false;
     }
     void LoopEspera()
@@ -85,8 +86,9 @@ int ArrancaHastaReposo(int argc, char **argv)
     QApplication::setOrganizationName(QStringLiteral("DRAVEK"));
 
     dravek::gui::Programa programa;
-    if (!programa.Arranca(dravek::gui::deQt(QApplication::applicationDirPath())))
+    if (!programa.Arranca(dravek::gui::deQt(QApplication::applicationDirPath()))) {
         return 1;
+    }
     QWidget &vista = *programa.VentanaPrincipal();
 
     // The first time the loop would wait once the main window has painted itself. The loop
@@ -97,8 +99,9 @@ int ArrancaHastaReposo(int argc, char **argv)
     QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
                      &app, [&reposo] { reposo.LoopEspera(); });
     const int resultado = QApplication::exec();
-    if (resultado != 0 || reposo.Momento() == 0)
+    if (resultado != 0 || reposo.Momento() == 0) {
         return 1;
+    }
     std::printf("%lld\n", static_cast<long long>(reposo.Momento()));
     return 0;
 }
@@ -108,8 +111,9 @@ int ArrancaHastaReposo(int argc, char **argv)
 std::int64_t MideArranque(const std::string &ejecutable, char **entorno)
 {
     int tubo[2];
-    if (pipe(tubo) != 0)
+    if (pipe(tubo) != 0) {
         return -1;
+    }
     posix_spawn_file_actions_t acciones;
     posix_spawn_file_actions_init(&acciones);
     posix_spawn_file_actions_adddup2(&acciones, tubo[1], STDOUT_FILENO);
@@ -143,8 +147,9 @@ std::int64_t MideArranque(const std::string &ejecutable, char **entorno)
     int estado = 0;
     while (waitpid(hijo, &estado, 0) < 0 && errno == EINTR) {
     }
-    if (!WIFEXITED(estado) || WEXITSTATUS(estado) != 0 || salida.empty())
+    if (!WIFEXITED(estado) || WEXITSTATUS(estado) != 0 || salida.empty()) {
         return -1;
+    }
     return std::strtoll(salida.c_str(), nullptr, 10) - inicio;
 }
 
@@ -158,17 +163,20 @@ public:
         for (char **v = environ; *v != nullptr; ++v) {
             const std::string variable = *v;
             if (variable.rfind("XDG_CONFIG_HOME=", 0) == 0 ||
-                variable.rfind("XDG_DATA_HOME=", 0) == 0)
+                variable.rfind("XDG_DATA_HOME=", 0) == 0) {
                 continue;
+            }
             plataforma = plataforma || variable.rfind("QT_QPA_PLATFORM=", 0) == 0;
             m_textos.push_back(variable);
         }
-        if (!plataforma)
+        if (!plataforma) {
             m_textos.push_back("QT_QPA_PLATFORM=offscreen");
+        }
         m_textos.push_back("XDG_CONFIG_HOME=" + carpeta + "/config");
         m_textos.push_back("XDG_DATA_HOME=" + carpeta + "/datos");
-        for (std::string &t : m_textos)
+        for (std::string &t : m_textos) {
             m_punteros.push_back(t.data());
+        }
         m_punteros.push_back(nullptr);
     }
     char **Variables() { return m_punteros.data(); }

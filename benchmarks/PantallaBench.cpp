@@ -87,14 +87,16 @@ public:
 private:
     void Reposo()
     {
-        if (!m_pintada || !m_ventana)
+        if (!m_pintada || !m_ventana) {
             return;
+        }
         m_pintada = false;
         if (!m_movida) {
             auto *listado =
                 m_ventana->findChild<QAbstractScrollArea *>(QStringLiteral("edPantalla"));
-            if (!listado)
+            if (!listado) {
                 return;
+            }
             QScrollBar *barra = listado->verticalScrollBar();
             barra->setValue(barra->maximum());
             m_alFinal = barra->maximum() > 0 && barra->value() == barra->maximum();
@@ -130,8 +132,9 @@ struct ProgramaMedida {
         : estado(EstadoDepurandoEn(carpetaDepuracion)), dialogos(rutaObra)
     {
         arrancado = forma.Arranca(datos, local);
-        if (!arrancado)
+        if (!arrancado) {
             return;
+        }
         obra.PonComandos(calculo);
         ventanas.PonCalculo(calculo);
         forma.Conecta(obra, ventanas, calculo);
@@ -176,8 +179,9 @@ bool MideClic(benchmark::State &medida, ProgramaMedida &p, ElementoMenu &element
     VigiaListado vigia;
     const Reloj::time_point inicio = Reloj::now();
     pulsa(elemento);
-    if (p.mensajes.mostrados() > 0 || vigia.Momento() == Reloj::time_point{} || !vigia.AlFinal())
+    if (p.mensajes.mostrados() > 0 || vigia.Momento() == Reloj::time_point{} || !vigia.AlFinal()) {
         return false;
+    }
     medida.SetIterationTime(std::chrono::duration<double>(vigia.Momento() - inicio).count());
     return true;
 }
@@ -279,8 +283,9 @@ BENCHMARK(BM_ObraDe200Tramos)->UseManualTime()->Iterations(1)->Unit(benchmark::k
 int main(int argc, char **argv)
 {
     // Windows are made and painted; no display is needed unless QT_QPA_PLATFORM names one.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
+    }
     dravek::gui::PreparaMemoriaImpresion();
     QApplication aplicacion(argc, argv);
     return dravek::medida::EjecutaMedidas(argc, argv);

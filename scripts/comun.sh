@@ -8,8 +8,10 @@
 # clang-format-14 is the formatter the tree is kept in; another version formats differently.
 # desktop-file-utils validates the desktop entry, and dpkg-dev gives dpkg-shlibdeps, with which
 # cpack finds the Debian package's dependencies (scripts/comprueba-instalacion).
+# clang-tidy-14 checks that every if, else and loop body is in braces (scripts/comprueba-llaves).
 DRAVEK_PAQUETES=(cmake g++ make qt6-base-dev libgtest-dev libbenchmark-dev fonts-liberation2
-    python3-pil poppler-utils qt6-translations-l10n clang-format-14 desktop-file-utils dpkg-dev)
+    python3-pil poppler-utils qt6-translations-l10n clang-format-14 desktop-file-utils dpkg-dev
+    clang-tidy-14)
 
 dravek_instala_paquetes() {
     local faltan=()

@@ -102,8 +102,9 @@ Programa::~Programa() = default;
 
 bool Programa::Arranca(const std::string &carpetaPrograma, const std::string &obra)
 {
-    if (!m_base->logica.Arranca(carpetaPrograma, m_base->local))
+    if (!m_base->logica.Arranca(carpetaPrograma, m_base->local)) {
         return false;
+    }
     m_ventanas = std::make_unique<Ventanas>(*m_base);
     m_ventanas->vista.Refresca();
     m_ventanas->vista.show();

@@ -19,12 +19,14 @@ int main(int argc, char *argv[])
     // desktop menu passes it. Qt has taken its own options out of the list already.
     const QStringList argumentos = QApplication::arguments();
     std::string obra;
-    if (argumentos.size() > 1)
+    if (argumentos.size() > 1) {
         obra = dravek::gui::deQt(QFileInfo(argumentos.at(1)).absoluteFilePath());
+    }
 
     dravek::gui::Programa programa;
     // A start-up that cannot go on has already told the engineer why.
-    if (!programa.Arranca(dravek::gui::deQt(QApplication::applicationDirPath()), obra))
+    if (!programa.Arranca(dravek::gui::deQt(QApplication::applicationDirPath()), obra)) {
         return 1;
+    }
     return QApplication::exec();
 }

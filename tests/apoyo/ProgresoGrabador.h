@@ -24,15 +24,17 @@ public:
                  std::int64_t total) override
     {
         trabajos.push_back({texto, cancelar, total});
-        if (tambien)
+        if (tambien) {
             tambien->Empieza(texto, cancelar, total);
+        }
     }
     bool Sigue(std::int64_t hechos) override
     {
         sigues.push_back(hechos);
         if ((detenerEn && hechos >= *detenerEn) ||
-            (detenerEnAviso && sigues.size() >= *detenerEnAviso))
+            (detenerEnAviso && sigues.size() >= *detenerEnAviso)) {
             detenido = true;
+        }
         // The other progress's Cancel stops this job only.
         const bool sigueTambien = tambien == nullptr || tambien->Sigue(hechos);
         return !detenido && sigueTambien;
@@ -40,8 +42,9 @@ public:
     void Termina() override
     {
         ++terminados;
-        if (tambien)
+        if (tambien) {
             tambien->Termina();
+        }
     }
 
     // A progress the job is told of as well, such as a window test's real dialog; its Cancel

@@ -14,20 +14,23 @@ constexpr std::int32_t SaltoIdioma = 5000;
 
 std::string ConBarra(std::string ruta)
 {
-    if (ruta.empty() || ruta.back() != '/')
+    if (ruta.empty() || ruta.back() != '/') {
         ruta += '/';
+    }
     return ruta;
 }
 
 bool TieneDatos(const std::string &carpeta)
 {
     std::vector<std::string> ficheros = {FicheroGeometria, FicheroArmaduras, FicheroAnchoZanja};
-    for (int idioma = 1; idioma <= CuentaIdiomas(); ++idioma)
+    for (int idioma = 1; idioma <= CuentaIdiomas(); ++idioma) {
         ficheros.push_back(Texto((idioma - 1) * SaltoIdioma, TextoFicheroLogo));
+    }
     for (const std::string &f : ficheros) {
         std::error_code error;
-        if (std::filesystem::is_regular_file(carpeta + f, error))
+        if (std::filesystem::is_regular_file(carpeta + f, error)) {
             return true;
+        }
     }
     return false;
 }

@@ -29,12 +29,14 @@ constexpr std::int32_t TextoImprimiendoObra = 1529;
 std::int16_t NumeroTramoDeTexto(const std::string &texto)
 {
     const auto i = texto.find_first_not_of(' ');
-    if (i == std::string::npos)
+    if (i == std::string::npos) {
         return 0;
+    }
     std::int32_t n = 0;
     const auto [fin, error] = std::from_chars(texto.data() + i, texto.data() + texto.size(), n);
-    if (error != std::errc() || n < 0 || n > std::numeric_limits<std::int16_t>::max())
+    if (error != std::errc() || n < 0 || n > std::numeric_limits<std::int16_t>::max()) {
         return 0;
+    }
     (void)fin;
     return static_cast<std::int16_t>(n);
 }
@@ -63,8 +65,9 @@ void ComandosCalculo::AvanceComando::EmpiezaObra(const std::string &texto,
 void ComandosCalculo::AvanceComando::Casos(std::int64_t total)
 {
     // A run's cases are the steps of a command on that run only.
-    if (m_porTramos)
+    if (m_porTramos) {
         return;
+    }
     m_progreso.Empieza(m_texto, m_cancelar, total);
     m_empezado = true;
     m_hechos = 0;
@@ -72,15 +75,17 @@ void ComandosCalculo::AvanceComando::Casos(std::int64_t total)
 
 bool ComandosCalculo::AvanceComando::Sigue()
 {
-    if (!m_detenido && m_empezado && !m_progreso.Sigue(m_hechos))
+    if (!m_detenido && m_empezado && !m_progreso.Sigue(m_hechos)) {
         m_detenido = true;
+    }
     return !m_detenido;
 }
 
 bool ComandosCalculo::AvanceComando::CasoHecho()
 {
-    if (!m_porTramos)
+    if (!m_porTramos) {
         ++m_hechos;
+    }
     return Sigue();
 }
 
@@ -92,8 +97,9 @@ bool ComandosCalculo::AvanceComando::TramoHecho()
 
 void ComandosCalculo::AvanceComando::Termina()
 {
-    if (m_empezado)
+    if (m_empezado) {
         m_progreso.Termina();
+    }
     m_activo = false;
     m_empezado = false;
 }
@@ -110,8 +116,9 @@ ErrorCalculo ComandosCalculo::PasadaTramo()
     AjustesGuardados *ajustes = m_s.obra.Ajustes();
     // Overrides that should have been voided are not applied, nor is the run calculated
     // without them: the engineer has been told why.
-    if (m_s.obra.AjustesRehusados())
+    if (m_s.obra.AjustesRehusados()) {
         return ErrorCalculo::YaAvisado();
+    }
     ContextoCalculo contexto{m_estado,   m_s.salida, m_s.depuracion,
                              m_s.diseno, ajustes,    m_avance.Seguido()};
     try {
@@ -126,21 +133,24 @@ ErrorCalculo ComandosCalculo::PasadaTramo()
 
 void ComandosCalculo::AbreDepuracion(std::optional<GuardaFicheroDepuracion> &guarda)
 {
-    if (m_s.ficheroDepuracion)
+    if (m_s.ficheroDepuracion) {
         guarda.emplace(*m_s.ficheroDepuracion);
+    }
 }
 
 void ComandosCalculo::MuestraError(const ErrorCalculo &error)
 {
-    if (!error || error.avisado)
+    if (!error || error.avisado) {
         return;
+    }
     m_s.mensajes.Muestra(error.mensaje, BotonesMensaje::Aceptar, IconoMensaje::Exclamacion, "");
 }
 
 void ComandosCalculo::PreparaListado()
 {
-    if (!m_listado.Cargada())
+    if (!m_listado.Cargada()) {
         m_listado.Form_Load();
+    }
     m_s.salida.VaciaPantalla();
     ponTexto(m_listado.edPantalla, "");
     m_listado.lineasPantalla.Vacia();
@@ -154,8 +164,9 @@ void ComandosCalculo::PonTituloListado()
 
 void ComandosCalculo::PonTextosListado()
 {
-    if (!m_listado.Cargada())
+    if (!m_listado.Cargada()) {
         return;
+    }
     m_listado.PonTextos();
     PonTituloListado();
 }
@@ -165,8 +176,9 @@ bool ComandosCalculo::LlenaListado()
     // The sink gets the window's former text, whose memory the next listing is written in.
     cambiaTexto(m_listado.edPantalla, m_s.salida.Pantalla());
     if (m_listado.lineasPantalla.Indexa(m_listado.edPantalla.Text(),
-                                        [this] { return m_avance.Llenando(); }))
+                                        [this] { return m_avance.Llenando(); })) {
         return true;
+    }
     ponTexto(m_listado.edPantalla, "");
     return false;
 }
@@ -185,8 +197,9 @@ void ComandosCalculo::DatosCabecera()
 bool ComandosCalculo::PreparaComandoTramo(bool exigeGrabado)
 {
     CapturaDatos *captura = m_s.obra.Captura();
-    if (!captura || !m_s.obra.ValidaPresionesAlturasObra() || !m_s.obra.ValidaDatosTramo(true))
+    if (!captura || !m_s.obra.ValidaPresionesAlturasObra() || !m_s.obra.ValidaDatosTramo(true)) {
         return false;
+    }
     const std::int32_t d = m_estado.ejecucion.DesplazamientoIdioma;
     if (!m_estado.obra.AbrirObraExistente) {
         m_s.mensajes.Muestra(Texto(d, TextoGrabeObraAntes), BotonesMensaje::Aceptar,
@@ -209,8 +222,9 @@ bool ComandosCalculo::PreparaComandoTramo(bool exigeGrabado)
 
 void ComandosCalculo::CalculaTramo()
 {
-    if (!PreparaComandoTramo(false))
+    if (!PreparaComandoTramo(false)) {
         return;
+    }
     // The window's own loading sets the options for the run now on screen.
     m_listado.Form_Load();
     {
@@ -226,10 +240,12 @@ void ComandosCalculo::CalculaTramo()
         MuestraError(error);
         // A run refused before its first case, or stopped by the engineer, has no listing to
         // show.
-        if (error && error.avisado)
+        if (error && error.avisado) {
             return;
-        if (!LlenaListado())
+        }
+        if (!LlenaListado()) {
             return;
+        }
     }
     m_s.ventanas.MuestraListado();
 }
@@ -237,8 +253,9 @@ void ComandosCalculo::CalculaTramo()
 bool ComandosCalculo::PasadaObra()
 {
     CapturaDatos *captura = m_s.obra.Captura();
-    if (!captura)
+    if (!captura) {
         return false;
+    }
     const std::int32_t d = m_estado.ejecucion.DesplazamientoIdioma;
     const int tramos = captura->edTramo.ListCount();
     for (int posicion = 1; posicion <= tramos; ++posicion) {
@@ -250,22 +267,26 @@ bool ComandosCalculo::PasadaObra()
                                  BotonesMensaje::Aceptar, IconoMensaje::Exclamacion, "");
             return false;
         };
-        if (!m_s.obra.CargaTramo(posicion))
+        if (!m_s.obra.CargaTramo(posicion)) {
             return detiene();
+        }
         m_estado.ejecucion.DatosModificados = false;
-        if (!m_s.obra.ValidaDatosTramo(false))
+        if (!m_s.obra.ValidaDatosTramo(false)) {
             return detiene();
+        }
         DatosCabecera();
         m_estado.tramo.TramoActual = NumeroTramoDeTexto(numero);
         if (const ErrorCalculo error = PasadaTramo()) {
             // Stopped by the engineer: nothing to tell.
-            if (m_avance.Detenido())
+            if (m_avance.Detenido()) {
                 return false;
+            }
             MuestraError(error);
             return detiene();
         }
-        if (!m_avance.TramoHecho())
+        if (!m_avance.TramoHecho()) {
             return false;
+        }
     }
     return true;
 }
@@ -279,8 +300,9 @@ void ComandosCalculo::ImprimeObra()
         return;
     }
     CapturaDatos *captura = m_s.obra.Captura();
-    if (!captura || !m_s.obra.ValidaPresionesAlturasObra())
+    if (!captura || !m_s.obra.ValidaPresionesAlturasObra()) {
         return;
+    }
     m_estado.listado.Imprimiendo = false;
     m_imprimeObraCompleta = true;
     m_estado.listado.NumeroPagina = 0;
@@ -299,10 +321,12 @@ void ComandosCalculo::ImprimeObra()
         lleno = !m_avance.Detenido() && LlenaListado();
     }
     // The run the engineer was on comes back, stored as it is: the pass left no change.
-    if (mostrado >= 0)
+    if (mostrado >= 0) {
         m_s.obra.CargaTramo(mostrado + 1);
-    if (!lleno)
+    }
+    if (!lleno) {
         return;
+    }
     if (!m_listado.edPantalla.Text().empty()) {
         m_estado.ejecucion.VentanaModalAbierta = true;
         m_s.ventanas.MuestraListado();
@@ -313,8 +337,9 @@ void ComandosCalculo::ImprimeObra()
 void ComandosCalculo::AjustaArmaduras()
 {
     // The window works on the stored run: unsaved changes are refused.
-    if (!PreparaComandoTramo(true))
+    if (!PreparaComandoTramo(true)) {
         return;
+    }
     // Every recalculation of the window appends to the calculation's debug file.
     std::optional<GuardaFicheroDepuracion> depuracion;
     AbreDepuracion(depuracion);
@@ -339,8 +364,9 @@ std::unique_ptr<frAjustes> ComandosCalculo::CargaAjustes()
 bool ComandosCalculo::ImprimeListado()
 {
     CapturaDatos *captura = m_s.obra.Captura();
-    if (!captura || !m_s.impresion.Empieza())
+    if (!captura || !m_s.impresion.Empieza()) {
         return false;
+    }
     const std::int32_t d = m_estado.ejecucion.DesplazamientoIdioma;
     m_estado.listado.Imprimiendo = true;
     m_estado.listado.NumeroPagina = 0;
@@ -354,18 +380,20 @@ bool ComandosCalculo::ImprimeListado()
     bool completo = true;
     std::optional<GuardaFicheroDepuracion> depuracion;
     AbreDepuracion(depuracion);
-    if (m_imprimeObraCompleta)
+    if (m_imprimeObraCompleta) {
         m_avance.EmpiezaObra(Texto(d, TextoImprimiendoObra), Texto(d, TextoCancelar),
                              captura->edTramo.ListCount());
-    else
+    } else {
         m_avance.EmpiezaTramo(Texto(d, TextoImprimiendoTramo), Texto(d, TextoCancelar));
+    }
     // Till the document has been handed over, which may take a while of its own.
     const FinAvance fin{m_avance};
     if (m_imprimeObraCompleta) {
         const int mostrado = captura->edTramo.ListIndex();
         completo = PasadaObra();
-        if (mostrado >= 0)
+        if (mostrado >= 0) {
             m_s.obra.CargaTramo(mostrado + 1);
+        }
     } else {
         m_estado.tramo.TramoActual = NumeroTramoDeTexto(captura->edTramo.Text());
         if (const ErrorCalculo error = PasadaTramo()) {

@@ -153,8 +153,9 @@ bool FormaPrincipal::Arranca(const std::string &carpetaPrograma, LocalUsuario &l
 
     if (datos.carpeta.empty()) {
         std::string texto = Texto(ejecucion.DesplazamientoIdioma, TextoSinCarpetaDatos);
-        for (const std::string &carpeta : datos.buscadas)
+        for (const std::string &carpeta : datos.buscadas) {
             texto += "\n" + carpeta;
+        }
         m_mensajes.Muestra(texto, BotonesMensaje::Aceptar, IconoMensaje::Ninguno, "");
         return false;
     }
@@ -195,8 +196,9 @@ bool FormaPrincipal::Arranca(const std::string &carpetaPrograma, LocalUsuario &l
 
 std::string FormaPrincipal::Picture() const
 {
-    if (m_picture.empty())
+    if (m_picture.empty()) {
         return {};
+    }
     const EstadoEjecucion &ejecucion = m_estado.ejecucion;
     const std::string logo = ejecucion.RutaAplicacion + Texto(ejecucion.DesplazamientoIdioma, 406);
     return ExisteFichero(logo) ? logo : m_picture;
@@ -204,8 +206,9 @@ std::string FormaPrincipal::Picture() const
 
 std::vector<std::string> FormaPrincipal::FicherosIcono() const
 {
-    if (m_picture.empty())
+    if (m_picture.empty()) {
         return {};
+    }
     const std::string &carpeta = m_estado.ejecucion.RutaAplicacion;
     return {carpeta + "iconos/dravek-48.png", carpeta + "iconos/dravek-128.png",
             carpeta + "iconos/dravek-256.png"};
@@ -213,18 +216,20 @@ std::vector<std::string> FormaPrincipal::FicherosIcono() const
 
 void FormaPrincipal::ArrancaTimer1(Temporizador &temporizador)
 {
-    if (Timer1Interval > 0)
+    if (Timer1Interval > 0) {
         temporizador.Programa(Timer1Interval, [this] { Timer1_Timer(); });
-    else
+    } else {
         temporizador.Detiene();
+    }
 }
 
 void FormaPrincipal::Timer1_Timer()
 {
     Timer1Interval = 0;
     // A setting that is not a whole number shows nothing and is passed over silently.
-    if (PreparaAdvertenciaInicio(m_estado.ejecucion, m_almacen))
+    if (PreparaAdvertenciaInicio(m_estado.ejecucion, m_almacen)) {
         m_ventanas->MuestraAviso(m_estado.ejecucion.ModoAdvertencia);
+    }
 }
 
 void FormaPrincipal::PonTextosMenu()
@@ -244,11 +249,13 @@ void FormaPrincipal::PonTextosMenu()
         {&m_menu.mnAyudaSobreAyuda, 1065}, {&m_menu.mnAcercaDe, 1066},
         {&m_menu.mnAdvertencia, 1067},
     };
-    for (const auto &[elemento, n] : textos)
+    for (const auto &[elemento, n] : textos) {
         elemento->Caption = Texto(ejecucion.DesplazamientoIdioma, n);
+    }
     // A listing window left loaded and hidden keeps no captions of the language before.
-    if (m_calculo.Dada())
+    if (m_calculo.Dada()) {
         m_calculo->PonTextosListado();
+    }
     // Start-up and the language list both caption the menus: the desktop's buttons and
     // dialogs follow them into the same language.
     m_textosPlataforma.PonIdioma(ejecucion.Idioma);
@@ -314,29 +321,33 @@ void FormaPrincipal::MnImprimir_Click()
 
 void FormaPrincipal::mnGrabaObra_Click()
 {
-    if (m_obra->ValidaPresionesAlturasObra())
+    if (m_obra->ValidaPresionesAlturasObra()) {
         m_obra->GrabaObra();
+    }
 }
 
 void FormaPrincipal::mnCerrarObra_Click()
 {
-    if (!PuedeCerrarObra())
+    if (!PuedeCerrarObra()) {
         return;
+    }
     m_obra->DescargaCaptura();
     MenuSinObra();
 }
 
 void FormaPrincipal::mnSalir_Click()
 {
-    if (!PuedeCerrarObra())
+    if (!PuedeCerrarObra()) {
         return;
+    }
     m_ventanas->Termina();
 }
 
 void FormaPrincipal::mnNuevoTramo_Click()
 {
-    if (CapturaDatos *captura = m_obra->Captura(); captura && captura->TabPrincipal.Tab() != 1)
+    if (CapturaDatos *captura = m_obra->Captura(); captura && captura->TabPrincipal.Tab() != 1) {
         ponPestana(captura->TabPrincipal, 1);
+    }
     m_obra->NuevoTramo();
 }
 

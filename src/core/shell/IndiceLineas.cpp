@@ -71,11 +71,13 @@ void IndiceLineas::Vacia()
 
 std::string_view IndiceLineas::Linea(std::string_view texto, std::size_t i) const
 {
-    if (i >= m_inicios.size())
+    if (i >= m_inicios.size()) {
         return {};
+    }
     const std::size_t inicio = m_inicios[i];
-    if (inicio > texto.size())
+    if (inicio > texto.size()) {
         return {};
+    }
     const std::size_t fin = i + 1 < m_inicios.size() ? m_inicios[i + 1] - 1 : texto.size();
     return texto.substr(inicio, fin - inicio);
 }

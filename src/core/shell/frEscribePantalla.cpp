@@ -16,8 +16,9 @@ void frEscribePantalla::PonTextos()
     const std::int32_t d = m_estado.ejecucion.DesplazamientoIdioma;
     frTipoListado.Caption = Texto(d, 502);
     frTipoListadoToolTipText = Texto(d, 958);
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < 4; ++i) {
         rdTipoListado[i].Caption = Texto(d, 503 + i);
+    }
     btImprimeTramo.Caption = Texto(d, 507);
     btSalir.Caption = Texto(d, 508);
 }
@@ -34,10 +35,11 @@ void frEscribePantalla::Form_Load()
                            : static_cast<int>(listado.TipoListado);
     // The option may already be the selected one from an earlier loading: the kind is set
     // from it all the same, as a click would.
-    if (rdTipoListado.Seleccionada() == opcion)
+    if (rdTipoListado.Seleccionada() == opcion) {
         rdTipoListado_Click(opcion);
-    else
+    } else {
         ponValor(rdTipoListado, opcion, true);
+    }
 }
 
 void frEscribePantalla::rdTipoListado_Click(int Index)
@@ -55,8 +57,9 @@ void frEscribePantalla::rdTipoListado_Click(int Index)
 void frEscribePantalla::btImprimeTramo_Click()
 {
     // A print stopped by a run that cannot be calculated keeps the window open.
-    if (Imprime && Imprime())
+    if (Imprime && Imprime()) {
         Unload();
+    }
 }
 
 void frEscribePantalla::btSalir_Click()

@@ -20,8 +20,9 @@ constexpr int Tamanos[] = {16, 24, 32, 48, 64, 128, 256};
 
 QIcon IconoDelLogo(const QPixmap &logo)
 {
-    if (logo.isNull())
+    if (logo.isNull()) {
         return {};
+    }
     // A logo drawn at another size keeps its proportions.
     const double escala = logo.width() / AnchoLogo;
     const QRectF anillo((CentroX - Radio) * escala, (CentroY - Radio) * escala, 2 * Radio * escala,

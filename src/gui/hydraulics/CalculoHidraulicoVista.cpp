@@ -89,7 +89,11 @@ CalculoHidraulicoVista::CalculoHidraulicoVista(CalculoHidraulico &logica, QWidge
         {m_btCerrarHidraulico, &m_logica.btCerrarHidraulico},
     };
     auto *filaBotones = new QHBoxLayout;
-    for (const auto &[widget, control] : botones) {
+    for (const auto &boton : botones) {
+        // Named apart, not bound as a pair: clang 14, which checks the tree, cannot capture a
+        // structured binding in the lambda below.
+        QPushButton *widget = boton.first;
+        Boton *control = boton.second;
         filaBotones->addWidget(widget);
         Observa(widget, *control);
         connect(widget, &QPushButton::clicked, this, [this, control] {

@@ -17,8 +17,9 @@ QString FiltrosQt(const std::vector<FiltroFichero> &filtros)
         // The names of this system's files tell case apart, where the patterns were written
         // for one that does not: both cases match.
         QStringList patrones;
-        for (const QString &patron : aQt(f.patron).split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        for (const QString &patron : aQt(f.patron).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
             patrones << patron.toLower() << patron.toUpper();
+        }
         patrones.removeDuplicates();
         partes << aQt(f.descripcion) + QStringLiteral(" (") + patrones.join(QLatin1Char(' ')) +
                       QStringLiteral(")");
@@ -30,8 +31,9 @@ namespace {
 
 std::optional<std::string> Respuesta(const QString &ruta)
 {
-    if (ruta.isEmpty())
+    if (ruta.isEmpty()) {
         return std::nullopt;
+    }
     return deQt(ruta);
 }
 

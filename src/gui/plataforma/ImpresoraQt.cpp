@@ -38,8 +38,9 @@ constexpr double PuntosPorMetroImagen = 96.0 / MilimetrosPorPulgada * 1000.0;
 QString TemporalPdf(const QString &destino)
 {
     QFileInfo info(destino);
-    if (info.isSymLink() && info.exists())
+    if (info.isSymLink() && info.exists()) {
         info = QFileInfo(info.canonicalFilePath());
+    }
     return info.dir().filePath(
         QStringLiteral(".%1.%2.tmp").arg(info.fileName()).arg(QCoreApplication::applicationPid()));
 }
@@ -81,8 +82,9 @@ void ImpresoraQt::PonFicheroPdf(const QString &ruta)
     // What killed prints of this file left beside it goes before a new one begins.
     if (!ruta.isEmpty()) {
         QFileInfo destino(ruta);
-        if (destino.isSymLink() && destino.exists())
+        if (destino.isSymLink() && destino.exists()) {
             destino = QFileInfo(destino.canonicalFilePath());
+        }
         BorraTemporalesHuerfanos(deQt(destino.absoluteFilePath()));
     }
 }
@@ -325,8 +327,9 @@ int ImpresoraQt::FinDocumento()
     if (empezado && !m_painter.end() && resultado == SinErrorImpresora) {
         resultado = ErrorPropioImpresora;
     }
-    if (empezado)
+    if (empezado) {
         resultado = PonPdfEnSuSitio(resultado);
+    }
     m_error = SinErrorImpresora;
     m_y = 0;
     m_imagenes.clear();
@@ -347,18 +350,21 @@ void ImpresoraQt::Aborta()
 
 int ImpresoraQt::PonPdfEnSuSitio(int resultado)
 {
-    if (!m_printer || m_printer->outputFormat() != QPrinter::PdfFormat || m_destinoPdf.isEmpty())
+    if (!m_printer || m_printer->outputFormat() != QPrinter::PdfFormat || m_destinoPdf.isEmpty()) {
         return resultado;
+    }
     if (resultado != SinErrorImpresora) {
         QuitaTemporalPdf();
         return resultado;
     }
     QFileInfo destino(m_destinoPdf);
-    if (destino.isSymLink() && destino.exists())
+    if (destino.isSymLink() && destino.exists()) {
         destino = QFileInfo(destino.canonicalFilePath());
+    }
     // The file replaced keeps its mode.
-    if (destino.exists())
+    if (destino.exists()) {
         QFile::setPermissions(m_printer->outputFileName(), destino.permissions());
+    }
     // rename() replaces the old file in one step, where QFile::rename would refuse it.
     const QByteArray desde = QFile::encodeName(m_printer->outputFileName());
     const QByteArray hacia = QFile::encodeName(destino.absoluteFilePath());
@@ -373,8 +379,9 @@ void ImpresoraQt::QuitaTemporalPdf()
 {
     // Never built: no document was begun.
     if (m_printer && m_printer->outputFormat() == QPrinter::PdfFormat && !m_destinoPdf.isEmpty() &&
-        !m_printer->outputFileName().isEmpty())
+        !m_printer->outputFileName().isEmpty()) {
         QFile::remove(m_printer->outputFileName());
+    }
 }
 
 } // namespace dravek::gui

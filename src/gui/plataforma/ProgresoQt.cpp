@@ -55,8 +55,9 @@ void ProgresoQt::Empieza(const std::string &texto, const std::string &cancelar, 
 
 bool ProgresoQt::Sigue(std::int64_t hechos)
 {
-    if (!m_enCurso || m_detenido)
+    if (!m_enCurso || m_detenido) {
         return !m_detenido;
+    }
     if (!m_dialogo) {
         if (m_desdeInicio.elapsed() < m_espera.count()) {
             // Till the dialog shows, the windows are still repainted (where a message box

@@ -32,10 +32,12 @@ TrabajoImpresionQt::TrabajoImpresionQt(const EstadoObra &estado, ImpresoraQt &im
             CarpetaInicialDialogo(m_almacen, m_estado.obra, dialogos.CarpetaDocumentos()),
             {{Texto(d, TextoDocumentosPdf), "*.pdf"}});
         QString ruta = elegido ? aQt(*elegido) : QString();
-        if (ruta.isEmpty())
+        if (ruta.isEmpty()) {
             return ruta;
-        if (!ruta.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+        }
+        if (!ruta.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
             ruta += QStringLiteral(".pdf");
+        }
         RecuerdaCarpetaDialogo(m_almacen, deQt(ruta));
         return ruta;
     };
@@ -43,11 +45,13 @@ TrabajoImpresionQt::TrabajoImpresionQt(const EstadoObra &estado, ImpresoraQt &im
 
 bool TrabajoImpresionQt::Empieza()
 {
-    if (HayImpresora() && m_impresora.PonImpresoraActual(m_estado.Printer))
+    if (HayImpresora() && m_impresora.PonImpresoraActual(m_estado.Printer)) {
         return true;
+    }
     const QString ruta = PideFicheroPdf();
-    if (ruta.isEmpty())
+    if (ruta.isEmpty()) {
         return false;
+    }
     m_impresora.PonFicheroPdf(ruta);
     return true;
 }

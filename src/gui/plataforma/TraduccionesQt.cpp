@@ -36,8 +36,9 @@ TraduccionesQt::TraduccionesQt(QString carpeta)
 
 TraduccionesQt::~TraduccionesQt()
 {
-    if (m_instalado)
+    if (m_instalado) {
         QCoreApplication::removeTranslator(&m_traductor);
+    }
 }
 
 void TraduccionesQt::PonIdioma(std::int16_t Idioma)

@@ -28,8 +28,9 @@ public:
         m_decidido = true;
         // Inside its own close event the event itself is accepted; a second close would be
         // refused there.
-        if (!m_preguntando)
+        if (!m_preguntando) {
             close();
+        }
     }
     void Abrir() { m_decidido = false; }
 
@@ -41,18 +42,20 @@ protected:
             widget()->close();
             m_preguntando = false;
         }
-        if (m_decidido)
+        if (m_decidido) {
             QMdiSubWindow::closeEvent(evento);
-        else
+        } else {
             evento->ignore();
+        }
     }
 
     void changeEvent(QEvent *evento) override
     {
         QMdiSubWindow::changeEvent(evento);
         if (evento->type() == QEvent::WindowStateChange && !m_decidido && isVisible() &&
-            !isMaximized())
+            !isMaximized()) {
             QMetaObject::invokeMethod(this, &QWidget::showMaximized, Qt::QueuedConnection);
+        }
     }
 
 private:
@@ -74,13 +77,15 @@ CapturaEnMarco::~CapturaEnMarco()
 
 void CapturaEnMarco::Muestra()
 {
-    if (!m_subventana)
+    if (!m_subventana) {
         return;
+    }
     m_subventana->Abrir();
-    if (m_subventana->mdiArea() == nullptr)
+    if (m_subventana->mdiArea() == nullptr) {
         m_marco.AbreHija(m_subventana);
-    else
+    } else {
         m_subventana->showMaximized();
+    }
     m_vista->Muestra();
     m_marco.Refresca();
 }
@@ -88,8 +93,9 @@ void CapturaEnMarco::Muestra()
 void CapturaEnMarco::Cierra()
 {
     m_vista->Cierra();
-    if (m_subventana)
+    if (m_subventana) {
         m_subventana->Cerrar();
+    }
     // The menus of no project open, at once.
     m_marco.Refresca();
 }

@@ -47,13 +47,15 @@ public:
     // there.
     QRect Rectangulo() const
     {
-        if (m_logo.isNull())
+        if (m_logo.isNull()) {
             return {};
+        }
         constexpr int Margen = 12; // px
         const QSize sitio(viewport()->width() - 2 * Margen, viewport()->height() / 4);
         QSize tamano = m_logo.deviceIndependentSize().toSize();
-        if (tamano.width() > sitio.width() || tamano.height() > sitio.height())
+        if (tamano.width() > sitio.width() || tamano.height() > sitio.height()) {
             tamano.scale(sitio, Qt::KeepAspectRatio);
+        }
         return {QPoint(std::max(0, (viewport()->width() - tamano.width()) / 2), Margen), tamano};
     }
 
@@ -61,8 +63,9 @@ protected:
     void paintEvent(QPaintEvent *evento) override
     {
         QMdiArea::paintEvent(evento);
-        if (m_logo.isNull())
+        if (m_logo.isNull()) {
             return;
+        }
         QPainter pintor(viewport());
         pintor.setRenderHint(QPainter::SmoothPixmapTransform);
         pintor.drawPixmap(Rectangulo(), m_logo);
@@ -109,8 +112,9 @@ FormaPrincipalVista::FormaPrincipalVista(FormaPrincipal &logica, QWidget *padre)
     AnadeAccion(ayuda, m.mnAyuda, m.mnAyudaSobreAyuda);
     AnadeAccion(ayuda, m.mnAyuda, m.mnAcercaDe);
     AnadeAccion(ayuda, m.mnAyuda, m.mnAdvertencia);
-    for (QMenu *menu : {obras, tramos, otras, ayuda})
+    for (QMenu *menu : {obras, tramos, otras, ayuda}) {
         connect(menu, &QMenu::aboutToShow, this, &FormaPrincipalVista::Refresca);
+    }
     qApp->installEventFilter(this);
     // Every dialog opens centred over this window, whole on the smallest screen.
     qApp->installEventFilter(new ColocacionDialogos(*this));
@@ -132,8 +136,9 @@ void FormaPrincipalVista::AbreHija(QMdiSubWindow *subventana)
     // What the window needs beyond the area as it is, the frame takes on, up to the screen.
     const QSize falta =
         (subventana->widget()->size() - m_area->viewport()->size()).expandedTo(QSize(0, 0));
-    if (falta.width() > 0 || falta.height() > 0)
+    if (falta.width() > 0 || falta.height() > 0) {
         resize((size() + falta).boundedTo(TamanoMaximoMarco).expandedTo(size()));
+    }
     subventana->showMaximized();
     m_area->setActiveSubWindow(subventana);
 }
@@ -152,8 +157,9 @@ void FormaPrincipalVista::AnadeAccion(QMenu *menu, ElementoMenu &padre, Elemento
 {
     QAction *accion = menu->addAction(QString());
     accion->setObjectName(aQt(elemento.Name()));
-    if (atajo)
+    if (atajo) {
         accion->setShortcut(QKeySequence(QString::fromLatin1(atajo)));
+    }
     // The shortcut works from the data-entry window too.
     accion->setShortcutContext(Qt::ApplicationShortcut);
     addAction(accion);
@@ -166,9 +172,11 @@ void FormaPrincipalVista::AnadeAccion(QMenu *menu, ElementoMenu &padre, Elemento
 
 QAction *FormaPrincipalVista::Accion(const QString &nombre) const
 {
-    for (const Entrada &e : m_entradas)
-        if (e.accion->objectName() == nombre)
+    for (const Entrada &e : m_entradas) {
+        if (e.accion->objectName() == nombre) {
             return e.accion;
+        }
+    }
     return nullptr;
 }
 
@@ -181,11 +189,13 @@ void FormaPrincipalVista::Refresca()
     if (m_logica.ObraAbierta()) {
         titulo += QStringLiteral("[*]");
         if (const QMdiSubWindow *hija = m_area->currentSubWindow();
-            hija && !hija->windowTitle().isEmpty())
+            hija && !hija->windowTitle().isEmpty()) {
             titulo += QStringLiteral(" - [") + hija->windowTitle() + QLatin1Char(']');
+        }
     }
-    if (windowTitle() != titulo)
+    if (windowTitle() != titulo) {
         setWindowTitle(titulo);
+    }
     setWindowModified(m_logica.ObraModificada());
     for (const Entrada &e : m_entradas) {
         e.accion->setText(aQt(e.elemento->Caption));
@@ -200,11 +210,13 @@ void FormaPrincipalVista::Refresca()
         // the desktop's menu shows, or, without those files, the pipe section of the logo.
         QIcon icono;
         for (const std::string &fichero : m_logica.FicherosIcono()) {
-            if (QFileInfo::exists(aQt(fichero)))
+            if (QFileInfo::exists(aQt(fichero))) {
                 icono.addFile(aQt(fichero));
+            }
         }
-        if (icono.isNull())
+        if (icono.isNull()) {
             icono = IconoDelLogo(logo);
+        }
         if (!icono.isNull()) {
             QApplication::setWindowIcon(icono);
             setWindowIcon(icono);
@@ -226,22 +238,25 @@ bool FormaPrincipalVista::TieneLogo() const
 bool FormaPrincipalVista::eventFilter(QObject *objeto, QEvent *evento)
 {
     // Sent to the focused widget before the shortcut map matches the key.
-    if (evento->type() == QEvent::ShortcutOverride)
+    if (evento->type() == QEvent::ShortcutOverride) {
         Refresca();
+    }
     // A click or a key on the data-entry window may have changed the run commands, whose
     // states the menu bar keeps in sight: copied again once the event has been handled.
-    if (evento->type() == QEvent::MouseButtonRelease || evento->type() == QEvent::KeyRelease)
+    if (evento->type() == QEvent::MouseButtonRelease || evento->type() == QEvent::KeyRelease) {
         QMetaObject::invokeMethod(this, &FormaPrincipalVista::Refresca, Qt::QueuedConnection);
+    }
     return QMainWindow::eventFilter(objeto, evento);
 }
 
 void FormaPrincipalVista::closeEvent(QCloseEvent *evento)
 {
     // Exit has asked already; the window's own close control asks here.
-    if (m_terminando || m_logica.MDIForm_QueryUnload())
+    if (m_terminando || m_logica.MDIForm_QueryUnload()) {
         evento->accept();
-    else
+    } else {
         evento->ignore();
+    }
 }
 
 } // namespace dravek::gui

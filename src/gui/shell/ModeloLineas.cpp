@@ -34,25 +34,29 @@ bool ModeloLineas::Muestra(const std::string &texto, const IndiceLineas &indice)
 
 int ModeloLineas::rowCount(const QModelIndex &padre) const
 {
-    if (padre.isValid() || !m_indice)
+    if (padre.isValid() || !m_indice) {
         return 0;
+    }
     return static_cast<int>(
         std::min<std::size_t>(m_indice->Lineas(), std::numeric_limits<int>::max()));
 }
 
 QVariant ModeloLineas::data(const QModelIndex &indice, int rol) const
 {
-    if (!indice.isValid() || indice.row() >= rowCount())
+    if (!indice.isValid() || indice.row() >= rowCount()) {
         return {};
-    if (rol == Qt::DisplayRole)
+    }
+    if (rol == Qt::DisplayRole) {
         return LineaQt(m_indice->Linea(*m_texto, static_cast<std::size_t>(indice.row())));
+    }
     return {};
 }
 
 Qt::ItemFlags ModeloLineas::flags(const QModelIndex &indice) const
 {
-    if (!indice.isValid())
+    if (!indice.isValid()) {
         return Qt::NoItemFlags;
+    }
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
 }
 
@@ -60,8 +64,9 @@ QString ModeloLineas::Texto(int primera, int ultima) const
 {
     primera = std::max(primera, 0);
     ultima = std::min(ultima, rowCount() - 1);
-    if (primera > ultima)
+    if (primera > ultima) {
         return {};
+    }
     const std::string_view desde = m_indice->Linea(*m_texto, static_cast<std::size_t>(primera));
     const std::string_view hasta = m_indice->Linea(*m_texto, static_cast<std::size_t>(ultima));
     // The lines lie one after the other in the text, their line ends between them.

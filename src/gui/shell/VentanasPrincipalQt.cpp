@@ -50,8 +50,9 @@ void VentanasPrincipalQt::MuestraAviso(int)
 void VentanasPrincipalQt::MuestraAjustes()
 {
     const std::unique_ptr<frAjustes> logica = m_calculo->CargaAjustes();
-    if (!logica)
+    if (!logica) {
         return;
+    }
     frAjustesVista vista(*logica, &m_principal);
     vista.exec();
 }

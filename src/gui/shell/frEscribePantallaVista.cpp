@@ -66,8 +66,9 @@ frEscribePantallaVista::frEscribePantallaVista(frEscribePantalla &logica, QWidge
         m_rdTipoListado[i]->setObjectName(QStringLiteral("rdTipoListado%1").arg(i));
         opciones->addWidget(m_rdTipoListado[i]);
         connect(m_rdTipoListado[i], &QRadioButton::toggled, this, [this, i](bool marcada) {
-            if (marcada)
+            if (marcada) {
                 Ejecuta([this, i] { ponValor(m_logica.rdTipoListado, i, true); });
+            }
         });
     }
     m_btImprimeTramo->setObjectName(QStringLiteral("btImprimeTramo"));
@@ -92,8 +93,9 @@ void frEscribePantallaVista::Ejecuta(const std::function<void()> &accion)
 {
     accion();
     Refresca();
-    if (!m_logica.Cargada())
+    if (!m_logica.Cargada()) {
         accept();
+    }
 }
 
 void frEscribePantallaVista::Refresca()
@@ -116,8 +118,9 @@ void frEscribePantallaVista::CopiaListado()
     if (!indice->De(texto)) {
         // The commands index the listing as part of their job; a text written without that is
         // indexed here.
-        if (!m_indicePropio.De(texto))
+        if (!m_indicePropio.De(texto)) {
             m_indicePropio.Indexa(texto, nullptr);
+        }
         indice = &m_indicePropio;
     }
     if (!m_lineas->Muestra(texto, *indice)) {
@@ -139,15 +142,18 @@ void frEscribePantallaVista::CopiaListado()
 void frEscribePantallaVista::CopiaSeleccion()
 {
     std::vector<std::pair<int, int>> tramos;
-    for (const QItemSelectionRange &rango : m_edPantalla->selectionModel()->selection())
+    for (const QItemSelectionRange &rango : m_edPantalla->selectionModel()->selection()) {
         tramos.emplace_back(rango.top(), rango.bottom());
+    }
     std::sort(tramos.begin(), tramos.end());
-    if (tramos.empty())
+    if (tramos.empty()) {
         return;
+    }
     QString texto;
     for (std::size_t i = 0; i < tramos.size(); ++i) {
-        if (i > 0)
+        if (i > 0) {
             texto += QLatin1Char('\n');
+        }
         texto += m_lineas->Texto(tramos[i].first, tramos[i].second);
     }
     QGuiApplication::clipboard()->setText(texto);

@@ -31,8 +31,9 @@ std::size_t Cuenta(const std::string &texto, const std::string &buscado)
 {
     std::size_t n = 0;
     for (std::size_t p = texto.find(buscado); p != std::string::npos;
-         p = texto.find(buscado, p + buscado.size()))
+         p = texto.find(buscado, p + buscado.size())) {
         ++n;
+    }
     return n;
 }
 
@@ -48,8 +49,9 @@ protected:
     void SetUp() override
     {
         pruebas::PreparaTramoArmado(estado, GetParam().enSI, Ruta);
-        if (!GetParam().armado)
+        if (!GetParam().armado) {
             pruebas::HazTramoPostesado(estado, GetParam().enSI, Ruta);
+        }
         entrada = estado.tramo;
     }
 
@@ -85,8 +87,9 @@ TEST_P(CalculoTramo, CadaListadoImpresoTerminaSinError)
         ASSERT_FALSE(pruebas::ImprimeTramo(enPapel, tipo, fin));
         EXPECT_EQ(fin, SinErrorImpresora);
         std::string todo;
-        for (const std::string &linea : papel.lineas())
+        for (const std::string &linea : papel.lineas()) {
             todo += linea + "\n";
+        }
         EXPECT_FALSE(todo.empty());
         SinTextosIlegibles(todo);
         EXPECT_EQ(estado.tramo.ESP, entrada.ESP);

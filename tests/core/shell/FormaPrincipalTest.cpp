@@ -164,14 +164,18 @@ TEST(FormaPrincipal, UnFicheroQueFaltaDetieneElArranqueConSuMensaje)
     for (const Caso &caso : casos) {
         SCOPED_TRACE(caso.nombre);
         CarpetaPrograma carpeta(caso.nombre);
-        for (const std::string &f : caso.copiados)
+        for (const std::string &f : caso.copiados) {
             carpeta.copia(f);
-        if (!caso.gm.empty())
+        }
+        if (!caso.gm.empty()) {
             carpeta.escribe("LUR#GM", caso.gm);
-        if (!caso.ilegible.empty())
+        }
+        if (!caso.ilegible.empty()) {
             carpeta.carpetaEnLugarDe(caso.ilegible);
-        if (!caso.factor.empty())
+        }
+        if (!caso.factor.empty()) {
             carpeta.escribe("LUR#PM", caso.factor);
+        }
 
         EstadoObra estado;
         pruebas::MensajesGrabadora mensajes;

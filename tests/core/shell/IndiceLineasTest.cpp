@@ -11,8 +11,9 @@ namespace {
 std::vector<std::string> LineasDe(const IndiceLineas &indice, const std::string &texto)
 {
     std::vector<std::string> lineas;
-    for (std::size_t i = 0; i < indice.Lineas(); ++i)
+    for (std::size_t i = 0; i < indice.Lineas(); ++i) {
         lineas.emplace_back(indice.Linea(texto, i));
+    }
     return lineas;
 }
 
@@ -52,10 +53,11 @@ TEST(IndiceLineas, TextoLargoPorTramos)
     for (int i = 0; texto.size() < 3 * Mega + 100; ++i) {
         std::string linea(static_cast<std::size_t>(i % 97), static_cast<char>('a' + i % 26));
         // A line end at the last byte of the first stretch, one at the first of the second.
-        if (texto.size() < Mega - 1 && texto.size() + linea.size() + 1 > Mega - 1)
+        if (texto.size() < Mega - 1 && texto.size() + linea.size() + 1 > Mega - 1) {
             linea.resize(Mega - 1 - texto.size());
-        else if (texto.size() == Mega)
+        } else if (texto.size() == Mega) {
             linea.clear();
+        }
         texto += linea;
         texto += '\n';
         lineas.push_back(linea);

@@ -31,8 +31,9 @@ public:
     void CargaCaptura() override
     {
         cargada = true;
-        if (m_estado.obra.AbrirObraExistente)
+        if (m_estado.obra.AbrirObraExistente) {
             m_estado.obra.NombreFicheroObra = ficheroElegido;
+        }
     }
     void DescargaCaptura() override
     {
@@ -107,8 +108,9 @@ public:
     {
         abiertas.push_back("frEscribePantalla");
         listados.push_back(m_calculo->listado().edPantalla.Text());
-        if (alMostrarListado)
+        if (alMostrarListado) {
             alMostrarListado();
+        }
     }
     void MuestraAjustes() override { abiertas.push_back("frAjustes"); }
     void Termina() override { abiertas.push_back("Termina"); }
@@ -127,10 +129,12 @@ public:
     ErrorCalculo CalculaArmado(ContextoCalculo &contexto, std::int32_t numeroCaso) override
     {
         tramos.push_back(contexto.estado.tramo.TramoActual);
-        if (lanza)
+        if (lanza) {
             throw std::runtime_error("desbordamiento");
-        if (fallaEnTramo == contexto.estado.tramo.TramoActual)
+        }
+        if (fallaEnTramo == contexto.estado.tramo.TramoActual) {
             return ErrorCalculo::Con("fallo del tramo");
+        }
         return breve.CalculaArmado(contexto, numeroCaso);
     }
     ErrorCalculo CalculaPostesado(ContextoCalculo &c, std::int32_t n, std::int16_t f,

@@ -26,8 +26,9 @@ struct ObraSeguida : pruebas::PrincipalPrueba {
         estado.obra.AbrirObraExistente = Verdadero;
         estado.obra.NombreFicheroObra = "/obras/presa.dvk";
         ponTexto(captura.edObra, "Presa de Itoiz");
-        for (const char *tramo : {"3", "7", "9"})
+        for (const char *tramo : {"3", "7", "9"}) {
             captura.edTramo.AddItem(tramo);
+        }
         obra.CargaTramo(2);
         obra.cargas.clear();
     }
@@ -43,8 +44,9 @@ struct ObraSeguida : pruebas::PrincipalPrueba {
 std::vector<std::int64_t> Serie(std::int64_t desde, std::int64_t hasta)
 {
     std::vector<std::int64_t> v;
-    for (std::int64_t i = desde; i <= hasta; ++i)
+    for (std::int64_t i = desde; i <= hasta; ++i) {
         v.push_back(i);
+    }
     return v;
 }
 
@@ -185,8 +187,9 @@ TEST(ProgresoComandos, DetenerNoDejaNadaAMedias)
         EXPECT_EQ(texto, p.ventanas.listados[0]);
         ASSERT_TRUE(listado.lineasPantalla.De(texto));
         std::string juntas;
-        for (std::size_t i = 0; i < listado.lineasPantalla.Lineas(); ++i)
+        for (std::size_t i = 0; i < listado.lineasPantalla.Lineas(); ++i) {
             juntas.append(listado.lineasPantalla.Linea(texto, i)).push_back('\n');
+        }
         EXPECT_EQ(juntas, texto + "\n");
     }
     {

@@ -27,11 +27,13 @@ TEST(FormaPrincipal, LosTextosDelEscritorioSiguenAlMenu)
         SCOPED_TRACE(f.nombre);
         pruebas::PrincipalPrueba p;
         const auto &textos = p.textos;
-        if (f.guardado)
+        if (f.guardado) {
             p.almacen.ponValor(RaizRegistro::MaquinaLocal, ClaveRegistroPrograma,
                                ValorRegistroIdioma, {TipoTexto, f.guardado});
-        if (f.esperados.size() > 1)
+        }
+        if (f.esperados.size() > 1) {
             p.mensajes.responde(RespuestaMensaje::Aceptar);
+        }
         pruebas::LocalUsuarioFijo local(",");
         ASSERT_TRUE(p.forma.Arranca(DRAVEK_DATOS_PROGRAMA, local));
         EXPECT_EQ(textos.idiomas, f.esperados);
