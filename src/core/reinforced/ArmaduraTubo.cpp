@@ -102,16 +102,15 @@ void BarreSecciones(ContextoCalculo &contexto, double ESP, double RECI, double R
 
 // The two faces sized from the governing sections and laid out, in the way the tension
 // sections found call for. Each way returns a fault of a layout or of a combined-tension
-// design that did not settle; a layout that sets IESP ends the design as well.
+// design that did not settle. A layout never finds the wall too thin.
 class DisenoCaras {
 public:
     DisenoCaras(ContextoCalculo &contexto, const SeccionesGobernantes &g,
-                std::int16_t IndicadorCamisa, double CAMMAX, double maximo, std::int16_t &IESP,
+                std::int16_t IndicadorCamisa, double CAMMAX, double maximo,
                 RegistroTraccion *registro, DisposicionArmadura &interior,
                 DisposicionArmadura &exterior)
         : m_contexto(contexto), m_g(g), m_IndicadorCamisa(IndicadorCamisa), m_CAMMAX(CAMMAX),
-          m_maximo(maximo), m_IESP(IESP), m_registro(registro), m_interior(interior),
-          m_exterior(exterior)
+          m_maximo(maximo), m_registro(registro), m_interior(interior), m_exterior(exterior)
     {
     }
 
@@ -144,7 +143,6 @@ private:
     const std::int16_t m_IndicadorCamisa;
     const double m_CAMMAX;
     const double m_maximo;
-    std::int16_t &m_IESP;
     RegistroTraccion *const m_registro;
     DisposicionArmadura &m_interior;
     DisposicionArmadura &m_exterior;
@@ -153,7 +151,7 @@ private:
 ErrorCalculo DisenoCaras::DisponeInterior(double area, AvisoCapas aviso)
 {
     ErrorCalculo error = DisponeArmadura(m_contexto, area, m_IndicadorCamisa, m_CAMMAX, m_interior,
-                                         m_IESP, CaraInterior, aviso);
+                                         CaraInterior, aviso);
     ResultadosCaso &r = m_contexto.estado.resultados;
     r.CAMISA = m_interior.Camisa;
     r.FIIN = m_interior.Diametro;
@@ -164,7 +162,7 @@ ErrorCalculo DisenoCaras::DisponeInterior(double area, AvisoCapas aviso)
 ErrorCalculo DisenoCaras::DisponeExterior(double area)
 {
     ErrorCalculo error = DisponeArmadura(m_contexto, area, SoloEspiras, m_CAMMAX, m_exterior,
-                                         m_IESP, CaraExterior, AvisoFinal());
+                                         CaraExterior, AvisoFinal());
     ResultadosCaso &r = m_contexto.estado.resultados;
     r.FIEX = m_exterior.Diametro;
     r.NEXPEX = static_cast<double>(m_exterior.Espiras);
@@ -219,7 +217,7 @@ ErrorCalculo DisenoCaras::Disena(bool limite)
 // Neither tension section: each face from bending alone.
 ErrorCalculo DisenoCaras::SoloFlexion()
 {
-    if (ErrorCalculo error = DisponeInterior(m_g.Afi, AvisoFinal()); error || m_IESP > 0) {
+    if (ErrorCalculo error = DisponeInterior(m_g.Afi, AvisoFinal())) {
         return error;
     }
     return DisponeExterior(m_g.Afe);
@@ -229,7 +227,7 @@ ErrorCalculo DisenoCaras::SoloFlexion()
 // follows from it.
 ErrorCalculo DisenoCaras::TraccionMas()
 {
-    if (ErrorCalculo error = DisponeExterior(m_g.Afe); error || m_IESP > 0) {
+    if (ErrorCalculo error = DisponeExterior(m_g.Afe)) {
         return error;
     }
     double Ai = 0;
@@ -255,10 +253,10 @@ ErrorCalculo DisenoCaras::TraccionMenos(bool limite)
         Avisa(TextoSinSolucionMMenos);
         persigue = false;
     }
-    if (ErrorCalculo error = ElevaInteriorDispuesta(Ai, Ae, persigue); error || m_IESP > 0) {
+    if (ErrorCalculo error = ElevaInteriorDispuesta(Ai, Ae, persigue)) {
         return error;
     }
-    if (ErrorCalculo error = DisponeInterior(Ai, AvisoFinal()); error || m_IESP > 0) {
+    if (ErrorCalculo error = DisponeInterior(Ai, AvisoFinal())) {
         return error;
     }
     return DisponeExterior(Ae);
@@ -270,7 +268,7 @@ ErrorCalculo DisenoCaras::ElevaInteriorDispuesta(double &Ai, double &Ae, bool pe
 {
     for (std::int32_t k = 0;;) {
         // A trial layout: its layer warning, if any, belongs to the layout kept.
-        if (ErrorCalculo error = DisponeInterior(Ai, AvisoCapas::Informar); error || m_IESP > 0) {
+        if (ErrorCalculo error = DisponeInterior(Ai, AvisoCapas::Informar)) {
             return error;
         }
         if (!Traccion(m_g.Tmenos, m_interior.AreaDispuesta, Ae)) {
@@ -286,10 +284,9 @@ ErrorCalculo DisenoCaras::ElevaInteriorDispuesta(double &Ai, double &Ae, bool pe
         if (k == 0) {
             // Before the first raise: the inner face as the last raise would lay it out.
             DisposicionArmadura tope;
-            std::int16_t IESPTope = 0;
             if (ErrorCalculo error =
                     DisponeArmadura(m_contexto, Ai + ElevacionMaxima, m_IndicadorCamisa, m_CAMMAX,
-                                    tope, IESPTope, CaraInterior, AvisoCapas::Informar)) {
+                                    tope, CaraInterior, AvisoCapas::Informar)) {
                 return error;
             }
             if (!AlcanzaConElevaciones(tope.AreaDispuesta)) {
@@ -321,7 +318,7 @@ ErrorCalculo DisenoCaras::TraccionAmbas(bool limite)
             return error;
         }
     }
-    if (ErrorCalculo error = DisponeInterior(Ai, AvisoFinal()); error || m_IESP > 0) {
+    if (ErrorCalculo error = DisponeInterior(Ai, AvisoFinal())) {
         return error;
     }
     if (!Traccion(m_g.Tmenos, m_interior.AreaDispuesta, Ae)) {
@@ -420,11 +417,12 @@ void PonCarasComprobadas(ContextoCalculo &contexto, const DisposicionArmadura &i
 
 } // namespace
 
-ErrorCalculo ArmaduraTubo(ContextoCalculo &contexto, double ESP, double RECI, double RECE,
-                          const TablaHipotesis &MomentosPorHipotesis,
-                          const TablaHipotesis &AxilesPorHipotesis, std::int16_t IndicadorCamisa,
-                          std::int16_t NHIPO, std::int16_t ultimaHipotesis, std::int16_t NSEC,
-                          std::int16_t &IESP, double CAMMAX, RegistroTraccion *registro)
+ResultadoSeccion ArmaduraTubo(ContextoCalculo &contexto, double ESP, double RECI, double RECE,
+                              const TablaHipotesis &MomentosPorHipotesis,
+                              const TablaHipotesis &AxilesPorHipotesis,
+                              std::int16_t IndicadorCamisa, std::int16_t NHIPO,
+                              std::int16_t ultimaHipotesis, std::int16_t NSEC, double CAMMAX,
+                              RegistroTraccion *registro)
 {
     EstadoObra &estado = contexto.estado;
     ResultadosCaso &r = estado.resultados;
@@ -435,13 +433,12 @@ ErrorCalculo ArmaduraTubo(ContextoCalculo &contexto, double ESP, double RECI, do
     const double z = r.BRAZO; // m, between the two layers
 
     if (ErrorCalculo error = CompruebaMaterialesSeccion(contexto)) {
-        return error;
+        return {std::move(error)};
     }
     // The lever arm and both effective depths are divided by: a wall no thicker than its covers
     // is a wall too thin, and ends the case as such.
     if (!(z > 0 && ESP - RECI > 0 && ESP - RECE > 0)) {
-        IESP = 1;
-        return {};
+        return {{}, 1};
     }
 
     // A maximum of 0 is no limit, as the pressure hypothesis takes it.
@@ -460,20 +457,16 @@ ErrorCalculo ArmaduraTubo(ContextoCalculo &contexto, double ESP, double RECI, do
 
     DisposicionArmadura interior;
     DisposicionArmadura exterior;
-    DisenoCaras caras(contexto, g, IndicadorCamisa, CAMMAX, maximo, IESP, registro, interior,
-                      exterior);
-    if (ErrorCalculo error = caras.Disena(limite); error || IESP > 0) {
-        return error;
+    DisenoCaras caras(contexto, g, IndicadorCamisa, CAMMAX, maximo, registro, interior, exterior);
+    if (ErrorCalculo error = caras.Disena(limite)) {
+        return {std::move(error)};
     }
 
-    if (ErrorCalculo error =
-            CompruebaArmado(contexto, ESP, RECI, RECE, MomentosPorHipotesis, AxilesPorHipotesis,
-                            NHIPO, ultimaHipotesis, NSEC, IndicadorCamisa, g.Afi, g.Afe, interior,
-                            exterior, IESP, CAMMAX)) {
-        return error;
-    }
-    if (IndicadorCamisa > 0 || IESP > 0) {
-        return {};
+    ResultadoSeccion comprobado = CompruebaArmado(
+        contexto, ESP, RECI, RECE, MomentosPorHipotesis, AxilesPorHipotesis, NHIPO,
+        ultimaHipotesis, NSEC, IndicadorCamisa, g.Afi, g.Afe, interior, exterior, CAMMAX);
+    if (comprobado.error || comprobado.IESP > 0 || IndicadorCamisa > 0) {
+        return comprobado;
     }
     PonCarasComprobadas(contexto, interior, exterior);
     return {};

@@ -10,6 +10,7 @@
 
 #include "core/engine/ContextoCalculo.h"
 #include "core/engine/HipotesisArmado.h"
+#include "core/reinforced/ComprobacionesArmado.h"
 #include "core/reinforced/TraccionCompuesta.h"
 
 namespace dravek {
@@ -36,9 +37,9 @@ inline constexpr std::int32_t MaximoRepeticionesCaras = 1000;
 // could not bring the outer face down to within MaximoElevaciones raises is said at once
 // (texts 661, 662) and the inner face is not raised: the faces keep the areas they had.
 //
-// A wall no thicker than its covers sets IESP to 1 before anything is divided by it: the case
-// ends as a wall too thin ("ESPESOR DE TUBO INSUFICIENTE"). IESP is also set by the checks
-// when the cracking check cannot settle.
+// IESP comes back in the result, 0 unless the wall is too thin: 1 for a wall no thicker than its
+// covers, found before anything is divided by it, and 1 when the cracking check cannot settle.
+// The case then ends as a wall too thin ("ESPESOR DE TUBO INSUFICIENTE").
 //
 // Error, with its message already in the listing: a material value that validation should have
 // refused (CompruebaMaterialesSeccion), a combined-tension design that does not settle
@@ -46,12 +47,11 @@ inline constexpr std::int32_t MaximoRepeticionesCaras = 1000;
 //
 // registro, when given, records the combined-tension solutions of this pass or replays those
 // of an earlier pass of the same hypothesis of the same case (RegistroTraccion).
-[[nodiscard]] ErrorCalculo ArmaduraTubo(ContextoCalculo &contexto, double ESP, double RECI,
-                                        double RECE, const TablaHipotesis &MomentosPorHipotesis,
-                                        const TablaHipotesis &AxilesPorHipotesis,
-                                        std::int16_t IndicadorCamisa, std::int16_t NHIPO,
-                                        std::int16_t ultimaHipotesis, std::int16_t NSEC,
-                                        std::int16_t &IESP, double CAMMAX,
-                                        RegistroTraccion *registro = nullptr);
+ResultadoSeccion ArmaduraTubo(ContextoCalculo &contexto, double ESP, double RECI, double RECE,
+                              const TablaHipotesis &MomentosPorHipotesis,
+                              const TablaHipotesis &AxilesPorHipotesis,
+                              std::int16_t IndicadorCamisa, std::int16_t NHIPO,
+                              std::int16_t ultimaHipotesis, std::int16_t NSEC, double CAMMAX,
+                              RegistroTraccion *registro = nullptr);
 
 } // namespace dravek

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "core/engine/HipotesisArmado.h"
 #include "core/engine/ImprimeDatosCaso.h"
@@ -266,12 +267,12 @@ ErrorCalculo DisenaHipotesisPresion(ContextoCalculo &contexto, BarridoHipotesis 
     }
     if (ErrorCalculo error =
             DisponeArmadura(contexto, b.ArmaduraInterior, tramo.IndicadorCamisa, tramo.CAMMAX,
-                            b.interiorPresion, b.IESP, CaraInterior, AvisoCapas::Informar)) {
+                            b.interiorPresion, CaraInterior, AvisoCapas::Informar)) {
         return error;
     }
     if (ErrorCalculo error =
             DisponeArmadura(contexto, b.ArmaduraExterior, SoloEspiras, tramo.CAMMAX,
-                            b.exteriorPresion, b.IESP, CaraExterior, AvisoCapas::Informar)) {
+                            b.exteriorPresion, CaraExterior, AvisoCapas::Informar)) {
         return error;
     }
     PonDisposicion(contexto.estado.resultados, b.interiorPresion, b.exteriorPresion);
@@ -306,12 +307,14 @@ ErrorCalculo BarreHipotesis(ContextoCalculo &contexto, const TablaHipotesis &Mom
                 return error;
             }
         } else {
-            if (ErrorCalculo error = ArmaduraTubo(
-                    contexto, tramo.ESP, tramo.RECI, tramo.RECE, MomentosPorHipotesis,
-                    AxilesPorHipotesis, tramo.IndicadorCamisa, NHIPO, NHIPO, NSEC, b.IESP,
-                    tramo.CAMMAX, &registros[static_cast<std::size_t>(NHIPO)])) {
-                return error;
+            ResultadoSeccion seccion =
+                ArmaduraTubo(contexto, tramo.ESP, tramo.RECI, tramo.RECE, MomentosPorHipotesis,
+                             AxilesPorHipotesis, tramo.IndicadorCamisa, NHIPO, NHIPO, NSEC,
+                             tramo.CAMMAX, &registros[static_cast<std::size_t>(NHIPO)]);
+            if (seccion.error) {
+                return std::move(seccion.error);
             }
+            b.IESP = seccion.IESP;
             if (b.IESP > 0) {
                 // The wall is too thin for this hypothesis: it decides the case, which ends
                 // without a design to compare.
@@ -383,12 +386,14 @@ ErrorCalculo DisenaHipotesisPesima(ContextoCalculo &contexto,
     } else if (b.IESP == 0) {
         RegistroTraccion &registro = registros[static_cast<std::size_t>(HipotesisPesima)];
         registro.Repite();
-        if (ErrorCalculo error =
-                ArmaduraTubo(contexto, tramo.ESP, tramo.RECI, tramo.RECE, MomentosPorHipotesis,
-                             AxilesPorHipotesis, tramo.IndicadorCamisa, HipotesisPesima,
-                             HipotesisPesima, NSEC, b.IESP, tramo.CAMMAX, &registro)) {
-            return error;
+        ResultadoSeccion seccion =
+            ArmaduraTubo(contexto, tramo.ESP, tramo.RECI, tramo.RECE, MomentosPorHipotesis,
+                         AxilesPorHipotesis, tramo.IndicadorCamisa, HipotesisPesima,
+                         HipotesisPesima, NSEC, tramo.CAMMAX, &registro);
+        if (seccion.error) {
+            return std::move(seccion.error);
         }
+        b.IESP = seccion.IESP;
     }
     return {};
 }

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstddef>
 #include <string>
+#include <utility>
 
 #include "core/listing/FormatoNumeros.h"
 #include "core/model/TextoRecurso.h"
@@ -122,12 +123,12 @@ void ListaFisuracionSinSolucion(ContextoCalculo &contexto)
                    PasadaNormal::Cualquiera);
 }
 
-ErrorCalculo CompruebaFisuracion(ContextoCalculo &contexto, double ESP, double RECI, double RECE,
-                                 const TablaHipotesis &M, const TablaHipotesis &N,
-                                 std::int16_t NHIPO, std::int16_t ultimaHipotesis,
-                                 std::int16_t NSEC, std::int16_t IndicadorCamisa,
-                                 DisposicionArmadura &interior, DisposicionArmadura &exterior,
-                                 std::int16_t &IESP, double CAMMAX)
+ResultadoSeccion CompruebaFisuracion(ContextoCalculo &contexto, double ESP, double RECI,
+                                     double RECE, const TablaHipotesis &M, const TablaHipotesis &N,
+                                     std::int16_t NHIPO, std::int16_t ultimaHipotesis,
+                                     std::int16_t NSEC, std::int16_t IndicadorCamisa,
+                                     DisposicionArmadura &interior, DisposicionArmadura &exterior,
+                                     double CAMMAX)
 {
     EstadoObra &estado = contexto.estado;
     ResultadosCaso &resultados = estado.resultados;
@@ -135,11 +136,11 @@ ErrorCalculo CompruebaFisuracion(ContextoCalculo &contexto, double ESP, double R
 
     const double Fct = estado.tramo.Fct;
     if (!Positivo(Fct)) {
-        return FalloArmado(contexto, Texto(d, TextoTraccionHormigon));
+        return {FalloArmado(contexto, Texto(d, TextoTraccionHormigon))};
     }
     const double c = CoeficienteFisuracion(estado.tramo.ClaseFisuracion, estado.tramo.TipoControl);
     if (!(c > 0)) {
-        return FalloValorIncorrecto(contexto, TextoComprobacionFisuracion);
+        return {FalloValorIncorrecto(contexto, TextoComprobacionFisuracion)};
     }
 
     // Rows and sections outside the tables are not looked at.
@@ -177,8 +178,7 @@ ErrorCalculo CompruebaFisuracion(ContextoCalculo &contexto, double ESP, double R
                     fisura = true;
                     if (++reinicios > MaximoReiniciosFisuracion) {
                         ListaFisuracionSinSolucion(contexto);
-                        IESP = 1;
-                        return {};
+                        return {{}, 1};
                     }
                     // Steel on the tension face, on both when the section has no moment.
                     if (m >= 0) {
@@ -200,13 +200,13 @@ ErrorCalculo CompruebaFisuracion(ContextoCalculo &contexto, double ESP, double R
             return {};
         }
         // The check writes no layer warning; the caller writes it once for the layouts it keeps.
-        if (ErrorCalculo e = DisponeArmadura(contexto, Pi, IndicadorCamisa, CAMMAX, interior, IESP,
+        if (ErrorCalculo e = DisponeArmadura(contexto, Pi, IndicadorCamisa, CAMMAX, interior,
                                              CaraInterior, AvisoCapas::Informar)) {
-            return e;
+            return {std::move(e)};
         }
-        if (ErrorCalculo e = DisponeArmadura(contexto, Pe, IndicadorCamisa, CAMMAX, exterior, IESP,
+        if (ErrorCalculo e = DisponeArmadura(contexto, Pe, IndicadorCamisa, CAMMAX, exterior,
                                              CaraExterior, AvisoCapas::Informar)) {
-            return e;
+            return {std::move(e)};
         }
         Pi = interior.AreaDispuesta;
         Pe = exterior.AreaDispuesta;
@@ -276,16 +276,16 @@ TensionesFisuracion TensionesSeccion(const SeccionHomogeneizada &seccion, double
     return t;
 }
 
-ErrorCalculo CompruebaArmado(ContextoCalculo &contexto, double ESP, double RECI, double RECE,
-                             const TablaHipotesis &MomentosPorHipotesis,
-                             const TablaHipotesis &AxilesPorHipotesis, std::int16_t NHIPO,
-                             std::int16_t ultimaHipotesis, std::int16_t NSEC,
-                             std::int16_t IndicadorCamisa, double Afi, double Afe,
-                             DisposicionArmadura &interior, DisposicionArmadura &exterior,
-                             std::int16_t &IESP, double CAMMAX)
+ResultadoSeccion CompruebaArmado(ContextoCalculo &contexto, double ESP, double RECI, double RECE,
+                                 const TablaHipotesis &MomentosPorHipotesis,
+                                 const TablaHipotesis &AxilesPorHipotesis, std::int16_t NHIPO,
+                                 std::int16_t ultimaHipotesis, std::int16_t NSEC,
+                                 std::int16_t IndicadorCamisa, double Afi, double Afe,
+                                 DisposicionArmadura &interior, DisposicionArmadura &exterior,
+                                 double CAMMAX)
 {
     if (ErrorCalculo e = CompruebaGeometria(contexto, ESP, RECI, RECE)) {
-        return e;
+        return {std::move(e)};
     }
     if (IndicadorCamisa > 0) {
         CompruebaCuantiaMaxima(contexto, ESP, RECI, RECE, Afi, Afe, interior.AreaDispuesta,
@@ -295,7 +295,7 @@ ErrorCalculo CompruebaArmado(ContextoCalculo &contexto, double ESP, double RECI,
     ListaArmaduraSinFisuracion(contexto, interior, exterior);
     return CompruebaFisuracion(contexto, ESP, RECI, RECE, MomentosPorHipotesis, AxilesPorHipotesis,
                                NHIPO, ultimaHipotesis, NSEC, IndicadorCamisa, interior, exterior,
-                               IESP, CAMMAX);
+                               CAMMAX);
 }
 
 } // namespace dravek

@@ -13,6 +13,15 @@
 
 namespace dravek {
 
+// What a design of the section ends with: a fault that stops the calculation (its message already
+// in the listing), or IESP, the wall's own failure, which ends the case but not the run: 0 none,
+// 1 a wall too thin for the forces. Returned together so that no caller reads the one and drops
+// the other.
+struct [[nodiscard]] ResultadoSeccion {
+    ErrorCalculo error;
+    std::int16_t IESP = 0;
+};
+
 // The result code of a case whose steel ratio is above the limit.
 inline constexpr std::int16_t EstadoCuantiaExcesiva = 2;
 
@@ -62,19 +71,18 @@ TensionesFisuracion TensionesSeccion(const SeccionHomogeneizada &seccion, double
 // say whether the caller owes the listing a layer warning (this check writes none).
 // TensionMaxima, TensionAdmisible and TensionAdmisibleMinima are written. When the check has not
 // settled after MaximoReiniciosFisuracion restarts the wall is too thin for the forces: the
-// listing says so, IESP is set to 1 (the case ends as a thickness failure), TensionMaxima and
+// listing says so, IESP comes back as 1 (the case ends as a thickness failure), TensionMaxima and
 // TensionAdmisible hold the stresses of the section that cracked last and the layouts stay as
 // they were.
 //
 // A wall thickness or cover that is not positive, a Fct that is not positive or a
 // ClaseFisuracion without coefficient is refused with a message in the listing.
-[[nodiscard]] ErrorCalculo CompruebaArmado(ContextoCalculo &contexto, double ESP, double RECI,
-                                           double RECE, const TablaHipotesis &MomentosPorHipotesis,
-                                           const TablaHipotesis &AxilesPorHipotesis,
-                                           std::int16_t NHIPO, std::int16_t ultimaHipotesis,
-                                           std::int16_t NSEC, std::int16_t IndicadorCamisa,
-                                           double Afi, double Afe, DisposicionArmadura &interior,
-                                           DisposicionArmadura &exterior, std::int16_t &IESP,
-                                           double CAMMAX);
+ResultadoSeccion CompruebaArmado(ContextoCalculo &contexto, double ESP, double RECI, double RECE,
+                                 const TablaHipotesis &MomentosPorHipotesis,
+                                 const TablaHipotesis &AxilesPorHipotesis, std::int16_t NHIPO,
+                                 std::int16_t ultimaHipotesis, std::int16_t NSEC,
+                                 std::int16_t IndicadorCamisa, double Afi, double Afe,
+                                 DisposicionArmadura &interior, DisposicionArmadura &exterior,
+                                 double CAMMAX);
 
 } // namespace dravek

@@ -93,14 +93,12 @@ void EscribeAvisoVariasCapas(ContextoCalculo &contexto, std::int16_t cara)
 }
 
 ErrorCalculo DisponeArmadura(ContextoCalculo &contexto, double A, std::int16_t modo, double CAMMAX,
-                             DisposicionArmadura &disposicion, std::int16_t &IESP,
-                             std::int16_t cara, AvisoCapas aviso)
+                             DisposicionArmadura &disposicion, std::int16_t cara, AvisoCapas aviso)
 {
     const EstadoObra &estado = contexto.estado;
     const std::int32_t d = estado.ejecucion.DesplazamientoIdioma;
 
     disposicion = {};
-    IESP = 0;
     if (!std::isfinite(A)) {
         return FalloArmado(contexto, MensajeAreaIncorrecta(d, cara));
     }

@@ -45,7 +45,7 @@ enum class AvisoCapas : std::int8_t { Escribir, Informar };
 // Lays out the required area A (cm2/m) of face cara (CaraInterior, CaraExterior) in the given
 // mode, CAMMAX (mm) limiting the sheet of a cylinder with spirals. The arguments keep the order of
 // the section design's calls: A, modo, CAMMAX, then the layout (turns, bar, sheet, area
-// provided), IESP, cara. IESP is set to 0: no layout raises the thickness flag.
+// provided), cara. A layout never finds a wall too thin: that is the section design's to say.
 //
 // The bar that over-provides least is taken (ties to the larger bar); when its turns do not fit
 // in one layer (clear spacing below the bar diameter or below 2 cm) the next larger bar is tried,
@@ -58,7 +58,7 @@ enum class AvisoCapas : std::int8_t { Escribir, Informar };
 // left empty.
 [[nodiscard]] ErrorCalculo DisponeArmadura(ContextoCalculo &contexto, double A, std::int16_t modo,
                                            double CAMMAX, DisposicionArmadura &disposicion,
-                                           std::int16_t &IESP, std::int16_t cara,
+                                           std::int16_t cara,
                                            AvisoCapas aviso = AvisoCapas::Escribir);
 
 // The "more than one layer" warning of face cara: on the screen and the Pantalla listing always,

@@ -17,6 +17,7 @@
 #include <cstdint>
 #include <limits>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace dravek {
@@ -452,8 +453,10 @@ ErrorCalculo Disena(Banco &b, const Hipotesis &h, std::int16_t IndicadorCamisa, 
     b.estado.tramo.IndicadorCamisa = IndicadorCamisa;
     b.estado.tramo.CAMMAX = CAMMAX;
     const DatosTramo &t = b.estado.tramo;
-    return ArmaduraTubo(b.contexto, t.ESP, t.RECI, t.RECE, h.M, h.N, IndicadorCamisa, 2, 2, 3,
-                        IESP, CAMMAX);
+    ResultadoSeccion r = ArmaduraTubo(b.contexto, t.ESP, t.RECI, t.RECE, h.M, h.N, IndicadorCamisa,
+                                      2, 2, 3, CAMMAX);
+    IESP = r.IESP;
+    return std::move(r.error);
 }
 
 struct CasoTubo {
