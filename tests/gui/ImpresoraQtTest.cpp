@@ -152,8 +152,9 @@ TEST_F(ImpresoraQtTest, UnPdfViejoSoloSeSustituyeEntero)
         const auto modo = caso.soloLectura ? QFileDevice::ReadOwner | QFileDevice::ReadUser
                                            : QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                                  QFileDevice::ReadUser | QFileDevice::WriteUser;
-        if (caso.existe)
+        if (caso.existe) {
             QFile::setPermissions(fichero, modo);
+        }
         QString destino = fichero;
         if (caso.enlace) {
             destino = dir.filePath(QStringLiteral("enlace.pdf"));
@@ -209,8 +210,9 @@ struct ImagenesPdf {
 ImagenesPdf LeeImagenes(const QString &ruta, int ancho)
 {
     QFile fichero(ruta);
-    if (!fichero.open(QIODevice::ReadOnly))
+    if (!fichero.open(QIODevice::ReadOnly)) {
         return {};
+    }
     const QByteArray pdf = fichero.readAll();
     return {static_cast<int>(pdf.count(QByteArrayLiteral("/Subtype /Image"))),
             pdf.contains("/Width " + QByteArray::number(ancho))};
@@ -235,8 +237,9 @@ TEST_F(ImpresoraQtTest, CadaDibujoUnaVezPorDocumento)
     const QString obra = carpeta.filePath(QStringLiteral("obra.pdf"));
     impresora.PonFicheroPdf(obra);
     for (int tramo = 0; tramo < 3; ++tramo) {
-        if (tramo > 0)
+        if (tramo > 0) {
             impresora.NuevaPagina();
+        }
         EXPECT_EQ(impresora.DibujaImagen(deQt(cuna), 17, 40), SinErrorImpresora);
         EXPECT_EQ(impresora.DibujaImagenEnRectangulo(deQt(zanja), 81, 40, 50, 30),
                   SinErrorImpresora);

@@ -42,8 +42,9 @@ public:
     }
     bool Sigue(std::int64_t hechos) override
     {
-        if (m_llenando())
+        if (m_llenando()) {
             m_mira();
+        }
         return m_qt.Sigue(hechos);
     }
     void Termina() override { m_qt.Termina(); }
@@ -73,8 +74,9 @@ protected:
     {
         p.obra.cargada = true;
         p.estado.obra.AbrirObraExistente = Verdadero;
-        for (const char *tramo : {"3", "7", "9"})
+        for (const char *tramo : {"3", "7", "9"}) {
             p.captura.edTramo.AddItem(tramo);
+        }
         p.obra.CargaTramo(2);
         p.obra.cargas.clear();
         DatosTramo &t = p.estado.tramo;
@@ -96,15 +98,17 @@ protected:
     }
     void Mira()
     {
-        if (visto.llenando)
+        if (visto.llenando) {
             return;
+        }
         QProgressDialog *dialogo = qt.dialogo();
         visto = {true, dialogo && dialogo->isVisible(), dialogo ? dialogo->labelText() : QString(),
                  dialogo ? dialogo->maximum() : -1,
                  QApplication::overrideCursor() &&
                      QApplication::overrideCursor()->shape() == Qt::BusyCursor};
-        if (detenerAlLlenar && dialogo)
+        if (detenerAlLlenar && dialogo) {
             dialogo->findChild<QPushButton *>()->click();
+        }
     }
 
     int argc = 1;
@@ -240,8 +244,9 @@ TEST_F(ListadoPantallaTest, LasVentanasSeRepintanMientrasCalcula)
     struct Pintura final : QObject {
         bool eventFilter(QObject *, QEvent *evento) override
         {
-            if (evento->type() == QEvent::Paint)
+            if (evento->type() == QEvent::Paint) {
                 ++veces;
+            }
             return false;
         }
         int veces = 0;
@@ -267,8 +272,9 @@ TEST_F(ListadoPantallaTest, UnTextoSinIndiceSeMuestraIgual)
     ASSERT_NE(lista, nullptr);
     const auto lineas = [lista] {
         QStringList texto;
-        for (int i = 0; i < lista->model()->rowCount(); ++i)
+        for (int i = 0; i < lista->model()->rowCount(); ++i) {
             texto << lista->model()->index(i, 0).data().toString();
+        }
         return texto;
     };
     EXPECT_EQ(lineas(), (QStringList{QStringLiteral("uno"), QString(), QStringLiteral("TRES Ñ")}));

@@ -158,8 +158,9 @@ TEST_F(MarcoVistaTest, LaCapturaDentroDelMarco)
     EXPECT_EQ(mostrada->window(), &principal);
     EXPECT_TRUE(Subventana()->isVisible());
     int visibles = 0;
-    for (QMdiSubWindow *s : principal.area()->subWindowList())
+    for (QMdiSubWindow *s : principal.area()->subWindowList()) {
         visibles += s->isVisible() ? 1 : 0;
+    }
     EXPECT_EQ(visibles, 1);
     principal.Accion(QStringLiteral("mnCerrarObra"))->trigger();
     EXPECT_EQ(obra.Captura(), nullptr);

@@ -230,8 +230,9 @@ TEST_F(PrincipalVistaTest, ElPdfEmpiezaEnLaCarpetaDeLaObra)
     const std::string destino = deQt(carpeta.filePath(QStringLiteral("listado")));
     // A program that has ended.
     const pid_t muerto = ::fork();
-    if (muerto == 0)
+    if (muerto == 0) {
         ::_exit(0);
+    }
     ASSERT_GT(muerto, 0);
     int fin = 0;
     ::waitpid(muerto, &fin, 0);
@@ -299,8 +300,9 @@ TEST_F(PrincipalVistaTest, ObraCalculadaEImpresaEnPdf)
         vista.show();
         auto *texto = vista.findChild<QTableView *>(QStringLiteral("edPantalla"));
         QStringList lineas;
-        for (int i = 0; i < texto->model()->rowCount(); ++i)
+        for (int i = 0; i < texto->model()->rowCount(); ++i) {
             lineas << texto->model()->index(i, 0).data().toString();
+        }
         mostrado = lineas.join(QLatin1Char('\n'));
         EXPECT_TRUE(texto->font().fixedPitch());
         EXPECT_FALSE(vista.findChild<QRadioButton *>(QStringLiteral("rdTipoListado3"))
@@ -327,8 +329,9 @@ TEST_F(PrincipalVistaTest, ObraCalculadaEImpresaEnPdf)
     pulsa(grabada.forma.menu().MnImprimir);
     pulsa(grabada.calculo.listado().btImprimeTramo);
     int paginas = 0;
-    for (const auto &op : grabada.impresora.operaciones())
+    for (const auto &op : grabada.impresora.operaciones()) {
         paginas = std::max(paginas, op.pagina);
+    }
     ASSERT_GT(paginas, 2);
     EXPECT_EQ(pruebas::CuentaPaginas(fichero.readAll()), paginas);
     // The text on paper, read back by the PDF text tool the test scripts install.

@@ -77,8 +77,9 @@ private:
             // The listing's lines, as the window's view holds them.
             auto *vista = modal->findChild<QAbstractItemView *>(QStringLiteral("edPantalla"));
             QString texto;
-            for (int fila = 0; vista != nullptr && fila < vista->model()->rowCount(); ++fila)
+            for (int fila = 0; vista != nullptr && fila < vista->model()->rowCount(); ++fila) {
                 texto += vista->model()->index(fila, 0).data().toString() + u'\n';
+            }
             listados << texto;
             modal->close();
         } else if (dynamic_cast<frmTipVista *>(modal) != nullptr) {

@@ -26,8 +26,9 @@ namespace fs = std::filesystem;
 struct CasaPrueba {
     CasaPrueba() : carpeta(pruebas::CarpetaPrueba("dravek_programa"))
     {
-        for (const char *variable : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
+        for (const char *variable : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"}) {
             setenv(variable, (carpeta / variable).c_str(), 1);
+        }
     }
     ~CasaPrueba() { fs::remove_all(carpeta); }
     CasaPrueba(const CasaPrueba &) = delete;

@@ -34,8 +34,9 @@ TEST_F(ProgresoQtTest, LaImpresionDeLaObraSeDetieneSinDejarFichero)
     p.obra.cargada = true;
     p.estado.obra.AbrirObraExistente = Verdadero;
     constexpr int Tramos = 40;
-    for (int i = 1; i <= Tramos; ++i)
+    for (int i = 1; i <= Tramos; ++i) {
         p.captura.edTramo.AddItem(std::to_string(i));
+    }
     p.obra.CargaTramo(5);
 
     ImpresoraQt impresora;
@@ -68,8 +69,9 @@ TEST_F(ProgresoQtTest, LaImpresionDeLaObraSeDetieneSinDejarFichero)
     QTimer vigia;
     QObject::connect(&vigia, &QTimer::timeout, [&] {
         QProgressDialog *dialogo = progreso.dialogo();
-        if (!dialogo || !dialogo->isVisible() || dialogo->value() < 2)
+        if (!dialogo || !dialogo->isVisible() || dialogo->value() < 2) {
             return;
+        }
         vigia.stop();
         auto *boton = dialogo->findChild<QPushButton *>();
         ASSERT_NE(boton, nullptr);

@@ -47,8 +47,9 @@ protected:
 TEST_F(ComprobarInstalacion, ElProgramaSoloEnBin)
 {
     std::set<std::string> enBin;
-    for (const fs::directory_entry &e : fs::directory_iterator(prefijo / "bin"))
+    for (const fs::directory_entry &e : fs::directory_iterator(prefijo / "bin")) {
         enBin.insert(e.path().filename().string());
+    }
     EXPECT_EQ(enBin, std::set<std::string>{"dravek"});
 }
 

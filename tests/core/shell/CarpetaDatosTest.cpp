@@ -40,13 +40,15 @@ TEST(CarpetaDatos, LaInstaladaAntesQueLaDelPrograma)
         SCOPED_TRACE(caso.nombre);
         const fs::path prefijo = pruebas::CarpetaPrueba("dravek_carpeta_datos");
         fs::create_directories(prefijo / "bin");
-        for (const std::string &f : caso.enPrograma)
+        for (const std::string &f : caso.enPrograma) {
             std::ofstream(prefijo / "bin" / f) << "x";
+        }
         for (const std::string &f : caso.instalados) {
             fs::create_directories(prefijo / "share" / "dravek");
             if (f.back() == '/') {
-                if (f != "/")
+                if (f != "/") {
                     fs::create_directories(prefijo / "share" / "dravek" / f);
+                }
             } else {
                 std::ofstream(prefijo / "share" / "dravek" / f) << "x";
             }

@@ -56,11 +56,13 @@ class Carpeta {
 public:
     explicit Carpeta(bool ayudaInglesa) : m_ruta(pruebas::CarpetaPrueba("dravek_principal"))
     {
-        for (const char *f :
-             {"LUR#GM", "LUR#ES", "LUR#PM", "Anagrama2.bmp", "Anagrama2Ing.bmp", "Dravekesp.html"})
+        for (const char *f : {"LUR#GM", "LUR#ES", "LUR#PM", "Anagrama2.bmp", "Anagrama2Ing.bmp",
+                              "Dravekesp.html"}) {
             fs::copy_file(fs::path(DRAVEK_DATOS_PROGRAMA) / f, m_ruta / f);
-        if (ayudaInglesa)
+        }
+        if (ayudaInglesa) {
             std::ofstream(m_ruta / "Draveking.html") << "<html></html>";
+        }
     }
     ~Carpeta() { fs::remove_all(m_ruta); }
     std::string ruta() const { return m_ruta.string(); }
@@ -95,17 +97,20 @@ TEST(FormaPrincipal, IdiomaDeArranque)
         SCOPED_TRACE(f.nombre);
         Carpeta carpeta(f.ayudaInglesa);
         pruebas::PrincipalPrueba p;
-        if (f.guardado)
+        if (f.guardado) {
             p.almacen.ponValor(RaizRegistro::MaquinaLocal, ClaveRegistroPrograma,
                                ValorRegistroIdioma, {TipoTexto, f.guardado});
-        if (f.aviso)
+        }
+        if (f.aviso) {
             p.mensajes.responde(RespuestaMensaje::Aceptar);
+        }
         pruebas::LocalUsuarioFijo local("");
 
         ASSERT_TRUE(p.forma.Arranca(carpeta.ruta(), local));
         std::vector<MensajeMostrado> esperados;
-        if (f.aviso)
+        if (f.aviso) {
             esperados.push_back({T(526), BotonesMensaje::Aceptar, IconoMensaje::Ninguno, ""});
+        }
         EXPECT_EQ(p.mensajes.mostrados(), esperados);
         EXPECT_EQ(p.estado.ejecucion.Idioma, f.idioma);
         const std::int32_t d = (f.idioma - 1) * 5000;
@@ -136,9 +141,10 @@ TEST(FormaPrincipal, AvisoDeArranqueSegunElAjuste)
                           Fila{"cero", "0", false}, Fila{"no numérico", "sí", false}}) {
         SCOPED_TRACE(f.nombre);
         pruebas::PrincipalPrueba p;
-        if (f.ajuste)
+        if (f.ajuste) {
             p.almacen.GrabaAjuste(AplicacionAjustes, SeccionOpciones, ClaveMostrarSugerencias,
                                   f.ajuste);
+        }
         p.forma.Timer1Interval = 1000;
         p.forma.Timer1_Timer();
         EXPECT_EQ(p.forma.Timer1Interval, 0);
@@ -215,8 +221,9 @@ TEST(FormaPrincipal, VentanasDelMenu)
     MenuPrincipal &m = p.forma.menu();
     p.estado.ejecucion.ModoAdvertencia = 2;
     for (ElementoMenu *e : {&m.mnCalculoHidraulico, &m.mnMedidas, &m.mnAyudaSobreAyuda,
-                            &m.mnAcercaDe, &m.mnAdvertencia})
+                            &m.mnAcercaDe, &m.mnAdvertencia}) {
         pulsa(*e);
+    }
     const std::string ayuda = std::string("Ayuda ") + DRAVEK_DATOS_PROGRAMA + "/Dravekesp.html";
     EXPECT_EQ(p.ventanas.abiertas, (std::vector<std::string>{"CalculoHidraulico", "Protecciones",
                                                              ayuda, "frmAboutBox", "frmTip 2"}));
@@ -238,9 +245,10 @@ TEST(FormaPrincipal, ElTemporizadorDelAvisoDeArranque)
         p.forma.ArrancaTimer1(temporizador);
         EXPECT_FALSE(temporizador.pendiente());
 
-        if (f.ajuste)
+        if (f.ajuste) {
             p.almacen.GrabaAjuste(AplicacionAjustes, SeccionOpciones, ClaveMostrarSugerencias,
                                   f.ajuste);
+        }
         pruebas::LocalUsuarioFijo local(",");
         ASSERT_TRUE(p.forma.Arranca(DRAVEK_DATOS_PROGRAMA, local));
         p.forma.ArrancaTimer1(temporizador);
@@ -291,8 +299,9 @@ TEST(FormaPrincipal, ElCambioDeIdiomaRecaptionaElMenuYLaAyuda)
             {&m.mnMedidas, 1062},         {&m.mnAyuda, 1063},
             {&m.mnAyudaSobreAyuda, 1065}, {&m.mnAcercaDe, 1066},
             {&m.mnAdvertencia, 1067}};
-        for (const auto &[elemento, n] : textos)
+        for (const auto &[elemento, n] : textos) {
             EXPECT_EQ(elemento->Caption, Texto(d, n)) << elemento->Name();
+        }
     };
 
     ponIndice(p.captura.edIdioma, 1);
@@ -450,8 +459,9 @@ TEST(ComandosCalculo, CalculaTramoMuestraSuListado)
     const std::string &listado = p.calculo.listado().edPantalla.Text();
     EXPECT_EQ(p.ventanas.listados[0], listado);
     std::size_t presiones = 0;
-    for (auto i = listado.find(T(548)); i != std::string::npos; i = listado.find(T(548), i + 1))
+    for (auto i = listado.find(T(548)); i != std::string::npos; i = listado.find(T(548), i + 1)) {
         ++presiones;
+    }
     EXPECT_EQ(presiones, 9u);
     EXPECT_EQ(p.calculo.listado().Caption, std::string(9, ' ') + T(378));
     EXPECT_FALSE(p.calculo.ImprimeObraCompleta());
@@ -560,8 +570,9 @@ TEST(ComandosCalculo, UnTramoInvalidoDetieneLaObraYConservaElListado)
     EXPECT_EQ(p.mensajes.mostrados(), std::vector<MensajeMostrado>{detiene});
     EXPECT_EQ(p.trabajo.abortados, 1);
     EXPECT_TRUE(p.calculo.listado().Cargada());
-    for (const auto &op : p.impresora.operaciones())
+    for (const auto &op : p.impresora.operaciones()) {
         EXPECT_NE(op.tipo, pruebas::TipoOperacion::FinDocumento);
+    }
 }
 
 // Overrides that could not be voided have been told where the store found it: the run is not
