@@ -1,11 +1,9 @@
 #include "gui/hydraulics/CalculoHidraulicoVista.h"
-#include "apoyo/ImpresoraGrabadora.h"
 #include "apoyo/MensajesGrabadora.h"
-#include "apoyo/ProgramaPrueba.h"
-#include "apoyo/RelojFijo.h"
+#include "apoyo/SeparadorPrueba.h"
 #include "core/hydraulics/CalculoHidraulico.h"
-#include "core/listing/SalidaListado.h"
 #include "core/model/EstadoObra.h"
+#include "gui/VentanaConListado.h"
 #include "gui/comun/TextoQt.h"
 
 #include <QApplication>
@@ -25,11 +23,8 @@ namespace {
 
 // The window over its logic, shown, in a language and with the user's decimal separator (the
 // other one is also accepted).
-struct Banco {
-    Banco(std::int16_t idioma, char separador) : estado(Estado(idioma, separador))
-    {
-        vista.show();
-    }
+struct Banco : pruebas::VentanaConListado<CalculoHidraulico, CalculoHidraulicoVista> {
+    Banco(std::int16_t idioma, char separador) : VentanaConListado(Estado(idioma, separador)) {}
     static EstadoObra Estado(std::int16_t idioma, char separador)
     {
         EstadoObra e;
@@ -38,18 +33,6 @@ struct Banco {
         pruebas::PonSeparador(e.ejecucion, separador);
         return e;
     }
-
-    int argc = 1;
-    char nombre[27] = "CalculoHidraulicoVistaTest";
-    char *argv[2] = {nombre, nullptr};
-    QApplication app{argc, argv};
-    EstadoObra estado;
-    pruebas::MensajesGrabadora mensajes{pruebas::Guion::Estricto};
-    pruebas::RelojFijo reloj;
-    pruebas::ImpresoraGrabadora impresora;
-    SalidaListado listado{reloj, impresora};
-    CalculoHidraulico logica{estado, mensajes, listado};
-    CalculoHidraulicoVista vista{logica};
 };
 
 // The view carries the window's logic: captions from it, typing through its key filter, a leave

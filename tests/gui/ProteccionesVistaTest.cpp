@@ -1,10 +1,7 @@
 #include "gui/protection/ProteccionesVista.h"
-#include "apoyo/ImpresoraGrabadora.h"
 #include "apoyo/MensajesGrabadora.h"
-#include "apoyo/RelojFijo.h"
-#include "core/listing/SalidaListado.h"
-#include "core/model/EstadoObra.h"
 #include "core/protection/Protecciones.h"
+#include "gui/VentanaConListado.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -21,24 +18,16 @@ class ProteccionesVistaTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        vista.show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&vista));
         ph = vista.findChild<QLineEdit *>(QStringLiteral("txpH(0)"));
         co2 = vista.findChild<QLineEdit *>(QStringLiteral("txpH(1)"));
         ASSERT_TRUE(ph && co2);
     }
 
-    int argc = 1;
-    char nombre[22] = "ProteccionesVistaTest";
-    char *argv[2] = {nombre, nullptr};
-    QApplication app{argc, argv};
-    EstadoObra estado;
-    pruebas::MensajesGrabadora mensajes{pruebas::Guion::Estricto};
-    pruebas::RelojFijo reloj;
-    pruebas::ImpresoraGrabadora impresora;
-    SalidaListado salida{reloj, impresora};
-    Protecciones logica{estado, mensajes, salida};
-    ProteccionesVista vista{logica};
+    pruebas::VentanaConListado<Protecciones, ProteccionesVista> b;
+    pruebas::MensajesGrabadora &mensajes = b.mensajes;
+    Protecciones &logica = b.logica;
+    ProteccionesVista &vista = b.vista;
     QLineEdit *ph = nullptr;
     QLineEdit *co2 = nullptr;
 };
