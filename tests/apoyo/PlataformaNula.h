@@ -17,6 +17,20 @@
 
 namespace dravek::pruebas {
 
+// The answer of a box's first button (Yes, OK, Retry), the one Enter presses.
+inline RespuestaMensaje PrimerBoton(BotonesMensaje botones)
+{
+    switch (botones) {
+    case BotonesMensaje::SiNo:
+    case BotonesMensaje::SiNoCancelar:
+        return RespuestaMensaje::Si;
+    case BotonesMensaje::ReintentarCancelar:
+        return RespuestaMensaje::Reintentar;
+    default:
+        return RespuestaMensaje::Aceptar;
+    }
+}
+
 // Message boxes to standard error, answered with their first button, and counted.
 class MensajesConsola final : public Mensajes {
 public:
@@ -25,15 +39,7 @@ public:
     {
         ++m_mostrados;
         std::cerr << texto << '\n';
-        switch (botones) {
-        case BotonesMensaje::Aceptar:
-        case BotonesMensaje::AceptarCancelar:
-            return RespuestaMensaje::Aceptar;
-        case BotonesMensaje::ReintentarCancelar:
-            return RespuestaMensaje::Reintentar;
-        default:
-            return RespuestaMensaje::Si;
-        }
+        return PrimerBoton(botones);
     }
     int mostrados() const { return m_mostrados; }
 
