@@ -5,7 +5,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QByteArray>
 #include <QGuiApplication>
 #include <QString>
 #include <QTemporaryDir>
@@ -13,7 +12,7 @@
 #include <cstdint>
 #include <string>
 
-#include "InformeMedida.h"
+#include "MedidasQt.h"
 #include "TramosMedida.h"
 #include "core/design/DisenoTubo.h"
 #include "core/engine/ContextoCalculo.h"
@@ -21,7 +20,6 @@
 #include "core/listing/SalidaListado.h"
 #include "core/model/EstadoObra.h"
 #include "gui/plataforma/ImpresoraQt.h"
-#include "gui/plataforma/MemoriaImpresion.h"
 
 namespace dravek::medida {
 namespace {
@@ -136,11 +134,5 @@ BENCHMARK(BM_ListadoNormalPostesadoPdf)->Arg(4)->Arg(16)->Unit(benchmark::kMilli
 int main(int argc, char **argv)
 {
     // Fonts and the PDF writer need an application object; no display is needed.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
-    }
-    // As the program starts.
-    dravek::gui::PreparaMemoriaImpresion();
-    QGuiApplication aplicacion(argc, argv);
-    return dravek::medida::EjecutaMedidas(argc, argv);
+    return dravek::medida::EjecutaMedidasQt<QGuiApplication>(argc, argv);
 }

@@ -8,38 +8,21 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QByteArray>
 #include <QFile>
 #include <QGuiApplication>
 #include <QString>
-#include <QTemporaryDir>
 
-#include <algorithm>
 #include <cstdint>
-#include <cstdio>
-#include <optional>
 #include <string>
-#include <vector>
 
-#include "InformeMedida.h"
-#include "ObraMedida.h"
+#include "MedidasQt.h"
+#include "ProgramaMedida.h"
 #include "TramosMedida.h"
-#include "apoyo/TextosPlataformaGrabadora.h"
 #include "apoyo/VentanasNulas.h"
-#include "apoyo/VistaCapturaNula.h"
-#include "core/design/DisenoTubo.h"
-#include "core/entry/ObraCapturaDatos.h"
-#include "core/listing/Depuracion.h"
-#include "core/listing/SalidaListado.h"
 #include "core/model/EstadoObra.h"
 #include "core/plataforma/Progreso.h"
 #include "core/shell/ComandosCalculo.h"
-#include "core/shell/FormaPrincipal.h"
-#include "core/storage/Ficheros.h"
-#include "gui/comun/TextoQt.h"
-#include "gui/plataforma/CerrojosFicheroQt.h"
-#include "gui/plataforma/ImpresoraQt.h"
-#include "gui/plataforma/MemoriaImpresion.h"
+#include "gui/PdfSinImpresora.h"
 #include "gui/plataforma/TrabajoImpresionQt.h"
 
 namespace dravek::medida {
@@ -64,80 +47,38 @@ public:
     int listados = 0;
 };
 
-// The pages of a PDF file: its page objects, not its page tree.
+// The pages of a PDF file.
 int CuentaPaginas(const QString &ruta)
 {
     QFile fichero(ruta);
-    if (!fichero.open(QIODevice::ReadOnly)) {
-        return 0;
-    }
-    const QByteArray pdf = fichero.readAll();
-    const QByteArray marca("/Type /Page");
-    int paginas = 0;
-    for (qsizetype i = pdf.indexOf(marca); i >= 0; i = pdf.indexOf(marca, i + 1)) {
-        const qsizetype despues = i + marca.size();
-        if (despues >= pdf.size() || pdf.at(despues) != 's') {
-            ++paginas;
-        }
-    }
-    return paginas;
+    return fichero.open(QIODevice::ReadOnly) ? pruebas::CuentaPaginas(fichero.readAll()) : 0;
 }
 
 void BM_ObraNormalPdf(benchmark::State &medida)
 {
-    QTemporaryDir carpeta;
-    if (!carpeta.isValid()) {
-        medida.SkipWithError("no temporary folder");
-        return;
-    }
-    const std::string datos = std::string(DRAVEK_DATOS_PROGRAMA) + "/";
-    const std::string rutaObra = gui::deQt(carpeta.filePath(QStringLiteral("obra.dvk")));
-    SistemaFicherosDisco ficheros;
-    const std::string bytes = ProyectoDeMedida(TramosObra, [&datos](EstadoObra &estado, int k) {
+    ProgramaMedida p(TramosObra, [](EstadoObra &estado, int k) {
         PreparaTramo(estado, k % 2 == 1 ? ClaseTramo::ArmadoConCamisa : ClaseTramo::Postesado,
-                     AlturasTramo, PresionesTramo, datos);
+                     AlturasTramo, PresionesTramo, DatosPrograma());
     });
-    if (bytes.empty() || !ficheros.EscribeEntero(rutaObra, bytes).empty()) {
-        medida.SkipWithError("the project file was not written");
+    if (!p.fallo.empty()) {
+        medida.SkipWithError(p.fallo.c_str());
         return;
     }
-
-    // Wired as the program wires them, the windows apart.
-    EstadoObra estado;
-    MensajesContados mensajes;
-    SinConfiguracion configuracion;
-    RelojFijo reloj;
-    gui::ImpresoraQt impresora;
-    SalidaListado salida(reloj, impresora);
-    pruebas::TextosPlataformaGrabadora textos;
-    FormaPrincipal forma(estado, mensajes, configuracion, textos);
-    LocalPunto local;
-    if (!forma.Arranca(datos, local)) {
-        medida.SkipWithError("the program did not start");
-        return;
-    }
+    // The windows apart.
     VentanasObra ventanas;
-    gui::TrabajoImpresionQt trabajo(estado, impresora, nullptr);
-    const QString pdf = carpeta.filePath(QStringLiteral("obra.pdf"));
-    trabajo.HayImpresora = [] { return false; };
-    trabajo.PideFicheroPdf = [&pdf] { return pdf; };
-    estado.ejecucion.CarpetaDepuracion = gui::deQt(carpeta.filePath(QStringLiteral("dep")));
-    FicheroDepuracion depuracion(estado.ejecucion.CarpetaDepuracion);
-    DisenoTubo diseno;
-    DialogoObra dialogos(rutaObra);
-    gui::CerrojosFicheroQt cerrojos;
-    ObraCapturaDatos obra(estado, {mensajes, forma.menu(), ficheros, dialogos, cerrojos, forma,
-                                   pruebas::SinVista()});
+    gui::TrabajoImpresionQt trabajo(p.estado, p.impresora, nullptr);
+    const QString pdf = p.Ruta(QStringLiteral("obra.pdf"));
+    pruebas::SinImpresoraAPdf(trabajo, pdf);
     SinProgreso progreso;
-    ComandosCalculo calculo(estado, {mensajes, salida, depuracion, diseno, obra, ventanas, trabajo,
-                                     progreso, &depuracion});
-    obra.PonComandos(calculo);
-    forma.Conecta(obra, ventanas, calculo);
+    ComandosCalculo &calculo = p.Conecta(ventanas, trabajo, progreso);
 
     // The project opened, and the whole project calculated into the listing window.
-    forma.menu().MnAbriFichero.Click();
-    forma.menu().MnImprimir.Click();
-    if (mensajes.mostrados() > 0 || ventanas.listados != 1) {
+    if (!p.Abre()) {
+        medida.SkipWithError("the project did not open");
+        return;
+    }
+    p.forma.menu().MnImprimir.Click();
+    if (p.mensajes.mostrados() > 0 || ventanas.listados != 1) {
         medida.SkipWithError("the project was not calculated");
         return;
     }
@@ -148,7 +89,7 @@ void BM_ObraNormalPdf(benchmark::State &medida)
     for (auto _ : medida) {
         // The window's print button; every print is a fresh document.
         listado.btImprimeTramo_Click();
-        if (mensajes.mostrados() > 0 || listado.Cargada()) {
+        if (p.mensajes.mostrados() > 0 || listado.Cargada()) {
             medida.SkipWithError("the PDF was not written");
             break;
         }
@@ -172,11 +113,5 @@ BENCHMARK(BM_ObraNormalPdf)->Unit(benchmark::kMillisecond)->Iterations(1);
 int main(int argc, char **argv)
 {
     // Fonts and the PDF writer need an application object; no display is needed.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
-    }
-    // As the program starts.
-    dravek::gui::PreparaMemoriaImpresion();
-    QGuiApplication aplicacion(argc, argv);
-    return dravek::medida::EjecutaMedidas(argc, argv);
+    return dravek::medida::EjecutaMedidasQt<QGuiApplication>(argc, argv);
 }

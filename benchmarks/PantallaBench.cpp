@@ -19,29 +19,17 @@
 #include <QApplication>
 #include <QDialog>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QWidget>
 
 #include <chrono>
 #include <cstdint>
-#include <string>
 
-#include "InformeMedida.h"
-#include "ObraMedida.h"
+#include "MedidasQt.h"
+#include "ProgramaMedida.h"
 #include "TramosMedida.h"
-#include "apoyo/TextosPlataformaGrabadora.h"
-#include "apoyo/VistaCapturaNula.h"
-#include "core/design/DisenoTubo.h"
 #include "core/entry/CapturaDatos.h"
-#include "core/entry/ObraCapturaDatos.h"
-#include "core/listing/Depuracion.h"
-#include "core/listing/SalidaListado.h"
+#include "core/model/EstadoObra.h"
 #include "core/shell/ComandosCalculo.h"
-#include "core/storage/Ficheros.h"
-#include "gui/comun/TextoQt.h"
-#include "gui/plataforma/CerrojosFicheroQt.h"
-#include "gui/plataforma/ImpresoraQt.h"
-#include "gui/plataforma/MemoriaImpresion.h"
 #include "gui/plataforma/ProgresoQt.h"
 #include "gui/plataforma/ServicioImpresorasQt.h"
 #include "gui/plataforma/TrabajoImpresionQt.h"
@@ -116,60 +104,31 @@ private:
     Reloj::time_point m_momento{};
 };
 
-// A fresh state whose debug files go to carpeta, which the debug file takes when it is made.
-EstadoObra EstadoDepurandoEn(const std::string &carpeta)
-{
-    EstadoObra estado;
-    estado.ejecucion.CarpetaDepuracion = carpeta;
-    return estado;
-}
-
-// The program's objects for one project file, wired as its main wires them; the data-entry
-// window has no view.
-struct ProgramaMedida {
-    explicit ProgramaMedida(const std::string &rutaObra, const std::string &datos,
-                            const std::string &carpetaDepuracion)
-        : estado(EstadoDepurandoEn(carpetaDepuracion)), dialogos(rutaObra)
+// The program with the main window's Qt view, the listing window's and the progress dialog
+// (ProgramaMedida); the data-entry window has no view. The project is open once made, or
+// p.fallo says why not.
+struct ProgramaEnPantalla {
+    template <typename Prepara>
+    ProgramaEnPantalla(int tramos, const Prepara &prepara) : p(tramos, prepara)
     {
-        arrancado = forma.Arranca(datos, local);
-        if (!arrancado) {
+        if (!p.fallo.empty()) {
             return;
         }
-        obra.PonComandos(calculo);
-        ventanas.PonCalculo(calculo);
-        forma.Conecta(obra, ventanas, calculo);
+        ventanas.PonCalculo(p.Conecta(ventanas, trabajo, progreso));
         vista.Refresca();
         vista.show();
-        forma.menu().MnAbriFichero.Click();
+        if (!p.Abre()) {
+            p.fallo = "the project did not open";
+        }
     }
 
-    EstadoObra estado;
-    MensajesContados mensajes;
-    SinConfiguracion configuracion;
-    RelojFijo reloj;
-    gui::ImpresoraQt impresora;
-    SalidaListado salida{reloj, impresora};
-    pruebas::TextosPlataformaGrabadora textos;
-    FormaPrincipal forma{estado, mensajes, configuracion, textos};
-    LocalPunto local;
-    bool arrancado = false;
-    gui::FormaPrincipalVista vista{forma};
+    ProgramaMedida p;
+    gui::FormaPrincipalVista vista{p.forma};
     gui::ServicioImpresorasQt impresoras;
-    gui::TrabajoImpresionQt trabajo{estado, impresora, &vista};
-    gui::VentanasPrincipalQt ventanas{vista,      estado, mensajes, configuracion,
-                                      impresoras, salida, trabajo};
-    FicheroDepuracion depuracion{estado.ejecucion.CarpetaDepuracion};
-    DisenoTubo diseno;
-    SistemaFicherosDisco ficheros;
-    DialogoObra dialogos;
-    gui::CerrojosFicheroQt cerrojos;
-    ObraCapturaDatos obra{
-        estado,
-        {mensajes, forma.menu(), ficheros, dialogos, cerrojos, forma, pruebas::SinVista()}};
+    gui::TrabajoImpresionQt trabajo{p.estado, p.impresora, &vista};
+    gui::VentanasPrincipalQt ventanas{vista,      p.estado, p.mensajes, p.configuracion,
+                                      impresoras, p.salida, trabajo};
     gui::ProgresoQt progreso{&vista};
-    ComandosCalculo calculo{
-        estado,
-        {mensajes, salida, depuracion, diseno, obra, ventanas, trabajo, progreso, &depuracion}};
 };
 
 // One click of the menu item, timed to the listing shown and moved to its end; false when the
@@ -191,20 +150,13 @@ void Informa(benchmark::State &medida, ProgramaMedida &p, std::int64_t casos)
     medida.counters["casos"] = static_cast<double>(casos);
     // The listing the window was filled with; it keeps it once closed.
     medida.counters["MB"] =
-        static_cast<double>(p.calculo.listado().edPantalla.Text().size()) / 1e6;
+        static_cast<double>(p.calculo->listado().edPantalla.Text().size()) / 1e6;
 }
 
 void BM_TramoGrande(benchmark::State &medida)
 {
-    QTemporaryDir carpeta;
-    if (!carpeta.isValid()) {
-        medida.SkipWithError("no temporary folder");
-        return;
-    }
-    const std::string datos = std::string(DRAVEK_DATOS_PROGRAMA) + "/";
-    const std::string rutaObra = gui::deQt(carpeta.filePath(QStringLiteral("obra.dvk")));
-    const std::string bytes = ProyectoDeMedida(1, [&datos](EstadoObra &estado, int) {
-        PreparaTramo(estado, ClaseTramo::ArmadoConCamisa, 2, 2, datos);
+    ProgramaEnPantalla programa(1, [](EstadoObra &estado, int) {
+        PreparaTramo(estado, ClaseTramo::ArmadoConCamisa, 2, 2, DatosPrograma());
         DatosTramo &t = estado.tramo;
         t.AlturaInicialTramo = 1;
         t.AlturaFinalTramo = 20;
@@ -217,14 +169,13 @@ void BM_TramoGrande(benchmark::State &medida)
         t.MDPFinalTramo = 2.38;
         t.IncrementoPresionTramo = 0.01;
     });
-    SistemaFicherosDisco ficheros;
-    if (bytes.empty() || !ficheros.EscribeEntero(rutaObra, bytes).empty()) {
-        medida.SkipWithError("the project file was not written");
+    ProgramaMedida &p = programa.p;
+    if (!p.fallo.empty()) {
+        medida.SkipWithError(p.fallo.c_str());
         return;
     }
-    ProgramaMedida p(rutaObra, datos, gui::deQt(carpeta.filePath(QStringLiteral("dep"))));
     CapturaDatos *captura = p.obra.Captura();
-    if (!p.arrancado || !captura || captura->edTramo.ListCount() != 1) {
+    if (captura->edTramo.ListCount() != 1) {
         medida.SkipWithError("the project did not open");
         return;
     }
@@ -243,25 +194,13 @@ void BM_ObraDe200Tramos(benchmark::State &medida)
     constexpr int Tramos = 200;
     constexpr int Alturas = 13;
     constexpr int Presiones = 6;
-    QTemporaryDir carpeta;
-    if (!carpeta.isValid()) {
-        medida.SkipWithError("no temporary folder");
-        return;
-    }
-    const std::string datos = std::string(DRAVEK_DATOS_PROGRAMA) + "/";
-    const std::string rutaObra = gui::deQt(carpeta.filePath(QStringLiteral("obra.dvk")));
-    const std::string bytes = ProyectoDeMedida(Tramos, [&datos](EstadoObra &estado, int k) {
+    ProgramaEnPantalla programa(Tramos, [](EstadoObra &estado, int k) {
         PreparaTramo(estado, k % 2 == 1 ? ClaseTramo::ArmadoConCamisa : ClaseTramo::Postesado,
-                     Alturas, Presiones, datos);
+                     Alturas, Presiones, DatosPrograma());
     });
-    SistemaFicherosDisco ficheros;
-    if (bytes.empty() || !ficheros.EscribeEntero(rutaObra, bytes).empty()) {
-        medida.SkipWithError("the project file was not written");
-        return;
-    }
-    ProgramaMedida p(rutaObra, datos, gui::deQt(carpeta.filePath(QStringLiteral("dep"))));
-    if (!p.arrancado || !p.obra.Captura()) {
-        medida.SkipWithError("the project did not open");
+    ProgramaMedida &p = programa.p;
+    if (!p.fallo.empty()) {
+        medida.SkipWithError(p.fallo.c_str());
         return;
     }
     for (auto _ : medida) {
@@ -283,10 +222,5 @@ BENCHMARK(BM_ObraDe200Tramos)->UseManualTime()->Iterations(1)->Unit(benchmark::k
 int main(int argc, char **argv)
 {
     // Windows are made and painted; no display is needed unless QT_QPA_PLATFORM names one.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
-    }
-    dravek::gui::PreparaMemoriaImpresion();
-    QApplication aplicacion(argc, argv);
-    return dravek::medida::EjecutaMedidas(argc, argv);
+    return dravek::medida::EjecutaMedidasQt<QApplication>(argc, argv);
 }

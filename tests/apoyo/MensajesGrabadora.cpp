@@ -1,4 +1,5 @@
 #include "apoyo/MensajesGrabadora.h"
+#include "apoyo/PlataformaNula.h"
 
 #include <gtest/gtest.h>
 
@@ -69,15 +70,7 @@ RespuestaMensaje MensajesGrabadora::Muestra(const std::string &texto, BotonesMen
     if (m_guion == Guion::Estricto) {
         ADD_FAILURE() << "Unexpected message box \"" << texto << "\" titled \"" << titulo << "\"";
     }
-    switch (botones) {
-    case BotonesMensaje::SiNo:
-    case BotonesMensaje::SiNoCancelar:
-        return RespuestaMensaje::Si;
-    case BotonesMensaje::ReintentarCancelar:
-        return RespuestaMensaje::Reintentar;
-    default:
-        return RespuestaMensaje::Aceptar;
-    }
+    return PrimerBoton(botones);
 }
 
 } // namespace dravek::pruebas

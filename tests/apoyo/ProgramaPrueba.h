@@ -10,6 +10,7 @@
 #include <string>
 
 #include "apoyo/CarpetaPrueba.h"
+#include "apoyo/SeparadorPrueba.h"
 #include "core/model/EstadoObra.h"
 
 namespace dravek::pruebas {
@@ -18,14 +19,6 @@ namespace dravek::pruebas {
 inline constexpr std::initializer_list<const char *> FigurasCaptura = {
     "Lur2211.bmp",  "Lur2221.bmp", "Zanja1a.bmp",  "ZanjaT1a.bmp",
     "Terrapl1.bmp", "Zanja2a.bmp", "ZanjaT2a.bmp", "Terrapl2.bmp"};
-
-// The user's decimal separator, and the other one, which input also accepts.
-inline void PonSeparador(EstadoEjecucion &e, char separador)
-{
-    e.SeparadorDecimalLocal = std::string(1, separador);
-    e.CodigoSeparadorLocal = separador;
-    e.CodigoOtroSeparador = separador == ',' ? '.' : ',';
-}
 
 class ProgramaPrueba {
 public:

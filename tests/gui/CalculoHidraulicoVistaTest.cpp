@@ -1,10 +1,9 @@
 #include "gui/hydraulics/CalculoHidraulicoVista.h"
-#include "apoyo/ImpresoraGrabadora.h"
 #include "apoyo/MensajesGrabadora.h"
-#include "apoyo/RelojFijo.h"
+#include "apoyo/SeparadorPrueba.h"
 #include "core/hydraulics/CalculoHidraulico.h"
-#include "core/listing/SalidaListado.h"
 #include "core/model/EstadoObra.h"
+#include "gui/VentanaConListado.h"
 #include "gui/comun/TextoQt.h"
 
 #include <QApplication>
@@ -22,35 +21,18 @@
 namespace dravek::gui {
 namespace {
 
-// The window over its logic, shown, in a language and with the user's decimal separator.
-struct Banco {
-    Banco(std::int16_t idioma, char separador, char otro) : estado(Estado(idioma, separador, otro))
-    {
-        vista.show();
-    }
-    static EstadoObra Estado(std::int16_t idioma, char separador, char otro)
+// The window over its logic, shown, in a language and with the user's decimal separator (the
+// other one is also accepted).
+struct Banco : pruebas::VentanaConListado<CalculoHidraulico, CalculoHidraulicoVista> {
+    Banco(std::int16_t idioma, char separador) : VentanaConListado(Estado(idioma, separador)) {}
+    static EstadoObra Estado(std::int16_t idioma, char separador)
     {
         EstadoObra e;
         e.ejecucion.Idioma = idioma;
         e.ejecucion.DesplazamientoIdioma = (idioma - 1) * 5000;
-        // Built from a character: GCC 12 warns falsely (-Wrestrict) on a short literal here.
-        e.ejecucion.SeparadorDecimalLocal = std::string(1, separador);
-        e.ejecucion.CodigoSeparadorLocal = separador;
-        e.ejecucion.CodigoOtroSeparador = otro;
+        pruebas::PonSeparador(e.ejecucion, separador);
         return e;
     }
-
-    int argc = 1;
-    char nombre[27] = "CalculoHidraulicoVistaTest";
-    char *argv[2] = {nombre, nullptr};
-    QApplication app{argc, argv};
-    EstadoObra estado;
-    pruebas::MensajesGrabadora mensajes{pruebas::Guion::Estricto};
-    pruebas::RelojFijo reloj;
-    pruebas::ImpresoraGrabadora impresora;
-    SalidaListado listado{reloj, impresora};
-    CalculoHidraulico logica{estado, mensajes, listado};
-    CalculoHidraulicoVista vista{logica};
 };
 
 // The view carries the window's logic: captions from it, typing through its key filter, a leave
@@ -58,7 +40,7 @@ struct Banco {
 // field), a listing calculated, and closing.
 TEST(CalculoHidraulicoVista, ReenviaLosActosYCopiaElEstado)
 {
-    Banco b(1, ',', '.');
+    Banco b(1, ',');
     ASSERT_TRUE(QTest::qWaitForWindowActive(&b.vista));
     pruebas::MensajesGrabadora &mensajes = b.mensajes;
     CalculoHidraulico &logica = b.logica;
@@ -114,7 +96,7 @@ TEST(CalculoHidraulicoVista, ReenviaLosActosYCopiaElEstado)
 // shows its heads over their rules; the picture is left beside the test.
 TEST(CalculoHidraulicoVista, EnIngles)
 {
-    Banco b(2, '.', ',');
+    Banco b(2, '.');
     ASSERT_TRUE(QTest::qWaitForWindowActive(&b.vista));
     pruebas::MensajesGrabadora &mensajes = b.mensajes;
     CalculoHidraulicoVista &vista = b.vista;
@@ -148,7 +130,7 @@ TEST(CalculoHidraulicoVista, CerrarEscapeYElMarcoCierranSiempre)
     for (const Cierre cierre : {Cierre::Cerrar, Cierre::Escape, Cierre::Marco}) {
         for (const bool rechazado : {false, true}) {
             SCOPED_TRACE(std::to_string(static_cast<int>(cierre)) + (rechazado ? " 150" : ""));
-            Banco b(1, '.', ',');
+            Banco b(1, '.');
             ASSERT_TRUE(QTest::qWaitForWindowActive(&b.vista));
             auto *dato = b.vista.findChild<QLineEdit *>(QStringLiteral("txDatoOrigen"));
             auto *cerrar = b.vista.findChild<QPushButton *>(QStringLiteral("btCerrarHidraulico"));
@@ -180,7 +162,7 @@ TEST(CalculoHidraulicoVista, CerrarEscapeYElMarcoCierranSiempre)
 // titled with the box's caption; the box keeps the focus and shows its reset value.
 TEST(CalculoHidraulicoVista, FueraDeLimitesSeNombraElLimite)
 {
-    Banco b(1, ',', '.');
+    Banco b(1, ',');
     ASSERT_TRUE(QTest::qWaitForWindowActive(&b.vista));
     auto *dato = b.vista.findChild<QLineEdit *>(QStringLiteral("txDatoOrigen"));
     auto *rugosidad = b.vista.findChild<QLineEdit *>(QStringLiteral("txRugosidad"));
@@ -226,7 +208,7 @@ TEST(CalculoHidraulicoVista, FueraDeLimitesSeNombraElLimite)
 // the roughness clicked is typed over the same way, and the table is calculated from them.
 TEST(CalculoHidraulicoVista, UnClicEnLaCajaYLoTecleadoLaSustituye)
 {
-    Banco b(1, '.', ',');
+    Banco b(1, '.');
     ASSERT_TRUE(QTest::qWaitForWindowActive(&b.vista));
     pruebas::MensajesGrabadora &mensajes = b.mensajes;
     CalculoHidraulico &logica = b.logica;

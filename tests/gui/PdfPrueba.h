@@ -1,12 +1,13 @@
 #pragma once
 
 // What the tests that print into PDF files share: the application object, a folder for the
-// files, and the count of the pages a PDF holds.
+// files, and printing with no printer (PdfSinImpresora).
 
 #include <gtest/gtest.h>
 
-#include <QByteArray>
 #include <QTemporaryDir>
+
+#include "gui/PdfSinImpresora.h"
 
 namespace dravek::pruebas {
 
@@ -20,19 +21,5 @@ protected:
     Aplicacion app{argc, argv};
     QTemporaryDir carpeta;
 };
-
-// Page objects of a PDF: "/Type /Page" but not the page tree's "/Type /Pages".
-inline int CuentaPaginas(const QByteArray &pdf)
-{
-    const QByteArray marca("/Type /Page");
-    int paginas = 0;
-    for (qsizetype i = pdf.indexOf(marca); i >= 0; i = pdf.indexOf(marca, i + 1)) {
-        const qsizetype despues = i + marca.size();
-        if (despues >= pdf.size() || pdf.at(despues) != 's') {
-            ++paginas;
-        }
-    }
-    return paginas;
-}
 
 } // namespace dravek::pruebas

@@ -287,8 +287,7 @@ TEST_F(PrincipalVistaTest, ObraCalculadaEImpresaEnPdf)
     SalidaListado salida(p.reloj, impresora);
     TrabajoImpresionQt trabajo(p.estado, impresora, nullptr);
     const QString pdf = carpeta.filePath(QStringLiteral("obra.pdf"));
-    trabajo.HayImpresora = [] { return false; };
-    trabajo.PideFicheroPdf = [&] { return pdf; };
+    pruebas::SinImpresoraAPdf(trabajo, pdf);
     ComandosCalculo calculo(p.estado, {p.mensajes, salida, p.depuracion, p.diseno, p.obra,
                                        p.ventanas, trabajo, p.progreso, nullptr});
     p.calculoPtr = &calculo;

@@ -43,8 +43,7 @@ TEST_F(ProgresoQtTest, LaImpresionDeLaObraSeDetieneSinDejarFichero)
     SalidaListado salida(p.reloj, impresora);
     TrabajoImpresionQt trabajo(p.estado, impresora, nullptr);
     const QString pdf = carpeta.filePath(QStringLiteral("obra.pdf"));
-    trabajo.HayImpresora = [] { return false; };
-    trabajo.PideFicheroPdf = [&] { return pdf; };
+    pruebas::SinImpresoraAPdf(trabajo, pdf);
     // Shown at once: the test needs no half-second wait.
     ProgresoQt progreso(nullptr, 0ms);
     ComandosCalculo calculo(p.estado, {p.mensajes, salida, p.depuracion, p.diseno, p.obra,

@@ -1,10 +1,7 @@
 #include "gui/protection/ProteccionesVista.h"
-#include "apoyo/ImpresoraGrabadora.h"
 #include "apoyo/MensajesGrabadora.h"
-#include "apoyo/RelojFijo.h"
-#include "core/listing/SalidaListado.h"
-#include "core/model/EstadoObra.h"
 #include "core/protection/Protecciones.h"
+#include "gui/VentanaConListado.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -16,39 +13,33 @@
 namespace dravek::gui {
 namespace {
 
-// The adviser's window over its logic, shown.
-struct Banco {
-    Banco() { vista.show(); }
+// The adviser's window over its logic, shown and active, and its pH and CO2 boxes.
+class ProteccionesVistaTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&vista));
+        ph = vista.findChild<QLineEdit *>(QStringLiteral("txpH(0)"));
+        co2 = vista.findChild<QLineEdit *>(QStringLiteral("txpH(1)"));
+        ASSERT_TRUE(ph && co2);
+    }
 
-    int argc = 1;
-    char nombre[22] = "ProteccionesVistaTest";
-    char *argv[2] = {nombre, nullptr};
-    QApplication app{argc, argv};
-    EstadoObra estado;
-    pruebas::MensajesGrabadora mensajes{pruebas::Guion::Estricto};
-    pruebas::RelojFijo reloj;
-    pruebas::ImpresoraGrabadora impresora;
-    SalidaListado salida{reloj, impresora};
-    Protecciones logica{estado, mensajes, salida};
-    ProteccionesVista vista{logica};
+    pruebas::VentanaConListado<Protecciones, ProteccionesVista> b;
+    pruebas::MensajesGrabadora &mensajes = b.mensajes;
+    Protecciones &logica = b.logica;
+    ProteccionesVista &vista = b.vista;
+    QLineEdit *ph = nullptr;
+    QLineEdit *co2 = nullptr;
 };
 
 // The view forwards typing, focus moves and clicks to the logic and shows what the logic holds;
 // a box whose leave check fails keeps the focus and the window does not close.
-TEST(ProteccionesVista, TecleaValidaVisualizaYCierra)
+TEST_F(ProteccionesVistaTest, TecleaValidaVisualizaYCierra)
 {
-    Banco b;
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&b.vista));
-    pruebas::MensajesGrabadora &mensajes = b.mensajes;
-    Protecciones &logica = b.logica;
-    ProteccionesVista &vista = b.vista;
-
-    auto *ph = vista.findChild<QLineEdit *>(QStringLiteral("txpH(0)"));
-    auto *co2 = vista.findChild<QLineEdit *>(QStringLiteral("txpH(1)"));
     auto *resultado = vista.findChild<QPlainTextEdit *>(QStringLiteral("edResultadoAgres"));
     auto *visualizar = vista.findChild<QPushButton *>(QStringLiteral("btCalculoAgres"));
     auto *cerrar = vista.findChild<QPushButton *>(QStringLiteral("btCerrarAgres"));
-    ASSERT_TRUE(ph && co2 && resultado && visualizar && cerrar);
+    ASSERT_TRUE(resultado && visualizar && cerrar);
     EXPECT_EQ(vista.windowTitle(), QStringLiteral("Medidas de protección"));
     EXPECT_EQ(visualizar->text(), QStringLiteral("   Visualizar"));
     EXPECT_EQ(ph->text(), QStringLiteral("7.00"));
@@ -92,15 +83,8 @@ TEST(ProteccionesVista, TecleaValidaVisualizaYCierra)
 // The window opens with the focus in the pH box, its 7.00 selected. A click into that box,
 // which has the focus already, keeps the whole text selected, so "6.5" typed replaces it (it
 // made 657.00, which was accepted). A pH of 657 typed is refused naming its bound.
-TEST(ProteccionesVista, UnClicEnElPHEnfocadoYLoTecleadoLoSustituye)
+TEST_F(ProteccionesVistaTest, UnClicEnElPHEnfocadoYLoTecleadoLoSustituye)
 {
-    Banco b;
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&b.vista));
-    pruebas::MensajesGrabadora &mensajes = b.mensajes;
-    Protecciones &logica = b.logica;
-    ProteccionesVista &vista = b.vista;
-    auto *ph = vista.findChild<QLineEdit *>(QStringLiteral("txpH(0)"));
-    ASSERT_TRUE(ph);
     ASSERT_EQ(QApplication::focusWidget(), ph);
 
     QTest::mouseClick(ph, Qt::LeftButton, {}, QPoint(4, ph->height() / 2));
@@ -127,17 +111,8 @@ TEST(ProteccionesVista, UnClicEnElPHEnfocadoYLoTecleadoLoSustituye)
 
 // A click into a value box, its default just written or a value typed before, selects the whole
 // text: the value typed replaces it.
-TEST(ProteccionesVista, UnClicEnLaCajaYLoTecleadoLaSustituye)
+TEST_F(ProteccionesVistaTest, UnClicEnLaCajaYLoTecleadoLaSustituye)
 {
-    Banco b;
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&b.vista));
-    pruebas::MensajesGrabadora &mensajes = b.mensajes;
-    Protecciones &logica = b.logica;
-    ProteccionesVista &vista = b.vista;
-    auto *ph = vista.findChild<QLineEdit *>(QStringLiteral("txpH(0)"));
-    auto *co2 = vista.findChild<QLineEdit *>(QStringLiteral("txpH(1)"));
-    ASSERT_TRUE(ph && co2);
-
     struct Caso {
         QLineEdit *caja;
         const char *antes;

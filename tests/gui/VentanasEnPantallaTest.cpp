@@ -100,12 +100,28 @@ protected:
         }
     }
 
-    // The main window where a window manager puts it: centred across, its title bar on the
-    // screen.
-    static void Situa(QWidget &principal)
+    // The main window shown where a window manager puts it: centred across, its title bar on
+    // the screen. False when it was not shown.
+    static bool MuestraSituada(QWidget &principal)
     {
         principal.move((PantallaMinima.width() - principal.width()) / 2, MarcoGestor.top());
+        principal.show();
+        return QTest::qWaitForWindowExposed(&principal);
     }
+
+    // The main window's logic, not started, and its view.
+    struct Principal {
+        explicit Principal(TextosPlataforma &deLaPlataforma)
+            : forma(estado, mensajes, almacen, deLaPlataforma)
+        {
+        }
+
+        EstadoObra estado;
+        pruebas::MensajesGrabadora mensajes;
+        pruebas::AlmacenConfiguracionEnMemoria almacen;
+        FormaPrincipal forma;
+        FormaPrincipalVista vista{forma};
+    };
 
     int argc = 1;
     char nombre[19] = "VentanasEnPantalla";
@@ -140,9 +156,7 @@ TEST_F(VentanasEnPantalla, LasDelMenuEnCadaIdioma)
         ObraSinAbrir obra;
         pruebas::ComandosCapturaGrabadora comandos;
         forma.Conecta(obra, ventanas, comandos);
-        Situa(vista);
-        vista.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&vista));
+        ASSERT_TRUE(MuestraSituada(vista));
         MenuPrincipal &m = forma.menu();
         m.MnSeleccionarImpresora.Enabled = true; // as with a project open
         vista.Refresca();
@@ -172,14 +186,9 @@ TEST_F(VentanasEnPantalla, AjustesYListadoEnCadaIdioma)
 {
     for (int idioma = 1; idioma <= 5; ++idioma) {
         SCOPED_TRACE(idioma);
-        EstadoObra estado;
-        pruebas::MensajesGrabadora mensajes;
-        pruebas::AlmacenConfiguracionEnMemoria almacen;
-        FormaPrincipal forma(estado, mensajes, almacen, textos);
-        FormaPrincipalVista principal(forma);
-        Situa(principal);
-        principal.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&principal));
+        Principal p(textos);
+        FormaPrincipalVista &principal = p.vista;
+        ASSERT_TRUE(MuestraSituada(principal));
 
         pruebas::BancoAjustes<> b;
         b.estado().ejecucion.Idioma = static_cast<std::int16_t>(idioma);
@@ -206,14 +215,9 @@ TEST_F(VentanasEnPantalla, AjustesYListadoEnCadaIdioma)
 // A dialog larger than the smallest screen is brought within it.
 TEST_F(VentanasEnPantalla, UnDialogoMayorQueLaPantallaSeAjusta)
 {
-    EstadoObra estado;
-    pruebas::MensajesGrabadora mensajes;
-    pruebas::AlmacenConfiguracionEnMemoria almacen;
-    FormaPrincipal forma(estado, mensajes, almacen, textos);
-    FormaPrincipalVista principal(forma);
-    Situa(principal);
-    principal.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&principal));
+    Principal p(textos);
+    FormaPrincipalVista &principal = p.vista;
+    ASSERT_TRUE(MuestraSituada(principal));
     QDialog grande(&principal);
     grande.resize(1600, 1000);
     grande.show();

@@ -29,6 +29,7 @@
 #include <string>
 #include <vector>
 
+#include "apoyo/PlataformaNula.h"
 #include "core/design/DisenoTubo.h"
 #include "core/engine/CalculaCasos.h"
 #include "core/engine/ContextoCalculo.h"
@@ -44,7 +45,6 @@
 #include "core/model/EstadoObra.h"
 #include "core/model/TextoRecurso.h"
 #include "core/plataforma/AlmacenConfiguracion.h"
-#include "core/plataforma/DialogosFichero.h"
 #include "core/plataforma/Impresora.h"
 #include "core/plataforma/Mensajes.h"
 #include "core/plataforma/Reloj.h"
@@ -61,40 +61,6 @@ constexpr int Rechazado = 1;
 constexpr int SinFichero = 2;
 constexpr std::int32_t TextoNoExisteTramo = 1342;
 
-// Message boxes to standard error, answered with their first button.
-class MensajesConsola final : public Mensajes {
-public:
-    RespuestaMensaje Muestra(const std::string &texto, BotonesMensaje botones, IconoMensaje,
-                             const std::string &) override
-    {
-        std::cerr << texto << '\n';
-        switch (botones) {
-        case BotonesMensaje::Aceptar:
-        case BotonesMensaje::AceptarCancelar:
-            return RespuestaMensaje::Aceptar;
-        case BotonesMensaje::ReintentarCancelar:
-            return RespuestaMensaje::Reintentar;
-        default:
-            return RespuestaMensaje::Si;
-        }
-    }
-};
-
-// No dialog is ever shown: nothing is saved.
-class SinDialogos final : public DialogosFichero {
-public:
-    std::optional<std::string> PideFicheroGuardar(const std::string &, const std::string &,
-                                                  const std::vector<FiltroFichero> &) override
-    {
-        return std::nullopt;
-    }
-    std::optional<std::string> PideFicheroAbrir(const std::string &, const std::string &,
-                                                const std::vector<FiltroFichero> &) override
-    {
-        return std::nullopt;
-    }
-};
-
 // The tool only reads the project, which the program may hold open meanwhile: it takes no lock.
 class SinCerrojos final : public CerrojosFichero {
 public:
@@ -105,32 +71,6 @@ public:
 class SinTextosPlataforma final : public TextosPlataforma {
 public:
     void PonIdioma(std::int16_t) override {}
-};
-
-// The tool keeps no settings: the start-up reads none and stores none.
-class SinConfiguracion final : public AlmacenConfiguracion {
-public:
-    bool ExisteClave(RaizRegistro, const std::string &) override { return false; }
-    bool CreaClave(RaizRegistro, const std::string &) override { return false; }
-    std::optional<ValorRegistro> LeeValor(RaizRegistro, const std::string &,
-                                          const std::string &) override
-    {
-        return std::nullopt;
-    }
-    bool EscribeValor(RaizRegistro, const std::string &, const std::string &,
-                      const ValorRegistro &) override
-    {
-        return false;
-    }
-    std::optional<std::string> LeeAjuste(const std::string &, const std::string &,
-                                         const std::string &) override
-    {
-        return std::nullopt;
-    }
-    void GrabaAjuste(const std::string &, const std::string &, const std::string &,
-                     const std::string &) override
-    {
-    }
 };
 
 class LocalEntorno final : public LocalUsuario {
@@ -312,9 +252,9 @@ int main(int argc, char **argv)
     }
 
     EstadoObra estado;
-    MensajesConsola mensajes;
+    pruebas::MensajesConsola mensajes;
     LocalEntorno local;
-    SinConfiguracion configuracion;
+    pruebas::ConfiguracionNula configuracion;
     SinTextosPlataforma textos;
     FormaPrincipal principal(estado, mensajes, configuracion, textos);
     if (!principal.Arranca(CarpetaPrograma(argv[0]), local)) {
@@ -325,7 +265,7 @@ int main(int argc, char **argv)
 
     MenuPrincipal menu;
     SistemaFicherosDisco ficheros;
-    SinDialogos dialogos;
+    pruebas::DialogosSinUsuario dialogos;
     SinCerrojos cerrojos;
     AlmacenObra almacen(estado, mensajes, ficheros, dialogos, cerrojos);
     CapturaDatos captura(estado, {mensajes, menu, almacen, &almacen});

@@ -104,6 +104,66 @@ std::string ConExtensionObra(const std::string &nombre)
     return nombre + ".dvk";
 }
 
+BloqueTramo BloqueConValores(BloqueTramo b, const DatosTramo &t, const ValoresSI &si)
+{
+    b.Tipologia = t.Tipologia;
+    b.ArmaduraExteriorMaxima = t.ArmaduraExteriorMaxima;
+    b.TipoControl = t.TipoControl;
+    b.IndicadorCamisa = t.IndicadorCamisa;
+    b.ClaseFisuracion = t.ClaseFisuracion;
+    b.CAMMAX = t.CAMMAX;
+    b.FCK = {t.FCK, si.FckSI};
+    b.Fct = {t.Fct, si.FctSI};
+    b.Fyk = {t.Fyk, si.FykSI};
+    b.Fyd = {t.Fyd, si.FydSI};
+    b.GamaB = t.GamaB;
+    b.GamaY = t.GamaY;
+    b.GamaF = t.GamaF;
+    b.CoefPresionPrimario = t.CoefPresionPrimario;
+    b.Delca = t.Delca;
+    b.Es = {t.Es, si.EsSI};
+    b.Ep = {t.Ep, si.EpSI};
+    b.Fckno = {t.Fckno, si.FcknoSI};
+    b.Fckn = {t.Fckn, si.FcknSI};
+    b.Fckr = {t.Fckr, si.FckrSI};
+    b.SFck = {t.SFck, si.SFckSI};
+    b.Sf = {t.Sf, si.SfSI};
+    b.Rel = t.Rel;
+    b.Fic = t.Fic;
+    b.Fir = t.Fir;
+    b.Epsc = t.Epsc;
+    b.Epsr = t.Epsr;
+    b.vDi = t.vDi;
+    b.ESP = t.ESP;
+    b.vDE = t.vDE;
+    b.RECI = t.RECI;
+    b.RECE = t.RECE;
+    b.vGAMAB = t.vGAMAB;
+    b.vICUNA = t.vICUNA;
+    b.CodigoColocacion = t.CodigoColocacion;
+    b.AlturaInicialTramo = t.AlturaInicialTramo;
+    b.AnchoZanja = t.AnchoZanja;
+    b.vGAMAT = t.vGAMAT;
+    b.AnguloRozamiento = t.AnguloRozamiento;
+    b.TipoRelleno = t.TipoRelleno;
+    b.DistanciaTerrenoNatural = t.DistanciaTerrenoNatural;
+    b.IndiceAsentamiento = t.IndiceAsentamiento;
+    b.CargaVerticalTotal = {t.CargaVerticalTotal, si.QDatoSI};
+    b.CalculoCargas = t.CalculoCargas;
+    b.TipoCargaConcentrada = t.TipoCargaConcentrada;
+    b.DPInicialTramo = {t.DPInicialTramo, si.DPInicialTramoSI};
+    b.DPFinalTramo = {t.DPFinalTramo, si.DPFinalTramoSI};
+    b.IncrementoPresionTramo = {t.IncrementoPresionTramo, si.IncrementoPresionTramoSI};
+    b.MDPInicialTramo = {t.MDPInicialTramo, si.MDPInicialTramoSI};
+    b.MDPFinalTramo = {t.MDPFinalTramo, si.MDPFinalTramoSI};
+    b.AlturaFinalTramo = t.AlturaFinalTramo;
+    b.IncrementoAltura = t.IncrementoAltura;
+    b.FykPost = {t.FykPost, si.FykPostSI};
+    // What belongs to the other typology is stored as the clearing leaves it, so that the
+    // bytes of a run never depend on the run shown before it.
+    return SinMaterialesAjenos(std::move(b));
+}
+
 AlmacenObra::AlmacenObra(EstadoObra &estado, Mensajes &mensajes, SistemaFicheros &ficheros,
                          DialogosFichero &dialogos, CerrojosFichero &cerrojos)
     : m_estado(estado), m_mensajes(mensajes), m_ficheros(ficheros), m_dialogos(dialogos),
@@ -352,71 +412,15 @@ std::optional<BloqueTramo> AlmacenObra::BloqueDeVentana(CapturaDatos &v)
                            caja);
         return std::nullopt;
     }
-    const DatosTramo &t = e.tramo;
-    const ValoresSI &si = e.valoresSI;
     BloqueTramo b;
     b.Numero = v.edTramo.Text();
     b.Descripcion = v.edDescriTramo.Text();
-    b.Tipologia = t.Tipologia;
     // Ticked is the state 1 alone: the greyed state is not ticked, as the validation reads it.
     b.FijaArmaduraExterior = v.edIcontes0.Value() == EstadoCasilla::Marcada;
-    b.ArmaduraExteriorMaxima = t.ArmaduraExteriorMaxima;
-    b.TipoControl = t.TipoControl;
-    b.IndicadorCamisa = t.IndicadorCamisa;
-    b.ClaseFisuracion = t.ClaseFisuracion;
-    b.CAMMAX = t.CAMMAX;
-    b.FCK = {t.FCK, si.FckSI};
-    b.Fct = {t.Fct, si.FctSI};
-    b.Fyk = {t.Fyk, si.FykSI};
-    b.Fyd = {t.Fyd, si.FydSI};
-    b.GamaB = t.GamaB;
-    b.GamaY = t.GamaY;
-    b.GamaF = t.GamaF;
     b.FijaPresionPrimario = v.edIcontes1.Value() == EstadoCasilla::Marcada;
-    b.CoefPresionPrimario = t.CoefPresionPrimario;
-    b.Delca = t.Delca;
-    b.Es = {t.Es, si.EsSI};
-    b.Ep = {t.Ep, si.EpSI};
-    b.Fckno = {t.Fckno, si.FcknoSI};
-    b.Fckn = {t.Fckn, si.FcknSI};
-    b.Fckr = {t.Fckr, si.FckrSI};
-    b.SFck = {t.SFck, si.SFckSI};
-    b.Sf = {t.Sf, si.SfSI};
-    b.Rel = t.Rel;
-    b.Fic = t.Fic;
-    b.Fir = t.Fir;
-    b.Epsc = t.Epsc;
-    b.Epsr = t.Epsr;
-    b.vDi = t.vDi;
-    b.ESP = t.ESP;
-    b.vDE = t.vDE;
-    b.RECI = t.RECI;
-    b.RECE = t.RECE;
-    b.vGAMAB = t.vGAMAB;
-    b.vICUNA = t.vICUNA;
-    b.CodigoColocacion = t.CodigoColocacion;
-    b.AlturaInicialTramo = t.AlturaInicialTramo;
-    b.AnchoZanja = t.AnchoZanja;
-    b.vGAMAT = t.vGAMAT;
-    b.AnguloRozamiento = t.AnguloRozamiento;
-    b.TipoRelleno = t.TipoRelleno;
-    b.DistanciaTerrenoNatural = t.DistanciaTerrenoNatural;
-    b.IndiceAsentamiento = t.IndiceAsentamiento;
-    b.CargaVerticalTotal = {t.CargaVerticalTotal, si.QDatoSI};
-    b.CalculoCargas = t.CalculoCargas;
-    b.TipoCargaConcentrada = t.TipoCargaConcentrada;
-    b.DPInicialTramo = {t.DPInicialTramo, si.DPInicialTramoSI};
-    b.DPFinalTramo = {t.DPFinalTramo, si.DPFinalTramoSI};
-    b.IncrementoPresionTramo = {t.IncrementoPresionTramo, si.IncrementoPresionTramoSI};
-    b.MDPInicialTramo = {t.MDPInicialTramo, si.MDPInicialTramoSI};
-    b.MDPFinalTramo = {t.MDPFinalTramo, si.MDPFinalTramoSI};
-    b.AlturaFinalTramo = t.AlturaFinalTramo;
-    b.IncrementoAltura = t.IncrementoAltura;
-    b.FykPost = {t.FykPost, si.FykPostSI};
+    b = BloqueConValores(std::move(b), e.tramo, e.valoresSI);
     RestauraDatosSI(e);
-    // What belongs to the other typology is stored as the clearing leaves it, so that the
-    // bytes of a run never depend on the run shown before it.
-    return SinMaterialesAjenos(std::move(b));
+    return b;
 }
 
 AlmacenObra::CerrojoNuevo AlmacenObra::TomaCerrojo(const std::string &ruta, bool grabando)

@@ -43,6 +43,11 @@ namespace dravek {
 // has no ending.
 std::string ConExtensionObra(const std::string &nombre);
 
+// The block a save writes for a run: b brings what only the data-entry window holds (the run's
+// number and description, the two override ticks); the run's working values and their SI
+// copies give the rest, and what belongs to the other typology is cleared.
+BloqueTramo BloqueConValores(BloqueTramo b, const DatosTramo &tramo, const ValoresSI &si);
+
 class AlmacenObra final : public AnulacionAjustes {
 public:
     // cerrojos: the locks that keep a project open in one program at a time.

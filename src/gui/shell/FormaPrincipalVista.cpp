@@ -2,7 +2,6 @@
 
 #include "core/shell/FormaPrincipal.h"
 #include "gui/comun/ColocaVentana.h"
-#include "gui/comun/IconoPrograma.h"
 #include "gui/comun/TextoQt.h"
 
 #include <QAction>
@@ -207,15 +206,13 @@ void FormaPrincipalVista::Refresca()
         const QPixmap logo(m_rutaLogo);
         m_area->PonLogo(logo);
         // The program's icon on this window and every window and dialog it opens: the drawing
-        // the desktop's menu shows, or, without those files, the pipe section of the logo.
+        // the desktop's menu shows. The build and the installation put those files beside the
+        // logo; a data folder copied without them leaves the desktop's default icon.
         QIcon icono;
         for (const std::string &fichero : m_logica.FicherosIcono()) {
             if (QFileInfo::exists(aQt(fichero))) {
                 icono.addFile(aQt(fichero));
             }
-        }
-        if (icono.isNull()) {
-            icono = IconoDelLogo(logo);
         }
         if (!icono.isNull()) {
             QApplication::setWindowIcon(icono);

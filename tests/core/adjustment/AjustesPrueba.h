@@ -22,6 +22,7 @@
 #include "apoyo/DepuracionAjusteGrabadora.h"
 #include "apoyo/FicherosEnMemoria.h"
 #include "apoyo/MensajesGrabadora.h"
+#include "apoyo/SeparadorPrueba.h"
 #include "apoyo/TramoPrueba.h"
 #include "core/adjustment/frAjustes.h"
 #include "core/design/DisenoTubo.h"
@@ -141,9 +142,7 @@ template <class Diseno = DisenoFijo> struct BancoAjustes {
         carpeta = CarpetaPrueba("dravek_ajustes");
         PreparaTramoArmado(contexto.estado, enSI, carpeta.string() + "/");
         EstadoObra &e = contexto.estado;
-        e.ejecucion.SeparadorDecimalLocal = ".";
-        e.ejecucion.CodigoSeparadorLocal = '.';
-        e.ejecucion.CodigoOtroSeparador = ',';
+        PonSeparador(e.ejecucion, '.');
         for (int j = 1; j <= 100; ++j) {
             e.tablas.ArmadurasInternasPredeterminadas[static_cast<std::size_t>(j)] = 5.0 * j;
         }

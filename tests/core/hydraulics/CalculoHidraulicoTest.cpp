@@ -10,6 +10,7 @@
 #include "apoyo/ImpresoraGrabadora.h"
 #include "apoyo/MensajesGrabadora.h"
 #include "apoyo/RelojFijo.h"
+#include "apoyo/SeparadorPrueba.h"
 #include "apoyo/TextoPrueba.h"
 #include "apoyo/TrabajoFalso.h"
 
@@ -120,9 +121,7 @@ protected:
     CalculoHidraulicoTest()
     {
         estado.ejecucion.DesplazamientoIdioma = 0;
-        estado.ejecucion.SeparadorDecimalLocal = ",";
-        estado.ejecucion.CodigoSeparadorLocal = ',';
-        estado.ejecucion.CodigoOtroSeparador = '.';
+        pruebas::PonSeparador(estado.ejecucion, ',');
         v.Form_Load();
     }
 

@@ -3,6 +3,7 @@
 #include "apoyo/ImpresoraGrabadora.h"
 #include "apoyo/MensajesGrabadora.h"
 #include "apoyo/RelojFijo.h"
+#include "apoyo/SeparadorPrueba.h"
 #include "apoyo/TextoPrueba.h"
 
 #include <gtest/gtest.h>
@@ -79,12 +80,7 @@ class InformeAgresividadTest : public ::testing::Test {
 protected:
     InformeAgresividadTest() { estado.ejecucion.SistemaUnidades = "SI"; }
 
-    void ConComa()
-    {
-        estado.ejecucion.SeparadorDecimalLocal = ",";
-        estado.ejecucion.CodigoSeparadorLocal = ',';
-        estado.ejecucion.CodigoOtroSeparador = '.';
-    }
+    void ConComa() { pruebas::PonSeparador(estado.ejecucion, ','); }
 
     // The screen report of the values, as lines.
     std::vector<std::string> Pantalla(const ValoresAgresion &v, bool ciclos = false,

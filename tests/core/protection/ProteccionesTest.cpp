@@ -4,6 +4,7 @@
 #include "apoyo/ImpresoraGrabadora.h"
 #include "apoyo/MensajesGrabadora.h"
 #include "apoyo/RelojFijo.h"
+#include "apoyo/SeparadorPrueba.h"
 #include "apoyo/TextoPrueba.h"
 #include "apoyo/TrabajoFalso.h"
 
@@ -203,9 +204,7 @@ TEST_F(ProteccionesTest, LoTecleadoSeMuestraConDosDecimalesYElSeparadorDelUsuari
         MensajesGrabadora m{Guion::Estricto};
         Protecciones v{e, m, salida};
         if (c.coma) {
-            e.ejecucion.SeparadorDecimalLocal = ",";
-            e.ejecucion.CodigoSeparadorLocal = ',';
-            e.ejecucion.CodigoOtroSeparador = '.';
+            pruebas::PonSeparador(e.ejecucion, ',');
         }
         v.Form_Load();
         v.cumplePeticionFoco();

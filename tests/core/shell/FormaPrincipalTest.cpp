@@ -37,30 +37,48 @@ public:
     }
     // A folder where the file should be: it exists but cannot be read as one.
     void carpetaEnLugarDe(const std::string &fichero) { fs::create_directory(m_ruta / fichero); }
-    std::string ruta() const { return m_ruta.string(); }
+    const fs::path &ruta() const { return m_ruta; }
 
 private:
     fs::path m_ruta;
 };
 
-TEST(FormaPrincipal, ArrancaConLosDatosDelPrograma)
-{
+// The main window's logic over recording fakes, the user's decimal separator given.
+struct Arranque {
+    explicit Arranque(const std::string &separador = ",",
+                      pruebas::Guion guion = pruebas::Guion::Libre)
+        : mensajes(guion), local(separador)
+    {
+    }
+    bool Arranca(const fs::path &carpetaPrograma)
+    {
+        return forma.Arranca(carpetaPrograma.string(), local);
+    }
+
     EstadoObra estado;
     pruebas::MensajesGrabadora mensajes;
-    pruebas::LocalUsuarioFijo local(",");
+    pruebas::LocalUsuarioFijo local;
     pruebas::AlmacenConfiguracionEnMemoria almacen;
     pruebas::TextosPlataformaGrabadora textos;
-    FormaPrincipal forma(estado, mensajes, almacen, textos);
+    FormaPrincipal forma{estado, mensajes, almacen, textos};
+};
 
-    ASSERT_TRUE(forma.Arranca(DRAVEK_DATOS_PROGRAMA, local));
+TEST(FormaPrincipal, ArrancaConLosDatosDelPrograma)
+{
+    Arranque a;
+    const EstadoObra &estado = a.estado;
+    const FormaPrincipal &forma = a.forma;
+    const pruebas::MensajesGrabadora &mensajes = a.mensajes;
+
+    ASSERT_TRUE(a.Arranca(DRAVEK_DATOS_PROGRAMA));
     EXPECT_TRUE(mensajes.mostrados().empty());
     EXPECT_EQ(forma.Caption(), "DRAVEK");
     EXPECT_EQ(estado.ejecucion.RutaAplicacion, std::string(DRAVEK_DATOS_PROGRAMA) + "/");
     EXPECT_EQ(forma.Picture(), estado.ejecucion.RutaAplicacion + "Anagrama2.bmp");
     // The logo follows a change of language.
-    estado.ejecucion.DesplazamientoIdioma = 5000;
+    a.estado.ejecucion.DesplazamientoIdioma = 5000;
     EXPECT_EQ(forma.Picture(), estado.ejecucion.RutaAplicacion + "Anagrama2Ing.bmp");
-    estado.ejecucion.DesplazamientoIdioma = 0;
+    a.estado.ejecucion.DesplazamientoIdioma = 0;
     EXPECT_EQ(estado.frFiguras.ptArmado, estado.ejecucion.RutaAplicacion + "Lur2110.bmp");
     EXPECT_EQ(estado.ejecucion.SeparadorDecimalLocal, ",");
     EXPECT_EQ(estado.ejecucion.CodigoOtroSeparador, '.');
@@ -72,53 +90,40 @@ TEST(FormaPrincipal, ArrancaConLosDatosDelPrograma)
 // file start-up opens comes from there, whatever folder the program was started from.
 TEST(FormaPrincipal, ArrancaInstaladoConLosDatosDelPrefijo)
 {
-    const fs::path prefijo = pruebas::CarpetaPrueba("dravek_arranque_instalado");
-    const fs::path datos = prefijo / "share" / "dravek";
-    fs::create_directories(prefijo / "bin");
+    const CarpetaPrograma prefijo("instalado");
+    const fs::path datos = prefijo.ruta() / "share" / "dravek";
+    fs::create_directories(prefijo.ruta() / "bin");
     fs::create_directories(datos);
     fs::copy(DRAVEK_DATOS_PROGRAMA, datos);
+    Arranque a;
 
-    EstadoObra estado;
-    pruebas::MensajesGrabadora mensajes;
-    pruebas::LocalUsuarioFijo local(",");
-    pruebas::AlmacenConfiguracionEnMemoria almacen;
-    pruebas::TextosPlataformaGrabadora textos;
-    FormaPrincipal forma(estado, mensajes, almacen, textos);
-
-    ASSERT_TRUE(forma.Arranca((prefijo / "bin").string(), local));
-    EXPECT_TRUE(mensajes.mostrados().empty());
+    ASSERT_TRUE(a.Arranca(prefijo.ruta() / "bin"));
+    EXPECT_TRUE(a.mensajes.mostrados().empty());
     const std::string carpeta = datos.string() + "/";
-    EXPECT_EQ(estado.ejecucion.RutaAplicacion, carpeta);
-    EXPECT_EQ(forma.FicheroAyuda(), carpeta + "Dravekesp.html");
-    EXPECT_EQ(forma.Picture(), carpeta + "Anagrama2.bmp");
-    EXPECT_EQ(estado.frFiguras.ptArmado, carpeta + "Lur2110.bmp");
-    EXPECT_GT(estado.tablas.NumeroDimensiones, 0);
-    fs::remove_all(prefijo);
+    EXPECT_EQ(a.estado.ejecucion.RutaAplicacion, carpeta);
+    EXPECT_EQ(a.forma.FicheroAyuda(), carpeta + "Dravekesp.html");
+    EXPECT_EQ(a.forma.Picture(), carpeta + "Anagrama2.bmp");
+    EXPECT_EQ(a.estado.frFiguras.ptArmado, carpeta + "Lur2110.bmp");
+    EXPECT_GT(a.estado.tablas.NumeroDimensiones, 0);
 }
 
 // A program without its data folder says where it looked and goes no further.
 TEST(FormaPrincipal, SinCarpetaDeDatosDiceDondeLaHaBuscado)
 {
-    const fs::path prefijo = pruebas::CarpetaPrueba("dravek_arranque_sin_datos");
-    fs::create_directories(prefijo / "bin");
-    std::ofstream(prefijo / "bin" / "dravek") << "x";
+    const CarpetaPrograma prefijo("sin_datos");
+    fs::create_directories(prefijo.ruta() / "bin");
+    std::ofstream(prefijo.ruta() / "bin" / "dravek") << "x";
+    Arranque a;
 
-    EstadoObra estado;
-    pruebas::MensajesGrabadora mensajes;
-    pruebas::LocalUsuarioFijo local(",");
-    pruebas::AlmacenConfiguracionEnMemoria almacen;
-    pruebas::TextosPlataformaGrabadora textos;
-    FormaPrincipal forma(estado, mensajes, almacen, textos);
-
-    EXPECT_FALSE(forma.Arranca((prefijo / "bin").string(), local));
-    ASSERT_EQ(mensajes.mostrados().size(), 1u);
-    const std::string raiz = prefijo.string() + "/";
-    EXPECT_EQ(mensajes.mostrados()[0].texto,
+    EXPECT_FALSE(a.Arranca(prefijo.ruta() / "bin"));
+    const std::vector<pruebas::MensajeMostrado> &mensajes = a.mensajes.mostrados();
+    ASSERT_EQ(mensajes.size(), 1u);
+    const std::string raiz = prefijo.ruta().string() + "/";
+    EXPECT_EQ(mensajes[0].texto,
               "No se encuentran los ficheros de datos del programa. Se han buscado en:\n" + raiz +
                   "share/dravek/\n" + raiz + "bin/");
-    EXPECT_EQ(mensajes.mostrados()[0].botones, BotonesMensaje::Aceptar);
-    EXPECT_EQ(estado.tablas.NumeroDimensiones, 0);
-    fs::remove_all(prefijo);
+    EXPECT_EQ(mensajes[0].botones, BotonesMensaje::Aceptar);
+    EXPECT_EQ(a.estado.tablas.NumeroDimensiones, 0);
 }
 
 // Each failure stops start-up with its own message, and nothing after it is read.
@@ -177,19 +182,16 @@ TEST(FormaPrincipal, UnFicheroQueFaltaDetieneElArranqueConSuMensaje)
             carpeta.escribe("LUR#PM", caso.factor);
         }
 
-        EstadoObra estado;
-        pruebas::MensajesGrabadora mensajes;
-        pruebas::LocalUsuarioFijo local(".");
-        pruebas::AlmacenConfiguracionEnMemoria almacen;
-        pruebas::TextosPlataformaGrabadora textos;
-        FormaPrincipal forma(estado, mensajes, almacen, textos);
+        Arranque a(".");
 
-        EXPECT_FALSE(forma.Arranca(carpeta.ruta(), local));
-        ASSERT_EQ(mensajes.mostrados().size(), 1u);
-        EXPECT_EQ(mensajes.mostrados()[0].texto, caso.mensaje);
-        EXPECT_EQ(mensajes.mostrados()[0].botones, BotonesMensaje::Aceptar);
+        EXPECT_FALSE(a.Arranca(carpeta.ruta()));
+        const std::vector<pruebas::MensajeMostrado> &mensajes = a.mensajes.mostrados();
+        ASSERT_EQ(mensajes.size(), 1u);
+        EXPECT_EQ(mensajes[0].texto, caso.mensaje);
+        EXPECT_EQ(mensajes[0].botones, BotonesMensaje::Aceptar);
         // The reinforcement list is read before the trench factor only.
-        EXPECT_EQ(estado.tablas.NumeroArmadurasInternas > 0, caso.nombre.rfind("factor", 0) == 0);
+        EXPECT_EQ(a.estado.tablas.NumeroArmadurasInternas > 0,
+                  caso.nombre.rfind("factor", 0) == 0);
     }
 }
 
@@ -197,18 +199,14 @@ TEST(FormaPrincipal, UnFicheroQueFaltaDetieneElArranqueConSuMensaje)
 // wiring: it stops loudly where it would have done nothing.
 TEST(FormaPrincipal, UnaOrdenSinConectarNoPasaEnSilencio)
 {
-    EstadoObra estado;
-    pruebas::MensajesGrabadora mensajes{pruebas::Guion::Estricto};
-    pruebas::AlmacenConfiguracionEnMemoria almacen;
-    pruebas::TextosPlataformaGrabadora textos;
-    FormaPrincipal forma(estado, mensajes, almacen, textos);
-    MenuPrincipal &m = forma.menu();
+    Arranque a(",", pruebas::Guion::Estricto);
+    MenuPrincipal &m = a.forma.menu();
     for (ElementoMenu *orden : {&m.MnAbriFichero, &m.mnCalculaTramo, &m.mnAcercaDe}) {
         SCOPED_TRACE(orden->Name());
         EXPECT_THROW(orden->Click(), std::logic_error);
     }
-    EXPECT_THROW(forma.MDIForm_QueryUnload(), std::logic_error);
-    EXPECT_TRUE(mensajes.mostrados().empty());
+    EXPECT_THROW(a.forma.MDIForm_QueryUnload(), std::logic_error);
+    EXPECT_TRUE(a.mensajes.mostrados().empty());
 }
 
 } // namespace

@@ -3,7 +3,7 @@
 
 #include "core/storage/RegistrosObra.h"
 
-#include "Separadores.h"
+#include "apoyo/SeparadorPrueba.h"
 
 #include <gtest/gtest.h>
 

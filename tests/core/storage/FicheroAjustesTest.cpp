@@ -3,8 +3,8 @@
 
 #include "core/storage/FicheroAjustes.h"
 
-#include "Separadores.h"
 #include "apoyo/FicherosEnMemoria.h"
+#include "apoyo/SeparadorPrueba.h"
 
 #include <gtest/gtest.h>
 

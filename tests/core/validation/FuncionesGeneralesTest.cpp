@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "apoyo/MensajesGrabadora.h"
+#include "apoyo/SeparadorPrueba.h"
 
 namespace dravek {
 namespace {
@@ -17,26 +18,6 @@ using pruebas::MensajesGrabadora;
 const std::string NoNumerico = "Seleccione un valor numérico ";
 const std::string Incorrecto = "Valor incorrecto";
 const std::string Caption = "Diámetro Interior (m)";
-
-EstadoEjecucion EjecucionConComa()
-{
-    EstadoEjecucion ejecucion;
-    ejecucion.DesplazamientoIdioma = 0;
-    ejecucion.SeparadorDecimalLocal = ",";
-    ejecucion.CodigoSeparadorLocal = ',';
-    ejecucion.CodigoOtroSeparador = '.';
-    return ejecucion;
-}
-
-EstadoEjecucion EjecucionConPunto()
-{
-    EstadoEjecucion ejecucion;
-    ejecucion.DesplazamientoIdioma = 0;
-    ejecucion.SeparadorDecimalLocal = ".";
-    ejecucion.CodigoSeparadorLocal = '.';
-    ejecucion.CodigoOtroSeparador = ',';
-    return ejecucion;
-}
 
 TEST(ConvierteNumeroLocal, AceptaNumerosDelSeparadorDelUsuario)
 {
@@ -142,7 +123,7 @@ TEST(ConvierteEntero16, ComoLaConversionEnteraDelPrograma)
 
 class ValidaNumeroTest : public ::testing::Test {
 protected:
-    EstadoEjecucion m_ejecucion = EjecucionConComa();
+    EstadoEjecucion m_ejecucion = pruebas::Coma();
     MensajesGrabadora m_mensajes;
 
     void EsperaMensaje(const std::string &texto)
@@ -273,7 +254,7 @@ TEST(FiltraTeclaNumerica, LocalConComa)
         {13, "1", 0},
         {9, "1", 0},
     };
-    CompruebaTeclas(EjecucionConComa(), casos);
+    CompruebaTeclas(pruebas::Coma(), casos);
 }
 
 TEST(FiltraTeclaNumerica, LocalConPunto)
@@ -282,7 +263,7 @@ TEST(FiltraTeclaNumerica, LocalConPunto)
         {',', "", '.'},    {'.', "12", '.'}, {',', "1.5", 0}, {'.', "1.5", 0},
         {'5', "1.5", '5'}, {8, "1.5", 8},    {'-', "1", 0},
     };
-    CompruebaTeclas(EjecucionConPunto(), casos);
+    CompruebaTeclas(pruebas::Punto(), casos);
 }
 
 TEST(TextoANumero, AceptaCualquierSeparador)
@@ -293,9 +274,9 @@ TEST(TextoANumero, AceptaCualquierSeparador)
         double esperado;
     };
     const std::vector<Caso> casos = {
-        {EjecucionConComa(), "1.25", 1.25},   {EjecucionConComa(), "1,25", 1.25},
-        {EjecucionConComa(), " 350 ", 350.0}, {EjecucionConPunto(), "1,25", 1.25},
-        {EjecucionConPunto(), "1.25", 1.25},
+        {pruebas::Coma(), "1.25", 1.25},   {pruebas::Coma(), "1,25", 1.25},
+        {pruebas::Coma(), " 350 ", 350.0}, {pruebas::Punto(), "1,25", 1.25},
+        {pruebas::Punto(), "1.25", 1.25},
     };
     for (const Caso &c : casos) {
         SCOPED_TRACE("\"" + c.texto + "\" [" + c.ejecucion.SeparadorDecimalLocal + "]");
@@ -309,8 +290,8 @@ TEST(TextoANumero, TextoDanadoNoDaValor)
 {
     for (const std::string texto : {"", "abc", "1.234,5", "1,2.5", "12 m", "nan"}) {
         SCOPED_TRACE("\"" + texto + "\"");
-        EXPECT_FALSE(TextoANumero(EjecucionConComa(), texto).has_value());
-        EXPECT_FALSE(TextoANumero(EjecucionConPunto(), texto).has_value());
+        EXPECT_FALSE(TextoANumero(pruebas::Coma(), texto).has_value());
+        EXPECT_FALSE(TextoANumero(pruebas::Punto(), texto).has_value());
     }
 }
 
@@ -329,8 +310,8 @@ TEST(CotaEnMensaje, LasCifrasJustasConElSeparadorDelUsuario)
                                            {1000000, "1000000", "1000000"},
                                            {0.05, "0,05", "0.05"}}) {
         SCOPED_TRACE(c.coma);
-        EXPECT_EQ(CotaEnMensaje(EjecucionConComa(), c.cota), c.coma);
-        EXPECT_EQ(CotaEnMensaje(EjecucionConPunto(), c.cota), c.punto);
+        EXPECT_EQ(CotaEnMensaje(pruebas::Coma(), c.cota), c.coma);
+        EXPECT_EQ(CotaEnMensaje(pruebas::Punto(), c.cota), c.punto);
     }
 }
 
@@ -360,7 +341,7 @@ TEST(CompruebaLimiteFisico, NombraElLimiteRebasado)
     };
     for (const Caso &c : casos) {
         SCOPED_TRACE(std::to_string(c.valor) + " " + c.mensaje);
-        EstadoEjecucion ejecucion = EjecucionConComa();
+        EstadoEjecucion ejecucion = pruebas::Coma();
         ejecucion.DesplazamientoIdioma = c.desplazamiento;
         MensajesGrabadora mensajes{pruebas::Guion::Estricto};
         if (!c.mensaje.empty()) {

@@ -13,6 +13,7 @@
 
 #include "apoyo/AnulacionAjustesGrabadora.h"
 #include "apoyo/MensajesGrabadora.h"
+#include "apoyo/SeparadorPrueba.h"
 #include "core/entry/CapturaDatos.h"
 #include "core/entry/MenuPrincipal.h"
 #include "core/model/EstadoObra.h"
@@ -77,10 +78,7 @@ struct VentanaValidacion {
     VentanaValidacion()
     {
         mensajes.ventana = &captura;
-        EstadoEjecucion &e = estado.ejecucion;
-        e.SeparadorDecimalLocal.assign(1, ',');
-        e.CodigoSeparadorLocal = ',';
-        e.CodigoOtroSeparador = '.';
+        pruebas::PonSeparador(estado.ejecucion, ',');
         captura.LlenaListasCodigos();
         muestraSI(false);
     }
