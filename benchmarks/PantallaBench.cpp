@@ -32,6 +32,7 @@
 #include "apoyo/TextosPlataformaGrabadora.h"
 #include "apoyo/VistaCapturaNula.h"
 #include "core/design/DisenoTubo.h"
+#include "core/engine/CalculaCasos.h"
 #include "core/entry/CapturaDatos.h"
 #include "core/entry/ObraCapturaDatos.h"
 #include "core/listing/Depuracion.h"
@@ -135,6 +136,7 @@ struct ProgramaMedida {
         if (!arrancado) {
             return;
         }
+        PreparaMemoriaPantalla(salida);
         obra.PonComandos(calculo);
         ventanas.PonCalculo(calculo);
         forma.Conecta(obra, ventanas, calculo);

@@ -179,6 +179,8 @@ struct CalculoDeTramo {
     CalculoDeTramo(ClaseTramo clase, int alturas, int presiones, const std::string &ruta)
     {
         PreparaTramo(estado, clase, alturas, presiones, ruta);
+        // As the program does at start-up.
+        PreparaMemoriaPantalla(salida);
     }
 
     // As the calculate command: an empty screen listing and a fresh debug file, open for the
