@@ -29,9 +29,10 @@ void ContadoresCasos(benchmark::State &medida, std::int32_t casos)
 
 // Argument: fill heights = DPs per height, so n x n cases.
 //
-// The first command is timed apart ("1er s/caso", wall clock): it is the one that first touches
-// the memory of the listing (some 2.4 kB of screen text a case), which a later command of the
-// same size finds ready. The iterations measure the commands after it, so that the cost per
+// The first command is timed apart ("1er s/caso", wall clock): it is the one that first reaches
+// the code and tables of the case loop and, in a run larger than the screen text made ready at
+// start-up (some 2.4 kB a case), fresh memory for the listing, which a later command of the same
+// size finds ready. The iterations measure the commands after it, so that the cost per
 // case of the larger runs shows what grows with the run rather than that first touch;
 // "1er/resto" is the first command's cost per case over theirs, by the same clock. Only the
 // process's first benchmark finds code and memory untouched: PrimerComandoBench times the first

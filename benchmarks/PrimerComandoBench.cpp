@@ -3,7 +3,8 @@
 // post-tensioned) at 400, 1 600 and 6 400 cases. Every repetition starts a fresh process of this
 // executable, which builds the run as CalculoBench does, runs the command four times and tells
 // what each cost: the processor time of the process, the wall time and the minor page faults.
-// The first command is the one that reaches code, tables and memory nothing has touched yet.
+// The first command is the one that reaches code, tables and memory the process has not touched
+// yet.
 //
 // Counters, medians over the repetitions: "1er/resto", the first command's processor time a
 // case over that of the later commands (the median of the three); "1er/resto reloj" the same by
