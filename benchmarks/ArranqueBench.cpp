@@ -14,21 +14,16 @@
 #include <QEvent>
 #include <QWidget>
 
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <ctime>
 #include <string>
 #include <vector>
 
 #include "InformeMedida.h"
+#include "ProcesoMedida.h"
 #include "app/Programa.h"
 #include "gui/comun/TextoQt.h"
 #include "gui/plataforma/MemoriaImpresion.h"
@@ -39,13 +34,6 @@ namespace {
 
 // The option that makes this executable the started program instead of the benchmark.
 constexpr const char *OpcionArranque = "--arranque-hasta-reposo";
-
-std::int64_t AhoraNs()
-{
-    timespec t{};
-    clock_gettime(CLOCK_MONOTONIC, &t);
-    return static_cast<std::int64_t>(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
-}
 
 // Watches the main window's first paint, then takes the time of the loop's next wait and
 // ends the loop.
@@ -63,7 +51,7 @@ public:
     void LoopEspera()
     {
         if (m_pintada && m_momento == 0) {
-            m_momento = AhoraNs();
+            m_momento = dravek::medida::AhoraNs();
             QCoreApplication::exit(0);
         }
     }
@@ -110,47 +98,11 @@ int ArrancaHastaReposo(int argc, char **argv)
 // its start to its first idle moment, or -1 when it failed.
 std::int64_t MideArranque(const std::string &ejecutable, char **entorno)
 {
-    int tubo[2];
-    if (pipe(tubo) != 0) {
+    const auto programa = dravek::medida::EjecutaProceso(ejecutable, {OpcionArranque}, entorno);
+    if (!programa || programa->salida.empty()) {
         return -1;
     }
-    posix_spawn_file_actions_t acciones;
-    posix_spawn_file_actions_init(&acciones);
-    posix_spawn_file_actions_adddup2(&acciones, tubo[1], STDOUT_FILENO);
-    posix_spawn_file_actions_addclose(&acciones, tubo[0]);
-    posix_spawn_file_actions_addclose(&acciones, tubo[1]);
-    std::string opcion = OpcionArranque;
-    std::string programa = ejecutable;
-    char *argumentos[] = {programa.data(), opcion.data(), nullptr};
-
-    const std::int64_t inicio = AhoraNs();
-    pid_t hijo = 0;
-    const int error =
-        posix_spawn(&hijo, ejecutable.c_str(), &acciones, nullptr, argumentos, entorno);
-    posix_spawn_file_actions_destroy(&acciones);
-    close(tubo[1]);
-    if (error != 0) {
-        close(tubo[0]);
-        return -1;
-    }
-    std::string salida;
-    char bloque[64];
-    for (;;) {
-        const ssize_t n = read(tubo[0], bloque, sizeof bloque);
-        if (n > 0) {
-            salida.append(bloque, static_cast<std::size_t>(n));
-        } else if (n == 0 || errno != EINTR) {
-            break;
-        }
-    }
-    close(tubo[0]);
-    int estado = 0;
-    while (waitpid(hijo, &estado, 0) < 0 && errno == EINTR) {
-    }
-    if (!WIFEXITED(estado) || WEXITSTATUS(estado) != 0 || salida.empty()) {
-        return -1;
-    }
-    return std::strtoll(salida.c_str(), nullptr, 10) - inicio;
+    return std::strtoll(programa->salida.c_str(), nullptr, 10) - programa->inicio;
 }
 
 // The environment of the started program: this one's, with the offscreen platform unless
@@ -214,13 +166,11 @@ int main(int argc, char **argv)
         int argcPrograma = 1;
         return ArrancaHastaReposo(argcPrograma, argv);
     }
-    char ruta[4096];
-    const ssize_t n = readlink("/proc/self/exe", ruta, sizeof ruta - 1);
-    if (n <= 0) {
+    const std::string ejecutable = dravek::medida::EsteEjecutable();
+    if (ejecutable.empty()) {
         std::fprintf(stderr, "this executable cannot be found\n");
         return 1;
     }
-    const std::string ejecutable(ruta, static_cast<std::size_t>(n));
     benchmark::RegisterBenchmark("BM_ArranqueHastaReposo", ArranqueHastaReposo, ejecutable)
         ->UseManualTime()
         ->Iterations(1)

@@ -8,25 +8,14 @@
 
 #include <chrono>
 #include <cstdint>
-#include <filesystem>
 #include <string>
 
 #include "InformeMedida.h"
 #include "TramosMedida.h"
-#include "core/design/DisenoTubo.h"
-#include "core/engine/ContextoCalculo.h"
 #include "core/listing/Depuracion.h"
-#include "core/listing/SalidaListado.h"
-#include "core/model/EstadoObra.h"
 
 namespace dravek::medida {
 namespace {
-
-// The debug file goes to a folder of its own under the system's temporary folder.
-std::string CarpetaDepuracion()
-{
-    return (std::filesystem::temp_directory_path() / "dravek-medida").string();
-}
 
 void ContadoresCasos(benchmark::State &medida, std::int32_t casos)
 {
@@ -38,41 +27,28 @@ void ContadoresCasos(benchmark::State &medida, std::int32_t casos)
                                                        benchmark::Counter::kInvert);
 }
 
-// As the calculate command: an empty screen listing and a fresh debug file, open for the
-// command.
-ErrorCalculo Comando(ContextoCalculo &contexto, FicheroDepuracion &depuracion)
-{
-    contexto.salida.VaciaPantalla();
-    const GuardaFicheroDepuracion ficheroAbierto(depuracion);
-    return CalculaComoComando(contexto);
-}
-
 // Argument: fill heights = DPs per height, so n x n cases.
 //
-// The first command is timed apart ("1er s/caso", wall clock): it is the one that first touches
-// the memory of the listing (some 2.4 kB of screen text a case), which a later command of the
-// same size finds ready. The iterations measure the commands after it, so that the cost per
+// The first command is timed apart ("1er s/caso", wall clock): it is the one that first reaches
+// the code and tables of the case loop and, in a run larger than the screen text made ready at
+// start-up (some 2.4 kB a case), fresh memory for the listing, which a later command of the same
+// size finds ready. The iterations measure the commands after it, so that the cost per
 // case of the larger runs shows what grows with the run rather than that first touch;
-// "1er/resto" is the first command's cost per case over theirs, by the same clock.
+// "1er/resto" is the first command's cost per case over theirs, by the same clock. Only the
+// process's first benchmark finds code and memory untouched: PrimerComandoBench times the first
+// command of fresh processes.
 void CalculaTramo(benchmark::State &medida, ClaseTramo clase)
 {
     const int n = static_cast<int>(medida.range(0));
-    EstadoObra estado;
-    PreparaTramo(estado, clase, n, n, std::string(DRAVEK_DATOS_PROGRAMA) + "/");
-    ImpresoraNula impresora;
-    RelojFijo reloj;
-    SalidaListado salida(reloj, impresora);
-    FicheroDepuracion depuracion(CarpetaDepuracion());
-    DisenoTubo diseno;
-    ContextoCalculo contexto{estado, salida, depuracion, diseno};
+    CalculoDeTramo tramo(clase, n, n, std::string(DRAVEK_DATOS_PROGRAMA) + "/");
 
     const auto inicio = std::chrono::steady_clock::now();
-    if (const ErrorCalculo error = Comando(contexto, depuracion)) {
+    if (const ErrorCalculo error = tramo.Comando()) {
         medida.SkipWithError(error.mensaje.c_str());
         return;
     }
     const std::chrono::duration<double> primero = std::chrono::steady_clock::now() - inicio;
-    const std::int32_t casos = estado.caso.ContadorCasos;
+    const std::int32_t casos = tramo.estado.caso.ContadorCasos;
     if (casos != n * n) {
         medida.SkipWithError("the run did not calculate all its cases");
         return;
@@ -81,11 +57,11 @@ void CalculaTramo(benchmark::State &medida, ClaseTramo clase)
     std::chrono::duration<double> despues{0};
     for (auto _ : medida) {
         const auto comienzo = std::chrono::steady_clock::now();
-        if (const ErrorCalculo error = Comando(contexto, depuracion)) {
+        if (const ErrorCalculo error = tramo.Comando()) {
             medida.SkipWithError(error.mensaje.c_str());
             break;
         }
-        benchmark::DoNotOptimize(salida.TextoPantalla().data());
+        benchmark::DoNotOptimize(tramo.salida.TextoPantalla().data());
         despues += std::chrono::steady_clock::now() - comienzo;
     }
     ContadoresCasos(medida, casos);
@@ -116,25 +92,18 @@ void BM_TramoPostesado(benchmark::State &medida)
 // the debug file, as the adjustment window recalculates the case it shows.
 void BM_RecalculaUnCaso(benchmark::State &medida)
 {
-    EstadoObra estado;
-    PreparaTramo(estado, ClaseTramo::ArmadoConCamisa, 20, 20,
-                 std::string(DRAVEK_DATOS_PROGRAMA) + "/");
-    ImpresoraNula impresora;
-    RelojFijo reloj;
-    SalidaListado salida(reloj, impresora);
-    FicheroDepuracion depuracion(CarpetaDepuracion());
-    DisenoTubo diseno;
-    ContextoCalculo contexto{estado, salida, depuracion, diseno};
+    CalculoDeTramo tramo(ClaseTramo::ArmadoConCamisa, 20, 20,
+                         std::string(DRAVEK_DATOS_PROGRAMA) + "/");
 
     for (auto _ : medida) {
-        salida.VaciaPantalla();
-        const GuardaFicheroDepuracion ficheroAbierto(depuracion);
-        const ErrorCalculo error = CalculaComoComando(contexto, 3, 8);
-        if (error || estado.caso.ContadorCasos != 1) {
+        tramo.salida.VaciaPantalla();
+        const GuardaFicheroDepuracion ficheroAbierto(tramo.depuracion);
+        const ErrorCalculo error = CalculaComoComando(tramo.contexto, 3, 8);
+        if (error || tramo.estado.caso.ContadorCasos != 1) {
             medida.SkipWithError(error ? error.mensaje.c_str() : "not one case");
             break;
         }
-        benchmark::DoNotOptimize(salida.TextoPantalla().data());
+        benchmark::DoNotOptimize(tramo.salida.TextoPantalla().data());
     }
 }
 

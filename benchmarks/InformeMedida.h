@@ -4,7 +4,8 @@
 // size of the run: for every benchmark that counts its cases ("casos") and their cost
 // ("s/caso") at several sizes, the cost per case of the largest size over that of the smallest;
 // and, where the first command is timed apart ("1er/resto"), its cost per case over that of
-// the later commands at each size.
+// the later commands at each size, by the wall clock too where that is counted apart ("1er/resto
+// reloj").
 
 #include <benchmark/benchmark.h>
 
@@ -45,6 +46,10 @@ public:
                 m.sumaPrimero += primero->second.value;
                 ++m.vecesPrimero;
             }
+            if (const auto reloj = run.counters.find("1er/resto reloj");
+                reloj != run.counters.end()) {
+                m.sumaPrimeroReloj += reloj->second.value;
+            }
         }
     }
 
@@ -58,9 +63,15 @@ public:
                 if (medidas.vecesPrimero > 0) {
                     char linea[160];
                     std::snprintf(linea, sizeof linea,
-                                  "%-32s primer comando / siguientes a %6.0f casos = %.2f\n",
+                                  "%-32s primer comando / siguientes a %6.0f casos = %.2f",
                                   familia.c_str(), n, medidas.MediaPrimero());
                     salida << linea;
+                    if (medidas.sumaPrimeroReloj > 0) {
+                        std::snprintf(linea, sizeof linea, " (reloj %.2f)",
+                                      medidas.sumaPrimeroReloj / medidas.vecesPrimero);
+                        salida << linea;
+                    }
+                    salida << '\n';
                 }
             }
             if (tamanos.size() < 2) {
@@ -80,7 +91,8 @@ private:
     struct Medidas {
         double suma = 0;
         int veces = 0;
-        double sumaPrimero = 0; // of the first command's cost per case over the later ones'
+        double sumaPrimero = 0;      // of the first command's cost per case over the later ones'
+        double sumaPrimeroReloj = 0; // the same by the wall clock, where counted apart
         int vecesPrimero = 0;
         double Media() const { return suma / veces; }
         double MediaPrimero() const { return sumaPrimero / vecesPrimero; }

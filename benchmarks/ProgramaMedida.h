@@ -19,6 +19,7 @@
 #include "apoyo/TextosPlataformaGrabadora.h"
 #include "apoyo/VistaCapturaNula.h"
 #include "core/design/DisenoTubo.h"
+#include "core/engine/CalculaCasos.h"
 #include "core/entry/ObraCapturaDatos.h"
 #include "core/listing/Depuracion.h"
 #include "core/listing/SalidaListado.h"
@@ -51,7 +52,8 @@ inline EstadoObra EstadoDepurandoEn(const std::string &carpeta)
 class ProgramaMedida {
 public:
     // The project file of `tramos` runs prepared by prepara(estado, k) (ObraMedida) written,
-    // and the program started; fallo says why not.
+    // and the program started with its screen listing's memory made ready, as its main starts
+    // it; fallo says why not.
     template <typename Prepara> ProgramaMedida(int tramos, const Prepara &prepara)
     {
         if (!carpeta.isValid()) {
@@ -60,6 +62,8 @@ public:
             fallo = "the project file was not written";
         } else if (!forma.Arranca(DatosPrograma(), local)) {
             fallo = "the program did not start";
+        } else {
+            PreparaMemoriaPantalla(salida);
         }
     }
 

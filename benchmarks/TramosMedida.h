@@ -3,16 +3,19 @@
 // The runs the benchmarks calculate: the same pipe as reinforced concrete with a cylinder and
 // spirals, reinforced concrete with a cylinder only, and post-tensioned, over the same ranges of
 // fill height and pressure cut into more or fewer heights and pressures, so that a larger run is
-// the same work with more cases. Also the null clock and printer of a screen listing, and the
-// command's way of running a whole run.
+// the same work with more cases. Also the null clock and printer of a screen listing, the
+// command's way of running a whole run, and the objects of such a command on one run.
 
 #include <cmath>
 #include <cstdint>
+#include <filesystem>
 #include <string>
 
+#include "core/design/DisenoTubo.h"
 #include "core/engine/CalculaCasos.h"
 #include "core/engine/ContextoCalculo.h"
 #include "core/engine/UnidadesCalculo.h"
+#include "core/listing/Depuracion.h"
 #include "core/listing/SalidaListado.h"
 #include "core/model/EstadoObra.h"
 #include "core/plataforma/Impresora.h"
@@ -163,5 +166,39 @@ inline ErrorCalculo CalculaComoComando(ContextoCalculo &contexto, double altura 
     const GuardaUnidadesCalculo unidades(contexto.estado);
     return CalculaCasos(contexto, numeroCaso, altura, dp);
 }
+
+// The debug file goes to a folder of its own under the system's temporary folder.
+inline std::string CarpetaDepuracion()
+{
+    return (std::filesystem::temp_directory_path() / "dravek-medida").string();
+}
+
+// One run with what its calculate command writes to: the screen listing and the debug file, in
+// a real file.
+struct CalculoDeTramo {
+    CalculoDeTramo(ClaseTramo clase, int alturas, int presiones, const std::string &ruta)
+    {
+        PreparaTramo(estado, clase, alturas, presiones, ruta);
+        // As the program does at start-up.
+        PreparaMemoriaPantalla(salida);
+    }
+
+    // As the calculate command: an empty screen listing and a fresh debug file, open for the
+    // command.
+    ErrorCalculo Comando()
+    {
+        salida.VaciaPantalla();
+        const GuardaFicheroDepuracion ficheroAbierto(depuracion);
+        return CalculaComoComando(contexto);
+    }
+
+    EstadoObra estado;
+    ImpresoraNula impresora;
+    RelojFijo reloj;
+    SalidaListado salida{reloj, impresora};
+    FicheroDepuracion depuracion{CarpetaDepuracion()};
+    DisenoTubo diseno;
+    ContextoCalculo contexto{estado, salida, depuracion, diseno};
+};
 
 } // namespace dravek::medida

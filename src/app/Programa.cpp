@@ -1,6 +1,7 @@
 #include "app/Programa.h"
 
 #include "core/design/DisenoTubo.h"
+#include "core/engine/CalculaCasos.h"
 #include "core/entry/ObraCapturaDatos.h"
 #include "core/listing/Depuracion.h"
 #include "core/listing/SalidaListado.h"
@@ -105,6 +106,7 @@ bool Programa::Arranca(const std::string &carpetaPrograma, const std::string &ob
     if (!m_base->logica.Arranca(carpetaPrograma, m_base->local)) {
         return false;
     }
+    PreparaMemoriaPantalla(m_base->salida);
     m_ventanas = std::make_unique<Ventanas>(*m_base);
     m_ventanas->vista.Refresca();
     m_ventanas->vista.show();

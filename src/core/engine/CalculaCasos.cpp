@@ -342,6 +342,15 @@ void ReservaPantalla(SalidaListado &salida, std::size_t trasPrimerCaso, std::int
 
 } // namespace
 
+void PreparaMemoriaPantalla(SalidaListado &salida)
+{
+    salida.ReservaPantalla(PantallaDeArranque);
+    std::string &texto = salida.Pantalla();
+    const std::size_t longitud = texto.size();
+    texto.resize(texto.capacity());
+    texto.resize(longitud);
+}
+
 ErrorCalculo CalculaCasos(ContextoCalculo &contexto, std::int32_t &numeroCaso, double altura,
                           double dp)
 {

@@ -5,9 +5,11 @@
 // calculation units (ConvierteUnidades "ParaCalculo"), the run validated and the listing sink
 // chosen.
 
+#include <cstddef>
 #include <cstdint>
 
 #include "core/engine/ContextoCalculo.h"
+#include "core/listing/SalidaListado.h"
 
 namespace dravek {
 
@@ -26,5 +28,17 @@ namespace dravek {
 // calculation: its message is already in the listing and is returned for the command to show.
 ErrorCalculo CalculaCasos(ContextoCalculo &contexto, std::int32_t &numeroCaso, double altura,
                           double dp);
+
+// Screen text the program makes ready at start-up: that of a run of some 2 000 cases. A larger
+// run, whose calculation lasts long enough not to notice it, asks for its own after its second
+// case.
+inline constexpr std::size_t PantallaDeArranque = std::size_t{5} << 20; // bytes
+
+// Gives the screen listing room for PantallaDeArranque more bytes and writes over it once, so
+// that the first command of a session writes its text into memory the program already holds.
+// On a virtual machine even memory the system has handed over costs a trap to the host at the
+// program's first write to each page, tens of microseconds under load: for a run of a few
+// hundred cases the first command would take several times as long as the next ones.
+void PreparaMemoriaPantalla(SalidaListado &salida);
 
 } // namespace dravek

@@ -477,6 +477,24 @@ TEST(CalculaCasos, UnCasoSueltoYElRangoVuelve)
 
 // --- Listings ----------------------------------------------------------------------------------
 
+// The memory made ready at start-up changes no text: what is there stays, and a run lists into
+// the room what it lists into a text without it.
+TEST(CalculaCasos, LaMemoriaDeArranqueNoCambiaElListado)
+{
+    Banco sinPreparar;
+    Banco preparado;
+    preparado.salida.EscribePantalla(0, "ANTES", 1);
+    PreparaMemoriaPantalla(preparado.salida);
+    EXPECT_EQ(preparado.salida.TextoPantalla(), "ANTES\n");
+    EXPECT_GE(preparado.salida.TextoPantalla().capacity(), PantallaDeArranque);
+
+    preparado.salida.VaciaPantalla();
+    EXPECT_FALSE(sinPreparar.Calcula());
+    EXPECT_FALSE(preparado.Calcula());
+    EXPECT_FALSE(sinPreparar.salida.TextoPantalla().empty());
+    EXPECT_EQ(preparado.salida.TextoPantalla(), sinPreparar.salida.TextoPantalla());
+}
+
 struct CasoTitulo {
     const char *nombre;
     std::string sistema;
