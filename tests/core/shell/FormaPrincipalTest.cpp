@@ -4,6 +4,8 @@
 #include "apoyo/MensajesGrabadora.h"
 #include "apoyo/TextosPlataformaGrabadora.h"
 #include "core/model/EstadoObra.h"
+#include "core/model/TextoRecurso.h"
+#include "core/storage/Registro.h"
 
 #include <gtest/gtest.h>
 
@@ -96,29 +98,53 @@ TEST(FormaPrincipal, ArrancaInstaladoConLosDatosDelPrefijo)
     fs::remove_all(prefijo);
 }
 
-// A program without its data folder says where it looked and goes no further.
+// A program without its data folder says where it looked and goes no further, in the language
+// the settings chose: no help file is there to confirm it, but the text table is compiled in.
 TEST(FormaPrincipal, SinCarpetaDeDatosDiceDondeLaHaBuscado)
 {
-    const fs::path prefijo = pruebas::CarpetaPrueba("dravek_arranque_sin_datos");
-    fs::create_directories(prefijo / "bin");
-    std::ofstream(prefijo / "bin" / "dravek") << "x";
+    struct Caso {
+        const char *nombre;
+        const char *guardado; // the stored language; none when null
+        std::int16_t idioma;  // the language of the message and of its button
+    };
+    const Caso casos[] = {
+        {"nada guardado", nullptr, 1},
+        {"español", "1", 1},
+        {"inglés", "2", 2},
+        {"francés", "5", 5},
+    };
+    for (const Caso &c : casos) {
+        SCOPED_TRACE(c.nombre);
+        const fs::path prefijo = pruebas::CarpetaPrueba("dravek_arranque_sin_datos");
+        fs::create_directories(prefijo / "bin");
+        std::ofstream(prefijo / "bin" / "dravek") << "x";
 
-    EstadoObra estado;
-    pruebas::MensajesGrabadora mensajes;
-    pruebas::LocalUsuarioFijo local(",");
-    pruebas::AlmacenConfiguracionEnMemoria almacen;
-    pruebas::TextosPlataformaGrabadora textos;
-    FormaPrincipal forma(estado, mensajes, almacen, textos);
+        EstadoObra estado;
+        pruebas::MensajesGrabadora mensajes;
+        pruebas::LocalUsuarioFijo local(",");
+        pruebas::AlmacenConfiguracionEnMemoria almacen;
+        if (c.guardado != nullptr) {
+            almacen.ponValor(RaizRegistro::MaquinaLocal, ClaveRegistroPrograma,
+                             ValorRegistroIdioma, {TipoTexto, c.guardado});
+        }
+        pruebas::TextosPlataformaGrabadora textos;
+        FormaPrincipal forma(estado, mensajes, almacen, textos);
 
-    EXPECT_FALSE(forma.Arranca((prefijo / "bin").string(), local));
-    ASSERT_EQ(mensajes.mostrados().size(), 1u);
-    const std::string raiz = prefijo.string() + "/";
-    EXPECT_EQ(mensajes.mostrados()[0].texto,
-              "No se encuentran los ficheros de datos del programa. Se han buscado en:\n" + raiz +
-                  "share/dravek/\n" + raiz + "bin/");
-    EXPECT_EQ(mensajes.mostrados()[0].botones, BotonesMensaje::Aceptar);
-    EXPECT_EQ(estado.tablas.NumeroDimensiones, 0);
-    fs::remove_all(prefijo);
+        EXPECT_FALSE(forma.Arranca((prefijo / "bin").string(), local));
+        ASSERT_EQ(mensajes.mostrados().size(), 1u);
+        const std::string raiz = prefijo.string() + "/";
+        EXPECT_EQ(mensajes.mostrados()[0].texto, Texto((c.idioma - 1) * 5000, 1720) + "\n" + raiz +
+                                                     "share/dravek/\n" + raiz + "bin/");
+        EXPECT_EQ(mensajes.mostrados()[0].botones, BotonesMensaje::Aceptar);
+        ASSERT_FALSE(textos.idiomas.empty());
+        EXPECT_EQ(textos.idiomas.back(), c.idioma);
+        EXPECT_EQ(estado.tablas.NumeroDimensiones, 0);
+        fs::remove_all(prefijo);
+    }
+    // The Spanish wording itself, as the engineer reads it.
+    EXPECT_EQ(Texto(0, 1720),
+              "No se encuentran los ficheros de datos del programa. Se han buscado en:");
+    EXPECT_EQ(Texto(5000, 1720), "The program's data files cannot be found. Looked in:");
 }
 
 // Each failure stops start-up with its own message, and nothing after it is read.
