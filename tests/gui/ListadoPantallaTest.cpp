@@ -222,7 +222,7 @@ TEST_F(ListadoPantallaTest, DetenerAlLlenarLaObraDevuelveElTramoMostrado)
     EXPECT_TRUE(visto.llenando);
     EXPECT_TRUE(visto.visible);
     EXPECT_EQ(visto.texto, aQt(Texto(0, 1527)));
-    EXPECT_EQ(visto.maximo, 3);
+    EXPECT_EQ(visto.maximo, 3 * ComandosCalculo::PasosPorTramo);
     EXPECT_TRUE(p.ventanas.abiertas.empty());
     EXPECT_TRUE(p.calculo.listado().edPantalla.Text().empty());
     EXPECT_TRUE(p.mensajes.mostrados().empty());
