@@ -184,11 +184,12 @@ bool FiltroFoco::eventFilter(QObject *objeto, QEvent *evento)
             if (m_sinClic == seleccionable) {
                 m_sinClic = nullptr;
             }
-        } else if (evento->type() == QEvent::MouseButtonPress && m_sinClic == seleccionable &&
-                   m_clicEntrada != seleccionable && seleccionable->hasFocus() &&
-                   !seleccionable->isReadOnly() && !m_ocupado) {
-            // Clicked for the first time since it got the focus: the whole text is selected, as
-            // on entering, and the press, its moves and its release leave it so.
+        } else if (evento->type() == QEvent::MouseButtonPress && objeto == seleccionable &&
+                   m_sinClic == seleccionable && m_clicEntrada != seleccionable &&
+                   seleccionable->hasFocus() && !seleccionable->isReadOnly() && !m_ocupado) {
+            // Clicked in its text for the first time since it got the focus: the whole text is
+            // selected, as on entering, and the press, its moves and its release leave it so.
+            // A press on a list's arrow reaches the list, not its text, and opens the list.
             m_sinClic = nullptr;
             seleccionable->selectAll();
             m_clicEntrada = seleccionable;
