@@ -12,6 +12,7 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -407,6 +408,65 @@ TEST(FiltroFocoLista, ElPrimerClicEnLaFlechaAbreLaLista)
     QApplication::processEvents();
     EXPECT_FALSE(lista->view()->isVisible());
     EXPECT_EQ(lista->lineEdit()->selectedText(), lista->currentText());
+}
+
+// Tab, either way, brings the focus to the chosen option of an option array, as on any
+// desktop: it stopped on the array's first option, which Space then chose in its place.
+TEST(FiltroFocoOpciones, ElTabuladorLlegaALaOpcionElegida)
+{
+    int argc = 1;
+    char nombre[] = "FiltroFocoTest";
+    char *argv[] = {nombre, nullptr};
+    QApplication app(argc, argv);
+    struct Logica : VentanaLogica {
+        CajaTexto antes{*this, "antes"};
+        GrupoOpciones rdMetodo{*this, "rdMetodo", 3};
+        CajaTexto despues{*this, "despues"};
+    } logica;
+    QDialog vista;
+    auto *columna = new QVBoxLayout(&vista);
+    auto *antes = new QLineEdit(&vista);
+    columna->addWidget(antes);
+    std::vector<QRadioButton *> opciones;
+    for (int i = 0; i < 3; ++i) {
+        opciones.push_back(new QRadioButton(QStringLiteral("opcion %1").arg(i), &vista));
+        columna->addWidget(opciones.back());
+    }
+    auto *despues = new QLineEdit(&vista);
+    columna->addWidget(despues);
+    auto *filtro = new gui::FiltroFoco(
+        logica, [] {}, &vista);
+    filtro->Observa(antes, logica.antes);
+    for (QRadioButton *opcion : opciones) {
+        filtro->Observa(opcion, logica.rdMetodo);
+    }
+    filtro->Observa(despues, logica.despues);
+    ponValor(logica.rdMetodo, 1, true);
+    opciones[1]->setChecked(true);
+    vista.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&vista));
+
+    antes->setFocus(Qt::OtherFocusReason);
+    QApplication::processEvents();
+    QTest::keyClick(antes, Qt::Key_Tab);
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget(), opciones[1]);
+    EXPECT_EQ(logica.Foco(), &logica.rdMetodo);
+    // And leaves it for the next control, not for another option of the array.
+    QTest::keyClick(opciones[1], Qt::Key_Tab);
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget(), despues);
+    EXPECT_EQ(logica.Foco(), &logica.despues);
+
+    despues->setFocus(Qt::OtherFocusReason);
+    QApplication::processEvents();
+    QTest::keyClick(despues, Qt::Key_Backtab);
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget(), opciones[1]);
+    EXPECT_TRUE(opciones[1]->isChecked());
+    QTest::keyClick(opciones[1], Qt::Key_Backtab);
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget(), antes);
 }
 
 // While a box refuses what it holds, a control that causes no validation (Cancelar, closing)
