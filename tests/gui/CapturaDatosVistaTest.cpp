@@ -33,6 +33,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 #include <string>
@@ -57,6 +58,39 @@ protected:
     char *m_argv[2] = {m_nombre, nullptr};
     QApplication m_app{m_argc, m_argv};
 };
+
+// Tab goes through the boxes of each page in reading order: the reinforced-concrete page gave
+// its resistances before the control level, the cylinder and its thickness above them, and the
+// post-tensioned page its cylinder kind before the two boxes left of it.
+TEST_F(CapturaDatosVistaTest, ElTabuladorSigueElOrdenDeLectura)
+{
+    pruebas::CapturaPrueba p;
+    p.captura.PonTextosCaptura();
+    CapturaDatosVista vista(p.captura);
+    const std::vector<std::vector<std::string>> paginas = {
+        {"edTramo", "edPrsM1Tram", "edPrsM2Tram", "edPrs1Tram", "edPrs2Tram", "edPrs3Tram"},
+        {"edIcontes0", "edAdato", "edTipoControl", "edTipoCamisa", "edCamMax", "edFck", "edFct",
+         "edFyk", "edFyd", "edGamaB"},
+        {"edIcontes1", "edCoepre1", "edDelca", "TipoCamisa(0)"},
+        {"edTramo2", "edTipoCuna0", "edTipoApoyo0", "edHr0", "edHr0Final", "edHr0Delta", "edB0",
+         "edGr0", "edFi0", "edTipoRelleno0", "edHr1", "edIAs", "rdTipoColocacion(0)"},
+    };
+    for (const std::vector<std::string> &orden : paginas) {
+        SCOPED_TRACE(orden.front());
+        QWidget *primero = vista.Widget(orden.front());
+        ASSERT_NE(primero, nullptr);
+        std::vector<std::string> vistos;
+        QWidget *w = primero;
+        do {
+            const std::string nombre = deQt(w->objectName());
+            if (std::find(orden.begin(), orden.end(), nombre) != orden.end()) {
+                vistos.push_back(nombre);
+            }
+            w = w->nextInFocusChain();
+        } while (w != primero && vistos.size() < orden.size());
+        EXPECT_EQ(vistos, orden);
+    }
+}
 
 // Every control of the logic has its widget, found by the control's name; the strips show the
 // logic's captions and the buttons their tips.

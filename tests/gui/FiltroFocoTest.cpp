@@ -5,14 +5,18 @@
 #include "gui/comun/TextoQt.h"
 #include "gui/plataforma/MensajesQt.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
 #include <QTest>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -342,6 +346,127 @@ TEST_F(FiltroFoco, ElPrimerClicEnLaCajaEnfocadaSeleccionaSuTexto)
     QTest::mouseClick(vista.a, Qt::LeftButton, {}, QPoint(3, vista.a->height() / 2));
     EXPECT_EQ(vista.a->selectedText(), QStringLiteral("6.5"));
     EXPECT_TRUE(mensajes.mostrados.empty());
+}
+
+// A list the engineer may type in, with the focus already (the window or the page opened with
+// it there, or Tab brought it): the first click on its arrow opens the list, as it does on any
+// list; the first click in its text still selects the whole text.
+TEST(FiltroFocoLista, ElPrimerClicEnLaFlechaAbreLaLista)
+{
+    int argc = 1;
+    char nombre[] = "FiltroFocoTest";
+    char *argv[] = {nombre, nullptr};
+    QApplication app(argc, argv);
+    struct Logica : VentanaLogica {
+        CajaTexto edTramo{*this, "edTramo"};
+        CajaTexto otra{*this, "otra"};
+    } logica;
+    QDialog vista;
+    auto *lista = new QComboBox(&vista);
+    lista->setEditable(true);
+    lista->addItems({QStringLiteral("1"), QStringLiteral("2")});
+    auto *otra = new QLineEdit(&vista);
+    auto *columna = new QVBoxLayout(&vista);
+    columna->addWidget(lista);
+    columna->addWidget(otra);
+    auto *filtro = new gui::FiltroFoco(
+        logica, [] {}, &vista);
+    filtro->Observa(lista, logica.edTramo);
+    filtro->Observa(otra, logica.otra);
+    filtro->SeleccionaAlEntrar(lista);
+    vista.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&vista));
+
+    QStyleOptionComboBox opcion;
+    opcion.initFrom(lista);
+    opcion.editable = true;
+    const QPoint flecha =
+        lista->style()
+            ->subControlRect(QStyle::CC_ComboBox, &opcion, QStyle::SC_ComboBoxArrow, lista)
+            .center();
+    for (const Qt::FocusReason razon : {Qt::OtherFocusReason, Qt::TabFocusReason}) {
+        SCOPED_TRACE(razon);
+        otra->setFocus(Qt::OtherFocusReason);
+        QApplication::processEvents();
+        lista->setFocus(razon);
+        QApplication::processEvents();
+        ASSERT_EQ(logica.Foco(), &logica.edTramo);
+        lista->lineEdit()->setCursorPosition(0);
+        QTest::mouseClick(lista, Qt::LeftButton, {}, flecha);
+        QApplication::processEvents();
+        EXPECT_TRUE(lista->view()->isVisible());
+        lista->hidePopup();
+        QApplication::processEvents();
+    }
+
+    otra->setFocus(Qt::OtherFocusReason);
+    QApplication::processEvents();
+    lista->setFocus(Qt::OtherFocusReason);
+    QApplication::processEvents();
+    lista->lineEdit()->setCursorPosition(0);
+    QTest::mouseClick(lista->lineEdit(), Qt::LeftButton, {}, QPoint(3, 5));
+    QApplication::processEvents();
+    EXPECT_FALSE(lista->view()->isVisible());
+    EXPECT_EQ(lista->lineEdit()->selectedText(), lista->currentText());
+}
+
+// Tab, either way, brings the focus to the chosen option of an option array, as on any
+// desktop: it stopped on the array's first option, which Space then chose in its place.
+TEST(FiltroFocoOpciones, ElTabuladorLlegaALaOpcionElegida)
+{
+    int argc = 1;
+    char nombre[] = "FiltroFocoTest";
+    char *argv[] = {nombre, nullptr};
+    QApplication app(argc, argv);
+    struct Logica : VentanaLogica {
+        CajaTexto antes{*this, "antes"};
+        GrupoOpciones rdMetodo{*this, "rdMetodo", 3};
+        CajaTexto despues{*this, "despues"};
+    } logica;
+    QDialog vista;
+    auto *columna = new QVBoxLayout(&vista);
+    auto *antes = new QLineEdit(&vista);
+    columna->addWidget(antes);
+    std::vector<QRadioButton *> opciones;
+    for (int i = 0; i < 3; ++i) {
+        opciones.push_back(new QRadioButton(QStringLiteral("opcion %1").arg(i), &vista));
+        columna->addWidget(opciones.back());
+    }
+    auto *despues = new QLineEdit(&vista);
+    columna->addWidget(despues);
+    auto *filtro = new gui::FiltroFoco(
+        logica, [] {}, &vista);
+    filtro->Observa(antes, logica.antes);
+    for (QRadioButton *opcion : opciones) {
+        filtro->Observa(opcion, logica.rdMetodo);
+    }
+    filtro->Observa(despues, logica.despues);
+    ponValor(logica.rdMetodo, 1, true);
+    opciones[1]->setChecked(true);
+    vista.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&vista));
+
+    antes->setFocus(Qt::OtherFocusReason);
+    QApplication::processEvents();
+    QTest::keyClick(antes, Qt::Key_Tab);
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget(), opciones[1]);
+    EXPECT_EQ(logica.Foco(), &logica.rdMetodo);
+    // And leaves it for the next control, not for another option of the array.
+    QTest::keyClick(opciones[1], Qt::Key_Tab);
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget(), despues);
+    EXPECT_EQ(logica.Foco(), &logica.despues);
+
+    despues->setFocus(Qt::OtherFocusReason);
+    QApplication::processEvents();
+    QTest::keyClick(despues, Qt::Key_Backtab);
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget(), opciones[1]);
+    EXPECT_TRUE(opciones[1]->isChecked());
+    QTest::keyClick(opciones[1], Qt::Key_Backtab);
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget(), antes);
 }
 
 // While a box refuses what it holds, a control that causes no validation (Cancelar, closing)

@@ -222,7 +222,7 @@ TEST_F(ListadoPantallaTest, DetenerAlLlenarLaObraDevuelveElTramoMostrado)
     EXPECT_TRUE(visto.llenando);
     EXPECT_TRUE(visto.visible);
     EXPECT_EQ(visto.texto, aQt(Texto(0, 1527)));
-    EXPECT_EQ(visto.maximo, 3);
+    EXPECT_EQ(visto.maximo, 3 * ComandosCalculo::PasosPorTramo);
     EXPECT_TRUE(p.ventanas.abiertas.empty());
     EXPECT_TRUE(p.calculo.listado().edPantalla.Text().empty());
     EXPECT_TRUE(p.mensajes.mostrados().empty());
@@ -282,6 +282,30 @@ TEST_F(ListadoPantallaTest, UnTextoSinIndiceSeMuestraIgual)
     ponTexto(logica.edPantalla, "cuatro\n");
     vista.Refresca();
     EXPECT_EQ(lineas(), (QStringList{QStringLiteral("cuatro"), QString()}));
+}
+
+// Tab goes through the window as it reads: the listing, the kinds of listing under it, then
+// Imprimir and Salir; it went from the buttons to the kinds of listing.
+TEST_F(ListadoPantallaTest, ElTabuladorSigueElOrdenDeLectura)
+{
+    frEscribePantalla &logica = p.calculo.listado();
+    logica.Form_Load();
+    frEscribePantallaVista vista(logica);
+    const QStringList orden = {QStringLiteral("edPantalla"),     QStringLiteral("rdTipoListado0"),
+                               QStringLiteral("rdTipoListado1"), QStringLiteral("rdTipoListado2"),
+                               QStringLiteral("rdTipoListado3"), QStringLiteral("btImprimeTramo"),
+                               QStringLiteral("btSalir")};
+    auto *primero = vista.findChild<QWidget *>(orden.front());
+    ASSERT_NE(primero, nullptr);
+    QStringList vistos;
+    QWidget *w = primero;
+    do {
+        if (orden.contains(w->objectName())) {
+            vistos << w->objectName();
+        }
+        w = w->nextInFocusChain();
+    } while (w != primero && vistos.size() < orden.size());
+    EXPECT_EQ(deQt(vistos.join(QLatin1Char(' '))), deQt(orden.join(QLatin1Char(' '))));
 }
 
 } // namespace

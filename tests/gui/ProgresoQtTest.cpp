@@ -25,15 +25,16 @@ using namespace std::chrono_literals;
 
 class ProgresoQtTest : public pruebas::PdfPrueba<QApplication> {};
 
-// A project of many runs printed to a PDF file: the progress dialog counts the runs with the
-// busy cursor, and its Cancel button stops the print with no file left, the listing window
-// still there to print again and the run shown back.
+// A project of many runs printed to a PDF file: the progress dialog counts the runs, each its
+// share of steps, with the busy cursor, and its Cancel button stops the print with no file left,
+// the listing window still there to print again and the run shown back.
 TEST_F(ProgresoQtTest, LaImpresionDeLaObraSeDetieneSinDejarFichero)
 {
     pruebas::PrincipalPrueba p;
     p.obra.cargada = true;
     p.estado.obra.AbrirObraExistente = Verdadero;
     constexpr int Tramos = 40;
+    constexpr int P = ComandosCalculo::PasosPorTramo;
     for (int i = 1; i <= Tramos; ++i) {
         p.captura.edTramo.AddItem(std::to_string(i));
     }
@@ -68,7 +69,7 @@ TEST_F(ProgresoQtTest, LaImpresionDeLaObraSeDetieneSinDejarFichero)
     QTimer vigia;
     QObject::connect(&vigia, &QTimer::timeout, [&] {
         QProgressDialog *dialogo = progreso.dialogo();
-        if (!dialogo || !dialogo->isVisible() || dialogo->value() < 2) {
+        if (!dialogo || !dialogo->isVisible() || dialogo->value() < 2 * P) {
             return;
         }
         vigia.stop();
@@ -93,9 +94,9 @@ TEST_F(ProgresoQtTest, LaImpresionDeLaObraSeDetieneSinDejarFichero)
     EXPECT_EQ(visto.titulo, QStringLiteral("DRAVEK"));
     EXPECT_EQ(visto.texto, aQt(Texto(0, 1529)));
     EXPECT_EQ(visto.boton, aQt(Texto(0, 214)));
-    EXPECT_EQ(visto.maximo, Tramos);
-    EXPECT_GE(visto.valor, 2);
-    EXPECT_LT(visto.valor, Tramos);
+    EXPECT_EQ(visto.maximo, Tramos * P);
+    EXPECT_GE(visto.valor, 2 * P);
+    EXPECT_LT(visto.valor, Tramos * P);
     EXPECT_TRUE(visto.modal);
     EXPECT_TRUE(visto.cursorOcupado);
 

@@ -6,6 +6,7 @@
 #include "core/entry/CapturaDatos.h"
 #include "core/model/TextoRecurso.h"
 
+#include <algorithm>
 #include <charconv>
 #include <exception>
 #include <limits>
@@ -51,6 +52,9 @@ void ComandosCalculo::AvanceComando::EmpiezaTramo(const std::string &texto,
     m_empezado = false;
     m_detenido = false;
     m_hechos = 0;
+    m_tramosHechos = 0;
+    m_casosTramo = 0;
+    m_casosHechos = 0;
 }
 
 void ComandosCalculo::AvanceComando::EmpiezaObra(const std::string &texto,
@@ -58,14 +62,17 @@ void ComandosCalculo::AvanceComando::EmpiezaObra(const std::string &texto,
 {
     EmpiezaTramo(texto, cancelar);
     m_porTramos = true;
-    m_progreso.Empieza(m_texto, m_cancelar, tramos);
+    m_progreso.Empieza(m_texto, m_cancelar, tramos * PasosPorTramo);
     m_empezado = true;
 }
 
 void ComandosCalculo::AvanceComando::Casos(std::int64_t total)
 {
-    // A run's cases are the steps of a command on that run only.
+    // A run's cases are the steps of a command on that run only; on the project they share
+    // out the run's steps.
     if (m_porTramos) {
+        m_casosTramo = total;
+        m_casosHechos = 0;
         return;
     }
     m_progreso.Empieza(m_texto, m_cancelar, total);
@@ -85,13 +92,18 @@ bool ComandosCalculo::AvanceComando::CasoHecho()
 {
     if (!m_porTramos) {
         ++m_hechos;
+    } else if (m_casosTramo > 0) {
+        m_casosHechos = std::min(m_casosHechos + 1, m_casosTramo);
+        m_hechos = m_tramosHechos * PasosPorTramo + PasosPorTramo * m_casosHechos / m_casosTramo;
     }
     return Sigue();
 }
 
 bool ComandosCalculo::AvanceComando::TramoHecho()
 {
-    ++m_hechos;
+    ++m_tramosHechos;
+    m_casosTramo = 0;
+    m_hechos = m_tramosHechos * PasosPorTramo;
     return Sigue();
 }
 

@@ -57,10 +57,15 @@ public:
     void PonTextosListado();
     bool ImprimeObraCompleta() const { return m_imprimeObraCompleta; }
 
+    // The steps of each run in a command on the whole project: a run's cases share them, so
+    // that a project of one long run shows it going on, not 0 % till it ends.
+    static constexpr std::int64_t PasosPorTramo = 1000;
+
 private:
-    // How far a command has gone: the cases of its one run, or the runs of the project. The
-    // case loop asks it after every case whether to go on; once the engineer has stopped the
-    // command it says no until the command ends.
+    // How far a command has gone: the cases of its one run, or the runs of the project, each
+    // run PasosPorTramo steps shared out among its cases. The case loop asks it after every
+    // case whether to go on; once the engineer has stopped the command it says no until the
+    // command ends.
     class AvanceComando final : public AvanceCasos {
     public:
         explicit AvanceComando(Progreso &progreso) : m_progreso(progreso) {}
@@ -94,6 +99,9 @@ private:
         bool m_empezado = false; // the progress has been told of the job
         bool m_detenido = false;
         std::int64_t m_hechos = 0;
+        std::int64_t m_tramosHechos = 0; // of a command on the project
+        std::int64_t m_casosTramo = 0;   // the cases of the project's run being calculated
+        std::int64_t m_casosHechos = 0;  // and how many of them are done
     };
     // Ends the command's progress on every way out.
     struct FinAvance {

@@ -91,7 +91,7 @@ void FormaPrincipal::Conecta(ObraEnCaptura &obra, VentanasPrincipal &ventanas,
     m_calculo.Pon(calculo);
 }
 
-void FormaPrincipal::ElIdioma()
+std::int16_t FormaPrincipal::ElIdioma()
 {
     EstadoEjecucion &ejecucion = m_estado.ejecucion;
     ejecucion.Idioma = -1;
@@ -116,6 +116,7 @@ void FormaPrincipal::ElIdioma()
         GrabaValorRegistro(m_almacen, RaizRegistro::MaquinaLocal, ClaveRegistroPrograma,
                            ValorRegistroIdioma, std::string("1"), TipoTexto);
     }
+    const std::int16_t elegido = ejecucion.Idioma;
     ejecucion.DesplazamientoIdioma = (ejecucion.Idioma - 1) * 5000;
     m_ficheroAyuda = RutaAyuda(ejecucion.RutaAplicacion, ejecucion.DesplazamientoIdioma);
     // The stored language stays: the next start tries it again.
@@ -124,6 +125,7 @@ void FormaPrincipal::ElIdioma()
         ejecucion.DesplazamientoIdioma = 0;
         m_ficheroAyuda = RutaAyuda(ejecucion.RutaAplicacion, 0);
     }
+    return elegido;
 }
 
 void FormaPrincipal::MenuSinObra()
@@ -142,17 +144,19 @@ bool FormaPrincipal::Arranca(const std::string &carpetaPrograma, LocalUsuario &l
 {
     EstadoEjecucion &ejecucion = m_estado.ejecucion;
     const CarpetaDatos datos = BuscaCarpetaDatos(carpetaPrograma);
-    // Without a data folder the language is still settled from the program's own folder, so
-    // that the message below is worded as the rest of the start-up would be.
     ejecucion.RutaAplicacion = datos.carpeta.empty() ? datos.buscadas.back() : datos.carpeta;
 
-    ElIdioma();
+    const std::int16_t elegido = ElIdioma();
     PonTextosMenu();
     PonSeparadorDecimal(ejecucion, local);
     MenuSinObra();
 
     if (datos.carpeta.empty()) {
-        std::string texto = Texto(ejecucion.DesplazamientoIdioma, TextoSinCarpetaDatos);
+        // Without the data folder no help file is found in any language, so the fallback to
+        // Spanish says nothing of the engineer's: the text table is compiled in, and the
+        // message and its button are worded in the language the settings chose.
+        m_textosPlataforma.PonIdioma(elegido);
+        std::string texto = Texto((elegido - 1) * 5000, TextoSinCarpetaDatos);
         for (const std::string &carpeta : datos.buscadas) {
             texto += "\n" + carpeta;
         }

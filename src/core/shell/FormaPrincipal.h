@@ -97,7 +97,9 @@ public:
     const std::string &FicheroAyuda() const { return m_ficheroAyuda; }
 
 private:
-    void ElIdioma();
+    // Settles the interface language; returns the one the settings chose, before the fallback
+    // to Spanish for a language without its help file.
+    std::int16_t ElIdioma();
     void MenuSinObra();
     bool PuedeCerrarObra();
 

@@ -4,6 +4,7 @@
 #include "core/plataforma/VentanaLogica.h"
 #include "gui/comun/TextoQt.h"
 
+#include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QComboBox>
 #include <QEvent>
@@ -159,6 +160,22 @@ bool FiltroFoco::Mueve(QWidget *widget, Control &control)
     return movido;
 }
 
+QWidget *FiltroFoco::OpcionElegida(const QWidget *widget, const Control &control) const
+{
+    const auto *opcion = qobject_cast<const QAbstractButton *>(widget);
+    if (opcion == nullptr || !opcion->autoExclusive() || opcion->isChecked()) {
+        return nullptr;
+    }
+    for (const auto &[w, c] : m_widgets) {
+        const auto *otra = qobject_cast<const QAbstractButton *>(w);
+        if (c == &control && otra != nullptr && otra->isChecked() && otra->isEnabled() &&
+            otra->isVisible()) {
+            return w;
+        }
+    }
+    return nullptr;
+}
+
 bool FiltroFoco::DentroDeRechazado(const QObject *objeto) const
 {
     const auto *widget = qobject_cast<const QWidget *>(objeto);
@@ -184,11 +201,12 @@ bool FiltroFoco::eventFilter(QObject *objeto, QEvent *evento)
             if (m_sinClic == seleccionable) {
                 m_sinClic = nullptr;
             }
-        } else if (evento->type() == QEvent::MouseButtonPress && m_sinClic == seleccionable &&
-                   m_clicEntrada != seleccionable && seleccionable->hasFocus() &&
-                   !seleccionable->isReadOnly() && !m_ocupado) {
-            // Clicked for the first time since it got the focus: the whole text is selected, as
-            // on entering, and the press, its moves and its release leave it so.
+        } else if (evento->type() == QEvent::MouseButtonPress && objeto == seleccionable &&
+                   m_sinClic == seleccionable && m_clicEntrada != seleccionable &&
+                   seleccionable->hasFocus() && !seleccionable->isReadOnly() && !m_ocupado) {
+            // Clicked in its text for the first time since it got the focus: the whole text is
+            // selected, as on entering, and the press, its moves and its release leave it so.
+            // A press on a list's arrow reaches the list, not its text, and opens the list.
             m_sinClic = nullptr;
             seleccionable->selectAll();
             m_clicEntrada = seleccionable;
@@ -203,6 +221,15 @@ bool FiltroFoco::eventFilter(QObject *objeto, QEvent *evento)
         Control *control = ControlDe(objeto);
         const auto *foco = static_cast<QFocusEvent *>(evento);
         auto *widget = static_cast<QWidget *>(objeto);
+        if (control != nullptr &&
+            (foco->reason() == Qt::TabFocusReason || foco->reason() == Qt::BacktabFocusReason)) {
+            // Tab comes into an option array at its chosen option, not at the first one the
+            // chain reaches.
+            if (QWidget *elegida = OpcionElegida(widget, *control)) {
+                elegida->setFocus(foco->reason());
+                return true;
+            }
+        }
         if (control != nullptr && EsDelUsuario(foco->reason())) {
             if (m_logica.Foco() != control && !Mueve(widget, *control)) {
                 // The focus is back in the control that refused; this widget never had it.

@@ -70,6 +70,9 @@ protected:
 private:
     bool Mueve(QWidget *widget, Control &control);
     bool DentroDeRechazado(const QObject *objeto) const;
+    // The chosen option of the option array whose unchosen option the widget is; null when
+    // the widget is no such option or none of its array is chosen.
+    QWidget *OpcionElegida(const QWidget *widget, const Control &control) const;
     void Entra(QWidget *widget, Qt::FocusReason razon);
 
     VentanaLogica &m_logica;

@@ -25,6 +25,8 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 
+#include <stdexcept>
+
 namespace dravek::gui {
 
 namespace {
@@ -357,7 +359,12 @@ void CapturaDatosVista::CambiaPestana(dravek::Pestanas &control, QTabBar *barra,
 void CapturaDatosVista::Filas(QGridLayout *rejilla, const std::vector<Fila> &filas, int fila,
                               int columna)
 {
+    // The grid is on its page already: a widget made without a parent and given one later goes
+    // to the end of the window's tab order, after the boxes laid out below it.
     QWidget *padre = rejilla->parentWidget();
+    if (padre == nullptr) {
+        throw std::logic_error("a grid of captioned boxes is filled before it is on its page");
+    }
     for (const Fila &f : filas) {
         if (f.item >= 0) {
             QLabel *rotulo = Rotulo(f.item, padre);
@@ -440,13 +447,14 @@ QWidget *CapturaDatosVista::PaginaTipologia(QWidget *padre)
     auto *columna = new QVBoxLayout(pagina);
 
     auto *cabecera = new QGridLayout;
+    columna->addLayout(cabecera);
     Filas(cabecera, {{2, "edTramo"}});
     cabecera->addWidget(Crea("edDescriTramo", pagina), 0, 2);
     cabecera->setColumnStretch(2, 1);
-    columna->addLayout(cabecera);
 
     // The run's pressures, laid out as the project's.
     auto *presiones = new QGridLayout;
+    columna->addLayout(presiones);
     presiones->addWidget(Rotulo(41, pagina), 0, 0);
     Filas(presiones, {{38, "edPrsM1Tram"}}, 0, 1);
     Filas(presiones, {{39, "edPrsM2Tram"}}, 0, 3);
@@ -455,7 +463,6 @@ QWidget *CapturaDatosVista::PaginaTipologia(QWidget *padre)
     Filas(presiones, {{46, "edPrs2Tram"}}, 1, 3);
     Filas(presiones, {{36, "edPrs3Tram"}}, 2, 1);
     presiones->setColumnStretch(5, 1);
-    columna->addLayout(presiones);
 
     std::vector<QWidget *> tipos;
     QWidget *tipologia = Pestanas("TabTipologia", pagina, tipos);
@@ -464,11 +471,12 @@ QWidget *CapturaDatosVista::PaginaTipologia(QWidget *padre)
     // Reinforced concrete: the materials beside the section drawing.
     auto *armado = new QHBoxLayout(tipos[0]);
     auto *materiales = new QVBoxLayout;
+    armado->addLayout(materiales, 1);
     materiales->addWidget(Crea("edIcontes0", tipos[0]));
     auto *rejilla = new QGridLayout;
+    materiales->addLayout(rejilla);
     Filas(rejilla, {{8, "edAdato"}, {9, "edTipoControl"}, {10, "edTipoCamisa"}, {11, "edCamMax"}});
     rejilla->setColumnStretch(2, 1);
-    materiales->addLayout(rejilla);
     auto *resistencias = static_cast<QGroupBox *>(Crea("frResistenciasArmado", tipos[0]));
     Filas(new QGridLayout(resistencias),
           {{12, "edFck"}, {13, "edFct"}, {14, "edFyk"}, {15, "edFyd"}});
@@ -479,25 +487,24 @@ QWidget *CapturaDatosVista::PaginaTipologia(QWidget *padre)
     grupos->addWidget(coeficientes);
     materiales->addLayout(grupos);
     materiales->addStretch();
-    armado->addLayout(materiales, 1);
     armado->addWidget(Crea("ptArmado", tipos[0]), 0, Qt::AlignTop);
 
     // Post-tensioned: the run's own values, the cylinder kind with its drawing, and the
     // materials by kind on their own strip.
     auto *postesado = new QVBoxLayout(tipos[1]);
     auto *arriba = new QHBoxLayout;
+    postesado->addLayout(arriba);
     auto *propios = new QGridLayout;
+    arriba->addLayout(propios, 1);
     propios->addWidget(Crea("edIcontes1", tipos[1]), 0, 0, 1, 2);
     Filas(propios, {{7, "edCoepre1"}, {71, "edDelca"}}, 1);
     propios->setRowStretch(3, 1);
     propios->setColumnStretch(2, 1);
-    arriba->addLayout(propios, 1);
     auto *camisa = static_cast<QGroupBox *>(Crea("frTipoCamisa", tipos[1]));
     auto *dentroCamisa = new QHBoxLayout(camisa);
     dentroCamisa->addWidget(Crea("TipoCamisa", camisa), 0, Qt::AlignTop);
     dentroCamisa->addWidget(Crea("ptPostesado", camisa));
     arriba->addWidget(camisa);
-    postesado->addLayout(arriba);
 
     std::vector<QWidget *> materialesPostesado;
     postesado->addWidget(Pestanas("TabPostesados", tipos[1], materialesPostesado), 1);
@@ -531,11 +538,11 @@ QWidget *CapturaDatosVista::PaginaColocacion(QWidget *padre)
     auto *columna = new QVBoxLayout(pagina);
 
     auto *cabecera = new QGridLayout;
+    columna->addLayout(cabecera);
     Filas(cabecera, {{19, "edTramo2"}});
     auto *descripcion = Crea("edDescriTramo2", pagina);
     cabecera->addWidget(descripcion, 0, 2);
     cabecera->setColumnStretch(2, 1);
-    columna->addLayout(cabecera);
 
     std::vector<QWidget *> hojas;
     columna->addWidget(Pestanas("TabDatosColocacion", pagina, hojas), 1);
@@ -559,6 +566,7 @@ QWidget *CapturaDatosVista::PaginaColocacion(QWidget *padre)
     auto *colocacion = static_cast<QGroupBox *>(Crea("frColocacion", hojas[1]));
     auto *dentro = new QHBoxLayout(colocacion);
     auto *campos = new QGridLayout;
+    dentro->addLayout(campos, 1);
     Filas(campos, {{25, "edTipoCuna0"}, {26, "edTipoApoyo0"}});
     campos->addWidget(Rotulo(28, colocacion), 2, 0, 1, 2);
     Filas(campos,
@@ -574,7 +582,6 @@ QWidget *CapturaDatosVista::PaginaColocacion(QWidget *padre)
           3);
     campos->setColumnStretch(2, 1);
     campos->setRowStretch(12, 1);
-    dentro->addLayout(campos, 1);
     auto *tipo = new QVBoxLayout;
     auto *marcoTipo = static_cast<QGroupBox *>(Crea("frTipoColocacion", colocacion));
     auto *opciones = new QVBoxLayout(marcoTipo);

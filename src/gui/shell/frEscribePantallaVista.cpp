@@ -85,6 +85,14 @@ frEscribePantallaVista::frEscribePantallaVista(frEscribePantalla &logica, QWidge
     auto *todo = new QVBoxLayout(this);
     todo->addWidget(m_edPantalla, 1);
     todo->addLayout(abajo);
+    // The kinds of listing are made after the buttons: Tab goes as the window reads, the
+    // listing, its kind, then the buttons.
+    QWidget::setTabOrder(m_edPantalla, m_rdTipoListado[0]);
+    for (int i = 1; i < 4; ++i) {
+        QWidget::setTabOrder(m_rdTipoListado[i - 1], m_rdTipoListado[i]);
+    }
+    QWidget::setTabOrder(m_rdTipoListado[3], m_btImprimeTramo);
+    QWidget::setTabOrder(m_btImprimeTramo, m_btSalir);
     resize(1000, 700);
     Refresca();
 }

@@ -4,6 +4,8 @@
 #include "apoyo/MensajesGrabadora.h"
 #include "apoyo/TextosPlataformaGrabadora.h"
 #include "core/model/EstadoObra.h"
+#include "core/model/TextoRecurso.h"
+#include "core/storage/Registro.h"
 
 #include <gtest/gtest.h>
 
@@ -107,23 +109,47 @@ TEST(FormaPrincipal, ArrancaInstaladoConLosDatosDelPrefijo)
     EXPECT_GT(a.estado.tablas.NumeroDimensiones, 0);
 }
 
-// A program without its data folder says where it looked and goes no further.
+// A program without its data folder says where it looked and goes no further, in the language
+// the settings chose: no help file is there to confirm it, but the text table is compiled in.
 TEST(FormaPrincipal, SinCarpetaDeDatosDiceDondeLaHaBuscado)
 {
-    const CarpetaPrograma prefijo("sin_datos");
-    fs::create_directories(prefijo.ruta() / "bin");
-    std::ofstream(prefijo.ruta() / "bin" / "dravek") << "x";
-    Arranque a;
+    struct Caso {
+        const char *nombre;
+        const char *guardado; // the stored language; none when null
+        std::int16_t idioma;  // the language of the message and of its button
+    };
+    const Caso casos[] = {
+        {"nada guardado", nullptr, 1},
+        {"español", "1", 1},
+        {"inglés", "2", 2},
+        {"francés", "5", 5},
+    };
+    for (const Caso &c : casos) {
+        SCOPED_TRACE(c.nombre);
+        const CarpetaPrograma prefijo("sin_datos");
+        fs::create_directories(prefijo.ruta() / "bin");
+        std::ofstream(prefijo.ruta() / "bin" / "dravek") << "x";
+        Arranque a;
+        if (c.guardado != nullptr) {
+            a.almacen.ponValor(RaizRegistro::MaquinaLocal, ClaveRegistroPrograma,
+                               ValorRegistroIdioma, {TipoTexto, c.guardado});
+        }
 
-    EXPECT_FALSE(a.Arranca(prefijo.ruta() / "bin"));
-    const std::vector<pruebas::MensajeMostrado> &mensajes = a.mensajes.mostrados();
-    ASSERT_EQ(mensajes.size(), 1u);
-    const std::string raiz = prefijo.ruta().string() + "/";
-    EXPECT_EQ(mensajes[0].texto,
-              "No se encuentran los ficheros de datos del programa. Se han buscado en:\n" + raiz +
-                  "share/dravek/\n" + raiz + "bin/");
-    EXPECT_EQ(mensajes[0].botones, BotonesMensaje::Aceptar);
-    EXPECT_EQ(a.estado.tablas.NumeroDimensiones, 0);
+        EXPECT_FALSE(a.Arranca(prefijo.ruta() / "bin"));
+        const std::vector<pruebas::MensajeMostrado> &mensajes = a.mensajes.mostrados();
+        ASSERT_EQ(mensajes.size(), 1u);
+        const std::string raiz = prefijo.ruta().string() + "/";
+        EXPECT_EQ(mensajes[0].texto, Texto((c.idioma - 1) * 5000, 1720) + "\n" + raiz +
+                                         "share/dravek/\n" + raiz + "bin/");
+        EXPECT_EQ(mensajes[0].botones, BotonesMensaje::Aceptar);
+        ASSERT_FALSE(a.textos.idiomas.empty());
+        EXPECT_EQ(a.textos.idiomas.back(), c.idioma);
+        EXPECT_EQ(a.estado.tablas.NumeroDimensiones, 0);
+    }
+    // The Spanish wording itself, as the engineer reads it.
+    EXPECT_EQ(Texto(0, 1720),
+              "No se encuentran los ficheros de datos del programa. Se han buscado en:");
+    EXPECT_EQ(Texto(5000, 1720), "The program's data files cannot be found. Looked in:");
 }
 
 // Each failure stops start-up with its own message, and nothing after it is read.

@@ -50,14 +50,17 @@ std::vector<std::int64_t> Serie(std::int64_t desde, std::int64_t hasta)
     return v;
 }
 
-// The project's runs are its steps: every case reports the runs done so far, every run one
-// more.
+// The project's runs are its steps, each shared out among its nine cases: every case reports
+// the runs done so far and its share of the run it is in, every run its end.
+constexpr std::int64_t P = ComandosCalculo::PasosPorTramo;
 std::vector<std::int64_t> PasosObra(int tramos)
 {
     std::vector<std::int64_t> v;
     for (int t = 0; t < tramos; ++t) {
-        v.insert(v.end(), 9, t);
-        v.push_back(t + 1);
+        for (int caso = 1; caso <= 9; ++caso) {
+            v.push_back(t * P + P * caso / 9);
+        }
+        v.push_back((t + 1) * P);
     }
     return v;
 }
@@ -93,17 +96,29 @@ TEST(ProgresoComandos, CadaOrdenCuentaSusPasos)
         SCOPED_TRACE("la obra, sus tramos");
         ObraSeguida p;
         pulsa(p.forma.menu().MnImprimir);
-        EXPECT_EQ(p.progreso.trabajos, (std::vector<Trabajo>{{T(1527), T(214), 3}}));
+        EXPECT_EQ(p.progreso.trabajos, (std::vector<Trabajo>{{T(1527), T(214), 3 * P}}));
         EXPECT_EQ(p.progreso.sigues, YLlenado(PasosObra(3)));
         EXPECT_EQ(p.progreso.terminados, 1);
         ASSERT_EQ(p.ventanas.listados.size(), 1u);
 
         p.progreso = {};
         pulsa(p.calculo.listado().btImprimeTramo);
-        EXPECT_EQ(p.progreso.trabajos, (std::vector<Trabajo>{{T(1529), T(214), 3}}));
+        EXPECT_EQ(p.progreso.trabajos, (std::vector<Trabajo>{{T(1529), T(214), 3 * P}}));
         EXPECT_EQ(p.progreso.sigues, PasosObra(3));
         EXPECT_EQ(p.progreso.terminados, 1);
         EXPECT_TRUE(p.Impreso());
+    }
+    {
+        SCOPED_TRACE("una obra de un solo tramo avanza con sus casos");
+        ObraSeguida p;
+        p.captura.edTramo.Clear();
+        p.captura.edTramo.AddItem("7");
+        p.obra.CargaTramo(1);
+        p.obra.cargas.clear();
+        pulsa(p.forma.menu().MnImprimir);
+        EXPECT_EQ(p.progreso.trabajos, (std::vector<Trabajo>{{T(1527), T(214), P}}));
+        EXPECT_EQ(p.progreso.sigues, YLlenado(PasosObra(1)));
+        EXPECT_GT(p.progreso.sigues.front(), 0);
     }
     {
         SCOPED_TRACE("un tramo rehusado antes de su primer caso no empieza nada");
@@ -149,7 +164,7 @@ TEST(ProgresoComandos, DetenerNoDejaNadaAMedias)
     {
         SCOPED_TRACE("el listado de la obra");
         ObraSeguida p;
-        p.progreso.detenerEn = 1;
+        p.progreso.detenerEn = P; // as the first run ends
         pulsa(p.forma.menu().MnImprimir);
         EXPECT_EQ(p.diseno.tramos, std::vector<std::int16_t>(9, 3));
         EXPECT_TRUE(p.ventanas.abiertas.empty());
@@ -214,7 +229,7 @@ TEST(ProgresoComandos, DetenerNoDejaNadaAMedias)
         pulsa(p.forma.menu().MnImprimir);
         ASSERT_EQ(p.ventanas.listados.size(), 1u);
         p.progreso = {};
-        p.progreso.detenerEn = 2;
+        p.progreso.detenerEn = 2 * P; // as the second run ends
         p.diseno.tramos.clear();
         p.obra.cargas.clear();
         pulsa(p.calculo.listado().btImprimeTramo);
