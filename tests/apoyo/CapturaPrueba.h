@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "apoyo/AnulacionAjustesGrabadora.h"
+#include "apoyo/EntornoIdiomaPrueba.h"
 #include "apoyo/GeometriaPrueba.h"
 #include "apoyo/MensajesGrabadora.h"
 #include "apoyo/ProgramaPrueba.h"
@@ -52,7 +53,8 @@ public:
     MensajesGrabadora mensajes{Guion::Estricto};
     MenuPrincipal menu;
     AnulacionAjustesGrabadora ajustes;
-    CapturaDatos captura{estado, {mensajes, menu, ajustes}};
+    EntornoIdiomaPrueba idioma{estado, mensajes};
+    CapturaDatos captura{estado, {mensajes, menu, ajustes, idioma.principal}};
 
 private:
     // Last: the window is built before the program's folder is named, as the program does.

@@ -11,6 +11,7 @@
 #include "apoyo/CerrojosEnMemoria.h"
 #include "apoyo/ComandosCapturaGrabadora.h"
 #include "apoyo/DialogosFicheroGuionizados.h"
+#include "apoyo/EntornoIdiomaPrueba.h"
 #include "apoyo/FicherosEnMemoria.h"
 #include "apoyo/MensajesGrabadora.h"
 #include "apoyo/ProgramaPrueba.h"
@@ -70,7 +71,9 @@ public:
     CerrojosFichero &cerrojos; // where the project's lock is taken: propios unless others given
     AlmacenObra almacen{estado, mensajes, sistema, dialogos, cerrojos};
     ComandosCapturaGrabadora comandos;
-    CapturaDatos captura{estado, {mensajes, menu, almacen, &almacen, &comandos, &comandos}};
+    EntornoIdiomaPrueba idioma{estado, mensajes};
+    CapturaDatos captura{
+        estado, {mensajes, menu, almacen, idioma.principal, &almacen, &comandos, &comandos}};
 
 private:
     // Last: the window is built before the program's folder is named, as the program does.

@@ -134,7 +134,7 @@ TEST_F(PrincipalVistaTest, VentanasDelMenuSobreLaPrincipal)
     pruebas::TrabajoFalso trabajo;
     VentanasPrincipalQt ventanas(vista, estado, mensajes, almacen, impresoras, salida, trabajo);
     pruebas::AnulacionAjustesGrabadora ajustes;
-    CapturaDatos captura{estado, {mensajes, forma.menu(), ajustes}};
+    CapturaDatos captura{estado, {mensajes, forma.menu(), ajustes, forma}};
     pruebas::ObraFalsa obra{estado, captura};
     pruebas::ComandosCapturaGrabadora comandos;
     forma.Conecta(obra, ventanas, comandos);

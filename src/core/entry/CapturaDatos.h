@@ -57,6 +57,7 @@ struct ServiciosCaptura {
     Mensajes &mensajes;
     MenuPrincipal &menu; // the main window's menu, whose run commands the window sets
     AnulacionAjustes &ajustes;
+    EntornoIdioma &entornoIdioma; // the shell's side of a language change
     // The project's files, the commands of the other windows and the window's own closing.
     // Tests of the window's own handlers may leave them out: the project's files are then
     // none, and a button that needs a command left out stops loudly.
@@ -519,8 +520,6 @@ public:
     void PonTextosCaptura();
     // The help file of the language whose offset is given, in the program's folder.
     std::string RutaAyuda(std::int32_t DesplazamientoIdioma) const;
-    // The shell's side of a language change; without one only the window is re-captioned.
-    void PonEntornoIdioma(EntornoIdioma *entorno) { m_entornoIdioma = entorno; }
 
     // ---- end of the field handlers ----
 
@@ -600,7 +599,6 @@ private:
     int m_sinAnular = 0;
     // edFyk's value when it got the focus, kp/cm2 / MPa: Fyd follows Fyk only when it changed.
     double m_FykAnterior = 0;
-    EntornoIdioma *m_entornoIdioma = nullptr;
 };
 
 } // namespace dravek

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "apoyo/AnulacionAjustesGrabadora.h"
+#include "apoyo/EntornoIdiomaPrueba.h"
 #include "apoyo/MensajesGrabadora.h"
 
 namespace dravek {
@@ -22,7 +23,8 @@ struct Ventana {
     pruebas::MensajesGrabadora mensajes{pruebas::Guion::Estricto};
     MenuPrincipal menu;
     pruebas::AnulacionAjustesGrabadora ajustes;
-    CapturaDatos captura{estado, {mensajes, menu, ajustes}};
+    pruebas::EntornoIdiomaPrueba idioma{estado, mensajes};
+    CapturaDatos captura{estado, {mensajes, menu, ajustes, idioma.principal}};
 };
 
 // The controls the window's procedures read or set, by kind.

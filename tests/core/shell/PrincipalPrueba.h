@@ -163,7 +163,7 @@ struct PrincipalPrueba {
     TextosPlataformaGrabadora textos;
     FormaPrincipal forma{estado, mensajes, almacen, textos};
     AnulacionAjustesGrabadora ajustes;
-    CapturaDatos captura{estado, {mensajes, forma.menu(), ajustes}};
+    CapturaDatos captura{estado, {mensajes, forma.menu(), ajustes, forma}};
     ObraFalsa obra{estado, captura};
     ComandosCalculo *calculoPtr = nullptr;
     VentanasFalsas ventanas{calculoPtr};

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "apoyo/AnulacionAjustesGrabadora.h"
+#include "apoyo/EntornoIdiomaPrueba.h"
 #include "apoyo/MensajesGrabadora.h"
 #include "core/entry/CapturaDatos.h"
 #include "core/entry/MenuPrincipal.h"
@@ -97,7 +98,8 @@ struct VentanaValidacion {
     MensajesObservados mensajes;
     MenuPrincipal menu;
     AnulacionAjustesGrabadora ajustes;
-    CapturaDatos captura{estado, {mensajes, menu, ajustes}};
+    EntornoIdiomaPrueba idioma{estado, mensajes};
+    CapturaDatos captura{estado, {mensajes, menu, ajustes, idioma.principal}};
 };
 
 } // namespace dravek::pruebas
