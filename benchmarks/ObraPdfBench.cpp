@@ -117,17 +117,17 @@ void BM_ObraNormalPdf(benchmark::State &medida)
         return;
     }
     VentanasObra ventanas;
-    gui::TrabajoImpresionQt trabajo(estado, impresora, nullptr);
+    DialogoObra dialogos(rutaObra);
+    gui::TrabajoImpresionQt trabajo(estado, impresora, dialogos, configuracion);
     const QString pdf = carpeta.filePath(QStringLiteral("obra.pdf"));
     trabajo.HayImpresora = [] { return false; };
     trabajo.PideFicheroPdf = [&pdf] { return pdf; };
     estado.ejecucion.CarpetaDepuracion = gui::deQt(carpeta.filePath(QStringLiteral("dep")));
     FicheroDepuracion depuracion(estado.ejecucion.CarpetaDepuracion);
     DisenoTubo diseno;
-    DialogoObra dialogos(rutaObra);
     gui::CerrojosFicheroQt cerrojos;
-    ObraCapturaDatos obra(estado, {mensajes, forma.menu(), ficheros, dialogos, cerrojos, forma,
-                                   pruebas::SinVista()});
+    ObraCapturaDatos obra(estado, {mensajes, forma.menu(), ficheros, dialogos, configuracion,
+                                   cerrojos, forma, pruebas::SinVista()});
     SinProgreso progreso;
     ComandosCalculo calculo(estado, {mensajes, salida, depuracion, diseno, obra, ventanas, trabajo,
                                      progreso, &depuracion});

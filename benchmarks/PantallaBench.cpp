@@ -155,17 +155,17 @@ struct ProgramaMedida {
     bool arrancado = false;
     gui::FormaPrincipalVista vista{forma};
     gui::ServicioImpresorasQt impresoras;
-    gui::TrabajoImpresionQt trabajo{estado, impresora, &vista};
+    DialogoObra dialogos;
+    gui::TrabajoImpresionQt trabajo{estado, impresora, dialogos, configuracion};
     gui::VentanasPrincipalQt ventanas{vista,      estado, mensajes, configuracion,
                                       impresoras, salida, trabajo};
     FicheroDepuracion depuracion{estado.ejecucion.CarpetaDepuracion};
     DisenoTubo diseno;
     SistemaFicherosDisco ficheros;
-    DialogoObra dialogos;
     gui::CerrojosFicheroQt cerrojos;
-    ObraCapturaDatos obra{
-        estado,
-        {mensajes, forma.menu(), ficheros, dialogos, cerrojos, forma, pruebas::SinVista()}};
+    ObraCapturaDatos obra{estado,
+                          {mensajes, forma.menu(), ficheros, dialogos, configuracion, cerrojos,
+                           forma, pruebas::SinVista()}};
     gui::ProgresoQt progreso{&vista};
     ComandosCalculo calculo{
         estado,

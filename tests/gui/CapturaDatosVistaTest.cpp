@@ -707,8 +707,8 @@ struct PrincipalConCaptura {
     pruebas::ComandosCapturaGrabadora comandos;
     // Last: its window goes before the main window.
     ObraCapturaDatos obra{estado,
-                          {mensajes, forma.menu(), ficheros, dialogos, cerrojos, forma,
-                           [this](CapturaDatos &captura) {
+                          {mensajes, forma.menu(), ficheros, dialogos, configuracion, cerrojos,
+                           forma, [this](CapturaDatos &captura) {
                                auto vista =
                                    std::make_unique<CapturaDatosVista>(captura, &*principal);
                                mostrada = vista.get();

@@ -185,7 +185,9 @@ TEST_F(PrincipalVistaTest, ElTrabajoVaALaImpresoraElegida)
 {
     EstadoObra estado;
     ImpresoraQt impresora;
-    TrabajoImpresionQt trabajo(estado, impresora, nullptr);
+    pruebas::DialogosFicheroGuionizados dialogos;
+    pruebas::AlmacenConfiguracionEnMemoria almacen;
+    TrabajoImpresionQt trabajo(estado, impresora, dialogos, almacen);
     bool hayImpresora = true;
     int pedidos = 0;
     trabajo.HayImpresora = [&] { return hayImpresora; };
@@ -221,11 +223,10 @@ TEST_F(PrincipalVistaTest, ElPdfEmpiezaEnLaCarpetaDeLaObra)
     EstadoObra estado;
     estado.ejecucion.DesplazamientoIdioma = 5000;
     ImpresoraQt impresora;
-    TrabajoImpresionQt trabajo(estado, impresora, nullptr);
-    trabajo.HayImpresora = [] { return false; };
     pruebas::DialogosFicheroGuionizados dialogos;
     pruebas::AlmacenConfiguracionEnMemoria almacen;
-    trabajo.PonDialogos(&dialogos, &almacen);
+    TrabajoImpresionQt trabajo(estado, impresora, dialogos, almacen);
+    trabajo.HayImpresora = [] { return false; };
 
     const std::string destino = deQt(carpeta.filePath(QStringLiteral("listado")));
     // A program that has ended.
@@ -285,7 +286,8 @@ TEST_F(PrincipalVistaTest, ObraCalculadaEImpresaEnPdf)
 
     ImpresoraQt impresora;
     SalidaListado salida(p.reloj, impresora);
-    TrabajoImpresionQt trabajo(p.estado, impresora, nullptr);
+    pruebas::DialogosFicheroGuionizados dialogos;
+    TrabajoImpresionQt trabajo(p.estado, impresora, dialogos, p.almacen);
     const QString pdf = carpeta.filePath(QStringLiteral("obra.pdf"));
     trabajo.HayImpresora = [] { return false; };
     trabajo.PideFicheroPdf = [&] { return pdf; };

@@ -1,4 +1,5 @@
 #include "gui/plataforma/ProgresoQt.h"
+#include "apoyo/DialogosFicheroGuionizados.h"
 #include "core/model/TextoRecurso.h"
 #include "core/shell/PrincipalPrueba.h"
 #include "gui/PdfPrueba.h"
@@ -41,7 +42,8 @@ TEST_F(ProgresoQtTest, LaImpresionDeLaObraSeDetieneSinDejarFichero)
 
     ImpresoraQt impresora;
     SalidaListado salida(p.reloj, impresora);
-    TrabajoImpresionQt trabajo(p.estado, impresora, nullptr);
+    pruebas::DialogosFicheroGuionizados dialogos;
+    TrabajoImpresionQt trabajo(p.estado, impresora, dialogos, p.almacen);
     const QString pdf = carpeta.filePath(QStringLiteral("obra.pdf"));
     trabajo.HayImpresora = [] { return false; };
     trabajo.PideFicheroPdf = [&] { return pdf; };

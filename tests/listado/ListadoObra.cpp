@@ -327,7 +327,7 @@ int main(int argc, char **argv)
     SistemaFicherosDisco ficheros;
     SinDialogos dialogos;
     SinCerrojos cerrojos;
-    AlmacenObra almacen(estado, mensajes, ficheros, dialogos, cerrojos);
+    AlmacenObra almacen(estado, mensajes, ficheros, dialogos, configuracion, cerrojos);
     CapturaDatos captura(estado, {mensajes, menu, almacen, principal, &almacen});
     captura.LlenaListasCodigos();
 

@@ -105,9 +105,10 @@ std::string ConExtensionObra(const std::string &nombre)
 }
 
 AlmacenObra::AlmacenObra(EstadoObra &estado, Mensajes &mensajes, SistemaFicheros &ficheros,
-                         DialogosFichero &dialogos, CerrojosFichero &cerrojos)
+                         DialogosFichero &dialogos, AlmacenConfiguracion &configuracion,
+                         CerrojosFichero &cerrojos)
     : m_estado(estado), m_mensajes(mensajes), m_ficheros(ficheros), m_dialogos(dialogos),
-      m_cerrojos(cerrojos)
+      m_cerrojos(cerrojos), m_configuracion(configuracion)
 {
 }
 

@@ -9,8 +9,9 @@
 namespace dravek {
 
 ObraCapturaDatos::ObraCapturaDatos(EstadoObra &estado, ServiciosObraCaptura servicios)
-    : m_estado(estado), m_s(servicios), m_almacen(estado, servicios.mensajes, servicios.ficheros,
-                                                  servicios.dialogos, servicios.cerrojos)
+    : m_estado(estado), m_s(servicios),
+      m_almacen(estado, servicios.mensajes, servicios.ficheros, servicios.dialogos,
+                servicios.configuracion, servicios.cerrojos)
 {
     if (!m_s.fabricaVista) {
         throw std::logic_error("The data-entry window's view maker not wired");
