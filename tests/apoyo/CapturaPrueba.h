@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "apoyo/AlmacenObraPrueba.h"
 #include "apoyo/AnulacionAjustesGrabadora.h"
 #include "apoyo/EntornoIdiomaPrueba.h"
 #include "apoyo/GeometriaPrueba.h"
@@ -54,7 +55,8 @@ public:
     MenuPrincipal menu;
     AnulacionAjustesGrabadora ajustes;
     EntornoIdiomaPrueba idioma{estado, mensajes};
-    CapturaDatos captura{estado, {mensajes, menu, ajustes, idioma.principal}};
+    AlmacenObraPrueba obra{estado, mensajes, idioma.configuracion};
+    CapturaDatos captura{estado, {mensajes, menu, ajustes, idioma.principal, obra.almacen}};
 
 private:
     // Last: the window is built before the program's folder is named, as the program does.

@@ -78,7 +78,7 @@ public:
     AlmacenObra almacen{estado, mensajes, sistema, dialogos, configuracion, cerrojos};
     ComandosCapturaGrabadora comandos;
     CapturaDatos captura{
-        estado, {mensajes, menu, almacen, idioma.principal, &almacen, &comandos, &comandos}};
+        estado, {mensajes, menu, almacen, idioma.principal, almacen, &comandos, &comandos}};
 
 private:
     // Last: the window is built before the program's folder is named, as the program does.

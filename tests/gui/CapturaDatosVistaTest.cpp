@@ -360,8 +360,8 @@ TEST_F(CapturaDatosVistaTest, CerrarPasaPorLaLogica)
 {
     pruebas::CapturaPrueba p;
     CierreGrabado cierre;
-    CapturaDatos c(p.estado,
-                   {p.mensajes, p.menu, p.ajustes, p.idioma.principal, nullptr, nullptr, &cierre});
+    CapturaDatos c(p.estado, {p.mensajes, p.menu, p.ajustes, p.idioma.principal, p.obra.almacen,
+                              nullptr, &cierre});
     c.LlenaListasCodigos();
     c.PonTextosCaptura();
     CapturaDatosVista vista(c);
@@ -385,8 +385,8 @@ TEST_F(CapturaDatosVistaTest, UnaCajaRechazadaNoAtrapaElFoco)
 {
     pruebas::CapturaPrueba p;
     CierreGrabado cierre;
-    CapturaDatos c(p.estado,
-                   {p.mensajes, p.menu, p.ajustes, p.idioma.principal, nullptr, nullptr, &cierre});
+    CapturaDatos c(p.estado, {p.mensajes, p.menu, p.ajustes, p.idioma.principal, p.obra.almacen,
+                              nullptr, &cierre});
     c.LlenaListasCodigos();
     c.PonTextosCaptura();
     CapturaDatosVista vista(c);

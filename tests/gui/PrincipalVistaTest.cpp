@@ -1,3 +1,4 @@
+#include "apoyo/AlmacenObraPrueba.h"
 #include "apoyo/ComandosCapturaGrabadora.h"
 #include "apoyo/DialogosFicheroGuionizados.h"
 #include "apoyo/ServicioImpresorasEnMemoria.h"
@@ -134,7 +135,8 @@ TEST_F(PrincipalVistaTest, VentanasDelMenuSobreLaPrincipal)
     pruebas::TrabajoFalso trabajo;
     VentanasPrincipalQt ventanas(vista, estado, mensajes, almacen, impresoras, salida, trabajo);
     pruebas::AnulacionAjustesGrabadora ajustes;
-    CapturaDatos captura{estado, {mensajes, forma.menu(), ajustes, forma}};
+    pruebas::AlmacenObraPrueba ficheros{estado, mensajes, almacen};
+    CapturaDatos captura{estado, {mensajes, forma.menu(), ajustes, forma, ficheros.almacen}};
     pruebas::ObraFalsa obra{estado, captura};
     pruebas::ComandosCapturaGrabadora comandos;
     forma.Conecta(obra, ventanas, comandos);

@@ -328,7 +328,7 @@ int main(int argc, char **argv)
     SinDialogos dialogos;
     SinCerrojos cerrojos;
     AlmacenObra almacen(estado, mensajes, ficheros, dialogos, configuracion, cerrojos);
-    CapturaDatos captura(estado, {mensajes, menu, almacen, principal, &almacen});
+    CapturaDatos captura(estado, {mensajes, menu, almacen, principal, almacen});
     captura.LlenaListasCodigos();
 
     // The project as the window opens it: the header read, then every run box cleared.

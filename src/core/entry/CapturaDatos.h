@@ -58,10 +58,9 @@ struct ServiciosCaptura {
     MenuPrincipal &menu; // the main window's menu, whose run commands the window sets
     AnulacionAjustes &ajustes;
     EntornoIdioma &entornoIdioma; // the shell's side of a language change
-    // The project's files, the commands of the other windows and the window's own closing.
-    // Tests of the window's own handlers may leave them out: the project's files are then
-    // none, and a button that needs a command left out stops loudly.
-    AlmacenObra *almacen = nullptr;
+    AlmacenObra &almacen;         // the project's files
+    // The commands of the other windows and the window's own closing. Tests of the window's
+    // own handlers may leave them out: a button that needs one left out stops loudly.
     ComandosCaptura *comandos = nullptr;
     CierreCaptura *cierre = nullptr;
 };
@@ -74,7 +73,7 @@ public:
     const EstadoObra &estado() const { return m_estado; }
     Mensajes &mensajes() { return m_servicios.mensajes; }
     MenuPrincipal &menu() { return m_servicios.menu; }
-    AlmacenObra *almacen() { return m_servicios.almacen; }
+    AlmacenObra &almacen() { return m_servicios.almacen; }
 
     // The window's tab strips. TabPrincipal: 0 project data, 1 the run's typology and
     // materials, 2 the run's laying. TabTipologia: 0 reinforced concrete, 1 post-tensioned.

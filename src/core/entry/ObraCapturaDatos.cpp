@@ -32,8 +32,8 @@ void ObraCapturaDatos::CargaCaptura()
     }
     m_vista.reset();
     m_captura = std::make_unique<CapturaDatos>(
-        m_estado, ServiciosCaptura{m_s.mensajes, m_s.menu, m_almacen, m_s.entornoIdioma,
-                                   &m_almacen, &*m_comandos, this});
+        m_estado, ServiciosCaptura{m_s.mensajes, m_s.menu, m_almacen, m_s.entornoIdioma, m_almacen,
+                                   &*m_comandos, this});
     m_cargada = true;
     m_captura->Form_Load();
     // A project that could not be opened is not shown: its caller unloads the window at once.

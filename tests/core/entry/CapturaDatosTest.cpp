@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "apoyo/AlmacenObraPrueba.h"
 #include "apoyo/AnulacionAjustesGrabadora.h"
 #include "apoyo/EntornoIdiomaPrueba.h"
 #include "apoyo/MensajesGrabadora.h"
@@ -24,7 +25,8 @@ struct Ventana {
     MenuPrincipal menu;
     pruebas::AnulacionAjustesGrabadora ajustes;
     pruebas::EntornoIdiomaPrueba idioma{estado, mensajes};
-    CapturaDatos captura{estado, {mensajes, menu, ajustes, idioma.principal}};
+    pruebas::AlmacenObraPrueba obra{estado, mensajes, idioma.configuracion};
+    CapturaDatos captura{estado, {mensajes, menu, ajustes, idioma.principal, obra.almacen}};
 };
 
 // The controls the window's procedures read or set, by kind.

@@ -4,6 +4,7 @@
 // menu opens and of the print job, over a data-entry window of recording fakes.
 
 #include "apoyo/AlmacenConfiguracionEnMemoria.h"
+#include "apoyo/AlmacenObraPrueba.h"
 #include "apoyo/AnulacionAjustesGrabadora.h"
 #include "apoyo/ContextoPrueba.h"
 #include "apoyo/MensajesGrabadora.h"
@@ -163,7 +164,8 @@ struct PrincipalPrueba {
     TextosPlataformaGrabadora textos;
     FormaPrincipal forma{estado, mensajes, almacen, textos};
     AnulacionAjustesGrabadora ajustes;
-    CapturaDatos captura{estado, {mensajes, forma.menu(), ajustes, forma}};
+    AlmacenObraPrueba ficheros{estado, mensajes, almacen};
+    CapturaDatos captura{estado, {mensajes, forma.menu(), ajustes, forma, ficheros.almacen}};
     ObraFalsa obra{estado, captura};
     ComandosCalculo *calculoPtr = nullptr;
     VentanasFalsas ventanas{calculoPtr};

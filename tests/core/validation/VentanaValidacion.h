@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "apoyo/AlmacenObraPrueba.h"
 #include "apoyo/AnulacionAjustesGrabadora.h"
 #include "apoyo/EntornoIdiomaPrueba.h"
 #include "apoyo/MensajesGrabadora.h"
@@ -99,7 +100,8 @@ struct VentanaValidacion {
     MenuPrincipal menu;
     AnulacionAjustesGrabadora ajustes;
     EntornoIdiomaPrueba idioma{estado, mensajes};
-    CapturaDatos captura{estado, {mensajes, menu, ajustes, idioma.principal}};
+    AlmacenObraPrueba obra{estado, mensajes, idioma.configuracion};
+    CapturaDatos captura{estado, {mensajes, menu, ajustes, idioma.principal, obra.almacen}};
 };
 
 } // namespace dravek::pruebas
