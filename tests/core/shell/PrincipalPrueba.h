@@ -150,7 +150,10 @@ public:
 };
 
 struct PrincipalPrueba {
-    PrincipalPrueba()
+    PrincipalPrueba() : PrincipalPrueba(progreso) {}
+    // progresoCalculo: what the calculation commands report their progress to, instead of the
+    // recording progress (a window test's real dialog).
+    explicit PrincipalPrueba(Progreso &progresoCalculo) : m_progresoCalculo(progresoCalculo)
     {
         estado.ejecucion.RutaAplicacion = DRAVEK_DATOS_PROGRAMA "/";
         captura.LlenaListasCodigos();
@@ -176,9 +179,14 @@ struct PrincipalPrueba {
     DepuracionNula depuracion;
     DisenoConTramo diseno;
     ProgresoGrabador progreso;
-    ComandosCalculo calculo{
-        estado,
-        {mensajes, salida, depuracion, diseno, obra, ventanas, trabajo, progreso, nullptr}};
+
+private:
+    Progreso &m_progresoCalculo;
+
+public:
+    ComandosCalculo calculo{estado,
+                            {mensajes, salida, depuracion, diseno, obra, ventanas, trabajo,
+                             m_progresoCalculo, nullptr}};
 };
 
 } // namespace dravek::pruebas
