@@ -2,6 +2,7 @@
 #include "apoyo/ImpresoraGrabadora.h"
 #include "apoyo/MensajesGrabadora.h"
 #include "apoyo/RelojFijo.h"
+#include "apoyo/TrabajoFalso.h"
 #include "core/hydraulics/CalculoHidraulico.h"
 #include "core/listing/SalidaListado.h"
 #include "core/model/EstadoObra.h"
@@ -49,7 +50,8 @@ struct Banco {
     pruebas::RelojFijo reloj;
     pruebas::ImpresoraGrabadora impresora;
     SalidaListado listado{reloj, impresora};
-    CalculoHidraulico logica{estado, mensajes, listado};
+    pruebas::TrabajoFalso trabajo;
+    CalculoHidraulico logica{estado, mensajes, listado, trabajo};
     CalculoHidraulicoVista vista{logica};
 };
 

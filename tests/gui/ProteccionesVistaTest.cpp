@@ -2,6 +2,7 @@
 #include "apoyo/ImpresoraGrabadora.h"
 #include "apoyo/MensajesGrabadora.h"
 #include "apoyo/RelojFijo.h"
+#include "apoyo/TrabajoFalso.h"
 #include "core/listing/SalidaListado.h"
 #include "core/model/EstadoObra.h"
 #include "core/protection/Protecciones.h"
@@ -29,7 +30,8 @@ struct Banco {
     pruebas::RelojFijo reloj;
     pruebas::ImpresoraGrabadora impresora;
     SalidaListado salida{reloj, impresora};
-    Protecciones logica{estado, mensajes, salida};
+    pruebas::TrabajoFalso trabajo;
+    Protecciones logica{estado, mensajes, salida, trabajo};
     ProteccionesVista vista{logica};
 };
 
