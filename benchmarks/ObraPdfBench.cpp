@@ -66,7 +66,7 @@ void BM_ObraNormalPdf(benchmark::State &medida)
     }
     // The windows apart.
     VentanasObra ventanas;
-    gui::TrabajoImpresionQt trabajo(p.estado, p.impresora, nullptr);
+    gui::TrabajoImpresionQt trabajo(p.estado, p.impresora, p.dialogos, p.configuracion);
     const QString pdf = p.Ruta(QStringLiteral("obra.pdf"));
     pruebas::SinImpresoraAPdf(trabajo, pdf);
     SinProgreso progreso;

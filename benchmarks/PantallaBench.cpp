@@ -125,7 +125,7 @@ struct ProgramaEnPantalla {
     ProgramaMedida p;
     gui::FormaPrincipalVista vista{p.forma};
     gui::ServicioImpresorasQt impresoras;
-    gui::TrabajoImpresionQt trabajo{p.estado, p.impresora, &vista};
+    gui::TrabajoImpresionQt trabajo{p.estado, p.impresora, p.dialogos, p.configuracion};
     gui::VentanasPrincipalQt ventanas{vista,      p.estado, p.mensajes, p.configuracion,
                                       impresoras, p.salida, trabajo};
     gui::ProgresoQt progreso{&vista};

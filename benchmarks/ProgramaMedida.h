@@ -108,7 +108,8 @@ public:
     gui::CerrojosFicheroQt cerrojos;
     ObraCapturaDatos obra{
         estado,
-        {mensajes, forma.menu(), ficheros, dialogos, cerrojos, forma, pruebas::SinVista()}};
+        {mensajes, forma.menu(), ficheros, dialogos, configuracion, cerrojos, forma,
+         pruebas::SinVista()}};
     std::optional<ComandosCalculo> calculo;
 };
 

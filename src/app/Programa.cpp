@@ -61,35 +61,34 @@ const std::string &PonCarpetaDepuracion(EstadoObra &estado)
 // The windows and commands of a program that started, in the order they need each other.
 struct Programa::Ventanas {
     explicit Ventanas(Base &b)
-        : vista(b.logica), trabajo(b.estado, b.impresora, &vista),
+        : vista(b.logica), dialogos(&vista), trabajo(b.estado, b.impresora, dialogos, b.almacen),
           ventanas(vista, b.estado, b.mensajes, b.almacen, impresoras, b.salida, trabajo),
-          depuracion(PonCarpetaDepuracion(b.estado)), dialogos(&vista),
-          obra(b.estado, {b.mensajes, b.logica.menu(), ficheros, dialogos, cerrojos, b.logica,
-                          // The data-entry window's Qt view opens inside the main window's
-                          // frame, made at each load.
-                          [this](CapturaDatos &captura) {
-                              return std::make_unique<CapturaEnMarco>(captura, vista);
-                          }}),
+          depuracion(PonCarpetaDepuracion(b.estado)),
+          // Every file dialog starts where the last file was chosen, kept in the settings.
+          obra(b.estado,
+               {b.mensajes, b.logica.menu(), ficheros, dialogos, b.almacen, cerrojos, b.logica,
+                // The data-entry window's Qt view opens inside the main window's
+                // frame, made at each load.
+                [this](CapturaDatos &captura) {
+                    return std::make_unique<CapturaEnMarco>(captura, vista);
+                }}),
           progreso(&vista), calculo(b.estado, {b.mensajes, b.salida, depuracion, diseno, obra,
                                                ventanas, trabajo, progreso, &depuracion})
     {
         b.mensajes.PonPadre(&vista);
-        // Every file dialog starts where the last file was chosen, kept in the settings.
-        obra.almacen().PonConfiguracion(&b.almacen);
-        trabajo.PonDialogos(&dialogos, &b.almacen);
         obra.PonComandos(calculo);
         ventanas.PonCalculo(calculo);
         b.logica.Conecta(obra, ventanas, calculo);
     }
 
     FormaPrincipalVista vista;
+    DialogosFicheroQt dialogos;
     ServicioImpresorasQt impresoras;
     TrabajoImpresionQt trabajo;
     VentanasPrincipalQt ventanas;
     FicheroDepuracion depuracion;
     DisenoTubo diseno;
     SistemaFicherosDisco ficheros;
-    DialogosFicheroQt dialogos;
     CerrojosFicheroQt cerrojos; // a project is open in one copy of the program at a time
     ObraCapturaDatos obra;
     ProgresoQt progreso;

@@ -11,7 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "apoyo/AlmacenObraPrueba.h"
 #include "apoyo/AnulacionAjustesGrabadora.h"
+#include "apoyo/EntornoIdiomaPrueba.h"
 #include "apoyo/GeometriaPrueba.h"
 #include "apoyo/MensajesGrabadora.h"
 #include "apoyo/ProgramaPrueba.h"
@@ -52,7 +54,9 @@ public:
     MensajesGrabadora mensajes{Guion::Estricto};
     MenuPrincipal menu;
     AnulacionAjustesGrabadora ajustes;
-    CapturaDatos captura{estado, {mensajes, menu, ajustes}};
+    EntornoIdiomaPrueba idioma{estado, mensajes};
+    AlmacenObraPrueba obra{estado, mensajes, idioma.configuracion};
+    CapturaDatos captura{estado, {mensajes, menu, ajustes, idioma.principal, obra.almacen}};
 
 private:
     // Last: the window is built before the program's folder is named, as the program does.

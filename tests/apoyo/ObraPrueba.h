@@ -11,6 +11,7 @@
 #include "apoyo/CerrojosEnMemoria.h"
 #include "apoyo/ComandosCapturaGrabadora.h"
 #include "apoyo/DialogosFicheroGuionizados.h"
+#include "apoyo/EntornoIdiomaPrueba.h"
 #include "apoyo/FicherosEnMemoria.h"
 #include "apoyo/MensajesGrabadora.h"
 #include "apoyo/ProgramaPrueba.h"
@@ -25,11 +26,14 @@ namespace dravek::pruebas {
 class ObraPrueba {
 public:
     // disco: the files the project is stored in, instead of the files in memory; comunes: the
-    // locks shared with other windows, instead of the window's own.
+    // locks shared with other windows, instead of the window's own; ajustes: the settings
+    // kept from an earlier run of the program, instead of the window's own.
     explicit ObraPrueba(char separador = ',', SistemaFicheros *disco = nullptr,
-                        CerrojosFichero *comunes = nullptr)
+                        CerrojosFichero *comunes = nullptr,
+                        AlmacenConfiguracion *ajustes = nullptr)
         : sistema(disco != nullptr ? *disco : ficheros),
           cerrojos(comunes != nullptr ? *comunes : propios),
+          configuracion(ajustes != nullptr ? *ajustes : idioma.configuracion),
           m_programa(estado, "dravek_obra", separador)
     {
         captura.LlenaListasCodigos();
@@ -68,9 +72,13 @@ public:
     DialogosFicheroGuionizados dialogos;
     CerrojosEnMemoria propios;
     CerrojosFichero &cerrojos; // where the project's lock is taken: propios unless others given
-    AlmacenObra almacen{estado, mensajes, sistema, dialogos, cerrojos};
+    EntornoIdiomaPrueba idioma{estado, mensajes};
+    // Where the last folder chosen is kept: the main window's settings unless others given.
+    AlmacenConfiguracion &configuracion;
+    AlmacenObra almacen{estado, mensajes, sistema, dialogos, configuracion, cerrojos};
     ComandosCapturaGrabadora comandos;
-    CapturaDatos captura{estado, {mensajes, menu, almacen, &almacen, &comandos, &comandos}};
+    CapturaDatos captura{
+        estado, {mensajes, menu, almacen, idioma.principal, almacen, &comandos, &comandos}};
 
 private:
     // Last: the window is built before the program's folder is named, as the program does.

@@ -24,9 +24,6 @@ public:
                  std::int64_t total) override
     {
         trabajos.push_back({texto, cancelar, total});
-        if (tambien) {
-            tambien->Empieza(texto, cancelar, total);
-        }
     }
     bool Sigue(std::int64_t hechos) override
     {
@@ -35,21 +32,10 @@ public:
             (detenerEnAviso && sigues.size() >= *detenerEnAviso)) {
             detenido = true;
         }
-        // The other progress's Cancel stops this job only.
-        const bool sigueTambien = tambien == nullptr || tambien->Sigue(hechos);
-        return !detenido && sigueTambien;
+        return !detenido;
     }
-    void Termina() override
-    {
-        ++terminados;
-        if (tambien) {
-            tambien->Termina();
-        }
-    }
+    void Termina() override { ++terminados; }
 
-    // A progress the job is told of as well, such as a window test's real dialog; its Cancel
-    // stops the job too.
-    Progreso *tambien = nullptr;
     std::optional<std::int64_t> detenerEn;
     std::optional<std::size_t> detenerEnAviso;
     bool detenido = false;

@@ -394,7 +394,8 @@ TEST_F(CapturaDatosVistaTest, CerrarPasaPorLaLogica)
 {
     pruebas::CapturaPrueba p;
     CierreGrabado cierre;
-    CapturaDatos c(p.estado, {p.mensajes, p.menu, p.ajustes, nullptr, nullptr, &cierre});
+    CapturaDatos c(p.estado, {p.mensajes, p.menu, p.ajustes, p.idioma.principal, p.obra.almacen,
+                              nullptr, &cierre});
     c.LlenaListasCodigos();
     c.PonTextosCaptura();
     CapturaDatosVista vista(c);
@@ -418,7 +419,8 @@ TEST_F(CapturaDatosVistaTest, UnaCajaRechazadaNoAtrapaElFoco)
 {
     pruebas::CapturaPrueba p;
     CierreGrabado cierre;
-    CapturaDatos c(p.estado, {p.mensajes, p.menu, p.ajustes, nullptr, nullptr, &cierre});
+    CapturaDatos c(p.estado, {p.mensajes, p.menu, p.ajustes, p.idioma.principal, p.obra.almacen,
+                              nullptr, &cierre});
     c.LlenaListasCodigos();
     c.PonTextosCaptura();
     CapturaDatosVista vista(c);
@@ -739,8 +741,8 @@ struct PrincipalConCaptura {
     pruebas::ComandosCapturaGrabadora comandos;
     // Last: its window goes before the main window.
     ObraCapturaDatos obra{estado,
-                          {mensajes, forma.menu(), ficheros, dialogos, cerrojos, forma,
-                           [this](CapturaDatos &captura) {
+                          {mensajes, forma.menu(), ficheros, dialogos, configuracion, cerrojos,
+                           forma, [this](CapturaDatos &captura) {
                                auto vista =
                                    std::make_unique<CapturaDatosVista>(captura, &*principal);
                                mostrada = vista.get();

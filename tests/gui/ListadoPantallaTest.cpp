@@ -70,7 +70,8 @@ struct Visto {
 // dialog shows at once.
 class ListadoPantallaTest : public ::testing::Test {
 protected:
-    ListadoPantallaTest()
+    // demora: how long the job runs before the progress dialog shows.
+    explicit ListadoPantallaTest(std::chrono::milliseconds demora = 0ms) : qt(nullptr, demora)
     {
         p.obra.cargada = true;
         p.estado.obra.AbrirObraExistente = Verdadero;
@@ -88,7 +89,6 @@ protected:
         t.IncrementoPresionTramo = 0.01;
         t.DPInicialTramo = 4;
         t.DPFinalTramo = t.MDPFinalTramo / 1.1;
-        p.progreso.tambien = &vigilado;
     }
 
     bool Llenando()
@@ -115,9 +115,10 @@ protected:
     char nombre[24] = "ListadoPantallaTest";
     char *argv[2] = {nombre, nullptr};
     QApplication app{argc, argv};
-    pruebas::PrincipalPrueba p;
-    ProgresoQt qt{nullptr, 0ms};
+    ProgresoQt qt;
     ProgresoVigilado vigilado{qt, [this] { return Llenando(); }, [this] { Mira(); }};
+    // The calculation reports to the progress dialog, watched.
+    pruebas::PrincipalPrueba p{vigilado};
     std::size_t listadosAntes = 0;
     bool detenerAlLlenar = false;
     Visto visto;
@@ -232,11 +233,15 @@ TEST_F(ListadoPantallaTest, DetenerAlLlenarLaObraDevuelveElTramoMostrado)
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
+// The same run with a progress dialog that would show only after an hour.
+class ListadoPantallaTardioTest : public ListadoPantallaTest {
+protected:
+    ListadoPantallaTardioTest() : ListadoPantallaTest(1h) {}
+};
+
 // Before the progress dialog shows, the windows are still repainted while the job runs.
-TEST_F(ListadoPantallaTest, LasVentanasSeRepintanMientrasCalcula)
+TEST_F(ListadoPantallaTardioTest, LasVentanasSeRepintanMientrasCalcula)
 {
-    ProgresoQt tardio(nullptr, 1h);
-    p.progreso.tambien = &tardio;
     QWidget testigo;
     testigo.resize(200, 100);
     testigo.show();
@@ -257,7 +262,7 @@ TEST_F(ListadoPantallaTest, LasVentanasSeRepintanMientrasCalcula)
     testigo.update();
     pulsa(p.forma.menu().mnCalculaTramo);
     EXPECT_GE(antesDeMostrar, 1);
-    EXPECT_EQ(tardio.dialogo(), nullptr);
+    EXPECT_EQ(qt.dialogo(), nullptr);
 }
 
 // A listing text written without its index is indexed by the window itself, and a new text

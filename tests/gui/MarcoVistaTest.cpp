@@ -91,8 +91,8 @@ protected:
     pruebas::ComandosCapturaGrabadora comandos;
     // Last: its window goes before the frame.
     ObraCapturaDatos obra{estado,
-                          {mensajes, forma.menu(), ficheros, dialogos, cerrojos, forma,
-                           [this](CapturaDatos &captura) {
+                          {mensajes, forma.menu(), ficheros, dialogos, configuracion, cerrojos,
+                           forma, [this](CapturaDatos &captura) {
                                auto vista = std::make_unique<CapturaEnMarco>(captura, principal);
                                mostrada = &vista->vista();
                                return vista;

@@ -1,3 +1,4 @@
+#include "apoyo/AlmacenObraPrueba.h"
 #include "apoyo/ComandosCapturaGrabadora.h"
 #include "apoyo/DialogosFicheroGuionizados.h"
 #include "apoyo/ServicioImpresorasEnMemoria.h"
@@ -134,7 +135,8 @@ TEST_F(PrincipalVistaTest, VentanasDelMenuSobreLaPrincipal)
     pruebas::TrabajoFalso trabajo;
     VentanasPrincipalQt ventanas(vista, estado, mensajes, almacen, impresoras, salida, trabajo);
     pruebas::AnulacionAjustesGrabadora ajustes;
-    CapturaDatos captura{estado, {mensajes, forma.menu(), ajustes}};
+    pruebas::AlmacenObraPrueba ficheros{estado, mensajes, almacen};
+    CapturaDatos captura{estado, {mensajes, forma.menu(), ajustes, forma, ficheros.almacen}};
     pruebas::ObraFalsa obra{estado, captura};
     pruebas::ComandosCapturaGrabadora comandos;
     forma.Conecta(obra, ventanas, comandos);
@@ -185,7 +187,9 @@ TEST_F(PrincipalVistaTest, ElTrabajoVaALaImpresoraElegida)
 {
     EstadoObra estado;
     ImpresoraQt impresora;
-    TrabajoImpresionQt trabajo(estado, impresora, nullptr);
+    pruebas::DialogosFicheroGuionizados dialogos;
+    pruebas::AlmacenConfiguracionEnMemoria almacen;
+    TrabajoImpresionQt trabajo(estado, impresora, dialogos, almacen);
     bool hayImpresora = true;
     int pedidos = 0;
     trabajo.HayImpresora = [&] { return hayImpresora; };
@@ -221,11 +225,10 @@ TEST_F(PrincipalVistaTest, ElPdfEmpiezaEnLaCarpetaDeLaObra)
     EstadoObra estado;
     estado.ejecucion.DesplazamientoIdioma = 5000;
     ImpresoraQt impresora;
-    TrabajoImpresionQt trabajo(estado, impresora, nullptr);
-    trabajo.HayImpresora = [] { return false; };
     pruebas::DialogosFicheroGuionizados dialogos;
     pruebas::AlmacenConfiguracionEnMemoria almacen;
-    trabajo.PonDialogos(&dialogos, &almacen);
+    TrabajoImpresionQt trabajo(estado, impresora, dialogos, almacen);
+    trabajo.HayImpresora = [] { return false; };
 
     const std::string destino = deQt(carpeta.filePath(QStringLiteral("listado")));
     // A program that has ended.
@@ -285,7 +288,8 @@ TEST_F(PrincipalVistaTest, ObraCalculadaEImpresaEnPdf)
 
     ImpresoraQt impresora;
     SalidaListado salida(p.reloj, impresora);
-    TrabajoImpresionQt trabajo(p.estado, impresora, nullptr);
+    pruebas::DialogosFicheroGuionizados dialogos;
+    TrabajoImpresionQt trabajo(p.estado, impresora, dialogos, p.almacen);
     const QString pdf = carpeta.filePath(QStringLiteral("obra.pdf"));
     pruebas::SinImpresoraAPdf(trabajo, pdf);
     ComandosCalculo calculo(p.estado, {p.mensajes, salida, p.depuracion, p.diseno, p.obra,

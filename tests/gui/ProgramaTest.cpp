@@ -70,7 +70,12 @@ private:
             return;
         }
         if (auto *dialogo = qobject_cast<QFileDialog *>(modal)) {
-            ++ficherosPedidos;
+            // A busy machine may leave the dialog open past the accept, until it has read its
+            // folder: it is still the one request.
+            if (dialogo != m_dialogo) {
+                ++ficherosPedidos;
+                m_dialogo = dialogo;
+            }
             dialogo->selectFile(m_obra);
             static_cast<QDialog *>(dialogo)->accept();
         } else if (modal->objectName() == QStringLiteral("frEscribePantalla")) {
@@ -99,6 +104,7 @@ private:
     }
 
     QString m_obra;
+    QPointer<QFileDialog> m_dialogo; // the file dialog last answered
     QTimer m_reloj;
 };
 

@@ -1,4 +1,5 @@
 #include "gui/plataforma/ProgresoQt.h"
+#include "apoyo/DialogosFicheroGuionizados.h"
 #include "core/model/TextoRecurso.h"
 #include "core/shell/PrincipalPrueba.h"
 #include "gui/PdfPrueba.h"
@@ -42,7 +43,8 @@ TEST_F(ProgresoQtTest, LaImpresionDeLaObraSeDetieneSinDejarFichero)
 
     ImpresoraQt impresora;
     SalidaListado salida(p.reloj, impresora);
-    TrabajoImpresionQt trabajo(p.estado, impresora, nullptr);
+    pruebas::DialogosFicheroGuionizados dialogos;
+    TrabajoImpresionQt trabajo(p.estado, impresora, dialogos, p.almacen);
     const QString pdf = carpeta.filePath(QStringLiteral("obra.pdf"));
     pruebas::SinImpresoraAPdf(trabajo, pdf);
     // Shown at once: the test needs no half-second wait.

@@ -10,6 +10,7 @@
 #include "apoyo/ImpresoraGrabadora.h"
 #include "apoyo/MensajesGrabadora.h"
 #include "apoyo/RelojFijo.h"
+#include "apoyo/TrabajoFalso.h"
 #include "core/listing/SalidaListado.h"
 #include "core/model/EstadoObra.h"
 
@@ -31,7 +32,8 @@ template <class Logica, class Vista> struct VentanaConListado {
     RelojFijo reloj;
     ImpresoraGrabadora impresora;
     SalidaListado salida{reloj, impresora};
-    Logica logica{estado, mensajes, salida};
+    TrabajoFalso trabajo;
+    Logica logica{estado, mensajes, salida, trabajo};
     Vista vista{logica};
 };
 

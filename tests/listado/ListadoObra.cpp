@@ -267,8 +267,8 @@ int main(int argc, char **argv)
     SistemaFicherosDisco ficheros;
     pruebas::DialogosSinUsuario dialogos;
     SinCerrojos cerrojos;
-    AlmacenObra almacen(estado, mensajes, ficheros, dialogos, cerrojos);
-    CapturaDatos captura(estado, {mensajes, menu, almacen, &almacen});
+    AlmacenObra almacen(estado, mensajes, ficheros, dialogos, configuracion, cerrojos);
+    CapturaDatos captura(estado, {mensajes, menu, almacen, principal, almacen});
     captura.LlenaListasCodigos();
 
     // The project as the window opens it: the header read, then every run box cleared.

@@ -165,9 +165,10 @@ BloqueTramo BloqueConValores(BloqueTramo b, const DatosTramo &t, const ValoresSI
 }
 
 AlmacenObra::AlmacenObra(EstadoObra &estado, Mensajes &mensajes, SistemaFicheros &ficheros,
-                         DialogosFichero &dialogos, CerrojosFichero &cerrojos)
+                         DialogosFichero &dialogos, AlmacenConfiguracion &configuracion,
+                         CerrojosFichero &cerrojos)
     : m_estado(estado), m_mensajes(mensajes), m_ficheros(ficheros), m_dialogos(dialogos),
-      m_cerrojos(cerrojos)
+      m_cerrojos(cerrojos), m_configuracion(configuracion)
 {
 }
 

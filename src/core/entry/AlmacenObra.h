@@ -50,13 +50,11 @@ BloqueTramo BloqueConValores(BloqueTramo b, const DatosTramo &tramo, const Valor
 
 class AlmacenObra final : public AnulacionAjustes {
 public:
-    // cerrojos: the locks that keep a project open in one program at a time.
+    // configuracion: the settings that keep the last folder a file was chosen in; cerrojos: the
+    // locks that keep a project open in one program at a time.
     AlmacenObra(EstadoObra &estado, Mensajes &mensajes, SistemaFicheros &ficheros,
-                DialogosFichero &dialogos, CerrojosFichero &cerrojos);
-
-    // The settings that keep the last folder a file was chosen in; none: not kept (the tests'
-    // stores, which have no settings).
-    void PonConfiguracion(AlmacenConfiguracion *almacen) { m_configuracion = almacen; }
+                DialogosFichero &dialogos, AlmacenConfiguracion &configuracion,
+                CerrojosFichero &cerrojos);
 
     // Whether the project is tied to a file (opened, or saved once).
     bool TieneFichero() const;
@@ -159,7 +157,7 @@ private:
     // Runs whose overrides a saved change should have voided and could not.
     std::set<std::int16_t> m_anulacionesPendientes;
     CerrojosFichero &m_cerrojos;
-    AlmacenConfiguracion *m_configuracion = nullptr;
+    AlmacenConfiguracion &m_configuracion;
     std::unique_ptr<CerrojoFichero> m_cerrojo; // the lock of the project's file, when held
     std::optional<std::string> m_elegido;      // taken by the next PideFicheroObra
 };

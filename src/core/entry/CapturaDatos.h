@@ -57,10 +57,10 @@ struct ServiciosCaptura {
     Mensajes &mensajes;
     MenuPrincipal &menu; // the main window's menu, whose run commands the window sets
     AnulacionAjustes &ajustes;
-    // The project's files, the commands of the other windows and the window's own closing.
-    // Tests of the window's own handlers may leave them out: the project's files are then
-    // none, and a button that needs a command left out stops loudly.
-    AlmacenObra *almacen = nullptr;
+    EntornoIdioma &entornoIdioma; // the shell's side of a language change
+    AlmacenObra &almacen;         // the project's files
+    // The commands of the other windows and the window's own closing. Tests of the window's
+    // own handlers may leave them out: a button that needs one left out stops loudly.
     ComandosCaptura *comandos = nullptr;
     CierreCaptura *cierre = nullptr;
 };
@@ -73,7 +73,7 @@ public:
     const EstadoObra &estado() const { return m_estado; }
     Mensajes &mensajes() { return m_servicios.mensajes; }
     MenuPrincipal &menu() { return m_servicios.menu; }
-    AlmacenObra *almacen() { return m_servicios.almacen; }
+    AlmacenObra &almacen() { return m_servicios.almacen; }
 
     // The window's tab strips. TabPrincipal: 0 project data, 1 the run's typology and
     // materials, 2 the run's laying. TabTipologia: 0 reinforced concrete, 1 post-tensioned.
@@ -519,8 +519,6 @@ public:
     void PonTextosCaptura();
     // The help file of the language whose offset is given, in the program's folder.
     std::string RutaAyuda(std::int32_t DesplazamientoIdioma) const;
-    // The shell's side of a language change; without one only the window is re-captioned.
-    void PonEntornoIdioma(EntornoIdioma *entorno) { m_entornoIdioma = entorno; }
 
     // ---- end of the field handlers ----
 
@@ -600,7 +598,6 @@ private:
     int m_sinAnular = 0;
     // edFyk's value when it got the focus, kp/cm2 / MPa: Fyd follows Fyk only when it changed.
     double m_FykAnterior = 0;
-    EntornoIdioma *m_entornoIdioma = nullptr;
 };
 
 } // namespace dravek

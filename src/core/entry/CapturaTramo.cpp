@@ -84,9 +84,9 @@ void HabilitaSistemaUnidades(CapturaDatos &v, bool &habilitar)
 void NuevoTramo(CapturaDatos &v)
 {
     EstadoObra &e = v.estado();
-    AlmacenObra *almacen = v.almacen();
+    AlmacenObra &almacen = v.almacen();
     // The file holds 545 runs at most: a run that could never be saved is not started.
-    if (almacen != nullptr && almacen->NumeroBloques() >= MaximoTramos) {
+    if (almacen.NumeroBloques() >= MaximoTramos) {
         v.mensajes().Muestra(T(v, TextoMaximoTramos), BotonesMensaje::Aceptar,
                              IconoMensaje::Ninguno, "");
         return;
@@ -122,20 +122,17 @@ void NuevoTramo(CapturaDatos &v)
     v.edTramo.Locked = true;
     v.edTramo.BackColor = ColorFondo::Cerrado;
     v.SetFocus(v.edDescriTramo);
-    if (almacen != nullptr) {
-        almacen->OlvidaCambios();
-    }
+    almacen.OlvidaCambios();
     e.ejecucion.DatosModificados = true;
 }
 
 void ConfirmaGrabaTramo(CapturaDatos &v)
 {
     EstadoObra &e = v.estado();
-    AlmacenObra *almacen = v.almacen();
     // With no run in capture there is nothing to save (the live-load box offers a save on
     // leaving, whatever the state).
     const std::string modo = Mayusculas(Recorta(e.ejecucion.ModoCaptura));
-    if (almacen == nullptr || (modo != Altas && modo != Modificaciones)) {
+    if (modo != Altas && modo != Modificaciones) {
         return;
     }
     if (!Pregunta(v, TextoSalvaTramo, TextoConfirmacion)) {
@@ -144,7 +141,7 @@ void ConfirmaGrabaTramo(CapturaDatos &v)
     if (!ValidaObraYTramo(v, true)) {
         return;
     }
-    if (!almacen->GrabaTramo(v, modo == Altas)) {
+    if (!v.almacen().GrabaTramo(v, modo == Altas)) {
         return;
     }
     LiberaNumero(v);
@@ -170,7 +167,7 @@ void CancelaCapturaTramo(CapturaDatos &v)
     }
     PonOrdenes(v, true, false);
     LiberaNumero(v);
-    AlmacenObra *almacen = v.almacen();
+    AlmacenObra &almacen = v.almacen();
     if (modo == Altas) {
         LimpiaDatosPantalla(v, NivelLimpiezaTramo::Completa);
     } else {
@@ -184,9 +181,9 @@ void CancelaCapturaTramo(CapturaDatos &v)
             }
         }
         // A run whose block cannot be read is left unloaded, as one no longer listed.
-        if (posicion >= 0 && almacen != nullptr) {
+        if (posicion >= 0) {
             ponTexto(v.edTramo2, v.edTramo.Text());
-            if (almacen->CargaTramo(v, static_cast<std::int16_t>(posicion + 1))) {
+            if (almacen.CargaTramo(v, static_cast<std::int16_t>(posicion + 1))) {
                 e.ejecucion.ModoCaptura = Modificaciones;
                 v.btCancelar.Caption = T(v, TextoReleer);
                 PonOrdenes(v, true, true);
@@ -204,9 +201,7 @@ void CancelaCapturaTramo(CapturaDatos &v)
     }
     ponPestana(v.TabPrincipal, 1);
     v.SetFocus(v.edTramo);
-    if (almacen != nullptr) {
-        almacen->OlvidaCambios();
-    }
+    almacen.OlvidaCambios();
     e.ejecucion.DatosModificados = false;
 }
 
@@ -244,8 +239,8 @@ void CapturaDatos::CommandButton2_Click()
 
 void CapturaDatos::btGrabaObra_Click()
 {
-    if (m_servicios.almacen != nullptr && ValidaPresionesAlturasObra(*this)) {
-        m_servicios.almacen->GrabaObra(*this);
+    if (ValidaPresionesAlturasObra(*this)) {
+        m_servicios.almacen.GrabaObra(*this);
     }
 }
 

@@ -132,9 +132,7 @@ void CapturaDatos::Form_Load()
 
 void CapturaDatos::CargaObraNueva()
 {
-    if (m_servicios.almacen != nullptr) {
-        m_servicios.almacen->NuevaObra();
-    }
+    m_servicios.almacen.NuevaObra();
     edTramo.Clear();
     edPrs3.Locked = true;
     edPrs3.BackColor = ColorFondo::Cerrado;
@@ -159,18 +157,15 @@ void CapturaDatos::CargaObraNueva()
 
 bool CapturaDatos::CargaObraExistente()
 {
-    AlmacenObra *almacen = m_servicios.almacen;
-    if (almacen == nullptr) {
-        return false;
-    }
-    const std::optional<std::string> ruta = almacen->PideFicheroObra();
+    AlmacenObra &almacen = m_servicios.almacen;
+    const std::optional<std::string> ruta = almacen.PideFicheroObra();
     if (!ruta) {
         Avisa(*this, T(*this, TextoNingunFichero));
         return false;
     }
     // The header is read whole before anything of it is used: a file that fails leaves the
     // project's values and the window as they were.
-    const std::optional<CabeceraCargada> cabecera = almacen->AbreObra(*ruta);
+    const std::optional<CabeceraCargada> cabecera = almacen.AbreObra(*ruta);
     if (!cabecera) {
         return false;
     }
@@ -209,10 +204,10 @@ bool CapturaDatos::ConfirmaCierre()
         e.obra.CabeceraModificada = false;
         return true;
     }
-    if (r != RespuestaMensaje::Si || m_servicios.almacen == nullptr) {
+    if (r != RespuestaMensaje::Si) {
         return false;
     }
-    AlmacenObra &almacen = *m_servicios.almacen;
+    AlmacenObra &almacen = m_servicios.almacen;
     const std::string modo = Mayusculas(Recorta(e.ejecucion.ModoCaptura));
     if (e.ejecucion.DatosModificados && (modo == Altas || modo == Modificaciones)) {
         // The run is written with the header.
@@ -354,8 +349,7 @@ bool CapturaDatos::CargaTramoElegido(int posicion)
     }
     const std::string numero = Recorta(edTramo.List(posicion - 1));
     ponTexto(edTramo2, numero);
-    AlmacenObra *almacen = m_servicios.almacen;
-    if (almacen == nullptr || !almacen->CargaTramo(*this, static_cast<std::int16_t>(posicion))) {
+    if (!m_servicios.almacen.CargaTramo(*this, static_cast<std::int16_t>(posicion))) {
         // A block that cannot be read (told by the loader): the window is left with no run
         // rather than with the previous run's data under this number.
         {

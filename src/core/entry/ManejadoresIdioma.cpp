@@ -138,10 +138,8 @@ void CapturaDatos::edIdioma_Validate(bool &Cancel)
         e.DesplazamientoIdioma = 0;
         ayuda = RutaAyuda(0);
     }
-    if (m_entornoIdioma != nullptr) {
-        m_entornoIdioma->PonTextosMenu();
-        m_entornoIdioma->PonAyuda(ayuda);
-    }
+    m_servicios.entornoIdioma.PonTextosMenu();
+    m_servicios.entornoIdioma.PonAyuda(ayuda);
 
     // Re-captioning rewrites the code lists and shows their choices again: the run's data do not
     // change, so nothing is voided and the changed flag is put back as it was.
@@ -183,9 +181,7 @@ void CapturaDatos::edIdioma_Validate(bool &Cancel)
     if (idiomaObra != idiomaObraAnterior) {
         m_estado.obra.CabeceraModificada = true;
     }
-    if (m_entornoIdioma != nullptr) {
-        m_entornoIdioma->GrabaIdioma(e.Idioma);
-    }
+    m_servicios.entornoIdioma.GrabaIdioma(e.Idioma);
 }
 
 } // namespace dravek

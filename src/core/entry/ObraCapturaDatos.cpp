@@ -9,8 +9,9 @@
 namespace dravek {
 
 ObraCapturaDatos::ObraCapturaDatos(EstadoObra &estado, ServiciosObraCaptura servicios)
-    : m_estado(estado), m_s(servicios), m_almacen(estado, servicios.mensajes, servicios.ficheros,
-                                                  servicios.dialogos, servicios.cerrojos)
+    : m_estado(estado), m_s(servicios),
+      m_almacen(estado, servicios.mensajes, servicios.ficheros, servicios.dialogos,
+                servicios.configuracion, servicios.cerrojos)
 {
     if (!m_s.fabricaVista) {
         throw std::logic_error("The data-entry window's view maker not wired");
@@ -31,9 +32,8 @@ void ObraCapturaDatos::CargaCaptura()
     }
     m_vista.reset();
     m_captura = std::make_unique<CapturaDatos>(
-        m_estado,
-        ServiciosCaptura{m_s.mensajes, m_s.menu, m_almacen, &m_almacen, &*m_comandos, this});
-    m_captura->PonEntornoIdioma(&m_s.entornoIdioma);
+        m_estado, ServiciosCaptura{m_s.mensajes, m_s.menu, m_almacen, m_s.entornoIdioma, m_almacen,
+                                   &*m_comandos, this});
     m_cargada = true;
     m_captura->Form_Load();
     // A project that could not be opened is not shown: its caller unloads the window at once.

@@ -15,6 +15,7 @@
 #include "core/entry/VistaCaptura.h"
 #include "core/model/Conexion.h"
 #include "core/model/EstadoObra.h"
+#include "core/plataforma/AlmacenConfiguracion.h"
 #include "core/plataforma/CerrojosFichero.h"
 #include "core/plataforma/DialogosFichero.h"
 #include "core/plataforma/Mensajes.h"
@@ -31,8 +32,9 @@ struct ServiciosObraCaptura {
     MenuPrincipal &menu; // the main window's menu
     SistemaFicheros &ficheros;
     DialogosFichero &dialogos;
-    CerrojosFichero &cerrojos;    // a project is open in one copy of the program at a time
-    EntornoIdioma &entornoIdioma; // the shell's side of a language change
+    AlmacenConfiguracion &configuracion; // keeps the folder the file dialogs last chose in
+    CerrojosFichero &cerrojos;           // a project is open in one copy of the program at a time
+    EntornoIdioma &entornoIdioma;        // the shell's side of a language change
     FabricaVistaCaptura fabricaVista;
 };
 

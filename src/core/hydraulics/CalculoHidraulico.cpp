@@ -51,7 +51,7 @@ constexpr double NumeroMinimo = std::numeric_limits<double>::lowest();
 } // namespace
 
 CalculoHidraulico::CalculoHidraulico(EstadoObra &estado, Mensajes &mensajes, SalidaListado &salida,
-                                     TrabajoImpresion *trabajo)
+                                     TrabajoImpresion &trabajo)
     : m_estado(estado), m_mensajes(mensajes), m_salida(salida), m_trabajo(trabajo)
 {
     lbTextoAyuda.Locked = true;
@@ -297,7 +297,7 @@ void CalculoHidraulico::PoneBotones(bool flag)
 void CalculoHidraulico::Calcula(bool PorImpresora)
 {
     // The printer the engineer chose, or a PDF file: cancelled, nothing is printed.
-    if (PorImpresora && m_trabajo != nullptr && !m_trabajo->Empieza()) {
+    if (PorImpresora && !m_trabajo.Empieza()) {
         return;
     }
     std::string texto;
@@ -336,8 +336,8 @@ void CalculoHidraulico::Calcula(bool PorImpresora)
         }
         break;
     default:
-        if (PorImpresora && m_trabajo != nullptr) {
-            m_trabajo->Aborta();
+        if (PorImpresora) {
+            m_trabajo.Aborta();
         }
         return;
     }
@@ -345,8 +345,8 @@ void CalculoHidraulico::Calcula(bool PorImpresora)
     // No printer, a printer that fails or refuses the document: the engineer is told, the
     // window stays open and the result box keeps the listing.
     if (resultado != SinErrorImpresora) {
-        if (PorImpresora && m_trabajo != nullptr) {
-            m_trabajo->Aborta();
+        if (PorImpresora) {
+            m_trabajo.Aborta();
         }
         Error(T(TxImpresionFallida));
     }

@@ -29,9 +29,9 @@ inline constexpr int DatoCaudal = 1;
 class CalculoHidraulico : public VentanaLogica {
 public:
     // All must outlive the window; the listings print on the sink's printer, readied by the
-    // print job when there is one (the chosen printer and its copies, or a PDF file).
+    // print job (the chosen printer and its copies, or a PDF file).
     CalculoHidraulico(EstadoObra &estado, Mensajes &mensajes, SalidaListado &salida,
-                      TrabajoImpresion *trabajo = nullptr);
+                      TrabajoImpresion &trabajo);
 
     // Frames are plain captions here: they only group and title the controls (frRugosidad has
     // none).
@@ -104,7 +104,7 @@ private:
     EstadoObra &m_estado;
     Mensajes &m_mensajes;
     SalidaListado &m_salida;
-    TrabajoImpresion *m_trabajo;
+    TrabajoImpresion &m_trabajo;
     DatosHidraulicos m_datos;
     CajaTexto *m_seleccion = nullptr;
     bool m_descargada = false;

@@ -20,7 +20,7 @@ constexpr double PHNeutro = 7;
 } // namespace
 
 Protecciones::Protecciones(EstadoObra &estado, Mensajes &mensajes, SalidaListado &salida,
-                           TrabajoImpresion *trabajo)
+                           TrabajoImpresion &trabajo)
     : m_estado(estado), m_mensajes(mensajes), m_salida(salida), m_trabajo(trabajo)
 {
     for (int i = 0; i < NumeroEntradasAgresividad; ++i) {
@@ -172,7 +172,7 @@ EtiquetasAgresividad Protecciones::Etiquetas()
 void Protecciones::CalculaAgresividad(bool PorImpresora)
 {
     // The printer the engineer chose, or a PDF file: cancelled, nothing is printed.
-    if (PorImpresora && m_trabajo != nullptr && !m_trabajo->Empieza()) {
+    if (PorImpresora && !m_trabajo.Empieza()) {
         return;
     }
     EntradasAgresividad entradas;
@@ -185,9 +185,8 @@ void Protecciones::CalculaAgresividad(bool PorImpresora)
         m_estado, m_salida, m_mensajes, Etiquetas(), entradas, PorImpresora, texto);
     ponTexto(edResultadoAgres, texto);
     // Half a report, or none, is not handed to the printer or left in the file.
-    if (PorImpresora && m_trabajo != nullptr &&
-        informe.resultado != ResultadoAgresividad::Escrito) {
-        m_trabajo->Aborta();
+    if (PorImpresora && informe.resultado != ResultadoAgresividad::Escrito) {
+        m_trabajo.Aborta();
     }
     if (informe.resultado == ResultadoAgresividad::EntradaIncorrecta) {
         CajaTexto &caja = txpH[static_cast<std::size_t>(informe.elementoIncorrecto)];

@@ -23,9 +23,9 @@ namespace dravek {
 class Protecciones : public VentanaLogica {
 public:
     // All must outlive the window; the report prints on the sink's printer, readied by the
-    // print job when there is one (the chosen printer and its copies, or a PDF file).
+    // print job (the chosen printer and its copies, or a PDF file).
     Protecciones(EstadoObra &estado, Mensajes &mensajes, SalidaListado &salida,
-                 TrabajoImpresion *trabajo = nullptr);
+                 TrabajoImpresion &trabajo);
 
     // Frames are plain captions here: they only group and title the inputs.
     Etiqueta Frame1{*this, "Frame1"};
@@ -93,7 +93,7 @@ private:
     EstadoObra &m_estado;
     Mensajes &m_mensajes;
     SalidaListado &m_salida;
-    TrabajoImpresion *m_trabajo;
+    TrabajoImpresion &m_trabajo;
     std::array<double, NumeroEntradasAgresividad> m_ValoresAgresividad{};
     std::string m_ficheroNotas;
     DocumentoRico m_nota;

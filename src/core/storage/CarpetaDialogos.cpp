@@ -32,7 +32,7 @@ bool EsCarpeta(const std::string &ruta)
 
 } // namespace
 
-std::string CarpetaInicialDialogo(AlmacenConfiguracion *almacen, const DatosObra &obra,
+std::string CarpetaInicialDialogo(AlmacenConfiguracion &almacen, const DatosObra &obra,
                                   const std::string &documentos)
 {
     if (obra.AbrirObraExistente != Falso && !Recorta(obra.NombreFicheroObra).empty()) {
@@ -41,25 +41,20 @@ std::string CarpetaInicialDialogo(AlmacenConfiguracion *almacen, const DatosObra
             return carpeta;
         }
     }
-    if (almacen != nullptr) {
-        // A folder since removed, or an unplugged disk, is passed over.
-        const std::optional<std::string> ultima =
-            almacen->LeeAjuste(AplicacionAjustes, SeccionOpciones, ClaveUltimaCarpeta);
-        if (ultima && EsCarpeta(*ultima)) {
-            return *ultima;
-        }
+    // A folder since removed, or an unplugged disk, is passed over.
+    const std::optional<std::string> ultima =
+        almacen.LeeAjuste(AplicacionAjustes, SeccionOpciones, ClaveUltimaCarpeta);
+    if (ultima && EsCarpeta(*ultima)) {
+        return *ultima;
     }
     return documentos;
 }
 
-void RecuerdaCarpetaDialogo(AlmacenConfiguracion *almacen, const std::string &fichero)
+void RecuerdaCarpetaDialogo(AlmacenConfiguracion &almacen, const std::string &fichero)
 {
-    if (almacen == nullptr) {
-        return;
-    }
     const std::string carpeta = CarpetaDe(fichero);
     if (!carpeta.empty()) {
-        almacen->GrabaAjuste(AplicacionAjustes, SeccionOpciones, ClaveUltimaCarpeta, carpeta);
+        almacen.GrabaAjuste(AplicacionAjustes, SeccionOpciones, ClaveUltimaCarpeta, carpeta);
     }
 }
 

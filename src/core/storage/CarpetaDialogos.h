@@ -13,12 +13,11 @@ namespace dravek {
 // The setting, in the section of the program's options, that keeps the last folder used.
 inline constexpr const char *ClaveUltimaCarpeta = "Ultima carpeta";
 
-// almacen may be null (no settings: the last folder is not known). documentos: the user's
-// documents folder, as the desktop names it; empty when it names none.
-std::string CarpetaInicialDialogo(AlmacenConfiguracion *almacen, const DatosObra &obra,
+// documentos: the user's documents folder, as the desktop names it; empty when it names none.
+std::string CarpetaInicialDialogo(AlmacenConfiguracion &almacen, const DatosObra &obra,
                                   const std::string &documentos);
 
 // The folder of a file the engineer chose becomes the last folder used.
-void RecuerdaCarpetaDialogo(AlmacenConfiguracion *almacen, const std::string &fichero);
+void RecuerdaCarpetaDialogo(AlmacenConfiguracion &almacen, const std::string &fichero);
 
 } // namespace dravek

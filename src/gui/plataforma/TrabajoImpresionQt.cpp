@@ -20,16 +20,15 @@ constexpr std::int32_t TextoSinImpresoraGuardePdf = 1523;
 } // namespace
 
 TrabajoImpresionQt::TrabajoImpresionQt(const EstadoObra &estado, ImpresoraQt &impresora,
-                                       QWidget *padre)
-    : m_estado(estado), m_impresora(impresora), m_dialogosPropios(padre)
+                                       DialogosFichero &dialogos, AlmacenConfiguracion &almacen)
+    : m_estado(estado), m_impresora(impresora), m_dialogos(dialogos), m_almacen(almacen)
 {
     HayImpresora = [] { return !QPrinterInfo::availablePrinterNames().isEmpty(); };
     PideFicheroPdf = [this] {
         const std::int32_t d = m_estado.ejecucion.DesplazamientoIdioma;
-        DialogosFichero &dialogos = m_dialogos ? *m_dialogos : m_dialogosPropios;
-        const std::optional<std::string> elegido = dialogos.PideFicheroGuardar(
+        const std::optional<std::string> elegido = m_dialogos.PideFicheroGuardar(
             Texto(d, TextoSinImpresoraGuardePdf),
-            CarpetaInicialDialogo(m_almacen, m_estado.obra, dialogos.CarpetaDocumentos()),
+            CarpetaInicialDialogo(m_almacen, m_estado.obra, m_dialogos.CarpetaDocumentos()),
             {{Texto(d, TextoDocumentosPdf), "*.pdf"}});
         QString ruta = elegido ? aQt(*elegido) : QString();
         if (ruta.isEmpty()) {

@@ -4,12 +4,9 @@
 #include "core/plataforma/AlmacenConfiguracion.h"
 #include "core/plataforma/DialogosFichero.h"
 #include "core/plataforma/TrabajoImpresion.h"
-#include "gui/plataforma/DialogosFicheroQt.h"
 
 #include <QString>
 #include <functional>
-
-class QWidget;
 
 namespace dravek::gui {
 
@@ -21,16 +18,10 @@ class ImpresoraQt;
 // dialogs start (CarpetaDialogos.h).
 class TrabajoImpresionQt : public TrabajoImpresion {
 public:
-    TrabajoImpresionQt(const EstadoObra &estado, ImpresoraQt &impresora, QWidget *padre);
-
-    // The window the save dialog is shown over.
-    // The program's file dialogs, and the settings that keep the last folder used (either may
-    // be null: Qt's own dialogs, no folder kept).
-    void PonDialogos(DialogosFichero *dialogos, AlmacenConfiguracion *almacen)
-    {
-        m_dialogos = dialogos;
-        m_almacen = almacen;
-    }
+    // dialogos: the program's file dialogs, over its main window; almacen: the settings that
+    // keep the last folder a file was chosen in.
+    TrabajoImpresionQt(const EstadoObra &estado, ImpresoraQt &impresora, DialogosFichero &dialogos,
+                       AlmacenConfiguracion &almacen);
 
     bool Empieza() override;
     void Aborta() override;
@@ -43,9 +34,8 @@ public:
 private:
     const EstadoObra &m_estado;
     ImpresoraQt &m_impresora;
-    DialogosFicheroQt m_dialogosPropios;
-    DialogosFichero *m_dialogos = nullptr;
-    AlmacenConfiguracion *m_almacen = nullptr;
+    DialogosFichero &m_dialogos;
+    AlmacenConfiguracion &m_almacen;
 };
 
 } // namespace dravek::gui

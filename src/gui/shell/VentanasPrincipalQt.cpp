@@ -59,14 +59,14 @@ void VentanasPrincipalQt::MuestraAjustes()
 
 void VentanasPrincipalQt::MuestraCalculoHidraulico()
 {
-    CalculoHidraulico logica(m_estado, m_mensajes, m_salida, &m_trabajo);
+    CalculoHidraulico logica(m_estado, m_mensajes, m_salida, m_trabajo);
     CalculoHidraulicoVista vista(logica, &m_principal);
     vista.exec();
 }
 
 void VentanasPrincipalQt::MuestraProtecciones()
 {
-    Protecciones logica(m_estado, m_mensajes, m_salida, &m_trabajo);
+    Protecciones logica(m_estado, m_mensajes, m_salida, m_trabajo);
     ProteccionesVista vista(logica, &m_principal);
     vista.exec();
 }

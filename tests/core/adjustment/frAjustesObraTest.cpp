@@ -136,9 +136,9 @@ public:
     pruebas::TextosPlataformaGrabadora textos;
     FormaPrincipal forma{estado, mensajes, configuracion, textos};
     pruebas::CerrojosEnMemoria cerrojos;
-    ObraCapturaDatos obra{
-        estado,
-        {mensajes, forma.menu(), ficheros, dialogos, cerrojos, forma, pruebas::SinVista()}};
+    ObraCapturaDatos obra{estado,
+                          {mensajes, forma.menu(), ficheros, dialogos, configuracion, cerrojos,
+                           forma, pruebas::SinVista()}};
     VentanasAjustes ventanas;
     pruebas::TrabajoFalso trabajo;
     pruebas::RelojFijo reloj;

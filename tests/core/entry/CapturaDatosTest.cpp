@@ -11,7 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "apoyo/AlmacenObraPrueba.h"
 #include "apoyo/AnulacionAjustesGrabadora.h"
+#include "apoyo/EntornoIdiomaPrueba.h"
 #include "apoyo/MensajesGrabadora.h"
 
 namespace dravek {
@@ -22,7 +24,9 @@ struct Ventana {
     pruebas::MensajesGrabadora mensajes{pruebas::Guion::Estricto};
     MenuPrincipal menu;
     pruebas::AnulacionAjustesGrabadora ajustes;
-    CapturaDatos captura{estado, {mensajes, menu, ajustes}};
+    pruebas::EntornoIdiomaPrueba idioma{estado, mensajes};
+    pruebas::AlmacenObraPrueba obra{estado, mensajes, idioma.configuracion};
+    CapturaDatos captura{estado, {mensajes, menu, ajustes, idioma.principal, obra.almacen}};
 };
 
 // The controls the window's procedures read or set, by kind.

@@ -65,10 +65,8 @@ TEST(CarpetaDialogos, DondeEmpiezaCadaDialogo)
         DatosObra obra;
         obra.AbrirObraExistente = c.abierta;
         obra.NombreFicheroObra = c.fichero;
-        EXPECT_EQ(CarpetaInicialDialogo(&almacen, obra, Documentos), c.esperada);
+        EXPECT_EQ(CarpetaInicialDialogo(almacen, obra, Documentos), c.esperada);
     }
-    DatosObra nueva;
-    EXPECT_EQ(CarpetaInicialDialogo(nullptr, nueva, Documentos), Documentos);
     fs::remove_all(carpeta);
 }
 
@@ -83,8 +81,7 @@ TEST(DialogosObra, LaCarpetaElegidaSeRecuerda)
     fs::create_directories(otras);
     AlmacenConfiguracionEnMemoria almacen;
     {
-        ObraPrueba o;
-        o.almacen.PonConfiguracion(&almacen);
+        ObraPrueba o(',', nullptr, nullptr, &almacen);
         o.almacen.NuevaObra();
         ponTexto(o.captura.edObra, "Presa");
         o.dialogos.responde(obras + "/Obra1");
@@ -109,8 +106,7 @@ TEST(DialogosObra, LaCarpetaElegidaSeRecuerda)
         EXPECT_EQ(UltimaCarpeta(almacen), otras);
     }
     // The program started again: the last folder used, from the settings.
-    ObraPrueba o;
-    o.almacen.PonConfiguracion(&almacen);
+    ObraPrueba o(',', nullptr, nullptr, &almacen);
     o.dialogos.responde(otras + "/Obra2.dvk");
     EXPECT_EQ(o.almacen.PideFicheroObra(), otras + "/Obra2.dvk");
     ASSERT_EQ(o.dialogos.mostrados().size(), 1u);

@@ -11,7 +11,6 @@
 
 #include "apoyo/AlmacenConfiguracionEnMemoria.h"
 #include "apoyo/CapturaPrueba.h"
-#include "apoyo/TextosPlataformaGrabadora.h"
 #include "core/entry/CapturaDatos.h"
 #include "core/model/TextoRecurso.h"
 #include "core/shell/FormaPrincipal.h"
@@ -30,7 +29,6 @@ protected:
         for (const char *ayuda : {"Dravekesp.html", "Draveking.html", "Dravekfra.html"}) {
             std::ofstream(p.figura(ayuda)) << "ITSF";
         }
-        v.PonEntornoIdioma(&entorno);
         entorno.PonTextosMenu();
         v.PonTextosCaptura();
         // A stored run shown in Spanish: its codes and their entries.
@@ -68,10 +66,9 @@ protected:
 
     CapturaPrueba p;
     CapturaDatos &v = p.captura;
-    pruebas::AlmacenConfiguracionEnMemoria almacen;
     // The main window is the shell's side of the change.
-    pruebas::TextosPlataformaGrabadora textos;
-    FormaPrincipal entorno{p.estado, p.mensajes, almacen, textos};
+    FormaPrincipal &entorno = p.idioma.principal;
+    pruebas::AlmacenConfiguracionEnMemoria &almacen = p.idioma.configuracion;
     MenuPrincipal &menu = entorno.menu();
 };
 
@@ -295,11 +292,9 @@ TEST(IdiomaDelPrograma, UnAlmacenQueNoEscribeNoImpideElCambioYLoDice)
 {
     CapturaPrueba p;
     std::ofstream(p.figura("Draveking.html")) << "ITSF";
-    pruebas::AlmacenConfiguracionEnMemoria almacen;
+    pruebas::AlmacenConfiguracionEnMemoria &almacen = p.idioma.configuracion;
     almacen.fallaEscritura(true);
-    pruebas::TextosPlataformaGrabadora textos;
-    FormaPrincipal entorno{p.estado, p.mensajes, almacen, textos};
-    p.captura.PonEntornoIdioma(&entorno);
+    FormaPrincipal &entorno = p.idioma.principal;
     p.captura.PonTextosCaptura();
     p.mensajes.responde(RespuestaMensaje::Aceptar);
     ponIndice(p.captura.edIdioma, 1);

@@ -140,7 +140,7 @@ public:
     std::vector<std::string> vista;
     ObraCapturaDatos obra{
         estado,
-        {mensajes, forma.menu(), ficheros, dialogos, cerrojos, forma,
+        {mensajes, forma.menu(), ficheros, dialogos, configuracion, cerrojos, forma,
          [this](CapturaDatos &) { return std::make_unique<VistaGrabadora>(vista); }}};
 
 private:
@@ -825,15 +825,15 @@ TEST(ObraCapturaDatos, UnaConexionOlvidadaNoPasaEnSilencio)
 {
     Banco b;
     ObraCapturaDatos sinComandos{b.estado,
-                                 {b.mensajes, b.forma.menu(), b.ficheros, b.dialogos, b.cerrojos,
-                                  b.forma, pruebas::SinVista()}};
+                                 {b.mensajes, b.forma.menu(), b.ficheros, b.dialogos,
+                                  b.configuracion, b.cerrojos, b.forma, pruebas::SinVista()}};
     b.estado.obra.AbrirObraExistente = Falso;
     EXPECT_THROW(sinComandos.CargaCaptura(), std::logic_error);
     EXPECT_EQ(sinComandos.Captura(), nullptr);
 
     EXPECT_THROW((ObraCapturaDatos{b.estado,
-                                   {b.mensajes, b.forma.menu(), b.ficheros, b.dialogos, b.cerrojos,
-                                    b.forma, FabricaVistaCaptura{}}}),
+                                   {b.mensajes, b.forma.menu(), b.ficheros, b.dialogos,
+                                    b.configuracion, b.cerrojos, b.forma, FabricaVistaCaptura{}}}),
                  std::logic_error);
     EXPECT_TRUE(b.mensajes.mostrados().empty());
 }

@@ -147,7 +147,8 @@ protected:
     pruebas::ImpresoraGrabadora impresora;
     SalidaListado listado{reloj, impresora};
     pruebas::MensajesGrabadora mensajes{pruebas::Guion::Estricto};
-    CalculoHidraulico v{estado, mensajes, listado};
+    pruebas::TrabajoFalso impresion;
+    CalculoHidraulico v{estado, mensajes, listado, impresion};
 };
 
 TEST_F(CalculoHidraulicoTest, AbreConDarcyPendienteYRugosidadPorOmision)
@@ -255,7 +256,8 @@ TEST_F(CalculoHidraulicoTest, UnaRugosidadVaciaSePideAlCalcular)
     for (const std::string &texto : {std::string(), std::string("0")}) {
         SCOPED_TRACE("\"" + texto + "\"");
         pruebas::MensajesGrabadora m{pruebas::Guion::Estricto};
-        CalculoHidraulico w{estado, m, listado};
+        pruebas::TrabajoFalso trabajo;
+        CalculoHidraulico w{estado, m, listado, trabajo};
         w.Form_Load();
         ASSERT_TRUE(w.cambiaFoco(w.txDatoOrigen));
         ponTexto(w.txDatoOrigen, "0,001");
@@ -278,7 +280,8 @@ TEST_F(CalculoHidraulicoTest, CerrarDesdeUnCampoRechazadoCierra)
     for (CajaTexto *campo : {&v.txDatoOrigen, &v.txRugosidad}) {
         SCOPED_TRACE(campo->Name());
         pruebas::MensajesGrabadora m{pruebas::Guion::Estricto};
-        CalculoHidraulico w{estado, m, listado};
+        pruebas::TrabajoFalso trabajo;
+        CalculoHidraulico w{estado, m, listado, trabajo};
         w.Form_Load();
         CajaTexto &caja = campo == &v.txDatoOrigen ? w.txDatoOrigen : w.txRugosidad;
         ASSERT_TRUE(w.cambiaFoco(caja));
@@ -329,7 +332,8 @@ TEST_F(CalculoHidraulicoTest, UnSignoMenosSeRechazaConSuMensaje)
     for (const Caso &c : casos) {
         SCOPED_TRACE(c.mensaje.titulo);
         pruebas::MensajesGrabadora m{pruebas::Guion::Estricto};
-        CalculoHidraulico w{estado, m, listado};
+        pruebas::TrabajoFalso trabajo;
+        CalculoHidraulico w{estado, m, listado, trabajo};
         w.Form_Load();
         ponValor(w.rdTipoCalculo, c.formula, true);
         CajaTexto &campo = c.dato ? w.txDatoOrigen : w.txRugosidad;
@@ -402,7 +406,8 @@ TEST_F(CalculoHidraulicoTest, ValorRechazadoAlSalirDelCampo)
     for (const Caso &c : casos) {
         SCOPED_TRACE(c.nombre);
         pruebas::MensajesGrabadora m{pruebas::Guion::Estricto};
-        CalculoHidraulico w{estado, m, listado};
+        pruebas::TrabajoFalso trabajo;
+        CalculoHidraulico w{estado, m, listado, trabajo};
         w.Form_Load();
         ponValor(w.rdTipoCalculo, c.formula, true);
         ponValor(w.rdTipoDato, c.tipoDato, true);
@@ -605,7 +610,7 @@ TEST_F(CalculoHidraulicoTest, ImprimirPasaPorElTrabajoDeImpresion)
         pruebas::MensajesGrabadora avisos{pruebas::Guion::Estricto};
         pruebas::TrabajoFalso trabajo;
         trabajo.acepta = caso.acepta;
-        CalculoHidraulico ventana{estado, avisos, salida, &trabajo};
+        CalculoHidraulico ventana{estado, avisos, salida, trabajo};
         ventana.Form_Load();
         ASSERT_TRUE(ventana.cambiaFoco(ventana.txDatoOrigen));
         ponTexto(ventana.txDatoOrigen, "0,001");

@@ -7,6 +7,7 @@
 #include "apoyo/ImpresoraGrabadora.h"
 #include "apoyo/MensajesGrabadora.h"
 #include "apoyo/RelojFijo.h"
+#include "apoyo/TrabajoFalso.h"
 #include "core/hydraulics/CalculoHidraulico.h"
 #include "core/listing/SalidaListado.h"
 #include "core/model/EstadoObra.h"
@@ -106,8 +107,9 @@ struct Herramientas {
     pruebas::RelojFijo reloj;
     pruebas::ImpresoraGrabadora impresora;
     SalidaListado salida{reloj, impresora};
-    Protecciones protecciones{estado, mensajes, salida};
-    CalculoHidraulico hidraulico{estado, mensajes, salida};
+    pruebas::TrabajoFalso trabajo;
+    Protecciones protecciones{estado, mensajes, salida, trabajo};
+    CalculoHidraulico hidraulico{estado, mensajes, salida, trabajo};
 };
 
 TEST(Aceleradores, UnicosEnCadaVentana)

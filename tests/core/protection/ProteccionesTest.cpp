@@ -124,7 +124,8 @@ protected:
     pruebas::RelojFijo reloj;
     ImpresoraGrabadora impresora;
     SalidaListado salida{reloj, impresora};
-    Protecciones ventana{estado, mensajes, salida};
+    pruebas::TrabajoFalso impresion;
+    Protecciones ventana{estado, mensajes, salida, impresion};
 };
 
 TEST_F(ProteccionesTest, AbreConSusTextosYElPHEnfocado)
@@ -202,7 +203,8 @@ TEST_F(ProteccionesTest, LoTecleadoSeMuestraConDosDecimalesYElSeparadorDelUsuari
         SCOPED_TRACE(c.teclas);
         EstadoObra e;
         MensajesGrabadora m{Guion::Estricto};
-        Protecciones v{e, m, salida};
+        pruebas::TrabajoFalso trabajo;
+        Protecciones v{e, m, salida, trabajo};
         if (c.coma) {
             pruebas::PonSeparador(e.ejecucion, ',');
         }
@@ -266,7 +268,8 @@ TEST_F(ProteccionesTest, UnValorFueraDeSusLimitesSeRechazaNombrandoElLimite)
         SCOPED_TRACE(c.pegado);
         EstadoObra e;
         MensajesGrabadora m{Guion::Estricto};
-        Protecciones v{e, m, salida};
+        pruebas::TrabajoFalso trabajo;
+        Protecciones v{e, m, salida, trabajo};
         v.Form_Load();
         v.cumplePeticionFoco();
         CajaTexto &caja = v.txpH[static_cast<std::size_t>(c.elemento)];
@@ -395,7 +398,8 @@ TEST(ProteccionesImpresora, UnFalloDeImpresoraSeAvisaYLaVentanaSigueAbierta)
     pruebas::RelojFijo reloj;
     ImpresoraQueFalla impresora;
     SalidaListado salida{reloj, impresora};
-    Protecciones ventana{estado, mensajes, salida};
+    pruebas::TrabajoFalso trabajo;
+    Protecciones ventana{estado, mensajes, salida, trabajo};
     ventana.Form_Load();
     ventana.cumplePeticionFoco();
 
@@ -436,7 +440,7 @@ TEST(ProteccionesImpresora, ImprimirPasaPorElTrabajoDeImpresion)
         SalidaListado salida{reloj, impresora};
         pruebas::TrabajoFalso trabajo;
         trabajo.acepta = caso.acepta;
-        Protecciones ventana{estado, mensajes, salida, &trabajo};
+        Protecciones ventana{estado, mensajes, salida, trabajo};
         ventana.Form_Load();
         ventana.cumplePeticionFoco();
         if (caso.falla) {
@@ -485,7 +489,8 @@ TEST(ProteccionesNotas, FicheroDeNotas)
         pruebas::RelojFijo reloj;
         ImpresoraGrabadora impresora;
         SalidaListado salida{reloj, impresora};
-        Protecciones ventana{estado, mensajes, salida};
+        pruebas::TrabajoFalso trabajo;
+        Protecciones ventana{estado, mensajes, salida, trabajo};
         ventana.Form_Load();
         EXPECT_EQ(ventana.lbNota.Text(), caso.texto);
         EXPECT_EQ(ventana.Nota().TextoPlano(), caso.texto);

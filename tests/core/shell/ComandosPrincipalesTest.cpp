@@ -275,7 +275,6 @@ TEST(FormaPrincipal, ElCambioDeIdiomaRecaptionaElMenuYLaAyuda)
     pruebas::PrincipalPrueba p;
     pruebas::LocalUsuarioFijo local(",");
     ASSERT_TRUE(p.forma.Arranca(DRAVEK_DATOS_PROGRAMA, local));
-    p.captura.PonEntornoIdioma(&p.forma);
     p.captura.PonTextosCaptura();
     const std::string datos = std::string(DRAVEK_DATOS_PROGRAMA) + "/";
     const auto guardado = [&] {
@@ -380,7 +379,6 @@ TEST(ComandosCalculo, ElListadoCargadoCambiaDeIdioma)
     pruebas::PrincipalPrueba p;
     pruebas::LocalUsuarioFijo local(",");
     ASSERT_TRUE(p.forma.Arranca(DRAVEK_DATOS_PROGRAMA, local));
-    p.captura.PonEntornoIdioma(&p.forma);
     p.captura.PonTextosCaptura();
     ObraDeDosTramos(p);
     pulsa(p.forma.menu().mnAjustarArmaduras);

@@ -4,6 +4,7 @@
 // menu opens and of the print job, over a data-entry window of recording fakes.
 
 #include "apoyo/AlmacenConfiguracionEnMemoria.h"
+#include "apoyo/AlmacenObraPrueba.h"
 #include "apoyo/AnulacionAjustesGrabadora.h"
 #include "apoyo/ContextoPrueba.h"
 #include "apoyo/MensajesGrabadora.h"
@@ -149,7 +150,10 @@ public:
 };
 
 struct PrincipalPrueba {
-    PrincipalPrueba()
+    PrincipalPrueba() : PrincipalPrueba(progreso) {}
+    // progresoCalculo: what the calculation commands report their progress to, instead of the
+    // recording progress (a window test's real dialog).
+    explicit PrincipalPrueba(Progreso &progresoCalculo) : m_progresoCalculo(progresoCalculo)
     {
         estado.ejecucion.RutaAplicacion = DRAVEK_DATOS_PROGRAMA "/";
         captura.LlenaListasCodigos();
@@ -163,7 +167,8 @@ struct PrincipalPrueba {
     TextosPlataformaGrabadora textos;
     FormaPrincipal forma{estado, mensajes, almacen, textos};
     AnulacionAjustesGrabadora ajustes;
-    CapturaDatos captura{estado, {mensajes, forma.menu(), ajustes}};
+    AlmacenObraPrueba ficheros{estado, mensajes, almacen};
+    CapturaDatos captura{estado, {mensajes, forma.menu(), ajustes, forma, ficheros.almacen}};
     ObraFalsa obra{estado, captura};
     ComandosCalculo *calculoPtr = nullptr;
     VentanasFalsas ventanas{calculoPtr};
@@ -174,9 +179,14 @@ struct PrincipalPrueba {
     DepuracionNula depuracion;
     DisenoConTramo diseno;
     ProgresoGrabador progreso;
-    ComandosCalculo calculo{
-        estado,
-        {mensajes, salida, depuracion, diseno, obra, ventanas, trabajo, progreso, nullptr}};
+
+private:
+    Progreso &m_progresoCalculo;
+
+public:
+    ComandosCalculo calculo{estado,
+                            {mensajes, salida, depuracion, diseno, obra, ventanas, trabajo,
+                             m_progresoCalculo, nullptr}};
 };
 
 } // namespace dravek::pruebas

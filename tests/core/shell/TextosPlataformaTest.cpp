@@ -43,7 +43,6 @@ TEST(FormaPrincipal, LosTextosDelEscritorioSiguenAlMenu)
     const auto &textos = p.textos;
     pruebas::LocalUsuarioFijo local(",");
     ASSERT_TRUE(p.forma.Arranca(DRAVEK_DATOS_PROGRAMA, local));
-    p.captura.PonEntornoIdioma(&p.forma);
     p.captura.PonTextosCaptura();
     ponIndice(p.captura.edIdioma, 2);
     ponIndice(p.captura.edIdioma, 1);

@@ -11,7 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "apoyo/AlmacenObraPrueba.h"
 #include "apoyo/AnulacionAjustesGrabadora.h"
+#include "apoyo/EntornoIdiomaPrueba.h"
 #include "apoyo/MensajesGrabadora.h"
 #include "apoyo/SeparadorPrueba.h"
 #include "core/entry/CapturaDatos.h"
@@ -95,7 +97,9 @@ struct VentanaValidacion {
     MensajesObservados mensajes;
     MenuPrincipal menu;
     AnulacionAjustesGrabadora ajustes;
-    CapturaDatos captura{estado, {mensajes, menu, ajustes}};
+    EntornoIdiomaPrueba idioma{estado, mensajes};
+    AlmacenObraPrueba obra{estado, mensajes, idioma.configuracion};
+    CapturaDatos captura{estado, {mensajes, menu, ajustes, idioma.principal, obra.almacen}};
 };
 
 } // namespace dravek::pruebas
