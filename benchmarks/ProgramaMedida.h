@@ -106,10 +106,9 @@ public:
     SistemaFicherosDisco ficheros;
     pruebas::DialogosSinUsuario dialogos{rutaObra};
     gui::CerrojosFicheroQt cerrojos;
-    ObraCapturaDatos obra{
-        estado,
-        {mensajes, forma.menu(), ficheros, dialogos, configuracion, cerrojos, forma,
-         pruebas::SinVista()}};
+    ObraCapturaDatos obra{estado,
+                          {mensajes, forma.menu(), ficheros, dialogos, configuracion, cerrojos,
+                           forma, pruebas::SinVista()}};
     std::optional<ComandosCalculo> calculo;
 };
 
