@@ -1,7 +1,8 @@
 #pragma once
 
-// A data-entry window wired to recording fakes, with the code lists filled, a standard-geometry
-// table given row by row and a program folder of its own that holds (or lacks) the pictures.
+// A data-entry window wired to recording fakes and to the real main-window logic (itself over
+// fakes) for its language side, with the code lists filled, a standard-geometry table given row
+// by row and a program folder of its own that holds (or lacks) the pictures.
 
 #include <gtest/gtest.h>
 
