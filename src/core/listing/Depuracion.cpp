@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -19,6 +20,9 @@ namespace {
 
 // Below 1E-04 or from 1E+15 up (the 15 significant digits) a number is written with an exponent.
 constexpr int ExponenteMinimoFijo = -4;
+
+// The whole numbers below this have 15 digits at most.
+constexpr double EnteroMaximoDirecto = 1e15;
 
 // Room for a number in general format but its separator: a minus sign, 15 digits, up to three
 // zeros after the separator, an exponent of up to five characters, and the spare bytes of the
@@ -51,8 +55,18 @@ char *EscribeNumeroGeneral(char *texto, double valor, std::string_view separador
     if (valor < 0) {
         *texto++ = '-';
     }
+    // A whole number below 1E+15 is its own 15-digit form: its digits are written straight.
+    // Most numbers of the debug lines are counts and codes.
+    const double magnitud = std::fabs(valor);
+    if (magnitud < EnteroMaximoDirecto) {
+        // Below 1E+15 dropping the fraction is exact.
+        const auto entero = static_cast<std::uint64_t>(magnitud);
+        if (static_cast<double>(entero) == magnitud) {
+            return std::to_chars(texto, texto + DigitosSignificativos, entero).ptr;
+        }
+    }
     // The C "%.15G" rule on the 15 significant digits, trailing zeros dropped.
-    const DigitosDecimales quince = QuinceDigitos(std::fabs(valor));
+    const DigitosDecimales quince = QuinceDigitos(magnitud);
     const char *digitos = quince.digitos.data();
     const auto cuantos = static_cast<std::size_t>(quince.cuantos);
     const int x = quince.exponente;
