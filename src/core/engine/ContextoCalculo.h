@@ -8,7 +8,9 @@
 #include <cstdint>
 #include <string>
 
+#include "core/engine/HipotesisArmado.h"
 #include "core/listing/Depuracion.h"
+#include "core/listing/FormatoNumeros.h"
 #include "core/listing/SalidaListado.h"
 #include "core/listing/TextosFijos.h"
 #include "core/model/EstadoObra.h"
@@ -58,7 +60,9 @@ public:
 // Kept from one case to the next of a command: the lines only the run decides, and a line
 // buffer whose memory a case reuses instead of asking for it again.
 struct MemoriaCasos {
-    TextosFijos cabeceraCaso;       // the fixed lines of the case heading on the screen
+    TextosFijos cabeceraCaso; // the fixed lines of the case heading on the screen
+    // Its forces, M and N of each section in each hypothesis, as last written.
+    std::array<CampoGuardado, 2 * NumeroSecciones * NumeroHipotesisArmado> esfuerzosCabecera;
     TextosFijos esfuerzosPostesado; // the headings of the post-tensioned hypothesis forces
     TextosFijos depuracionAnillo;   // the debug lines of the ring analysis that the run decides
     // The parts of the layout's debug lines that the run decides: the first pass over the

@@ -162,6 +162,10 @@ ErrorCalculo CabeceraPantalla(ContextoCalculo &contexto, const TablaHipotesis &M
         .Con(tramo.RECI)
         .Con(tramo.RECE);
     if (fijas.Renueva(firma, NumeroFijasPantalla)) {
+        // They were written in other units or with another separator.
+        for (CampoGuardado &campo : contexto.memoria.esfuerzosCabecera) {
+            campo.Olvida();
+        }
         const LineasCabecera l = LineasFijas(estado);
         const auto milimetros = [&ejecucion](double metros, int decimales) {
             return sNumeroDob(ejecucion, metros * MilimetrosPorMetro, 5, decimales, "", false) +
@@ -219,11 +223,15 @@ ErrorCalculo CabeceraPantalla(ContextoCalculo &contexto, const TablaHipotesis &M
             EscrituraTexto pantalla(texto, campo_numero::BytesCampo + titulo.size() +
                                                2 * NumeroSecciones * BytesNumero);
             pantalla.Anade(titulo);
+            // The moments stay the same along the pressures of a fill height, and so do the
+            // axial forces of the hypotheses without pressure.
+            CampoGuardado *campo =
+                &contexto.memoria.esfuerzosCabecera[2 * NumeroSecciones * (h - 1)];
             for (std::size_t s = 1; s <= NumeroSecciones; ++s) {
                 pantalla.Anade("  ");
-                momentos.Anade(pantalla, M[h][s], 7, 3);
+                (campo++)->Anade(pantalla, momentos, M[h][s], 7, 3);
                 pantalla.Anade("  ");
-                axiles.Anade(pantalla, N[h][s], 7, 3);
+                (campo++)->Anade(pantalla, axiles, N[h][s], 7, 3);
             }
             pantalla.Anade('\n');
         }

@@ -40,6 +40,13 @@ public:
     }
     void Avanza(char *fin) { m_p = fin; }
 
+    // Where the string's written text ends, and what is written from such a place on.
+    std::size_t Escrito() const { return static_cast<std::size_t>(m_p - m_destino.data()); }
+    std::string_view Desde(std::size_t inicio) const
+    {
+        return std::string_view(m_destino).substr(inicio, Escrito() - inicio);
+    }
+
     void Anade(std::string_view texto)
     {
         // An empty view may have no bytes at all, which memcpy may not be given.

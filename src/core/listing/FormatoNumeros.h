@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -264,6 +265,40 @@ private:
     std::string_view m_separador;
     std::size_t m_bytesDeMasSeparador = 0; // bytes of the separator beyond its characters
     bool m_separadorCorto = true;          // short enough for the field written straight
+};
+
+// A field of a listing as last written, with its value: a field whose value has not changed
+// since (a force of the case heading along the pressures of a fill height) is copied rather
+// than written again. The caller keeps one for each place it writes, with the same key, width
+// and decimals every time, and forgets them when the units or the separator change.
+class CampoGuardado {
+public:
+    void Anade(EscrituraTexto &destino, const ClaveNumero &clave, double valor, int ancho,
+               int decimales)
+    {
+        // Compared bit for bit: the same bits are written the same.
+        const auto bits = std::bit_cast<std::uint64_t>(valor);
+        if (m_largo != 0 && bits == m_bits) {
+            char *p = destino.Sitio(m_texto.size());
+            std::memcpy(p, m_texto.data(), m_texto.size());
+            destino.Avanza(p + m_largo);
+            return;
+        }
+        const std::size_t inicio = destino.Escrito();
+        clave.Anade(destino, valor, ancho, decimales);
+        const std::string_view escrito = destino.Desde(inicio);
+        // A field longer than the copy is written every time.
+        m_largo = escrito.size() <= m_texto.size() ? escrito.size() : 0;
+        std::memcpy(m_texto.data(), escrito.data(), m_largo);
+        m_bits = bits;
+    }
+
+    void Olvida() { m_largo = 0; }
+
+private:
+    std::uint64_t m_bits = 0;
+    std::array<char, 16> m_texto{};
+    std::size_t m_largo = 0; // 0: nothing kept
 };
 
 } // namespace dravek
