@@ -5,6 +5,7 @@
 // the calculation, restores the state it changed and lets the command show the message.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -65,6 +66,10 @@ struct MemoriaCasos {
     std::array<CampoGuardado, 2 * NumeroSecciones * NumeroHipotesisArmado> esfuerzosCabecera;
     TextosFijos esfuerzosPostesado; // the headings of the post-tensioned hypothesis forces
     TextosFijos depuracionAnillo;   // the debug lines of the ring analysis that the run decides
+    // The ring analysis's debug line of loads, which the fill height decides but for the case
+    // number: what comes before that number, and after it; and the characters before it.
+    TextosFijos cargasAnillo;
+    std::size_t caracteresAntesCaso = 0;
     // The parts of the layout's debug lines that the run decides: the first pass over the
     // hypotheses, then the final one.
     std::array<TextosFijos, 2> depuracionDisposicion;

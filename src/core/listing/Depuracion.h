@@ -64,8 +64,17 @@ public:
     LineaDepuracion &Anade(double valor);
     LineaDepuracion &Anade(std::int32_t valor) { return Anade(static_cast<double>(valor)); }
     LineaDepuracion &SiguienteZona();
+    // A text whose characters are known: a part of a line kept from an earlier case.
+    LineaDepuracion &Anade(std::string_view texto, std::size_t caracteres)
+    {
+        m_linea.append(texto);
+        m_columnas += caracteres;
+        return *this;
+    }
 
     const std::string &Linea() const { return m_linea; }
+    // Characters written so far, the blanks the line starts with included.
+    std::size_t Caracteres() const { return m_columnas; }
 
 private:
     std::string m_separador;
