@@ -61,6 +61,7 @@ public:
 // Kept from one case to the next of a command: the lines only the run decides, and a line
 // buffer whose memory a case reuses instead of asking for it again.
 struct MemoriaCasos {
+    TextosFijos tituloCaso;   // the texts of the case title on the screen
     TextosFijos cabeceraCaso; // the fixed lines of the case heading on the screen
     // Its forces, M and N of each section in each hypothesis, as last written.
     std::array<CampoGuardado, 2 * NumeroSecciones * NumeroHipotesisArmado> esfuerzosCabecera;
