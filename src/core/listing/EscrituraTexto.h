@@ -62,13 +62,8 @@ public:
     }
 
 private:
-    void Crece(std::size_t n)
-    {
-        const auto escrito = static_cast<std::size_t>(m_p - m_destino.data());
-        m_destino.resize(escrito + n + m_holgura);
-        m_p = m_destino.data() + escrito;
-        m_fin = m_destino.data() + m_destino.size();
-    }
+    // Out of line, so that the pieces written every time stay small enough to be inlined.
+    void Crece(std::size_t n);
 
     std::string &m_destino;
     std::size_t m_holgura;
