@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <fstream>
 #include <string>
 #include <string_view>
@@ -67,19 +68,44 @@ public:
     // A text whose characters are known: a part of a line kept from an earlier case.
     LineaDepuracion &Anade(std::string_view texto, std::size_t caracteres)
     {
-        m_linea.append(texto);
+        Copia(texto);
         m_columnas += caracteres;
         return *this;
     }
 
-    const std::string &Linea() const { return m_linea; }
+    const std::string &Linea() const
+    {
+        m_linea.resize(m_bytes);
+        return m_linea;
+    }
     // Characters written so far, the blanks the line starts with included.
     std::size_t Caracteres() const { return m_columnas; }
 
 private:
+    // Where the next n bytes go: the line is written straight into m_linea, which is kept
+    // longer than its text, so that an item costs no call to grow it.
+    char *Sitio(std::size_t n)
+    {
+        if (m_linea.size() - m_bytes < n) {
+            Crece(n);
+        }
+        return m_linea.data() + m_bytes;
+    }
+    void Crece(std::size_t n);
+    void Copia(std::string_view texto)
+    {
+        // An empty view may have no bytes at all, which memcpy may not be given.
+        if (!texto.empty()) {
+            std::memcpy(Sitio(texto.size()), texto.data(), texto.size());
+            m_bytes += texto.size();
+        }
+    }
+
     std::string m_separador;
     std::size_t m_bytesDeMasSeparador; // bytes of the separator beyond its characters
-    std::string m_linea;
+    // The text in its first m_bytes bytes, then room; cut to the text when it is asked for.
+    mutable std::string m_linea;
+    std::size_t m_bytes = 0;
     std::size_t m_columnas = 0;       // characters written so far, the nine blanks included
     std::string *m_memoria = nullptr; // whose memory m_linea holds, given back at the end
 };
