@@ -21,9 +21,6 @@ namespace {
 // Below 1E-04 or from 1E+15 up (the 15 significant digits) a number is written with an exponent.
 constexpr int ExponenteMinimoFijo = -4;
 
-// The whole numbers below this have 15 digits at most.
-constexpr double EnteroMaximoDirecto = 1e15;
-
 // Room for a number in general format but its separator: a minus sign, 15 digits, up to three
 // zeros after the separator, an exponent of up to five characters, and the spare bytes of the
 // fixed-size copies below.
@@ -222,7 +219,7 @@ LineaDepuracion &LineaDepuracion::Anade(std::string_view texto)
     return *this;
 }
 
-LineaDepuracion &LineaDepuracion::Anade(double valor)
+LineaDepuracion &LineaDepuracion::AnadeNumero(double valor)
 {
     const bool conMenos = std::signbit(valor) && valor != 0;
     if (std::isfinite(valor) && m_separador.size() <= SeparadorCorto) {

@@ -4,6 +4,8 @@
 // written one after the other from column 10, numbers in the general format of the old
 // Print # statement, print zones of 14 columns. Nothing here depends on the C locale.
 
+#include <charconv>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -26,6 +28,9 @@ public:
 };
 
 inline constexpr std::string_view NombreFicheroDepuracion = "Debugzuk_cal.txt";
+
+// The whole numbers below this have 15 digits at most.
+inline constexpr double EnteroMaximoDirecto = 1e15;
 
 // Width of a print zone; zones start at columns 1, 15, 29, ...
 inline constexpr int AnchoZonaDepuracion = 14;
@@ -62,7 +67,30 @@ public:
     LineaDepuracion &Anade(std::string_view texto);
     LineaDepuracion &Anade(const char *texto) { return Anade(std::string_view(texto)); }
     LineaDepuracion &Anade(const std::string &texto) { return Anade(std::string_view(texto)); }
-    LineaDepuracion &Anade(double valor);
+    LineaDepuracion &Anade(double valor)
+    {
+        // A whole number below 1E+15, the usual item (a count, a code), is its own 15-digit
+        // form: written here, a blank or its minus sign in front.
+        const double magnitud = std::fabs(valor);
+        if (magnitud < EnteroMaximoDirecto) {
+            // Below 1E+15 dropping the fraction is exact.
+            const auto entero = static_cast<std::uint64_t>(magnitud);
+            if (static_cast<double>(entero) == magnitud) {
+                constexpr std::size_t Cifras = 15;
+                char *const inicio = Sitio(Cifras + 2);
+                char *fin = inicio;
+                // -0 is written as 0, as the old format did.
+                *fin++ = valor < 0 ? '-' : ' ';
+                fin = std::to_chars(fin, fin + Cifras, entero).ptr;
+                *fin++ = ' ';
+                const auto bytes = static_cast<std::size_t>(fin - inicio);
+                m_bytes += bytes;
+                m_columnas += bytes;
+                return *this;
+            }
+        }
+        return AnadeNumero(valor);
+    }
     LineaDepuracion &Anade(std::int32_t valor) { return Anade(static_cast<double>(valor)); }
     LineaDepuracion &SiguienteZona();
     // A text whose characters are known: a part of a line kept from an earlier case.
@@ -92,6 +120,7 @@ private:
         return m_linea.data() + m_bytes;
     }
     void Crece(std::size_t n);
+    LineaDepuracion &AnadeNumero(double valor);
     void Copia(std::string_view texto)
     {
         // An empty view may have no bytes at all, which memcpy may not be given.
