@@ -16,7 +16,9 @@
 #include "core/engine/PresionesCaso.h"
 #include "core/engine/TablaCargas.h"
 #include "core/engine/mdMarston.h"
+#include "core/listing/EscrituraTexto.h"
 #include "core/listing/FormatoNumeros.h"
+#include "core/listing/TextosFijos.h"
 #include "core/model/CargaHorizontal.h"
 #include "core/model/TextoPlano.h"
 #include "core/model/TextoRecurso.h"
@@ -173,6 +175,19 @@ void AnadePresionesTitulo(std::string &linea, const EstadoObra &estado)
     AnadeRecortado(linea, presion, estado.caso.MDP);
 }
 
+// AnadeRecortado written straight into the text. A finite value takes no blanks in front when
+// laid out to no width, so it is written trimmed.
+void AnadeRecortado(EscrituraTexto &texto, const ClaveNumero &clave, double valor)
+{
+    if (std::isfinite(valor)) {
+        clave.Anade(texto, valor, 0, 1, true);
+        return;
+    }
+    std::string recortado;
+    AnadeRecortado(recortado, clave, valor);
+    texto.Anade(recortado);
+}
+
 std::string PresionesTitulo(const EstadoObra &estado)
 {
     std::string linea;
@@ -188,22 +203,29 @@ void TituloCaso(ContextoCalculo &contexto, std::int32_t numeroCaso)
     EstadoListado &listado = estado.listado;
     SalidaListado &salida = contexto.salida;
     const std::int32_t d = estado.ejecucion.DesplazamientoIdioma;
-    const std::string tramo = sNumeroEnt(estado.tramo.TramoActual, 4);
-
     if (!listado.Imprimiendo) {
-        // Every case: built in the context's line buffer, the numbers in place.
-        std::string &linea = contexto.memoria.linea;
-        linea.assign(2, ' ');
-        linea += Texto(d, 244);
-        linea += " : ";
-        std::array<char, 24> cifras{};
-        const auto fin = std::to_chars(cifras.data(), cifras.data() + cifras.size(), numeroCaso);
-        linea.append(cifras.data(), fin.ptr);
-        linea += '/';
-        linea += tramo;
-        linea.append(2, ' ');
-        AnadePresionesTitulo(linea, estado);
-        salida.EscribePantalla(0, linea, 1);
+        // Every case: written straight into the screen text, its texts kept for the run.
+        TextosFijos &fijas = contexto.memoria.tituloCaso;
+        FirmaTextos firma;
+        firma.Con(d).Con(estado.tramo.TramoActual);
+        if (fijas.Renueva(firma, 3)) {
+            fijas[0] = "  " + Texto(d, 244) + " : ";
+            fijas[1] = "/" + sNumeroEnt(estado.tramo.TramoActual, 4) + "  " + Texto(d, 166) + " ";
+            fijas[2] = std::string(6, ' ') + Texto(d, 165) + " ";
+        }
+        constexpr std::size_t BytesNumeroCaso = 16;
+        EscrituraTexto pantalla(salida.Pantalla(), fijas[0].size() + fijas[1].size() +
+                                                       fijas[2].size() + BytesNumeroCaso +
+                                                       2 * campo_numero::BytesCampo + 1);
+        pantalla.Anade(fijas[0]);
+        char *cifras = pantalla.Sitio(BytesNumeroCaso);
+        pantalla.Avanza(std::to_chars(cifras, cifras + BytesNumeroCaso, numeroCaso).ptr);
+        pantalla.Anade(fijas[1]);
+        const ClaveNumero presion(estado.ejecucion, "at->MPa");
+        AnadeRecortado(pantalla, presion, estado.caso.DP);
+        pantalla.Anade(fijas[2]);
+        AnadeRecortado(pantalla, presion, estado.caso.MDP);
+        pantalla.Anade('\n');
         return;
     }
     if (listado.TipoListado != ClaseListado::Pantalla) {
@@ -218,9 +240,9 @@ void TituloCaso(ContextoCalculo &contexto, std::int32_t numeroCaso)
     salida.SaltaLineas(estado, 3);
     salida.impresora().PonTamanoFuente(10);
     salida.impresora().PonNegrita(true);
-    salida.ImprimeLinea(Blancos(9) + Texto(d, 247) + ": " +
-                        Recorta(sNumeroEnt(estado.caso.NumeroCaso, 5)) + "/" + tramo + " : " +
-                        sTextoFijo(estado.tramo.ITIT, 40));
+    salida.ImprimeLinea(
+        Blancos(9) + Texto(d, 247) + ": " + Recorta(sNumeroEnt(estado.caso.NumeroCaso, 5)) + "/" +
+        sNumeroEnt(estado.tramo.TramoActual, 4) + " : " + sTextoFijo(estado.tramo.ITIT, 40));
     salida.ImprimeLinea(Blancos(31) + PresionesTitulo(estado));
     salida.impresora().PonNegrita(false);
 }

@@ -5,10 +5,13 @@
 // the calculation, restores the state it changed and lets the command show the message.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
+#include "core/engine/HipotesisArmado.h"
 #include "core/listing/Depuracion.h"
+#include "core/listing/FormatoNumeros.h"
 #include "core/listing/SalidaListado.h"
 #include "core/listing/TextosFijos.h"
 #include "core/model/EstadoObra.h"
@@ -58,9 +61,16 @@ public:
 // Kept from one case to the next of a command: the lines only the run decides, and a line
 // buffer whose memory a case reuses instead of asking for it again.
 struct MemoriaCasos {
-    TextosFijos cabeceraCaso;       // the fixed lines of the case heading on the screen
+    TextosFijos tituloCaso;   // the texts of the case title on the screen
+    TextosFijos cabeceraCaso; // the fixed lines of the case heading on the screen
+    // Its forces, M and N of each section in each hypothesis, as last written.
+    std::array<CampoGuardado, 2 * NumeroSecciones * NumeroHipotesisArmado> esfuerzosCabecera;
     TextosFijos esfuerzosPostesado; // the headings of the post-tensioned hypothesis forces
     TextosFijos depuracionAnillo;   // the debug lines of the ring analysis that the run decides
+    // The ring analysis's debug line of loads, which the fill height decides but for the case
+    // number: what comes before that number, and after it; and the characters before it.
+    TextosFijos cargasAnillo;
+    std::size_t caracteresAntesCaso = 0;
     // The parts of the layout's debug lines that the run decides: the first pass over the
     // hypotheses, then the final one.
     std::array<TextosFijos, 2> depuracionDisposicion;

@@ -9,6 +9,7 @@
 
 #include "core/engine/HipotesisArmado.h"
 #include "core/engine/mdOvaliz.h"
+#include "core/listing/EscrituraTexto.h"
 #include "core/listing/FormatoNumeros.h"
 #include "core/model/CodigosColocacion.h"
 #include "core/model/TextoRecurso.h"
@@ -161,6 +162,10 @@ ErrorCalculo CabeceraPantalla(ContextoCalculo &contexto, const TablaHipotesis &M
         .Con(tramo.RECI)
         .Con(tramo.RECE);
     if (fijas.Renueva(firma, NumeroFijasPantalla)) {
+        // They were written in other units or with another separator.
+        for (CampoGuardado &campo : contexto.memoria.esfuerzosCabecera) {
+            campo.Olvida();
+        }
         const LineasCabecera l = LineasFijas(estado);
         const auto milimetros = [&ejecucion](double metros, int decimales) {
             return sNumeroDob(ejecucion, metros * MilimetrosPorMetro, 5, decimales, "", false) +
@@ -191,35 +196,48 @@ ErrorCalculo CabeceraPantalla(ContextoCalculo &contexto, const TablaHipotesis &M
         }
     }
 
-    std::string &pantalla = contexto.salida.Pantalla();
-    const ClaveNumero sinClave(ejecucion, "");
-    pantalla += fijas[FijaTubo];
-    pantalla += fijas[FijaAltura];
-    sinClave.Anade(pantalla, estado.caso.AlturaActual, 7, 2);
-    pantalla += fijas[FijaTrasAltura];
-    pantalla += fijas[FijaPresion];
-    ClaveNumero(ejecucion, "at->MPa").Anade(pantalla, estado.caso.DP, 7, 2, true);
-    pantalla += '\n';
-    pantalla += fijas[FijaCargaMovil];
+    // Written straight into the screen text a block at a time, room being made for a block at
+    // once: its texts and its numbers at some twenty bytes each (more is made if need be). A
+    // block stays small, as the room is blanked first.
+    constexpr std::size_t BytesNumero = 24;
+    std::string &texto = contexto.salida.Pantalla();
+    {
+        EscrituraTexto pantalla(
+            texto, campo_numero::BytesCampo + fijas[FijaTubo].size() + fijas[FijaAltura].size() +
+                       fijas[FijaTrasAltura].size() + fijas[FijaPresion].size() +
+                       fijas[FijaCargaMovil].size() + 2 * BytesNumero);
+        pantalla.Anade(fijas[FijaTubo]);
+        pantalla.Anade(fijas[FijaAltura]);
+        ClaveNumero(ejecucion, "").Anade(pantalla, estado.caso.AlturaActual, 7, 2);
+        pantalla.Anade(fijas[FijaTrasAltura]);
+        pantalla.Anade(fijas[FijaPresion]);
+        ClaveNumero(ejecucion, "at->MPa").Anade(pantalla, estado.caso.DP, 7, 2, true);
+        pantalla.Anade('\n');
+        pantalla.Anade(fijas[FijaCargaMovil]);
+    }
+    if (!error && esArmado) {
+        const ClaveNumero momentos(ejecucion, "mT->mkN");
+        const ClaveNumero axiles(ejecucion, "T->kN");
+        for (std::size_t h = 1; h <= NumeroHipotesisArmado; ++h) {
+            const std::string &titulo = fijas[FijaHipotesis + h - 1];
+            EscrituraTexto pantalla(texto, campo_numero::BytesCampo + titulo.size() +
+                                               2 * NumeroSecciones * BytesNumero);
+            pantalla.Anade(titulo);
+            // The moments stay the same along the pressures of a fill height, and so do the
+            // axial forces of the hypotheses without pressure.
+            CampoGuardado *campo =
+                &contexto.memoria.esfuerzosCabecera[2 * NumeroSecciones * (h - 1)];
+            for (std::size_t s = 1; s <= NumeroSecciones; ++s) {
+                pantalla.Anade("  ");
+                (campo++)->Anade(pantalla, momentos, M[h][s], 7, 3);
+                pantalla.Anade("  ");
+                (campo++)->Anade(pantalla, axiles, N[h][s], 7, 3);
+            }
+            pantalla.Anade('\n');
+        }
+    }
     if (error) {
         contexto.salida.EscribePantalla(1, error.mensaje, 1);
-        return error;
-    }
-    if (!esArmado) {
-        return error;
-    }
-    const ClaveNumero momentos(ejecucion, "mT->mkN");
-    const ClaveNumero axiles(ejecucion, "T->kN");
-    for (std::size_t h = 1; h <= NumeroHipotesisArmado; ++h) {
-        pantalla += fijas[FijaHipotesis + h - 1];
-        // Five rows a case, written in place.
-        for (std::size_t s = 1; s <= NumeroSecciones; ++s) {
-            pantalla.append("  ");
-            momentos.Anade(pantalla, M[h][s], 7, 3);
-            pantalla.append("  ");
-            axiles.Anade(pantalla, N[h][s], 7, 3);
-        }
-        pantalla += '\n';
     }
     return error;
 }

@@ -71,9 +71,10 @@ struct LineasArgumentos {
     std::string cargas;
 };
 
-// The third: the loads of the case, which change from case to case, added to linea.
-LineaDepuracion &AnadeCargas(LineaDepuracion &linea, const EstadoObra &estado, double vLANDA,
-                             std::int32_t vICASO)
+// The third: the loads of the case, which change from case to case, added to linea up to the
+// case number.
+LineaDepuracion &AnadeCargasHastaCaso(LineaDepuracion &linea, const EstadoObra &estado,
+                                      double vLANDA)
 {
     const std::int32_t d = estado.ejecucion.DesplazamientoIdioma;
     const DatosTramo &tramo = estado.tramo;
@@ -87,10 +88,20 @@ LineaDepuracion &AnadeCargas(LineaDepuracion &linea, const EstadoObra &estado, d
         .Anade(estado.obra.TIGEN)
         .SiguienteZona()
         .Anade(tramo.ITIT)
-        .SiguienteZona()
-        .Anade(vICASO)
-        .SiguienteZona()
-        .Anade(estado.caso.vQH);
+        .SiguienteZona();
+}
+
+// The same from the case number on.
+LineaDepuracion &AnadeCargasDesdeCaso(LineaDepuracion &linea, const EstadoObra &estado,
+                                      std::int32_t vICASO)
+{
+    return linea.Anade(vICASO).SiguienteZona().Anade(estado.caso.vQH);
+}
+
+LineaDepuracion &AnadeCargas(LineaDepuracion &linea, const EstadoObra &estado, double vLANDA,
+                             std::int32_t vICASO)
+{
+    return AnadeCargasDesdeCaso(AnadeCargasHastaCaso(linea, estado, vLANDA), estado, vICASO);
 }
 
 std::string LineaCargas(const EstadoObra &estado, double vLANDA, std::int32_t vICASO, int columna)
@@ -208,9 +219,33 @@ ErrorCalculo Ovaliz(ContextoCalculo &contexto, double vLANDA, std::int32_t vICAS
         }
         contexto.depuracion.EscribeLinea(fijas[0]);
         contexto.depuracion.EscribeLinea(fijas[1]);
+        // The loads line but its case number is the fill height's: the parts before and after
+        // that number are built at the height's first case and kept.
+        const std::string &sep = estado.ejecucion.SeparadorDecimalLocal;
+        TextosFijos &cargas = contexto.memoria.cargasAnillo;
+        FirmaTextos firmaCargas;
+        firmaCargas.Con(estado.ejecucion.DesplazamientoIdioma)
+            .Con(std::string_view(sep))
+            .Con(vLANDA)
+            .Con(caso.vQ)
+            .Con(tramo.vICUNA)
+            .Con(std::string_view(estado.obra.TIGEN))
+            .Con(std::string_view(tramo.ITIT))
+            .Con(caso.vQH);
+        if (cargas.Renueva(firmaCargas, 2)) {
+            LineaDepuracion hastaCaso(sep);
+            AnadeCargasHastaCaso(hastaCaso, estado, vLANDA);
+            cargas[0] = hastaCaso.Linea();
+            contexto.memoria.caracteresAntesCaso = hastaCaso.Caracteres();
+            cargas[1] = LineaDepuracion(sep, 1).Anade(caso.vQH).Linea();
+        }
         // Built in the context's line buffer, whose memory is kept from case to case.
-        LineaDepuracion cargas(contexto.memoria.linea, estado.ejecucion.SeparadorDecimalLocal);
-        contexto.depuracion.EscribeLinea(AnadeCargas(cargas, estado, vLANDA, vICASO).Linea());
+        LineaDepuracion linea(contexto.memoria.linea, sep, 1);
+        linea.Anade(cargas[0], contexto.memoria.caracteresAntesCaso)
+            .Anade(vICASO)
+            .SiguienteZona()
+            .Anade(cargas[1]);
+        contexto.depuracion.EscribeLinea(linea.Linea());
     }
 
     const bool lista = ListaAnillo(estado);

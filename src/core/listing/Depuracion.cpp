@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -24,6 +25,9 @@ constexpr int ExponenteMinimoFijo = -4;
 // zeros after the separator, an exponent of up to five characters, and the spare bytes of the
 // fixed-size copies below.
 constexpr std::size_t BytesNumeroGeneral = 48;
+
+// Room kept after the text of a debug line, so that its items are written in place.
+constexpr std::size_t HolguraLinea = 128;
 
 // A separator up to this long lets a number of a debug line be laid out in a buffer of its own.
 constexpr std::size_t SeparadorCorto = 8;
@@ -51,8 +55,18 @@ char *EscribeNumeroGeneral(char *texto, double valor, std::string_view separador
     if (valor < 0) {
         *texto++ = '-';
     }
+    // A whole number below 1E+15 is its own 15-digit form: its digits are written straight.
+    // Most numbers of the debug lines are counts and codes.
+    const double magnitud = std::fabs(valor);
+    if (magnitud < EnteroMaximoDirecto) {
+        // Below 1E+15 dropping the fraction is exact.
+        const auto entero = static_cast<std::uint64_t>(magnitud);
+        if (static_cast<double>(entero) == magnitud) {
+            return std::to_chars(texto, texto + DigitosSignificativos, entero).ptr;
+        }
+    }
     // The C "%.15G" rule on the 15 significant digits, trailing zeros dropped.
-    const DigitosDecimales quince = QuinceDigitos(std::fabs(valor));
+    const DigitosDecimales quince = QuinceDigitos(magnitud);
     const char *digitos = quince.digitos.data();
     const auto cuantos = static_cast<std::size_t>(quince.cuantos);
     const int x = quince.exponente;
@@ -151,10 +165,11 @@ std::string NumeroGeneral(double valor, std::string_view separadorDecimal)
 LineaDepuracion::LineaDepuracion(std::string_view separadorDecimal, int columnaInicial)
     : m_separador(separadorDecimal), m_bytesDeMasSeparador(BytesDeMas(separadorDecimal))
 {
-    const int blancos = columnaInicial > 1 ? columnaInicial - 1 : 0;
-    m_linea.reserve(128);
-    m_linea.assign(static_cast<std::size_t>(blancos), ' ');
-    m_columnas = static_cast<std::size_t>(blancos);
+    const auto blancos = static_cast<std::size_t>(columnaInicial > 1 ? columnaInicial - 1 : 0);
+    m_linea.resize(blancos + HolguraLinea);
+    std::memset(m_linea.data(), ' ', blancos);
+    m_bytes = blancos;
+    m_columnas = blancos;
 }
 
 LineaDepuracion::LineaDepuracion(std::string &memoria, std::string_view separadorDecimal,
@@ -163,22 +178,24 @@ LineaDepuracion::LineaDepuracion(std::string &memoria, std::string_view separado
       m_memoria(&memoria)
 {
     m_linea.swap(memoria);
-    m_linea.reserve(128);
-    const int blancos = columnaInicial > 1 ? columnaInicial - 1 : 0;
-    m_linea.assign(static_cast<std::size_t>(blancos), ' ');
-    m_columnas = static_cast<std::size_t>(blancos);
+    const auto blancos = static_cast<std::size_t>(columnaInicial > 1 ? columnaInicial - 1 : 0);
+    m_linea.resize(blancos + HolguraLinea);
+    std::memset(m_linea.data(), ' ', blancos);
+    m_bytes = blancos;
+    m_columnas = blancos;
 }
 
 // A copy has memory of its own.
 LineaDepuracion::LineaDepuracion(const LineaDepuracion &otra)
     : m_separador(otra.m_separador), m_bytesDeMasSeparador(otra.m_bytesDeMasSeparador),
-      m_linea(otra.m_linea), m_columnas(otra.m_columnas)
+      m_linea(otra.m_linea), m_bytes(otra.m_bytes), m_columnas(otra.m_columnas)
 {
 }
 
 LineaDepuracion::LineaDepuracion(LineaDepuracion &&otra) noexcept
     : m_separador(std::move(otra.m_separador)), m_bytesDeMasSeparador(otra.m_bytesDeMasSeparador),
-      m_linea(std::move(otra.m_linea)), m_columnas(otra.m_columnas), m_memoria(otra.m_memoria)
+      m_linea(std::move(otra.m_linea)), m_bytes(otra.m_bytes), m_columnas(otra.m_columnas),
+      m_memoria(otra.m_memoria)
 {
     otra.m_memoria = nullptr;
 }
@@ -190,36 +207,42 @@ LineaDepuracion::~LineaDepuracion()
     }
 }
 
+void LineaDepuracion::Crece(std::size_t n)
+{
+    m_linea.resize(m_bytes + n + HolguraLinea);
+}
+
 LineaDepuracion &LineaDepuracion::Anade(std::string_view texto)
 {
-    m_linea.append(texto);
+    Copia(texto);
     m_columnas += CuentaCaracteresUtf8(texto);
     return *this;
 }
 
-LineaDepuracion &LineaDepuracion::Anade(double valor)
+LineaDepuracion &LineaDepuracion::AnadeNumero(double valor)
 {
     const bool conMenos = std::signbit(valor) && valor != 0;
     if (std::isfinite(valor) && m_separador.size() <= SeparadorCorto) {
-        // The usual number, laid out beside and appended in one go.
-        std::array<char, 1 + BytesNumeroGeneral + SeparadorCorto + 1> campo;
-        char *fin = campo.data();
+        // The usual number, written in place.
+        char *const inicio = Sitio(1 + BytesNumeroGeneral + SeparadorCorto + 1);
+        char *fin = inicio;
         if (!conMenos) {
             *fin++ = ' ';
         }
         bool conSeparador = false;
         fin = EscribeNumeroGeneral(fin, valor, m_separador, conSeparador);
         *fin++ = ' ';
-        const auto bytes = static_cast<std::size_t>(fin - campo.data());
-        m_linea.append(campo.data(), bytes);
+        const auto bytes = static_cast<std::size_t>(fin - inicio);
+        m_bytes += bytes;
         // Every character of a number is one byte, but those of the separator.
         m_columnas += bytes - (conSeparador ? m_bytesDeMasSeparador : 0);
         return *this;
     }
-    const std::size_t inicio = m_linea.size();
+    std::string numero;
     const bool conSeparador =
-        AnadeNumeroGeneral(m_linea, valor, m_separador, conMenos ? "" : " ", " ");
-    m_columnas += m_linea.size() - inicio - (conSeparador ? m_bytesDeMasSeparador : 0);
+        AnadeNumeroGeneral(numero, valor, m_separador, conMenos ? "" : " ", " ");
+    Copia(numero);
+    m_columnas += numero.size() - (conSeparador ? m_bytesDeMasSeparador : 0);
     return *this;
 }
 
@@ -227,7 +250,9 @@ LineaDepuracion &LineaDepuracion::SiguienteZona()
 {
     const auto ancho = static_cast<std::size_t>(AnchoZonaDepuracion);
     const std::size_t siguiente = (m_columnas / ancho + 1) * ancho;
-    m_linea.append(siguiente - m_columnas, ' ');
+    // A whole zone of blanks, of which the line keeps what it needs.
+    std::memset(Sitio(ancho), ' ', ancho);
+    m_bytes += siguiente - m_columnas;
     m_columnas = siguiente;
     return *this;
 }

@@ -4,8 +4,11 @@
 // written one after the other from column 10, numbers in the general format of the old
 // Print # statement, print zones of 14 columns. Nothing here depends on the C locale.
 
+#include <charconv>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <fstream>
 #include <string>
 #include <string_view>
@@ -25,6 +28,9 @@ public:
 };
 
 inline constexpr std::string_view NombreFicheroDepuracion = "Debugzuk_cal.txt";
+
+// The whole numbers below this have 15 digits at most.
+inline constexpr double EnteroMaximoDirecto = 1e15;
 
 // Width of a print zone; zones start at columns 1, 15, 29, ...
 inline constexpr int AnchoZonaDepuracion = 14;
@@ -61,16 +67,74 @@ public:
     LineaDepuracion &Anade(std::string_view texto);
     LineaDepuracion &Anade(const char *texto) { return Anade(std::string_view(texto)); }
     LineaDepuracion &Anade(const std::string &texto) { return Anade(std::string_view(texto)); }
-    LineaDepuracion &Anade(double valor);
+    LineaDepuracion &Anade(double valor)
+    {
+        // A whole number below 1E+15, the usual item (a count, a code), is its own 15-digit
+        // form: written here, a blank or its minus sign in front.
+        const double magnitud = std::fabs(valor);
+        if (magnitud < EnteroMaximoDirecto) {
+            // Below 1E+15 dropping the fraction is exact.
+            const auto entero = static_cast<std::uint64_t>(magnitud);
+            if (static_cast<double>(entero) == magnitud) {
+                constexpr std::size_t Cifras = 15;
+                char *const inicio = Sitio(Cifras + 2);
+                char *fin = inicio;
+                // -0 is written as 0, as the old format did.
+                *fin++ = valor < 0 ? '-' : ' ';
+                fin = std::to_chars(fin, fin + Cifras, entero).ptr;
+                *fin++ = ' ';
+                const auto bytes = static_cast<std::size_t>(fin - inicio);
+                m_bytes += bytes;
+                m_columnas += bytes;
+                return *this;
+            }
+        }
+        return AnadeNumero(valor);
+    }
     LineaDepuracion &Anade(std::int32_t valor) { return Anade(static_cast<double>(valor)); }
     LineaDepuracion &SiguienteZona();
+    // A text whose characters are known: a part of a line kept from an earlier case.
+    LineaDepuracion &Anade(std::string_view texto, std::size_t caracteres)
+    {
+        Copia(texto);
+        m_columnas += caracteres;
+        return *this;
+    }
 
-    const std::string &Linea() const { return m_linea; }
+    const std::string &Linea() const
+    {
+        m_linea.resize(m_bytes);
+        return m_linea;
+    }
+    // Characters written so far, the blanks the line starts with included.
+    std::size_t Caracteres() const { return m_columnas; }
 
 private:
+    // Where the next n bytes go: the line is written straight into m_linea, which is kept
+    // longer than its text, so that an item costs no call to grow it.
+    char *Sitio(std::size_t n)
+    {
+        if (m_linea.size() - m_bytes < n) {
+            Crece(n);
+        }
+        return m_linea.data() + m_bytes;
+    }
+    void Crece(std::size_t n);
+    LineaDepuracion &AnadeNumero(double valor);
+    void Copia(std::string_view texto)
+    {
+        // An empty view may have no bytes at all, which memcpy may not be given.
+        if (!texto.empty()) {
+            std::memcpy(Sitio(texto.size()), texto.data(), texto.size());
+            m_bytes += texto.size();
+        }
+    }
+
     std::string m_separador;
     std::size_t m_bytesDeMasSeparador; // bytes of the separator beyond its characters
-    std::string m_linea;
+    // The text in its first m_bytes bytes, then room; cut to the text when it is asked for.
+    mutable std::string m_linea;
+    std::size_t m_bytes = 0;
     std::size_t m_columnas = 0;       // characters written so far, the nine blanks included
     std::string *m_memoria = nullptr; // whose memory m_linea holds, given back at the end
 };

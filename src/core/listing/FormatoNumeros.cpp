@@ -17,41 +17,7 @@ namespace dravek {
 
 namespace {
 
-// Exact powers of ten, for the decimals a listing asks (a handful at most).
-constexpr std::array<double, 16> PotenciasDiez = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                                  1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-
-// Above this the units of magnitud x 10^decimales may already lie past the 15th significant
-// digit, and the product may not hold its fraction exactly.
-constexpr double LimiteRedondeoDirecto = 4e12;
-
-// The value is first taken to 15 significant digits and then rounded half away from zero on
-// that decimal form, as the old runtime's formatting did: 2.675 (stored as 2.67499999...) gives
-// 2.68 and 1.005 gives 1.01 with 2 decimals. Deliberate.
-//
-// The direct way: y = magnitud x 10^decimales in floating point. The 15-digit form and the
-// rounded product both lie within 0.62 x 10^(e + decimales - 14) of the exact magnitud x
-// 10^decimales (e the place of its first digit), which is below y x 1e-14; a fraction of y
-// farther than y x 1e-13 from a half therefore rounds the same way as the 15-digit form would.
-// False when that cannot be told, and the digits are then taken the long way.
-bool RedondeoDirecto(double magnitud, int decimales, std::uint64_t &redondeado)
-{
-    if (decimales < 0 || decimales >= static_cast<int>(PotenciasDiez.size())) {
-        return false;
-    }
-    const double y = magnitud * PotenciasDiez[static_cast<std::size_t>(decimales)];
-    if (!(y < LimiteRedondeoDirecto)) {
-        return false;
-    }
-    // 0 <= y < 4e12: dropping the fraction is the floor, and exact.
-    const auto entero = static_cast<std::uint64_t>(y);
-    const double fraccion = y - static_cast<double>(entero);
-    if (std::abs(fraccion - 0.5) <= y * 1e-13) {
-        return false;
-    }
-    redondeado = entero + (fraccion > 0.5 ? 1U : 0U);
-    return true;
-}
+using campo_numero::RedondeoDirecto;
 
 // The long way: the digits of magnitud x 10^decimales rounded on the 15-digit form, with no
 // leading zeros ("0" for zero).
@@ -272,15 +238,6 @@ Conversion Convierte(const EstadoEjecucion &ejecucion, double valor,
                             decimales);
 }
 
-// Writes the last two digits of n just before p and returns where they start.
-char *ParAntes(char *p, std::uint64_t n)
-{
-    constexpr std::uint64_t Cien = 100;
-    p -= 2;
-    std::memcpy(p, ParesDigitos.data() + 2 * (n % Cien), 2);
-    return p;
-}
-
 // Bytes of the separator beyond its characters: none for the usual "." or ",".
 std::size_t BytesDeMasSeparador(std::string_view separador)
 {
@@ -290,79 +247,30 @@ std::size_t BytesDeMasSeparador(std::string_view separador)
     return separador.size() - CuentaCaracteresUtf8(separador);
 }
 
-// The usual field of sNumeroDob, written from its end backwards into a small buffer and appended
-// in one go: the digits come straight from the rounded whole number of RedondeoDirecto, as
-// NumeroFijo would lay them out. False, nothing written, when that number cannot be had directly
-// (a value on or near a half, too large, not finite) or the field would not fit the buffer; the
-// long way then writes it.
-bool AnadeFijoDirecto(std::string &destino, const Conversion &convertida, int ancho,
-                      std::string_view separador, bool conUnidad)
+// The field of sNumeroDob laid out beside and appended in one go, its digits taken from the
+// rounded whole number: the direct way, or through the 15 digits for a value on or next to a
+// half. False, nothing written, when the field is of another kind (a value not finite or too
+// large, too many decimals, too wide a field); the long way then writes it.
+bool AnadeCampo(std::string &destino, const Conversion &convertida, int ancho,
+                std::string_view separador, bool conUnidad)
 {
-    constexpr int AnchoMaximo = 64;
-    constexpr std::size_t PiezaMaxima = 16;
     const int d = std::max(convertida.decimales, 0);
-    std::uint64_t n = 0;
-    if (ancho > AnchoMaximo || separador.size() > PiezaMaxima ||
-        convertida.unidad.size() > PiezaMaxima ||
-        !RedondeoDirecto(std::fabs(convertida.valor), d, n)) {
+    if (ancho > campo_numero::AnchoMaximo || separador.size() > campo_numero::PiezaMaxima ||
+        convertida.unidad.size() > campo_numero::PiezaMaxima) {
         return false;
     }
-    // Below 4e12 with at most 15 decimals: 16 digits at most, leading zeros included. The
-    // room before the number is blanked beforehand in one fixed-size fill, enough for the
-    // widest field: its digits and separator then overwrite part of it.
-    constexpr std::size_t Blanqueado = AnchoMaximo + PiezaMaxima;
-    std::array<char, Blanqueado + PiezaMaxima + 1> campo;
-    char *const fin = campo.data() + campo.size();
-    char *p = fin;
-    if (conUnidad) {
-        // An empty unit may have no bytes at all, which memcpy may not be given.
-        if (!convertida.unidad.empty()) {
-            p -= convertida.unidad.size();
-            std::memcpy(p, convertida.unidad.data(), convertida.unidad.size());
-        }
-        *--p = ' ';
+    const double magnitud = std::fabs(convertida.valor);
+    std::uint64_t n = 0;
+    if (!RedondeoDirecto(magnitud, d, n) &&
+        !(std::isfinite(magnitud) && d <= campo_numero::DecimalesMaximos &&
+          campo_numero::RedondeoQuinceDigitos(magnitud, d, n))) {
+        return false;
     }
-    char *const finNumero = p;
-    std::memset(finNumero - Blanqueado, ' ', Blanqueado);
-    const bool menos = std::signbit(convertida.valor) && n != 0;
-    int decimales = d;
-    for (; decimales >= 2; decimales -= 2) {
-        p = ParAntes(p, n);
-        n /= 100;
-    }
-    if (decimales == 1) {
-        *--p = static_cast<char>('0' + n % 10);
-        n /= 10;
-    }
-    std::size_t bytesDeMas = 0;
-    if (d > 0) {
-        if (separador.size() == 1) {
-            *--p = separador[0];
-        } else {
-            p -= separador.size();
-            std::memcpy(p, separador.data(), separador.size());
-        }
-        bytesDeMas = BytesDeMasSeparador(separador);
-    }
-    while (n >= 100) {
-        p = ParAntes(p, n);
-        n /= 100;
-    }
-    if (n >= 10) {
-        p = ParAntes(p, n);
-    } else {
-        *--p = static_cast<char>('0' + n);
-    }
-    if (menos) {
-        *--p = '-';
-    }
-    // Blanks in front up to the width: already there.
-    const auto caracteres = static_cast<std::size_t>(finNumero - p) - bytesDeMas;
-    const std::size_t columnas = ancho > 0 ? static_cast<std::size_t>(ancho) : 0;
-    if (caracteres < columnas) {
-        p -= columnas - caracteres;
-    }
-    destino.append(p, static_cast<std::size_t>(fin - p));
+    std::array<char, campo_numero::BytesCampo> campo;
+    const char *fin = campo_numero::EscribeCampo(
+        campo.data(), n, std::signbit(convertida.valor) && n != 0, d, ancho, separador,
+        BytesDeMasSeparador(separador), convertida.unidad, conUnidad);
+    destino.append(campo.data(), static_cast<std::size_t>(fin - campo.data()));
     return true;
 }
 
@@ -534,26 +442,105 @@ std::string sNumeroDob(const EstadoEjecucion &ejecucion, double valor, int ancho
 {
     std::string resultado;
     const Conversion convertida = Convierte(ejecucion, valor, ClaveConversion, decimales);
-    if (!AnadeFijoDirecto(resultado, convertida, ancho, ejecucion.SeparadorDecimalLocal,
-                          conUnidad)) {
+    if (!AnadeCampo(resultado, convertida, ancho, ejecucion.SeparadorDecimalLocal, conUnidad)) {
         AnadeConvertido(resultado, convertida, ancho, ejecucion.SeparadorDecimalLocal, conUnidad);
     }
     return resultado;
 }
 
-ClaveNumero::ClaveNumero(const EstadoEjecucion &ejecucion, std::string_view ClaveConversion)
-    : m_fila(BuscaClave(ClaveConversion)), m_enSI(ejecucion.SistemaUnidades == "SI"),
-      m_separador(ejecucion.SeparadorDecimalLocal)
+namespace campo_numero {
+
+bool RedondeoQuinceDigitos(double magnitud, int decimales, std::uint64_t &redondeado)
 {
+    if (magnitud == 0) {
+        redondeado = 0;
+        return true;
+    }
+    const DigitosDecimales quince = QuinceDigitos(magnitud);
+    // Digits whose place is 10^-decimales or more.
+    const int conservados = quince.exponente + decimales + 1;
+    if (conservados <= 0) {
+        redondeado = conservados == 0 && quince.digitos[0] >= '5' ? 1 : 0;
+        return true;
+    }
+    constexpr int CifrasMaximas = 19;
+    if (conservados > CifrasMaximas) {
+        return false;
+    }
+    // The places from cuantos up to the 15th hold '0'; past the 15th there are no digits.
+    std::uint64_t n = 0;
+    for (int i = 0; i < conservados; ++i) {
+        const char cifra =
+            i < DigitosSignificativos ? quince.digitos[static_cast<std::size_t>(i)] : '0';
+        n = n * 10 + static_cast<std::uint64_t>(cifra - '0');
+    }
+    if (conservados < quince.cuantos &&
+        quince.digitos[static_cast<std::size_t>(conservados)] >= '5') {
+        ++n;
+    }
+    redondeado = n;
+    return true;
+}
+
+} // namespace campo_numero
+
+ClaveNumero::ClaveNumero(const EstadoEjecucion &ejecucion, std::string_view ClaveConversion)
+    : m_separador(ejecucion.SeparadorDecimalLocal),
+      m_bytesDeMasSeparador(BytesDeMasSeparador(ejecucion.SeparadorDecimalLocal)),
+      m_separadorCorto(ejecucion.SeparadorDecimalLocal.size() <= campo_numero::PiezaMaxima)
+{
+    const int numeroFila = BuscaClave(ClaveConversion);
+    if (numeroFila < 0) {
+        m_desconocida = true;
+        return;
+    }
+    const ClaveUnidad &fila = ClavesConversion[static_cast<std::size_t>(numeroFila)];
+    const bool enSI = ejecucion.SistemaUnidades == "SI";
+    m_unidad = enSI ? fila.unidadSI : fila.unidadMKS;
+    switch (enSI ? fila.decimalesSI : fila.decimalesMKS) {
+    case AjusteDecimales::Iguales:
+        break;
+    case AjusteDecimales::UnoMas:
+        m_decimalesDeMas = 1;
+        break;
+    case AjusteDecimales::DosMas:
+        m_decimalesDeMas = 2;
+        break;
+    case AjusteDecimales::UnoMenosSiHay:
+        m_decimalesDeMas = -1;
+        m_soloSiHay = true;
+        break;
+    case AjusteDecimales::UnoMasSiHay:
+        m_decimalesDeMas = 1;
+        m_soloSiHay = true;
+        break;
+    }
+    if (enSI) {
+        m_factor = fila.factor;
+        m_divide = fila.operacion == Operacion::Divide;
+        m_multiplica = fila.operacion == Operacion::Multiplica;
+    }
 }
 
 void ClaveNumero::Anade(std::string &destino, double valor, int ancho, int decimales,
                         bool conUnidad) const
 {
-    const Conversion convertida = ConvierteConFila(m_fila, m_enSI, valor, decimales);
-    if (!AnadeFijoDirecto(destino, convertida, ancho, m_separador, conUnidad)) {
+    const Convertido c = Convierte(valor, decimales);
+    const Conversion convertida{c.valor, m_unidad, c.decimales};
+    if (!AnadeCampo(destino, convertida, ancho, m_separador, conUnidad)) {
         AnadeConvertido(destino, convertida, ancho, m_separador, conUnidad);
     }
+}
+
+void ClaveNumero::AnadeLargo(EscrituraTexto &destino, const Convertido &c, int ancho,
+                             bool conUnidad) const
+{
+    std::string texto;
+    const Conversion convertida{c.valor, m_unidad, c.decimales};
+    if (!AnadeCampo(texto, convertida, ancho, m_separador, conUnidad)) {
+        AnadeConvertido(texto, convertida, ancho, m_separador, conUnidad);
+    }
+    destino.Anade(texto);
 }
 
 } // namespace dravek
