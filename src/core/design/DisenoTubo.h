@@ -16,8 +16,9 @@ public:
     void ListaCaracteristicasPostesado(ContextoCalculo &contexto) override;
 
 private:
-    // Kept from one reinforced-concrete case to the next: their memory is asked for once.
-    RegistrosTraccion m_registros;
+    // Kept from one reinforced-concrete case to the next: their memory is asked for once, and
+    // a case replays what the same pressure at the height before solved.
+    RegistrosTraccionTramo m_registros;
 };
 
 } // namespace dravek

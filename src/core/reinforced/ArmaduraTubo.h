@@ -46,7 +46,7 @@ inline constexpr std::int32_t MaximoRepeticionesCaras = 1000;
 // (texts 661, 662), or a layout or check that refused its input.
 //
 // registro, when given, records the combined-tension solutions of this pass or replays those
-// of an earlier pass of the same hypothesis of the same case (RegistroTraccion).
+// of an earlier pass that asked the same (RegistroTraccion).
 ResultadoSeccion ArmaduraTubo(ContextoCalculo &contexto, double ESP, double RECI, double RECE,
                               const TablaHipotesis &MomentosPorHipotesis,
                               const TablaHipotesis &AxilesPorHipotesis,

@@ -2,8 +2,10 @@
 #include "core/model/TextosComunes.h"
 
 #include <array>
+#include <bit>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -295,10 +297,11 @@ ErrorCalculo BarreHipotesis(ContextoCalculo &contexto, const TablaHipotesis &Mom
     r.HipotesisPesima = 0;
     r.ResultadosHipotesis = {};
     double MaximaArmaduraTotal = 0;
-    // The combined-tension solutions of each hypothesis, for the pass of the governing one
-    // below: it asks the same questions again, and solving them is most of a case's time.
+    // The combined-tension solutions of each hypothesis, replayed from the same pressure at
+    // the height before as far as they are the same, and recorded for the pass of the governing
+    // one below: it asks the same questions again, and solving them is most of a case's time.
     for (RegistroTraccion &registro : registros) {
-        registro.Empieza();
+        registro.Retoma();
     }
     for (std::int16_t NHIPO = 1; NHIPO <= NumeroHipotesisArmado; ++NHIPO) {
         auto &fila = r.ResultadosHipotesis[static_cast<std::size_t>(NHIPO)];
@@ -450,14 +453,39 @@ void ListaResultadoCaso(ContextoCalculo &contexto, std::int32_t numeroCaso,
 
 } // namespace
 
+RegistrosTraccion &RegistrosTraccionTramo::DelCaso(const EstadoObra &estado,
+                                                   std::int32_t numeroCaso)
+{
+    const DatosTramo &t = estado.tramo;
+    Firma firma{};
+    std::size_t i = 0;
+    for (const double valor : {t.ESP, t.RECI, t.RECE, t.FCK, t.Fyk, t.Fyd, t.GamaB, t.GamaY}) {
+        firma[i++] = std::bit_cast<std::uint64_t>(valor);
+    }
+    if (firma != m_firma) {
+        for (RegistrosTraccion &caso : m_casos) {
+            for (RegistroTraccion &registro : caso) {
+                registro.Empieza();
+            }
+        }
+        m_firma = firma;
+    }
+    const std::size_t k =
+        static_cast<std::size_t>(numeroCaso > 1 ? numeroCaso - 1 : 0) % MaximoCasosGuardados;
+    if (k >= m_casos.size()) {
+        m_casos.resize(k + 1);
+    }
+    return m_casos[k];
+}
+
 ErrorCalculo CalculaArmado(ContextoCalculo &contexto, std::int32_t numeroCaso)
 {
-    RegistrosTraccion registros;
+    RegistrosTraccionTramo registros;
     return CalculaArmado(contexto, numeroCaso, registros);
 }
 
 ErrorCalculo CalculaArmado(ContextoCalculo &contexto, std::int32_t numeroCaso,
-                           RegistrosTraccion &registros)
+                           RegistrosTraccionTramo &registrosTramo)
 {
     EstadoObra &estado = contexto.estado;
     ResultadosCaso &r = estado.resultados;
@@ -484,6 +512,7 @@ ErrorCalculo CalculaArmado(ContextoCalculo &contexto, std::int32_t numeroCaso,
     }
     const std::int16_t NSEC = SeccionesDisenadas;
 
+    RegistrosTraccion &registros = registrosTramo.DelCaso(estado, numeroCaso);
     BarridoHipotesis barrido;
     if (ErrorCalculo error = BarreHipotesis(contexto, MomentosPorHipotesis, AxilesPorHipotesis,
                                             NSEC, registros, barrido)) {

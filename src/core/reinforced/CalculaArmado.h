@@ -5,7 +5,9 @@
 // in its place, and the listing of all of it as it goes.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include "core/engine/ContextoCalculo.h"
 #include "core/engine/HipotesisArmado.h"
@@ -32,9 +34,31 @@ namespace dravek {
 // hypothesis from 1.
 using RegistrosTraccion = std::array<RegistroTraccion, NumeroHipotesisArmado + 1>;
 
+// The combined-tension records of the cases of a run, one set for each pressure of a fill
+// height, kept for the same pressure at the next height: the test pressure under a metre of
+// fill does not depend on the fill, so that hypothesis asks there the same questions again.
+// Kept from one case to the next, so that their memory is asked for once a run.
+class RegistrosTraccionTramo {
+public:
+    // The records of the case numeroCaso (from 1) of its height. When the run's wall or
+    // materials are not those the records were made with, every record is emptied first: an
+    // answer is only the same for the same ones.
+    RegistrosTraccion &DelCaso(const EstadoObra &estado, std::int32_t numeroCaso);
+
+private:
+    // Pressures of a height beyond this share the sets of the first ones: their records are
+    // replayed less often, never wrongly.
+    static constexpr std::size_t MaximoCasosGuardados = 1024;
+    // ESP, RECI, RECE, FCK, Fyk, Fyd, GamaB and GamaY to the bit.
+    using Firma = std::array<std::uint64_t, 8>;
+
+    std::vector<RegistrosTraccion> m_casos;
+    Firma m_firma{};
+};
+
 // The same, its combined-tension solutions recorded in registros, which a caller keeps from one
-// case to the next so that their memory is asked for once a run; emptied here for the case.
+// case to the next; the sweep of the hypotheses replays them as far as it asks the same.
 [[nodiscard]] ErrorCalculo CalculaArmado(ContextoCalculo &contexto, std::int32_t numeroCaso,
-                                         RegistrosTraccion &registros);
+                                         RegistrosTraccionTramo &registros);
 
 } // namespace dravek

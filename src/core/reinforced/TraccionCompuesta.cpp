@@ -34,31 +34,45 @@ bool TraccionCompuestaSeccion::Alcanza(double maximo) const
     return m_minimo <= maximo && Area(0) < maximo;
 }
 
-IteracionTraccion RegistroTraccion::RepiteOResuelve(const TraccionCompuestaSeccion &seccion,
-                                                    double M, double N, double x, double &As)
+IteracionTraccion
+RegistroTraccion::ResuelveFueraDelRegistro(const TraccionCompuestaSeccion &seccion, double M,
+                                           double N, double x, double &As)
 {
-    if (m_siguiente < m_soluciones.size()) {
-        const Solucion &s = m_soluciones[m_siguiente];
-        if (s.M == M && s.N == N && s.x == x) {
-            ++m_siguiente;
-            As = s.As;
-            return s.iteracion;
-        }
+    if (m_modo == Modo::Repitiendo) {
+        m_modo = Modo::Resolviendo;
+    } else if (m_modo == Modo::Retomando) {
+        // What was recorded after the first difference answers questions this pass no longer
+        // asks in that order.
+        m_soluciones.resize(m_siguiente);
+        m_modo = Modo::Grabando;
     }
-    m_modo = Modo::Resolviendo;
-    return seccion.Resuelve(x, As);
+    m_repetibles = 0;
+    const IteracionTraccion iteracion = seccion.Resuelve(x, As);
+    if (m_modo == Modo::Grabando) {
+        m_soluciones.push_back({M, N, x, As, iteracion});
+    }
+    return iteracion;
 }
 
 void RegistroTraccion::Repite()
 {
     m_modo = Modo::Repitiendo;
     m_siguiente = 0;
+    m_repetibles = m_soluciones.size();
+}
+
+void RegistroTraccion::Retoma()
+{
+    m_modo = Modo::Retomando;
+    m_siguiente = 0;
+    m_repetibles = m_soluciones.size();
 }
 
 void RegistroTraccion::Empieza()
 {
     m_soluciones.clear();
     m_siguiente = 0;
+    m_repetibles = 0;
     m_modo = Modo::Grabando;
 }
 

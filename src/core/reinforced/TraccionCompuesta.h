@@ -82,10 +82,12 @@ private:
 };
 
 // The combined-tension solutions of one design pass, in the order they were asked, handed to a
-// later pass of the same hypothesis of the same case: a pass that asks the same sections (M, N)
-// with the same other-face areas in the same order gets the same answers without iterating
-// again. The first question that differs ends the replay, and from there on every solution is
-// worked out anew, so an answer is only ever reused for exactly the same question.
+// later pass: a pass that asks the same sections (M, N) with the same other-face areas in the
+// same order gets the same answers without iterating again. The first question that differs
+// ends the replay, and from there on every solution is worked out anew, so an answer is only
+// ever reused for exactly the same question. An answer depends on nothing else but the run's
+// materials and wall (TraccionCompuestaSeccion), which the owner of a record keeps unchanged
+// while it replays.
 class RegistroTraccion {
 public:
     // Solves as seccion.Resuelve would; while recording the answer is kept, while replaying it
@@ -93,18 +95,23 @@ public:
     IteracionTraccion Resuelve(const TraccionCompuestaSeccion &seccion, double M, double N,
                                double x, double &As)
     {
-        if (m_modo == Modo::Repitiendo) {
-            return RepiteOResuelve(seccion, M, N, x, As);
+        if (m_siguiente < m_repetibles) {
+            const Solucion &s = m_soluciones[m_siguiente];
+            if (s.M == M && s.N == N && s.x == x) {
+                ++m_siguiente;
+                As = s.As;
+                return s.iteracion;
+            }
         }
-        const IteracionTraccion iteracion = seccion.Resuelve(x, As);
-        if (m_modo == Modo::Grabando) {
-            m_soluciones.push_back({M, N, x, As, iteracion});
-        }
-        return iteracion;
+        return ResuelveFueraDelRegistro(seccion, M, N, x, As);
     }
 
-    // From now on the recorded answers are handed out, from the first.
+    // From now on the recorded answers are handed out, from the first; after the first question
+    // that differs nothing more is recorded.
     void Repite();
+    // As Repite, but from the first question that differs on, the record is made anew from
+    // this pass's questions, for a later pass.
+    void Retoma();
     // Recording anew, for another case: the record is emptied but keeps its memory, so that a
     // run does not ask for it again case after case.
     void Empieza();
@@ -117,15 +124,16 @@ private:
         double As;
         IteracionTraccion iteracion;
     };
-    enum class Modo { Grabando, Repitiendo, Resolviendo };
+    enum class Modo { Grabando, Repitiendo, Retomando, Resolviendo };
 
-    // The replay: the recorded answer when the question is the next one recorded, else the
-    // end of the replay and the answer worked out.
-    IteracionTraccion RepiteOResuelve(const TraccionCompuestaSeccion &seccion, double M, double N,
-                                      double x, double &As);
+    // A question the record does not answer: the end of a replay, if one was under way, and
+    // the answer worked out, and kept when recording.
+    IteracionTraccion ResuelveFueraDelRegistro(const TraccionCompuestaSeccion &seccion, double M,
+                                               double N, double x, double &As);
 
     std::vector<Solucion> m_soluciones;
     std::size_t m_siguiente = 0;
+    std::size_t m_repetibles = 0; // the answers a replay may hand out; 0 outside a replay
     Modo m_modo = Modo::Grabando;
 };
 

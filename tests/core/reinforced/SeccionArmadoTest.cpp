@@ -1,5 +1,6 @@
 #include "core/reinforced/ArmaduraPresion.h"
 #include "core/reinforced/ArmaduraTubo.h"
+#include "core/reinforced/CalculaArmado.h"
 #include "core/reinforced/FlexionCompuesta.h"
 #include "core/reinforced/TraccionCompuesta.h"
 
@@ -408,6 +409,86 @@ TEST(TraccionCompuesta, RegistroRepiteHastaLaPrimeraDiferencia)
     registro.Repite();
     registro.Resuelve(otroMomento, 0.4, 20, 5.0, As);
     EXPECT_EQ(As, resuelve(otroMomento, 5.0)) << "another section: solved";
+}
+
+// A pass that resumes a record replays it while it asks the same, and from the first question
+// that differs records anew, so that the next pass replays this pass's answers. Each section is
+// built on another steel strength, so an answer taken from the record shows itself.
+TEST(TraccionCompuesta, RegistroRetomadoSeRehaceDesdeLaPrimeraDiferencia)
+{
+    Banco b;
+    const double Fyd = b.estado.tramo.Fyd;
+    const TraccionCompuestaSeccion grabada(b.estado, 0.5, 20);
+    b.estado.tramo.Fyd = 2 * Fyd;
+    const TraccionCompuestaSeccion retomada(b.estado, 0.5, 20);
+    b.estado.tramo.Fyd = 3 * Fyd;
+    const TraccionCompuestaSeccion repetida(b.estado, 0.5, 20);
+    const auto resuelve = [](const TraccionCompuestaSeccion &s, double x) {
+        double As = 0;
+        s.Resuelve(x, As);
+        return As;
+    };
+
+    RegistroTraccion registro;
+    double As = 0;
+    for (const double x : {5.0, 6.0, 7.0}) {
+        registro.Resuelve(grabada, 0.5, 20, x, As);
+    }
+
+    registro.Retoma();
+    registro.Resuelve(retomada, 0.5, 20, 5.0, As);
+    EXPECT_EQ(As, resuelve(grabada, 5.0)) << "the same first question: replayed";
+    registro.Resuelve(retomada, 0.5, 20, 6.5, As);
+    EXPECT_EQ(As, resuelve(retomada, 6.5)) << "another area: solved";
+    registro.Resuelve(retomada, 0.5, 20, 7.0, As);
+    EXPECT_EQ(As, resuelve(retomada, 7.0)) << "after a difference nothing is replayed";
+
+    registro.Repite();
+    const std::vector<std::pair<double, double>> esperadas = {{5.0, resuelve(grabada, 5.0)},
+                                                              {6.5, resuelve(retomada, 6.5)},
+                                                              {7.0, resuelve(retomada, 7.0)}};
+    for (const auto &[x, area] : esperadas) {
+        SCOPED_TRACE(x);
+        registro.Resuelve(repetida, 0.5, 20, x, As);
+        EXPECT_EQ(As, area) << "the resumed pass's answers: replayed";
+    }
+}
+
+// The records of a run's cases are kept for the same case number, and emptied when the run's
+// wall or materials change: an answer made with another steel is not the answer.
+TEST(TraccionCompuesta, RegistrosDelTramoSeVacianConOtrosMateriales)
+{
+    Banco b;
+    const double Fyd = b.estado.tramo.Fyd;
+    const TraccionCompuestaSeccion grabada(b.estado, 0.5, 20);
+    b.estado.tramo.Fyd = 2 * Fyd;
+    const TraccionCompuestaSeccion otroAcero(b.estado, 0.5, 20);
+    b.estado.tramo.Fyd = Fyd;
+    const auto resuelve = [](const TraccionCompuestaSeccion &s, double x) {
+        double As = 0;
+        s.Resuelve(x, As);
+        return As;
+    };
+
+    RegistrosTraccionTramo registros;
+    double As = 0;
+    registros.DelCaso(b.estado, 3)[2].Resuelve(grabada, 0.5, 20, 5.0, As);
+
+    RegistroTraccion &mismoCaso = registros.DelCaso(b.estado, 3)[2];
+    mismoCaso.Repite();
+    mismoCaso.Resuelve(otroAcero, 0.5, 20, 5.0, As);
+    EXPECT_EQ(As, resuelve(grabada, 5.0)) << "the same case of the same run: replayed";
+
+    RegistroTraccion &otroCaso = registros.DelCaso(b.estado, 4)[2];
+    otroCaso.Repite();
+    otroCaso.Resuelve(otroAcero, 0.5, 20, 5.0, As);
+    EXPECT_EQ(As, resuelve(otroAcero, 5.0)) << "another case has its own record";
+
+    b.estado.tramo.Fyd = 2 * Fyd;
+    RegistroTraccion &otroTramo = registros.DelCaso(b.estado, 3)[2];
+    otroTramo.Repite();
+    otroTramo.Resuelve(otroAcero, 0.5, 20, 5.0, As);
+    EXPECT_EQ(As, resuelve(otroAcero, 5.0)) << "another steel: the record was emptied";
 }
 
 // --- Section reinforcement ----------------------------------------------------------------------
