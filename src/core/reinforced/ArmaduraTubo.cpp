@@ -107,7 +107,7 @@ class DisenoCaras {
 public:
     DisenoCaras(ContextoCalculo &contexto, const SeccionesGobernantes &g,
                 std::int16_t IndicadorCamisa, double CAMMAX, double maximo,
-                RegistroTraccion *registro, DisposicionArmadura &interior,
+                RegistroTraccion &registro, DisposicionArmadura &interior,
                 DisposicionArmadura &exterior)
         : m_contexto(contexto), m_g(g), m_IndicadorCamisa(IndicadorCamisa), m_CAMMAX(CAMMAX),
           m_maximo(maximo), m_registro(registro), m_interior(interior), m_exterior(exterior)
@@ -124,7 +124,13 @@ private:
     ErrorCalculo TraccionAmbas(bool limite);
     ErrorCalculo DisponeInterior(double area, AvisoCapas aviso);
     ErrorCalculo DisponeExterior(double area);
-    bool Traccion(const SeccionTraccion &t, double otra, double &area) const;
+    // The combined-tension area of this face with the other face's area; false when the share
+    // iteration did not settle. In the class, so that the rounds take a replayed answer
+    // without a call.
+    bool Traccion(const SeccionTraccion &t, double otra, double &area) const
+    {
+        return m_registro.Resuelve(*t.diseno, t.M, t.N, otra, area).converge;
+    }
     // Without a cylinder the checks lay both faces out again: the layer warning is owed to
     // their layouts, not to these.
     AvisoCapas AvisoFinal() const
@@ -143,7 +149,7 @@ private:
     const std::int16_t m_IndicadorCamisa;
     const double m_CAMMAX;
     const double m_maximo;
-    RegistroTraccion *const m_registro;
+    RegistroTraccion &m_registro;
     DisposicionArmadura &m_interior;
     DisposicionArmadura &m_exterior;
 };
@@ -167,16 +173,6 @@ ErrorCalculo DisenoCaras::DisponeExterior(double area)
     r.FIEX = m_exterior.Diametro;
     r.NEXPEX = static_cast<double>(m_exterior.Espiras);
     return error;
-}
-
-// The combined-tension area of this face with the other face's area; false when the share
-// iteration did not settle.
-bool DisenoCaras::Traccion(const SeccionTraccion &t, double otra, double &area) const
-{
-    if (m_registro != nullptr) {
-        return m_registro->Resuelve(*t.diseno, t.M, t.N, otra, area).converge;
-    }
-    return t.diseno->Resuelve(otra, area).converge;
 }
 
 ErrorCalculo DisenoCaras::SinSolucion(std::int32_t texto)
@@ -457,7 +453,10 @@ ResultadoSeccion ArmaduraTubo(ContextoCalculo &contexto, double ESP, double RECI
 
     DisposicionArmadura interior;
     DisposicionArmadura exterior;
-    DisenoCaras caras(contexto, g, IndicadorCamisa, CAMMAX, maximo, registro, interior, exterior);
+    // Without a record of the caller's, the solutions are recorded for this pass alone.
+    RegistroTraccion registroPropio;
+    DisenoCaras caras(contexto, g, IndicadorCamisa, CAMMAX, maximo,
+                      registro != nullptr ? *registro : registroPropio, interior, exterior);
     if (ErrorCalculo error = caras.Disena(limite)) {
         return {std::move(error)};
     }

@@ -38,17 +38,16 @@ IteracionTraccion
 RegistroTraccion::ResuelveFueraDelRegistro(const TraccionCompuestaSeccion &seccion, double M,
                                            double N, double x, double &As)
 {
-    if (m_modo == Modo::Repitiendo) {
-        m_modo = Modo::Resolviendo;
-    } else if (m_modo == Modo::Retomando) {
-        // What was recorded after the first difference answers questions this pass no longer
-        // asks in that order.
-        m_soluciones.resize(m_siguiente);
-        m_modo = Modo::Grabando;
+    if (m_repetibles != 0) {
+        // The end of the replay. What was recorded after the first difference answers
+        // questions this pass no longer asks in that order.
+        if (m_graba) {
+            m_soluciones.resize(m_siguiente);
+        }
+        m_repetibles = 0;
     }
-    m_repetibles = 0;
     const IteracionTraccion iteracion = seccion.Resuelve(x, As);
-    if (m_modo == Modo::Grabando) {
+    if (m_graba) {
         m_soluciones.push_back({M, N, x, As, iteracion});
     }
     return iteracion;
@@ -56,16 +55,16 @@ RegistroTraccion::ResuelveFueraDelRegistro(const TraccionCompuestaSeccion &secci
 
 void RegistroTraccion::Repite()
 {
-    m_modo = Modo::Repitiendo;
     m_siguiente = 0;
     m_repetibles = m_soluciones.size();
+    m_graba = false;
 }
 
 void RegistroTraccion::Retoma()
 {
-    m_modo = Modo::Retomando;
     m_siguiente = 0;
     m_repetibles = m_soluciones.size();
+    m_graba = true;
 }
 
 void RegistroTraccion::Empieza()
@@ -73,7 +72,7 @@ void RegistroTraccion::Empieza()
     m_soluciones.clear();
     m_siguiente = 0;
     m_repetibles = 0;
-    m_modo = Modo::Grabando;
+    m_graba = true;
 }
 
 IteracionTraccion TraccionCompuesta(const EstadoObra &estado, double M, double N, double x,

@@ -124,7 +124,6 @@ private:
         double As;
         IteracionTraccion iteracion;
     };
-    enum class Modo { Grabando, Repitiendo, Retomando, Resolviendo };
 
     // A question the record does not answer: the end of a replay, if one was under way, and
     // the answer worked out, and kept when recording.
@@ -134,7 +133,7 @@ private:
     std::vector<Solucion> m_soluciones;
     std::size_t m_siguiente = 0;
     std::size_t m_repetibles = 0; // the answers a replay may hand out; 0 outside a replay
-    Modo m_modo = Modo::Grabando;
+    bool m_graba = true;          // answers worked out are recorded
 };
 
 // M (t.m/m, only |M| counts), N (t/m, > 0), x the steel area of the other face (cm2/m, >= 0);
