@@ -261,6 +261,13 @@ FicheroDepuracion::FicheroDepuracion(std::string carpeta, std::size_t bloque)
     : m_carpeta(std::move(carpeta)), m_bloque(bloque)
 {
     m_ruta = (std::filesystem::path(m_carpeta) / std::string(NombreFicheroDepuracion)).string();
+    // The block and a long line, asked for once and written over now, at start-up, and kept
+    // from command to command: grown by doubling, the block would be copied and its memory
+    // touched twice over, and memory first written during a command costs that command a page
+    // fault a page, which the first command of a session would pay alone.
+    m_pendiente.reserve(m_bloque + LineaLarga);
+    m_pendiente.resize(m_pendiente.capacity());
+    m_pendiente.clear();
 }
 
 FicheroDepuracion::~FicheroDepuracion()
@@ -290,13 +297,6 @@ bool FicheroDepuracion::Abre()
         m_fichero.open(m_ruta, std::ios::binary | std::ios::app);
         m_sinFichero = !m_fichero.is_open();
     }
-    if (!m_sinFichero) {
-        // A block and a long line, asked for once: grown by doubling, the block would be
-        // copied and its memory touched twice over, which the first command of a session (all
-        // of whose memory is fresh) pays for page by page.
-        constexpr std::size_t LineaLarga = 4096;
-        m_pendiente.reserve(m_bloque + LineaLarga);
-    }
     return !m_sinFichero;
 }
 
@@ -309,7 +309,7 @@ bool FicheroDepuracion::Cierra()
     }
     Vuelca();
     m_fichero.close();
-    m_pendiente = std::string();
+    m_pendiente.clear();
     return m_lineasPerdidas == 0;
 }
 

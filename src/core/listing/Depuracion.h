@@ -186,6 +186,9 @@ public:
 private:
     void Vuelca();
 
+    // Room beyond the block for the line that overflows it.
+    static constexpr std::size_t LineaLarga = 4096;
+
     std::string m_carpeta;
     std::string m_ruta;
     std::size_t m_bloque;
