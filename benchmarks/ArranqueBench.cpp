@@ -6,13 +6,19 @@
 // The process runs on the offscreen platform unless QT_QPA_PLATFORM says otherwise, with
 // settings and data folders of its own, so that the engineer's are never touched.
 
-#include <benchmark/benchmark.h>
+#include "InformeMedida.h"
+#include "ProcesoMedida.h"
+#include "app/Programa.h"
+#include "gui/comun/TextoQt.h"
+#include "gui/plataforma/MemoriaImpresion.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QDir>
 #include <QEvent>
 #include <QWidget>
+
+#include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -21,12 +27,6 @@
 #include <cstring>
 #include <string>
 #include <vector>
-
-#include "InformeMedida.h"
-#include "ProcesoMedida.h"
-#include "app/Programa.h"
-#include "gui/comun/TextoQt.h"
-#include "gui/plataforma/MemoriaImpresion.h"
 
 extern char **environ;
 

@@ -4,15 +4,15 @@
 // the smallest, which stays near 1 when nothing grows with the run. Also one case calculated
 // alone, as the reinforcement adjustment window recalculates it.
 
+#include "InformeMedida.h"
+#include "TramosMedida.h"
+#include "core/listing/Depuracion.h"
+
 #include <benchmark/benchmark.h>
 
 #include <chrono>
 #include <cstdint>
 #include <string>
-
-#include "InformeMedida.h"
-#include "TramosMedida.h"
-#include "core/listing/Depuracion.h"
 
 namespace dravek::medida {
 namespace {

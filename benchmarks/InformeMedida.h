@@ -11,6 +11,7 @@
 
 #include <cstdio>
 #include <map>
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>

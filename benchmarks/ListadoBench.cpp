@@ -2,17 +2,16 @@
 // into lines of 72 on every page, so the time should grow with the title's length, not with its
 // square.
 
-#include <benchmark/benchmark.h>
-
-#include <cstdint>
-#include <string>
-
+#include "TramosMedida.h"
 #include "core/listing/SalidaListado.h"
 #include "core/model/EstadoObra.h"
 #include "core/plataforma/Impresora.h"
 #include "core/plataforma/Reloj.h"
 
-#include "TramosMedida.h"
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <string>
 
 namespace dravek {
 namespace {

@@ -3,15 +3,6 @@
 // the print button produces it. Measured at about 25 and about 100 pages; the time per page
 // should not grow with the document.
 
-#include <benchmark/benchmark.h>
-
-#include <QGuiApplication>
-#include <QString>
-#include <QTemporaryDir>
-
-#include <cstdint>
-#include <string>
-
 #include "MedidasQt.h"
 #include "TramosMedida.h"
 #include "core/design/DisenoTubo.h"
@@ -20,6 +11,15 @@
 #include "core/listing/SalidaListado.h"
 #include "core/model/EstadoObra.h"
 #include "gui/plataforma/ImpresoraQt.h"
+
+#include <QGuiApplication>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <string>
 
 namespace dravek::medida {
 namespace {

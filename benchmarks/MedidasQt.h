@@ -5,11 +5,11 @@
 // QT_QPA_PLATFORM names a display, and the memory for printing prepared as the program's start
 // prepares it.
 
-#include <QByteArray>
-#include <QtGlobal>
-
 #include "InformeMedida.h"
 #include "gui/plataforma/MemoriaImpresion.h"
+
+#include <QByteArray>
+#include <QtGlobal>
 
 namespace dravek::medida {
 

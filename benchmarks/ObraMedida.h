@@ -3,11 +3,6 @@
 // The project file of the benchmarks that open one: runs prepared as TramosMedida prepares
 // them, stored as the save command stores a run and written by the storage code's codec.
 
-#include <algorithm>
-#include <cstdint>
-#include <string>
-#include <utility>
-
 #include "TramosMedida.h"
 #include "core/engine/UnidadesCalculo.h"
 #include "core/entry/AlmacenObra.h"
@@ -15,6 +10,11 @@
 #include "core/storage/FicheroRegistros.h"
 #include "core/storage/Ficheros.h"
 #include "core/storage/RegistrosObra.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
+#include <utility>
 
 namespace dravek::medida {
 

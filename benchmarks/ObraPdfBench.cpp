@@ -6,15 +6,6 @@
 // reinforced concrete with a cylinder and spirals and post-tensioned ones in turn, each over
 // two fill heights and two DPs. The time is that of the print button alone.
 
-#include <benchmark/benchmark.h>
-
-#include <QFile>
-#include <QGuiApplication>
-#include <QString>
-
-#include <cstdint>
-#include <string>
-
 #include "MedidasQt.h"
 #include "ProgramaMedida.h"
 #include "TramosMedida.h"
@@ -24,6 +15,15 @@
 #include "core/shell/ComandosCalculo.h"
 #include "gui/PdfSinImpresora.h"
 #include "gui/plataforma/TrabajoImpresionQt.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QString>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <string>
 
 namespace dravek::medida {
 namespace {

@@ -12,18 +12,6 @@
 // BM_ObraDe200Tramos: a project of 200 runs, reinforced concrete and post-tensioned in turn, of
 // 13 fill heights by 6 DPs each (15 600 cases), listed whole from the main menu's print.
 
-#include <benchmark/benchmark.h>
-
-#include <QAbstractEventDispatcher>
-#include <QAbstractScrollArea>
-#include <QApplication>
-#include <QDialog>
-#include <QScrollBar>
-#include <QWidget>
-
-#include <chrono>
-#include <cstdint>
-
 #include "MedidasQt.h"
 #include "ProgramaMedida.h"
 #include "TramosMedida.h"
@@ -35,6 +23,18 @@
 #include "gui/plataforma/TrabajoImpresionQt.h"
 #include "gui/shell/FormaPrincipalVista.h"
 #include "gui/shell/VentanasPrincipalQt.h"
+
+#include <QAbstractEventDispatcher>
+#include <QAbstractScrollArea>
+#include <QApplication>
+#include <QDialog>
+#include <QScrollBar>
+#include <QWidget>
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdint>
 
 namespace dravek::medida {
 namespace {

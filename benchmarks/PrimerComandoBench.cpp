@@ -13,9 +13,11 @@
 // average of the last minute, which the wall clock depends on. The manual time is the first
 // command's wall time.
 
-#include <benchmark/benchmark.h>
+#include "InformeMedida.h"
+#include "ProcesoMedida.h"
+#include "TramosMedida.h"
 
-#include <sys/resource.h>
+#include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <array>
@@ -26,11 +28,8 @@
 #include <ctime>
 #include <sstream>
 #include <string>
+#include <sys/resource.h>
 #include <vector>
-
-#include "InformeMedida.h"
-#include "ProcesoMedida.h"
-#include "TramosMedida.h"
 
 extern char **environ;
 

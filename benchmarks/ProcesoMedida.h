@@ -4,15 +4,14 @@
 // option of its own, which makes it the measured process instead of the benchmark, and reads
 // what that process writes to its standard output.
 
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstdint>
 #include <ctime>
 #include <optional>
+#include <spawn.h>
 #include <string>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 namespace dravek::medida {

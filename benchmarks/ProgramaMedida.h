@@ -6,12 +6,6 @@
 // windows, the print job and the progress are each benchmark's own: they are handed to
 // Conecta, then Abre opens the project as the main menu's "open" does.
 
-#include <QString>
-#include <QTemporaryDir>
-
-#include <optional>
-#include <string>
-
 #include "ObraMedida.h"
 #include "TramosMedida.h"
 #include "apoyo/AlmacenConfiguracionEnMemoria.h"
@@ -32,6 +26,12 @@
 #include "gui/comun/TextoQt.h"
 #include "gui/plataforma/CerrojosFicheroQt.h"
 #include "gui/plataforma/ImpresoraQt.h"
+
+#include <QString>
+#include <QTemporaryDir>
+
+#include <optional>
+#include <string>
 
 namespace dravek::medida {
 

@@ -6,11 +6,6 @@
 // the same work with more cases. Also the null clock and printer of a screen listing, the
 // command's way of running a whole run, and the objects of such a command on one run.
 
-#include <cmath>
-#include <cstdint>
-#include <filesystem>
-#include <string>
-
 #include "core/design/DisenoTubo.h"
 #include "core/engine/CalculaCasos.h"
 #include "core/engine/ContextoCalculo.h"
@@ -20,6 +15,11 @@
 #include "core/model/EstadoObra.h"
 #include "core/plataforma/Impresora.h"
 #include "core/plataforma/Reloj.h"
+
+#include <cmath>
+#include <cstdint>
+#include <filesystem>
+#include <string>
 
 namespace dravek::medida {
 

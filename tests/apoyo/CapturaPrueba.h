@@ -4,14 +4,6 @@
 // fakes) for its language side, with the code lists filled, a standard-geometry table given row
 // by row and a program folder of its own that holds (or lacks) the pictures.
 
-#include <gtest/gtest.h>
-
-#include <array>
-#include <cstdint>
-#include <initializer_list>
-#include <string>
-#include <vector>
-
 #include "apoyo/AlmacenObraPrueba.h"
 #include "apoyo/AnulacionAjustesGrabadora.h"
 #include "apoyo/EntornoIdiomaPrueba.h"
@@ -22,6 +14,14 @@
 #include "core/entry/MenuPrincipal.h"
 #include "core/model/EstadoObra.h"
 #include "core/model/TextoRecurso.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdint>
+#include <initializer_list>
+#include <string>
+#include <vector>
 
 namespace dravek::pruebas {
 

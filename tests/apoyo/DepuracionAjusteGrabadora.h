@@ -1,9 +1,9 @@
 #pragma once
 
+#include "core/adjustment/DepuracionAjuste.h"
+
 #include <string>
 #include <vector>
-
-#include "core/adjustment/DepuracionAjuste.h"
 
 namespace dravek::pruebas {
 

@@ -2,12 +2,12 @@
 
 // A standard-geometry table given row by row, as the default-data file would give it.
 
+#include "core/model/EstadoObra.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
 #include <vector>
-
-#include "core/model/EstadoObra.h"
 
 namespace dravek::pruebas {
 

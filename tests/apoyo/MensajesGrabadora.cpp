@@ -1,4 +1,5 @@
 #include "apoyo/MensajesGrabadora.h"
+
 #include "apoyo/PlataformaNula.h"
 
 #include <gtest/gtest.h>

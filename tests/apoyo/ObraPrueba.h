@@ -4,10 +4,6 @@
 // dialogs, recording message boxes, the code lists filled and a program folder of its own that
 // holds the pictures.
 
-#include <gtest/gtest.h>
-
-#include <string>
-
 #include "apoyo/CerrojosEnMemoria.h"
 #include "apoyo/ComandosCapturaGrabadora.h"
 #include "apoyo/DialogosFicheroGuionizados.h"
@@ -20,6 +16,10 @@
 #include "core/entry/MenuPrincipal.h"
 #include "core/entry/TramoEnVentana.h"
 #include "core/model/EstadoObra.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
 
 namespace dravek::pruebas {
 

@@ -5,15 +5,15 @@
 // opening of a given file; no settings kept. Header only and without GoogleTest, so that a tool
 // or a benchmark takes it without the tests' library.
 
+#include "core/plataforma/AlmacenConfiguracion.h"
+#include "core/plataforma/DialogosFichero.h"
+#include "core/plataforma/Mensajes.h"
+
 #include <iostream>
 #include <optional>
 #include <string>
 #include <utility>
 #include <vector>
-
-#include "core/plataforma/AlmacenConfiguracion.h"
-#include "core/plataforma/DialogosFichero.h"
-#include "core/plataforma/Mensajes.h"
 
 namespace dravek::pruebas {
 

@@ -4,14 +4,14 @@
 // data-entry window shows, and the decimal separator of the user's locale, both put into the
 // run-time state. The folder goes with the object.
 
+#include "apoyo/CarpetaPrueba.h"
+#include "apoyo/SeparadorPrueba.h"
+#include "core/model/EstadoObra.h"
+
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
 #include <string>
-
-#include "apoyo/CarpetaPrueba.h"
-#include "apoyo/SeparadorPrueba.h"
-#include "core/model/EstadoObra.h"
 
 namespace dravek::pruebas {
 

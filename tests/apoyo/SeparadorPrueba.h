@@ -3,9 +3,9 @@
 // The user's decimal separator as start-up puts it into the run-time state: the separator of
 // the locale, and the other one, which input also accepts.
 
-#include <string>
-
 #include "core/model/EstadoObra.h"
+
+#include <string>
 
 namespace dravek::pruebas {
 

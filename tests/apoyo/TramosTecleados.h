@@ -4,15 +4,15 @@
 // ranges, then each run started with the new-run command, its typology chosen, its boxes filled
 // and saved with the save command.
 
-#include <gtest/gtest.h>
-
-#include <optional>
-#include <string>
-
 #include "apoyo/ObraPrueba.h"
 #include "core/entry/CapturaTramo.h"
 #include "core/entry/LimpiezaTramo.h"
 #include "core/listing/FormatoNumeros.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
 
 namespace dravek::pruebas {
 

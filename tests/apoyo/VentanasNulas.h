@@ -3,9 +3,9 @@
 // The main window's other windows, none of which opens: for a test of what the main window does
 // with the data-entry window. A test that watches one of them overrides it.
 
-#include <string>
-
 #include "core/shell/VentanasPrincipal.h"
+
+#include <string>
 
 namespace dravek::pruebas {
 

@@ -1,13 +1,13 @@
 #include "gui/plataforma/AlmacenConfiguracionQt.h"
-#include "gui/plataforma/LocalUsuarioQt.h"
 
 #include "core/storage/Registro.h"
-
-#include <gtest/gtest.h>
+#include "gui/plataforma/LocalUsuarioQt.h"
 
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
+
+#include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <string>

@@ -3,8 +3,6 @@
 
 #include "core/model/TextoRecurso.h"
 
-#include <gtest/gtest.h>
-
 #include <QApplication>
 #include <QFile>
 #include <QString>
@@ -13,6 +11,8 @@
 #include <QTextDocument>
 #include <QTextFragment>
 #include <QUrl>
+
+#include <gtest/gtest.h>
 
 #include <cstdint>
 #include <set>

@@ -1,4 +1,5 @@
 #include "gui/hydraulics/CalculoHidraulicoVista.h"
+
 #include "apoyo/MensajesGrabadora.h"
 #include "apoyo/SeparadorPrueba.h"
 #include "core/hydraulics/CalculoHidraulico.h"
@@ -12,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+
 #include <gtest/gtest.h>
 
 #include <cstdint>

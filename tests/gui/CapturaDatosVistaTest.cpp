@@ -1,4 +1,5 @@
 #include "gui/entry/CapturaDatosVista.h"
+
 #include "apoyo/AlmacenConfiguracionEnMemoria.h"
 #include "apoyo/CapturaPrueba.h"
 #include "apoyo/CerrojosEnMemoria.h"

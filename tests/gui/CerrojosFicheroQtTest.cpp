@@ -13,7 +13,6 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
-
 #include <sys/wait.h>
 #include <unistd.h>
 

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QWidget>
+
 #include <gtest/gtest.h>
 
 namespace dravek::gui {

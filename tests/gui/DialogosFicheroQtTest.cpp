@@ -2,6 +2,7 @@
 // documents folder, or the home folder on a desktop that has none.
 
 #include "gui/plataforma/DialogosFicheroQt.h"
+
 #include "gui/comun/TextoQt.h"
 
 #include <QByteArray>

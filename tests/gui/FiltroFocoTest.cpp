@@ -20,6 +20,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QVBoxLayout>
+
 #include <gtest/gtest.h>
 
 #include <string>

@@ -1,7 +1,9 @@
 #include "gui/shell/FormaPrincipalVista.h"
+
 #include "core/shell/PrincipalPrueba.h"
 
 #include <QApplication>
+
 #include <gtest/gtest.h>
 
 namespace dravek::gui {

@@ -6,8 +6,6 @@
 #include "gui/PdfPrueba.h"
 #include "gui/comun/TextoQt.h"
 
-#include <gtest/gtest.h>
-
 #include <QByteArray>
 #include <QColor>
 #include <QDir>
@@ -17,6 +15,8 @@
 #include <QImage>
 #include <QStringList>
 #include <QTemporaryDir>
+
+#include <gtest/gtest.h>
 
 namespace dravek::gui {
 namespace {

@@ -1,8 +1,6 @@
 // A whole run printed through the Qt printer into a PDF file has the pages the listing decided:
 // as many as the recording printer counts for the same run.
 
-#include "gui/plataforma/ImpresoraQt.h"
-
 #include "apoyo/DepuracionGrabadora.h"
 #include "apoyo/ImpresoraGrabadora.h"
 #include "apoyo/RelojFijo.h"
@@ -11,13 +9,14 @@
 #include "core/listing/SalidaListado.h"
 #include "core/model/EstadoObra.h"
 #include "gui/PdfPrueba.h"
-
-#include <gtest/gtest.h>
+#include "gui/plataforma/ImpresoraQt.h"
 
 #include <QApplication>
 #include <QByteArray>
 #include <QFile>
 #include <QTemporaryDir>
+
+#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>

@@ -3,11 +3,11 @@
 // What the tests that print into PDF files share: the application object, a folder for the
 // files, and printing with no printer (PdfSinImpresora).
 
-#include <gtest/gtest.h>
+#include "gui/PdfSinImpresora.h"
 
 #include <QTemporaryDir>
 
-#include "gui/PdfSinImpresora.h"
+#include <gtest/gtest.h>
 
 namespace dravek::pruebas {
 

@@ -4,10 +4,10 @@
 // benchmarks that print: the print job's answers, and the count of the pages a PDF holds.
 // Without GoogleTest, so that a benchmark takes it alone.
 
+#include "gui/plataforma/TrabajoImpresionQt.h"
+
 #include <QByteArray>
 #include <QString>
-
-#include "gui/plataforma/TrabajoImpresionQt.h"
 
 namespace dravek::pruebas {
 

@@ -31,10 +31,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <algorithm>
 
 namespace dravek::gui {
 namespace {

@@ -5,6 +5,7 @@
 // listing.
 
 #include "app/Programa.h"
+
 #include "core/listing/Depuracion.h"
 #include "gui/comun/TextoQt.h"
 #include "gui/plataforma/CerrojosFicheroQt.h"

@@ -1,4 +1,5 @@
 #include "gui/plataforma/ProgresoQt.h"
+
 #include "apoyo/DialogosFicheroGuionizados.h"
 #include "core/model/TextoRecurso.h"
 #include "core/shell/PrincipalPrueba.h"

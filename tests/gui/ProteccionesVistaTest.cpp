@@ -1,4 +1,5 @@
 #include "gui/protection/ProteccionesVista.h"
+
 #include "apoyo/MensajesGrabadora.h"
 #include "core/protection/Protecciones.h"
 #include "gui/VentanaConListado.h"
@@ -8,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+
 #include <gtest/gtest.h>
 
 namespace dravek::gui {

@@ -1,7 +1,3 @@
-#include "gui/shell/ImpresorasVista.h"
-#include "gui/shell/frmAboutBoxVista.h"
-#include "gui/shell/frmTipVista.h"
-
 #include "apoyo/AlmacenConfiguracionEnMemoria.h"
 #include "apoyo/MensajesGrabadora.h"
 #include "apoyo/ServicioImpresorasEnMemoria.h"
@@ -11,6 +7,9 @@
 #include "core/shell/frmTip.h"
 #include "core/storage/Registro.h"
 #include "gui/comun/TextoQt.h"
+#include "gui/shell/ImpresorasVista.h"
+#include "gui/shell/frmAboutBoxVista.h"
+#include "gui/shell/frmTipVista.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -28,6 +27,7 @@
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QToolButton>
+
 #include <gtest/gtest.h>
 
 #include <string>

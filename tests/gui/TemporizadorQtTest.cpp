@@ -1,6 +1,7 @@
 #include "gui/plataforma/TemporizadorQt.h"
 
 #include <QCoreApplication>
+
 #include <gtest/gtest.h>
 
 namespace dravek::gui {

@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QTextBlock>
 #include <QTextDocument>
+
 #include <gtest/gtest.h>
 
 #include <optional>

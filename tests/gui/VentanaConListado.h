@@ -3,16 +3,16 @@
 // A window whose logic writes into a listing (the hydraulic calculator, the protection
 // adviser) over recording fakes, with the application object it needs; the view shown.
 
-#include <QApplication>
-
-#include <utility>
-
 #include "apoyo/ImpresoraGrabadora.h"
 #include "apoyo/MensajesGrabadora.h"
 #include "apoyo/RelojFijo.h"
 #include "apoyo/TrabajoFalso.h"
 #include "core/listing/SalidaListado.h"
 #include "core/model/EstadoObra.h"
+
+#include <QApplication>
+
+#include <utility>
 
 namespace dravek::pruebas {
 

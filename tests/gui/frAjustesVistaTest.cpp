@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QToolTip>
+
 #include <gtest/gtest.h>
 
 #include <fstream>

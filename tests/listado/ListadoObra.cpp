@@ -18,17 +18,6 @@
 //
 // A test tool: built with the tests, never installed.
 
-#include <clocale>
-#include <cstdint>
-#include <cstdlib>
-#include <ctime>
-#include <filesystem>
-#include <iostream>
-#include <memory>
-#include <optional>
-#include <string>
-#include <vector>
-
 #include "apoyo/PlataformaNula.h"
 #include "core/design/DisenoTubo.h"
 #include "core/engine/CalculaCasos.h"
@@ -51,6 +40,17 @@
 #include "core/shell/FormaPrincipal.h"
 #include "core/storage/Ficheros.h"
 #include "core/storage/FormasRegistro.h"
+
+#include <clocale>
+#include <cstdint>
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <iostream>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace {
 

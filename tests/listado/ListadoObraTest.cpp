@@ -2,9 +2,12 @@
 // printed kind, held as golden files; its messages and exit status when a project or a run
 // cannot be listed. Set DRAVEK_REGENERA_FIJOS to write the golden listings again.
 
-#include <gtest/gtest.h>
+#include "apoyo/CarpetaPrueba.h"
+#include "apoyo/ObraPrueba.h"
+#include "core/storage/FicheroRegistros.h"
+#include "core/storage/RegistrosObra.h"
 
-#include <sys/wait.h>
+#include <gtest/gtest.h>
 
 #include <array>
 #include <cstdio>
@@ -13,12 +16,8 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <sys/wait.h>
 #include <vector>
-
-#include "apoyo/CarpetaPrueba.h"
-#include "apoyo/ObraPrueba.h"
-#include "core/storage/FicheroRegistros.h"
-#include "core/storage/RegistrosObra.h"
 
 namespace dravek {
 namespace {

@@ -4,12 +4,12 @@
 // engineer types them: a reinforced-concrete project with a stored reinforcement override, a
 // post-tensioned one, and one in SI with a total vertical load typed.
 
-#include <string>
-#include <vector>
-
 #include "apoyo/ObraPrueba.h"
 #include "apoyo/TramosTecleados.h"
 #include "core/storage/FicheroAjustes.h"
+
+#include <string>
+#include <vector>
 
 namespace dravek::pruebas {
 

@@ -1,14 +1,14 @@
 #include "core/adjustment/ArmaduraNecesaria.h"
 
-#include <cmath>
-#include <string_view>
-
 #include "core/listing/Depuracion.h"
 #include "core/listing/FormatoNumeros.h"
 #include "core/model/TextoPlano.h"
 #include "core/model/TextoRecurso.h"
 #include "core/model/Utf8.h"
 #include "core/validation/FuncionesGenerales.h"
+
+#include <cmath>
+#include <string_view>
 
 namespace dravek {
 

@@ -7,14 +7,14 @@
 // zero lever arm or useful depth, a zero steel or concrete stress) makes its section "not
 // checkable": no number is made up for it.
 
+#include "core/adjustment/DepuracionAjuste.h"
+#include "core/model/EstadoObra.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
-
-#include "core/adjustment/DepuracionAjuste.h"
-#include "core/model/EstadoObra.h"
 
 namespace dravek {
 

@@ -4,11 +4,11 @@
 // that shows the same cylinder and exterior values with no reinforcing steel, else row 8 as a
 // direct selection of the stored values.
 
-#include <cstdint>
-
 #include "core/adjustment/FilasArmadura.h"
 #include "core/model/EstadoObra.h"
 #include "core/reinforced/AjustesGuardados.h"
+
+#include <cstdint>
 
 namespace dravek {
 

@@ -1,6 +1,6 @@
 #include "core/adjustment/FilasArmadura.h"
-#include <algorithm>
 
+#include <algorithm>
 #include <optional>
 
 namespace dravek {

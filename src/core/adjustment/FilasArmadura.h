@@ -4,11 +4,11 @@
 // necessary reinforcement, the entries of the table of reinforcement areas around it, which of
 // them are admissible, and the exterior steel each admissible row needs.
 
-#include <array>
-#include <cstdint>
-
 #include "core/adjustment/ArmaduraNecesaria.h"
 #include "core/model/EstadoObra.h"
+
+#include <array>
+#include <cstdint>
 
 namespace dravek {
 

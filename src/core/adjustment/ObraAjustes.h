@@ -4,11 +4,11 @@
 // reloaded from the project file before every recalculation, and the adjustments file, read by
 // the design and written by the window.
 
+#include "core/reinforced/AjustesGuardados.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
-
-#include "core/reinforced/AjustesGuardados.h"
 
 namespace dravek {
 

@@ -3,9 +3,9 @@
 // The steps of the adjustment window from one case to the next: fill heights and pressures,
 // with their bounds and the snapping onto the end of the range.
 
-#include <optional>
-
 #include "core/model/EstadoObra.h"
+
+#include <optional>
 
 namespace dravek {
 

@@ -1,11 +1,5 @@
 #include "core/adjustment/frAjustes.h"
 
-#include <charconv>
-#include <exception>
-#include <filesystem>
-#include <optional>
-#include <system_error>
-
 #include "core/adjustment/EleccionGuardada.h"
 #include "core/adjustment/PasosCaso.h"
 #include "core/engine/CalculaCasos.h"
@@ -17,6 +11,12 @@
 #include "core/model/TextosComunes.h"
 #include "core/validation/FuncionesGenerales.h"
 #include "core/validation/GeometriaEstandar.h"
+
+#include <charconv>
+#include <exception>
+#include <filesystem>
+#include <optional>
+#include <system_error>
 
 namespace dravek {
 

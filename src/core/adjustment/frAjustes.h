@@ -11,9 +11,6 @@
 // refills the rows with the run's own covers before it stores, so a row is stored with the
 // areas the check verified for the run; only an accepted direct selection stores typed values.
 
-#include <cstdint>
-#include <string>
-
 #include "core/adjustment/ArmaduraNecesaria.h"
 #include "core/adjustment/DepuracionAjuste.h"
 #include "core/adjustment/FilasArmadura.h"
@@ -26,6 +23,9 @@
 #include "core/plataforma/Controles.h"
 #include "core/plataforma/Mensajes.h"
 #include "core/plataforma/VentanaLogica.h"
+
+#include <cstdint>
+#include <string>
 
 namespace dravek {
 

@@ -1,15 +1,5 @@
 #include "core/engine/CalculaCasos.h"
 
-#include <algorithm>
-#include <array>
-#include <charconv>
-#include <cmath>
-#include <cstddef>
-#include <cstdint>
-#include <optional>
-#include <string>
-#include <string_view>
-
 #include "core/engine/CompruebaCalculo.h"
 #include "core/engine/DatosTramoListado.h"
 #include "core/engine/Ovaliz.h"
@@ -22,6 +12,16 @@
 #include "core/model/CargaHorizontal.h"
 #include "core/model/TextoPlano.h"
 #include "core/model/TextoRecurso.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
 
 namespace dravek {
 

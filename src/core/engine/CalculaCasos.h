@@ -5,11 +5,11 @@
 // calculation units (ConvierteUnidades "ParaCalculo"), the run validated and the listing sink
 // chosen.
 
-#include <cstddef>
-#include <cstdint>
-
 #include "core/engine/ContextoCalculo.h"
 #include "core/listing/SalidaListado.h"
+
+#include <cstddef>
+#include <cstdint>
 
 namespace dravek {
 

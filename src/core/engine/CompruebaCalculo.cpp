@@ -1,12 +1,5 @@
 #include "core/engine/CompruebaCalculo.h"
 
-#include <algorithm>
-#include <array>
-#include <charconv>
-#include <cmath>
-#include <initializer_list>
-#include <string_view>
-
 #include "core/engine/PresionesCaso.h"
 #include "core/listing/FormatoNumeros.h"
 #include "core/model/CodigosColocacion.h"
@@ -14,6 +7,13 @@
 #include "core/model/TextoPlano.h"
 #include "core/model/TextoRecurso.h"
 #include "core/model/TextosComunes.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <initializer_list>
+#include <string_view>
 
 namespace dravek {
 

@@ -6,11 +6,11 @@
 // calculated in reasonable time. The run validation keeps such data from the engineer; this
 // holds for whatever the state carries (a damaged project file, another caller).
 
-#include <cstdint>
-#include <string>
-
 #include "core/engine/ContextoCalculo.h"
 #include "core/engine/mdMarston.h"
+
+#include <cstdint>
+#include <string>
 
 namespace dravek {
 

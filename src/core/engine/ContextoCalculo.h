@@ -4,17 +4,17 @@
 // the designs of a case. A step that cannot go on returns an ErrorCalculo; the caller stops
 // the calculation, restores the state it changed and lets the command show the message.
 
-#include <array>
-#include <cstddef>
-#include <cstdint>
-#include <string>
-
 #include "core/engine/HipotesisArmado.h"
 #include "core/listing/Depuracion.h"
 #include "core/listing/FormatoNumeros.h"
 #include "core/listing/SalidaListado.h"
 #include "core/listing/TextosFijos.h"
 #include "core/model/EstadoObra.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
 
 namespace dravek {
 

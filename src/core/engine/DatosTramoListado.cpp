@@ -1,16 +1,16 @@
 #include "core/engine/DatosTramoListado.h"
 
-#include <array>
-#include <cstddef>
-#include <cstdint>
-#include <string>
-
 #include "core/engine/PresionesCaso.h"
 #include "core/engine/TablaCargas.h"
 #include "core/listing/FormatoNumeros.h"
 #include "core/model/TextoRecurso.h"
 #include "core/model/TextosComunes.h"
 #include "core/model/Utf8.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
 
 namespace dravek {
 

@@ -4,12 +4,12 @@
 // fill and the loads of the design hypotheses on the Normal printed listing, the run's block on
 // the Tabular one. In every listing it also leaves the per-run values the calculation uses.
 
+#include "core/engine/ContextoCalculo.h"
+#include "core/listing/CamposTexto.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
-
-#include "core/engine/ContextoCalculo.h"
-#include "core/listing/CamposTexto.h"
 
 namespace dravek {
 

@@ -4,12 +4,12 @@
 // ring analysis and, in four of them, the ring tension of an internal pressure, into the design
 // moment (t.m/m) and axial force (t/m, tension positive) at crown, haunch and invert.
 
+#include "core/engine/mdOvaliz.h"
+#include "core/model/EstadoObra.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
-
-#include "core/engine/mdOvaliz.h"
-#include "core/model/EstadoObra.h"
 
 namespace dravek {
 

@@ -1,12 +1,5 @@
 #include "core/engine/ImprimeDatosCaso.h"
 
-#include <algorithm>
-#include <array>
-#include <cstddef>
-#include <cstdint>
-#include <string>
-#include <utility>
-
 #include "core/engine/HipotesisArmado.h"
 #include "core/engine/mdOvaliz.h"
 #include "core/listing/EscrituraTexto.h"
@@ -14,6 +7,13 @@
 #include "core/model/CodigosColocacion.h"
 #include "core/model/TextoRecurso.h"
 #include "core/model/TextosComunes.h"
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <utility>
 
 namespace dravek {
 

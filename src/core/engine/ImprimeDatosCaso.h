@@ -5,11 +5,11 @@
 // fill height, the internal pressure and the live load; for a reinforced-concrete run, then the
 // moment and axial force of each design hypothesis at crown, haunch and invert.
 
-#include <array>
-
 #include "core/engine/ContextoCalculo.h"
 #include "core/engine/HipotesisArmado.h"
 #include "core/listing/CamposTexto.h"
+
+#include <array>
 
 namespace dravek {
 

@@ -1,17 +1,17 @@
 #include "core/engine/Ovaliz.h"
 
+#include "core/listing/Depuracion.h"
+#include "core/listing/FormatoNumeros.h"
+#include "core/listing/TextosFijos.h"
+#include "core/model/TextoRecurso.h"
+#include "core/model/TextosComunes.h"
+
 #include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
-
-#include "core/listing/Depuracion.h"
-#include "core/listing/FormatoNumeros.h"
-#include "core/listing/TextosFijos.h"
-#include "core/model/TextoRecurso.h"
-#include "core/model/TextosComunes.h"
 
 namespace dravek {
 

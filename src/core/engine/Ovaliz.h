@@ -4,12 +4,12 @@
 // AxilesCaso, their debug lines, and on the printed Normal listing the heading of the ring
 // analysis and the table of load cases once per fill height.
 
-#include <array>
-#include <cstdint>
-
 #include "core/engine/ContextoCalculo.h"
 #include "core/engine/mdOvaliz.h"
 #include "core/listing/CamposTexto.h"
+
+#include <array>
+#include <cstdint>
 
 namespace dravek {
 

@@ -1,12 +1,12 @@
 #include "core/engine/TablaCargas.h"
 
-#include <cmath>
-#include <cstddef>
-
 #include "core/engine/CompruebaCalculo.h"
 #include "core/listing/FormatoNumeros.h"
 #include "core/model/TextoRecurso.h"
 #include "core/model/TextosComunes.h"
+
+#include <cmath>
+#include <cstddef>
 
 namespace dravek {
 

@@ -4,13 +4,13 @@
 // computed by Marston's theory. Calculation units: heights in m, loads in t/m2 once divided by
 // the outer diameter vDE.
 
-#include <cstdint>
-#include <string>
-
 #include "core/engine/ContextoCalculo.h"
 #include "core/engine/mdMarston.h"
 #include "core/listing/CamposTexto.h"
 #include "core/model/LimitesFisicos.h"
+
+#include <cstdint>
+#include <string>
 
 namespace dravek {
 

@@ -1,10 +1,10 @@
 #include "core/engine/UnidadesCalculo.h"
 
-#include <array>
-#include <cmath>
-
 #include "core/engine/PresionesCaso.h"
 #include "core/model/TextoPlano.h"
+
+#include <array>
+#include <cmath>
 
 namespace dravek {
 

@@ -4,9 +4,9 @@
 // the calculation, which always runs in MKS: pressures and stresses in kp/cm2, the total
 // vertical load in t/m2.
 
-#include <string_view>
-
 #include "core/model/EstadoObra.h"
+
+#include <string_view>
 
 namespace dravek {
 

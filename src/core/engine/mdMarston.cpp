@@ -1,10 +1,10 @@
 #include "core/engine/mdMarston.h"
 
+#include "core/model/CodigosColocacion.h"
+
 #include <array>
 #include <cmath>
 #include <utility>
-
-#include "core/model/CodigosColocacion.h"
 
 namespace dravek {
 

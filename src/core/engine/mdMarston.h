@@ -6,9 +6,9 @@
 // lengths in m, unit weights in t/m3, angles in degrees, loads in t per metre of pipe. Callers
 // divide the loads by the outer diameter to obtain the pressures (t/m2) of the ring analysis.
 
-#include <cstdint>
-
 #include "core/model/EstadoObra.h"
+
+#include <cstdint>
 
 namespace dravek {
 

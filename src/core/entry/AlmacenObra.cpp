@@ -1,8 +1,5 @@
 #include "core/entry/AlmacenObra.h"
 
-#include <array>
-#include <utility>
-
 #include "core/entry/MenuPrincipal.h"
 #include "core/entry/TramoEnVentana.h"
 #include "core/entry/ValoresSI.h"
@@ -12,6 +9,9 @@
 #include "core/reinforced/AjustesGuardados.h"
 #include "core/storage/CarpetaDialogos.h"
 #include "core/validation/GeometriaEstandar.h"
+
+#include <array>
+#include <utility>
 
 namespace dravek {
 

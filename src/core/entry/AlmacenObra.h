@@ -18,14 +18,6 @@
 // when a box is edited: a change that is cancelled keeps them, and a calculation of the unsaved
 // run ignores them.
 
-#include <cstdint>
-#include <memory>
-#include <optional>
-#include <set>
-#include <string>
-#include <utility>
-#include <vector>
-
 #include "core/entry/CapturaDatos.h"
 #include "core/model/EstadoObra.h"
 #include "core/plataforma/AlmacenConfiguracion.h"
@@ -36,6 +28,14 @@
 #include "core/storage/FicheroRegistros.h"
 #include "core/storage/Ficheros.h"
 #include "core/storage/RegistrosObra.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace dravek {
 

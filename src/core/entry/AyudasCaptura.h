@@ -3,14 +3,14 @@
 // The small helpers every part of the data-entry window uses: its texts in the interface
 // language, the unit system shown, an empty box, and a value shown through a box's mask.
 
-#include <cstdint>
-#include <string>
-#include <string_view>
-
 #include "core/entry/CapturaDatos.h"
 #include "core/listing/FormatoNumeros.h"
 #include "core/model/TextoRecurso.h"
 #include "core/plataforma/Controles.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
 
 namespace dravek::captura {
 

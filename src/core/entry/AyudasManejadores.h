@@ -4,10 +4,6 @@
 // check of a box with its caption, showing a value through a mask, and the open and closed
 // states of a box.
 
-#include <cstdint>
-#include <string>
-#include <string_view>
-
 #include "core/entry/AyudasCaptura.h"
 #include "core/entry/CamposCaptura.h"
 #include "core/entry/CapturaDatos.h"
@@ -15,6 +11,10 @@
 #include "core/listing/FormatoNumeros.h"
 #include "core/model/TextoRecurso.h"
 #include "core/validation/FuncionesGenerales.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
 
 namespace dravek::manejadores {
 

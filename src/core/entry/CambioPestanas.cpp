@@ -1,5 +1,3 @@
-#include <string>
-
 #include "core/engine/PresionesCaso.h"
 #include "core/entry/AyudasCaptura.h"
 #include "core/entry/CambioTipologia.h"
@@ -7,6 +5,8 @@
 #include "core/model/TextoRecurso.h"
 #include "core/model/TextosComunes.h"
 #include "core/validation/FuncionesGenerales.h"
+
+#include <string>
 
 namespace dravek {
 

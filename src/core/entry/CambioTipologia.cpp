@@ -1,7 +1,5 @@
 #include "core/entry/CambioTipologia.h"
 
-#include <cstdint>
-
 #include "core/entry/AyudasCaptura.h"
 #include "core/entry/CamposCaptura.h"
 #include "core/entry/CapturaDatos.h"
@@ -14,6 +12,8 @@
 #include "core/model/TextoRecurso.h"
 #include "core/model/TextosComunes.h"
 #include "core/validation/GeometriaEstandar.h"
+
+#include <cstdint>
 
 namespace dravek {
 

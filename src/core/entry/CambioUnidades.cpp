@@ -1,8 +1,3 @@
-#include <cstdint>
-#include <span>
-#include <string>
-#include <string_view>
-
 #include "core/entry/AyudasCaptura.h"
 #include "core/entry/CamposCaptura.h"
 #include "core/entry/CapturaDatos.h"
@@ -10,6 +5,11 @@
 #include "core/model/TextoPlano.h"
 #include "core/model/TextoRecurso.h"
 #include "core/validation/FuncionesGenerales.h"
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
 
 namespace dravek {
 

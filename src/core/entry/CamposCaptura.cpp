@@ -1,11 +1,11 @@
 #include "core/entry/CamposCaptura.h"
+
+#include "core/entry/CapturaDatos.h"
 #include "core/model/CodigosColocacion.h"
 
 #include <algorithm>
 #include <cmath>
 #include <iterator>
-
-#include "core/entry/CapturaDatos.h"
 
 namespace dravek {
 

@@ -5,14 +5,14 @@
 // defaults, SI copies and the field handlers are written over these rows instead of box by
 // box.
 
+#include "core/model/EstadoObra.h"
+#include "core/plataforma/Controles.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <span>
 #include <string_view>
-
-#include "core/model/EstadoObra.h"
-#include "core/plataforma/Controles.h"
 
 namespace dravek {
 

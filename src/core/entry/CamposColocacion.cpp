@@ -1,6 +1,3 @@
-#include <array>
-#include <string>
-
 #include "core/entry/AyudasCaptura.h"
 #include "core/entry/CamposCaptura.h"
 #include "core/entry/CapturaDatos.h"
@@ -10,6 +7,9 @@
 #include "core/model/TextoRecurso.h"
 #include "core/model/TextosComunes.h"
 #include "core/validation/FuncionesGenerales.h"
+
+#include <array>
+#include <string>
 
 namespace dravek {
 

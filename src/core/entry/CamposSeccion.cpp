@@ -1,7 +1,5 @@
 #include "core/entry/CamposSeccion.h"
 
-#include <cmath>
-
 #include "core/entry/AyudasCaptura.h"
 #include "core/entry/CapturaDatos.h"
 #include "core/listing/FormatoNumeros.h"
@@ -10,6 +8,8 @@
 #include "core/model/TextosComunes.h"
 #include "core/validation/FuncionesGenerales.h"
 #include "core/validation/GeometriaEstandar.h"
+
+#include <cmath>
 
 namespace dravek {
 

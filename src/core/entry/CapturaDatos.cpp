@@ -1,9 +1,5 @@
 #include "core/entry/CapturaDatos.h"
 
-#include <filesystem>
-#include <initializer_list>
-#include <system_error>
-
 #include "core/entry/CambioTipologia.h"
 #include "core/entry/CamposCaptura.h"
 #include "core/entry/ConexionManejadores.h"
@@ -13,6 +9,10 @@
 #include "core/model/TextoRecurso.h"
 #include "core/validation/FuncionesGenerales.h"
 #include "core/validation/GeometriaEstandar.h"
+
+#include <filesystem>
+#include <initializer_list>
+#include <system_error>
 
 namespace dravek {
 

@@ -5,15 +5,15 @@
 // (LimpiezaTramo, ValidacionTramo, ValidacionObra, beside this file) work on these controls and
 // on the state.
 
-#include <cstdint>
-#include <map>
-#include <string>
-
 #include "core/entry/ComandosCaptura.h"
 #include "core/model/EstadoObra.h"
 #include "core/plataforma/Controles.h"
 #include "core/plataforma/Mensajes.h"
 #include "core/plataforma/VentanaLogica.h"
+
+#include <cstdint>
+#include <map>
+#include <string>
 
 namespace dravek {
 

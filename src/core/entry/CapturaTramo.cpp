@@ -1,11 +1,5 @@
 #include "core/entry/CapturaTramo.h"
 
-#include <algorithm>
-#include <cctype>
-#include <cstdint>
-#include <optional>
-#include <string>
-
 #include "core/entry/AlmacenObra.h"
 #include "core/entry/AyudasCaptura.h"
 #include "core/entry/CambioTipologia.h"
@@ -20,6 +14,12 @@
 #include "core/model/TextosComunes.h"
 #include "core/storage/FormasRegistro.h"
 #include "core/storage/RegistrosObra.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdint>
+#include <optional>
+#include <string>
 
 namespace dravek {
 

@@ -1,12 +1,6 @@
 // The data-entry window's load (a new project, or a project file opened), the choice of a run
 // in the run-number box, and the window's unload with its offer to save what changed.
 
-#include <cmath>
-#include <cstdint>
-#include <initializer_list>
-#include <optional>
-#include <string>
-
 #include "core/entry/AlmacenObra.h"
 #include "core/entry/AyudasManejadores.h"
 #include "core/entry/CambioTipologia.h"
@@ -19,6 +13,12 @@
 #include "core/model/TextosComunes.h"
 #include "core/storage/FormasRegistro.h"
 #include "core/storage/RegistrosObra.h"
+
+#include <cmath>
+#include <cstdint>
+#include <initializer_list>
+#include <optional>
+#include <string>
 
 namespace dravek {
 

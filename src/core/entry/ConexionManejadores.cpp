@@ -2,12 +2,12 @@
 
 #include "core/entry/ConexionManejadores.h"
 
+#include "core/entry/CapturaDatos.h"
+
 #include <functional>
 #include <stdexcept>
 #include <string>
 #include <utility>
-
-#include "core/entry/CapturaDatos.h"
 
 namespace dravek {
 

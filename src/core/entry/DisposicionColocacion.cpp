@@ -1,13 +1,13 @@
 #include "core/entry/DisposicionColocacion.h"
 
-#include <cstdint>
-#include <string>
-
 #include "core/entry/AyudasCaptura.h"
 #include "core/entry/CapturaDatos.h"
 #include "core/listing/FormatoNumeros.h"
 #include "core/model/CodigosColocacion.h"
 #include "core/model/TextoRecurso.h"
+
+#include <cstdint>
+#include <string>
 
 namespace dravek {
 

@@ -2,11 +2,11 @@
 
 // The interface language as a stored setting: read and written only here.
 
-#include <cstdint>
-#include <string>
-
 #include "core/plataforma/AlmacenConfiguracion.h"
 #include "core/plataforma/Mensajes.h"
+
+#include <cstdint>
+#include <string>
 
 namespace dravek {
 

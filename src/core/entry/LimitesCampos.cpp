@@ -1,15 +1,15 @@
 #include "core/entry/LimitesCampos.h"
 
-#include <algorithm>
-#include <array>
-#include <cmath>
-#include <utility>
-
 #include "core/engine/CompruebaCalculo.h"
 #include "core/entry/AyudasManejadores.h"
 #include "core/listing/FormatoNumeros.h"
 #include "core/model/TextoPlano.h"
 #include "core/model/TextosComunes.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <utility>
 
 namespace dravek {
 

@@ -5,11 +5,11 @@
 // uses refuses a number outside it as it is left, instead of storing it for the calculation
 // to refuse later (or for another box's check to keep refusing every leave).
 
+#include "core/model/LimitesFisicos.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
-
-#include "core/model/LimitesFisicos.h"
 
 namespace dravek {
 

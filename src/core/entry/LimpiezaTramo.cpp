@@ -1,7 +1,5 @@
 #include "core/entry/LimpiezaTramo.h"
 
-#include <string>
-
 #include "core/entry/AyudasCaptura.h"
 #include "core/entry/CambioTipologia.h"
 #include "core/entry/CamposCaptura.h"
@@ -11,6 +9,8 @@
 #include "core/model/TextoPlano.h"
 #include "core/model/TextoRecurso.h"
 #include "core/model/TextosComunes.h"
+
+#include <string>
 
 namespace dravek {
 

@@ -1,12 +1,12 @@
 #include "core/entry/ListasDimensiones.h"
 
+#include "core/entry/CapturaDatos.h"
+#include "core/listing/FormatoNumeros.h"
+
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
-
-#include "core/entry/CapturaDatos.h"
-#include "core/listing/FormatoNumeros.h"
 
 namespace dravek {
 

@@ -2,15 +2,15 @@
 // (Spanish when it is missing), the captions of the menus and of the window, the code lists
 // showing their stored choices again, and the language stored for the next start.
 
-#include <filesystem>
-#include <string>
-#include <system_error>
-
 #include "core/entry/AyudasManejadores.h"
 #include "core/entry/CapturaDatos.h"
 #include "core/entry/PatronCampos.h"
 #include "core/model/CodigosColocacion.h"
 #include "core/model/TextosComunes.h"
+
+#include <filesystem>
+#include <string>
+#include <system_error>
 
 namespace dravek {
 

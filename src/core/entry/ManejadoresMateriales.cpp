@@ -2,10 +2,6 @@
 // factor, cylinder sheet, outer-reinforcement ceiling, control level, cylinder kind) and
 // post-tensioned concrete (cylinder sheet, moduli, strengths, stresses, coefficients).
 
-#include <charconv>
-#include <cstdint>
-#include <string>
-
 #include "core/entry/AyudasManejadores.h"
 #include "core/entry/CambioTipologia.h"
 #include "core/entry/CapturaDatos.h"
@@ -13,6 +9,10 @@
 #include "core/listing/FormatoNumeros.h"
 #include "core/model/TextoPlano.h"
 #include "core/model/TextosComunes.h"
+
+#include <charconv>
+#include <cstdint>
+#include <string>
 
 namespace dravek {
 

@@ -4,11 +4,11 @@
 // open or close the boxes that a range without extent makes meaningless. A run value of 0 means
 // the project's.
 
-#include <string>
-
 #include "core/entry/AyudasManejadores.h"
 #include "core/entry/CapturaDatos.h"
 #include "core/model/TextosComunes.h"
+
+#include <string>
 
 namespace dravek {
 

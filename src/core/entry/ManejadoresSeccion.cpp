@@ -1,8 +1,6 @@
 // Handlers of the laying boxes: the pipe section, the installation and its trench, the fill, and
 // the loads (a typed total vertical load, or the live load added to the earth load).
 
-#include <string>
-
 #include "core/engine/PresionesCaso.h"
 #include "core/entry/AyudasManejadores.h"
 #include "core/entry/CamposCaptura.h"
@@ -12,6 +10,8 @@
 #include "core/model/CargaHorizontal.h"
 #include "core/model/CodigosColocacion.h"
 #include "core/model/TextosComunes.h"
+
+#include <string>
 
 namespace dravek {
 

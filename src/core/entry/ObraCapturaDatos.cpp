@@ -1,10 +1,10 @@
 #include "core/entry/ObraCapturaDatos.h"
 
-#include <optional>
-#include <stdexcept>
-
 #include "core/entry/CapturaTramo.h"
 #include "core/entry/ValidacionTramo.h"
+
+#include <optional>
+#include <stdexcept>
 
 namespace dravek {
 

@@ -4,9 +4,6 @@
 // files behind it, loaded for a project and unloaded when the project closes, with the view
 // that shows it.
 
-#include <functional>
-#include <memory>
-
 #include "core/entry/AlmacenObra.h"
 #include "core/entry/CapturaDatos.h"
 #include "core/entry/ComandosCaptura.h"
@@ -20,6 +17,9 @@
 #include "core/plataforma/DialogosFichero.h"
 #include "core/plataforma/Mensajes.h"
 #include "core/storage/Ficheros.h"
+
+#include <functional>
+#include <memory>
 
 namespace dravek {
 

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "core/reinforced/AjustesGuardados.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
-
-#include "core/reinforced/AjustesGuardados.h"
 
 namespace dravek {
 

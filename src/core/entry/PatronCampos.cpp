@@ -1,7 +1,5 @@
 #include "core/entry/PatronCampos.h"
 
-#include <string>
-
 #include "core/entry/AyudasCaptura.h"
 #include "core/entry/CamposCaptura.h"
 #include "core/entry/CapturaDatos.h"
@@ -10,6 +8,8 @@
 #include "core/model/TextoRecurso.h"
 #include "core/model/TextosComunes.h"
 #include "core/validation/FuncionesGenerales.h"
+
+#include <string>
 
 namespace dravek {
 

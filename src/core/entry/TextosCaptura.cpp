@@ -1,8 +1,8 @@
-#include <string>
-#include <utility>
-
 #include "core/entry/CapturaDatos.h"
 #include "core/model/TextoRecurso.h"
+
+#include <string>
+#include <utility>
 
 namespace dravek {
 

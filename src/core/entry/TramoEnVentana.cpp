@@ -1,8 +1,5 @@
 #include "core/entry/TramoEnVentana.h"
 
-#include <cstddef>
-#include <cstdint>
-
 #include "core/engine/PresionesCaso.h"
 #include "core/entry/CapturaDatos.h"
 #include "core/entry/DisposicionColocacion.h"
@@ -10,6 +7,9 @@
 #include "core/entry/MenuPrincipal.h"
 #include "core/model/CargaHorizontal.h"
 #include "core/model/CodigosColocacion.h"
+
+#include <cstddef>
+#include <cstdint>
 
 namespace dravek {
 

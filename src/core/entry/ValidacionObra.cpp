@@ -1,11 +1,11 @@
-#include <cstdint>
-#include <string>
-
 #include "core/entry/AyudasValidacion.h"
 #include "core/entry/CapturaDatos.h"
 #include "core/entry/ValidacionTramo.h"
 #include "core/model/TextosComunes.h"
 #include "core/validation/FuncionesGenerales.h"
+
+#include <cstdint>
+#include <string>
 
 namespace dravek {
 

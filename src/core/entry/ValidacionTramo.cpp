@@ -1,11 +1,5 @@
 #include "core/entry/ValidacionTramo.h"
 
-#include <cstdint>
-#include <functional>
-#include <optional>
-#include <string>
-#include <string_view>
-
 #include "core/engine/PresionesCaso.h"
 #include "core/entry/AyudasValidacion.h"
 #include "core/entry/CambioTipologia.h"
@@ -17,6 +11,12 @@
 #include "core/model/TextosComunes.h"
 #include "core/validation/FuncionesGenerales.h"
 #include "core/validation/GeometriaEstandar.h"
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
 
 namespace dravek {
 

@@ -1,10 +1,10 @@
 #include "core/entry/ValoresSI.h"
 
-#include <vector>
-
 #include "core/entry/CamposCaptura.h"
 #include "core/entry/CapturaDatos.h"
 #include "core/validation/FuncionesGenerales.h"
+
+#include <vector>
 
 namespace dravek {
 

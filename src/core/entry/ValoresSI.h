@@ -4,11 +4,11 @@
 // the project file holds every such value in both systems, and the screen's system put back
 // just after it.
 
+#include "core/model/EstadoObra.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
-
-#include "core/model/EstadoObra.h"
 
 namespace dravek {
 

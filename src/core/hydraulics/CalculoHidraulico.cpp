@@ -1,8 +1,5 @@
 #include "core/hydraulics/CalculoHidraulico.h"
 
-#include <limits>
-#include <optional>
-
 #include "core/hydraulics/ListadosHidraulicos.h"
 #include "core/listing/FormatoNumeros.h"
 #include "core/model/TextoPlano.h"
@@ -10,6 +7,9 @@
 #include "core/model/TextosComunes.h"
 #include "core/plataforma/Impresora.h"
 #include "core/validation/FuncionesGenerales.h"
+
+#include <limits>
+#include <optional>
 
 namespace dravek {
 

@@ -5,9 +5,6 @@
 // fifteen standard diameters in the result box, print them, or close the window. Everything
 // lives while the window is open; nothing is stored.
 
-#include <cstdint>
-#include <string>
-
 #include "core/hydraulics/FormulasHidraulicas.h"
 #include "core/listing/SalidaListado.h"
 #include "core/model/EstadoObra.h"
@@ -16,6 +13,9 @@
 #include "core/plataforma/Mensajes.h"
 #include "core/plataforma/TrabajoImpresion.h"
 #include "core/plataforma/VentanaLogica.h"
+
+#include <cstdint>
+#include <string>
 
 namespace dravek {
 

@@ -4,9 +4,9 @@
 // Prandtl-Colebrook, Darcy-Weisbach or Hazen-Williams, for a given slope of the energy line or a
 // given flow. SI throughout: m, m2, m/s, m3/s, m/m; only the roughness is typed in mm.
 
-#include <array>
-
 #include "core/model/LimitesFisicos.h"
+
+#include <array>
 
 namespace dravek {
 

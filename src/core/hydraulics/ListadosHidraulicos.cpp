@@ -1,15 +1,15 @@
 #include "core/hydraulics/ListadosHidraulicos.h"
 
+#include "core/listing/FormatoNumeros.h"
+#include "core/model/TextoRecurso.h"
+#include "core/model/Utf8.h"
+#include "core/plataforma/Impresora.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
 #include <string>
 #include <utility>
-
-#include "core/listing/FormatoNumeros.h"
-#include "core/model/TextoRecurso.h"
-#include "core/model/Utf8.h"
-#include "core/plataforma/Impresora.h"
 
 namespace dravek {
 

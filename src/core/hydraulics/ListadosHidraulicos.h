@@ -4,11 +4,11 @@
 // the calculator's result box and, when asked, the same results on the printer in a portrait
 // layout of their own (no page header or number; the part-full section on a second page).
 
-#include <string>
-
 #include "core/hydraulics/FormulasHidraulicas.h"
 #include "core/listing/SalidaListado.h"
 #include "core/model/EstadoObra.h"
+
+#include <string>
 
 namespace dravek {
 

@@ -1,10 +1,10 @@
 #include "core/listing/CamposTexto.h"
 
-#include <algorithm>
-#include <cstddef>
-
 #include "core/listing/FormatoNumeros.h"
 #include "core/model/TextoRecurso.h"
+
+#include <algorithm>
+#include <cstddef>
 
 namespace dravek {
 

@@ -1,5 +1,8 @@
 #include "core/listing/Depuracion.h"
 
+#include "core/listing/DigitosDecimales.h"
+#include "core/model/Utf8.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -10,9 +13,6 @@
 #include <fstream>
 #include <system_error>
 #include <utility>
-
-#include "core/listing/DigitosDecimales.h"
-#include "core/model/Utf8.h"
 
 namespace dravek {
 

@@ -1,5 +1,9 @@
 #include "core/listing/FormatoNumeros.h"
 
+#include "core/listing/DigitosDecimales.h"
+#include "core/model/TextoPlano.h"
+#include "core/model/Utf8.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -8,10 +12,6 @@
 #include <cstdint>
 #include <cstring>
 #include <utility>
-
-#include "core/listing/DigitosDecimales.h"
-#include "core/model/TextoPlano.h"
-#include "core/model/Utf8.h"
 
 namespace dravek {
 

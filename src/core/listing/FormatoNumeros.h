@@ -4,6 +4,10 @@
 // listings, data-entry fields and files. Nothing here depends on the C locale: the decimal
 // separator is always given by the caller.
 
+#include "core/listing/DigitosDecimales.h"
+#include "core/listing/EscrituraTexto.h"
+#include "core/model/EstadoObra.h"
+
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -13,10 +17,6 @@
 #include <cstring>
 #include <string>
 #include <string_view>
-
-#include "core/listing/DigitosDecimales.h"
-#include "core/listing/EscrituraTexto.h"
-#include "core/model/EstadoObra.h"
 
 namespace dravek {
 

@@ -7,15 +7,15 @@
 #include <unistd.h>
 #endif
 
+#include "core/listing/FormatoNumeros.h"
+#include "core/model/TextoPlano.h"
+#include "core/model/TextoRecurso.h"
+
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
 #include <vector>
-
-#include "core/listing/FormatoNumeros.h"
-#include "core/model/TextoPlano.h"
-#include "core/model/TextoRecurso.h"
 
 namespace dravek {
 

@@ -4,13 +4,13 @@
 // printer in one of the three printed kinds (Normal, Tabular, Pantalla), with the page layout
 // they share. The selection and the page counters are in EstadoObra::listado.
 
-#include <cstdint>
-#include <string>
-#include <string_view>
-
 #include "core/model/EstadoObra.h"
 #include "core/plataforma/Impresora.h"
 #include "core/plataforma/Reloj.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
 
 namespace dravek {
 

@@ -2,9 +2,9 @@
 
 // The thrust load vQH of a run that gives its total vertical load.
 
-#include <optional>
-
 #include "core/model/EstadoObra.h"
+
+#include <optional>
 
 namespace dravek {
 

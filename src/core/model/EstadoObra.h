@@ -4,12 +4,12 @@
 // windows are passed beside it. Names are kept as the rest of the program uses them; units
 // are in the trailing comments. Later subsystems add their members to the group they belong to.
 
+#include "core/model/CodigosColocacion.h"
+#include "core/model/EstadoPostesado.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
-
-#include "core/model/CodigosColocacion.h"
-#include "core/model/EstadoPostesado.h"
 
 namespace dravek {
 

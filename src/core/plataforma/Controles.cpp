@@ -1,9 +1,9 @@
 #include "core/plataforma/Controles.h"
 
+#include "core/plataforma/VentanaLogica.h"
+
 #include <tuple>
 #include <utility>
-
-#include "core/plataforma/VentanaLogica.h"
 
 namespace dravek {
 

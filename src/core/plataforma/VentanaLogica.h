@@ -11,11 +11,11 @@
 // Handlers that want the focus elsewhere ask for it (SetFocus); the view carries the request
 // out after the handler returns, through the same move (cumplePeticionFoco).
 
+#include "core/plataforma/Controles.h"
+
 #include <stdexcept>
 #include <string>
 #include <vector>
-
-#include "core/plataforma/Controles.h"
 
 namespace dravek {
 

@@ -1,13 +1,13 @@
 #include "core/posttensioned/AnalizaHipotesis.h"
 
-#include <cmath>
-#include <cstddef>
-#include <string>
-
 #include "core/engine/mdOvaliz.h"
 #include "core/model/TextoRecurso.h"
 #include "core/posttensioned/PresionPruebaPostesado.h"
 #include "core/posttensioned/mdPreten.h"
+
+#include <cmath>
+#include <cstddef>
+#include <string>
 
 namespace dravek {
 

@@ -5,11 +5,11 @@
 // at the four faces (inner and outer core, inner and outer coating) and the pressure the ring
 // can carry; turns, and then thicker wires, are added until the hypothesis passes.
 
-#include <cstdint>
-
 #include "core/model/EstadoObra.h"
 #include "core/model/EstadoPostesado.h"
 #include "core/posttensioned/FallosPostesado.h"
+
+#include <cstdint>
 
 namespace dravek {
 

@@ -1,14 +1,14 @@
 #include "core/posttensioned/CalculaPostesado.h"
 
-#include <cmath>
-#include <cstddef>
-
 #include "core/engine/ImprimeDatosCaso.h"
 #include "core/model/TextoRecurso.h"
 #include "core/posttensioned/EscribeErrorPostesado.h"
 #include "core/posttensioned/ListadoPostesado.h"
 #include "core/posttensioned/PresionPruebaPostesado.h"
 #include "core/posttensioned/mdPreten.h"
+
+#include <cmath>
+#include <cstddef>
 
 namespace dravek {
 

@@ -5,12 +5,12 @@
 // that adds turns (and thicker wires) until each passes, the wire so fixed, the factory test
 // pressure from hypothesis 4 with that wire, and a listing pass over the six hypotheses with it.
 
-#include <cstdint>
-#include <functional>
-
 #include "core/engine/ContextoCalculo.h"
 #include "core/posttensioned/AnalizaHipotesis.h"
 #include "core/posttensioned/FallosPostesado.h"
+
+#include <cstdint>
+#include <functional>
 
 namespace dravek {
 

@@ -3,11 +3,11 @@
 // The listing writer of the post-tensioned failures: every failure of a case becomes the case's
 // MensajeFallo and, outside the search pass, a line of the listing where it happened.
 
-#include <cstdint>
-#include <string>
-
 #include "core/engine/ContextoCalculo.h"
 #include "core/posttensioned/FallosPostesado.h"
+
+#include <cstdint>
+#include <string>
 
 namespace dravek {
 

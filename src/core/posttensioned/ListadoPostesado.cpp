@@ -1,14 +1,14 @@
 #include "core/posttensioned/ListadoPostesado.h"
 
-#include <cstddef>
-#include <string>
-#include <string_view>
-
 #include "core/listing/FormatoNumeros.h"
 #include "core/listing/TextosFijos.h"
 #include "core/model/TextoPlano.h"
 #include "core/model/TextoRecurso.h"
 #include "core/posttensioned/mdPreten.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
 
 namespace dravek {
 

@@ -6,11 +6,11 @@
 // MensajeFallo) in calculation units and write nothing of the design; the unit system only
 // chooses the conversion and the unit texts. None of them can fail.
 
-#include <array>
-#include <cstdint>
-
 #include "core/engine/ContextoCalculo.h"
 #include "core/listing/CamposTexto.h"
+
+#include <array>
+#include <cstdint>
 
 namespace dravek {
 

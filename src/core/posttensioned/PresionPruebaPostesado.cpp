@@ -1,9 +1,9 @@
 #include "core/posttensioned/PresionPruebaPostesado.h"
 
-#include <cstddef>
-
 #include "core/engine/mdOvaliz.h"
 #include "core/model/TextoRecurso.h"
+
+#include <cstddef>
 
 namespace dravek {
 

@@ -3,12 +3,12 @@
 // Factory test pressure of a post-tensioned case and the two material checks of an accepted
 // hypothesis. Stresses and pressures in kp/cm2, tension positive, compression negative.
 
-#include <cstdint>
-
 #include "core/model/EstadoObra.h"
 #include "core/model/EstadoPostesado.h"
 #include "core/posttensioned/FallosPostesado.h"
 #include "core/posttensioned/mdPreten.h"
+
+#include <cstdint>
 
 namespace dravek {
 

@@ -5,13 +5,13 @@
 // strengths of concrete, the wire table and its force ranges. Calculation units: kp/cm2, t,
 // cm (wire diameters in mm where the argument says so).
 
-#include <array>
-#include <cstddef>
-#include <cstdint>
-
 #include "core/engine/mdOvaliz.h"
 #include "core/model/EstadoObra.h"
 #include "core/model/EstadoPostesado.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
 
 namespace dravek {
 

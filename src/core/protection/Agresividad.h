@@ -4,10 +4,10 @@
 // measures of the concrete it calls for: cement content, water/cement ratio, cement type and
 // whether additional measures are needed.
 
+#include "core/model/LimitesFisicos.h"
+
 #include <array>
 #include <cstdint>
-
-#include "core/model/LimitesFisicos.h"
 
 namespace dravek {
 

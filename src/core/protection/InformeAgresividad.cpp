@@ -1,14 +1,14 @@
 #include "core/protection/InformeAgresividad.h"
-#include "core/model/TextosComunes.h"
-
-#include <cstddef>
-#include <limits>
 
 #include "core/listing/FormatoNumeros.h"
 #include "core/model/TextoPlano.h"
 #include "core/model/TextoRecurso.h"
+#include "core/model/TextosComunes.h"
 #include "core/model/Utf8.h"
 #include "core/validation/FuncionesGenerales.h"
+
+#include <cstddef>
+#include <limits>
 
 namespace dravek {
 

@@ -3,15 +3,15 @@
 // The adviser's report: a heading, the factors given, and the protective measures, written
 // into the window's result box and, when asked, printed line for line.
 
-#include <array>
-#include <cstddef>
-#include <cstdint>
-#include <string>
-
 #include "core/listing/SalidaListado.h"
 #include "core/model/EstadoObra.h"
 #include "core/plataforma/Mensajes.h"
 #include "core/protection/Agresividad.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
 
 namespace dravek {
 

@@ -1,14 +1,14 @@
 #include "core/protection/Protecciones.h"
 
-#include <cstddef>
-#include <limits>
-#include <optional>
-#include <utility>
-
 #include "core/listing/FormatoNumeros.h"
 #include "core/model/TextoPlano.h"
 #include "core/model/TextoRecurso.h"
 #include "core/validation/FuncionesGenerales.h"
+
+#include <cstddef>
+#include <limits>
+#include <optional>
+#include <utility>
 
 namespace dravek {
 

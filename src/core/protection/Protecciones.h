@@ -4,11 +4,6 @@
 // cycles box, a note on the aggressive media, the report box and three buttons (view, print,
 // close). The inputs live only while the window is open.
 
-#include <array>
-#include <cstdint>
-#include <string>
-#include <vector>
-
 #include "core/listing/SalidaListado.h"
 #include "core/listing/TextoRico.h"
 #include "core/model/EstadoObra.h"
@@ -17,6 +12,11 @@
 #include "core/plataforma/TrabajoImpresion.h"
 #include "core/plataforma/VentanaLogica.h"
 #include "core/protection/InformeAgresividad.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
 
 namespace dravek {
 

@@ -1,9 +1,9 @@
 #include "core/reinforced/ArmaduraPresion.h"
 
+#include "core/reinforced/SeccionArmado.h"
+
 #include <algorithm>
 #include <cmath>
-
-#include "core/reinforced/SeccionArmado.h"
 
 namespace dravek {
 

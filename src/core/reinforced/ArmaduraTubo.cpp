@@ -1,17 +1,17 @@
 #include "core/reinforced/ArmaduraTubo.h"
 
-#include <algorithm>
-#include <cmath>
-#include <cstddef>
-#include <optional>
-#include <utility>
-
 #include "core/model/TextoRecurso.h"
 #include "core/reinforced/ComprobacionesArmado.h"
 #include "core/reinforced/DisponeArmadura.h"
 #include "core/reinforced/FlexionCompuesta.h"
 #include "core/reinforced/SeccionArmado.h"
 #include "core/reinforced/TraccionCompuesta.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+#include <optional>
+#include <utility>
 
 namespace dravek {
 

@@ -6,12 +6,12 @@
 // sections, the outer face is held under the run's maximum by raising the inner face, and both
 // faces are laid out as cylinder, bars and turns per metre, then checked.
 
-#include <cstdint>
-
 #include "core/engine/ContextoCalculo.h"
 #include "core/engine/HipotesisArmado.h"
 #include "core/reinforced/ComprobacionesArmado.h"
 #include "core/reinforced/TraccionCompuesta.h"
+
+#include <cstdint>
 
 namespace dravek {
 

@@ -1,5 +1,18 @@
 #include "core/reinforced/CalculaArmado.h"
+
+#include "core/engine/HipotesisArmado.h"
+#include "core/engine/ImprimeDatosCaso.h"
+#include "core/listing/Depuracion.h"
+#include "core/listing/TextosFijos.h"
+#include "core/model/TextoRecurso.h"
 #include "core/model/TextosComunes.h"
+#include "core/reinforced/AjustesGuardados.h"
+#include "core/reinforced/ArmaduraPresion.h"
+#include "core/reinforced/ArmaduraTubo.h"
+#include "core/reinforced/ComprobacionesArmado.h"
+#include "core/reinforced/DisponeArmadura.h"
+#include "core/reinforced/FlexionCompuesta.h"
+#include "core/reinforced/ListadoArmado.h"
 
 #include <array>
 #include <bit>
@@ -10,19 +23,6 @@
 #include <string>
 #include <string_view>
 #include <utility>
-
-#include "core/engine/HipotesisArmado.h"
-#include "core/engine/ImprimeDatosCaso.h"
-#include "core/listing/Depuracion.h"
-#include "core/listing/TextosFijos.h"
-#include "core/model/TextoRecurso.h"
-#include "core/reinforced/AjustesGuardados.h"
-#include "core/reinforced/ArmaduraPresion.h"
-#include "core/reinforced/ArmaduraTubo.h"
-#include "core/reinforced/ComprobacionesArmado.h"
-#include "core/reinforced/DisponeArmadura.h"
-#include "core/reinforced/FlexionCompuesta.h"
-#include "core/reinforced/ListadoArmado.h"
 
 namespace dravek {
 

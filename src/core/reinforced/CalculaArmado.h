@@ -4,14 +4,14 @@
 // design hypotheses needs, the governing one (the largest total), a stored override of the case
 // in its place, and the listing of all of it as it goes.
 
+#include "core/engine/ContextoCalculo.h"
+#include "core/engine/HipotesisArmado.h"
+#include "core/reinforced/TraccionCompuesta.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
-
-#include "core/engine/ContextoCalculo.h"
-#include "core/engine/HipotesisArmado.h"
-#include "core/reinforced/TraccionCompuesta.h"
 
 namespace dravek {
 

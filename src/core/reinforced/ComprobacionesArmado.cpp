@@ -1,5 +1,10 @@
 #include "core/reinforced/ComprobacionesArmado.h"
+
+#include "core/listing/FormatoNumeros.h"
+#include "core/model/TextoRecurso.h"
 #include "core/model/TextosComunes.h"
+#include "core/reinforced/ListadoArmado.h"
+#include "core/reinforced/ListadoAvisos.h"
 
 #include <algorithm>
 #include <array>
@@ -7,11 +12,6 @@
 #include <cstddef>
 #include <string>
 #include <utility>
-
-#include "core/listing/FormatoNumeros.h"
-#include "core/model/TextoRecurso.h"
-#include "core/reinforced/ListadoArmado.h"
-#include "core/reinforced/ListadoAvisos.h"
 
 namespace dravek {
 

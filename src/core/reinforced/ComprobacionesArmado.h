@@ -5,11 +5,11 @@
 // without one. Areas in cm2/m, lengths in m, moments in t.m/m, axial forces in t/m (tension
 // positive), stresses in kp/cm2.
 
-#include <cstdint>
-
 #include "core/engine/ContextoCalculo.h"
 #include "core/engine/HipotesisArmado.h"
 #include "core/reinforced/DisponeArmadura.h"
+
+#include <cstdint>
 
 namespace dravek {
 

@@ -1,16 +1,16 @@
 #include "core/reinforced/DisponeArmadura.h"
+
+#include "core/listing/FormatoNumeros.h"
+#include "core/model/TextoPlano.h"
+#include "core/model/TextoRecurso.h"
 #include "core/model/TextosComunes.h"
+#include "core/reinforced/ListadoAvisos.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstddef>
 #include <limits>
-
-#include "core/listing/FormatoNumeros.h"
-#include "core/model/TextoPlano.h"
-#include "core/model/TextoRecurso.h"
-#include "core/reinforced/ListadoAvisos.h"
 
 namespace dravek {
 

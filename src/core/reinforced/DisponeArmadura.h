@@ -4,11 +4,11 @@
 // cylinder sheet in half-millimetre steps, spirals of 8, 10 or 12 mm with a whole number of turns
 // per metre, or both. Areas in cm2 per metre of pipe, sheets and bar diameters in mm.
 
-#include <cstdint>
-#include <string>
-
 #include "core/engine/ContextoCalculo.h"
 #include "core/listing/CamposTexto.h"
+
+#include <cstdint>
+#include <string>
 
 namespace dravek {
 

@@ -1,8 +1,8 @@
 #include "core/reinforced/FlexionCompuesta.h"
 
-#include <cmath>
-
 #include "core/reinforced/ListadoArmado.h"
+
+#include <cmath>
 
 namespace dravek {
 

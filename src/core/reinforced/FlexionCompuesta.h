@@ -4,10 +4,10 @@
 // axial force (bending with axial force): refused above the limit moment of the concrete,
 // otherwise a closed formula with a fixed lever factor, raised to a minimum.
 
-#include <cstdint>
-
 #include "core/engine/ContextoCalculo.h"
 #include "core/reinforced/DisponeArmadura.h"
+
+#include <cstdint>
 
 namespace dravek {
 

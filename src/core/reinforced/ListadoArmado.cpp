@@ -1,14 +1,14 @@
 #include "core/reinforced/ListadoArmado.h"
 
-#include <cstddef>
-#include <string>
-#include <string_view>
-
 #include "core/listing/CamposTexto.h"
 #include "core/listing/FormatoNumeros.h"
 #include "core/model/TextoRecurso.h"
 #include "core/reinforced/DisponeArmadura.h"
 #include "core/reinforced/ListadoAvisos.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
 
 namespace dravek {
 

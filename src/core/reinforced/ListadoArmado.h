@@ -7,15 +7,15 @@
 // the order of its steps. Areas in cm2/m, pressures in at, forces in t.m/m and t/m, wall and
 // covers in m: the calculation units.
 
-#include <array>
-#include <cstdint>
-#include <string>
-
 #include "core/engine/ContextoCalculo.h"
 #include "core/engine/HipotesisArmado.h"
 #include "core/listing/CamposTexto.h"
 #include "core/reinforced/AjustesGuardados.h"
 #include "core/reinforced/ListadoAvisos.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
 
 namespace dravek {
 

@@ -4,10 +4,10 @@
 // listing kind. They differ only in whether the Normal listing takes the line in any pass of the
 // design or in its final pass alone (the sweep of the hypotheses would otherwise repeat it).
 
+#include "core/engine/ContextoCalculo.h"
+
 #include <cstdint>
 #include <string>
-
-#include "core/engine/ContextoCalculo.h"
 
 namespace dravek {
 

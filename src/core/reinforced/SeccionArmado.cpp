@@ -1,12 +1,12 @@
 #include "core/reinforced/SeccionArmado.h"
+
 #include "core/model/TextosComunes.h"
+#include "core/reinforced/DisponeArmadura.h"
+#include "core/reinforced/ListadoAvisos.h"
 
 #include <cmath>
 #include <cstdint>
 #include <string>
-
-#include "core/reinforced/DisponeArmadura.h"
-#include "core/reinforced/ListadoAvisos.h"
 
 namespace dravek {
 

@@ -3,9 +3,9 @@
 // What the section routines of the reinforced-concrete design share: the check of the run's
 // values they divide by, and the listing of their warnings.
 
-#include <string>
-
 #include "core/engine/ContextoCalculo.h"
+
+#include <string>
 
 namespace dravek {
 

@@ -4,12 +4,12 @@
 // (both layers in tension): the moment share |M| / z of the force plus the share k of the axial
 // force that this face takes of the steel of both faces, iterated from an equal split.
 
+#include "core/model/EstadoObra.h"
+
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
-
-#include "core/model/EstadoObra.h"
 
 namespace dravek {
 

@@ -1,10 +1,10 @@
 #include "core/shell/ComandosCalculo.h"
-#include "core/model/TextosComunes.h"
 
 #include "core/engine/CalculaCasos.h"
 #include "core/engine/UnidadesCalculo.h"
 #include "core/entry/CapturaDatos.h"
 #include "core/model/TextoRecurso.h"
+#include "core/model/TextosComunes.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,10 +1,5 @@
 #pragma once
 
-#include <cstdint>
-#include <memory>
-#include <optional>
-#include <string>
-
 #include "core/adjustment/DepuracionAjuste.h"
 #include "core/adjustment/frAjustes.h"
 #include "core/engine/ContextoCalculo.h"
@@ -19,6 +14,11 @@
 #include "core/shell/ObraAjustesCaptura.h"
 #include "core/shell/VentanasPrincipal.h"
 #include "core/shell/frEscribePantalla.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
 
 namespace dravek {
 

@@ -1,7 +1,9 @@
 #include "core/shell/DatosPredeterminados.h"
-#include "core/model/TextosComunes.h"
 
+#include "core/model/TextoRecurso.h"
+#include "core/model/TextosComunes.h"
 #include "core/model/Utf8.h"
+#include "core/validation/FuncionesGenerales.h"
 
 #include <array>
 #include <cstdint>
@@ -11,9 +13,6 @@
 #include <system_error>
 #include <utility>
 #include <vector>
-
-#include "core/model/TextoRecurso.h"
-#include "core/validation/FuncionesGenerales.h"
 
 namespace dravek {
 

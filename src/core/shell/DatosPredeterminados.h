@@ -1,9 +1,9 @@
 #pragma once
 
-#include <string>
-
 #include "core/model/EstadoObra.h"
 #include "core/plataforma/Mensajes.h"
+
+#include <string>
 
 namespace dravek {
 

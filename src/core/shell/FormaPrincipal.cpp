@@ -1,10 +1,10 @@
 #include "core/shell/FormaPrincipal.h"
-#include "core/model/TextosComunes.h"
 
 #include "core/entry/CapturaDatos.h"
 #include "core/entry/IdiomaPropio.h"
 #include "core/model/TextoPlano.h"
 #include "core/model/TextoRecurso.h"
+#include "core/model/TextosComunes.h"
 #include "core/shell/CarpetaDatos.h"
 #include "core/shell/ComandosCalculo.h"
 #include "core/shell/DatosPredeterminados.h"

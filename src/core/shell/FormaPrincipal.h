@@ -1,9 +1,5 @@
 #pragma once
 
-#include <cstdint>
-#include <string>
-#include <vector>
-
 #include "core/entry/CapturaDatos.h"
 #include "core/entry/ComandosCaptura.h"
 #include "core/entry/MenuPrincipal.h"
@@ -15,6 +11,10 @@
 #include "core/plataforma/Temporizador.h"
 #include "core/plataforma/TextosPlataforma.h"
 #include "core/shell/VentanasPrincipal.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
 
 namespace dravek {
 

@@ -1,14 +1,14 @@
 #include "core/shell/Impresoras.h"
-#include "core/model/TextosComunes.h"
-
-#include <algorithm>
-#include <cmath>
-#include <optional>
 
 #include "core/listing/FormatoNumeros.h"
 #include "core/model/TextoPlano.h"
 #include "core/model/TextoRecurso.h"
+#include "core/model/TextosComunes.h"
 #include "core/validation/FuncionesGenerales.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
 
 namespace dravek {
 

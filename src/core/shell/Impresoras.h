@@ -4,16 +4,16 @@
 // button, and the acceptance that makes the chosen printer the one every later print uses.
 // Nothing is stored: the choice holds while the program runs.
 
-#include <cstdint>
-#include <functional>
-#include <string>
-#include <vector>
-
 #include "core/model/EstadoObra.h"
 #include "core/plataforma/Controles.h"
 #include "core/plataforma/Mensajes.h"
 #include "core/plataforma/ServicioImpresoras.h"
 #include "core/plataforma/VentanaLogica.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
 
 namespace dravek {
 

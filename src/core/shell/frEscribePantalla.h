@@ -1,12 +1,12 @@
 #pragma once
 
-#include <functional>
-#include <string>
-
 #include "core/model/EstadoObra.h"
 #include "core/plataforma/Controles.h"
 #include "core/plataforma/VentanaLogica.h"
 #include "core/shell/IndiceLineas.h"
+
+#include <functional>
+#include <string>
 
 namespace dravek {
 

@@ -3,12 +3,12 @@
 // Logic of the about box: the program's name, what it is for and its version, in the current
 // language. Any key or the button closes it.
 
-#include <cstdint>
-#include <string>
-
 #include "core/model/EstadoObra.h"
 #include "core/plataforma/Controles.h"
 #include "core/plataforma/VentanaLogica.h"
+
+#include <cstdint>
+#include <string>
 
 namespace dravek {
 

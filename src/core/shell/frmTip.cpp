@@ -1,13 +1,13 @@
 #include "core/shell/frmTip.h"
 
+#include "core/model/TextoRecurso.h"
+#include "core/storage/Registro.h"
+#include "core/validation/FuncionesGenerales.h"
+
 #include <cmath>
 #include <filesystem>
 #include <limits>
 #include <optional>
-
-#include "core/model/TextoRecurso.h"
-#include "core/storage/Registro.h"
-#include "core/validation/FuncionesGenerales.h"
 
 namespace dravek {
 

@@ -3,13 +3,13 @@
 // Logic of the start-up notice window: the notice of the current language in a rich-text box,
 // a check box that decides whether the notice is shown at start-up, and a close button.
 
-#include <string>
-
 #include "core/listing/TextoRico.h"
 #include "core/model/EstadoObra.h"
 #include "core/plataforma/AlmacenConfiguracion.h"
 #include "core/plataforma/Controles.h"
 #include "core/plataforma/VentanaLogica.h"
+
+#include <string>
 
 namespace dravek {
 

@@ -1,11 +1,11 @@
 #include "core/storage/CarpetaDialogos.h"
 
+#include "core/model/TextoPlano.h"
+#include "core/storage/Registro.h"
+
 #include <filesystem>
 #include <optional>
 #include <system_error>
-
-#include "core/model/TextoPlano.h"
-#include "core/storage/Registro.h"
 
 namespace dravek {
 

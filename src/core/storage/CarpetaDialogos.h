@@ -3,10 +3,10 @@
 // The folder a file dialog (open, save, PDF) starts in: the open project's folder, else the last
 // folder a file was chosen in, kept in the per-user settings, else the user's documents folder.
 
-#include <string>
-
 #include "core/model/EstadoObra.h"
 #include "core/plataforma/AlmacenConfiguracion.h"
+
+#include <string>
 
 namespace dravek {
 

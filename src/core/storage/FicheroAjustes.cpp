@@ -1,9 +1,9 @@
 #include "core/storage/FicheroAjustes.h"
 
+#include "core/storage/FormasRegistro.h"
+
 #include <cmath>
 #include <utility>
-
-#include "core/storage/FormasRegistro.h"
 
 namespace dravek {
 

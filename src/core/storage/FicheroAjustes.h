@@ -9,14 +9,14 @@
 // Every change rewrites the whole file at once (Ficheros.h). A missing file has no entries and
 // is never created by a reader or by voiding.
 
-#include <cstdint>
-#include <optional>
-#include <string>
-
 #include "core/model/EstadoObra.h"
 #include "core/reinforced/AjustesGuardados.h"
 #include "core/storage/FicheroRegistros.h"
 #include "core/storage/Ficheros.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
 
 namespace dravek {
 

@@ -1,9 +1,9 @@
 #include "core/storage/FicheroRegistros.h"
 
+#include "core/storage/CodigoPagina.h"
+
 #include <algorithm>
 #include <cstddef>
-
-#include "core/storage/CodigoPagina.h"
 
 namespace dravek {
 

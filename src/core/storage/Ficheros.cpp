@@ -2,15 +2,14 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <ios>
 #include <random>
-#include <system_error>
-
-#include <fcntl.h>
 #include <signal.h>
 #include <sys/stat.h>
+#include <system_error>
 #include <unistd.h>
 
 namespace dravek {

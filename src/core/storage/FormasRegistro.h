@@ -4,12 +4,12 @@
 // user's decimal separator, an integer code, a check box, a text, and the MKS // SI pair; and
 // their reading back, which accepts a file written under either decimal separator.
 
+#include "core/model/EstadoObra.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
-
-#include "core/model/EstadoObra.h"
 
 namespace dravek {
 

@@ -1,13 +1,13 @@
 #pragma once
 
+#include "core/model/EstadoObra.h"
+#include "core/plataforma/AlmacenConfiguracion.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <variant>
-
-#include "core/model/EstadoObra.h"
-#include "core/plataforma/AlmacenConfiguracion.h"
 
 namespace dravek {
 

@@ -1,9 +1,9 @@
 #include "core/storage/RegistrosObra.h"
 
-#include <optional>
-
 #include "core/model/TextoPlano.h"
 #include "core/model/TextoRecurso.h"
+
+#include <optional>
 
 namespace dravek {
 

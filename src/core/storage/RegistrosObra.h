@@ -11,15 +11,15 @@
 // with every loading rule and every check of the texts. Reading and writing the window and the
 // state is the data-entry window's (entry/).
 
+#include "core/model/EstadoObra.h"
+#include "core/storage/FicheroRegistros.h"
+#include "core/storage/FormasRegistro.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "core/model/EstadoObra.h"
-#include "core/storage/FicheroRegistros.h"
-#include "core/storage/FormasRegistro.h"
 
 namespace dravek {
 

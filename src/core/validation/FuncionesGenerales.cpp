@@ -1,13 +1,13 @@
 #include "core/validation/FuncionesGenerales.h"
+
+#include "core/listing/FormatoNumeros.h"
+#include "core/model/TextoPlano.h"
+#include "core/model/TextoRecurso.h"
 #include "core/model/TextosComunes.h"
 
 #include <charconv>
 #include <cmath>
 #include <cstddef>
-
-#include "core/listing/FormatoNumeros.h"
-#include "core/model/TextoPlano.h"
-#include "core/model/TextoRecurso.h"
 
 namespace dravek {
 

@@ -1,13 +1,13 @@
 #pragma once
 
+#include "core/model/EstadoObra.h"
+#include "core/model/LimitesFisicos.h"
+#include "core/plataforma/Mensajes.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
-
-#include "core/model/EstadoObra.h"
-#include "core/model/LimitesFisicos.h"
-#include "core/plataforma/Mensajes.h"
 
 namespace dravek {
 

@@ -1,10 +1,10 @@
 #include "core/validation/GeometriaEstandar.h"
 
-#include <cmath>
-#include <string>
-
 #include "core/listing/FormatoNumeros.h"
 #include "core/model/TextoRecurso.h"
+
+#include <cmath>
+#include <string>
 
 namespace dravek {
 

@@ -3,10 +3,10 @@
 // The standard geometry of commercial pipes: whether a diameter is commercial for a typology,
 // its recommended thickness and covers, and the comparison of a run's section with them.
 
-#include <cstdint>
-
 #include "core/model/EstadoObra.h"
 #include "core/plataforma/Mensajes.h"
+
+#include <cstdint>
 
 namespace dravek {
 

@@ -1,13 +1,13 @@
 #pragma once
 
+#include "core/entry/VistaCaptura.h"
+
 #include <QDialog>
 #include <QString>
 
 #include <map>
 #include <string>
 #include <vector>
-
-#include "core/entry/VistaCaptura.h"
 
 class QGridLayout;
 class QLabel;

@@ -1,11 +1,11 @@
 #include "gui/plataforma/CerrojosFicheroQt.h"
 
-#include <memory>
+#include "gui/comun/TextoQt.h"
 
 #include <QFileInfo>
 #include <QLockFile>
 
-#include "gui/comun/TextoQt.h"
+#include <memory>
 
 namespace dravek::gui {
 

@@ -1,14 +1,13 @@
 #include "gui/plataforma/ImpresoraQt.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-
 #include "core/storage/Ficheros.h"
 #include "gui/comun/TextoQt.h"
 
 #include <QColor>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QImage>

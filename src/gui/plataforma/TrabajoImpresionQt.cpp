@@ -1,14 +1,14 @@
 #include "gui/plataforma/TrabajoImpresionQt.h"
 
-#include <cstdint>
-#include <optional>
-
 #include "core/model/TextoRecurso.h"
 #include "core/storage/CarpetaDialogos.h"
 #include "gui/comun/TextoQt.h"
 #include "gui/plataforma/ImpresoraQt.h"
 
 #include <QPrinterInfo>
+
+#include <cstdint>
+#include <optional>
 
 namespace dravek::gui {
 

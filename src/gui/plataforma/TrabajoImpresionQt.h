@@ -6,6 +6,7 @@
 #include "core/plataforma/TrabajoImpresion.h"
 
 #include <QString>
+
 #include <functional>
 
 namespace dravek::gui {

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "core/listing/TextoRico.h"
+
 #include <QDialog>
 
 #include <array>
-
-#include "core/listing/TextoRico.h"
 
 class QCheckBox;
 class QGroupBox;

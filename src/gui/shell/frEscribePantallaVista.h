@@ -1,10 +1,10 @@
 #pragma once
 
+#include "core/shell/IndiceLineas.h"
+
 #include <QDialog>
 
 #include <functional>
-
-#include "core/shell/IndiceLineas.h"
 
 class QTableView;
 class QGroupBox;

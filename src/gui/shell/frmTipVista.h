@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QDialog>
-
 #include "core/listing/TextoRico.h"
+
+#include <QDialog>
 
 class QCheckBox;
 class QLabel;

@@ -4,6 +4,17 @@
 // adjustments file in memory, a design that sets the governing forces of a case by hand (or the
 // real one), and the recording fakes of the other services.
 
+#include "apoyo/CarpetaPrueba.h"
+#include "apoyo/ContextoPrueba.h"
+#include "apoyo/DepuracionAjusteGrabadora.h"
+#include "apoyo/FicherosEnMemoria.h"
+#include "apoyo/MensajesGrabadora.h"
+#include "apoyo/SeparadorPrueba.h"
+#include "apoyo/TramoPrueba.h"
+#include "core/adjustment/frAjustes.h"
+#include "core/design/DisenoTubo.h"
+#include "core/storage/FicheroAjustes.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -16,17 +27,6 @@
 #include <string>
 #include <utility>
 #include <vector>
-
-#include "apoyo/CarpetaPrueba.h"
-#include "apoyo/ContextoPrueba.h"
-#include "apoyo/DepuracionAjusteGrabadora.h"
-#include "apoyo/FicherosEnMemoria.h"
-#include "apoyo/MensajesGrabadora.h"
-#include "apoyo/SeparadorPrueba.h"
-#include "apoyo/TramoPrueba.h"
-#include "core/adjustment/frAjustes.h"
-#include "core/design/DisenoTubo.h"
-#include "core/storage/FicheroAjustes.h"
 
 namespace dravek::pruebas {
 

@@ -12,17 +12,18 @@
 //           K2 = (250000 - 40000*3)/(125*100*64) = 0.1625,
 //           A = (1 + 0.97*0.40625*1.1625) * 40000/4000 = 14.5810
 
+#include "core/adjustment/ArmaduraNecesaria.h"
+
+#include "apoyo/CarpetaPrueba.h"
+#include "apoyo/DepuracionAjusteGrabadora.h"
+#include "core/adjustment/CasoReferencia.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
-
-#include "apoyo/CarpetaPrueba.h"
-#include "apoyo/DepuracionAjusteGrabadora.h"
-#include "core/adjustment/ArmaduraNecesaria.h"
-#include "core/adjustment/CasoReferencia.h"
 
 namespace dravek {
 namespace {

@@ -1,8 +1,8 @@
 // A stored override shown again on the row that holds its values.
 
-#include <gtest/gtest.h>
-
 #include "core/adjustment/EleccionGuardada.h"
+
+#include <gtest/gtest.h>
 
 namespace dravek {
 namespace {

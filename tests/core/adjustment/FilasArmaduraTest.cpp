@@ -1,13 +1,14 @@
 // Rows 1 to 7 of the adjustment window against layouts and needs worked by hand.
 
+#include "core/adjustment/FilasArmadura.h"
+
+#include "core/adjustment/CasoReferencia.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <initializer_list>
 #include <string>
-
-#include "core/adjustment/CasoReferencia.h"
-#include "core/adjustment/FilasArmadura.h"
 
 namespace dravek {
 namespace {

@@ -1,10 +1,10 @@
 // Steps between the cases of the adjustment window.
 
+#include "core/adjustment/PasosCaso.h"
+
 #include <gtest/gtest.h>
 
 #include <optional>
-
-#include "core/adjustment/PasosCaso.h"
 
 namespace dravek {
 namespace {

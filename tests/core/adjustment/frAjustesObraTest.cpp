@@ -2,18 +2,6 @@
 // window in SI or MKS, saved, then opened again from the main menu, its run chosen and the
 // window opened by the menu command; the steps between pressures and heights and a store.
 
-#include <gtest/gtest.h>
-
-#include <cmath>
-#include <filesystem>
-#include <fstream>
-#include <functional>
-#include <memory>
-#include <optional>
-#include <string>
-#include <utility>
-#include <vector>
-
 #include "AjustesPrueba.h"
 #include "apoyo/AlmacenConfiguracionEnMemoria.h"
 #include "apoyo/ObraPrueba.h"
@@ -29,6 +17,18 @@
 #include "core/shell/ComandosCalculo.h"
 #include "core/shell/FormaPrincipal.h"
 #include "core/storage/FicheroAjustes.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace dravek {
 namespace {

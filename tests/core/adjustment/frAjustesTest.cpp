@@ -3,15 +3,15 @@
 // hand, the choice of a row or of typed values, the alternative covers, and what reaches the
 // adjustments file, which the design then applies.
 
+#include "AjustesPrueba.h"
+#include "core/listing/FormatoNumeros.h"
+#include "core/model/TextoRecurso.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <string>
 #include <vector>
-
-#include "AjustesPrueba.h"
-#include "core/listing/FormatoNumeros.h"
-#include "core/model/TextoRecurso.h"
 
 namespace dravek {
 namespace {

@@ -1,5 +1,7 @@
 #include "core/engine/mdOvaliz.h"
 
+#include <gtest/gtest.h>
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -7,8 +9,6 @@
 #include <stdexcept>
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 namespace dravek {
 namespace {

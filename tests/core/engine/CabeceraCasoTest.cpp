@@ -1,17 +1,16 @@
+#include "apoyo/ContextoPrueba.h"
+#include "apoyo/TextoPrueba.h"
+#include "core/engine/ContextoCalculo.h"
 #include "core/engine/ImprimeDatosCaso.h"
+#include "core/listing/SalidaListado.h"
+#include "core/model/EstadoObra.h"
+
+#include <gtest/gtest.h>
 
 #include <cstddef>
 #include <limits>
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
-
-#include "apoyo/ContextoPrueba.h"
-#include "apoyo/TextoPrueba.h"
-#include "core/engine/ContextoCalculo.h"
-#include "core/listing/SalidaListado.h"
-#include "core/model/EstadoObra.h"
 
 namespace dravek {
 namespace {

@@ -1,15 +1,14 @@
 #include "core/engine/CalculaCasos.h"
 
-#include "core/engine/UnidadesCalculo.h"
-#include "core/listing/SalidaListado.h"
-#include "core/model/EstadoObra.h"
-#include "core/plataforma/Impresora.h"
-
 #include "apoyo/ContextoPrueba.h"
 #include "apoyo/DepuracionGrabadora.h"
 #include "apoyo/DisenoCasoGrabador.h"
 #include "apoyo/ImpresoraGrabadora.h"
 #include "apoyo/TextoPrueba.h"
+#include "core/engine/UnidadesCalculo.h"
+#include "core/listing/SalidaListado.h"
+#include "core/model/EstadoObra.h"
+#include "core/plataforma/Impresora.h"
 
 #include <gtest/gtest.h>
 

@@ -11,7 +11,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-
 #include <string>
 #include <vector>
 

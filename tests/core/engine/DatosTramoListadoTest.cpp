@@ -14,14 +14,14 @@
 // The routine stops Newton when a step is below 1e-5, hence the 1e-6 tolerance.
 
 #include "core/engine/DatosTramoListado.h"
-#include "core/engine/TablaCargas.h"
-#include "core/engine/mdMarston.h"
-#include "core/model/TextoRecurso.h"
-#include "core/model/Utf8.h"
 
 #include "apoyo/ContextoPrueba.h"
 #include "apoyo/ImpresoraGrabadora.h"
 #include "apoyo/TextoPrueba.h"
+#include "core/engine/TablaCargas.h"
+#include "core/engine/mdMarston.h"
+#include "core/model/TextoRecurso.h"
+#include "core/model/Utf8.h"
 
 #include <gtest/gtest.h>
 

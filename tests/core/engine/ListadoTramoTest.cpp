@@ -2,6 +2,11 @@
 // listing and the three printed kinds, in MKS and in SI. The designs are stood in for by a design
 // that lists a few lines per case by the real design's paging rules (tests/apoyo/TramoPrueba.h).
 
+#include "apoyo/DepuracionGrabadora.h"
+#include "apoyo/ImpresoraGrabadora.h"
+#include "apoyo/RelojFijo.h"
+#include "apoyo/TextoPrueba.h"
+#include "apoyo/TramoPrueba.h"
 #include "core/engine/CalculaCasos.h"
 #include "core/engine/mdMarston.h"
 #include "core/listing/FormatoNumeros.h"
@@ -9,12 +14,6 @@
 #include "core/model/EstadoObra.h"
 #include "core/model/TextoRecurso.h"
 #include "core/plataforma/Impresora.h"
-
-#include "apoyo/DepuracionGrabadora.h"
-#include "apoyo/ImpresoraGrabadora.h"
-#include "apoyo/RelojFijo.h"
-#include "apoyo/TextoPrueba.h"
-#include "apoyo/TramoPrueba.h"
 
 #include <gtest/gtest.h>
 

@@ -8,14 +8,14 @@
 
 #include "core/engine/mdMarston.h"
 
+#include <gtest/gtest.h>
+
 #include <cmath>
 #include <cstdint>
 #include <functional>
 #include <limits>
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 namespace dravek {
 namespace {

@@ -1,3 +1,9 @@
+#include "core/engine/PresionesCaso.h"
+#include "core/engine/UnidadesCalculo.h"
+#include "core/model/EstadoObra.h"
+
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -5,12 +11,6 @@
 #include <string>
 #include <type_traits>
 #include <vector>
-
-#include <gtest/gtest.h>
-
-#include "core/engine/PresionesCaso.h"
-#include "core/engine/UnidadesCalculo.h"
-#include "core/model/EstadoObra.h"
 
 namespace dravek {
 namespace {

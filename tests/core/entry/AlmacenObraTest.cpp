@@ -3,10 +3,10 @@
 // when a change of the run's design is saved.
 
 #include "core/entry/AlmacenObra.h"
-#include "core/storage/FicheroAjustes.h"
-#include "core/storage/RegistrosObra.h"
 
 #include "apoyo/ObraPrueba.h"
+#include "core/storage/FicheroAjustes.h"
+#include "core/storage/RegistrosObra.h"
 
 #include <gtest/gtest.h>
 

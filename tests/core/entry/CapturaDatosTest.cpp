@@ -1,4 +1,9 @@
 #include "core/entry/CapturaDatos.h"
+
+#include "apoyo/AlmacenObraPrueba.h"
+#include "apoyo/AnulacionAjustesGrabadora.h"
+#include "apoyo/EntornoIdiomaPrueba.h"
+#include "apoyo/MensajesGrabadora.h"
 #include "core/entry/CamposCaptura.h"
 #include "core/entry/ConexionManejadores.h"
 #include "core/entry/MenuPrincipal.h"
@@ -10,11 +15,6 @@
 #include <stdexcept>
 #include <string>
 #include <vector>
-
-#include "apoyo/AlmacenObraPrueba.h"
-#include "apoyo/AnulacionAjustesGrabadora.h"
-#include "apoyo/EntornoIdiomaPrueba.h"
-#include "apoyo/MensajesGrabadora.h"
 
 namespace dravek {
 namespace {

@@ -3,12 +3,12 @@
 // the focus of each; and the window's command buttons.
 
 #include "core/entry/CapturaTramo.h"
-#include "core/entry/AlmacenObra.h"
-#include "core/entry/LimpiezaTramo.h"
-#include "core/storage/RegistrosObra.h"
 
 #include "apoyo/ObraPrueba.h"
 #include "apoyo/TramosTecleados.h"
+#include "core/entry/AlmacenObra.h"
+#include "core/entry/LimpiezaTramo.h"
+#include "core/storage/RegistrosObra.h"
 
 #include <gtest/gtest.h>
 

@@ -2,10 +2,9 @@
 // typology and of the installation, the pictures, the ranges, and the runs that cannot be
 // loaded.
 
+#include "apoyo/ObraPrueba.h"
 #include "core/entry/AlmacenObra.h"
 #include "core/storage/RegistrosObra.h"
-
-#include "apoyo/ObraPrueba.h"
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,12 @@
 // Where the project's file dialogs start, what file types they offer in each language, and the
 // cleaning of killed writers' temporaries when a project is opened or saved.
 
-#include "core/entry/AlmacenObra.h"
-#include "core/storage/CarpetaDialogos.h"
-#include "core/storage/Registro.h"
-
 #include "apoyo/AlmacenConfiguracionEnMemoria.h"
 #include "apoyo/CarpetaPrueba.h"
 #include "apoyo/ObraPrueba.h"
+#include "core/entry/AlmacenObra.h"
+#include "core/storage/CarpetaDialogos.h"
+#include "core/storage/Registro.h"
 
 #include <gtest/gtest.h>
 

@@ -4,13 +4,12 @@
 // and a message that says what was and was not written. And a project open in two windows of
 // the program.
 
-#include "core/entry/AlmacenObra.h"
-#include "core/storage/FicheroAjustes.h"
-#include "core/storage/Ficheros.h"
-
 #include "apoyo/CarpetaPrueba.h"
 #include "apoyo/CerrojosEnMemoria.h"
 #include "apoyo/ObraPrueba.h"
+#include "core/entry/AlmacenObra.h"
+#include "core/storage/FicheroAjustes.h"
+#include "core/storage/Ficheros.h"
 
 #include <gtest/gtest.h>
 

@@ -2,6 +2,11 @@
 // opened under the other decimal separator, loaded, validated and calculated, give the same
 // values, the same boxes, the same bytes when saved again and the same listing.
 
+#include "apoyo/ContextoPrueba.h"
+#include "apoyo/GeometriaPrueba.h"
+#include "apoyo/ObraPrueba.h"
+#include "apoyo/TramoPrueba.h"
+#include "apoyo/TramosTecleados.h"
 #include "core/design/DisenoTubo.h"
 #include "core/entry/AlmacenObra.h"
 #include "core/entry/CamposCaptura.h"
@@ -10,12 +15,6 @@
 #include "core/storage/FicheroRegistros.h"
 #include "core/storage/RegistrosObra.h"
 #include "core/validation/FuncionesGenerales.h"
-
-#include "apoyo/ContextoPrueba.h"
-#include "apoyo/GeometriaPrueba.h"
-#include "apoyo/ObraPrueba.h"
-#include "apoyo/TramoPrueba.h"
-#include "apoyo/TramosTecleados.h"
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,14 @@
 // The stored interface language.
 
-#include <gtest/gtest.h>
-
-#include <string>
+#include "core/entry/IdiomaPropio.h"
 
 #include "apoyo/AlmacenConfiguracionEnMemoria.h"
 #include "apoyo/MensajesGrabadora.h"
-#include "core/entry/IdiomaPropio.h"
 #include "core/storage/Registro.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
 
 namespace dravek {
 namespace {

@@ -1,16 +1,16 @@
 // The field handlers box by box: enter a box, type, leave it; then the box's text, its variable,
 // the messages shown, where the focus is, and the changed flag.
 
+#include "apoyo/CapturaPrueba.h"
+#include "core/entry/CapturaDatos.h"
+#include "core/model/TextoRecurso.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <functional>
 #include <string>
 #include <vector>
-
-#include "apoyo/CapturaPrueba.h"
-#include "core/entry/CapturaDatos.h"
-#include "core/model/TextoRecurso.h"
 
 namespace dravek {
 namespace {

@@ -2,19 +2,19 @@
 // lists, the menus, the help file, the stored setting, and the run's changed flag and stored
 // overrides, which a change of language must leave alone.
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
-#include <string>
-#include <vector>
-
 #include "apoyo/AlmacenConfiguracionEnMemoria.h"
 #include "apoyo/CapturaPrueba.h"
 #include "core/entry/CapturaDatos.h"
 #include "core/model/TextoRecurso.h"
 #include "core/shell/FormaPrincipal.h"
 #include "core/storage/Registro.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
 
 namespace dravek {
 namespace {

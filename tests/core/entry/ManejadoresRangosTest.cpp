@@ -2,16 +2,16 @@
 // shows, the ranges it refuses, and the open and closed states of the boxes that depend on a
 // range.
 
+#include "apoyo/CapturaPrueba.h"
+#include "core/entry/CapturaDatos.h"
+#include "core/entry/LimitesCampos.h"
+#include "core/model/TextoRecurso.h"
+
 #include <gtest/gtest.h>
 
 #include <limits>
 #include <string>
 #include <vector>
-
-#include "apoyo/CapturaPrueba.h"
-#include "core/entry/CapturaDatos.h"
-#include "core/entry/LimitesCampos.h"
-#include "core/model/TextoRecurso.h"
 
 namespace dravek {
 namespace {

@@ -2,14 +2,14 @@
 // the soil checks, the distance to the natural ground, the code lists of the laying, and the
 // typed total load against the live load.
 
+#include "apoyo/CapturaPrueba.h"
+#include "core/entry/CapturaDatos.h"
+#include "core/model/TextoRecurso.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
-
-#include "apoyo/CapturaPrueba.h"
-#include "core/entry/CapturaDatos.h"
-#include "core/model/TextoRecurso.h"
 
 namespace dravek {
 namespace {

@@ -3,13 +3,10 @@
 // closes or the program ends.
 
 #include "core/entry/ObraCapturaDatos.h"
-#include "apoyo/CarpetaPrueba.h"
-#include "core/model/TextoRecurso.h"
-#include "core/shell/FormaPrincipal.h"
-#include "core/storage/RegistrosObra.h"
 
 #include "apoyo/AlmacenConfiguracionEnMemoria.h"
 #include "apoyo/CapturaPrueba.h"
+#include "apoyo/CarpetaPrueba.h"
 #include "apoyo/CerrojosEnMemoria.h"
 #include "apoyo/ComandosCapturaGrabadora.h"
 #include "apoyo/ObraPrueba.h"
@@ -18,6 +15,9 @@
 #include "apoyo/TramosTecleados.h"
 #include "apoyo/VentanasNulas.h"
 #include "apoyo/VistaCapturaNula.h"
+#include "core/model/TextoRecurso.h"
+#include "core/shell/FormaPrincipal.h"
+#include "core/storage/RegistrosObra.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 #include "core/entry/PatronCampos.h"
 
+#include "apoyo/CapturaPrueba.h"
+#include "core/entry/CamposCaptura.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
-
-#include "apoyo/CapturaPrueba.h"
-#include "core/entry/CamposCaptura.h"
 
 namespace dravek {
 namespace {

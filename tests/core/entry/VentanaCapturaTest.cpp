@@ -1,6 +1,11 @@
 // The data-entry window's unit switch, installation layout, tab checks, cradle, fill-soil,
 // water-hammer and cylinder-steel fields, and its captions.
 
+#include "apoyo/CapturaPrueba.h"
+#include "core/entry/CamposCaptura.h"
+#include "core/entry/CapturaDatos.h"
+#include "core/model/TextoRecurso.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,11 +13,6 @@
 #include <fstream>
 #include <string>
 #include <vector>
-
-#include "apoyo/CapturaPrueba.h"
-#include "core/entry/CamposCaptura.h"
-#include "core/entry/CapturaDatos.h"
-#include "core/model/TextoRecurso.h"
 
 namespace dravek {
 namespace {

@@ -4,15 +4,14 @@
 
 #include "core/hydraulics/CalculoHidraulico.h"
 
-#include "core/listing/SalidaListado.h"
-#include "core/model/EstadoObra.h"
-
 #include "apoyo/ImpresoraGrabadora.h"
 #include "apoyo/MensajesGrabadora.h"
 #include "apoyo/RelojFijo.h"
 #include "apoyo/SeparadorPrueba.h"
 #include "apoyo/TextoPrueba.h"
 #include "apoyo/TrabajoFalso.h"
+#include "core/listing/SalidaListado.h"
+#include "core/model/EstadoObra.h"
 
 #include <gtest/gtest.h>
 

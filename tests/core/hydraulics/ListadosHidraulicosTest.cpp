@@ -7,12 +7,11 @@
 
 #include "core/hydraulics/ListadosHidraulicos.h"
 
-#include "core/listing/SalidaListado.h"
-#include "core/model/EstadoObra.h"
-
 #include "apoyo/ImpresoraGrabadora.h"
 #include "apoyo/RelojFijo.h"
 #include "apoyo/TextoPrueba.h"
+#include "core/listing/SalidaListado.h"
+#include "core/model/EstadoObra.h"
 
 #include <gtest/gtest.h>
 

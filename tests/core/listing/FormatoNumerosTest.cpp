@@ -1,13 +1,13 @@
 #include "core/listing/FormatoNumeros.h"
 
+#include "core/model/TextoPlano.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 #include <string>
 #include <vector>
-
-#include "core/model/TextoPlano.h"
 
 namespace dravek {
 namespace {

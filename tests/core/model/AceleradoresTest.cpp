@@ -3,7 +3,6 @@
 // keyboard.
 
 #include "IdiomasPrueba.h"
-
 #include "apoyo/ImpresoraGrabadora.h"
 #include "apoyo/MensajesGrabadora.h"
 #include "apoyo/RelojFijo.h"

@@ -7,8 +7,6 @@
 // cut it, and those cuts are named below so that no new one passes unseen.
 
 #include "IdiomasPrueba.h"
-#include "core/model/TextoPlano.h"
-
 #include "core/engine/DatosTramoListado.h"
 #include "core/engine/ImprimeDatosCaso.h"
 #include "core/engine/Ovaliz.h"
@@ -16,6 +14,7 @@
 #include "core/listing/CamposTexto.h"
 #include "core/listing/FormatoNumeros.h"
 #include "core/model/EstadoObra.h"
+#include "core/model/TextoPlano.h"
 #include "core/model/TextoRecurso.h"
 #include "core/model/Utf8.h"
 #include "core/posttensioned/ListadoPostesado.h"

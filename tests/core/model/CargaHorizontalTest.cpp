@@ -1,8 +1,8 @@
-#include <optional>
+#include "core/model/CargaHorizontal.h"
 
 #include <gtest/gtest.h>
 
-#include "core/model/CargaHorizontal.h"
+#include <optional>
 
 namespace dravek {
 namespace {

@@ -6,7 +6,6 @@
 // after it; a translated message that wraps differently would add a line.
 
 #include "IdiomasPrueba.h"
-
 #include "core/model/Utf8.h"
 
 #include <gtest/gtest.h>

@@ -4,7 +4,6 @@
 
 #include "ColumnasPrueba.h"
 #include "IdiomasPrueba.h"
-
 #include "apoyo/ImpresoraGrabadora.h"
 #include "apoyo/RelojFijo.h"
 #include "core/hydraulics/FormulasHidraulicas.h"

@@ -4,7 +4,6 @@
 
 #include "ColumnasPrueba.h"
 #include "IdiomasPrueba.h"
-
 #include "apoyo/ContextoPrueba.h"
 #include "apoyo/TramoPrueba.h"
 #include "core/design/DisenoTubo.h"

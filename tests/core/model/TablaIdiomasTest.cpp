@@ -3,7 +3,6 @@
 // caption.
 
 #include "IdiomasPrueba.h"
-
 #include "core/model/Utf8.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 #include "core/model/TextoRecurso.h"
+
 #include "core/model/TablaTextos.h"
 #include "tools/LectorTextos.h"
 

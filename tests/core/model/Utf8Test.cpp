@@ -1,4 +1,5 @@
 #include "core/model/Utf8.h"
+
 #include "core/model/TextoPlano.h"
 
 #include <gtest/gtest.h>

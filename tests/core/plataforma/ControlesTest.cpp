@@ -1,4 +1,6 @@
 #include "core/plataforma/Controles.h"
+
+#include "apoyo/MensajesGrabadora.h"
 #include "core/plataforma/VentanaLogica.h"
 
 #include <gtest/gtest-spi.h>
@@ -7,8 +9,6 @@
 #include <functional>
 #include <string>
 #include <vector>
-
-#include "apoyo/MensajesGrabadora.h"
 
 namespace dravek {
 namespace {

@@ -1,15 +1,15 @@
 #include "core/posttensioned/AnalizaHipotesis.h"
 
+#include "core/posttensioned/CasoPostesadoPrueba.h"
+
+#include <gtest/gtest.h>
+
 #include <cmath>
 #include <cstdint>
 #include <functional>
 #include <limits>
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
-
-#include "core/posttensioned/CasoPostesadoPrueba.h"
 
 namespace dravek {
 namespace {

@@ -1,5 +1,14 @@
 #include "core/posttensioned/CalculaPostesado.h"
 
+#include "apoyo/ContextoPrueba.h"
+#include "apoyo/ImpresoraGrabadora.h"
+#include "apoyo/TextoPrueba.h"
+#include "core/listing/SalidaListado.h"
+#include "core/posttensioned/CasoPostesadoPrueba.h"
+#include "core/posttensioned/PresionPruebaPostesado.h"
+
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cctype>
 #include <cmath>
@@ -10,15 +19,6 @@
 #include <set>
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
-
-#include "apoyo/ContextoPrueba.h"
-#include "apoyo/ImpresoraGrabadora.h"
-#include "apoyo/TextoPrueba.h"
-#include "core/listing/SalidaListado.h"
-#include "core/posttensioned/CasoPostesadoPrueba.h"
-#include "core/posttensioned/PresionPruebaPostesado.h"
 
 namespace dravek {
 namespace {

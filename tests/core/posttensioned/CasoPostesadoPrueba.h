@@ -2,14 +2,14 @@
 
 // The post-tensioned case the section tests share, and a writer that records every failure.
 
-#include <cstdint>
-#include <string>
-#include <vector>
-
 #include "core/model/EstadoObra.h"
 #include "core/model/EstadoPostesado.h"
 #include "core/posttensioned/FallosPostesado.h"
 #include "core/posttensioned/mdPreten.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
 
 namespace dravek::pruebas {
 

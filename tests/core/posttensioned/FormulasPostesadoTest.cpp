@@ -1,12 +1,11 @@
+#include "core/posttensioned/CasoPostesadoPrueba.h"
 #include "core/posttensioned/mdPreten.h"
+
+#include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstddef>
 #include <vector>
-
-#include <gtest/gtest.h>
-
-#include "core/posttensioned/CasoPostesadoPrueba.h"
 
 namespace dravek {
 namespace {

@@ -8,16 +8,15 @@
 
 #include "core/posttensioned/ListadoPostesado.h"
 
-#include "core/engine/ContextoCalculo.h"
-#include "core/listing/SalidaListado.h"
-#include "core/model/EstadoObra.h"
-#include "core/model/Utf8.h"
-
 #include "apoyo/ContextoPrueba.h"
 #include "apoyo/DepuracionGrabadora.h"
 #include "apoyo/DisenoCasoGrabador.h"
 #include "apoyo/ImpresoraGrabadora.h"
 #include "apoyo/TextoPrueba.h"
+#include "core/engine/ContextoCalculo.h"
+#include "core/listing/SalidaListado.h"
+#include "core/model/EstadoObra.h"
+#include "core/model/Utf8.h"
 
 #include <gtest/gtest.h>
 

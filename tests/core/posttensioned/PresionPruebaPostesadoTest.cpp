@@ -1,13 +1,13 @@
 #include "core/posttensioned/PresionPruebaPostesado.h"
 
-#include <cstdint>
-#include <string>
-#include <vector>
+#include "core/posttensioned/AnalizaHipotesis.h"
+#include "core/posttensioned/CasoPostesadoPrueba.h"
 
 #include <gtest/gtest.h>
 
-#include "core/posttensioned/AnalizaHipotesis.h"
-#include "core/posttensioned/CasoPostesadoPrueba.h"
+#include <cstdint>
+#include <string>
+#include <vector>
 
 namespace dravek {
 namespace {

@@ -1,6 +1,3 @@
-#include "core/reinforced/AjustesGuardados.h"
-#include "core/reinforced/CalculaArmado.h"
-
 #include "apoyo/AjustesGuardadosEnMemoria.h"
 #include "apoyo/ContextoPrueba.h"
 #include "apoyo/DepuracionGrabadora.h"
@@ -9,6 +6,8 @@
 #include "apoyo/SeccionArmadoPrueba.h"
 #include "apoyo/TextoPrueba.h"
 #include "core/model/TextoRecurso.h"
+#include "core/reinforced/AjustesGuardados.h"
+#include "core/reinforced/CalculaArmado.h"
 
 #include <gtest/gtest.h>
 

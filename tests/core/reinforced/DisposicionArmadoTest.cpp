@@ -1,8 +1,7 @@
-#include "core/reinforced/ComprobacionesArmado.h"
-#include "core/reinforced/DisponeArmadura.h"
-
 #include "apoyo/ContextoPrueba.h"
 #include "apoyo/TextoPrueba.h"
+#include "core/reinforced/ComprobacionesArmado.h"
+#include "core/reinforced/DisponeArmadura.h"
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,13 @@
 #include "core/engine/HipotesisArmado.h"
 
+#include "core/model/EstadoObra.h"
+
+#include <gtest/gtest.h>
+
 #include <cmath>
 #include <cstddef>
 #include <limits>
 #include <vector>
-
-#include <gtest/gtest.h>
-
-#include "core/model/EstadoObra.h"
 
 namespace dravek {
 namespace {

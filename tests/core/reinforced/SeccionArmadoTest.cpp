@@ -1,14 +1,13 @@
-#include "core/reinforced/ArmaduraPresion.h"
-#include "core/reinforced/ArmaduraTubo.h"
-#include "core/reinforced/CalculaArmado.h"
-#include "core/reinforced/FlexionCompuesta.h"
-#include "core/reinforced/TraccionCompuesta.h"
-
 #include "apoyo/ContextoPrueba.h"
 #include "apoyo/DepuracionGrabadora.h"
 #include "apoyo/DisenoCasoGrabador.h"
 #include "apoyo/SeccionArmadoPrueba.h"
 #include "apoyo/TextoPrueba.h"
+#include "core/reinforced/ArmaduraPresion.h"
+#include "core/reinforced/ArmaduraTubo.h"
+#include "core/reinforced/CalculaArmado.h"
+#include "core/reinforced/FlexionCompuesta.h"
+#include "core/reinforced/TraccionCompuesta.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,5 @@
 #include "core/shell/CarpetaDatos.h"
+
 #include "apoyo/CarpetaPrueba.h"
 
 #include <gtest/gtest.h>

@@ -6,18 +6,17 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <csignal>
 #include <cstdio>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
-#include <string>
-#include <thread>
-#include <vector>
-
-#include <csignal>
-#include <fcntl.h>
 #include <pthread.h>
+#include <string>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
+#include <vector>
 
 namespace dravek {
 namespace {

@@ -1,4 +1,5 @@
 #include "core/shell/FormaPrincipal.h"
+
 #include "apoyo/AlmacenConfiguracionEnMemoria.h"
 #include "apoyo/CarpetaPrueba.h"
 #include "apoyo/MensajesGrabadora.h"

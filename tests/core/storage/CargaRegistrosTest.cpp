@@ -1,9 +1,8 @@
 // Reading the project file back: the header checks, the run list, and every rule by which a run
 // block reaches the boxes, under either decimal separator and either unit system.
 
-#include "core/storage/RegistrosObra.h"
-
 #include "apoyo/SeparadorPrueba.h"
+#include "core/storage/RegistrosObra.h"
 
 #include <gtest/gtest.h>
 

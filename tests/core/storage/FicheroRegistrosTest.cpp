@@ -1,6 +1,7 @@
 // The record file and the code page: 128-byte records with a length and Windows-1252 text.
 
 #include "core/storage/FicheroRegistros.h"
+
 #include "core/storage/CodigoPagina.h"
 
 #include <gtest/gtest.h>

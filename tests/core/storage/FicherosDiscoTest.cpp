@@ -15,10 +15,9 @@
 #include <map>
 #include <random>
 #include <string>
-#include <vector>
-
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 namespace dravek {
 namespace {

@@ -1,11 +1,11 @@
 #include "core/entry/ValoresSI.h"
 
+#include "apoyo/CapturaPrueba.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <string>
-
-#include "apoyo/CapturaPrueba.h"
 
 namespace dravek {
 namespace {

@@ -1,13 +1,13 @@
 #include "core/entry/CambioTipologia.h"
 
+#include "apoyo/CapturaPrueba.h"
+#include "core/entry/LimpiezaTramo.h"
+
 #include <gtest/gtest.h>
 
 #include <optional>
 #include <string>
 #include <vector>
-
-#include "apoyo/CapturaPrueba.h"
-#include "core/entry/LimpiezaTramo.h"
 
 namespace dravek {
 namespace {

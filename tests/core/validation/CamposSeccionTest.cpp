@@ -1,11 +1,11 @@
 #include "core/entry/CamposSeccion.h"
 
+#include "apoyo/CapturaPrueba.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
-
-#include "apoyo/CapturaPrueba.h"
 
 namespace dravek {
 namespace {

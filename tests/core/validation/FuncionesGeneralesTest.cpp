@@ -1,13 +1,13 @@
 #include "core/validation/FuncionesGenerales.h"
 
+#include "apoyo/MensajesGrabadora.h"
+#include "apoyo/SeparadorPrueba.h"
+
 #include <gtest/gtest.h>
 
 #include <optional>
 #include <string>
 #include <vector>
-
-#include "apoyo/MensajesGrabadora.h"
-#include "apoyo/SeparadorPrueba.h"
 
 namespace dravek {
 namespace {

@@ -1,5 +1,9 @@
 #include "core/validation/GeometriaEstandar.h"
 
+#include "apoyo/CapturaPrueba.h"
+#include "apoyo/MensajesGrabadora.h"
+#include "core/entry/ListasDimensiones.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -7,10 +11,6 @@
 #include <optional>
 #include <string>
 #include <vector>
-
-#include "apoyo/CapturaPrueba.h"
-#include "apoyo/MensajesGrabadora.h"
-#include "core/entry/ListasDimensiones.h"
 
 namespace dravek {
 namespace {

@@ -1,13 +1,13 @@
 #include "core/entry/LimpiezaTramo.h"
 
+#include "apoyo/CapturaPrueba.h"
+#include "core/entry/MenuPrincipal.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <string>
 #include <vector>
-
-#include "apoyo/CapturaPrueba.h"
-#include "core/entry/MenuPrincipal.h"
 
 namespace dravek {
 namespace {

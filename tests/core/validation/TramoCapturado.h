@@ -4,11 +4,11 @@
 // defaults of its typology) with the few boxes typed that the defaults leave empty, and the
 // project's ranges checked.
 
-#include <gtest/gtest.h>
-
 #include "VentanaValidacion.h"
 #include "core/entry/LimpiezaTramo.h"
 #include "core/entry/ValidacionTramo.h"
+
+#include <gtest/gtest.h>
 
 namespace dravek::pruebas {
 

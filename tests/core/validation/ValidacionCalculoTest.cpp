@@ -2,11 +2,6 @@
 // defaults, a few boxes typed, the project's ranges and the whole run checked, then the run
 // calculated with the real designs.
 
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
-
 #include "TramoCapturado.h"
 #include "VentanaValidacion.h"
 #include "apoyo/ContextoPrueba.h"
@@ -16,6 +11,11 @@
 #include "apoyo/TramoPrueba.h"
 #include "core/design/DisenoTubo.h"
 #include "core/entry/ValidacionTramo.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
 
 namespace dravek {
 namespace {

@@ -1,16 +1,15 @@
 // The check of the project's pressure and fill-height ranges: what it completes, what it refuses,
 // and in which order a refusal shows its message, turns to the project page and moves the focus.
 
-#include <gtest/gtest.h>
+#include "VentanaValidacion.h"
+#include "core/entry/ValidacionTramo.h"
 
-#include <utility>
+#include <gtest/gtest.h>
 
 #include <array>
 #include <string>
+#include <utility>
 #include <vector>
-
-#include "VentanaValidacion.h"
-#include "core/entry/ValidacionTramo.h"
 
 namespace dravek {
 namespace {

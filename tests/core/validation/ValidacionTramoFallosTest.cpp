@@ -2,16 +2,16 @@
 // the box given the focus when the command moves the focus (and nothing turned or moved when it
 // does not), in the order the check does them, and what the refusal shows again.
 
+#include "TramoCapturado.h"
+#include "VentanaValidacion.h"
+#include "core/entry/ValidacionTramo.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <string>
 #include <utility>
 #include <vector>
-
-#include "TramoCapturado.h"
-#include "VentanaValidacion.h"
-#include "core/entry/ValidacionTramo.h"
 
 namespace dravek {
 namespace {

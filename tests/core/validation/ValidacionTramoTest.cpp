@@ -2,17 +2,18 @@
 // values it derives, the variables of the other typology and of the fields the installation does
 // not use cleared, and the fill-height range of the calculation.
 
+#include "core/entry/ValidacionTramo.h"
+
+#include "TramoCapturado.h"
+#include "VentanaValidacion.h"
+#include "apoyo/CapturaPrueba.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdint>
 #include <string>
 #include <vector>
-
-#include "TramoCapturado.h"
-#include "VentanaValidacion.h"
-#include "apoyo/CapturaPrueba.h"
-#include "core/entry/ValidacionTramo.h"
 
 namespace dravek {
 namespace {

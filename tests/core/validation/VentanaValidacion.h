@@ -5,12 +5,6 @@
 // the control asked to take the focus), so that a test sees in which order a check showed its
 // message, turned the pages and moved the focus.
 
-#include <gtest/gtest.h>
-
-#include <ostream>
-#include <string>
-#include <vector>
-
 #include "apoyo/AlmacenObraPrueba.h"
 #include "apoyo/AnulacionAjustesGrabadora.h"
 #include "apoyo/EntornoIdiomaPrueba.h"
@@ -19,6 +13,12 @@
 #include "core/entry/CapturaDatos.h"
 #include "core/entry/MenuPrincipal.h"
 #include "core/model/EstadoObra.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+#include <vector>
 
 namespace dravek::pruebas {
 
