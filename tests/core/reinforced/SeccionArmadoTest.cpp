@@ -54,6 +54,14 @@ struct Banco : pruebas::ContextoPrueba<pruebas::DepuracionGrabadora, pruebas::Di
     }
 };
 
+// The area a section gives for the other face's area x, solved directly, without a record.
+double resuelve(const TraccionCompuestaSeccion &seccion, double x)
+{
+    double As = 0;
+    seccion.Resuelve(x, As);
+    return As;
+}
+
 // --- Pressure reinforcement ---------------------------------------------------------------------
 
 struct CasoPresion {
@@ -383,11 +391,6 @@ TEST(TraccionCompuesta, RegistroRepiteHastaLaPrimeraDiferencia)
     const TraccionCompuestaSeccion grabada(b.estado, 0.5, 20);
     b.estado.tramo.Fyd = 2 * b.estado.tramo.Fyd;
     const TraccionCompuestaSeccion otra(b.estado, 0.5, 20);
-    const auto resuelve = [](const TraccionCompuestaSeccion &s, double x) {
-        double As = 0;
-        s.Resuelve(x, As);
-        return As;
-    };
 
     RegistroTraccion registro;
     double As = 0;
@@ -422,11 +425,6 @@ TEST(TraccionCompuesta, RegistroRetomadoSeRehaceDesdeLaPrimeraDiferencia)
     const TraccionCompuestaSeccion retomada(b.estado, 0.5, 20);
     b.estado.tramo.Fyd = 3 * Fyd;
     const TraccionCompuestaSeccion repetida(b.estado, 0.5, 20);
-    const auto resuelve = [](const TraccionCompuestaSeccion &s, double x) {
-        double As = 0;
-        s.Resuelve(x, As);
-        return As;
-    };
 
     RegistroTraccion registro;
     double As = 0;
@@ -463,11 +461,6 @@ TEST(TraccionCompuesta, RegistrosDelTramoSeVacianConOtrosMateriales)
     b.estado.tramo.Fyd = 2 * Fyd;
     const TraccionCompuestaSeccion otroAcero(b.estado, 0.5, 20);
     b.estado.tramo.Fyd = Fyd;
-    const auto resuelve = [](const TraccionCompuestaSeccion &s, double x) {
-        double As = 0;
-        s.Resuelve(x, As);
-        return As;
-    };
 
     RegistrosTraccionTramo registros;
     double As = 0;
