@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTextLayout>
+#include <QTextOption>
 #include <QToolTip>
 
 #include <gtest/gtest.h>
@@ -53,6 +55,31 @@ TEST(frAjustesVista, MuestraLasFilasYReenviaLosActos)
     EXPECT_FALSE(anula->isVisible());
     EXPECT_EQ(guardar->toolTip(), aQt(b.v.btGuardar.ToolTipText));
     EXPECT_TRUE(guardar->text().isEmpty());
+    // A column head is cut between its words only, never inside its unit "(cm2/m)": laid out
+    // at its width as the label lays it out, no line ends at a slash.
+    for (int c = 0; c < 4; ++c) {
+        SCOPED_TRACE(c);
+        auto *cabecera = vista.findChild<QLabel *>(QStringLiteral("lbArmadura(%1)").arg(c));
+        ASSERT_TRUE(cabecera);
+        QString visible = cabecera->text();
+        visible.remove(QChar(0x2060));
+        EXPECT_EQ(visible, aQt(b.v.lbArmadura(c).Caption));
+        QTextLayout capa(cabecera->text(), cabecera->font());
+        QTextOption opcion;
+        opcion.setWrapMode(QTextOption::WordWrap);
+        capa.setTextOption(opcion);
+        capa.beginLayout();
+        for (QTextLine linea = capa.createLine(); linea.isValid(); linea = capa.createLine()) {
+            linea.setLineWidth(cabecera->contentsRect().width());
+        }
+        capa.endLayout();
+        for (int i = 0; i < capa.lineCount(); ++i) {
+            const QTextLine linea = capa.lineAt(i);
+            QString trozo = cabecera->text().mid(linea.textStart(), linea.textLength()).trimmed();
+            trozo.remove(QChar(0x2060));
+            EXPECT_FALSE(trozo.endsWith(u'/')) << trozo.toStdString();
+        }
+    }
     // A picture of the window for whoever reviews its layout.
     EXPECT_TRUE(vista.grab().toImage().save(QStringLiteral(DRAVEK_ARTEFACTOS "/ajustes.png")));
 

@@ -46,6 +46,8 @@ frAjustesVista::frAjustesVista(frAjustes &logica, QWidget *padre)
     auto *filas = new QGridLayout(m_frArmDisponibles);
     for (int c = 0; c < 4; ++c) {
         m_cabeceras[static_cast<std::size_t>(c)] = new QLabel(m_frArmDisponibles);
+        m_cabeceras[static_cast<std::size_t>(c)]->setObjectName(
+            QStringLiteral("lbArmadura(%1)").arg(c));
         m_cabeceras[static_cast<std::size_t>(c)]->setWordWrap(true);
         m_cabeceras[static_cast<std::size_t>(c)]->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
         filas->addWidget(m_cabeceras[static_cast<std::size_t>(c)], 0, c + 1);
@@ -223,7 +225,12 @@ void frAjustesVista::Refresca()
     Copia(m_Label2, l.Label2);
     Copia(m_frArmDisponibles, l.frArmDisponibles);
     for (int c = 0; c < 4; ++c) {
-        m_cabeceras[static_cast<std::size_t>(c)]->setText(aQt(m_logica.lbArmadura(c).Caption));
+        QLabel *cabecera = m_cabeceras[static_cast<std::size_t>(c)];
+        // A head wraps between its words only: a word joiner after each slash keeps the unit
+        // "(cm2/m)" whole, which the line breaker would otherwise cut after its slash.
+        QString texto = aQt(m_logica.lbArmadura(c).Caption);
+        texto.replace(u'/', QStringLiteral("/\u2060"));
+        cabecera->setText(texto);
     }
     for (int i = 0; i <= frAjustes::FilaDirecta; ++i) {
         Copia(m_obSeleccion[static_cast<std::size_t>(i)], l.obSeleccion, i);
