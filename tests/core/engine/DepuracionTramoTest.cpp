@@ -289,5 +289,75 @@ TEST(DepuracionDisposicion, CadaComandoConLosDatosDeSuTramo)
     }
 }
 
+// The case heading on screen keeps its forces' texts along a fill height, the ring analysis
+// its loads line, and the case title and debug lines what only the run decides: a later
+// command of the same program on another pipe, with another title, fill, separator, units or
+// language, shows and writes what a fresh program would.
+TEST(CabeceraYCargas, CadaComandoConLosDatosDeSuTramo)
+{
+    EstadoObra estado;
+    pruebas::PreparaTramoArmado(estado, false, Ruta);
+    pruebas::RelojFijo reloj;
+    pruebas::ImpresoraGrabadora impresora;
+    SalidaListado salida(reloj, impresora);
+    pruebas::DepuracionGrabadora depuracion;
+    DisenoTubo diseno;
+    ContextoCalculo seguido{estado, salida, depuracion, diseno};
+
+    const EstadoObra original = estado;
+    struct Comando {
+        const char *nombre;
+        void (*cambia)(EstadoObra &);
+    };
+    const std::vector<Comando> comandos = {
+        {"the run", [](EstadoObra &) {}},
+        {"another title", [](EstadoObra &e) { e.obra.TIGEN += " - SEGUNDA FASE"; }},
+        {"another run description", [](EstadoObra &e) { e.tramo.ITIT = "TRAMO 4"; }},
+        {"another diameter",
+         [](EstadoObra &e) {
+             e.tramo.vDi += 0.2;
+             e.tramo.vDE += 0.2;
+         }},
+        {"cylinder only", [](EstadoObra &e) { e.tramo.IndicadorCamisa = 2; }},
+        {"another fill", [](EstadoObra &e) { e.tramo.vGAMAT += 0.1; }},
+        {"another separator", [](EstadoObra &e) { e.ejecucion.SeparadorDecimalLocal = ","; }},
+        {"SI on screen", [](EstadoObra &e) { e.ejecucion.SistemaUnidades = "SI"; }},
+        {"another language", [](EstadoObra &e) { e.ejecucion.DesplazamientoIdioma = 5000; }},
+        {"the run again", [](EstadoObra &) {}},
+    };
+    struct Salidas {
+        std::string pantalla;
+        std::vector<std::string> depuracion;
+    };
+    const auto calcula = [](ContextoCalculo &contexto, pruebas::DepuracionGrabadora &lineas) {
+        contexto.salida.VaciaPantalla();
+        Salidas s;
+        s.depuracion = LineasDelComando(contexto, lineas);
+        s.pantalla = contexto.salida.TextoPantalla();
+        return s;
+    };
+    Salidas anteriores;
+    for (const Comando &c : comandos) {
+        SCOPED_TRACE(c.nombre);
+        estado.obra = original.obra;
+        estado.tramo = original.tramo;
+        estado.ejecucion = original.ejecucion;
+        c.cambia(estado);
+        const Salidas seguidas = calcula(seguido, depuracion);
+
+        SalidaListado otraSalida(reloj, impresora);
+        pruebas::DepuracionGrabadora otraDepuracion;
+        DisenoTubo otroDiseno;
+        ContextoCalculo nuevo{estado, otraSalida, otraDepuracion, otroDiseno};
+        const Salidas nuevas = calcula(nuevo, otraDepuracion);
+        EXPECT_EQ(seguidas.pantalla, nuevas.pantalla);
+        EXPECT_EQ(seguidas.depuracion, nuevas.depuracion);
+        // Each command's data show: what it shows or writes is not the previous command's.
+        EXPECT_TRUE(seguidas.pantalla != anteriores.pantalla ||
+                    seguidas.depuracion != anteriores.depuracion);
+        anteriores = seguidas;
+    }
+}
+
 } // namespace
 } // namespace dravek
